@@ -1,0 +1,301 @@
+#include "MyUtils.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "MessageService.h"
+#include "Version.h"
+
+namespace orv {
+namespace {
+char g_decimalSeparator = ',';
+}
+
+char DecimalSeparator() { return g_decimalSeparator; }
+void SetDecimalSeparator(char sep) { g_decimalSeparator = sep ? sep : '.'; }
+
+double PascalRound(double v) { return std::nearbyint(v); }
+
+int RoundToInt(double v)
+{
+    if (std::isnan(v)) return 0;
+    const double r = std::nearbyint(v);
+    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(r);
+}
+
+std::string FormatFixed(int decimals, double value)
+{
+    if (decimals < 0) decimals = 0;
+    if (decimals > 18) decimals = 18;
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+
+    // Like the decimal conversion of the original: the value is first taken to
+    // 15 significant digits, then rounded half away from zero at the decimals.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    // buf: d.dddddddddddddde[+-]XX
+    std::string digits;
+    digits += buf[0];
+    digits.append(buf + 2, buf + 16);
+    const int exp10 = std::atoi(buf + 17);
+    // digits[i] has weight 10^(exp10 - i); build an integer-part / fraction string.
+    int intLen = exp10 + 1; // count of digits before the point
+    std::string intPart, fracPart;
+    if (intLen > 0) {
+        if (intLen >= static_cast<int>(digits.size())) {
+            intPart = digits + std::string(intLen - digits.size(), '0');
+        } else {
+            intPart = digits.substr(0, intLen);
+            fracPart = digits.substr(intLen);
+        }
+    } else {
+        intPart = "0";
+        fracPart = std::string(-intLen, '0') + digits;
+    }
+    // Round at `decimals`, half away from zero on the magnitude.
+    if (static_cast<int>(fracPart.size()) > decimals) {
+        const bool up = fracPart[decimals] >= '5';
+        fracPart.resize(decimals);
+        if (up) {
+            std::string all = intPart + fracPart;
+            int i = static_cast<int>(all.size()) - 1;
+            while (i >= 0 && all[i] == '9') all[i--] = '0';
+            if (i >= 0) ++all[i]; else all.insert(all.begin(), '1');
+            intPart = all.substr(0, all.size() - decimals);
+            fracPart = all.substr(all.size() - decimals);
+        }
+    } else {
+        fracPart.append(decimals - fracPart.size(), '0');
+    }
+    const std::size_t nz = intPart.find_first_not_of('0');
+    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
+    const bool zero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
+    std::string out = (value < 0 && !zero) ? "-" : "";
+    out += intPart;
+    if (decimals > 0) {
+        out += g_decimalSeparator;
+        out += fracPart;
+    }
+    return out;
+}
+
+std::string NormalizeDecimal(const std::string& text)
+{
+    std::string result = text;
+    const std::size_t comma = text.find(',');
+    if (comma != std::string::npos) result[comma] = g_decimalSeparator;
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
+        result = text;
+        result[point] = g_decimalSeparator;
+    }
+    return result;
+}
+
+bool TryTextToFloat(const std::string& text, double& value)
+{
+    std::string s = NormalizeDecimal(text);
+    const std::size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return false;
+    const std::size_t e = s.find_last_not_of(" \t");
+    s = s.substr(b, e - b + 1);
+    // Only the locale's separator counts as the decimal point from here on.
+    for (char& c : s) {
+        if (c == g_decimalSeparator) c = '.';
+        else if (c == '.') c = '\x01'; // a point that is not the separator is no number
+    }
+    const char* first = s.data();
+    const char* last = s.data() + s.size();
+    if (*first == '+') ++first;
+    double v = 0;
+    auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
+    if (ec != std::errc() || ptr != last || !std::isfinite(v)) return false;
+    // from_chars accepts "inf" and "nan" spellings; refuse anything alphabetic but an exponent.
+    for (const char* p = first; p != last; ++p) {
+        if ((*p >= 'a' && *p <= 'z' && *p != 'e') || (*p >= 'A' && *p <= 'Z' && *p != 'E')) return false;
+    }
+    value = v;
+    return true;
+}
+
+double TextToFloat(const std::string& text)
+{
+    double v = 0;
+    return TryTextToFloat(text, v) ? v : 0.0;
+}
+
+std::string ExtractFileName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string StripExtension(const std::string& fileName)
+{
+    std::string name = ExtractFileName(fileName);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    return name;
+}
+
+std::string StripMarkup(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size()) {
+            switch (text[i + 1]) {
+            case 'B': case 'D': case 'G': case 'I': case 'N': case 'S': case 'U':
+                ++i;
+                continue;
+            default: break;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+void SplitAtCrLf(const std::string& text, std::string& left, std::string& right)
+{
+    const std::size_t p = text.find("\r\n");
+    if (p == std::string::npos) {
+        left = text;
+        right.clear();
+    } else {
+        left = text.substr(0, p);
+        right = text.substr(p + 2);
+    }
+}
+
+void SplitAtTab(const std::string& text, std::string& left, std::string& right)
+{
+    const std::size_t p = text.find('\t');
+    if (p == std::string::npos) {
+        left = text;
+        right.clear();
+    } else {
+        left = text.substr(0, p);
+        right = text.substr(p + 1);
+    }
+}
+
+std::string ToRoman(int n)
+{
+    if (n < 1 || n >= 4000) return {};
+    auto digit = [](int d, const char* nine, const char* five, const char* four, const char* ones) {
+        const std::string o(ones);
+        if (d == 9) return std::string(nine);
+        if (d >= 5) return std::string(five) + o.substr(0, d - 5);
+        if (d == 4) return std::string(four);
+        return o.substr(0, d);
+    };
+    std::string out = std::string("MMM").substr(0, n / 1000);
+    out += digit(n / 100 % 10, "CM", "D", "CD", "CCC");
+    out += digit(n / 10 % 10, "XC", "L", "XL", "XXX");
+    out += digit(n % 10, "IX", "V", "IV", "III");
+    return out;
+}
+
+std::string UtilisationText(double value, double capacity)
+{
+    if (capacity == 0) return {};
+    return "     (" + FormatFixed(1, value * 100 / capacity) + "%)";
+}
+
+bool PointInRect(const TPoint& p, const TRect& r)
+{
+    return r.Left <= p.X && p.X <= r.Right && r.Top <= p.Y && p.Y <= r.Bottom;
+}
+
+void LineIntersection(const TRealPoint& p1, const TRealPoint& p2, const TRealPoint& p3,
+                      const TRealPoint& p4, TRealPoint& q, bool& parallel)
+{
+    parallel = false;
+    const bool v1 = p1.X == p2.X;
+    const bool v2 = p3.X == p4.X;
+    if (v1 && v2) {
+        parallel = true;
+        return;
+    }
+    double a1 = 0, b1 = 0, a2 = 0, b2 = 0;
+    if (!v1) {
+        a1 = (p2.Y - p1.Y) / (p1.X - p2.X);
+        b1 = -(a1 * p1.X + p1.Y);
+    }
+    if (!v2) {
+        a2 = (p4.Y - p3.Y) / (p3.X - p4.X);
+        b2 = -(a2 * p3.X + p3.Y);
+    }
+    if (!v1 && !v2) {
+        if (a1 - a2 == 0) {
+            parallel = true;
+            return;
+        }
+        q.X = (b2 - b1) / (a1 - a2);
+        q.Y = -(a1 * q.X + b1);
+    } else if (v1) {
+        q.X = p1.X;
+        q.Y = -(a2 * p1.X + b2);
+    } else {
+        q.X = p3.X;
+        q.Y = -(a1 * p3.X + b1);
+    }
+}
+
+int TestBit(int value, int n)
+{
+    if (n < 1 || n > 32) return 0;
+    return static_cast<int>((static_cast<unsigned>(value) >> (n - 1)) & 1u);
+}
+
+void GetTempDir(std::string& dir)
+{
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::temp_directory_path(ec);
+    dir = ec ? std::string("/tmp") : p.string();
+    if (dir.empty() || dir.back() != '/') dir += '/';
+}
+
+int AskSaveProject(const std::string& name)
+{
+    const std::string shown = name.empty() ? "Nowy Projekt" : name;
+    if (IsWindowsVistaOrLater()) {
+        return ShowMessageDialog("Zapisać zmiany w projekcie?",
+                                 "Dane w projekcie - " + shown + " - zostały zmienione.",
+                                 mdConfirmation, mbYes | mbNo | mbCancel, 0);
+    }
+    return MessageDlg3("Dane w projekcie - " + shown + "\n\r" + "zostały zmienione. Zapisać ?",
+                       mdConfirmation, mbYes | mbNo | mbCancel, 0);
+}
+
+int PlatformCode() { return 65; }
+
+void GetFileVersionNumbers(std::uint16_t& major, std::uint16_t& minor, std::uint16_t& release,
+                           std::uint16_t& build)
+{
+    major = OrvVersionMajor;
+    minor = OrvVersionMinor;
+    release = OrvVersionRelease;
+    build = OrvVersionBuild;
+}
+
+std::string GetVersionText(bool shortForm)
+{
+    std::uint16_t a, b, c, d;
+    GetFileVersionNumbers(a, b, c, d);
+    std::string s = std::to_string(a) + "." + std::to_string(b);
+    if (!shortForm) s += "." + std::to_string(c) + "." + std::to_string(d);
+    return s;
+}
+
+bool IsWinXPOrLater() { return true; }
+bool IsXPThemeActive() { return true; }
+
+} // namespace orv

@@ -1,0 +1,6 @@
+#include "ZunMain.h"
+
+int main(int argc, char** argv)
+{
+    return orv::RunApplication(argc, argv);
+}
