@@ -12,6 +12,7 @@ function(orv_add_tests subsystem)
     set(target "${subsystem}_${name}")
     add_executable(${target} ${src} ${support_sources})
     target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}"
+                                                 "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/support"
                                                  "${CMAKE_CURRENT_SOURCE_DIR}")
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE

@@ -1,0 +1,175 @@
+// The ".kond" storey file: round trip and refusal of bad files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+
+#include "TestSupport.h"
+#include "ZunFiles.h"
+
+using namespace orv;
+using orvtest::MessageRecorder;
+using orvtest::ReadFileBytes;
+using orvtest::ScratchDir;
+using orvtest::WriteFileBytes;
+
+namespace {
+std::unique_ptr<TLoadCompilation> defaults()
+{
+    auto l = std::make_unique<TLoadCompilation>();
+    std::memset(l.get(), 0, sizeof *l);
+    InitLoadCompilation(*l);
+    return l;
+}
+std::string bytesOf(const TLoadCompilation& l)
+{
+    return std::string(reinterpret_cast<const char*>(&l), sizeof l);
+}
+} // namespace
+
+TEST(StoreyFile, RoundTripByteForByte)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto l = defaults();
+    l->StoreyCount = 4;
+    l->CurrentStorey = 3;
+    l->h[3] = 2.85;
+    l->gL[1] = 5.25;
+    StrToFixedText("Strop Teriva 4.0 – ciężar własny", l->gLText[2]);
+
+    ASSERT_TRUE(WriteStoreyFile(dir.file("parter.txt"), *l));
+    const std::string written = ReadFileBytes(dir.file("parter.kond"));
+    ASSERT_EQ(written.size(), 34924u);
+    EXPECT_EQ(written.substr(0, 4), "01.0");
+    EXPECT_EQ(written.substr(4), bytesOf(*l));
+
+    auto back = defaults();
+    ASSERT_TRUE(ReadStoreyFile(dir.file("parter.kond"), *back));
+    EXPECT_EQ(bytesOf(*back), bytesOf(*l));
+    EXPECT_EQ(FixedTextToStr(back->gLText[2]), "Strop Teriva 4.0 – ciężar własny");
+    EXPECT_TRUE(rec.messages.empty());
+
+    // writing again replaces the file and leaves no temporary behind
+    ASSERT_TRUE(WriteStoreyFile(dir.file("parter.kond"), *back));
+    int files = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir.path())) { (void)e; ++files; }
+    EXPECT_EQ(files, 1);
+}
+
+TEST(StoreyFile, BadFilesAreRefusedAndLeaveTheRecord)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto good = defaults();
+    good->StoreyCount = 2;
+    const std::string valid = "01.0" + bytesOf(*good);
+
+    struct Case { const char* name; std::string data; const char* headline; };
+    std::string projectV13 = valid;
+    projectV13[3] = '3';
+    std::string badPattern = valid;
+    badPattern[2] = ',';
+    const Case cases[] = {
+        {"short.kond", valid.substr(0, 100), "Błąd odczytu pliku!"},
+        {"empty.kond", "", "Błąd odczytu pliku!"},
+        {"three.kond", "01.", "Błąd odczytu pliku!"},
+        {"long.kond", valid + "x", "Błąd odczytu pliku!"},
+        {"v13.kond", projectV13, "Błąd odczytu pliku!"},
+        {"pattern.kond", badPattern, "Błąd odczytu pliku!"},
+    };
+    for (const Case& c : cases) {
+        WriteFileBytes(dir.file(c.name), c.data);
+        auto target = defaults();
+        target->F_dach = 7.5;
+        const std::string before = bytesOf(*target);
+        rec.messages.clear();
+        EXPECT_FALSE(ReadStoreyFile(dir.file(c.name), *target)) << c.name;
+        EXPECT_EQ(bytesOf(*target), before) << c.name;
+        ASSERT_EQ(rec.messages.size(), 1u) << c.name;
+        EXPECT_EQ(rec.messages[0].headline, c.headline);
+        EXPECT_EQ(rec.messages[0].type, mdError);
+        EXPECT_EQ(rec.messages[0].buttons, unsigned(mbOK));
+    }
+    // wrong version: the message says what is true, with the bare file name
+    rec.messages.clear();
+    auto target = defaults();
+    ReadStoreyFile(dir.file("v13.kond"), *target);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].text, "Plik v13.kond nie jest plikiem utworzonym przez ten program!");
+
+    rec.messages.clear();
+    EXPECT_FALSE(ReadStoreyFile(dir.file("brak.kond"), *target));
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].headline, "Brak pliku!");
+    EXPECT_EQ(rec.messages[0].text, "brak.kond");
+}
+
+TEST(StoreyFile, CountsFromAFileAreBroughtIntoRange)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto l = defaults();
+    l->StoreyCount = 250;
+    l->CurrentStorey = -3;
+    l->bUnit = 9;
+    l->Unit_h[4] = -1;
+    l->Unit_tw[9] = 77;
+    WriteFileBytes(dir.file("x.kond"), "01.0" + bytesOf(*l));
+    auto back = defaults();
+    ASSERT_TRUE(ReadStoreyFile(dir.file("x.kond"), *back));
+    EXPECT_EQ(back->StoreyCount, 10);
+    EXPECT_EQ(back->CurrentStorey, 1);
+    EXPECT_EQ(back->bUnit, 2);
+    EXPECT_EQ(back->Unit_h[4], 0);
+    EXPECT_EQ(back->Unit_tw[9], 2);
+
+    l->StoreyCount = 3;
+    l->CurrentStorey = 5; // beyond the storeys in use
+    WriteFileBytes(dir.file("y.kond"), "01.0" + bytesOf(*l));
+    ASSERT_TRUE(ReadStoreyFile(dir.file("y.kond"), *back));
+    EXPECT_EQ(back->CurrentStorey, 3);
+}
+
+TEST(StoreyFile, RandomGarbageNeverCrashes)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    std::mt19937 rng(1234);
+    auto target = defaults();
+    for (int i = 0; i < 200; ++i) {
+        const std::size_t size = (i % 4 == 0) ? StoreyFileSize : rng() % 40000;
+        std::string data(size, '\0');
+        for (char& c : data) c = static_cast<char>(rng());
+        if (i % 2 == 0 && size >= 4) std::memcpy(data.data(), "01.0", 4);
+        WriteFileBytes(dir.file("g.kond"), data);
+        if (ReadStoreyFile(dir.file("g.kond"), *target)) {
+            EXPECT_GE(target->StoreyCount, 1);
+            EXPECT_LE(target->StoreyCount, 10);
+            EXPECT_GE(target->CurrentStorey, 1);
+            EXPECT_LE(target->CurrentStorey, target->StoreyCount);
+        }
+    }
+}
+
+TEST(StoreyFile, FailedWriteReportsAndKeepsTheOldFile)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto l = defaults();
+    // the folder named is a regular file, so nothing can be created in it
+    WriteFileBytes(dir.file("plik"), "zawartość");
+    EXPECT_FALSE(WriteStoreyFile(dir.file("plik") + "/a.kond", *l));
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].headline, "Błąd zapisu pliku!");
+    EXPECT_EQ(rec.messages[0].text, "a.kond");
+    EXPECT_EQ(ReadFileBytes(dir.file("plik")), "zawartość");
+
+    // a directory in the target's place cannot be replaced
+    std::filesystem::create_directory(dir.file("kat.kond"));
+    rec.messages.clear();
+    EXPECT_FALSE(WriteStoreyFile(dir.file("kat.kond"), *l));
+    EXPECT_EQ(rec.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("kat.kond")));
+}

@@ -1,0 +1,186 @@
+// Number formatting and parsing, text helpers, code page 1250.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Cp1250.h"
+#include "MyUtils.h"
+#include "TestSupport.h"
+
+using namespace orv;
+
+class Utils : public ::testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator(','); }
+    void TearDown() override { SetDecimalSeparator(','); }
+};
+
+TEST_F(Utils, FormatFixedRoundsHalvesAwayFromZero)
+{
+    struct Row { int d; double v; const char* s; } rows[] = {
+        {2, 1.125, "1,13"}, {2, -1.125, "-1,13"}, {1, 0.25, "0,3"}, {1, 0.35, "0,4"},
+        {0, 2.5, "3"}, {0, -2.5, "-3"}, {0, 0.4999, "0"}, {3, 3.6549999, "3,655"},
+        {2, 1.005, "1,01"},   // 15 significant digits first, as the original's conversion
+        {2, 0.0, "0,00"}, {2, -0.0, "0,00"}, {2, -0.004, "0,00"}, {2, -0.005, "-0,01"},
+        {4, 0.779094, "0,7791"}, {2, 1234567.891, "1234567,89"}, {0, 1e20, "100000000000000000000"},
+        {2, 9.999, "10,00"}, {3, 0.0005, "0,001"}, {2, 1e-300, "0,00"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(FormatFixed(r.d, r.v), r.s) << r.v << " /" << r.d;
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormatFixed(2, 298.6912), "298.69");
+    EXPECT_EQ(FormatFixed(0, 14.85), "15");
+}
+
+TEST_F(Utils, TextToFloatTakesEitherSeparator)
+{
+    for (char sep : {',', '.'}) {
+        SetDecimalSeparator(sep);
+        EXPECT_DOUBLE_EQ(TextToFloat("2,5"), 2.5);
+        EXPECT_DOUBLE_EQ(TextToFloat("2.5"), 2.5);
+        EXPECT_DOUBLE_EQ(TextToFloat(" -12,75 "), -12.75);
+        EXPECT_DOUBLE_EQ(TextToFloat("1e3"), 1000.0);
+        EXPECT_DOUBLE_EQ(TextToFloat(""), 0.0);
+        EXPECT_DOUBLE_EQ(TextToFloat("abc"), 0.0);
+        EXPECT_DOUBLE_EQ(TextToFloat("12abc"), 0.0);
+        double v = 7;
+        EXPECT_FALSE(TryTextToFloat("inf", v));
+        EXPECT_FALSE(TryTextToFloat("nan", v));
+        EXPECT_FALSE(TryTextToFloat("1e999", v));
+        EXPECT_FALSE(TryTextToFloat("   ", v));
+        EXPECT_FALSE(TryTextToFloat("1,2,3", v));
+        EXPECT_EQ(v, 7.0);
+        EXPECT_TRUE(TryTextToFloat("+0,001", v));
+        EXPECT_DOUBLE_EQ(v, 0.001);
+    }
+}
+
+TEST_F(Utils, NormalizeDecimalReplacesFirstPointOverComma)
+{
+    EXPECT_EQ(NormalizeDecimal("1.5"), "1,5");
+    EXPECT_EQ(NormalizeDecimal("1,5"), "1,5");
+    // both characters: only the first point is replaced, from the original text
+    EXPECT_EQ(NormalizeDecimal("1,2.5"), "1,2,5");
+    SetDecimalSeparator('.');
+    EXPECT_EQ(NormalizeDecimal("1,5"), "1.5");
+}
+
+TEST_F(Utils, PascalRoundIsHalvesToEven)
+{
+    EXPECT_EQ(PascalRound(2.5), 2.0);
+    EXPECT_EQ(PascalRound(3.5), 4.0);
+    EXPECT_EQ(PascalRound(-2.5), -2.0);
+    EXPECT_EQ(RoundToInt(0.5), 0);
+    EXPECT_EQ(RoundToInt(1.5), 2);
+    EXPECT_EQ(RoundToInt(1e30), std::numeric_limits<int>::max());
+    EXPECT_EQ(RoundToInt(-1e30), std::numeric_limits<int>::min());
+    EXPECT_EQ(RoundToInt(std::nan("")), 0);
+}
+
+TEST_F(Utils, FileNamesAndTexts)
+{
+    EXPECT_EQ(StripExtension("/home/inż/projekty/Przykład 1.clcm"), "Przykład 1");
+    EXPECT_EQ(StripExtension("C:\\Projekty\\a.b.kond"), "a.b");
+    EXPECT_EQ(StripExtension("bez_rozszerzenia"), "bez_rozszerzenia");
+    EXPECT_EQ(StripMarkup("%BN%D0d%N = 150 kN 50%"), "N0d = 150 kN 50%");
+    EXPECT_EQ(StripMarkup("%Sa%N%X%"), "a%X%");
+    std::string l, r;
+    SplitAtCrLf("a\r\nb\r\nc", l, r);
+    EXPECT_EQ(l, "a");
+    EXPECT_EQ(r, "b\r\nc");
+    SplitAtCrLf("tylko", l, r);
+    EXPECT_EQ(l, "tylko");
+    EXPECT_EQ(r, "");
+    SplitAtTab("Nazwa\tfb\tkategoria", l, r);
+    EXPECT_EQ(l, "Nazwa");
+    EXPECT_EQ(r, "fb\tkategoria");
+}
+
+TEST_F(Utils, RomanNumerals)
+{
+    EXPECT_EQ(ToRoman(0), "");
+    EXPECT_EQ(ToRoman(4000), "");
+    EXPECT_EQ(ToRoman(-7), "");
+    EXPECT_EQ(ToRoman(1994), "MCMXCIV");
+    EXPECT_EQ(ToRoman(3999), "MMMCMXCIX");
+    EXPECT_EQ(ToRoman(49), "XLIX");
+    EXPECT_EQ(ToRoman(8), "VIII");
+    EXPECT_EQ(ToRoman(444), "CDXLIV");
+}
+
+TEST_F(Utils, UtilisationAndBits)
+{
+    EXPECT_EQ(UtilisationText(50, 200), "     (25,0%)");
+    EXPECT_EQ(UtilisationText(50, 0), "");
+    EXPECT_EQ(UtilisationText(262.64, 150), "     (175,1%)");
+    EXPECT_EQ(TestBit(6, 2), 1);
+    EXPECT_EQ(TestBit(6, 1), 0);
+    EXPECT_EQ(TestBit(4, 3), 1);
+    EXPECT_EQ(TestBit(4, 40), 0);
+}
+
+TEST_F(Utils, GeometryHelpers)
+{
+    EXPECT_TRUE(PointInRect({10, 5}, {0, 0, 10, 10}));
+    EXPECT_TRUE(PointInRect({0, 10}, {0, 0, 10, 10}));
+    EXPECT_FALSE(PointInRect({11, 5}, {0, 0, 10, 10}));
+
+    TRealPoint q{-1, -1};
+    bool parallel = true;
+    LineIntersection({0, 0}, {2, 2}, {0, 2}, {2, 0}, q, parallel);
+    EXPECT_FALSE(parallel);
+    EXPECT_DOUBLE_EQ(q.X, 1);
+    EXPECT_DOUBLE_EQ(q.Y, 1);
+    LineIntersection({0, 0}, {1, 1}, {0, 1}, {1, 2}, q, parallel);
+    EXPECT_TRUE(parallel);
+    q = {-1, -1};
+    LineIntersection({3, 0}, {3, 5}, {4, 1}, {4, 9}, q, parallel);
+    EXPECT_TRUE(parallel);
+    EXPECT_EQ(q.X, -1); // untouched
+    // one vertical line: x = 3 meets y = x + 1 at (3, 4), beyond the given points
+    LineIntersection({3, 0}, {3, 1}, {0, 1}, {1, 2}, q, parallel);
+    EXPECT_FALSE(parallel);
+    EXPECT_DOUBLE_EQ(q.X, 3);
+    EXPECT_DOUBLE_EQ(q.Y, 4);
+    LineIntersection({0, 1}, {1, 2}, {3, 0}, {3, 1}, q, parallel);
+    EXPECT_DOUBLE_EQ(q.Y, 4);
+}
+
+TEST(Cp1250, PolishLettersRoundTrip)
+{
+    const std::string polish = "Zażółć gęślą jaźń ZAŻÓŁĆ GĘŚLĄ JAŹŃ – „cytat” € ° ±";
+    const std::string cp = Utf8ToCp1250(polish);
+    EXPECT_EQ(Cp1250ToUtf8(cp), polish);
+    // single bytes: ą 0xB9, Ś 0x8C, ż 0xBF, Ł 0xA3
+    EXPECT_EQ(Utf8ToCp1250("ąŚżŁ"), "\xB9\x8C\xBF\xA3");
+    // every byte survives CP1250 -> UTF-8 -> CP1250
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToCp1250(Cp1250ToUtf8(all)), all);
+    // characters without a CP1250 form and broken UTF-8
+    EXPECT_EQ(Utf8ToCp1250("α日"), "??");
+    EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");
+    EXPECT_EQ(Utf8ToCp1250("\xE2\x82x"), "??x");
+}
+
+TEST(AskSave, WordingsAndAnswers)
+{
+    orvtest::MessageRecorder rec;
+    rec.answer = mrNo;
+    EXPECT_EQ(AskSaveProject(""), mrNo);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].headline, "Zapisać zmiany w projekcie?");
+    EXPECT_EQ(rec.messages[0].text, "Dane w projekcie - Nowy Projekt - zostały zmienione.");
+    EXPECT_EQ(rec.messages[0].type, mdConfirmation);
+    EXPECT_EQ(rec.messages[0].buttons, unsigned(mbYes | mbNo | mbCancel));
+    rec.vista = false;
+    rec.answer = mrCancel;
+    EXPECT_EQ(AskSaveProject("Hala"), mrCancel);
+    EXPECT_EQ(rec.messages[1].headline, "Dane w projekcie - Hala\n\rzostały zmienione. Zapisać ?");
+}
+
+TEST(Version, Text)
+{
+    EXPECT_EQ(GetVersionText(true), "0.1");
+    EXPECT_EQ(GetVersionText(false), "0.1.0.0");
+}
