@@ -65,41 +65,25 @@ bool WriteFileAtomically(const std::string& fileName, const std::string& data)
 }
 
 namespace {
-template <typename T>
-void clampInto(T& v, T lo, T hi)
-{
-    if (v < lo) v = lo;
-    else if (v > hi) v = hi;
-}
-
-void clampUnits(i32 (&units)[10])
-{
-    for (i32& u : units) {
-        i32 v = u;
-        clampInto<i32>(v, 0, 2);
-        u = v;
-    }
-}
+// Fields of packed records are read and written by value: a reference to
+// one could be misaligned.
+i32 clamped(i32 v, i32 lo, i32 hi) { return v < lo ? lo : v > hi ? hi : v; }
 } // namespace
 
 void SanitizeLoadCompilation(TLoadCompilation& l)
 {
-    i32 n = l.StoreyCount;
-    clampInto<i32>(n, 1, MaxStoreys);
-    l.StoreyCount = n;
-    i32 cur = l.CurrentStorey;
-    clampInto<i32>(cur, 1, n);
-    l.CurrentStorey = cur;
-    i32 bu = l.bUnit;
-    clampInto<i32>(bu, 0, 2);
-    l.bUnit = bu;
-    clampUnits(l.Unit_lo_L);
-    clampUnits(l.Unit_lo_P);
-    clampUnits(l.Unit_hw);
-    clampUnits(l.Unit_tw);
-    clampUnits(l.Unit_h);
-    clampUnits(l.Unit_bs);
-    clampUnits(l.Unit_t);
+    l.StoreyCount = clamped(l.StoreyCount, 1, MaxStoreys);
+    l.CurrentStorey = clamped(l.CurrentStorey, 1, l.StoreyCount);
+    l.bUnit = clamped(l.bUnit, 0, 2);
+    for (int s = 0; s < MaxStoreys; ++s) {
+        l.Unit_lo_L[s] = clamped(l.Unit_lo_L[s], 0, 2);
+        l.Unit_lo_P[s] = clamped(l.Unit_lo_P[s], 0, 2);
+        l.Unit_hw[s] = clamped(l.Unit_hw[s], 0, 2);
+        l.Unit_tw[s] = clamped(l.Unit_tw[s], 0, 2);
+        l.Unit_h[s] = clamped(l.Unit_h[s], 0, 2);
+        l.Unit_bs[s] = clamped(l.Unit_bs[s], 0, 2);
+        l.Unit_t[s] = clamped(l.Unit_t[s], 0, 2);
+    }
 }
 
 bool ReadStoreyFile(const std::string& fileName, TLoadCompilation& l)

@@ -121,16 +121,16 @@ TEST(LoadCompilation, Defaults)
 {
     auto l = zeroed<TLoadCompilation>();
     InitLoadCompilation(*l);
-    EXPECT_EQ(l->StoreyCount, 1);
-    EXPECT_EQ(l->CurrentStorey, 1);
-    EXPECT_EQ(l->kond_powtrz, 1);
+    EXPECT_EQ(+l->StoreyCount, 1);
+    EXPECT_EQ(+l->CurrentStorey, 1);
+    EXPECT_EQ(+l->kond_powtrz, 1);
     for (int s = 0; s < 10; ++s) {
-        EXPECT_NEAR(l->Gw[s], 1.8, 1e-12) << s; // 0.25 x 0.25 x 24 x 1.2
-        EXPECT_EQ(l->bs[s], 1.5);
-        EXPECT_EQ(l->strop_L[s], 1);
-        EXPECT_EQ(l->SwitchReserved[s], 0);
-        EXPECT_EQ(l->Q6[s], 1.2);
-        EXPECT_EQ(l->pPText[s].Length, 0);
+        EXPECT_NEAR(+l->Gw[s], 1.8, 1e-12) << s; // 0.25 x 0.25 x 24 x 1.2
+        EXPECT_EQ(+l->bs[s], 1.5);
+        EXPECT_EQ(+l->strop_L[s], 1);
+        EXPECT_EQ(+l->SwitchReserved[s], 0);
+        EXPECT_EQ(+l->Q6[s], 1.2);
+        EXPECT_EQ(+l->pPText[s].Length, 0);
     }
     EXPECT_EQ(fieldAt<f64>(l.get(), 5), 1.5);
     EXPECT_EQ(fieldAt<f64>(l.get(), 29 + 80 * 13), 24.0); // ro_w of storey 1

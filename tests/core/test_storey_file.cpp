@@ -119,17 +119,17 @@ TEST(StoreyFile, CountsFromAFileAreBroughtIntoRange)
     WriteFileBytes(dir.file("x.kond"), "01.0" + bytesOf(*l));
     auto back = defaults();
     ASSERT_TRUE(ReadStoreyFile(dir.file("x.kond"), *back));
-    EXPECT_EQ(back->StoreyCount, 10);
-    EXPECT_EQ(back->CurrentStorey, 1);
-    EXPECT_EQ(back->bUnit, 2);
-    EXPECT_EQ(back->Unit_h[4], 0);
-    EXPECT_EQ(back->Unit_tw[9], 2);
+    EXPECT_EQ(+back->StoreyCount, 10);
+    EXPECT_EQ(+back->CurrentStorey, 1);
+    EXPECT_EQ(+back->bUnit, 2);
+    EXPECT_EQ(+back->Unit_h[4], 0);
+    EXPECT_EQ(+back->Unit_tw[9], 2);
 
     l->StoreyCount = 3;
     l->CurrentStorey = 5; // beyond the storeys in use
     WriteFileBytes(dir.file("y.kond"), "01.0" + bytesOf(*l));
     ASSERT_TRUE(ReadStoreyFile(dir.file("y.kond"), *back));
-    EXPECT_EQ(back->CurrentStorey, 3);
+    EXPECT_EQ(+back->CurrentStorey, 3);
 }
 
 TEST(StoreyFile, RandomGarbageNeverCrashes)
@@ -145,10 +145,10 @@ TEST(StoreyFile, RandomGarbageNeverCrashes)
         if (i % 2 == 0 && size >= 4) std::memcpy(data.data(), "01.0", 4);
         WriteFileBytes(dir.file("g.kond"), data);
         if (ReadStoreyFile(dir.file("g.kond"), *target)) {
-            EXPECT_GE(target->StoreyCount, 1);
-            EXPECT_LE(target->StoreyCount, 10);
-            EXPECT_GE(target->CurrentStorey, 1);
-            EXPECT_LE(target->CurrentStorey, target->StoreyCount);
+            EXPECT_GE(+target->StoreyCount, 1);
+            EXPECT_LE(+target->StoreyCount, 10);
+            EXPECT_GE(+target->CurrentStorey, 1);
+            EXPECT_LE(+target->CurrentStorey, +target->StoreyCount);
         }
     }
 }
