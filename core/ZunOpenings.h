@@ -1,0 +1,22 @@
+// Openings of a wall under horizontal load: removal, fitting to the wall and
+// the collision test of a new or edited opening.
+#pragma once
+
+#include "ZunTypes.h"
+
+namespace orv {
+
+// Number of openings in use, brought into 0..5.
+int OpeningCount(const TCalcInput& in);
+
+// out := in without opening `index` (1-based); an index outside 1..count
+// leaves out equal to in. out may be in itself.
+void DeleteOpening(const TCalcInput& in, int index, TCalcInput& out);
+// out := in with the openings cut to the wall and the empty ones removed.
+void PruneOpenings(const TCalcInput& in, TCalcInput& out);
+// Opening number `editedIndex` (or none for -1) left out of the test.
+bool OpeningCollides(const TCalcInput& in, int editedIndex, double x, double y, double l, double h);
+// True when the opening may be added; on a collision the user is told why.
+bool CheckOpening(const TCalcInput& in, int editedIndex, double x, double y, double l, double h);
+
+} // namespace orv
