@@ -37,8 +37,8 @@ std::string FormatFixed(int decimals, double value)
 
     // Like the decimal conversion of the original: the value is first taken to
     // 15 significant digits, then rounded half away from zero at the decimals.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    char buf[64] = {};
+    std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific, 14);
     // buf: d.dddddddddddddde[+-]XX
     std::string digits;
     digits += buf[0];

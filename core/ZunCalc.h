@@ -1,0 +1,191 @@
+// Design checks of masonry walls and piers to PN-B-03002:2007: the results
+// record, the error texts, the masonry strength and the formulas shared by
+// the cases, the dispatch of the six design cases and the case functions.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "ZunMaterials.h"
+#include "ZunTypes.h"
+
+namespace orv {
+
+// Lines of the calculation trace (UTF-8), one per step.
+using TTraceLines = std::vector<std::string>;
+
+// --- results ---------------------------------------------------------------------
+
+constexpr int MaxWallPlates = 20;
+
+// One strip of a case-2 wall with openings. Lengths in cm.
+struct TWallPlate {
+    double L = 0;         // length along the wall
+    double H = 0;         // height
+    double x = 0;         // left edge from the wall's left end
+    double y = 0;         // bottom edge from the wall's bottom
+    double a_w = 0;       // load width
+    u8 EdgeLeft = 0;      // edge codes: 0 free, 1 hinged, 2 fixed
+    u8 EdgeRight = 0;
+    u8 EdgeTop = 0;
+    u8 EdgeBottom = 0;
+    i32 SupportCase = -1; // 0..11 table plate with that support case, -1 beam
+};
+
+// Results of one calculation (in memory only). A value-initialised record is
+// the empty state: every number 0, no plates, beam codes -1.
+// Units: lengths m, areas m2, strengths Pa, forces kN, unless noted.
+struct TCalcResults {
+    u8 Error = 0;              // error number of the last calculation, 0 = none
+    double A = 0;              // cross-section area [m2]
+    double f_k = 0;            // characteristic compressive strength [Pa]
+    double gamma_m = 0;        // partial factor of the masonry
+    double f_d = 0;            // design compressive strength [Pa]
+    double h_eff = 0;          // effective height [m] (case 5: direction x)
+    double h_eff_y = 0;        // effective height in direction y [m]
+    double SlendernessLimit = 0;
+    double e_1 = 0;            // eccentricities of the decisive combination [m]
+    double e_2 = 0;
+    double e_m = 0;
+    double Phi_1 = 0;          // reduction factor at 1-1 (case 5: direction x)
+    double N_1d = 0;           // design axial force at 1-1 [kN]
+    double Phi_2 = 0;
+    double N_2d = 0;           // at 2-2 [kN]; case 4: N_Sd per metre [kN/m]
+    double Phi_m = 0;
+    double N_md = 0;           // middle zone [kN]
+    double e_a = 0;            // accidental eccentricity [m]
+    double N_1Rd = 0;          // design resistances [kN]
+    double N_2Rd = 0;
+    double N_mRd = 0;
+    // case 2: wall loaded horizontally
+    double f_xd1 = 0;          // flexural strength, failure plane parallel to the bed joints [MPa]
+    double f_xd2 = 0;          // the same, perpendicular [MPa]
+    u8 IsTablePlate = 0;
+    i32 VerticalBeam = -1;     // -1 none, 0 simply supported, 1 fixed at both ends, 2 cantilever
+    i32 HorizontalBeam = -1;
+    std::string SchemeName;    // scheme of the decisive strip (UTF-8)
+    u8 HLOutOfRange = 0;
+    double W1 = 0;             // section moduli [m3/m]
+    double W2 = 0;
+    double M_Sd1 = 0;          // design moments [kNm/m]
+    double M_Sd2 = 0;
+    double M_Rd1 = 0;          // bending resistances [kNm/m]
+    double M_Rd2 = 0;
+    double mu = 0;             // f_xd1/f_xd2
+    double alpha = 0;          // bending-moment coefficient of the plate
+    TWallPlate Plates[MaxWallPlates]; // strip j (1-based) is Plates[j - 1]
+    i32 PlateCount = 0;        // 0 no division, -1 division impossible, else 1..20
+    i32 DecisivePlate = 0;     // 1-based
+    u8 VerticalDivision = 0;
+    // case 3: concentrated loads
+    double beta = 0;
+    double A_b = 0;            // bearing area of the first load [m2]
+    double l_eff = 0;          // effective lengths of the loads [cm]
+    double l_eff2 = 0;
+    double l_eff3 = 0;
+    double N_Rd = 0;           // resistance under the first load [kN]
+    // case 2: arch
+    u8 Arch = 0;
+    double q_Rd = 0;           // lateral resistance [kN/m2]
+    double V_Sd = 0;           // thrust [kN/m]
+    double V_Rd = 0;
+    i32 PlateLetterBase = 0;
+    // case 4: basement wall, Annex A
+    double N_maxRd = 0;        // [kN/m]
+    double N_minRd = 0;        // [kN/m]
+    double beta_A = 0;
+    u8 AnnexFlag = 0;
+    // case 5: column, direction y and biaxial
+    double Phi_1y = 0;
+    double N_1Rd_y = 0;
+    double Phi_my = 0;
+    double N_mRd_y = 0;
+    double Phi_2y = 0;
+    double N_2Rd_y = 0;
+    double N_0Rd = 0;          // A f_d/1000 [kN]
+    double N_1Rd_xy = 0;
+    double N_mRd_xy = 0;
+    double N_2Rd_xy = 0;
+};
+
+// --- error numbers -------------------------------------------------------------------
+
+constexpr u8 ceGeometry = 18;          // no solution for the wall geometry (also t, b, h <= 0)
+constexpr u8 ceSlenderness = 25;       // recommended slenderness of the wall exceeded
+constexpr u8 ceColumnSlendernessX = 26;
+constexpr u8 ceColumnSlendernessY = 27;
+constexpr u8 ceNoCoefficientK = 36;    // unit and mortar combination without coefficient K
+constexpr u8 ceNotImplemented = 37;    // the case is not calculated
+constexpr u8 ceUnknownCase = 38;       // case byte outside 0..5
+constexpr u8 ceInvalidInput = 50;      // a number that is not finite, f_b <= 0, unknown kind or index
+
+// Message of an error number (with report mark-up in a few texts).
+std::string CalcErrorText(int number);
+// Adds the trace line of an error: its text followed by "!".
+void AddErrorLine(TTraceLines& lines, u8 number);
+
+// --- shared formulas ------------------------------------------------------------------
+
+// Coefficient K; 0 for a combination that has none.
+double CoefficientK(int material, int group, int mortarType);
+// eta_A for a cross-section area A [m2].
+double SmallAreaFactor(double A);
+// Phi at an end section; 0 for t <= 0.
+double ReductionFactorEnd(int group, int material, double e, double t);
+// Phi_m in the middle zone (pass |e_m|); 0 when e_m >= t/2, t <= 0 or AlphaCInf <= 0.
+double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
+// Recommended limit of h_eff/t: 18 or 25.
+double LimitSlenderness(int kind, int mortarClass);
+// Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.
+double MasonryModulusE(int kind, int mortarClass, int mortarType, double fb);
+// (mask and (1 shl bit)) <> 0; false for a bit outside 0..31.
+bool IsBitSet(int mask, int bit);
+
+// True when every value is a finite number.
+bool AllFinite(std::initializer_list<double> values);
+
+// Masonry strength section: writes A, f_k, gamma_m, f_d and its trace lines.
+// fb in MPa; t, b, h in m. Returns 0, or after its error line 18 (t, b or h
+// not positive), 36 (no coefficient K) or 50 (unknown kind, f_b not positive).
+u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mortarType,
+                          int designed, int situation, int elementCategory,
+                          int executionCategory, double fb, double t, double b, double h,
+                          bool longitudinalJoint, TCalcResults& results, bool showSection);
+
+// Effective height and slenderness check of the vertical-load cases (t, h, l
+// = l_usztw in m): writes h_eff and SlendernessLimit. Returns 0, or after its
+// error line 25 (slenderness), 18 (stiffening distance not positive) or 50
+// (stiffening codes out of range).
+u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, double h,
+                        double l, TCalcResults& results);
+
+// Accidental eccentricity max(h/300, 0.01 m): writes e_a, adds its line and returns it.
+double AccidentalEccentricity(TTraceLines& lines, double h, TCalcResults& results);
+
+// Long-term elastic characteristic alpha_c,inf for ReductionFactorMid, with its lines.
+double LongTermElasticCharacteristic(TTraceLines& lines, int mortarClass, int material);
+
+// --- the design cases ---------------------------------------------------------------------
+
+// Common form: clears the lines, writes the trace and the results of the
+// case, returns the error number. The input is never changed and the results
+// are not cleared: fields that the case does not write keep their values.
+using TCaseFunction = u8 (*)(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+
+u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+
+// Case function of a TCalcCase; nullptr for a byte outside 0..5.
+TCaseFunction CaseFunction(int calcCase);
+
+// Calculates one element: resets the results to the empty state, runs the
+// function of the element's case, stores the error number in results.Error
+// and returns it. A case byte outside 0..5 gives ceUnknownCase.
+u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+
+} // namespace orv

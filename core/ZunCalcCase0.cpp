@@ -1,0 +1,151 @@
+// Case 0: wall loaded vertically, hinged model.
+#include <cmath>
+
+#include "MyUtils.h"
+#include "ZunCalc.h"
+
+namespace orv {
+
+u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
+{
+    lines.clear();
+    lines.push_back("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
+    lines.emplace_back();
+
+    // Values are copied out of the packed record; lengths to metres.
+    const double t = input.t / 100;
+    const double b = input.l / 100;
+    const double l = input.l_usztw / 100;
+    const double h = input.h / 100;
+    const bool external = input.ScianaZewnetrzna != 0;
+    double ag = t;
+    double ad = t;
+    if (external && input.def_szer_wiencow != 0) {
+        ag = input.ag / 100;
+        ad = input.ad / 100;
+    }
+    const double Nod = input.Nod;
+    const double Nsld = input.Nsld;
+    const double Nspd = external ? 0.0 : input.Nspd;
+    const double wd = external ? input.wd : 0.0;
+    const double wd2 = external ? input.wd2 : 0.0;
+    const bool computeGs = input.wylicz_Gs != 0;
+    const double ro = computeGs ? input.ro_muru : 0.0;
+    const double gf = computeGs ? input.gf_muru : 0.0;
+    const double GsGiven = computeGs ? 0.0 : input.Gs;
+    if (!AllFinite({ag, ad, Nod, Nsld, Nspd, wd, wd2, ro, gf, GsGiven})) {
+        AddErrorLine(lines, ceInvalidInput);
+        return ceInvalidInput;
+    }
+
+    const int kind = static_cast<int>(input.RodzajElementuM);
+    u8 error = MasonryStrengthSection(
+        lines, kind, static_cast<int>(input.KlasaZaprawy), static_cast<int>(input.RodzajZaprawy),
+        static_cast<int>(input.ZaprawaTyp), static_cast<int>(input.sytuacja),
+        static_cast<int>(input.KategoriaWykElementu), static_cast<int>(input.KategoriaWykRobot),
+        input.fb, t, b, h, input.spoina_podluzna != 0, results, true);
+    if (error != 0) return error;
+    const int group = MaterialGroup(kind);
+    const int material = MaterialOfKind(kind);
+    lines.emplace_back();
+
+    error = EffectiveHeightCheck(lines, input, t, h, l, results);
+    if (error != 0) return error;
+    lines.emplace_back();
+
+    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
+
+    double N_1d, N_2d;
+    if (external) {
+        N_1d = Nod + Nsld;
+        N_2d = Nod + Nsld + Gs;
+    } else {
+        N_1d = Nod + Nsld + Nspd;
+        N_2d = N_1d + Gs;
+    }
+    results.N_1d = N_1d;
+    results.N_2d = N_2d;
+
+    const double e_a = AccidentalEccentricity(lines, h, results);
+
+    // Section 1-1 under the upper slab.
+    const double k = input.ScianaNajwyzszejKodnygnacji != 0 ? 0.4 : 0.333;
+    double M_1d;
+    if (external) {
+        M_1d = ((t - ag) / 2 + e_a) * Nod + (k * ag + (t - ag) / 2 + e_a) * Nsld;
+    } else if (Nsld > Nspd) {
+        M_1d = Nod * e_a + (k * t + e_a) * Nsld - (k * t - e_a) * Nspd;
+    } else {
+        M_1d = Nod * e_a + (k * t + e_a) * Nspd - (k * t - e_a) * Nsld;
+    }
+    double e_1 = k * t + e_a;
+    if (N_1d != 0) e_1 = M_1d / N_1d;
+
+    // Section 2-2 above the lower slab.
+    const double e_2 = (t - ad) / 2 + e_a;
+    const double M_2d = N_2d * e_2;
+
+    const double A = results.A;
+    const double f_d = results.f_d;
+
+    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatFixed(2, Gs) + " kN");
+    lines.push_back("Siła w przekroju 1-1 N_1d = " + FormatFixed(2, N_1d) + " kN");
+    lines.push_back("Moment w przekroju 1-1 M_1d = " + FormatFixed(2, M_1d) + " kNm");
+    lines.push_back("Mimośród e_1 = " + FormatFixed(1, 100 * e_1) + " cm");
+    results.Phi_1 = ReductionFactorEnd(group, material, e_1, t);
+    lines.push_back("Współczynnik redukcyjny nośności FI_1 = " + FormatFixed(3, results.Phi_1));
+    results.N_1Rd = results.Phi_1 * A * f_d / 1000;
+    lines.push_back("Nośność pod stropem N_1R,d = " + FormatFixed(3, results.N_1Rd) + " kN");
+
+    lines.push_back("Siła w przekroju 2-2 N_2d = " + FormatFixed(2, N_2d) + " kN");
+    lines.push_back("Moment w przekroju 2-2 M_2d = " + FormatFixed(2, M_2d) + " kNm");
+    lines.push_back("Mimośród e_2 = " + FormatFixed(1, 100 * e_2) + " cm");
+    results.Phi_2 = ReductionFactorEnd(group, material, e_2, t);
+    lines.push_back("Współczynnik redukcyjny nośności FI_2 = " + FormatFixed(3, results.Phi_2));
+    results.N_2Rd = results.Phi_2 * A * f_d / 1000;
+    lines.push_back("Nośność nad stropem N_2R,d = " + FormatFixed(3, results.N_2Rd) + " kN");
+
+    const double alphaCInf = LongTermElasticCharacteristic(lines, static_cast<int>(input.KlasaZaprawy), material);
+
+    // Middle zone m-m.
+    const double M_m = 0.6 * M_1d + 0.4 * M_2d;
+    const double N_md = external ? Nod + Nsld + 0.5 * Gs : Nod + Nsld + Nspd + 0.5 * Gs;
+    results.N_md = N_md;
+    lines.push_back("Moment w przekroju m-m M_md = " + FormatFixed(2, M_m) + " kNm");
+
+    // One middle-zone check with the wind moment M_wd; no load, no eccentricity.
+    auto middleCheck = [&](double M_wd, double& phi, double& N_R) {
+        const double e_m = N_md != 0 ? M_m / N_md - M_wd / N_md : 0.0;
+        lines.push_back("Mimośród w strefie środkowej e_m = " + FormatFixed(1, 100 * e_m) + " cm");
+        phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
+        lines.push_back("Współczynnik redukcyjny nośności FI_m = " + FormatFixed(3, phi));
+        N_R = phi * A * f_d / 1000;
+        lines.push_back("Nośność w strefie środkowej N_mR,d = " + FormatFixed(3, N_R) + " kN");
+    };
+
+    if (external) {
+        double phi1, NR1, phi2, NR2;
+        const double M_wd1 = h * h * wd / 8;
+        if (wd != 0)
+            lines.push_back("Moment zginający w środku ścian od wiatru (ssanie) M_wd = " +
+                            FormatFixed(2, M_wd1) + " kNm");
+        middleCheck(M_wd1, phi1, NR1);
+        const double M_wd2 = h * h * wd2 / 8;
+        if (wd2 != 0)
+            lines.push_back("Moment zginający w środku ścian od wiatru (parcie) M_wd = " +
+                            FormatFixed(2, M_wd2) + " kNm");
+        middleCheck(M_wd2, phi2, NR2);
+        if (NR1 > NR2) {
+            results.Phi_m = phi2;
+            results.N_mRd = NR2;
+        } else {
+            results.Phi_m = phi1;
+            results.N_mRd = NR1;
+        }
+    } else {
+        middleCheck(0.0, results.Phi_m, results.N_mRd);
+    }
+    return 0;
+}
+
+} // namespace orv

@@ -1,0 +1,23 @@
+// Case functions not calculated yet: each reports that the case is not calculated.
+#include "ZunCalc.h"
+
+namespace orv {
+
+namespace {
+
+u8 NotCalculated(TTraceLines& lines)
+{
+    lines.clear();
+    AddErrorLine(lines, ceNotImplemented);
+    return ceNotImplemented;
+}
+
+} // namespace
+
+u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
+u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
+u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
+u8 CalcBasementWall(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
+u8 CalcColumn(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
+
+} // namespace orv

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "ZunCalc.h"
+
+using namespace orv;
+
+namespace {
+
+std::unique_ptr<TCalcInput> DefaultInput()
+{
+    auto in = std::make_unique<TCalcInput>();
+    std::memset(in.get(), 0, sizeof *in);
+    InitElementRecord(*in);
+    return in;
+}
+
+} // namespace
+
+TEST(ErrorTexts, Table)
+{
+    EXPECT_EQ(CalcErrorText(1), "Klasa betonu zbyt niska.");
+    EXPECT_EQ(CalcErrorText(7), "Przekroczona graniczna szerokość rys prostopadłych");
+    EXPECT_EQ(CalcErrorText(17), "Nie zdefiniowano wartości modułu sprężystości dolnego stropu z prawej strony");
+    EXPECT_EQ(CalcErrorText(18), "Brak rozwiązania dla przyjętej geometrii ściany.");
+    EXPECT_EQ(CalcErrorText(20), "Nie można posługiwać się modelem ciągłym - zbyt małe średnie naprężenie obliczeniowe ściany.");
+    EXPECT_EQ(CalcErrorText(21), "Wysokość ściany piwnicy wynosi h>260 cm  %S®%N  nie jest spełniony warunek stosowania Załącznika A.");
+    EXPECT_EQ(CalcErrorText(22), "Grubość ściany t<20 cm  %S®%N  nie jest spełniony warunek stosowania Załącznika A.");
+    EXPECT_EQ(CalcErrorText(23), "Norma nie podaje współczynników %Sa%N dla ścian o grubości większej od 25 cm.");
+    EXPECT_EQ(CalcErrorText(25), "Przekroczona zalecana smukłość ściany.");
+    EXPECT_EQ(CalcErrorText(28), "Głębokość zasypania ściany większa od wysokości ściany  %S®%N  nie jest spełniony warunek stosowania Załącznika A.");
+    EXPECT_EQ(CalcErrorText(33), "Zbyt mała średnica prętów ściskanych.");
+    EXPECT_EQ(CalcErrorText(35), "Stosunek wymiarów płyty muru poza zakresem tablic B.1 normy murowej.");
+    EXPECT_EQ(CalcErrorText(50), "Brak rozwiązania (błąd nr 50).");
+    EXPECT_EQ(CalcErrorText(34), "Błąd nieopisany (nr 34).");
+    EXPECT_EQ(CalcErrorText(0), "Błąd nieopisany (nr 0).");
+    EXPECT_EQ(CalcErrorText(49), "Błąd nieopisany (nr 49).");
+    EXPECT_EQ(CalcErrorText(255), "Błąd nieopisany (nr 255).");
+    // every number has a text; the described ones differ from the fallback
+    for (int n = 1; n <= 35; ++n)
+        if (n != 34) {
+            EXPECT_EQ(CalcErrorText(n).find("Błąd nieopisany"), std::string::npos) << n;
+        }
+}
+
+TEST(Dispatch, CaseFunctions)
+{
+    EXPECT_EQ(CaseFunction(ccWallVerticalHinged), &CalcWallVerticalHinged);
+    EXPECT_EQ(CaseFunction(ccWallVerticalContinuous), &CalcWallVerticalContinuous);
+    EXPECT_EQ(CaseFunction(ccWallHorizontal), &CalcWallHorizontal);
+    EXPECT_EQ(CaseFunction(ccConcentratedLoad), &CalcWallConcentrated);
+    EXPECT_EQ(CaseFunction(ccBasementWall), &CalcBasementWall);
+    EXPECT_EQ(CaseFunction(ccColumn), &CalcColumn);
+    EXPECT_EQ(CaseFunction(6), nullptr);
+    EXPECT_EQ(CaseFunction(-1), nullptr);
+}
+
+TEST(Dispatch, ResetsResultsAndStoresTheError)
+{
+    auto in = DefaultInput();
+    in->Nod = 150;
+    in->Nsld = 30;
+    TTraceLines lines;
+    TCalcResults r;
+    r.beta = 2.0;           // left over from a case-3 element
+    r.PlateCount = 3;
+    r.SchemeName = "płyta nr 5";
+    r.Error = 24;
+    ASSERT_EQ(CalcElement(lines, *in, r), 0);
+    EXPECT_EQ(r.Error, 0);
+    EXPECT_EQ(r.beta, 0);
+    EXPECT_EQ(r.PlateCount, 0);
+    EXPECT_TRUE(r.SchemeName.empty());
+    EXPECT_NEAR(r.N_1Rd, 298.687, 1e-3);
+    EXPECT_EQ(lines.front(), "ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
+
+    // an element that stops early shows none of the previous element's numbers
+    in->h = 800;
+    ASSERT_EQ(CalcElement(lines, *in, r), ceSlenderness);
+    EXPECT_EQ(r.Error, ceSlenderness);
+    EXPECT_EQ(r.N_1Rd, 0);
+    EXPECT_EQ(r.N_1d, 0);
+    EXPECT_DOUBLE_EQ(r.h_eff, 8.0);
+
+    // a case byte outside 0..5
+    in->h = 300;
+    in->Case = 9;
+    lines = {"stale"};
+    r.A = 1;
+    EXPECT_EQ(CalcElement(lines, *in, r), ceUnknownCase);
+    EXPECT_EQ(r.Error, ceUnknownCase);
+    EXPECT_EQ(r.A, 0);
+    EXPECT_EQ(lines, TTraceLines{CalcErrorText(ceUnknownCase) + "!"});
+
+    // cases not calculated yet report so
+    for (u8 c = 1; c <= 5; ++c) {
+        in->Case = c;
+        EXPECT_EQ(CalcElement(lines, *in, r), ceNotImplemented) << int(c);
+        EXPECT_EQ(r.Error, ceNotImplemented);
+        EXPECT_EQ(lines, TTraceLines{CalcErrorText(ceNotImplemented) + "!"});
+    }
+}
+
+TEST(Dispatch, EmptyResults)
+{
+    const TCalcResults r{};
+    EXPECT_EQ(r.Error, 0);
+    EXPECT_EQ(r.N_mRd, 0);
+    EXPECT_EQ(r.VerticalBeam, -1);
+    EXPECT_EQ(r.HorizontalBeam, -1);
+    EXPECT_EQ(r.PlateCount, 0);
+    EXPECT_EQ(r.Plates[MaxWallPlates - 1].SupportCase, -1);
+    EXPECT_EQ(r.Plates[0].L, 0);
+}
