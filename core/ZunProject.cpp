@@ -199,7 +199,6 @@ void SanitizeCalcInput(TCalcInput& in)
 
     in.def_szer_wiencow = boolByte(in.def_szer_wiencow);
     in.wylicz_Gs = boolByte(in.wylicz_Gs);
-    in.WindTableFlag = boolByte(in.WindTableFlag);
     in.ScianaZewnetrzna = boolByte(in.ScianaZewnetrzna);
     in.ScianaNajwyzszejKodnygnacji = boolByte(in.ScianaNajwyzszejKodnygnacji);
     in.OgolnaDefElementu = boolByte(in.OgolnaDefElementu);
@@ -208,7 +207,6 @@ void SanitizeCalcInput(TCalcInput& in)
     in.IdentyczneParametryScian = boolByte(in.IdentyczneParametryScian);
     in.ScianaZOtworami = boolByte(in.ScianaZOtworami);
     in.spoina_podluzna = boolByte(in.spoina_podluzna);
-    for (u8& f : in.WindFlags) f = boolByte(f);
 
     in.stal.Klasa = within(in.stal.Klasa, 0, SteelClassCount - 1);
     clipLength(in.stal.Znak);
