@@ -1,0 +1,65 @@
+// Reading and writing a project of 200 elements (about 11 MB).
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+#include "ZunProject.h"
+
+using namespace orv;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int ElementCount = 200;
+
+std::vector<TProjectElement> makeProject()
+{
+    std::vector<TProjectElement> els(ElementCount);
+    for (int k = 0; k < ElementCount; ++k) {
+        TProjectElement& e = els[k];
+        std::memset(&e, 0, sizeof e);
+        InitElementRecord(e.Input);
+        InitProjectHeader("Autor", e.Header);
+        InitLoadCompilation(e.Loads);
+        e.Name.set("Element " + std::to_string(k + 1));
+        e.Input.t = 25.0 + k % 20;
+    }
+    return els;
+}
+
+const std::vector<std::string> kComments = {"Projekt budynku mieszkalnego", "Ściany parteru"};
+
+std::string benchFile()
+{
+    return (fs::temp_directory_path() / ("orv_bench_" + std::to_string(::getpid()) + ".clcm")).string();
+}
+
+void BM_WriteProjectFile(benchmark::State& state)
+{
+    auto els = makeProject();
+    const std::string file = benchFile();
+    for (auto _ : state) {
+        if (!WriteProjectFile(kComments, file, els, ElementCount, 0)) state.SkipWithError("write failed");
+    }
+    fs::remove(file);
+}
+BENCHMARK(BM_WriteProjectFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadProjectFile(benchmark::State& state)
+{
+    auto els = makeProject();
+    const std::string file = benchFile();
+    WriteProjectFile(kComments, file, els, ElementCount, 0);
+    std::vector<TProjectElement> back;
+    std::vector<std::string> comments;
+    for (auto _ : state) {
+        if (!ReadProjectFile(comments, file, back)) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(back.data());
+    }
+    fs::remove(file);
+}
+BENCHMARK(BM_ReadProjectFile)->Unit(benchmark::kMillisecond);
+
+} // namespace

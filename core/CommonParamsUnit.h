@@ -1,0 +1,82 @@
+// Common settings: "Parametrs" under the maker's key (folders, fonts, grid
+// cell colour, window places) and "Zaawansowane" under the program's key
+// (report figure sizes). Every read falls back to its default.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "SettingsStore.h"
+#include "ZunTypes.h"
+
+namespace orv {
+
+extern const char* const ParamsSection;    // "Parametrs"
+extern const char* const AdvancedSection;  // "Zaawansowane"
+
+struct TCommonParams {
+    std::string DefaultName;
+    std::string Directory;
+    int OpenDirTyp = 0;
+    std::string FontName;
+    int FontSize = 0;
+    std::string FontNamePW;
+    int FontSizePW = 0;
+    bool UserBackgroundCellColor = true;
+    int BackgroundCellColor = 0; // 0x00BBGGRR
+};
+
+constexpr int DefaultCellColor = 11071212; // 0xA8EEEC
+
+// All values of "Parametrs" but the window places and the last folder;
+// `defaultDir` is the default of "Directory".
+void ReadCommonParams(const std::string& defaultDir, TCommonParams& p);
+int ReadOpenDirType();
+void ReadDefaultName(std::string& name);
+
+void ReadLastUsedDirectory(const std::string& defaultDir, std::string& dir);
+// Stores only a non-empty folder.
+void WriteLastUsedDirectory(const std::string& dir);
+// With "OpenDirTyp" 0 the file dialog starts in the last used folder
+// (default `defaultDir`); otherwise `initialDir` is left alone.
+void PrepareOpenDialogDir(const std::string& defaultDir, std::string& initialDir);
+// With "OpenDirTyp" 0 remembers `dir` as the last used folder.
+void RememberDirectory(const std::string& dir);
+
+void ReadReportFont(std::string& name, int& size);
+void ReadPwFont(std::string& name, int& size);
+
+// "BackgroundCellColor" when "UserBackgroundCellColor" is set, else the
+// system window colour the caller passes (both 0x00BBGGRR).
+int GetCellBackgroundColor(int systemWindowColor);
+
+// A window's stored place: left, top, width, height; -1 when not stored.
+struct TWindowPlace {
+    int Left = -1;
+    int Top = -1;
+    int Width = -1;
+    int Height = -1;
+};
+
+// " Left" and " Top" hold the edges, " Height" the width and " Width" the
+// height; reading and writing cross alike, so a place comes back unchanged.
+void LoadWindowPlacement(const std::string& formName, TWindowPlace& place);
+void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place);
+
+// What applying a stored place does to a window on a screen of the given size.
+struct TPlacementPlan {
+    bool Move = false;   // place at Left, Top and switch automatic positioning off
+    bool Resize = false; // set Width, Height
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, int screenWidth, int screenHeight);
+
+// The ten report figure sizes (width, height of groups 1..5) [cm].
+using TFigureSizes = std::array<double, 10>;
+void ReadAdvancedSettings(SettingsKey key, TFigureSizes& sizes);
+void WriteAdvancedSettings(SettingsKey key, const TFigureSizes& sizes);
+// Copies between the header's packed FigureSize and an aligned array.
+TFigureSizes FigureSizesOf(const TProjectHeader& header);
+void SetFigureSizes(TProjectHeader& header, const TFigureSizes& sizes);
+
+} // namespace orv

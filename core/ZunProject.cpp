@@ -1,0 +1,369 @@
+#include "ZunProject.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "Cp1250.h"
+#include "MessageService.h"
+#include "MyUtils.h"
+#include "ZunFiles.h"
+
+namespace orv {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Layout of the older records: version text, count, current index and name
+// as in the current record, then the input at +272 and the header after it.
+constexpr std::size_t OldInputOffset = 272;
+constexpr std::size_t RecordSizeV10 = 12688;
+constexpr std::size_t RecordSizeV11 = 15872;
+constexpr std::size_t RecordSizeV12 = 18168;
+
+char* bytesOf(TProjectElement& e) { return reinterpret_cast<char*>(&e); }
+
+// Fields of an old record common to every converter. The element starts
+// zero-filled, its input at the defaults with the old input over them.
+void convertCommon(const char* rec, std::size_t inputSize, TProjectElement& e)
+{
+    std::memset(&e, 0, sizeof e);
+    char* dst = bytesOf(e);
+    std::memcpy(dst + offsetof(TProjectElement, Count), rec + 4, 4);
+    std::memcpy(dst + offsetof(TProjectElement, Current), rec + 8, 4);
+    std::memcpy(dst + offsetof(TProjectElement, Name), rec + 12, sizeof(TShortString<255>));
+    std::memcpy(dst + offsetof(TProjectElement, Header), rec + OldInputOffset + inputSize,
+                sizeof(TProjectHeader));
+    InitElementRecord(e.Input);
+    std::memcpy(dst + offsetof(TProjectElement, Input), rec + OldInputOffset, inputSize);
+    InitLoadCompilation(e.Loads);
+}
+
+// Versions 11 and 12 kept a positive (pressure) wind load in `wd`; it now
+// has its own field and text set.
+void convertV11V12(const char* rec, std::size_t inputSize, TProjectElement& e)
+{
+    convertCommon(rec, inputSize, e);
+    e.Header.PrintParts[6] = 1; // "Nazwa elementu"
+    TCalcInput& in = e.Input;
+    in.WindFlags[0] = 0;
+    in.WindFlags[2] = 0;
+    in.WindFlags[3] = 0;
+    const f64 wd = in.wd;
+    if (wd > 0) {
+        in.wd2 = wd;
+        in.wd = 0;
+        in.WindFlags[1] = in.WindTableFlag;
+        in.WindText2[0] = in.WindText[0];
+        in.WindText2[1] = in.WindText[3];
+        in.WindText2[2] = in.WindText[1];
+        in.WindText2[3] = in.WindText[2];
+    } else {
+        in.wd2 = 0;
+    }
+    in.WindFlags[0] = 0;
+    in.WindFlags[3] = 0;
+}
+
+u32 upTo(u32 v, u32 max) { return v > max ? max : v; }
+i32 within(i32 v, i32 lo, i32 hi) { return v < lo ? lo : (v > hi ? hi : v); }
+u8 boolByte(u8 v) { return v > 1 ? 1 : v; }
+
+void clipLength(TFixedText& t)
+{
+    const i32 n = t.Length;
+    const i32 c = within(n, 0, static_cast<i32>(sizeof t.Chars));
+    if (c != n) t.Length = c;
+}
+
+template <std::size_t N>
+void clipLength(TShortString<N>& s)
+{
+    if (s.Len > N) s.Len = static_cast<u8>(N);
+}
+
+void sanitizeUnit(TElementMurowy& m)
+{
+    m.RodzajElementu = within(m.RodzajElementu, 0, MaterialKindCount - 1);
+    m.KlasaZaprawy = within(m.KlasaZaprawy, 0, MortarClassCount - 1);
+    m.RodzajZaprawy = within(m.RodzajZaprawy, 0, MortarTypeCount - 1);
+    m.OgolnaDef = boolByte(m.OgolnaDef);
+}
+
+constexpr int SteelClassCount = 5;       // A-0 .. A-IIIN
+constexpr u32 StiffeningKindCount = 3;
+constexpr u32 WallModelCount = 9;
+constexpr u32 PlateSupportCaseCount = 12;
+constexpr u32 PierSupportCount = 3;
+
+bool readSpan(const std::string& data, std::size_t offset, std::size_t size)
+{
+    return offset <= data.size() && size <= data.size() - offset;
+}
+
+void showReadError(const std::string& shown)
+{
+    ShowMessageDialog("Błąd odczytu pliku!", shown, mdError, mbOK, 0);
+}
+
+} // namespace
+
+std::size_t ProjectRecordSize(int version)
+{
+    switch (version) {
+    case 10: return RecordSizeV10;
+    case 11: return RecordSizeV11;
+    case 12: return RecordSizeV12;
+    case 13: return sizeof(TProjectElement);
+    default: return 0;
+    }
+}
+
+static_assert(OldInputOffset + InputSizeV10 + sizeof(TProjectHeader) + 1 == RecordSizeV10);
+static_assert(OldInputOffset + InputSizeV11 + sizeof(TProjectHeader) + 1 == RecordSizeV11);
+static_assert(OldInputOffset + InputSizeV12 + sizeof(TProjectHeader) + 1 == RecordSizeV12);
+
+void ConvertRecordV12(const char* record, TProjectElement& e) { convertV11V12(record, InputSizeV12, e); }
+
+void ConvertRecordV11(const char* record, TProjectElement& e)
+{
+    convertV11V12(record, InputSizeV11, e);
+    e.Input.WindFlags[0] = 0;
+    e.Input.WindFlags[2] = 0;
+    e.Input.WindFlags[3] = 0;
+}
+
+void ConvertRecordV10(const char* record, TProjectElement& e)
+{
+    convertCommon(record, InputSizeV10, e);
+    TCalcInput& in = e.Input;
+
+    // The units of the walls above and below were 24-byte records at
+    // 10272 and 10296: kind, mortar class, mortar type, 4 bytes, f_b.
+    const char* units = record + OldInputOffset + 10272;
+    TElementMurowy* target[2] = {&in.ElementE2, &in.ElementE5};
+    for (int k = 0; k < 2; ++k) {
+        const char* u = units + 24 * k;
+        i32 kind, mortarClass, mortarType;
+        f64 fb;
+        std::memcpy(&kind, u, 4);
+        std::memcpy(&mortarClass, u + 4, 4);
+        std::memcpy(&mortarType, u + 8, 4);
+        std::memcpy(&fb, u + 16, 8);
+        TElementMurowy& m = *target[k];
+        m.RodzajElementu = kind;
+        m.KlasaZaprawy = mortarClass;
+        m.RodzajZaprawy = mortarType;
+        m.fb = fb;
+        m.OgolnaDef = 1;
+        m.Nazwa.set("Cegła ceramiczna pełna kl.10");
+    }
+    // Those bytes now lie under `wd2` and `WindFlags`: back to the defaults.
+    in.wd2 = 0;
+    for (u8& f : in.WindFlags) f = 1;
+
+    // Slabs 3, 4, 6 and 7 take the data blocks of the joint members.
+    static constexpr std::size_t kSlabBlock[4] = {3032, 3192, 3512, 3672};
+    const f64 width = in.l;
+    for (int k = 0; k < 4; ++k) {
+        TSlabRecord& s = in.Stropy[k];
+        std::memcpy(reinterpret_cast<char*>(&s), reinterpret_cast<const char*>(&in) + kSlabBlock[k],
+                    sizeof s.Data);
+        s.Nazwa.set("Płyta żelbetowa gr.15 cm");
+        s.Width = width;
+    }
+}
+
+void SanitizeCalcInput(TCalcInput& in)
+{
+    in.Case = static_cast<u8>(upTo(in.Case, CalcCaseCount - 1));
+    in.UsztywnienieSciany = upTo(in.UsztywnienieSciany, 2);
+    in.RodzajKonstrSciany = upTo(in.RodzajKonstrSciany, StiffeningKindCount - 1);
+    in.RodzajStropow = upTo(in.RodzajStropow, 1);
+    in.RodzajElementuM = upTo(in.RodzajElementuM, MaterialKindCount - 1);
+    in.KategoriaWykRobot = upTo(in.KategoriaWykRobot, 1);
+    in.sytuacja = upTo(in.sytuacja, 2);
+    in.KategoriaWykElementu = upTo(in.KategoriaWykElementu, 1);
+    in.ZaprawaTyp = upTo(in.ZaprawaTyp, 1);
+    in.RodzajZaprawy = upTo(in.RodzajZaprawy, MortarTypeCount - 1);
+    in.KlasaZaprawy = upTo(in.KlasaZaprawy, MortarClassCount - 1);
+    in.beton = upTo(in.beton, ConcreteClassCount - 1);
+    in.SchematScianyTyp = upTo(in.SchematScianyTyp, WallModelCount - 1);
+    in.SchematPlytySciany = upTo(in.SchematPlytySciany, PlateSupportCaseCount - 1);
+    in.PodpSTyp_x = upTo(in.PodpSTyp_x, PierSupportCount - 1);
+    in.PodpSTyp_y = upTo(in.PodpSTyp_y, PierSupportCount - 1);
+    in.LiczbaOkien = within(in.LiczbaOkien, 0, MaxOpenings);
+    in.LiczbaSilSkup = within(in.LiczbaSilSkup, 1, MaxConcentratedLoads);
+    in.MsdxDef = static_cast<u16>(in.MsdxDef & 7u);
+    in.MsdyDef = static_cast<u16>(in.MsdyDef & 7u);
+
+    in.def_szer_wiencow = boolByte(in.def_szer_wiencow);
+    in.wylicz_Gs = boolByte(in.wylicz_Gs);
+    in.ScianaZewnetrzna = boolByte(in.ScianaZewnetrzna);
+    in.ScianaNajwyzszejKodnygnacji = boolByte(in.ScianaNajwyzszejKodnygnacji);
+    in.OgolnaDefElementu = boolByte(in.OgolnaDefElementu);
+    in.OznBeton = boolByte(in.OznBeton);
+    in.zezwolB25 = boolByte(in.zezwolB25);
+    in.IdentyczneParametryScian = boolByte(in.IdentyczneParametryScian);
+    in.ScianaZOtworami = boolByte(in.ScianaZOtworami);
+    in.spoina_podluzna = boolByte(in.spoina_podluzna);
+
+    in.stal.Klasa = within(in.stal.Klasa, 0, SteelClassCount - 1);
+    clipLength(in.stal.Znak);
+    in.stal.UserGrade = boolByte(in.stal.UserGrade);
+    sanitizeUnit(in.ElementE2);
+    sanitizeUnit(in.ElementE5);
+
+    for (TFixedText& t : in.WindText) clipLength(t);
+    for (TFixedText& t : in.pText) clipLength(t);
+    for (TFixedText& t : in.gText) clipLength(t);
+    for (TFixedText& t : in.SlabLoadText) clipLength(t);
+    clipLength(in.ro_e_text);
+    for (TFixedText& t : in.ForceText) clipLength(t);
+    for (TFixedText& t : in.WindText2) clipLength(t);
+}
+
+void SanitizeProjectHeader(TProjectHeader& h)
+{
+    h.CommentPlace = static_cast<u8>(upTo(h.CommentPlace, 2));
+    for (u8& p : h.PrintParts) p = boolByte(p);
+}
+
+void SanitizeProjectElement(TProjectElement& e)
+{
+    SanitizeCalcInput(e.Input);
+    SanitizeProjectHeader(e.Header);
+    TLoadCompilation& l = e.Loads;
+    SanitizeLoadCompilation(l);
+    TFixedText* texts[6] = {l.pPText, l.pLText, l.roText, l.ro_wText, l.gLText, l.gPText};
+    for (TFixedText* row : texts)
+        for (int s = 0; s < MaxStoreys; ++s) clipLength(row[s]);
+}
+
+std::vector<std::string> SplitCommentText(const char* text, std::size_t size)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < size) {
+        if (text[i] == '\r') {
+            lines.push_back(Cp1250ToUtf8(std::string(text + start, i - start)));
+            i += 2; // the byte after CR (the LF) is skipped unread
+            start = i < size ? i : size;
+        } else {
+            ++i;
+        }
+    }
+    lines.push_back(Cp1250ToUtf8(std::string(text + start, size - start)));
+    return lines;
+}
+
+void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fileName,
+                         std::size_t offset)
+{
+    lines.clear();
+    std::ifstream f(fs::path(fileName), std::ios::binary);
+    if (!f) return;
+    f.seekg(0, std::ios::end);
+    const std::streamoff size = f.tellg();
+    if (size < 0) return;
+    std::string tail;
+    if (static_cast<std::uint64_t>(size) > offset) {
+        tail.resize(static_cast<std::size_t>(size) - offset);
+        f.seekg(static_cast<std::streamoff>(offset), std::ios::beg);
+        if (!f.read(tail.data(), static_cast<std::streamsize>(tail.size()))) return;
+    }
+    lines = SplitCommentText(tail.data(), tail.size());
+}
+
+int ProjectFileVersion(const std::string& fileName)
+{
+    std::ifstream f(fs::path(fileName), std::ios::binary);
+    if (!f) return -1;
+    char text[4];
+    if (!f.read(text, 4)) return -1;
+    return VersionFromText(text);
+}
+
+bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
+                     std::vector<TProjectElement>& elements)
+{
+    const std::string shown = ExtractFileName(fileName);
+    if (!FileExists(fileName)) {
+        ShowMessageDialog("Brak pliku!", shown, mdError, mbOK, 0);
+        return false;
+    }
+    std::string data;
+    if (!ReadWholeFile(fileName, data)) {
+        showReadError(shown);
+        return false;
+    }
+    const int version = data.size() >= 4 ? VersionFromText(data.data()) : -1;
+    const std::size_t recordSize = ProjectRecordSize(version);
+    if (recordSize == 0) {
+        ShowMessageDialog("Błąd odczytu pliku!",
+                          "Plik " + shown + " nie jest plikiem utworzonym przez ten program!",
+                          mdError, mbOK, 0);
+        return false;
+    }
+
+    // The count decides how much is allocated: it must fit the file.
+    i32 count = 0;
+    if (data.size() >= 8) std::memcpy(&count, data.data() + 4, 4);
+    if (count < 1 || !readSpan(data, 0, static_cast<std::size_t>(count) * recordSize)) {
+        showReadError(shown);
+        return false;
+    }
+
+    std::vector<TProjectElement> read(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const char* rec = data.data() + i * recordSize;
+        TProjectElement& e = read[i];
+        switch (version) {
+        case 10: ConvertRecordV10(rec, e); break;
+        case 11: ConvertRecordV11(rec, e); break;
+        case 12: ConvertRecordV12(rec, e); break;
+        default: std::memcpy(&e, rec, sizeof e); break;
+        }
+        SanitizeProjectElement(e);
+    }
+    read[0].Count = count;
+    read[0].Current = within(read[0].Current, 0, count - 1);
+
+    const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
+    comments = SplitCommentText(data.data() + tail, data.size() - tail);
+    elements.swap(read);
+    return true;
+}
+
+bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
+                      std::vector<TProjectElement>& elements, int count, int current)
+{
+    const std::string shown = ExtractFileName(fileName);
+    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) {
+        ShowMessageDialog("Błąd zapisu pliku!", shown, mdError, mbOK, 0);
+        return false;
+    }
+    TProjectElement& first = elements[0];
+    std::memcpy(first.Version, "01.3", 4);
+    first.Count = count;
+    first.Current = within(current, 0, count - 1);
+
+    std::string text;
+    for (std::size_t i = 0; i < comments.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += Utf8ToCp1250(comments[i]);
+    }
+    const std::size_t records = static_cast<std::size_t>(count) * sizeof(TProjectElement);
+    std::string buf;
+    buf.resize(records + text.size());
+    std::memcpy(buf.data(), elements.data(), records);
+    std::memcpy(buf.data() + records, text.data(), text.size());
+    if (!WriteFileAtomically(fileName, buf)) {
+        ShowMessageDialog("Błąd zapisu pliku!", shown, mdError, mbOK, 0);
+        return false;
+    }
+    return true;
+}
+
+} // namespace orv

@@ -1,0 +1,61 @@
+// Project files (".clcm"): element records of the file's version one after
+// another, then the project comment as CR LF separated lines. Versions 10
+// to 12 are converted to the current TProjectElement on reading; writing
+// always produces version 13.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "ZunTypes.h"
+
+namespace orv {
+
+constexpr int ProjectFileCurrentVersion = 13;
+
+// Stored record size of a project-file version (10..13), 0 for any other.
+std::size_t ProjectRecordSize(int version);
+
+// Calculation-input bytes a record of an older version carries.
+constexpr std::size_t InputSizeV10 = 11296;
+constexpr std::size_t InputSizeV11 = 14480;
+constexpr std::size_t InputSizeV12 = 16776;
+
+// Version of the file's first four bytes; -1 when they are no version text
+// or the file is shorter than four bytes (or cannot be opened).
+int ProjectFileVersion(const std::string& fileName);
+
+// Reads a project of version 10 to 13. On success `elements` holds the
+// stored count of elements and `comments` the comment lines (UTF-8); on
+// any failure both are left as they were and an error message is shown.
+bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
+                     std::vector<TProjectElement>& elements);
+
+// Writes elements 0..count-1 and the comment as a version-13 project. Sets
+// the version text, the count and the current index in element 0. The old
+// file is replaced only once the new one is complete; false (after the
+// error message) when it could not be written.
+bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
+                      std::vector<TProjectElement>& elements, int count, int current);
+
+// Comment lines of the file from byte `offset` on: every CR ends a line and
+// the byte after it is skipped; what follows the last CR is one more line.
+void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fileName,
+                         std::size_t offset);
+// The same rule applied to single-byte text already in memory.
+std::vector<std::string> SplitCommentText(const char* text, std::size_t size);
+
+// Converters of one stored record of an older version (the record's bytes,
+// of ProjectRecordSize(version)) into a current element.
+void ConvertRecordV10(const char* record, TProjectElement& e);
+void ConvertRecordV11(const char* record, TProjectElement& e);
+void ConvertRecordV12(const char* record, TProjectElement& e);
+
+// Brings every enumeration, count and text length of a record read from a
+// file into its range; a sound record is left byte for byte as it is.
+void SanitizeCalcInput(TCalcInput& in);
+void SanitizeProjectHeader(TProjectHeader& h);
+void SanitizeProjectElement(TProjectElement& e);
+
+} // namespace orv

@@ -1,0 +1,714 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+#include "MessageService.h"
+#include "Cp1250.h"
+#include "ZunFiles.h"
+#include "ZunProject.h"
+
+using namespace orv;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct MessageRecorder : IMessageService {
+    std::vector<std::pair<std::string, std::string>> shown;
+    int showMessageDialog(const std::string& h, const std::string& t, unsigned char, unsigned, int) override
+    {
+        shown.emplace_back(h, t);
+        return mrOk;
+    }
+    int messageDlg3(const std::string&, unsigned char, unsigned, int) override { return mrOk; }
+};
+
+// Packed fields are compared through a copy, never by reference.
+template <typename T>
+T v(T x)
+{
+    return x;
+}
+
+template <typename T>
+void put(std::string& buf, std::size_t offset, T value)
+{
+    std::memcpy(buf.data() + offset, &value, sizeof value);
+}
+
+void putShort(std::string& buf, std::size_t offset, const std::string& utf8)
+{
+    const std::string cp1250 = Utf8ToCp1250(utf8);
+    buf[offset] = static_cast<char>(cp1250.size());
+    std::memcpy(buf.data() + offset + 1, cp1250.data(), cp1250.size());
+}
+
+void putFixedText(std::string& buf, std::size_t offset, const std::string& text)
+{
+    put<i32>(buf, offset, static_cast<i32>(text.size()));
+    std::memset(buf.data() + offset + 4, ' ', 512);
+    std::memcpy(buf.data() + offset + 4, text.data(), text.size());
+}
+
+std::string bytesOf(const TProjectElement& e)
+{
+    return std::string(reinterpret_cast<const char*>(&e), sizeof e);
+}
+
+TProjectElement makeElement(int k)
+{
+    TProjectElement e;
+    std::memset(&e, 0, sizeof e);
+    InitElementRecord(e.Input);
+    InitProjectHeader("Jan Kowalski", e.Header);
+    InitLoadCompilation(e.Loads);
+    e.Name.set("Element " + std::to_string(k + 1));
+    e.Description.set("Ściana zewnętrzna, oś " + std::to_string(k));
+    e.Input.Case = static_cast<u8>(k % CalcCaseCount);
+    e.Input.t = 25.0 + k;
+    e.Input.h = 280.5;
+    e.Input.LiczbaOkien = k % 6;
+    e.Loads.StoreyCount = 1 + k % 10;
+    for (int i = 0; i < 10; ++i) e.Header.FigureSize[i] = 10.0 + i;
+    return e;
+}
+
+std::string readFile(const fs::path& p)
+{
+    std::string data;
+    EXPECT_TRUE(ReadWholeFile(p.string(), data));
+    return data;
+}
+
+void writeFile(const fs::path& p, const std::string& data)
+{
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+// An old-version record laid out by hand from the stored offsets: version
+// text, count, current index, name at +12, input at +272, header after it.
+struct OldRecord {
+    std::string buf;
+    std::size_t headerAt;
+    OldRecord(int version, std::size_t size, std::size_t inputSize, i32 count, i32 current,
+              const std::string& name)
+        : buf(size, '\0'), headerAt(272 + inputSize)
+    {
+        const std::string v = "01." + std::to_string(version % 10);
+        std::memcpy(buf.data(), v.data(), 4);
+        put<i32>(buf, 4, count);
+        put<i32>(buf, 8, current);
+        putShort(buf, 12, name);
+        std::memset(buf.data() + 268, 0x5A, 4); // old reserved bytes are not carried over
+        // header: page numbering, author, comment place, print parts
+        put<u16>(buf, headerAt + 80, 3);
+        put<u16>(buf, headerAt + 82, 40);
+        putShort(buf, headerAt + 84, "Autor");
+        buf[headerAt + 1108] = 2;
+        for (int i = 0; i < 8; ++i) buf[headerAt + 1109 + i] = 0;
+        put<f64>(buf, headerAt + 0, 12.5);
+    }
+    template <typename T>
+    void in(std::size_t offset, T value) { put<T>(buf, 272 + offset, value); }
+    void inText(std::size_t offset, const std::string& t) { putFixedText(buf, 272 + offset, t); }
+};
+
+class ProjectFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static int serial = 0;
+        dir = fs::temp_directory_path() /
+              ("orv_project_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
+        fs::create_directories(dir);
+        previous = BindMessageService(&messages);
+        keepElements.assign(1, makeElement(7));
+        keepElements[0].Name.set("Dotychczasowy");
+        keepComments = {"stary komentarz"};
+    }
+    void TearDown() override
+    {
+        BindMessageService(previous);
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    // Reads into the caller's sentinel project; when refused, it must be untouched.
+    bool readIntoSentinel(const std::string& file, std::vector<TProjectElement>& els,
+                          std::vector<std::string>& com)
+    {
+        els = keepElements;
+        com = keepComments;
+        const bool ok = ReadProjectFile(com, file, els);
+        if (!ok) {
+            EXPECT_EQ(els.size(), 1u);
+            if (els.size() == 1) {
+                EXPECT_EQ(bytesOf(els[0]), bytesOf(keepElements[0]));
+            }
+            EXPECT_EQ(com, keepComments);
+        }
+        return ok;
+    }
+
+    fs::path dir;
+    MessageRecorder messages;
+    IMessageService* previous = nullptr;
+    std::vector<TProjectElement> keepElements;
+    std::vector<std::string> keepComments;
+};
+
+std::vector<TProjectElement> threeElements()
+{
+    return {makeElement(0), makeElement(1), makeElement(2)};
+}
+
+} // namespace
+
+TEST_F(ProjectFile, ThreeElementsWithTwoCommentLinesRoundTripByteForByte)
+{
+    auto els = threeElements();
+    const std::vector<std::string> comments = {"a", "b"};
+    ASSERT_TRUE(WriteProjectFile(comments, path("p.clcm"), els, 3, 1));
+
+    // The writer marks element 0 with the version, the count and the current index.
+    EXPECT_EQ(std::string(els[0].Version, 4), "01.3");
+    EXPECT_EQ(v(els[0].Count), 3);
+    EXPECT_EQ(v(els[0].Current), 1);
+
+    // 3 x 55,408 + "a" CR LF "b" = 166,228 bytes
+    const std::string file = readFile(path("p.clcm"));
+    ASSERT_EQ(file.size(), 166228u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(file.substr(i * sizeof(TProjectElement), sizeof(TProjectElement)), bytesOf(els[i]));
+    EXPECT_EQ(file.substr(166224), "a\r\nb");
+    EXPECT_EQ(ProjectFileVersion(path("p.clcm")), 13);
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> backComments = {"zostanie zastąpiony"};
+    ASSERT_TRUE(ReadProjectFile(backComments, path("p.clcm"), back));
+    ASSERT_EQ(back.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(bytesOf(back[i]), bytesOf(els[i])) << "element " << i;
+    EXPECT_EQ(backComments, comments);
+
+    // Saved again it is the same file.
+    ASSERT_TRUE(WriteProjectFile(backComments, path("q.clcm"), back, 3, back[0].Current));
+    EXPECT_EQ(readFile(path("q.clcm")), file);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProjectFile, CommentTextRules)
+{
+    auto els = threeElements();
+    // Polish letters travel as Windows-1250 bytes.
+    ASSERT_TRUE(WriteProjectFile({"Zażółć gęślą jaźń", ""}, path("p.clcm"), els, 1, 0));
+    std::string file = readFile(path("p.clcm"));
+    EXPECT_EQ(file.size(), sizeof(TProjectElement) + 17 + 2);
+    EXPECT_EQ(file.substr(sizeof(TProjectElement), 3), "Za\xBF");
+
+    std::vector<std::string> lines;
+    LoadLinesFromOffset(lines, path("p.clcm"), sizeof(TProjectElement));
+    EXPECT_EQ(lines, (std::vector<std::string>{"Zażółć gęślą jaźń", ""}));
+
+    // No comment lines, no bytes; reading such a file gives one empty line.
+    ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 1, 0));
+    EXPECT_EQ(readFile(path("p.clcm")).size(), sizeof(TProjectElement));
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
+    EXPECT_EQ(com, std::vector<std::string>{""});
+
+    // Every CR ends a line and swallows the next byte, whatever it is;
+    // a lone LF is an ordinary character.
+    EXPECT_EQ(SplitCommentText("a\r\n", 3), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(SplitCommentText("a\rXb\r", 5), (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(SplitCommentText("a\nb", 3), std::vector<std::string>{"a\nb"});
+    EXPECT_EQ(SplitCommentText("\r\n\r\nx", 5), (std::vector<std::string>{"", "", "x"}));
+
+    // Offset past the end, or no such file.
+    LoadLinesFromOffset(lines, path("p.clcm"), 1u << 20);
+    EXPECT_EQ(lines, std::vector<std::string>{""});
+    LoadLinesFromOffset(lines, path("brak.clcm"), 0);
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(ProjectFile, VersionTextAndRefusedFiles)
+{
+    writeFile(dir / "v.clcm", "1.30" + std::string(sizeof(TProjectElement), '\0'));
+    writeFile(dir / "short.clcm", "01.");
+    writeFile(dir / "v14.clcm", "01.4" + std::string(sizeof(TProjectElement), '\0'));
+    EXPECT_EQ(ProjectFileVersion(path("v.clcm")), -1);
+    EXPECT_EQ(ProjectFileVersion(path("short.clcm")), -1);
+    EXPECT_EQ(ProjectFileVersion(path("v14.clcm")), 14);
+    EXPECT_EQ(ProjectFileVersion(path("brak.clcm")), -1);
+
+    std::vector<TProjectElement> els;
+    std::vector<std::string> com;
+    for (const char* name : {"v.clcm", "short.clcm", "v14.clcm"}) {
+        messages.shown.clear();
+        EXPECT_FALSE(readIntoSentinel(path(name), els, com)) << name;
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(v(messages.shown[0].first), "Błąd odczytu pliku!");
+        EXPECT_EQ(v(messages.shown[0].second),
+                  "Plik " + std::string(name) + " nie jest plikiem utworzonym przez ten program!");
+    }
+    messages.shown.clear();
+    EXPECT_FALSE(readIntoSentinel(path("brak.clcm"), els, com));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Brak pliku!"), std::string("brak.clcm")));
+}
+
+TEST_F(ProjectFile, Version12RecordsConvert)
+{
+    // Record 0: pressure wind 1.5 kN/m in `wd`; record 1: suction -1.5 kN/m.
+    OldRecord r0(12, 18168, 16776, 2, 1, "Ściana A");
+    r0.in<u8>(0, 2);            // case 2
+    r0.in<f64>(8, 38.0);        // t
+    r0.in<f64>(32, 250.0);      // l
+    r0.in<f64>(96, 1.5);        // wd
+    for (int k = 0; k < 4; ++k) r0.inText(113 + 516 * k, "wiatr " + std::to_string(k));
+    r0.in<u8>(2216, 0);         // WindTableFlag
+    for (int k = 0; k < 4; ++k) r0.in<u8>(10280 + k, 1); // old WindFlags
+    r0.in<f64>(10272, 99.0);    // whatever lay on wd2
+    r0.in<u32>(2520, 4);        // RodzajElementuM
+    r0.in<i32>(14440, 6);       // ElementE2 kind (within version 12)
+    putShort(r0.buf, 272 + 15016 + 163, "Strop Teriva"); // first slab name
+    r0.buf[r0.headerAt + 1115] = 0;
+
+    OldRecord r1(12, 18168, 16776, 0, 0, "Ściana B");
+    r1.in<f64>(96, -1.5);
+    r1.in<u8>(2216, 0);
+    r1.in<u8>(10281, 1);
+    r1.in<f64>(10272, 99.0);
+
+    writeFile(dir / "v12.clcm", r0.buf + r1.buf + "uwagi\r\nkoniec");
+    std::vector<TProjectElement> els;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("v12.clcm"), els));
+    ASSERT_EQ(els.size(), 2u);
+    EXPECT_EQ(com, (std::vector<std::string>{"uwagi", "koniec"}));
+
+    const TProjectElement& a = els[0];
+    EXPECT_EQ(v(a.Count), 2);
+    EXPECT_EQ(v(a.Current), 1);
+    EXPECT_EQ(a.Name.str(), "Ściana A");
+    EXPECT_EQ(v(a.Description.Len), 0);
+    EXPECT_EQ(std::string(a.Version, 4), std::string(4, '\0'));
+    EXPECT_EQ(v(a.Reserved1[0]), 0);
+    EXPECT_EQ(v(a.Input.Case), 2);
+    EXPECT_EQ(v(a.Input.t), 38.0);
+    EXPECT_EQ(v(a.Input.l), 250.0);
+    EXPECT_EQ(v(a.Input.wd), 0.0);
+    EXPECT_EQ(v(a.Input.wd2), 1.5);
+    EXPECT_EQ(v(a.Input.RodzajElementuM), 4u);
+    EXPECT_EQ(v(a.Input.ElementE2.RodzajElementu), 6);
+    EXPECT_EQ(a.Input.Stropy[0].Nazwa.str(), "Strop Teriva");
+    // pressure texts: old texts 0, 3, 1, 2
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText2[0]), "wiatr 0");
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText2[1]), "wiatr 3");
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText2[2]), "wiatr 1");
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText2[3]), "wiatr 2");
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText[1]), "wiatr 1");
+    EXPECT_EQ(v(a.Input.WindFlags[0]), 0);
+    EXPECT_EQ(v(a.Input.WindFlags[1]), 0); // the old WindTableFlag
+    EXPECT_EQ(v(a.Input.WindFlags[2]), 0);
+    EXPECT_EQ(v(a.Input.WindFlags[3]), 0);
+    // header copied, "Nazwa elementu" switched on
+    EXPECT_EQ(v(a.Header.FigureSize[0]), 12.5);
+    EXPECT_EQ(v(a.Header.FirstPage), 3);
+    EXPECT_EQ(v(a.Header.PageCount), 40);
+    EXPECT_EQ(a.Header.Author.str(), "Autor");
+    EXPECT_EQ(v(a.Header.CommentPlace), 2);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(v(a.Header.PrintParts[i]), i == 6 ? 1 : 0) << i;
+    // load compilation at its defaults
+    EXPECT_EQ(v(a.Loads.StoreyCount), 1);
+    EXPECT_EQ(v(a.Loads.kond_powtrz), 1);
+    EXPECT_NEAR(v(a.Loads.Gw[9]), 1.8, 1e-12);
+
+    const TProjectElement& b = els[1];
+    EXPECT_EQ(b.Name.str(), "Ściana B");
+    EXPECT_EQ(v(b.Input.wd), -1.5);
+    EXPECT_EQ(v(b.Input.wd2), 0.0);
+    EXPECT_EQ(v(b.Input.WindFlags[1]), 1); // kept from the file
+    EXPECT_EQ(FixedTextToStr(b.Input.WindText2[0]), "");
+    EXPECT_EQ(v(b.Input.WindText2[0].Chars[511]), ' ');
+}
+
+TEST_F(ProjectFile, Version11RecordsConvert)
+{
+    OldRecord r(11, 15872, 14480, 1, 0, "Filar");
+    r.in<u8>(0, 5);
+    r.in<f64>(96, 1.5);
+    r.in<u8>(2216, 1);
+    r.in<u8>(10280, 1);
+    r.in<u8>(10282, 1);
+    r.in<u8>(10283, 1);
+    r.in<f64>(14392, 1.35); // ForceGammaF[0]
+    // A version-11 input ends 40 bytes into the unit of the wall above.
+    r.in<i32>(14440, 2);
+    r.in<f64>(14456, 12.0);
+    writeFile(dir / "v11.clcm", r.buf);
+
+    std::vector<TProjectElement> els;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("v11.clcm"), els));
+    ASSERT_EQ(els.size(), 1u);
+    EXPECT_EQ(com, std::vector<std::string>{""});
+    const TCalcInput& in = els[0].Input;
+    EXPECT_EQ(v(in.Case), 5);
+    EXPECT_EQ(v(in.wd), 0.0);
+    EXPECT_EQ(v(in.wd2), 1.5);
+    EXPECT_EQ(v(in.WindFlags[0]), 0);
+    EXPECT_EQ(v(in.WindFlags[1]), 1);
+    EXPECT_EQ(v(in.WindFlags[2]), 0);
+    EXPECT_EQ(v(in.WindFlags[3]), 0);
+    EXPECT_EQ(v(in.ForceGammaF[0]), 1.35);
+    EXPECT_EQ(v(in.ElementE2.RodzajElementu), 2);
+    EXPECT_EQ(v(in.ElementE2.fb), 12.0);
+    EXPECT_EQ(v(in.ElementE2.Nazwa.Len), 0);
+    EXPECT_EQ(v(in.ElementE2.Nazwa.Chars[13]), 0);   // from the file
+    EXPECT_EQ(v(in.ElementE2.Nazwa.Chars[14]), 'n'); // the default name behind it
+    // the unit below and the slabs lie beyond version 11: defaults
+    EXPECT_EQ(in.ElementE5.Nazwa.str(), "Cegła ceramiczna pełna kl.10");
+    EXPECT_EQ(v(in.ElementE5.KlasaZaprawy), 2);
+    EXPECT_EQ(in.Stropy[0].Nazwa.str(), "Płyta żelbetowa gr.15 cm");
+    EXPECT_EQ(v(in.Stropy[0].J), 28125.0);
+    EXPECT_EQ(v(els[0].Header.PrintParts[6]), 1);
+}
+
+TEST_F(ProjectFile, Version10RecordsConvert)
+{
+    OldRecord r0(10, 12688, 11296, 2, 0, "Stary");
+    r0.in<f64>(32, 340.0); // l
+    // unit of the wall above at 10272, below at 10296
+    r0.in<i32>(10272, 3);
+    r0.in<i32>(10276, 4);
+    r0.in<i32>(10280, 1);
+    r0.in<f64>(10288, 15.0);
+    r0.in<i32>(10296, 10);
+    r0.in<i32>(10300, 1);
+    r0.in<i32>(10304, 2);
+    r0.in<f64>(10312, 3.5);
+    // the data blocks of members 2..7 at 2872 + 160 (k - 1)
+    for (int k = 1; k <= 6; ++k)
+        for (int j = 0; j < 20; ++j) r0.in<f64>(2872 + 160 * (k - 1) + 8 * j, 100.0 * (k + 1) + j);
+    r0.in<f64>(11288, 4.0); // ey, the last field of a version-10 input
+    r0.buf[r0.headerAt + 1115] = 0;
+
+    OldRecord r1(10, 12688, 11296, 0, 0, "Drugi");
+    writeFile(dir / "v10.clcm", r0.buf + r1.buf + "x");
+
+    std::vector<TProjectElement> els;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("v10.clcm"), els));
+    ASSERT_EQ(els.size(), 2u);
+    EXPECT_EQ(com, std::vector<std::string>{"x"});
+    const TProjectElement& a = els[0];
+    EXPECT_EQ(a.Name.str(), "Stary");
+    EXPECT_EQ(els[1].Name.str(), "Drugi");
+    EXPECT_EQ(v(a.Input.l), 340.0);
+    EXPECT_EQ(v(a.Input.ey), 4.0);
+    EXPECT_EQ(v(a.Header.PrintParts[6]), 0); // left as stored
+    EXPECT_EQ(v(a.Header.CommentPlace), 2);
+
+    const TElementMurowy& above = a.Input.ElementE2;
+    EXPECT_EQ(v(above.RodzajElementu), 3);
+    EXPECT_EQ(v(above.KlasaZaprawy), 4);
+    EXPECT_EQ(v(above.RodzajZaprawy), 1);
+    EXPECT_EQ(v(above.fb), 15.0);
+    EXPECT_EQ(v(above.OgolnaDef), 1);
+    EXPECT_EQ(above.Nazwa.str(), "Cegła ceramiczna pełna kl.10");
+    const TElementMurowy& below = a.Input.ElementE5;
+    EXPECT_EQ(v(below.RodzajElementu), 10);
+    EXPECT_EQ(v(below.KlasaZaprawy), 1);
+    EXPECT_EQ(v(below.RodzajZaprawy), 2);
+    EXPECT_EQ(v(below.fb), 3.5);
+    EXPECT_EQ(below.Nazwa.str(), "Cegła ceramiczna pełna kl.10");
+
+    // wd2 and WindFlags no longer carry the unit bytes
+    EXPECT_EQ(v(a.Input.wd2), 0.0);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(v(a.Input.WindFlags[k]), 1);
+
+    // slabs 3, 4, 6, 7 = members k = 2, 3, 5, 6
+    static constexpr int member[4] = {3, 4, 6, 7};
+    for (int s = 0; s < 4; ++s) {
+        const TSlabRecord& slab = a.Input.Stropy[s];
+        for (int j = 0; j < 20; ++j) EXPECT_EQ(v(slab.Data[j]), 100.0 * member[s] + j) << s << "/" << j;
+        EXPECT_EQ(slab.Nazwa.str(), "Płyta żelbetowa gr.15 cm");
+        EXPECT_EQ(v(slab.Width), 340.0);
+    }
+    EXPECT_EQ(v(a.Input.Stropy[0].J), 28125.0);
+    EXPECT_EQ(v(a.Input.Stropy[0].Flag1), 1);
+    EXPECT_EQ(v(a.Input.Stropy[1].J), 0.0);
+    EXPECT_EQ(v(a.Loads.StoreyCount), 1);
+    EXPECT_EQ(v(a.Loads.CurrentStorey), 1);
+    EXPECT_EQ(FixedTextToStr(a.Input.WindText2[3]), "");
+}
+
+TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
+{
+    auto els = threeElements();
+    ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 2));
+    const std::string good = readFile(path("p.clcm"));
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    for (i32 count : {4, 0, -1, -3, INT_MIN, INT_MAX, 0x10000}) {
+        std::string bad = good;
+        put<i32>(bad, 4, count);
+        writeFile(dir / "bad.clcm", bad);
+        messages.shown.clear();
+        EXPECT_FALSE(readIntoSentinel(path("bad.clcm"), back, com)) << count;
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Błąd odczytu pliku!"), std::string("bad.clcm")));
+    }
+    // Fewer elements than stored is fine: the rest is read as comment text.
+    std::string two = good;
+    put<i32>(two, 4, 2);
+    writeFile(dir / "two.clcm", two);
+    ASSERT_TRUE(readIntoSentinel(path("two.clcm"), back, com));
+    EXPECT_EQ(back.size(), 2u);
+    EXPECT_EQ(com.back(), "b");
+}
+
+TEST_F(ProjectFile, TruncatedFiles)
+{
+    auto els = threeElements();
+    ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 0));
+    const std::string good = readFile(path("p.clcm"));
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(7), std::size_t(11),
+                          sizeof(TProjectElement) - 1, sizeof(TProjectElement), 2 * sizeof(TProjectElement) + 5,
+                          3 * sizeof(TProjectElement) - 1}) {
+        writeFile(dir / "cut.clcm", good.substr(0, n));
+        EXPECT_FALSE(readIntoSentinel(path("cut.clcm"), back, com)) << n;
+    }
+    // Cut inside the comment: all records, a shorter comment.
+    writeFile(dir / "cut.clcm", good.substr(0, good.size() - 1));
+    ASSERT_TRUE(readIntoSentinel(path("cut.clcm"), back, com));
+    EXPECT_EQ(com, (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(back.size(), 3u);
+}
+
+TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
+{
+    auto els = threeElements();
+    TCalcInput& in = els[1].Input;
+    in.Case = 200;
+    in.LiczbaOkien = -4;
+    in.LiczbaSilSkup = 9;
+    in.RodzajElementuM = 13;
+    in.KlasaZaprawy = 0xFFFFFFFFu;
+    in.RodzajZaprawy = 3;
+    in.KategoriaWykRobot = 2;
+    in.sytuacja = 7;
+    in.beton = 8;
+    in.SchematScianyTyp = 9;
+    in.SchematPlytySciany = 12;
+    in.PodpSTyp_x = 3;
+    in.PodpSTyp_y = 0x80000000u;
+    in.UsztywnienieSciany = 5;
+    in.RodzajKonstrSciany = 3;
+    in.MsdxDef = 0xFFFF;
+    in.stal.Klasa = -1;
+    in.stal.Znak.Len = 200;
+    in.ElementE2.RodzajElementu = -7;
+    in.ElementE5.KlasaZaprawy = 6;
+    in.WindText[2].Length = 600;
+    in.ForceText[0].Length = -5;
+    in.ScianaZewnetrzna = 7;
+    els[1].Header.CommentPlace = 3;
+    els[1].Loads.StoreyCount = 11;
+    els[1].Loads.CurrentStorey = -2;
+    els[1].Loads.Unit_h[4] = 9;
+    els[1].Loads.roText[3].Length = 1000;
+    const std::string sound0 = bytesOf(els[0]);
+    const std::string sound2 = bytesOf(els[2]);
+
+    ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 3, 0));
+    std::string file = readFile(path("p.clcm"));
+    put<i32>(file, 8, 17); // current index beyond the elements
+    writeFile(dir / "p.clcm", file);
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(v(back[0].Current), 2);
+    std::string expected0 = sound0;
+    put<i32>(expected0, 8, 2);
+    std::memcpy(expected0.data(), "01.3", 4);
+    put<i32>(expected0, 4, 3);
+    EXPECT_EQ(bytesOf(back[0]), expected0);
+    EXPECT_EQ(bytesOf(back[2]), sound2);
+
+    const TCalcInput& r = back[1].Input;
+    EXPECT_EQ(v(r.Case), 5);
+    EXPECT_EQ(v(r.LiczbaOkien), 0);
+    EXPECT_EQ(v(r.LiczbaSilSkup), 3);
+    EXPECT_EQ(v(r.RodzajElementuM), 12u);
+    EXPECT_EQ(v(r.KlasaZaprawy), 5u);
+    EXPECT_EQ(v(r.RodzajZaprawy), 2u);
+    EXPECT_EQ(v(r.KategoriaWykRobot), 1u);
+    EXPECT_EQ(v(r.sytuacja), 2u);
+    EXPECT_EQ(v(r.beton), 7u);
+    EXPECT_EQ(v(r.SchematScianyTyp), 8u);
+    EXPECT_EQ(v(r.SchematPlytySciany), 11u);
+    EXPECT_EQ(v(r.PodpSTyp_x), 2u);
+    EXPECT_EQ(v(r.PodpSTyp_y), 2u);
+    EXPECT_EQ(v(r.UsztywnienieSciany), 2u);
+    EXPECT_EQ(v(r.RodzajKonstrSciany), 2u);
+    EXPECT_EQ(v(r.MsdxDef), 7);
+    EXPECT_EQ(v(r.stal.Klasa), 0);
+    EXPECT_EQ(v(r.stal.Znak.Len), 20);
+    EXPECT_EQ(v(r.ElementE2.RodzajElementu), 0);
+    EXPECT_EQ(v(r.ElementE5.KlasaZaprawy), 5);
+    EXPECT_EQ(v(r.WindText[2].Length), 512);
+    EXPECT_EQ(v(r.ForceText[0].Length), 0);
+    EXPECT_EQ(v(r.ScianaZewnetrzna), 1);
+    EXPECT_EQ(v(back[1].Header.CommentPlace), 2);
+    EXPECT_EQ(v(back[1].Loads.StoreyCount), 10);
+    EXPECT_EQ(v(back[1].Loads.CurrentStorey), 1);
+    EXPECT_EQ(v(back[1].Loads.Unit_h[4]), 2);
+    EXPECT_EQ(v(back[1].Loads.roText[3].Length), 512);
+}
+
+namespace {
+void expectInRange(const TProjectElement& e)
+{
+    const TCalcInput& in = e.Input;
+    EXPECT_LT(v(in.Case), CalcCaseCount);
+    EXPECT_GE(v(in.LiczbaOkien), 0);
+    EXPECT_LE(v(in.LiczbaOkien), MaxOpenings);
+    EXPECT_GE(v(in.LiczbaSilSkup), 1);
+    EXPECT_LE(v(in.LiczbaSilSkup), MaxConcentratedLoads);
+    EXPECT_LT(v(in.RodzajElementuM), u32(MaterialKindCount));
+    EXPECT_LT(v(in.KlasaZaprawy), u32(MortarClassCount));
+    EXPECT_LT(v(in.KategoriaWykRobot), 2u);
+    EXPECT_LT(v(in.beton), u32(ConcreteClassCount));
+    EXPECT_LT(v(in.SchematPlytySciany), 12u);
+    EXPECT_LE(v(in.stal.Znak.Len), 20);
+    EXPECT_GE(v(e.Loads.StoreyCount), 1);
+    EXPECT_LE(v(e.Loads.StoreyCount), MaxStoreys);
+    EXPECT_GE(v(e.Loads.CurrentStorey), 1);
+    EXPECT_LE(v(e.Loads.CurrentStorey), e.Loads.StoreyCount);
+    for (const TFixedText& t : in.ForceText) {
+        const i32 n = t.Length;
+        EXPECT_GE(n, 0);
+        EXPECT_LE(n, 512);
+    }
+    // texts must be readable
+    (void)e.Name.str();
+    (void)FixedTextToStr(in.WindText2[3]);
+    (void)ExecutionCategoryText[in.KategoriaWykRobot];
+}
+
+std::string oldFile(int version, std::size_t size, std::size_t inputSize, int count)
+{
+    std::string out;
+    for (int i = 0; i < count; ++i) {
+        OldRecord r(version, size, inputSize, i == 0 ? count : 0, 0, "E" + std::to_string(i));
+        r.in<f64>(8, 25.0);
+        r.in<f64>(96, 1.0);
+        out += r.buf;
+    }
+    return out + "opis\r\nprojektu";
+}
+} // namespace
+
+TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
+{
+    auto els = threeElements();
+    ASSERT_TRUE(WriteProjectFile({"opis", "projektu"}, path("p.clcm"), els, 2, 1));
+    const std::string bases[4] = {oldFile(10, 12688, 11296, 2), oldFile(11, 15872, 14480, 2),
+                                  oldFile(12, 18168, 16776, 2), readFile(path("p.clcm"))};
+    // Offsets of the counts, indices and enumerations of a version-13 record.
+    static constexpr std::size_t hot[] = {4, 8, 528 + 0, 528 + 2520, 528 + 2544, 528 + 2862,
+                                          528 + 10340, 528 + 10512, 528 + 10516, 528 + 2804,
+                                          528 + 2804 + 4, 20487 + 1, 20487 + 17, 19368 + 1108};
+    std::mt19937 rng(20240611u);
+    int accepted = 0;
+    for (int iter = 0; iter < 3000; ++iter) {
+        std::string f = bases[iter % 4];
+        switch (rng() % 4) {
+        case 0: { // a few random bytes anywhere
+            const int n = 1 + static_cast<int>(rng() % 8);
+            for (int k = 0; k < n; ++k) f[rng() % f.size()] = static_cast<char>(rng());
+            break;
+        }
+        case 1: { // an extreme word at a count or an enumeration
+            static constexpr i32 extreme[] = {-1, 0, 1, 2, 6, 13, 255, INT_MIN, INT_MAX, 0x01000000};
+            const std::size_t off = hot[rng() % std::size(hot)];
+            if (off + 4 <= f.size()) put<i32>(f, off, extreme[rng() % std::size(extreme)]);
+            break;
+        }
+        case 2: // cut anywhere
+            f.resize(rng() % f.size());
+            break;
+        default: // another version text over the same bytes
+            f[3] = static_cast<char>('0' + rng() % 5);
+            if (rng() % 2) f[rng() % 4] = static_cast<char>(rng());
+            break;
+        }
+        writeFile(dir / "m.clcm", f);
+        std::vector<TProjectElement> back;
+        std::vector<std::string> com;
+        if (readIntoSentinel(path("m.clcm"), back, com)) {
+            ++accepted;
+            ASSERT_FALSE(back.empty());
+            EXPECT_EQ(v(back[0].Count), static_cast<i32>(back.size()));
+            EXPECT_GE(v(back[0].Current), 0);
+            EXPECT_LT(v(back[0].Current), back[0].Count);
+            for (const TProjectElement& e : back) expectInRange(e);
+            EXPECT_FALSE(com.empty());
+        }
+        if (HasFailure()) {
+            ADD_FAILURE() << "mutation " << iter;
+            break;
+        }
+    }
+    EXPECT_GT(accepted, 100); // many mutations hit values that need no refusal
+}
+
+TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
+{
+    auto els = threeElements();
+    // The folder is a regular file.
+    writeFile(dir / "plik", "x");
+    EXPECT_FALSE(WriteProjectFile({"a"}, path("plik") + "/p.clcm", els, 3, 0));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Błąd zapisu pliku!"), std::string("p.clcm")));
+
+    // The target name is a folder: it stays, and no temporary file is left.
+    fs::create_directory(dir / "folder.clcm");
+    EXPECT_FALSE(WriteProjectFile({"a"}, path("folder.clcm"), els, 3, 0));
+    EXPECT_TRUE(fs::is_directory(dir / "folder.clcm"));
+
+    // A good project, then a save that cannot complete: the old file stays whole.
+    ASSERT_TRUE(WriteProjectFile({"stary"}, path("p.clcm"), els, 2, 0));
+    const std::string old = readFile(path("p.clcm"));
+    fs::create_directory(path("p.clcm") + ".tmp" + std::to_string(::getpid()));
+    auto other = threeElements();
+    other[0].Name.set("Nowy");
+    EXPECT_FALSE(WriteProjectFile({"nowy"}, path("p.clcm"), other, 3, 0));
+    EXPECT_EQ(readFile(path("p.clcm")), old);
+    std::size_t entries = 0;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 4u); // plik, folder.clcm, p.clcm and the blocking folder
+
+    // A count the array does not hold is refused before anything is written.
+    messages.shown.clear();
+    EXPECT_FALSE(WriteProjectFile({}, path("r.clcm"), els, 4, 0));
+    EXPECT_FALSE(WriteProjectFile({}, path("r.clcm"), els, 0, 0));
+    EXPECT_FALSE(fs::exists(dir / "r.clcm"));
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
