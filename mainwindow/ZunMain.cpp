@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLocale>
 
+#include "IniSettingsStore.h"
 #include "MyUtils.h"
+#include "SettingsStore.h"
 
 namespace orv {
 
@@ -14,6 +16,8 @@ int RunApplication(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     const QString dp = QLocale::system().decimalPoint();
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
+    IniSettingsStore settings;
+    BindSettingsStore(&settings);
 
     // Until the main form lands, the program shows a placeholder window.
     QLabel placeholder(QStringLiteral("Orvandel – okno główne w budowie"));
@@ -21,7 +25,10 @@ int RunApplication(int argc, char** argv)
     placeholder.setAlignment(Qt::AlignCenter);
     placeholder.setWindowTitle(QStringLiteral("Orvandel"));
     placeholder.show();
-    return app.exec();
+    const int rc = app.exec();
+    settings.flush();
+    BindSettingsStore(nullptr);
+    return rc;
 }
 
 } // namespace orv

@@ -2,8 +2,6 @@
 
 #include <QGuiApplication>
 #include <QPalette>
-#include <QScreen>
-#include <QWidget>
 
 namespace orv {
 
@@ -30,20 +28,6 @@ QFont StoredFont(const std::string& family, int pointSize)
     QFont font(QString::fromStdString(family));
     if (pointSize > 0) font.setPointSize(pointSize);
     return font;
-}
-
-TWindowPlace WindowPlaceOf(const QWidget& widget)
-{
-    return {widget.x(), widget.y(), widget.width(), widget.height()};
-}
-
-void ApplyWindowPlacement(QWidget& widget, const TWindowPlace& place)
-{
-    QSize screen(0, 0);
-    if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->size();
-    const TPlacementPlan plan = PlanWindowPlacement(place, screen.width(), screen.height());
-    if (plan.Move) widget.move(plan.Left, plan.Top);
-    if (plan.Resize) widget.resize(plan.Width, plan.Height);
 }
 
 } // namespace orv

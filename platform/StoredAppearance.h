@@ -1,5 +1,5 @@
-// Qt side of the stored settings: colours kept as 0x00BBGGRR integers,
-// stored fonts and window places applied to widgets.
+// Qt side of the stored settings: colours kept as 0x00BBGGRR integers and
+// stored fonts.
 #pragma once
 
 #include <QColor>
@@ -8,8 +8,6 @@
 #include <string>
 
 #include "CommonParamsUnit.h"
-
-class QWidget;
 
 namespace orv {
 
@@ -22,10 +20,5 @@ QColor CellBackgroundColor();
 
 // A font of the stored family at the given point size (kept when not positive).
 QFont StoredFont(const std::string& family, int pointSize);
-
-// The place of a top-level widget (frame position, client size).
-TWindowPlace WindowPlaceOf(const QWidget& widget);
-// Applies a stored place against the primary screen (PlanWindowPlacement).
-void ApplyWindowPlacement(QWidget& widget, const TWindowPlace& place);
 
 } // namespace orv

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QDir>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include "CommonParamsUnit.h"
 #include "IniSettingsStore.h"
@@ -15,12 +14,12 @@ using namespace orv;
 
 namespace {
 
-QApplication& app()
+QGuiApplication& app()
 {
     static int argc = 1;
     static char name[] = "test_ini_settings";
     static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
+    static QGuiApplication a(argc, argv);
     return a;
 }
 
@@ -136,30 +135,4 @@ TEST(StoredAppearance, BgrColours)
     const QFont f = StoredFont("Arial", 10);
     EXPECT_EQ(f.family(), "Arial");
     EXPECT_EQ(f.pointSize(), 10);
-}
-
-TEST(StoredAppearance, WindowPlaceAppliedToAWidget)
-{
-    app();
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    QWidget w;
-    w.move(7, 9);
-    w.resize(200, 100);
-    ApplyWindowPlacement(w, {30, 40, 400, 300});
-    EXPECT_EQ(w.pos(), QPoint(30, 40));
-    EXPECT_EQ(w.size(), QSize(400, 300));
-    const TWindowPlace back = WindowPlaceOf(w);
-    EXPECT_EQ(back.Left, 30);
-    EXPECT_EQ(back.Top, 40);
-    EXPECT_EQ(back.Width, 400);
-    EXPECT_EQ(back.Height, 300);
-
-    // Beyond the screen: position kept, size applied.
-    ApplyWindowPlacement(w, {screen.width() + 10, 40, 320, 240});
-    EXPECT_EQ(w.pos(), QPoint(30, 40));
-    EXPECT_EQ(w.size(), QSize(320, 240));
-    // Never stored: nothing.
-    ApplyWindowPlacement(w, TWindowPlace{});
-    EXPECT_EQ(w.pos(), QPoint(30, 40));
-    EXPECT_EQ(w.size(), QSize(320, 240));
 }

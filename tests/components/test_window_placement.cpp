@@ -1,0 +1,47 @@
+// Stored window places applied to a real widget.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "WindowPlacement.h"
+
+using namespace orv;
+
+namespace {
+QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    static QApplication a(argc, argv);
+    return a;
+}
+} // namespace
+
+TEST(StoredAppearance, WindowPlaceAppliedToAWidget)
+{
+    app();
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    QWidget w;
+    w.move(7, 9);
+    w.resize(200, 100);
+    ApplyWindowPlacement(w, {30, 40, 400, 300});
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
+    EXPECT_EQ(w.size(), QSize(400, 300));
+    const TWindowPlace back = WindowPlaceOf(w);
+    EXPECT_EQ(back.Left, 30);
+    EXPECT_EQ(back.Top, 40);
+    EXPECT_EQ(back.Width, 400);
+    EXPECT_EQ(back.Height, 300);
+
+    // Beyond the screen: position kept, size applied.
+    ApplyWindowPlacement(w, {screen.width() + 10, 40, 320, 240});
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
+    EXPECT_EQ(w.size(), QSize(320, 240));
+    // Never stored: nothing.
+    ApplyWindowPlacement(w, TWindowPlace{});
+    EXPECT_EQ(w.pos(), QPoint(30, 40));
+    EXPECT_EQ(w.size(), QSize(320, 240));
+}
