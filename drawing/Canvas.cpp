@@ -1,0 +1,221 @@
+#include "Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPalette>
+#include <QPolygon>
+
+#include <cmath>
+
+namespace orv {
+
+namespace {
+
+// Windows system colour index to the palette role that plays its part.
+QColor SystemColor(unsigned index, const QPalette& pal)
+{
+    switch (index) {
+    case 4: return pal.color(QPalette::Window);           // menu
+    case 5: return pal.color(QPalette::Base);             // window
+    case 6: return pal.color(QPalette::Shadow);           // window frame
+    case 7: return pal.color(QPalette::WindowText);       // menu text
+    case 8: return pal.color(QPalette::Text);             // window text
+    case 13: return pal.color(QPalette::Highlight);
+    case 14: return pal.color(QPalette::HighlightedText);
+    case 15: return pal.color(QPalette::Button);          // button face
+    case 16: return pal.color(QPalette::Dark);            // button shadow
+    case 17: return pal.color(QPalette::Disabled, QPalette::Text);
+    case 18: return pal.color(QPalette::ButtonText);
+    case 20: return pal.color(QPalette::Light);           // button highlight
+    case 21: return pal.color(QPalette::Shadow);          // 3D dark shadow
+    case 22: return pal.color(QPalette::Midlight);        // 3D light
+    case 23: return pal.color(QPalette::ToolTipText);
+    case 24: return pal.color(QPalette::ToolTipBase);
+    default: return pal.color(QPalette::Window);
+    }
+}
+
+QPoint Q(TPoint p) { return QPoint(p.X, p.Y); }
+
+// GDI boxes exclude their right and bottom edges.
+QRect BoxRect(const TRect& r)
+{
+    const int l = std::min(r.Left, r.Right), rr = std::max(r.Left, r.Right);
+    const int t = std::min(r.Top, r.Bottom), b = std::max(r.Top, r.Bottom);
+    return QRect(QPoint(l, t), QPoint(rr - 1, b - 1));
+}
+
+QString QStr(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+} // namespace
+
+QColor ColorToQColor(TColor c, const QPalette& palette)
+{
+    if (c & clSystemColor) return SystemColor(c & 0xFF, palette);
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+QColor ColorToQColor(TColor c)
+{
+    if (qGuiApp) return ColorToQColor(c, QGuiApplication::palette());
+    return ColorToQColor(c, QPalette());
+}
+
+TColor QColorToColor(const QColor& c)
+{
+    const QColor rgb = c.toRgb();
+    return RGBColor(rgb.red(), rgb.green(), rgb.blue());
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter) : p_(painter)
+{
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void PainterCanvas::applyPen(bool outline)
+{
+    if (!outline || pen.style == TPenStyle::Clear) {
+        p_.setPen(Qt::NoPen);
+    } else {
+        QPen qp(ColorToQColor(pen.color));
+        qp.setWidth(std::max(1, pen.width));
+        qp.setCapStyle(Qt::RoundCap);
+        qp.setJoinStyle(Qt::RoundJoin);
+        switch (pen.style) {
+        case TPenStyle::Dash: qp.setStyle(Qt::DashLine); break;
+        case TPenStyle::Dot: qp.setStyle(Qt::DotLine); break;
+        case TPenStyle::DashDot: qp.setStyle(Qt::DashDotLine); break;
+        case TPenStyle::DashDotDot: qp.setStyle(Qt::DashDotDotLine); break;
+        default: qp.setStyle(Qt::SolidLine); break;
+        }
+        if (pen.style != TPenStyle::Solid) qp.setCapStyle(Qt::FlatCap);
+        p_.setPen(qp);
+    }
+    const bool mask = pen.mode == TPenMode::Mask &&
+                      p_.paintEngine() && p_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    p_.setCompositionMode(mask ? QPainter::RasterOp_SourceAndDestination
+                               : QPainter::CompositionMode_SourceOver);
+}
+
+void PainterCanvas::applyBrush(bool fill)
+{
+    if (fill && brush.style == TBrushStyle::Solid)
+        p_.setBrush(ColorToQColor(brush.color));
+    else
+        p_.setBrush(Qt::NoBrush);
+}
+
+void PainterCanvas::applyFont()
+{
+    QFont f(QStr(font.name));
+    f.setPointSizeF(font.size > 0 ? font.size : 1);
+    f.setBold(font.style & fsBold);
+    f.setItalic(font.style & fsItalic);
+    f.setUnderline(font.style & fsUnderline);
+    f.setStrikeOut(font.style & fsStrikeOut);
+    if (font.pitch == TFontPitch::Fixed) f.setFixedPitch(true);
+    f.setStyleStrategy(QFont::NoAntialias);
+    p_.setFont(f);
+}
+
+void PainterCanvas::drawLine(TPoint a, TPoint b)
+{
+    applyPen(true);
+    p_.drawLine(Q(a), Q(b));
+}
+
+void PainterCanvas::polyline(const std::vector<TPoint>& points)
+{
+    if (points.empty()) return;
+    QPolygon poly;
+    for (const TPoint& p : points) poly << Q(p);
+    applyPen(true);
+    p_.drawPolyline(poly);
+}
+
+void PainterCanvas::polygon(const std::vector<TPoint>& points)
+{
+    if (points.empty()) return;
+    QPolygon poly;
+    for (const TPoint& p : points) poly << Q(p);
+    applyPen(true);
+    applyBrush(true);
+    p_.drawPolygon(poly);
+}
+
+void PainterCanvas::rectangle(const TRect& r)
+{
+    applyPen(true);
+    applyBrush(true);
+    const QRect box = BoxRect(r);
+    if (box.isEmpty()) return;
+    // the outline runs along the inside of the box, as GDI draws it
+    p_.drawRect(box.adjusted(0, 0, -1, -1));
+}
+
+void PainterCanvas::fillRect(const TRect& r)
+{
+    const QRect box = BoxRect(r);
+    if (box.isEmpty() || brush.style == TBrushStyle::Clear) return;
+    p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p_.fillRect(box, ColorToQColor(brush.color));
+}
+
+void PainterCanvas::ellipse(const TRect& box)
+{
+    applyPen(true);
+    applyBrush(true);
+    const QRect r = BoxRect(box);
+    if (r.isEmpty()) return;
+    p_.drawEllipse(r.adjusted(0, 0, -1, -1));
+}
+
+void PainterCanvas::arc(const TRect& box, TPoint start, TPoint end)
+{
+    const QRect r = BoxRect(box);
+    if (r.width() < 1 || r.height() < 1) return;
+    const double cx = (r.left() + r.right() + 1) / 2.0;
+    const double cy = (r.top() + r.bottom() + 1) / 2.0;
+    const double rx = r.width() / 2.0, ry = r.height() / 2.0;
+    // angles of the radials, counter-clockwise on screen, in degrees
+    auto angleOf = [&](TPoint p) {
+        return std::atan2(-(p.Y - cy) / ry, (p.X - cx) / rx) * 180.0 / M_PI;
+    };
+    const double a0 = angleOf(start), a1 = angleOf(end);
+    double span = std::fmod(a1 - a0 + 720.0, 360.0);
+    if (span <= 0) span = 360.0;
+    applyPen(true);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawArc(QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1),
+               RoundToInt(a0 * 16), RoundToInt(span * 16));
+}
+
+void PainterCanvas::textOut(int x, int y, const std::string& text)
+{
+    if (text.empty()) return;
+    applyFont();
+    const QString s = QStr(text);
+    const QFontMetrics fm = p_.fontMetrics();
+    p_.save();
+    p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p_.translate(x, y);
+    if (font.escapement != 0) p_.rotate(-font.escapement / 10.0);
+    if (brush.style == TBrushStyle::Solid)
+        p_.fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ColorToQColor(brush.color));
+    p_.setPen(ColorToQColor(font.color));
+    p_.drawText(0, fm.ascent(), s);
+    p_.restore();
+}
+
+TPoint PainterCanvas::textExtent(const std::string& text)
+{
+    applyFont();
+    const QFontMetrics fm = p_.fontMetrics();
+    return {fm.horizontalAdvance(QStr(text)), fm.height()};
+}
+
+} // namespace orv

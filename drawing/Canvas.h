@@ -1,0 +1,140 @@
+// The drawing surface of every scheme: a small canvas with the semantics the
+// drawing routines are written for (GDI-like), and its adapter over QPainter.
+//   - text is drawn from the top-left corner of its cell;
+//   - the text height is the font's cell height, whatever the string;
+//   - the text colour is the font's, separate from the pen;
+//   - a rotated font turns counter-clockwise on screen (escapement);
+//   - a solid brush paints the cell behind a text, a clear brush does not;
+//   - colours are 0x00BBGGRR, 0x80000000 | index for system colours;
+//   - no antialiasing.
+// Rectangles are {Left, Top, Right, Bottom}; right and bottom are exclusive.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MyUtils.h"
+
+class QColor;
+class QPainter;
+class QPalette;
+
+namespace orv {
+
+using TColor = std::uint32_t;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clSystemColor = 0x80000000;
+constexpr TColor clBtnFace = clSystemColor | 15;
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+enum class TFontPitch { Default, Variable, Fixed };
+
+struct TCanvasFont {
+    std::string name = "Arial";
+    double size = 8;          // points
+    unsigned style = 0;       // TFontStyle bits
+    int charSet = 1;          // DEFAULT_CHARSET
+    TFontPitch pitch = TFontPitch::Default;
+    TColor color = clBlack;
+    int escapement = 0;       // tenths of a degree, counter-clockwise
+};
+
+enum class TPenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+// Mask: every pixel drawn becomes the drawing colour AND the pixel below.
+enum class TPenMode { Copy, Mask };
+
+struct TCanvasPen {
+    TColor color = clBlack;
+    int width = 1;
+    TPenStyle style = TPenStyle::Solid;
+    TPenMode mode = TPenMode::Copy;
+};
+
+enum class TBrushStyle { Solid, Clear };
+
+struct TCanvasBrush {
+    TColor color = clWhite;
+    TBrushStyle style = TBrushStyle::Solid;
+};
+
+// --- colours
+// 0x00BBGGRR to a Qt colour; system colours through the palette.
+QColor ColorToQColor(TColor c, const QPalette& palette);
+// The same with the application's palette (or Qt's default one).
+QColor ColorToQColor(TColor c);
+TColor QColorToColor(const QColor& c);
+constexpr TColor RGBColor(int r, int g, int b)
+{
+    return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
+}
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    TCanvasFont font;
+    TCanvasPen pen;
+    TCanvasBrush brush;
+
+    TPoint penPos() const { return pos_; }
+    void moveTo(int x, int y) { pos_ = {x, y}; }
+    // Line from the current position; the position moves to (x, y).
+    void lineTo(int x, int y)
+    {
+        drawLine(pos_, {x, y});
+        pos_ = {x, y};
+    }
+
+    virtual void drawLine(TPoint a, TPoint b) = 0;
+    virtual void polyline(const std::vector<TPoint>& points) = 0;
+    // Outline in the pen, filled with the brush.
+    virtual void polygon(const std::vector<TPoint>& points) = 0;
+    virtual void rectangle(const TRect& r) = 0;
+    // Fills with the brush, no outline.
+    virtual void fillRect(const TRect& r) = 0;
+    virtual void ellipse(const TRect& box) = 0;
+    // Arc of the ellipse in box, counter-clockwise from the radial through
+    // start to the radial through end (equal radials: the whole ellipse).
+    virtual void arc(const TRect& box, TPoint start, TPoint end) = 0;
+    virtual void textOut(int x, int y, const std::string& text) = 0;
+    // Width (along the text) and cell height of text in the current font.
+    virtual TPoint textExtent(const std::string& text) = 0;
+
+    int textWidth(const std::string& text) { return textExtent(text).X; }
+    int textHeight(const std::string& text) { return textExtent(text).Y; }
+
+private:
+    TPoint pos_;
+};
+
+// The canvas over an active QPainter (widget, QImage, printer, QPicture).
+// Turns antialiasing off on the painter; leaves its state otherwise as it
+// found it after each operation.
+class PainterCanvas : public Canvas {
+public:
+    explicit PainterCanvas(QPainter& painter);
+
+    void drawLine(TPoint a, TPoint b) override;
+    void polyline(const std::vector<TPoint>& points) override;
+    void polygon(const std::vector<TPoint>& points) override;
+    void rectangle(const TRect& r) override;
+    void fillRect(const TRect& r) override;
+    void ellipse(const TRect& box) override;
+    void arc(const TRect& box, TPoint start, TPoint end) override;
+    void textOut(int x, int y, const std::string& text) override;
+    TPoint textExtent(const std::string& text) override;
+
+    QPainter& painter() { return p_; }
+
+private:
+    void applyPen(bool outline);
+    void applyBrush(bool fill);
+    void applyFont();
+    QPainter& p_;
+};
+
+} // namespace orv

@@ -1,0 +1,235 @@
+#include "DrawPrimitives.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orv {
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+double Rad(double deg) { return deg * kPi / 180.0; }
+} // namespace
+
+int SizeUnitFor(int textHeightA, double n) { return RoundToInt(textHeightA * n / 13.0); }
+
+int SizeUnit(Canvas& canvas, double n) { return SizeUnitFor(canvas.textHeight("A"), n); }
+
+int DivBySize(int a, int s) { return a / (s == 0 ? 1 : s); }
+
+TPoint RotatePoint(TPoint centre, TPoint p, double angle)
+{
+    const double dx = p.X - centre.X, dy = p.Y - centre.Y;
+    const double c = std::cos(angle), s = std::sin(angle);
+    return {RoundToInt(centre.X + c * dx + s * dy), RoundToInt(centre.Y - s * dx + c * dy)};
+}
+
+TPoint PointAtDistance(TPoint p, int dist, double angle)
+{
+    const double a = Rad(angle);
+    return {RoundToInt(p.X + std::cos(a) * dist), RoundToInt(p.Y - std::sin(a) * dist)};
+}
+
+double LineAngle(TPoint p1, TPoint p2)
+{
+    const double dx = double(p2.X) - p1.X, up = double(p1.Y) - p2.Y;
+    const double d = std::sqrt(dx * dx + up * up);
+    if (d == 0) return 0;
+    if (std::fabs(dx) >= std::fabs(up)) {
+        if (dx >= 0) return std::asin(up / d);
+        return std::asin(-up / d) + kPi;
+    }
+    // near the vertical the arc cosine is the accurate one
+    const double c = std::acos(std::clamp(dx / d, -1.0, 1.0));
+    if (dx >= 0) return up >= 0 ? c : -c;
+    return up >= 0 ? c : 2 * kPi - c;
+}
+
+void GrowRectByPoint(TRect& b, TPoint p)
+{
+    b.Top = std::min(b.Top, p.Y);
+    b.Bottom = std::max(b.Bottom, p.Y);
+    b.Left = std::min(b.Left, p.X);
+    b.Right = std::max(b.Right, p.X);
+}
+
+void GrowRectByRect(TRect& b, const TRect& r)
+{
+    GrowRectByPoint(b, {r.Left, r.Top});
+    GrowRectByPoint(b, {r.Right, r.Bottom});
+}
+
+void GrowRectByPoints(TRect& b, const std::vector<TPoint>& points)
+{
+    for (const TPoint& p : points) GrowRectByPoint(b, p);
+}
+
+void MakeRotatedLogFont(Canvas& canvas, TLogFont& lf, double angle)
+{
+    const TCanvasFont& f = canvas.font;
+    lf = TLogFont{};
+    lf.height = f.size;
+    lf.width = 0;
+    lf.escapement = RoundToInt(10 * angle);
+    lf.orientation = 0;
+    lf.weight = 400;
+    lf.italic = false;
+    lf.underline = false;
+    lf.strikeOut = (f.style & fsStrikeOut) != 0;
+    lf.charSet = f.charSet;
+    lf.outPrecision = 0;
+    lf.clipPrecision = 0;
+    lf.quality = 2;
+    lf.pitch = f.pitch;
+    lf.family = 0;
+    lf.faceName = f.name == "MS Sans Serif" ? "Arial" : f.name;
+}
+
+TCanvasFont SelectLogFont(Canvas& canvas, const TLogFont& lf)
+{
+    TCanvasFont previous = canvas.font;
+    TCanvasFont f = previous;
+    f.name = lf.faceName;
+    f.size = lf.height;
+    f.style = (lf.weight >= 600 ? fsBold : 0u) | (lf.italic ? fsItalic : 0u) |
+              (lf.underline ? fsUnderline : 0u) | (lf.strikeOut ? fsStrikeOut : 0u);
+    f.charSet = lf.charSet;
+    f.pitch = lf.pitch;
+    f.escapement = lf.escapement;
+    canvas.font = f;
+    return previous;
+}
+
+TPoint RotatedTextOrigin(TPoint p, int w, int h, char anchor, double angle)
+{
+    const double a = Rad(angle), c = std::cos(a), s = std::sin(a);
+    switch (anchor) {
+    case 'C': return {p.X - RoundToInt(c * w / 2), p.Y + RoundToInt(s * w / 2)};
+    case 'O':
+        return {p.X - RoundToInt(c * w / 2 + s * h / 2), p.Y + RoundToInt(s * w / 2 - c * h / 2)};
+    case 'R': return {p.X - RoundToInt(c * w), p.Y + RoundToInt(s * w)};
+    default: return p;
+    }
+}
+
+void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bounds,
+                    char anchor, double angle)
+{
+    TLogFont lf;
+    MakeRotatedLogFont(canvas, lf, angle);
+    const TCanvasFont previous = SelectLogFont(canvas, lf);
+    const TPoint ext = canvas.textExtent(text);
+    const int w = ext.X, h = ext.Y;
+    const TPoint o = RotatedTextOrigin(p, w, h, anchor, angle);
+    canvas.textOut(o.X, o.Y, text);
+    const double a = Rad(angle), c = std::cos(a), s = std::sin(a);
+    bounds = {o.X, o.Y, o.X, o.Y};
+    GrowRectByPoint(bounds, {o.X + RoundToInt(c * w) + RoundToInt(s * h),
+                             o.Y - RoundToInt(s * w) + RoundToInt(c * h)});
+    GrowRectByPoint(bounds, {o.X + RoundToInt(c * w), o.Y - RoundToInt(s * w)});
+    GrowRectByPoint(bounds, {o.X + RoundToInt(s * h), o.Y + RoundToInt(c * h)});
+    canvas.font = previous;
+}
+
+double AxisLineAngle(TPoint p1, TPoint p2)
+{
+    if (p1.X == p2.X) return 90.0;
+    return std::atan(double(p2.Y - p1.Y) / double(p1.X - p2.X)) * 180.0 / kPi;
+}
+
+void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name)
+{
+    const double angle = AxisLineAngle(p1, p2);
+    TLogFont lf;
+    MakeRotatedLogFont(canvas, lf, angle);
+    const TCanvasFont previous = SelectLogFont(canvas, lf);
+    const TPoint ext = canvas.textExtent(name);
+    const TPoint a = PointAtDistance(p1, ext.Y, angle + 90);
+    canvas.textOut(a.X, a.Y, name);
+    const TPoint b = PointAtDistance(PointAtDistance(p2, ext.Y, angle + 90), -ext.X, angle);
+    canvas.textOut(b.X, b.Y, name);
+    canvas.font = previous;
+
+    const TPenStyle style = canvas.pen.style;
+    canvas.pen.style = TPenStyle::DashDot;
+    canvas.moveTo(p1.X, p1.Y);
+    canvas.lineTo(p2.X, p2.Y);
+    canvas.pen.style = style;
+}
+
+void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
+{
+    const int dash = SizeUnit(canvas, 8);
+    const int gap = SizeUnit(canvas, 4) + canvas.pen.width - 1;
+    const int step = dash + gap;
+    const double dx = double(p2.X) - p1.X, dy = double(p2.Y) - p1.Y;
+    const double len = std::sqrt(dx * dx + dy * dy);
+    if (len <= 0) return;
+    const int n = DivBySize(RoundToInt(len), step);
+    const int idx = RoundToInt(dx), idy = RoundToInt(dy);
+    for (int i = 0; i <= n; ++i) {
+        const double from = double(step) * i;
+        int ex = RoundToInt(dx / len * (from + dash));
+        int ey = RoundToInt(dy / len * (from + dash));
+        if (std::abs(ex) > std::abs(idx)) ex = idx;
+        if (std::abs(ey) > std::abs(idy)) ey = idy;
+        canvas.moveTo(p1.X + RoundToInt(dx / len * from), p1.Y + RoundToInt(dy / len * from));
+        canvas.lineTo(p1.X + ex, p1.Y + ey);
+    }
+}
+
+void DrawDashedPolygon(Canvas& canvas, const std::vector<TPoint>& points)
+{
+    for (std::size_t i = 0; i < points.size(); ++i)
+        DrawDashedLine(canvas, points[i], points[(i + 1) % points.size()]);
+}
+
+void DrawCircle(Canvas& canvas, TPoint centre, int r, TRect& bounds)
+{
+    bounds = {centre.X - r, centre.Y - r, centre.X + r, centre.Y + r};
+    canvas.ellipse(bounds);
+}
+
+int ClampCoord(double x)
+{
+    if (x > 32766) return 32766;
+    if (x < -32767) return -32768;
+    return RoundToInt(x);
+}
+
+void PolarOffset(int dist, int angle, double& x, double& y, double centreY, double centreX)
+{
+    const double t = angle * kPi / 1800.0;
+    x = std::cos(t) * dist + centreX;
+    y = centreY - std::sin(t) * dist;
+}
+
+bool ArcThroughGeometry(TPoint p1, TPoint p2, int r, TArcGeometry& arc)
+{
+    if (p1.X == p2.X && p1.Y == p2.Y) return false;
+    const double mx = (double(p1.X) + p2.X) / 2, my = (double(p1.Y) + p2.Y) / 2;
+    const double cdx = double(p1.X) - p2.X, cdy = double(p1.Y) - p2.Y;
+    const double q = double(r) * r - (cdx * cdx + cdy * cdy) / 4;
+    if (q < 0) return false;
+    int h = ClampCoord(std::sqrt(q));
+    int t;
+    if (p1.Y != p2.Y)
+        t = ClampCoord(std::atan(cdx / cdy) / (kPi / 1800));
+    else
+        t = p1.X > p2.X ? -900 : 900;
+    if (p1.Y > p2.Y) h = -h;
+    if (r < 0) h = -h;
+    PolarOffset(h, t, arc.centreX, arc.centreY, my, mx);
+    arc.box = {ClampCoord(arc.centreX - r), ClampCoord(arc.centreY - r),
+               ClampCoord(arc.centreX + r + 1), ClampCoord(arc.centreY + r + 1)};
+    arc.start = p1;
+    arc.end = p2;
+    return true;
+}
+
+void DrawArcThrough(Canvas& canvas, TPoint p1, TPoint p2, int r)
+{
+    TArcGeometry arc;
+    if (ArcThroughGeometry(p1, p2, r, arc)) canvas.arc(arc.box, arc.start, arc.end);
+}
+
+} // namespace orv

@@ -1,0 +1,270 @@
+#include "ZunPaintLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "DrawPrimitives.h"
+#include "MarkupText.h"
+
+namespace orv {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+void Line(Canvas& c, int x1, int y1, int x2, int y2)
+{
+    c.moveTo(x1, y1);
+    c.lineTo(x2, y2);
+}
+
+void Path(Canvas& c, std::initializer_list<TPoint> pts)
+{
+    auto it = pts.begin();
+    c.moveTo(it->X, it->Y);
+    for (++it; it != pts.end(); ++it) c.lineTo(it->X, it->Y);
+}
+
+struct SavedColors {
+    explicit SavedColors(Canvas& c)
+        : canvas(c), pen(c.pen.color), font(c.font.color), brush(c.brush.color) {}
+    void restore()
+    {
+        canvas.pen.color = pen;
+        canvas.font.color = font;
+        canvas.brush.color = brush;
+    }
+    Canvas& canvas;
+    TColor pen, font, brush;
+};
+
+bool PositiveFinite(double v) { return std::isfinite(v) && v > 0; }
+
+void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
+                double angle, TColor color, bool showLabel, bool labelSide,
+                const std::string& label, bool markup)
+{
+    const TColor entryPen = canvas.pen.color, entryBrush = canvas.brush.color;
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    canvas.pen.width = S(1);
+    const int hl = S(12), sw = S(2);
+    const TForceArrowShape shape = ForceArrowShape(canvas, p, offset, value, maxValue,
+                                                   markup ? std::string() : label);
+    const double rad = angle * kPi / 180.0;
+    std::vector<TPoint> pts;
+    for (const TPoint& q : shape.points) pts.push_back(RotatePoint(p, q, rad));
+
+    canvas.pen.color = canvas.font.color = canvas.brush.color = color;
+    canvas.brush.style = TBrushStyle::Solid;
+    canvas.polygon(pts);
+    canvas.brush.style = TBrushStyle::Clear;
+
+    if (showLabel) {
+        const TPoint p1 = pts[1];
+        const int d = shape.length;
+        const int qx = labelSide ? p1.X + sw + S(1) : p1.X - sw - canvas.textHeight("Ź") - S(1);
+        const int qy = value < 0 ? p1.Y + sw + d : p1.Y - hl - sw;
+        TPoint q = RotatePoint(p, {qx, qy}, rad);
+        double textAngle = angle + 90;
+        char anchor = ' ';
+        if (angle >= 5 && angle <= 180) {
+            q = RotatePoint(q, {q.X + canvas.textHeight("A"), q.Y}, rad);
+            textAngle = angle - 90;
+            anchor = 'R';
+        }
+        TRect b;
+        auto write = [&](int dx, int dy) {
+            const TPoint at{q.X + dx, q.Y + dy};
+            if (markup)
+                MarkupTextOutRotated(canvas, at, label, b, anchor, textAngle);
+            else
+                TextOutRotated(canvas, at, label, b, anchor, textAngle);
+        };
+        // a halo in the background colour keeps the label readable over lines
+        canvas.font.color = entryBrush;
+        const int s1 = S(1), s2 = S(2);
+        const TPoint halo[6] = {{-s1, 0}, {s1, 0}, {0, -s2}, {0, -s1}, {0, s1}, {0, s2}};
+        for (const TPoint& h : halo) write(h.X, h.Y);
+        canvas.font.color = color;
+        write(0, 0);
+    }
+    canvas.pen.color = canvas.font.color = entryPen;
+    canvas.brush.color = entryBrush;
+}
+
+} // namespace
+
+void DrawDistributedLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, double value,
+                         bool showLabel, bool labelLeft, const std::string& name, TColor color)
+{
+    if (height < 4.0 && value > 0) height = 4.0;
+    SavedColors saved(canvas);
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    canvas.pen.color = canvas.font.color = color;
+    canvas.pen.width = S(1);
+    const int y = p1.Y, x1 = p1.X, x2 = p2.X;
+    const int top = y - S(height);
+    Line(canvas, x1, y, x1, y - S(3));
+    Line(canvas, x1, y, x2, y);
+    Line(canvas, x2, y, x2, y - S(3));
+    Path(canvas, {{x1, y}, {x1, top}, {x2, top}, {x2, y}});
+
+    if (x2 >= x1) {
+        const int s6 = S(6);
+        const int n = DivBySize(x2 - x1, s6);
+        for (int i = 0; i <= n; ++i) Line(canvas, x1 + s6 * i, y, x1 + s6 * i, top);
+        for (int i = 0; i < n; ++i)
+            Line(canvas, x1 + s6 * i, y - S(2), x1 + s6 * i + S(1), y - S(4));
+        for (int i = 1; i <= n; ++i)
+            Line(canvas, x1 + s6 * i, y, x1 + s6 * i - S(1), y - S(4));
+    }
+
+    if (showLabel) {
+        const std::string t = value != 0 ? name + "= " + FormatFixed(2, value) : name;
+        const int w = MarkupTextWidth(canvas, t);
+        TRect b;
+        if (!labelLeft) {
+            const TPoint a{x2 + S(6), y - S(15)}, bp{x2 + S(8) + w, y - S(15)};
+            Path(canvas, {{a.X - S(15), y - S(5)}, a, bp});
+            canvas.brush.style = TBrushStyle::Clear;
+            MarkupTextOut(canvas, a.X + S(2), a.Y - canvas.textHeight("0"), t, b);
+        } else {
+            const TPoint a{x1 - S(6), y - S(15)}, bp{x1 - S(8) - w, y - S(15)};
+            Path(canvas, {{a.X + S(15), y - S(5)}, a, bp});
+            canvas.brush.style = TBrushStyle::Clear;
+            MarkupTextOut(canvas, bp.X + S(2), a.Y - canvas.textHeight("0"), t, b);
+        }
+    }
+    saved.restore();
+}
+
+void DrawHorizontalLoadBand(Canvas& canvas, TPoint p1, TPoint p2, double value, TColor color,
+                            const std::string& text)
+{
+    SavedColors saved(canvas);
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    canvas.pen.width = S(1);
+    canvas.pen.color = canvas.font.color = color;
+    const int s20 = S(20), s8 = S(8), s3 = S(3);
+    canvas.polygon({p1, p2, {p2.X - s20, p2.Y}, {p1.X - s20, p1.Y}});
+    const int n = DivBySize(p2.Y - p1.Y, s8);
+    const int x = p1.X, xl = p1.X - s20;
+    for (int i = 0; i <= n; ++i) {
+        const int y = p1.Y + s8 * i;
+        if (value > 0) {
+            Line(canvas, xl, y, x, y);
+            Path(canvas, {{x, y}, {x - s8, y + s3}, {x - s8, y - s3}, {x, y}});
+        } else {
+            Line(canvas, x, y, xl, y);
+            Path(canvas, {{xl, y}, {xl + s8, y + s3}, {xl + s8, y - s3}, {xl, y}});
+        }
+    }
+    if (s20 > 0) {
+        if (value > 0) {
+            Path(canvas, {p1, {p1.X - s8, p1.Y + s3}, {p1.X - s8, p1.Y}});
+            Path(canvas, {p2, {p2.X - s8, p2.Y - s3}, {p2.X - s8, p2.Y}});
+        } else {
+            Path(canvas, {{xl, p1.Y}, {xl + s8, p1.Y + s3}, {xl + s8, p1.Y}});
+            Path(canvas, {{p2.X - s20, p2.Y}, {p2.X - s20 + s8, p2.Y - s3},
+                          {p2.X - s20 + s8, p2.Y}});
+        }
+    }
+    canvas.brush.style = TBrushStyle::Clear;
+    const std::string label = text.empty() ? FormatFixed(3, value) : text;
+    const int w = MarkupTextWidth(canvas, label + " ");
+    TRect b;
+    MarkupTextOut(canvas, p1.X - s20 - w - S(1), (p1.Y + p2.Y) / 2, label, b);
+    saved.restore();
+}
+
+TForceArrowShape ForceArrowShape(Canvas& canvas, TPoint p, int offset, double value,
+                                 double maxValue, const std::string& label)
+{
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    double m = std::fabs(maxValue);
+    if (m == 0) m = 1.0;
+    const int hw = S(5), hl = S(12), sf = S(5), sv = S(25), sw = S(2);
+    const TPoint b{p.X, p.Y - offset};
+    TForceArrowShape s;
+    if (value >= 0) {
+        const int l = RoundToInt(value / m * sv);
+        const TPoint pts[7] = {b,
+                               {b.X - hw, b.Y - hl},
+                               {b.X - sw, b.Y - hl},
+                               {b.X - sw, b.Y - hl - sf - l},
+                               {b.X + sw, b.Y - hl - sf - l},
+                               {b.X + sw, b.Y - hl},
+                               {b.X + hw, b.Y - hl}};
+        std::copy(pts, pts + 7, s.points);
+    } else {
+        const int l = RoundToInt(-value / m * sv);
+        // the arrow is at least as long as its label
+        const int d = std::max(l + sf + hl, canvas.textWidth(label) + hl);
+        const TPoint pts[7] = {{b.X, b.Y - d},
+                               {b.X - hw, b.Y + hl - d},
+                               {b.X - sw, b.Y + hl - d},
+                               {b.X - sw, b.Y + l + sf + hl - d},
+                               {b.X + sw, b.Y + l + sf + hl - d},
+                               {b.X + sw, b.Y + hl - d},
+                               {b.X + hw, b.Y + hl - d}};
+        std::copy(pts, pts + 7, s.points);
+        s.length = d;
+    }
+    return s;
+}
+
+void DrawForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
+                    double angle, TColor color, bool showLabel, int digits, bool labelSide)
+{
+    ForceArrow(canvas, p, offset, value, maxValue, angle, color, showLabel, labelSide,
+               FormatFixed(digits, std::fabs(value)), false);
+}
+
+void DrawForceArrowMarkup(Canvas& canvas, TPoint p, int offset, const std::string& text,
+                          double angle, TColor color, bool showLabel, bool labelSide)
+{
+    ForceArrow(canvas, p, offset, 1.0, 1.0, angle, color, showLabel, labelSide, text, true);
+}
+
+bool WallDrawingLayout(Canvas& canvas, TPoint size, int leftOff, double w, double h, int topOff,
+                       bool b1, bool b2, bool b3, bool top, bool r1, bool r2, bool r3,
+                       double& scale, int& x0, int& y0)
+{
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    const int mr = 20 + 15 * (int(r1) + int(r2) + int(r3));
+    const int mb = 20 + 15 * (int(b1) + int(b2) + int(b3));
+    const int mt = top ? 27 : 7;
+    scale = 0;
+    x0 = leftOff + S(15);
+    y0 = topOff + S(mt);
+    if (!PositiveFinite(w) || !PositiveFinite(h)) return false;
+    const double s = std::min((size.X - S(mr + 15) - leftOff) / w,
+                              (size.Y - S(mb + mt) - topOff) / h);
+    if (!PositiveFinite(s)) return false;
+    scale = s;
+    x0 = leftOff + S(15) + (size.X - S(mr + 15) - leftOff - RoundToInt(s * w)) / 2;
+    y0 = topOff + S(mt) + (size.Y - S(mt + mb) - topOff - RoundToInt(s * h)) / 2;
+    return true;
+}
+
+bool ColumnDrawingLayout(Canvas& canvas, TPoint size, int topOff, double w, double h, bool b1,
+                         bool b2, bool top, bool r1, bool r2, bool r3, double& scale, int& x0,
+                         int& y0)
+{
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    const int mr = 20 + 15 * (int(r1) + int(r2) + int(r3));
+    const int mb = 20 + 15 * (int(b1) + int(b2));
+    const int mt = top ? 15 : 0;
+    scale = 0;
+    x0 = S(15);
+    y0 = topOff + S(mt);
+    if (!PositiveFinite(w) || !PositiveFinite(h)) return false;
+    const double s = std::min((size.X - S(mr + 15)) / w, (size.Y - S(mb + 15 + mt) - topOff) / h);
+    if (!PositiveFinite(s)) return false;
+    scale = s;
+    x0 = S(15) + (size.X - S(15 + mr) - RoundToInt(s * w)) / 2;
+    y0 = topOff + S(mt) + (size.Y - S(15 + mb) - RoundToInt(s * h)) / 2;
+    return true;
+}
+
+} // namespace orv

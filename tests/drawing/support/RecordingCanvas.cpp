@@ -1,0 +1,81 @@
+#include "RecordingCanvas.h"
+
+#include <QGuiApplication>
+
+namespace orv::test {
+
+int CharCount(const std::string& s)
+{
+    int n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+void RecordingCanvas::drawLine(TPoint a, TPoint b)
+{
+    ops.push_back({DrawOp::Line, {a, b}, {}, {}, font, pen, brush});
+}
+void RecordingCanvas::polyline(const std::vector<TPoint>& p)
+{
+    ops.push_back({DrawOp::Polyline, p, {}, {}, font, pen, brush});
+}
+void RecordingCanvas::polygon(const std::vector<TPoint>& p)
+{
+    ops.push_back({DrawOp::Polygon, p, {}, {}, font, pen, brush});
+}
+void RecordingCanvas::rectangle(const TRect& r)
+{
+    ops.push_back({DrawOp::Rectangle, {}, r, {}, font, pen, brush});
+}
+void RecordingCanvas::fillRect(const TRect& r)
+{
+    ops.push_back({DrawOp::FillRect, {}, r, {}, font, pen, brush});
+}
+void RecordingCanvas::ellipse(const TRect& r)
+{
+    ops.push_back({DrawOp::Ellipse, {}, r, {}, font, pen, brush});
+}
+void RecordingCanvas::arc(const TRect& r, TPoint s, TPoint e)
+{
+    ops.push_back({DrawOp::Arc, {s, e}, r, {}, font, pen, brush});
+}
+void RecordingCanvas::textOut(int x, int y, const std::string& t)
+{
+    ops.push_back({DrawOp::Text, {{x, y}}, {}, t, font, pen, brush});
+}
+
+TPoint RecordingCanvas::textExtent(const std::string& t)
+{
+    const int cw = charWidth + ((font.style & fsBold) ? 1 : 0);
+    return {CharCount(t) * cw, cellHeight};
+}
+
+std::vector<DrawOp> RecordingCanvas::of(DrawOp::Kind kind) const
+{
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : ops)
+        if (op.kind == kind) out.push_back(op);
+    return out;
+}
+
+bool RecordingCanvas::hasLine(TPoint a, TPoint b) const
+{
+    auto eq = [](TPoint p, TPoint q) { return p.X == q.X && p.Y == q.Y; };
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Line && ((eq(op.points[0], a) && eq(op.points[1], b)) ||
+                                        (eq(op.points[0], b) && eq(op.points[1], a))))
+            return true;
+    return false;
+}
+
+void EnsureGuiApp()
+{
+    if (qGuiApp) return;
+    static int argc = 1;
+    static char name[] = "drawing_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+} // namespace orv::test

@@ -1,0 +1,51 @@
+// A canvas that records what is drawn, with fixed metrics: every character
+// is 7 pixels wide (8 in bold), every text 13 high, so S(n) = n.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Canvas.h"
+
+namespace orv::test {
+
+struct DrawOp {
+    enum Kind { Line, Polyline, Polygon, Rectangle, FillRect, Ellipse, Arc, Text } kind;
+    std::vector<TPoint> points;  // lines: both ends; arc: start, end
+    TRect box{};
+    std::string text;
+    TCanvasFont font;
+    TCanvasPen pen;
+    TCanvasBrush brush;
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    int charWidth = 7;
+    int cellHeight = 13;
+    std::vector<DrawOp> ops;
+
+    void drawLine(TPoint a, TPoint b) override;
+    void polyline(const std::vector<TPoint>& points) override;
+    void polygon(const std::vector<TPoint>& points) override;
+    void rectangle(const TRect& r) override;
+    void fillRect(const TRect& r) override;
+    void ellipse(const TRect& box) override;
+    void arc(const TRect& box, TPoint start, TPoint end) override;
+    void textOut(int x, int y, const std::string& text) override;
+    TPoint textExtent(const std::string& text) override;
+
+    std::vector<DrawOp> of(DrawOp::Kind kind) const;
+    std::vector<DrawOp> texts() const { return of(DrawOp::Text); }
+    std::vector<DrawOp> lines() const { return of(DrawOp::Line); }
+    // A line between a and b, in either direction, was drawn.
+    bool hasLine(TPoint a, TPoint b) const;
+};
+
+// Number of characters (code points) of a UTF-8 text.
+int CharCount(const std::string& utf8);
+
+// Creates the QGuiApplication that font and image tests need, once.
+void EnsureGuiApp();
+
+} // namespace orv::test

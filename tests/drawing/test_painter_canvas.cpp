@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "CommonColorUnit.h"
+#include "DimensionLines.h"
+#include "DrawPrimitives.h"
+#include "MarkupText.h"
+#include "ZunPaintLayout.h"
+#include "support/RecordingCanvas.h"
+
+using namespace orv;
+
+namespace {
+
+QImage WhiteImage(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+// Bounding box of every pixel that is not white; empty when there is none.
+QRect Ink(const QImage& img)
+{
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+void SetFont(Canvas& c)
+{
+    c.font.name = "DejaVu Sans";
+    c.font.size = 9;
+}
+
+// A wall scheme of 250 x 300 cm with every kind of symbol, drawn in Size.
+void DrawSample(Canvas& c, TPoint size, const TDrawingColors& col)
+{
+    double scale;
+    int x0, y0;
+    ASSERT_TRUE(WallDrawingLayout(c, size, 0, 250, 300, 0, true, false, false, true, true, false,
+                                  false, scale, x0, y0));
+    auto X = [&](double x) { return x0 + RoundToInt(x * scale); };
+    auto Y = [&](double y) { return y0 + RoundToInt(y * scale); };
+    c.pen.color = col[dcMasonryOutline];
+    c.brush.color = col[dcMasonryFill];
+    c.brush.style = TBrushStyle::Solid;
+    c.rectangle({X(0), Y(0), X(250), Y(300)});
+    c.brush.color = col[dcSection];
+    c.polygon({{X(0), Y(0)}, {X(250), Y(0)}, {X(250), Y(20)}, {X(0), Y(20)}});
+    c.brush.style = TBrushStyle::Clear;
+    c.pen.color = col[3];
+    c.font.color = col[3];
+    TRect b;
+    DrawDimensionH(c, {X(0), Y(300) + SizeUnit(c, 20)}, {X(250), Y(300) + SizeUnit(c, 20)},
+                   "250,0", 'A', b);
+    DrawDimensionV(c, {X(250) + SizeUnit(c, 20), Y(0)}, {X(250) + SizeUnit(c, 20), Y(300)},
+                   "300,0", 'A', b);
+    DrawDimensionHArrow(c, {X(0), Y(0) - SizeUnit(c, 8)}, {X(250), Y(0) - SizeUnit(c, 8)},
+                        "l%Deff%N", 'C', 0, true, false);
+    DrawDistributedLoad(c, {X(20), Y(0)}, {X(230), Y(0)}, 6, 12.5, false, false, "q",
+                        col[dcDistributedLoad]);
+    DrawForceArrow(c, {X(125), Y(100)}, 0, 80, 100, 0, col[dcForce], true, 2, true);
+    DrawDashedLine(c, {X(125), Y(0)}, {X(125), Y(300)});
+    DrawAxisLine(c, {X(10), Y(150)}, {X(240), Y(150)}, "x");
+    DrawArcThrough(c, {X(50), Y(250)}, {X(200), Y(250)}, RoundToInt(100 * scale));
+    MarkupTextOut(c, X(10), Y(200), "%Ss%N%Dc%N = 1,5 %SU%N", b);
+}
+
+} // namespace
+
+TEST(PainterCanvas, MetricsFollowTheFont)
+{
+    test::EnsureGuiApp();
+    QImage img = WhiteImage(100, 100);
+    QPainter p(&img);
+    PainterCanvas c(p);
+    SetFont(c);
+    const int h = c.textHeight("A");
+    EXPECT_GT(h, 5);
+    EXPECT_EQ(c.textHeight("a"), h);  // the cell height, whatever the string
+    EXPECT_EQ(c.textHeight("ŹŹ"), h);
+    EXPECT_EQ(SizeUnit(c, 13), h);
+    EXPECT_GT(c.textWidth("MM"), c.textWidth("M"));
+    c.font.size = 18;
+    EXPECT_GT(c.textHeight("A"), h);  // S(n) follows the current font
+    EXPECT_FALSE(p.testRenderHint(QPainter::Antialiasing));
+}
+
+TEST(PainterCanvas, TextFromTopLeftTurnedCounterClockwise)
+{
+    test::EnsureGuiApp();
+    QImage img = WhiteImage(300, 300);
+    int w, h;
+    {
+        QPainter p(&img);
+        PainterCanvas c(p);
+        SetFont(c);
+        c.brush.style = TBrushStyle::Clear;
+        w = c.textWidth("MMMM");
+        h = c.textHeight("MMMM");
+        TRect b;
+        TextOutRotated(c, {100, 200}, "MMMM", b, ' ', 90);  // reads upwards from (100, 200)
+    }
+    const QRect ink = Ink(img);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 99);
+    EXPECT_LE(ink.right(), 100 + h + 1);
+    EXPECT_GE(ink.top(), 200 - w - 1);
+    EXPECT_LE(ink.bottom(), 201);
+    EXPECT_GT(ink.height(), ink.width());  // turned, not lying
+}
+
+TEST(PainterCanvas, SolidBrushPaintsBehindTextClearDoesNot)
+{
+    test::EnsureGuiApp();
+    auto greenPixels = [](bool solid) {
+        QImage img = WhiteImage(100, 40);
+        {
+            QPainter p(&img);
+            PainterCanvas c(p);
+            SetFont(c);
+            c.brush.color = 0x00FF00;
+            c.brush.style = solid ? TBrushStyle::Solid : TBrushStyle::Clear;
+            c.font.color = 0x0000FF;  // red text, independent of the pen
+            c.pen.color = clBlack;
+            c.textOut(5, 5, "Ab");
+        }
+        int green = 0, red = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                if (img.pixel(x, y) == qRgb(0, 255, 0)) ++green;
+                if (img.pixel(x, y) == qRgb(255, 0, 0)) ++red;
+            }
+        EXPECT_GT(red, 0);
+        return green;
+    };
+    EXPECT_GT(greenPixels(true), 0);
+    EXPECT_EQ(greenPixels(false), 0);
+}
+
+TEST(PainterCanvas, SchemeInkStaysInsideTheArea)
+{
+    test::EnsureGuiApp();
+    QImage img = WhiteImage(600, 500);
+    TDrawingColors col;
+    ReadDrawingColors(col);
+    {
+        QPainter p(&img);
+        PainterCanvas c(p);
+        SetFont(c);
+        DrawSample(c, {400, 300}, col);
+    }
+    const QRect ink = Ink(img);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 0);
+    EXPECT_GE(ink.top(), 0);
+    EXPECT_LT(ink.right(), 400);
+    EXPECT_LT(ink.bottom(), 300);
+}
+
+TEST(PainterCanvas, BlackAndWhiteSetLeavesOnlyBlackAndWhite)
+{
+    test::EnsureGuiApp();
+    QImage img = WhiteImage(400, 300);
+    TDrawingColors col;
+    SetMonochromeColors(col);
+    {
+        QPainter p(&img);
+        PainterCanvas c(p);
+        SetFont(c);
+        DrawSample(c, {400, 300}, col);
+    }
+    int black = 0, other = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb px = img.pixel(x, y);
+            if (px == qRgb(0, 0, 0))
+                ++black;
+            else if (px != qRgb(255, 255, 255))
+                ++other;
+        }
+    EXPECT_GT(black, 500);
+    EXPECT_EQ(other, 0);
+}
