@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orv {
@@ -112,7 +113,9 @@ void PainterCanvas::applyBrush(bool fill)
 void PainterCanvas::applyFont()
 {
     QFont f(QStr(font.name));
-    f.setPointSizeF(font.size > 0 ? font.size : 1);
+    const double pt = font.size > 0 ? font.size : 1;
+    if (fontDpi_ > 0) f.setPixelSize(std::max(1, RoundToInt(pt * fontDpi_ / 72.0)));
+    else f.setPointSizeF(pt);
     f.setBold(font.style & fsBold);
     f.setItalic(font.style & fsItalic);
     f.setUnderline(font.style & fsUnderline);

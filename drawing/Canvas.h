@@ -129,12 +129,16 @@ public:
     TPoint textExtent(const std::string& text) override;
 
     QPainter& painter() { return p_; }
+    // Fonts sized in pixels for a device of this resolution (0: in points of
+    // the painter's device), so that a recorded picture replays alike anywhere.
+    void setFontDpi(int dpi) { fontDpi_ = dpi; }
 
 private:
     void applyPen(bool outline);
     void applyBrush(bool fill);
     void applyFont();
     QPainter& p_;
+    int fontDpi_ = 0;
 };
 
 } // namespace orv

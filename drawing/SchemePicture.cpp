@@ -1,0 +1,132 @@
+#include "SchemePicture.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QRectF>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+#include "MyUtils.h"
+
+namespace orv {
+namespace {
+
+int pixelsOfHundredthsMm(int mm100) { return RoundToInt(mm100 / 100.0 / 25.4 * SchemePictureDpi); }
+
+bool setFrame(TSchemePicture& pic, double widthCm, double heightCm)
+{
+    pic = TSchemePicture();
+    if (!std::isfinite(widthCm) || !std::isfinite(heightCm) || widthCm <= 0 || heightCm <= 0) return false;
+    pic.mmSize = QSize(RoundToInt(widthCm * 10000.0), RoundToInt(heightCm * 10000.0));
+    pic.pixelSize = QSize(pixelsOfHundredthsMm(pic.mmSize.width()), pixelsOfHundredthsMm(pic.mmSize.height()));
+    if (pic.isEmpty()) {
+        pic = TSchemePicture();
+        return false;
+    }
+    return true;
+}
+
+void prepare(PainterCanvas& canvas)
+{
+    canvas.setFontDpi(SchemePictureDpi);
+    canvas.font.name = "Arial";
+    canvas.font.size = PlatformCode();
+    canvas.brush.color = clWhite;
+    canvas.pen.color = clBlack;
+}
+
+} // namespace
+
+void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw)
+{
+    if (!setFrame(pic, widthCm, heightCm)) return;
+    QPainter painter(&pic.picture);
+    PainterCanvas canvas(painter);
+    prepare(canvas);
+    draw(canvas, {pic.pixelSize.width(), pic.pixelSize.height()});
+    painter.end();
+}
+
+void RecordCroppedSchemePicture(TSchemePicture& pic, double widthCm, double heightCm,
+                                const TSchemeDrawBoundsFn& draw)
+{
+    TSchemePicture full;
+    if (!setFrame(full, widthCm, heightCm)) {
+        pic = TSchemePicture();
+        return;
+    }
+    TRect bounds{0, 0, 0, 0};
+    QPicture scratch;
+    bool drawn = false;
+    {
+        QPainter painter(&scratch);
+        PainterCanvas canvas(painter);
+        prepare(canvas);
+        drawn = draw(canvas, {full.pixelSize.width(), full.pixelSize.height()}, bounds);
+        painter.end();
+    }
+    pic = TSchemePicture();
+    const int w = bounds.Right - bounds.Left;
+    const int h = bounds.Bottom - bounds.Top;
+    if (!drawn || w <= 0 || h <= 0) return;
+    pic.pixelSize = QSize(w, h);
+    // same ratio of pixels to physical size as the uncropped frame
+    pic.mmSize = QSize(RoundToInt(full.mmSize.width() * double(w) / full.pixelSize.width()),
+                       RoundToInt(full.mmSize.height() * double(h) / full.pixelSize.height()));
+    QPainter painter(&pic.picture);
+    painter.drawPicture(QPoint(-bounds.Left, -bounds.Top), scratch);
+    painter.end();
+}
+
+void ReplaySchemePicture(const TSchemePicture& pic, QPainter& painter, const QRectF& target)
+{
+    if (pic.isEmpty() || target.isEmpty()) return;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / pic.pixelSize.width(), target.height() / pic.pixelSize.height());
+    painter.setClipRect(QRect(QPoint(0, 0), pic.pixelSize));
+    painter.drawPicture(QPoint(0, 0), pic.picture);
+    painter.restore();
+}
+
+QImage SchemePictureToImage(const TSchemePicture& pic, QSize size)
+{
+    if (pic.isEmpty()) return QImage();
+    if (size.isEmpty()) size = pic.pixelSize;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReplaySchemePicture(pic, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return image;
+}
+
+QByteArray SchemePictureToPng(const TSchemePicture& pic, QSize size)
+{
+    const QImage image = SchemePictureToImage(pic, size);
+    QByteArray bytes;
+    if (image.isNull()) return bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray SchemePictureToSvg(const TSchemePicture& pic)
+{
+    QByteArray bytes;
+    if (pic.isEmpty()) return bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(pic.pixelSize);
+    svg.setViewBox(QRect(QPoint(0, 0), pic.pixelSize));
+    svg.setResolution(SchemePictureDpi);
+    QPainter painter(&svg);
+    ReplaySchemePicture(pic, painter, QRectF(QPointF(0, 0), QSizeF(pic.pixelSize)));
+    painter.end();
+    return bytes;
+}
+
+} // namespace orv
