@@ -13,7 +13,8 @@ function(orv_add_tests subsystem)
     add_executable(${target} ${src} ${support_sources})
     target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}"
                                                  "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/support"
-                                                 "${CMAKE_CURRENT_SOURCE_DIR}")
+                                                 "${CMAKE_CURRENT_SOURCE_DIR}"
+                                                 "${CMAKE_CURRENT_SOURCE_DIR}/common")
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE
         ORV_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "QtTestApp.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -11,14 +13,7 @@ using namespace orv;
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "components_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+void App() { orvtest::EnsureApp<QApplication>(); }
 
 class ColorEditor : public ::testing::Test {
 protected:

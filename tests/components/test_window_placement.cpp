@@ -1,6 +1,8 @@
 // Stored window places applied to a real widget.
 #include <gtest/gtest.h>
 
+#include "QtTestApp.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -10,14 +12,7 @@
 using namespace orv;
 
 namespace {
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
+void app() { orvtest::EnsureApp<QApplication>(); }
 } // namespace
 
 TEST(StoredAppearance, WindowPlaceAppliedToAWidget)

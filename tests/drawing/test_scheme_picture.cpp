@@ -1,6 +1,8 @@
 // Recorded scheme pictures: physical size, pixel frame, crop and replay.
 #include <gtest/gtest.h>
 
+#include "QtTestApp.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -11,14 +13,7 @@
 using namespace orv;
 
 namespace {
-QGuiApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_scheme_picture";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
-}
+void app() { orvtest::EnsureApp(); }
 
 void box(Canvas& c, const TRect& r)
 {

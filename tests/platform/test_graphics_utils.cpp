@@ -1,6 +1,8 @@
 // Bitmap helpers: scaling by a factor and the transparent colour.
 #include <gtest/gtest.h>
 
+#include "QtTestApp.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -9,14 +11,7 @@
 using namespace orv;
 
 namespace {
-QGuiApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_graphics_utils";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
-}
+void app() { orvtest::EnsureApp(); }
 } // namespace
 
 TEST(GraphicsUtils, ScaleRoundsHalvesToEven)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "QtTestApp.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QDir>
@@ -14,14 +16,7 @@ using namespace orv;
 
 namespace {
 
-QGuiApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "test_ini_settings";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication a(argc, argv);
-    return a;
-}
+void app() { orvtest::EnsureApp(); }
 
 class IniSettings : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include "RecordingCanvas.h"
 
+#include "QtTestApp.h"
+
 #include <QGuiApplication>
 
 namespace orv::test {
@@ -69,13 +71,6 @@ bool RecordingCanvas::hasLine(TPoint a, TPoint b) const
     return false;
 }
 
-void EnsureGuiApp()
-{
-    if (qGuiApp) return;
-    static int argc = 1;
-    static char name[] = "drawing_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
+void EnsureGuiApp() { orvtest::EnsureApp(); }
 
 } // namespace orv::test
