@@ -405,12 +405,12 @@ std::string PlateLetter(const TCalcResults& r)
     return std::string(1, static_cast<char>(code));
 }
 
-// Pieces of a beam's moment line for a beam code.
-void BeamPieces(i32 beam, const char* span, std::string& piece1, std::string& piece2)
+// Texts of a beam's moment line for a beam code.
+void BeamMomentTexts(i32 beam, const char* span, std::string& formulaText, std::string& valueText)
 {
     const char* div = beam == 1 ? "16" : beam == 2 ? "2" : "8";
-    piece1 = std::string("w%Dd%N·") + span + "%I2%N / " + div + " = ";
-    piece2 = std::string(" m)%I2%N / ") + div + " = ";
+    formulaText = std::string("w%Dd%N·") + span + "%I2%N / " + div + " = ";
+    valueText = std::string(" m)%I2%N / ") + div + " = ";
 }
 
 void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
@@ -448,7 +448,7 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
     const bool plate = r.IsTablePlate != 0;
     auto isBeam = [](i32 b) { return b == 0 || b == 1 || b == 2; };
     const std::string factor = N(1.05);
-    std::string piece1, piece2;
+    std::string formulaText, valueText;
     if (plate || isBeam(r.HorizontalBeam)) {
         const double L = in.l / 100;
         w.heading("Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:");
@@ -456,8 +456,8 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
             w.line("M%DSd%N = %Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.alpha) + "·" + FV + N3(wd) +
                    " kN/m%I2%N ·(" + factor + "·" + N(L) + " m)%I2%N = " + N(r.M_Sd2) + " kNm/mb");
         } else {
-            BeamPieces(r.HorizontalBeam, "L", piece1, piece2);
-            w.line("M%DSd%N = " + FL + piece1 + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(L) + piece2 +
+            BeamMomentTexts(r.HorizontalBeam, "L", formulaText, valueText);
+            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(L) + valueText +
                    N(r.M_Sd2) + " kNm/mb");
         }
         w.line("M%DRd%N = f%Dxd2%N·W = " + N3(r.f_xd2) + " MPa · " + N(r.W2 * 1e6) + " cm%I2%N/mb = " +
@@ -471,8 +471,8 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
             w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·H%I2%N = " + N3(r.mu) + "·" + FV + N3(r.alpha) + "·" +
                    N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + " m)%I2%N = " + N(r.M_Sd1) + " kNm/mb");
         } else {
-            BeamPieces(r.VerticalBeam, "H", piece1, piece2);
-            w.line("M%DSd%N = " + FL + piece1 + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + piece2 +
+            BeamMomentTexts(r.VerticalBeam, "H", formulaText, valueText);
+            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + valueText +
                    N(r.M_Sd1) + " kNm/mb");
         }
         w.line("M%DRd%N = f%Dxd1%N·W = " + N3(r.f_xd1) + " MPa · " + N(r.W1 * 1e6) + " cm%I2%N/mb = " +
