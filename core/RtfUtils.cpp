@@ -1,0 +1,164 @@
+#include "RtfUtils.h"
+
+#include "Cp1250.h"
+#include "MyUtils.h"
+
+namespace orv {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+bool IsCodeLetter(char c)
+{
+    switch (c) {
+    case 'B': case 'D': case 'G': case 'I': case 'N': case 'S': case 'U': return true;
+    default: return false;
+    }
+}
+
+const char* CodeControlWord(char c)
+{
+    switch (c) {
+    case 'B': return "\\b";
+    case 'U': return "\\ul";
+    case 'S': return "\\f1";
+    case 'N': return "\\f2";
+    case 'D': return "\\sub";
+    default: return "\\super"; // G, I
+    }
+}
+
+void AppendRtfChars(std::string& out, const char* first, const char* last)
+{
+    for (const char* p = first; p != last; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x80) {
+            out += "\\'";
+            out += kHexDigits[c >> 4];
+            out += kHexDigits[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+}
+
+void WriteCrLf(std::ostream& f, const std::string& line)
+{
+    f.write(line.data(), static_cast<std::streamsize>(line.size()));
+    f.write("\r\n", 2);
+}
+
+} // namespace
+
+std::string Cp1250ToRtfChars(const std::string& cp)
+{
+    std::string out;
+    out.reserve(cp.size() + 8);
+    AppendRtfChars(out, cp.data(), cp.data() + cp.size());
+    return out;
+}
+
+std::string Cp1250MarkupToRtf(const std::string& cp)
+{
+    std::string out;
+    out.reserve(cp.size() * 2 + 16);
+    out += "{\\f2";
+    bool afterControl = true;
+    const char* p = cp.data();
+    const char* const end = p + cp.size();
+    auto appendText = [&](const char* first, const char* last) {
+        if (afterControl) out += ' ';
+        AppendRtfChars(out, first, last);
+        afterControl = false;
+    };
+    // A percent sign that does not start a code is text like any other.
+    const char* run = p;
+    while (p + 1 < end) {
+        if (*p == '%' && IsCodeLetter(p[1])) {
+            if (p != run) {
+                appendText(run, p);
+                out += "}{";
+            }
+            out += CodeControlWord(p[1]);
+            afterControl = true;
+            p += 2;
+            run = p;
+        } else {
+            ++p;
+        }
+    }
+    appendText(run, end);
+    out += '}';
+    return out;
+}
+
+std::string MarkupToRtf(const std::string& text) { return Cp1250MarkupToRtf(Utf8ToCp1250(text)); }
+
+void WriteStreamLine(std::ostream& stream, const std::string& line)
+{
+    const std::size_t nul = line.find('\0');
+    WriteCrLf(stream, nul == std::string::npos ? line : line.substr(0, nul));
+}
+
+namespace {
+void HeaderLines(const std::string& fontName, int fontSize, std::ostream& f)
+{
+    WriteStreamLine(f, "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deftab720{\\fonttbl{\\f0\\fnil MS Sans Serif;}"
+                       "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\froman\\fcharset238 " +
+                           Cp1250ToRtfChars(Utf8ToCp1250(fontName)) + ";}}");
+    WriteStreamLine(f, "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}");
+    WriteStreamLine(f, "\\deflang1045\\pard\\plain\\f2\\fs" + std::to_string(fontSize) + "\\cf0 ");
+}
+} // namespace
+
+void RtfHeader(const std::string& fontName, int fontSize, std::ostream& f)
+{
+    HeaderLines(fontName, fontSize, f);
+}
+
+void RtfHeaderToStream(const std::string& fontName, int fontSize, std::ostream& stream)
+{
+    HeaderLines(fontName, fontSize, stream);
+}
+
+std::string ByteToHex(std::uint8_t b)
+{
+    return std::string{kHexDigits[b >> 4], kHexDigits[b & 15]};
+}
+
+void MetafileToRtf(const std::string& bytes, TPictureKind kind, int widthHmm, int heightHmm,
+                   std::ostream& f)
+{
+    // Goal sizes in twips with the factor of the original export.
+    constexpr double kTwipsPerHmm = 0.5669476993;
+    const int wGoal = RoundToInt(widthHmm * kTwipsPerHmm);
+    const int hGoal = RoundToInt(heightHmm * kTwipsPerHmm);
+    std::size_t first = 0;
+    const char* blip = "\\pngblip";
+    if (kind == TPictureKind::PlaceableWmf) {
+        first = bytes.size() < 22 ? bytes.size() : 22;
+        blip = "\\wmetafile8";
+    }
+    WriteCrLf(f, std::string("{\\pict") + blip + "\\picw" + std::to_string(widthHmm) + "\\pich" +
+                     std::to_string(heightHmm) + "\\picwgoal" + std::to_string(wGoal) +
+                     "\\pichgoal" + std::to_string(hGoal));
+    constexpr std::size_t kBytesPerLine = 39;
+    std::string line;
+    line.reserve(kBytesPerLine * 2 + 1);
+    for (std::size_t i = first; i < bytes.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        line += kHexDigits[c >> 4];
+        line += kHexDigits[c & 15];
+        if (line.size() == kBytesPerLine * 2) {
+            WriteCrLf(f, line);
+            line.clear();
+        }
+    }
+    line += '}';
+    WriteCrLf(f, line);
+}
+
+} // namespace orv

@@ -1,0 +1,612 @@
+#include "ZunStrings.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "MyUtils.h"
+#include "ZunMaterials.h"
+
+namespace orv {
+
+TColor CheckColor(double a, double b)
+{
+    // Written so that an unordered pair fails the condition.
+    return a <= b ? clNavy : clRed;
+}
+
+std::string RelationSign(double a, double b)
+{
+    if (a == b) return "  =  ";
+    if (a < b) return "  <  ";
+    return "  >  ";
+}
+
+void SplitAtDoubleAt(const std::string& s, std::string& before, std::string& after)
+{
+    const std::size_t p = s.find('@');
+    if (p != std::string::npos && p + 1 < s.size() && s[p + 1] == '@') {
+        before = s.substr(0, p);
+        after = s.substr(p + 2);
+    } else {
+        before = s;
+        after.clear();
+    }
+}
+
+std::string EdgeSupportName(int supportCase, int edge)
+{
+    // f free, h hinged, x fixed; edges top, bottom, left, right.
+    static const char* const kCases[12] = {
+        "fhhh", "fhhx", "fhxx", "fxxx", "hhhh", "hhhx",
+        "hhxx", "hxxx", "xxxx", "hhhf", "hhxf", "hxxf",
+    };
+    if (supportCase < 0 || supportCase > 11 || edge < 0 || edge > 3) return {};
+    switch (kCases[supportCase][edge]) {
+    case 'f': return "swobodna";
+    case 'h': return "podparta przegubowo";
+    default: return "utwierdzona";
+    }
+}
+
+void ClearReportLines(int x1, int x2, int x3, TReportSheet& sheet)
+{
+    for (TReportLine& line : sheet.Lines) {
+        line.X1 = x1;
+        line.X2 = x2;
+        line.X3 = x3;
+        line.Text.Len = 0;
+        line.Color = clBtnText;
+        line.Flag = 0;
+    }
+    sheet.Count = 0;
+}
+
+std::string SignedValueText(int decimals, double value)
+{
+    if (value < 0) return "(-) " + FormatFixed(decimals, std::fabs(value));
+    return FormatFixed(decimals, value);
+}
+
+namespace {
+
+std::string N1(double v) { return FormatFixed(1, v); }
+std::string N(double v) { return FormatFixed(2, v); }
+std::string N3(double v) { return FormatFixed(3, v); }
+
+// Shortest general decimal form (up to 15 significant digits).
+std::string GeneralText(double v)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    std::string s(buf);
+    for (char& c : s)
+        if (c == '.') c = DecimalSeparator();
+    return s;
+}
+
+// Resets the lines the way every builder does (X3 is kept).
+void ResetLines(int bodyX, int columnX, TReportSheet& sheet)
+{
+    for (TReportLine& line : sheet.Lines) {
+        line.X1 = bodyX;
+        line.X2 = columnX;
+        line.Text.Len = 0;
+        line.Color = clBtnText;
+        line.Flag = 0;
+    }
+    sheet.Count = 0;
+}
+
+// Writes lines one after another; lines beyond the sheet's end are dropped.
+class SheetWriter {
+public:
+    SheetWriter(TReportSheet& sheet, int headingX, int first)
+        : sheet_(sheet), headingX_(headingX), n_(first - 1) {}
+
+    void line(const std::string& text, TColor color = clBtnText)
+    {
+        if (!next()) return;
+        TReportLine& l = sheet_.Line(n_);
+        l.setText(text);
+        l.Color = color;
+    }
+    void heading(const std::string& text, TColor color = clBtnText)
+    {
+        if (!next()) return;
+        TReportLine& l = sheet_.Line(n_);
+        l.setText(text);
+        l.Color = color;
+        l.X1 = headingX_;
+    }
+    void separator()
+    {
+        if (!next()) return;
+        sheet_.Line(n_).Flag = 2;
+    }
+    // Appends to the line just written.
+    void append(const std::string& text)
+    {
+        if (n_ < 1 || n_ > MaxReportLines) return;
+        TReportLine& l = sheet_.Line(n_);
+        l.setText(l.text() + text);
+    }
+    // Replaces the text of the line just written.
+    void replace(const std::string& text)
+    {
+        if (n_ < 1 || n_ > MaxReportLines) return;
+        sheet_.Line(n_).setText(text);
+    }
+    void finish() { sheet_.Count = n_ < MaxReportLines ? n_ : MaxReportLines; }
+
+private:
+    bool next()
+    {
+        if (n_ >= MaxReportLines) return false;
+        ++n_;
+        return true;
+    }
+    TReportSheet& sheet_;
+    int headingX_;
+    int n_;
+};
+
+// --- input data -----------------------------------------------------------------------
+
+void MaterialSection(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
+{
+    const int kind = static_cast<int>(in.RodzajElementuM);
+    const double fb = in.fb;
+    const std::string roman = ToRoman(static_cast<int>(in.KategoriaWykElementu) + 1);
+    w.heading("%UMateriał:%N");
+    if (in.OgolnaDefElementu != 0) {
+        w.line(WallKindText(kind));
+        w.line("Znormalizowana wytrzymałość elementu na ściskanie f%Db%N = " + N1(fb) + " MPa");
+        w.line("Kategoria wykonania elementu  " + roman);
+    } else {
+        w.line("Elementy murowe: " + in.UserElement.str());
+        w.line(" - " + ElementMaterialText(kind));
+        w.line(" - znormalizowana wytrzymałość elementu na ściskanie f%Db%N = " + N1(fb) + " MPa");
+        w.line(" - kategoria wykonania elementu  " + roman);
+    }
+    const int mortarType = static_cast<int>(in.RodzajZaprawy);
+    const int mortarClass = static_cast<int>(in.KlasaZaprawy);
+    w.line("Zaprawa murarska: " + MortarText(mortarType, mortarClass, static_cast<int>(in.ZaprawaTyp)));
+    if (mortarType != mtThinLayer)
+        w.append("  %S®%N   f%Dm%N = " + N1(MortarStrength(mortarClass) / 1e6) + " MPa");
+    if (in.spoina_podluzna != 0) w.line("Mur ze spoiną podłużną");
+    w.line("%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = " + N(r.f_k / 1e6) + " MPa");
+    w.separator();
+}
+
+void GeometrySection(SheetWriter& w, const TCalcInput& in)
+{
+    const int c = in.Case;
+    const bool vertical = c == ccWallVerticalHinged || c == ccWallVerticalContinuous;
+    const bool external = in.ScianaZewnetrzna != 0;
+    w.heading("%UGeometria:%N");
+    if (vertical) {
+        w.line(external ? "- Ściana zewnętrzna" : "- Ściana wewnętrzna");
+        if (in.ScianaNajwyzszejKodnygnacji != 0) w.append(" najwyższej kondygnacji");
+    }
+    if (c == ccColumn) {
+        w.line("Grubość słupa @@ t = " + N1(in.t) + " cm");
+        w.line("Szerokość słupa @@ b = " + N1(in.t2) + " cm");
+        w.line("Wysokość słupa @@ h = " + N1(in.h) + " cm");
+        if (in.PodpSTyp_x == 1) w.line("Podparcie góry słupa w kierunku osi y elementem żelbetowym");
+        else if (in.PodpSTyp_x == 2) w.line("Podparcie góry słupa w kierunku osi y elementem drewnianym");
+        if (in.PodpSTyp_y == 1) w.line("Podparcie góry słupa w kierunku osi x elementem żelbetowym");
+        else if (in.PodpSTyp_y == 2) w.line("Podparcie góry słupa w kierunku osi x elementem drewnianym");
+    }
+    if (c >= 0 && c <= 4) w.line("Grubość ściany @@ t = " + N1(in.t) + " cm");
+    if (c >= 0 && c <= 3) w.line("Szerokość ściany @@ b = " + N1(in.l) + " cm");
+    if (c >= 0 && c <= 4) w.line("Wysokość ściany @@ h = " + N1(in.h) + " cm");
+    if (vertical) {
+        if (external && in.def_szer_wiencow != 0) {
+            w.line("Szerokość wieńca górnego @@ a%Dw,g%N = " + N1(in.ag) + " cm");
+            w.line("Szerokość wieńca dolnego @@ a%Dw,d%N = " + N1(in.ad) + " cm");
+        }
+        w.line("Podparcie ściany: ");
+        const u32 stiff = in.UsztywnienieSciany;
+        switch (stiff) {
+        case 0: w.line(" - ściana podparta u góry i u dołu"); break;
+        case 1: w.line(" - ściana podparta u góry i u dołu i usztywniona wzdłuż jednej krawędzi pionowej"); break;
+        case 2: w.line(" - ściana podparta u góry i u dołu i usztywniona wzdłuż obu krawędzi pionowych"); break;
+        default: w.line({}); break;
+        }
+        if (stiff == 1)
+            w.line(" - odległość krawędzi swobodnej od osi ściany usztywniającej l = " + N1(in.l_usztw) + " cm");
+        else if (stiff == 2)
+            w.line(" - odległość osi ścian usztywniających l = " + N1(in.l_usztw) + " cm");
+        w.line("Usztywnienie przestrzenne: ");
+        switch (in.RodzajKonstrSciany) {
+        case 0: w.line(" - konstrukcja usztywniona przestrzennie w sposób eliminujący przesuw poziomy"); break;
+        case 1:
+            w.line(" - konstrukcja bez ścian usztywniających, przy czym liczba ścian prostopadłych do kierunku "
+                   "działania obciążenia poziomego, przejmujących to obciążenie wynosi 3 i więcej");
+            break;
+        case 2:
+            w.line(" - konstrukcja bez ścian usztywniających, przy czym liczba ścian prostopadłych do kierunku "
+                   "działania obciążenia poziomego, przejmujących to obciążenie wynosi 2");
+            break;
+        default: w.line({}); break;
+        }
+        switch (in.RodzajStropow) {
+        case 0: w.line(" - stropy z betonu z wieńcami żelbetowymi"); break;
+        case 1: w.line(" - stropy inne niż z betonu z wieńcami żelbetowymi"); break;
+        default: w.line({}); break;
+        }
+    }
+    if (c == ccWallHorizontal) {
+        static const char* const kModels[9] = {
+            "@@ belka swobodnie podparta - kierunek poziomy", "@@ belka swobodnie podparta - kierunek pionowy",
+            "@@ płyta:", "@@ łuk - kierunek poziomy", "@@ łuk - kierunek pionowy",
+            "@@ wspornik - kierunek poziomy", "@@ wspornik - kierunek pionowy",
+            "@@ belka utwierdzona - kierunek poziomy", "@@ belka utwierdzona - kierunek pionowy",
+        };
+        const u32 model = in.SchematScianyTyp;
+        w.line("Schemat podpracia krawędzi ściany");
+        if (model < 9) w.append(kModels[model]);
+        if (model == 2) {
+            const int sc = static_cast<int>(in.SchematPlytySciany);
+            w.line("  - krawędź górna@@ " + EdgeSupportName(sc, 0));
+            w.line("  - krawędź dolna@@ " + EdgeSupportName(sc, 1));
+            w.line("  - krawędź pionowa lewa@@ " + EdgeSupportName(sc, 2));
+            w.line("  - krawędź pionowa prawa@@ " + EdgeSupportName(sc, 3));
+        }
+        const i32 count = in.LiczbaOkien;
+        if (in.ScianaZOtworami != 0 && count > 0) {
+            w.line("Otwory w ścianie:");
+            const int n = count < MaxOpenings ? count : MaxOpenings;
+            for (int i = 1; i <= n; ++i) {
+                const TOpening o = in.Okna[i - 1];
+                w.line(" - otwór nr " + std::to_string(i) + ": x%Dotw%N = " + N1(o.x) + " cm, y%Dotw%N = " +
+                       N1(o.y) + " cm, l%Dotw%N = " + N1(o.l) + " cm, h%Dotw%N = " + N1(o.h) + " cm");
+            }
+        }
+    }
+    if (c == ccBasementWall)
+        w.line("Odległość między ścianami poprzecznymi lub inny elementami usztywniającymi  b%De%N = " +
+               N1(in.be) + " cm");
+    w.separator();
+}
+
+void SelfWeightLines(SheetWriter& w, const TCalcInput& in, const char* l1, const char* l2, const char* l3,
+                     double selfWeight, const char* unit)
+{
+    if (in.wylicz_Gs != 0) {
+        w.line(l1 + N1(in.ro_muru) + " kN/m%I3%N;  %Sg%N%Df%N = " + N(in.gf_muru));
+        w.line(l2 + N(selfWeight) + unit);
+    } else {
+        w.line(l3 + N(selfWeight) + unit);
+    }
+}
+
+void WindLine(SheetWriter& w, bool suction, double value, const char* unit)
+{
+    w.line(std::string("Obciążenie poziome od ") + (suction ? "ssania " : "parcia ") + "wiatru@@ w%Dd%N = " +
+           N3(value) + unit);
+}
+
+void LoadSection(SheetWriter& w, const TCalcInput& in)
+{
+    const int c = in.Case;
+    const bool external = in.ScianaZewnetrzna != 0;
+    if (c == ccBasementWall || c == ccColumn) w.heading("%UObciążenia obliczeniowe:%N");
+    else w.heading("%UObciążenia:%N");
+    const char* const kWallL1 = "Ciężar objętościowy muru@@ %Sr%N = ";
+    const char* const kWallL2 = "  %S®%N   ciężar własny ściany@@ G%Ds%N = ";
+    const char* const kWallL3 = "Ciężar własny ściany@@ G%Ds%N = ";
+    auto slabLine = [&](const char* label, double v) { w.line(label + N(v) + " kN/m"); };
+    switch (c) {
+    case ccWallVerticalHinged:
+        w.line("Obciążenie z wyższych kondygnacji@@ N%D0d%N = " + N(in.Nod) + " kN");
+        if (external) {
+            w.line("Obciążenie obliczeniowe ze stropu@@ N%Dsl,d%N = " + N(in.Nsld) + " kN");
+        } else {
+            w.line("Obciążenie obliczeniowe ze stropu@@ N%I(P)%Dsl,d%N = " + N(in.Nsld) + " kN");
+            w.line("Obciążenie obliczeniowe ze stropu@@ N%I(L)%Dsl,d%N = " + N(in.Nspd) + " kN");
+        }
+        SelfWeightLines(w, in, kWallL1, kWallL2, kWallL3, in.Gs, " kN");
+        if (external) {
+            WindLine(w, in.wd <= 0, in.wd, " kN/m");
+            WindLine(w, in.wd2 < 0, in.wd2, " kN/m");
+        }
+        break;
+    case ccWallVerticalContinuous:
+        w.line("Obciążenie obliczeniowe z wyższych kondygnacji@@ N%D0d%N = " + N(in.Nod) + " kN");
+        if (external) {
+            slabLine("Obciążenie obliczeniowe stałe stropu górnego@@ g%D3d%N = ", in.g3d);
+            slabLine("Obciążenie obliczeniowe zmienne stropu górnego@@ p%D3d%N = ", in.p3d);
+            slabLine("Obciążenie obliczeniowe stałe stropu dolnego@@ g%D6d%N = ", in.g6d);
+            slabLine("Obciążenie obliczeniowe zmienne stropu dolnego@@ p%D6d%N = ", in.p6d);
+        } else {
+            slabLine("Obciążenie obliczeniowe stałe prawego stropu górnego@@ g%D3d%N = ", in.g3d);
+            slabLine("Obciążenie obliczeniowe zmienne prawego stropu górnego@@ p%D3d%N = ", in.p3d);
+            slabLine("Obciążenie obliczeniowe stałe lewego stropu górnego@@ g%D4d%N = ", in.g4d);
+            slabLine("Obciążenie obliczeniowe zmienne lewego stropu górnego@@ p%D4d%N = ", in.p4d);
+            slabLine("Obciążenie obliczeniowe stałe prawego stropu dolnego@@ g%D6d%N = ", in.g6d);
+            slabLine("Obciążenie obliczeniowe zmienne prawego stropu dolnego@@ p%D6d%N = ", in.p6d);
+            slabLine("Obciążenie obliczeniowe stałe lewego stropu dolnego@@ g%D7d%N = ", in.g7d);
+            slabLine("Obciążenie obliczeniowe zmienne lewego stropu dolnego@@ p%D7d%N = ", in.p7d);
+        }
+        SelfWeightLines(w, in, "Ciężar objętościowy muru %Sr%N = ", kWallL2, kWallL3, in.Gs, " kN");
+        if (external) {
+            WindLine(w, in.wd <= 0, in.wd, " kN/m");
+            WindLine(w, in.wd2 < 0, in.wd2, " kN/m");
+        }
+        break;
+    case ccWallHorizontal:
+        WindLine(w, in.wd_kNm2 < 0, in.wd_kNm2, " kN/m%I2%N");
+        break;
+    case ccConcentratedLoad: {
+        const TConcentratedLoad f = in.Sily[0];
+        w.line("Obciążenie skupione@@ N%DSd%N = " + N(f.NSd) + " kN");
+        w.line("Pole oddziaływania obciążenia skupionego@@ a%Dl%N x a%Dt%N =" + N1(f.aL) + " cm  x " +
+               N1(f.aT) + " cm");
+        w.line("Odległość obciążenia od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
+        w.line("Poziom obciążenia skupionego poniżej górnej powierzchni ściany@@ " + N1(f.hN) + " cm");
+        break;
+    }
+    case ccBasementWall:
+        w.line("Obciążenie wierzchu ściany wynikające z obciążeń stałych  N%D0d%N = " + N(in.N0_mb) + " kN/mb");
+        SelfWeightLines(w, in, kWallL1, kWallL2, kWallL3, in.Gs_mb, " kN/mb");
+        w.line("Wysokość zasypania ściany gruntem@@ h%De%N = " + N1(in.he) + " cm");
+        w.line("Ciężar objętościowy gruntu@@ %Sr%N%De%N = " + N1(in.ro_e) + " kN/m%I3%N");
+        break;
+    case ccColumn:
+        w.line("Obciążenie skupione pionowe@@ N%DSd%N = " + N(in.Sily[0].NSd) + " kN");
+        w.line("Moment zginający@@ M%DSd,x%N = " + N(in.Msdx) + " kNm");
+        w.line("Moment zginający@@ M%DSd,y%N = " + N(in.Msdy) + " kNm");
+        SelfWeightLines(w, in, kWallL1, "  %S®%N   ciężar własny słupa@@ G%Ds%N = ",
+                        "Ciężar własny słupa@@ G%Ds%N = ", in.Gs_s, " kN/mb");
+        break;
+    default: break;
+    }
+}
+
+// --- results ----------------------------------------------------------------------------
+
+// V + N(v) + unit + Rel(v, r) + R + N(r) + unit + Util(v, r), coloured CC(v, r).
+void ConditionLine(SheetWriter& w, const std::string& v_label, double v, const std::string& r_label,
+                   double r, const char* unit)
+{
+    w.line(v_label + N(v) + unit + RelationSign(v, r) + r_label + N(r) + unit + UtilisationText(v, r),
+           CheckColor(v, r));
+}
+
+void VerticalWallResults(SheetWriter& w, const TCalcResults& r)
+{
+    const std::string area = "  A = " + N(r.A) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + " MPa";
+    w.heading("Warunek nośności pod stropem:");
+    w.line("%SF%N%D1%N = " + N3(r.Phi_1) + area);
+    ConditionLine(w, "N%D1d%N = ", r.N_1d, "N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = ", r.N_1Rd, " kN");
+    w.heading("Warunek nośności w strefie środkowej:");
+    w.line("%SF%N%Dm%N = " + N3(r.Phi_m) + area);
+    ConditionLine(w, "N%Dmd%N = ", r.N_md, "N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = ", r.N_mRd, " kN");
+    w.heading("Warunek nośności nad stropem:");
+    w.line("%SF%N%D2%N = " + N3(r.Phi_2) + area);
+    ConditionLine(w, "N%D2d%N = ", r.N_2d, "N%D2R,d%N = %SF%N%D2%N·A·f%Dd%N = ", r.N_2Rd, " kN");
+}
+
+// Condition of a signed design value against its resistance.
+void SignedConditionLine(SheetWriter& w, const std::string& label, double v, const char* unit,
+                         const std::string& r_label, double r)
+{
+    const double a = std::fabs(v);
+    w.line(label + SignedValueText(2, v) + unit + RelationSign(a, r) + r_label + N(r) + unit +
+               UtilisationText(a, r),
+           CheckColor(a, r));
+}
+
+std::string PlateLetter(const TCalcResults& r)
+{
+    const int code = 64 + r.DecisivePlate + r.PlateLetterBase;
+    if (code < 32 || code > 126) return "?";
+    return std::string(1, static_cast<char>(code));
+}
+
+// Texts of a beam's moment line for a beam code.
+void BeamMomentTexts(i32 beam, const char* span, std::string& formulaText, std::string& valueText)
+{
+    const char* div = beam == 1 ? "16" : beam == 2 ? "2" : "8";
+    formulaText = std::string("w%Dd%N·") + span + "%I2%N / " + div + " = ";
+    valueText = std::string(" m)%I2%N / ") + div + " = ";
+}
+
+void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
+{
+    const double wd = in.wd_kNm2;
+    if (r.Error == 35) {
+        w.heading("Uwaga błąd!", clRed);
+        if (in.ScianaZOtworami != 0 && r.PlateCount > 0) w.heading("Decyduje %Bpłyta " + PlateLetter(r) + "%N:");
+        w.heading(CalcErrorText(35), clRed);
+        w.heading("Obliczenia można wykonać przy założeniu innego modelu obliczeniowego ściany.");
+        return;
+    }
+    if (r.Arch != 0) {
+        w.heading("Warunek nośności ściany:");
+        SignedConditionLine(w, "V%DSd%N = ", r.V_Sd, " kN/mb", "V%DRd%N = ", r.V_Rd);
+        w.heading("Warunek jednostkowego obciążenia poziomego:");
+        SignedConditionLine(w, "w%Dd%N = ", wd, " kN/m%I2%N", "q%DRd%N = ", r.q_Rd);
+        return;
+    }
+    std::string FL, FV;
+    if (in.ScianaZOtworami != 0 && r.PlateCount > 0) {
+        w.heading("Decyduje %Bpłyta " + PlateLetter(r) + "%N:");
+        if (!r.SchemeName.empty()) w.line("Przyjęty schemat obliczeniowy: %B" + r.SchemeName + "%N");
+        // A decisive plate outside the division has no strip values.
+        TWallPlate plate;
+        if (r.DecisivePlate >= 1 && r.DecisivePlate <= MaxWallPlates) plate = r.Plates[r.DecisivePlate - 1];
+        const double d = r.VerticalDivision != 0 ? plate.L : plate.H;
+        FL = "(a%DW%N/b)·";
+        FV = "(" + N(plate.a_w / 100) + " m /" + N(d / 100) + " m )·";
+    } else if (r.HLOutOfRange != 0) {
+        w.heading("Stosunek wymiarów płyty muru poza zakresem tablic B.1 normy murowej %S®%N przyjęto "
+                  "schemat obliczeniowy: %B" +
+                  r.SchemeName + "%N");
+    }
+    const bool plate = r.IsTablePlate != 0;
+    auto isBeam = [](i32 b) { return b == 0 || b == 1 || b == 2; };
+    const std::string factor = N(1.05);
+    std::string formulaText, valueText;
+    if (plate || isBeam(r.HorizontalBeam)) {
+        const double L = in.l / 100;
+        w.heading("Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:");
+        if (plate) {
+            w.line("M%DSd%N = %Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.alpha) + "·" + FV + N3(wd) +
+                   " kN/m%I2%N ·(" + factor + "·" + N(L) + " m)%I2%N = " + N(r.M_Sd2) + " kNm/mb");
+        } else {
+            BeamMomentTexts(r.HorizontalBeam, "L", formulaText, valueText);
+            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(L) + valueText +
+                   N(r.M_Sd2) + " kNm/mb");
+        }
+        w.line("M%DRd%N = f%Dxd2%N·W = " + N3(r.f_xd2) + " MPa · " + N(r.W2 * 1e6) + " cm%I2%N/mb = " +
+               N(r.M_Rd2) + " kNm/mb");
+        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd2, " kNm/mb", "M%DRd%N = ", r.M_Rd2);
+    }
+    if (plate || isBeam(r.VerticalBeam)) {
+        const double H = in.h / 100;
+        w.heading("Warunek nośności w płaszczyźnie równoległej do spoin wspornych:");
+        if (plate) {
+            w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·H%I2%N = " + N3(r.mu) + "·" + FV + N3(r.alpha) + "·" +
+                   N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + " m)%I2%N = " + N(r.M_Sd1) + " kNm/mb");
+        } else {
+            BeamMomentTexts(r.VerticalBeam, "H", formulaText, valueText);
+            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + valueText +
+                   N(r.M_Sd1) + " kNm/mb");
+        }
+        w.line("M%DRd%N = f%Dxd1%N·W = " + N3(r.f_xd1) + " MPa · " + N(r.W1 * 1e6) + " cm%I2%N/mb = " +
+               N(r.M_Rd1) + " kNm/mb");
+        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd1, " kNm/mb", "M%DRd%N = ", r.M_Rd1);
+    }
+}
+
+void ConcentratedLoadResults(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
+{
+    w.heading("Warunek nośności:");
+    w.line("%Sb%N = " + N3(r.beta) + "  A%Db%N = " + N(r.A_b) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + " MPa");
+    ConditionLine(w, "N%DSd%N = ", in.Sily[0].NSd, "N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = ", r.N_Rd, " kN");
+    w.separator();
+    w.line("Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu "
+           "przegubowego lub ciągłego.");
+}
+
+void BasementWallResults(SheetWriter& w, const TCalcResults& r)
+{
+    const double N2 = r.N_2d;
+    w.heading("Sprawdzenie wg Zał.A normy:");
+    w.line("Obliczeniowe obciążenie pionowe w połowie wysokości zasypania gruntem   N%DSd%N = " + N(N2) + " kN/m");
+    w.line("N%DSd%N = " + N(N2) + " kN/m" + RelationSign(N2, r.N_maxRd) + "t·f%Dk%N /(3·%Sg%N%Dm%N) = " +
+               N(r.N_maxRd) + " kN/m",
+           CheckColor(N2, r.N_maxRd));
+    w.line("N%DSd%N = " + N(N2) + " kN/m" + RelationSign(N2, r.N_minRd) + "%Sr%N%De%N·h·h%De%N%I2%N /(" +
+               GeneralText(r.beta_A) + "·t) = " + N(r.N_minRd) + " kN/m",
+           CheckColor(r.N_minRd, N2));
+    w.separator();
+    // The load must lie between both bounds; a value that does not compare does not.
+    const bool within = r.N_minRd <= N2 && N2 <= r.N_maxRd;
+    if (within) w.line("Wniosek: nie jest wymagane obliczeniowe sprawdzenie ściany.");
+    else w.line("Wniosek: wymagane jest obliczeniowe sprawdzenie ściany.", clRed);
+}
+
+void ColumnResults(SheetWriter& w, const TCalcResults& r)
+{
+    struct Section {
+        const char* heading;
+        const char* p1;
+        const char* p2;
+        double phiX, phiY;
+        const char* r1;
+        const char* r2;
+        const char* r3;
+        double nx, ny;
+        const char* v;
+        double value;
+        const char* x;
+        const char* f;
+        double resistance;
+    };
+    const Section sections[3] = {
+        {"Warunek nośności pod stropem:", " MPa,  %SF%N%D1,x%N = ", ",  %SF%N%D1,y%N = ", r.Phi_1, r.Phi_1y,
+         "N%D1R,d,x%N = ", " kN,  N%D1R,d,y%N = ", " kN,  N%D0R,d%N = A·f%Dd%N = ", r.N_1Rd, r.N_1Rd_y,
+         "N%D1d%N = ", r.N_1d, "N%D1R,d,xy%N = ", "1/[(1/N%D1R,d,x%N)+(1/N%D1R,d,y%N)-(1/N%D0R,d%N)]",
+         r.N_1Rd_xy},
+        {"Warunek nośności w strefie środkowej:", " MPa,%SF%N%Dm,x%N = ", ",  %SF%N%Dm,y%N = ", r.Phi_m, r.Phi_my,
+         "N%DmR,d,x%N = ", " kN,  N%DmR,d,y%N = ", " kN,  N%D0R,d%N = ", r.N_mRd, r.N_mRd_y, "N%Dmd%N = ",
+         r.N_md, "N%DmR,d,xy%N = ", "1/[(1/N%DmR,d,x%N)+(1/N%DmR,d,y%N)-(1/N%D0R,d%N)]", r.N_mRd_xy},
+        {"Warunek nośności nad stropem:", " MPa,  %SF%N%D2,x%N = ", ",  %SF%N%D2,y%N = ", r.Phi_2, r.Phi_2y,
+         "N%D2R,d,x%N = ", " kN,  N%D2R,d,y%N = ", " kN,  N%D0R,d%N = ", r.N_2Rd, r.N_2Rd_y, "N%D2d%N = ",
+         r.N_2d, "N%D2R,d,xy%N = ", "1/[(1/N%D2R,d,x%N)+(1/N%D2R,d,y%N)-(1/N%D0R,d%N)]", r.N_2Rd_xy},
+    };
+    for (const Section& s : sections) {
+        w.heading(s.heading);
+        w.line("A = " + N(r.A) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + s.p1 + N3(s.phiX) + s.p2 + N3(s.phiY));
+        w.line(s.r1 + N(s.nx) + s.r2 + N(s.ny) + s.r3 + N(r.N_0Rd) + " kN");
+        w.line(s.v + N(s.value) + " kN" + RelationSign(s.value, s.resistance) + s.x + s.f + " = " +
+                   N(s.resistance) + " kN" + UtilisationText(s.value, s.resistance),
+               CheckColor(s.value, s.resistance));
+    }
+}
+
+} // namespace
+
+void BuildInputReport(int headingX, int bodyX, int columnX, const TCalcInput& input,
+                      const TCalcResults& results, TReportSheet& sheet)
+{
+    ResetLines(bodyX, columnX, sheet);
+    SheetWriter w(sheet, headingX, 1);
+    MaterialSection(w, input, results);
+    GeometrySection(w, input);
+    LoadSection(w, input);
+    w.finish();
+}
+
+void BuildResultsReport(int headingX, int bodyX, int columnX, const TCalcInput& input,
+                        const TCalcResults& results, TReportSheet& sheet)
+{
+    ResetLines(bodyX, columnX, sheet);
+    SheetWriter w(sheet, headingX, 2);
+    const u8 error = results.Error;
+    const int c = input.Case;
+    // Error 35 belongs to case 2; elsewhere it is an error like any other.
+    if (error != 0 && !(error == 35 && c == ccWallHorizontal)) {
+        w.heading("Uwaga błąd!", clRed);
+        w.heading(CalcErrorText(error), clRed);
+        w.finish();
+        return;
+    }
+    switch (c) {
+    case ccWallVerticalHinged:
+    case ccWallVerticalContinuous: VerticalWallResults(w, results); break;
+    case ccWallHorizontal: HorizontalWallResults(w, input, results); break;
+    case ccConcentratedLoad: ConcentratedLoadResults(w, input, results); break;
+    case ccBasementWall: BasementWallResults(w, results); break;
+    case ccColumn: ColumnResults(w, results); break;
+    default: break;
+    }
+    w.finish();
+    if (sheet.Count < 1) sheet.Count = 1;
+}
+
+void DesignSituationLines(int headingX, int bodyX, int columnX, const TCalcInput& input,
+                          const TCalcResults& results, TReportSheet& sheet)
+{
+    ResetLines(bodyX, columnX, sheet);
+    std::string s = "Sytuacja obliczeniowa: @@";
+    switch (input.sytuacja) {
+    case 0: s += "trwała"; break;
+    case 1: s += "przejściowa"; break;
+    case 2: s += "wyjątkowa"; break;
+    default: break;
+    }
+    sheet.Line(1).setText(s);
+    s = "Kategoria wykonania robót: @@";
+    const u32 category = input.KategoriaWykRobot;
+    if (category < 26) s += static_cast<char>('A' + category);
+    sheet.Line(2).setText(s);
+    sheet.Line(3).setText("%S®%N   Częściowy współczynnik bezpieczeństwa dla muru @@%Sg%N%Dm%N = " +
+                          N1(results.gamma_m));
+    sheet.Count = 4;
+}
+
+} // namespace orv

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <sstream>
+
+#include "ReportDump.h"
+#include "ZunCalc.h"
+#include "ZunStrings.h"
+
+using namespace orv;
+
+namespace {
+
+std::unique_ptr<TCalcInput> DefaultInput()
+{
+    auto in = std::make_unique<TCalcInput>();
+    std::memset(in.get(), 0, sizeof *in);
+    InitElementRecord(*in);
+    return in;
+}
+
+std::vector<std::string> Texts(const TReportSheet& s)
+{
+    std::vector<std::string> v;
+    for (int i = 1; i <= s.Count; ++i) v.push_back(s.Line(i).text());
+    return v;
+}
+
+int Find(const TReportSheet& s, const std::string& text)
+{
+    for (int i = 1; i <= s.Count; ++i)
+        if (s.Line(i).text() == text) return i;
+    return 0;
+}
+
+} // namespace
+
+TEST(InputReport, DefaultWallOfCaseZero)
+{
+    auto in = DefaultInput();
+    in->Nod = 150;
+    in->Nsld = 30;
+    TCalcResults r;
+    r.f_k = 3.65514e6;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(10, 20, 30, *in, r, *sheet);
+    // G_s = 18 x 1.1 x 300 x 25 x 100 / 1e6 = 14.85 kN as stored
+    const std::vector<std::string> expected = {
+        "%UMateriał:%N",
+        "Ściana z elementów ceramicznych grupy 1",
+        "Znormalizowana wytrzymałość elementu na ściskanie f%Db%N = 10,0 MPa",
+        "Kategoria wykonania elementu  I",
+        "Zaprawa murarska: zwykła klasy M5, przepisana  %S®%N   f%Dm%N = 5,0 MPa",
+        "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = 3,66 MPa",
+        "",
+        "%UGeometria:%N",
+        "- Ściana zewnętrzna",
+        "Grubość ściany @@ t = 25,0 cm",
+        "Szerokość ściany @@ b = 100,0 cm",
+        "Wysokość ściany @@ h = 300,0 cm",
+        "Podparcie ściany: ",
+        " - ściana podparta u góry i u dołu",
+        "Usztywnienie przestrzenne: ",
+        " - konstrukcja usztywniona przestrzennie w sposób eliminujący przesuw poziomy",
+        " - stropy z betonu z wieńcami żelbetowymi",
+        "",
+        "%UObciążenia:%N",
+        "Obciążenie z wyższych kondygnacji@@ N%D0d%N = 150,00 kN",
+        "Obciążenie obliczeniowe ze stropu@@ N%Dsl,d%N = 30,00 kN",
+        "Ciężar objętościowy muru@@ %Sr%N = 18,0 kN/m%I3%N;  %Sg%N%Df%N = 1,10",
+        "  %S®%N   ciężar własny ściany@@ G%Ds%N = 14,85 kN",
+        "Obciążenie poziome od ssania wiatru@@ w%Dd%N = 0,000 kN/m",
+        "Obciążenie poziome od parcia wiatru@@ w%Dd%N = 0,000 kN/m",
+    };
+    EXPECT_EQ(Texts(*sheet), expected);
+    for (int i = 1; i <= MaxReportLines; ++i) {
+        const TReportLine& l = sheet->Line(i);
+        const bool heading = i == 1 || i == 8 || i == 19;
+        EXPECT_EQ(l.X1, heading ? 10 : 20) << i;
+        EXPECT_EQ(l.X2, 30);
+        EXPECT_EQ(l.Flag, (i == 7 || i == 18) ? 2 : 0) << i;
+        EXPECT_EQ(l.Color, clBtnText);
+    }
+}
+
+TEST(InputReport, CatalogueUnitThinMortarInternalWall)
+{
+    auto in = DefaultInput();
+    in->OgolnaDefElementu = 0;
+    in->RodzajZaprawy = mtThinLayer;
+    in->spoina_podluzna = 1;
+    in->ScianaZewnetrzna = 0;
+    in->ScianaNajwyzszejKodnygnacji = 1;
+    in->wylicz_Gs = 0;
+    in->Gs = 12.5;
+    in->Nsld = 30;
+    in->Nspd = 20;
+    in->wd = -1;   // an internal wall lists no wind
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    const auto t = Texts(*sheet);
+    EXPECT_EQ(t[1], "Elementy murowe: Cegła ceramiczna pełna kl.10");
+    EXPECT_EQ(t[2], " - element ceramiczny grupy 1");
+    EXPECT_EQ(t[3], " - znormalizowana wytrzymałość elementu na ściskanie f%Db%N = 10,0 MPa");
+    EXPECT_EQ(t[4], " - kategoria wykonania elementu  I");
+    EXPECT_EQ(t[5], "Zaprawa murarska: do cienkich spoin, przepisana");
+    EXPECT_EQ(t[6], "Mur ze spoiną podłużną");
+    EXPECT_EQ(t[7], "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = 0,00 MPa");
+    EXPECT_EQ(t[10], "- Ściana wewnętrzna najwyższej kondygnacji");
+    EXPECT_GT(Find(*sheet, "Obciążenie obliczeniowe ze stropu@@ N%I(P)%Dsl,d%N = 30,00 kN"), 0);
+    EXPECT_GT(Find(*sheet, "Obciążenie obliczeniowe ze stropu@@ N%I(L)%Dsl,d%N = 20,00 kN"), 0);
+    EXPECT_EQ(t.back(), "Ciężar własny ściany@@ G%Ds%N = 12,50 kN");
+}
+
+TEST(InputReport, HorizontalWallPlateAndOpenings)
+{
+    auto in = DefaultInput();
+    in->Case = ccWallHorizontal;
+    in->SchematScianyTyp = 2;
+    in->SchematPlytySciany = 8;
+    in->ScianaZOtworami = 1;
+    in->LiczbaOkien = 5;
+    for (int i = 0; i < 5; ++i) in->Okna[i] = TOpening{10.0 * i, 20, 90, 120.25};
+    in->wd_kNm2 = 0;
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    const int scheme = Find(*sheet, "Schemat podpracia krawędzi ściany@@ płyta:");
+    ASSERT_GT(scheme, 0);
+    EXPECT_EQ(sheet->Line(scheme + 1).text(), "  - krawędź górna@@ utwierdzona");
+    EXPECT_EQ(sheet->Line(scheme + 2).text(), "  - krawędź dolna@@ utwierdzona");
+    EXPECT_EQ(sheet->Line(scheme + 4).text(), "  - krawędź pionowa prawa@@ utwierdzona");
+    EXPECT_EQ(sheet->Line(scheme + 5).text(), "Otwory w ścianie:");
+    EXPECT_EQ(sheet->Line(scheme + 10).text(),
+              " - otwór nr 5: x%Dotw%N = 40,0 cm, y%Dotw%N = 20,0 cm, l%Dotw%N = 90,0 cm, h%Dotw%N = 120,3 cm");
+    EXPECT_EQ(sheet->Line(sheet->Count).text(), "Obciążenie poziome od parcia wiatru@@ w%Dd%N = 0,000 kN/m%I2%N");
+
+    // no openings flag: no opening lines whatever the count; a count from a file is bounded
+    in->ScianaZOtworami = 0;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(Find(*sheet, "Otwory w ścianie:"), 0);
+    in->ScianaZOtworami = 1;
+    in->LiczbaOkien = 1000;
+    in->SchematScianyTyp = 3;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, " - otwór nr 5: x%Dotw%N = 40,0 cm, y%Dotw%N = 20,0 cm, l%Dotw%N = 90,0 cm, "
+                           "h%Dotw%N = 120,3 cm"), 0);
+    EXPECT_EQ(Find(*sheet, " - otwór nr 6: x%Dotw%N = 0,0 cm, y%Dotw%N = 0,0 cm, l%Dotw%N = 0,0 cm, "
+                           "h%Dotw%N = 0,0 cm"), 0);
+    EXPECT_GT(Find(*sheet, "Schemat podpracia krawędzi ściany@@ łuk - kierunek poziomy"), 0);
+}
+
+TEST(InputReport, BasementAndColumnLoadHeadings)
+{
+    auto in = DefaultInput();
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    const int loads = Find(*sheet, "%UObciążenia:%N");
+    ASSERT_GT(loads, 0);
+    // cases 4 and 5 put the design-load heading on the line of the plain one
+    in->Case = ccBasementWall;
+    in->he = 150;
+    in->ro_e = 18.5;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    const int basement = Find(*sheet, "%UObciążenia obliczeniowe:%N");
+    EXPECT_GT(basement, 0);
+    EXPECT_EQ(sheet->Line(sheet->Count).text(), "Ciężar objętościowy gruntu@@ %Sr%N%De%N = 18,5 kN/m%I3%N");
+    in->Case = ccColumn;
+    in->PodpSTyp_x = 2;
+    in->Msdx = -1.234;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, "Podparcie góry słupa w kierunku osi y elementem drewnianym"), 0);
+    EXPECT_GT(Find(*sheet, "Moment zginający@@ M%DSd,x%N = -1,23 kNm"), 0);
+    EXPECT_GT(Find(*sheet, "%UObciążenia obliczeniowe:%N"), 0);
+}
+
+TEST(InputReport, LongCatalogueNameIsCut)
+{
+    auto in = DefaultInput();
+    in->OgolnaDefElementu = 0;
+    in->UserElement.set(std::string(255, 'x'));
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(2).text(), "Elementy murowe: " + std::string(255 - 17, 'x'));
+}
+
+TEST(ReportDump, ElementOfCaseZero)
+{
+    std::vector<TProjectElement> elements(1);
+    std::memset(&elements[0], 0, sizeof elements[0]);
+    InitElementRecord(elements[0].Input);
+    elements[0].Name.set("Ściana A");
+    elements[0].Input.Nod = 150;
+    elements[0].Input.Nsld = 30;
+    std::ostringstream os;
+    orvtest::DumpProject(elements, os);
+    const std::string s = os.str();
+    EXPECT_EQ(s.rfind("element 1: Ściana A\ncase 0\nerror 0\nverdict satisfied\ninput\n", 0), 0u) << s;
+    EXPECT_NE(s.find(" 10 -    B Grubość ściany  |  t = 25,0 cm\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("results\n  1 -    B \n  2 -    H Warunek nośności pod stropem:\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("  4 navy B N1d = 180,00 kN  <  N1R,d = F1·A·fd = 298,69 kN     (60,3%)\n"),
+              std::string::npos) << s;
+}

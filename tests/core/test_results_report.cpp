@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <memory>
+
+#include "ZunCalc.h"
+#include "ZunRtf.h"
+#include "ZunStrings.h"
+
+using namespace orv;
+
+namespace {
+
+std::unique_ptr<TCalcInput> DefaultInput()
+{
+    auto in = std::make_unique<TCalcInput>();
+    std::memset(in.get(), 0, sizeof *in);
+    InitElementRecord(*in);
+    return in;
+}
+
+struct Expected {
+    std::string text;
+    TColor color;
+    bool heading;
+};
+
+void ExpectSheet(const TReportSheet& s, const std::vector<Expected>& lines)
+{
+    ASSERT_EQ(s.Count, static_cast<int>(lines.size()) + 1);
+    EXPECT_EQ(s.Line(1).text(), "");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const TReportLine& l = s.Line(static_cast<int>(i) + 2);
+        EXPECT_EQ(l.text(), lines[i].text) << "line " << i + 2;
+        EXPECT_EQ(l.Color, lines[i].color) << "line " << i + 2;
+        EXPECT_EQ(l.X1, lines[i].heading ? 1 : 2) << "line " << i + 2;
+    }
+}
+
+constexpr TColor D = clBtnText;
+
+} // namespace
+
+TEST(ResultsReport, CaseZeroEndToEnd)
+{
+    auto in = DefaultInput();
+    in->Nod = 150;
+    in->Nsld = 30;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 0);
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    // A = 0.25, f_d = 1.4768 MPa; N_1d 180 / N_1Rd 298.687 = 60.3 %;
+    // N_md 187.425 / N_mRd 262.644 = 71.4 %; N_2d 194.85 / N_2Rd 339.669 = 57.4 %
+    const std::string area = "  A = 0,25 m%I2%N,  f%Dd%N = 1,48 MPa";
+    ExpectSheet(*sheet, {
+        {"Warunek nośności pod stropem:", D, true},
+        {"%SF%N%D1%N = 0,809" + area, D, false},
+        {"N%D1d%N = 180,00 kN  <  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 298,69 kN     (60,3%)", clNavy, false},
+        {"Warunek nośności w strefie środkowej:", D, true},
+        {"%SF%N%Dm%N = 0,711" + area, D, false},
+        {"N%Dmd%N = 187,43 kN  <  N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = 262,64 kN     (71,4%)", clNavy, false},
+        {"Warunek nośności nad stropem:", D, true},
+        {"%SF%N%D2%N = 0,920" + area, D, false},
+        {"N%D2d%N = 194,85 kN  <  N%D2R,d%N = %SF%N%D2%N·A·f%Dd%N = 339,67 kN     (57,4%)", clNavy, false},
+    });
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+}
+
+TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
+{
+    // N_0d 400 kN: N_1d = 430 > N_1Rd = 0.873535 x 369.206 = 322.514
+    auto in = DefaultInput();
+    in->Nod = 400;
+    in->Nsld = 30;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 0);
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(4).text(),
+              "N%D1d%N = 430,00 kN  >  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 322,51 kN     (133,3%)");
+    EXPECT_EQ(sheet->Line(4).Color, clRed);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+}
+
+TEST(ResultsReport, EqualLoadAndResistanceHolds)
+{
+    auto in = DefaultInput();
+    TCalcResults r;
+    r.N_1d = r.N_1Rd = 250;
+    r.N_md = 1;
+    r.N_mRd = 2;
+    r.N_2d = 1;
+    r.N_2Rd = 2;
+    in->Case = ccWallVerticalContinuous;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(4).text(),
+              "N%D1d%N = 250,00 kN  =  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 250,00 kN     (100,0%)");
+    EXPECT_EQ(sheet->Line(4).Color, clNavy);
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+    // a resistance that is no number must not pass
+    r.N_mRd = std::numeric_limits<double>::quiet_NaN();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(7).Color, clRed);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+}
+
+TEST(ResultsReport, ErrorOutcomes)
+{
+    auto in = DefaultInput();
+    in->Case = ccBasementWall;
+    TCalcResults r;
+    r.Error = 21;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    ExpectSheet(*sheet, {{"Uwaga błąd!", clRed, true}, {CalcErrorText(21), clRed, true}});
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+
+    // error 35 of case 2: the plate line only for a wall divided into plates
+    in->Case = ccWallHorizontal;
+    r.Error = 35;
+    r.Arch = 1;   // the error is not hidden by the arch model
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    ExpectSheet(*sheet, {{"Uwaga błąd!", clRed, true},
+                         {CalcErrorText(35), clRed, true},
+                         {"Obliczenia można wykonać przy założeniu innego modelu obliczeniowego ściany.", D, true}});
+    in->ScianaZOtworami = 1;
+    r.PlateCount = 3;
+    r.DecisivePlate = 2;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(3).text(), "Decyduje %Bpłyta B%N:");
+    EXPECT_EQ(sheet->Count, 5);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+
+    // error 35 outside case 2 is an error like any other
+    in->Case = ccWallVerticalHinged;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Count, 3);
+    EXPECT_EQ(sheet->Line(2).Color, clRed);
+}
+
+TEST(ResultsReport, HorizontalWallArch)
+{
+    auto in = DefaultInput();
+    in->Case = ccWallHorizontal;
+    in->wd_kNm2 = -0.8;
+    TCalcResults r;
+    r.Arch = 1;
+    r.IsTablePlate = 1;   // plate fields are not shown for an arch
+    r.V_Sd = 12;
+    r.V_Rd = 10;
+    r.q_Rd = 1.6;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    // 12/10 = 120 %; |w| 0.8 / 1.6 = 50 %
+    ExpectSheet(*sheet, {
+        {"Warunek nośności ściany:", D, true},
+        {"V%DSd%N = 12,00 kN/mb  >  V%DRd%N = 10,00 kN/mb     (120,0%)", clRed, false},
+        {"Warunek jednostkowego obciążenia poziomego:", D, true},
+        {"w%Dd%N = (-) 0,80 kN/m%I2%N  <  q%DRd%N = 1,60 kN/m%I2%N     (50,0%)", clNavy, false},
+    });
+}
+
+TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
+{
+    auto in = DefaultInput();
+    in->Case = ccWallHorizontal;
+    in->wd_kNm2 = 0.5;
+    in->l = 250;
+    TCalcResults r;
+    r.HorizontalBeam = 2;
+    r.VerticalBeam = -1;
+    r.M_Sd2 = -3.456;
+    r.M_Rd2 = 5.0;
+    r.f_xd2 = 0.2;
+    r.W2 = 0.0104167;   // t^2/6 for t = 0.25 m
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    // 3.456/5 = 69.1 %; L = 2.50 m; W = 10416.7 cm3/m
+    ExpectSheet(*sheet, {
+        {"Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:", D, true},
+        {"M%DSd%N = w%Dd%N·L%I2%N / 2 = 0,500 kN/m%I2%N ·(1,05·2,50 m)%I2%N / 2 = -3,46 kNm/mb", D, false},
+        {"M%DRd%N = f%Dxd2%N·W = 0,200 MPa · 10416,70 cm%I2%N/mb = 5,00 kNm/mb", D, false},
+        {"M%DSd%N = (-) 3,46 kNm/mb  <  M%DRd%N = 5,00 kNm/mb     (69,1%)", clNavy, false},
+    });
+}
+
+TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
+{
+    auto in = DefaultInput();
+    in->Case = ccWallHorizontal;
+    in->ScianaZOtworami = 1;
+    in->wd_kNm2 = 0.6;
+    in->h = 300;
+    TCalcResults r;
+    r.IsTablePlate = 1;
+    r.PlateCount = 2;
+    r.DecisivePlate = 1;
+    r.SchemeName = "płyta 4";
+    r.Plates[0].a_w = 120;
+    r.Plates[0].H = 300;
+    r.Plates[0].L = 200;
+    r.mu = 0.4;
+    r.alpha = 0.035;
+    r.M_Sd1 = 0.08;
+    r.M_Rd1 = 0.1;
+    r.M_Sd2 = 0.3;
+    r.M_Rd2 = 0.2;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(2).text(), "Decyduje %Bpłyta A%N:");
+    EXPECT_EQ(sheet->Line(3).text(), "Przyjęty schemat obliczeniowy: %Bpłyta 4%N");
+    // horizontal division: the strip's height H enters FV
+    EXPECT_EQ(sheet->Line(5).text(), "M%DSd%N = %Sa%N·(a%DW%N/b)·w%Dd%N·L%I2%N = 0,035·(1,20 m /3,00 m )·0,600 "
+                                     "kN/m%I2%N ·(1,05·1,00 m)%I2%N = 0,30 kNm/mb");
+    EXPECT_EQ(sheet->Line(7).Color, clRed);   // 0.3 > 0.2
+    EXPECT_EQ(sheet->Line(9).text(), "M%DSd%N = %Sm%N·%Sa%N·(a%DW%N/b)·w%Dd%N·H%I2%N = 0,400·(1,20 m /3,00 m )·"
+                                     "0,035·0,600 kN/m%I2%N ·(1,05·3,00 m)%I2%N = 0,08 kNm/mb");
+    EXPECT_EQ(sheet->Line(11).Color, clNavy);
+    EXPECT_EQ(sheet->Count, 11);
+    // a decisive plate outside the division shows zero strip values, never another record
+    r.DecisivePlate = 40;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_NE(sheet->Line(5).text().find("(0,00 m /0,00 m )"), std::string::npos);
+}
+
+TEST(ResultsReport, ConcentratedLoad)
+{
+    auto in = DefaultInput();
+    in->Case = ccConcentratedLoad;
+    in->Sily[0].NSd = 90;
+    TCalcResults r;
+    r.beta = 1.25;
+    r.A_b = 0.0225;
+    r.f_d = 2e6;
+    r.N_Rd = 56.25;   // 1.25 x 0.0225 x 2000
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    ExpectSheet(*sheet, {
+        {"Warunek nośności:", D, true},
+        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
+        {"N%DSd%N = 90,00 kN  >  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 56,25 kN     (160,0%)", clRed, false},
+        {"", D, false},
+        {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
+         "lub ciągłego.", D, false},
+    });
+    EXPECT_EQ(sheet->Line(5).Flag, 2);
+}
+
+TEST(ResultsReport, BasementWallAnnexBounds)
+{
+    auto in = DefaultInput();
+    in->Case = ccBasementWall;
+    TCalcResults r;
+    r.N_2d = 50;
+    r.N_maxRd = 120;
+    r.N_minRd = 20;
+    r.beta_A = 20;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    ExpectSheet(*sheet, {
+        {"Sprawdzenie wg Zał.A normy:", D, true},
+        {"Obliczeniowe obciążenie pionowe w połowie wysokości zasypania gruntem   N%DSd%N = 50,00 kN/m", D, false},
+        {"N%DSd%N = 50,00 kN/m  <  t·f%Dk%N /(3·%Sg%N%Dm%N) = 120,00 kN/m", clNavy, false},
+        {"N%DSd%N = 50,00 kN/m  >  %Sr%N%De%N·h·h%De%N%I2%N /(20·t) = 20,00 kN/m", clNavy, false},
+        {"", D, false},
+        {"Wniosek: nie jest wymagane obliczeniowe sprawdzenie ściany.", D, false},
+    });
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+    r.N_2d = 130;
+    r.beta_A = 7.5;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(4).Color, clRed);
+    EXPECT_EQ(sheet->Line(5).text(), "N%DSd%N = 130,00 kN/m  >  %Sr%N%De%N·h·h%De%N%I2%N /(7,5·t) = 20,00 kN/m");
+    EXPECT_EQ(sheet->Line(7).text(), "Wniosek: wymagane jest obliczeniowe sprawdzenie ściany.");
+    EXPECT_EQ(sheet->Line(7).Color, clRed);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+    // a load below the lower bound
+    r.N_2d = 10;
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+    // a load that is no number never lies between the bounds
+    r.N_2d = std::numeric_limits<double>::quiet_NaN();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(7).text(), "Wniosek: wymagane jest obliczeniowe sprawdzenie ściany.");
+}
+
+TEST(ResultsReport, ColumnBiaxial)
+{
+    auto in = DefaultInput();
+    in->Case = ccColumn;
+    TCalcResults r;
+    r.A = 0.0625;
+    r.f_d = 1.5e6;
+    r.Phi_1 = 0.8;
+    r.Phi_1y = 0.7;
+    r.N_0Rd = 93.75;                          // 0.0625 x 1500
+    r.N_1Rd = 75;                             // 0.8 x 93.75
+    r.N_1Rd_y = 65.625;                       // 0.7 x 93.75
+    r.N_1Rd_xy = 1 / (1 / 75.0 + 1 / 65.625 - 1 / 93.75);   // 1/0.0179048 = 55.851
+    r.N_1d = 50;
+    r.N_md = r.N_2d = 1;
+    r.N_mRd_xy = r.N_2Rd_xy = 2;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    ASSERT_EQ(sheet->Count, 13);
+    EXPECT_EQ(sheet->Line(2).text(), "Warunek nośności pod stropem:");
+    EXPECT_EQ(sheet->Line(3).text(), "A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D1,x%N = 0,800,  %SF%N%D1,y%N = 0,700");
+    EXPECT_EQ(sheet->Line(4).text(), "N%D1R,d,x%N = 75,00 kN,  N%D1R,d,y%N = 65,63 kN,  N%D0R,d%N = A·f%Dd%N = 93,75 kN");
+    // 50 / 55.851 = 89.5 %
+    EXPECT_EQ(sheet->Line(5).text(), "N%D1d%N = 50,00 kN  <  N%D1R,d,xy%N = 1/[(1/N%D1R,d,x%N)+(1/N%D1R,d,y%N)-"
+                                     "(1/N%D0R,d%N)] = 55,85 kN     (89,5%)");
+    EXPECT_EQ(sheet->Line(5).Color, clNavy);
+    EXPECT_EQ(sheet->Line(7).text().rfind("A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,%SF%N%Dm,x%N = ", 0), 0u);
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+}
+
+TEST(DesignSituation, ThreeLines)
+{
+    auto in = DefaultInput();
+    in->sytuacja = 1;
+    in->KategoriaWykRobot = 0;
+    TCalcResults r;
+    r.gamma_m = 2.2;
+    auto sheet = std::make_unique<TReportSheet>();
+    DesignSituationLines(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Count, 4);
+    EXPECT_EQ(sheet->Line(1).text(), "Sytuacja obliczeniowa: @@przejściowa");
+    EXPECT_EQ(sheet->Line(2).text(), "Kategoria wykonania robót: @@A");
+    EXPECT_EQ(sheet->Line(3).text(), "%S®%N   Częściowy współczynnik bezpieczeństwa dla muru @@%Sg%N%Dm%N = 2,2");
+    EXPECT_EQ(sheet->Line(4).text(), "");
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(sheet->Line(i).X1, 2);
+    in->sytuacja = 7;
+    DesignSituationLines(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(1).text(), "Sytuacja obliczeniowa: @@");
+}
