@@ -3,16 +3,32 @@
 #include <string>
 #include <vector>
 
+#include "MessageService.h"
 #include "ReportDump.h"
+#include "ZunProject.h"
 
 namespace {
 
-// Reads the elements of a project file.
-bool LoadElementsForDump(const std::string& fileName, std::vector<orv::TProjectElement>& elements,
-                         std::string& message)
+// File errors go to standard error instead of a message box.
+class StderrMessages : public orv::IMessageService {
+public:
+    int showMessageDialog(const std::string& headline, const std::string& text, unsigned char,
+                          unsigned buttons, int) override
+    {
+        std::cerr << headline << (text.empty() ? "" : " ") << text << "\n";
+        return orv::DefaultModalResult(buttons);
+    }
+    int messageDlg3(const std::string& msg, unsigned char, unsigned buttons, int) override
+    {
+        std::cerr << msg << "\n";
+        return orv::DefaultModalResult(buttons);
+    }
+};
+
+bool LoadElementsForDump(const std::string& fileName, std::vector<orv::TProjectElement>& elements)
 {
-    message = "project reading not available";
-    return false;
+    std::vector<std::string> comments;
+    return orv::ReadProjectFile(comments, fileName, elements);
 }
 
 } // namespace
@@ -24,11 +40,9 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<orv::TProjectElement> elements;
-    std::string message;
-    if (!LoadElementsForDump(argv[1], elements, message)) {
-        std::cerr << argv[1] << ": " << message << "\n";
-        return 1;
-    }
+    StderrMessages messages;
+    orv::BindMessageService(&messages);
+    if (!LoadElementsForDump(argv[1], elements)) return 1;
     orvtest::DumpProject(elements, std::cout);
     return 0;
 }
