@@ -96,6 +96,7 @@ TEST(Dispatch, ResetsResultsAndStoresTheError)
 
     // cases not calculated yet report so
     for (u8 c = 1; c <= 5; ++c) {
+        if (c == 2) continue; // case 2 is calculated
         in->Case = c;
         EXPECT_EQ(CalcElement(lines, *in, r), ceNotImplemented) << int(c);
         EXPECT_EQ(r.Error, ceNotImplemented);
