@@ -431,6 +431,8 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
         return;
     }
     std::string FL, FV;
+    // spans: the wall's, or the decisive strip's own, as the check takes them
+    double spanL = in.l / 100, spanH = in.h / 100;
     if (in.ScianaZOtworami != 0 && r.PlateCount > 0) {
         w.heading("Decyduje %Bpłyta " + PlateLetter(r) + "%N:");
         if (!r.SchemeName.empty()) w.line("Przyjęty schemat obliczeniowy: %B" + r.SchemeName + "%N");
@@ -440,6 +442,8 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
         const double d = r.VerticalDivision != 0 ? plate.L : plate.H;
         FL = "(a%DW%N/b)·";
         FV = "(" + N(plate.a_w / 100) + " m /" + N(d / 100) + " m )·";
+        spanL = plate.L / 100;
+        spanH = plate.H / 100;
     } else if (r.HLOutOfRange != 0) {
         w.heading("Stosunek wymiarów płyty muru poza zakresem tablic B.1 normy murowej %S®%N przyjęto "
                   "schemat obliczeniowy: %B" +
@@ -450,7 +454,7 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
     const std::string factor = N(1.05);
     std::string formulaText, valueText;
     if (plate || isBeam(r.HorizontalBeam)) {
-        const double L = in.l / 100;
+        const double L = spanL;
         w.heading("Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:");
         if (plate) {
             w.line("M%DSd%N = %Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.alpha) + "·" + FV + N3(wd) +
@@ -465,11 +469,13 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
         SignedConditionLine(w, "M%DSd%N = ", r.M_Sd2, " kNm/mb", "M%DRd%N = ", r.M_Rd2);
     }
     if (plate || isBeam(r.VerticalBeam)) {
-        const double H = in.h / 100;
+        const double H = spanH;
         w.heading("Warunek nośności w płaszczyźnie równoległej do spoin wspornych:");
         if (plate) {
-            w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·H%I2%N = " + N3(r.mu) + "·" + FV + N3(r.alpha) + "·" +
-                   N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + " m)%I2%N = " + N(r.M_Sd1) + " kNm/mb");
+            // The orthogonal-ratio method: both planes of a plate take the same length.
+            w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.mu) + "·" + FV + N3(r.alpha) + "·" +
+                   N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(spanL) + " m)%I2%N = " + N(r.M_Sd1) +
+                   " kNm/mb");
         } else {
             BeamMomentTexts(r.VerticalBeam, "H", formulaText, valueText);
             w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + valueText +

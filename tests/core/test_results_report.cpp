@@ -216,10 +216,11 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
     EXPECT_EQ(sheet->Line(3).text(), "Przyjęty schemat obliczeniowy: %Bpłyta 4%N");
     // horizontal division: the strip's height H enters FV
     EXPECT_EQ(sheet->Line(5).text(), "M%DSd%N = %Sa%N·(a%DW%N/b)·w%Dd%N·L%I2%N = 0,035·(1,20 m /3,00 m )·0,600 "
-                                     "kN/m%I2%N ·(1,05·1,00 m)%I2%N = 0,30 kNm/mb");
+                                     "kN/m%I2%N ·(1,05·2,00 m)%I2%N = 0,30 kNm/mb");
     EXPECT_EQ(sheet->Line(7).Color, clRed);   // 0.3 > 0.2
-    EXPECT_EQ(sheet->Line(9).text(), "M%DSd%N = %Sm%N·%Sa%N·(a%DW%N/b)·w%Dd%N·H%I2%N = 0,400·(1,20 m /3,00 m )·"
-                                     "0,035·0,600 kN/m%I2%N ·(1,05·3,00 m)%I2%N = 0,08 kNm/mb");
+    // both planes over the strip's own length (orthogonal-ratio method)
+    EXPECT_EQ(sheet->Line(9).text(), "M%DSd%N = %Sm%N·%Sa%N·(a%DW%N/b)·w%Dd%N·L%I2%N = 0,400·(1,20 m /3,00 m )·"
+                                     "0,035·0,600 kN/m%I2%N ·(1,05·2,00 m)%I2%N = 0,08 kNm/mb");
     EXPECT_EQ(sheet->Line(11).Color, clNavy);
     EXPECT_EQ(sheet->Count, 11);
     // a decisive plate outside the division shows zero strip values, never another record
