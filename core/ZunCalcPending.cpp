@@ -16,8 +16,6 @@ u8 NotCalculated(TTraceLines& lines)
 
 u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
-u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
-u8 CalcBasementWall(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 u8 CalcColumn(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 
 } // namespace orv
