@@ -16,6 +16,5 @@ u8 NotCalculated(TTraceLines& lines)
 
 u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
-u8 CalcColumn(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 
 } // namespace orv
