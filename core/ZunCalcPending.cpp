@@ -14,7 +14,6 @@ u8 NotCalculated(TTraceLines& lines)
 
 } // namespace
 
-u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput&, TCalcResults&) { return NotCalculated(lines); }
 
 } // namespace orv
