@@ -1,6 +1,8 @@
 // Case 1: wall loaded vertically, continuous model.
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "MyUtils.h"
 #include "ZunCalc.h"
@@ -33,6 +35,16 @@ struct Combination {
 };
 
 std::string Num(double value, int decimals) { return FormatFixed(decimals, value); }
+
+// Appends a trace line made of the parts, with one allocation.
+void AddLine(TTraceLines& lines, std::initializer_list<std::string_view> parts)
+{
+    std::size_t size = 0;
+    for (std::string_view part : parts) size += part.size();
+    std::string& line = lines.emplace_back();
+    line.reserve(size);
+    for (std::string_view part : parts) line.append(part);
+}
 
 } // namespace
 
@@ -116,10 +128,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     lines.emplace_back();
 
     const double J = std::pow(100 * t, 3) * (100 * b) / 12;
-    lines.push_back("Moment bezwładności dla obliczanej ściany J = " + Num(J, 1) + " cm4");
+    AddLine(lines, {"Moment bezwładności dla obliczanej ściany J = ", Num(J, 1), " cm4"});
     const double E = MasonryModulusE(kind, mortarClass, mortarType, input.fb) / 1e9;
-    lines.push_back("Moduł sprężystości dla obliczanej ściany E = " + Num(E, 1) + " GPa");
-    lines.push_back("Przyjęto ciężar ściany G_s =" + Num(Gs, 2) + " kN");
+    AddLine(lines, {"Moduł sprężystości dla obliczanej ściany E = ", Num(E, 1), " GPa"});
+    AddLine(lines, {"Przyjęto ciężar ściany G_s =", Num(Gs, 2), " kN"});
 
     const double S = E * J / h;
     const double T2 = MemberStiffness(E2, J2, h2), T3 = MemberStiffness(E3, J3, l3);
@@ -127,8 +139,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     const double T6 = MemberStiffness(E6, J6, l6), T7 = MemberStiffness(E7, J7, l7);
     const double k_g = DistributionFactor(S, T2 + T3 + T4);
     const double k_d = DistributionFactor(S, T5 + T6 + T7);
-    lines.push_back("Współczynnik rozdziału dla węzła górnego  k_g = " + Num(k_g, 3));
-    lines.push_back("Współczynnik rozdziału dla węzła dolnego  k_d = " + Num(k_d, 3));
+    AddLine(lines, {"Współczynnik rozdziału dla węzła górnego  k_g = ", Num(k_g, 3)});
+    AddLine(lines, {"Współczynnik rozdziału dla węzła dolnego  k_d = ", Num(k_d, 3)});
 
     const double e_a = AccidentalEccentricity(lines, h, results);
 
@@ -141,12 +153,12 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         W_sup[1] = -h * h * wd2 / 16;
     }
     if (wd != 0) {
-        lines.push_back("Moment zginający od wiatru (ssania) środku ściany M_wd = " + Num(W_mid[0], 2) + " kNm");
-        lines.push_back("Moment zginający od wiatru (ssania) na podporach ściany  M_wd = " + Num(W_sup[0], 2) + " kNm");
+        AddLine(lines, {"Moment zginający od wiatru (ssania) środku ściany M_wd = ", Num(W_mid[0], 2), " kNm"});
+        AddLine(lines, {"Moment zginający od wiatru (ssania) na podporach ściany  M_wd = ", Num(W_sup[0], 2), " kNm"});
     }
     if (wd2 != 0) {
-        lines.push_back("Moment zginający od wiatru (parcia) środku ściany M_wd = " + Num(W_mid[1], 2) + " kNm");
-        lines.push_back("Moment zginający od wiatru (parcia) na podporach ściany  M_wd = " + Num(W_sup[1], 2) + " kNm");
+        AddLine(lines, {"Moment zginający od wiatru (parcia) środku ściany M_wd = ", Num(W_mid[1], 2), " kNm"});
+        AddLine(lines, {"Moment zginający od wiatru (parcia) na podporach ściany  M_wd = ", Num(W_sup[1], 2), " kNm"});
     }
 
     const double A = results.A;
@@ -205,72 +217,68 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         e_m = withAccidental(e_m);
 
         lines.emplace_back();
-        lines.push_back("Kombinacja nr " + std::to_string(i + 1) + " (" + label + "):");
-        lines.push_back("Siła w przekroju 1-1 N_1d = " + Num(N_1d, 2) + " kN");
+        AddLine(lines, {"Kombinacja nr ", std::to_string(i + 1), " (", label, "):"});
+        AddLine(lines, {"Siła w przekroju 1-1 N_1d = ", Num(N_1d, 2), " kN"});
         const double sigma_cd = N_1d / A;
         if (sigma_cd < 250) {
-            lines.push_back("sigma_cd = " + Num(sigma_cd / 1000, 3) + " MPa < 0.25 MPa");
+            AddLine(lines, {"sigma_cd = ", Num(sigma_cd / 1000, 3), " MPa < 0.25 MPa"});
             AddErrorLine(lines, ceLowMeanStress);
             return ceLowMeanStress;
         }
         Combination& c = combos[i];
 
-        lines.push_back("Moment w przekroju 1-1 M_1d = " + Num(M_1d, 2) + " kNm");
+        AddLine(lines, {"Moment w przekroju 1-1 M_1d = ", Num(M_1d, 2), " kNm"});
         if (std::fabs(e_1) < e_min) {
-            lines.push_back("Mimośród e_1 = " + Num(100 * e_1, 1) + " cm < 0.05·t  -> e_1 =0.05·t =" +
-                            Num(5 * t, 1) + " cm");
+            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm < 0.05·t  -> e_1 =0.05·t =", Num(5 * t, 1), " cm"});
             e_1 = e_min;
         } else {
-            lines.push_back("Mimośród e_1 = " + Num(100 * e_1, 1) + " cm");
+            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm"});
         }
         c.s1.N = N_1d;
         c.s1.e = e_1;
         c.s1.Phi = ReductionFactorEnd(group, material, std::fabs(e_1), t);
-        lines.push_back("Współczynnik redukcyjny nośności FI_1 = " + Num(c.s1.Phi, 3));
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_1 = ", Num(c.s1.Phi, 3)});
         c.s1.N_R = c.s1.Phi * A * f_d / 1000;
-        lines.push_back("Nośność pod stropem N_1R,d = " + Num(c.s1.N_R, 3) + " kN");
+        AddLine(lines, {"Nośność pod stropem N_1R,d = ", Num(c.s1.N_R, 3), " kN"});
         c.s1.u = utilisation(N_1d, c.s1.N_R);
-        lines.push_back(" -> wykorzystanie nośności " + Num(c.s1.u, 2) + "%");
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s1.u, 2), "%"});
 
-        lines.push_back("Siła w przekroju 2-2 N_2d = " + Num(N_2d, 2) + " kN");
-        lines.push_back("Moment w przekroju 2-2 M_2d = " + Num(M_2d, 2) + " kNm");
+        AddLine(lines, {"Siła w przekroju 2-2 N_2d = ", Num(N_2d, 2), " kN"});
+        AddLine(lines, {"Moment w przekroju 2-2 M_2d = ", Num(M_2d, 2), " kNm"});
         if (std::fabs(e_2) < e_min) {
-            lines.push_back("Mimośród e_2 = " + Num(100 * e_2, 1) + " cm < 0.05·t  -> e_2 =0.05·t = " +
-                            Num(5 * t, 1) + " cm");
+            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm < 0.05·t  -> e_2 =0.05·t = ", Num(5 * t, 1), " cm"});
             e_2 = e_min;
         } else {
-            lines.push_back("Mimośród e_2 = " + Num(100 * e_2, 1) + " cm");
+            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm"});
         }
         c.s2.N = N_2d;
         c.s2.e = e_2;
         c.s2.Phi = ReductionFactorEnd(group, material, std::fabs(e_2), t);
-        lines.push_back("Współczynnik redukcyjny nośności FI_2 = " + Num(c.s2.Phi, 3));
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_2 = ", Num(c.s2.Phi, 3)});
         c.s2.N_R = c.s2.Phi * A * f_d / 1000;
-        lines.push_back("Nośność nad stropem N_2R,d = " + Num(c.s2.N_R, 3) + " kN");
+        AddLine(lines, {"Nośność nad stropem N_2R,d = ", Num(c.s2.N_R, 3), " kN"});
         c.s2.u = utilisation(N_2d, c.s2.N_R);
-        lines.push_back(" -> wykorzystanie nośności " + Num(c.s2.u, 2) + "%");
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s2.u, 2), "%"});
 
         // the same in every combination; its lines once
         if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
 
-        lines.push_back("Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = " +
-                        Num(M_md, 2) + " kNm");
-        lines.push_back("Siła w przekroju m-m N_md = " + Num(N_md, 2) + " kN");
+        AddLine(lines, {"Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Num(M_md, 2), " kNm"});
+        AddLine(lines, {"Siła w przekroju m-m N_md = ", Num(N_md, 2), " kN"});
         if (std::fabs(e_m) < e_min) {
-            lines.push_back("Mimośród w strefie środkowej e_m = " + Num(100 * e_m, 1) +
-                            " cm < 0.05·t -> e_m =0.05·t" + Num(5 * t, 1) + " cm");
+            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm < 0.05·t -> e_m =0.05·t", Num(5 * t, 1), " cm"});
             e_m = e_min;
         } else {
-            lines.push_back("Mimośród w strefie środkowej e_m = " + Num(100 * e_m, 1) + " cm");
+            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm"});
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
         c.sm.Phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
-        lines.push_back("Współczynnik redukcyjny nośności FI_m = " + Num(c.sm.Phi, 3));
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_m = ", Num(c.sm.Phi, 3)});
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
-        lines.push_back("Nośność w strefie środkowej N_mR,d = " + Num(c.sm.N_R, 3) + " kN");
+        AddLine(lines, {"Nośność w strefie środkowej N_mR,d = ", Num(c.sm.N_R, 3), " kN"});
         c.sm.u = c.sm.N_R != 0 ? 100 * N_md / c.sm.N_R : (N_md != 0 ? 1000.0 : 0.0);
-        lines.push_back(" -> wykorzystanie nośności " + Num(c.sm.u, 2) + "%");
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.sm.u, 2), "%"});
     }
 
     // Decisive combination of a section: the first with the highest utilisation.
@@ -282,11 +290,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     };
     auto report = [&](int i, const SectionValues& s, const char* name, const char* index,
                       const char* capacity) {
-        lines.push_back(std::string("Przekrój ") + name + "  (decyduje kombinacja nr " +
-                        std::to_string(i + 1) + "):");
+        AddLine(lines, {"Przekrój ", name, "  (decyduje kombinacja nr ", std::to_string(i + 1), "):"});
         lines.push_back(std::string("  N_") + index + "d = " + Num(s.N, 3) + " kN;   e_" + index +
                         " = " + Num(100 * s.e, 1) + " cm;   FI_" + index + " = " + Num(s.Phi, 3));
-        lines.push_back(std::string("  ") + capacity + " = " + Num(s.N_R, 3) + " kN");
+        AddLine(lines, {"  ", capacity, " = ", Num(s.N_R, 3), " kN"});
     };
 
     lines.emplace_back();
