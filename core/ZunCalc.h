@@ -111,12 +111,17 @@ struct TCalcResults {
 
 // --- error numbers -------------------------------------------------------------------
 
+constexpr u8 ceJointFirst = 10;        // 10..17: joint data of the continuous model missing
 constexpr u8 ceGeometry = 18;          // no solution for the wall geometry (also t, b, h <= 0)
+constexpr u8 ceLowMeanStress = 20;     // continuous model not allowed
+constexpr u8 ceAnnexHeight = 21;       // basement wall: h > 260 cm
+constexpr u8 ceAnnexThickness = 22;    // basement wall: t < 20 cm
+constexpr u8 ceLoadOutsideWall = 24;   // bearing area of a concentrated load outside the wall
 constexpr u8 ceSlenderness = 25;       // recommended slenderness of the wall exceeded
 constexpr u8 ceColumnSlendernessX = 26;
 constexpr u8 ceColumnSlendernessY = 27;
+constexpr u8 ceAnnexBackfill = 28;     // basement wall: backfill higher than the wall
 constexpr u8 ceNoCoefficientK = 36;    // unit and mortar combination without coefficient K
-constexpr u8 ceNotImplemented = 37;    // the case is not calculated
 constexpr u8 ceUnknownCase = 38;       // case byte outside 0..5
 constexpr u8 ceInvalidInput = 50;      // a number that is not finite, f_b <= 0, unknown kind or index
 
@@ -179,6 +184,9 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
 u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+
+// Biaxial capacity 1/(1/N_x + 1/N_y - 1/N_0); 0 unless all three are positive.
+double BiaxialCapacity(double N_x, double N_y, double N_0);
 
 // Case function of a TCalcCase; nullptr for a byte outside 0..5.
 TCaseFunction CaseFunction(int calcCase);

@@ -1,0 +1,327 @@
+// Case 1: wall loaded vertically, continuous model.
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "MyUtils.h"
+#include "ZunCalc.h"
+
+namespace orv {
+
+namespace {
+
+// Stiffness E J/L of a joint member (E GPa, J cm4, L cm); a member without
+// length carries no stiffness.
+double MemberStiffness(double E, double J, double Lcm)
+{
+    return Lcm != 0 ? E * J / (Lcm / 100) : 0.0;
+}
+
+double DistributionFactor(double S, double sum)
+{
+    const double den = S + sum;
+    const double k = den != 0 ? S / den : 0.0;
+    return std::isfinite(k) ? k : 0.0;
+}
+
+// Values of one section in one combination.
+struct SectionValues {
+    double N = 0, e = 0, Phi = 0, N_R = 0, u = 0;
+};
+
+struct Combination {
+    SectionValues s1, sm, s2;
+};
+
+std::string Num(double value, int decimals) { return FormatFixed(decimals, value); }
+
+// Appends a trace line made of the parts, with one allocation.
+void AddLine(TTraceLines& lines, std::initializer_list<std::string_view> parts)
+{
+    std::size_t size = 0;
+    for (std::string_view part : parts) size += part.size();
+    std::string& line = lines.emplace_back();
+    line.reserve(size);
+    for (std::string_view part : parts) line.append(part);
+}
+
+} // namespace
+
+u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
+{
+    lines.clear();
+    lines.push_back("ŚCIANA OBCIĄŻONA PIONOWO (model ciagły):");
+    lines.emplace_back();
+
+    const double t = input.t / 100;
+    const double b = input.l / 100;
+    const double h = input.h / 100;
+    const double l = input.l_usztw / 100;
+    const bool external = input.ScianaZewnetrzna != 0;
+    double a_wg = t;
+    double a_wd = t;
+    if (external && input.def_szer_wiencow != 0) {
+        a_wg = input.ag / 100;
+        a_wd = input.ad / 100;
+    }
+    const bool computeGs = input.wylicz_Gs != 0;
+    const double ro = computeGs ? input.ro_muru : 0.0;
+    const double gf = computeGs ? input.gf_muru : 0.0;
+    const double GsGiven = computeGs ? 0.0 : input.Gs;
+    const double Nod = input.Nod;
+    const double wd = external ? input.wd : 0.0;
+    const double wd2 = external ? input.wd2 : 0.0;
+
+    // Joint members 2..7 (members 4 and 7 only for an internal wall).
+    const double J2 = input.J2, J3 = input.J3, J5 = input.J5, J6 = input.J6;
+    const double E2 = input.E2, E3 = input.E3, E5 = input.E5, E6 = input.E6;
+    const double h2 = input.h2, l3 = input.l3, h5 = input.h5, l6 = input.l6;
+    const double g3 = input.g3d, p3 = input.p3d, g6 = input.g6d, p6 = input.p6d;
+    const double J4 = external ? 0.0 : input.J4, J7 = external ? 0.0 : input.J7;
+    const double E4 = external ? 0.0 : input.E4, E7 = external ? 0.0 : input.E7;
+    const double l4 = external ? 0.0 : input.l4, l7 = external ? 0.0 : input.l7;
+    const double g4 = external ? 0.0 : input.g4d, p4 = external ? 0.0 : input.p4d;
+    const double g7 = external ? 0.0 : input.g7d, p7 = external ? 0.0 : input.p7d;
+    if (!AllFinite({a_wg, a_wd, ro, gf, GsGiven, Nod, wd, wd2, J2, J3, J4, J5, J6, J7, E2, E3,
+                    E4, E5, E6, E7, h2, l3, l4, h5, l6, l7, g3, p3, g4, p4, g6, p6, g7, p7})) {
+        AddErrorLine(lines, ceInvalidInput);
+        return ceInvalidInput;
+    }
+
+    const int kind = static_cast<int>(input.RodzajElementuM);
+    const int mortarClass = static_cast<int>(input.KlasaZaprawy);
+    const int mortarType = static_cast<int>(input.RodzajZaprawy);
+    u8 error = MasonryStrengthSection(
+        lines, kind, mortarClass, mortarType, static_cast<int>(input.ZaprawaTyp),
+        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
+        static_cast<int>(input.KategoriaWykRobot), input.fb, t, b, h,
+        input.spoina_podluzna != 0, results, true);
+    if (error != 0) return error;
+    const int group = MaterialGroup(kind);
+    const int material = MaterialOfKind(kind);
+
+    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
+    lines.emplace_back();
+
+    // Joint data: every test runs, the last failing one is reported.
+    if (!external) {
+        if (E7 == 0) error = 15;
+        if (J7 == 0) error = 14;
+    }
+    if (E6 == 0) error = 17;
+    if (J6 == 0) error = 16;
+    if (!external) {
+        if (E4 == 0) error = 11;
+        if (J4 == 0) error = 10;
+    }
+    if (E3 == 0) error = 13;
+    if (J3 == 0) error = 12;
+    if (error != 0) {
+        AddErrorLine(lines, error);
+        return error;
+    }
+
+    lines.emplace_back();
+    error = EffectiveHeightCheck(lines, input, t, h, l, results);
+    if (error != 0) return error;
+    lines.emplace_back();
+
+    const double J = std::pow(100 * t, 3) * (100 * b) / 12;
+    AddLine(lines, {"Moment bezwładności dla obliczanej ściany J = ", Num(J, 1), " cm4"});
+    const double E = MasonryModulusE(kind, mortarClass, mortarType, input.fb) / 1e9;
+    AddLine(lines, {"Moduł sprężystości dla obliczanej ściany E = ", Num(E, 1), " GPa"});
+    AddLine(lines, {"Przyjęto ciężar ściany G_s =", Num(Gs, 2), " kN"});
+
+    const double S = E * J / h;
+    const double T2 = MemberStiffness(E2, J2, h2), T3 = MemberStiffness(E3, J3, l3);
+    const double T4 = MemberStiffness(E4, J4, l4), T5 = MemberStiffness(E5, J5, h5);
+    const double T6 = MemberStiffness(E6, J6, l6), T7 = MemberStiffness(E7, J7, l7);
+    const double k_g = DistributionFactor(S, T2 + T3 + T4);
+    const double k_d = DistributionFactor(S, T5 + T6 + T7);
+    AddLine(lines, {"Współczynnik rozdziału dla węzła górnego  k_g = ", Num(k_g, 3)});
+    AddLine(lines, {"Współczynnik rozdziału dla węzła dolnego  k_d = ", Num(k_d, 3)});
+
+    const double e_a = AccidentalEccentricity(lines, h, results);
+
+    double W_mid[2] = {0, 0};
+    double W_sup[2] = {0, 0};
+    if (external) {
+        W_mid[0] = h * h * wd / 16;
+        W_sup[0] = -h * h * wd / 16;
+        W_mid[1] = h * h * wd2 / 16;
+        W_sup[1] = -h * h * wd2 / 16;
+    }
+    if (wd != 0) {
+        AddLine(lines, {"Moment zginający od wiatru (ssania) środku ściany M_wd = ", Num(W_mid[0], 2), " kNm"});
+        AddLine(lines, {"Moment zginający od wiatru (ssania) na podporach ściany  M_wd = ", Num(W_sup[0], 2), " kNm"});
+    }
+    if (wd2 != 0) {
+        AddLine(lines, {"Moment zginający od wiatru (parcia) środku ściany M_wd = ", Num(W_mid[1], 2), " kNm"});
+        AddLine(lines, {"Moment zginający od wiatru (parcia) na podporach ściany  M_wd = ", Num(W_sup[1], 2), " kNm"});
+    }
+
+    const double A = results.A;
+    const double f_d = results.f_d;
+    const double e_min = 0.05 * t;
+    const int count = external ? 8 : 16;
+    Combination combos[16];
+    double alphaCInf = 0;
+
+    // Accidental eccentricity away from zero.
+    auto withAccidental = [e_a](double e) { return e >= 0 ? e + e_a : e - e_a; };
+    auto utilisation = [](double N, double N_R) { return N_R != 0 ? 100 * N / N_R : 1000.0; };
+
+    for (int i = 0; i < count; ++i) {
+        const bool on3 = IsBitSet(i, 0);
+        const bool on6 = IsBitSet(i, 1);
+        const bool on4 = !external && IsBitSet(i, 2);
+        const bool on7 = !external && IsBitSet(i, 3);
+        const int k = external && i > 3 ? 1 : 0;
+        const double q3 = on3 ? g3 + p3 : g3;
+        const double q4 = on4 ? g4 + p4 : g4;
+        const double q6 = on6 ? g6 + p6 : g6;
+        const double q7 = on7 ? g7 + p7 : g7;
+        const double M3 = q3 * (l3 / 100) * (l3 / 100) / 12;
+        const double M6 = q6 * (l6 / 100) * (l6 / 100) / 12;
+        const double M4 = external ? 0.0 : q4 * (l4 / 100) * (l4 / 100) / 12;
+        const double M7 = external ? 0.0 : q7 * (l7 / 100) * (l7 / 100) / 12;
+        const double R3 = 0.5 * q3 * l3 / 100;
+        const double R4 = external ? 0.0 : 0.5 * q4 * l4 / 100;
+
+        std::string label = "stałe";
+        if (external) label += i <= 3 ? "+wiatr (ssanie)" : "+wiatr (parcie)";
+        if (on3) label += "+p3";
+        if (on4) label += "+p4";
+        if (on6) label += "+p6";
+        if (on7) label += "+p7";
+
+        // section 1-1
+        const double N_1d = Nod + R3 + R4;
+        const double M_1 = 0.85 * k_g * (M3 - M4) + 0.5 * (t - a_wg) * Nod;
+        const double M_1d = M_1 - W_sup[k];
+        double e_1 = N_1d != 0 ? M_1d / N_1d : 0.5 * (t - a_wg);
+        // section 2-2
+        const double N_2d = N_1d + Gs;
+        const double M_2 = -0.85 * k_d * (M6 - M7) + 0.5 * (t - a_wd) * N_2d;
+        const double M_2d = M_2 + W_sup[k];
+        double e_2 = N_2d != 0 ? M_2d / N_2d : 0.5 * (t - a_wd);
+        // middle zone, from the moments without wind
+        const double ma = 0.6 * M_1 + 0.4 * M_2;
+        const double mb = 0.4 * M_1 + 0.6 * M_2;
+        const double M_md = std::fabs(ma) > std::fabs(mb) ? ma : mb;
+        const double N_md = Nod + R3 + R4 + 0.5 * Gs;
+        double e_m = N_md != 0 ? M_md / N_md - W_mid[k] / N_md : 0.0;
+        e_1 = withAccidental(e_1);
+        e_2 = withAccidental(e_2);
+        e_m = withAccidental(e_m);
+
+        lines.emplace_back();
+        AddLine(lines, {"Kombinacja nr ", std::to_string(i + 1), " (", label, "):"});
+        AddLine(lines, {"Siła w przekroju 1-1 N_1d = ", Num(N_1d, 2), " kN"});
+        const double sigma_cd = N_1d / A;
+        if (sigma_cd < 250) {
+            AddLine(lines, {"sigma_cd = ", Num(sigma_cd / 1000, 3), " MPa < 0.25 MPa"});
+            AddErrorLine(lines, ceLowMeanStress);
+            return ceLowMeanStress;
+        }
+        Combination& c = combos[i];
+
+        AddLine(lines, {"Moment w przekroju 1-1 M_1d = ", Num(M_1d, 2), " kNm"});
+        if (std::fabs(e_1) < e_min) {
+            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm < 0.05·t  -> e_1 =0.05·t =", Num(5 * t, 1), " cm"});
+            e_1 = e_min;
+        } else {
+            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm"});
+        }
+        c.s1.N = N_1d;
+        c.s1.e = e_1;
+        c.s1.Phi = ReductionFactorEnd(group, material, std::fabs(e_1), t);
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_1 = ", Num(c.s1.Phi, 3)});
+        c.s1.N_R = c.s1.Phi * A * f_d / 1000;
+        AddLine(lines, {"Nośność pod stropem N_1R,d = ", Num(c.s1.N_R, 3), " kN"});
+        c.s1.u = utilisation(N_1d, c.s1.N_R);
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s1.u, 2), "%"});
+
+        AddLine(lines, {"Siła w przekroju 2-2 N_2d = ", Num(N_2d, 2), " kN"});
+        AddLine(lines, {"Moment w przekroju 2-2 M_2d = ", Num(M_2d, 2), " kNm"});
+        if (std::fabs(e_2) < e_min) {
+            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm < 0.05·t  -> e_2 =0.05·t = ", Num(5 * t, 1), " cm"});
+            e_2 = e_min;
+        } else {
+            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm"});
+        }
+        c.s2.N = N_2d;
+        c.s2.e = e_2;
+        c.s2.Phi = ReductionFactorEnd(group, material, std::fabs(e_2), t);
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_2 = ", Num(c.s2.Phi, 3)});
+        c.s2.N_R = c.s2.Phi * A * f_d / 1000;
+        AddLine(lines, {"Nośność nad stropem N_2R,d = ", Num(c.s2.N_R, 3), " kN"});
+        c.s2.u = utilisation(N_2d, c.s2.N_R);
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s2.u, 2), "%"});
+
+        // the same in every combination; its lines once
+        if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
+
+        AddLine(lines, {"Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Num(M_md, 2), " kNm"});
+        AddLine(lines, {"Siła w przekroju m-m N_md = ", Num(N_md, 2), " kN"});
+        if (std::fabs(e_m) < e_min) {
+            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm < 0.05·t -> e_m =0.05·t", Num(5 * t, 1), " cm"});
+            e_m = e_min;
+        } else {
+            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm"});
+        }
+        c.sm.N = N_md;
+        c.sm.e = e_m;
+        c.sm.Phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
+        AddLine(lines, {"Współczynnik redukcyjny nośności FI_m = ", Num(c.sm.Phi, 3)});
+        c.sm.N_R = c.sm.Phi * A * f_d / 1000;
+        AddLine(lines, {"Nośność w strefie środkowej N_mR,d = ", Num(c.sm.N_R, 3), " kN"});
+        c.sm.u = c.sm.N_R != 0 ? 100 * N_md / c.sm.N_R : (N_md != 0 ? 1000.0 : 0.0);
+        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.sm.u, 2), "%"});
+    }
+
+    // Decisive combination of a section: the first with the highest utilisation.
+    auto decisive = [&](SectionValues Combination::*section) {
+        int best = 0;
+        for (int i = 1; i < count; ++i)
+            if ((combos[i].*section).u > (combos[best].*section).u) best = i;
+        return best;
+    };
+    auto report = [&](int i, const SectionValues& s, const char* name, const char* index,
+                      const char* capacity) {
+        AddLine(lines, {"Przekrój ", name, "  (decyduje kombinacja nr ", std::to_string(i + 1), "):"});
+        lines.push_back(std::string("  N_") + index + "d = " + Num(s.N, 3) + " kN;   e_" + index +
+                        " = " + Num(100 * s.e, 1) + " cm;   FI_" + index + " = " + Num(s.Phi, 3));
+        AddLine(lines, {"  ", capacity, " = ", Num(s.N_R, 3), " kN"});
+    };
+
+    lines.emplace_back();
+    const int d1 = decisive(&Combination::s1);
+    const SectionValues& s1 = combos[d1].s1;
+    report(d1, s1, "1-1", "1", "N_1R,d");
+    results.N_1d = s1.N;
+    results.e_1 = s1.e;
+    results.Phi_1 = s1.Phi;
+    results.N_1Rd = s1.N_R;
+
+    const int dm = decisive(&Combination::sm);
+    const SectionValues& sm = combos[dm].sm;
+    report(dm, sm, "m-m", "m", "N_mR,d");
+    results.N_md = sm.N;
+    results.e_m = sm.e;
+    results.Phi_m = sm.Phi;
+    results.N_mRd = sm.N_R;
+
+    lines.emplace_back();
+    const int d2 = decisive(&Combination::s2);
+    const SectionValues& s2 = combos[d2].s2;
+    report(d2, s2, "2-2", "2", "N_2R,d");
+    results.N_2d = s2.N;
+    results.e_2 = s2.e;
+    results.Phi_2 = s2.Phi;
+    results.N_2Rd = s2.N_R;
+    return 0;
+}
+
+} // namespace orv

@@ -1,0 +1,93 @@
+// Case 4: basement wall, simplified method of Annex A.
+#include <string>
+
+#include "MyUtils.h"
+#include "ZunCalc.h"
+
+namespace orv {
+
+namespace {
+
+// Shortest decimal form of a value with at most two decimals: 20, 36,4, 37,25.
+std::string ShortDecimal(double value)
+{
+    std::string s = FormatFixed(2, value);
+    const std::size_t sep = s.find(DecimalSeparator());
+    if (sep == std::string::npos) return s;
+    while (s.back() == '0') s.pop_back();
+    if (s.size() == sep + 1) s.pop_back();
+    return s;
+}
+
+} // namespace
+
+u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
+{
+    lines.clear();
+    lines.push_back("ŚCIANA PIWNIC:");
+    lines.emplace_back();
+    results.AnnexFlag = 1;
+
+    const double t = input.t / 100;
+    const double b = input.l / 100;
+    const double h = input.h / 100;
+    const double be = input.be / 100;
+    const double he = input.he;   // cm
+    const double N0 = input.N0_mb;
+    const bool computeGs = input.wylicz_Gs != 0;
+    const double ro = computeGs ? input.ro_muru : 0.0;
+    const double gf = computeGs ? input.gf_muru : 0.0;
+    const double GsGiven = computeGs ? 0.0 : input.Gs_mb;
+    const double ro_e = input.ro_e;
+    if (!AllFinite({be, he, N0, ro, gf, GsGiven, ro_e})) {
+        AddErrorLine(lines, ceInvalidInput);
+        return ceInvalidInput;
+    }
+
+    // The strength section rejects t, b or h <= 0 before N_Sd divides by h;
+    // it writes no lines that N_Sd would precede.
+    const u8 error = MasonryStrengthSection(
+        lines, static_cast<int>(input.RodzajElementuM), static_cast<int>(input.KlasaZaprawy),
+        static_cast<int>(input.RodzajZaprawy), static_cast<int>(input.ZaprawaTyp),
+        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
+        static_cast<int>(input.KategoriaWykRobot), input.fb, t, b, h,
+        input.spoina_podluzna != 0, results, false);
+    if (error != 0) return error;
+
+    const double Gs = computeGs ? h * t * ro * gf : GsGiven;
+    // load at mid-height of the backfill (0.005 he = half of it in metres)
+    const double N_Sd = N0 + Gs * (h - 0.005 * he) / h;
+    results.N_2d = N_Sd;
+    lines.emplace_back();
+
+    u8 annex = 0;
+    if (h > 2.60001) annex = ceAnnexHeight;
+    else if (t < 0.2) annex = ceAnnexThickness;
+    else if (he / 100 > h) annex = ceAnnexBackfill;
+    if (annex != 0) {
+        lines.push_back(StripMarkup(CalcErrorText(annex) + "!"));
+        return annex;
+    }
+
+    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatFixed(2, Gs) + " kN");
+    lines.push_back("NSd = " + FormatFixed(2, N_Sd) + " kN/mb");
+
+    results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;
+    lines.push_back("t·f_k/3·gamma_m = " + FormatFixed(2, results.N_maxRd) + " kN/m");
+
+    double beta_A;
+    if (2 * h <= be) beta_A = 20;
+    else if (be <= h) beta_A = 40;
+    else beta_A = TextToFloat(FormatFixed(2, 40 - 20 * (be - h) / h));
+    results.beta_A = beta_A;
+
+    const double hem = he / 100;
+    results.N_minRd = ro_e * h * hem * hem / (beta_A * t);
+    lines.push_back("ro_e·h·he^2/" + ShortDecimal(beta_A) + "·t = " + FormatFixed(2, results.N_minRd) +
+                    " kN/m");
+
+    results.AnnexFlag = 1;
+    return 0;
+}
+
+} // namespace orv
