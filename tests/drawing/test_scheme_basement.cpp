@@ -208,6 +208,7 @@ TEST(BasementScheme, NegativeForcesStayInTheDrawing)
 
 TEST(BasementScheme, NoSizeDrawsNothing)
 {
+    test::EnsureGuiApp();
     const TDrawingColors colors = TestColors();
     auto nothing = [&](auto change) {
         Sample s;
