@@ -1,0 +1,245 @@
+// Column scheme (case 5) on the recording canvas (S(n) = n) and replayed from
+// a recorded picture. ORV_SCHEME_PNG_DIR=<dir> writes the sample to a PNG file.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+#include "ZunPaint.h"
+#include "support/RecordingCanvas.h"
+
+using namespace orv;
+using test::DrawOp;
+using test::RecordingCanvas;
+
+namespace {
+
+TDrawingColors TestColors()
+{
+    TDrawingColors c{};
+    for (int i = 0; i < DrawingColorCount; ++i) c[i] = RGBColor(4 * i + 1, 200 - 3 * i, 7 * i);
+    return c;
+}
+
+// b 38 (x), t 25 (y), h 300 in 600 x 500, no beams: W = cos 30 x 63 = 54.56,
+// H = 0.5 x 63 + 300 = 331.5; Scale = min(550 / 54.56, 435 / 331.5) = 1.31222;
+// X0 = 15 + (550 - 72) div 2 + Round(cos 30 x 25 Scale) = 254 + 28 = 282, Y0 = 0 + 50.
+struct Sample {
+    TCalcInput in;
+    TCalcResults res;
+    Sample()
+    {
+        InitElementRecord(in);
+        in.Case = 5;
+        in.t = 25;
+        in.t2 = 38;
+        in.h = 300;
+        in.Sily[0].NSd = 0;
+        in.PodpSTyp_x = 0;
+        in.PodpSTyp_y = 0;
+        in.Msdx = 0;
+        in.Msdy = 0;
+    }
+};
+
+std::multiset<std::string> Texts(const RecordingCanvas& c)
+{
+    std::multiset<std::string> s;
+    for (const DrawOp& op : c.texts()) s.insert(op.text);
+    return s;
+}
+
+void ExpectInside(const RecordingCanvas& c, TPoint size)
+{
+    for (const DrawOp& op : c.ops) {
+        if (op.kind == DrawOp::Text) continue;
+        for (const TPoint& p : op.points) {
+            EXPECT_GE(p.X, 0);
+            EXPECT_GE(p.Y, 0);
+            EXPECT_LE(p.X, size.X);
+            EXPECT_LE(p.Y, size.Y);
+        }
+    }
+}
+
+void ExpectPoint(TPoint p, int x, int y)
+{
+    EXPECT_EQ(p.X, x);
+    EXPECT_EQ(p.Y, y);
+}
+
+} // namespace
+
+TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
+{
+    Sample s;
+    const TDrawingColors colors = TestColors();
+    RecordingCanvas c;
+    c.pen.color = 0x123456;
+    c.font.color = 0x123456;
+    DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
+    const auto poly = c.of(DrawOp::Polygon);
+    ASSERT_EQ(poly.size(), 5u);  // base plane, three faces, force arrow
+    EXPECT_EQ(poly[0].brush.color, colors[dcView]);
+    EXPECT_EQ(poly[0].pen.color, colors[dcView]);
+    // top face A(0,0), A(b,0), A(b,t), A(0,t)
+    ExpectPoint(poly[1].points[0], 282, 50);
+    ExpectPoint(poly[1].points[1], 325, 75);
+    ExpectPoint(poly[1].points[2], 297, 91);
+    ExpectPoint(poly[1].points[3], 254, 66);
+    EXPECT_EQ(poly[1].brush.color, colors[dcMasonryFill]);
+    EXPECT_EQ(poly[1].pen.color, colors[dcMasonryOutline]);
+    // face x = b reaches down by Round(300 Scale) = 394
+    ExpectPoint(poly[2].points[2], 325, 469);
+    ExpectPoint(poly[2].points[3], 297, 485);
+    // N_Sd = 0: the shortest arrow, S(5) above the top-face centre A(19, 12.5) = (289, 71)
+    ExpectPoint(poly[4].points[0], 289, 66);
+    EXPECT_EQ(poly[4].points[3].Y, 66 - 12 - 5);
+    EXPECT_EQ(poly[4].brush.color, colors[dcForce]);
+
+    const auto t = Texts(c);
+    EXPECT_EQ(t.count("0,00"), 7u);
+    EXPECT_EQ(t.count("300"), 1u);
+    EXPECT_EQ(t.count("38,0  "), 1u);  // two blanks after b, before t
+    EXPECT_EQ(t.count("  25,0"), 1u);
+    EXPECT_EQ(t.count("x"), 2u);  // axis names at both ends
+    EXPECT_EQ(t.count("y"), 2u);
+    // height dimension S(25) right of A(b, 0), from the centre's y down by h
+    bool height = false;
+    for (const DrawOp& op : c.lines())
+        if (op.points[0].X == 350 && op.points[1].X == 350) height = true;
+    EXPECT_TRUE(height);
+    ExpectInside(c, {600, 500});
+    EXPECT_EQ(c.pen.color, 0x123456u);
+    EXPECT_EQ(c.font.color, 0x123456u);
+    EXPECT_EQ(c.pen.width, 1);
+    EXPECT_EQ(c.brush.style, TBrushStyle::Clear);
+}
+
+TEST(ColumnScheme, MomentsInTheirPlanes)
+{
+    Sample s;
+    s.in.Sily[0].NSd = 100;
+    s.in.Msdx = 5;
+    s.in.Msdy = -3;
+    const TDrawingColors colors = TestColors();
+    RecordingCanvas c;
+    DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
+    const auto poly = c.of(DrawOp::Polygon);
+    // arrow at full length; then each moment: filled head, outlined head
+    ASSERT_EQ(poly.size(), 9u);
+    EXPECT_EQ(poly[4].points[3].Y, 66 - 42);
+    // M_x at A(b, t/2) = (311, 83) moved up S(2): head tip (311 + 18, 80 - 10)
+    ExpectPoint(poly[5].points[0], 329, 70);
+    EXPECT_EQ(poly[5].brush.color, colors[dcMoment]);
+    // M_y < 0 at A(b/2, t) = (275, 79) moved down S(2): mirrored, sheared the other way
+    ExpectPoint(poly[7].points[0], 293, 90);
+    const auto t = Texts(c);
+    EXPECT_EQ(t.count("100,00"), 7u);
+    EXPECT_EQ(t.count("5,00"), 1u);
+    EXPECT_EQ(t.count("3,00"), 1u);
+    ExpectInside(c, {600, 500});
+}
+
+TEST(ColumnScheme, BeamsOnTheTop)
+{
+    Sample s;
+    s.in.PodpSTyp_y = 1;  // beam along x: reinforced concrete
+    s.in.PodpSTyp_x = 2;  // beam along y: timber
+    const TDrawingColors colors = TestColors();
+    RecordingCanvas c;
+    DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
+    const auto poly = c.of(DrawOp::Polygon);
+    ASSERT_EQ(poly.size(), 14u);  // base, 3 faces, 3 + 3 beam faces, 3 crossing faces, arrow
+    for (int i = 4; i < 7; ++i) {
+        EXPECT_EQ(poly[i].brush.color, colors[dcSection]);
+        EXPECT_EQ(poly[i].pen.color, clBlack);
+    }
+    for (int i = 7; i < 10; ++i) {
+        EXPECT_EQ(poly[i].brush.color, colors[dcColumnFill]);
+        EXPECT_EQ(poly[i].pen.color, colors[dcColumnOutline]);
+    }
+    for (int i = 10; i < 13; ++i) EXPECT_EQ(poly[i].brush.color, colors[dcSection]);
+    // the crossing piece ends at the near end of the x beam: same end face
+    ASSERT_EQ(poly[10].points.size(), 4u);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(poly[10].points[k].X, poly[4].points[k].X);
+        EXPECT_EQ(poly[10].points[k].Y, poly[4].points[k].Y);
+    }
+    // with E = 20 the arrow starts S(5) + Round(20 Scale) above the top centre
+    const double sc = 435.0 / 351.5;
+    const TPoint top = poly[1].points[0];  // A(0, 0)
+    const int cy = top.Y + RoundToInt(sc * 0.5 * 31.5);
+    EXPECT_EQ(poly[13].points[0].Y, cy - 5 - RoundToInt(20 * sc));
+    // beam is 20 cm deep: the x beam's end face rises by Round(20 Scale)
+    EXPECT_EQ(poly[4].points[1].Y - poly[4].points[2].Y, RoundToInt(20 * sc));
+    ExpectInside(c, {600, 500});
+
+    Sample none;  // codes other than 1 and 2 are no support
+    none.in.PodpSTyp_x = 3;
+    none.in.PodpSTyp_y = 0;
+    RecordingCanvas n;
+    DrawColumn(n, {600, 500}, none.in, none.res, false, colors, 0);
+    EXPECT_EQ(n.of(DrawOp::Polygon).size(), 5u);
+}
+
+TEST(ColumnScheme, NoSectionDrawsNothing)
+{
+    const TDrawingColors colors = TestColors();
+    for (int k = 0; k < 5; ++k) {
+        Sample s;
+        if (k == 0) s.in.t2 = 0;
+        if (k == 1) s.in.t = -25;
+        if (k == 2) s.in.h = std::nan("");
+        if (k == 3) s.in.Msdx = HUGE_VAL;
+        if (k == 4) s.in.h = 0;
+        RecordingCanvas c;
+        DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
+        EXPECT_TRUE(c.ops.empty()) << k;
+    }
+}
+
+TEST(ColumnScheme, ReplayedPictureMatchesDirectDrawing)
+{
+    test::EnsureGuiApp();
+    Sample s;
+    s.in.Sily[0].NSd = 120;
+    s.in.Msdx = 4;
+    s.in.Msdy = 2.5;
+    s.in.PodpSTyp_x = 1;
+    s.in.PodpSTyp_y = 2;
+    const TDrawingColors colors = TestColors();
+    auto draw = [&](Canvas& canvas, const TPoint& size) {
+        DrawColumn(canvas, size, s.in, s.res, false, colors, 0);
+    };
+    TSchemePicture pic;
+    RecordSchemePicture(pic, 10, 8, draw);
+    ASSERT_FALSE(pic.isEmpty());
+    const QImage replayed = SchemePictureToImage(pic);
+    QImage direct(pic.pixelSize, QImage::Format_RGB32);
+    direct.fill(Qt::white);
+    {
+        QPainter painter(&direct);
+        PainterCanvas canvas(painter);
+        canvas.setFontDpi(SchemePictureDpi);
+        canvas.font.name = "Arial";
+        canvas.font.size = PlatformCode();
+        canvas.brush.color = clWhite;
+        canvas.pen.color = clBlack;
+        draw(canvas, {direct.width(), direct.height()});
+    }
+    int ink = 0, differing = 0;
+    for (int y = 0; y < direct.height(); y += 5)
+        for (int x = 0; x < direct.width(); x += 5) {
+            if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
+            if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
+        }
+    EXPECT_GT(ink, 1000);
+    EXPECT_LT(differing, ink / 50);
+    if (const char* dir = std::getenv("ORV_SCHEME_PNG_DIR"))
+        SchemePictureToImage(pic, QSize(945, 756)).save(QString(dir) + "/scheme_column.png");
+}
