@@ -3,7 +3,9 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "MessageService.h"
@@ -13,6 +15,49 @@ namespace orv {
 namespace {
 char g_decimalSeparator = ',';
 }
+
+namespace {
+// The 15 significant digits of a >= 0 (correctly rounded) and its decimal
+// exponent. The shortest round-trip digits are cheap and, unless they are
+// themselves a rounding midpoint, round to the same 15 digits as the exact
+// value; otherwise the exact conversion decides.
+void FifteenDigits(double a, char dig[15], int& exp10)
+{
+    char buf[40];
+    auto conv = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific);
+    char* e = static_cast<char*>(std::memchr(buf, 'e', static_cast<std::size_t>(conv.ptr - buf)));
+    char sd[20];
+    int n = 0;
+    sd[n++] = buf[0];
+    for (char* p = buf + 2; p < e; ++p) sd[n++] = *p;
+    std::from_chars(e[1] == '+' ? e + 2 : e + 1, conv.ptr, exp10);
+    if (n <= 15) {
+        std::memcpy(dig, sd, static_cast<std::size_t>(n));
+        std::memset(dig + n, '0', static_cast<std::size_t>(15 - n));
+        return;
+    }
+    const bool midpoint = sd[15] == '5' && (n == 16 || (n == 17 && sd[16] == '0'));
+    if (midpoint) {
+        conv = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+        dig[0] = buf[0];
+        std::memcpy(dig + 1, buf + 2, 14);
+        e = static_cast<char*>(std::memchr(buf, 'e', static_cast<std::size_t>(conv.ptr - buf)));
+        std::from_chars(e[1] == '+' ? e + 2 : e + 1, conv.ptr, exp10);
+        return;
+    }
+    std::memcpy(dig, sd, 15);
+    if (sd[15] >= '5') {
+        int j = 14;
+        while (j >= 0 && dig[j] == '9') dig[j--] = '0';
+        if (j >= 0) {
+            ++dig[j];
+        } else {
+            dig[0] = '1';
+            ++exp10;
+        }
+    }
+}
+} // namespace
 
 char DecimalSeparator() { return g_decimalSeparator; }
 void SetDecimalSeparator(char sep) { g_decimalSeparator = sep ? sep : '.'; }
@@ -35,54 +80,85 @@ std::string FormatFixed(int decimals, double value)
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
 
+    // Fast path: far enough from a rounding half that the 15-digit step cannot matter.
+    static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double mag = std::fabs(value);
+    const double r = decimals <= 6 ? mag * kPow10[decimals] : 1e300;
+    if (r < 4e15) { // whole numbers below 2^53 are exact
+        const double f = std::floor(r);
+        const double frac = r - f;
+        if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
+            std::uint64_t q = static_cast<std::uint64_t>(f) + (frac > 0.5 ? 1 : 0);
+            char tmp[32];
+            int n = 0;
+            do {
+                tmp[n++] = static_cast<char>('0' + q % 10);
+                q /= 10;
+            } while (q != 0);
+            while (n <= decimals) tmp[n++] = '0';
+            bool zero = true;
+            for (int j = 0; j < n; ++j) {
+                if (tmp[j] != '0') {
+                    zero = false;
+                    break;
+                }
+            }
+            std::string s;
+            s.reserve(static_cast<std::size_t>(n + 2));
+            if (value < 0 && !zero) s += '-';
+            for (int j = n - 1; j >= decimals; --j) s += tmp[j];
+            if (decimals > 0) {
+                s += g_decimalSeparator;
+                for (int j = decimals - 1; j >= 0; --j) s += tmp[j];
+            }
+            return s;
+        }
+    }
+
     // Like the decimal conversion of the original: the value is first taken to
     // 15 significant digits, then rounded half away from zero at the decimals.
-    char buf[64] = {};
-    std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific, 14);
-    // buf: d.dddddddddddddde[+-]XX
-    std::string digits;
-    digits += buf[0];
-    digits.append(buf + 2, buf + 16);
-    const int exp10 = std::atoi(buf + 17);
-    // digits[i] has weight 10^(exp10 - i); build an integer-part / fraction string.
-    int intLen = exp10 + 1; // count of digits before the point
-    std::string intPart, fracPart;
-    if (intLen > 0) {
-        if (intLen >= static_cast<int>(digits.size())) {
-            intPart = digits + std::string(intLen - digits.size(), '0');
+    char dig[15];
+    int exp10 = 0;
+    FifteenDigits(std::fabs(value), dig, exp10);
+    // Digit j of the output has weight 10^(intLen - 1 - j), i.e. dig[exp10 - intLen + 1 + j].
+    const int intLen = exp10 >= 0 ? exp10 + 1 : 1;
+    const int len = intLen + decimals;
+    char out[360];
+    char* d = out + 1; // room for a carry digit in front
+    for (int j = 0; j < len; ++j) {
+        const int k = exp10 - intLen + 1 + j;
+        d[j] = (k >= 0 && k < 15) ? dig[k] : '0';
+    }
+    const int kr = exp10 - intLen + 1 + len; // first dropped digit
+    if (kr >= 0 && kr < 15 && dig[kr] >= '5') {
+        int j = len - 1;
+        while (j >= 0 && d[j] == '9') d[j--] = '0';
+        if (j >= 0) {
+            ++d[j];
         } else {
-            intPart = digits.substr(0, intLen);
-            fracPart = digits.substr(intLen);
+            *--d = '1';
         }
-    } else {
-        intPart = "0";
-        fracPart = std::string(-intLen, '0') + digits;
     }
-    // Round at `decimals`, half away from zero on the magnitude.
-    if (static_cast<int>(fracPart.size()) > decimals) {
-        const bool up = fracPart[decimals] >= '5';
-        fracPart.resize(decimals);
-        if (up) {
-            std::string all = intPart + fracPart;
-            int i = static_cast<int>(all.size()) - 1;
-            while (i >= 0 && all[i] == '9') all[i--] = '0';
-            if (i >= 0) ++all[i]; else all.insert(all.begin(), '1');
-            intPart = all.substr(0, all.size() - decimals);
-            fracPart = all.substr(all.size() - decimals);
+    int n = static_cast<int>(out + 1 + len - d); // digits now in d[0..n)
+    int ip = n - decimals;                       // integer digits
+    int lead = 0;
+    while (lead < ip - 1 && d[lead] == '0') ++lead;
+    bool zero = true;
+    for (int j = lead; j < n; ++j) {
+        if (d[j] != '0') {
+            zero = false;
+            break;
         }
-    } else {
-        fracPart.append(decimals - fracPart.size(), '0');
     }
-    const std::size_t nz = intPart.find_first_not_of('0');
-    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
-    const bool zero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
-    std::string out = (value < 0 && !zero) ? "-" : "";
-    out += intPart;
+    std::string s;
+    s.reserve(static_cast<std::size_t>(n - lead + 2));
+    if (value < 0 && !zero) s += '-';
+    s.append(d + lead, d + ip);
     if (decimals > 0) {
-        out += g_decimalSeparator;
-        out += fracPart;
+        s += g_decimalSeparator;
+        s.append(d + ip, d + n);
     }
-    return out;
+    return s;
 }
 
 std::string NormalizeDecimal(const std::string& text)

@@ -184,3 +184,18 @@ TEST(Version, Text)
     EXPECT_EQ(GetVersionText(true), "0.1");
     EXPECT_EQ(GetVersionText(false), "0.1.0.0");
 }
+
+TEST_F(Utils, FormatFixedNearHalvesAndLargeValues)
+{
+    // the 15-digit step decides values a hair from a half
+    EXPECT_EQ(FormatFixed(2, 0.125), "0,13");
+    EXPECT_EQ(FormatFixed(2, 2.675), "2,68");          // 2.67499999999999982 as a double
+    EXPECT_EQ(FormatFixed(1, 0.05), "0,1");
+    EXPECT_EQ(FormatFixed(3, 1.0005), "1,001");
+    EXPECT_EQ(FormatFixed(2, 0.1 + 0.2), "0,30");
+    // moduli in pascals and large sums
+    EXPECT_EQ(FormatFixed(0, 2.9e10), "29000000000");
+    EXPECT_EQ(FormatFixed(1, 123456789012.25), "123456789012,3");
+    EXPECT_EQ(FormatFixed(3, -4999999.9995), "-5000000,000");
+    EXPECT_EQ(FormatFixed(6, 1.0000005), "1,000001");
+}
