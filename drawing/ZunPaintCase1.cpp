@@ -1,0 +1,133 @@
+// Scheme of a wall loaded vertically, continuous model: the storey section
+// with the floor loads of the joints, the spans and the storey heights.
+#include <algorithm>
+#include <cmath>
+
+#include "DimensionLines.h"
+#include "ZunPaint.h"
+#include "ZunPaintLayout.h"
+#include "ZunPaintWallSupport.h"
+
+namespace orv {
+
+using namespace wallscheme;
+
+void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colorsIn,
+                        int topOffset)
+{
+    const double t = input.t, h = input.h;
+    if (!PositiveFinite(t) || !PositiveFinite(h)) return;
+    const TDrawingColors colors = colorsIn;
+    const SizeOf S{canvas};
+    const bool external = input.ScianaZewnetrzna != 0;
+    const bool ringBeams = external && input.def_szer_wiencow != 0;
+    const double nod = Finite(input.Nod), n2d = Finite(results.N_2d);
+    const double wd = Finite(input.wd), wd2 = Finite(input.wd2);
+    double ag = Finite(input.ag), ad = Finite(input.ad);
+    if (!ringBeams) ag = ad = t;
+
+    const int band = S(30);
+    const TPoint area{size.X, size.Y - band};
+    const double W = external ? t + 0.333 * h : t + 0.666 * h;
+    ModelMap m;
+    if (!WallDrawingLayout(canvas, area, 0, W, h + 6 * t, 0, true, false, false, false, true, false,
+                           false, m.scale, m.x0, m.y0))
+        return;
+    if (!external) m.x0 += RoundToInt(0.333 * m.scale * h);
+    m.y0 += band + RoundToInt(m.scale * 2 * t) + topOffset;
+
+    const EntryColors entry(canvas);
+    DrawStoreySection(canvas, m, t, h, ag, ad, external, colors, entry);
+
+    // the walls below and above, two floor depths long
+    canvas.pen.color = entry.pen;
+    Path(canvas, {m(0, h + 4 * t), m(0, h + 2 * t), m(t, h + 2 * t), m(t, h + 4 * t)});
+    DrawDashedLine(canvas, Shift(m(t, h + 4 * t), S(5), 0), Shift(m(0, h + 4 * t), -S(5), 0));
+    Path(canvas, {m(0, -2 * t), m(0, 0), m(t, 0), m(t, -2 * t)});
+    DrawDashedLine(canvas, Shift(m(t, -2 * t), S(5), 0), Shift(m(0, -2 * t), -S(5), 0));
+    canvas.brush.color = entry.brush;
+
+    if (external) {
+        const int x = m.X(0);
+        if (wd != 0)
+            DrawHorizontalLoadBand(canvas, {x - S(10), m.Y(-t)}, {x - S(10), m.Y(h + 3 * t)}, wd,
+                                   colors[dcDistributedLoad], "");
+        if (wd2 != 0) {
+            const int dx = wd != 0 ? S(70) : S(10);
+            DrawHorizontalLoadBand(canvas, {x - dx, m.Y(-t)}, {x - dx, m.Y(h + 3 * t)}, wd2,
+                                   colors[dcDistributedLoad], "");
+        }
+    }
+
+    // floor loads: g just above the floor, p S(20) higher
+    const TColor load = colors[dcDistributedLoad];
+    auto floorLoads = [&](TPoint a, TPoint b, bool left, const char* index, double g, double p) {
+        const std::string n(index);
+        DrawDistributedLoad(canvas, a, b, 10, Finite(g), true, left, "g%D" + n + "d%N", load);
+        DrawDistributedLoad(canvas, Shift(a, 0, -S(20)), Shift(b, 0, -S(20)), 10, Finite(p), true,
+                            left, "p%D" + n + "d%N", load);
+    };
+    const double e = t + 0.333 * h, w = -0.333 * h;
+    for (int level = 0; level < 2; ++level) {
+        const double y = level == 0 ? 0 : h + t;
+        const int py = m.Y(y) - S(1);
+        if (level == 0)
+            floorLoads({m.X(t) + S(1), py}, {m.X(e), py}, false, "3", input.g3d, input.p3d);
+        else
+            floorLoads({m.X(t) + S(1), py}, {m.X(e), py}, false, "6", input.g6d, input.p6d);
+        if (!external) {
+            if (level == 0)
+                floorLoads({m.X(w), py}, {m.X(0) - S(1), py}, true, "4", input.g4d, input.p4d);
+            else
+                floorLoads({m.X(w), py}, {m.X(0) - S(1), py}, true, "7", input.g7d, input.p7d);
+        }
+    }
+
+    const double maxValue = std::max(std::fabs(nod), std::fabs(n2d));
+    const TColor force = colors[dcForce];
+    if (nod != 0) DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
+    DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
+
+    canvas.brush.style = TBrushStyle::Clear;
+    canvas.pen.color = entry.pen;
+    TRect b;
+    if (ringBeams) {
+        DrawDimensionH(canvas, Shift(m(t - ag, t), 0, S(15)), Shift(m(t, t), 0, S(15)),
+                       FormatFixed(1, ag), 'L', b);
+        DrawDimensionH(canvas, Shift(m(t - ad, h + t), 0, -S(10)), Shift(m(t, h + t), 0, -S(10)),
+                       FormatFixed(1, ad), 'L', b);
+    }
+    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'A', b);
+
+    const std::string pad = "       ";
+    auto span = [&](double x1, double x2, double y) {
+        return std::pair<TPoint, TPoint>{Shift(m(x1, y), 0, S(20)), Shift(m(x2, y), 0, S(20))};
+    };
+    auto [a3, b3] = span(t / 2, e, t);
+    DrawDimensionHArrow(canvas, a3, b3, pad + "l%D3%N=" + FormatFixed(1, Finite(input.l3)), 'R', 0,
+                        false, true);
+    auto [a6, b6] = span(t / 2, e, h + 2 * t);
+    DrawDimensionHArrow(canvas, a6, b6, pad + "l%D6%N=" + FormatFixed(1, Finite(input.l6)), 'R', 0,
+                        false, true);
+    if (!external) {
+        auto [a4, b4] = span(w, t / 2, t);
+        DrawDimensionHArrow(canvas, a4, b4, "l%D4%N=" + FormatFixed(1, Finite(input.l4)) + pad, 'L',
+                            0, true, false);
+        auto [a7, b7] = span(w, t / 2, h + 2 * t);
+        DrawDimensionHArrow(canvas, a7, b7, "l%D7%N=" + FormatFixed(1, Finite(input.l7)) + pad, 'L',
+                            0, true, false);
+    }
+
+    // h between the mid-planes of the floors, h2 above and h5 below
+    const int xd = m.X(t) + S(40);
+    DrawDimensionV(canvas, {xd, m.Y(t / 4)}, {xd, m.Y(h + 1.25 * t)}, FormatFixed(1, h), 'A', b);
+    DrawDimensionVArrow(canvas, {xd, m.Y(t / 4)}, {xd, m.Y(-2 * t) - S(10)}, "h%D2%N", 'U', false,
+                        true);
+    DrawDimensionVArrow(canvas, {xd, m.Y(h + 4.25 * t)}, {xd, m.Y(h + 1.25 * t)}, "h%D5%N", 'D',
+                        true, false);
+    canvas.pen.width = S(1);
+    entry.restore(canvas);
+}
+
+} // namespace orv

@@ -1,0 +1,69 @@
+// Helpers shared by the wall schemes: the mapping of model centimetres to
+// pixels, saved canvas colours and small line helpers.
+#pragma once
+
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+#include "Canvas.h"
+#include "CommonColorUnit.h"
+#include "DrawPrimitives.h"
+#include "MyUtils.h"
+
+namespace orv::wallscheme {
+
+inline bool PositiveFinite(double v) { return std::isfinite(v) && v > 0; }
+// A value read from a record, 0 when it is not a finite number.
+inline double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
+
+// Model point (x, y) in cm -> pixel (X0 + Round(Scale x), Y0 + Round(Scale y)).
+struct ModelMap {
+    double scale = 0;
+    int x0 = 0;
+    int y0 = 0;
+    int X(double x) const { return x0 + RoundToInt(scale * x); }
+    int Y(double y) const { return y0 + RoundToInt(scale * y); }
+    TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
+};
+
+inline TPoint Shift(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }
+
+inline void Line(Canvas& c, TPoint a, TPoint b)
+{
+    c.moveTo(a.X, a.Y);
+    c.lineTo(b.X, b.Y);
+}
+
+inline void Path(Canvas& c, std::initializer_list<TPoint> pts)
+{
+    auto it = pts.begin();
+    c.moveTo(it->X, it->Y);
+    for (++it; it != pts.end(); ++it) c.lineTo(it->X, it->Y);
+}
+
+// The pen, brush and font colours a canvas had when a drawing began.
+struct EntryColors {
+    explicit EntryColors(Canvas& c) : pen(c.pen.color), brush(c.brush.color), font(c.font.color) {}
+    void restore(Canvas& c) const
+    {
+        c.pen.color = pen;
+        c.brush.color = brush;
+        c.font.color = font;
+    }
+    TColor pen, brush, font;
+};
+
+// Size unit bound to one canvas.
+struct SizeOf {
+    Canvas& canvas;
+    int operator()(double n) const { return SizeUnit(canvas, n); }
+};
+
+// The storey section shared by the vertical-load schemes: the wall, the
+// upper and lower floor (cut off 0.333 h from the wall, with dashed cut
+// ends) in the colours of the scheme, drawn with pen width S(1).
+void DrawStoreySection(Canvas& canvas, const ModelMap& m, double t, double h, double ag, double ad,
+                       bool external, const TDrawingColors& colors, const EntryColors& entry);
+
+} // namespace orv::wallscheme

@@ -1,0 +1,50 @@
+#include "SchemeImage.h"
+
+#include <QPainter>
+
+#include <cstdlib>
+
+#include "RecordingCanvas.h"
+
+namespace orv::test {
+
+QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
+                   QColor background)
+{
+    EnsureGuiApp();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter);
+    canvas.brush.color = QColorToColor(background);
+    canvas.pen.color = clBlack;
+    canvas.font.name = "Arial";
+    canvas.font.size = 8;
+    draw(canvas, {size.width(), size.height()});
+    painter.end();
+    return image;
+}
+
+int InkPixels(const QImage& image, QColor background)
+{
+    return InkOutside(image, QRect(), background);
+}
+
+int InkOutside(const QImage& image, const QRect& area, QColor background)
+{
+    const QRgb bg = background.rgb();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != bg && !area.contains(x, y)) ++n;
+    return n;
+}
+
+void SaveSchemePngIfAsked(const QImage& image, const std::string& name)
+{
+    const char* dir = std::getenv("ORV_SCHEME_PNG_DIR");
+    if (!dir || !*dir) return;
+    image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"), "PNG");
+}
+
+} // namespace orv::test

@@ -1,0 +1,25 @@
+// Schemes drawn onto an offscreen image, for checks of where the ink lies
+// and, when ORV_SCHEME_PNG_DIR is set, for a developer to look at them.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <functional>
+#include <string>
+
+#include "Canvas.h"
+
+namespace orv::test {
+
+// An image of the size filled with the background, drawn on by draw with a
+// canvas whose brush is the background and whose pen is black.
+QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
+                   QColor background = QColor(240, 240, 240));
+// Pixels that differ from the background, and those of them outside area.
+int InkPixels(const QImage& image, QColor background = QColor(240, 240, 240));
+int InkOutside(const QImage& image, const QRect& area, QColor background = QColor(240, 240, 240));
+// Writes image as <ORV_SCHEME_PNG_DIR>/<name>.png when that variable is set.
+void SaveSchemePngIfAsked(const QImage& image, const std::string& name);
+
+} // namespace orv::test

@@ -1,0 +1,231 @@
+// Scheme of the hinged wall: elements per flag, anchors, labels, empty cases.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "SchemeImage.h"
+#include "SchemeTestData.h"
+#include "ZunPaint.h"
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+// t = 25, h = 300 in a 600 x 427 area: the band S(35) leaves 392; the
+// layout (B1, R1) fits 350 cm into 392 - 7 - 35 = 350 px, scale 1.
+// External: W = 25 + 99.9 -> x0 = 15 + (550 - 125) div 2 = 227, y0 = 7 + 35 = 42.
+// Internal: W = 25 + 199.8 -> x0 = 15 + (550 - 225) div 2 + 100 = 277.
+TCalcInput Wall(bool external)
+{
+    TCalcInput in = SampleInput(ccWallVerticalHinged);
+    in.t = 25;
+    in.h = 300;
+    in.ScianaZewnetrzna = external;
+    in.ScianaNajwyzszejKodnygnacji = 0;
+    in.def_szer_wiencow = 0;
+    in.Nod = 50;
+    in.Nsld = 20;
+    in.Nspd = 10;
+    in.wd = 0;
+    in.wd2 = 0;
+    return in;
+}
+
+TCalcResults Results(double n2d)
+{
+    TCalcResults r;
+    r.N_2d = n2d;
+    return r;
+}
+
+const TDrawingColors kColors = SlotColors();
+
+RecordingCanvas Draw(const TCalcInput& in, const TCalcResults& r, TPoint size = {600, 427})
+{
+    RecordingCanvas c;
+    c.pen.color = 0x0000AA;
+    c.brush.color = 0x00BB00;
+    DrawHingedWall(c, size, in, r, false, kColors, 0);
+    return c;
+}
+
+// The force arrow whose tip is at p (its first corner).
+const DrawOp* ArrowAt(const RecordingCanvas& c, TPoint p)
+{
+    for (const DrawOp& op : c.of(DrawOp::Polygon))
+        if (op.points.size() == 7 && op.brush.color == kColors[dcForce] && op.points[0].X == p.X &&
+            op.points[0].Y == p.Y)
+            return &op;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(HingedWallScheme, ExternalWallSectionAndAnchors)
+{
+    const RecordingCanvas c = Draw(Wall(true), Results(100));
+    // wall 0..25 x 25..325 at (227, 42)
+    const auto wall = PolygonsFilled(c, kColors[dcMasonryFill]);
+    ASSERT_EQ(wall.size(), 1u);
+    EXPECT_TRUE(SamePoints(wall[0].points, {{227, 67}, {252, 67}, {252, 367}, {227, 367}}));
+    EXPECT_EQ(wall[0].pen.color, kColors[dcMasonryOutline]);
+    // upper floor from the right only, bearing t wide; t + 0.333 h = 124.9 -> 125
+    EXPECT_TRUE(HasPolygon(c, {{227, 42}, {227, 67}, {252, 67}, {252, 54}, {352, 54}, {352, 42}}));
+    EXPECT_EQ(PolygonsFilled(c, kColors[dcSection]).size(), 2u);
+    // cut end erased in the entry brush colour
+    bool erased = false;
+    for (const DrawOp& op : c.lines())
+        if (op.pen.color == 0x00BB00 && op.points[0].X == 352 && op.points[1].X == 352) erased = true;
+    EXPECT_TRUE(erased);
+    // stubs above and below in the entry pen
+    EXPECT_TRUE(c.hasLine({227, 17}, {227, 42}));
+    EXPECT_TRUE(c.hasLine({227, 392}, {227, 417}));
+    // Nod at t/2 = 12.5 -> 12 (even), Nsld at 12.5 + 8.33 -> 21, N2d up at the bottom
+    ASSERT_NE(ArrowAt(c, {239, 42}), nullptr);
+    ASSERT_NE(ArrowAt(c, {248, 67}), nullptr);
+    ASSERT_NE(ArrowAt(c, {239, 367}), nullptr);
+    EXPECT_EQ(CountText(c, "50,00"), 7);   // label and its six halo copies
+    EXPECT_EQ(CountText(c, "20,00"), 7);
+    EXPECT_EQ(CountText(c, "10,00"), 0);   // Nspd is never drawn for an external wall
+    EXPECT_EQ(CountText(c, "100,00"), 7);
+    // dimensions: thickness and height; no ring beams
+    EXPECT_EQ(CountText(c, "25,0"), 1);
+    EXPECT_EQ(CountText(c, "300,0"), 1);
+    // canvas state on return
+    EXPECT_EQ(c.pen.color, 0x0000AAu);
+    EXPECT_EQ(c.brush.color, 0x00BB00u);
+    EXPECT_EQ(c.brush.style, TBrushStyle::Clear);
+    EXPECT_EQ(c.pen.width, 1);
+    EXPECT_TRUE(AllPointsInside(c, {0, 0, 600, 427}));
+}
+
+TEST(HingedWallScheme, ArrowsScaledByTheLargestMagnitude)
+{
+    TCalcInput in = Wall(true);
+    in.Nsld = -200;
+    const RecordingCanvas c = Draw(in, Results(100));
+    // reference 200: Nod 50 has a variable shaft Round(50/200 * 25) = 6,
+    // its tail at 42 - 12 - 5 - 6 = 19
+    const DrawOp* nod = ArrowAt(c, {239, 42});
+    ASSERT_NE(nod, nullptr);
+    EXPECT_EQ(nod->points[3].Y, 19);
+    EXPECT_EQ(CountText(c, "200,00"), 7);
+    // a zero force is not drawn but the bottom force always is
+    in.Nod = 0;
+    in.Nsld = 0;
+    const RecordingCanvas z = Draw(in, Results(0));
+    EXPECT_EQ(ArrowAt(z, {239, 42}), nullptr);
+    EXPECT_NE(ArrowAt(z, {239, 367}), nullptr);
+}
+
+TEST(HingedWallScheme, RingBeamsTopStoreyAndWind)
+{
+    TCalcInput in = Wall(true);
+    in.def_szer_wiencow = 1;
+    in.ag = 15;
+    in.ad = 20;
+    in.ScianaNajwyzszejKodnygnacji = 1;
+    in.wd = -0.5;
+    in.wd2 = 0.8;
+    const RecordingCanvas c = Draw(in, Results(100));
+    // the bearings are ag and ad wide
+    EXPECT_TRUE(HasPolygon(c, {{237, 42}, {237, 67}, {252, 67}, {252, 54}, {352, 54}, {352, 42}}));
+    EXPECT_TRUE(HasPolygon(c, {{232, 367}, {232, 392}, {252, 392}, {252, 380}, {352, 380}, {352, 367}}));
+    // Nod at 25 - 7.5 = 17.5 -> 18; top storey: Nsld at 17.5 + 6 = 23.5 -> 24; N2d at 15
+    EXPECT_NE(ArrowAt(c, {245, 42}), nullptr);
+    EXPECT_NE(ArrowAt(c, {251, 67}), nullptr);
+    EXPECT_NE(ArrowAt(c, {242, 367}), nullptr);
+    EXPECT_EQ(CountText(c, "15,0"), 1);
+    EXPECT_EQ(CountText(c, "20,0"), 1);
+    // no wall above the top storey
+    EXPECT_FALSE(c.hasLine({227, 17}, {227, 42}));
+    // two wind bands: suction at the face - 10, pressure 70 left of it
+    EXPECT_EQ(CountText(c, "-0,500"), 1);
+    EXPECT_EQ(CountText(c, "0,800"), 1);
+    EXPECT_TRUE(HasPolygon(c, {{217, 67}, {217, 367}, {197, 367}, {197, 67}}));
+    EXPECT_TRUE(HasPolygon(c, {{157, 67}, {157, 367}, {137, 367}, {137, 67}}));
+    // only the pressure: at the face - 10
+    in.wd = 0;
+    const RecordingCanvas p = Draw(in, Results(100));
+    EXPECT_TRUE(HasPolygon(p, {{217, 67}, {217, 367}, {197, 367}, {197, 67}}));
+    EXPECT_EQ(CountText(p, "-0,500"), 0);
+}
+
+TEST(HingedWallScheme, InternalWall)
+{
+    TCalcInput in = Wall(false);
+    in.def_szer_wiencow = 1;  // ignored inside
+    in.ag = 15;
+    in.wd = -0.5;             // no wind inside
+    const RecordingCanvas c = Draw(in, Results(100));
+    EXPECT_TRUE(HasPolygon(c, {{277, 54}, {277, 67}, {302, 67}, {302, 54}, {402, 54}, {402, 42},
+                               {177, 42}, {177, 54}}));
+    // Nspd at 12.5 - 8.33 = 4.17 -> 4, label on the left
+    EXPECT_NE(ArrowAt(c, {281, 67}), nullptr);
+    EXPECT_EQ(CountText(c, "10,00"), 7);
+    EXPECT_EQ(CountText(c, "15,0"), 0);
+    EXPECT_EQ(CountText(c, "-0,500"), 0);
+    EXPECT_TRUE(c.hasLine({177, 42}, {177, 54}));  // the left cut end is erased too
+}
+
+TEST(HingedWallScheme, TopBandAndSeparator)
+{
+    TCalcInput in = Wall(true);
+    in.Nod = 100.01;  // the band grows by the width of "00": 14
+    const RecordingCanvas c = Draw(in, Results(100), {600, 441});
+    const auto wall = PolygonsFilled(c, kColors[dcMasonryFill]);
+    ASSERT_EQ(wall.size(), 1u);
+    EXPECT_EQ(wall[0].points[0].Y, 81);
+    in.Nod = 100.0;
+    const RecordingCanvas d = Draw(in, Results(100));
+    EXPECT_EQ(PolygonsFilled(d, kColors[dcMasonryFill])[0].points[0].Y, 67);
+
+    SetDecimalSeparator('.');
+    const RecordingCanvas e = Draw(Wall(true), Results(100));
+    SetDecimalSeparator(',');
+    EXPECT_EQ(CountText(e, "300.0"), 1);
+    EXPECT_EQ(CountText(e, "50.00"), 7);
+}
+
+TEST(HingedWallScheme, DegenerateWallDrawsNothing)
+{
+    for (double bad : {0.0, -10.0, std::nan(""), HUGE_VAL}) {
+        TCalcInput in = Wall(true);
+        in.t = bad;
+        EXPECT_TRUE(Draw(in, Results(100)).ops.empty());
+        in = Wall(true);
+        in.h = bad;
+        EXPECT_TRUE(Draw(in, Results(100)).ops.empty());
+    }
+    // an area too small for any scale
+    EXPECT_TRUE(Draw(Wall(true), Results(100), {30, 30}).ops.empty());
+    // forces that are not numbers are left out
+    TCalcInput in = Wall(true);
+    in.Nod = std::nan("");
+    const RecordingCanvas c = Draw(in, Results(100));
+    EXPECT_EQ(ArrowAt(c, {239, 42}), nullptr);
+    EXPECT_TRUE(AllPointsInside(c, {0, 0, 600, 427}));
+}
+
+TEST(HingedWallScheme, InkStaysInsideTheArea)
+{
+    TCalcInput in = Wall(true);
+    in.wd = -0.5;
+    in.wd2 = 0.8;
+    in.def_szer_wiencow = 1;
+    in.ag = 15;
+    in.ad = 20;
+    const QImage img = DrawOnImage({500, 420}, [&](Canvas& c, const TPoint& size) {
+        DrawHingedWall(c, size, in, Results(180), false, DefaultColors(), 0);
+    });
+    EXPECT_GT(InkPixels(img), 1000);
+    // the label of the upper force may run up out of the top band, nothing else leaves
+    EXPECT_EQ(InkOutside(img, QRect(1, 0, 498, 419)), 0);
+    SaveSchemePngIfAsked(img, "case0_external");
+    const QImage inner = DrawOnImage({500, 420}, [&](Canvas& c, const TPoint& size) {
+        DrawHingedWall(c, size, Wall(false), Results(180), false, DefaultColors(), 0);
+    });
+    EXPECT_EQ(InkOutside(inner, QRect(1, 0, 498, 419)), 0);
+    SaveSchemePngIfAsked(inner, "case0_internal");
+}
