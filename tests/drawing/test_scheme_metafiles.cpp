@@ -173,6 +173,17 @@ TEST(SchemeMetafiles, FigureSizeByCaseAndRecordsUntouched)
     ASSERT_FALSE(pic.isEmpty());
     EXPECT_NEAR(pic.mmSize.width(), 140000.0 * pic.pixelSize.width() / 5291, 1);
     EXPECT_NEAR(pic.mmSize.height(), 110000.0 * pic.pixelSize.height() / 4157, 1);
+    // cases 4 and 5 take groups 4 (7 x 6 cm) and 5 (5 x 4 cm), uncropped, and draw ink
+    for (u8 c : {u8(4), u8(5)}) {
+        DrawCaseSchemeMetafile(pic, Element(c), Results(), header, colors);
+        ASSERT_FALSE(pic.isEmpty()) << int(c);
+        EXPECT_EQ(pic.mmSize, c == 4 ? QSize(70000, 60000) : QSize(50000, 40000));
+        const QImage img = SchemePictureToImage(pic, QSize(400, 320));
+        bool ink = false;
+        for (int y = 0; y < img.height() && !ink; y += 2)
+            for (int x = 0; x < img.width() && !ink; x += 2) ink = img.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_TRUE(ink) << int(c);
+    }
     // a case byte outside 0..5
     TCalcInput bad = Element(0);
     bad.Case = 9;
