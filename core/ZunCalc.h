@@ -12,8 +12,62 @@
 
 namespace orv {
 
-// Lines of the calculation trace (UTF-8), one per step.
-using TTraceLines = std::vector<std::string>;
+// Lines of the calculation trace (UTF-8), one per step. A vector of lines
+// that keeps the buffers of cleared lines, so that recalculating an element
+// writes its trace without allocating it anew.
+class TTraceLines {
+public:
+    using value_type = std::string;
+    using iterator = std::string*;
+    using const_iterator = const std::string*;
+
+    TTraceLines() = default;
+    TTraceLines(std::initializer_list<std::string> lines) : store_(lines), count_(store_.size()) {}
+    template <typename It>
+    TTraceLines(It first, It last) : store_(first, last), count_(store_.size()) {}
+
+    void clear() { count_ = 0; }
+    // A new empty line at the end.
+    std::string& emplace_back()
+    {
+        if (count_ < store_.size()) store_[count_].clear();
+        else store_.emplace_back();
+        return store_[count_++];
+    }
+    void push_back(const std::string& line) { emplace_back().assign(line); }
+    void push_back(const char* line) { emplace_back().assign(line); }
+    void push_back(std::string&& line)
+    {
+        if (count_ < store_.size()) store_[count_] = std::move(line);
+        else store_.push_back(std::move(line));
+        ++count_;
+    }
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    std::string& operator[](std::size_t i) { return store_[i]; }
+    const std::string& operator[](std::size_t i) const { return store_[i]; }
+    std::string& front() { return store_[0]; }
+    const std::string& front() const { return store_[0]; }
+    std::string& back() { return store_[count_ - 1]; }
+    const std::string& back() const { return store_[count_ - 1]; }
+    iterator begin() { return store_.data(); }
+    iterator end() { return store_.data() + count_; }
+    const_iterator begin() const { return store_.data(); }
+    const_iterator end() const { return store_.data() + count_; }
+
+    friend bool operator==(const TTraceLines& a, const TTraceLines& b)
+    {
+        if (a.count_ != b.count_) return false;
+        for (std::size_t i = 0; i < a.count_; ++i)
+            if (a.store_[i] != b.store_[i]) return false;
+        return true;
+    }
+
+private:
+    std::vector<std::string> store_;
+    std::size_t count_ = 0;
+};
 
 // --- results ---------------------------------------------------------------------
 

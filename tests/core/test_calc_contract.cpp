@@ -118,3 +118,38 @@ TEST(Dispatch, EmptyResults)
     EXPECT_EQ(r.Plates[MaxWallPlates - 1].SupportCase, -1);
     EXPECT_EQ(r.Plates[0].L, 0);
 }
+
+TEST(CalcContract, ReusedTraceHoldsOnlyTheLastCalculation)
+{
+    // a long trace (internal continuous wall), then short ones into the same list
+    auto in = std::make_unique<TCalcInput>();
+    std::memset(in.get(), 0, sizeof *in);
+    InitElementRecord(*in);
+    in->Case = ccWallVerticalContinuous;
+    in->ScianaZewnetrzna = 0;
+    in->Nod = 200;
+    in->J3 = in->J4 = in->J6 = in->J7 = 28125;
+    in->l3 = in->l4 = in->l6 = in->l7 = 450;
+    in->g3d = in->g4d = in->g6d = in->g7d = 10;
+    in->p3d = in->p4d = in->p6d = in->p7d = 5;
+    in->E2 = in->E5 = 3.655;
+    TTraceLines reused;
+    TCalcResults r;
+    CalcElement(reused, *in, r);
+    const std::size_t longCount = reused.size();
+    for (u8 c : {u8(0), u8(3), u8(9)}) {
+        in->Case = c;
+        TTraceLines fresh;
+        TCalcResults r1, r2;
+        CalcElement(reused, *in, r1);
+        CalcElement(fresh, *in, r2);
+        EXPECT_EQ(reused, fresh) << int(c);
+        EXPECT_LT(reused.size(), longCount);
+        EXPECT_EQ(std::vector<std::string>(reused.begin(), reused.end()),
+                  std::vector<std::string>(fresh.begin(), fresh.end()));
+    }
+    reused.clear();
+    EXPECT_TRUE(reused.empty());
+    reused.push_back("a");
+    EXPECT_EQ(reused, TTraceLines{"a"});
+}
