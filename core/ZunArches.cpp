@@ -23,12 +23,7 @@ u8 CalcArch(TTraceLines& lines, const TCalcInput& input, TCalcResults& results, 
         return ceInvalidInput;
     }
 
-    const u8 error = MasonryStrengthSection(
-        lines, static_cast<int>(input.RodzajElementuM), static_cast<int>(input.KlasaZaprawy),
-        static_cast<int>(input.RodzajZaprawy), static_cast<int>(input.ZaprawaTyp),
-        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
-        static_cast<int>(input.KategoriaWykRobot), input.fb, t, l, h,
-        input.spoina_podluzna != 0, results, true);
+    const u8 error = ElementStrengthSection(lines, input, t, l, h, results, true);
     if (error != 0) return error;
 
     // t, l and h are positive here (checked by the strength section).

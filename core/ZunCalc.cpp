@@ -170,6 +170,17 @@ bool AllFinite(std::initializer_list<double> values)
 
 // --- shared steps -------------------------------------------------------------------
 
+u8 ElementStrengthSection(TTraceLines& lines, const TCalcInput& input, double t, double b, double h,
+                          TCalcResults& results, bool showSection)
+{
+    return MasonryStrengthSection(
+        lines, static_cast<int>(input.RodzajElementuM), static_cast<int>(input.KlasaZaprawy),
+        static_cast<int>(input.RodzajZaprawy), static_cast<int>(input.ZaprawaTyp),
+        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
+        static_cast<int>(input.KategoriaWykRobot), input.fb, t, b, h, input.spoina_podluzna != 0,
+        results, showSection);
+}
+
 u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mortarType,
                           int designed, int situation, int elementCategory,
                           int executionCategory, double fb, double t, double b, double h,

@@ -211,6 +211,9 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
                           int designed, int situation, int elementCategory,
                           int executionCategory, double fb, double t, double b, double h,
                           bool longitudinalJoint, TCalcResults& results, bool showSection);
+// The same with the element's own unit, mortar, categories and joint.
+u8 ElementStrengthSection(TTraceLines& lines, const TCalcInput& input, double t, double b, double h,
+                          TCalcResults& results, bool showSection);
 
 // Effective height and slenderness check of the vertical-load cases (t, h, l
 // = l_usztw in m): writes h_eff and SlendernessLimit. Returns 0, or after its

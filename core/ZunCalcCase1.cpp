@@ -92,11 +92,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     const int kind = static_cast<int>(input.RodzajElementuM);
     const int mortarClass = static_cast<int>(input.KlasaZaprawy);
     const int mortarType = static_cast<int>(input.RodzajZaprawy);
-    u8 error = MasonryStrengthSection(
-        lines, kind, mortarClass, mortarType, static_cast<int>(input.ZaprawaTyp),
-        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
-        static_cast<int>(input.KategoriaWykRobot), input.fb, t, b, h,
-        input.spoina_podluzna != 0, results, true);
+    u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);

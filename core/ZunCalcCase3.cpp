@@ -47,11 +47,7 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     const double b = lcm / 100;
     const double h = hcm / 100;
     const int kind = static_cast<int>(input.RodzajElementuM);
-    const u8 error = MasonryStrengthSection(
-        lines, kind, static_cast<int>(input.KlasaZaprawy), static_cast<int>(input.RodzajZaprawy),
-        static_cast<int>(input.ZaprawaTyp), static_cast<int>(input.sytuacja),
-        static_cast<int>(input.KategoriaWykElementu), static_cast<int>(input.KategoriaWykRobot),
-        input.fb, t, b, h, input.spoina_podluzna != 0, results, true);
+    const u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
 

@@ -46,12 +46,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
 
     // The strength section rejects t, b or h <= 0 before N_Sd divides by h;
     // it writes no lines that N_Sd would precede.
-    const u8 error = MasonryStrengthSection(
-        lines, static_cast<int>(input.RodzajElementuM), static_cast<int>(input.KlasaZaprawy),
-        static_cast<int>(input.RodzajZaprawy), static_cast<int>(input.ZaprawaTyp),
-        static_cast<int>(input.sytuacja), static_cast<int>(input.KategoriaWykElementu),
-        static_cast<int>(input.KategoriaWykRobot), input.fb, t, b, h,
-        input.spoina_podluzna != 0, results, false);
+    const u8 error = ElementStrengthSection(lines, input, t, b, h, results, false);
     if (error != 0) return error;
 
     const double Gs = computeGs ? h * t * ro * gf : GsGiven;

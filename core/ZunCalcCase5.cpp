@@ -46,11 +46,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
 
     const int kind = static_cast<int>(input.RodzajElementuM);
     const int mortarClass = static_cast<int>(input.KlasaZaprawy);
-    const u8 error = MasonryStrengthSection(
-        lines, kind, mortarClass, static_cast<int>(input.RodzajZaprawy),
-        static_cast<int>(input.ZaprawaTyp), static_cast<int>(input.sytuacja),
-        static_cast<int>(input.KategoriaWykElementu), static_cast<int>(input.KategoriaWykRobot),
-        input.fb, t, b, h, input.spoina_podluzna != 0, results, true);
+    const u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
