@@ -1,23 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
-
-namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
-
-} // namespace
 
 TEST(ErrorTexts, Table)
 {
@@ -59,7 +47,7 @@ TEST(Dispatch, CaseFunctions)
 
 TEST(Dispatch, ResetsResultsAndStoresTheError)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 150;
     in->Nsld = 30;
     TTraceLines lines;
@@ -122,9 +110,7 @@ TEST(Dispatch, EmptyResults)
 TEST(CalcContract, ReusedTraceHoldsOnlyTheLastCalculation)
 {
     // a long trace (internal continuous wall), then short ones into the same list
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
+    auto in = orvtest::DefaultInput();
     in->Case = ccWallVerticalContinuous;
     in->ScianaZewnetrzna = 0;
     in->Nod = 200;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -16,9 +17,7 @@ namespace {
 // A f_d = 0.25 x 3.65514/(2.2 x 1.125) x 1000 = 369.206 kN.
 std::unique_ptr<TCalcInput> LoadedWall()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
+    auto in = orvtest::DefaultInput();
     in->Nod = 150;
     in->Nsld = 30;
     return in;
@@ -26,17 +25,11 @@ std::unique_ptr<TCalcInput> LoadedWall()
 
 constexpr double Capacity = 369.2056;
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
+using orvtest::CaseRun;
 
 CaseRun Calc(const TCalcInput& in)
 {
-    CaseRun run;
-    run.error = CalcWallVerticalHinged(run.lines, in, run.r);
-    return run;
+    return orvtest::RunCase(CalcWallVerticalHinged, in);
 }
 
 } // namespace

@@ -5,20 +5,13 @@
 #include <sstream>
 
 #include "ReportDump.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 #include "ZunStrings.h"
 
 using namespace orv;
 
 namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
 
 std::vector<std::string> Texts(const TReportSheet& s)
 {
@@ -38,7 +31,7 @@ int Find(const TReportSheet& s, const std::string& text)
 
 TEST(InputReport, DefaultWallOfCaseZero)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 150;
     in->Nsld = 30;
     TCalcResults r;
@@ -86,7 +79,7 @@ TEST(InputReport, DefaultWallOfCaseZero)
 
 TEST(InputReport, CatalogueUnitThinMortarInternalWall)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->OgolnaDefElementu = 0;
     in->RodzajZaprawy = mtThinLayer;
     in->spoina_podluzna = 1;
@@ -116,7 +109,7 @@ TEST(InputReport, CatalogueUnitThinMortarInternalWall)
 
 TEST(InputReport, HorizontalWallPlateAndOpenings)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccWallHorizontal;
     in->SchematScianyTyp = 2;
     in->SchematPlytySciany = 8;
@@ -154,7 +147,7 @@ TEST(InputReport, HorizontalWallPlateAndOpenings)
 
 TEST(InputReport, BasementAndColumnLoadHeadings)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TCalcResults r;
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(1, 2, 3, *in, r, *sheet);
@@ -179,7 +172,7 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
 
 TEST(InputReport, LongCatalogueNameIsCut)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->OgolnaDefElementu = 0;
     in->UserElement.set(std::string(255, 'x'));
     TCalcResults r;

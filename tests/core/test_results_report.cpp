@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <limits>
 #include <memory>
 
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 #include "ZunRtf.h"
 #include "ZunStrings.h"
@@ -11,14 +11,6 @@
 using namespace orv;
 
 namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
 
 struct Expected {
     std::string text;
@@ -44,7 +36,7 @@ constexpr TColor D = clBtnText;
 
 TEST(ResultsReport, CaseZeroEndToEnd)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 150;
     in->Nsld = 30;
     TTraceLines trace;
@@ -72,7 +64,7 @@ TEST(ResultsReport, CaseZeroEndToEnd)
 TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
 {
     // N_0d 400 kN: N_1d = 430 > N_1Rd = 0.873535 x 369.206 = 322.514
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 400;
     in->Nsld = 30;
     TTraceLines trace;
@@ -88,7 +80,7 @@ TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
 
 TEST(ResultsReport, EqualLoadAndResistanceHolds)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TCalcResults r;
     r.N_1d = r.N_1Rd = 250;
     r.N_md = 1;
@@ -111,7 +103,7 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
 
 TEST(ResultsReport, ErrorOutcomes)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccBasementWall;
     TCalcResults r;
     r.Error = 21;
@@ -145,7 +137,7 @@ TEST(ResultsReport, ErrorOutcomes)
 
 TEST(ResultsReport, HorizontalWallArch)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccWallHorizontal;
     in->wd_kNm2 = -0.8;
     TCalcResults r;
@@ -167,7 +159,7 @@ TEST(ResultsReport, HorizontalWallArch)
 
 TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccWallHorizontal;
     in->wd_kNm2 = 0.5;
     in->l = 250;
@@ -191,7 +183,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 
 TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccWallHorizontal;
     in->ScianaZOtworami = 1;
     in->wd_kNm2 = 0.6;
@@ -231,7 +223,7 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 
 TEST(ResultsReport, ConcentratedLoad)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccConcentratedLoad;
     in->Sily[0].NSd = 90;
     TCalcResults r;
@@ -254,7 +246,7 @@ TEST(ResultsReport, ConcentratedLoad)
 
 TEST(ResultsReport, BasementWallAnnexBounds)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccBasementWall;
     TCalcResults r;
     r.N_2d = 50;
@@ -291,7 +283,7 @@ TEST(ResultsReport, BasementWallAnnexBounds)
 
 TEST(ResultsReport, ColumnBiaxial)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Case = ccColumn;
     TCalcResults r;
     r.A = 0.0625;
@@ -321,7 +313,7 @@ TEST(ResultsReport, ColumnBiaxial)
 
 TEST(DesignSituation, ThreeLines)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->sytuacja = 1;
     in->KategoriaWykRobot = 0;
     TCalcResults r;
