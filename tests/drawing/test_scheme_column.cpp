@@ -10,20 +10,18 @@
 #include <set>
 
 #include "ZunPaint.h"
+#include "support/DrawChecks.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
 using test::RecordingCanvas;
+using test::ExpectInside;
+using test::ExpectPoint;
+using test::GradedColors;
+using test::TextSet;
 
 namespace {
-
-TDrawingColors TestColors()
-{
-    TDrawingColors c{};
-    for (int i = 0; i < DrawingColorCount; ++i) c[i] = RGBColor(4 * i + 1, 200 - 3 * i, 7 * i);
-    return c;
-}
 
 // b 38 (x), t 25 (y), h 300 in 600 x 500, no beams: W = cos 30 x 63 = 54.56,
 // H = 0.5 x 63 + 300 = 331.5; Scale = min(550 / 54.56, 435 / 331.5) = 1.31222;
@@ -46,38 +44,12 @@ struct Sample {
     }
 };
 
-std::multiset<std::string> Texts(const RecordingCanvas& c)
-{
-    std::multiset<std::string> s;
-    for (const DrawOp& op : c.texts()) s.insert(op.text);
-    return s;
-}
-
-void ExpectInside(const RecordingCanvas& c, TPoint size)
-{
-    for (const DrawOp& op : c.ops) {
-        if (op.kind == DrawOp::Text) continue;
-        for (const TPoint& p : op.points) {
-            EXPECT_GE(p.X, 0);
-            EXPECT_GE(p.Y, 0);
-            EXPECT_LE(p.X, size.X);
-            EXPECT_LE(p.Y, size.Y);
-        }
-    }
-}
-
-void ExpectPoint(TPoint p, int x, int y)
-{
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-}
-
 } // namespace
 
 TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
 {
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     c.pen.color = 0x123456;
     c.font.color = 0x123456;
@@ -101,7 +73,7 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
     EXPECT_EQ(poly[4].points[3].Y, 66 - 12 - 5);
     EXPECT_EQ(poly[4].brush.color, colors[dcForce]);
 
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("0,00"), 7u);
     EXPECT_EQ(t.count("300"), 1u);
     EXPECT_EQ(t.count("38,0  "), 1u);  // two blanks after b, before t
@@ -126,7 +98,7 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     s.in.Sily[0].NSd = 100;
     s.in.Msdx = 5;
     s.in.Msdy = -3;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
@@ -138,7 +110,7 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     EXPECT_EQ(poly[5].brush.color, colors[dcMoment]);
     // M_y < 0 at A(b/2, t) = (275, 79) moved down S(2): mirrored, sheared the other way
     ExpectPoint(poly[7].points[0], 293, 90);
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("100,00"), 7u);
     EXPECT_EQ(t.count("5,00"), 1u);
     EXPECT_EQ(t.count("3,00"), 1u);
@@ -150,7 +122,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
     Sample s;
     s.in.PodpSTyp_y = 1;  // beam along x: reinforced concrete
     s.in.PodpSTyp_x = 2;  // beam along y: timber
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
@@ -189,7 +161,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
 
 TEST(ColumnScheme, NoSectionDrawsNothing)
 {
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     for (int k = 0; k < 5; ++k) {
         Sample s;
         if (k == 0) s.in.t2 = 0;
@@ -212,7 +184,7 @@ TEST(ColumnScheme, ReplayedPictureMatchesDirectDrawing)
     s.in.Msdy = 2.5;
     s.in.PodpSTyp_x = 1;
     s.in.PodpSTyp_y = 2;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     auto draw = [&](Canvas& canvas, const TPoint& size) {
         DrawColumn(canvas, size, s.in, s.res, false, colors, 0);
     };
