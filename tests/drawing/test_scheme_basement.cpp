@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdlib>
@@ -11,14 +10,17 @@
 
 #include "ZunPaint.h"
 #include "support/DrawChecks.h"
+#include "support/SchemeImage.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
+using test::DrawAtPictureResolution;
 using test::RecordingCanvas;
 using test::ExpectInside;
 using test::GradedColors;
 using test::PolygonStartingAt;
+using test::SamplePixels;
 using test::TextSet;
 
 namespace {
@@ -215,24 +217,10 @@ TEST(BasementScheme, PictureOfTheFigure)
 
     // the replayed picture is the direct drawing at the reference resolution
     const QImage replayed = SchemePictureToImage(pic);
-    QImage direct(pic.pixelSize, QImage::Format_RGB32);
-    direct.fill(Qt::white);
-    {
-        QPainter painter(&direct);
-        PainterCanvas canvas(painter);
-        canvas.setFontDpi(SchemePictureDpi);
-        canvas.font.name = "Arial";
-        canvas.font.size = PlatformCode();
-        canvas.brush.color = clWhite;
-        canvas.pen.color = clBlack;
-        DrawBasementWall(canvas, {direct.width(), direct.height()}, s.in, s.res, false, colors, 0);
-    }
-    int ink = 0, differing = 0;
-    for (int y = 0; y < direct.height(); y += 5)
-        for (int x = 0; x < direct.width(); x += 5) {
-            if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
-            if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
-        }
+    const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& canvas, const TPoint& size) {
+        DrawBasementWall(canvas, size, s.in, s.res, false, colors, 0);
+    });
+    const auto [ink, differing] = SamplePixels(direct, replayed);
     EXPECT_GT(ink, 1000);
     EXPECT_LT(differing, ink / 50);
     if (const char* dir = std::getenv("ORV_SCHEME_PNG_DIR"))

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdlib>
@@ -12,14 +11,17 @@
 
 #include "ZunPaint.h"
 #include "support/DrawChecks.h"
+#include "support/SchemeImage.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
+using test::DrawAtPictureResolution;
 using test::RecordingCanvas;
 using test::ExpectInside;
 using test::GradedColors;
 using test::PolygonStartingAt;
+using test::SamplePixels;
 using test::TextSet;
 
 namespace {
@@ -270,25 +272,10 @@ TEST(LoadCollectionScheme, PictureForTheClipboard)
         EXPECT_EQ(pic.mmSize, QSize(100000, 100000));
         EXPECT_EQ(pic.pixelSize, QSize(3780, 3780));
         const QImage replayed = SchemePictureToImage(pic);
-        QImage direct(pic.pixelSize, QImage::Format_RGB32);
-        direct.fill(Qt::white);
-        {
-            QPainter painter(&direct);
-            PainterCanvas canvas(painter);
-            canvas.setFontDpi(SchemePictureDpi);
-            canvas.font.name = "Arial";
-            canvas.font.size = PlatformCode();
-            canvas.brush.color = clWhite;
-            canvas.pen.color = clBlack;
-            DrawLoadCollectionScheme(canvas, {direct.width(), direct.height()}, basement, s.loads,
-                                     s.in, colors, 0);
-        }
-        int ink = 0, differing = 0;
-        for (int y = 0; y < direct.height(); y += 5)
-            for (int x = 0; x < direct.width(); x += 5) {
-                if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
-                if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
-            }
+        const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& canvas, const TPoint& size) {
+            DrawLoadCollectionScheme(canvas, size, basement, s.loads, s.in, colors, 0);
+        });
+        const auto [ink, differing] = SamplePixels(direct, replayed);
         EXPECT_GT(ink, 1000);
         EXPECT_LT(differing, ink / 50);
         EXPECT_TRUE(SchemePictureToPng(pic).startsWith("\x89PNG"));

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 
+#include "MyUtils.h"
 #include "RecordingCanvas.h"
+#include "SchemePicture.h"
 
 namespace orv::test {
 
@@ -45,6 +47,34 @@ void SaveSchemePngIfAsked(const QImage& image, const std::string& name)
     const char* dir = std::getenv("ORV_SCHEME_PNG_DIR");
     if (!dir || !*dir) return;
     image.save(QString::fromStdString(std::string(dir) + "/" + name + ".png"), "PNG");
+}
+
+QImage DrawAtPictureResolution(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw)
+{
+    EnsureGuiApp();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas c(painter);
+    c.setFontDpi(SchemePictureDpi);
+    c.font.name = "Arial";
+    c.font.size = PlatformCode();
+    c.brush.color = clWhite;
+    c.pen.color = clBlack;
+    draw(c, {size.width(), size.height()});
+    painter.end();
+    return image;
+}
+
+SampledPixels SamplePixels(const QImage& direct, const QImage& other, int step)
+{
+    SampledPixels s;
+    for (int y = 0; y < direct.height(); y += step)
+        for (int x = 0; x < direct.width(); x += step) {
+            if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++s.ink;
+            if (direct.pixel(x, y) != other.pixel(x, y)) ++s.differing;
+        }
+    return s;
 }
 
 } // namespace orv::test

@@ -22,4 +22,16 @@ int InkOutside(const QImage& image, const QRect& area, QColor background = QColo
 // Writes image as <ORV_SCHEME_PNG_DIR>/<name>.png when that variable is set.
 void SaveSchemePngIfAsked(const QImage& image, const std::string& name);
 
+// The drawing straight onto a white image, as a scheme picture records it
+// (reference resolution, Arial of PlatformCode() points, white brush, black pen).
+QImage DrawAtPictureResolution(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw);
+
+// Every step-th pixel of every step-th row: those of `direct` that are not
+// white, and those where `direct` and `other` differ.
+struct SampledPixels {
+    int ink = 0;
+    int differing = 0;
+};
+SampledPixels SamplePixels(const QImage& direct, const QImage& other, int step = 5);
+
 } // namespace orv::test
