@@ -10,6 +10,22 @@
 
 namespace orv::test {
 
+QImage WhiteImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QRect InkBounds(const QImage& image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
 QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
                    QColor background)
 {
@@ -52,8 +68,7 @@ void SaveSchemePngIfAsked(const QImage& image, const std::string& name)
 QImage DrawAtPictureResolution(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw)
 {
     EnsureGuiApp();
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteImage(size);
     QPainter painter(&image);
     PainterCanvas c(painter);
     c.setFontDpi(SchemePictureDpi);

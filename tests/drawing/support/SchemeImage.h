@@ -12,6 +12,11 @@
 
 namespace orv::test {
 
+// An image of the size, all white.
+QImage WhiteImage(QSize size);
+// Bounding box of every pixel that is not white; empty when there is none.
+QRect InkBounds(const QImage& image);
+
 // An image of the size filled with the background, drawn on by draw with a
 // canvas whose brush is the background and whose pen is black.
 QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
