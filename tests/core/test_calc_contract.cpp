@@ -110,8 +110,7 @@ TEST(Dispatch, EmptyResults)
 TEST(CalcContract, ReusedTraceHoldsOnlyTheLastCalculation)
 {
     // a long trace (internal continuous wall), then short ones into the same list
-    auto in = orvtest::DefaultInput();
-    in->Case = ccWallVerticalContinuous;
+    auto in = orvtest::DefaultInput(ccWallVerticalContinuous);
     in->ScianaZewnetrzna = 0;
     in->Nod = 200;
     in->J3 = in->J4 = in->J6 = in->J7 = 28125;

@@ -109,8 +109,7 @@ TEST(InputReport, CatalogueUnitThinMortarInternalWall)
 
 TEST(InputReport, HorizontalWallPlateAndOpenings)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->SchematScianyTyp = 2;
     in->SchematPlytySciany = 8;
     in->ScianaZOtworami = 1;

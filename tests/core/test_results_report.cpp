@@ -32,6 +32,14 @@ void ExpectSheet(const TReportSheet& s, const std::vector<Expected>& lines)
 
 constexpr TColor D = clBtnText;
 
+// The results sheet of element 1 (storey 2, position 3).
+std::unique_ptr<TReportSheet> Report(const TCalcInput& in, const TCalcResults& r)
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, in, r, *sheet);
+    return sheet;
+}
+
 } // namespace
 
 TEST(ResultsReport, CaseZeroEndToEnd)
@@ -42,8 +50,7 @@ TEST(ResultsReport, CaseZeroEndToEnd)
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // A = 0.25, f_d = 1.4768 MPa; N_1d 180 / N_1Rd 298.687 = 60.3 %;
     // N_md 187.425 / N_mRd 262.644 = 71.4 %; N_2d 194.85 / N_2Rd 339.669 = 57.4 %
     const std::string area = "  A = 0,25 m%I2%N,  f%Dd%N = 1,48 MPa";
@@ -70,8 +77,7 @@ TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(4).text(),
               "N%D1d%N = 430,00 kN  >  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 322,51 kN     (133,3%)");
     EXPECT_EQ(sheet->Line(4).Color, clRed);
@@ -88,8 +94,7 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
     r.N_2d = 1;
     r.N_2Rd = 2;
     in->Case = ccWallVerticalContinuous;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(4).text(),
               "N%D1d%N = 250,00 kN  =  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 250,00 kN     (100,0%)");
     EXPECT_EQ(sheet->Line(4).Color, clNavy);
@@ -103,12 +108,10 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
 
 TEST(ResultsReport, ErrorOutcomes)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccBasementWall;
+    auto in = orvtest::DefaultInput(ccBasementWall);
     TCalcResults r;
     r.Error = 21;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {{"Uwaga błąd!", clRed, true}, {CalcErrorText(21), clRed, true}});
     EXPECT_TRUE(IsCapacityExceeded(*in, r));
 
@@ -137,8 +140,7 @@ TEST(ResultsReport, ErrorOutcomes)
 
 TEST(ResultsReport, HorizontalWallArch)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->wd_kNm2 = -0.8;
     TCalcResults r;
     r.Arch = 1;
@@ -146,8 +148,7 @@ TEST(ResultsReport, HorizontalWallArch)
     r.V_Sd = 12;
     r.V_Rd = 10;
     r.q_Rd = 1.6;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // 12/10 = 120 %; |w| 0.8 / 1.6 = 50 %
     ExpectSheet(*sheet, {
         {"Warunek nośności ściany:", D, true},
@@ -159,8 +160,7 @@ TEST(ResultsReport, HorizontalWallArch)
 
 TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->wd_kNm2 = 0.5;
     in->l = 250;
     TCalcResults r;
@@ -170,8 +170,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
     r.M_Rd2 = 5.0;
     r.f_xd2 = 0.2;
     r.W2 = 0.0104167;   // t^2/6 for t = 0.25 m
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // 3.456/5 = 69.1 %; L = 2.50 m; W = 10416.7 cm3/m
     ExpectSheet(*sheet, {
         {"Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:", D, true},
@@ -183,8 +182,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 
 TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->ScianaZOtworami = 1;
     in->wd_kNm2 = 0.6;
     in->h = 300;
@@ -202,8 +200,7 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
     r.M_Rd1 = 0.1;
     r.M_Sd2 = 0.3;
     r.M_Rd2 = 0.2;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(2).text(), "Decyduje %Bpłyta A%N:");
     EXPECT_EQ(sheet->Line(3).text(), "Przyjęty schemat obliczeniowy: %Bpłyta 4%N");
     // horizontal division: the strip's height H enters FV
@@ -223,16 +220,14 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 
 TEST(ResultsReport, ConcentratedLoad)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccConcentratedLoad;
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
     in->Sily[0].NSd = 90;
     TCalcResults r;
     r.beta = 1.25;
     r.A_b = 0.0225;
     r.f_d = 2e6;
     r.N_Rd = 56.25;   // 1.25 x 0.0225 x 2000
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Warunek nośności:", D, true},
         {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
@@ -246,15 +241,13 @@ TEST(ResultsReport, ConcentratedLoad)
 
 TEST(ResultsReport, BasementWallAnnexBounds)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccBasementWall;
+    auto in = orvtest::DefaultInput(ccBasementWall);
     TCalcResults r;
     r.N_2d = 50;
     r.N_maxRd = 120;
     r.N_minRd = 20;
     r.beta_A = 20;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Sprawdzenie wg Zał.A normy:", D, true},
         {"Obliczeniowe obciążenie pionowe w połowie wysokości zasypania gruntem   N%DSd%N = 50,00 kN/m", D, false},
@@ -283,8 +276,7 @@ TEST(ResultsReport, BasementWallAnnexBounds)
 
 TEST(ResultsReport, ColumnBiaxial)
 {
-    auto in = orvtest::DefaultInput();
-    in->Case = ccColumn;
+    auto in = orvtest::DefaultInput(ccColumn);
     TCalcResults r;
     r.A = 0.0625;
     r.f_d = 1.5e6;
@@ -297,8 +289,7 @@ TEST(ResultsReport, ColumnBiaxial)
     r.N_1d = 50;
     r.N_md = r.N_2d = 1;
     r.N_mRd_xy = r.N_2Rd_xy = 2;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ASSERT_EQ(sheet->Count, 13);
     EXPECT_EQ(sheet->Line(2).text(), "Warunek nośności pod stropem:");
     EXPECT_EQ(sheet->Line(3).text(), "A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D1,x%N = 0,800,  %SF%N%D1,y%N = 0,700");
