@@ -47,9 +47,7 @@ TEST(Dispatch, CaseFunctions)
 
 TEST(Dispatch, ResetsResultsAndStoresTheError)
 {
-    auto in = orvtest::DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines lines;
     TCalcResults r;
     r.beta = 2.0;           // left over from a case-3 element

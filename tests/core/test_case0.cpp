@@ -17,10 +17,7 @@ namespace {
 // A f_d = 0.25 x 3.65514/(2.2 x 1.125) x 1000 = 369.206 kN.
 std::unique_ptr<TCalcInput> LoadedWall()
 {
-    auto in = orvtest::DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
-    return in;
+    return orvtest::LoadedDefaultWall();
 }
 
 constexpr double Capacity = 369.2056;

@@ -16,8 +16,7 @@ namespace {
 // Loads 20 x 25 cm at a1 = 20, 50, 70 cm, hN 0.
 std::unique_ptr<TCalcInput> DefaultWall()
 {
-    auto in = orvtest::DefaultInput(3);
-    return in;
+    return orvtest::DefaultInput(3);
 }
 
 using orvtest::CaseRun;

@@ -16,8 +16,7 @@ namespace {
 // N_0R,d = 0.0625 x 830.71 = 51.9195 kN; G_s = 3 x 0.25 x 0.25 x 18 x 1.1 = 3.7125 kN.
 std::unique_ptr<TCalcInput> Pier()
 {
-    auto in = orvtest::DefaultInput(5);
-    return in;
+    return orvtest::DefaultInput(5);
 }
 
 // N_Sd 40 kN, M_x 1 kNm, M_y 0.5 kNm; no support in x (h_eff 6 m), r.c. member in y (3 m).

@@ -31,9 +31,7 @@ int Find(const TReportSheet& s, const std::string& text)
 
 TEST(InputReport, DefaultWallOfCaseZero)
 {
-    auto in = orvtest::DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TCalcResults r;
     r.f_k = 3.65514e6;
     auto sheet = std::make_unique<TReportSheet>();

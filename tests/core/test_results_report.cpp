@@ -44,9 +44,7 @@ std::unique_ptr<TReportSheet> Report(const TCalcInput& in, const TCalcResults& r
 
 TEST(ResultsReport, CaseZeroEndToEnd)
 {
-    auto in = orvtest::DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);

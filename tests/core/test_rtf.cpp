@@ -157,9 +157,7 @@ TEST(ResultsRtf, NotRecalculated)
 
 TEST(ResultsRtf, CaseZeroLinesTabsAndColours)
 {
-    auto in = orvtest::DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);

@@ -29,6 +29,15 @@ inline std::unique_ptr<orv::TCalcInput> DefaultInput(int caseNo)
     return in;
 }
 
+// The default wall loaded with N_0d 150 kN and N_sl,d 30 kN (case 0).
+inline std::unique_ptr<orv::TCalcInput> LoadedDefaultWall()
+{
+    auto in = DefaultInput();
+    in->Nod = 150;
+    in->Nsld = 30;
+    return in;
+}
+
 // Puts the openings into the record in order and returns how many there are
 // (LiczbaOkien and ScianaZOtworami are left to the caller).
 inline int PutOpenings(orv::TCalcInput& in, std::initializer_list<orv::TOpening> openings)
