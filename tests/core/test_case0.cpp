@@ -23,11 +23,7 @@ std::unique_ptr<TCalcInput> LoadedWall()
 constexpr double Capacity = 369.2056;
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in)
-{
-    return orvtest::RunCase(CalcWallVerticalHinged, in);
-}
+constexpr orvtest::CaseCalc<CalcWallVerticalHinged> Calc;
 
 } // namespace
 

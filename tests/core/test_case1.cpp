@@ -40,11 +40,7 @@ std::unique_ptr<TCalcInput> InternalWall()
 }
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    return orvtest::RunCase(CalcWallVerticalContinuous, in, start);
-}
+constexpr orvtest::CaseCalc<CalcWallVerticalContinuous> Calc;
 
 std::vector<std::string> Headers(const TTraceLines& lines)
 {

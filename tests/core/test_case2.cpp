@@ -46,11 +46,7 @@ std::unique_ptr<TCalcInput> Wall(double l, double h, int model, int supportCase,
 }
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in)
-{
-    return orvtest::RunCase(CalcWallHorizontal, in);
-}
+constexpr orvtest::CaseCalc<CalcWallHorizontal> Calc;
 
 } // namespace
 

@@ -20,11 +20,7 @@ std::unique_ptr<TCalcInput> DefaultWall()
 }
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    return orvtest::RunCase(CalcWallConcentrated, in, start);
-}
+constexpr orvtest::CaseCalc<CalcWallConcentrated> Calc;
 
 } // namespace
 

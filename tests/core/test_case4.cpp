@@ -22,11 +22,7 @@ std::unique_ptr<TCalcInput> Basement()
 }
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    return orvtest::RunCase(CalcBasementWall, in, start);
-}
+constexpr orvtest::CaseCalc<CalcBasementWall> Calc;
 
 } // namespace
 

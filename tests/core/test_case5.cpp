@@ -31,11 +31,7 @@ std::unique_ptr<TCalcInput> LoadedPier()
 }
 
 using orvtest::CaseRun;
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    return orvtest::RunCase(CalcColumn, in, start);
-}
+constexpr orvtest::CaseCalc<CalcColumn> Calc;
 
 } // namespace
 

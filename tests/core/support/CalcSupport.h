@@ -75,4 +75,13 @@ inline CaseRun RunCase(orv::TCaseFunction calc, const orv::TCalcInput& in,
     return run;
 }
 
+// `Calc(in)` or `Calc(in, start)` for one case function.
+template <orv::TCaseFunction F>
+struct CaseCalc {
+    CaseRun operator()(const orv::TCalcInput& in, const orv::TCalcResults& start = {}) const
+    {
+        return RunCase(F, in, start);
+    }
+};
+
 } // namespace orvtest
