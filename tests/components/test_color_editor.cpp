@@ -13,13 +13,12 @@ using namespace orv;
 
 namespace {
 
-void App() { orvtest::EnsureApp<QApplication>(); }
 
 class ColorEditor : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App();
+        orvtest::EnsureApp<QApplication>();
         prev = BindSettingsStore(&store);
     }
     void TearDown() override

@@ -11,13 +11,9 @@
 
 using namespace orv;
 
-namespace {
-void app() { orvtest::EnsureApp<QApplication>(); }
-} // namespace
-
 TEST(StoredAppearance, WindowPlaceAppliedToAWidget)
 {
-    app();
+    orvtest::EnsureApp<QApplication>();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     QWidget w;
     w.move(7, 9);

@@ -1,23 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
-
-namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
-
-} // namespace
 
 TEST(ErrorTexts, Table)
 {
@@ -59,9 +47,7 @@ TEST(Dispatch, CaseFunctions)
 
 TEST(Dispatch, ResetsResultsAndStoresTheError)
 {
-    auto in = DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines lines;
     TCalcResults r;
     r.beta = 2.0;           // left over from a case-3 element
@@ -122,10 +108,7 @@ TEST(Dispatch, EmptyResults)
 TEST(CalcContract, ReusedTraceHoldsOnlyTheLastCalculation)
 {
     // a long trace (internal continuous wall), then short ones into the same list
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = ccWallVerticalContinuous;
+    auto in = orvtest::DefaultInput(ccWallVerticalContinuous);
     in->ScianaZewnetrzna = 0;
     in->Nod = 200;
     in->J3 = in->J4 = in->J6 = in->J7 = 28125;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -16,28 +17,13 @@ namespace {
 // A f_d = 0.25 x 3.65514/(2.2 x 1.125) x 1000 = 369.206 kN.
 std::unique_ptr<TCalcInput> LoadedWall()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Nod = 150;
-    in->Nsld = 30;
-    return in;
+    return orvtest::LoadedDefaultWall();
 }
 
 constexpr double Capacity = 369.2056;
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
-
-CaseRun Calc(const TCalcInput& in)
-{
-    CaseRun run;
-    run.error = CalcWallVerticalHinged(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcWallVerticalHinged> Calc;
 
 } // namespace
 

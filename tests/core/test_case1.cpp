@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -16,10 +17,7 @@ namespace {
 // g 10 and p 5 kN/m, J3 = J6 = 28,125 cm4, E 29 GPa; walls above and below as this one.
 std::unique_ptr<TCalcInput> ExternalWall()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 1;
+    auto in = orvtest::DefaultInput(1);
     in->Nod = 200;
     in->l3 = in->l6 = 450;
     in->g3d = in->g6d = 10;
@@ -41,19 +39,8 @@ std::unique_ptr<TCalcInput> InternalWall()
     return in;
 }
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    CaseRun run;
-    run.r = start;
-    run.error = CalcWallVerticalContinuous(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcWallVerticalContinuous> Calc;
 
 std::vector<std::string> Headers(const TTraceLines& lines)
 {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalcCase2.h"
 
 using namespace orv;
@@ -24,10 +25,7 @@ constexpr double MRd2 = 2.4509804;
 std::unique_ptr<TCalcInput> Wall(double l, double h, int model, int supportCase,
                                  std::initializer_list<TOpening> openings = {})
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 2;
+    auto in = orvtest::DefaultInput(2);
     in->t = 25;
     in->l = l;
     in->h = h;
@@ -41,35 +39,14 @@ std::unique_ptr<TCalcInput> Wall(double l, double h, int model, int supportCase,
     in->wd_kNm2 = 1.0;
     in->SchematScianyTyp = model;
     in->SchematPlytySciany = supportCase;
-    int k = 0;
-    for (const TOpening& o : openings) in->Okna[k++] = o;
+    const int k = orvtest::PutOpenings(*in, openings);
     in->LiczbaOkien = k;
     in->ScianaZOtworami = k > 0 ? 1 : 0;
     return in;
 }
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-    bool has(const std::string& line) const
-    {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
-    bool mentions(const std::string& part) const
-    {
-        for (const std::string& s : lines)
-            if (s.find(part) != std::string::npos) return true;
-        return false;
-    }
-};
-
-CaseRun Calc(const TCalcInput& in)
-{
-    CaseRun run;
-    run.error = CalcWallHorizontal(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcWallHorizontal> Calc;
 
 } // namespace
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -16,26 +16,11 @@ namespace {
 // Loads 20 x 25 cm at a1 = 20, 50, 70 cm, hN 0.
 std::unique_ptr<TCalcInput> DefaultWall()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 3;
-    return in;
+    return orvtest::DefaultInput(3);
 }
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    CaseRun run;
-    run.r = start;
-    run.error = CalcWallConcentrated(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcWallConcentrated> Calc;
 
 } // namespace
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -15,28 +15,14 @@ namespace {
 // ceramic group 1, f_b 10, M5: f_k = 3.65514 MPa, gamma_m 2.2; soil 18.5 kN/m3.
 std::unique_ptr<TCalcInput> Basement()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 4;
+    auto in = orvtest::DefaultInput(4);
     in->h = 250;
     in->N0_mb = 50;
     return in;
 }
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    CaseRun run;
-    run.r = start;
-    run.error = CalcBasementWall(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcBasementWall> Calc;
 
 } // namespace
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
@@ -16,11 +16,7 @@ namespace {
 // N_0R,d = 0.0625 x 830.71 = 51.9195 kN; G_s = 3 x 0.25 x 0.25 x 18 x 1.1 = 3.7125 kN.
 std::unique_ptr<TCalcInput> Pier()
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 5;
-    return in;
+    return orvtest::DefaultInput(5);
 }
 
 // N_Sd 40 kN, M_x 1 kNm, M_y 0.5 kNm; no support in x (h_eff 6 m), r.c. member in y (3 m).
@@ -34,19 +30,8 @@ std::unique_ptr<TCalcInput> LoadedPier()
     return in;
 }
 
-struct CaseRun {
-    TTraceLines lines;
-    TCalcResults r;
-    u8 error = 255;
-};
-
-CaseRun Calc(const TCalcInput& in, const TCalcResults& start = {})
-{
-    CaseRun run;
-    run.r = start;
-    run.error = CalcColumn(run.lines, in, run.r);
-    return run;
-}
+using orvtest::CaseRun;
+constexpr orvtest::CaseCalc<CalcColumn> Calc;
 
 } // namespace
 

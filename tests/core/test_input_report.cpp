@@ -5,20 +5,13 @@
 #include <sstream>
 
 #include "ReportDump.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 #include "ZunStrings.h"
 
 using namespace orv;
 
 namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
 
 std::vector<std::string> Texts(const TReportSheet& s)
 {
@@ -38,9 +31,7 @@ int Find(const TReportSheet& s, const std::string& text)
 
 TEST(InputReport, DefaultWallOfCaseZero)
 {
-    auto in = DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TCalcResults r;
     r.f_k = 3.65514e6;
     auto sheet = std::make_unique<TReportSheet>();
@@ -86,7 +77,7 @@ TEST(InputReport, DefaultWallOfCaseZero)
 
 TEST(InputReport, CatalogueUnitThinMortarInternalWall)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->OgolnaDefElementu = 0;
     in->RodzajZaprawy = mtThinLayer;
     in->spoina_podluzna = 1;
@@ -116,8 +107,7 @@ TEST(InputReport, CatalogueUnitThinMortarInternalWall)
 
 TEST(InputReport, HorizontalWallPlateAndOpenings)
 {
-    auto in = DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->SchematScianyTyp = 2;
     in->SchematPlytySciany = 8;
     in->ScianaZOtworami = 1;
@@ -154,7 +144,7 @@ TEST(InputReport, HorizontalWallPlateAndOpenings)
 
 TEST(InputReport, BasementAndColumnLoadHeadings)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TCalcResults r;
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(1, 2, 3, *in, r, *sheet);
@@ -179,7 +169,7 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
 
 TEST(InputReport, LongCatalogueNameIsCut)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->OgolnaDefElementu = 0;
     in->UserElement.set(std::string(255, 'x'));
     TCalcResults r;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "CalcSupport.h"
 #include "ZunOpenings.h"
 
 using namespace orv;
@@ -12,14 +13,11 @@ using namespace orv;
 namespace {
 std::unique_ptr<TCalcInput> wall(std::initializer_list<TOpening> openings)
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
+    auto in = orvtest::DefaultInput();
     in->l = 300;
     in->h = 250;
     in->ScianaZOtworami = 1;
-    int k = 0;
-    for (const TOpening& o : openings) in->Okna[k++] = o;
+    const int k = orvtest::PutOpenings(*in, openings);
     in->LiczbaOkien = k;
     return in;
 }

@@ -3,13 +3,13 @@
 #include <climits>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <unistd.h>
 
 #include "MessageService.h"
 #include "Cp1250.h"
 #include "ZunFiles.h"
+#include "TestSupport.h"
 #include "ZunProject.h"
 
 using namespace orv;
@@ -84,12 +84,6 @@ std::string readFile(const fs::path& p)
     return data;
 }
 
-void writeFile(const fs::path& p, const std::string& data)
-{
-    std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    f.write(data.data(), static_cast<std::streamsize>(data.size()));
-}
-
 // An old-version record laid out by hand from the stored offsets: version
 // text, count, current index, name at +12, input at +272, header after it.
 struct OldRecord {
@@ -122,10 +116,6 @@ class ProjectFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static int serial = 0;
-        dir = fs::temp_directory_path() /
-              ("orv_project_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
-        fs::create_directories(dir);
         previous = BindMessageService(&messages);
         keepElements.assign(1, makeElement(7));
         keepElements[0].Name.set("Dotychczasowy");
@@ -134,8 +124,6 @@ protected:
     void TearDown() override
     {
         BindMessageService(previous);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
@@ -156,7 +144,8 @@ protected:
         return ok;
     }
 
-    fs::path dir;
+    orvtest::ScratchDir scratch;
+    const fs::path& dir = scratch.path();
     MessageRecorder messages;
     IMessageService* previous = nullptr;
     std::vector<TProjectElement> keepElements;
@@ -239,9 +228,9 @@ TEST_F(ProjectFile, CommentTextRules)
 
 TEST_F(ProjectFile, VersionTextAndRefusedFiles)
 {
-    writeFile(dir / "v.clcm", "1.30" + std::string(sizeof(TProjectElement), '\0'));
-    writeFile(dir / "short.clcm", "01.");
-    writeFile(dir / "v14.clcm", "01.4" + std::string(sizeof(TProjectElement), '\0'));
+    orvtest::WriteFileBytes(dir / "v.clcm", "1.30" + std::string(sizeof(TProjectElement), '\0'));
+    orvtest::WriteFileBytes(dir / "short.clcm", "01.");
+    orvtest::WriteFileBytes(dir / "v14.clcm", "01.4" + std::string(sizeof(TProjectElement), '\0'));
     EXPECT_EQ(ProjectFileVersion(path("v.clcm")), -1);
     EXPECT_EQ(ProjectFileVersion(path("short.clcm")), -1);
     EXPECT_EQ(ProjectFileVersion(path("v14.clcm")), 14);
@@ -286,7 +275,7 @@ TEST_F(ProjectFile, Version12RecordsConvert)
     r1.in<u8>(10281, 1);
     r1.in<f64>(10272, 99.0);
 
-    writeFile(dir / "v12.clcm", r0.buf + r1.buf + "uwagi\r\nkoniec");
+    orvtest::WriteFileBytes(dir / "v12.clcm", r0.buf + r1.buf + "uwagi\r\nkoniec");
     std::vector<TProjectElement> els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v12.clcm"), els));
@@ -352,7 +341,7 @@ TEST_F(ProjectFile, Version11RecordsConvert)
     // A version-11 input ends 40 bytes into the unit of the wall above.
     r.in<i32>(14440, 2);
     r.in<f64>(14456, 12.0);
-    writeFile(dir / "v11.clcm", r.buf);
+    orvtest::WriteFileBytes(dir / "v11.clcm", r.buf);
 
     std::vector<TProjectElement> els;
     std::vector<std::string> com;
@@ -401,7 +390,7 @@ TEST_F(ProjectFile, Version10RecordsConvert)
     r0.buf[r0.headerAt + 1115] = 0;
 
     OldRecord r1(10, 12688, 11296, 0, 0, "Drugi");
-    writeFile(dir / "v10.clcm", r0.buf + r1.buf + "x");
+    orvtest::WriteFileBytes(dir / "v10.clcm", r0.buf + r1.buf + "x");
 
     std::vector<TProjectElement> els;
     std::vector<std::string> com;
@@ -461,7 +450,7 @@ TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
     for (i32 count : {4, 0, -1, -3, INT_MIN, INT_MAX, 0x10000}) {
         std::string bad = good;
         put<i32>(bad, 4, count);
-        writeFile(dir / "bad.clcm", bad);
+        orvtest::WriteFileBytes(dir / "bad.clcm", bad);
         messages.shown.clear();
         EXPECT_FALSE(readIntoSentinel(path("bad.clcm"), back, com)) << count;
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -470,7 +459,7 @@ TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
     // Fewer elements than stored is fine: the rest is read as comment text.
     std::string two = good;
     put<i32>(two, 4, 2);
-    writeFile(dir / "two.clcm", two);
+    orvtest::WriteFileBytes(dir / "two.clcm", two);
     ASSERT_TRUE(readIntoSentinel(path("two.clcm"), back, com));
     EXPECT_EQ(back.size(), 2u);
     EXPECT_EQ(com.back(), "b");
@@ -486,11 +475,11 @@ TEST_F(ProjectFile, TruncatedFiles)
     for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(7), std::size_t(11),
                           sizeof(TProjectElement) - 1, sizeof(TProjectElement), 2 * sizeof(TProjectElement) + 5,
                           3 * sizeof(TProjectElement) - 1}) {
-        writeFile(dir / "cut.clcm", good.substr(0, n));
+        orvtest::WriteFileBytes(dir / "cut.clcm", good.substr(0, n));
         EXPECT_FALSE(readIntoSentinel(path("cut.clcm"), back, com)) << n;
     }
     // Cut inside the comment: all records, a shorter comment.
-    writeFile(dir / "cut.clcm", good.substr(0, good.size() - 1));
+    orvtest::WriteFileBytes(dir / "cut.clcm", good.substr(0, good.size() - 1));
     ASSERT_TRUE(readIntoSentinel(path("cut.clcm"), back, com));
     EXPECT_EQ(com, (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(back.size(), 3u);
@@ -534,7 +523,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 3, 0));
     std::string file = readFile(path("p.clcm"));
     put<i32>(file, 8, 17); // current index beyond the elements
-    writeFile(dir / "p.clcm", file);
+    orvtest::WriteFileBytes(dir / "p.clcm", file);
 
     std::vector<TProjectElement> back;
     std::vector<std::string> com;
@@ -656,7 +645,7 @@ TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
             if (rng() % 2) f[rng() % 4] = static_cast<char>(rng());
             break;
         }
-        writeFile(dir / "m.clcm", f);
+        orvtest::WriteFileBytes(dir / "m.clcm", f);
         std::vector<TProjectElement> back;
         std::vector<std::string> com;
         if (readIntoSentinel(path("m.clcm"), back, com)) {
@@ -680,7 +669,7 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
 {
     auto els = threeElements();
     // The folder is a regular file.
-    writeFile(dir / "plik", "x");
+    orvtest::WriteFileBytes(dir / "plik", "x");
     EXPECT_FALSE(WriteProjectFile({"a"}, path("plik") + "/p.clcm", els, 3, 0));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Błąd zapisu pliku!"), std::string("p.clcm")));

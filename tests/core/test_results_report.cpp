@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <limits>
 #include <memory>
 
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 #include "ZunRtf.h"
 #include "ZunStrings.h"
@@ -11,14 +11,6 @@
 using namespace orv;
 
 namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
 
 struct Expected {
     std::string text;
@@ -40,18 +32,23 @@ void ExpectSheet(const TReportSheet& s, const std::vector<Expected>& lines)
 
 constexpr TColor D = clBtnText;
 
+// The results sheet of element 1 (storey 2, position 3).
+std::unique_ptr<TReportSheet> Report(const TCalcInput& in, const TCalcResults& r)
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, in, r, *sheet);
+    return sheet;
+}
+
 } // namespace
 
 TEST(ResultsReport, CaseZeroEndToEnd)
 {
-    auto in = DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // A = 0.25, f_d = 1.4768 MPa; N_1d 180 / N_1Rd 298.687 = 60.3 %;
     // N_md 187.425 / N_mRd 262.644 = 71.4 %; N_2d 194.85 / N_2Rd 339.669 = 57.4 %
     const std::string area = "  A = 0,25 m%I2%N,  f%Dd%N = 1,48 MPa";
@@ -72,14 +69,13 @@ TEST(ResultsReport, CaseZeroEndToEnd)
 TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
 {
     // N_0d 400 kN: N_1d = 430 > N_1Rd = 0.873535 x 369.206 = 322.514
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 400;
     in->Nsld = 30;
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(4).text(),
               "N%D1d%N = 430,00 kN  >  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 322,51 kN     (133,3%)");
     EXPECT_EQ(sheet->Line(4).Color, clRed);
@@ -88,7 +84,7 @@ TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
 
 TEST(ResultsReport, EqualLoadAndResistanceHolds)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TCalcResults r;
     r.N_1d = r.N_1Rd = 250;
     r.N_md = 1;
@@ -96,8 +92,7 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
     r.N_2d = 1;
     r.N_2Rd = 2;
     in->Case = ccWallVerticalContinuous;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(4).text(),
               "N%D1d%N = 250,00 kN  =  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 250,00 kN     (100,0%)");
     EXPECT_EQ(sheet->Line(4).Color, clNavy);
@@ -111,12 +106,10 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
 
 TEST(ResultsReport, ErrorOutcomes)
 {
-    auto in = DefaultInput();
-    in->Case = ccBasementWall;
+    auto in = orvtest::DefaultInput(ccBasementWall);
     TCalcResults r;
     r.Error = 21;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {{"Uwaga błąd!", clRed, true}, {CalcErrorText(21), clRed, true}});
     EXPECT_TRUE(IsCapacityExceeded(*in, r));
 
@@ -145,8 +138,7 @@ TEST(ResultsReport, ErrorOutcomes)
 
 TEST(ResultsReport, HorizontalWallArch)
 {
-    auto in = DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->wd_kNm2 = -0.8;
     TCalcResults r;
     r.Arch = 1;
@@ -154,8 +146,7 @@ TEST(ResultsReport, HorizontalWallArch)
     r.V_Sd = 12;
     r.V_Rd = 10;
     r.q_Rd = 1.6;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // 12/10 = 120 %; |w| 0.8 / 1.6 = 50 %
     ExpectSheet(*sheet, {
         {"Warunek nośności ściany:", D, true},
@@ -167,8 +158,7 @@ TEST(ResultsReport, HorizontalWallArch)
 
 TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 {
-    auto in = DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->wd_kNm2 = 0.5;
     in->l = 250;
     TCalcResults r;
@@ -178,8 +168,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
     r.M_Rd2 = 5.0;
     r.f_xd2 = 0.2;
     r.W2 = 0.0104167;   // t^2/6 for t = 0.25 m
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     // 3.456/5 = 69.1 %; L = 2.50 m; W = 10416.7 cm3/m
     ExpectSheet(*sheet, {
         {"Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:", D, true},
@@ -191,8 +180,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
 
 TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 {
-    auto in = DefaultInput();
-    in->Case = ccWallHorizontal;
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
     in->ScianaZOtworami = 1;
     in->wd_kNm2 = 0.6;
     in->h = 300;
@@ -210,8 +198,7 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
     r.M_Rd1 = 0.1;
     r.M_Sd2 = 0.3;
     r.M_Rd2 = 0.2;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     EXPECT_EQ(sheet->Line(2).text(), "Decyduje %Bpłyta A%N:");
     EXPECT_EQ(sheet->Line(3).text(), "Przyjęty schemat obliczeniowy: %Bpłyta 4%N");
     // horizontal division: the strip's height H enters FV
@@ -231,16 +218,14 @@ TEST(ResultsReport, HorizontalWallPlateOfAWallWithOpenings)
 
 TEST(ResultsReport, ConcentratedLoad)
 {
-    auto in = DefaultInput();
-    in->Case = ccConcentratedLoad;
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
     in->Sily[0].NSd = 90;
     TCalcResults r;
     r.beta = 1.25;
     r.A_b = 0.0225;
     r.f_d = 2e6;
     r.N_Rd = 56.25;   // 1.25 x 0.0225 x 2000
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Warunek nośności:", D, true},
         {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
@@ -254,15 +239,13 @@ TEST(ResultsReport, ConcentratedLoad)
 
 TEST(ResultsReport, BasementWallAnnexBounds)
 {
-    auto in = DefaultInput();
-    in->Case = ccBasementWall;
+    auto in = orvtest::DefaultInput(ccBasementWall);
     TCalcResults r;
     r.N_2d = 50;
     r.N_maxRd = 120;
     r.N_minRd = 20;
     r.beta_A = 20;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Sprawdzenie wg Zał.A normy:", D, true},
         {"Obliczeniowe obciążenie pionowe w połowie wysokości zasypania gruntem   N%DSd%N = 50,00 kN/m", D, false},
@@ -291,8 +274,7 @@ TEST(ResultsReport, BasementWallAnnexBounds)
 
 TEST(ResultsReport, ColumnBiaxial)
 {
-    auto in = DefaultInput();
-    in->Case = ccColumn;
+    auto in = orvtest::DefaultInput(ccColumn);
     TCalcResults r;
     r.A = 0.0625;
     r.f_d = 1.5e6;
@@ -305,8 +287,7 @@ TEST(ResultsReport, ColumnBiaxial)
     r.N_1d = 50;
     r.N_md = r.N_2d = 1;
     r.N_mRd_xy = r.N_2Rd_xy = 2;
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const auto sheet = Report(*in, r);
     ASSERT_EQ(sheet->Count, 13);
     EXPECT_EQ(sheet->Line(2).text(), "Warunek nośności pod stropem:");
     EXPECT_EQ(sheet->Line(3).text(), "A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D1,x%N = 0,800,  %SF%N%D1,y%N = 0,700");
@@ -321,7 +302,7 @@ TEST(ResultsReport, ColumnBiaxial)
 
 TEST(DesignSituation, ThreeLines)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->sytuacja = 1;
     in->KategoriaWykRobot = 0;
     TCalcResults r;

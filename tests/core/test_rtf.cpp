@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -8,6 +7,7 @@
 #include "RtfCheck.h"
 #include "RtfUtils.h"
 #include "TestSupport.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 #include "ZunRtf.h"
 
@@ -27,14 +27,6 @@ std::vector<std::string> SplitCrLf(const std::string& s)
         p = e + 2;
     }
     return lines;
-}
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
 }
 
 } // namespace
@@ -148,7 +140,7 @@ TEST(RtfPieces, PlaceableMetafileSkipsItsHeaderAndFullLinesEndWithABrace)
 
 TEST(ResultsRtf, NotRecalculated)
 {
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TCalcResults r;
     std::ostringstream os;
     FillResultsRtf(false, *in, r, "Arial", 20, true, false, os);
@@ -165,9 +157,7 @@ TEST(ResultsRtf, NotRecalculated)
 
 TEST(ResultsRtf, CaseZeroLinesTabsAndColours)
 {
-    auto in = DefaultInput();
-    in->Nod = 150;
-    in->Nsld = 30;
+    auto in = orvtest::LoadedDefaultWall();
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
@@ -220,7 +210,7 @@ TEST(ResultsRtf, SecondColumnAndWarningMarks)
 TEST(ResultsRtf, WrittenFileIsReadBackWithPolishLetters)
 {
     // the results of a failing wall: red lines must reach the document too
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     in->Nod = 400;
     in->Nsld = 30;
     TTraceLines trace;

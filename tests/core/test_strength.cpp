@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 #include "MyUtils.h"
+#include "CalcSupport.h"
 #include "ZunCalc.h"
 
 using namespace orv;
 
 namespace {
-
-std::unique_ptr<TCalcInput> DefaultInput()
-{
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    return in;
-}
 
 // Strength section of the default unit (ceramic g1, f_b 10, M5 general-purpose,
 // prescribed, category I, execution B) over a t x b section, h 3 m.
@@ -247,7 +239,7 @@ TEST(SharedFormulas, SlendernessModulusBits)
 TEST(EffectiveHeight, StiffeningAndSlenderness)
 {
     SetDecimalSeparator(',');
-    auto in = DefaultInput();
+    auto in = orvtest::DefaultInput();
     TTraceLines lines;
     TCalcResults r;
 

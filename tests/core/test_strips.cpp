@@ -1,10 +1,10 @@
 // Division of a case-2 wall with openings into horizontal and vertical strips.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <memory>
 
+#include "CalcSupport.h"
 #include "ZunStrips.h"
 
 using namespace orv;
@@ -14,17 +14,13 @@ namespace {
 std::unique_ptr<TCalcInput> Wall(double l, double h, int model, int supportCase,
                                  std::initializer_list<TOpening> openings)
 {
-    auto in = std::make_unique<TCalcInput>();
-    std::memset(in.get(), 0, sizeof *in);
-    InitElementRecord(*in);
-    in->Case = 2;
+    auto in = orvtest::DefaultInput(2);
     in->l = l;
     in->h = h;
     in->SchematScianyTyp = model;
     in->SchematPlytySciany = supportCase;
     in->ScianaZOtworami = 1;
-    int k = 0;
-    for (const TOpening& o : openings) in->Okna[k++] = o;
+    const int k = orvtest::PutOpenings(*in, openings);
     in->LiczbaOkien = k;
     return in;
 }

@@ -4,25 +4,16 @@
 #include <string>
 
 #include "DimensionLines.h"
+#include "support/DrawChecks.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
 using test::RecordingCanvas;
+using test::ExpectPoint;
+using test::ExpectRect;
 
 namespace {
-void ExpectPoint(TPoint p, int x, int y)
-{
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-}
-void ExpectRect(const TRect& r, int l, int t, int rr, int b)
-{
-    EXPECT_EQ(r.Left, l);
-    EXPECT_EQ(r.Top, t);
-    EXPECT_EQ(r.Right, rr);
-    EXPECT_EQ(r.Bottom, b);
-}
 // The lines drawn, each with its ends in order, sorted: a drawing's shape
 // whatever the direction of its strokes.
 std::vector<std::string> Shape(const RecordingCanvas& c)

@@ -4,19 +4,13 @@
 #include <limits>
 
 #include "ZunPaintLayout.h"
+#include "support/DrawChecks.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
 using test::RecordingCanvas;
-
-namespace {
-void ExpectPoint(TPoint p, int x, int y)
-{
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-}
-} // namespace
+using test::ExpectPoint;
 
 TEST(DistributedLoad, BlockArrowsAndLabel)
 {

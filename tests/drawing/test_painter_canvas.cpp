@@ -9,27 +9,13 @@
 #include "MarkupText.h"
 #include "ZunPaintLayout.h"
 #include "support/RecordingCanvas.h"
+#include "support/SchemeImage.h"
 
 using namespace orv;
+using test::InkBounds;
+using test::WhiteImage;
 
 namespace {
-
-QImage WhiteImage(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    return img;
-}
-
-// Bounding box of every pixel that is not white; empty when there is none.
-QRect Ink(const QImage& img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (img.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
-    return r;
-}
 
 void SetFont(Canvas& c)
 {
@@ -76,7 +62,7 @@ void DrawSample(Canvas& c, TPoint size, const TDrawingColors& col)
 TEST(PainterCanvas, MetricsFollowTheFont)
 {
     test::EnsureGuiApp();
-    QImage img = WhiteImage(100, 100);
+    QImage img = WhiteImage(QSize(100, 100));
     QPainter p(&img);
     PainterCanvas c(p);
     SetFont(c);
@@ -94,7 +80,7 @@ TEST(PainterCanvas, MetricsFollowTheFont)
 TEST(PainterCanvas, TextFromTopLeftTurnedCounterClockwise)
 {
     test::EnsureGuiApp();
-    QImage img = WhiteImage(300, 300);
+    QImage img = WhiteImage(QSize(300, 300));
     int w, h;
     {
         QPainter p(&img);
@@ -106,7 +92,7 @@ TEST(PainterCanvas, TextFromTopLeftTurnedCounterClockwise)
         TRect b;
         TextOutRotated(c, {100, 200}, "MMMM", b, ' ', 90);  // reads upwards from (100, 200)
     }
-    const QRect ink = Ink(img);
+    const QRect ink = InkBounds(img);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.left(), 99);
     EXPECT_LE(ink.right(), 100 + h + 1);
@@ -119,7 +105,7 @@ TEST(PainterCanvas, SolidBrushPaintsBehindTextClearDoesNot)
 {
     test::EnsureGuiApp();
     auto greenPixels = [](bool solid) {
-        QImage img = WhiteImage(100, 40);
+        QImage img = WhiteImage(QSize(100, 40));
         {
             QPainter p(&img);
             PainterCanvas c(p);
@@ -146,7 +132,7 @@ TEST(PainterCanvas, SolidBrushPaintsBehindTextClearDoesNot)
 TEST(PainterCanvas, SchemeInkStaysInsideTheArea)
 {
     test::EnsureGuiApp();
-    QImage img = WhiteImage(600, 500);
+    QImage img = WhiteImage(QSize(600, 500));
     TDrawingColors col;
     ReadDrawingColors(col);
     {
@@ -155,7 +141,7 @@ TEST(PainterCanvas, SchemeInkStaysInsideTheArea)
         SetFont(c);
         DrawSample(c, {400, 300}, col);
     }
-    const QRect ink = Ink(img);
+    const QRect ink = InkBounds(img);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.left(), 0);
     EXPECT_GE(ink.top(), 0);
@@ -166,7 +152,7 @@ TEST(PainterCanvas, SchemeInkStaysInsideTheArea)
 TEST(PainterCanvas, BlackAndWhiteSetLeavesOnlyBlackAndWhite)
 {
     test::EnsureGuiApp();
-    QImage img = WhiteImage(400, 300);
+    QImage img = WhiteImage(QSize(400, 300));
     TDrawingColors col;
     SetMonochromeColors(col);
     {

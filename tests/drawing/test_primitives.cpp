@@ -3,26 +3,17 @@
 #include <cmath>
 
 #include "DrawPrimitives.h"
+#include "support/DrawChecks.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
 using test::RecordingCanvas;
+using test::ExpectPoint;
+using test::ExpectRect;
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
-void ExpectPoint(TPoint p, int x, int y)
-{
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-}
-void ExpectRect(const TRect& r, int l, int t, int rr, int b)
-{
-    EXPECT_EQ(r.Left, l);
-    EXPECT_EQ(r.Top, t);
-    EXPECT_EQ(r.Right, rr);
-    EXPECT_EQ(r.Bottom, b);
-}
 } // namespace
 
 TEST(SizeUnit, ThirteenthsOfTheTextHeightRoundedHalvesToEven)

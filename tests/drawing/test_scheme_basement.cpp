@@ -3,27 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdlib>
 #include <set>
 
 #include "ZunPaint.h"
+#include "support/DrawChecks.h"
+#include "support/SchemeImage.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
+using test::DrawAtPictureResolution;
 using test::RecordingCanvas;
+using test::ExpectInside;
+using test::GradedColors;
+using test::PolygonStartingAt;
+using test::SamplePixels;
+using test::TextSet;
 
 namespace {
-
-TDrawingColors TestColors()
-{
-    TDrawingColors c{};
-    for (int i = 0; i < DrawingColorCount; ++i) c[i] = RGBColor(4 * i + 1, 200 - 3 * i, 7 * i);
-    return c;
-}
 
 // t 38, h 250, h_e 200, N_0d 50, N_Sd 60 in an area of 800 x 600.
 // Working area 765 x 570; L = 125, W = 246.25, H = 326;
@@ -47,40 +47,12 @@ struct Sample {
     }
 };
 
-std::multiset<std::string> Texts(const RecordingCanvas& c)
-{
-    std::multiset<std::string> s;
-    for (const DrawOp& op : c.texts()) s.insert(op.text);
-    return s;
-}
-
-// Every point of every shape lies inside (0, 0)..size.
-void ExpectInside(const RecordingCanvas& c, TPoint size)
-{
-    for (const DrawOp& op : c.ops) {
-        if (op.kind == DrawOp::Text) continue;
-        for (const TPoint& p : op.points) {
-            EXPECT_GE(p.X, 0);
-            EXPECT_GE(p.Y, 0);
-            EXPECT_LE(p.X, size.X);
-            EXPECT_LE(p.Y, size.Y);
-        }
-    }
-}
-
-const DrawOp* PolygonStartingAt(const RecordingCanvas& c, TPoint p)
-{
-    for (const DrawOp& op : c.ops)
-        if (op.kind == DrawOp::Polygon && op.points[0].X == p.X && op.points[0].Y == p.Y) return &op;
-    return nullptr;
-}
-
 } // namespace
 
 TEST(BasementScheme, SectionForcesAndDimensions)
 {
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     c.pen.color = 0x123456;
     c.brush.color = 0x654321;
@@ -124,7 +96,7 @@ TEST(BasementScheme, SectionForcesAndDimensions)
         if (op.points.size() == 8 && op.points[0].X == 258 && op.points[0].Y == 193) limit = true;
     EXPECT_TRUE(limit);
 
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     // arrow labels are written seven times (a halo of six, then the label)
     EXPECT_EQ(t.count("50,00"), 7u);
     EXPECT_EQ(t.count("60,00"), 7u);
@@ -156,12 +128,12 @@ TEST(BasementScheme, SectionForcesAndDimensions)
 
 TEST(BasementScheme, UnlabelledTopLoadHighBackfillAndSurcharge)
 {
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     Sample s;
     s.in.N0_mb = 0;
     RecordingCanvas c;
     DrawBasementWall(c, {800, 600}, s.in, s.res, false, colors, 0);
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("N"), 7u);   // "N%D0d%N" in place of a number
     EXPECT_EQ(t.count("0d"), 7u);
     EXPECT_EQ(t.count("0,00"), 0u);
@@ -188,7 +160,7 @@ TEST(BasementScheme, UnlabelledTopLoadHighBackfillAndSurcharge)
     p.in.BasementReserved[2] = 2;
     RecordingCanvas q;
     DrawBasementWall(q, {800, 600}, p.in, p.res, false, colors, 0);
-    EXPECT_EQ(Texts(q).count("30,00"), 7u);
+    EXPECT_EQ(TextSet(q).count("30,00"), 7u);
     ExpectInside(q, {800, 600});
 }
 
@@ -200,16 +172,16 @@ TEST(BasementScheme, NegativeForcesStayInTheDrawing)
     s.in.N0_mb = -50;
     s.res.N_2d = -80;
     RecordingCanvas c;
-    DrawBasementWall(c, {800, 600}, s.in, s.res, false, TestColors(), 0);
+    DrawBasementWall(c, {800, 600}, s.in, s.res, false, GradedColors(), 0);
     ExpectInside(c, {800, 600});
-    EXPECT_EQ(Texts(c).count("80,00"), 7u);
-    EXPECT_EQ(Texts(c).count("50,00"), 7u);
+    EXPECT_EQ(TextSet(c).count("80,00"), 7u);
+    EXPECT_EQ(TextSet(c).count("50,00"), 7u);
 }
 
 TEST(BasementScheme, NoSizeDrawsNothing)
 {
     test::EnsureGuiApp();
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     auto nothing = [&](auto change) {
         Sample s;
         change(s);
@@ -236,7 +208,7 @@ TEST(BasementScheme, PictureOfTheFigure)
 {
     test::EnsureGuiApp();
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     TSchemePicture pic;
     DrawBasementWallMetafile(pic, s.in, s.res, 10, 8, false, colors);
     ASSERT_FALSE(pic.isEmpty());
@@ -245,24 +217,10 @@ TEST(BasementScheme, PictureOfTheFigure)
 
     // the replayed picture is the direct drawing at the reference resolution
     const QImage replayed = SchemePictureToImage(pic);
-    QImage direct(pic.pixelSize, QImage::Format_RGB32);
-    direct.fill(Qt::white);
-    {
-        QPainter painter(&direct);
-        PainterCanvas canvas(painter);
-        canvas.setFontDpi(SchemePictureDpi);
-        canvas.font.name = "Arial";
-        canvas.font.size = PlatformCode();
-        canvas.brush.color = clWhite;
-        canvas.pen.color = clBlack;
-        DrawBasementWall(canvas, {direct.width(), direct.height()}, s.in, s.res, false, colors, 0);
-    }
-    int ink = 0, differing = 0;
-    for (int y = 0; y < direct.height(); y += 5)
-        for (int x = 0; x < direct.width(); x += 5) {
-            if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
-            if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
-        }
+    const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& canvas, const TPoint& size) {
+        DrawBasementWall(canvas, size, s.in, s.res, false, colors, 0);
+    });
+    const auto [ink, differing] = SamplePixels(direct, replayed);
     EXPECT_GT(ink, 1000);
     EXPECT_LT(differing, ink / 50);
     if (const char* dir = std::getenv("ORV_SCHEME_PNG_DIR"))

@@ -43,9 +43,7 @@ const TDrawingColors kColors = SlotColors();
 
 RecordingCanvas Draw(const TCalcInput& in, const TCalcResults& r, TPoint size = {600, 427})
 {
-    RecordingCanvas c;
-    c.pen.color = 0x0000AA;
-    c.brush.color = 0x00BB00;
+    RecordingCanvas c = PresetCanvas();
     DrawHingedWall(c, size, in, r, false, kColors, 0);
     return c;
 }

@@ -38,9 +38,7 @@ RecordingCanvas Draw(const TCalcInput& in, double n2d)
 {
     TCalcResults r;
     r.N_2d = n2d;
-    RecordingCanvas c;
-    c.pen.color = 0x0000AA;
-    c.brush.color = 0x00BB00;
+    RecordingCanvas c = PresetCanvas();
     DrawContinuousWall(c, {600, 522}, in, r, false, kColors, 0);
     return c;
 }

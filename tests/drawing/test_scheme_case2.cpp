@@ -46,29 +46,17 @@ TCalcResults Undivided(u8 l, u8 r, u8 t, u8 b)
 
 const TDrawingColors kColors = SlotColors();
 
-struct Drawn {
-    RecordingCanvas c;
-    TRect bounds{-1, -1, -1, -1};
-    bool drawn = false;
-};
+using Drawn = DrawnWithBounds;
 
 Drawn Draw(const TCalcInput& in, const TCalcResults& r)
 {
     Drawn d;
-    d.c.pen.color = 0x0000AA;
-    d.c.brush.color = 0x00BB00;
     d.drawn = DrawHorizontalWall(d.c, {700, 386}, in, r, false, kColors, 0, d.bounds);
     return d;
 }
 
 // Lines of the supports: black, width 2.
-std::vector<DrawOp> SupportLines(const RecordingCanvas& c)
-{
-    std::vector<DrawOp> out;
-    for (const DrawOp& op : c.lines())
-        if (op.pen.color == clBlack && op.pen.width == 2) out.push_back(op);
-    return out;
-}
+std::vector<DrawOp> SupportLines(const RecordingCanvas& c) { return ThickBlackLines(c); }
 
 bool StartsAt(const std::vector<DrawOp>& ops, TPoint p)
 {

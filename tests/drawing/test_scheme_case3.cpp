@@ -40,17 +40,11 @@ TCalcResults Results(u8 error = 0)
 
 const TDrawingColors kColors = SlotColors();
 
-struct Drawn {
-    RecordingCanvas c;
-    TRect bounds{-1, -1, -1, -1};
-    bool drawn = false;
-};
+using Drawn = DrawnWithBounds;
 
 Drawn Draw(const TCalcInput& in, const TCalcResults& r)
 {
     Drawn d;
-    d.c.pen.color = 0x0000AA;
-    d.c.brush.color = 0x00BB00;
     d.drawn = DrawConcentratedLoadWall(d.c, {800, 420}, in, r, false, kColors, 0, d.bounds);
     return d;
 }

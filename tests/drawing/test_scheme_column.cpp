@@ -3,27 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdlib>
 #include <set>
 
 #include "ZunPaint.h"
+#include "support/DrawChecks.h"
+#include "support/SchemeImage.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
+using test::DrawAtPictureResolution;
 using test::RecordingCanvas;
+using test::ExpectInside;
+using test::ExpectPoint;
+using test::GradedColors;
+using test::SamplePixels;
+using test::TextSet;
 
 namespace {
-
-TDrawingColors TestColors()
-{
-    TDrawingColors c{};
-    for (int i = 0; i < DrawingColorCount; ++i) c[i] = RGBColor(4 * i + 1, 200 - 3 * i, 7 * i);
-    return c;
-}
 
 // b 38 (x), t 25 (y), h 300 in 600 x 500, no beams: W = cos 30 x 63 = 54.56,
 // H = 0.5 x 63 + 300 = 331.5; Scale = min(550 / 54.56, 435 / 331.5) = 1.31222;
@@ -46,38 +46,12 @@ struct Sample {
     }
 };
 
-std::multiset<std::string> Texts(const RecordingCanvas& c)
-{
-    std::multiset<std::string> s;
-    for (const DrawOp& op : c.texts()) s.insert(op.text);
-    return s;
-}
-
-void ExpectInside(const RecordingCanvas& c, TPoint size)
-{
-    for (const DrawOp& op : c.ops) {
-        if (op.kind == DrawOp::Text) continue;
-        for (const TPoint& p : op.points) {
-            EXPECT_GE(p.X, 0);
-            EXPECT_GE(p.Y, 0);
-            EXPECT_LE(p.X, size.X);
-            EXPECT_LE(p.Y, size.Y);
-        }
-    }
-}
-
-void ExpectPoint(TPoint p, int x, int y)
-{
-    EXPECT_EQ(p.X, x);
-    EXPECT_EQ(p.Y, y);
-}
-
 } // namespace
 
 TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
 {
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     c.pen.color = 0x123456;
     c.font.color = 0x123456;
@@ -101,7 +75,7 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
     EXPECT_EQ(poly[4].points[3].Y, 66 - 12 - 5);
     EXPECT_EQ(poly[4].brush.color, colors[dcForce]);
 
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("0,00"), 7u);
     EXPECT_EQ(t.count("300"), 1u);
     EXPECT_EQ(t.count("38,0  "), 1u);  // two blanks after b, before t
@@ -126,7 +100,7 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     s.in.Sily[0].NSd = 100;
     s.in.Msdx = 5;
     s.in.Msdy = -3;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
@@ -138,7 +112,7 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     EXPECT_EQ(poly[5].brush.color, colors[dcMoment]);
     // M_y < 0 at A(b/2, t) = (275, 79) moved down S(2): mirrored, sheared the other way
     ExpectPoint(poly[7].points[0], 293, 90);
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("100,00"), 7u);
     EXPECT_EQ(t.count("5,00"), 1u);
     EXPECT_EQ(t.count("3,00"), 1u);
@@ -150,7 +124,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
     Sample s;
     s.in.PodpSTyp_y = 1;  // beam along x: reinforced concrete
     s.in.PodpSTyp_x = 2;  // beam along y: timber
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
@@ -189,7 +163,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
 
 TEST(ColumnScheme, NoSectionDrawsNothing)
 {
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     for (int k = 0; k < 5; ++k) {
         Sample s;
         if (k == 0) s.in.t2 = 0;
@@ -212,7 +186,7 @@ TEST(ColumnScheme, ReplayedPictureMatchesDirectDrawing)
     s.in.Msdy = 2.5;
     s.in.PodpSTyp_x = 1;
     s.in.PodpSTyp_y = 2;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     auto draw = [&](Canvas& canvas, const TPoint& size) {
         DrawColumn(canvas, size, s.in, s.res, false, colors, 0);
     };
@@ -220,24 +194,8 @@ TEST(ColumnScheme, ReplayedPictureMatchesDirectDrawing)
     RecordSchemePicture(pic, 10, 8, draw);
     ASSERT_FALSE(pic.isEmpty());
     const QImage replayed = SchemePictureToImage(pic);
-    QImage direct(pic.pixelSize, QImage::Format_RGB32);
-    direct.fill(Qt::white);
-    {
-        QPainter painter(&direct);
-        PainterCanvas canvas(painter);
-        canvas.setFontDpi(SchemePictureDpi);
-        canvas.font.name = "Arial";
-        canvas.font.size = PlatformCode();
-        canvas.brush.color = clWhite;
-        canvas.pen.color = clBlack;
-        draw(canvas, {direct.width(), direct.height()});
-    }
-    int ink = 0, differing = 0;
-    for (int y = 0; y < direct.height(); y += 5)
-        for (int x = 0; x < direct.width(); x += 5) {
-            if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
-            if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
-        }
+    const QImage direct = DrawAtPictureResolution(pic.pixelSize, draw);
+    const auto [ink, differing] = SamplePixels(direct, replayed);
     EXPECT_GT(ink, 1000);
     EXPECT_LT(differing, ink / 50);
     if (const char* dir = std::getenv("ORV_SCHEME_PNG_DIR"))

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include <cmath>
 #include <cstdlib>
@@ -11,20 +10,21 @@
 #include <set>
 
 #include "ZunPaint.h"
+#include "support/DrawChecks.h"
+#include "support/SchemeImage.h"
 #include "support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;
+using test::DrawAtPictureResolution;
 using test::RecordingCanvas;
+using test::ExpectInside;
+using test::GradedColors;
+using test::PolygonStartingAt;
+using test::SamplePixels;
+using test::TextSet;
 
 namespace {
-
-TDrawingColors TestColors()
-{
-    TDrawingColors c{};
-    for (int i = 0; i < DrawingColorCount; ++i) c[i] = RGBColor(4 * i + 1, 200 - 3 * i, 7 * i);
-    return c;
-}
 
 // One storey of the defaults (h 3, t 0.25, spans 6, ring beam 0.25 x 0.25, both
 // floors); the element's wall 25 cm with floors of 5 m; area 600 x 500.
@@ -52,33 +52,6 @@ struct Sample {
     }
 };
 
-std::multiset<std::string> Texts(const RecordingCanvas& c)
-{
-    std::multiset<std::string> s;
-    for (const DrawOp& op : c.texts()) s.insert(op.text);
-    return s;
-}
-
-void ExpectInside(const RecordingCanvas& c, TPoint size)
-{
-    for (const DrawOp& op : c.ops) {
-        if (op.kind == DrawOp::Text) continue;
-        for (const TPoint& p : op.points) {
-            EXPECT_GE(p.X, 0);
-            EXPECT_GE(p.Y, 0);
-            EXPECT_LE(p.X, size.X);
-            EXPECT_LE(p.Y, size.Y);
-        }
-    }
-}
-
-const DrawOp* PolygonStartingAt(const RecordingCanvas& c, TPoint p)
-{
-    for (const DrawOp& op : c.ops)
-        if (op.kind == DrawOp::Polygon && op.points[0].X == p.X && op.points[0].Y == p.Y) return &op;
-    return nullptr;
-}
-
 bool HasHorizontal(const RecordingCanvas& c, int y, int x1, int x2)
 {
     for (const DrawOp& op : c.lines())
@@ -93,7 +66,7 @@ bool HasHorizontal(const RecordingCanvas& c, int y, int x1, int x2)
 TEST(LoadCollectionScheme, WallVariant)
 {
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     c.brush.color = 0x0F0F0F;  // the dialog's background
     c.pen.color = 0x303030;
@@ -135,7 +108,7 @@ TEST(LoadCollectionScheme, WallVariant)
     EXPECT_TRUE(c.hasLine({302, 103}, {302, 100}));
     EXPECT_TRUE(HasHorizontal(c, 93, 302, 565));
     EXPECT_TRUE(HasHorizontal(c, 93, 15, 278));
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("g+p= 7,00"), 1u);
     EXPECT_EQ(t.count("g+p= 5,50"), 1u);
     // roof arrow on the wall axis, full length against its own value
@@ -170,7 +143,7 @@ TEST(LoadCollectionScheme, BasementVariantDrawsTheSlabOverTheBasement)
 {
     // area height 455: Scale 88 still, Y0 = 7 + (413 - 308) div 2 + 40 = 99; level at 385
     Sample s;
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     RecordingCanvas c;
     DrawLoadCollectionScheme(c, {600, 500}, true, s.loads, s.in, colors, 0);
     const DrawOp* slab = PolygonStartingAt(c, {279, 385 + 11});
@@ -179,7 +152,7 @@ TEST(LoadCollectionScheme, BasementVariantDrawsTheSlabOverTheBasement)
     EXPECT_EQ(slab->points[4].X, 565);
     EXPECT_TRUE(c.hasLine({279, 451}, {279, 407}));
     EXPECT_TRUE(c.hasLine({326, 432}, {326, 407}));  // level mark below the slab
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     // permanent loads only, named "g", the slab over the basement included
     EXPECT_EQ(t.count("g= 5,00"), 1u);
     EXPECT_EQ(t.count("g= 4,00"), 1u);
@@ -214,7 +187,7 @@ TEST(LoadCollectionScheme, GivenLoadsDrawArrowsAgainstTheLargestMagnitude)
     s.loads.Fl[0] = -30;
     s.loads.GsTyp[0] = 1;
     RecordingCanvas c;
-    DrawLoadCollectionScheme(c, {600, 500}, false, s.loads, s.in, TestColors(), 0);
+    DrawLoadCollectionScheme(c, {600, 500}, false, s.loads, s.in, GradedColors(), 0);
     // reference 30: the right arrow 5 + Round(20 / 30 x 25) = 22 above its head
     const DrawOp* right = PolygonStartingAt(c, {302, 103});
     ASSERT_NE(right, nullptr);
@@ -222,7 +195,7 @@ TEST(LoadCollectionScheme, GivenLoadsDrawArrowsAgainstTheLargestMagnitude)
     // the negative left arrow is reversed, as long as its label plus the head (47)
     const DrawOp* left = PolygonStartingAt(c, {278, 103 - 47});
     ASSERT_NE(left, nullptr);
-    const auto t = Texts(c);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("20,00"), 7u);
     EXPECT_EQ(t.count("30,00"), 7u);
     // unlabelled blocks, no span, height or thickness dimensions, no roof arrow
@@ -243,8 +216,8 @@ TEST(LoadCollectionScheme, StoreysRingBeamsAndCounts)
     s.loads.wieniec[1] = 0;
     s.loads.tw[1] = 0.5;  // without a ring beam the section is the wall's width
     RecordingCanvas c;
-    DrawLoadCollectionScheme(c, {600, 1000}, false, s.loads, s.in, TestColors(), 0);
-    const auto t = Texts(c);
+    DrawLoadCollectionScheme(c, {600, 1000}, false, s.loads, s.in, GradedColors(), 0);
+    const auto t = TextSet(c);
     EXPECT_EQ(t.count("kond. n+3"), 1u);
     EXPECT_EQ(t.count("kond. n+2"), 1u);
     EXPECT_EQ(t.count("kond. n+1"), 1u);
@@ -254,15 +227,15 @@ TEST(LoadCollectionScheme, StoreysRingBeamsAndCounts)
     Sample many;  // a count from a file beyond the nine storeys is held to them
     many.loads.StoreyCount = 50;
     RecordingCanvas m;
-    DrawLoadCollectionScheme(m, {600, 2000}, false, many.loads, many.in, TestColors(), 0);
-    EXPECT_EQ(Texts(m).count("kond. n+9"), 1u);
-    EXPECT_EQ(Texts(m).count("kond. n+10"), 0u);
+    DrawLoadCollectionScheme(m, {600, 2000}, false, many.loads, many.in, GradedColors(), 0);
+    EXPECT_EQ(TextSet(m).count("kond. n+9"), 1u);
+    EXPECT_EQ(TextSet(m).count("kond. n+10"), 0u);
 }
 
 TEST(LoadCollectionScheme, NothingToDraw)
 {
     test::EnsureGuiApp();
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     auto nothing = [&](auto change) {
         Sample s;
         change(s);
@@ -287,7 +260,7 @@ TEST(LoadCollectionScheme, NothingToDraw)
 TEST(LoadCollectionScheme, PictureForTheClipboard)
 {
     test::EnsureGuiApp();
-    const TDrawingColors colors = TestColors();
+    const TDrawingColors colors = GradedColors();
     for (bool basement : {false, true}) {
         Sample s;
         s.loads.StoreyCount = 2;
@@ -299,25 +272,10 @@ TEST(LoadCollectionScheme, PictureForTheClipboard)
         EXPECT_EQ(pic.mmSize, QSize(100000, 100000));
         EXPECT_EQ(pic.pixelSize, QSize(3780, 3780));
         const QImage replayed = SchemePictureToImage(pic);
-        QImage direct(pic.pixelSize, QImage::Format_RGB32);
-        direct.fill(Qt::white);
-        {
-            QPainter painter(&direct);
-            PainterCanvas canvas(painter);
-            canvas.setFontDpi(SchemePictureDpi);
-            canvas.font.name = "Arial";
-            canvas.font.size = PlatformCode();
-            canvas.brush.color = clWhite;
-            canvas.pen.color = clBlack;
-            DrawLoadCollectionScheme(canvas, {direct.width(), direct.height()}, basement, s.loads,
-                                     s.in, colors, 0);
-        }
-        int ink = 0, differing = 0;
-        for (int y = 0; y < direct.height(); y += 5)
-            for (int x = 0; x < direct.width(); x += 5) {
-                if (direct.pixel(x, y) != qRgb(255, 255, 255)) ++ink;
-                if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
-            }
+        const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& canvas, const TPoint& size) {
+            DrawLoadCollectionScheme(canvas, size, basement, s.loads, s.in, colors, 0);
+        });
+        const auto [ink, differing] = SamplePixels(direct, replayed);
         EXPECT_GT(ink, 1000);
         EXPECT_LT(differing, ink / 50);
         EXPECT_TRUE(SchemePictureToPng(pic).startsWith("\x89PNG"));

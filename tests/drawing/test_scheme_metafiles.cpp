@@ -41,25 +41,6 @@ TCalcResults Results()
     return r;
 }
 
-// The case drawn straight onto an image of the picture's frame, as the
-// picture records it (reference resolution, Arial 65 pixel-sized).
-QImage DirectImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw)
-{
-    EnsureGuiApp();
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas c(painter);
-    c.setFontDpi(SchemePictureDpi);
-    c.font.name = "Arial";
-    c.font.size = PlatformCode();
-    c.brush.color = clWhite;
-    c.pen.color = clBlack;
-    draw(c, {size.width(), size.height()});
-    painter.end();
-    return image;
-}
-
 // Share of sampled pixels that differ.
 double Differing(const QImage& a, const QImage& b, int step = 5)
 {
@@ -86,7 +67,7 @@ TEST(SchemeMetafiles, UncroppedPicturesOfTheFigureSize)
 
     // replayed, the picture is the direct drawing
     const QImage replayed = SchemePictureToImage(pic);
-    const QImage direct = DirectImage(pic.pixelSize, [&](Canvas& c, const TPoint& size) {
+    const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& c, const TPoint& size) {
         DrawContinuousWall(c, size, Element(1), Results(), false, colors, 0);
     });
     EXPECT_LT(Differing(replayed, direct), 0.01);
@@ -108,7 +89,7 @@ TEST(SchemeMetafiles, CroppedPicturesOfCases2And3)
         ASSERT_FALSE(pic.isEmpty());
         // the frame is the covered rectangle of the direct drawing
         TRect b{};
-        const QImage direct = DirectImage({3780, 3024}, [&](Canvas& cv, const TPoint& size) {
+        const QImage direct = DrawAtPictureResolution({3780, 3024}, [&](Canvas& cv, const TPoint& size) {
             if (c == 2)
                 DrawHorizontalWall(cv, size, Element(c), Results(), false, colors, 0, b);
             else

@@ -32,7 +32,7 @@ TCalcInput Wall()
 const TDrawingColors kColors = SlotColors();
 
 struct Drawn {
-    RecordingCanvas c;
+    RecordingCanvas c = PresetCanvas();
     TRect rect{-1, -1, -1, -1};
     double scale = -1;
 };
@@ -41,18 +41,8 @@ Drawn Draw(const TCalcInput& in, int unit, double x = 80, double y = 60, double 
            TRect client = {0, 0, 530, 400})
 {
     Drawn d;
-    d.c.pen.color = 0x0000AA;
-    d.c.brush.color = 0x00BB00;
     DrawOpeningsScheme(d.c, client, in, d.rect, d.scale, kColors, unit, x, y, l, h);
     return d;
-}
-
-std::vector<DrawOp> BlackLines(const RecordingCanvas& c)
-{
-    std::vector<DrawOp> out;
-    for (const DrawOp& op : c.lines())
-        if (op.pen.color == clBlack && op.pen.width == 2) out.push_back(op);
-    return out;
 }
 
 } // namespace
@@ -89,7 +79,7 @@ TEST(OpeningsScheme, WallOpeningsAndTheEditedOpening)
     EXPECT_EQ(wedge->brush.color, clBlack);
     EXPECT_EQ(wedge->pen.mode, TPenMode::Mask);
     // plate scheme 4: four hinged edges
-    const auto sup = BlackLines(d.c);
+    const auto sup = ThickBlackLines(d.c);
     auto startsAt = [&](TPoint p) {
         for (const DrawOp& op : sup)
             if (op.points[0].X == p.X && op.points[0].Y == p.Y) return true;
@@ -130,9 +120,9 @@ TEST(OpeningsScheme, SupportsCountsAndPlacement)
 {
     TCalcInput in = Wall();
     in.SchematPlytySciany = 8;  // all fixed: no symbols in this view
-    EXPECT_TRUE(BlackLines(Draw(in, 1).c).empty());
+    EXPECT_TRUE(ThickBlackLines(Draw(in, 1).c).empty());
     in.SchematPlytySciany = 3;
-    EXPECT_TRUE(BlackLines(Draw(in, 1).c).empty());
+    EXPECT_TRUE(ThickBlackLines(Draw(in, 1).c).empty());
     // a count read from a file is held to the five openings stored
     in.LiczbaOkien = 99;
     const Drawn d = Draw(in, 1);

@@ -9,11 +9,11 @@
 #include <cmath>
 
 #include "SchemePicture.h"
+#include "support/SchemeImage.h"
 
 using namespace orv;
 
 namespace {
-void app() { orvtest::EnsureApp(); }
 
 void box(Canvas& c, const TRect& r)
 {
@@ -25,7 +25,7 @@ void box(Canvas& c, const TRect& r)
 
 TEST(SchemePicture, FrameOfAFigure)
 {
-    app();
+    orvtest::EnsureApp();
     TSchemePicture pic;
     TPoint seen{};
     double fontSize = 0;
@@ -54,7 +54,7 @@ TEST(SchemePicture, FrameOfAFigure)
 
 TEST(SchemePicture, CropKeepsTheRatioOfPixelsToSize)
 {
-    app();
+    orvtest::EnsureApp();
     TSchemePicture pic;
     RecordCroppedSchemePicture(pic, 10, 8, [&](Canvas& c, const TPoint&, TRect& bounds) {
         box(c, {40, 30, 540, 430});
@@ -77,7 +77,7 @@ TEST(SchemePicture, CropKeepsTheRatioOfPixelsToSize)
 
 TEST(SchemePicture, ReplayMatchesDirectDrawing)
 {
-    app();
+    orvtest::EnsureApp();
     auto draw = [](Canvas& c, const TPoint&) {
         box(c, {100, 100, 1200, 900});
         c.pen.color = clRed;
@@ -87,17 +87,13 @@ TEST(SchemePicture, ReplayMatchesDirectDrawing)
     RecordSchemePicture(pic, 10, 8, draw);
     const QImage replayed = SchemePictureToImage(pic);
 
-    QImage direct(pic.pixelSize, QImage::Format_RGB32);
-    direct.fill(Qt::white);
+    QImage direct = test::WhiteImage(pic.pixelSize);
     {
         QPainter p(&direct);
         PainterCanvas c(p);
         draw(c, {direct.width(), direct.height()});
     }
-    int differing = 0;
-    for (int y = 0; y < direct.height(); y += 7)
-        for (int x = 0; x < direct.width(); x += 7)
-            if (direct.pixel(x, y) != replayed.pixel(x, y)) ++differing;
+    const int differing = test::SamplePixels(direct, replayed, 7).differing;
     EXPECT_LT(differing, 20);
 
     // scaled down to the figure's size on a 300 dpi page: still the same proportions

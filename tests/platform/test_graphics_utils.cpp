@@ -10,10 +10,6 @@
 
 using namespace orv;
 
-namespace {
-void app() { orvtest::EnsureApp(); }
-} // namespace
-
 TEST(GraphicsUtils, ScaleRoundsHalvesToEven)
 {
     // a scheme picture of 1000 x 800 scaled by 0.1 for the editor export
@@ -41,7 +37,7 @@ TEST(GraphicsUtils, TransparentColourBecomesTheBackground)
 
 TEST(GraphicsUtils, WindowOpacity)
 {
-    app();
+    orvtest::EnsureApp();
     QWindow w;
     SetLayeredAlpha(&w, 215);
     EXPECT_NEAR(w.opacity(), 215 / 255.0, 1e-6);

@@ -16,7 +16,6 @@ using namespace orv;
 
 namespace {
 
-void app() { orvtest::EnsureApp(); }
 
 class IniSettings : public ::testing::Test {
 protected:
@@ -119,7 +118,7 @@ TEST(StoredAppearance, BgrColours)
     EXPECT_EQ(BgrFromColor(QColor(255, 0, 0)), 0x0000FF);
     EXPECT_EQ(ColorFromBgr(0xFF0000), QColor(0, 0, 255));
 
-    app();
+    orvtest::EnsureApp();
     MemorySettingsStore store;
     ISettingsStore* old = BindSettingsStore(&store);
     EXPECT_EQ(CellBackgroundColor(), QColor(0xEC, 0xEE, 0xA8));

@@ -12,6 +12,11 @@
 
 namespace orv::test {
 
+// An image of the size, all white.
+QImage WhiteImage(QSize size);
+// Bounding box of every pixel that is not white; empty when there is none.
+QRect InkBounds(const QImage& image);
+
 // An image of the size filled with the background, drawn on by draw with a
 // canvas whose brush is the background and whose pen is black.
 QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
@@ -21,5 +26,17 @@ int InkPixels(const QImage& image, QColor background = QColor(240, 240, 240));
 int InkOutside(const QImage& image, const QRect& area, QColor background = QColor(240, 240, 240));
 // Writes image as <ORV_SCHEME_PNG_DIR>/<name>.png when that variable is set.
 void SaveSchemePngIfAsked(const QImage& image, const std::string& name);
+
+// The drawing straight onto a white image, as a scheme picture records it
+// (reference resolution, Arial of PlatformCode() points, white brush, black pen).
+QImage DrawAtPictureResolution(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw);
+
+// Every step-th pixel of every step-th row: those of `direct` that are not
+// white, and those where `direct` and `other` differ.
+struct SampledPixels {
+    int ink = 0;
+    int differing = 0;
+};
+SampledPixels SamplePixels(const QImage& direct, const QImage& other, int step = 5);
 
 } // namespace orv::test

@@ -35,6 +35,32 @@ inline TCalcInput SampleInput(u8 calcCase)
     return in;
 }
 
+// A canvas whose pen (0x0000AA) and brush (0x00BB00) a scheme must replace
+// before it draws.
+inline RecordingCanvas PresetCanvas()
+{
+    RecordingCanvas c;
+    c.pen.color = 0x0000AA;
+    c.brush.color = 0x00BB00;
+    return c;
+}
+
+// A preset canvas drawn on by a scheme that reports its bounds.
+struct DrawnWithBounds {
+    RecordingCanvas c = PresetCanvas();
+    TRect bounds{-1, -1, -1, -1};
+    bool drawn = false;
+};
+
+// Lines drawn in black of width 2 (supports, openings).
+inline std::vector<DrawOp> ThickBlackLines(const RecordingCanvas& c)
+{
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : c.lines())
+        if (op.pen.color == clBlack && op.pen.width == 2) out.push_back(op);
+    return out;
+}
+
 // Texts drawn, in order.
 inline std::vector<std::string> TextsOf(const RecordingCanvas& c)
 {
