@@ -224,37 +224,29 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         Combination& c = combos[i];
 
         AddLine(lines, {"Moment w przekroju 1-1 M_1d = ", Num(M_1d, 2), " kNm"});
-        if (std::fabs(e_1) < e_min) {
-            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm < 0.05·t  -> e_1 =0.05·t =", Num(5 * t, 1), " cm"});
-            e_1 = e_min;
-        } else {
-            AddLine(lines, {"Mimośród e_1 = ", Num(100 * e_1, 1), " cm"});
-        }
-        c.s1.N = N_1d;
-        c.s1.e = e_1;
-        c.s1.Phi = ReductionFactorEnd(group, material, std::fabs(e_1), t);
-        AddLine(lines, {"Współczynnik redukcyjny nośności FI_1 = ", Num(c.s1.Phi, 3)});
-        c.s1.N_R = c.s1.Phi * A * f_d / 1000;
-        AddLine(lines, {"Nośność pod stropem N_1R,d = ", Num(c.s1.N_R, 3), " kN"});
-        c.s1.u = utilisation(N_1d, c.s1.N_R);
-        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s1.u, 2), "%"});
-
+        // End sections: the eccentricity raised to 0.05 t at least, Phi, N_R and the utilisation.
+        auto endSection = [&](SectionValues& sv, const char* n, double N, double e, const char* raised,
+                              const char* capacity) {
+            if (std::fabs(e) < e_min) {
+                AddLine(lines, {"Mimośród e_", n, " = ", Num(100 * e, 1), " cm < 0.05·t  -> e_", n, raised,
+                                Num(5 * t, 1), " cm"});
+                e = e_min;
+            } else {
+                AddLine(lines, {"Mimośród e_", n, " = ", Num(100 * e, 1), " cm"});
+            }
+            sv.N = N;
+            sv.e = e;
+            sv.Phi = ReductionFactorEnd(group, material, std::fabs(e), t);
+            AddLine(lines, {"Współczynnik redukcyjny nośności FI_", n, " = ", Num(sv.Phi, 3)});
+            sv.N_R = sv.Phi * A * f_d / 1000;
+            AddLine(lines, {capacity, Num(sv.N_R, 3), " kN"});
+            sv.u = utilisation(N, sv.N_R);
+            AddLine(lines, {" -> wykorzystanie nośności ", Num(sv.u, 2), "%"});
+        };
+        endSection(c.s1, "1", N_1d, e_1, " =0.05·t =", "Nośność pod stropem N_1R,d = ");
         AddLine(lines, {"Siła w przekroju 2-2 N_2d = ", Num(N_2d, 2), " kN"});
         AddLine(lines, {"Moment w przekroju 2-2 M_2d = ", Num(M_2d, 2), " kNm"});
-        if (std::fabs(e_2) < e_min) {
-            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm < 0.05·t  -> e_2 =0.05·t = ", Num(5 * t, 1), " cm"});
-            e_2 = e_min;
-        } else {
-            AddLine(lines, {"Mimośród e_2 = ", Num(100 * e_2, 1), " cm"});
-        }
-        c.s2.N = N_2d;
-        c.s2.e = e_2;
-        c.s2.Phi = ReductionFactorEnd(group, material, std::fabs(e_2), t);
-        AddLine(lines, {"Współczynnik redukcyjny nośności FI_2 = ", Num(c.s2.Phi, 3)});
-        c.s2.N_R = c.s2.Phi * A * f_d / 1000;
-        AddLine(lines, {"Nośność nad stropem N_2R,d = ", Num(c.s2.N_R, 3), " kN"});
-        c.s2.u = utilisation(N_2d, c.s2.N_R);
-        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.s2.u, 2), "%"});
+        endSection(c.s2, "2", N_2d, e_2, " =0.05·t = ", "Nośność nad stropem N_2R,d = ");
 
         // the same in every combination; its lines once
         if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
