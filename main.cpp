@@ -1,4 +1,4 @@
-#include "ZunMain.h"
+#include "mainwindow/ZunMain.h"
 
 int main(int argc, char** argv)
 {

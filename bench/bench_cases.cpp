@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "ZunCalc.h"
+#include "core/ZunCalc.h"
 
 using namespace orv;
 

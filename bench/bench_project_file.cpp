@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "ZunProject.h"
+#include "core/ZunProject.h"
 
 using namespace orv;
 namespace fs = std::filesystem;

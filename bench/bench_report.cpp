@@ -5,9 +5,9 @@
 #include <memory>
 #include <sstream>
 
-#include "ZunCalc.h"
-#include "ZunRtf.h"
-#include "ZunStrings.h"
+#include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
+#include "core/ZunStrings.h"
 
 using namespace orv;
 

@@ -1,26 +1,15 @@
-# orv_add_tests(<subsystem> LIBS <libs...> [GUI])
-# One test executable per tests/<subsystem>/*.cpp file, registered with CTest.
+# orv_add_tests(<subsystem> LIBS <libs...> TESTS <names...> [GUI])
+# One test executable per tests/<subsystem>/<name>.cpp, registered with CTest.
 # GUI tests run on the offscreen platform so that they need no display.
 function(orv_add_tests subsystem)
-  cmake_parse_arguments(ARG "GUI" "" "LIBS" ${ARGN})
-  file(GLOB test_sources CONFIGURE_DEPENDS
-       "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/*.cpp")
-  file(GLOB support_sources CONFIGURE_DEPENDS
-       "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/support/*.cpp")
-  foreach(src IN LISTS test_sources)
-    get_filename_component(name "${src}" NAME_WE)
+  cmake_parse_arguments(ARG "GUI" "" "LIBS;TESTS" ${ARGN})
+  foreach(name IN LISTS ARG_TESTS)
     set(target "${subsystem}_${name}")
-    add_executable(${target} ${src} ${support_sources})
-    target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}"
-                                                 "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/support"
-                                                 "${CMAKE_CURRENT_SOURCE_DIR}"
-                                                 "${CMAKE_CURRENT_SOURCE_DIR}/common")
+    add_executable(${target} "${CMAKE_CURRENT_SOURCE_DIR}/${subsystem}/${name}.cpp")
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-    target_compile_definitions(${target} PRIVATE
-        ORV_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
     if(ARG_GUI)
       gtest_discover_tests(${target}
-          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ORV_TEST_FONT_ENV}"
           DISCOVERY_MODE PRE_TEST
           TEST_PREFIX "${subsystem}.")
     else()

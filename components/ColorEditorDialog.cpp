@@ -1,4 +1,4 @@
-#include "ColorEditorDialog.h"
+#include "components/ColorEditorDialog.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "CommonColorUnit.h"
+#include "drawing/CommonColorUnit.h"
 
 class QPushButton;
 

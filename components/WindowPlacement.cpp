@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "components/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // Stored window places applied to widgets.
 #pragma once
 
-#include "CommonParamsUnit.h"
+#include "core/CommonParamsUnit.h"
 
 class QWidget;
 

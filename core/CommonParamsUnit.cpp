@@ -1,8 +1,8 @@
-#include "CommonParamsUnit.h"
+#include "core/CommonParamsUnit.h"
 
 #include <cstring>
 
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "SettingsStore.h"
-#include "ZunTypes.h"
+#include "core/SettingsStore.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "Cp1250.h"
+#include "core/Cp1250.h"
 
 #include <cstdint>
 

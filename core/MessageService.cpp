@@ -1,4 +1,4 @@
-#include "MessageService.h"
+#include "core/MessageService.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 #include <charconv>
 #include <climits>
@@ -8,8 +8,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "MessageService.h"
-#include "Version.h"
+#include "core/MessageService.h"
+#include "core/Version.h"
 
 namespace orv {
 namespace {

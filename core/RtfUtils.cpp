@@ -1,7 +1,7 @@
-#include "RtfUtils.h"
+#include "core/RtfUtils.h"
 
-#include "Cp1250.h"
-#include "MyUtils.h"
+#include "core/Cp1250.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 namespace {

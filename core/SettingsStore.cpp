@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace orv {
 namespace {

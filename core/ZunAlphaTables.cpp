@@ -1,4 +1,4 @@
-#include "ZunAlphaTables.h"
+#include "core/ZunAlphaTables.h"
 
 namespace orv {
 

@@ -1,7 +1,7 @@
 // Case 2, arch models: a wall spanning horizontally or vertically between
 // rigid supports carries the lateral load by arching.
-#include "MyUtils.h"
-#include "ZunCalcCase2.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalcCase2.h"
 
 namespace orv {
 

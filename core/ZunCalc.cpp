@@ -1,9 +1,9 @@
-#include "ZunCalc.h"
+#include "core/ZunCalc.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ZunMaterials.h"
-#include "ZunTypes.h"
+#include "core/ZunMaterials.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

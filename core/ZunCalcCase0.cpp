@@ -1,8 +1,8 @@
 // Case 0: wall loaded vertically, hinged model.
 #include <cmath>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

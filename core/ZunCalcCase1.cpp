@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

@@ -1,13 +1,13 @@
 // Case 2: wall loaded horizontally (plate with alpha coefficients, beams,
 // arches; walls with openings checked strip by strip).
-#include "ZunCalcCase2.h"
+#include "core/ZunCalcCase2.h"
 
 #include <cmath>
 #include <string>
 
-#include "MyUtils.h"
-#include "ZunAlphaTables.h"
-#include "ZunStrips.h"
+#include "core/MyUtils.h"
+#include "core/ZunAlphaTables.h"
+#include "core/ZunStrips.h"
 
 namespace orv {
 

@@ -2,7 +2,7 @@
 // modules and the tests reach besides CalcWallHorizontal (ZunCalc.h).
 #pragma once
 
-#include "ZunCalc.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

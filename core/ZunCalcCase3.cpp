@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
 // Case 4: basement wall, simplified method of Annex A.
 #include <string>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

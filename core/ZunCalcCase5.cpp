@@ -1,8 +1,8 @@
 // Case 5: column (pier) under biaxial eccentric compression, hinged model.
 #include <cmath>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "ZunFiles.h"
+#include "core/ZunFiles.h"
 
 #include <cstdio>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "MessageService.h"
-#include "MyUtils.h"
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

@@ -1,8 +1,8 @@
-#include "ZunMaterials.h"
+#include "core/ZunMaterials.h"
 
 #include <cstdio>
 
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

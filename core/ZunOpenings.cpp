@@ -1,6 +1,6 @@
-#include "ZunOpenings.h"
+#include "core/ZunOpenings.h"
 
-#include "MessageService.h"
+#include "core/MessageService.h"
 
 namespace orv {
 

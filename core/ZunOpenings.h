@@ -2,7 +2,7 @@
 // the collision test of a new or edited opening.
 #pragma once
 
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

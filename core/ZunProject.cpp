@@ -1,13 +1,13 @@
-#include "ZunProject.h"
+#include "core/ZunProject.h"
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
-#include "Cp1250.h"
-#include "MessageService.h"
-#include "MyUtils.h"
-#include "ZunFiles.h"
+#include "core/Cp1250.h"
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+#include "core/ZunFiles.h"
 
 namespace orv {
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

@@ -1,6 +1,6 @@
-#include "ZunRtf.h"
+#include "core/ZunRtf.h"
 
-#include "RtfUtils.h"
+#include "core/RtfUtils.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "ZunStrings.h"
+#include "core/ZunStrings.h"
 
 namespace orv {
 

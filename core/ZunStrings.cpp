@@ -1,10 +1,10 @@
-#include "ZunStrings.h"
+#include "core/ZunStrings.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "MyUtils.h"
-#include "ZunMaterials.h"
+#include "core/MyUtils.h"
+#include "core/ZunMaterials.h"
 
 namespace orv {
 

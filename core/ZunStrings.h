@@ -4,15 +4,12 @@
 
 #include <string>
 
-#include "ZunCalc.h"
-#include "ZunTypes.h"
+#include "core/Colors.h"
+#include "core/ZunCalc.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 
-using TColor = u32;
-constexpr TColor clBtnText = 0x80000012;
-constexpr TColor clNavy = 0x800000;
-constexpr TColor clRed = 0x0000FF;
 
 // One line of a sheet. Text is the line in the report mark-up, code page
 // 1250, cut at 255 characters; use text()/setText() for UTF-8.

@@ -1,9 +1,9 @@
-#include "ZunStrips.h"
+#include "core/ZunStrips.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "ZunOpenings.h"
+#include "core/ZunOpenings.h"
 
 namespace orv {
 

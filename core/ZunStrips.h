@@ -2,8 +2,8 @@
 // full-height vertical strips; each strip becomes a TWallPlate of the results.
 #pragma once
 
-#include "ZunAlphaTables.h"
-#include "ZunCalc.h"
+#include "core/ZunAlphaTables.h"
+#include "core/ZunCalc.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 #include <cstring>
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Cp1250.h"
+#include "core/Cp1250.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -14,21 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "MyUtils.h"
+#include "core/Colors.h"
+#include "core/MyUtils.h"
 
 class QColor;
 class QPainter;
 class QPalette;
 
 namespace orv {
-
-using TColor = std::uint32_t;
-
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clSystemColor = 0x80000000;
-constexpr TColor clBtnFace = clSystemColor | 15;
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 enum class TFontPitch { Default, Variable, Fixed };
@@ -67,10 +60,6 @@ QColor ColorToQColor(TColor c, const QPalette& palette);
 // The same with the application's palette (or Qt's default one).
 QColor ColorToQColor(TColor c);
 TColor QColorToColor(const QColor& c);
-constexpr TColor RGBColor(int r, int g, int b)
-{
-    return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
-}
 
 class Canvas {
 public:

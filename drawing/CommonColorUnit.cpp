@@ -1,7 +1,7 @@
-#include "CommonColorUnit.h"
+#include "drawing/CommonColorUnit.h"
 
-#include "MessageService.h"
-#include "SettingsStore.h"
+#include "core/MessageService.h"
+#include "core/SettingsStore.h"
 
 namespace orv {
 

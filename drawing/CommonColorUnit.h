@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Canvas.h"
-#include "MyUtils.h"
+#include "drawing/Canvas.h"
+#include "core/MyUtils.h"
 
 class QObject;
 

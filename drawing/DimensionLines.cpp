@@ -1,11 +1,11 @@
-#include "DimensionLines.h"
+#include "drawing/DimensionLines.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "DrawPrimitives.h"
-#include "MarkupText.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
 
 namespace orv {
 

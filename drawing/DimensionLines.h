@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "Canvas.h"
-#include "MyUtils.h"
+#include "drawing/Canvas.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 

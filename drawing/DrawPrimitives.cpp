@@ -1,4 +1,4 @@
-#include "DrawPrimitives.h"
+#include "drawing/DrawPrimitives.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "MarkupText.h"
+#include "drawing/MarkupText.h"
 
 #include <cmath>
 
-#include "Cp1250.h"
-#include "DrawPrimitives.h"
+#include "core/Cp1250.h"
+#include "drawing/DrawPrimitives.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "SchemePicture.h"
+#include "drawing/SchemePicture.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 namespace {

@@ -11,7 +11,7 @@
 
 #include <functional>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 class QPainter;
 class QRectF;

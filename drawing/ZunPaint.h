@@ -5,11 +5,11 @@
 // draws nothing.
 #pragma once
 
-#include "Canvas.h"
-#include "CommonColorUnit.h"
-#include "SchemePicture.h"
-#include "ZunCalc.h"
-#include "ZunTypes.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/SchemePicture.h"
+#include "core/ZunCalc.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "DimensionLines.h"
-#include "ZunPaint.h"
-#include "ZunPaintLayout.h"
-#include "ZunPaintWallSupport.h"
+#include "drawing/DimensionLines.h"
+#include "drawing/ZunPaint.h"
+#include "drawing/ZunPaintLayout.h"
+#include "drawing/ZunPaintWallSupport.h"
 
 namespace orv {
 

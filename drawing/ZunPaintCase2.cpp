@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "DimensionLines.h"
-#include "MarkupText.h"
-#include "ZunOpenings.h"
-#include "ZunPaint.h"
-#include "ZunPaintLayout.h"
-#include "ZunPaintWallSupport.h"
+#include "drawing/DimensionLines.h"
+#include "drawing/MarkupText.h"
+#include "core/ZunOpenings.h"
+#include "drawing/ZunPaint.h"
+#include "drawing/ZunPaintLayout.h"
+#include "drawing/ZunPaintWallSupport.h"
 
 namespace orv {
 

@@ -1,10 +1,10 @@
-#include "ZunPaintLayout.h"
+#include "drawing/ZunPaintLayout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "DrawPrimitives.h"
-#include "MarkupText.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
 
 namespace orv {
 

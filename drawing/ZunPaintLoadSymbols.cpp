@@ -1,10 +1,10 @@
-#include "ZunPaintLoadSymbols.h"
+#include "drawing/ZunPaintLoadSymbols.h"
 
 #include <cmath>
 #include <vector>
 
-#include "DrawPrimitives.h"
-#include "MarkupText.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
 
 namespace orv {
 

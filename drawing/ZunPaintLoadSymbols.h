@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "Canvas.h"
-#include "CommonColorUnit.h"
-#include "MyUtils.h"
-#include "ZunTypes.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "core/MyUtils.h"
+#include "core/ZunTypes.h"
 
 namespace orv {
 

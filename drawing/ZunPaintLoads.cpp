@@ -6,11 +6,11 @@
 #include <cmath>
 #include <string>
 
-#include "DimensionLines.h"
-#include "DrawPrimitives.h"
-#include "ZunPaint.h"
-#include "ZunPaintLayout.h"
-#include "ZunPaintLoadSymbols.h"
+#include "drawing/DimensionLines.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/ZunPaint.h"
+#include "drawing/ZunPaintLayout.h"
+#include "drawing/ZunPaintLoadSymbols.h"
 
 namespace orv {
 

@@ -1,6 +1,6 @@
 // Recorded pictures of the schemes of the design cases, and the dispatch of
 // an element's scheme by its case.
-#include "ZunPaint.h"
+#include "drawing/ZunPaint.h"
 
 namespace orv {
 

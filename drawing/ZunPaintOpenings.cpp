@@ -2,11 +2,11 @@
 // the dimensions that place it, in the length unit the dialog shows.
 #include <cmath>
 
-#include "DimensionLines.h"
-#include "ZunOpenings.h"
-#include "ZunPaint.h"
-#include "ZunPaintLayout.h"
-#include "ZunPaintWallSupport.h"
+#include "drawing/DimensionLines.h"
+#include "core/ZunOpenings.h"
+#include "drawing/ZunPaint.h"
+#include "drawing/ZunPaintLayout.h"
+#include "drawing/ZunPaintWallSupport.h"
 
 namespace orv {
 

@@ -6,10 +6,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "Canvas.h"
-#include "CommonColorUnit.h"
-#include "DrawPrimitives.h"
-#include "MyUtils.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/DrawPrimitives.h"
+#include "core/MyUtils.h"
 
 namespace orv::wallscheme {
 

@@ -1,12 +1,12 @@
-#include "ZunMain.h"
+#include "mainwindow/ZunMain.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
 
-#include "IniSettingsStore.h"
-#include "MyUtils.h"
-#include "SettingsStore.h"
+#include "platform/IniSettingsStore.h"
+#include "core/MyUtils.h"
+#include "core/SettingsStore.h"
 
 namespace orv {
 

@@ -1,9 +1,9 @@
-#include "GraphicsUtils.h"
+#include "platform/GraphicsUtils.h"
 
 #include <QPainter>
 #include <QWindow>
 
-#include "MyUtils.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "IniSettingsStore.h"
+#include "platform/IniSettingsStore.h"
 
 #include <QDir>
 #include <QSettings>

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
 class QSettings;
 

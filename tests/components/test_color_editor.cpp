@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 
-#include "ColorEditorDialog.h"
-#include "SettingsStore.h"
+#include "components/ColorEditorDialog.h"
+#include "core/SettingsStore.h"
 
 using namespace orv;
 

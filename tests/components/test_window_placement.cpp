@@ -1,13 +1,13 @@
 // Stored window places applied to a real widget.
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
-#include "WindowPlacement.h"
+#include "components/WindowPlacement.h"
 
 using namespace orv;
 

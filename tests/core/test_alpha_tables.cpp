@@ -1,7 +1,7 @@
 // Coefficients alpha of laterally loaded panels and the plate/beam choice.
 #include <gtest/gtest.h>
 
-#include "ZunAlphaTables.h"
+#include "core/ZunAlphaTables.h"
 
 using namespace orv;
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "CalcSupport.h"
-#include "ZunCalc.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalc.h"
 
 using namespace orv;
 

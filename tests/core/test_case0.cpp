@@ -4,9 +4,9 @@
 #include <cstring>
 #include <memory>
 
-#include "MyUtils.h"
-#include "CalcSupport.h"
-#include "ZunCalc.h"
+#include "core/MyUtils.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalc.h"
 
 using namespace orv;
 

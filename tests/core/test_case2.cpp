@@ -7,9 +7,9 @@
 #include <initializer_list>
 #include <memory>
 
-#include "MyUtils.h"
-#include "CalcSupport.h"
-#include "ZunCalcCase2.h"
+#include "core/MyUtils.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalcCase2.h"
 
 using namespace orv;
 

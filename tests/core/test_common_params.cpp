@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CommonParamsUnit.h"
-#include "MyUtils.h"
+#include "core/CommonParamsUnit.h"
+#include "core/MyUtils.h"
 
 using namespace orv;
 

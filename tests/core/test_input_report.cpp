@@ -4,10 +4,10 @@
 #include <memory>
 #include <sstream>
 
-#include "ReportDump.h"
-#include "CalcSupport.h"
-#include "ZunCalc.h"
-#include "ZunStrings.h"
+#include "tests/core/support/ReportDump.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalc.h"
+#include "core/ZunStrings.h"
 
 using namespace orv;
 

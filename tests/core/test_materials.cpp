@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "MyUtils.h"
-#include "ZunMaterials.h"
+#include "core/MyUtils.h"
+#include "core/ZunMaterials.h"
 
 using namespace orv;
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <memory>
 
-#include "TestSupport.h"
-#include "CalcSupport.h"
-#include "ZunOpenings.h"
+#include "tests/core/support/TestSupport.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunOpenings.h"
 
 using namespace orv;
 

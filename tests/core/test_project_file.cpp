@@ -6,11 +6,11 @@
 #include <random>
 #include <unistd.h>
 
-#include "MessageService.h"
-#include "Cp1250.h"
-#include "ZunFiles.h"
-#include "TestSupport.h"
-#include "ZunProject.h"
+#include "core/MessageService.h"
+#include "core/Cp1250.h"
+#include "core/ZunFiles.h"
+#include "tests/core/support/TestSupport.h"
+#include "core/ZunProject.h"
 
 using namespace orv;
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "ZunTypes.h"
+#include "core/ZunTypes.h"
 
 using namespace orv;
 

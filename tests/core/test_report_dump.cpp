@@ -5,9 +5,9 @@
 #include <cstring>
 #include <sstream>
 
-#include "ReportDump.h"
-#include "TestSupport.h"
-#include "ZunProject.h"
+#include "tests/core/support/ReportDump.h"
+#include "tests/core/support/TestSupport.h"
+#include "core/ZunProject.h"
 
 using namespace orv;
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <memory>
 
-#include "ZunStrings.h"
+#include "core/ZunStrings.h"
 
 using namespace orv;
 

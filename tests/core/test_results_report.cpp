@@ -3,10 +3,10 @@
 #include <limits>
 #include <memory>
 
-#include "CalcSupport.h"
-#include "ZunCalc.h"
-#include "ZunRtf.h"
-#include "ZunStrings.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
+#include "core/ZunStrings.h"
 
 using namespace orv;
 

@@ -4,12 +4,12 @@
 #include <memory>
 #include <sstream>
 
-#include "RtfCheck.h"
-#include "RtfUtils.h"
-#include "TestSupport.h"
-#include "CalcSupport.h"
-#include "ZunCalc.h"
-#include "ZunRtf.h"
+#include "tests/core/support/RtfCheck.h"
+#include "core/RtfUtils.h"
+#include "tests/core/support/TestSupport.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
 
 using namespace orv;
 

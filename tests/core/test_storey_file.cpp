@@ -5,8 +5,8 @@
 #include <memory>
 #include <random>
 
-#include "TestSupport.h"
-#include "ZunFiles.h"
+#include "tests/core/support/TestSupport.h"
+#include "core/ZunFiles.h"
 
 using namespace orv;
 using orvtest::MessageRecorder;

@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <memory>
 
-#include "CalcSupport.h"
-#include "ZunStrips.h"
+#include "tests/core/support/CalcSupport.h"
+#include "core/ZunStrips.h"
 
 using namespace orv;
 

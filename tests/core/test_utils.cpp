@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "Cp1250.h"
-#include "MyUtils.h"
-#include "TestSupport.h"
+#include "core/Cp1250.h"
+#include "core/MyUtils.h"
+#include "tests/core/support/TestSupport.h"
 
 using namespace orv;
 

@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QPalette>
 
-#include "CommonColorUnit.h"
-#include "MessageService.h"
-#include "SettingsStore.h"
+#include "drawing/CommonColorUnit.h"
+#include "core/MessageService.h"
+#include "core/SettingsStore.h"
 
 using namespace orv;
 

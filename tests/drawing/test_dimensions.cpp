@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "DimensionLines.h"
-#include "support/DrawChecks.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/DimensionLines.h"
+#include "tests/drawing/support/DrawChecks.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

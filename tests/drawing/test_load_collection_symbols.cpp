@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "ZunPaintLoadSymbols.h"
-#include "support/DrawChecks.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/ZunPaintLoadSymbols.h"
+#include "tests/drawing/support/DrawChecks.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "ZunPaintLayout.h"
-#include "support/DrawChecks.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/ZunPaintLayout.h"
+#include "tests/drawing/support/DrawChecks.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MarkupText.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/MarkupText.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

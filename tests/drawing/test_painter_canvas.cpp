@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
-#include "CommonColorUnit.h"
-#include "DimensionLines.h"
-#include "DrawPrimitives.h"
-#include "MarkupText.h"
-#include "ZunPaintLayout.h"
-#include "support/RecordingCanvas.h"
-#include "support/SchemeImage.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/DimensionLines.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
+#include "drawing/ZunPaintLayout.h"
+#include "tests/drawing/support/RecordingCanvas.h"
+#include "tests/drawing/support/SchemeImage.h"
 
 using namespace orv;
 using test::InkBounds;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "DrawPrimitives.h"
-#include "support/DrawChecks.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/DrawPrimitives.h"
+#include "tests/drawing/support/DrawChecks.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

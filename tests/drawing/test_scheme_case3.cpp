@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "SchemeImage.h"
-#include "SchemeTestData.h"
-#include "ZunPaint.h"
+#include "tests/drawing/support/SchemeImage.h"
+#include "tests/drawing/support/SchemeTestData.h"
+#include "drawing/ZunPaint.h"
 
 using namespace orv;
 using namespace orv::test;

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <set>
 
-#include "ZunPaint.h"
-#include "support/DrawChecks.h"
-#include "support/SchemeImage.h"
-#include "support/RecordingCanvas.h"
+#include "drawing/ZunPaint.h"
+#include "tests/drawing/support/DrawChecks.h"
+#include "tests/drawing/support/SchemeImage.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 using namespace orv;
 using test::DrawOp;

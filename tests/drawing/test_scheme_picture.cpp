@@ -1,15 +1,15 @@
 // Recorded scheme pictures: physical size, pixel frame, crop and replay.
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 
 #include <cmath>
 
-#include "SchemePicture.h"
-#include "support/SchemeImage.h"
+#include "drawing/SchemePicture.h"
+#include "tests/drawing/support/SchemeImage.h"
 
 using namespace orv;
 

@@ -1,12 +1,12 @@
 // Bitmap helpers: scaling by a factor and the transparent colour.
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QGuiApplication>
 #include <QWindow>
 
-#include "GraphicsUtils.h"
+#include "platform/GraphicsUtils.h"
 
 using namespace orv;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -8,9 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CommonParamsUnit.h"
-#include "IniSettingsStore.h"
-#include "StoredAppearance.h"
+#include "core/CommonParamsUnit.h"
+#include "platform/IniSettingsStore.h"
 
 using namespace orv;
 
@@ -106,27 +105,4 @@ TEST_F(IniSettings, CommonParametersThroughTheStore)
     EXPECT_EQ(p.Height, 300);
     EXPECT_EQ(sizes[1], 7.5);
     EXPECT_EQ(dir, "/home/użytkownik/projekty");
-}
-
-TEST(StoredAppearance, BgrColours)
-{
-    const QColor c = ColorFromBgr(11071212); // 0xA8EEEC
-    EXPECT_EQ(c.red(), 0xEC);
-    EXPECT_EQ(c.green(), 0xEE);
-    EXPECT_EQ(c.blue(), 0xA8);
-    EXPECT_EQ(BgrFromColor(c), 0xA8EEEC);
-    EXPECT_EQ(BgrFromColor(QColor(255, 0, 0)), 0x0000FF);
-    EXPECT_EQ(ColorFromBgr(0xFF0000), QColor(0, 0, 255));
-
-    orvtest::EnsureApp();
-    MemorySettingsStore store;
-    ISettingsStore* old = BindSettingsStore(&store);
-    EXPECT_EQ(CellBackgroundColor(), QColor(0xEC, 0xEE, 0xA8));
-    store.writeBool(SettingsKey::Maker, "Parametrs", "UserBackgroundCellColor", false);
-    EXPECT_EQ(CellBackgroundColor(), QGuiApplication::palette().color(QPalette::Base));
-    BindSettingsStore(old);
-
-    const QFont f = StoredFont("Arial", 10);
-    EXPECT_EQ(f.family(), "Arial");
-    EXPECT_EQ(f.pointSize(), 10);
 }

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "MessageService.h"
-#include "ReportDump.h"
-#include "ZunProject.h"
+#include "core/MessageService.h"
+#include "tests/core/support/ReportDump.h"
+#include "core/ZunProject.h"
 
 namespace {
 

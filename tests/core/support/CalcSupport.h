@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ZunCalc.h"
+#include "core/ZunCalc.h"
 
 namespace orvtest {
 

@@ -1,11 +1,11 @@
-#include "ReportDump.h"
+#include "tests/core/support/ReportDump.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "MyUtils.h"
-#include "ZunCalc.h"
-#include "ZunRtf.h"
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
 
 namespace orvtest {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ZunStrings.h"
+#include "core/ZunStrings.h"
 
 namespace orvtest {
 

@@ -1,8 +1,8 @@
-#include "RtfCheck.h"
+#include "tests/core/support/RtfCheck.h"
 
 #include <cctype>
 
-#include "Cp1250.h"
+#include "core/Cp1250.h"
 
 namespace orvtest {
 

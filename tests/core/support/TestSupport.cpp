@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/core/support/TestSupport.h"
 
 #include <atomic>
 #include <fstream>

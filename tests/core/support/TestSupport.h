@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "MessageService.h"
+#include "core/MessageService.h"
 
 namespace orvtest {
 

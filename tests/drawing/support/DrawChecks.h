@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "CommonColorUnit.h"
-#include "RecordingCanvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
 namespace orv::test {
 

@@ -1,6 +1,6 @@
-#include "RecordingCanvas.h"
+#include "tests/drawing/support/RecordingCanvas.h"
 
-#include "QtTestApp.h"
+#include "tests/common/QtTestApp.h"
 
 #include <QGuiApplication>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace orv::test {
 

@@ -1,12 +1,12 @@
-#include "SchemeImage.h"
+#include "tests/drawing/support/SchemeImage.h"
 
 #include <QPainter>
 
 #include <cstdlib>
 
-#include "MyUtils.h"
-#include "RecordingCanvas.h"
-#include "SchemePicture.h"
+#include "core/MyUtils.h"
+#include "tests/drawing/support/RecordingCanvas.h"
+#include "drawing/SchemePicture.h"
 
 namespace orv::test {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "Canvas.h"
+#include "drawing/Canvas.h"
 
 namespace orv::test {
 

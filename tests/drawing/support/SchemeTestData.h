@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "CommonColorUnit.h"
-#include "RecordingCanvas.h"
-#include "ZunCalc.h"
-#include "ZunTypes.h"
+#include "drawing/CommonColorUnit.h"
+#include "tests/drawing/support/RecordingCanvas.h"
+#include "core/ZunCalc.h"
+#include "core/ZunTypes.h"
 
 namespace orv::test {
 

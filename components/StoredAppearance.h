@@ -1,5 +1,5 @@
-// Qt side of the stored settings: colours kept as 0x00BBGGRR integers and
-// stored fonts.
+// Qt side of the stored settings that widgets use: the grid cell colour and
+// stored fonts. Colours convert through the drawing canvas's one helper.
 #pragma once
 
 #include <QColor>
@@ -7,13 +7,7 @@
 
 #include <string>
 
-#include "CommonParamsUnit.h"
-
 namespace orv {
-
-// The one conversion between a stored 0x00BBGGRR colour and a QColor.
-QColor ColorFromBgr(int bgr);
-int BgrFromColor(const QColor& color);
 
 // The grid cell colour: the stored one, or the palette's base colour.
 QColor CellBackgroundColor();
