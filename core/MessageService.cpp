@@ -23,6 +23,19 @@ int DefaultModalResult(unsigned buttons)
     return mrOk;
 }
 
+int CloseModalResult(unsigned buttons)
+{
+    if (buttons & mbCancel) return mrCancel;
+    if (buttons & mbNo) return mrNo;
+    if (buttons & mbOK) return mrOk;
+    if (buttons & mbAbort) return mrAbort;
+    if (buttons & mbYes) return mrYes;
+    if (buttons & mbRetry) return mrRetry;
+    if (buttons & mbIgnore) return mrIgnore;
+    if (buttons & mbAll) return mrAll;
+    return mrOk;
+}
+
 const char* MessageDialogTitle(unsigned char dlgType)
 {
     switch (dlgType) {

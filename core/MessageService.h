@@ -8,11 +8,17 @@
 namespace orv {
 
 // Dialog types.
-enum : unsigned char { mdWarning = 0, mdError = 1, mdInformation = 2, mdConfirmation = 3 };
+enum : unsigned char { mdWarning = 0, mdError = 1, mdInformation = 2, mdConfirmation = 3, mdCustom = 4 };
 // Button flags.
-enum : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbAbort = 16, mbRetry = 32 };
+enum : unsigned {
+    mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbAbort = 16, mbRetry = 32,
+    mbIgnore = 64, mbAll = 128, mbHelp = 256
+};
 // Modal results.
-enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrYes = 6, mrNo = 7 };
+enum : int {
+    mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
+    mrAll = 8
+};
 
 class IMessageService {
 public:
@@ -36,5 +42,9 @@ bool IsWindowsVistaOrLater();
 const char* MessageDialogTitle(unsigned char dlgType);
 // The modal result of the first button present in the set (Yes, No, OK, Cancel, Abort, Retry).
 int DefaultModalResult(unsigned buttons);
+// The answer of a box closed by its close button or Escape: Cancel where
+// offered, else No, else OK, else Abort, else the first other button; never a button
+// that is not in the set and never "no answer".
+int CloseModalResult(unsigned buttons);
 
 } // namespace orv

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLocale>
 
+#include "components/Dialogs3.h"
 #include "platform/IniSettingsStore.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
@@ -18,6 +19,8 @@ int RunApplication(int argc, char** argv)
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
     IniSettingsStore settings;
     BindSettingsStore(&settings);
+    QtMessageService messages;
+    BindMessageService(&messages);
 
     // Until the main form lands, the program shows a placeholder window.
     QLabel placeholder(QStringLiteral("Orvandel – okno główne w budowie"));
@@ -27,6 +30,7 @@ int RunApplication(int argc, char** argv)
     placeholder.show();
     const int rc = app.exec();
     settings.flush();
+    BindMessageService(nullptr);
     BindSettingsStore(nullptr);
     return rc;
 }

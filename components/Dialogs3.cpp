@@ -1,0 +1,192 @@
+#include "components/Dialogs3.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace orv {
+namespace {
+
+struct ButtonInfo {
+    unsigned flag;
+    const char* caption;
+    const char* name;
+    int result;
+};
+
+// The fixed order of the buttons on the form.
+constexpr ButtonInfo kButtons[] = {
+    {mbYes, "&Tak", "YES", mrYes},
+    {mbNo, "&Nie", "NIE", mrNo},
+    {mbOK, "&OK", "OK", mrOk},
+    {mbCancel, "&Anuluj", "CANCEL", mrCancel},
+    {mbAbort, "&Przerwij", "ABORT", mrAbort},
+    {mbRetry, "Powt&órz", "RETRY", mrRetry},
+    {mbIgnore, "&Ignoruj", "IGNORE", mrIgnore},
+    {mbAll, "&Wszytko", "ALL", mrAll},
+    {mbHelp, "P&omoc", "HELP", mrNone},
+};
+
+constexpr int kButtonWidth = 77;
+constexpr int kButtonHeight = 24;
+
+QString FormCaption(unsigned char dlgType)
+{
+    const QString caption = QString::fromUtf8(MessageDialogTitle(dlgType));
+    if (!caption.isEmpty()) return caption;
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+QIcon TypeIcon(unsigned char dlgType, const QStyle* style)
+{
+    switch (dlgType) {
+    case mdWarning: return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case mdError: return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case mdInformation: return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case mdConfirmation: return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+    default: return {};
+    }
+}
+
+QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+int RunForm(TMessageForm& form, int x, int y)
+{
+    form.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+    }
+    if (x > -1) form.move(x, form.y());
+    if (y > -1) form.move(form.x(), y);
+    return form.exec();
+}
+
+} // namespace
+
+QString MessageButtonCaption(unsigned button)
+{
+    for (const ButtonInfo& b : kButtons)
+        if (b.flag == button) return QString::fromUtf8(b.caption);
+    return {};
+}
+
+QString JoinedDetails(const QString& details)
+{
+    QString s = details;
+    s.remove(QLatin1Char('\r'));
+    s.remove(QLatin1Char('\n'));
+    return s;
+}
+
+TMessageForm::TMessageForm(const QString& instruction, const QString& message, unsigned char dlgType,
+                           unsigned buttons, QWidget* parent)
+    : QDialog(parent), buttons_(buttons)
+{
+    setWindowTitle(FormCaption(dlgType));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const int textWidth = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().width() / 2 : 640;
+    }();
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(10);
+    const QIcon icon = TypeIcon(dlgType, style());
+    if (!icon.isNull()) {
+        auto* image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image"));
+        const int extent = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        image->setPixmap(icon.pixmap(extent, extent));
+        image->setAlignment(Qt::AlignTop);
+        top->addWidget(image, 0, Qt::AlignTop);
+    }
+    auto* texts = new QVBoxLayout;
+    if (!instruction.isEmpty()) {
+        auto* main = new QLabel(instruction, this);
+        main->setObjectName(QStringLiteral("Instruction"));
+        main->setTextFormat(Qt::PlainText);
+        main->setWordWrap(true);
+        QFont bold = main->font();
+        bold.setBold(true);
+        bold.setPointSizeF(bold.pointSizeF() * 1.2);
+        main->setFont(bold);
+        main->setMaximumWidth(textWidth);
+        texts->addWidget(main);
+    }
+    auto* label = new QLabel(message, this);
+    label->setObjectName(QStringLiteral("Message"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setMaximumWidth(textWidth);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (message.isEmpty()) label->hide();
+    texts->addWidget(label);
+    top->addLayout(texts, 1);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addStretch(1);
+    for (const ButtonInfo& b : kButtons) {
+        if (!(buttons & b.flag)) continue;
+        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setMinimumSize(kButtonWidth, kButtonHeight);
+        button->setAutoDefault(false);
+        const int result = b.result;
+        if (result != mrNone) connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 8);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addLayout(row);
+    setMinimumSize(150, 55);
+}
+
+void TMessageForm::reject()
+{
+    done(CloseModalResult(buttons_));
+}
+
+TMessageForm* CreateMessageDialog3(const QString& msg, unsigned char dlgType, unsigned buttons,
+                                   QWidget* parent)
+{
+    return new TMessageForm(QString(), msg, dlgType, buttons, parent);
+}
+
+int MessageDlgPos3(const QString& msg, unsigned char dlgType, unsigned buttons, int helpContext,
+                   int x, int y)
+{
+    (void)helpContext;
+    TMessageForm form(QString(), msg, dlgType, buttons, QApplication::activeWindow());
+    return RunForm(form, x, y);
+}
+
+int QtMessageService::showMessageDialog(const std::string& headline, const std::string& text,
+                                        unsigned char dlgType, unsigned buttons, int helpContext)
+{
+    (void)helpContext;
+    const unsigned offered = TaskDialogButtons(buttons);
+    TMessageForm form(Utf8(headline), JoinedDetails(Utf8(text)), dlgType, offered ? offered : mbOK,
+                      QApplication::activeWindow());
+    return RunForm(form, -1, -1);
+}
+
+int QtMessageService::messageDlg3(const std::string& msg, unsigned char dlgType, unsigned buttons,
+                                  int helpContext)
+{
+    return MessageDlgPos3(Utf8(msg), dlgType, buttons, helpContext, -1, -1);
+}
+
+} // namespace orv

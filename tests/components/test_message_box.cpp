@@ -1,0 +1,113 @@
+// The message box as a user meets it: captions, the order of the buttons,
+// the answers of each button, of Escape and of the close button.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "components/Dialogs3.h"
+
+using namespace orv;
+
+namespace {
+
+QStringList ButtonNames(const QWidget& form)
+{
+    QStringList names;
+    QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+    std::sort(buttons.begin(), buttons.end(),
+              [](const QPushButton* a, const QPushButton* b) { return a->x() < b->x(); });
+    for (const QPushButton* b : buttons) names << b->objectName();
+    return names;
+}
+
+int EscapeAnswer(unsigned buttons)
+{
+    TMessageForm form(QString(), QStringLiteral("?"), mdConfirmation, buttons);
+    form.show();
+    QTest::keyClick(&form, Qt::Key_Escape);
+    return form.result();
+}
+
+} // namespace
+
+TEST(MessageBox, ButtonsInFixedOrderWithPolishCaptions)
+{
+    orvtest::EnsureApp<QApplication>();
+    TMessageForm form(QString(), QStringLiteral("Zapisać zmiany w projekcie?"), mdConfirmation,
+                      mbHelp | mbCancel | mbNo | mbYes);
+    form.show();
+    EXPECT_EQ(ButtonNames(form), (QStringList{"YES", "NIE", "CANCEL", "HELP"}));
+    EXPECT_EQ(form.findChild<QPushButton*>("YES")->text(), "&Tak");
+    EXPECT_EQ(form.findChild<QPushButton*>("NIE")->text(), "&Nie");
+    EXPECT_EQ(form.findChild<QPushButton*>("CANCEL")->text(), "&Anuluj");
+    EXPECT_EQ(form.findChild<QPushButton*>("HELP")->text(), "P&omoc");
+    EXPECT_EQ(MessageButtonCaption(mbRetry), "Powt&órz");
+    EXPECT_EQ(MessageButtonCaption(mbAll), "&Wszytko");
+    EXPECT_EQ(form.windowTitle(), "Zatwierdzenie");
+    EXPECT_EQ(form.findChild<QLabel*>("Message")->text(), "Zapisać zmiany w projekcie?");
+    EXPECT_NE(form.findChild<QLabel*>("Image"), nullptr);
+    EXPECT_GE(form.width(), 150);
+    EXPECT_GE(form.height(), 55);
+}
+
+TEST(MessageBox, EachButtonAnswersItsResultAndHelpClosesNothing)
+{
+    orvtest::EnsureApp<QApplication>();
+    const struct { const char* name; int result; } cases[] = {
+        {"YES", mrYes}, {"NIE", mrNo}, {"OK", mrOk}, {"CANCEL", mrCancel}, {"ABORT", mrAbort},
+        {"RETRY", mrRetry}, {"IGNORE", mrIgnore}, {"ALL", mrAll}};
+    for (const auto& c : cases) {
+        TMessageForm form(QString(), QStringLiteral("x"), mdWarning, 0x1FF);
+        form.show();
+        form.setResult(-1);
+        QTest::mouseClick(form.findChild<QPushButton*>(c.name), Qt::LeftButton);
+        EXPECT_EQ(form.result(), c.result) << c.name;
+        EXPECT_FALSE(form.isVisible());
+    }
+    TMessageForm form(QString(), QStringLiteral("x"), mdWarning, mbOK | mbHelp);
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>("HELP"), Qt::LeftButton);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST(MessageBox, EscapeAndCloseNeverAnswerNothingOrAnAbsentButton)
+{
+    orvtest::EnsureApp<QApplication>();
+    EXPECT_EQ(EscapeAnswer(mbCancel), mrCancel);
+    EXPECT_EQ(EscapeAnswer(mbOK), mrOk);
+    EXPECT_EQ(EscapeAnswer(mbYes | mbNo), mrNo);
+    EXPECT_EQ(EscapeAnswer(mbYes | mbNo | mbCancel), mrCancel);
+    EXPECT_EQ(EscapeAnswer(mbYes), mrYes);
+    EXPECT_EQ(EscapeAnswer(mbAbort | mbRetry | mbIgnore), mrAbort);
+    EXPECT_EQ(EscapeAnswer(0), mrOk);
+
+    TMessageForm form(QString(), QStringLiteral("x"), mdWarning, mbYes | mbNo);
+    form.show();
+    form.close();
+    EXPECT_EQ(form.result(), mrNo);
+}
+
+TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
+{
+    orvtest::EnsureApp<QApplication>();
+    EXPECT_EQ(JoinedDetails("Nie znaleziono biblioteki Jollib.dll. \rProszę skontaktować się z dystrybutorem programu!"),
+              "Nie znaleziono biblioteki Jollib.dll. Proszę skontaktować się z dystrybutorem programu!");
+    EXPECT_EQ(TaskDialogButtons(mbOK | mbIgnore | mbAll | mbHelp), unsigned(mbOK));
+
+    TMessageForm form(QStringLiteral("Brak pliku!"), QStringLiteral("/tmp/a.clcm"), mdError, mbOK);
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Uwaga błąd!");
+    EXPECT_EQ(form.findChild<QLabel*>("Instruction")->text(), "Brak pliku!");
+    EXPECT_EQ(form.findChild<QLabel*>("Message")->text(), "/tmp/a.clcm");
+    EXPECT_TRUE(form.findChild<QLabel*>("Instruction")->font().bold());
+
+    TMessageForm custom(QString(), QStringLiteral("x"), mdCustom, mbOK);
+    EXPECT_EQ(custom.findChild<QLabel*>("Image"), nullptr);
+    EXPECT_FALSE(custom.windowTitle().isEmpty());
+}
