@@ -169,7 +169,12 @@ int MessageDlgPos3(const QString& msg, unsigned char dlgType, unsigned buttons, 
                    int x, int y)
 {
     (void)helpContext;
-    TMessageForm form(QString(), msg, dlgType, buttons, QApplication::activeWindow());
+    // A lone CR (the forms' line break) shows as a line break.
+    QString text = msg;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    TMessageForm form(QString(), text, dlgType, buttons, QApplication::activeWindow());
     return RunForm(form, x, y);
 }
 

@@ -1,0 +1,311 @@
+#include "components/Realedit.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+#include <climits>
+
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+
+namespace orv {
+namespace {
+
+constexpr int kSpinWidth = 15;
+constexpr int kSpeedWidth = 16;
+
+QChar Separator() { return QLatin1Char(DecimalSeparator()); }
+
+std::string Std(const QString& s) { return s.toStdString(); }
+
+QToolButton* MakePart(QWidget* parent, const QString& name, const QString& text, Qt::ArrowType arrow)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::ArrowCursor);
+    if (arrow != Qt::NoArrow) b->setArrowType(arrow);
+    else b->setText(text);
+    b->setAutoRepeat(arrow != Qt::NoArrow);
+    return b;
+}
+
+} // namespace
+
+void ShowNotANumberMessage()
+{
+    ShowMessageDialog("Popraw!", "Błąd w zapisie! ", mdWarning, mbOK);
+}
+
+TNumberEdit::TNumberEdit(Kind kind, QWidget* parent) : QLineEdit(parent), kind_(kind)
+{
+    if (hasSpin()) {
+        up_ = MakePart(this, QStringLiteral("up"), QString(), Qt::UpArrow);
+        down_ = MakePart(this, QStringLiteral("down"), QString(), Qt::DownArrow);
+        connect(up_, &QToolButton::clicked, this, &TNumberEdit::upClick);
+        connect(down_, &QToolButton::clicked, this, &TNumberEdit::downClick);
+    }
+    if (hasSpeed()) {
+        speed_ = MakePart(this, QStringLiteral("speed"), QStringLiteral("..."), Qt::NoArrow);
+        connect(speed_, &QToolButton::clicked, this, &TNumberEdit::buttonClicked);
+    }
+    layoutParts();
+}
+
+bool TNumberEdit::parse(double& v) const
+{
+    const QString t = text().trimmed();
+    if (t.isEmpty() || (kind_ == Kind::Real && t == QLatin1String("-"))) {
+        v = 0;
+        return true;
+    }
+    if (isInteger()) {
+        bool ok = false;
+        const qlonglong n = t.toLongLong(&ok);
+        if (!ok || n < INT_MIN || n > INT_MAX) return false;
+        v = double(n);
+        return true;
+    }
+    return TryTextToFloat(Std(t), v);
+}
+
+bool TNumberEdit::textIsNumber() const
+{
+    double v;
+    return parse(v);
+}
+
+double TNumberEdit::value() const
+{
+    double v;
+    return parse(v) ? v : min_;
+}
+
+double TNumberEdit::checkValue(double v) const
+{
+    const bool clamps = isInteger() ? max_ != min_ : max_ > min_;
+    if (!clamps) return v;
+    if (v < min_) return min_;
+    if (v > max_) return max_;
+    return v;
+}
+
+QString TNumberEdit::formatValue(double v) const
+{
+    if (isInteger()) return QString::number(RoundToInt(v));
+    return QString::fromStdString(FormatFixed(precision_, v));
+}
+
+void TNumberEdit::setValue(double v)
+{
+    setText(formatValue(checkValue(v)));
+}
+
+void TNumberEdit::refuse(const QString& headline, const QString& text, bool taskForm)
+{
+    if (taskForm) ShowMessageDialog(Std(headline), Std(text), mdWarning, mbOK);
+    else MessageDlg3(Std(headline + text), mdWarning, mbOK);
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && isEnabled()) setFocus(Qt::OtherFocusReason);
+    });
+}
+
+bool TNumberEdit::commit()
+{
+    if (checking_) return false;
+    checking_ = true;
+    struct Reset { bool& flag; ~Reset() { flag = false; } } reset{checking_};
+
+    double v = 0;
+    if (!parse(v)) {
+        refuse(QStringLiteral("Popraw!"), QStringLiteral("Błąd w zapisie! "), true);
+        return false;
+    }
+    if (v < min_ || v > max_) {
+        if (isInteger()) {
+            refuse(QStringLiteral("Wartość spoza zakresu %1 - %2. Popraw !")
+                       .arg(RoundToInt(min_)).arg(RoundToInt(max_)),
+                   QString(), false);
+        } else {
+            const QString& second = v < min_ ? minMessage_ : maxMessage_;
+            if (kind_ == Kind::SpinSpeed) refuse(QStringLiteral("Wartość spoza zakresu."), second, true);
+            else refuse(QStringLiteral("Wartość spoza zakresu.\r"), second, false);
+        }
+        return false;
+    }
+    emit exited();
+    const double now = value();
+    setText(formatValue(checkValue(now)));
+    return true;
+}
+
+void TNumberEdit::upClick()
+{
+    if (isReadOnly()) QApplication::beep();
+    else if (isInteger()) setValue(std::min(value() + 1, max_));
+    else setValue(value() + increment_);
+    emit upClicked();
+}
+
+void TNumberEdit::downClick()
+{
+    if (isReadOnly()) QApplication::beep();
+    else if (isInteger()) setValue(std::max(value() - 1, min_));
+    else setValue(value() - increment_);
+    emit downClicked();
+}
+
+bool TNumberEdit::isValidChar(QChar c) const
+{
+    const bool valid = isInteger() ? c.isDigit() && c.unicode() < 128
+                                   : (c.isDigit() && c.unicode() < 128) || c == QLatin1Char('-') ||
+                                         c == QLatin1Char('.') || c == Separator();
+    return valid && (editorEnabled_ || kind_ == Kind::Real);
+}
+
+void TNumberEdit::keyPressEvent(QKeyEvent* e)
+{
+    if (hasSpin() && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
+        if (e->key() == Qt::Key_Up) upClick();
+        else downClick();
+        e->accept();
+        return;
+    }
+    if (kind_ != Kind::Real && (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut))) {
+        if (!editorEnabled_ || isReadOnly()) return;
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (!editorEnabled_ && kind_ != Kind::Real &&
+        (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)) {
+        QApplication::beep();
+        return;
+    }
+    const QString t = e->text();
+    if (t.size() != 1 || t.at(0).unicode() < 32 || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    QChar c = t.at(0);
+    if (!isValidChar(c)) {
+        if (!isInteger()) QApplication::beep();
+        return;
+    }
+    if (isInteger()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (c == QLatin1Char('.')) c = Separator();
+    if (c == QLatin1Char('-')) {
+        if (min_ >= 0) return;
+        if (text().contains(QLatin1Char('-'))) {
+            QApplication::beep();
+            return;
+        }
+    }
+    if (c == Separator() && text().contains(Separator())) {
+        QApplication::beep();
+        return;
+    }
+    insert(QString(c));
+}
+
+void TNumberEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    // Leaving the window or opening a menu is no leaving of the field.
+    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+    commit();
+}
+
+void TNumberEdit::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (!editorEnabled_ && kind_ != Kind::Real) {
+        for (QAction* a : menu->actions()) {
+            const QString n = a->objectName();
+            if (n == QLatin1String("edit-paste") || n == QLatin1String("edit-cut") ||
+                n == QLatin1String("edit-delete"))
+                a->setEnabled(false);
+        }
+    }
+    menu->exec(e->globalPos());
+    delete menu;
+}
+
+void TNumberEdit::setUpDownVisible(bool on)
+{
+    upDownVisible_ = on;
+    layoutParts();
+}
+
+void TNumberEdit::setSpeedButtonVisible(bool on)
+{
+    speedButtonVisible_ = on;
+    layoutParts();
+}
+
+void TNumberEdit::resizeEvent(QResizeEvent* e)
+{
+    QLineEdit::resizeEvent(e);
+    layoutParts();
+}
+
+void TNumberEdit::layoutParts()
+{
+    const int h = height();
+    int right = width() - 1;
+    int used = 0;
+    if (speed_) {
+        speed_->setVisible(speedButtonVisible_);
+        if (speedButtonVisible_) {
+            right -= kSpeedWidth;
+            speed_->setGeometry(right, 1, kSpeedWidth, h - 2);
+            used += kSpeedWidth;
+        }
+    }
+    if (up_) {
+        const bool show = upDownVisible_;
+        up_->setVisible(show);
+        down_->setVisible(show);
+        if (show) {
+            right -= kSpinWidth;
+            up_->setGeometry(right, 1, kSpinWidth, (h - 2) / 2);
+            down_->setGeometry(right, 1 + (h - 2) / 2, kSpinWidth, h - 2 - (h - 2) / 2);
+            used += kSpinWidth;
+        }
+    }
+    setTextMargins(0, 0, used ? used + 2 : 0, 0);
+}
+
+TRealEdit::TRealEdit(QWidget* parent) : TNumberEdit(Kind::Real, parent)
+{
+    setText(QStringLiteral("5"));
+}
+
+TSpinRealEdit::TSpinRealEdit(QWidget* parent) : TNumberEdit(Kind::Spin, parent)
+{
+    setText(QStringLiteral("0"));
+}
+
+TSpeedRealEdit::TSpeedRealEdit(QWidget* parent) : TNumberEdit(Kind::Speed, parent)
+{
+    setText(QStringLiteral("0"));
+}
+
+TSpinSpeedRealEdit::TSpinSpeedRealEdit(QWidget* parent) : TNumberEdit(Kind::SpinSpeed, parent)
+{
+    setIncrement(1.0);
+    setText(QStringLiteral("0"));
+}
+
+TIntegerSpinEdit::TIntegerSpinEdit(QWidget* parent) : TNumberEdit(Kind::Integer, parent)
+{
+    setText(QStringLiteral("0"));
+}
+
+} // namespace orv

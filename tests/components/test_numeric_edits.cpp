@@ -1,0 +1,201 @@
+// The numeric edits as a user types into them: key filter, fixed format on
+// leaving, range and not-a-number refusals, stepping.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "components/Realedit.h"
+#include "core/MyUtils.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+class NumericEdits : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+    }
+    void TearDown() override { SetDecimalSeparator(oldSep_); }
+
+    orvtest::MessageRecorder messages;
+
+private:
+    char oldSep_ = '.';
+};
+
+} // namespace
+
+TEST_F(NumericEdits, TypedPointBecomesTheSeparatorAndLeavingWritesTheFixedFormat)
+{
+    TSpinRealEdit e;
+    e.setRange(0, 1000);
+    e.clear();
+    QSignalSpy exited(&e, &TNumberEdit::exited);
+    QTest::keyClicks(&e, "1.5");
+    EXPECT_EQ(e.text(), "1,5");
+    EXPECT_TRUE(e.commit());
+    EXPECT_EQ(e.text(), "1,50");
+    EXPECT_DOUBLE_EQ(e.value(), 1.5);
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_TRUE(messages.messages.empty());
+
+    // A second separator and letters are dropped.
+    QTest::keyClicks(&e, ".,x7");
+    EXPECT_EQ(e.text(), "1,507");
+}
+
+TEST_F(NumericEdits, MinusOnlyWhereTheRangeAllowsItAndOnlyOnce)
+{
+    TSpinRealEdit e;
+    e.clear();
+    e.setRange(0, 10);
+    QTest::keyClicks(&e, "-3");
+    EXPECT_EQ(e.text(), "3");
+
+    e.clear();
+    e.setRange(-100, 100);
+    QTest::keyClicks(&e, "-3-");
+    EXPECT_EQ(e.text(), "-3");
+    EXPECT_DOUBLE_EQ(e.value(), -3.0);
+
+    TRealEdit r;
+    EXPECT_EQ(r.text(), "5");
+    r.setText("-");
+    EXPECT_EQ(r.value(), 0.0);
+    e.setText("-");
+    EXPECT_EQ(e.value(), -100.0); // no number reads as the minimum
+}
+
+TEST_F(NumericEdits, ATextThatIsNoNumberIsRefusedAndNothingStored)
+{
+    TSpinRealEdit e;
+    e.setRange(0, 200000);
+    QSignalSpy exited(&e, &TNumberEdit::exited);
+    e.setText("5-3");
+    EXPECT_FALSE(e.commit());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+    EXPECT_EQ(e.text(), "5-3");
+    EXPECT_EQ(exited.count(), 0);
+}
+
+TEST_F(NumericEdits, OutOfRangeKeepsTheTextWithTheMessageOfEachClass)
+{
+    TSpinRealEdit spin;
+    spin.setRange(0, 200000);
+    spin.setMaxMessage("Za duża wartość.");
+    QSignalSpy exited(&spin, &TNumberEdit::exited);
+    spin.setText("300000");
+    EXPECT_FALSE(spin.commit());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rZa duża wartość.");
+    EXPECT_EQ(spin.text(), "300000");
+    EXPECT_EQ(exited.count(), 0);
+
+    TSpinSpeedRealEdit speed;
+    speed.setRange(1, 10);
+    speed.setMinMessage("Minimum 1.");
+    speed.setText("0,5");
+    EXPECT_FALSE(speed.commit());
+    EXPECT_EQ(messages.messages[1].headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages[1].text, "Minimum 1.");
+
+    TIntegerSpinEdit count;
+    count.setRange(1, 9);
+    count.setText("12");
+    EXPECT_FALSE(count.commit());
+    EXPECT_EQ(messages.messages[2].headline, "Wartość spoza zakresu 1 - 9. Popraw !");
+
+    // Writing clamps; the range 0..0 keeps the value and refuses it on leaving.
+    spin.setValue(250000);
+    EXPECT_EQ(spin.text(), "200000,00");
+    TSpinRealEdit none;
+    none.setValue(3.14159);
+    EXPECT_EQ(none.text(), "3,14");
+    EXPECT_FALSE(none.commit());
+}
+
+TEST_F(NumericEdits, SteppingByKeysAndSpinPart)
+{
+    TSpinRealEdit e;
+    e.setRange(0, 1);
+    e.setValue(0.95);
+    QSignalSpy up(&e, &TNumberEdit::upClicked);
+    QTest::keyClick(&e, Qt::Key_Up);
+    EXPECT_EQ(e.text(), "1,00");
+    QTest::keyClick(&e, Qt::Key_Down);
+    EXPECT_EQ(e.text(), "0,90");
+    EXPECT_EQ(up.count(), 1);
+
+    TIntegerSpinEdit n;
+    n.setRange(1, 9);
+    n.setValue(9);
+    n.upClick();
+    EXPECT_EQ(n.text(), "9");
+    TIntegerSpinEdit zero;
+    zero.upClick();
+    EXPECT_EQ(zero.text(), "0");
+
+    // Read-only: no change, the notification still comes.
+    e.setReadOnly(true);
+    e.upClick();
+    EXPECT_EQ(e.text(), "0,90");
+    EXPECT_EQ(up.count(), 2);
+
+    // Editor disabled: keys refused, the spin part still steps.
+    TSpinRealEdit locked;
+    locked.setRange(0, 10);
+    locked.setEditorEnabled(false);
+    QTest::keyClicks(&locked, "7");
+    EXPECT_EQ(locked.text(), "0");
+    locked.findChild<QToolButton*>("up")->click();
+    EXPECT_EQ(locked.text(), "0,10");
+}
+
+TEST_F(NumericEdits, LeavingTheFieldChecksAndKeepsTheFocus)
+{
+    QWidget w;
+    auto* layout = new QVBoxLayout(&w);
+    auto* first = new TSpinSpeedRealEdit(&w);
+    auto* second = new TSpinRealEdit(&w);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    first->setRange(0, 100);
+    QSignalSpy table(first, &TNumberEdit::buttonClicked);
+    QSignalSpy exited(first, &TNumberEdit::exited);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    first->setFocus();
+    first->selectAll();
+    QTest::keyClicks(first, "150");
+    second->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_EQ(exited.count(), 0);
+
+    first->selectAll();
+    QTest::keyClicks(first, "15");
+    second->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_EQ(first->text(), "15,00");
+    EXPECT_TRUE(second->hasFocus());
+
+    first->findChild<QToolButton*>("speed")->click();
+    EXPECT_EQ(table.count(), 1);
+}
