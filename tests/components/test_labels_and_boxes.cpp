@@ -1,0 +1,108 @@
+// Caption mark-up of the form labels, and the wrapping check and radio boxes.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "components/MLCheckBox.h"
+#include "components/MathLabel.h"
+
+using namespace orv;
+
+namespace {
+
+using P = TCaptionPiece;
+
+// Rows [top, bottom] of dark ink in columns [x0, x1).
+std::pair<int, int> InkRows(const QImage& img, int x0, int x1)
+{
+    int top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = x0; x < std::min(x1, img.width()); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return {top, bottom};
+}
+
+QImage Render(QWidget& w)
+{
+    QImage img(w.size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    w.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    return img;
+}
+
+} // namespace
+
+TEST(MathLabel, CaptionMarkupSplitsIntoRuns)
+{
+    EXPECT_EQ(SplitCaptionMarkup("f_b_ [MPa] ="),
+              (std::vector<P>{{P::Plain, "f"}, {P::Subscript, "b"}, {P::Plain, " [MPa] ="}}));
+    EXPECT_EQ(SplitCaptionMarkup("[cm!4!]"), (std::vector<P>{{P::Plain, "[cm"}, {P::Superscript, "4"}, {P::Plain, "]"}}));
+    EXPECT_EQ(SplitCaptionMarkup("@g@_f_="),
+              (std::vector<P>{{P::Symbol, QString(QChar(0x03B3))}, {P::Subscript, "f"}, {P::Plain, "="}}));
+    EXPECT_EQ(SplitCaptionMarkup("a!!b"), (std::vector<P>{{P::Plain, "a"}, {P::Plain, "!"}, {P::Plain, "b"}}));
+    EXPECT_EQ(SplitCaptionMarkup("x_d"), (std::vector<P>{{P::Plain, "x"}, {P::Subscript, "d"}}));
+    EXPECT_TRUE(SplitCaptionMarkup("").empty());
+}
+
+TEST(MathLabel, RaisedAndLoweredRunsStandAboveAndBelowTheLine)
+{
+    orvtest::EnsureApp<QApplication>();
+    QFont main("Liberation Sans");
+    main.setPixelSize(11);
+    QFont index = main;
+    index.setPixelSize(12);
+    TMathLabel up("cm!4!");
+    up.setFont(main);
+    up.setIndexFont(index);
+    up.resize(80, 30);
+    const QImage a = Render(up);
+    const int cmWidth = QFontMetrics(main).horizontalAdvance("cm");
+    const auto cm = InkRows(a, 0, cmWidth);
+    const auto four = InkRows(a, cmWidth + 1, 80);
+    ASSERT_GE(cm.second, 0);
+    ASSERT_GE(four.second, 0);
+    EXPECT_LT(four.first, cm.first);
+
+    TMathLabel down("f_b_");
+    down.setFont(main);
+    down.setIndexFont(index);
+    down.resize(80, 30);
+    const QImage b = Render(down);
+    const int fWidth = QFontMetrics(main).horizontalAdvance("f");
+    EXPECT_GT(InkRows(b, fWidth + 1, 80).second, InkRows(b, 0, fWidth).second);
+}
+
+TEST(MultiLineBoxes, BoxPlacementAndWrapping)
+{
+    orvtest::EnsureApp<QApplication>();
+    TMLRadioButton radio;
+    TMLCheckBox check;
+    EXPECT_EQ(radio.buttonLayout(), TButtonLayout::Center);
+    EXPECT_EQ(check.buttonLayout(), TButtonLayout::Top);
+    // A 60-pixel control with a 40-pixel text block and a 13-pixel box.
+    EXPECT_EQ(ButtonIndicatorTop(TButtonLayout::Top, true, 60, 40, 13), 10);
+    EXPECT_EQ(ButtonIndicatorTop(TButtonLayout::Center, true, 60, 40, 13), 23);
+    EXPECT_EQ(ButtonIndicatorTop(TButtonLayout::Bottom, true, 60, 40, 13), 37);
+    EXPECT_EQ(ButtonIndicatorTop(TButtonLayout::Bottom, false, 60, 40, 13), 23);
+
+    TMLCheckBox box("Szerokość wieńców równa grubości ściany, a ciężar własny liczony z wymiarów ściany");
+    const int wide = box.heightForWidth(2000);
+    const int narrow = box.heightForWidth(120);
+    EXPECT_GT(narrow, 2 * wide - 4);
+    box.setMultiLine(false);
+    EXPECT_FALSE(box.hasHeightForWidth());
+
+    // A click on the wrapped text toggles the box.
+    box.setMultiLine(true);
+    box.resize(120, narrow);
+    box.show();
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, narrow - 4));
+    EXPECT_TRUE(box.isChecked());
+}
