@@ -372,6 +372,8 @@ std::string GetVersionText(bool shortForm)
 }
 
 bool IsWinXPOrLater() { return true; }
-bool IsXPThemeActive() { return true; }
+// No Windows visual styles here: composite controls show their classic
+// parts, which Qt draws in the style of the desktop.
+bool IsXPThemeActive() { return false; }
 
 } // namespace orv

@@ -1,0 +1,69 @@
+// The file dialogs' stand-in for tests, the element tab strip and the
+// grouped picture buttons.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "components/MOpenDialog.h"
+#include "components/MSpeedBtn.h"
+
+using namespace orv;
+
+TEST(FileDialogs, ABoundResponderAnswersInPlaceOfTheDialog)
+{
+    TMSaveDialog save;
+    save.defaultExt = "clcm";
+    save.fileName = "Projekt";
+    auto old = TMOpenDialog::bindResponder([](TMOpenDialog& d) {
+        EXPECT_EQ(d.mode(), TMOpenDialog::Mode::Save);
+        EXPECT_EQ(d.fileName, "Projekt");
+        d.fileName = "/tmp/Projekt.clcm";
+        return true;
+    });
+    EXPECT_TRUE(save.execute());
+    EXPECT_EQ(save.fileName, "/tmp/Projekt.clcm");
+    TMOpenDialog::bindResponder([](TMOpenDialog&) { return false; });
+    TMOpenDialog open;
+    EXPECT_FALSE(open.execute());
+    TMOpenDialog::bindResponder(old);
+}
+
+TEST(TabControl, DoubleClickRaisedOnce)
+{
+    orvtest::EnsureApp<QApplication>();
+    TMTabControl tabs;
+    tabs.addTab("Element 1");
+    tabs.addTab("Element 2");
+    tabs.show();
+    QSignalSpy spy(&tabs, &TMTabControl::doubleClicked);
+    QTest::mouseDClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST(SpeedButtons, OneDownPerGroupAndTheLastOneStaysDown)
+{
+    orvtest::EnsureApp<QApplication>();
+    QWidget panel;
+    auto* a = new TMMSpeedButton(&panel);
+    auto* b = new TMMSpeedButton(&panel);
+    auto* plain = new TMMSpeedButton(&panel);
+    a->setGroupIndex(1);
+    b->setGroupIndex(1);
+    a->click();
+    EXPECT_TRUE(a->isDownState());
+    b->click();
+    EXPECT_TRUE(b->isDownState());
+    EXPECT_FALSE(a->isDownState());
+    b->click(); // the only down button of the group cannot be released
+    EXPECT_TRUE(b->isDownState());
+    b->setAllowAllUp(true);
+    b->click();
+    EXPECT_FALSE(b->isDownState());
+    plain->setDownState(true); // group 0 never stays down
+    EXPECT_FALSE(plain->isDownState());
+}
