@@ -1,0 +1,240 @@
+#include "core/ZunEditor.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/MyUtils.h"
+
+namespace orv {
+namespace {
+
+using C = TEditClass;
+#define OFF(member) offsetof(TCalcInput, member)
+
+constexpr unsigned kThickness = feSelfWeight | feColumnMoments | feCutRingBeams;
+constexpr unsigned kHeight = feSelfWeight | feDepthLimit;
+
+const TNumericField kNumeric[] = {
+    {"t1a", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness},
+    {"t1b", OFF(t), 5, 10000, 5, 1, C::Spin, kThickness},
+    {"t1c", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness},
+    {"t2", OFF(t2), 10, 10000, 5, 1, C::Spin, feSelfWeight | feColumnMoments},
+    {"h1a", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
+    {"h1b", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
+    {"h1c", OFF(h), 10, 10000, 5, 1, C::Spin, kHeight},
+    {"l1", OFF(l), 10, 10000, 5, 1, C::Spin, feSelfWeight},
+    {"ag1", OFF(ag), 10, 10000, 1, 1, C::Spin, feLimitToT},
+    {"ad1", OFF(ad), 10, 10000, 1, 1, C::Spin, feLimitToT},
+    {"Gs1", OFF(Gs), 0, 200000, 1, 2, C::Spin, feGsWall},
+    {"Nod1", OFF(Nod), 0, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"Nsld1", OFF(Nsld), 0, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"Nspd1", OFF(Nspd), 0, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"wd1", OFF(wd), -100, 0, 0.1, 3, C::SpinSpeed, feWindFlag},
+    {"wd_kNm2", OFF(wd_kNm2), -10, 10, 0.1, 3, C::SpinSpeed, feWindFlag},
+    {"wd2", OFF(wd2), 0, 100, 0.1, 3, C::SpinSpeed, feWindFlag2},
+    {"ro_muru1", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
+    {"ro_muru2", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
+    {"ro_muru3", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
+    {"J2", OFF(J2), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"J3", OFF(J3), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"J4", OFF(J4), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"J5", OFF(J5), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"J6", OFF(J6), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"J7", OFF(J7), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"h2", OFF(h2), 5, 10000, 5, 1, C::Spin, feNone},
+    {"l3", OFF(l3), 5, 10000, 5, 1, C::Spin, feNone},
+    {"l4", OFF(l4), 5, 10000, 5, 1, C::Spin, feNone},
+    {"h5", OFF(h5), 5, 10000, 5, 1, C::Spin, feNone},
+    {"l6", OFF(l6), 5, 10000, 5, 1, C::Spin, feNone},
+    {"l7", OFF(l7), 5, 10000, 5, 1, C::Spin, feNone},
+    {"E2", OFF(E2), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"E5", OFF(E5), 0, 100000000, 0, 1, C::Speed, feNone},
+    {"g3d", OFF(g3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"g4d", OFF(g4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"g6d", OFF(g6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"g7d", OFF(g7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"p3d", OFF(p3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"p4d", OFF(p4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"p6d", OFF(p6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"p7d", OFF(p7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"Nsd1a", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments},
+    {"NSd1b", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments},
+    {"aL1", OFF(Sily[0].aL), 0, 200000, 1, 1, C::Spin, feNone},
+    {"aL2", OFF(Sily[1].aL), 0, 200000, 1, 1, C::Spin, feNone},
+    {"aL3", OFF(Sily[2].aL), 0, 200000, 1, 1, C::Spin, feNone},
+    {"aT1", OFF(Sily[0].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
+    {"aT2", OFF(Sily[1].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
+    {"aT3", OFF(Sily[2].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
+    {"a11", OFF(Sily[0].a1), 0, 200000, 1, 1, C::Spin, feNone},
+    {"a12", OFF(Sily[1].a1), 0, 200000, 1, 1, C::Spin, feNone},
+    {"a13", OFF(Sily[2].a1), 0, 200000, 1, 1, C::Spin, feNone},
+    {"hN1", OFF(Sily[0].hN), 0, 200000, 1, 1, C::Spin, feNone},
+    {"hN2", OFF(Sily[1].hN), 0, 200000, 1, 1, C::Spin, feNone},
+    {"hN3", OFF(Sily[2].hN), 0, 200000, 1, 1, C::Spin, feNone},
+    {"NSd2", OFF(Sily[1].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments},
+    {"NSd3", OFF(Sily[2].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments},
+    {"N0_mb1", OFF(N0_mb), 0, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"he1", OFF(he), 0, 200000, 5, 1, C::Spin, feNone},
+    {"be1", OFF(be), 0, 200000, 30, 1, C::Spin, feNone},
+    {"Gs_mb1", OFF(Gs_mb), 0, 200000, 1, 2, C::Spin, feGsBasement},
+    {"ro_e1", OFF(ro_e), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
+    {"Gs_s1", OFF(Gs_s), 0, 200000, 1, 2, C::Spin, feNone},
+    {"Msdx1", OFF(Msdx), -200000, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"Msdy1", OFF(Msdy), -200000, 200000, 1, 2, C::SpinSpeed, feNone},
+    {"l_usztw1", OFF(l_usztw), 5, 10000, 1, 1, C::Spin, feNone},
+};
+
+const TChoiceField kChoices[] = {
+    {"sytuacja1", OFF(sytuacja), 4, 3, 0},
+    {"KategoriaWykRobot1", OFF(KategoriaWykRobot), 4, 2, 0},
+    {"KategoriaWykElementu1", OFF(KategoriaWykElementu), 4, 2, 0},
+    {"RodzajKonstrSciany1", OFF(RodzajKonstrSciany), 4, 3, 0},
+    {"RodzajStropow1", OFF(RodzajStropow), 4, 2, 0},
+    {"ScianaZewnetrzna1", OFF(ScianaZewnetrzna), 1, 2, 0},
+    {"ScianaNajwyzszejKodnygnacji1", OFF(ScianaNajwyzszejKodnygnacji), 1, 2, 0},
+    {"def_szer_wiencow1", OFF(def_szer_wiencow), 1, 2, 0},
+    {"zezwolB251", OFF(zezwolB25), 1, 2, 0},
+    {"SchematPlytySciany1", OFF(SchematPlytySciany), 4, 12, 0},
+    {"LiczbaSilSkup1", OFF(LiczbaSilSkup), 4, 3, 1},
+    {"PodpSTyp_x", OFF(PodpSTyp_x), 4, 3, 0},
+    {"PodpSTyp_y", OFF(PodpSTyp_y), 4, 3, 0},
+    {"ZaprawaTyp", OFF(ZaprawaTyp), 4, 2, 0},
+};
+
+#undef OFF
+
+// Exact comparison: the editor stores only what differs.
+bool Same(double a, double b) { return a == b; }
+
+} // namespace
+
+std::span<const TNumericField> NumericFields() { return kNumeric; }
+
+const TNumericField* FindNumericField(std::string_view name)
+{
+    for (const TNumericField& f : kNumeric)
+        if (name == f.name) return &f;
+    return nullptr;
+}
+
+double ReadField(const TCalcInput& in, std::size_t offset)
+{
+    double v;
+    std::memcpy(&v, reinterpret_cast<const char*>(&in) + offset, sizeof v);
+    return v;
+}
+
+void WriteField(TCalcInput& in, std::size_t offset, double v)
+{
+    std::memcpy(reinterpret_cast<char*>(&in) + offset, &v, sizeof v);
+}
+
+double LoadDepthLimit(double h)
+{
+    return h - 5 > 0 ? h - 5 : 0;
+}
+
+double LimitedFieldValue(const TCalcInput& in, const TNumericField& f, double v)
+{
+    if ((f.extras & feLimitToT) && v > in.t) return in.t;
+    return v;
+}
+
+void ComputeSelfWeights(TCalcInput& in)
+{
+    const double rg = in.ro_muru * in.gf_muru;
+    in.Gs = rg * in.h * in.t * in.l / 1000000;
+    in.Gs_mb = rg * in.h * in.t / 10000;
+    in.Gs_s = rg * in.h * in.t * in.t2 / 1000000;
+}
+
+void UpdateColumnMoments(TCalcInput& in)
+{
+    auto moment = [&](unsigned mode, double ownN, double dimension, double e) {
+        const double N = (mode & 2) ? ownN : in.Sily[0].NSd;
+        const double em = (mode & 1) ? 0.4 * dimension / 100 : e / 100;
+        return N * em;
+    };
+    if (in.MsdxDef & 4) in.Msdx = moment(in.MsdxDef, in.Sily[1].NSd, in.t, in.ex);
+    if (in.MsdyDef & 4) in.Msdy = moment(in.MsdyDef, in.Sily[2].NSd, in.t2, in.ey);
+}
+
+void ApplyGeometryLimits(TCalcInput& in)
+{
+    if (in.ag > in.t) in.ag = in.t;
+    if (in.ad > in.t) in.ad = in.t;
+    const double limit = LoadDepthLimit(in.h);
+    for (TConcentratedLoad& load : in.Sily)
+        if (load.hN > limit) load.hN = limit;
+}
+
+bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)
+{
+    v = LimitedFieldValue(in, f, v);
+    if (Same(ReadField(in, f.offset), v)) return false;
+    WriteField(in, f.offset, v);
+
+    if (f.extras & (feCutRingBeams | feDepthLimit)) ApplyGeometryLimits(in);
+    if (f.extras & feWindFlag) in.WindTableFlag = 1;
+    if (f.extras & feWindFlag2) in.WindFlags[1] = 1;
+    // A wall width of 0 from a file has no weight per metre.
+    if ((f.extras & feGsWall) && in.l > 0) in.Gs_mb = in.Gs / (in.l / 100);
+    if (f.extras & feGsBasement) in.Gs = in.l / 100 * in.Gs_mb;
+    if ((f.extras & feSelfWeight) && in.wylicz_Gs == 1) ComputeSelfWeights(in);
+    if (f.extras & feColumnMoments) UpdateColumnMoments(in);
+    return true;
+}
+
+bool SetSelfWeightMode(TCalcInput& in, bool computed)
+{
+    const u8 mode = computed ? 1 : 0;
+    if (in.wylicz_Gs == mode) return false;
+    in.wylicz_Gs = mode;
+    if (computed) ComputeSelfWeights(in);
+    return true;
+}
+
+TGammaStore StoreGammaF(TCalcInput& in, const std::string& text)
+{
+    double v = 0;
+    if (!text.empty() && !TryTextToFloat(text, v)) return TGammaStore::NotANumber;
+    if (!(v > 0)) return TGammaStore::NotPositive;
+    if (Same(in.gf_muru, v)) return TGammaStore::Unchanged;
+    in.gf_muru = v;
+    if (in.wylicz_Gs == 1) ComputeSelfWeights(in);
+    return TGammaStore::Stored;
+}
+
+std::span<const TChoiceField> ChoiceFields() { return kChoices; }
+
+const TChoiceField* FindChoiceField(std::string_view name)
+{
+    for (const TChoiceField& f : kChoices)
+        if (name == f.name) return &f;
+    return nullptr;
+}
+
+int ReadChoice(const TCalcInput& in, const TChoiceField& f)
+{
+    const char* p = reinterpret_cast<const char*>(&in) + f.offset;
+    if (f.size == 1) return static_cast<unsigned char>(*p) - f.base;
+    u32 v;
+    std::memcpy(&v, p, sizeof v);
+    return static_cast<int>(v) - f.base;
+}
+
+bool StoreChoice(TCalcInput& in, const TChoiceField& f, int index)
+{
+    if (index < 0 || index >= f.count || ReadChoice(in, f) == index) return false;
+    char* p = reinterpret_cast<char*>(&in) + f.offset;
+    const int stored = index + f.base;
+    if (f.size == 1) {
+        *p = static_cast<char>(stored);
+    } else {
+        const u32 v = static_cast<u32>(stored);
+        std::memcpy(p, &v, sizeof v);
+    }
+    return true;
+}
+
+} // namespace orv

@@ -1,0 +1,93 @@
+// The element editor as data: one row per numeric input field (control
+// name, record offset, range, step, decimals, the steps that follow a
+// store), the choice fields, and the store routines that every field of the
+// main window goes through. No widgets here: the window builds its controls
+// from these tables and hands the values back.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/ZunTypes.h"
+
+namespace orv {
+
+enum class TEditClass { Spin, Speed, SpinSpeed };
+
+// Steps that follow the store of a field.
+enum TFieldExtra : unsigned {
+    feNone = 0,
+    feSelfWeight = 1,      // self weights follow when computed from density
+    feColumnMoments = 2,   // automatic column moments follow
+    feLimitToT = 4,        // the value is cut to the thickness t before it is stored
+    feCutRingBeams = 8,    // a_w,g and a_w,d are cut to the new t
+    feDepthLimit = 16,     // the depths of the concentrated loads follow h
+    feWindFlag = 32,       // the suction's load-table row is marked as edited
+    feWindFlag2 = 64,      // the pressure's load-table row is marked as edited
+    feGsWall = 128,        // the basement weight per metre follows G_s of the wall
+    feGsBasement = 256,    // G_s of the wall follows the weight per metre
+};
+
+struct TNumericField {
+    const char* name;      // control name
+    std::size_t offset;    // of the f64 inside TCalcInput
+    double min, max;
+    double step;           // 0: no spin part
+    int decimals;
+    TEditClass cls;
+    unsigned extras;
+};
+
+std::span<const TNumericField> NumericFields();
+const TNumericField* FindNumericField(std::string_view name);
+
+double ReadField(const TCalcInput& in, std::size_t offset);
+void WriteField(TCalcInput& in, std::size_t offset, double v);
+
+// Upper limit of the depth of a concentrated load below the top of a wall
+// of height h: h - 5, never below 0.
+double LoadDepthLimit(double h);
+// The value the field takes for v (a_w and a_t above t become t).
+double LimitedFieldValue(const TCalcInput& in, const TNumericField& f, double v);
+
+// The store pattern: nothing happens (false) when the field already holds
+// the value; otherwise it is stored and the field's extra steps run.
+bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v);
+
+// G_s of the wall, the basement wall and the column from density x gamma_f x
+// dimensions (in that order of factors).
+void ComputeSelfWeights(TCalcInput& in);
+// Moments of the column in the directions whose mode is automatic.
+void UpdateColumnMoments(TCalcInput& in);
+// Every dependent value brought in line after a dimension, thickness or
+// height changed: ring beams cut to t, load depths to h - 5.
+void ApplyGeometryLimits(TCalcInput& in);
+
+// Switches the stored self-weight mode; the weights are computed when it
+// turns to "computed". False when the mode was already that.
+bool SetSelfWeightMode(TCalcInput& in, bool computed);
+
+enum class TGammaStore { Unchanged, Stored, NotANumber, NotPositive };
+// gamma_f typed into one of its combos (empty counts as 0): refused when no
+// number or not above 0; stored with the self weights following when they
+// are computed from density.
+TGammaStore StoreGammaF(TCalcInput& in, const std::string& text);
+
+// Choice fields: combos, check boxes and radio groups with one stored value.
+struct TChoiceField {
+    const char* name;
+    std::size_t offset;
+    int size;              // 1 (u8) or 4 (u32)
+    int count;             // values 0..count-1 (stored + base)
+    int base;              // 1 where the stored value is the index + 1
+};
+
+std::span<const TChoiceField> ChoiceFields();
+const TChoiceField* FindChoiceField(std::string_view name);
+int ReadChoice(const TCalcInput& in, const TChoiceField& f);
+// Stores index (+ base) when it differs; false when unchanged or out of range.
+bool StoreChoice(TCalcInput& in, const TChoiceField& f, int index);
+
+} // namespace orv
