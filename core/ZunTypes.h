@@ -481,7 +481,7 @@ constexpr int MaterialKindCount = 13;
 enum TMortarType : int { mtGeneral = 0, mtThinLayer = 1, mtLightweight = 2 };
 constexpr int MortarTypeCount = 3;
 constexpr int MortarClassCount = 6;   // M1, M2.5, M5, M10, M15, M20
-constexpr int ConcreteClassCount = 8; // B-7.5 .. B-30
+constexpr int ConcreteClassCount = 9; // B15 .. B60 (C12/15 .. C50/60)
 constexpr int MaxOpenings = 5;
 constexpr int MaxConcentratedLoads = 3;
 constexpr int MaxStoreys = 10;

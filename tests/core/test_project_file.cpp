@@ -497,7 +497,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     in.RodzajZaprawy = 3;
     in.KategoriaWykRobot = 2;
     in.sytuacja = 7;
-    in.beton = 8;
+    in.beton = 9;
     in.SchematScianyTyp = 9;
     in.SchematPlytySciany = 12;
     in.PodpSTyp_x = 3;
@@ -546,7 +546,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     EXPECT_EQ(v(r.RodzajZaprawy), 2u);
     EXPECT_EQ(v(r.KategoriaWykRobot), 1u);
     EXPECT_EQ(v(r.sytuacja), 2u);
-    EXPECT_EQ(v(r.beton), 7u);
+    EXPECT_EQ(v(r.beton), 8u);
     EXPECT_EQ(v(r.SchematScianyTyp), 8u);
     EXPECT_EQ(v(r.SchematPlytySciany), 11u);
     EXPECT_EQ(v(r.PodpSTyp_x), 2u);
