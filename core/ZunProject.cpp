@@ -69,13 +69,6 @@ u32 upTo(u32 v, u32 max) { return v > max ? max : v; }
 i32 within(i32 v, i32 lo, i32 hi) { return v < lo ? lo : (v > hi ? hi : v); }
 u8 boolByte(u8 v) { return v > 1 ? 1 : v; }
 
-void clipLength(TFixedText& t)
-{
-    const i32 n = t.Length;
-    const i32 c = within(n, 0, static_cast<i32>(sizeof t.Chars));
-    if (c != n) t.Length = c;
-}
-
 template <std::size_t N>
 void clipLength(TShortString<N>& s)
 {
@@ -214,13 +207,13 @@ void SanitizeCalcInput(TCalcInput& in)
     sanitizeUnit(in.ElementE2);
     sanitizeUnit(in.ElementE5);
 
-    for (TFixedText& t : in.WindText) clipLength(t);
-    for (TFixedText& t : in.pText) clipLength(t);
-    for (TFixedText& t : in.gText) clipLength(t);
-    for (TFixedText& t : in.SlabLoadText) clipLength(t);
-    clipLength(in.ro_e_text);
-    for (TFixedText& t : in.ForceText) clipLength(t);
-    for (TFixedText& t : in.WindText2) clipLength(t);
+    for (TFixedText& t : in.WindText) ClipTextLength(t);
+    for (TFixedText& t : in.pText) ClipTextLength(t);
+    for (TFixedText& t : in.gText) ClipTextLength(t);
+    for (TFixedText& t : in.SlabLoadText) ClipTextLength(t);
+    ClipTextLength(in.ro_e_text);
+    for (TFixedText& t : in.ForceText) ClipTextLength(t);
+    for (TFixedText& t : in.WindText2) ClipTextLength(t);
 }
 
 void SanitizeProjectHeader(TProjectHeader& h)
@@ -233,11 +226,7 @@ void SanitizeProjectElement(TProjectElement& e)
 {
     SanitizeCalcInput(e.Input);
     SanitizeProjectHeader(e.Header);
-    TLoadCompilation& l = e.Loads;
-    SanitizeLoadCompilation(l);
-    TFixedText* texts[6] = {l.pPText, l.pLText, l.roText, l.ro_wText, l.gLText, l.gPText};
-    for (TFixedText* row : texts)
-        for (int s = 0; s < MaxStoreys; ++s) clipLength(row[s]);
+    SanitizeLoadCompilation(e.Loads);
 }
 
 std::vector<std::string> SplitCommentText(const char* text, std::size_t size)
