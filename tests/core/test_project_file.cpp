@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -513,6 +514,8 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     in.ForceText[0].Length = -5;
     in.ScianaZewnetrzna = 7;
     els[1].Header.CommentPlace = 3;
+    static const f64 sizes[10] = {std::nan(""), 2.9, 20.5, -1.0, INFINITY, -INFINITY, 0.0, 1e300, 3.0, 20.0};
+    for (int i = 0; i < 10; ++i) els[1].Header.FigureSize[i] = sizes[i];
     els[1].Loads.StoreyCount = 11;
     els[1].Loads.CurrentStorey = -2;
     els[1].Loads.Unit_h[4] = 9;
@@ -565,6 +568,9 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     EXPECT_EQ(v(r.ForceText[0].Length), 0);
     EXPECT_EQ(v(r.ScianaZewnetrzna), 1);
     EXPECT_EQ(v(back[1].Header.CommentPlace), 2);
+    // 3.0 to 20.0 cm; no number gives the default width 10 or height 8
+    static const f64 repaired[10] = {10.0, 3.0, 20.0, 3.0, 10.0, 8.0, 3.0, 20.0, 3.0, 20.0};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(v(back[1].Header.FigureSize[i]), repaired[i]) << i;
     EXPECT_EQ(v(back[1].Loads.StoreyCount), 10);
     EXPECT_EQ(v(back[1].Loads.CurrentStorey), 1);
     EXPECT_EQ(v(back[1].Loads.Unit_h[4]), 2);
@@ -626,6 +632,11 @@ void expectInRange(const TProjectElement& e)
     if (e.Loads.CurrentStorey != 10) {
         EXPECT_LE(v(e.Loads.CurrentStorey), e.Loads.StoreyCount);
     }
+    for (int i = 0; i < 10; ++i) {
+        const f64 size = e.Header.FigureSize[i];
+        EXPECT_GE(size, 3.0);
+        EXPECT_LE(size, 20.0);
+    }
     for (const TFixedText& t : in.ForceText) {
         const i32 n = t.Length;
         EXPECT_GE(n, 0);
@@ -660,7 +671,7 @@ TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
     static constexpr std::size_t hot[] = {4, 8, 528 + 0, 528 + 2520, 528 + 2544, 528 + 2862,
                                           528 + 10340, 528 + 10512, 528 + 10516, 528 + 2804,
                                           528 + 2804 + 4, 20487 + 1, 20487 + 17, 19368 + 1108,
-                                          20487 + 3709, 20487 + 3759 + 8,
+                                          19368 + 4, 19368 + 76, 20487 + 3709, 20487 + 3759 + 8,
                                           20487 + 3959 + 516};
     std::mt19937 rng(20240611u);
     int accepted = 0;
