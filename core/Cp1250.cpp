@@ -77,6 +77,10 @@ std::string Utf8ToCp1250(const std::string& utf8)
             if ((cb & 0xC0) != 0x80) { ok = false; break; }
             c = (c << 6) | (cb & 0x3F);
         }
+        // The shortest form only (no overlong encodings), no surrogates and
+        // nothing beyond U+10FFFF.
+        static constexpr char32_t kMinimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (ok && (c < kMinimum[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;
         if (!ok) {
             out += '?';
             ++i;

@@ -9,7 +9,9 @@ namespace orv {
 // Every byte maps to one code point (undefined bytes to their C1 controls),
 // so a CP1250 text survives a round trip through UTF-8 unchanged.
 std::string Cp1250ToUtf8(const std::string& cp);
-// Characters with no CP1250 form become '?'; malformed UTF-8 bytes likewise.
+// Characters with no CP1250 form become '?'; malformed UTF-8 bytes likewise,
+// one '?' a byte (overlong forms, surrogates and code points above U+10FFFF
+// included).
 std::string Utf8ToCp1250(const std::string& utf8);
 
 } // namespace orv

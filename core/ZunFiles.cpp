@@ -68,12 +68,17 @@ namespace {
 // Fields of packed records are read and written by value: a reference to
 // one could be misaligned.
 i32 clamped(i32 v, i32 lo, i32 hi) { return v < lo ? lo : v > hi ? hi : v; }
+u8 boolByte(u8 v) { return v > 1 ? 1 : v; }
 } // namespace
 
 void SanitizeLoadCompilation(TLoadCompilation& l)
 {
+    l.TakeFromElement = boolByte(l.TakeFromElement);
+    l.kond_powtrz = boolByte(l.kond_powtrz);
     l.StoreyCount = clamped(l.StoreyCount, 1, MaxStoreys);
-    l.CurrentStorey = clamped(l.CurrentStorey, 1, l.StoreyCount);
+    // Entry 10 is the slab over the basement, shown whatever the count.
+    if (l.CurrentStorey != BasementSlabEntry)
+        l.CurrentStorey = clamped(l.CurrentStorey, 1, l.StoreyCount);
     l.bUnit = clamped(l.bUnit, 0, 2);
     for (int s = 0; s < MaxStoreys; ++s) {
         l.Unit_lo_L[s] = clamped(l.Unit_lo_L[s], 0, 2);
@@ -83,6 +88,25 @@ void SanitizeLoadCompilation(TLoadCompilation& l)
         l.Unit_h[s] = clamped(l.Unit_h[s], 0, 2);
         l.Unit_bs[s] = clamped(l.Unit_bs[s], 0, 2);
         l.Unit_t[s] = clamped(l.Unit_t[s], 0, 2);
+
+        l.strop_L[s] = boolByte(l.strop_L[s]);
+        l.strop_P[s] = boolByte(l.strop_P[s]);
+        l.wieniec[s] = boolByte(l.wieniec[s]);
+        l.bs_ind[s] = boolByte(l.bs_ind[s]);
+        // A load is computed from the dimensions at mode 0 only, so any other
+        // value means "given"; the ring-beam thickness is given at 1 only.
+        if (l.GsTyp[s] != 0) l.GsTyp[s] = 1;
+        if (l.GwTyp[s] != 0) l.GwTyp[s] = 1;
+        if (l.SlTyp[s] != 0) l.SlTyp[s] = 1;
+        if (l.SpTyp[s] != 0) l.SpTyp[s] = 1;
+        if (l.twTyp[s] != 1) l.twTyp[s] = 0;
+
+        ClipTextLength(l.pPText[s]);
+        ClipTextLength(l.pLText[s]);
+        ClipTextLength(l.roText[s]);
+        ClipTextLength(l.ro_wText[s]);
+        ClipTextLength(l.gLText[s]);
+        ClipTextLength(l.gPText[s]);
     }
 }
 

@@ -18,8 +18,9 @@ bool ReadWholeFile(const std::string& fileName, std::string& data);
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
-// Brings every count, index and unit code of a load compilation read from a
-// file into its range; values of a sound record are left alone.
+// Brings every count, index, unit code, switch, input mode and text length
+// of a load compilation read from a file into its range; a sound record is
+// left byte for byte as it is. Shared by the storey and the project reader.
 void SanitizeLoadCompilation(TLoadCompilation& l);
 
 constexpr std::size_t StoreyFileSize = 4 + sizeof(TLoadCompilation);

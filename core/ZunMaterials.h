@@ -48,6 +48,8 @@ void FillStrengthList(std::vector<std::string>& list, int kind, int mortarType);
 // --- concrete strength classes ----------------------------------------------
 constexpr int ConcreteTableCount = 11;   // class indexes 0..10
 constexpr int ConcreteNamedCount = 9;    // indexes 0..8 carry names
+// Every class index an element may hold has its names and its table row.
+static_assert(ConcreteClassCount <= ConcreteNamedCount && ConcreteNamedCount <= ConcreteTableCount);
 
 // Names of class index i: "B15".."B60" and "C12/15".."C50/60".
 extern const char* const ConcreteClassNamesB[ConcreteNamedCount];

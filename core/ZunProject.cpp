@@ -1,5 +1,6 @@
 #include "core/ZunProject.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -69,13 +70,6 @@ u32 upTo(u32 v, u32 max) { return v > max ? max : v; }
 i32 within(i32 v, i32 lo, i32 hi) { return v < lo ? lo : (v > hi ? hi : v); }
 u8 boolByte(u8 v) { return v > 1 ? 1 : v; }
 
-void clipLength(TFixedText& t)
-{
-    const i32 n = t.Length;
-    const i32 c = within(n, 0, static_cast<i32>(sizeof t.Chars));
-    if (c != n) t.Length = c;
-}
-
 template <std::size_t N>
 void clipLength(TShortString<N>& s)
 {
@@ -95,6 +89,8 @@ constexpr u32 StiffeningKindCount = 3;
 constexpr u32 WallModelCount = 9;
 constexpr u32 PlateSupportCaseCount = 12;
 constexpr u32 PierSupportCount = 3;
+constexpr f64 MinFigureSize = 3.0;   // [cm]
+constexpr f64 MaxFigureSize = 20.0;
 
 bool readSpan(const std::string& data, std::size_t offset, std::size_t size)
 {
@@ -214,17 +210,25 @@ void SanitizeCalcInput(TCalcInput& in)
     sanitizeUnit(in.ElementE2);
     sanitizeUnit(in.ElementE5);
 
-    for (TFixedText& t : in.WindText) clipLength(t);
-    for (TFixedText& t : in.pText) clipLength(t);
-    for (TFixedText& t : in.gText) clipLength(t);
-    for (TFixedText& t : in.SlabLoadText) clipLength(t);
-    clipLength(in.ro_e_text);
-    for (TFixedText& t : in.ForceText) clipLength(t);
-    for (TFixedText& t : in.WindText2) clipLength(t);
+    for (TFixedText& t : in.WindText) ClipTextLength(t);
+    for (TFixedText& t : in.pText) ClipTextLength(t);
+    for (TFixedText& t : in.gText) ClipTextLength(t);
+    for (TFixedText& t : in.SlabLoadText) ClipTextLength(t);
+    ClipTextLength(in.ro_e_text);
+    for (TFixedText& t : in.ForceText) ClipTextLength(t);
+    for (TFixedText& t : in.WindText2) ClipTextLength(t);
 }
 
 void SanitizeProjectHeader(TProjectHeader& h)
 {
+    // The advanced print options take 3.0 to 20.0 cm; a size that is no
+    // number falls back to the default width (10 cm) or height (8 cm).
+    for (int i = 0; i < 10; ++i) {
+        const f64 s = h.FigureSize[i];
+        if (!std::isfinite(s)) h.FigureSize[i] = i % 2 == 0 ? 10.0 : 8.0;
+        else if (s < MinFigureSize) h.FigureSize[i] = MinFigureSize;
+        else if (s > MaxFigureSize) h.FigureSize[i] = MaxFigureSize;
+    }
     h.CommentPlace = static_cast<u8>(upTo(h.CommentPlace, 2));
     for (u8& p : h.PrintParts) p = boolByte(p);
 }
@@ -233,11 +237,7 @@ void SanitizeProjectElement(TProjectElement& e)
 {
     SanitizeCalcInput(e.Input);
     SanitizeProjectHeader(e.Header);
-    TLoadCompilation& l = e.Loads;
-    SanitizeLoadCompilation(l);
-    TFixedText* texts[6] = {l.pPText, l.pLText, l.roText, l.ro_wText, l.gLText, l.gPText};
-    for (TFixedText* row : texts)
-        for (int s = 0; s < MaxStoreys; ++s) clipLength(row[s]);
+    SanitizeLoadCompilation(e.Loads);
 }
 
 std::vector<std::string> SplitCommentText(const char* text, std::size_t size)

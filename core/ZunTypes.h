@@ -481,10 +481,11 @@ constexpr int MaterialKindCount = 13;
 enum TMortarType : int { mtGeneral = 0, mtThinLayer = 1, mtLightweight = 2 };
 constexpr int MortarTypeCount = 3;
 constexpr int MortarClassCount = 6;   // M1, M2.5, M5, M10, M15, M20
-constexpr int ConcreteClassCount = 8; // B-7.5 .. B-30
+constexpr int ConcreteClassCount = 9; // B15 .. B60 (C12/15 .. C50/60)
 constexpr int MaxOpenings = 5;
 constexpr int MaxConcentratedLoads = 3;
 constexpr int MaxStoreys = 10;
+constexpr int BasementSlabEntry = 10; // load-compilation entry of the slab over the basement
 
 template <std::size_t N>
 std::string TShortString<N>::str() const { return Cp1250ToUtf8(raw()); }
@@ -494,6 +495,8 @@ void TShortString<N>::set(const std::string& utf8) { setRaw(Utf8ToCp1250(utf8));
 // --- text fields --------------------------------------------------------------
 void StrToFixedText(const std::string& utf8, TFixedText& t);
 std::string FixedTextToStr(const TFixedText& t);
+// Brings a length read from a file into 0..512.
+void ClipTextLength(TFixedText& t);
 
 // --- defaults -----------------------------------------------------------------
 void InitElementRecord(TCalcInput& in);

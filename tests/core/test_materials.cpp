@@ -130,3 +130,24 @@ TEST(ConcreteClasses, NamesAndProperties)
     EXPECT_EQ(p.E_cm, 0);
     EXPECT_FALSE(GetConcreteClassProps(-1, p));
 }
+
+TEST(ConcreteClasses, EveryClassAnElementMayHoldIsNamedAndTabulated)
+{
+    // The main window offers nine classes, "B15" .. "B60" or "C12/15" .. "C50/60".
+    ASSERT_EQ(ConcreteClassCount, 9);
+    for (int i = 0; i < ConcreteClassCount; ++i) {
+        TConcreteProps p;
+        ASSERT_TRUE(GetConcreteClassProps(i, p)) << i;
+        EXPECT_GT(p.E_cm, 0) << i;
+        EXPECT_NE(std::string(ConcreteClassNamesB[i]), "") << i;
+        EXPECT_NE(std::string(ConcreteClassNamesC[i]), "") << i;
+    }
+    // The last one: B60 = C50/60, f_ck 50 MPa, E_cm 37 GPa.
+    EXPECT_STREQ(ConcreteClassNamesB[8], "B60");
+    EXPECT_STREQ(ConcreteClassNamesC[8], "C50/60");
+    TConcreteProps p;
+    ASSERT_TRUE(GetConcreteClassProps(8, p));
+    EXPECT_DOUBLE_EQ(p.f_ck, 50e6);
+    EXPECT_DOUBLE_EQ(p.E_cm, 37e9);
+    EXPECT_NEAR(p.f_cd, 33.333e6, 1e3); // 50 / 1.5
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -497,7 +498,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     in.RodzajZaprawy = 3;
     in.KategoriaWykRobot = 2;
     in.sytuacja = 7;
-    in.beton = 8;
+    in.beton = 9;
     in.SchematScianyTyp = 9;
     in.SchematPlytySciany = 12;
     in.PodpSTyp_x = 3;
@@ -513,10 +514,15 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     in.ForceText[0].Length = -5;
     in.ScianaZewnetrzna = 7;
     els[1].Header.CommentPlace = 3;
+    static const f64 sizes[10] = {std::nan(""), 2.9, 20.5, -1.0, INFINITY, -INFINITY, 0.0, 1e300, 3.0, 20.0};
+    for (int i = 0; i < 10; ++i) els[1].Header.FigureSize[i] = sizes[i];
     els[1].Loads.StoreyCount = 11;
     els[1].Loads.CurrentStorey = -2;
     els[1].Loads.Unit_h[4] = 9;
     els[1].Loads.roText[3].Length = 1000;
+    els[1].Loads.wieniec[6] = 4;
+    els[1].Loads.SpTyp[2] = 3;
+    els[1].Loads.twTyp[0] = 2;
     const std::string sound0 = bytesOf(els[0]);
     const std::string sound2 = bytesOf(els[2]);
 
@@ -546,7 +552,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     EXPECT_EQ(v(r.RodzajZaprawy), 2u);
     EXPECT_EQ(v(r.KategoriaWykRobot), 1u);
     EXPECT_EQ(v(r.sytuacja), 2u);
-    EXPECT_EQ(v(r.beton), 7u);
+    EXPECT_EQ(v(r.beton), 8u);
     EXPECT_EQ(v(r.SchematScianyTyp), 8u);
     EXPECT_EQ(v(r.SchematPlytySciany), 11u);
     EXPECT_EQ(v(r.PodpSTyp_x), 2u);
@@ -562,10 +568,47 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     EXPECT_EQ(v(r.ForceText[0].Length), 0);
     EXPECT_EQ(v(r.ScianaZewnetrzna), 1);
     EXPECT_EQ(v(back[1].Header.CommentPlace), 2);
+    // 3.0 to 20.0 cm; no number gives the default width 10 or height 8
+    static const f64 repaired[10] = {10.0, 3.0, 20.0, 3.0, 10.0, 8.0, 3.0, 20.0, 3.0, 20.0};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(v(back[1].Header.FigureSize[i]), repaired[i]) << i;
     EXPECT_EQ(v(back[1].Loads.StoreyCount), 10);
     EXPECT_EQ(v(back[1].Loads.CurrentStorey), 1);
     EXPECT_EQ(v(back[1].Loads.Unit_h[4]), 2);
     EXPECT_EQ(v(back[1].Loads.roText[3].Length), 512);
+    EXPECT_EQ(v(back[1].Loads.wieniec[6]), 1);
+    EXPECT_EQ(v(back[1].Loads.SpTyp[2]), 1);
+    EXPECT_EQ(v(back[1].Loads.twTyp[0]), 0);
+}
+
+TEST_F(ProjectFile, BasementSlabPageLastConcreteClassAndFigureLimitsSurvive)
+{
+    // Values at the edges of their ranges are sound and come back byte for byte.
+    auto els = threeElements();
+    for (int k = 0; k < 3; ++k) {
+        TProjectElement& e = els[k];
+        e.Loads.CurrentStorey = 10; // the slab over the basement
+        e.Loads.kond_powtrz = 0;
+        e.Input.beton = 8;          // "B60" / "C50/60"
+        e.Input.OznBeton = static_cast<u8>(k % 2);
+        e.Header.FigureSize[2 * k] = 3.0;
+        e.Header.FigureSize[2 * k + 1] = 20.0;
+    }
+    els[2].Loads.StoreyCount = 9;
+    els[1].Loads.twTyp[9] = 1;
+    els[1].Loads.SlTyp[4] = 1;
+    els[1].Loads.bs_ind[0] = 1;
+    ASSERT_TRUE(WriteProjectFile({"piwnica"}, path("p.clcm"), els, 3, 2));
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
+    ASSERT_EQ(back.size(), 3u);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(bytesOf(back[k]), bytesOf(els[k])) << "element " << k;
+        EXPECT_EQ(v(back[k].Loads.CurrentStorey), 10);
+        EXPECT_EQ(v(back[k].Input.beton), 8u);
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 namespace {
@@ -586,7 +629,14 @@ void expectInRange(const TProjectElement& e)
     EXPECT_GE(v(e.Loads.StoreyCount), 1);
     EXPECT_LE(v(e.Loads.StoreyCount), MaxStoreys);
     EXPECT_GE(v(e.Loads.CurrentStorey), 1);
-    EXPECT_LE(v(e.Loads.CurrentStorey), e.Loads.StoreyCount);
+    if (e.Loads.CurrentStorey != 10) {
+        EXPECT_LE(v(e.Loads.CurrentStorey), e.Loads.StoreyCount);
+    }
+    for (int i = 0; i < 10; ++i) {
+        const f64 size = e.Header.FigureSize[i];
+        EXPECT_GE(size, 3.0);
+        EXPECT_LE(size, 20.0);
+    }
     for (const TFixedText& t : in.ForceText) {
         const i32 n = t.Length;
         EXPECT_GE(n, 0);
@@ -620,7 +670,9 @@ TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
     // Offsets of the counts, indices and enumerations of a version-13 record.
     static constexpr std::size_t hot[] = {4, 8, 528 + 0, 528 + 2520, 528 + 2544, 528 + 2862,
                                           528 + 10340, 528 + 10512, 528 + 10516, 528 + 2804,
-                                          528 + 2804 + 4, 20487 + 1, 20487 + 17, 19368 + 1108};
+                                          528 + 2804 + 4, 20487 + 1, 20487 + 17, 19368 + 1108,
+                                          19368 + 4, 19368 + 76, 20487 + 3709, 20487 + 3759 + 8,
+                                          20487 + 3959 + 516};
     std::mt19937 rng(20240611u);
     int accepted = 0;
     for (int iter = 0; iter < 3000; ++iter) {

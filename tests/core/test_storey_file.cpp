@@ -1,6 +1,7 @@
 // The ".kond" storey file: round trip and refusal of bad files.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -126,10 +127,96 @@ TEST(StoreyFile, CountsFromAFileAreBroughtIntoRange)
     EXPECT_EQ(+back->Unit_tw[9], 2);
 
     l->StoreyCount = 3;
-    l->CurrentStorey = 5; // beyond the storeys in use
-    WriteFileBytes(dir.file("y.kond"), "01.0" + bytesOf(*l));
-    ASSERT_TRUE(ReadStoreyFile(dir.file("y.kond"), *back));
-    EXPECT_EQ(+back->CurrentStorey, 3);
+    for (i32 current : {5, 9, 11}) { // beyond the storeys in use, not the basement slab
+        l->CurrentStorey = current;
+        WriteFileBytes(dir.file("y.kond"), "01.0" + bytesOf(*l));
+        ASSERT_TRUE(ReadStoreyFile(dir.file("y.kond"), *back));
+        EXPECT_EQ(+back->CurrentStorey, 3) << current;
+    }
+}
+
+TEST(StoreyFile, BasementSlabPageIsKept)
+{
+    // Entry 10 is the slab over the basement, whatever the storey count.
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto l = defaults();
+    l->kond_powtrz = 0;
+    for (i32 count : {1, 3, 9}) {
+        l->StoreyCount = count;
+        l->CurrentStorey = 10;
+        ASSERT_TRUE(WriteStoreyFile(dir.file("piwnica.kond"), *l));
+        auto back = defaults();
+        ASSERT_TRUE(ReadStoreyFile(dir.file("piwnica.kond"), *back));
+        EXPECT_EQ(bytesOf(*back), bytesOf(*l)) << count;
+        EXPECT_EQ(+back->CurrentStorey, 10);
+    }
+    EXPECT_TRUE(rec.messages.empty());
+}
+
+TEST(StoreyFile, SwitchesModesAndTextLengthsAreBroughtIntoRange)
+{
+    ScratchDir dir;
+    MessageRecorder rec;
+    auto sound = defaults();
+    // A sound record with every switch and mode at its other value somewhere.
+    sound->TakeFromElement = 0;
+    sound->StoreyCount = 4;
+    sound->CurrentStorey = 2;
+    sound->strop_L[1] = 0;
+    sound->bs_ind[3] = 1;
+    sound->GsTyp[2] = 1;
+    sound->SlTyp[0] = 1;
+    sound->twTyp[9] = 1;
+    sound->SwitchReserved[5] = 200; // not interpreted: carried as it is
+    StrToFixedText("Strop gęstożebrowy", sound->gLText[1]);
+    sound->pPText[8].Length = 512;
+    ASSERT_TRUE(WriteStoreyFile(dir.file("dobry.kond"), *sound));
+    auto back = defaults();
+    ASSERT_TRUE(ReadStoreyFile(dir.file("dobry.kond"), *back));
+    EXPECT_EQ(bytesOf(*back), bytesOf(*sound));
+
+    auto bad = defaults();
+    *bad = *sound;
+    bad->TakeFromElement = 7;
+    bad->kond_powtrz = 255;
+    bad->strop_L[0] = 2;
+    bad->strop_P[9] = 0x80;
+    bad->wieniec[4] = 3;
+    bad->bs_ind[3] = 9;
+    bad->GsTyp[1] = 5;
+    bad->GwTyp[4] = -1;
+    bad->SlTyp[0] = 2;
+    bad->SpTyp[9] = INT32_MIN;
+    bad->twTyp[3] = 7;   // only 1 means "ring-beam thickness given"
+    bad->twTyp[5] = -1;
+    bad->pPText[2].Length = 600;
+    bad->gPText[9].Length = -1;
+    bad->roText[0].Length = INT32_MAX;
+    WriteFileBytes(dir.file("zly.kond"), "01.0" + bytesOf(*bad));
+
+    // What the dialog will see: the same record with each value repaired.
+    auto expected = defaults();
+    *expected = *bad;
+    expected->TakeFromElement = 1;
+    expected->kond_powtrz = 1;
+    expected->strop_L[0] = 1;
+    expected->strop_P[9] = 1;
+    expected->wieniec[4] = 1;
+    expected->bs_ind[3] = 1;
+    expected->GsTyp[1] = 1;
+    expected->GwTyp[4] = 1;
+    expected->SlTyp[0] = 1;
+    expected->SpTyp[9] = 1;
+    expected->twTyp[3] = 0;
+    expected->twTyp[5] = 0;
+    expected->pPText[2].Length = 512;
+    expected->gPText[9].Length = 0;
+    expected->roText[0].Length = 512;
+    ASSERT_TRUE(ReadStoreyFile(dir.file("zly.kond"), *back));
+    EXPECT_EQ(bytesOf(*back), bytesOf(*expected));
+    EXPECT_EQ(FixedTextToStr(back->gLText[1]), "Strop gęstożebrowy");
+    EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST(StoreyFile, RandomGarbageNeverCrashes)
@@ -148,7 +235,25 @@ TEST(StoreyFile, RandomGarbageNeverCrashes)
             EXPECT_GE(+target->StoreyCount, 1);
             EXPECT_LE(+target->StoreyCount, 10);
             EXPECT_GE(+target->CurrentStorey, 1);
-            EXPECT_LE(+target->CurrentStorey, +target->StoreyCount);
+            if (target->CurrentStorey != 10) {
+                EXPECT_LE(+target->CurrentStorey, +target->StoreyCount);
+            }
+            EXPECT_LE(+target->TakeFromElement, 1);
+            EXPECT_LE(+target->kond_powtrz, 1);
+            for (int s = 0; s < 10; ++s) {
+                EXPECT_LE(+target->strop_L[s] | target->strop_P[s] | target->wieniec[s] | target->bs_ind[s], 1);
+                for (i32 mode : {+target->GsTyp[s], +target->GwTyp[s], +target->SlTyp[s], +target->SpTyp[s],
+                                 +target->twTyp[s]}) {
+                    EXPECT_GE(mode, 0);
+                    EXPECT_LE(mode, 1);
+                }
+                for (const TFixedText* row : {target->pPText, target->pLText, target->roText, target->ro_wText,
+                                              target->gLText, target->gPText}) {
+                    const i32 n = row[s].Length;
+                    EXPECT_GE(n, 0);
+                    EXPECT_LE(n, 512);
+                }
+            }
         }
     }
 }

@@ -163,6 +163,27 @@ TEST(Cp1250, PolishLettersRoundTrip)
     EXPECT_EQ(Utf8ToCp1250("\xE2\x82x"), "??x");
 }
 
+TEST(Cp1250, OnlyTheShortestFormOfAValidCodePointIsTaken)
+{
+    // Overlong forms of 'A', NUL, '/' and 'Ł' are malformed: one '?' a byte,
+    // never the character they spell.
+    EXPECT_EQ(Utf8ToCp1250("\xC1\x81"), "??");
+    EXPECT_EQ(Utf8ToCp1250("a\xC0\x80" "b"), "a??b");
+    EXPECT_EQ(Utf8ToCp1250("\xE0\x80\xAF"), "???");
+    EXPECT_EQ(Utf8ToCp1250("\xE0\x85\x81"), "???");
+    EXPECT_EQ(Utf8ToCp1250("\xF0\x80\x85\x81"), "????");
+    // UTF-16 surrogates and code points beyond U+10FFFF likewise.
+    EXPECT_EQ(Utf8ToCp1250("\xED\xA0\x80x"), "???x");
+    EXPECT_EQ(Utf8ToCp1250("\xED\xBF\xBF"), "???");
+    EXPECT_EQ(Utf8ToCp1250("\xF4\x90\x80\x80"), "????");
+    EXPECT_EQ(Utf8ToCp1250("\xF7\xBF\xBF\xBF"), "????");
+    // The shortest forms at the edges stay valid: U+0081 and U+00A0 have
+    // CP1250 bytes; U+D7FF, U+E000, U+10000 and U+10FFFF have none.
+    EXPECT_EQ(Utf8ToCp1250("\xC2\x81\xC2\xA0\xC5\x81"), "\x81\xA0\xA3");
+    EXPECT_EQ(Utf8ToCp1250("\xE2\x82\xAC"), "\x80");
+    EXPECT_EQ(Utf8ToCp1250("\xED\x9F\xBF|\xEE\x80\x80|\xF0\x90\x80\x80|\xF4\x8F\xBF\xBF"), "?|?|?|?");
+}
+
 TEST(AskSave, WordingsAndAnswers)
 {
     orvtest::MessageRecorder rec;
