@@ -110,47 +110,56 @@ void SanitizeLoadCompilation(TLoadCompilation& l)
     }
 }
 
-bool ReadStoreyFile(const std::string& fileName, TLoadCompilation& l)
+namespace {
+TFileResult failure(TFileStatus status, const std::string& headline, const std::string& message)
+{
+    return TFileResult{status, headline, message};
+}
+} // namespace
+
+TFileResult LoadStoreyFile(const std::string& fileName, TLoadCompilation& l)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (!FileExists(fileName)) {
-        ShowMessageDialog("Brak pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
+    if (!FileExists(fileName)) return failure(TFileStatus::NotFound, "Brak pliku!", shown);
     std::string data;
-    if (!ReadWholeFile(fileName, data) || data.size() < 4) {
-        ShowMessageDialog("Błąd odczytu pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
-    if (VersionFromText(data.data()) != 10) {
-        ShowMessageDialog("Błąd odczytu pliku!",
-                          "Plik " + shown + " nie jest plikiem utworzonym przez ten program!",
-                          mdError, mbOK, 0);
-        return false;
-    }
-    if (data.size() != StoreyFileSize) {
-        ShowMessageDialog("Błąd odczytu pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
+    if (!ReadWholeFile(fileName, data) || data.size() < 4)
+        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
+    if (VersionFromText(data.data()) != 10)
+        return failure(TFileStatus::WrongVersion, "Błąd odczytu pliku!",
+                       "Plik " + shown + " nie jest plikiem utworzonym przez ten program!");
+    if (data.size() != StoreyFileSize)
+        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
     TLoadCompilation read;
     std::memcpy(&read, data.data() + 4, sizeof read);
     SanitizeLoadCompilation(read);
     l = read;
-    return true;
+    return {};
 }
 
-bool WriteStoreyFile(const std::string& fileName, const TLoadCompilation& l)
+TFileResult SaveStoreyFile(const std::string& fileName, const TLoadCompilation& l)
 {
     fs::path p = fs::path(fileName);
     p.replace_extension(".kond");
     std::string buf(StoreyFileSize, '\0');
     std::memcpy(buf.data(), "01.0", 4);
     std::memcpy(buf.data() + 4, &l, sizeof l);
-    if (!WriteFileAtomically(p.string(), buf)) {
-        ShowMessageDialog("Błąd zapisu pliku!", p.filename().string(), mdError, mbOK, 0);
-        return false;
-    }
-    return true;
+    if (!WriteFileAtomically(p.string(), buf))
+        return failure(TFileStatus::WriteFailed, "Błąd zapisu pliku!", p.filename().string());
+    return {};
+}
+
+bool ReadStoreyFile(const std::string& fileName, TLoadCompilation& l)
+{
+    const TFileResult r = LoadStoreyFile(fileName, l);
+    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
+    return r.ok();
+}
+
+bool WriteStoreyFile(const std::string& fileName, const TLoadCompilation& l)
+{
+    const TFileResult r = SaveStoreyFile(fileName, l);
+    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
+    return r.ok();
 }
 
 } // namespace orv

@@ -7,6 +7,24 @@
 
 namespace orv {
 
+// What a file routine found. The headline and the message are the texts of
+// the error box the interactive routines show; both are empty for Ok.
+enum class TFileStatus {
+    Ok,
+    NotFound,     // the file does not exist
+    ReadFailed,   // cannot be read, too short, or counts that do not fit it
+    WrongVersion, // no version text, or a version this reader does not take
+    WriteFailed,  // cannot be written (the previous file stays whole)
+};
+
+struct TFileResult {
+    TFileStatus status = TFileStatus::Ok;
+    std::string headline;
+    std::string message;
+
+    bool ok() const { return status == TFileStatus::Ok; }
+};
+
 // Version number of a four-character version text ("01.3" is 13): characters
 // 1, 2 and 4 digits, character 3 a point; -1 for any other text.
 int VersionFromText(const char text[4]);
@@ -25,9 +43,14 @@ void SanitizeLoadCompilation(TLoadCompilation& l);
 
 constexpr std::size_t StoreyFileSize = 4 + sizeof(TLoadCompilation);
 
+// Reads a version-10 storey file into `l`; on failure `l` is left as it was.
+// Shows nothing: the result carries the message.
+TFileResult LoadStoreyFile(const std::string& fileName, TLoadCompilation& l);
+// Writes under fileName with its extension replaced by ".kond". Shows nothing.
+TFileResult SaveStoreyFile(const std::string& fileName, const TLoadCompilation& l);
+
+// The same, showing the error message of a failure; true on success.
 bool ReadStoreyFile(const std::string& fileName, TLoadCompilation& l);
-// Writes under fileName with its extension replaced by ".kond"; false (after
-// the error message) when the file could not be written.
 bool WriteStoreyFile(const std::string& fileName, const TLoadCompilation& l);
 
 } // namespace orv

@@ -97,9 +97,23 @@ bool readSpan(const std::string& data, std::size_t offset, std::size_t size)
     return offset <= data.size() && size <= data.size() - offset;
 }
 
-void showReadError(const std::string& shown)
+TFileResult readError(const std::string& shown)
 {
-    ShowMessageDialog("Błąd odczytu pliku!", shown, mdError, mbOK, 0);
+    return TFileResult{TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown};
+}
+
+TFileResult writeError(const std::string& shown)
+{
+    return TFileResult{TFileStatus::WriteFailed, "Błąd zapisu pliku!", shown};
+}
+
+// Version text, count and current index of the stored element 0.
+void stampFirstRecord(char* first, int count, int current)
+{
+    const i32 stored[2] = {count, within(current, 0, count - 1)};
+    std::memcpy(first + offsetof(TProjectElement, Version), "01.3", 4);
+    std::memcpy(first + offsetof(TProjectElement, Count), &stored[0], 4);
+    std::memcpy(first + offsetof(TProjectElement, Current), &stored[1], 4);
 }
 
 } // namespace
@@ -285,35 +299,24 @@ int ProjectFileVersion(const std::string& fileName)
     return VersionFromText(text);
 }
 
-bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
-                     std::vector<TProjectElement>& elements)
+TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectElement>& elements,
+                            std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (!FileExists(fileName)) {
-        ShowMessageDialog("Brak pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
+    if (!FileExists(fileName)) return TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
     std::string data;
-    if (!ReadWholeFile(fileName, data)) {
-        showReadError(shown);
-        return false;
-    }
+    if (!ReadWholeFile(fileName, data)) return readError(shown);
     const int version = data.size() >= 4 ? VersionFromText(data.data()) : -1;
     const std::size_t recordSize = ProjectRecordSize(version);
-    if (recordSize == 0) {
-        ShowMessageDialog("Błąd odczytu pliku!",
-                          "Plik " + shown + " nie jest plikiem utworzonym przez ten program!",
-                          mdError, mbOK, 0);
-        return false;
-    }
+    if (recordSize == 0)
+        return TFileResult{TFileStatus::WrongVersion, "Błąd odczytu pliku!",
+                           "Plik " + shown + " nie jest plikiem utworzonym przez ten program!"};
 
     // The count decides how much is allocated: it must fit the file.
     i32 count = 0;
     if (data.size() >= 8) std::memcpy(&count, data.data() + 4, 4);
-    if (count < 1 || !readSpan(data, 0, static_cast<std::size_t>(count) * recordSize)) {
-        showReadError(shown);
-        return false;
-    }
+    if (count < 1 || !readSpan(data, 0, static_cast<std::size_t>(count) * recordSize))
+        return readError(shown);
 
     std::vector<TProjectElement> read(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < read.size(); ++i) {
@@ -333,21 +336,14 @@ bool ReadProjectFile(std::vector<std::string>& comments, const std::string& file
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
     comments = SplitCommentText(data.data() + tail, data.size() - tail);
     elements.swap(read);
-    return true;
+    return {};
 }
 
-bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
-                      std::vector<TProjectElement>& elements, int count, int current)
+TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProjectElement>& elements,
+                            int count, int current, const std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) {
-        ShowMessageDialog("Błąd zapisu pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
-    TProjectElement& first = elements[0];
-    std::memcpy(first.Version, "01.3", 4);
-    first.Count = count;
-    first.Current = within(current, 0, count - 1);
+    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) return writeError(shown);
 
     std::string text;
     for (std::size_t i = 0; i < comments.size(); ++i) {
@@ -359,11 +355,27 @@ bool WriteProjectFile(const std::vector<std::string>& comments, const std::strin
     buf.resize(records + text.size());
     std::memcpy(buf.data(), elements.data(), records);
     std::memcpy(buf.data() + records, text.data(), text.size());
-    if (!WriteFileAtomically(fileName, buf)) {
-        ShowMessageDialog("Błąd zapisu pliku!", shown, mdError, mbOK, 0);
-        return false;
-    }
-    return true;
+    stampFirstRecord(buf.data(), count, current);
+    if (!WriteFileAtomically(fileName, buf)) return writeError(shown);
+    return {};
+}
+
+bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
+                     std::vector<TProjectElement>& elements)
+{
+    const TFileResult r = LoadProjectFile(fileName, elements, comments);
+    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
+    return r.ok();
+}
+
+bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
+                      std::vector<TProjectElement>& elements, int count, int current)
+{
+    if (count >= 1 && static_cast<std::size_t>(count) <= elements.size())
+        stampFirstRecord(bytesOf(elements[0]), count, current);
+    const TFileResult r = SaveProjectFile(fileName, elements, count, current, comments);
+    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
+    return r.ok();
 }
 
 } // namespace orv

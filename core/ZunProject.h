@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZunFiles.h"
 #include "core/ZunTypes.h"
 
 namespace orv {
@@ -27,15 +28,26 @@ constexpr std::size_t InputSizeV12 = 16776;
 int ProjectFileVersion(const std::string& fileName);
 
 // Reads a project of version 10 to 13. On success `elements` holds the
-// stored count of elements and `comments` the comment lines (UTF-8); on
-// any failure both are left as they were and an error message is shown.
+// stored count of elements (element 0 carries the count and the current
+// index, brought into range) and `comments` the comment lines (UTF-8); on
+// any failure both are left as they were. Shows nothing.
+TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectElement>& elements,
+                            std::vector<std::string>& comments);
+
+// Writes elements 0..count-1 and the comment as a version-13 project; the
+// stored element 0 carries the version text, the count and the current
+// index, the caller's records are not changed. The old file is replaced
+// only once the new one is complete. Shows nothing.
+TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProjectElement>& elements,
+                            int count, int current, const std::vector<std::string>& comments);
+
+// LoadProjectFile, showing the error message of a failure; true on success.
 bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
                      std::vector<TProjectElement>& elements);
 
-// Writes elements 0..count-1 and the comment as a version-13 project. Sets
-// the version text, the count and the current index in element 0. The old
-// file is replaced only once the new one is complete; false (after the
-// error message) when it could not be written.
+// SaveProjectFile, showing the error message of a failure. Sets the version
+// text, the count and the current index in element 0 of the caller's array
+// (when the count fits it); true on success.
 bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
                       std::vector<TProjectElement>& elements, int count, int current);
 

@@ -1,0 +1,275 @@
+#include "core/ProjectSession.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/ZunProject.h"
+#include "core/ZunRtf.h"
+
+namespace orv {
+
+namespace {
+
+bool sameBytes(const void* a, const void* b, std::size_t size) { return std::memcmp(a, b, size) == 0; }
+
+} // namespace
+
+ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selectable)
+    : edit_(std::make_unique<TProjectElement>()),
+      slabStart_(std::move(slabStart)),
+      selectable_(std::move(selectable))
+{
+    elements_.resize(1);
+    initElementDefaults(elements_[0]);
+    recalculate();
+}
+
+ProjectSession::~ProjectSession() = default;
+
+void ProjectSession::setSlabStartHook(SlabStartHook hook) { slabStart_ = std::move(hook); }
+void ProjectSession::setInputsSelectable(InputsSelectable predicate) { selectable_ = std::move(predicate); }
+
+void ProjectSession::addObserver(IProjectObserver* observer)
+{
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void ProjectSession::removeObserver(IProjectObserver* observer)
+{
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+// An observer may remove itself or another one while being told.
+template <typename Fn>
+void ProjectSession::notify(Fn fn)
+{
+    const std::vector<IProjectObserver*> told = observers_;
+    for (IProjectObserver* o : told)
+        if (std::find(observers_.begin(), observers_.end(), o) != observers_.end()) fn(*o);
+}
+
+void ProjectSession::changeModified(bool modified)
+{
+    if (modified_ == modified) return;
+    modified_ = modified;
+    notify([modified](IProjectObserver& o) { o.modifiedChanged(modified); });
+}
+
+void ProjectSession::setModified(bool modified) { changeModified(modified); }
+
+// The defaults of a new element: the record defaults, the header of a new
+// project, the modulus of the walls above and below from the unit, and the
+// values a new element is shown with.
+void ProjectSession::initElementDefaults(TProjectElement& e)
+{
+    std::memset(&e, 0, sizeof e);
+    e.Name.set("Element 1");
+
+    std::string author;
+    ReadDefaultName(author);
+    InitProjectHeader(author, e.Header);
+    TFigureSizes sizes;
+    ReadAdvancedSettings(SettingsKey::Program, sizes);
+    SetFigureSizes(e.Header, sizes);
+
+    TCalcInput& in = e.Input;
+    InitElementRecord(in);
+    const f64 E = MasonryModulusE(static_cast<int>(in.RodzajElementuM), static_cast<int>(in.KlasaZaprawy),
+                                  static_cast<int>(in.RodzajZaprawy), in.fb) / 1e9;
+    in.E2 = E;
+    in.E5 = E;
+    in.beton = 5;
+    in.ro_muru_text.set("stałe@@Tabela@@5@@0@@poz@@18@@_HLB@@000@@H0@@100@@A0@@3000@@B0@@3000@@M@@100@@000");
+    in.ro_muru = 27.0;
+    in.Nod = 281.2;
+    in.l = 130.0;
+    in.Sily[0].NSd = 126.5;
+    in.N0_mb = 356.23;
+    in.t = 27.0;
+
+    // Slabs: the first block from the slab library when there is one, the
+    // others its copies, each with the wall's span and its own thickness.
+    if (slabStart_) {
+        std::array<double, 20> start{};
+        if (slabStart_(start)) std::memcpy(in.SlabData[0], start.data(), sizeof in.SlabData[0]);
+    }
+    for (int k = 1; k < 6; ++k) std::memcpy(in.SlabData[k], in.SlabData[0], sizeof in.SlabData[k]);
+    const f64 span = in.l;
+    const f64 wallThickness = in.t;
+    for (int k = 0; k < 6; ++k) {
+        in.SlabData[k][3] = span;
+        in.SlabData[k][5] = (k == 0 || k == 3) ? wallThickness : 20.0;
+    }
+    for (TSlabRecord& s : in.Stropy) std::memcpy(s.Data, in.SlabData[1], sizeof s.Data);
+
+    InitLoadCompilation(e.Loads);
+}
+
+void ProjectSession::newProject()
+{
+    elements_.resize(1);
+    initElementDefaults(elements_[0]);
+    current_ = 0;
+    fileName_.clear();
+    comments_.clear();
+    recalculation_ = true;
+    notify([](IProjectObserver& o) { o.projectReplaced(); });
+    recalculate();
+}
+
+TFileResult ProjectSession::open(const std::string& fileName)
+{
+    std::vector<TProjectElement> read;
+    std::vector<std::string> lines;
+    TFileResult r = LoadProjectFile(fileName, read, lines);
+    if (!r.ok()) return r;
+
+    elements_.swap(read);
+    comments_.swap(lines);
+    const int stored = elements_[0].Current;
+    current_ = std::clamp(stored, 0, count() - 1);
+    fileName_ = fileName;
+    recalculation_ = true;
+    notify([](IProjectObserver& o) { o.projectReplaced(); });
+    changeModified(false);
+    recalculate();
+    return r;
+}
+
+TFileResult ProjectSession::save(const std::string& fileName)
+{
+    TFileResult r = SaveProjectFile(fileName, elements_, count(), current_, comments_);
+    if (!r.ok()) return r;
+
+    // Element 0 now matches the stored record.
+    TProjectElement& first = elements_[0];
+    std::memcpy(first.Version, "01.3", 4);
+    first.Count = count();
+    first.Current = current_;
+    fileName_ = fileName;
+    changeModified(false);
+    return r;
+}
+
+void ProjectSession::setComments(const std::vector<std::string>& lines)
+{
+    if (lines == comments_) return;
+    comments_ = lines;
+    changeModified(true);
+}
+
+void ProjectSession::setHeader(const TProjectHeader& header)
+{
+    if (sameBytes(&header, &elements_[0].Header, sizeof header)) return;
+    elements_[0].Header = header;
+    changeModified(true);
+}
+
+bool ProjectSession::editCurrent(const std::function<void(TProjectElement&)>& edit)
+{
+    TProjectElement& e = elements_[current_];
+    *edit_ = e;
+    edit(*edit_);
+    if (sameBytes(edit_.get(), &e, sizeof e)) return false;
+    e = *edit_;
+    changeModified(true);
+    recalculate();
+    return true;
+}
+
+bool ProjectSession::setCase(int calcCase)
+{
+    if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
+    TCalcInput& in = elements_[current_].Input;
+    if (in.Case == calcCase) return false;
+    in.Case = static_cast<u8>(calcCase);
+    changeModified(true);
+    recalculate();
+    return true;
+}
+
+bool ProjectSession::setCurrent(int i)
+{
+    if (i < 0 || i >= count() || i == current_) return false;
+    current_ = i;
+    changeModified(true);
+    notify([i](IProjectObserver& o) { o.elementShown(i); });
+    recalculate();
+    return true;
+}
+
+int ProjectSession::addElement(const std::string& name, const std::string& description, int calcCase)
+{
+    elements_.emplace_back();
+    TProjectElement& e = elements_.back();
+    initElementDefaults(e);
+    e.Input.Case = static_cast<u8>(std::clamp(calcCase, 0, CalcCaseCount - 1));
+    e.Name.set(name);
+    e.Description.set(description);
+    current_ = count() - 1;
+    const int shown = current_;
+    changeModified(true);
+    notify([shown](IProjectObserver& o) { o.elementShown(shown); });
+    recalculate();
+    return shown;
+}
+
+bool ProjectSession::deleteElement(int i)
+{
+    if (count() <= 1 || i < 0 || i >= count()) return false;
+    const TProjectHeader header = elements_[0].Header;
+    elements_.erase(elements_.begin() + i);
+    elements_[0].Header = header;
+    if (i < current_) --current_;
+    current_ = std::min(current_, count() - 1);
+    const int shown = current_;
+    changeModified(true);
+    notify([shown](IProjectObserver& o) { o.elementShown(shown); });
+    recalculate();
+    return true;
+}
+
+void ProjectSession::setRecalculation(bool on)
+{
+    if (recalculation_ == on) return;
+    recalculation_ = on;
+    recalculate();
+}
+
+void ProjectSession::recalculate()
+{
+    const TProjectElement& e = elements_[current_];
+    if (!recalculation_) {
+        verdict_ = TVerdict::ExceededOrNotCalculated;
+    } else if (selectable_ && !selectable_(e)) {
+        verdict_ = TVerdict::Error;
+    } else if (CalcElement(trace_, e.Input, results_) > 0) {
+        verdict_ = TVerdict::Error;
+    } else {
+        verdict_ = IsCapacityExceeded(e.Input, results_) ? TVerdict::ExceededOrNotCalculated
+                                                         : TVerdict::Satisfied;
+    }
+    notify([](IProjectObserver& o) { o.resultsChanged(); });
+}
+
+bool ProjectSession::getElementRecord(int i, TProjectElement& element) const
+{
+    if (i < 0 || i >= count()) return false;
+    element = elements_[i];
+    return true;
+}
+
+bool ProjectSession::calculateElement(int i, TCalcResults& results)
+{
+    if (i < 0 || i >= count()) return false;
+    CalcElement(workTrace_, elements_[i].Input, results);
+    return true;
+}
+
+void ProjectSession::saveCalcSettings(const TFigureSizes& sizes)
+{
+    WriteAdvancedSettings(SettingsKey::Program, sizes);
+}
+
+} // namespace orv

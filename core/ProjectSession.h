@@ -1,0 +1,154 @@
+// The open project: its elements, the current one with its results and
+// trace, the file it came from and whether it differs from that file. The
+// main window edits the project only through this class; dialogs and
+// printing get copies. Standard C++ only; nothing here shows a window.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/CommonParamsUnit.h"
+#include "core/ZunCalc.h"
+#include "core/ZunFiles.h"
+#include "core/ZunTypes.h"
+
+namespace orv {
+
+// Verdict of the last recalculation of the current element.
+enum class TVerdict {
+    Error,                   // the check failed or its data are incomplete
+    ExceededOrNotCalculated, // a capacity is exceeded, or recalculation is off
+    Satisfied,               // every condition is met
+};
+
+// Told what changed; each call only when it did change.
+class IProjectObserver {
+public:
+    virtual ~IProjectObserver() = default;
+    // Another project (new or opened): elements, names and comment.
+    virtual void projectReplaced() {}
+    // The current element is another one, or the element list changed
+    // (switch, add, delete); `index` is the new current index.
+    virtual void elementShown(int index) {}
+    // Results, trace or verdict of the current element were recalculated.
+    virtual void resultsChanged() {}
+    virtual void modifiedChanged(bool modified) {}
+};
+
+class ProjectSession {
+public:
+    // Slab start values of a new element (the maker's slab library): fills
+    // the 20 doubles of the first slab block and returns true, or returns
+    // false when it has none to give.
+    using SlabStartHook = std::function<bool(std::array<double, 20>& block)>;
+    // Whether the element's concrete class and steel grade can be offered
+    // (the catalogue knows them); without it both always can.
+    using InputsSelectable = std::function<bool(const TProjectElement& element)>;
+
+    // A new project of one default element, calculated.
+    explicit ProjectSession(SlabStartHook slabStart = {}, InputsSelectable selectable = {});
+    ~ProjectSession();
+    ProjectSession(const ProjectSession&) = delete;
+    ProjectSession& operator=(const ProjectSession&) = delete;
+
+    void setSlabStartHook(SlabStartHook hook);
+    void setInputsSelectable(InputsSelectable predicate);
+
+    void addObserver(IProjectObserver* observer);
+    void removeObserver(IProjectObserver* observer);
+
+    // --- the project ---------------------------------------------------------
+    // One default element, no file name, no comment, recalculation on. The
+    // modified flag is left as it is: asking about unsaved changes is the
+    // caller's.
+    void newProject();
+    // Replaces the project by the file's; on failure nothing changes.
+    TFileResult open(const std::string& fileName);
+    // Writes the project; on success the file name is set and the project is
+    // no longer modified, on failure nothing changes.
+    TFileResult save(const std::string& fileName);
+
+    const std::string& fileName() const { return fileName_; }
+    bool modified() const { return modified_; }
+    void setModified(bool modified);
+    const std::vector<std::string>& comments() const { return comments_; }
+    // Marks the project modified when the lines differ.
+    void setComments(const std::vector<std::string>& lines);
+    // The project's header, kept in element 0.
+    const TProjectHeader& header() const { return elements_[0].Header; }
+    // Marks the project modified when the header differs.
+    void setHeader(const TProjectHeader& header);
+
+    // --- elements --------------------------------------------------------------
+    int count() const { return static_cast<int>(elements_.size()); }
+    int currentIndex() const { return current_; }
+    const TProjectElement& current() const { return elements_[current_]; }
+    // Element i, 0 <= i < count().
+    const TProjectElement& element(int i) const { return elements_[i]; }
+
+    // Applies `edit` to the current element. When it changed anything the
+    // project is marked modified, the element recalculated and true returned;
+    // an edit that changes nothing does neither.
+    bool editCurrent(const std::function<void(TProjectElement&)>& edit);
+    // A user's choice of design case (0..5): stored, modified, recalculated
+    // when it differs from the element's.
+    bool setCase(int calcCase);
+    // Makes element i current (modified, since the index is stored, and
+    // recalculated); false for the current index or one out of range.
+    bool setCurrent(int i);
+    // Appends a default element of the given name, description and case and
+    // makes it current; returns its index.
+    int addElement(const std::string& name, const std::string& description, int calcCase);
+    // Removes element i; the project header stays with the project. Refused
+    // (false) for the only element or an index out of range.
+    bool deleteElement(int i);
+
+    // --- recalculation -----------------------------------------------------------
+    bool recalculation() const { return recalculation_; }
+    // The toggle "Przeliczanie"; switching recalculates.
+    void setRecalculation(bool on);
+    // Recalculates the current element: with the toggle off nothing is
+    // calculated (the old results stay) and the verdict is
+    // ExceededOrNotCalculated; data that cannot be offered give Error.
+    // Always tells the observers.
+    void recalculate();
+    TVerdict verdict() const { return verdict_; }
+    const TCalcResults& results() const { return results_; }
+    const TTraceLines& trace() const { return trace_; }
+
+    // --- for printing ----------------------------------------------------------
+    // Copies element i whole; false (nothing copied) for an index out of range.
+    bool getElementRecord(int i, TProjectElement& element) const;
+    // Calculates element i by its own case, toggle and selection aside, into
+    // `results`; the current element's results and trace stay as they are.
+    // False for an index out of range.
+    bool calculateElement(int i, TCalcResults& results);
+    // The figure sizes become the defaults of new projects.
+    void saveCalcSettings(const TFigureSizes& sizes);
+
+private:
+    void initElementDefaults(TProjectElement& e);
+    void changeModified(bool modified);
+    template <typename Fn>
+    void notify(Fn fn);
+
+    std::vector<TProjectElement> elements_;
+    int current_ = 0;
+    std::string fileName_;
+    bool modified_ = false;
+    std::vector<std::string> comments_;
+    bool recalculation_ = true;
+    TVerdict verdict_ = TVerdict::ExceededOrNotCalculated;
+    TCalcResults results_;
+    TTraceLines trace_;
+    TTraceLines workTrace_;                 // trace of calculateElement
+    std::unique_ptr<TProjectElement> edit_; // work copy of editCurrent
+    SlabStartHook slabStart_;
+    InputsSelectable selectable_;
+    std::vector<IProjectObserver*> observers_;
+};
+
+} // namespace orv

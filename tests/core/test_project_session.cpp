@@ -1,0 +1,688 @@
+// The open project: defaults of a new project, opening and saving, element
+// commands, recalculation and what observers are told; and the file routines
+// that report a failure instead of showing it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "core/CommonParamsUnit.h"
+#include "core/MyUtils.h"
+#include "core/ProjectSession.h"
+#include "core/SettingsStore.h"
+#include "core/ZunFiles.h"
+#include "core/ZunProject.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+using orvtest::MessageRecorder;
+using orvtest::ReadFileBytes;
+using orvtest::ScratchDir;
+using orvtest::WriteFileBytes;
+
+namespace {
+
+// Packed fields are compared through a copy, never by reference.
+template <typename T>
+T v(T x)
+{
+    return x;
+}
+
+std::string bytesOf(const TProjectElement& e)
+{
+    return std::string(reinterpret_cast<const char*>(&e), sizeof e);
+}
+
+std::string allBytes(const ProjectSession& s)
+{
+    std::string out;
+    for (int i = 0; i < s.count(); ++i) out += bytesOf(s.element(i));
+    return out;
+}
+
+struct Recorder : IProjectObserver {
+    std::vector<std::string> calls;
+    void projectReplaced() override { calls.push_back("replaced"); }
+    void elementShown(int index) override { calls.push_back("shown " + std::to_string(index)); }
+    void resultsChanged() override { calls.push_back("results"); }
+    void modifiedChanged(bool m) override { calls.push_back(m ? "modified 1" : "modified 0"); }
+    std::vector<std::string> take()
+    {
+        std::vector<std::string> out;
+        out.swap(calls);
+        return out;
+    }
+};
+using Calls = std::vector<std::string>;
+
+class Session : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousStore = BindSettingsStore(&store);
+        store.writeString(SettingsKey::Maker, ParamsSection, "DefaultName", "Jan Kowalski");
+        store.writeString(SettingsKey::Program, AdvancedSection, "Rys3 X", "12.5");
+    }
+    void TearDown() override { BindSettingsStore(previousStore); }
+
+    // A project of three elements with a comment, element 1 current, modified.
+    std::unique_ptr<ProjectSession> threeElements()
+    {
+        auto s = std::make_unique<ProjectSession>();
+        s->addElement("Ściana B", "oś 2", ccWallHorizontal);
+        s->addElement("Słup S1", "", ccColumn);
+        s->editCurrent([](TProjectElement& e) { e.Input.t2 = 38.0; });
+        s->setCurrent(1);
+        s->setComments({"Budynek mieszkalny", "ściany parteru"});
+        return s;
+    }
+
+    MemorySettingsStore store;
+    ISettingsStore* previousStore = nullptr;
+    MessageRecorder messages;
+    ScratchDir dir;
+};
+
+} // namespace
+
+// --- a new project ---------------------------------------------------------------
+
+TEST_F(Session, NewProjectHasTheDefaultsOfANewElement)
+{
+    ProjectSession s;
+    EXPECT_EQ(s.count(), 1);
+    EXPECT_EQ(s.currentIndex(), 0);
+    EXPECT_EQ(s.fileName(), "");
+    EXPECT_FALSE(s.modified());
+    EXPECT_TRUE(s.comments().empty());
+    EXPECT_TRUE(s.recalculation());
+
+    const TProjectElement& e = s.current();
+    EXPECT_EQ(e.Name.str(), "Element 1");
+    EXPECT_EQ(e.Description.str(), "");
+    EXPECT_EQ(e.Header.Author.str(), "Jan Kowalski");
+    EXPECT_EQ(v(e.Header.FirstPage), 1);
+    EXPECT_EQ(v(e.Header.PageCount), 100);
+    // Figure sizes from the program's settings: one stored, the rest defaults.
+    const TFigureSizes sizes = FigureSizesOf(e.Header);
+    EXPECT_EQ(sizes, (TFigureSizes{10, 8, 10, 8, 12.5, 8, 10, 8, 10, 8}));
+
+    const TCalcInput& in = e.Input;
+    // Ceramic group 1, general-purpose mortar M5, f_b = 10 MPa: K = 0.45,
+    // f_k = 0.45 * 10^0.7 * 5^0.3 = 0.45 * 5.01187 * 1.62066 = 3.6551 MPa;
+    // f_m >= 5 MPa gives alpha_c = 1000: E = 3655.1 MPa = 3.6551 GPa.
+    EXPECT_NEAR(v(in.E2), 3.6551, 1e-4);
+    EXPECT_EQ(v(in.E5), v(in.E2));
+    EXPECT_EQ(v(in.beton), 5u);
+    EXPECT_EQ(in.ro_muru_text.str(),
+              "stałe@@Tabela@@5@@0@@poz@@18@@_HLB@@000@@H0@@100@@A0@@3000@@B0@@3000@@M@@100@@000");
+    EXPECT_EQ(in.ro_muru_text.length(), 81u);
+    EXPECT_EQ(v(in.ro_muru), 27.0);
+    EXPECT_EQ(v(in.Nod), 281.2);
+    EXPECT_EQ(v(in.l), 130.0);
+    EXPECT_EQ(v(in.Sily[0].NSd), 126.5);
+    EXPECT_EQ(v(in.N0_mb), 356.23);
+    EXPECT_EQ(v(in.t), 27.0);
+    EXPECT_EQ(v(in.Case), ccWallVerticalHinged);
+
+    // Without the slab library the blocks hold zeros but for the span (3)
+    // and the thickness (5): the wall's in blocks 1 and 4, 20 cm otherwise.
+    for (int k = 0; k < 6; ++k)
+        for (int j = 0; j < 20; ++j) {
+            const double expected = j == 3 ? 130.0 : j == 5 ? (k == 0 || k == 3 ? 27.0 : 20.0) : 0.0;
+            EXPECT_EQ(v(in.SlabData[k][j]), expected) << k << "/" << j;
+        }
+    // The four slab records start with block 2 and keep their own fields.
+    for (const TSlabRecord& slab : in.Stropy)
+        EXPECT_EQ(std::memcmp(slab.Data, in.SlabData[1], sizeof slab.Data), 0);
+    EXPECT_EQ(v(in.Stropy[0].J), 28125.0);
+    EXPECT_EQ(in.Stropy[0].Nazwa.str(), "Płyta żelbetowa gr.15 cm");
+
+    EXPECT_EQ(v(e.Loads.StoreyCount), 1);
+    EXPECT_DOUBLE_EQ(v(e.Loads.Gw[9]), 1.8); // 0.25 * 0.25 * 24 * 1.2
+
+    // It is calculated at once.
+    EXPECT_FALSE(s.trace().empty());
+    EXPECT_NEAR(s.results().A, 0.27 * 1.30, 1e-12);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(Session, SlabStartValuesComeFromTheBoundLibrary)
+{
+    int asked = 0;
+    ProjectSession s([&asked](std::array<double, 20>& block) {
+        ++asked;
+        for (int j = 0; j < 20; ++j) block[j] = 100.0 + j;
+        return true;
+    });
+    EXPECT_EQ(asked, 1);
+    const TCalcInput& in = s.current().Input;
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(v(in.SlabData[k][0]), 100.0) << k;
+        EXPECT_EQ(v(in.SlabData[k][1]), 101.0) << k;
+        EXPECT_EQ(v(in.SlabData[k][3]), 130.0) << k;
+        EXPECT_EQ(v(in.SlabData[k][5]), (k == 0 || k == 3) ? 27.0 : 20.0) << k;
+        EXPECT_EQ(v(in.SlabData[k][19]), 119.0) << k;
+    }
+    EXPECT_EQ(v(in.Stropy[3].Data[0]), 100.0);
+    EXPECT_EQ(v(in.Stropy[3].Data[5]), 20.0);
+
+    // A library that has nothing to give leaves the record's blocks.
+    ProjectSession none([](std::array<double, 20>& block) {
+        block.fill(-1.0);
+        return false;
+    });
+    EXPECT_EQ(v(none.current().Input.SlabData[2][0]), 0.0);
+    EXPECT_EQ(v(none.current().Input.SlabData[2][5]), 20.0);
+}
+
+TEST_F(Session, NewProjectReplacesAModifiedOneAndKeepsTheFlag)
+{
+    auto s = threeElements();
+    ASSERT_TRUE(s->save(dir.file("p.clcm")).ok());
+    s->editCurrent([](TProjectElement& e) { e.Input.h = 250.0; });
+    s->setRecalculation(false);
+    ASSERT_TRUE(s->modified());
+
+    Recorder rec;
+    s->addObserver(&rec);
+    s->newProject();
+    EXPECT_EQ(rec.take(), (Calls{"replaced", "results"}));
+    EXPECT_EQ(s->count(), 1);
+    EXPECT_EQ(s->currentIndex(), 0);
+    EXPECT_EQ(s->fileName(), "");
+    EXPECT_TRUE(s->comments().empty());
+    EXPECT_TRUE(s->recalculation());
+    EXPECT_TRUE(s->modified()); // closing still asks
+    ProjectSession fresh;
+    EXPECT_EQ(bytesOf(s->current()), bytesOf(fresh.current()));
+}
+
+// --- files -----------------------------------------------------------------------
+
+TEST_F(Session, OpenAndSaveRoundTripByteForByte)
+{
+    auto s = threeElements();
+    Recorder rec;
+    s->addObserver(&rec);
+    const TFileResult saved = s->save(dir.file("a.clcm"));
+    ASSERT_TRUE(saved.ok());
+    EXPECT_TRUE(saved.headline.empty() && saved.message.empty());
+    EXPECT_EQ(rec.take(), (Calls{"modified 0"}));
+    EXPECT_EQ(s->fileName(), dir.file("a.clcm"));
+    EXPECT_FALSE(s->modified());
+
+    // Three records of 55,408 bytes, then "Budynek mieszkalny" CR LF "ściany
+    // parteru" (14 single-byte characters): 166,224 + 18 + 2 + 14 = 166,258.
+    const std::string a = ReadFileBytes(dir.file("a.clcm"));
+    ASSERT_EQ(a.size(), 166258u);
+    EXPECT_EQ(a.substr(0, 4), "01.3");
+    i32 count, current;
+    std::memcpy(&count, a.data() + 4, 4);
+    std::memcpy(&current, a.data() + 8, 4);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(current, 1);
+    // Element 0 in memory is what was stored.
+    EXPECT_EQ(a.substr(0, 3 * sizeof(TProjectElement)), allBytes(*s));
+
+    ProjectSession t;
+    t.setModified(true);
+    Recorder rec2;
+    t.addObserver(&rec2);
+    ASSERT_TRUE(t.open(dir.file("a.clcm")).ok());
+    EXPECT_EQ(rec2.take(), (Calls{"replaced", "modified 0", "results"}));
+    EXPECT_EQ(t.count(), 3);
+    EXPECT_EQ(t.currentIndex(), 1);
+    EXPECT_EQ(t.fileName(), dir.file("a.clcm"));
+    EXPECT_FALSE(t.modified());
+    EXPECT_EQ(t.comments(), s->comments());
+    EXPECT_EQ(allBytes(t), allBytes(*s));
+    EXPECT_EQ(t.current().Name.str(), "Ściana B");
+    EXPECT_EQ(v(t.current().Input.Case), ccWallHorizontal);
+
+    ASSERT_TRUE(t.save(dir.file("b.clcm")).ok());
+    EXPECT_EQ(ReadFileBytes(dir.file("b.clcm")), a);
+    EXPECT_TRUE(rec2.take().empty()); // nothing was modified
+}
+
+TEST_F(Session, OpenTakesTheStoredCurrentElementAndTurnsRecalculationOn)
+{
+    auto s = threeElements();
+    s->setCurrent(2);
+    ASSERT_TRUE(s->save(dir.file("a.clcm")).ok());
+    ProjectSession t;
+    t.setRecalculation(false);
+    ASSERT_TRUE(t.open(dir.file("a.clcm")).ok());
+    EXPECT_EQ(t.currentIndex(), 2);
+    EXPECT_TRUE(t.recalculation());
+    EXPECT_EQ(v(t.current().Input.Case), ccColumn);
+    EXPECT_EQ(v(t.results().Error), 0);
+    EXPECT_NE(t.verdict(), TVerdict::Error);
+}
+
+TEST_F(Session, AFailedOpenLeavesTheSessionAsItWas)
+{
+    auto s = threeElements();
+    ASSERT_TRUE(s->save(dir.file("good.clcm")).ok());
+    s->editCurrent([](TProjectElement& e) { e.Input.h = 250.0; });
+    const std::string good = ReadFileBytes(dir.file("good.clcm"));
+    std::string version14 = good;
+    version14[3] = '4';
+    WriteFileBytes(dir.file("v14.clcm"), version14);
+    WriteFileBytes(dir.file("cut.clcm"), good.substr(0, 2 * sizeof(TProjectElement) + 100));
+    WriteFileBytes(dir.file("empty.clcm"), "");
+
+    const std::string before = allBytes(*s);
+    const TVerdict verdict = s->verdict();
+    const double area = s->results().A;
+    Recorder rec;
+    s->addObserver(&rec);
+    struct Case { std::string name; TFileStatus status; const char* headline; std::string message; };
+    const Case cases[] = {
+        {"brak.clcm", TFileStatus::NotFound, "Brak pliku!", "brak.clcm"},
+        {"v14.clcm", TFileStatus::WrongVersion, "Błąd odczytu pliku!",
+         "Plik v14.clcm nie jest plikiem utworzonym przez ten program!"},
+        {"empty.clcm", TFileStatus::WrongVersion, "Błąd odczytu pliku!",
+         "Plik empty.clcm nie jest plikiem utworzonym przez ten program!"},
+        {"cut.clcm", TFileStatus::ReadFailed, "Błąd odczytu pliku!", "cut.clcm"},
+    };
+    for (const Case& c : cases) {
+        const TFileResult r = s->open(dir.file(c.name));
+        EXPECT_EQ(r.status, c.status) << c.name;
+        EXPECT_EQ(r.headline, c.headline) << c.name;
+        EXPECT_EQ(r.message, c.message) << c.name;
+        EXPECT_EQ(allBytes(*s), before) << c.name;
+        EXPECT_EQ(s->count(), 3);
+        EXPECT_EQ(s->currentIndex(), 1);
+        EXPECT_EQ(s->fileName(), dir.file("good.clcm"));
+        EXPECT_TRUE(s->modified());
+        EXPECT_EQ(s->comments(), (std::vector<std::string>{"Budynek mieszkalny", "ściany parteru"}));
+        EXPECT_EQ(s->verdict(), verdict);
+        EXPECT_EQ(s->results().A, area);
+    }
+    EXPECT_TRUE(rec.calls.empty());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(Session, AFailedSaveKeepsTheFlagAndTheName)
+{
+    auto s = threeElements();
+    ASSERT_TRUE(s->save(dir.file("p.clcm")).ok());
+    s->editCurrent([](TProjectElement& e) { e.Input.h = 250.0; });
+    const std::string before = allBytes(*s);
+    Recorder rec;
+    s->addObserver(&rec);
+
+    WriteFileBytes(dir.file("plik"), "x"); // a file where a folder should be
+    const TFileResult r = s->save(dir.file("plik") + "/q.clcm");
+    EXPECT_EQ(r.status, TFileStatus::WriteFailed);
+    EXPECT_EQ(r.headline, "Błąd zapisu pliku!");
+    EXPECT_EQ(r.message, "q.clcm");
+    EXPECT_TRUE(s->modified());
+    EXPECT_EQ(s->fileName(), dir.file("p.clcm"));
+    EXPECT_EQ(allBytes(*s), before);
+    EXPECT_TRUE(rec.calls.empty());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// --- editing and elements ----------------------------------------------------------
+
+TEST_F(Session, ObserversAreToldWhatChangedAndOnlyThat)
+{
+    ProjectSession s;
+    Recorder rec;
+    s.addObserver(&rec);
+    s.addObserver(&rec); // once is enough
+
+    EXPECT_FALSE(s.editCurrent([](TProjectElement& e) { e.Input.t = 27.0; }));
+    EXPECT_TRUE(rec.take().empty());
+    EXPECT_FALSE(s.modified());
+
+    EXPECT_TRUE(s.editCurrent([](TProjectElement& e) { e.Input.t = 38.0; }));
+    EXPECT_EQ(rec.take(), (Calls{"modified 1", "results"}));
+    EXPECT_TRUE(s.editCurrent([](TProjectElement& e) { e.Input.h = 280.0; }));
+    EXPECT_EQ(rec.take(), (Calls{"results"}));
+
+    EXPECT_EQ(s.addElement("Element 2", "", ccWallVerticalHinged), 1);
+    EXPECT_EQ(rec.take(), (Calls{"shown 1", "results"}));
+    EXPECT_TRUE(s.setCurrent(0));
+    EXPECT_EQ(rec.take(), (Calls{"shown 0", "results"}));
+    EXPECT_FALSE(s.setCurrent(0));
+    EXPECT_FALSE(s.setCurrent(2));
+    EXPECT_FALSE(s.setCurrent(-1));
+    EXPECT_TRUE(rec.take().empty());
+
+    s.setRecalculation(false);
+    EXPECT_EQ(rec.take(), (Calls{"results"}));
+    s.setRecalculation(false);
+    EXPECT_TRUE(rec.take().empty());
+
+    s.setModified(false);
+    s.setModified(false);
+    EXPECT_EQ(rec.take(), (Calls{"modified 0"}));
+    s.setComments({});
+    EXPECT_TRUE(rec.take().empty());
+    s.setComments({"uwaga"});
+    EXPECT_EQ(rec.take(), (Calls{"modified 1"}));
+
+    TProjectHeader h = s.header();
+    s.setHeader(h);
+    EXPECT_TRUE(rec.take().empty());
+    h.Title.set("Hala magazynowa");
+    s.setModified(false);
+    rec.take();
+    s.setHeader(h);
+    EXPECT_EQ(rec.take(), (Calls{"modified 1"}));
+    EXPECT_EQ(s.header().Title.str(), "Hala magazynowa");
+
+    s.removeObserver(&rec);
+    s.setRecalculation(true);
+    EXPECT_TRUE(rec.calls.empty());
+}
+
+TEST_F(Session, AnObserverMayLeaveWhileBeingTold)
+{
+    struct Leaving : IProjectObserver {
+        ProjectSession* s = nullptr;
+        IProjectObserver* other = nullptr;
+        int told = 0;
+        void resultsChanged() override
+        {
+            ++told;
+            s->removeObserver(this);
+            s->removeObserver(other);
+        }
+    };
+    ProjectSession s;
+    Recorder rec;
+    Leaving leaving;
+    leaving.s = &s;
+    leaving.other = &rec;
+    s.addObserver(&leaving);
+    s.addObserver(&rec);
+    s.recalculate();
+    EXPECT_EQ(leaving.told, 1);
+    EXPECT_TRUE(rec.calls.empty()); // removed before its turn
+    s.recalculate();
+    EXPECT_EQ(leaving.told, 1);
+}
+
+TEST_F(Session, AChangeOfCaseMarksTheProjectModified)
+{
+    ProjectSession s;
+    Recorder rec;
+    s.addObserver(&rec);
+    EXPECT_TRUE(s.setCase(ccConcentratedLoad));
+    EXPECT_EQ(v(s.current().Input.Case), ccConcentratedLoad);
+    EXPECT_TRUE(s.modified());
+    EXPECT_EQ(rec.take(), (Calls{"modified 1", "results"}));
+    // Case 3 calculates the bearing area of the first load: 20 x 25 cm.
+    EXPECT_NEAR(s.results().A_b, 0.20 * 0.25, 1e-12);
+
+    EXPECT_FALSE(s.setCase(ccConcentratedLoad));
+    EXPECT_FALSE(s.setCase(6));
+    EXPECT_FALSE(s.setCase(-1));
+    EXPECT_TRUE(rec.calls.empty());
+    EXPECT_EQ(v(s.current().Input.Case), ccConcentratedLoad);
+}
+
+TEST_F(Session, AddingAndDeletingElements)
+{
+    ProjectSession s;
+    TProjectHeader h = s.header();
+    h.Title.set("Dom jednorodzinny");
+    s.setHeader(h);
+
+    const std::string longName(300, 'x');
+    EXPECT_EQ(s.addElement("Ściana B", "oś 2\r\nparter", ccWallHorizontal), 1);
+    EXPECT_EQ(s.addElement(longName, "", ccBasementWall), 2);
+    EXPECT_EQ(s.count(), 3);
+    EXPECT_EQ(s.currentIndex(), 2);
+    EXPECT_EQ(s.element(1).Name.str(), "Ściana B");
+    EXPECT_EQ(s.element(1).Description.str(), "oś 2\r\nparter");
+    EXPECT_EQ(v(s.element(1).Input.Case), ccWallHorizontal);
+    EXPECT_EQ(s.element(2).Name.str(), std::string(255, 'x')); // cut to the stored length
+    EXPECT_EQ(v(s.element(2).Input.Case), ccBasementWall);
+    // A new element has the defaults of a new project but its name and case.
+    EXPECT_EQ(v(s.element(2).Input.t), 27.0);
+    EXPECT_EQ(v(s.element(2).Input.Nod), 281.2);
+
+    // Deleting element 0 keeps the project's header in the new element 0.
+    s.setModified(false);
+    Recorder rec;
+    s.addObserver(&rec);
+    ASSERT_TRUE(s.deleteElement(0));
+    EXPECT_EQ(rec.take(), (Calls{"modified 1", "shown 1", "results"}));
+    EXPECT_EQ(s.count(), 2);
+    EXPECT_EQ(s.currentIndex(), 1); // the element shown stays the same
+    EXPECT_EQ(s.element(0).Name.str(), "Ściana B");
+    EXPECT_EQ(s.header().Title.str(), "Dom jednorodzinny");
+
+    // Deleting the last element selects the new last one.
+    ASSERT_TRUE(s.deleteElement(1));
+    EXPECT_EQ(s.count(), 1);
+    EXPECT_EQ(s.currentIndex(), 0);
+    EXPECT_EQ(v(s.current().Input.Case), ccWallHorizontal);
+    EXPECT_EQ(s.header().Title.str(), "Dom jednorodzinny");
+    rec.take();
+
+    // The only element cannot be deleted.
+    EXPECT_FALSE(s.deleteElement(0));
+    EXPECT_FALSE(s.deleteElement(5));
+    EXPECT_EQ(s.count(), 1);
+    EXPECT_TRUE(rec.calls.empty());
+}
+
+// --- recalculation ------------------------------------------------------------------
+
+TEST_F(Session, VerdictOfTheRecalculation)
+{
+    ProjectSession s;
+    // t = 0: no geometry to calculate.
+    s.editCurrent([](TProjectElement& e) { e.Input.t = 0; });
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    EXPECT_EQ(v(s.results().Error), ceGeometry);
+
+    // 1 kN on a 27 x 130 cm wall is far within its capacity; 10 MN is not.
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.t = 27.0;
+        e.Input.Nod = 1.0;
+    });
+    EXPECT_EQ(v(s.results().Error), 0);
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+    s.editCurrent([](TProjectElement& e) { e.Input.Nod = 10000.0; });
+    EXPECT_EQ(v(s.results().Error), 0);
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+
+    // A concrete class or steel grade the catalogue does not offer: error,
+    // nothing calculated.
+    const double area = s.results().A;
+    s.setInputsSelectable([](const TProjectElement& e) { return e.Input.Nod < 5000.0; });
+    s.editCurrent([](TProjectElement& e) { e.Input.t = 38.0; });
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    EXPECT_EQ(s.results().A, area);
+    s.editCurrent([](TProjectElement& e) { e.Input.Nod = 1.0; });
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+    EXPECT_NEAR(s.results().A, 0.38 * 1.30, 1e-12);
+}
+
+TEST_F(Session, WithRecalculationOffNothingIsCalculated)
+{
+    int asked = 0;
+    ProjectSession s({}, [&asked](const TProjectElement&) {
+        ++asked;
+        return true;
+    });
+    EXPECT_EQ(asked, 1);
+    const double area = s.results().A;
+    const TTraceLines trace = s.trace();
+
+    s.setRecalculation(false);
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+    s.editCurrent([](TProjectElement& e) { e.Input.t = 0; }); // would be an error
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(s.results().A, area);
+    EXPECT_TRUE(s.trace() == trace);
+
+    s.editCurrent([](TProjectElement& e) { e.Input.t = 38.0; });
+    s.setRecalculation(true);
+    EXPECT_EQ(asked, 2);
+    EXPECT_NEAR(s.results().A, 0.38 * 1.30, 1e-12);
+}
+
+// --- printing -------------------------------------------------------------------------
+
+TEST_F(Session, CalculatingAnotherElementLeavesTheCurrentResults)
+{
+    ProjectSession s;
+    s.addElement("Słup", "", ccColumn);
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.t = 38.0;
+        e.Input.t2 = 51.0;
+    });
+    s.setCurrent(0);
+    const double area = s.results().A;
+    ASSERT_NEAR(area, 0.27 * 1.30, 1e-12);
+    const TTraceLines trace = s.trace();
+    const TVerdict verdict = s.verdict();
+    s.setRecalculation(false); // printing reads elements whatever the toggle
+
+    TCalcResults r;
+    ASSERT_TRUE(s.calculateElement(1, r));
+    EXPECT_EQ(v(r.Error), 0);
+    EXPECT_NEAR(r.A, 0.38 * 0.51, 1e-12); // the column's section
+    EXPECT_EQ(s.results().A, area);
+    EXPECT_TRUE(s.trace() == trace);
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+    s.setRecalculation(true);
+    EXPECT_EQ(s.verdict(), verdict);
+
+    EXPECT_FALSE(s.calculateElement(2, r));
+    EXPECT_FALSE(s.calculateElement(-1, r));
+
+    TProjectElement copy;
+    ASSERT_TRUE(s.getElementRecord(1, copy));
+    EXPECT_EQ(bytesOf(copy), bytesOf(s.element(1)));
+    const std::string before = bytesOf(copy);
+    EXPECT_FALSE(s.getElementRecord(2, copy));
+    EXPECT_EQ(bytesOf(copy), before);
+}
+
+TEST_F(Session, SavedFigureSizesAreTheDefaultsOfTheNextProject)
+{
+    ProjectSession s;
+    TFigureSizes sizes = {12, 9, 14, 7.5, 10, 8, 16, 10, 9.5, 11};
+    s.saveCalcSettings(sizes);
+    EXPECT_EQ(store.readString(SettingsKey::Program, AdvancedSection, "Rys2 Y").value_or(""),
+              FormatFixed(1, 7.5));
+    EXPECT_EQ(FigureSizesOf(s.header()), (TFigureSizes{10, 8, 10, 8, 12.5, 8, 10, 8, 10, 8}));
+    s.newProject();
+    EXPECT_EQ(FigureSizesOf(s.header()), sizes);
+}
+
+// --- file routines that report instead of showing ----------------------------------
+
+TEST(FileStatus, ProjectFilesReportWithoutAMessageBox)
+{
+    ScratchDir dir;
+    MessageRecorder messages;
+    std::vector<TProjectElement> els(2);
+    for (TProjectElement& e : els) {
+        std::memset(&e, 0, sizeof e);
+        InitElementRecord(e.Input);
+        InitLoadCompilation(e.Loads);
+    }
+    els[1].Name.set("Druga");
+    const std::string before = bytesOf(els[0]);
+    ASSERT_TRUE(SaveProjectFile(dir.file("p.clcm"), els, 2, 1, {"a", "b"}).ok());
+    EXPECT_EQ(bytesOf(els[0]), before); // the caller's records are not stamped
+    const std::string good = ReadFileBytes(dir.file("p.clcm"));
+    ASSERT_EQ(good.size(), 2 * sizeof(TProjectElement) + 4);
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> comments;
+    ASSERT_TRUE(LoadProjectFile(dir.file("p.clcm"), back, comments).ok());
+    EXPECT_EQ(back.size(), 2u);
+    EXPECT_EQ(v(back[0].Current), 1);
+    EXPECT_EQ(comments, (std::vector<std::string>{"a", "b"}));
+
+    std::string wrong = good;
+    wrong[2] = ','; // no version text
+    WriteFileBytes(dir.file("w.clcm"), wrong);
+    WriteFileBytes(dir.file("t.clcm"), good.substr(0, sizeof(TProjectElement) + 10));
+    back.clear();
+    comments = {"bez zmian"};
+    TFileResult r = LoadProjectFile(dir.file("w.clcm"), back, comments);
+    EXPECT_EQ(r.status, TFileStatus::WrongVersion);
+    EXPECT_EQ(r.message, "Plik w.clcm nie jest plikiem utworzonym przez ten program!");
+    r = LoadProjectFile(dir.file("t.clcm"), back, comments);
+    EXPECT_EQ(r.status, TFileStatus::ReadFailed);
+    EXPECT_EQ(r.headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(r.message, "t.clcm");
+    r = LoadProjectFile(dir.file("n.clcm"), back, comments);
+    EXPECT_EQ(r.status, TFileStatus::NotFound);
+    EXPECT_TRUE(back.empty());
+    EXPECT_EQ(comments, (std::vector<std::string>{"bez zmian"}));
+
+    WriteFileBytes(dir.file("plik"), "x");
+    r = SaveProjectFile(dir.file("plik") + "/p.clcm", els, 2, 0, {});
+    EXPECT_EQ(r.status, TFileStatus::WriteFailed);
+    EXPECT_EQ(r.headline, "Błąd zapisu pliku!");
+    EXPECT_EQ(r.message, "p.clcm");
+    EXPECT_EQ(SaveProjectFile(dir.file("r.clcm"), els, 3, 0, {}).status, TFileStatus::WriteFailed);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.clcm")));
+    EXPECT_TRUE(messages.messages.empty());
+
+    // The showing routine shows exactly the reported texts.
+    EXPECT_FALSE(ReadProjectFile(comments, dir.file("t.clcm"), back));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(messages.messages[0].text, "t.clcm");
+    EXPECT_EQ(messages.messages[0].type, mdError);
+}
+
+TEST(FileStatus, StoreyFilesReportWithoutAMessageBox)
+{
+    ScratchDir dir;
+    MessageRecorder messages;
+    auto l = std::make_unique<TLoadCompilation>();
+    std::memset(l.get(), 0, sizeof *l);
+    InitLoadCompilation(*l);
+    l->F_dach = 12.5;
+    ASSERT_TRUE(SaveStoreyFile(dir.file("dach.txt"), *l).ok());
+    const std::string good = ReadFileBytes(dir.file("dach.kond"));
+    ASSERT_EQ(good.size(), StoreyFileSize);
+
+    auto back = std::make_unique<TLoadCompilation>();
+    std::memset(back.get(), 0, sizeof *back);
+    ASSERT_TRUE(LoadStoreyFile(dir.file("dach.kond"), *back).ok());
+    EXPECT_EQ(v(back->F_dach), 12.5);
+
+    std::string project = good;
+    project[3] = '3'; // "01.3": a project file's version
+    WriteFileBytes(dir.file("p.kond"), project);
+    WriteFileBytes(dir.file("t.kond"), good.substr(0, 100));
+    back->F_dach = 0;
+    TFileResult r = LoadStoreyFile(dir.file("p.kond"), *back);
+    EXPECT_EQ(r.status, TFileStatus::WrongVersion);
+    EXPECT_EQ(r.headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(r.message, "Plik p.kond nie jest plikiem utworzonym przez ten program!");
+    r = LoadStoreyFile(dir.file("t.kond"), *back);
+    EXPECT_EQ(r.status, TFileStatus::ReadFailed);
+    EXPECT_EQ(r.message, "t.kond");
+    r = LoadStoreyFile(dir.file("n.kond"), *back);
+    EXPECT_EQ(r.status, TFileStatus::NotFound);
+    EXPECT_EQ(r.headline, "Brak pliku!");
+    EXPECT_EQ(v(back->F_dach), 0.0);
+
+    WriteFileBytes(dir.file("plik"), "x");
+    r = SaveStoreyFile(dir.file("plik") + "/a.txt", *l);
+    EXPECT_EQ(r.status, TFileStatus::WriteFailed);
+    EXPECT_EQ(r.headline, "Błąd zapisu pliku!");
+    EXPECT_EQ(r.message, "a.kond");
+    EXPECT_TRUE(messages.messages.empty());
+}
