@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "core/MyUtils.h"
 
@@ -91,6 +92,8 @@ double SmallAreaFactor(double A)
     return eta;
 }
 
+double RingBeamWidth(double a, double t) { return a > t ? t : a; }
+
 double ReductionFactorEnd(int group, int material, double e, double t)
 {
     if (!(t > 0)) return 0;
@@ -101,6 +104,9 @@ double ReductionFactorEnd(int group, int material, double e, double t)
     } else {
         phi = 1 - 2 * e / t;
     }
+    // A negative eccentricity (a ring beam wider than the wall) would lift
+    // the factor above 1 and the capacity above A f_d.
+    if (phi > 1) phi = 1;
     return phi < 0 || !std::isfinite(phi) ? 0 : phi;
 }
 
@@ -116,6 +122,7 @@ double ReductionFactorMid(int group, double h_eff, double t, double e_m, double 
         const double den = 1 + 5 * e_m / t;
         if (den > 0) phi = std::min(phi, 1 / den);
     }
+    if (phi > 1) phi = 1;
     return phi < 0 || !std::isfinite(phi) ? 0 : phi;
 }
 
@@ -155,6 +162,18 @@ double MasonryModulusE(int kind, int mortarClass, int mortarType, double fb)
     return alpha_c * fk;
 }
 
+double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarType, double fb,
+                                         bool longitudinalJoint)
+{
+    if (!IsValidMaterialKind(kind) || !(fb > 0) || !std::isfinite(fb)) return 0;
+    const int group = MaterialGroup(kind);
+    const int material = MaterialOfKind(kind);
+    const double K = CoefficientK(material, group, mortarType);
+    if (!(K > 0)) return 0;
+    const double fk = CharacteristicStrength(material, group, mortarType, K, fb, MortarStrength(mortarClass));
+    return longitudinalJoint ? 0.8 * fk : fk;
+}
+
 bool IsBitSet(int mask, int bit)
 {
     if (bit < 0 || bit > 31) return false;
@@ -166,6 +185,20 @@ bool AllFinite(std::initializer_list<double> values)
     for (double v : values)
         if (!std::isfinite(v)) return false;
     return true;
+}
+
+std::string FormatValue(int decimals, double value)
+{
+    if (!std::isfinite(value)) return "?";
+    if (std::fabs(value) < 1e15) return FormatFixed(decimals, value);
+    // Digits beyond the fifteenth carry nothing; the mantissa keeps the decimals.
+    decimals = std::clamp(decimals, 0, 6);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
+    std::string s(buf);
+    for (char& c : s)
+        if (c == '.') c = DecimalSeparator();
+    return s;
 }
 
 // --- shared steps -------------------------------------------------------------------
@@ -201,40 +234,40 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
 
     const double f_b = fb * 1e6;
     lines.push_back("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = " +
-                    FormatFixed(2, f_b / 1e6) + " MPa");
+                    FormatValue(2, f_b / 1e6) + " MPa");
 
     const double f_m = MortarStrength(mortarClass);
     if (mortarType == mtThinLayer)
         lines.push_back("zaprawa: " + MortarText(mortarType, mortarClass, designed));
     else
         lines.push_back("zaprawa: " + MortarText(mortarType, mortarClass, designed) +
-                        " ->  fm = " + FormatFixed(2, f_m / 1e6) + " MPa");
+                        " ->  fm = " + FormatValue(2, f_m / 1e6) + " MPa");
 
     const double K = CoefficientK(material, group, mortarType);
     if (!(K > 0)) {
         AddErrorLine(lines, ceNoCoefficientK);
         return ceNoCoefficientK;
     }
-    lines.push_back("Współczynnik K = " + FormatFixed(2, K));
+    lines.push_back("Współczynnik K = " + FormatValue(2, K));
 
     double f_k = CharacteristicStrength(material, group, mortarType, K, fb, f_m);
     if (longitudinalJoint) {
-        lines.push_back("Mur ze spoiną podłużną ->  eta = " + FormatFixed(1, 0.8));
+        lines.push_back("Mur ze spoiną podłużną ->  eta = " + FormatValue(1, 0.8));
         f_k = 0.8 * f_k;
     }
     results.f_k = f_k;
     lines.push_back("Wytrzymałość charakterystyczna muru na ściskanie  f_k = " +
-                    FormatFixed(2, f_k / 1e6) + " MPa");
+                    FormatValue(2, f_k / 1e6) + " MPa");
     lines.emplace_back();
 
-    lines.push_back("Grubość ściany t = " + FormatFixed(1, 100 * t) + " cm");
-    if (showSection) lines.push_back("Szerokość ściany b = " + FormatFixed(1, 100 * b) + " cm");
-    lines.push_back("Wysokość ściany h = " + FormatFixed(1, 100 * h) + " cm");
+    lines.push_back("Grubość ściany t = " + FormatValue(1, 100 * t) + " cm");
+    if (showSection) lines.push_back("Szerokość ściany b = " + FormatValue(1, 100 * b) + " cm");
+    lines.push_back("Wysokość ściany h = " + FormatValue(1, 100 * h) + " cm");
 
     const double A = t * b;
     results.A = A;
     if (showSection)
-        lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatFixed(3, A) + " m2");
+        lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatValue(3, A) + " m2");
     lines.emplace_back();
 
     double gamma_m;
@@ -249,19 +282,19 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         gamma_m = executionCategory == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
-    lines.push_back("Przyjęto gamma_m = " + FormatFixed(1, gamma_m));
+    lines.push_back("Przyjęto gamma_m = " + FormatValue(1, gamma_m));
 
     if (showSection && A < 0.3) {
         const double eta_A = SmallAreaFactor(A);
-        lines.push_back("Ponieważ A<" + FormatFixed(1, 0.3) + " m2 -> eta_A = " +
-                        FormatFixed(2, eta_A));
+        lines.push_back("Ponieważ A<" + FormatValue(1, 0.3) + " m2 -> eta_A = " +
+                        FormatValue(2, eta_A));
         results.f_d = f_k / (gamma_m * eta_A);
         lines.push_back("Wytrzymałość muru na ściskanie  f_d = f_k/(gamma_m*eta_A) = " +
-                        FormatFixed(2, results.f_d / 1e6) + " MPa");
+                        FormatValue(2, results.f_d / 1e6) + " MPa");
     } else {
         results.f_d = f_k / gamma_m;
         lines.push_back("Wytrzymałość muru na ściskanie  f_d = f_k/gamma_m = " +
-                        FormatFixed(2, results.f_d / 1e6) + " MPa");
+                        FormatValue(2, results.f_d / 1e6) + " MPa");
     }
     return 0;
 }
@@ -284,10 +317,10 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
     static constexpr double RhoH[3][2] = {{1.0, 1.25}, {1.25, 1.5}, {1.5, 2.0}};
     const double rho_h = RhoH[building][slabs == 0 ? 0 : 1];
     lines.push_back("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = " +
-                    FormatFixed(1, rho_h));
+                    FormatValue(1, rho_h));
 
     double rho = 1.0;
-    std::string pending = "Współczynnik zależny od usztywnienia ściany ro_2 = " + FormatFixed(3, rho);
+    std::string pending = "Współczynnik zależny od usztywnienia ściany ro_2 = " + FormatValue(3, rho);
     if (stiffening == 1) {
         if (15 * t > l) {
             if (h <= 3.5 * l) {
@@ -297,7 +330,7 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
                 // 1.5 l/h, not below 0.3: continuous with the branch above at h = 3.5 l
                 rho = std::max(0.3, 1.5 * l / h);
             }
-            pending += " ro_3 = " + FormatFixed(3, rho);
+            pending += " ro_3 = " + FormatValue(3, rho);
         } else {
             lines.push_back("Ponieważ l>=15·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
         }
@@ -309,7 +342,7 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
                 const double q = rho * h / l;
                 rho = rho / (1 + q * q);
             }
-            pending += " ro_4 = " + FormatFixed(3, rho);
+            pending += " ro_4 = " + FormatValue(3, rho);
         } else {
             lines.push_back("Ponieważ l>=30·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
         }
@@ -318,18 +351,18 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
 
     results.h_eff = h * rho * rho_h;
     lines.push_back("Wysokość efektywna ściany h_eff = ro_h·ro_" + std::to_string(stiffening + 2) +
-                    "·h = " + FormatFixed(3, results.h_eff) + " m");
+                    "·h = " + FormatValue(3, results.h_eff) + " m");
 
     const double limit = LimitSlenderness(static_cast<int>(input.RodzajElementuM),
                                           static_cast<int>(input.KlasaZaprawy));
     results.SlendernessLimit = limit;
     const double slenderness = results.h_eff / t;
     if (slenderness > limit) {
-        lines.push_back("Smukłość h_eff/t = " + FormatFixed(3, slenderness) + "> " + FormatFixed(0, limit));
+        lines.push_back("Smukłość h_eff/t = " + FormatValue(3, slenderness) + "> " + FormatValue(0, limit));
         AddErrorLine(lines, ceSlenderness);
         return ceSlenderness;
     }
-    lines.push_back("Smukłość h_eff/t = " + FormatFixed(3, slenderness) + "< " + FormatFixed(0, limit));
+    lines.push_back("Smukłość h_eff/t = " + FormatValue(3, slenderness) + "< " + FormatValue(0, limit));
     return 0;
 }
 
@@ -337,7 +370,7 @@ double AccidentalEccentricity(TTraceLines& lines, double h, TCalcResults& result
 {
     const double e_a = std::max(h / 300, 0.01);
     results.e_a = e_a;
-    lines.push_back("Przyjęto mimośród ea = " + FormatFixed(1, 100 * e_a) + " cm");
+    lines.push_back("Przyjęto mimośród ea = " + FormatValue(1, 100 * e_a) + " cm");
     return e_a;
 }
 
@@ -347,11 +380,11 @@ double LongTermElasticCharacteristic(TTraceLines& lines, int mortarClass, int ma
     const double eta_E = 0.3;
     const double phi_inf = 1.5;
     const double alpha_c = (MortarStrength(mortarClass) / 1e6 < 5 || material == mmAAC) ? 600 : 1000;
-    lines.push_back("  - cecha sprężystości muru  alfa_c = " + FormatFixed(1, alpha_c));
-    lines.push_back("  - eta_E = " + FormatFixed(1, eta_E));
-    lines.push_back("  - fi_nieskoczność = " + FormatFixed(1, phi_inf));
+    lines.push_back("  - cecha sprężystości muru  alfa_c = " + FormatValue(1, alpha_c));
+    lines.push_back("  - eta_E = " + FormatValue(1, eta_E));
+    lines.push_back("  - fi_nieskoczność = " + FormatValue(1, phi_inf));
     const double alphaCInf = alpha_c / (1 + phi_inf * eta_E);
-    lines.push_back("  -> alfa_c,nieskoczność = " + FormatFixed(1, alphaCInf));
+    lines.push_back("  -> alfa_c,nieskoczność = " + FormatValue(1, alphaCInf));
     return alphaCInf;
 }
 
@@ -376,8 +409,18 @@ u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& result
         lines.clear();
         error = ceUnknownCase;
         AddErrorLine(lines, error);
+    } else if (!CaseInputInRange(input.Case, input)) {
+        // a value the editor refuses, as a damaged file may hold it
+        lines.clear();
+        error = ceInvalidInput;
+        AddErrorLine(lines, error);
     } else {
         error = fn(lines, input, results);
+        // an overflow inside the case is no verdict
+        if (error != ceInvalidInput && !ResultsFinite(results)) {
+            error = ceInvalidInput;
+            AddErrorLine(lines, error);
+        }
     }
     results.Error = error;
     return error;

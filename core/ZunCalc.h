@@ -190,19 +190,34 @@ void AddErrorLine(TTraceLines& lines, u8 number);
 double CoefficientK(int material, int group, int mortarType);
 // eta_A for a cross-section area A [m2].
 double SmallAreaFactor(double A);
-// Phi at an end section; 0 for t <= 0.
+// Bearing width of a ring beam on a wall of thickness t: never more than t
+// (a project file may hold a wider one). A NaN width stays NaN.
+double RingBeamWidth(double a, double t);
+// Phi at an end section, within 0..1; 0 for t <= 0.
 double ReductionFactorEnd(int group, int material, double e, double t);
-// Phi_m in the middle zone (pass |e_m|); 0 when e_m >= t/2, t <= 0 or AlphaCInf <= 0.
+// Phi_m in the middle zone (pass |e_m|), within 0..1; 0 when e_m >= t/2,
+// t <= 0 or AlphaCInf <= 0.
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
 // Recommended limit of h_eff/t: 18 or 25.
 double LimitSlenderness(int kind, int mortarClass);
 // Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.
 double MasonryModulusE(int kind, int mortarClass, int mortarType, double fb);
+// Characteristic compressive strength f_k [Pa] of the masonry from f_b
+// [MPa], with the factor 0.8 of a longitudinal joint; 0 for an unknown kind,
+// f_b not positive or a combination without K.
+double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarType, double fb,
+                                         bool longitudinalJoint);
 // (mask and (1 shl bit)) <> 0; false for a bit outside 0..31.
 bool IsBitSet(int mask, int bit);
 
 // True when every value is a finite number.
 bool AllFinite(std::initializer_list<double> values);
+
+// A number of a trace or report line: FormatFixed, except that a value that
+// is no finite number reads "?" and one of 1e15 or more in magnitude takes
+// the exponent form ("1,00E+300"), so that a line never shows INF or NaN
+// nor grows by hundreds of digits.
+std::string FormatValue(int decimals, double value);
 
 // Masonry strength section: writes A, f_k, gamma_m, f_d and its trace lines.
 // fb in MPa; t, b, h in m. Returns 0, or after its error line 18 (t, b or h
@@ -248,9 +263,18 @@ double BiaxialCapacity(double N_x, double N_y, double N_0);
 // Case function of a TCalcCase; nullptr for a byte outside 0..5.
 TCaseFunction CaseFunction(int calcCase);
 
+// True when every number that the case reads lies within the range the
+// element editor allows for it (and is finite); values the case does not
+// read are not looked at. False for a case byte outside 0..5.
+bool CaseInputInRange(int calcCase, const TCalcInput& input);
+// True when every double of the results is a finite number.
+bool ResultsFinite(const TCalcResults& results);
+
 // Calculates one element: resets the results to the empty state, runs the
 // function of the element's case, stores the error number in results.Error
-// and returns it. A case byte outside 0..5 gives ceUnknownCase.
+// and returns it. A case byte outside 0..5 gives ceUnknownCase; a number
+// outside its editor range gives ceInvalidInput before the case runs, and
+// so does a result that is no finite number after it.
 u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 
 } // namespace orv

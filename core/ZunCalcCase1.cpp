@@ -34,7 +34,7 @@ struct Combination {
     SectionValues s1, sm, s2;
 };
 
-std::string Num(double value, int decimals) { return FormatFixed(decimals, value); }
+std::string Num(double value, int decimals) { return FormatValue(decimals, value); }
 
 // Appends a trace line made of the parts, with one allocation.
 void AddLine(TTraceLines& lines, std::initializer_list<std::string_view> parts)
@@ -88,6 +88,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
+    a_wg = RingBeamWidth(a_wg, t);
+    a_wd = RingBeamWidth(a_wd, t);
 
     const int kind = static_cast<int>(input.RodzajElementuM);
     const int mortarClass = static_cast<int>(input.KlasaZaprawy);

@@ -7,6 +7,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunAlphaTables.h"
+#include "core/ZunOpenings.h"
 #include "core/ZunStrips.h"
 
 namespace orv {
@@ -71,7 +72,7 @@ int BeamCodeOfEdges(u8 a, u8 b)
 
 std::string OutOfTablesLine(double hl)
 {
-    return "stosunek wymiarów płyty muru (h/l = " + FormatFixed(3, hl) +
+    return "stosunek wymiarów płyty muru (h/l = " + FormatValue(3, hl) +
            ") poza zakresem tablic B.1 normy murowej";
 }
 
@@ -103,9 +104,9 @@ u8 CheckStrip(StripCheck& c, int j)
     const double L = p.L;
     const double H = p.H;
     c.lines.push_back("Płyta " + X + ":");
-    c.lines.push_back("wymiary płyty L = " + FormatFixed(2, L / 100) + " m x H = " +
-                      FormatFixed(2, H / 100) + " m");
-    c.lines.push_back("szerokość pasma obciążenia wiatrem a_w = " + FormatFixed(2, p.a_w / 100) + " m");
+    c.lines.push_back("wymiary płyty L = " + FormatValue(2, L / 100) + " m x H = " +
+                      FormatValue(2, H / 100) + " m");
+    c.lines.push_back("szerokość pasma obciążenia wiatrem a_w = " + FormatValue(2, p.a_w / 100) + " m");
     const double s = c.vertical ? p.a_w / L : p.a_w / H;
 
     const int k = p.SupportCase;
@@ -140,8 +141,8 @@ u8 CheckStrip(StripCheck& c, int j)
             return Fail(c.lines, 23);
         }
         scheme = "płyta nr " + std::to_string(k + 1);
-        c.lines.push_back("schemat: płyta -> h/l = " + FormatFixed(3, H / L) + ", schemat " +
-                          std::to_string(k + 1) + " -> współczynnik alfa = " + FormatFixed(5, alpha));
+        c.lines.push_back("schemat: płyta -> h/l = " + FormatValue(3, H / L) + ", schemat " +
+                          std::to_string(k + 1) + " -> współczynnik alfa = " + FormatValue(5, alpha));
         // Both planes over the strip's length L, as the orthogonal-ratio method has it.
         const double span = SpanFactor * L / 100;
         M2 = alpha * c.wd * s * span * span;
@@ -169,13 +170,13 @@ u8 CheckStrip(StripCheck& c, int j)
 
     const auto parallel = [&](const char* lead) {
         c.lines.push_back("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd," + X + " = " +
-                          FormatFixed(3, M1) + " kNm/mb");
-        c.lines.push_back(lead + FormatFixed(2, 100 * std::fabs(M1) / r.M_Rd1) + " %");
+                          FormatValue(3, M1) + " kNm/mb");
+        c.lines.push_back(lead + FormatValue(2, 100 * std::fabs(M1) / r.M_Rd1) + " %");
     };
     const auto perpendicular = [&](const char* lead) {
         c.lines.push_back("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd," + X + " = " +
-                          FormatFixed(3, M2) + " kNm/mb");
-        c.lines.push_back(lead + FormatFixed(2, 100 * std::fabs(M2) / r.M_Rd2) + " %");
+                          FormatValue(3, M2) + " kNm/mb");
+        c.lines.push_back(lead + FormatValue(2, 100 * std::fabs(M2) / r.M_Rd2) + " %");
     };
     double u;
     if (!c.vertical) {
@@ -237,6 +238,13 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     const int supportCase = static_cast<int>(copy.SchematPlytySciany);
     int model = static_cast<int>(copy.SchematScianyTyp);
     if (!AllFinite({tCm, lCm, hCm, wd, fb})) return Fail(lines, ceInvalidInput);
+    // A damaged opening is refused here; the fitting to the wall would drop it.
+    if (copy.ScianaZOtworami != 0) {
+        for (int k = 0; k < OpeningCount(copy); ++k) {
+            const TOpening o = copy.Okna[k];
+            if (!AllFinite({o.x, o.y, o.l, o.h})) return Fail(lines, ceInvalidInput);
+        }
+    }
     if (!(tCm > 0) || !(lCm > 0) || !(hCm > 0)) return Fail(lines, ceGeometry);
     if (copy.SchematScianyTyp >= ModelCount || !IsValidMaterialKind(kind) ||
         copy.RodzajZaprawy >= MortarTypeCount ||
@@ -255,12 +263,12 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         model = 1;
     }
     if (lCm / tCm > 20 && model == 3) {
-        lines.push_back("Smukłość ściany l/t = " + FormatFixed(2, lCm / tCm) +
+        lines.push_back("Smukłość ściany l/t = " + FormatValue(2, lCm / tCm) +
                         " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku poziomym.");
         model = 0;
     }
     if (hCm / tCm > 20 && model == 4) {
-        lines.push_back("Smukłość ściany h/t = " + FormatFixed(2, hCm / tCm) +
+        lines.push_back("Smukłość ściany h/t = " + FormatValue(2, hCm / tCm) +
                         " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku pionowym.");
         model = 1;
     }
@@ -278,27 +286,31 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     lines.push_back(WallMaterialText(material, MaterialGroup(kind)));
     if (kind == mkAAC)
         lines.push_back("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = " +
-                        FormatFixed(2, fb) + " MPa");
+                        FormatValue(2, fb) + " MPa");
     const double f_m = MortarStrength(mortarClass);
     const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(copy.ZaprawaTyp));
     if (mortarType == mtThinLayer)
         lines.push_back("zaprawa: " + mortar);
     else
-        lines.push_back("zaprawa: " + mortar + " ->  fm = " + FormatFixed(2, f_m / 1e6) + " MPa");
+        lines.push_back("zaprawa: " + mortar + " ->  fm = " + FormatValue(2, f_m / 1e6) + " MPa");
+
+    // The bending check needs no compressive strength; the input report shows it.
+    results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,
+                                                    copy.spoina_podluzna != 0);
 
     double f_xk1, f_xk2;
     CharacteristicFlexuralStrengths(kind, mortarType, f_m, fb, f_xk1, f_xk2);
     lines.push_back("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie równoleglej do spoin wspornych f_xk1 = " +
-                    FormatFixed(2, f_xk1) + " MPa");
+                    FormatValue(2, f_xk1) + " MPa");
     lines.push_back("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie prostopadłej do spoin wspornych f_xk2 = " +
-                    FormatFixed(2, f_xk2) + " MPa");
+                    FormatValue(2, f_xk2) + " MPa");
 
     lines.emplace_back();
-    lines.push_back("Grubość ściany t = " + FormatFixed(1, t * 100) + " cm");
-    lines.push_back("Szerokość ściany b = " + FormatFixed(1, l * 100) + " cm");
-    lines.push_back("Wysokość ściany h = " + FormatFixed(1, h * 100) + " cm");
+    lines.push_back("Grubość ściany t = " + FormatValue(1, t * 100) + " cm");
+    lines.push_back("Szerokość ściany b = " + FormatValue(1, l * 100) + " cm");
+    lines.push_back("Wysokość ściany h = " + FormatValue(1, h * 100) + " cm");
     results.A = t * l;
-    lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatFixed(3, results.A) + " m2");
+    lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatValue(3, results.A) + " m2");
     lines.emplace_back();
 
     double gamma_m;
@@ -313,24 +325,24 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         gamma_m = copy.KategoriaWykRobot == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
-    lines.push_back("Przyjęto gamma_m = " + FormatFixed(1, gamma_m));
+    lines.push_back("Przyjęto gamma_m = " + FormatValue(1, gamma_m));
 
     if (results.A < 0.3) {
         const double eta_A = SmallAreaFactor(results.A);
-        lines.push_back("Ponieważ A<" + FormatFixed(1, 0.3) + " m2 -> eta_A = " + FormatFixed(2, eta_A));
+        lines.push_back("Ponieważ A<" + FormatValue(1, 0.3) + " m2 -> eta_A = " + FormatValue(2, eta_A));
         results.f_xd1 = f_xk1 / (gamma_m * eta_A);
         results.f_xd2 = f_xk2 / (gamma_m * eta_A);
         lines.push_back("Wytrzymałość muru na ściskanie  f_xd1 = f_xk1/(gamma_m*eta_A) = " +
-                        FormatFixed(3, results.f_xd1) + " MPa");
+                        FormatValue(3, results.f_xd1) + " MPa");
         lines.push_back("Wytrzymałość muru na ściskanie  f_xd2 = f_xk2/(gamma_m*eta_A) = " +
-                        FormatFixed(3, results.f_xd2) + " MPa");
+                        FormatValue(3, results.f_xd2) + " MPa");
     } else {
         results.f_xd1 = f_xk1 / gamma_m;
         results.f_xd2 = f_xk2 / gamma_m;
         lines.push_back("Wytrzymałość muru na zginanie  f_xd1 = f_xk1/gamma_m = " +
-                        FormatFixed(3, results.f_xd1) + " MPa");
+                        FormatValue(3, results.f_xd1) + " MPa");
         lines.push_back("Wytrzymałość muru na zginanie  f_xd2 = f_xk2/gamma_m = " +
-                        FormatFixed(3, results.f_xd2) + " MPa");
+                        FormatValue(3, results.f_xd2) + " MPa");
     }
     // A unit and mortar without flexural strengths has no mu and no resistance.
     if (!(results.f_xd1 > 0) || !(results.f_xd2 > 0)) return Fail(lines, ceInvalidInput);
@@ -352,25 +364,25 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         if (results.IsTablePlate) {
             if (copy.zezwolB25 == 0 && t > 0.25) return Fail(lines, 23);
             lines.push_back("Ortogonalny stosunek wytrzymałości muru na zginanie  mi = " +
-                            FormatFixed(3, results.mu));
-            lines.push_back("schemat: płyta -> h/l = " + FormatFixed(3, h / l) +
-                            " -> współczynnik alfa = " + FormatFixed(5, results.alpha));
+                            FormatValue(3, results.mu));
+            lines.push_back("schemat: płyta -> h/l = " + FormatValue(3, h / l) +
+                            " -> współczynnik alfa = " + FormatValue(5, results.alpha));
         }
     }
 
     lines.emplace_back();
     results.W1 = t * t / 6;
-    lines.push_back("Wskaźnik wytrzymałości przekroju W = " + FormatFixed(1, results.W1 * 1e6) + " cm2/mb");
+    lines.push_back("Wskaźnik wytrzymałości przekroju W = " + FormatValue(1, results.W1 * 1e6) + " cm2/mb");
     results.M_Rd1 = results.f_xd1 * 1000 * results.W1;
     results.W2 = t * t / 6;
     results.M_Rd2 = results.f_xd2 * 1000 * results.W2;
     const bool table = results.IsTablePlate != 0;
     if (table || IsBeamCode(results.VerticalBeam) || divided)
         lines.push_back("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie równoleglej do spoin wspornych MRd1 = " +
-                        FormatFixed(3, results.M_Rd1) + " kNm/mb");
+                        FormatValue(3, results.M_Rd1) + " kNm/mb");
     if (table || IsBeamCode(results.HorizontalBeam) || divided)
         lines.push_back("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie prostopadłej do spoin wspornych MRd2 = " +
-                        FormatFixed(3, results.M_Rd2) + " kNm/mb");
+                        FormatValue(3, results.M_Rd2) + " kNm/mb");
 
     if (!divided) {
         const double spanL = SpanFactor * l;
@@ -379,9 +391,9 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
                               : wd * spanL * spanL / BeamDivisor(results.HorizontalBeam);
         if (table || IsBeamCode(results.HorizontalBeam)) {
             lines.push_back("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd = " +
-                            FormatFixed(3, results.M_Sd2) + " kNm/mb");
+                            FormatValue(3, results.M_Sd2) + " kNm/mb");
             lines.push_back("  wykorzystanie nośności płyty " +
-                            FormatFixed(2, 100 * results.M_Sd2 / results.M_Rd2) + " %");
+                            FormatValue(2, 100 * results.M_Sd2 / results.M_Rd2) + " %");
         }
         // The plate's moment in the parallel plane comes from the same span l
         // (mu alpha w l^2); a vertical beam spans h.
@@ -389,9 +401,9 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
                               : wd * spanH * spanH / BeamDivisor(results.VerticalBeam);
         if (table || IsBeamCode(results.VerticalBeam)) {
             lines.push_back("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd = " +
-                            FormatFixed(3, results.M_Sd1) + " kNm/mb");
+                            FormatValue(3, results.M_Sd1) + " kNm/mb");
             lines.push_back("  wykorzystanie nośności płyty " +
-                            FormatFixed(2, 100 * results.M_Sd1 / results.M_Rd1) + " %");
+                            FormatValue(2, 100 * results.M_Sd1 / results.M_Rd1) + " %");
         }
         return 0;
     }

@@ -53,13 +53,13 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
 
     const double A_b = aT[0] * aL[0] / 10000;
     results.A_b = A_b;
-    lines.push_back("Pole oddziaływania obciążenia skupionego  A_b = " + FormatFixed(4, A_b) + " m2");
+    lines.push_back("Pole oddziaływania obciążenia skupionego  A_b = " + FormatValue(4, A_b) + " m2");
 
     const double tan60 = std::sqrt(3.0);
 
     // First load: spread at 60 degrees from the bearing, cut off by the wall's ends.
     const double h_c = 100 * h - hN[0];
-    lines.push_back("Przyjęto h_c = " + FormatFixed(2, h_c) + " cm");
+    lines.push_back("Przyjęto h_c = " + FormatValue(2, h_c) + " cm");
     double s_L = 0.5 * h_c / tan60;
     double s_R = s_L;
     const double c_L = a1[0] - 0.5 * aL[0];
@@ -68,19 +68,19 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     if (c_R < s_R) s_R = c_R;
     const double l_eff = aL[0] + s_L + s_R;
     results.l_eff = l_eff;
-    lines.push_back("Wyznaczono l_eff = " + FormatFixed(2, l_eff) + " cm");
+    lines.push_back("Wyznaczono l_eff = " + FormatValue(2, l_eff) + " cm");
 
     // Second and third loads: a1 is the left side of the bearing, the spread is h_c/tan 60.
     auto further = [&](int k, const char* index) {
         const double h_ck = 100 * h - hN[k];
-        lines.push_back(std::string("Przyjęto h_c,") + index + " = " + FormatFixed(2, h_ck) + " cm");
+        lines.push_back(std::string("Przyjęto h_c,") + index + " = " + FormatValue(2, h_ck) + " cm");
         double sL = h_ck / tan60;
         double sR = sL;
         if (sL > a1[k]) sL = a1[k];
         const double right = 100 * b - a1[k] - aL[k];
         if (right < sR) sR = right;
         const double le = aL[k] + sL + sR;
-        lines.push_back(std::string("Wyznaczono l_eff,") + index + " = " + FormatFixed(2, le) + " cm");
+        lines.push_back(std::string("Wyznaczono l_eff,") + index + " = " + FormatValue(2, le) + " cm");
         return le;
     };
     if (count == 2 || count == 3) results.l_eff2 = further(1, "2");
@@ -89,15 +89,15 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     double beta = 1.0;
     if (group == 1) {
         const double A_eff = l_eff / 100 * t;
-        lines.push_back("Efektywne pole przekroju ściany A_eff = " + FormatFixed(4, A_eff) + " m2");
+        lines.push_back("Efektywne pole przekroju ściany A_eff = " + FormatValue(4, A_eff) + " m2");
         const double a_1 = std::min(c_L, c_R);
         double r = A_b / A_eff;
         if (r > 0.45) {
-            lines.push_back(" Ab/Aeff = " + FormatFixed(4, r) + " > " + FormatFixed(2, 0.45) +
-                            " -> do dalszych obliczeń przyjeto " + FormatFixed(2, 0.45));
+            lines.push_back(" Ab/Aeff = " + FormatValue(4, r) + " > " + FormatValue(2, 0.45) +
+                            " -> do dalszych obliczeń przyjeto " + FormatValue(2, 0.45));
             r = 0.45;
         } else {
-            lines.push_back(" Ab/Aeff = " + FormatFixed(4, r));
+            lines.push_back(" Ab/Aeff = " + FormatValue(4, r));
         }
         beta = (1 + 0.3 * a_1 / h_c) * (1.5 - 1.1 * r);
         if (beta > 1.5) beta = 1.5;
@@ -105,10 +105,10 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
         if (cap < beta) beta = cap;
     }
     results.beta = beta;
-    lines.push_back("Współczynnik wyrażający wpływ siły skupionej beta = " + FormatFixed(3, beta));
+    lines.push_back("Współczynnik wyrażający wpływ siły skupionej beta = " + FormatValue(3, beta));
 
     results.N_Rd = beta * A_b * results.f_d / 1000;
-    lines.push_back("Nośność pod obciążeniem skupionym NRd = " + FormatFixed(3, results.N_Rd) + " kN");
+    lines.push_back("Nośność pod obciążeniem skupionym NRd = " + FormatValue(3, results.N_Rd) + " kN");
     return 0;
 }
 

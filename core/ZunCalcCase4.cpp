@@ -11,7 +11,7 @@ namespace {
 // Shortest decimal form of a value with at most two decimals: 20, 36,4, 37,25.
 std::string ShortDecimal(double value)
 {
-    std::string s = FormatFixed(2, value);
+    std::string s = FormatValue(2, value);
     const std::size_t sep = s.find(DecimalSeparator());
     if (sep == std::string::npos) return s;
     while (s.back() == '0') s.pop_back();
@@ -64,11 +64,11 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
         return annex;
     }
 
-    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatFixed(2, Gs) + " kN");
-    lines.push_back("NSd = " + FormatFixed(2, N_Sd) + " kN/mb");
+    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatValue(2, Gs) + " kN");
+    lines.push_back("NSd = " + FormatValue(2, N_Sd) + " kN/mb");
 
     results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;
-    lines.push_back("t·f_k/3·gamma_m = " + FormatFixed(2, results.N_maxRd) + " kN/m");
+    lines.push_back("t·f_k/3·gamma_m = " + FormatValue(2, results.N_maxRd) + " kN/m");
 
     double beta_A;
     if (2 * h <= be) beta_A = 20;
@@ -78,7 +78,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
 
     const double hem = he / 100;
     results.N_minRd = ro_e * h * hem * hem / (beta_A * t);
-    lines.push_back("ro_e·h·he^2/" + ShortDecimal(beta_A) + "·t = " + FormatFixed(2, results.N_minRd) +
+    lines.push_back("ro_e·h·he^2/" + ShortDecimal(beta_A) + "·t = " + FormatValue(2, results.N_minRd) +
                     " kN/m");
 
     results.AnnexFlag = 1;

@@ -16,6 +16,7 @@ void DeleteOpening(const TCalcInput& in, int index, TCalcInput& out)
     const int n = OpeningCount(out);
     if (index < 1 || index > n) return;
     for (int k = index; k < n; ++k) out.Okna[k - 1] = out.Okna[k];
+    out.Okna[n - 1] = TOpening{}; // the grid would bring the freed slot back
     out.LiczbaOkien = n - 1;
 }
 

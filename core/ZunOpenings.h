@@ -9,8 +9,9 @@ namespace orv {
 // Number of openings in use, brought into 0..5.
 int OpeningCount(const TCalcInput& in);
 
-// out := in without opening `index` (1-based); an index outside 1..count
-// leaves out equal to in. out may be in itself.
+// out := in without opening `index` (1-based); the later ones move down and
+// the freed last slot is cleared to zeros. An index outside 1..count leaves
+// out equal to in. out may be in itself.
 void DeleteOpening(const TCalcInput& in, int index, TCalcInput& out);
 // out := in with the openings cut to the wall and the empty ones removed.
 void PruneOpenings(const TCalcInput& in, TCalcInput& out);

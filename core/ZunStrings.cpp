@@ -10,8 +10,8 @@ namespace orv {
 
 TColor CheckColor(double a, double b)
 {
-    // Written so that an unordered pair fails the condition.
-    return a <= b ? clNavy : clRed;
+    // A value that is no finite number never meets a condition.
+    return std::isfinite(a) && std::isfinite(b) && a <= b ? clNavy : clRed;
 }
 
 std::string RelationSign(double a, double b)
@@ -63,19 +63,27 @@ void ClearReportLines(int x1, int x2, int x3, TReportSheet& sheet)
 
 std::string SignedValueText(int decimals, double value)
 {
-    if (value < 0) return "(-) " + FormatFixed(decimals, std::fabs(value));
-    return FormatFixed(decimals, value);
+    if (value < 0) return "(-) " + FormatValue(decimals, std::fabs(value));
+    return FormatValue(decimals, value);
 }
 
 namespace {
 
-std::string N1(double v) { return FormatFixed(1, v); }
-std::string N(double v) { return FormatFixed(2, v); }
-std::string N3(double v) { return FormatFixed(3, v); }
+std::string N1(double v) { return FormatValue(1, v); }
+std::string N(double v) { return FormatValue(2, v); }
+std::string N3(double v) { return FormatValue(3, v); }
+
+// "     (" + 100 value/capacity ("0.0") + "%)"; empty for a zero capacity.
+std::string Utilisation(double value, double capacity)
+{
+    if (capacity == 0) return {};
+    return "     (" + N1(value * 100 / capacity) + "%)";
+}
 
 // Shortest general decimal form (up to 15 significant digits).
 std::string GeneralText(double v)
 {
+    if (!std::isfinite(v)) return FormatValue(0, v);
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15g", v);
     std::string s(buf);
@@ -202,8 +210,9 @@ void GeometrySection(SheetWriter& w, const TCalcInput& in)
     if (c >= 0 && c <= 4) w.line("Wysokość ściany @@ h = " + N1(in.h) + " cm");
     if (vertical) {
         if (external && in.def_szer_wiencow != 0) {
-            w.line("Szerokość wieńca górnego @@ a%Dw,g%N = " + N1(in.ag) + " cm");
-            w.line("Szerokość wieńca dolnego @@ a%Dw,d%N = " + N1(in.ad) + " cm");
+            // as the check takes them: never wider than the wall
+            w.line("Szerokość wieńca górnego @@ a%Dw,g%N = " + N1(RingBeamWidth(in.ag, in.t)) + " cm");
+            w.line("Szerokość wieńca dolnego @@ a%Dw,d%N = " + N1(RingBeamWidth(in.ad, in.t)) + " cm");
         }
         w.line("Podparcie ściany: ");
         const u32 stiff = in.UsztywnienieSciany;
@@ -370,7 +379,7 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
 void ConditionLine(SheetWriter& w, const std::string& v_label, double v, const std::string& r_label,
                    double r, const char* unit)
 {
-    w.line(v_label + N(v) + unit + RelationSign(v, r) + r_label + N(r) + unit + UtilisationText(v, r),
+    w.line(v_label + N(v) + unit + RelationSign(v, r) + r_label + N(r) + unit + Utilisation(v, r),
            CheckColor(v, r));
 }
 
@@ -394,7 +403,7 @@ void SignedConditionLine(SheetWriter& w, const std::string& label, double v, con
 {
     const double a = std::fabs(v);
     w.line(label + SignedValueText(2, v) + unit + RelationSign(a, r) + r_label + N(r) + unit +
-               UtilisationText(a, r),
+               Utilisation(a, r),
            CheckColor(a, r));
 }
 
@@ -510,7 +519,7 @@ void BasementWallResults(SheetWriter& w, const TCalcResults& r)
            CheckColor(r.N_minRd, N2));
     w.separator();
     // The load must lie between both bounds; a value that does not compare does not.
-    const bool within = r.N_minRd <= N2 && N2 <= r.N_maxRd;
+    const bool within = CheckColor(r.N_minRd, N2) == clNavy && CheckColor(N2, r.N_maxRd) == clNavy;
     if (within) w.line("Wniosek: nie jest wymagane obliczeniowe sprawdzenie ściany.");
     else w.line("Wniosek: wymagane jest obliczeniowe sprawdzenie ściany.", clRed);
 }
@@ -549,7 +558,7 @@ void ColumnResults(SheetWriter& w, const TCalcResults& r)
         w.line("A = " + N(r.A) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + s.p1 + N3(s.phiX) + s.p2 + N3(s.phiY));
         w.line(s.r1 + N(s.nx) + s.r2 + N(s.ny) + s.r3 + N(r.N_0Rd) + " kN");
         w.line(s.v + N(s.value) + " kN" + RelationSign(s.value, s.resistance) + s.x + s.f + " = " +
-                   N(s.resistance) + " kN" + UtilisationText(s.value, s.resistance),
+                   N(s.resistance) + " kN" + Utilisation(s.value, s.resistance),
                CheckColor(s.value, s.resistance));
     }
 }

@@ -37,7 +37,7 @@ struct TReportSheet {
     const TReportLine& Line(int n) const { return Lines[n - 1]; }
 };
 
-// Navy when a <= b; red when a > b or when the two do not compare (NaN).
+// Navy when a <= b; red when a > b or when either is no finite number.
 TColor CheckColor(double a, double b);
 // "  =  ", "  >  " or "  <  "; a NaN operand gives "  >  " like a failed condition.
 std::string RelationSign(double a, double b);
@@ -50,7 +50,7 @@ std::string EdgeSupportName(int supportCase, int edge);
 void ClearReportLines(int x1, int x2, int x3, TReportSheet& sheet);
 
 // "(-) " and the absolute value for a negative value, else the value;
-// decimals as in FormatFixed.
+// decimals as in FormatValue.
 std::string SignedValueText(int decimals, double value);
 
 // The input data of the element's case.

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "tests/core/support/CalcSupport.h"
+#include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
 
 using namespace orv;
 
@@ -135,4 +139,148 @@ TEST(CalcContract, ReusedTraceHoldsOnlyTheLastCalculation)
     EXPECT_TRUE(reused.empty());
     reused.push_back("a");
     EXPECT_EQ(reused, TTraceLines{"a"});
+}
+
+namespace {
+
+// No line of a trace shows INF or NaN or a number of hundreds of digits.
+void ExpectPrintableTrace(const TTraceLines& lines)
+{
+    for (const std::string& s : lines) {
+        EXPECT_EQ(s.find("INF"), std::string::npos) << s;
+        EXPECT_EQ(s.find("NAN"), std::string::npos) << s;
+        EXPECT_LT(s.size(), 255u) << s;
+    }
+}
+
+} // namespace
+
+// Finite inputs whose sums and products overflow: the case itself ends with
+// results of +-inf or NaN, which would read as a verdict (an infinite load
+// against a zero capacity compares as met). Through the dispatcher they are
+// error 50 and the verdict is "exceeded".
+TEST(Dispatch, OverflowIsNoVerdict)
+{
+    SetDecimalSeparator(',');
+    // case 0: N_0d = N_sl,d = -1e308 add up to N_1d = -inf
+    auto wall = orvtest::LoadedDefaultWall();
+    wall->Nod = wall->Nsld = -1e308;
+    TTraceLines direct;
+    TCalcResults dr;
+    ASSERT_EQ(CalcWallVerticalHinged(direct, *wall, dr), 0);
+    EXPECT_TRUE(std::isinf(dr.N_1d));
+    EXPECT_FALSE(ResultsFinite(dr));
+    ExpectPrintableTrace(direct);
+
+    TTraceLines lines;
+    TCalcResults r;
+    EXPECT_EQ(CalcElement(lines, *wall, r), ceInvalidInput);
+    EXPECT_EQ(r.Error, ceInvalidInput);
+    EXPECT_TRUE(IsCapacityExceeded(*wall, r));
+
+    // case 5: a pier of 1e300 x 1e300 cm weighs 3 x 1e298 x 1e298 x 18 x 1.1 = inf
+    auto pier = orvtest::DefaultInput(ccColumn);
+    pier->t = pier->t2 = 1e300;
+    direct.clear();
+    dr = TCalcResults{};
+    ASSERT_EQ(CalcColumn(direct, *pier, dr), 0);
+    EXPECT_TRUE(std::isinf(dr.N_2d));
+    EXPECT_FALSE(ResultsFinite(dr));
+    ExpectPrintableTrace(direct);
+    EXPECT_EQ(CalcElement(lines, *pier, r), ceInvalidInput);
+    EXPECT_TRUE(IsCapacityExceeded(*pier, r));
+
+    // the check takes in the strips of case 2 as well
+    TCalcResults plates;
+    EXPECT_TRUE(ResultsFinite(plates));
+    plates.Plates[MaxWallPlates - 1].a_w = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(ResultsFinite(plates));
+}
+
+// Values the element editor refuses (out of its ranges) give error 50 in the
+// cases that read them; values a case does not read never matter.
+TEST(Dispatch, EditorRangesOfTheValuesACaseReads)
+{
+    struct Row {
+        const char* what;
+        int calcCase;
+        void (*set)(TCalcInput&);
+        bool refused;
+    };
+    const Row rows[] = {
+        {"negative load", 0, [](TCalcInput& i) { i.Nod = -1; }, true},
+        {"load at the limit", 0, [](TCalcInput& i) { i.Nod = 200000; }, false},
+        {"load above it", 0, [](TCalcInput& i) { i.Nsld = 200000.01; }, true},
+        {"thickness 9.9 cm", 0, [](TCalcInput& i) { i.t = 9.9; }, true},
+        {"thickness 10 cm", 0, [](TCalcInput& i) { i.t = 10; }, false},
+        {"height 5 cm", 0, [](TCalcInput& i) { i.h = 5; }, false},
+        {"pressure in the suction field", 0, [](TCalcInput& i) { i.wd = 0.5; }, true},
+        {"suction in the pressure field", 1, [](TCalcInput& i) { i.wd2 = -0.5; }, true},
+        {"internal wall, no wind", 0, [](TCalcInput& i) { i.ScianaZewnetrzna = 0; i.wd = 0.5; i.wd2 = NAN; }, false},
+        {"external wall, no N(L)", 0, [](TCalcInput& i) { i.Nspd = -5; }, false},
+        {"internal wall, N(L)", 0, [](TCalcInput& i) { i.ScianaZewnetrzna = 0; i.Nspd = -5; }, true},
+        {"ring beams not given", 0, [](TCalcInput& i) { i.ag = 5; }, false},
+        {"ring beam of 5 cm", 0, [](TCalcInput& i) { i.def_szer_wiencow = 1; i.ag = 5; }, true},
+        {"ring beam wider than the wall", 1, [](TCalcInput& i) { i.def_szer_wiencow = 1; i.ad = 80; }, false},
+        {"no stiffening distance read", 0, [](TCalcInput& i) { i.l_usztw = 1; }, false},
+        {"stiffening distance 1 cm", 1, [](TCalcInput& i) { i.UsztywnienieSciany = 2; i.l_usztw = 1; }, true},
+        {"self weight from the density", 0, [](TCalcInput& i) { i.Gs = -1; }, false},
+        {"self weight given", 0, [](TCalcInput& i) { i.wylicz_Gs = 0; i.Gs = -1; }, true},
+        {"density 31", 4, [](TCalcInput& i) { i.ro_muru = 31; }, true},
+        {"density of a given weight", 5, [](TCalcInput& i) { i.wylicz_Gs = 0; i.ro_muru = 31; }, false},
+        {"slab load 31", 1, [](TCalcInput& i) { i.g3d = 31; }, true},
+        {"left slab of an external wall", 1, [](TCalcInput& i) { i.J4 = -1; i.l4 = 0; }, false},
+        {"left slab of an internal wall", 1, [](TCalcInput& i) { i.ScianaZewnetrzna = 0; i.J4 = -1; }, true},
+        {"slab modulus typed freely", 1, [](TCalcInput& i) { i.E3 = 1e9; }, false},
+        {"slab modulus NaN", 1, [](TCalcInput& i) { i.E6 = NAN; }, true},
+        {"case 2 wind 10.5", 2, [](TCalcInput& i) { i.wd_kNm2 = 10.5; }, true},
+        {"case 2 reads no wall loads", 2, [](TCalcInput& i) { i.Nod = -1; i.wd = 5; }, false},
+        {"opening of a wall without openings", 2, [](TCalcInput& i) { i.Okna[0].x = NAN; }, false},
+        {"opening NaN", 2, [](TCalcInput& i) { i.ScianaZOtworami = 1; i.LiczbaOkien = 1; i.Okna[0].h = NAN; }, true},
+        {"unused opening slot", 2, [](TCalcInput& i) { i.ScianaZOtworami = 1; i.LiczbaOkien = 1; i.Okna[0] = {100, 0, 50, 50}; i.Okna[1].y = NAN; }, false},
+        {"negative concentrated load", 3, [](TCalcInput& i) { i.Sily[0].NSd = -1; }, true},
+        {"second load not given", 3, [](TCalcInput& i) { i.Sily[1].a1 = -1; }, false},
+        {"second load", 3, [](TCalcInput& i) { i.LiczbaSilSkup = 2; i.Sily[1].a1 = -1; }, true},
+        {"basement wall of 5 cm", 4, [](TCalcInput& i) { i.t = 5; }, false},
+        {"backfill -1 cm", 4, [](TCalcInput& i) { i.he = -1; }, true},
+        {"pier of 1e300 cm", 5, [](TCalcInput& i) { i.t2 = 1e300; }, true},
+        {"pier of 100 m", 5, [](TCalcInput& i) { i.t2 = 10000; }, false},
+        {"pier 5 cm high", 5, [](TCalcInput& i) { i.h = 5; }, true},
+        {"moment at the limit", 5, [](TCalcInput& i) { i.Msdy = -200000; }, false},
+        {"moment beyond it", 5, [](TCalcInput& i) { i.Msdx = -200001; }, true},
+    };
+    for (const Row& row : rows) {
+        auto in = orvtest::DefaultInput(row.calcCase);
+        in->Nod = 150;
+        in->Nsld = 30;
+        row.set(*in);
+        EXPECT_EQ(!CaseInputInRange(row.calcCase, *in), row.refused) << row.what;
+        TTraceLines lines{"stale"};
+        TCalcResults r;
+        r.N_1Rd = 7;
+        const u8 error = CalcElement(lines, *in, r);
+        EXPECT_EQ(error == ceInvalidInput, row.refused) << row.what << " " << int(error);
+        if (row.refused) {
+            // nothing of the case is shown: only the error line, empty results
+            EXPECT_EQ(lines, TTraceLines{CalcErrorText(ceInvalidInput) + "!"}) << row.what;
+            EXPECT_EQ(r.N_1Rd, 0) << row.what;
+            EXPECT_EQ(r.A, 0) << row.what;
+        }
+    }
+}
+
+// The element defaults, and so every element the program makes itself, lie
+// within the ranges of every case.
+TEST(Dispatch, DefaultsLieWithinTheRanges)
+{
+    for (int c = 0; c < CalcCaseCount; ++c) {
+        auto in = orvtest::DefaultInput(c);
+        EXPECT_TRUE(CaseInputInRange(c, *in)) << c;
+        TTraceLines lines;
+        TCalcResults r;
+        EXPECT_NE(CalcElement(lines, *in, r), ceInvalidInput) << c;
+    }
+    auto in = orvtest::DefaultInput();
+    EXPECT_FALSE(CaseInputInRange(6, *in));
+    EXPECT_FALSE(CaseInputInRange(-1, *in));
 }

@@ -7,6 +7,7 @@
 #include "core/MyUtils.h"
 #include "tests/core/support/CalcSupport.h"
 #include "core/ZunCalc.h"
+#include "core/ZunRtf.h"
 
 using namespace orv;
 
@@ -236,6 +237,49 @@ TEST(WallHinged, TopStoreyAndRingBeams)
         EXPECT_LT(run.r.N_1Rd, prev) << ag;
         prev = run.r.N_1Rd;
     }
+}
+
+// A project file may hold ring beams wider than the wall (the editor would
+// cut them to t). They bear as the wall itself. N_0d 0, N_sl,d 250 kN:
+// M_1d = (0.333 x 0.25 + 0.01) x 250 = 23.3125, e_1 = 0.09325,
+// Phi_1 = 1 - 2 x 0.09325/0.25 = 0.254, N_1Rd = 0.254 x 369.206 = 93.778 < 250:
+// the wall fails. Taken as given, 80 and 27 cm would make e_1 = 0.0014 and
+// e_2 = 0 and let every section pass.
+TEST(WallHinged, RingBeamWiderThanTheWall)
+{
+    auto in = LoadedWall();
+    in->Nod = 0;
+    in->Nsld = 250;
+    auto plain = std::make_unique<TCalcInput>(*in);
+    in->def_szer_wiencow = 1;
+    in->ag = 80;
+    in->ad = 27;
+    const CaseRun wide = Calc(*in);
+    const CaseRun ref = Calc(*plain);
+    ASSERT_EQ(wide.error, 0);
+    EXPECT_NEAR(wide.r.Phi_1, 0.254, 1e-12);
+    EXPECT_NEAR(wide.r.N_1Rd, 0.254 * Capacity, 1e-3);
+    EXPECT_EQ(wide.r.N_1Rd, ref.r.N_1Rd);
+    EXPECT_EQ(wide.r.N_2Rd, ref.r.N_2Rd);
+    EXPECT_EQ(wide.r.N_mRd, ref.r.N_mRd);
+    EXPECT_EQ(wide.lines, ref.lines);
+
+    // slightly wider than the wall: e_2 = -0.025 + 0.01 once gave Phi_2 = 1.12
+    in->ag = in->ad = 30;
+    const CaseRun near = Calc(*in);
+    EXPECT_NEAR(near.r.Phi_2, 0.92, 1e-12);
+    for (const CaseRun* run : {&wide, &near}) {
+        for (double phi : {run->r.Phi_1, run->r.Phi_2, run->r.Phi_m}) EXPECT_LE(phi, 1.0);
+        for (double N_R : {run->r.N_1Rd, run->r.N_2Rd, run->r.N_mRd})
+            EXPECT_LE(N_R, run->r.A * run->r.f_d / 1000);
+    }
+
+    // the verdict of the element
+    in->ag = 80;
+    TTraceLines lines;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(lines, *in, r), 0);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
 }
 
 TEST(WallHinged, SelfWeightAndZeroLoads)

@@ -237,6 +237,24 @@ TEST(WallContinuous, WindAndRingBeams)
     EXPECT_EQ(run.lines[32], "Moment w przekroju 1-1 M_1d = 14,56 kNm");
 }
 
+// Ring beams wider than the wall (a project file may hold them) bear as the
+// wall itself: the terms 0.5 (t - a_w) N vanish as without ring beams.
+TEST(WallContinuous, RingBeamWiderThanTheWall)
+{
+    auto in = ExternalWall();
+    const CaseRun ref = Calc(*in);
+    in->def_szer_wiencow = 1;
+    in->ag = 80;
+    in->ad = 40;
+    const CaseRun wide = Calc(*in);
+    ASSERT_EQ(ref.error, 0);
+    ASSERT_EQ(wide.error, 0);
+    EXPECT_EQ(wide.lines, ref.lines);
+    for (auto f : {&TCalcResults::e_1, &TCalcResults::e_2, &TCalcResults::e_m, &TCalcResults::N_1Rd,
+                   &TCalcResults::N_2Rd, &TCalcResults::N_mRd})
+        EXPECT_EQ(wide.r.*f, ref.r.*f);
+}
+
 TEST(WallContinuous, JointDataErrors)
 {
     TCalcResults start;

@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <limits>
 #include <memory>
 
 #include "core/MyUtils.h"
 #include "tests/core/support/CalcSupport.h"
 #include "core/ZunCalcCase2.h"
+#include "core/ZunRtf.h"
 
 using namespace orv;
 
@@ -405,6 +407,41 @@ TEST(WallHorizontal, ErrorNumbers)
     const CaseRun d = Calc(*dash);
     EXPECT_EQ(d.error, ceInvalidInput);
     EXPECT_TRUE(std::isfinite(d.r.mu));
+}
+
+// Model 0, 300 x 300 cm, opening 100 x 100 at x 100, y 100, w_d 1.5 kN/m2:
+// the strips beside it carry 1.5 x 1.860 = 2.790 kNm/mb (113.9 %), the wall
+// without the opening only 1.5 x (1.05 x 3.0)^2/8 = 1.860 (75.9 %).
+// A damaged opening must stop the check, not vanish and let the wall pass.
+TEST(WallHorizontal, DamagedOpeningIsRefusedNotDropped)
+{
+    auto sound = Wall(300, 300, 0, 0, {{100, 100, 100, 100}});
+    sound->wd_kNm2 = 1.5;
+    TTraceLines lines;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(lines, *sound, r), 0);
+    EXPECT_NEAR(r.M_Sd2, 2.790, 1e-3);
+    EXPECT_TRUE(IsCapacityExceeded(*sound, r));
+
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {std::nan(""), inf, -inf}) {
+        for (int field = 0; field < 4; ++field) {
+            auto damaged = std::make_unique<TCalcInput>(*sound);
+            const TOpening o = damaged->Okna[0];
+            double v[4] = {o.x, o.y, o.l, o.h};
+            v[field] = bad;
+            damaged->Okna[0] = TOpening{v[0], v[1], v[2], v[3]};
+            const CaseRun run = Calc(*damaged);
+            EXPECT_EQ(run.error, ceInvalidInput) << field << " " << bad;
+            EXPECT_EQ(run.lines.back(), CalcErrorText(ceInvalidInput) + "!");
+            EXPECT_EQ(CalcElement(lines, *damaged, r), ceInvalidInput);
+            EXPECT_TRUE(IsCapacityExceeded(*damaged, r));
+        }
+    }
+    // a slot beyond the count is not an opening
+    auto spare = std::make_unique<TCalcInput>(*sound);
+    spare->Okna[1] = TOpening{std::nan(""), 0, 0, 0};
+    EXPECT_EQ(Calc(*spare).error, 0);
 }
 
 TEST(WallHorizontal, DispatchedAsCase2)

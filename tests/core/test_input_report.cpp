@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <sstream>
 
 #include "tests/core/support/ReportDump.h"
 #include "tests/core/support/CalcSupport.h"
+#include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunStrings.h"
 
@@ -165,6 +167,79 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
     EXPECT_GT(Find(*sheet, "Podparcie góry słupa w kierunku osi y elementem drewnianym"), 0);
     EXPECT_GT(Find(*sheet, "Moment zginający@@ M%DSd,x%N = -1,23 kNm"), 0);
     EXPECT_GT(Find(*sheet, "%UObciążenia obliczeniowe:%N"), 0);
+}
+
+// A wall of case 2 that is no arch: the masonry's own f_k, as the strength
+// section takes it: 0.45 x 10^0.7 x 5^0.3 = 3.655 MPa; x 0.8 with a
+// longitudinal joint = 2.924 MPa.
+TEST(InputReport, HorizontalWallShowsTheMasonryStrength)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput(ccWallHorizontal);
+    in->l = 300;
+    in->h = 250;
+    in->SchematPlytySciany = 4;
+    auto sheet = std::make_unique<TReportSheet>();
+    const std::string line = "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = ";
+    for (u32 model : {0u, 1u, 2u, 5u, 8u}) {
+        in->SchematScianyTyp = model;
+        for (u8 joint : {u8(0), u8(1)}) {
+            in->spoina_podluzna = joint;
+            TTraceLines trace;
+            TCalcResults r;
+            ASSERT_EQ(CalcElement(trace, *in, r), 0) << model;
+            BuildInputReport(1, 2, 3, *in, r, *sheet);
+            EXPECT_GT(Find(*sheet, line + (joint ? "2,92 MPa" : "3,66 MPa")), 0) << model << " " << int(joint);
+        }
+    }
+    // also when the plate falls outside the tables (error 35)
+    in->SchematScianyTyp = 2;
+    in->spoina_podluzna = 0;
+    in->h = 60;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 35);
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, line + "3,66 MPa"), 0);
+}
+
+// Ring beams are listed as the check takes them: never wider than the wall.
+TEST(InputReport, RingBeamWiderThanTheWall)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::LoadedDefaultWall();
+    in->def_szer_wiencow = 1;
+    in->ag = 80;
+    in->ad = 15;
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, "Szerokość wieńca górnego @@ a%Dw,g%N = 25,0 cm"), 0);
+    EXPECT_GT(Find(*sheet, "Szerokość wieńca dolnego @@ a%Dw,d%N = 15,0 cm"), 0);
+}
+
+// Values of a damaged file: no INF or NaN, and a huge number does not push
+// the rest of its line past 255 characters.
+TEST(InputReport, NumbersThatAreNoNumbers)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::LoadedDefaultWall();
+    in->Nod = 1e300;
+    in->Nsld = std::numeric_limits<double>::quiet_NaN();
+    in->wd2 = -std::numeric_limits<double>::infinity();
+    TCalcResults r;
+    r.f_k = std::numeric_limits<double>::infinity();
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, "Obciążenie z wyższych kondygnacji@@ N%D0d%N = 1,00E+300 kN"), 0);
+    EXPECT_GT(Find(*sheet, "Obciążenie obliczeniowe ze stropu@@ N%Dsl,d%N = ? kN"), 0);
+    EXPECT_GT(Find(*sheet, "Obciążenie poziome od ssania wiatru@@ w%Dd%N = ? kN/m"), 0);
+    EXPECT_GT(Find(*sheet, "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = ? MPa"), 0);
+    for (int i = 1; i <= sheet->Count; ++i) {
+        const std::string t = sheet->Line(i).text();
+        EXPECT_EQ(t.find("INF"), std::string::npos) << t;
+        EXPECT_EQ(t.find("NAN"), std::string::npos) << t;
+    }
 }
 
 TEST(InputReport, LongCatalogueNameIsCut)

@@ -30,7 +30,11 @@ TEST(Openings, DeleteKeepsTheOrderOfTheOthers)
     DeleteOpening(*in, 2, *out);
     EXPECT_EQ(+out->LiczbaOkien, 2);
     EXPECT_EQ(+out->Okna[1].x, 100.0);
-    EXPECT_EQ(+out->Okna[2].x, 100.0); // the former last block keeps its values
+    // the freed slot is cleared: the grid must not bring the old opening back
+    EXPECT_EQ(+out->Okna[2].x, 0.0);
+    EXPECT_EQ(+out->Okna[2].y, 0.0);
+    EXPECT_EQ(+out->Okna[2].l, 0.0);
+    EXPECT_EQ(+out->Okna[2].h, 0.0);
     EXPECT_EQ(+in->LiczbaOkien, 3);    // the input is untouched
 
     DeleteOpening(*in, 4, *out);
@@ -55,6 +59,11 @@ TEST(Openings, PruneCutsToTheWallAndDropsEmptyOnes)
     EXPECT_EQ(+out->Okna[0].l, 20.0);  // cut to the wall end
     EXPECT_EQ(+out->Okna[1].y, 200.0); // ends exactly at the top: unchanged
     EXPECT_EQ(+out->Okna[1].h, 50.0);
+    // the slots of the dropped openings are cleared
+    for (int k = 2; k < MaxOpenings; ++k) {
+        const TOpening o = out->Okna[k];
+        EXPECT_EQ(o.x + o.y + o.l + o.h, 0.0) << k;
+    }
 }
 
 TEST(Openings, CountFromAFileIsBounded)

@@ -34,7 +34,7 @@ TEST(ReportDump, ThroughAProjectFile)
     std::vector<TProjectElement> elements = {
         element("Ściana nośna", 150, 25),   // N1d = 180 kN < 298.69 kN
         element("Przeciążona", 600, 25),    // N1d = 630 kN > 298.69 kN
-        element("Bez grubości", 150, 0),    // no section: error 18
+        element("Bez grubości", 150, 0),    // a thickness the editor refuses: error 50
     };
     const std::string file = dir.file("przykład.clcm");
     ASSERT_TRUE(WriteProjectFile({"Uwagi"}, file, elements, 3, 0));
@@ -53,6 +53,6 @@ TEST(ReportDump, ThroughAProjectFile)
     EXPECT_NE(s.find("element 1: Ściana nośna\ncase 0\nerror 0\nverdict satisfied\n"), std::string::npos) << s;
     EXPECT_NE(s.find("element 2: Przeciążona\ncase 0\nerror 0\nverdict exceeded\n"), std::string::npos) << s;
     EXPECT_NE(s.find("N1d = 630,00 kN  >  N1R,d"), std::string::npos) << s;
-    EXPECT_NE(s.find("element 3: Bez grubości\ncase 0\nerror 18\nverdict exceeded\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("element 3: Bez grubości\ncase 0\nerror 50\nverdict exceeded\n"), std::string::npos) << s;
     EXPECT_TRUE(rec.messages.empty());
 }

@@ -4,6 +4,8 @@
 #include <limits>
 #include <memory>
 
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 #include "core/ZunStrings.h"
 
 using namespace orv;
@@ -18,6 +20,35 @@ TEST(ReportLines, CheckColorEqualityHoldsAndNanFails)
     EXPECT_EQ(CheckColor(nan, 5), clRed);
     EXPECT_EQ(CheckColor(5, nan), clRed);
     EXPECT_EQ(CheckColor(nan, nan), clRed);
+}
+
+TEST(ReportLines, CheckColorInfiniteValuesFail)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    // an overflowed capacity or load meets no condition
+    EXPECT_EQ(CheckColor(5, inf), clRed);
+    EXPECT_EQ(CheckColor(-inf, 5), clRed);
+    EXPECT_EQ(CheckColor(inf, inf), clRed);
+}
+
+TEST(ReportLines, FormatValueOfAnyDouble)
+{
+    SetDecimalSeparator(',');
+    EXPECT_EQ(FormatValue(2, 298.6875), "298,69");
+    EXPECT_EQ(FormatValue(1, -0.04), "0,0");
+    EXPECT_EQ(FormatValue(2, 999999999999999.0), "999999999999999,00");
+    // from 1e15 on the exponent form, with the decimals in the mantissa
+    EXPECT_EQ(FormatValue(2, 1e15), "1,00E+15");
+    EXPECT_EQ(FormatValue(3, -1.23456e300), "-1,235E+300");
+    EXPECT_EQ(FormatValue(0, 1.7976931348623157e308), "2E+308");
+    EXPECT_EQ(FormatValue(1, std::numeric_limits<double>::max()), "1,8E+308");
+    // a value that is no number
+    EXPECT_EQ(FormatValue(2, std::numeric_limits<double>::infinity()), "?");
+    EXPECT_EQ(FormatValue(2, -std::numeric_limits<double>::infinity()), "?");
+    EXPECT_EQ(FormatValue(2, std::numeric_limits<double>::quiet_NaN()), "?");
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormatValue(2, 1e20), "1.00E+20");
+    SetDecimalSeparator(',');
 }
 
 TEST(ReportLines, RelationSign)

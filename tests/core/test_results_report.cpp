@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "tests/core/support/CalcSupport.h"
+#include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunRtf.h"
 #include "core/ZunStrings.h"
@@ -101,6 +102,61 @@ TEST(ResultsReport, EqualLoadAndResistanceHolds)
     r.N_mRd = std::numeric_limits<double>::quiet_NaN();
     BuildResultsReport(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Line(7).Color, clRed);
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+}
+
+// Results that no check of the program leaves (they end in error 50), as a
+// caller may still hand them over: the sheet shows no INF or NaN, fails every
+// condition that holds one, and keeps the resistance of a line whose load is huge.
+TEST(ResultsReport, NumbersThatAreNoNumbers)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput();
+    TCalcResults r;
+    r.A = 0.25;
+    r.f_d = 1.5e6;
+    r.Phi_1 = 0.8;
+    r.N_1d = 1e300;          // 1e300/250 = 4e297 per cent
+    r.N_1Rd = 250;
+    r.N_md = 100;
+    r.N_mRd = std::numeric_limits<double>::infinity();
+    r.N_2d = -std::numeric_limits<double>::infinity();
+    r.N_2Rd = 300;
+    r.Phi_2 = std::numeric_limits<double>::quiet_NaN();
+    const auto sheet = Report(*in, r);
+    EXPECT_EQ(sheet->Line(4).text(),
+              "N%D1d%N = 1,00E+300 kN  >  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 250,00 kN     (4,0E+299%)");
+    EXPECT_EQ(sheet->Line(4).Color, clRed);
+    // an infinite resistance or load meets nothing
+    EXPECT_EQ(sheet->Line(7).text(), "N%Dmd%N = 100,00 kN  <  N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = ? kN     (0,0%)");
+    EXPECT_EQ(sheet->Line(7).Color, clRed);
+    EXPECT_EQ(sheet->Line(9).text(), "%SF%N%D2%N = ?  A = 0,25 m%I2%N,  f%Dd%N = 1,50 MPa");
+    EXPECT_EQ(sheet->Line(10).Color, clRed);
+    for (int i = 1; i <= sheet->Count; ++i) {
+        const std::string t = sheet->Line(i).text();
+        EXPECT_EQ(t.find("INF"), std::string::npos) << t;
+        EXPECT_EQ(t.find("NAN"), std::string::npos) << t;
+    }
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+
+    // case 2 with a signed design value and case 4 with the general form of beta_A
+    in->Case = ccWallHorizontal;
+    in->wd_kNm2 = 1;
+    r.Arch = 1;
+    r.V_Sd = -1e300;
+    r.V_Rd = 5;
+    r.q_Rd = std::numeric_limits<double>::quiet_NaN();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(3).text(), "V%DSd%N = (-) 1,00E+300 kN/mb  >  V%DRd%N = 5,00 kN/mb     (2,0E+301%)");
+    EXPECT_EQ(sheet->Line(5).text(), "w%Dd%N = 1,00 kN/m%I2%N  >  q%DRd%N = ? kN/m%I2%N     (?%)");
+    in->Case = ccBasementWall;
+    r.N_2d = 50;
+    r.N_maxRd = std::numeric_limits<double>::infinity();
+    r.N_minRd = 10;
+    r.beta_A = std::numeric_limits<double>::quiet_NaN();
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Line(5).text(), "N%DSd%N = 50,00 kN/m  >  %Sr%N%De%N·h·h%De%N%I2%N /(?·t) = 10,00 kN/m");
+    EXPECT_EQ(sheet->Line(7).text(), "Wniosek: wymagane jest obliczeniowe sprawdzenie ściany.");
     EXPECT_TRUE(IsCapacityExceeded(*in, r));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <sstream>
 
@@ -184,6 +185,30 @@ TEST(ResultsRtf, CaseZeroLinesTabsAndColours)
     }
     EXPECT_EQ(c[3], "\\cf0 {\\f2 Warunek no\\'9cno\\'9cci pod stropem:}");
     EXPECT_EQ(c[12], "\\par }");
+}
+
+// Results holding numbers that are no numbers (no check of the program
+// leaves them): the document shows none of INF, NaN, and the verdict fails.
+TEST(ResultsRtf, NoInfOrNanInTheDocument)
+{
+    auto in = orvtest::DefaultInput(ccColumn);
+    TCalcResults r;
+    r.A = 0.0625;
+    r.f_d = std::numeric_limits<double>::quiet_NaN();
+    r.N_1d = -std::numeric_limits<double>::infinity();
+    r.N_1Rd_xy = 50;
+    r.N_mRd_xy = std::numeric_limits<double>::infinity();
+    r.N_2d = 1e308;
+    r.N_2Rd_xy = 1e-300;
+    std::ostringstream os;
+    FillResultsRtf(true, *in, r, "Arial", 20, true, true, os);
+    const std::string doc = os.str();
+    for (const char* word : {"INF", "Inf", "inf", "NAN", "NaN", "nan"})
+        EXPECT_EQ(doc.find(word), std::string::npos) << word << "\n" << doc;
+    const auto parsed = orvtest::ParseRtf(doc);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_NE(parsed.text.find("N1d = ? kN"), std::string::npos) << parsed.text;
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
 }
 
 TEST(ResultsRtf, SecondColumnAndWarningMarks)

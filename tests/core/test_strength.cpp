@@ -180,6 +180,24 @@ TEST(ReductionFactors, EndSection)
     EXPECT_EQ(ReductionFactorEnd(3, mmCeramic, -0.05, 0.25), 0.0);   // 1 + 5e/t = 0
 }
 
+TEST(ReductionFactors, NeverAboveOne)
+{
+    // A negative eccentricity (a ring beam wider than the wall) must not lift
+    // the capacity above A f_d: 1 - 2 (-0.02)/0.25 = 1.16 and 1/(1 - 0.4) = 1.67 become 1.
+    EXPECT_EQ(ReductionFactorEnd(1, mmCeramic, -0.02, 0.25), 1.0);
+    EXPECT_EQ(ReductionFactorEnd(3, mmCeramic, -0.02, 0.25), 1.0);
+    EXPECT_EQ(ReductionFactorEnd(1, mmAggregateConcrete, -0.02, 0.25), 1.0);
+    EXPECT_EQ(ReductionFactorEnd(1, mmCeramic, 0.0, 0.25), 1.0);
+    // short wall, e_m = -0.01: (1 + 0.08) exp(-u^2/2) with u = 0.0131/0.7768: 1.0798 -> 1
+    const double aci = 1000 / 1.45;
+    EXPECT_EQ(ReductionFactorMid(1, 0.5, 0.25, -0.01, aci), 1.0);
+    for (double e = -0.1; e <= 0.2; e += 0.01) {
+        EXPECT_LE(ReductionFactorEnd(1, mmCeramic, e, 0.25), 1.0) << e;
+        EXPECT_LE(ReductionFactorEnd(4, mmCeramic, e, 0.25), 1.0) << e;
+        EXPECT_LE(ReductionFactorMid(1, 0.5, 0.25, e, aci), 1.0) << e;
+    }
+}
+
 TEST(ReductionFactors, MiddleZone)
 {
     const double aci = 1000 / 1.45;  // 689.655

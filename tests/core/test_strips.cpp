@@ -98,6 +98,60 @@ TEST(Strips, EndBandsAndDoors)
     EXPECT_EQ(r.PlateCount, 2);
 }
 
+// Plate model, support case 5 (left hinged, right fixed, top and bottom
+// hinged), wall 400 x 250 cm, openings touching the left or the right end.
+TEST(Strips, OpeningsAtTheEndsOfTheWall)
+{
+    TCalcResults r;
+    // Opening x 0..60, y 50..150 at the left end. One vertical strip x 60..400:
+    // a_w = 340 + the whole end band 60 = 400; no left edge (it borders the
+    // opening), the fixed right edge of the wall; table 10 (k 5 at the right end).
+    auto left = Wall(400, 250, 2, 5, {{0, 50, 60, 100}});
+    DivideVerticalStrips(*left, r);
+    ASSERT_EQ(r.PlateCount, 1);
+    ExpectPlate(r.Plates[0], 60, 0, 340, 250, 400);
+    ExpectEdges(r.Plates[0], 0, 2, 1, 1);
+    EXPECT_EQ(r.Plates[0].SupportCase, 10);
+    // Horizontal: y 0..50 (a_w 50 + 100/2 = 100) and y 150..250 (100 + 50 = 150), both k - 4 = 1.
+    DivideHorizontalStrips(*left, r);
+    ASSERT_EQ(r.PlateCount, 2);
+    ExpectPlate(r.Plates[0], 0, 0, 400, 50, 100);
+    ExpectPlate(r.Plates[1], 0, 150, 400, 100, 150);
+    ExpectEdges(r.Plates[0], 1, 2, 0, 1);
+    ExpectEdges(r.Plates[1], 1, 2, 1, 0);
+    EXPECT_EQ(r.Plates[0].SupportCase, 1);
+    EXPECT_EQ(r.Plates[1].SupportCase, 1);
+
+    // Opening x 340, width 100, y 80..200 at the right end: cut to 340..400.
+    // Vertical strip x 0..340: a_w = 340 + 60 = 400; the hinged left edge of
+    // the wall, no right edge; table 9 (k 5 at the left end).
+    auto right = Wall(400, 250, 2, 5, {{340, 80, 100, 120}});
+    DivideVerticalStrips(*right, r);
+    ASSERT_EQ(r.PlateCount, 1);
+    ExpectPlate(r.Plates[0], 0, 0, 340, 250, 400);
+    ExpectEdges(r.Plates[0], 1, 0, 1, 1);
+    EXPECT_EQ(r.Plates[0].SupportCase, 9);
+    // Horizontal: y 0..80 (80 + 60) and y 200..250 (50 + 60).
+    DivideHorizontalStrips(*right, r);
+    ASSERT_EQ(r.PlateCount, 2);
+    ExpectPlate(r.Plates[0], 0, 0, 400, 80, 140);
+    ExpectPlate(r.Plates[1], 0, 200, 400, 50, 110);
+
+    // Both: the strip x 60..340 between them takes both end bands whole,
+    // a_w = 280 + 60 + 60 = 400; free at both sides, so no table.
+    auto both = Wall(400, 250, 2, 5, {{0, 50, 60, 100}, {340, 80, 100, 120}});
+    DivideVerticalStrips(*both, r);
+    ASSERT_EQ(r.PlateCount, 1);
+    ExpectPlate(r.Plates[0], 60, 0, 280, 250, 400);
+    ExpectEdges(r.Plates[0], 0, 0, 1, 1);
+    EXPECT_EQ(r.Plates[0].SupportCase, -1);
+    // Horizontal: the openings cover y 50..200: strips 0..50 and 200..250, a_w 50 + 150/2 = 125.
+    DivideHorizontalStrips(*both, r);
+    ASSERT_EQ(r.PlateCount, 2);
+    ExpectPlate(r.Plates[0], 0, 0, 400, 50, 125);
+    ExpectPlate(r.Plates[1], 0, 200, 400, 50, 125);
+}
+
 TEST(Strips, TwoWindowsInOneBand)
 {
     auto in = Wall(400, 250, 2, 8, {{50, 90, 100, 120}, {250, 90, 100, 120}});
