@@ -1,14 +1,15 @@
 // Editor ranges of the numbers the design cases read, and the check of the
 // results. A project file may hold any double; a case is calculated only
 // from values the element editor could have stored.
+#include <cassert>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
-#include <limits>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 #include "core/ZunCalc.h"
+#include "core/ZunEditor.h"
 #include "core/ZunOpenings.h"
 
 namespace orv {
@@ -31,73 +32,66 @@ enum TUse : u8 {
     uOpening1,     // opening 1 in use; uOpening1 + k for opening k + 1
 };
 
+// A field a case reads: an input field of the editor (its range is the
+// editor's), or a value the editor does not range, which only has to be finite.
 struct TFieldRange {
-    std::size_t offset; // of the f64 in TCalcInput (the record is packed)
-    double min;
-    double max;
+    const char* field;  // control name in the editor's table, or nullptr
+    std::size_t offset; // of the f64 when field is nullptr (the record is packed)
     u8 use;
 };
 
-constexpr double Any = std::numeric_limits<double>::infinity(); // any finite value
-
 #define ORV_FIELD(member) offsetof(TCalcInput, member)
+#define ORV_FINITE(member, use) {nullptr, ORV_FIELD(member), use}
 
 // Shared groups.
 constexpr TFieldRange WallGeometry[] = {
-    {ORV_FIELD(t), 10, 10000, uAlways},
-    {ORV_FIELD(l), 10, 10000, uAlways},
-    {ORV_FIELD(h), 5, 10000, uAlways},
+    {"t1a", 0, uAlways},
+    {"l1", 0, uAlways},
+    {"h1a", 0, uAlways},
 };
 constexpr TFieldRange Masonry[] = {
-    {ORV_FIELD(fb), -Any, Any, uAlways},
+    ORV_FINITE(fb, uAlways),
 };
 constexpr TFieldRange DensitySelfWeight[] = {
-    {ORV_FIELD(ro_muru), 0, 30, uGsComputed},
-    {ORV_FIELD(gf_muru), -Any, Any, uGsComputed},
+    {"ro_muru1", 0, uGsComputed},
+    ORV_FINITE(gf_muru, uGsComputed),
 };
 constexpr TFieldRange VerticalWall[] = {
-    {ORV_FIELD(l_usztw), 5, 10000, uStiffened},
-    {ORV_FIELD(ag), 10, 10000, uRingBeams},
-    {ORV_FIELD(ad), 10, 10000, uRingBeams},
-    {ORV_FIELD(Gs), 0, 200000, uGsGiven},
-    {ORV_FIELD(Nod), 0, 200000, uAlways},
-    {ORV_FIELD(wd), -100, 0, uExternal},
-    {ORV_FIELD(wd2), 0, 100, uExternal},
+    {"l_usztw1", 0, uStiffened},
+    {"ag1", 0, uRingBeams},
+    {"ad1", 0, uRingBeams},
+    {"Gs1", 0, uGsGiven},
+    {"Nod1", 0, uAlways},
+    {"wd1", 0, uExternal},
+    {"wd2", 0, uExternal},
 };
 
 // Case 0.
 constexpr TFieldRange SlabReactions[] = {
-    {ORV_FIELD(Nsld), 0, 200000, uAlways},
-    {ORV_FIELD(Nspd), 0, 200000, uInternal},
+    {"Nsld1", 0, uAlways},
+    {"Nspd1", 0, uInternal},
 };
 
 // Case 1: the members of the two joints; 4 and 7 belong to an internal wall.
 constexpr TFieldRange Joints[] = {
-    {ORV_FIELD(J2), 0, 1e8, uAlways},   {ORV_FIELD(J3), 0, 1e8, uAlways},
-    {ORV_FIELD(J4), 0, 1e8, uInternal}, {ORV_FIELD(J5), 0, 1e8, uAlways},
-    {ORV_FIELD(J6), 0, 1e8, uAlways},   {ORV_FIELD(J7), 0, 1e8, uInternal},
-    {ORV_FIELD(h2), 5, 10000, uAlways}, {ORV_FIELD(l3), 5, 10000, uAlways},
-    {ORV_FIELD(l4), 5, 10000, uInternal}, {ORV_FIELD(h5), 5, 10000, uAlways},
-    {ORV_FIELD(l6), 5, 10000, uAlways}, {ORV_FIELD(l7), 5, 10000, uInternal},
-    {ORV_FIELD(E2), 0, 1e8, uAlways},   {ORV_FIELD(E5), 0, 1e8, uAlways},
+    {"J2", 0, uAlways},   {"J3", 0, uAlways},   {"J4", 0, uInternal}, {"J5", 0, uAlways},
+    {"J6", 0, uAlways},   {"J7", 0, uInternal}, {"h2", 0, uAlways},   {"l3", 0, uAlways},
+    {"l4", 0, uInternal}, {"h5", 0, uAlways},   {"l6", 0, uAlways},   {"l7", 0, uInternal},
+    {"E2", 0, uAlways},   {"E5", 0, uAlways},
     // the slab moduli come from a list of concrete classes or free text
-    {ORV_FIELD(E3), -Any, Any, uAlways}, {ORV_FIELD(E4), -Any, Any, uInternal},
-    {ORV_FIELD(E6), -Any, Any, uAlways}, {ORV_FIELD(E7), -Any, Any, uInternal},
-    {ORV_FIELD(g3d), 0, 30, uAlways},   {ORV_FIELD(p3d), 0, 30, uAlways},
-    {ORV_FIELD(g4d), 0, 30, uInternal}, {ORV_FIELD(p4d), 0, 30, uInternal},
-    {ORV_FIELD(g6d), 0, 30, uAlways},   {ORV_FIELD(p6d), 0, 30, uAlways},
-    {ORV_FIELD(g7d), 0, 30, uInternal}, {ORV_FIELD(p7d), 0, 30, uInternal},
+    ORV_FINITE(E3, uAlways), ORV_FINITE(E4, uInternal),
+    ORV_FINITE(E6, uAlways), ORV_FINITE(E7, uInternal),
+    {"g3d", 0, uAlways},   {"p3d", 0, uAlways},   {"g4d", 0, uInternal}, {"p4d", 0, uInternal},
+    {"g6d", 0, uAlways},   {"p6d", 0, uAlways},   {"g7d", 0, uInternal}, {"p7d", 0, uInternal},
 };
 
 // Case 2: the wind and the openings (positions and sizes in any finite value:
 // the check fits them to the wall).
 #define ORV_OPENING(k)                                                                     \
-    {ORV_FIELD(Okna[k].x), -Any, Any, u8(uOpening1 + k)},                                  \
-        {ORV_FIELD(Okna[k].y), -Any, Any, u8(uOpening1 + k)},                              \
-        {ORV_FIELD(Okna[k].l), -Any, Any, u8(uOpening1 + k)},                              \
-        {ORV_FIELD(Okna[k].h), -Any, Any, u8(uOpening1 + k)}
+    ORV_FINITE(Okna[k].x, u8(uOpening1 + k)), ORV_FINITE(Okna[k].y, u8(uOpening1 + k)),     \
+        ORV_FINITE(Okna[k].l, u8(uOpening1 + k)), ORV_FINITE(Okna[k].h, u8(uOpening1 + k))
 constexpr TFieldRange HorizontalLoad[] = {
-    {ORV_FIELD(wd_kNm2), -10, 10, uAlways},
+    {"wd_kNm2", 0, uAlways},
     ORV_OPENING(0), ORV_OPENING(1), ORV_OPENING(2), ORV_OPENING(3), ORV_OPENING(4),
 };
 #undef ORV_OPENING
@@ -105,42 +99,25 @@ constexpr TFieldRange HorizontalLoad[] = {
 // Case 3: the check reads the bearing of every load and the value of the
 // first (the report compares it).
 constexpr TFieldRange ConcentratedLoads[] = {
-    {ORV_FIELD(Sily[0].NSd), 0, 200000, uAlways},
-    {ORV_FIELD(Sily[0].aL), 0, 200000, uAlways},
-    {ORV_FIELD(Sily[0].aT), 0, 200000, uAlways},
-    {ORV_FIELD(Sily[0].a1), 0, 200000, uAlways},
-    {ORV_FIELD(Sily[0].hN), 0, 200000, uAlways},
-    {ORV_FIELD(Sily[1].aL), 0, 200000, uSecondLoad},
-    {ORV_FIELD(Sily[1].a1), 0, 200000, uSecondLoad},
-    {ORV_FIELD(Sily[1].hN), 0, 200000, uSecondLoad},
-    {ORV_FIELD(Sily[2].aL), 0, 200000, uThirdLoad},
-    {ORV_FIELD(Sily[2].a1), 0, 200000, uThirdLoad},
-    {ORV_FIELD(Sily[2].hN), 0, 200000, uThirdLoad},
+    {"Nsd1a", 0, uAlways}, {"aL1", 0, uAlways},     {"aT1", 0, uAlways},
+    {"a11", 0, uAlways},   {"hN1", 0, uAlways},     {"aL2", 0, uSecondLoad},
+    {"a12", 0, uSecondLoad}, {"hN2", 0, uSecondLoad}, {"aL3", 0, uThirdLoad},
+    {"a13", 0, uThirdLoad}, {"hN3", 0, uThirdLoad},
 };
 
 // Case 4: its own thickness field allows 5 cm.
 constexpr TFieldRange BasementWall[] = {
-    {ORV_FIELD(t), 5, 10000, uAlways},
-    {ORV_FIELD(l), 10, 10000, uAlways},
-    {ORV_FIELD(h), 5, 10000, uAlways},
-    {ORV_FIELD(N0_mb), 0, 200000, uAlways},
-    {ORV_FIELD(Gs_mb), 0, 200000, uGsGiven},
-    {ORV_FIELD(he), 0, 200000, uAlways},
-    {ORV_FIELD(be), 0, 200000, uAlways},
-    {ORV_FIELD(ro_e), 0, 30, uAlways},
+    {"t1b", 0, uAlways},    {"l1", 0, uAlways},  {"h1b", 0, uAlways}, {"N0_mb1", 0, uAlways},
+    {"Gs_mb1", 0, uGsGiven}, {"he1", 0, uAlways}, {"be1", 0, uAlways}, {"ro_e1", 0, uAlways},
 };
 
 // Case 5.
 constexpr TFieldRange Column[] = {
-    {ORV_FIELD(t), 10, 10000, uAlways},
-    {ORV_FIELD(t2), 10, 10000, uAlways},
-    {ORV_FIELD(h), 10, 10000, uAlways},
-    {ORV_FIELD(Sily[0].NSd), 0, 200000, uAlways},
-    {ORV_FIELD(Gs_s), 0, 200000, uGsGiven},
-    {ORV_FIELD(Msdx), -200000, 200000, uAlways},
-    {ORV_FIELD(Msdy), -200000, 200000, uAlways},
+    {"t1c", 0, uAlways},   {"t2", 0, uAlways},    {"h1c", 0, uAlways},   {"NSd1b", 0, uAlways},
+    {"Gs_s1", 0, uGsGiven}, {"Msdx1", 0, uAlways}, {"Msdy1", 0, uAlways},
 };
 
+#undef ORV_FINITE
 #undef ORV_FIELD
 
 using TGroups = std::span<const std::span<const TFieldRange>>;
@@ -171,10 +148,32 @@ bool Applies(u8 use, const TCalcInput& in)
     }
 }
 
-bool InRange(const TFieldRange& r, const TCalcInput& in)
+// A field resolved once against the editor's table.
+struct TResolvedRange {
+    std::size_t offset;
+    double min, max;
+    u8 use;
+};
+
+std::vector<TResolvedRange> Resolve(std::span<const std::span<const TFieldRange>> groups)
 {
-    double v;
-    std::memcpy(&v, reinterpret_cast<const char*>(&in) + r.offset, sizeof v);
+    std::vector<TResolvedRange> out;
+    for (std::span<const TFieldRange> group : groups)
+        for (const TFieldRange& r : group) {
+            if (!r.field) {
+                out.push_back({r.offset, -HUGE_VAL, HUGE_VAL, r.use});
+                continue;
+            }
+            const TNumericField* f = FindNumericField(r.field);
+            assert(f && "a case reads a field the editor does not have");
+            if (f) out.push_back({f->offset, f->min, f->max, r.use});
+        }
+    return out;
+}
+
+bool InRange(const TResolvedRange& r, const TCalcInput& in)
+{
+    const double v = ReadField(in, r.offset);
     return std::isfinite(v) && v >= r.min && v <= r.max;
 }
 
@@ -183,9 +182,11 @@ bool InRange(const TFieldRange& r, const TCalcInput& in)
 bool CaseInputInRange(int calcCase, const TCalcInput& input)
 {
     if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
-    for (std::span<const TFieldRange> group : CaseRanges[calcCase])
-        for (const TFieldRange& r : group)
-            if (Applies(r.use, input) && !InRange(r, input)) return false;
+    static const std::vector<TResolvedRange> resolved[CalcCaseCount] = {
+        Resolve(CaseRanges[0]), Resolve(CaseRanges[1]), Resolve(CaseRanges[2]),
+        Resolve(CaseRanges[3]), Resolve(CaseRanges[4]), Resolve(CaseRanges[5])};
+    for (const TResolvedRange& r : resolved[calcCase])
+        if (Applies(r.use, input) && !InRange(r, input)) return false;
     return true;
 }
 

@@ -481,10 +481,10 @@ TEST_F(Session, AddingAndDeletingElements)
 TEST_F(Session, VerdictOfTheRecalculation)
 {
     ProjectSession s;
-    // t = 0: no geometry to calculate.
+    // t = 0: outside the editor's range, so no verdict.
     s.editCurrent([](TProjectElement& e) { e.Input.t = 0; });
     EXPECT_EQ(s.verdict(), TVerdict::Error);
-    EXPECT_EQ(v(s.results().Error), ceGeometry);
+    EXPECT_EQ(v(s.results().Error), ceInvalidInput);
 
     // 1 kN on a 27 x 130 cm wall is far within its capacity; 10 MN is not.
     s.editCurrent([](TProjectElement& e) {
