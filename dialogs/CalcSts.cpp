@@ -1,0 +1,125 @@
+#include "dialogs/CalcSts.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "components/StoredAppearance.h"
+#include "core/CommonParamsUnit.h"
+
+namespace orv {
+
+namespace {
+
+const char* const InitialText = "Podgląd toku obliczeń....";
+constexpr int DefaultPointSize = 8;
+constexpr int MaxPointSize = 72;
+
+} // namespace
+
+TCalculateSts::TCalculateSts(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName("CalculateSts");
+    setWindowTitle("Podgląd toku obliczeń");
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette pal = Memo1->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    Memo1->setPalette(pal);
+    Memo1->setPlainText(InitialText);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Kopiuj1 = PopupMenu1->addAction("Kopiuj");
+    Kopiuj1->setObjectName("Kopiuj1");
+    Zaznaczwszystko1 = PopupMenu1->addAction("Zaznacz wszystko");
+    Zaznaczwszystko1->setObjectName("Zaznaczwszystko1");
+    PopupMenu1->addSeparator();
+    // The font dialog of the maker's library is not available yet.
+    Czcionka1 = PopupMenu1->addAction("Czcionka");
+    Czcionka1->setObjectName("Czcionka1");
+    Czcionka1->setEnabled(false);
+    connect(Kopiuj1, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+    connect(Zaznaczwszystko1, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
+
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenu1Popup();
+        PopupMenu1->popup(Memo1->viewport()->mapToGlobal(pos));
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+    resize(520, 420);
+    applyStoredFont();
+}
+
+void TCalculateSts::setTraceLines(const TTraceLines* lines)
+{
+    lines_ = lines;
+    refresh();
+}
+
+void TCalculateSts::refresh()
+{
+    if (isVisible()) showLines();
+    else stale_ = true;
+}
+
+void TCalculateSts::showLines()
+{
+    stale_ = false;
+    if (!lines_) {
+        Memo1->setPlainText(InitialText);
+        return;
+    }
+    QString text;
+    for (std::size_t i = 0; i < lines_->size(); ++i) {
+        if (i > 0) text += '\n';
+        text += QString::fromStdString((*lines_)[i]);
+    }
+    Memo1->setPlainText(text);
+}
+
+void TCalculateSts::applyStoredFont()
+{
+    std::string name;
+    int size = 0;
+    ReadPwFont(name, size);
+    int points = size / 2;
+    if (points < 1 || points > MaxPointSize) points = DefaultPointSize;
+    Memo1->setFont(StoredFont(name, points));
+}
+
+void TCalculateSts::PopupMenu1Popup()
+{
+    Kopiuj1->setEnabled(Memo1->textCursor().hasSelection());
+}
+
+void TCalculateSts::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    if (stale_) showLines();
+}
+
+} // namespace orv

@@ -1,0 +1,51 @@
+// The calculation trace window "Podgląd toku obliczeń": the trace lines of
+// the last check in a read-only text, on top of the other windows. Closing
+// it only hides it.
+#pragma once
+
+#include <QWidget>
+
+#include "core/ZunCalc.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace orv {
+
+class TCalculateSts : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCalculateSts(QWidget* parent = nullptr);
+
+    // The trace the window shows (not owned; it must outlive the window or
+    // be replaced). nullptr shows the initial text.
+    void setTraceLines(const TTraceLines* lines);
+    // Shows the current lines of the trace; while the window is hidden the
+    // text is brought up to date when it is shown next.
+    void refresh();
+    // The memo's font from "FontName PW" and "FontSize PW" (half the stored size).
+    void applyStoredFont();
+
+    QPlainTextEdit* memo() const { return Memo1; }
+    QMenu* popupMenu() const { return PopupMenu1; }
+    // Prepares the context menu: "Kopiuj" only with a selection.
+    void PopupMenu1Popup();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showLines();
+
+    QPlainTextEdit* Memo1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Kopiuj1 = nullptr;
+    QAction* Zaznaczwszystko1 = nullptr;
+    QAction* Czcionka1 = nullptr;
+    const TTraceLines* lines_ = nullptr;
+    bool stale_ = false;
+    bool placed_ = false;
+};
+
+} // namespace orv

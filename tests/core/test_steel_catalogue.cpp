@@ -1,0 +1,240 @@
+// The reinforcing-steel catalogue: built-in rows, look-ups by mark and by
+// list item, and the user's rows read from "stal_zbrojeniowa.def".
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "core/ZELBET_PN99.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+TSteelGrade Marked(const std::string& mark, i32 klasa, double fyk)
+{
+    TSteelGrade g;
+    std::memset(&g, 0, sizeof g);
+    g.Klasa = klasa;
+    g.Znak.set(mark);
+    g.fyk = fyk;
+    g.fyd = fyk;
+    g.ftk = fyk;
+    return g;
+}
+
+constexpr const char* Header = "Klasa\tZnak\tfyk\tfyd\tftk\r\n";
+
+} // namespace
+
+TEST(SteelCatalogue, BuiltInRowsAndItems)
+{
+    const TSteelCatalogue cat;
+    ASSERT_EQ(cat.Rows().size(), 16u);
+    ASSERT_EQ(cat.PN99().size(), 16u);
+    EXPECT_EQ(cat.PN99()[0], "St0S-b (A-0)");
+    EXPECT_EQ(cat.PN99()[4], "PB240 (A-I)");
+    EXPECT_EQ(cat.PN99()[13], "20G2VY-b (A-IIIN)");
+    EXPECT_EQ(cat.PN99()[15], "RB500W (A-IIIN)");
+    EXPECT_EQ(cat.GetIndexOfPN99("St0S-b"), 0);
+    EXPECT_EQ(cat.GetIndexOfPN99("34GS"), 10);
+    EXPECT_EQ(cat.GetIndexOfPN99("RB500W"), 15);
+    // Marks compare exactly.
+    EXPECT_EQ(cat.GetIndexOfPN99("rb500w"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99("RB500W "), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99("BSt500S"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99(""), -1);
+    EXPECT_FALSE(cat.IsZnakExists("St3S"));
+    EXPECT_TRUE(cat.IsZnakExists("St3S-b"));
+    // Every item finds its own row again.
+    for (std::size_t i = 0; i < cat.PN99().size(); ++i)
+        EXPECT_EQ(cat.GetIndexOfPN99StalOpis(cat.PN99()[i]), static_cast<int>(i)) << cat.PN99()[i];
+}
+
+TEST(SteelCatalogue, ClassAndMarkTexts)
+{
+    EXPECT_EQ(GetKlasa("A-0"), 0);
+    EXPECT_EQ(GetKlasa("A-I"), 1);
+    EXPECT_EQ(GetKlasa("A-II"), 2);
+    EXPECT_EQ(GetKlasa("A-III"), 3);
+    EXPECT_EQ(GetKlasa("A-IIIN"), 4);
+    EXPECT_EQ(GetKlasa("A-III (stara)"), 3); // up to the first blank
+    EXPECT_EQ(GetKlasa("A-IV"), -1);
+    EXPECT_EQ(GetKlasa(" A-I"), -1);
+    EXPECT_EQ(GetKlasa(""), -1);
+
+    EXPECT_EQ(getZnak("RB500W (A-IIIN)"), "RB500W");
+    EXPECT_EQ(getZnak("St0S-b"), "St0S-");  // no bracket: the last character goes
+    EXPECT_EQ(getZnak("Stal-ż"), "Stal-"); // a whole UTF-8 character
+    EXPECT_EQ(getZnak("(A-I)"), "");
+    EXPECT_EQ(getZnak(""), "");
+}
+
+TEST(SteelCatalogue, ItemsOfOlderNotations)
+{
+    const TSteelCatalogue cat;
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("A-IIIN  (20GSVY)"), cat.GetIndexOfPN99("20G2VY-b"));
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("A-I  (St3S)"), 3);
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("St3SX (A-I)"), 1); // "-b" added
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("20GSVY (A-IIIN)"), 13);
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("BSt500S (A-IIIN)"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("A-I  (nieznana)"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis(""), -1);
+}
+
+TEST(SteelCatalogue, GradesOfMarks)
+{
+    const TSteelCatalogue cat;
+
+    // A fixed grade: its own f_tk 260 MPa, not the list's 300.
+    TSteelGrade g = Marked("?", 3, 1);
+    cat.getStalZbrojeniowa("St0S-b", g);
+    EXPECT_EQ(g.Klasa, 0);
+    EXPECT_EQ(g.Znak.str(), "St0S-b");
+    EXPECT_EQ(g.fyk, 220e6);
+    EXPECT_EQ(g.fyd, 190e6);
+    EXPECT_EQ(g.ftk, 260e6);
+    EXPECT_EQ(g.Es, 2e11);
+    EXPECT_EQ(g.UserGrade, 0);
+
+    cat.getStalZbrojeniowa("34GS", g);
+    EXPECT_EQ(g.Klasa, 3);
+    EXPECT_EQ(g.fyk, 410e6);
+    EXPECT_EQ(g.ftk, 500e6);
+    EXPECT_EQ(g.UserGrade, 0);
+
+    // A list grade outside the fixed table: the list's values, flag 1.
+    cat.getStalZbrojeniowa("PB240", g);
+    EXPECT_EQ(g.Klasa, 1);
+    EXPECT_EQ(g.Znak.str(), "PB240");
+    EXPECT_EQ(g.fyk, 240e6);
+    EXPECT_EQ(g.fyd, 210e6);
+    EXPECT_EQ(g.ftk, 265e6);
+    EXPECT_EQ(g.UserGrade, 1);
+    cat.getStalZbrojeniowa("RB500W", g);
+    EXPECT_EQ(g.Klasa, 4);
+    EXPECT_EQ(g.fyd, 420e6);
+    EXPECT_EQ(g.UserGrade, 1);
+
+    // An unknown mark keeps class, mark and strengths; E_s and the flag are set.
+    TSteelGrade u = Marked("RB400", 2, 123e6);
+    u.Es = 0;
+    cat.getStalZbrojeniowa("XYZ", u);
+    EXPECT_EQ(u.Klasa, 2);
+    EXPECT_EQ(u.Znak.str(), "RB400");
+    EXPECT_EQ(u.fyk, 123e6);
+    EXPECT_EQ(u.Es, 2e11);
+    EXPECT_EQ(u.UserGrade, 1);
+}
+
+TEST(SteelCatalogue, UserRowsFromTheFile)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string text = Header;
+    text += "A-II\tBSt500S\t500\t420\t550\r\n";     // a user grade, class A-II
+    text += "A-0\tSt0S-b\t220\t190\t300\r\n";       // a built-in row as the program saves it
+    text += "A-IIIN\tB500SP\t500\t435,0\t575\n";    // LF only, decimal comma
+    text += "A-II\tBSt500S\t510\t430\t560\r\n";     // repeated mark: the first stays
+    text += "A-I\tSt\xbfX\t240\t210\t320\r\n";      // CP1250 "ż"
+    text += "A-III\t34GS-x\r\n";                    // fields missing
+    text += "A-III\tZlyNum\t41O\t350\t500\r\n";     // letter O in a number
+    text += "A-III\tZaMalo\t40\t35\t50\r\n";        // below 100 MPa
+    text += "A-III\tNaN\tnan\t350\t500\r\n";
+    text += "B-II\tInnaKl\t400\t350\t500\r\n";      // unknown class
+    text += "A-I \tSpacja\t240\t210\t320\r\n";      // class text with a blank
+    text += "A-II\tABCDEFGHIJKLMNOPQRSTU\t355\t310\t480\r\n"; // 21 characters
+    text += "A-II\tZnak(1)\t355\t310\t480\r\n";     // bracket would break the item
+    text += "\r\n";
+    text += "A-II\t" + std::string(300, 'Q') + "\t355\t310\t480\r\n"; // over-long line
+    orvtest::WriteFileBytes(file, text);
+
+    TSteelCatalogue cat;
+    cat.Initialize(file);
+    ASSERT_EQ(cat.Rows().size(), 19u);
+    // Each user row stands in front of the first row of a greater class text:
+    // St\u017cX after the A-I rows, BSt500S after the A-II rows (before "A-III"),
+    // B500SP at the end.
+    EXPECT_EQ(cat.PN99()[5], "StżX (A-I)");
+    EXPECT_EQ(cat.PN99()[9], "BSt500S (A-II)");
+    EXPECT_EQ(cat.PN99()[10], "25G2S (A-III)");
+    EXPECT_EQ(cat.PN99()[18], "B500SP (A-IIIN)");
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("BSt500S (A-II)"), 9);
+    EXPECT_EQ(cat.GetIndexOfPN99("34GS-x"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99("ZaMalo"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99("InnaKl"), -1);
+
+    TSteelGrade g = Marked("?", 0, 0);
+    cat.getStalZbrojeniowa("BSt500S", g);
+    EXPECT_EQ(g.Klasa, 2);
+    EXPECT_EQ(g.fyk, 500e6);
+    EXPECT_EQ(g.fyd, 420e6); // the first of the two rows
+    EXPECT_EQ(g.ftk, 550e6);
+    EXPECT_EQ(g.UserGrade, 1);
+    cat.getStalZbrojeniowa("B500SP", g);
+    EXPECT_EQ(g.Klasa, 4);
+    EXPECT_DOUBLE_EQ(g.fyd, 435e6);
+    cat.getStalZbrojeniowa("StżX", g);
+    EXPECT_EQ(g.Znak.raw(), "St\xbfX"); // stored in the record's code page
+    EXPECT_EQ(g.Klasa, 1);
+    // The built-in St0S-b keeps its fixed values.
+    cat.getStalZbrojeniowa("St0S-b", g);
+    EXPECT_EQ(g.ftk, 260e6);
+
+    // Initialising again starts from the built-in rows: nothing doubles.
+    cat.Initialize(file);
+    EXPECT_EQ(cat.Rows().size(), 19u);
+    // Without a file only the built-in rows.
+    cat.Initialize(dir.file("brak.def"));
+    EXPECT_EQ(cat.Rows().size(), 16u);
+    cat.Initialize({});
+    EXPECT_EQ(cat.PN99().size(), 16u);
+}
+
+TEST(SteelCatalogue, FileWithoutRowsOrOversized)
+{
+    orvtest::ScratchDir dir;
+    TSteelCatalogue cat;
+
+    // A file of one line has only the header; a row on the first line is
+    // taken as the header as well.
+    const std::string one = dir.file("one.def");
+    orvtest::WriteFileBytes(one, "A-II\tBSt500S\t500\t420\t550");
+    cat.Initialize(one);
+    EXPECT_EQ(cat.Rows().size(), 16u);
+    orvtest::WriteFileBytes(one, "");
+    cat.Initialize(one);
+    EXPECT_EQ(cat.Rows().size(), 16u);
+
+    // At most MaxUserSteelRows rows are taken.
+    std::string many = Header;
+    for (int k = 0; k <= MaxUserSteelRows; ++k)
+        many += "A-III\tU" + std::to_string(k) + "\t400\t350\t500\r\n";
+    const std::string manyFile = dir.file("many.def");
+    orvtest::WriteFileBytes(manyFile, many);
+    cat.Initialize(manyFile);
+    EXPECT_EQ(cat.Rows().size(), 16u + MaxUserSteelRows);
+    EXPECT_EQ(cat.GetIndexOfPN99("U" + std::to_string(MaxUserSteelRows)), -1);
+
+    // Only the first MaxSteelFileBytes are read; the row cut there is not
+    // taken, although its cut text "...\t320" would pass for a valid row.
+    std::string big = Header;
+    big += "A-I\tPierwszy\t240\t210\t320\r\n";
+    const std::string cutRow = "A-I\tUciety\t240\t210\t3201\r\n";
+    const std::string filler = "#\r\n";
+    const std::size_t cutAt = MaxSteelFileBytes - (cutRow.size() - 3);
+    while (big.size() + filler.size() < cutAt) big += filler;
+    big.resize(cutAt - 1, '#');
+    big += '\n';
+    big += cutRow; // the limit falls after "...\t320"
+    big += "A-I\tPoLimicie\t240\t210\t320\r\n";
+    ASSERT_EQ(big.substr(MaxSteelFileBytes - 4, 4), "\t320");
+    const std::string bigFile = dir.file("big.def");
+    orvtest::WriteFileBytes(bigFile, big);
+    cat.Initialize(bigFile);
+    EXPECT_EQ(cat.Rows().size(), 17u);
+    EXPECT_GE(cat.GetIndexOfPN99("Pierwszy"), 0);
+    EXPECT_EQ(cat.GetIndexOfPN99("Uciety"), -1);
+    EXPECT_EQ(cat.GetIndexOfPN99("PoLimicie"), -1);
+}
