@@ -35,22 +35,28 @@ void ReportLineToRtf(const TReportSheet& sheet, int first, int last, int pos1, i
     }
 }
 
+int BuildResultsSheet(bool recalculated, const TCalcInput& input, const TCalcResults& results,
+                      TReportSheet& sheet)
+{
+    if (recalculated) {
+        BuildResultsReport(1, 2, 3, input, results, sheet);
+        return 2;
+    }
+    ClearReportLines(1, 2, 3, sheet);
+    sheet.Line(1).setText("Nie wykonano obliczeń!");
+    sheet.Line(2).setText("W celu uzyskania obliczeń włącz ikonę \"%BPrzeliczanie%N\"");
+    sheet.Count = 2;
+    return 1;
+}
+
 void FillResultsRtf(bool recalculated, const TCalcInput& input, const TCalcResults& results,
                     const std::string& fontName, int fontSize, bool colored, bool markWarnings,
                     std::ostream& stream)
 {
     RtfHeaderToStream(fontName, fontSize, stream);
     TReportSheet sheet;
-    if (recalculated) {
-        BuildResultsReport(1, 2, 3, input, results, sheet);
-        ReportLineToRtf(sheet, 2, sheet.Count, 1, 2, 3, colored, markWarnings, stream);
-    } else {
-        ClearReportLines(1, 2, 3, sheet);
-        sheet.Line(1).setText("Nie wykonano obliczeń!");
-        sheet.Line(2).setText("W celu uzyskania obliczeń włącz ikonę \"%BPrzeliczanie%N\"");
-        sheet.Count = 2;
-        ReportLineToRtf(sheet, 1, 2, 1, 2, 3, colored, markWarnings, stream);
-    }
+    const int first = BuildResultsSheet(recalculated, input, results, sheet);
+    ReportLineToRtf(sheet, first, sheet.Count, 1, 2, 3, colored, markWarnings, stream);
     WriteStreamLine(stream, "\\par }");
 }
 

@@ -14,6 +14,11 @@ namespace orv {
 void ReportLineToRtf(const TReportSheet& sheet, int first, int last, int pos1, int pos2, int pos3,
                      bool colored, bool markWarnings, std::ostream& stream);
 
+// The results sheet as the results view shows it (positions 1, 2, 3), or
+// the hint that nothing was calculated; returns the first line to show.
+int BuildResultsSheet(bool recalculated, const TCalcInput& input, const TCalcResults& results,
+                      TReportSheet& sheet);
+
 // The whole RTF document of the results (or of the hint that nothing was calculated).
 void FillResultsRtf(bool recalculated, const TCalcInput& input, const TCalcResults& results,
                     const std::string& fontName, int fontSize, bool colored, bool markWarnings,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "drawing/MarkupHtml.h"
 #include "drawing/MarkupText.h"
 #include "tests/drawing/support/RecordingCanvas.h"
 
@@ -227,4 +228,38 @@ TEST(MarkupWrap, NarrowSpaceNeverHangs)
     EXPECT_EQ(MarkupTextHeightWrapped(c, 0, 40, "short"), 13);
     EXPECT_EQ(MarkupTextHeightWrapped(c, 0, 0, "abc"), 13 + 3 * 13);
     EXPECT_EQ(MarkupTextHeightWrapped(c, 0, -10, "abc"), 13 + 3 * 13);
+}
+
+// --- the same mark-up as HTML for the results view
+
+TEST(MarkupHtml, CodesBecomeInlineFormatting)
+{
+    EXPECT_EQ(MarkupToHtml("%BN%D1,Rd%N = 93,53 kN"), "<b>N</b><b><sub>1,Rd</sub></b> = 93,53 kN");
+    EXPECT_EQ(MarkupToHtml("%Sg%N%Dm%N = 2,2"), QString(QChar(0x03B3)) + "<sub>m</sub> = 2,2");
+    EXPECT_EQ(MarkupToHtml("m%Gx%N"), "m<sup>x</sup>");
+    // The text after the last code stands on the base line, as drawn.
+    EXPECT_EQ(MarkupToHtml("a%Db"), "ab");
+    EXPECT_EQ(MarkupToHtml("N < 5 & M > 2"), "N &lt; 5 &amp; M &gt; 2");
+    EXPECT_EQ(MarkupToHtml("%Uabc"), "<u>abc</u>");
+}
+
+TEST(MarkupHtml, SheetLinesKeepTheirColumnsAndColours)
+{
+    TReportSheet sheet;
+    ClearReportLines(1, 2, 3, sheet);
+    sheet.Line(1).setText("Nośność");
+    sheet.Line(2).setText("N%DSd%N@@= 250,00 kN");
+    sheet.Line(2).X1 = 2;
+    sheet.Line(2).Color = clRed;
+    sheet.Line(3).setText("N%DRd%N@@= 93,78 kN");
+    sheet.Line(3).X1 = 3;
+    sheet.Line(3).Color = clNavy;
+    sheet.Count = 3;
+    const QString html = ReportSheetToHtml(sheet, 1, 3, 1, 2, 3, true);
+    EXPECT_TRUE(html.contains("Nośność"));
+    EXPECT_TRUE(html.contains(">= 250,00 kN</td>"));
+    EXPECT_TRUE(html.contains("color:#ff0000"));
+    EXPECT_TRUE(html.contains("color:#000080"));
+    EXPECT_TRUE(html.contains("padding-left:4em"));
+    EXPECT_FALSE(ReportSheetToHtml(sheet, 1, 3, 1, 2, 3, false).contains("color:"));
 }
