@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "core/MyUtils.h"
+#include "core/ZunCalc.h"
+#include "core/ZunMaterials.h"
 
 namespace orv {
 namespace {
@@ -99,12 +101,34 @@ const TChoiceField kChoices[] = {
     {"PodpSTyp_x", OFF(PodpSTyp_x), 4, 3, 0},
     {"PodpSTyp_y", OFF(PodpSTyp_y), 4, 3, 0},
     {"ZaprawaTyp", OFF(ZaprawaTyp), 4, 2, 0},
+    {"OgolnaDefElementu1", OFF(OgolnaDefElementu), 1, 2, 0},
+    {"spoina_podluzna1", OFF(spoina_podluzna), 1, 2, 0},
+    {"ScianaZOtworami1", OFF(ScianaZOtworami), 1, 2, 0},
 };
 
 #undef OFF
 
 // Exact comparison: the editor stores only what differs.
 bool Same(double a, double b) { return a == b; }
+
+// List order of the wall schemes: the plate first, then the beams, cantilevers and arches.
+constexpr int kSchemeOfListIndex[WallSchemeCount] = {2, 0, 1, 7, 8, 5, 6, 3, 4};
+
+const char* const kUnitKindTexts[MaterialKindCount] = {
+    "element ceramiczny, grupy 1",
+    "element ceramiczny, grupy 2",
+    "element ceramiczny, grupy 3",
+    "element ceramiczny, grupy 4",
+    "element silikatowy, grupy 1",
+    "element silikatowy, grupy 2",
+    "element z betonu kruszywowego, grupy 1",
+    "element z betonu kruszywowego, grupy 2",
+    "element z betonu kruszywowego, grupy 3",
+    "element z betonu kruszywowego, grupy 4",
+    "element z autoklawizowanego beton komórkowy",
+    "element z kamienia sztucznego",
+    "element z kamień naturalnego",
+};
 
 } // namespace
 
@@ -234,6 +258,201 @@ bool StoreChoice(TCalcInput& in, const TChoiceField& f, int index)
         const u32 v = static_cast<u32>(stored);
         std::memcpy(p, &v, sizeof v);
     }
+    return true;
+}
+
+// --- design case ------------------------------------------------------------------
+
+const char* const CalcCaseListTexts[CalcCaseCount] = {
+    " Ściana obciążona pionowo - model przegubowy",
+    " Ściana obciążona pionowo - model ciągły",
+    " Ściana obciążona poziomo",
+    " Ściana obciążona siłą skupioną",
+    " Ściana piwnic - sprawdzenie wg Zał. A",
+    " Słup",
+};
+
+int GetCaseIndex(std::string_view text)
+{
+    for (int i = 1; i < CalcCaseCount; ++i)
+        if (text == CalcCaseListTexts[i]) return i;
+    return 0;
+}
+
+// --- scheme of the horizontally loaded wall ---------------------------------------------
+
+const char* const WallSchemeListTexts[WallSchemeCount] = {
+    "płyta",
+    "belka swobodnie podparta - kierunek poziomy",
+    "belka swobodnie podparta - kierunek pionowy",
+    "belka utwierdzona - kierunek poziomy",
+    "belka utwierdzona - kierunek pionowy",
+    "wspornik - kierunek poziomy",
+    "wspornik - kierunek pionowy",
+    "łuk - kierunek poziomy",
+    "łuk - kierunek pionowy",
+};
+
+int WallSchemeOfListIndex(int index)
+{
+    return index >= 0 && index < WallSchemeCount ? kSchemeOfListIndex[index] : -1;
+}
+
+int ListIndexOfWallScheme(int scheme)
+{
+    for (int i = 0; i < WallSchemeCount; ++i)
+        if (kSchemeOfListIndex[i] == scheme) return i;
+    return -1;
+}
+
+bool StoreWallScheme(TCalcInput& in, int listIndex)
+{
+    const int scheme = WallSchemeOfListIndex(listIndex);
+    if (scheme < 0 || in.SchematScianyTyp == static_cast<u32>(scheme)) return false;
+    in.SchematScianyTyp = static_cast<u32>(scheme);
+    return true;
+}
+
+// --- masonry unit and mortar --------------------------------------------------------------
+
+std::string UnitKindListText(int kind)
+{
+    return IsValidMaterialKind(kind) ? kUnitKindTexts[kind] : std::string();
+}
+
+int OfferedMortarTypeCount(int kind)
+{
+    switch (MaterialOfKind(kind)) {
+    case mmCeramic:
+    case mmAAC: return 3;
+    case mmSilicate: return 2;
+    default: return 1;
+    }
+}
+
+std::string MortarTypeListText(int mortarType)
+{
+    std::string name;
+    MortarTypeName(mortarType, name);
+    return "zaprawa " + name;
+}
+
+int OfferedMortarClassCount(int mortarType)
+{
+    return mortarType == mtLightweight ? 4 : MortarClassCount;
+}
+
+std::string MortarClassListText(int mortarClass)
+{
+    if (mortarClass == 1) return "M" + FormatFixed(1, 2.5);
+    static const char* const kClasses[MortarClassCount] = {"M1", "", "M5", "M10", "M15", "M20"};
+    return mortarClass >= 0 && mortarClass < MortarClassCount ? kClasses[mortarClass] : "";
+}
+
+void SyncJointWallsMasonry(TCalcInput& in)
+{
+    if (in.IdentyczneParametryScian != 1) return;
+    TElementMurowy& above = in.ElementE2;
+    above.RodzajElementu = static_cast<i32>(in.RodzajElementuM);
+    above.fb = in.fb;
+    above.Nazwa = in.UserElement;
+    above.OgolnaDef = in.OgolnaDefElementu;
+    above.KlasaZaprawy = static_cast<i32>(in.KlasaZaprawy);
+    above.RodzajZaprawy = static_cast<i32>(in.RodzajZaprawy);
+    in.ElementE5 = above;
+    in.E2 = MasonryModulusE(static_cast<int>(in.RodzajElementuM), static_cast<int>(in.KlasaZaprawy),
+                            static_cast<int>(in.RodzajZaprawy), in.fb) / 1e9;
+    in.E5 = in.E2;
+}
+
+namespace {
+
+// The lists are rebuilt keeping the selection by text; an item the new list
+// lacks falls back to the first one.
+void FitMortarToOffer(TCalcInput& in)
+{
+    if (in.RodzajZaprawy >= static_cast<u32>(OfferedMortarTypeCount(static_cast<int>(in.RodzajElementuM))))
+        in.RodzajZaprawy = mtGeneral;
+    if (in.KlasaZaprawy >= static_cast<u32>(OfferedMortarClassCount(static_cast<int>(in.RodzajZaprawy))))
+        in.KlasaZaprawy = 0;
+}
+
+} // namespace
+
+bool StoreUnitKind(TCalcInput& in, int kind)
+{
+    if (!IsValidMaterialKind(kind) || in.RodzajElementuM == static_cast<u32>(kind)) return false;
+    in.RodzajElementuM = static_cast<u32>(kind);
+    FitMortarToOffer(in);
+    SyncJointWallsMasonry(in);
+    return true;
+}
+
+bool StoreMortarType(TCalcInput& in, int mortarType)
+{
+    if (mortarType < 0 || mortarType >= OfferedMortarTypeCount(static_cast<int>(in.RodzajElementuM)) ||
+        in.RodzajZaprawy == static_cast<u32>(mortarType))
+        return false;
+    in.RodzajZaprawy = static_cast<u32>(mortarType);
+    FitMortarToOffer(in);
+    SyncJointWallsMasonry(in);
+    return true;
+}
+
+bool StoreMortarClass(TCalcInput& in, int mortarClass)
+{
+    if (mortarClass < 0 || mortarClass >= OfferedMortarClassCount(static_cast<int>(in.RodzajZaprawy)) ||
+        in.KlasaZaprawy == static_cast<u32>(mortarClass))
+        return false;
+    in.KlasaZaprawy = static_cast<u32>(mortarClass);
+    SyncJointWallsMasonry(in);
+    return true;
+}
+
+TGammaStore StoreStrength(TCalcInput& in, const std::string& text)
+{
+    double v = 0;
+    if (!text.empty() && !TryTextToFloat(text, v)) return TGammaStore::NotANumber;
+    if (!(v > 0)) return TGammaStore::NotPositive;
+    if (Same(in.fb, v)) return TGammaStore::Unchanged;
+    in.fb = v;
+    SyncJointWallsMasonry(in);
+    return TGammaStore::Stored;
+}
+
+bool SetIdenticalJointWalls(TCalcInput& in, bool identical)
+{
+    const u8 flag = identical ? 1 : 0;
+    if (in.IdentyczneParametryScian == flag) return false;
+    in.IdentyczneParametryScian = flag;
+    if (!identical) return true;
+    // Second moment of area of the wall's own section [cm4].
+    const double J = in.t * in.t * in.t * in.l / 12;
+    in.J2 = J;
+    in.J5 = J;
+    for (int block : {0, 3}) {
+        in.SlabData[block][5] = in.t;
+        in.SlabData[block][3] = in.l;
+    }
+    SyncJointWallsMasonry(in);
+    return true;
+}
+
+// --- stiffening of the vertical edges ------------------------------------------------
+
+bool SetWallStiffened(TCalcInput& in, bool stiffened, int edgesIndex)
+{
+    const bool now = in.UsztywnienieSciany == 1 || in.UsztywnienieSciany == 2;
+    if (now == stiffened) return false;
+    in.UsztywnienieSciany = stiffened ? (edgesIndex == 1 ? 2u : 1u) : 0u;
+    return true;
+}
+
+bool StoreStiffenedEdges(TCalcInput& in, int edgesIndex)
+{
+    if (edgesIndex < 0 || edgesIndex > 1 || in.UsztywnienieSciany == static_cast<u32>(edgesIndex + 1))
+        return false;
+    in.UsztywnienieSciany = static_cast<u32>(edgesIndex + 1);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ZunTypes.h"
 
@@ -89,5 +90,58 @@ const TChoiceField* FindChoiceField(std::string_view name);
 int ReadChoice(const TCalcInput& in, const TChoiceField& f);
 // Stores index (+ base) when it differs; false when unchanged or out of range.
 bool StoreChoice(TCalcInput& in, const TChoiceField& f, int index);
+
+// --- design case ---------------------------------------------------------------
+// Texts of the case list, cases 0..5, each with its leading blank.
+extern const char* const CalcCaseListTexts[CalcCaseCount];
+// Case of a list text; any text that names no other case gives 0 (hinged).
+int GetCaseIndex(std::string_view text);
+
+// --- scheme of the horizontally loaded wall ----------------------------------------
+// The list shows the plate first; list index and stored scheme differ.
+constexpr int WallSchemeCount = 9;
+extern const char* const WallSchemeListTexts[WallSchemeCount];
+// Stored scheme of list index i, -1 outside 0..8.
+int WallSchemeOfListIndex(int index);
+// List index of a stored scheme, -1 for a scheme outside 0..8.
+int ListIndexOfWallScheme(int scheme);
+bool StoreWallScheme(TCalcInput& in, int listIndex);
+
+// --- masonry unit and mortar ----------------------------------------------------
+// Item of the unit-kind list, kinds 0..12 ("element ceramiczny, grupy 1" ...);
+// empty for another kind.
+std::string UnitKindListText(int kind);
+// The mortar types a unit kind may be laid in are the first n of general,
+// thin-layer, lightweight: 3 for ceramic and AAC units, 2 for silicate, else 1.
+int OfferedMortarTypeCount(int kind);
+// "zaprawa zwykła" and the like.
+std::string MortarTypeListText(int mortarType);
+// Classes offered for a mortar type are the first n of M1..M20: 4 for
+// lightweight mortar (up to M10), else 6.
+int OfferedMortarClassCount(int mortarType);
+// "M1", "M2,5" (the locale's separator), "M5" .. "M20".
+std::string MortarClassListText(int mortarClass);
+
+// Unit kind, then the mortar type and class fall back to the first item when
+// the new kind no longer offers them; the joint walls follow when identical.
+bool StoreUnitKind(TCalcInput& in, int kind);
+// Mortar type, the class falling back to M1 when not offered; joint walls follow.
+bool StoreMortarType(TCalcInput& in, int mortarType);
+bool StoreMortarClass(TCalcInput& in, int mortarClass);
+// f_b typed into its combo (empty counts as 0); refused like gamma_f;
+// joint walls follow.
+TGammaStore StoreStrength(TCalcInput& in, const std::string& text);
+// With the walls above and below declared identical, their masonry records
+// and moduli E_2, E_5 take the wall's own masonry; otherwise nothing.
+void SyncJointWallsMasonry(TCalcInput& in);
+// The switch "parametry wszystkich ścian identyczne": switched on, the walls
+// above and below take the wall's masonry and J_2 = J_5 = t^3 b / 12.
+bool SetIdenticalJointWalls(TCalcInput& in, bool identical);
+
+// --- stiffening of the vertical edges (0 none, 1 one edge, 2 both edges) -------------
+// The check box: stiffened along edgesIndex + 1 edges, or not at all.
+bool SetWallStiffened(TCalcInput& in, bool stiffened, int edgesIndex);
+// The edge list: one edge (0) or both (1).
+bool StoreStiffenedEdges(TCalcInput& in, int edgesIndex);
 
 } // namespace orv

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/ZunCalc.h"
 #include "core/ZunEditor.h"
 #include "core/ZunTypes.h"
 
@@ -202,4 +203,133 @@ TEST(EditorFields, ChoicesStoreTheirIndex)
     EXPECT_EQ(in.PodpSTyp_x, 1u);
     EXPECT_TRUE(StoreChoice(in, top, 0));
     EXPECT_EQ(in.PodpSTyp_x, 0u);
+}
+
+TEST(EditorFields, CaseListTextsAndWallSchemes)
+{
+    EXPECT_EQ(GetCaseIndex(" Słup"), 5);
+    EXPECT_EQ(GetCaseIndex(" Ściana piwnic - sprawdzenie wg Zał. A"), 4);
+    EXPECT_EQ(GetCaseIndex(CalcCaseListTexts[3]), 3);
+    // Without its leading blank a text names no case: the hinged model.
+    EXPECT_EQ(GetCaseIndex("Słup"), 0);
+    EXPECT_EQ(GetCaseIndex(""), 0);
+
+    // The list shows the plate first: list index 0 stores scheme 2.
+    TCalcInput in = DefaultInput();
+    in.SchematScianyTyp = 0;
+    EXPECT_TRUE(StoreWallScheme(in, 0));
+    EXPECT_EQ(in.SchematScianyTyp, 2u);
+    EXPECT_FALSE(StoreWallScheme(in, 0));
+    EXPECT_TRUE(StoreWallScheme(in, 3));
+    EXPECT_EQ(in.SchematScianyTyp, 7u);
+    EXPECT_FALSE(StoreWallScheme(in, 9));
+    for (int i = 0; i < WallSchemeCount; ++i) EXPECT_EQ(ListIndexOfWallScheme(WallSchemeOfListIndex(i)), i);
+    EXPECT_EQ(ListIndexOfWallScheme(9), -1);
+}
+
+TEST(EditorFields, MortarFollowsTheUnitKind)
+{
+    TCalcInput in = DefaultInput();
+    in.IdentyczneParametryScian = 0;
+    in.RodzajElementuM = mkCeramic1;
+    in.RodzajZaprawy = mtThinLayer;
+    in.KlasaZaprawy = 5;
+    // Aggregate concrete offers only general mortar; the class list keeps M20.
+    EXPECT_TRUE(StoreUnitKind(in, mkConcrete1));
+    EXPECT_EQ(in.RodzajZaprawy, static_cast<u32>(mtGeneral));
+    EXPECT_EQ(in.KlasaZaprawy, 5u);
+    EXPECT_FALSE(StoreUnitKind(in, mkConcrete1));
+    EXPECT_FALSE(StoreUnitKind(in, 13));
+    EXPECT_FALSE(StoreMortarType(in, mtThinLayer)); // not offered for aggregate concrete
+
+    // Lightweight mortar with M20 falls back to M1.
+    EXPECT_TRUE(StoreUnitKind(in, mkCeramic2));
+    EXPECT_TRUE(StoreMortarType(in, mtLightweight));
+    EXPECT_EQ(in.KlasaZaprawy, 0u);
+    EXPECT_FALSE(StoreMortarClass(in, 4)); // M15 is no lightweight class
+    EXPECT_TRUE(StoreMortarClass(in, 3));
+    EXPECT_EQ(in.KlasaZaprawy, 3u);
+
+    EXPECT_EQ(OfferedMortarTypeCount(mkSilicate2), 2);
+    EXPECT_EQ(OfferedMortarTypeCount(mkAAC), 3);
+    EXPECT_EQ(OfferedMortarTypeCount(mkNaturalStone), 1);
+    EXPECT_EQ(MortarTypeListText(mtThinLayer), "zaprawa do cienkich spoin");
+    EXPECT_EQ(UnitKindListText(mkConcrete4), "element z betonu kruszywowego, grupy 4");
+    EXPECT_EQ(UnitKindListText(13), "");
+    EXPECT_EQ(MortarClassListText(5), "M20");
+}
+
+TEST(EditorFields, StrengthRefusesNoNumberAndNonPositive)
+{
+    TCalcInput in = DefaultInput();
+    in.fb = 10;
+    EXPECT_EQ(StoreStrength(in, "abc"), TGammaStore::NotANumber);
+    EXPECT_EQ(StoreStrength(in, "0"), TGammaStore::NotPositive);
+    EXPECT_EQ(StoreStrength(in, "-3"), TGammaStore::NotPositive);
+    EXPECT_EQ(StoreStrength(in, ""), TGammaStore::NotPositive);
+    EXPECT_EQ(in.fb, 10.0);
+    EXPECT_EQ(StoreStrength(in, "10"), TGammaStore::Unchanged);
+    EXPECT_EQ(StoreStrength(in, "12,5"), TGammaStore::Stored);
+    EXPECT_EQ(in.fb, 12.5);
+}
+
+TEST(EditorFields, IdenticalJointWallsTakeTheWallsSectionAndMasonry)
+{
+    TCalcInput in = DefaultInput();
+    in.IdentyczneParametryScian = 0;
+    in.t = 25;
+    in.l = 100;
+    in.J2 = in.J5 = 1;
+    in.E2 = in.E5 = 1;
+    in.RodzajElementuM = mkSilicate1;
+    in.KlasaZaprawy = 3; // M10
+    in.RodzajZaprawy = mtGeneral;
+    in.fb = 20;
+
+    EXPECT_TRUE(SetIdenticalJointWalls(in, true));
+    // J = t^3 b / 12 = 25^3 x 100 / 12 = 130208.33 cm4.
+    EXPECT_NEAR(in.J2, 130208.333333, 1e-5);
+    EXPECT_EQ(in.J5, in.J2);
+    EXPECT_EQ(in.SlabData[0][5], 25.0);
+    EXPECT_EQ(in.SlabData[3][3], 100.0);
+    const double E = MasonryModulusE(mkSilicate1, 3, mtGeneral, 20) / 1e9;
+    EXPECT_GT(E, 0);
+    EXPECT_DOUBLE_EQ(in.E2, E);
+    EXPECT_DOUBLE_EQ(in.E5, E);
+    EXPECT_EQ(in.ElementE2.RodzajElementu, mkSilicate1);
+    EXPECT_EQ(in.ElementE5.KlasaZaprawy, 3);
+    EXPECT_EQ(in.ElementE5.fb, 20.0);
+    EXPECT_FALSE(SetIdenticalJointWalls(in, true));
+
+    // A later change of the mortar class reaches both walls: M1 is below
+    // 5 MPa, so alpha_c drops from 1000 to 600 (and f_k with f_m).
+    EXPECT_TRUE(StoreMortarClass(in, 0));
+    EXPECT_DOUBLE_EQ(in.E2, MasonryModulusE(mkSilicate1, 0, mtGeneral, 20) / 1e9);
+    EXPECT_LT(in.E2, E * 0.6 + 1e-12);
+    EXPECT_EQ(in.E5, in.E2);
+    EXPECT_EQ(in.ElementE5.KlasaZaprawy, 0);
+
+    // Switched off, the walls keep their values and no longer follow.
+    EXPECT_TRUE(SetIdenticalJointWalls(in, false));
+    const double kept = in.E2;
+    EXPECT_EQ(StoreStrength(in, "30"), TGammaStore::Stored);
+    EXPECT_EQ(in.E2, kept);
+}
+
+TEST(EditorFields, StiffeningOfTheVerticalEdges)
+{
+    TCalcInput in = DefaultInput();
+    in.UsztywnienieSciany = 0;
+    EXPECT_TRUE(SetWallStiffened(in, true, 1));
+    EXPECT_EQ(in.UsztywnienieSciany, 2u);
+    EXPECT_FALSE(SetWallStiffened(in, true, 0));
+    EXPECT_TRUE(StoreStiffenedEdges(in, 0));
+    EXPECT_EQ(in.UsztywnienieSciany, 1u);
+    EXPECT_FALSE(StoreStiffenedEdges(in, 2));
+    EXPECT_TRUE(SetWallStiffened(in, false, 0));
+    EXPECT_EQ(in.UsztywnienieSciany, 0u);
+    // A value from a file outside 0..2 counts as not stiffened.
+    in.UsztywnienieSciany = 7;
+    EXPECT_TRUE(SetWallStiffened(in, true, 0));
+    EXPECT_EQ(in.UsztywnienieSciany, 1u);
 }

@@ -1,0 +1,167 @@
+// The element editor of the main window: the case list and the pages
+// "Materiał", "Geometria", "Obciążenia" and "Założenia". Every control shows
+// one field of the current element and hands it back through the session
+// when the user leaves it, steps it or picks a choice; programmatic filling
+// never stores. The pages and panels follow the element's case.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTabWidget;
+class QTableWidget;
+
+namespace orv {
+
+class ProjectSession;
+class TMathLabel;
+class TNumberEdit;
+struct TCalcInput;
+struct TChoiceField;
+struct TNumericField;
+
+class TElementEditor : public QWidget {
+    Q_OBJECT
+public:
+    explicit TElementEditor(ProjectSession& session, QWidget* parent = nullptr);
+    ~TElementEditor() override;
+
+    // The current element into every control, then the pages of its case.
+    // Stores nothing and overwrites whatever was typed.
+    void showElementData();
+    // The check of leaving the focused field, for commands that act on the
+    // data (save, element switch, case change, close): a numeric field or a
+    // number combo of this editor takes its text now. False when the text was
+    // refused (message shown, the focus stays); true otherwise.
+    bool commitFocused();
+
+    QComboBox* caseList() const { return caseList_; }
+    QTabWidget* pages() const { return pages_; }
+
+signals:
+    // The pages were arranged for a case, shown or chosen.
+    void caseShown(int calcCase);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct NumericControl {
+        TNumberEdit* edit;
+        const TNumericField* field;
+    };
+
+    // --- construction
+    void createNumericEdits();
+    TNumberEdit* edit(const char* name) const;
+    QWidget* numberRow(const char* name, const QString& caption);
+    QComboBox* choiceCombo(const char* name, const QStringList& items);
+    QCheckBox* choiceCheck(const char* name, const QString& text);
+    QRadioButton* choiceRadio(const char* field, const char* name, const QString& text, int value);
+    QComboBox* numberCombo(const char* name);
+    QWidget* labelled(const QString& caption, QWidget* field);
+    QWidget* selfWeightGroup(int page);
+    QWidget* buildMaterialPage();
+    QWidget* buildGeometryPage();
+    QWidget* buildLoadPage();
+    QWidget* buildAssumptionPage();
+    void installFilters();
+
+    // --- storing
+    // Runs `edit` on the current element through the session (modified and
+    // recalculated only on a real change), then shows the element again;
+    // `source` is the control that stored, rewritten even while typed in.
+    void store(const std::function<void(TCalcInput&)>& edit, QWidget* source = nullptr);
+    void numberLeft(const NumericControl& c);
+    // The f_b and gamma_f combos: typed numbers, checked when left.
+    bool isNumberCombo(const QObject* w) const;
+    bool leaveNumberCombo(QComboBox* combo);
+    void caseChosen();
+
+    // --- showing
+    void refresh(QWidget* source, bool all);
+    void showValues(QWidget* source, bool all);
+    void arrangePages();
+
+    ProjectSession& session_;
+    bool filling_ = false;
+    bool checkingCombo_ = false;
+    std::vector<NumericControl> numeric_;
+    std::vector<std::function<void(const TCalcInput&)>> shows_;
+
+    QComboBox* caseList_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QStackedWidget* geometryBook_ = nullptr; // Notebook3
+    QStackedWidget* loadBook_ = nullptr;     // Notebook1
+
+    // material
+    QRadioButton* generalDef_ = nullptr;
+    QRadioButton* catalogueDef_ = nullptr;
+    QComboBox* unitKind_ = nullptr;
+    QComboBox* fb_ = nullptr;
+    QWidget* fbRow_ = nullptr;
+    QComboBox* unitCategory_ = nullptr;
+    QWidget* unitCategoryRow_ = nullptr;
+    QWidget* cataloguePanel_ = nullptr;
+    QComboBox* catalogueUnit_ = nullptr;
+    QLabel* catalogueKind_ = nullptr;
+    TMathLabel* catalogueStrength_ = nullptr;
+    QLabel* catalogueCategory_ = nullptr;
+    QComboBox* mortarType_ = nullptr;
+    QComboBox* mortarClass_ = nullptr;
+    QWidget* mortarClassRow_ = nullptr;
+
+    // geometry
+    QWidget* panelRingBeams_ = nullptr;  // Panel1
+    QCheckBox* narrowRingBeams_ = nullptr;
+    QWidget* ringBeamRows_ = nullptr;
+    QWidget* panelSupport_ = nullptr;    // Panel1a
+    QCheckBox* stiffened_ = nullptr;
+    QComboBox* stiffenedEdges_ = nullptr;
+    QWidget* panelDistance_ = nullptr;   // Panel23
+    QLabel* distanceCaption_ = nullptr;
+    QWidget* panelJoint_ = nullptr;      // Panel4
+    QCheckBox* identicalWalls_ = nullptr;
+    std::vector<QWidget*> farSideJointRows_;
+    QComboBox* slabModulus_[4] = {};     // E3, E4, E6, E7
+    QWidget* panelScheme_ = nullptr;     // Panel14a
+    QComboBox* wallScheme_ = nullptr;
+    QWidget* panelPlate_ = nullptr;      // Panel14b
+    QWidget* panelOpenings_ = nullptr;   // Panel14c
+    QCheckBox* withOpenings_ = nullptr;
+    QTableWidget* openingsGrid_ = nullptr;
+    QWidget* openingsBody_ = nullptr;
+
+    // loads
+    QWidget* panelWallLoads_ = nullptr;  // Panel5
+    TMathLabel* slabLoadCaption_ = nullptr;
+    QWidget* panelSlabLoads_ = nullptr;  // Panel13
+    std::vector<QWidget*> farSideLoadRows_;
+    QWidget* panelSelfWeight_ = nullptr; // Panel6
+    QWidget* panelWind_ = nullptr;       // Panel7
+    QWidget* panelPlateLoad_ = nullptr;  // Panel16
+    QGroupBox* forcePanels_[3] = {};
+    QRadioButton* computedWeight_[3] = {};
+    QRadioButton* givenWeight_[3] = {};
+    QComboBox* gammaF_[3] = {};
+    std::vector<QWidget*> densityRows_;
+    std::vector<QWidget*> weightRows_;
+
+    // assumptions
+    QWidget* panelWallKind_ = nullptr;   // Panel3
+    QCheckBox* topStorey_ = nullptr;
+    QWidget* panelPlateRule_ = nullptr;  // Panel15
+    QLabel* annexA_ = nullptr;
+    QLabel* categoryText_ = nullptr;     // Label34
+};
+
+} // namespace orv

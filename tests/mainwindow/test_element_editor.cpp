@@ -1,0 +1,451 @@
+// The element editor as a user works it: typing and leaving fields, steps,
+// choices, the case list, number combos, and the values that follow a store.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include "components/Realedit.h"
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+#include "core/ProjectSession.h"
+#include "mainwindow/ElementEditor.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+class ResultsCounter : public IProjectObserver {
+public:
+    void resultsChanged() override { ++count; }
+    int count = 0;
+};
+
+class ElementEditor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+        editor_ = std::make_unique<TElementEditor>(session);
+        editor_->resize(900, 1400);
+        editor_->show();
+        editor_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
+        session.addObserver(&results);
+    }
+    void TearDown() override
+    {
+        session.removeObserver(&results);
+        editor_.reset();
+        SetDecimalSeparator(oldSep_);
+    }
+
+    template <typename T = TNumberEdit>
+    T* find(const char* name)
+    {
+        T* w = editor_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // Changes the current element as loading a project would, then shows it.
+    void prepare(const std::function<void(TCalcInput&)>& change)
+    {
+        session.editCurrent([&](TProjectElement& e) { change(e.Input); });
+        session.setModified(false);
+        editor_->showElementData();
+        results.count = 0;
+    }
+
+    // Types into a field that has the focus, replacing its text.
+    void type(QWidget* w, const QString& text)
+    {
+        w->setFocus();
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->clear();
+        if (auto* c = qobject_cast<QComboBox*>(w)) c->lineEdit()->clear();
+        QTest::keyClicks(w, text);
+    }
+
+    // Clicks a check or radio box on its indicator, as a user does.
+    static void click(QWidget* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
+
+    TCalcInput input() const { return session.current().Input; }
+
+    orvtest::MessageRecorder messages;
+    ProjectSession session;
+    ResultsCounter results;
+    std::unique_ptr<TElementEditor> editor_;
+
+private:
+    char oldSep_ = '.';
+};
+
+} // namespace
+
+TEST_F(ElementEditor, TypedThicknessIsStoredWithItsTwinsAndSelfWeightAndRecalculated)
+{
+    ASSERT_FALSE(session.modified());
+    const double before = session.results().N_1Rd;
+    TNumberEdit* t = find("t1a");
+    type(t, "38");
+    EXPECT_TRUE(editor_->commitFocused());
+
+    EXPECT_EQ(input().t, 38.0);
+    EXPECT_TRUE(session.modified());
+    EXPECT_GE(results.count, 1);
+    EXPECT_NE(session.results().N_1Rd, before);
+    EXPECT_EQ(t->text(), "38,0");
+    EXPECT_EQ(find("t1b")->text(), "38,0");
+    EXPECT_EQ(find("t1c")->text(), "38,0");
+    // Self weight from density: 27 x 1.1 x 300 x 38 x 130 / 10^6 = 44.0154 kN.
+    EXPECT_NEAR(input().Gs, 44.0154, 1e-9);
+    EXPECT_EQ(find("Gs1")->text(), "44,02");
+}
+
+TEST_F(ElementEditor, LeavingAFieldUnchangedStoresNothing)
+{
+    TNumberEdit* h = find("h1a");
+    h->setFocus();
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_FALSE(session.modified());
+    EXPECT_EQ(results.count, 0);
+
+    // The same value typed anew is no change either.
+    type(h, "300");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_FALSE(session.modified());
+    EXPECT_EQ(results.count, 0);
+}
+
+TEST_F(ElementEditor, TextThatIsNoNumberIsRefusedAndNothingStored)
+{
+    TNumberEdit* t = find("t1a");
+    t->setFocus();
+    t->setText("2x7"); // as pasted
+    t->setModified(true);
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+    EXPECT_EQ(input().t, 27.0); // not the minimum 10 the text reads as
+    EXPECT_FALSE(session.modified());
+
+    // Focus moving on runs the same check: still nothing stored.
+    find("h1a")->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(input().t, 27.0);
+    EXPECT_FALSE(session.modified());
+
+    // Out of range is refused as well.
+    messages.messages.clear();
+    type(t, "5");
+    EXPECT_FALSE(editor_->commitFocused());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(input().t, 27.0);
+}
+
+TEST_F(ElementEditor, EnterMovesOnAndStores)
+{
+    TNumberEdit* l = find("l1");
+    type(l, "250");
+    QTest::keyClick(l, Qt::Key_Return);
+    EXPECT_NE(QApplication::focusWidget(), l);
+    EXPECT_EQ(input().l, 250.0);
+    EXPECT_TRUE(session.modified());
+}
+
+TEST_F(ElementEditor, SpinStepStoresAtOnce)
+{
+    prepare([](TCalcInput& in) { in.wylicz_Gs = 0; in.Gs = 10; });
+    TNumberEdit* gs = find("Gs1");
+    EXPECT_TRUE(gs->parentWidget()->isEnabled()); // given weight: the field is open
+    gs->upClick();
+    EXPECT_EQ(input().Gs, 11.0);
+    EXPECT_TRUE(session.modified());
+    // G_s per metre follows: 11 kN over b = 130 cm is 11 / 1.3 = 8.4615 kN/m.
+    EXPECT_NEAR(input().Gs_mb, 11 / 1.3, 1e-12);
+    EXPECT_EQ(find("Gs_mb1")->text(), "8,46");
+}
+
+TEST_F(ElementEditor, CaseListSwitchesThePagesAndMarksModified)
+{
+    QSignalSpy shown(editor_.get(), &TElementEditor::caseShown);
+    QComboBox* cases = editor_->caseList();
+    EXPECT_EQ(cases->objectName(), "tryb1");
+    ASSERT_EQ(cases->count(), 6);
+    EXPECT_EQ(cases->itemText(4), " Ściana piwnic - sprawdzenie wg Zał. A");
+    cases->setFocus();
+    QTest::keyClick(cases, Qt::Key_End);
+
+    EXPECT_EQ(input().Case, ccColumn);
+    EXPECT_TRUE(session.modified());
+    EXPECT_EQ(find<QStackedWidget>("Notebook3")->currentIndex(), 2);
+    EXPECT_EQ(find<QStackedWidget>("Notebook1")->currentIndex(), 3);
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown.at(0).at(0).toInt(), 5);
+
+    QTest::keyClick(cases, Qt::Key_Up); // the basement wall
+    EXPECT_EQ(input().Case, ccBasementWall);
+    EXPECT_EQ(find<QStackedWidget>("Notebook3")->currentIndex(), 1);
+    EXPECT_EQ(find<QStackedWidget>("Notebook1")->currentIndex(), 2);
+    EXPECT_FALSE(find<QWidget>("ZalacznikA")->isHidden());
+
+    QTest::keyClick(cases, Qt::Key_Home); // hinged model: axial loads, no case-2 panels
+    EXPECT_EQ(input().Case, ccWallVerticalHinged);
+    EXPECT_EQ(find<QStackedWidget>("Notebook1")->currentIndex(), 0);
+    EXPECT_FALSE(find<QWidget>("Panel5")->isHidden());
+    EXPECT_TRUE(find<QWidget>("Panel14a")->isHidden());
+    EXPECT_TRUE(find<QWidget>("Panel4")->isHidden());
+    EXPECT_TRUE(find<QWidget>("ZalacznikA")->isHidden());
+
+    QTest::keyClick(cases, Qt::Key_Down); // continuous model: joint walls, slab loads instead of N_sl
+    EXPECT_EQ(input().Case, ccWallVerticalContinuous);
+    EXPECT_FALSE(find<QWidget>("Panel4")->isHidden());
+    EXPECT_FALSE(find<QWidget>("Panel13")->isHidden());
+    EXPECT_TRUE(find<QWidget>("Nsld1Row")->isHidden());
+    EXPECT_TRUE(find<QWidget>("ScianaNajwyzszejKodnygnacji1")->isHidden());
+}
+
+TEST_F(ElementEditor, ShowingAnotherElementStoresNothing)
+{
+    session.addElement("Słup 1", "", ccColumn);
+    session.editCurrent([](TProjectElement& e) { e.Input.t = 44; e.Input.Sily[0].NSd = 321.5; });
+    session.setCurrent(0);
+    editor_->showElementData();
+    session.setModified(false);
+
+    // A text typed but not left belongs to the element shown before.
+    TNumberEdit* t = find("t1a");
+    type(t, "99");
+    session.setCurrent(1);
+    session.setModified(false);
+    editor_->showElementData();
+
+    EXPECT_FALSE(session.modified());
+    EXPECT_EQ(editor_->caseList()->currentIndex(), 5);
+    EXPECT_EQ(find("t1c")->text(), "44,0");
+    EXPECT_EQ(t->text(), "44,0");
+    EXPECT_EQ(find("NSd1b")->text(), "321,50");
+    EXPECT_EQ(find<QStackedWidget>("Notebook3")->currentIndex(), 2);
+    EXPECT_EQ(session.element(0).Input.t, 27.0);
+}
+
+TEST_F(ElementEditor, LoadDepthsFollowEveryHeightField)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccConcentratedLoad;
+        in.h = 400;
+        in.Sily[0].hN = 310;
+        in.Sily[1].hN = 100;
+    });
+    TNumberEdit* hN1 = find("hN1");
+    EXPECT_EQ(hN1->maxValue(), 395.0);
+
+    type(find("h1a"), "300");
+    EXPECT_TRUE(editor_->commitFocused());
+    // Limit h - 5 = 295.
+    EXPECT_EQ(input().Sily[0].hN, 295.0);
+    EXPECT_EQ(hN1->text(), "295,0");
+    EXPECT_EQ(hN1->maxValue(), 295.0);
+    EXPECT_EQ(input().Sily[1].hN, 100.0);
+    EXPECT_EQ(find("h1b")->text(), "300,0");
+    EXPECT_EQ(find("h1c")->text(), "300,0");
+
+    // The column's height field moves the same limit.
+    type(find("h1c"), "50");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().Sily[1].hN, 45.0);
+    EXPECT_EQ(find("hN2")->maxValue(), 45.0);
+
+    // And never below 0: h = 5 leaves no depth.
+    type(find("h1b"), "5");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().Sily[0].hN, 0.0);
+    EXPECT_EQ(hN1->maxValue(), 0.0);
+    EXPECT_EQ(hN1->text(), "0,0");
+}
+
+TEST_F(ElementEditor, RingBeamsAreCutToTheNewThickness)
+{
+    prepare([](TCalcInput& in) {
+        in.ScianaZewnetrzna = 1;
+        in.def_szer_wiencow = 1;
+        in.ag = 25;
+        in.ad = 12;
+    });
+    EXPECT_TRUE(find("ag1")->isEnabled());
+    type(find("t1a"), "20");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().ag, 20.0);
+    EXPECT_EQ(input().ad, 12.0);
+    EXPECT_EQ(find("ag1")->text(), "20,0");
+
+    // A width above t typed into the field becomes t in the field and the element.
+    type(find("ad1"), "40");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().ad, 20.0);
+    EXPECT_EQ(find("ad1")->text(), "20,0");
+}
+
+TEST_F(ElementEditor, AutomaticColumnMomentsFollowTheAxialForce)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccColumn;
+        in.t = 25;
+        in.t2 = 38;
+        in.MsdxDef = 4 | 1; // automatic, e = 0.4 t, N_Sd of the head
+        in.MsdyDef = 0;     // given
+        in.Msdy = 7;
+    });
+    type(find("NSd1b"), "500");
+    EXPECT_TRUE(editor_->commitFocused());
+    // M_Sd,x = 500 kN x 0.4 x 25 cm / 100 = 50 kNm; M_Sd,y stays as given.
+    EXPECT_DOUBLE_EQ(input().Msdx, 50.0);
+    EXPECT_EQ(find("Msdx1")->text(), "50,00");
+    EXPECT_EQ(input().Msdy, 7.0);
+    EXPECT_FALSE(find<QWidget>("Msdx1")->findChild<QWidget*>("speed")->isEnabled());
+}
+
+TEST_F(ElementEditor, GammaFRefusesNoNumberAndNonPositiveValues)
+{
+    QComboBox* gf = find<QComboBox>("gf_muru1");
+    ASSERT_EQ(gf->count(), 4);
+    EXPECT_EQ(gf->itemText(3), "1,30");
+    EXPECT_EQ(gf->currentText(), "1,10");
+
+    type(gf, "0");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Wartość musi być większa od 0.");
+    EXPECT_EQ(messages.messages[0].type, mdError);
+    EXPECT_EQ(input().gf_muru, 1.1);
+    EXPECT_FALSE(session.modified());
+
+    messages.messages.clear();
+    gf->setEditText("1,2,"); // as pasted
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+
+    // Letters are dropped, "." becomes the separator and only one is taken.
+    messages.messages.clear();
+    type(gf, "1a.2.5");
+    EXPECT_EQ(gf->currentText(), "1,25");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(input().gf_muru, 1.25);
+    EXPECT_EQ(find<QComboBox>("gf_muru3")->currentText(), "1,25");
+    // 27 x 1.25 x 300 x 27 x 130 / 10^6 = 35.53875 kN.
+    EXPECT_NEAR(input().Gs, 35.53875, 1e-9);
+}
+
+TEST_F(ElementEditor, StrengthComboOffersTheAllowedValues)
+{
+    QComboBox* fb = find<QComboBox>("fb1");
+    EXPECT_EQ(fb->currentText(), "10,0");
+    ASSERT_GT(fb->count(), 0);
+    EXPECT_EQ(fb->itemText(0), "5");
+    type(fb, "-3");
+    EXPECT_EQ(fb->currentText(), "3"); // no minus in a strength
+    type(fb, "0");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Wartość musi być większa od 0.");
+    type(fb, "12.5");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().fb, 12.5);
+    EXPECT_EQ(fb->currentText(), "12,5");
+}
+
+TEST_F(ElementEditor, ChoicesStoreOnTheUsersClickOnly)
+{
+    prepare([](TCalcInput& in) { in.Case = ccColumn; in.PodpSTyp_x = 0; });
+    editor_->pages()->setCurrentIndex(1);
+    auto* support = find<QRadioButton>("PodpSTyp_x1");
+    click(support);
+    EXPECT_EQ(input().PodpSTyp_x, 1u);
+    EXPECT_TRUE(session.modified());
+    click(find<QRadioButton>("PodpSTyp_x0"));
+    EXPECT_EQ(input().PodpSTyp_x, 0u);
+
+    // The self-weight mode chosen on one page shows on all three.
+    editor_->pages()->setCurrentIndex(2);
+    prepare([](TCalcInput& in) { in.Case = ccBasementWall; });
+    click(find<QRadioButton>("wylicz_Gs0b"));
+    EXPECT_EQ(input().wylicz_Gs, 0);
+    EXPECT_TRUE(find<QRadioButton>("wylicz_Gs0a")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("wylicz_Gs0c")->isChecked());
+    EXPECT_TRUE(find("Gs_s1")->parentWidget()->isEnabled());
+    EXPECT_FALSE(find("ro_muru3")->parentWidget()->isEnabled());
+
+    // Showing an element sets the boxes without storing.
+    session.setModified(false);
+    session.editCurrent([](TProjectElement& e) { e.Input.PodpSTyp_x = 2; e.Input.ScianaZOtworami = 1; });
+    session.setModified(false);
+    editor_->showElementData();
+    EXPECT_TRUE(find<QRadioButton>("PodpSTyp_x2")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("ScianaZOtworami1")->isChecked());
+    EXPECT_FALSE(session.modified());
+}
+
+TEST_F(ElementEditor, UnitKindNarrowsTheMortarList)
+{
+    prepare([](TCalcInput& in) { in.RodzajZaprawy = mtThinLayer; });
+    QComboBox* mortar = find<QComboBox>("RodzajZaprawy1");
+    EXPECT_EQ(mortar->count(), 3);
+    EXPECT_TRUE(find<QWidget>("KlasaZaprawy1")->parentWidget()->isHidden());
+
+    QComboBox* kind = find<QComboBox>("RodzajElementuM1");
+    kind->setFocus();
+    // Down from ceramic group 1 six times: aggregate concrete, group 1.
+    for (int i = 0; i < 6; ++i) QTest::keyClick(kind, Qt::Key_Down);
+    EXPECT_EQ(input().RodzajElementuM, static_cast<u32>(mkConcrete1));
+    EXPECT_EQ(input().RodzajZaprawy, static_cast<u32>(mtGeneral));
+    ASSERT_EQ(mortar->count(), 1);
+    EXPECT_EQ(mortar->itemText(0), "zaprawa zwykła");
+    EXPECT_FALSE(find<QWidget>("KlasaZaprawy1")->parentWidget()->isHidden());
+}
+
+TEST_F(ElementEditor, StiffeningCaptionsAndThePlatePanel)
+{
+    editor_->pages()->setCurrentIndex(1);
+    QCheckBox* stiff = find<QCheckBox>("UsztywnienieSciany1");
+    QWidget* distance = find<QWidget>("Panel23");
+    EXPECT_TRUE(distance->isHidden());
+    click(stiff);
+    EXPECT_EQ(input().UsztywnienieSciany, 1u);
+    EXPECT_FALSE(distance->isHidden());
+    EXPECT_EQ(find<QLabel>("l_usztw1Caption")->text(), "odległość krawędzi swobodnej od osi ściany usztywniającej");
+    QComboBox* edges = find<QComboBox>("UsztywnienieScianyBox12");
+    edges->setFocus();
+    QTest::keyClick(edges, Qt::Key_Down);
+    EXPECT_EQ(input().UsztywnienieSciany, 2u);
+    EXPECT_EQ(find<QLabel>("l_usztw1Caption")->text(), "odległość osi ścian usztywniających");
+    click(stiff);
+    EXPECT_EQ(input().UsztywnienieSciany, 0u);
+    EXPECT_TRUE(distance->isHidden());
+
+    // Case 2: the plate's edge panel only for the scheme "płyta".
+    prepare([](TCalcInput& in) { in.Case = ccWallHorizontal; in.SchematScianyTyp = 2; });
+    EXPECT_FALSE(find<QWidget>("Panel14b")->isHidden());
+    QComboBox* scheme = find<QComboBox>("SchematScianyTyp1");
+    EXPECT_EQ(scheme->currentText(), "płyta");
+    scheme->setFocus();
+    QTest::keyClick(scheme, Qt::Key_Down);
+    EXPECT_EQ(input().SchematScianyTyp, 0u); // "belka swobodnie podparta - kierunek poziomy"
+    EXPECT_TRUE(find<QWidget>("Panel14b")->isHidden());
+}
