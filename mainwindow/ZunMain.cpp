@@ -1,15 +1,749 @@
 #include "mainwindow/ZunMain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "components/Dialogs3.h"
-#include "platform/IniSettingsStore.h"
+#include "components/MOpenDialog.h"
+#include "core/CommonParamsUnit.h"
+#include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
+#include "core/ZunMaterials.h"
+#include "core/ZunRtf.h"
+#include "dialogs/CalcSts.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/MarkupHtml.h"
+#include "drawing/ZunPaint.h"
+#include "mainwindow/ElementEditor.h"
+#include "mainwindow/OPROGRAM4.h"
+#include "mainwindow/ZunWelcome.h"
+#include "platform/IniSettingsStore.h"
 
 namespace orv {
+namespace {
+
+const char* const kFormState = "FormState";
+const char* const kRecentFiles = "RecentFiles";
+constexpr int kMaxRecentFiles = 9;
+const QString kNewProject = QStringLiteral("Nowy Projekt");
+const QString kFilter = QStringLiteral("Pliki programu Orvandel (*.clcm)");
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+bool HasProjectExtension(const QString& fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String("clcm"), Qt::CaseInsensitive) == 0;
+}
+
+void ShowFileResult(const TFileResult& r)
+{
+    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
+}
+
+// The scheme box: the scheme of the current element's case, drawn whenever
+// the box is painted while recalculation is on.
+class TSchemeBox : public QWidget {
+public:
+    TSchemeBox(ProjectSession& session, QWidget* parent) : QWidget(parent), session_(session)
+    {
+        setObjectName(QStringLiteral("PB2"));
+        setMinimumSize(120, 100);
+        ReadDrawingColors(colors_);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Button));
+        if (!session_.recalculation()) return;
+        PainterCanvas canvas(p);
+        canvas.font.color = clBtnText;
+        canvas.pen.color = clBtnText;
+        DrawCaseScheme(canvas, TPoint{width(), height()}, session_.current().Input, session_.results(), colors_);
+    }
+
+private:
+    ProjectSession& session_;
+    TDrawingColors colors_{};
+};
+
+} // namespace
+
+// --- window state -------------------------------------------------------------
+
+TFormState LoadFormState(int screenWidth, int screenHeight)
+{
+    ISettingsStore& s = Settings();
+    const SettingsKey k = SettingsKey::Program;
+    TFormState f;
+    f.welcomeForm = s.readBool(k, kFormState, "WelcomeForm").value_or(true);
+    f.maximized = s.readBool(k, kFormState, "Maximized").value_or(false);
+    f.height = s.readInteger(k, kFormState, "Height").value_or(screenHeight - 40);
+    f.width = s.readInteger(k, kFormState, "Width").value_or(screenWidth - 40);
+    f.left = s.readInteger(k, kFormState, "Left").value_or(20);
+    f.top = s.readInteger(k, kFormState, "Top").value_or(20);
+    return f;
+}
+
+void SaveFormState(const TFormState& f)
+{
+    ISettingsStore& s = Settings();
+    const SettingsKey k = SettingsKey::Program;
+    s.writeBool(k, kFormState, "Maximized", f.maximized);
+    s.writeInteger(k, kFormState, "Height", f.height);
+    s.writeInteger(k, kFormState, "Width", f.width);
+    s.writeInteger(k, kFormState, "Left", f.left);
+    s.writeInteger(k, kFormState, "Top", f.top);
+    s.writeBool(k, kFormState, "WelcomeForm", f.welcomeForm);
+}
+
+QString ExtractProjectName(const QString& fileName)
+{
+    QString name = QFileInfo(fileName).fileName();
+    name.chop(4);
+    if (HasProjectExtension(fileName)) name.chop(1);
+    return name;
+}
+
+QString RecentFileCaption(int n, const QString& fileName)
+{
+    QString name = ExtractProjectName(fileName);
+    if (name.size() > 30) name = name.left(28) + QStringLiteral("...");
+    return QStringLiteral("&%1 %2").arg(n).arg(name);
+}
+
+// --- the window -----------------------------------------------------------------
+
+TVelkor2::TVelkor2(QWidget* parent)
+    : QMainWindow(parent), session_(std::make_unique<ProjectSession>()),
+      programFolder_(QCoreApplication::applicationDirPath())
+{
+    setObjectName(QStringLiteral("Velkor2"));
+    // The steel grades: the built-in rows and the user's own file, if any.
+    steel_.Initialize(S(QDir(programFolder_).filePath(QString::fromLatin1(SteelCatalogueFileName))));
+    // A verdict needs a concrete class and a steel grade the lists offer.
+    session_->setInputsSelectable([this](const TProjectElement& e) {
+        const int concrete = static_cast<int>(e.Input.beton);
+        return concrete >= 0 && concrete < ConcreteClassCount && steel_.GetIndexOfPN99(e.Input.stal.Znak.str()) >= 0;
+    });
+    session_->addObserver(this);
+    trace_ = new TCalculateSts(this);
+    trace_->setWindowFlag(Qt::Window);
+    trace_->setTraceLines(&session_->trace());
+    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
+    formState_ = LoadFormState(screen.width(), screen.height());
+
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildCentre();
+    loadRecentFiles();
+    UpdateRecentFilesMenu();
+
+    setMinimumSize(500, 410);
+    if (formState_.width > 0 && formState_.height > 0) resize(formState_.width, formState_.height);
+    move(formState_.left, formState_.top);
+    if (formState_.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+
+    SetProjectCaption(kNewProject);
+    FillElementTabs();
+    UpdateElementCommands();
+    editor_->showElementData();
+    session_->recalculate();
+}
+
+TVelkor2::~TVelkor2()
+{
+    session_->removeObserver(this);
+}
+
+void TVelkor2::buildActions()
+{
+    const QStyle* st = style();
+    newAction_ = new QAction(st->standardIcon(QStyle::SP_FileIcon), QStringLiteral("&Nowy"), this);
+    newAction_->setObjectName(QStringLiteral("Nowy1"));
+    newAction_->setToolTip(QStringLiteral("Nowy projekt"));
+    connect(newAction_, &QAction::triggered, this, &TVelkor2::Nowy1Click);
+
+    openAction_ = new QAction(st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("&Otwórz"), this);
+    openAction_->setObjectName(QStringLiteral("Otworz1"));
+    openAction_->setToolTip(QStringLiteral("Otwórz istniejący projekt"));
+    connect(openAction_, &QAction::triggered, this, &TVelkor2::ToolButton5Click);
+
+    example1_ = new QAction(QStringLiteral("Przykład nr 1"), this);
+    example1_->setObjectName(QStringLiteral("N1Przyklad"));
+    connect(example1_, &QAction::triggered, this, [this] { N1PrzykladClick(1); });
+    example2_ = new QAction(QStringLiteral("Przykład nr 2"), this);
+    example2_->setObjectName(QStringLiteral("N2Przyklad"));
+    connect(example2_, &QAction::triggered, this, [this] { N1PrzykladClick(2); });
+
+    saveAction_ = new QAction(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Zapisz"), this);
+    saveAction_->setObjectName(QStringLiteral("Zapisz1"));
+    saveAction_->setToolTip(QStringLiteral("Zapisz projekt"));
+    connect(saveAction_, &QAction::triggered, this, [this] { Zapisz1Click(); });
+    saveAsAction_ = new QAction(QStringLiteral("Zapisz &jako ..."), this);
+    saveAsAction_->setObjectName(QStringLiteral("FileSaveAs"));
+    connect(saveAsAction_, &QAction::triggered, this, [this] { FileSaveAsClick(); });
+    exitAction_ = new QAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Za&kończ"), this);
+    exitAction_->setObjectName(QStringLiteral("Zakocz1"));
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+
+    recentSeparator_ = new QAction(this);
+    recentSeparator_->setSeparator(true);
+    recentSeparator_->setObjectName(QStringLiteral("N7"));
+    for (int n = 1; n <= kMaxRecentFiles; ++n) {
+        QAction* a = new QAction(this);
+        a->setObjectName(QStringLiteral("plik%1").arg(n));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, n] { openRecentFile(n); });
+        recent_[n - 1] = a;
+    }
+
+    addAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogNewFolder), QStringLiteral("Dodaj nowy element"), this);
+    addAction_->setObjectName(QStringLiteral("Dodajnowyelement1"));
+    addAction_->setEnabled(false);
+    deleteAction_ = new QAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
+    deleteAction_->setObjectName(QStringLiteral("Usuaktywnyelement1"));
+    connect(deleteAction_, &QAction::triggered, this, &TVelkor2::deleteElement);
+    copyAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogDetailedView),
+                              QStringLiteral("Skopiuj aktywny element jako nowy"), this);
+    copyAction_->setObjectName(QStringLiteral("Skopiujaktywnyelementjakonowy1"));
+    copyAction_->setEnabled(false);
+    previousAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
+    previousAction_->setObjectName(QStringLiteral("Wywietlpoprzednielement1"));
+    connect(previousAction_, &QAction::triggered, this, &TVelkor2::previousElement);
+    nextAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Wyświetl następny element"), this);
+    nextAction_->setObjectName(QStringLiteral("Wywietlnastpnyelement1"));
+    connect(nextAction_, &QAction::triggered, this, &TVelkor2::nextElement);
+    managerAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
+    managerAction_->setObjectName(QStringLiteral("Menaderelementw1"));
+    managerAction_->setEnabled(false);
+
+    calculateAction_ = new QAction(st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Przeliczanie"), this);
+    calculateAction_->setObjectName(QStringLiteral("Calculate11"));
+    calculateAction_->setCheckable(true);
+    calculateAction_->setChecked(true);
+    connect(calculateAction_, &QAction::triggered, this, [this](bool on) { setRecalculation(on); });
+
+    traceAction_ = new QAction(QStringLiteral("Podgląd toku obliczeń"), this);
+    traceAction_->setObjectName(QStringLiteral("Pokapogldoblicze1"));
+    connect(traceAction_, &QAction::triggered, this, [this] {
+        trace_->show();
+        trace_->raise();
+    });
+
+    aboutAction_ = new QAction(QStringLiteral("O programie"), this);
+    aboutAction_->setObjectName(QStringLiteral("Oprogramie1"));
+    aboutAction_->setEnabled(false);
+    connect(aboutAction_, &QAction::triggered, this, &TVelkor2::showAbout);
+}
+
+void TVelkor2::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Plik"));
+    file->setObjectName(QStringLiteral("Plik1"));
+    file->addAction(newAction_);
+    file->addAction(openAction_);
+    file->addAction(example1_);
+    file->addAction(example2_);
+    file->addAction(saveAction_);
+    file->addAction(saveAsAction_);
+    file->addAction(recentSeparator_);
+    for (QAction* a : recent_) file->addAction(a);
+    file->addSeparator();
+    file->addAction(exitAction_);
+
+    QMenu* elements = menuBar()->addMenu(QStringLiteral("&Elementy"));
+    elements->setObjectName(QStringLiteral("Elementy1"));
+    elements->addAction(addAction_);
+    elements->addAction(deleteAction_);
+    elements->addAction(copyAction_);
+    elements->addSeparator();
+    elements->addAction(previousAction_);
+    elements->addAction(nextAction_);
+    elements->addSeparator();
+    elements->addAction(managerAction_);
+
+    QMenu* calc = menuBar()->addMenu(QStringLiteral("O&bliczenia"));
+    calc->setObjectName(QStringLiteral("Obliczenia1"));
+    calc->addAction(calculateAction_);
+    calc->addAction(traceAction_);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
+    help->setObjectName(QStringLiteral("Pomoc1"));
+    help->addAction(aboutAction_);
+
+    // The drop-down of the Open button: the examples and the recent files.
+    fileMenu3_ = new QMenu(this);
+    fileMenu3_->setObjectName(QStringLiteral("FileMenu3"));
+    fileMenu3_->addAction(example1_);
+    fileMenu3_->addAction(example2_);
+    fileMenu3_->addAction(recentSeparator_);
+    for (QAction* a : recent_) fileMenu3_->addAction(a);
+}
+
+void TVelkor2::buildToolBar()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->addAction(newAction_);
+    bar->addAction(openAction_);
+    if (auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(openAction_))) {
+        open->setObjectName(QStringLiteral("ToolButton5"));
+        open->setMenu(fileMenu3_);
+        open->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    bar->addAction(saveAction_);
+    bar->addSeparator();
+    bar->addAction(addAction_);
+    bar->addAction(deleteAction_);
+    bar->addAction(copyAction_);
+    bar->addAction(previousAction_);
+    bar->addAction(nextAction_);
+    bar->addAction(managerAction_);
+    bar->addSeparator();
+    bar->addAction(calculateAction_);
+    if (auto* b = bar->widgetForAction(calculateAction_)) b->setObjectName(QStringLiteral("Calculate1"));
+    bar->addSeparator();
+    bar->addAction(exitAction_);
+    // Tool buttons take no focus, so a command never leaves the edited field
+    // on its own: storeFocusedField() does it.
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
+}
+
+void TVelkor2::buildCentre()
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+
+    auto* left = new QWidget(splitter);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(2, 2, 2, 2);
+    tabs_ = new TMTabControl(left);
+    tabs_->setObjectName(QStringLiteral("TabControl1"));
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectElement(index); });
+    leftLayout->addWidget(tabs_);
+    editor_ = new TElementEditor(*session_, left);
+    leftLayout->addWidget(editor_, 1);
+
+    resultsSide_ = new QWidget(splitter);
+    resultsSide_->setObjectName(QStringLiteral("Panel8"));
+    auto* right = new QVBoxLayout(resultsSide_);
+    right->setContentsMargins(2, 2, 2, 2);
+    panel9_ = new QLabel(resultsSide_);
+    panel9_->setObjectName(QStringLiteral("Panel9"));
+    panel9_->setFrameShape(QFrame::Panel);
+    panel9_->setFrameShadow(QFrame::Raised);
+    QFont bold = panel9_->font();
+    bold.setBold(true);
+    panel9_->setFont(bold);
+    right->addWidget(panel9_);
+    scheme_ = new TSchemeBox(*session_, resultsSide_);
+    right->addWidget(scheme_, 1);
+
+    resultsPanel_ = new QWidget(resultsSide_);
+    resultsPanel_->setObjectName(QStringLiteral("Panel111"));
+    auto* bottom = new QHBoxLayout(resultsPanel_);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    verdict_ = new QLabel(resultsPanel_);
+    verdict_->setObjectName(QStringLiteral("PB1b"));
+    verdict_->setFixedWidth(62);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    verdict_->setContentsMargins(5, 5, 0, 0);
+    bottom->addWidget(verdict_);
+    results_ = new QTextBrowser(resultsPanel_);
+    results_->setObjectName(QStringLiteral("REdit1"));
+    results_->setFrameShape(QFrame::NoFrame);
+    results_->setOpenLinks(false);
+    QPalette pal = results_->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+    results_->setPalette(pal);
+    std::string fontName;
+    int fontSize = 20;
+    ReadReportFont(fontName, fontSize);
+    QFont font(Q(fontName));
+    if (fontSize > 1) font.setPointSizeF(fontSize / 2.0);
+    results_->document()->setDefaultFont(font);
+    bottom->addWidget(results_, 1);
+    right->addWidget(resultsPanel_);
+
+    splitter->addWidget(left);
+    splitter->addWidget(resultsSide_);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    setCentralWidget(splitter);
+}
+
+// --- observers --------------------------------------------------------------------
+
+void TVelkor2::projectReplaced()
+{
+    FillElementTabs();
+    UpdateElementCommands();
+    editor_->showElementData();
+}
+
+void TVelkor2::elementShown(int index)
+{
+    if (tabs_->count() != session_->count()) FillElementTabs();
+    const bool was = tabs_->blockSignals(true);
+    tabs_->setCurrentIndex(index);
+    tabs_->blockSignals(was);
+    UpdateElementCommands();
+    editor_->showElementData();
+}
+
+void TVelkor2::resultsChanged()
+{
+    const QStyle::StandardPixmap icon = [&] {
+        switch (session_->verdict()) {
+        case TVerdict::Error: return QStyle::SP_MessageBoxCritical;
+        case TVerdict::Satisfied: return QStyle::SP_MessageBoxInformation;
+        case TVerdict::ExceededOrNotCalculated: break;
+        }
+        return QStyle::SP_MessageBoxWarning;
+    }();
+    verdict_->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+    verdict_->setProperty("verdict", static_cast<int>(session_->verdict()));
+    updateCaption();
+    fillResultsText();
+    scheme_->update();
+    trace_->refresh();
+}
+
+void TVelkor2::modifiedChanged(bool modified)
+{
+    setWindowModified(modified);
+}
+
+void TVelkor2::updateCaption()
+{
+    const QString caseText = editor_->caseList()->itemText(editor_->caseList()->currentIndex());
+    panel9_->setText(QStringLiteral(" ") + caseText + QStringLiteral(" - wyniki: "));
+}
+
+QString TVelkor2::resultsHtml() const
+{
+    TReportSheet sheet;
+    const int first = BuildResultsSheet(session_->recalculation(), session_->current().Input, session_->results(), sheet);
+    return ReportSheetToHtml(sheet, first, sheet.Count, 1, 2, 3, true);
+}
+
+void TVelkor2::fillResultsText()
+{
+    // The reader keeps his place across recalculations.
+    const int first = results_->verticalScrollBar()->value();
+    results_->setHtml(resultsHtml());
+    updateResultsPanelHeight();
+    results_->verticalScrollBar()->setValue(first);
+}
+
+void TVelkor2::updateResultsPanelHeight()
+{
+    // The panel grows with its text up to 65 % of the results side and,
+    // space permitting, never below 150 pixels.
+    results_->document()->setTextWidth(results_->viewport()->width());
+    const int wanted = int(results_->document()->size().height()) + 5;
+    const int limit = int((resultsSide_->height() - panel9_->height()) * 0.65);
+    resultsPanel_->setFixedHeight(std::max(0, std::min(std::max(wanted, 150), limit)));
+}
+
+// --- element commands ---------------------------------------------------------------
+
+void TVelkor2::FillElementTabs()
+{
+    const bool was = tabs_->blockSignals(true);
+    while (tabs_->count() > 0) tabs_->removeTab(0);
+    for (int i = 0; i < session_->count(); ++i) tabs_->addTab(Q(session_->element(i).Name.str()));
+    tabs_->setCurrentIndex(session_->currentIndex());
+    tabs_->blockSignals(was);
+}
+
+void TVelkor2::UpdateElementCommands()
+{
+    const int n = session_->count(), c = session_->currentIndex();
+    deleteAction_->setEnabled(n > 1);
+    previousAction_->setEnabled(n > 1 && c > 0);
+    nextAction_->setEnabled(n > 1 && c < n - 1);
+}
+
+void TVelkor2::selectElement(int index)
+{
+    if (index < 0 || index >= session_->count() || index == session_->currentIndex()) return;
+    if (!storeFocusedField()) {
+        const bool was = tabs_->blockSignals(true);
+        tabs_->setCurrentIndex(session_->currentIndex());
+        tabs_->blockSignals(was);
+        return;
+    }
+    session_->setCurrent(index);
+}
+
+void TVelkor2::previousElement()
+{
+    selectElement(session_->currentIndex() - 1);
+}
+
+void TVelkor2::nextElement()
+{
+    if (session_->currentIndex() + 1 < session_->count()) selectElement(session_->currentIndex() + 1);
+}
+
+void TVelkor2::deleteElement()
+{
+    if (session_->count() <= 1 || !storeFocusedField()) return;
+    const std::string name = session_->current().Name.str();
+    if (ShowMessageDialog("Usunąć?", "Czy na pewno usunąć element \"" + name + "\" ?", mdConfirmation,
+                          mbYes | mbNo) != mrYes)
+        return;
+    session_->deleteElement(session_->currentIndex());
+}
+
+void TVelkor2::setRecalculation(bool on)
+{
+    calculateAction_->setChecked(on);
+    session_->setRecalculation(on);
+}
+
+// --- file commands ---------------------------------------------------------------------
+
+bool TVelkor2::storeFocusedField()
+{
+    return editor_->commitFocused();
+}
+
+void TVelkor2::SetProjectCaption(const QString& name)
+{
+    const QString shown = name == kNewProject ? name : ExtractProjectName(name);
+    setWindowTitle(QStringLiteral("Orvandel - ") + shown + QStringLiteral("[*]"));
+    QApplication::setApplicationDisplayName(QString());
+}
+
+bool TVelkor2::runSaveDialog(QString& fileName)
+{
+    TMSaveDialog dialog;
+    dialog.title = QStringLiteral("Zapisz projekt");
+    dialog.filter = kFilter;
+    dialog.defaultExt = QStringLiteral("clcm");
+    std::string dir;
+    ReadLastUsedDirectory(S(programFolder_), dir);
+    dialog.initialDir = Q(dir);
+    dialog.fileName = fileName;
+    if (!dialog.execute(this)) return false;
+    fileName = dialog.fileName;
+    // A name given another extension gets ".clcm" added; replacing a file of
+    // that name is asked for, as the dialog asks for its own names.
+    if (!HasProjectExtension(fileName)) {
+        fileName += QStringLiteral(".clcm");
+        if (QFileInfo::exists(fileName) &&
+            ShowMessageDialog("Plik już istnieje.", "Zastąpić plik " + S(fileName) + " ?", mdConfirmation,
+                              mbYes | mbNo) != mrYes)
+            return false;
+    }
+    return true;
+}
+
+bool TVelkor2::saveTo(const QString& fileName)
+{
+    const TFileResult r = session_->save(S(fileName));
+    ShowFileResult(r);
+    return r.ok();
+}
+
+bool TVelkor2::askSaveChanges()
+{
+    if (!session_->modified()) return true;
+    const int answer = AskSaveProject(session_->fileName().empty() ? std::string() : S(ExtractProjectName(Q(session_->fileName()))));
+    if (answer == mrCancel) return false;
+    if (answer == mrNo) return true;
+    // Yes: a failed or cancelled save stops the command, the changes kept.
+    QString name = Q(session_->fileName());
+    if (name.isEmpty() && !runSaveDialog(name)) return false;
+    if (!saveTo(name)) return false;
+    addRecentFile(name);
+    SetProjectCaption(name);
+    return true;
+}
+
+void TVelkor2::Nowy1Click()
+{
+    if (!storeFocusedField() || !askSaveChanges()) return;
+    session_->newProject();
+    session_->setModified(false);
+    SetProjectCaption(kNewProject);
+    setRecalculation(true);
+    editor_->pages()->setCurrentIndex(1);
+    session_->recalculate();
+}
+
+void TVelkor2::ToolButton5Click()
+{
+    if (!storeFocusedField()) return;
+    TMOpenDialog dialog;
+    dialog.title = QStringLiteral("Otwórz projekt");
+    dialog.filter = kFilter;
+    dialog.defaultExt = QStringLiteral("clcm");
+    std::string dir;
+    PrepareOpenDialogDir(S(programFolder_), dir);
+    dialog.initialDir = Q(dir);
+    if (dialog.execute(this) && HasProjectExtension(dialog.fileName)) OpenProject(dialog.fileName);
+}
+
+bool TVelkor2::OpenProject(const QString& fileName)
+{
+    freshStart_ = false;
+    if (!storeFocusedField() || !askSaveChanges()) return false;
+    if (!HasProjectExtension(fileName)) return false;
+    const TFileResult r = session_->open(S(fileName));
+    if (!r.ok()) {
+        ShowFileResult(r);
+        return false;
+    }
+    RememberDirectory(S(QFileInfo(fileName).absolutePath()));
+    SetProjectCaption(fileName);
+    addRecentFile(fileName);
+    setRecalculation(true);
+    session_->recalculate();
+    return true;
+}
+
+void TVelkor2::N1PrzykladClick(int example)
+{
+    const QString path = QDir(programFolder_).filePath(example == 2 ? QStringLiteral("Przykład 2.clcm")
+                                                                   : QStringLiteral("Przykład 1.clcm"));
+    if (QFileInfo::exists(path)) OpenProject(path);
+    else ShowMessageDialog("Brak pliku.", S(path), mdError, mbOK);
+}
+
+void TVelkor2::openRecentFile(int n)
+{
+    if (n < 1 || n > recentFiles_.size()) return;
+    const QString entry = recentFiles_.at(n - 1);
+    if (QFileInfo::exists(entry)) {
+        OpenProject(entry);
+        return;
+    }
+    ShowMessageDialog("Brak pliku.", S(entry), mdError, mbOK);
+    recentFiles_.removeAt(n - 1);
+    saveRecentFiles();
+    UpdateRecentFilesMenu();
+}
+
+bool TVelkor2::Zapisz1Click()
+{
+    if (!storeFocusedField()) return false;
+    if (session_->fileName().empty()) return FileSaveAsClick();
+    return saveTo(Q(session_->fileName()));
+}
+
+bool TVelkor2::FileSaveAsClick()
+{
+    if (!storeFocusedField()) return false;
+    QString name;
+    if (!session_->fileName().empty()) name = QFileInfo(Q(session_->fileName())).fileName();
+    else if (!session_->header().Title.str().empty()) name = Q(session_->header().Title.str());
+    if (!runSaveDialog(name)) return false;
+    if (!saveTo(name)) return false;
+    SetProjectCaption(name);
+    addRecentFile(name);
+    return true;
+}
+
+void TVelkor2::closeEvent(QCloseEvent* e)
+{
+    if (!storeFocusedField() || !askSaveChanges()) {
+        e->ignore();
+        return;
+    }
+    formState_.maximized = isMaximized();
+    if (!formState_.maximized) {
+        formState_.height = height();
+        formState_.width = width();
+        formState_.left = x();
+        formState_.top = y();
+    }
+    if (welcome_) formState_.welcomeForm = !welcome_->dontShowAgain()->isChecked();
+    SaveFormState(formState_);
+    Settings().flush();
+    e->accept();
+}
+
+// --- recent files -----------------------------------------------------------------------
+
+void TVelkor2::loadRecentFiles()
+{
+    recentFiles_.clear();
+    for (int n = 1; n <= kMaxRecentFiles; ++n) {
+        const auto v = Settings().readString(SettingsKey::Program, kRecentFiles, "File" + std::to_string(n));
+        if (v && !v->empty()) recentFiles_ << Q(*v);
+    }
+}
+
+void TVelkor2::saveRecentFiles() const
+{
+    for (int n = 1; n <= kMaxRecentFiles; ++n)
+        Settings().writeString(SettingsKey::Program, kRecentFiles, "File" + std::to_string(n),
+                               n <= recentFiles_.size() ? S(recentFiles_.at(n - 1)) : std::string());
+}
+
+void TVelkor2::addRecentFile(const QString& fileName)
+{
+    const QString full = QFileInfo(fileName).absoluteFilePath();
+    recentFiles_.removeAll(full);
+    recentFiles_.prepend(full);
+    while (recentFiles_.size() > kMaxRecentFiles) recentFiles_.removeLast();
+    saveRecentFiles();
+    UpdateRecentFilesMenu();
+}
+
+void TVelkor2::UpdateRecentFilesMenu()
+{
+    for (int n = 1; n <= kMaxRecentFiles; ++n) {
+        QAction* a = recent_[n - 1];
+        const bool shown = n <= recentFiles_.size();
+        a->setVisible(shown);
+        if (!shown) continue;
+        a->setText(RecentFileCaption(n, recentFiles_.at(n - 1)));
+        a->setStatusTip(QStringLiteral("Otwórz projekt ") + recentFiles_.at(n - 1));
+        a->setToolTip(a->statusTip());
+    }
+    recentSeparator_->setVisible(!recentFiles_.isEmpty());
+}
+
+void TVelkor2::showAbout()
+{
+    TAbout4 about(this);
+    about.setClosable(true);
+    about.exec();
+}
+
+// --- the main block ------------------------------------------------------------------------
 
 int RunApplication(int argc, char** argv)
 {
@@ -22,13 +756,34 @@ int RunApplication(int argc, char** argv)
     QtMessageService messages;
     BindMessageService(&messages);
 
-    // Until the main form lands, the program shows a placeholder window.
-    QLabel placeholder(QStringLiteral("Orvandel – okno główne w budowie"));
-    placeholder.setMinimumSize(480, 200);
-    placeholder.setAlignment(Qt::AlignCenter);
-    placeholder.setWindowTitle(QStringLiteral("Orvandel"));
-    placeholder.show();
-    const int rc = app.exec();
+    auto* about = new TAbout4;
+    about->setSplash(true);
+    about->show();
+    about->repaint();
+
+    int rc = 0;
+    {
+        TVelkor2 window;
+        TWelcomeDlg welcome(&window);
+        welcome.onNewProject = [&window] { window.Nowy1Click(); };
+        welcome.onOpenExample = [&window](int example) { window.N1PrzykladClick(example); };
+        window.setWelcomeChoice(&welcome);
+        window.show();
+
+        // Two chained one-second timers: the splash becomes the ordinary
+        // about box, then the welcome dialog of a fresh start.
+        const TFormState state = LoadFormState(0, 0);
+        QTimer::singleShot(2000, &window, [&window, &welcome, about, state] {
+            about->close();
+            about->setSplash(false);
+            about->setClosable(true);
+            if (QAction* a = window.findChild<QAction*>(QStringLiteral("Oprogramie1"))) a->setEnabled(true);
+            welcome.dontShowAgain()->setChecked(!state.welcomeForm);
+            if (state.welcomeForm && window.freshStart()) welcome.exec();
+        });
+        rc = app.exec();
+    }
+    delete about;
     settings.flush();
     BindMessageService(nullptr);
     BindSettingsStore(nullptr);

@@ -1,6 +1,163 @@
-// Start-up of the application and its main window.
+// The main window: the open project (a ProjectSession it owns), the element
+// tabs, the element editor, and the results side with the scheme, the
+// verdict and the results text; the file and element commands; start-up.
 #pragma once
 
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+#include "core/ProjectSession.h"
+#include "core/ZELBET_PN99.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTextBrowser;
+class QToolButton;
+class QWidget;
+
 namespace orv {
+
+class TAbout4;
+class TCalculateSts;
+class TElementEditor;
+class TMTabControl;
+class TWelcomeDlg;
+
+// The window's place and the welcome choice ("FormState" of the program key).
+struct TFormState {
+    bool welcomeForm = true;
+    bool maximized = false;
+    int height = 0, width = 0, left = 20, top = 20;
+};
+TFormState LoadFormState(int screenWidth, int screenHeight);
+void SaveFormState(const TFormState& state);
+
+// "Dom" of "/a/Dom.clcm": the file name less its extension of four
+// characters (".clcm" one more).
+QString ExtractProjectName(const QString& fileName);
+// A recent-file caption: "&n name", names over 30 characters cut to 28 + "...".
+QString RecentFileCaption(int n, const QString& fileName);
+
+class TVelkor2 : public QMainWindow, public IProjectObserver {
+    Q_OBJECT
+public:
+    explicit TVelkor2(QWidget* parent = nullptr);
+    ~TVelkor2() override;
+
+    ProjectSession& session() { return *session_; }
+    TElementEditor* editor() const { return editor_; }
+    TCalculateSts* traceWindow() const { return trace_; }
+    const TSteelCatalogue& steelCatalogue() const { return steel_; }
+
+    // The folder of the example projects (the program's own by default).
+    QString programFolder() const { return programFolder_; }
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+    bool freshStart() const { return freshStart_; }
+    QStringList recentFiles() const { return recentFiles_; }
+
+    // --- file commands
+    void Nowy1Click();
+    void ToolButton5Click();
+    // Opens a project after the question about unsaved changes; true when
+    // the file was read.
+    bool OpenProject(const QString& fileName);
+    void N1PrzykladClick(int example);
+    void openRecentFile(int n);
+    // Saves under the project's name (or asks for one); true when written.
+    bool Zapisz1Click();
+    bool FileSaveAsClick();
+
+    // --- element commands
+    void previousElement();
+    void nextElement();
+    void deleteElement();
+    void selectElement(int index);
+
+    void setRecalculation(bool on);
+    void showAbout();
+    void setWelcomeChoice(TWelcomeDlg* welcome) { welcome_ = welcome; }
+
+    // The results text as shown (HTML of the results sheet).
+    QString resultsHtml() const;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+    // IProjectObserver
+    void projectReplaced() override;
+    void elementShown(int index) override;
+    void resultsChanged() override;
+    void modifiedChanged(bool modified) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildCentre();
+    // The focused field is stored before a command acts; false when refused.
+    bool storeFocusedField();
+    // The question about unsaved changes; false when the command must stop.
+    bool askSaveChanges();
+    bool saveTo(const QString& fileName);
+    bool runSaveDialog(QString& fileName);
+    void addRecentFile(const QString& fileName);
+    void UpdateRecentFilesMenu();
+    void loadRecentFiles();
+    void saveRecentFiles() const;
+    void SetProjectCaption(const QString& name);
+    void FillElementTabs();
+    void UpdateElementCommands();
+    void fillResultsText();
+    void updateResultsPanelHeight();
+    void updateCaption();
+    void showCurrentElement();
+
+    TSteelCatalogue steel_;
+    std::unique_ptr<ProjectSession> session_;
+    TCalculateSts* trace_ = nullptr;
+    TElementEditor* editor_ = nullptr;
+    TMTabControl* tabs_ = nullptr;
+    QLabel* panel9_ = nullptr;
+    QWidget* scheme_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QTextBrowser* results_ = nullptr;
+    QWidget* resultsPanel_ = nullptr;
+    QWidget* resultsSide_ = nullptr;
+    TWelcomeDlg* welcome_ = nullptr;
+
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* example1_ = nullptr;
+    QAction* example2_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QAction* recent_[9] = {};
+    QAction* addAction_ = nullptr;
+    QAction* deleteAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* previousAction_ = nullptr;
+    QAction* nextAction_ = nullptr;
+    QAction* managerAction_ = nullptr;
+    QAction* calculateAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* traceAction_ = nullptr;
+    QMenu* fileMenu3_ = nullptr;
+
+    QString programFolder_;
+    QStringList recentFiles_; // most recent first
+    bool freshStart_ = true;
+    bool filling_ = false;
+    bool closing_ = false;
+    TFormState formState_;
+};
+
+// The main block: settings and message box bound, splash, main window,
+// the start-up timers and the welcome dialog; returns the exit code.
 int RunApplication(int argc, char** argv);
-}
+
+} // namespace orv

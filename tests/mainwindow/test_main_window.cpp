@@ -1,0 +1,266 @@
+// The main window as an engineer uses it: open an example, change a field
+// and see the verdict and results follow, switch elements, save and reopen,
+// close with changes and answer each button of the question.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <cstring>
+
+#include "components/MOpenDialog.h"
+#include "components/Realedit.h"
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+#include "core/SettingsStore.h"
+#include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunMain.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldStore_ = BindSettingsStore(&store);
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+        oldResponder_ = TMOpenDialog::bindResponder([this](TMOpenDialog& d) {
+            ++dialogs;
+            if (dialogAnswer.isEmpty()) return false;
+            d.fileName = dialogAnswer;
+            return true;
+        });
+        window = std::make_unique<TVelkor2>();
+        window->setProgramFolder(QStringLiteral(ORV_BUILD_DIR));
+        window->resize(1200, 900);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override
+    {
+        if (window) {
+            window->session().setModified(false);
+            window.reset();
+        }
+        TMOpenDialog::bindResponder(oldResponder_);
+        SetDecimalSeparator(oldSep_);
+        BindSettingsStore(oldStore_);
+    }
+
+    TNumberEdit* field(const char* name) { return window->findChild<TNumberEdit*>(QString::fromLatin1(name)); }
+    QString resultsText() { return window->findChild<QTextBrowser*>("REdit1")->toPlainText(); }
+    int verdict() { return window->findChild<QLabel*>("PB1b")->property("verdict").toInt(); }
+
+    // Types into a field of the editor and leaves it as a user does.
+    void type(const char* name, const QString& text)
+    {
+        TNumberEdit* e = field(name);
+        ASSERT_NE(e, nullptr) << name;
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        window->editor()->commitFocused();
+    }
+
+    MemorySettingsStore store;
+    orvtest::MessageRecorder messages;
+    orvtest::ScratchDir scratch;
+    QString dialogAnswer;
+    int dialogs = 0;
+    std::unique_ptr<TVelkor2> window;
+
+private:
+    ISettingsStore* oldStore_ = nullptr;
+    char oldSep_ = '.';
+    TMOpenDialog::Responder oldResponder_;
+};
+
+} // namespace
+
+TEST_F(MainWindow, StartsWithANewCalculatedProject)
+{
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Nowy Projekt"));
+    EXPECT_EQ(window->session().count(), 1);
+    EXPECT_EQ(window->findChild<QTabBar*>("TabControl1")->tabText(0), "Element 1");
+    EXPECT_EQ(window->findChild<QLabel*>("Panel9")->text(),
+              "  Ściana obciążona pionowo - model przegubowy - wyniki: ");
+    EXPECT_FALSE(resultsText().isEmpty());
+    EXPECT_FALSE(window->session().modified());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
+{
+    window->N1PrzykladClick(1);
+    ASSERT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Przykład 1"));
+    EXPECT_GT(window->session().count(), 1);
+    EXPECT_FALSE(window->freshStart());
+    EXPECT_EQ(verdict(), int(TVerdict::Satisfied));
+
+    // A much thinner wall under the same load fails.
+    const QString before = resultsText();
+    window->session().setCase(0);
+    type("t1a", "10");
+    EXPECT_EQ(window->session().current().Input.t, 10.0);
+    EXPECT_TRUE(window->session().modified());
+    EXPECT_NE(resultsText(), before);
+    EXPECT_NE(verdict(), int(TVerdict::Satisfied));
+
+    // Switching elements shows the other element's values.
+    window->findChild<QTabBar*>("TabControl1")->setCurrentIndex(1);
+    EXPECT_EQ(window->session().currentIndex(), 1);
+    EXPECT_EQ(field("t1a")->value(), window->session().current().Input.t);
+
+    // A missing example is reported with its path.
+    window->setProgramFolder(scratch.path().c_str());
+    window->N1PrzykladClick(2);
+    ASSERT_FALSE(messages.messages.empty());
+    EXPECT_EQ(messages.messages.back().headline, "Brak pliku.");
+}
+
+TEST_F(MainWindow, ABadNumberIsRefusedAndNothingStored)
+{
+    const double t = window->session().current().Input.t;
+    // Typed keys are filtered; a pasted text is not.
+    field("t1a")->setFocus();
+    field("t1a")->setText("25a");
+    window->editor()->commitFocused();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(window->session().current().Input.t, t);
+    EXPECT_FALSE(window->session().modified());
+    // A save refuses to go on with the field unaccepted.
+    EXPECT_FALSE(window->Zapisz1Click());
+    EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
+{
+    window->N1PrzykladClick(1);
+    type("h1a", "290");
+    // The focused field is stored before saving, whatever the user clicked.
+    field("l1")->setFocus();
+    field("l1")->selectAll();
+    QTest::keyClicks(field("l1"), "150");
+    dialogAnswer = QString::fromStdString(scratch.file("Projekt domu"));
+    ASSERT_TRUE(window->FileSaveAsClick());
+    const QString saved = dialogAnswer + ".clcm";
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(window->session().current().Input.l, 150.0);
+    EXPECT_FALSE(window->session().modified());
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Projekt domu"));
+
+    std::vector<TProjectElement> before(window->session().count());
+    for (int i = 0; i < window->session().count(); ++i) window->session().getElementRecord(i, before[i]);
+
+    window->Nowy1Click();
+    EXPECT_EQ(window->session().count(), 1);
+    ASSERT_TRUE(window->OpenProject(saved));
+    ASSERT_EQ(window->session().count(), int(before.size()));
+    for (int i = 0; i < window->session().count(); ++i) {
+        TProjectElement e;
+        window->session().getElementRecord(i, e);
+        // The stored header bytes (version, count, current) belong to element 0 only.
+        EXPECT_EQ(std::memcmp(&e.Name, &before[i].Name, sizeof e - offsetof(TProjectElement, Name)), 0) << i;
+    }
+
+    // The file is first in the recent files; a vanished one is dropped with a message.
+    EXPECT_EQ(window->recentFiles().value(0), saved);
+    EXPECT_EQ(window->findChild<QAction*>("plik1")->text(), "&1 Projekt domu");
+    QFile::remove(saved);
+    window->openRecentFile(1);
+    EXPECT_EQ(messages.messages.back().headline, "Brak pliku.");
+    EXPECT_FALSE(window->recentFiles().contains(saved));
+}
+
+TEST_F(MainWindow, ADamagedFileLeavesTheOpenProject)
+{
+    window->N1PrzykladClick(1);
+    const int count = window->session().count();
+    const QString damaged = QString::fromStdString(scratch.file("zly.clcm"));
+    orvtest::WriteFileBytes(damaged.toStdString(), std::string("01.3") + std::string(100, '\x7f'));
+    EXPECT_FALSE(window->OpenProject(damaged));
+    EXPECT_EQ(messages.messages.back().headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(window->session().count(), count);
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Przykład 1"));
+    // Answering "Nie" and then failing to read keeps the changes marked.
+    type("h1a", "285");
+    ASSERT_TRUE(window->session().modified());
+    messages.answer = mrNo;
+    EXPECT_FALSE(window->OpenProject(damaged));
+    EXPECT_TRUE(window->session().modified());
+    EXPECT_EQ(window->session().current().Input.h, 285.0);
+    // Another extension opens nothing.
+    EXPECT_FALSE(window->OpenProject(QString::fromStdString(scratch.file("a.txt"))));
+}
+
+TEST_F(MainWindow, ClosingWithChangesAsksAndEachAnswerDoesItsPart)
+{
+    type("h1a", "280");
+    ASSERT_TRUE(window->session().modified());
+
+    // Cancel: the window stays and the project is as it was.
+    messages.answer = mrCancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages.messages.back().headline, "Zapisać zmiany w projekcie?");
+    EXPECT_TRUE(window->session().modified());
+
+    // Yes without a name: the save dialog is cancelled, so nothing closes.
+    messages.answer = mrYes;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs, 1);
+
+    // Yes and a save that fails: the window stays, the changes kept.
+    dialogAnswer = QString::fromStdString(scratch.file("brak/folderu/projekt.clcm"));
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages.messages.back().headline, "Błąd zapisu pliku!");
+    EXPECT_TRUE(window->session().modified());
+
+    // No: the window closes and keeps its place for the next start.
+    messages.answer = mrNo;
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(store.valueExists(SettingsKey::Program, "FormState", "Width"));
+}
+
+TEST_F(MainWindow, NewAsksAboutChangesFirst)
+{
+    type("h1a", "280");
+    messages.answer = mrCancel;
+    window->Nowy1Click();
+    EXPECT_EQ(window->session().current().Input.h, 280.0);
+    messages.answer = mrNo;
+    window->Nowy1Click();
+    EXPECT_NE(window->session().current().Input.h, 280.0);
+    EXPECT_FALSE(window->session().modified());
+}
+
+TEST_F(MainWindow, RecalculationOffShowsTheHintAndNoVerdict)
+{
+    window->setRecalculation(false);
+    EXPECT_EQ(verdict(), int(TVerdict::ExceededOrNotCalculated));
+    EXPECT_TRUE(resultsText().contains("Nie wykonano obliczeń!"));
+    window->setRecalculation(true);
+    EXPECT_FALSE(resultsText().contains("Nie wykonano obliczeń!"));
+}
+
+TEST(MainWindowNames, ProjectNamesAndRecentCaptions)
+{
+    EXPECT_EQ(ExtractProjectName("/a/Dom.clcm"), "Dom");
+    EXPECT_EQ(ExtractProjectName("/a/Dom.CLCM"), "Dom");
+    EXPECT_EQ(RecentFileCaption(2, "/p/" + QString(31, 'x') + ".clcm"), "&2 " + QString(28, 'x') + "...");
+    EXPECT_EQ(RecentFileCaption(1, "/p/" + QString(30, 'x') + ".clcm"), "&1 " + QString(30, 'x'));
+}
