@@ -86,6 +86,15 @@ void ReplaySchemePicture(const TSchemePicture& pic, QPainter& painter, const QRe
     painter.translate(target.topLeft());
     painter.scale(target.width() / pic.pixelSize.width(), target.height() / pic.pixelSize.height());
     painter.setClipRect(QRect(QPoint(0, 0), pic.pixelSize));
+    // A QPicture plays itself scaled by the device's resolution against its
+    // own; the target already gives the size on the device, so that scaling
+    // is undone here (else a 600 dpi page would show the figure 6.25 times
+    // too large, cut to its first few centimetres).
+    if (const QPaintDevice* device = painter.device()) {
+        if (device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+            painter.scale(double(pic.picture.logicalDpiX()) / device->logicalDpiX(),
+                          double(pic.picture.logicalDpiY()) / device->logicalDpiY());
+    }
     painter.drawPicture(QPoint(0, 0), pic.picture);
     painter.restore();
 }

@@ -44,7 +44,8 @@ void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, c
 void RecordCroppedSchemePicture(TSchemePicture& pic, double widthCm, double heightCm,
                                 const TSchemeDrawBoundsFn& draw);
 
-// Replays the picture scaled into target.
+// Replays the picture scaled into target, a rectangle in the painter's
+// coordinates, whatever the resolution of the painter's device.
 void ReplaySchemePicture(const TSchemePicture& pic, QPainter& painter, const QRectF& target);
 // The picture as an image of the given size (white background); the frame's
 // size when size is empty.
