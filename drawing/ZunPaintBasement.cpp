@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -110,13 +111,24 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     return true;
 }
 
+// The scheme kept inside its area; false when nothing was drawn.
+bool FittedBasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, const TDrawingColors& colors, int yOffset)
+{
+    bool drawn = false;
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        drawn = BasementWall(c, area, input, results, colors, yOffset);
+    });
+    return drawn;
+}
+
 } // namespace
 
 void DrawBasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                       const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
                       int yOffset)
 {
-    BasementWall(canvas, size, input, results, colors, yOffset);
+    FittedBasementWall(canvas, size, input, results, colors, yOffset);
 }
 
 void DrawBasementWallMetafile(TSchemePicture& pic, const TCalcInput& input,
@@ -125,7 +137,7 @@ void DrawBasementWallMetafile(TSchemePicture& pic, const TCalcInput& input,
 {
     bool drawn = false;
     RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        drawn = BasementWall(canvas, size, input, results, colors, 0);
+        drawn = FittedBasementWall(canvas, size, input, results, colors, 0);
     });
     if (!drawn) pic = TSchemePicture();  // callers skip an empty figure
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "drawing/DimensionLines.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintWallSupport.h"
@@ -12,9 +13,10 @@ namespace orv {
 
 using namespace wallscheme;
 
-void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colorsIn,
-                        int topOffset)
+namespace {
+
+void ContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                    const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset)
 {
     const double t = input.t, h = input.h;
     if (!PositiveFinite(t) || !PositiveFinite(h)) return;
@@ -128,6 +130,17 @@ void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
                         true, false);
     canvas.pen.width = S(1);
     entry.restore(canvas);
+}
+
+} // namespace
+
+void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
+                        int topOffset)
+{
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        ContinuousWall(c, area, input, results, colors, topOffset);
+    });
 }
 
 } // namespace orv

@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -20,11 +21,7 @@ constexpr double kBeamDepth = 20;   // cm
 
 bool IsBeam(u32 code) { return code == 1 || code == 2; }
 
-} // namespace
-
-void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                const TCalcResults& /*results*/, bool /*flag*/, const TDrawingColors& colors,
-                int /*reserved*/)
+void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const TDrawingColors& colors)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     const double t = input.t, b = input.t2, h = input.h;
@@ -137,6 +134,15 @@ void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                              "  " + FormatFixed(1, t), 'R', 'U');
     canvas.pen.width = S(1);
     canvas.brush.style = TBrushStyle::Clear;
+}
+
+} // namespace
+
+void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                const TCalcResults& /*results*/, bool /*flag*/, const TDrawingColors& colors,
+                int /*reserved*/)
+{
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) { Column(c, area, input, colors); });
 }
 
 } // namespace orv

@@ -8,6 +8,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -257,13 +258,25 @@ bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLo
     return true;
 }
 
+// The scheme kept inside its area; false when nothing was drawn.
+bool FittedLoadCollection(Canvas& canvas, const TPoint& size, bool basement,
+                          const TLoadCompilation& loads, const TCalcInput& input,
+                          const TDrawingColors& colors, int yOffset)
+{
+    bool drawn = false;
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        drawn = LoadCollection(c, area, basement, loads, input, colors, yOffset);
+    });
+    return drawn;
+}
+
 } // namespace
 
 void DrawLoadCollectionScheme(Canvas& canvas, const TPoint& size, bool basementVariant,
                               const TLoadCompilation& loads, const TCalcInput& input,
                               const TDrawingColors& colors, int yOffset)
 {
-    LoadCollection(canvas, size, basementVariant, loads, input, colors, yOffset);
+    FittedLoadCollection(canvas, size, basementVariant, loads, input, colors, yOffset);
 }
 
 void DrawLoadCollectionSchemeMetafile(TSchemePicture& pic, bool basementVariant,
@@ -272,7 +285,7 @@ void DrawLoadCollectionSchemeMetafile(TSchemePicture& pic, bool basementVariant,
 {
     bool drawn = false;
     RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        drawn = LoadCollection(canvas, size, basementVariant, loads, input, colors, 0);
+        drawn = FittedLoadCollection(canvas, size, basementVariant, loads, input, colors, 0);
     });
     if (!drawn) pic = TSchemePicture();  // nothing to copy
 }

@@ -95,9 +95,21 @@ AreaInk DrawInArea(QSize size, int margin, bool pictureFont,
     c.pen.color = clBlack;
     draw(c, {size.width(), size.height()});
     painter.end();
-    ink.outside = InkOutside(ink.image, ink.area, Qt::white);
-    ink.total = InkPixels(ink.image, Qt::white);
-    ink.bounds = InkBounds(ink.image);
+    int left = ink.image.width(), right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < ink.image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(ink.image.constScanLine(y));
+        const bool rowInside = y >= ink.area.top() && y <= ink.area.bottom();
+        for (int x = 0; x < ink.image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+            ++ink.total;
+            if (!rowInside || x < ink.area.left() || x > ink.area.right()) ++ink.outside;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    }
+    if (right >= 0) ink.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
     return ink;
 }
 
