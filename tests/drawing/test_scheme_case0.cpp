@@ -56,9 +56,9 @@ RecordingCanvas Draw(const TCalcInput& in, const TCalcResults& r, TPoint size = 
 // The force arrow whose tip is at p (its first corner).
 const DrawOp* ArrowAt(const RecordingCanvas& c, TPoint p)
 {
-    for (const DrawOp& op : c.of(DrawOp::Polygon))
-        if (op.points.size() == 7 && op.brush.color == kColors[dcForce] && op.points[0].X == p.X &&
-            op.points[0].Y == p.Y)
+    for (const DrawOp& op : c.ops)  // not of(): the pointer must outlive the loop
+        if (op.kind == DrawOp::Polygon && op.points.size() == 7 && op.brush.color == kColors[dcForce] &&
+            op.points[0].X == p.X && op.points[0].Y == p.Y)
             return &op;
     return nullptr;
 }
