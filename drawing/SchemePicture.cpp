@@ -18,6 +18,10 @@ bool setFrame(TSchemePicture& pic, double widthCm, double heightCm)
 {
     pic = TSchemePicture();
     if (!std::isfinite(widthCm) || !std::isfinite(heightCm) || widthCm <= 0 || heightCm <= 0) return false;
+    // a frame of 10^6 cm would be 8 * 10^7 pixels: nothing to record it in
+    const double frameOfCm = 10000.0 / 100.0 / 25.4 * SchemePictureDpi;
+    if (widthCm * frameOfCm > SchemePictureMaxFrame + 0.5 || heightCm * frameOfCm > SchemePictureMaxFrame + 0.5)
+        return false;
     pic.mmSize = QSize(RoundToInt(widthCm * 10000.0), RoundToInt(heightCm * 10000.0));
     pic.pixelSize = QSize(pixelsOfHundredthsMm(pic.mmSize.width()), pixelsOfHundredthsMm(pic.mmSize.height()));
     if (pic.isEmpty()) {

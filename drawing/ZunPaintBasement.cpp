@@ -41,8 +41,12 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     x0 += RoundToInt(reach * scale) + S(65);
     y0 += S(55);
     if (he > h) y0 += RoundToInt((he - h) * scale);
-    auto X = [&](double x) { return x0 + RoundToInt(scale * x); };
-    auto Y = [&](double y) { return y0 + RoundToInt(scale * y) + yOffset; };
+    // model points beyond the area stay just beyond it
+    const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
+    auto X = [&](double x) { return LimitCoord(x0 + std::nearbyint(scale * x), lim.Left, lim.Right); };
+    auto Y = [&](double y) {
+        return LimitCoord(y0 + std::nearbyint(scale * y) + double(yOffset), lim.Top, lim.Bottom);
+    };
     auto pt = [&](double x, double y) { return TPoint{X(x), Y(y)}; };
     auto line = [&](TPoint a, TPoint b) {
         canvas.moveTo(a.X, a.Y);

@@ -89,6 +89,7 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
         return;
     if (!external) m.x0 += RoundToInt(0.333 * m.scale * h);
     m.y0 += band + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
 
     const EntryColors entry(canvas);
     DrawStoreySection(canvas, m, t, h, ag, ad, external, colors, entry);

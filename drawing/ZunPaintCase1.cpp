@@ -38,6 +38,7 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
         return;
     if (!external) m.x0 += RoundToInt(0.333 * m.scale * h);
     m.y0 += band + RoundToInt(m.scale * 2 * t) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
 
     const EntryColors entry(canvas);
     DrawStoreySection(canvas, m, t, h, ag, ad, external, colors, entry);

@@ -229,6 +229,7 @@ bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputI
         return false;
     m.x0 += S(50) + lw;
     m.y0 += S(30) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
     const double d = 0.75 * t / std::sqrt(4.0);
 
     const EntryColors entry(canvas);

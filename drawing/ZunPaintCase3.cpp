@@ -116,6 +116,7 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
         return false;
     m.x0 += S(50);
     m.y0 += std::max(lw, S(40) + RoundToInt(m.scale * d)) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
     const int depth = RoundToInt(m.scale * d);
 
     canvas.pen.width = S(1);
