@@ -19,9 +19,11 @@ void Line(Canvas& c, TPoint a, TPoint b)
     c.lineTo(b.X, b.Y);
 }
 
+long long Span(int a, int b) { return std::llabs((long long)a - b); }
+
 int Centred(int x1, int x2, int w)
 {
-    return RoundToInt(std::min(x1, x2) + std::abs(x1 - x2) / 2.0 - w / 2.0);
+    return LimitCoord(std::min(x1, x2) + double(Span(x1, x2)) / 2.0 - w / 2.0);
 }
 
 // The line and the ticks of a horizontal dimension; every end point widens b.
@@ -60,14 +62,17 @@ void VerticalEnd(Canvas& canvas, TPoint p)
 
 } // namespace
 
+// The positions below are worked out in 64 bits and held within the drawing
+// limit, so that ends far apart cannot overflow.
 int DimensionTextLeft(int x1, int x2, int w, char place, int s3)
 {
-    if (std::abs(x1 - x2) < w) {
+    const long long lft = std::min(x1, x2), rgt = std::max(x1, x2);
+    if (Span(x1, x2) < w) {
         switch (place) {
-        case 'L': return std::min(x1, x2) - w - s3;
-        case 'R': return std::max(x1, x2) + s3;
-        case 'l': return std::max(x1, x2) - w - s3;
-        case 'r': return std::min(x1, x2) + s3;
+        case 'L': return LimitCoord(double(lft - w - s3));
+        case 'R': return LimitCoord(double(rgt + s3));
+        case 'l': return LimitCoord(double(rgt - w - s3));
+        case 'r': return LimitCoord(double(lft + s3));
         default: break;
         }
     }
@@ -76,38 +81,39 @@ int DimensionTextLeft(int x1, int x2, int w, char place, int s3)
 
 int DimensionTextStartY(int y1, int y2, int w, char place, int s3)
 {
-    if (w > std::abs(y1 - y2)) {
-        if (place == 'D') return std::max(y1, y2) + s3 + w;
-        if (place == 'U') return std::min(y1, y2) - s3;
+    if (w > Span(y1, y2)) {
+        if (place == 'D') return LimitCoord(double((long long)std::max(y1, y2) + s3 + w));
+        if (place == 'U') return LimitCoord(double((long long)std::min(y1, y2) - s3));
     }
-    return RoundToInt(std::min(y1, y2) + std::abs(y1 - y2) / 2.0 + w / 2.0);
+    return LimitCoord(std::min(y1, y2) + double(Span(y1, y2)) / 2.0 + w / 2.0);
 }
 
 int DimensionMarkupLabelLeft(int x1, int x2, int w, char place, int margin, int s3)
 {
-    const int span = std::abs(x1 - x2);
+    const long long span = Span(x1, x2);
+    const long long lft = std::min(x1, x2), rgt = std::max(x1, x2);
     if (place == '1' || place == '2') {
         if ((span - w) / 2 > margin && w <= span) return Centred(x1, x2, w);
-        return place == '1' ? std::min(x1, x2) - w - s3 : std::max(x1, x2) + s3;
+        return LimitCoord(double(place == '1' ? lft - w - s3 : rgt + s3));
     }
     if (w > span) {
-        if (place == 'L') return std::min(x1, x2) - w - s3;
-        if (place == 'R') return std::max(x1, x2) + s3;
+        if (place == 'L') return LimitCoord(double(lft - w - s3));
+        if (place == 'R') return LimitCoord(double(rgt + s3));
     }
     return Centred(x1, x2, w);
 }
 
 int ArrowDimensionLabelLeft(int x1, int x2, int w, int wPlaced, char place, int minGap, int s2)
 {
-    const int span = std::abs(x1 - x2);
-    const int lft = std::min(x1, x2), rgt = std::max(x1, x2);
+    const long long span = Span(x1, x2);
+    const long long lft = std::min(x1, x2), rgt = std::max(x1, x2);
     if (place == '1' || place == '2') {
         if ((span - w) / 2 > minGap && w <= span) return Centred(x1, x2, w);
-        return place == '1' ? lft - w - s2 : rgt + s2;
+        return LimitCoord(double(place == '1' ? lft - w - s2 : rgt + s2));
     }
     if (w > span) {
-        if (place == 'L') return lft - wPlaced - s2;
-        if (place == 'R') return rgt + s2;
+        if (place == 'L') return LimitCoord(double(lft - wPlaced - s2));
+        if (place == 'R') return LimitCoord(double(rgt + s2));
         return Centred(x1, x2, wPlaced);
     }
     return Centred(x1, x2, w);
@@ -124,6 +130,8 @@ std::string TrimBlanks(const std::string& text)
 void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
                     TRect& bounds)
 {
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     bounds = {p1.X, p1.Y, p1.X, p1.Y};
     GrowRectByPoint(bounds, p2);
     HorizontalLine(canvas, p1, p2, &bounds);
@@ -138,6 +146,8 @@ void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
 void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
                     TRect& bounds)
 {
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     bounds = {p1.X, p1.Y, p1.X, p1.Y};
     GrowRectByPoint(bounds, p2);
@@ -165,6 +175,8 @@ void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
 void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,
                           char place, int margin)
 {
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     HorizontalLine(canvas, p1, p2, nullptr);
     const int w = MarkupTextWidth(canvas, text);
     const int h = canvas.textHeight("Ź");
@@ -177,6 +189,9 @@ void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
                               const std::string& text, char side, char end)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
+    dist = std::clamp(dist, -kDrawLimit, kDrawLimit);
     if (p1.Y > p2.Y) std::swap(p1, p2);
     const double a = LineAngle(p1, p2) * 180.0 / kPi;
     const int w = S(2) + MarkupTextWidth(canvas, text);
@@ -213,6 +228,8 @@ int DrawDimensionHArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string&
                         int minGap, bool arrow1, bool arrow2)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     const int d = p1.X <= p2.X ? S(5) : -S(5);
     Line(canvas, arrow1 ? p1 : TPoint{p1.X - d, p1.Y}, arrow2 ? p2 : TPoint{p2.X + d, p2.Y});
     if (arrow1) {
@@ -247,6 +264,8 @@ void DrawDimensionVArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string
                          char place, bool arrow1, bool arrow2)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     const int d = p1.Y <= p2.Y ? S(4) : -S(4);
     Line(canvas, arrow1 ? p1 : TPoint{p1.X, p1.Y - d}, arrow2 ? p2 : TPoint{p2.X, p2.Y + d});
     if (arrow1) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace orv {
 
@@ -9,6 +10,49 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 double Rad(double deg) { return deg * kPi / 180.0; }
 } // namespace
+
+int LimitCoord(double v, int lo, int hi)
+{
+    if (std::isnan(v)) v = 0;
+    const double r = std::nearbyint(v);
+    if (r <= lo) return lo;
+    if (r >= hi) return hi;
+    return int(r);
+}
+
+TPoint LimitPoint(TPoint p) { return {LimitCoord(p.X), LimitCoord(p.Y)}; }
+
+TRect DrawingLimits(const TRect& area)
+{
+    const long long w = std::llabs((long long)area.Right - area.Left);
+    const long long h = std::llabs((long long)area.Bottom - area.Top);
+    const long long m = std::max(w, h);
+    auto lim = [](long long v) { return int(std::clamp<long long>(v, -kDrawLimit, kDrawLimit)); };
+    return {lim(std::min(area.Left, area.Right) - m), lim(std::min(area.Top, area.Bottom) - m),
+            lim(std::max(area.Left, area.Right) + m), lim(std::max(area.Top, area.Bottom) + m)};
+}
+
+void StepsWithinLimit(long long from, long long length, int step, long long& first, long long& last)
+{
+    const long long s = step == 0 ? 1 : step;
+    const long long n = length / s;
+    // positions from + s i within [-kDrawLimit, kDrawLimit], for either sign of s
+    auto floorDiv = [](long long a, long long b) {
+        const long long q = a / b;
+        return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+    };
+    auto ceilDiv = [&](long long a, long long b) { return -floorDiv(-a, b); };
+    long long lo, hi;
+    if (s > 0) {
+        lo = ceilDiv(-kDrawLimit - from, s);
+        hi = floorDiv(kDrawLimit - from, s);
+    } else {
+        lo = ceilDiv(kDrawLimit - from, s);
+        hi = floorDiv(-kDrawLimit - from, s);
+    }
+    first = std::max(0LL, lo);
+    last = std::min(n, hi);
+}
 
 int SizeUnitFor(int textHeightA, double n) { return RoundToInt(textHeightA * n / 13.0); }
 
@@ -114,6 +158,7 @@ TPoint RotatedTextOrigin(TPoint p, int w, int h, char anchor, double angle)
 void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bounds,
                     char anchor, double angle)
 {
+    p = LimitPoint(p);
     TLogFont lf;
     MakeRotatedLogFont(canvas, lf, angle);
     const TCanvasFont previous = SelectLogFont(canvas, lf);
@@ -138,6 +183,8 @@ double AxisLineAngle(TPoint p1, TPoint p2)
 
 void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name)
 {
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     const double angle = AxisLineAngle(p1, p2);
     TLogFont lf;
     MakeRotatedLogFont(canvas, lf, angle);
@@ -156,24 +203,55 @@ void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name)
     canvas.pen.style = style;
 }
 
+namespace {
+
+// The part [t0, t1] of the distances along a line from p (direction d, of
+// length len) that lies within the drawing limit; false when none does.
+bool WithinLimitAlong(double p, double d, double len, double& t0, double& t1)
+{
+    if (d == 0) return p >= -kDrawLimit && p <= kDrawLimit;
+    double a = (-kDrawLimit - p) * len / d, b = (kDrawLimit - p) * len / d;
+    if (a > b) std::swap(a, b);
+    t0 = std::max(t0, a);
+    t1 = std::min(t1, b);
+    return t0 <= t1;
+}
+
+bool InsideLimit(TPoint p)
+{
+    return p.X >= -kDrawLimit && p.X <= kDrawLimit && p.Y >= -kDrawLimit && p.Y <= kDrawLimit;
+}
+
+} // namespace
+
 void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
 {
     const int dash = SizeUnit(canvas, 8);
     const int gap = SizeUnit(canvas, 4) + canvas.pen.width - 1;
     const int step = dash + gap;
+    const long long s = step == 0 ? 1 : step;
     const double dx = double(p2.X) - p1.X, dy = double(p2.Y) - p1.Y;
     const double len = std::sqrt(dx * dx + dy * dy);
     if (len <= 0) return;
-    const int n = DivBySize(RoundToInt(len), step);
-    const int idx = RoundToInt(dx), idy = RoundToInt(dy);
-    for (int i = 0; i <= n; ++i) {
-        const double from = double(step) * i;
-        int ex = RoundToInt(dx / len * (from + dash));
-        int ey = RoundToInt(dy / len * (from + dash));
-        if (std::abs(ex) > std::abs(idx)) ex = idx;
-        if (std::abs(ey) > std::abs(idy)) ey = idy;
-        canvas.moveTo(p1.X + RoundToInt(dx / len * from), p1.Y + RoundToInt(dy / len * from));
-        canvas.lineTo(p1.X + ex, p1.Y + ey);
+    const long long n = (long long)std::nearbyint(len) / s;
+    // only the dashes within the drawing limit, when the line runs beyond it
+    long long first = 0, last = n;
+    if (!InsideLimit(p1) || !InsideLimit(p2)) {
+        double t0 = 0, t1 = len;
+        if (!WithinLimitAlong(p1.X, dx, len, t0, t1) || !WithinLimitAlong(p1.Y, dy, len, t0, t1)) return;
+        first = std::max(0LL, (long long)std::ceil((t0 - dash) / double(s)));
+        last = std::min(n, (long long)std::floor(t1 / double(s)));
+    }
+    const double idx = std::nearbyint(dx), idy = std::nearbyint(dy);
+    for (long long i = first; i <= last; ++i) {
+        const double from = double(step) * double(i);
+        double ex = std::nearbyint(dx / len * (from + dash));
+        double ey = std::nearbyint(dy / len * (from + dash));
+        if (std::fabs(ex) > std::fabs(idx)) ex = idx;
+        if (std::fabs(ey) > std::fabs(idy)) ey = idy;
+        canvas.moveTo(LimitCoord(p1.X + std::nearbyint(dx / len * from)),
+                      LimitCoord(p1.Y + std::nearbyint(dy / len * from)));
+        canvas.lineTo(LimitCoord(p1.X + ex), LimitCoord(p1.Y + ey));
     }
 }
 
@@ -185,6 +263,8 @@ void DrawDashedPolygon(Canvas& canvas, const std::vector<TPoint>& points)
 
 void DrawCircle(Canvas& canvas, TPoint centre, int r, TRect& bounds)
 {
+    centre = LimitPoint(centre);
+    r = std::clamp(r, -kDrawLimit, kDrawLimit);
     bounds = {centre.X - r, centre.Y - r, centre.X + r, centre.Y + r};
     canvas.ellipse(bounds);
 }

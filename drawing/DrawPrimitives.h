@@ -12,6 +12,25 @@
 
 namespace orv {
 
+// Pixel coordinates stay within +-kDrawLimit: beyond any device a scheme is
+// drawn on (picture frames are at most 32767 pixels wide), and far enough
+// from the limits of int that the offsets added to them cannot overflow.
+// Values from the records become coordinates through LimitCoord, before any
+// integer arithmetic, and loops that step along a line skip what lies
+// beyond the limit, so that a length of 10^9 cm costs no more than a short one.
+constexpr int kDrawLimit = 1 << 16;
+// Round(v) held within [lo, hi]; NaN counts as 0.
+int LimitCoord(double v, int lo = -kDrawLimit, int hi = kDrawLimit);
+TPoint LimitPoint(TPoint p);
+// The coordinates a drawing into area keeps to: the area and as much again
+// beyond each side (what lies there is never seen, it only keeps its place),
+// within +-kDrawLimit.
+TRect DrawingLimits(const TRect& area);
+// The steps i = 0..n of a run from `from` by `step` (n = length div step)
+// whose position from + step * i lies within +-kDrawLimit: [first, last],
+// empty when first > last.
+void StepsWithinLimit(long long from, long long length, int step, long long& first, long long& last);
+
 // S(n) in the canvas's current font.
 int SizeUnit(Canvas& canvas, double n);
 // S(n) for a given text height of "A" (the pure part of SizeUnit).

@@ -187,6 +187,8 @@ std::string SymbolTextToUnicode(const std::string& utf8)
 
 void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRect& bounds)
 {
+    x0 = LimitCoord(x0);
+    y0 = LimitCoord(y0);
     const std::string n0 = canvas.font.name;
     canvas.font.style = 0;
     int x = x0, yc = y0;
@@ -266,6 +268,7 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
 {
     const double a = angle * kPi / 180.0, c = std::cos(a), s = std::sin(a);
     const int w = MarkupTextWidth(canvas, text);
+    p = LimitPoint(p);
     int x = p.X, y = p.Y;
     if (anchor == 'C') {
         x -= RoundToInt(c * w * 0.5);

@@ -18,6 +18,10 @@ bool setFrame(TSchemePicture& pic, double widthCm, double heightCm)
 {
     pic = TSchemePicture();
     if (!std::isfinite(widthCm) || !std::isfinite(heightCm) || widthCm <= 0 || heightCm <= 0) return false;
+    // a frame of 10^6 cm would be 8 * 10^7 pixels: nothing to record it in
+    const double frameOfCm = 10000.0 / 100.0 / 25.4 * SchemePictureDpi;
+    if (widthCm * frameOfCm > SchemePictureMaxFrame + 0.5 || heightCm * frameOfCm > SchemePictureMaxFrame + 0.5)
+        return false;
     pic.mmSize = QSize(RoundToInt(widthCm * 10000.0), RoundToInt(heightCm * 10000.0));
     pic.pixelSize = QSize(pixelsOfHundredthsMm(pic.mmSize.width()), pixelsOfHundredthsMm(pic.mmSize.height()));
     if (pic.isEmpty()) {
@@ -86,6 +90,15 @@ void ReplaySchemePicture(const TSchemePicture& pic, QPainter& painter, const QRe
     painter.translate(target.topLeft());
     painter.scale(target.width() / pic.pixelSize.width(), target.height() / pic.pixelSize.height());
     painter.setClipRect(QRect(QPoint(0, 0), pic.pixelSize));
+    // A QPicture plays itself scaled by the device's resolution against its
+    // own; the target already gives the size on the device, so that scaling
+    // is undone here (else a 600 dpi page would show the figure 6.25 times
+    // too large, cut to its first few centimetres).
+    if (const QPaintDevice* device = painter.device()) {
+        if (device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+            painter.scale(double(pic.picture.logicalDpiX()) / device->logicalDpiX(),
+                          double(pic.picture.logicalDpiY()) / device->logicalDpiY());
+    }
     painter.drawPicture(QPoint(0, 0), pic.picture);
     painter.restore();
 }

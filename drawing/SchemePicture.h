@@ -19,6 +19,10 @@ class QRectF;
 namespace orv {
 
 constexpr int SchemePictureDpi = 96;
+// The largest frame a picture is recorded in, in pixels of either side (the
+// coordinate range of the picture formats the figures travel in): a figure
+// of up to 86.7 cm. A larger figure is not recorded.
+constexpr int SchemePictureMaxFrame = 32767;
 
 struct TSchemePicture {
     QPicture picture;  // drawn with the frame's top-left corner at (0, 0)
@@ -35,8 +39,8 @@ using TSchemeDrawBoundsFn = std::function<bool(Canvas& canvas, const TPoint& siz
 // Physical size Round(W x 10000) x Round(H x 10000) for a figure of W x H cm
 // (the picture is ten times the figure), its pixel frame at the reference
 // resolution; the canvas gets the font "Arial" of PlatformCode() points, a
-// white brush and a black pen. Non-positive or non-finite sizes leave the
-// picture empty.
+// white brush and a black pen. Non-positive or non-finite sizes, and sizes
+// whose frame would exceed SchemePictureMaxFrame, leave the picture empty.
 void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw);
 // As above, then cropped to what the drawing covered: the pixel frame becomes
 // the bounds' size, the physical size shrinks in the same ratio. An empty
@@ -44,7 +48,8 @@ void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, c
 void RecordCroppedSchemePicture(TSchemePicture& pic, double widthCm, double heightCm,
                                 const TSchemeDrawBoundsFn& draw);
 
-// Replays the picture scaled into target.
+// Replays the picture scaled into target, a rectangle in the painter's
+// coordinates, whatever the resolution of the painter's device.
 void ReplaySchemePicture(const TSchemePicture& pic, QPainter& painter, const QRectF& target);
 // The picture as an image of the given size (white background); the frame's
 // size when size is empty.

@@ -1,8 +1,9 @@
 // Schemes of the design cases, the wall with its openings and the load
 // compilation, on any canvas; and their recorded pictures.
-// Every scheme draws inside (0, 0)..size, copies the records it is given and
-// never changes them; a scheme whose dimensions are not positive and finite
-// draws nothing.
+// Every scheme draws inside (0, 0)..size (when its labels would reach past
+// an edge, the model is drawn smaller and moved in: SchemeFit.h), copies the
+// records it is given and never changes them; a scheme whose dimensions are
+// not positive and finite draws nothing.
 #pragma once
 
 #include "drawing/Canvas.h"

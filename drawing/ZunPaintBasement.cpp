@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -40,8 +41,12 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     x0 += RoundToInt(reach * scale) + S(65);
     y0 += S(55);
     if (he > h) y0 += RoundToInt((he - h) * scale);
-    auto X = [&](double x) { return x0 + RoundToInt(scale * x); };
-    auto Y = [&](double y) { return y0 + RoundToInt(scale * y) + yOffset; };
+    // model points beyond the area stay just beyond it
+    const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
+    auto X = [&](double x) { return LimitCoord(x0 + std::nearbyint(scale * x), lim.Left, lim.Right); };
+    auto Y = [&](double y) {
+        return LimitCoord(y0 + std::nearbyint(scale * y) + double(yOffset), lim.Top, lim.Bottom);
+    };
     auto pt = [&](double x, double y) { return TPoint{X(x), Y(y)}; };
     auto line = [&](TPoint a, TPoint b) {
         canvas.moveTo(a.X, a.Y);
@@ -110,13 +115,24 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     return true;
 }
 
+// The scheme kept inside its area; false when nothing was drawn.
+bool FittedBasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, const TDrawingColors& colors, int yOffset)
+{
+    bool drawn = false;
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        drawn = BasementWall(c, area, input, results, colors, yOffset);
+    });
+    return drawn;
+}
+
 } // namespace
 
 void DrawBasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                       const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
                       int yOffset)
 {
-    BasementWall(canvas, size, input, results, colors, yOffset);
+    FittedBasementWall(canvas, size, input, results, colors, yOffset);
 }
 
 void DrawBasementWallMetafile(TSchemePicture& pic, const TCalcInput& input,
@@ -125,7 +141,7 @@ void DrawBasementWallMetafile(TSchemePicture& pic, const TCalcInput& input,
 {
     bool drawn = false;
     RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        drawn = BasementWall(canvas, size, input, results, colors, 0);
+        drawn = FittedBasementWall(canvas, size, input, results, colors, 0);
     });
     if (!drawn) pic = TSchemePicture();  // callers skip an empty figure
 }

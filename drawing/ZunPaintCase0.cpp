@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "drawing/DimensionLines.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintWallSupport.h"
@@ -60,9 +61,10 @@ void DrawStoreySection(Canvas& canvas, const ModelMap& m, double t, double h, do
 
 using namespace wallscheme;
 
-void DrawHingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                    const TCalcResults& results, bool /*flag*/, const TDrawingColors& colorsIn,
-                    int topOffset)
+namespace {
+
+void HingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset)
 {
     const double t = input.t, h = input.h;
     if (!PositiveFinite(t) || !PositiveFinite(h)) return;
@@ -87,6 +89,7 @@ void DrawHingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
         return;
     if (!external) m.x0 += RoundToInt(0.333 * m.scale * h);
     m.y0 += band + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
 
     const EntryColors entry(canvas);
     DrawStoreySection(canvas, m, t, h, ag, ad, external, colors, entry);
@@ -142,6 +145,17 @@ void DrawHingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                    'A', b);
     canvas.pen.width = S(1);
     entry.restore(canvas);
+}
+
+} // namespace
+
+void DrawHingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                    const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
+                    int topOffset)
+{
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        HingedWall(c, area, input, results, colors, topOffset);
+    });
 }
 
 } // namespace orv

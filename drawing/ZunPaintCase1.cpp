@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "drawing/DimensionLines.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintWallSupport.h"
@@ -12,9 +13,10 @@ namespace orv {
 
 using namespace wallscheme;
 
-void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colorsIn,
-                        int topOffset)
+namespace {
+
+void ContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                    const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset)
 {
     const double t = input.t, h = input.h;
     if (!PositiveFinite(t) || !PositiveFinite(h)) return;
@@ -36,6 +38,7 @@ void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
         return;
     if (!external) m.x0 += RoundToInt(0.333 * m.scale * h);
     m.y0 += band + RoundToInt(m.scale * 2 * t) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
 
     const EntryColors entry(canvas);
     DrawStoreySection(canvas, m, t, h, ag, ad, external, colors, entry);
@@ -128,6 +131,17 @@ void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
                         true, false);
     canvas.pen.width = S(1);
     entry.restore(canvas);
+}
+
+} // namespace
+
+void DrawContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
+                        int topOffset)
+{
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        ContinuousWall(c, area, input, results, colors, topOffset);
+    });
 }
 
 } // namespace orv

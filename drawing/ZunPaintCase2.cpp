@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/MarkupText.h"
+#include "drawing/SchemeFit.h"
 #include "core/ZunOpenings.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
@@ -203,11 +204,9 @@ void DrawPlate(Canvas& canvas, const std::vector<TPoint>& pts, int number, const
     saved.restore(canvas);
 }
 
-} // namespace
-
-bool DrawHorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputIn,
-                        const TCalcResults& resultsIn, bool /*flag*/, const TDrawingColors& colorsIn,
-                        int topOffset, TRect& bounds)
+bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputIn,
+                    const TCalcResults& resultsIn, const TDrawingColors& colorsIn, int topOffset,
+                    TRect& bounds)
 {
     const double t = inputIn.t, h = inputIn.h, l = inputIn.l;
     if (!PositiveFinite(t) || !PositiveFinite(h) || !PositiveFinite(l)) return false;
@@ -230,6 +229,7 @@ bool DrawHorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
         return false;
     m.x0 += S(50) + lw;
     m.y0 += S(30) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
     const double d = 0.75 * t / std::sqrt(4.0);
 
     const EntryColors entry(canvas);
@@ -327,6 +327,22 @@ bool DrawHorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
     const int s5 = S(5);
     bounds = {bounds.Left - s5, bounds.Top - s5, bounds.Right + s5, bounds.Bottom + s5};
     return true;
+}
+
+} // namespace
+
+bool DrawHorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                        const TCalcResults& results, bool /*flag*/, const TDrawingColors& colors,
+                        int topOffset, TRect& bounds)
+{
+    bool drawn = false;
+    TRect b{};
+    const TFitPlacement at = DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        drawn = HorizontalWall(c, area, input, results, colors, topOffset, b);
+    });
+    if (drawn)
+        bounds = {b.Left + at.offset.X, b.Top + at.offset.Y, b.Right + at.offset.X, b.Bottom + at.offset.Y};
+    return drawn;
 }
 
 } // namespace orv

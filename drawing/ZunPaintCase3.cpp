@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "drawing/DimensionLines.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintWallSupport.h"
@@ -90,11 +91,9 @@ void GrowByForceArrow(Canvas& canvas, TRect& bounds, TPoint p, double value, int
     GrowRectByPoint(bounds, {q.X + e.Y + S(1), q.Y - e.X - S(2)});
 }
 
-} // namespace
-
-bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                              const TCalcResults& results, bool /*flag*/,
-                              const TDrawingColors& colorsIn, int topOffset, TRect& bounds)
+bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                          const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset,
+                          TRect& bounds)
 {
     const double t = input.t, h = input.h, l = input.l;
     if (!PositiveFinite(t) || !PositiveFinite(h) || !PositiveFinite(l)) return false;
@@ -117,6 +116,7 @@ bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInp
         return false;
     m.x0 += S(50);
     m.y0 += std::max(lw, S(40) + RoundToInt(m.scale * d)) + topOffset;
+    m.limitTo({0, 0, size.X, size.Y});
     const int depth = RoundToInt(m.scale * d);
 
     canvas.pen.width = S(1);
@@ -202,6 +202,27 @@ bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInp
     canvas.brush.style = TBrushStyle::Clear;
     canvas.rectangle(bounds);
     return true;
+}
+
+} // namespace
+
+bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                              const TCalcResults& results, bool /*flag*/,
+                              const TDrawingColors& colors, int topOffset, TRect& bounds)
+{
+    bool drawn = false;
+    TRect b{};
+    // the frame keeps a pixel clear of the area's edge, so that it does not
+    // merge with the border of the box it is shown in
+    const TFitPlacement at = DrawFitted(
+        canvas, size,
+        [&](Canvas& c, const TPoint& area) {
+            drawn = ConcentratedLoadWall(c, area, input, results, colors, topOffset, b);
+        },
+        1);
+    if (drawn)
+        bounds = {b.Left + at.offset.X, b.Top + at.offset.Y, b.Right + at.offset.X, b.Bottom + at.offset.Y};
+    return drawn;
 }
 
 } // namespace orv

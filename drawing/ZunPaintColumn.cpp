@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -20,11 +21,7 @@ constexpr double kBeamDepth = 20;   // cm
 
 bool IsBeam(u32 code) { return code == 1 || code == 2; }
 
-} // namespace
-
-void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                const TCalcResults& /*results*/, bool /*flag*/, const TDrawingColors& colors,
-                int /*reserved*/)
+void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const TDrawingColors& colors)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     const double t = input.t, b = input.t2, h = input.h;
@@ -48,12 +45,17 @@ void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     x0 += RoundToInt(c30 * scale * t);
     y0 += S(50) + RoundToInt(scale * e);
     const double d = S(15) / scale;
+    // points beyond the area (the base plane and beams round a tiny pier)
+    // stay just beyond it
+    const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
+    auto limX = [&](double v) { return LimitCoord(v, lim.Left, lim.Right); };
+    auto limY = [&](double v) { return LimitCoord(v, lim.Top, lim.Bottom); };
     auto A = [&](double x, double y) {
-        return TPoint{x0 + RoundToInt(scale * (c30 * x - c30 * y)),
-                      y0 + RoundToInt(scale * (s30 * x + s30 * y))};
+        return TPoint{limX(x0 + std::nearbyint(scale * (c30 * x - c30 * y))),
+                      limY(y0 + std::nearbyint(scale * (s30 * x + s30 * y)))};
     };
-    auto down = [&](TPoint p, double dz) { return TPoint{p.X, p.Y + RoundToInt(scale * dz)}; };
-    auto up = [&](TPoint p, double dz) { return TPoint{p.X, p.Y - RoundToInt(scale * dz)}; };
+    auto down = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y + std::nearbyint(scale * dz))}; };
+    auto up = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y - std::nearbyint(scale * dz))}; };
     auto line = [&](TPoint a, TPoint q) {
         canvas.moveTo(a.X, a.Y);
         canvas.lineTo(q.X, q.Y);
@@ -137,6 +139,15 @@ void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                              "  " + FormatFixed(1, t), 'R', 'U');
     canvas.pen.width = S(1);
     canvas.brush.style = TBrushStyle::Clear;
+}
+
+} // namespace
+
+void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                const TCalcResults& /*results*/, bool /*flag*/, const TDrawingColors& colors,
+                int /*reserved*/)
+{
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) { Column(c, area, input, colors); });
 }
 
 } // namespace orv

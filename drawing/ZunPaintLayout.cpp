@@ -47,6 +47,8 @@ void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxVa
     const TColor entryPen = canvas.pen.color, entryBrush = canvas.brush.color;
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     canvas.pen.width = S(1);
+    p = LimitPoint(p);
+    offset = std::clamp(offset, -kDrawLimit, kDrawLimit);
     const int hl = S(12), sw = S(2);
     const TForceArrowShape shape = ForceArrowShape(canvas, p, offset, value, maxValue,
                                                    markup ? std::string() : label);
@@ -102,21 +104,26 @@ void DrawDistributedLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, do
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     canvas.pen.color = canvas.font.color = color;
     canvas.pen.width = S(1);
-    const int y = p1.Y, x1 = p1.X, x2 = p2.X;
-    const int top = y - S(height);
+    const int y = LimitCoord(p1.Y), x1 = LimitCoord(p1.X), x2 = LimitCoord(p2.X);
+    const int top = LimitCoord(double(y) - S(height));
     Line(canvas, x1, y, x1, y - S(3));
     Line(canvas, x1, y, x2, y);
     Line(canvas, x2, y, x2, y - S(3));
     Path(canvas, {{x1, y}, {x1, top}, {x2, top}, {x2, y}});
 
-    if (x2 >= x1) {
+    if (p2.X >= p1.X) {
+        // the arrows every S(6) from the load's true start, those within the limit
         const int s6 = S(6);
-        const int n = DivBySize(x2 - x1, s6);
-        for (int i = 0; i <= n; ++i) Line(canvas, x1 + s6 * i, y, x1 + s6 * i, top);
-        for (int i = 0; i < n; ++i)
-            Line(canvas, x1 + s6 * i, y - S(2), x1 + s6 * i + S(1), y - S(4));
-        for (int i = 1; i <= n; ++i)
-            Line(canvas, x1 + s6 * i, y, x1 + s6 * i - S(1), y - S(4));
+        const long long from = p1.X, length = (long long)p2.X - p1.X;
+        const long long n = length / (s6 == 0 ? 1 : s6);
+        long long first, last;
+        StepsWithinLimit(from, length, s6, first, last);
+        auto at = [&](long long i) { return int(from + (long long)s6 * i); };
+        for (long long i = first; i <= last; ++i) Line(canvas, at(i), y, at(i), top);
+        for (long long i = first; i <= std::min(last, n - 1); ++i)
+            Line(canvas, at(i), y - S(2), at(i) + S(1), y - S(4));
+        for (long long i = std::max(first, 1LL); i <= last; ++i)
+            Line(canvas, at(i), y, at(i) - S(1), y - S(4));
     }
 
     if (showLabel) {
@@ -146,11 +153,16 @@ void DrawHorizontalLoadBand(Canvas& canvas, TPoint p1, TPoint p2, double value, 
     canvas.pen.width = S(1);
     canvas.pen.color = canvas.font.color = color;
     const int s20 = S(20), s8 = S(8), s3 = S(3);
+    // the arrows every S(8) from the band's true top, those within the limit
+    long long first, last;
+    StepsWithinLimit(p1.Y, (long long)p2.Y - p1.Y, s8, first, last);
+    const long long from = p1.Y;
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
     canvas.polygon({p1, p2, {p2.X - s20, p2.Y}, {p1.X - s20, p1.Y}});
-    const int n = DivBySize(p2.Y - p1.Y, s8);
     const int x = p1.X, xl = p1.X - s20;
-    for (int i = 0; i <= n; ++i) {
-        const int y = p1.Y + s8 * i;
+    for (long long i = first; i <= last; ++i) {
+        const int y = int(from + (long long)s8 * i);
         if (value > 0) {
             Line(canvas, xl, y, x, y);
             Path(canvas, {{x, y}, {x - s8, y + s3}, {x - s8, y - s3}, {x, y}});
@@ -173,7 +185,7 @@ void DrawHorizontalLoadBand(Canvas& canvas, TPoint p1, TPoint p2, double value, 
     const std::string label = text.empty() ? FormatFixed(3, value) : text;
     const int w = MarkupTextWidth(canvas, label + " ");
     TRect b;
-    MarkupTextOut(canvas, p1.X - s20 - w - S(1), (p1.Y + p2.Y) / 2, label, b);
+    MarkupTextOut(canvas, LimitCoord(double(p1.X) - s20 - w - S(1)), (p1.Y + p2.Y) / 2, label, b);
     saved.restore();
 }
 
@@ -184,10 +196,10 @@ TForceArrowShape ForceArrowShape(Canvas& canvas, TPoint p, int offset, double va
     double m = std::fabs(maxValue);
     if (m == 0) m = 1.0;
     const int hw = S(5), hl = S(12), sf = S(5), sv = S(25), sw = S(2);
-    const TPoint b{p.X, p.Y - offset};
+    const TPoint b{LimitCoord(p.X), LimitCoord(double(p.Y) - offset)};
     TForceArrowShape s;
     if (value >= 0) {
-        const int l = RoundToInt(value / m * sv);
+        const int l = LimitCoord(value / m * sv, 0, kDrawLimit);
         const TPoint pts[7] = {b,
                                {b.X - hw, b.Y - hl},
                                {b.X - sw, b.Y - hl},
@@ -197,7 +209,7 @@ TForceArrowShape ForceArrowShape(Canvas& canvas, TPoint p, int offset, double va
                                {b.X + hw, b.Y - hl}};
         std::copy(pts, pts + 7, s.points);
     } else {
-        const int l = RoundToInt(-value / m * sv);
+        const int l = LimitCoord(-value / m * sv, 0, kDrawLimit);
         // the arrow is at least as long as its label
         const int d = std::max(l + sf + hl, canvas.textWidth(label) + hl);
         const TPoint pts[7] = {{b.X, b.Y - d},

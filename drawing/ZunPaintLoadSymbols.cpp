@@ -1,5 +1,6 @@
 #include "drawing/ZunPaintLoadSymbols.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -24,14 +25,14 @@ void DrawFloorLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, double v
                    bool showLabel, bool labelLeft, const std::string& name, TColor color)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
-    const int x1 = p1.X, x2 = p2.X, y1 = p1.Y, dx = x2 - x1;
+    const int x1 = LimitCoord(p1.X), x2 = LimitCoord(p2.X), y1 = LimitCoord(p1.Y);
     if (height < 4.0 && value > 0) height = 4.0;
     const TColor entryPen = canvas.pen.color, entryFont = canvas.font.color,
                  entryBrush = canvas.brush.color;
     canvas.pen.color = canvas.font.color = color;
     canvas.pen.width = S(1);
 
-    const int top = y1 - S(height);
+    const int top = LimitCoord(double(y1) - S(height));
     Line(canvas, x1, y1, x1, y1 - S(3));
     Line(canvas, x1, y1, x2, y1);
     Line(canvas, x2, y1, x2, y1 - S(3));
@@ -40,12 +41,19 @@ void DrawFloorLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, double v
     canvas.lineTo(x2, top);
     canvas.lineTo(x2, y1);
 
-    // arrows every S(6); the first has only its right stroke, the last its left one
+    // arrows every S(6) from the load's true start, those within the drawing
+    // limit; the first has only its right stroke, the last its left one
     const int s6 = S(6);
-    const int m = DivBySize(dx, s6);
-    for (int i = 0; i <= m; ++i) Line(canvas, x1 + i * s6, y1, x1 + i * s6, top);
-    for (int i = 0; i < m; ++i) Line(canvas, x1 + i * s6, y1 - S(2), x1 + i * s6 + S(1), y1 - S(4));
-    for (int i = 1; i <= m; ++i) Line(canvas, x1 + i * s6, y1, x1 + i * s6 - S(1), y1 - S(4));
+    const long long from = p1.X, dx = (long long)p2.X - p1.X;
+    const long long m = dx / (s6 == 0 ? 1 : s6);
+    long long first, last;
+    StepsWithinLimit(from, dx, s6, first, last);
+    auto at = [&](long long i) { return int(from + (long long)s6 * i); };
+    for (long long i = first; i <= last; ++i) Line(canvas, at(i), y1, at(i), top);
+    for (long long i = first; i <= std::min(last, m - 1); ++i)
+        Line(canvas, at(i), y1 - S(2), at(i) + S(1), y1 - S(4));
+    for (long long i = std::max(first, 1LL); i <= last; ++i)
+        Line(canvas, at(i), y1, at(i) - S(1), y1 - S(4));
 
     if (showLabel && !name.empty()) {
         const std::string text = value != 0 ? name + "= " + FormatFixed(2, value) : name;
@@ -76,6 +84,7 @@ namespace {
 void LevelMark(Canvas& canvas, TPoint p, const std::string& text, TRect& bounds, int dir)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p = LimitPoint(p);
     canvas.brush.style = TBrushStyle::Clear;
     const int w = MarkupTextWidth(canvas, text);
     bounds = {p.X - S(5), p.Y, p.X + S(5), p.Y};
@@ -111,7 +120,8 @@ void DrawNamedForceArrow(Canvas& canvas, TPoint p, int offset, const std::string
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     canvas.pen.width = S(1);
-    const TPoint t0{p.X, p.Y - offset};
+    p = LimitPoint(p);
+    const TPoint t0{p.X, LimitCoord(double(p.Y) - offset)};
     const int hl = S(12), hw = S(5), sw = S(2), shaft = S(5) + S(15);
     const double rad = angleDeg * kPi / 180.0;
     const TPoint shape[7] = {t0,
@@ -155,6 +165,8 @@ void DrawOutlinedLoadArrow(Canvas& canvas, int x, int y, const TDrawingColors& c
                            const std::string& text)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    x = LimitCoord(x);
+    y = LimitCoord(y);
     const TColor entryPen = canvas.pen.color, entryFont = canvas.font.color,
                  entryBrush = canvas.brush.color;
     canvas.pen.color = canvas.font.color = colors[dcForce];
@@ -182,6 +194,7 @@ void DrawSoilHatching(Canvas& canvas, TPoint p)
         {14, 10, 17, 7},    {13.5, 3.5, 20, 10}, {17, 0, 24, 7},  {24, 0, 27.5, 3.5},
         {21, 10, 31, 0},    {28, 10, 38, 0},    {35, 10, 38, 7}};
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p = LimitPoint(p);
     for (const Stroke& s : strokes)
         Line(canvas, p.X + S(s.x1), p.Y + S(s.y1), p.X + S(s.x2), p.Y + S(s.y2));
 }
@@ -190,6 +203,7 @@ void DrawMomentSymbol(Canvas& canvas, TPoint p, TColor color, double m, double /
                       int /*reserved*/, const std::string& text, bool inYPlane)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    p = LimitPoint(p);
     const TPoint c{p.X, p.Y - S(1)};
     const int r = S(17), R = S(19);
     const TColor entryPen = canvas.pen.color, entryFont = canvas.font.color;

@@ -8,6 +8,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -101,8 +102,12 @@ bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLo
     x0 += RoundToInt(scale * leftMax);
     const TColor background = canvas.brush.color, outline = canvas.pen.color;
 
+    // model points beyond the area (the element's wall and floors at the
+    // level are not part of the layout) stay just beyond it
+    const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
     auto SP = [&](double x, double y) {
-        return TPoint{x0 + RoundToInt(scale * x), y0 + yOffset + RoundToInt(scale * y)};
+        return TPoint{LimitCoord(x0 + std::nearbyint(scale * x), lim.Left, lim.Right),
+                      LimitCoord(double(y0) + yOffset + std::nearbyint(scale * y), lim.Top, lim.Bottom)};
     };
     auto moved = [](TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; };
     auto line = [&](TPoint a, TPoint b) {
@@ -257,13 +262,25 @@ bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLo
     return true;
 }
 
+// The scheme kept inside its area; false when nothing was drawn.
+bool FittedLoadCollection(Canvas& canvas, const TPoint& size, bool basement,
+                          const TLoadCompilation& loads, const TCalcInput& input,
+                          const TDrawingColors& colors, int yOffset)
+{
+    bool drawn = false;
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) {
+        drawn = LoadCollection(c, area, basement, loads, input, colors, yOffset);
+    });
+    return drawn;
+}
+
 } // namespace
 
 void DrawLoadCollectionScheme(Canvas& canvas, const TPoint& size, bool basementVariant,
                               const TLoadCompilation& loads, const TCalcInput& input,
                               const TDrawingColors& colors, int yOffset)
 {
-    LoadCollection(canvas, size, basementVariant, loads, input, colors, yOffset);
+    FittedLoadCollection(canvas, size, basementVariant, loads, input, colors, yOffset);
 }
 
 void DrawLoadCollectionSchemeMetafile(TSchemePicture& pic, bool basementVariant,
@@ -272,7 +289,7 @@ void DrawLoadCollectionSchemeMetafile(TSchemePicture& pic, bool basementVariant,
 {
     bool drawn = false;
     RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        drawn = LoadCollection(canvas, size, basementVariant, loads, input, colors, 0);
+        drawn = FittedLoadCollection(canvas, size, basementVariant, loads, input, colors, 0);
     });
     if (!drawn) pic = TSchemePicture();  // nothing to copy
 }

@@ -40,6 +40,7 @@ void DrawOpeningsScheme(Canvas& canvas, const TRect& clientRect, const TCalcInpu
         return;
     m.x0 += S(50) + clientRect.Left;
     m.y0 += clientRect.Top;
+    m.limitTo(clientRect);
     scale = m.scale;
 
     canvas.pen.width = S(1);

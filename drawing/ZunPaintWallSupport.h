@@ -17,14 +17,21 @@ inline bool PositiveFinite(double v) { return std::isfinite(v) && v > 0; }
 // A value read from a record, 0 when it is not a finite number.
 inline double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
-// Model point (x, y) in cm -> pixel (X0 + Round(Scale x), Y0 + Round(Scale y)).
+// Model point (x, y) in cm -> pixel (X0 + Round(Scale x), Y0 + Round(Scale y)),
+// held within the limits of the drawing (a point far beyond the area, from
+// a value the layout did not fit, stays just beyond it).
 struct ModelMap {
     double scale = 0;
     int x0 = 0;
     int y0 = 0;
-    int X(double x) const { return x0 + RoundToInt(scale * x); }
-    int Y(double y) const { return y0 + RoundToInt(scale * y); }
+    TRect limits{-kDrawLimit, -kDrawLimit, kDrawLimit, kDrawLimit};
+    void limitTo(const TRect& area) { limits = DrawingLimits(area); }
+    int X(double x) const { return LimitCoord(x0 + Rounded(scale * x), limits.Left, limits.Right); }
+    int Y(double y) const { return LimitCoord(y0 + Rounded(scale * y), limits.Top, limits.Bottom); }
     TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
+
+private:
+    static double Rounded(double v) { return std::isnan(v) ? 0.0 : std::nearbyint(v); }
 };
 
 inline TPoint Shift(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }

@@ -16,6 +16,11 @@ namespace {
 // layout (B1, R1) fits 350 cm into 392 - 7 - 35 = 350 px, scale 1.
 // External: W = 25 + 99.9 -> x0 = 15 + (550 - 125) div 2 = 227, y0 = 7 + 35 = 42.
 // Internal: W = 25 + 199.8 -> x0 = 15 + (550 - 225) div 2 + 100 = 277.
+// The label of Nod = 50 ("50,00", 35 px) stands 12 + 12 + 2 above the arrow's
+// tip and has a halo of 2: it reaches 63 above y0, 21 more than the band and
+// the top margin hold. Samples with it get an area 21 px taller, and the
+// scheme is fitted into 600 x 427 moved 21 down: y0 = 63.
+constexpr TPoint kTaller{600, 448};
 TCalcInput Wall(bool external)
 {
     TCalcInput in = SampleInput(ccWallVerticalHinged);
@@ -51,9 +56,9 @@ RecordingCanvas Draw(const TCalcInput& in, const TCalcResults& r, TPoint size = 
 // The force arrow whose tip is at p (its first corner).
 const DrawOp* ArrowAt(const RecordingCanvas& c, TPoint p)
 {
-    for (const DrawOp& op : c.of(DrawOp::Polygon))
-        if (op.points.size() == 7 && op.brush.color == kColors[dcForce] && op.points[0].X == p.X &&
-            op.points[0].Y == p.Y)
+    for (const DrawOp& op : c.ops)  // not of(): the pointer must outlive the loop
+        if (op.kind == DrawOp::Polygon && op.points.size() == 7 && op.brush.color == kColors[dcForce] &&
+            op.points[0].X == p.X && op.points[0].Y == p.Y)
             return &op;
     return nullptr;
 }
@@ -62,14 +67,14 @@ const DrawOp* ArrowAt(const RecordingCanvas& c, TPoint p)
 
 TEST(HingedWallScheme, ExternalWallSectionAndAnchors)
 {
-    const RecordingCanvas c = Draw(Wall(true), Results(100));
-    // wall 0..25 x 25..325 at (227, 42)
+    const RecordingCanvas c = Draw(Wall(true), Results(100), kTaller);
+    // wall 0..25 x 25..325 at (227, 63)
     const auto wall = PolygonsFilled(c, kColors[dcMasonryFill]);
     ASSERT_EQ(wall.size(), 1u);
-    EXPECT_TRUE(SamePoints(wall[0].points, {{227, 67}, {252, 67}, {252, 367}, {227, 367}}));
+    EXPECT_TRUE(SamePoints(wall[0].points, {{227, 88}, {252, 88}, {252, 388}, {227, 388}}));
     EXPECT_EQ(wall[0].pen.color, kColors[dcMasonryOutline]);
     // upper floor from the right only, bearing t wide; t + 0.333 h = 124.9 -> 125
-    EXPECT_TRUE(HasPolygon(c, {{227, 42}, {227, 67}, {252, 67}, {252, 54}, {352, 54}, {352, 42}}));
+    EXPECT_TRUE(HasPolygon(c, {{227, 63}, {227, 88}, {252, 88}, {252, 75}, {352, 75}, {352, 63}}));
     EXPECT_EQ(PolygonsFilled(c, kColors[dcSection]).size(), 2u);
     // cut end erased in the entry brush colour
     bool erased = false;
@@ -77,12 +82,12 @@ TEST(HingedWallScheme, ExternalWallSectionAndAnchors)
         if (op.pen.color == 0x00BB00 && op.points[0].X == 352 && op.points[1].X == 352) erased = true;
     EXPECT_TRUE(erased);
     // stubs above and below in the entry pen
-    EXPECT_TRUE(c.hasLine({227, 17}, {227, 42}));
-    EXPECT_TRUE(c.hasLine({227, 392}, {227, 417}));
+    EXPECT_TRUE(c.hasLine({227, 38}, {227, 63}));
+    EXPECT_TRUE(c.hasLine({227, 413}, {227, 438}));
     // Nod at t/2 = 12.5 -> 12 (even), Nsld at 12.5 + 8.33 -> 21, N2d up at the bottom
-    ASSERT_NE(ArrowAt(c, {239, 42}), nullptr);
-    ASSERT_NE(ArrowAt(c, {248, 67}), nullptr);
-    ASSERT_NE(ArrowAt(c, {239, 367}), nullptr);
+    ASSERT_NE(ArrowAt(c, {239, 63}), nullptr);
+    ASSERT_NE(ArrowAt(c, {248, 88}), nullptr);
+    ASSERT_NE(ArrowAt(c, {239, 388}), nullptr);
     EXPECT_EQ(CountText(c, "50,00"), 7);   // label and its six halo copies
     EXPECT_EQ(CountText(c, "20,00"), 7);
     EXPECT_EQ(CountText(c, "10,00"), 0);   // Nspd is never drawn for an external wall
@@ -95,19 +100,19 @@ TEST(HingedWallScheme, ExternalWallSectionAndAnchors)
     EXPECT_EQ(c.brush.color, 0x00BB00u);
     EXPECT_EQ(c.brush.style, TBrushStyle::Clear);
     EXPECT_EQ(c.pen.width, 1);
-    EXPECT_TRUE(AllPointsInside(c, {0, 0, 600, 427}));
+    EXPECT_TRUE(AllPointsInside(c, {0, 0, 600, 448}));
 }
 
 TEST(HingedWallScheme, ArrowsScaledByTheLargestMagnitude)
 {
     TCalcInput in = Wall(true);
     in.Nsld = -200;
-    const RecordingCanvas c = Draw(in, Results(100));
+    const RecordingCanvas c = Draw(in, Results(100), kTaller);
     // reference 200: Nod 50 has a variable shaft Round(50/200 * 25) = 6,
-    // its tail at 42 - 12 - 5 - 6 = 19
-    const DrawOp* nod = ArrowAt(c, {239, 42});
+    // its tail at 63 - 12 - 5 - 6 = 40
+    const DrawOp* nod = ArrowAt(c, {239, 63});
     ASSERT_NE(nod, nullptr);
-    EXPECT_EQ(nod->points[3].Y, 19);
+    EXPECT_EQ(nod->points[3].Y, 40);
     EXPECT_EQ(CountText(c, "200,00"), 7);
     // a zero force is not drawn but the bottom force always is
     in.Nod = 0;
@@ -126,27 +131,27 @@ TEST(HingedWallScheme, RingBeamsTopStoreyAndWind)
     in.ScianaNajwyzszejKodnygnacji = 1;
     in.wd = -0.5;
     in.wd2 = 0.8;
-    const RecordingCanvas c = Draw(in, Results(100));
+    const RecordingCanvas c = Draw(in, Results(100), kTaller);
     // the bearings are ag and ad wide
-    EXPECT_TRUE(HasPolygon(c, {{237, 42}, {237, 67}, {252, 67}, {252, 54}, {352, 54}, {352, 42}}));
-    EXPECT_TRUE(HasPolygon(c, {{232, 367}, {232, 392}, {252, 392}, {252, 380}, {352, 380}, {352, 367}}));
+    EXPECT_TRUE(HasPolygon(c, {{237, 63}, {237, 88}, {252, 88}, {252, 75}, {352, 75}, {352, 63}}));
+    EXPECT_TRUE(HasPolygon(c, {{232, 388}, {232, 413}, {252, 413}, {252, 401}, {352, 401}, {352, 388}}));
     // Nod at 25 - 7.5 = 17.5 -> 18; top storey: Nsld at 17.5 + 6 = 23.5 -> 24; N2d at 15
-    EXPECT_NE(ArrowAt(c, {245, 42}), nullptr);
-    EXPECT_NE(ArrowAt(c, {251, 67}), nullptr);
-    EXPECT_NE(ArrowAt(c, {242, 367}), nullptr);
+    EXPECT_NE(ArrowAt(c, {245, 63}), nullptr);
+    EXPECT_NE(ArrowAt(c, {251, 88}), nullptr);
+    EXPECT_NE(ArrowAt(c, {242, 388}), nullptr);
     EXPECT_EQ(CountText(c, "15,0"), 1);
     EXPECT_EQ(CountText(c, "20,0"), 1);
     // no wall above the top storey
-    EXPECT_FALSE(c.hasLine({227, 17}, {227, 42}));
+    EXPECT_FALSE(c.hasLine({227, 38}, {227, 63}));
     // two wind bands: suction at the face - 10, pressure 70 left of it
     EXPECT_EQ(CountText(c, "-0,500"), 1);
     EXPECT_EQ(CountText(c, "0,800"), 1);
-    EXPECT_TRUE(HasPolygon(c, {{217, 67}, {217, 367}, {197, 367}, {197, 67}}));
-    EXPECT_TRUE(HasPolygon(c, {{157, 67}, {157, 367}, {137, 367}, {137, 67}}));
+    EXPECT_TRUE(HasPolygon(c, {{217, 88}, {217, 388}, {197, 388}, {197, 88}}));
+    EXPECT_TRUE(HasPolygon(c, {{157, 88}, {157, 388}, {137, 388}, {137, 88}}));
     // only the pressure: at the face - 10
     in.wd = 0;
-    const RecordingCanvas p = Draw(in, Results(100));
-    EXPECT_TRUE(HasPolygon(p, {{217, 67}, {217, 367}, {197, 367}, {197, 67}}));
+    const RecordingCanvas p = Draw(in, Results(100), kTaller);
+    EXPECT_TRUE(HasPolygon(p, {{217, 88}, {217, 388}, {197, 388}, {197, 88}}));
     EXPECT_EQ(CountText(p, "-0,500"), 0);
 }
 
@@ -156,28 +161,31 @@ TEST(HingedWallScheme, InternalWall)
     in.def_szer_wiencow = 1;  // ignored inside
     in.ag = 15;
     in.wd = -0.5;             // no wind inside
-    const RecordingCanvas c = Draw(in, Results(100));
-    EXPECT_TRUE(HasPolygon(c, {{277, 54}, {277, 67}, {302, 67}, {302, 54}, {402, 54}, {402, 42},
-                               {177, 42}, {177, 54}}));
+    const RecordingCanvas c = Draw(in, Results(100), kTaller);
+    EXPECT_TRUE(HasPolygon(c, {{277, 75}, {277, 88}, {302, 88}, {302, 75}, {402, 75}, {402, 63},
+                               {177, 63}, {177, 75}}));
     // Nspd at 12.5 - 8.33 = 4.17 -> 4, label on the left
-    EXPECT_NE(ArrowAt(c, {281, 67}), nullptr);
+    EXPECT_NE(ArrowAt(c, {281, 88}), nullptr);
     EXPECT_EQ(CountText(c, "10,00"), 7);
     EXPECT_EQ(CountText(c, "15,0"), 0);
     EXPECT_EQ(CountText(c, "-0,500"), 0);
-    EXPECT_TRUE(c.hasLine({177, 42}, {177, 54}));  // the left cut end is erased too
+    EXPECT_TRUE(c.hasLine({177, 63}, {177, 75}));  // the left cut end is erased too
 }
 
 TEST(HingedWallScheme, TopBandAndSeparator)
 {
     TCalcInput in = Wall(true);
     in.Nod = 100.01;  // the band grows by the width of "00": 14
-    const RecordingCanvas c = Draw(in, Results(100), {600, 441});
+    // the label "100,01" (42 px) reaches 70 above the tip, 14 beyond the band
+    // of 49 and the margin: drawn into 600 x 441 moved 14 down
+    const RecordingCanvas c = Draw(in, Results(100), {600, 455});
     const auto wall = PolygonsFilled(c, kColors[dcMasonryFill]);
     ASSERT_EQ(wall.size(), 1u);
-    EXPECT_EQ(wall[0].points[0].Y, 81);
+    EXPECT_EQ(wall[0].points[0].Y, 81 + 14);
+    // "100,00" reaches 70 as well, 28 beyond the band of 35 and the margin
     in.Nod = 100.0;
-    const RecordingCanvas d = Draw(in, Results(100));
-    EXPECT_EQ(PolygonsFilled(d, kColors[dcMasonryFill])[0].points[0].Y, 67);
+    const RecordingCanvas d = Draw(in, Results(100), {600, 455});
+    EXPECT_EQ(PolygonsFilled(d, kColors[dcMasonryFill])[0].points[0].Y, 67 + 28);
 
     SetDecimalSeparator('.');
     const RecordingCanvas e = Draw(Wall(true), Results(100));
@@ -218,7 +226,7 @@ TEST(HingedWallScheme, InkStaysInsideTheArea)
         DrawHingedWall(c, size, in, Results(180), false, DefaultColors(), 0);
     });
     EXPECT_GT(InkPixels(img), 1000);
-    // the label of the upper force may run up out of the top band, nothing else leaves
+    // nothing leaves the area, the label of the upper force neither
     EXPECT_EQ(InkOutside(img, QRect(1, 0, 498, 419)), 0);
     SaveSchemePngIfAsked(img, "case0_external");
     const QImage inner = DrawOnImage({500, 420}, [&](Canvas& c, const TPoint& size) {

@@ -45,8 +45,10 @@ RecordingCanvas Draw(const TCalcInput& in, double n2d)
 
 const DrawOp* ArrowAt(const RecordingCanvas& c, TPoint p)
 {
-    for (const DrawOp& op : c.of(DrawOp::Polygon))
-        if (op.points.size() == 7 && op.points[0].X == p.X && op.points[0].Y == p.Y) return &op;
+    for (const DrawOp& op : c.ops)  // not of(): the pointer must outlive the loop
+        if (op.kind == DrawOp::Polygon && op.points.size() == 7 && op.points[0].X == p.X &&
+            op.points[0].Y == p.Y)
+            return &op;
     return nullptr;
 }
 

@@ -194,15 +194,18 @@ TEST(HorizontalWallScheme, OpeningsAndPlates)
     Drawn d = Draw(in, r);
     // hole of the first opening: sill at y = 300 - 100 = 200 -> 237, top 80 -> 117
     const DrawOp* hole = nullptr;
-    for (const DrawOp& op : d.c.of(DrawOp::Polygon))
-        if (SamePoints(op.points, {{258, 237}, {358, 237}, {358, 117}, {258, 117}})) hole = &op;
+    for (const DrawOp& op : d.c.ops)  // pointers into the canvas's list, which outlives them
+        if (op.kind == DrawOp::Polygon && SamePoints(op.points, {{258, 237}, {358, 237}, {358, 117}, {258, 117}}))
+            hole = &op;
     ASSERT_NE(hole, nullptr);
     EXPECT_EQ(hole->brush.color, 0x00BB00u);
     EXPECT_EQ(hole->pen.color, 0x0000AAu);  // the first hole keeps the entry pen
     // second opening cut to the wall's height
     const DrawOp* second = nullptr;
-    for (const DrawOp& op : d.c.of(DrawOp::Polygon))
-        if (op.brush.color == 0x00BB00u && op.points.size() == 4 && op.points[0].X == 458) second = &op;
+    for (const DrawOp& op : d.c.ops)
+        if (op.kind == DrawOp::Polygon && op.brush.color == 0x00BB00u && op.points.size() == 4 &&
+            op.points[0].X == 458)
+            second = &op;
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->points[2].Y, 37);
     EXPECT_EQ(second->pen.color, kColors[dcMasonryOutline]);

@@ -49,13 +49,24 @@ Drawn Draw(const TCalcInput& in, const TCalcResults& r)
     return d;
 }
 
-// The front outline: the masonry polygon with the wall's corners.
+// The front outline: the masonry polygon with the wall's lower left corner
+// (the lowest, then leftmost masonry point: no face is drawn on the left or
+// the bottom edge, so no other polygon has it).
 std::vector<TPoint> Outline(const RecordingCanvas& c)
 {
-    std::vector<TPoint> best;
-    for (const DrawOp& op : PolygonsFilled(c, kColors[dcMasonryFill]))
+    const auto masonry = PolygonsFilled(c, kColors[dcMasonryFill]);
+    TPoint bl{0, 0};
+    bool any = false;
+    for (const DrawOp& op : masonry)
         for (const TPoint& p : op.points)
-            if (p.X == 202 && p.Y == 376) best = op.points;
+            if (!any || p.Y > bl.Y || (p.Y == bl.Y && p.X < bl.X)) {
+                bl = p;
+                any = true;
+            }
+    std::vector<TPoint> best;
+    for (const DrawOp& op : masonry)
+        for (const TPoint& p : op.points)
+            if (p.X == bl.X && p.Y == bl.Y) best = op.points;
     return best;
 }
 
@@ -122,7 +133,7 @@ TEST(ConcentratedLoadScheme, PocketAtTheEdges)
                                           {217, 84}}));
     // over the whole width the top is lowered to the bearing, nothing crosses
     in.Sily[0].a1 = 200;
-    in.Sily[0].aL = 500;
+    in.Sily[0].aL = 400;
     d = Draw(in, Results());
     EXPECT_TRUE(SamePoints(Outline(d.c), {{202, 84}, {202, 376}, {604, 376}, {604, 84}}));
     // a bearing wholly right of the wall: no pocket

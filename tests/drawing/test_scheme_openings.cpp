@@ -67,7 +67,8 @@ TEST(OpeningsScheme, WallOpeningsAndTheEditedOpening)
     // the edited one in mask mode with a white fill, then the black wedge
     const DrawOp* outline = nullptr;
     const DrawOp* wedge = nullptr;
-    for (const DrawOp& op : d.c.of(DrawOp::Polygon)) {
+    for (const DrawOp& op : d.c.ops) {  // pointers into the canvas's list, which outlives them
+        if (op.kind != DrawOp::Polygon) continue;
         if (SamePoints(op.points, {{155, 287}, {290, 287}, {290, 107}, {155, 107}})) outline = &op;
         if (SamePoints(op.points, {{155, 287}, {169, 125}, {290, 107}, {155, 107}})) wedge = &op;
     }

@@ -3,10 +3,17 @@
 
 #include "tests/common/QtTestApp.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <vector>
 
 #include "drawing/SchemePicture.h"
 #include "tests/drawing/support/SchemeImage.h"
@@ -20,6 +27,112 @@ void box(Canvas& c, const TRect& r)
     c.pen.color = clBlack;
     c.brush.color = clBlack;
     c.rectangle(r);
+}
+
+// A figure of 10 x 8 cm whose picture holds a black box over the middle half
+// of each side: 5 x 4 cm from (2.5, 2) cm. The frame is 3780 x 3024 px, the
+// box its pixels 945..2834 and 756..2267.
+TSchemePicture MiddleBoxFigure()
+{
+    TSchemePicture pic;
+    RecordSchemePicture(pic, 10, 8, [](Canvas& c, const TPoint&) {
+        c.brush.color = clBlack;
+        c.fillRect({945, 756, 2835, 2268});
+    });
+    return pic;
+}
+
+double PxPerCm(double dpi) { return dpi / 2.54; }
+
+// The figure replayed at its physical size onto an image of the resolution;
+// the ink bounds in device pixels.
+QRect ReplayedInkAt(int dpi)
+{
+    const TSchemePicture pic = MiddleBoxFigure();
+    const double k = PxPerCm(dpi);
+    QImage image = test::WhiteImage(QSize(RoundToInt(12 * k), RoundToInt(10 * k)));
+    image.setDotsPerMeterX(RoundToInt(dpi / 0.0254));
+    image.setDotsPerMeterY(RoundToInt(dpi / 0.0254));
+    QPainter p(&image);
+    ReplaySchemePicture(pic, p, QRectF(k, k, 10 * k, 8 * k));  // 1 cm from the corner
+    p.end();
+    EXPECT_EQ(image.logicalDpiX(), dpi);
+    return test::InkBounds(image);
+}
+
+// Filled areas of a PDF's page content by fill colour: the bounding box, in
+// points of the page, of every path filled in that colour. Reads the plain
+// operators a PDF engine writes (q Q cm, m l c v y re h, f f* B b n S, and the
+// colour operators); streams are inflated when they are deflated.
+std::map<QString, QRectF> PdfFillsByColour(const QByteArray& pdf)
+{
+    std::map<QString, QRectF> fills;
+    qsizetype pos = 0;
+    while ((pos = pdf.indexOf("stream", pos)) >= 0) {
+        pos += 6;
+        if (pos < pdf.size() && pdf[pos] == '\r') ++pos;
+        if (pos < pdf.size() && pdf[pos] == '\n') ++pos;
+        const qsizetype end = pdf.indexOf("endstream", pos);
+        if (end < 0) break;
+        const QByteArray raw = pdf.mid(pos, end - pos);
+        pos = end;
+        QByteArray sized(4, 0);
+        const quint32 guess = 1u << 20;  // grows as needed
+        sized[0] = char(guess >> 24);
+        sized[1] = char(guess >> 16);
+        sized[2] = char(guess >> 8);
+        sized[3] = char(guess);
+        QByteArray content = qUncompress(sized + raw);
+        if (content.isEmpty()) content = raw;
+
+        QTransform ctm;
+        std::vector<QTransform> stack;
+        std::vector<double> nums;
+        QString fill = "0 0 0";
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the path's extent
+        bool havePath = false;
+        auto add = [&](double x, double y) {
+            const QPointF p = ctm.map(QPointF(x, y));
+            x0 = havePath ? std::min(x0, p.x()) : p.x();
+            y0 = havePath ? std::min(y0, p.y()) : p.y();
+            x1 = havePath ? std::max(x1, p.x()) : p.x();
+            y1 = havePath ? std::max(y1, p.y()) : p.y();
+            havePath = true;
+        };
+        for (const QByteArray& tok : content.simplified().split(' ')) {
+            bool isNumber = false;
+            const double v = tok.toDouble(&isNumber);
+            if (isNumber) {
+                nums.push_back(v);
+                continue;
+            }
+            const std::size_t n = nums.size();
+            if (tok == "q") stack.push_back(ctm);
+            else if (tok == "Q" && !stack.empty()) { ctm = stack.back(); stack.pop_back(); }
+            else if (tok == "cm" && n >= 6)
+                ctm = QTransform(nums[n - 6], nums[n - 5], nums[n - 4], nums[n - 3], nums[n - 2], nums[n - 1]) * ctm;
+            else if ((tok == "m" || tok == "l") && n >= 2) add(nums[n - 2], nums[n - 1]);
+            else if ((tok == "c") && n >= 6) for (int i = 0; i < 3; ++i) add(nums[n - 6 + 2 * i], nums[n - 5 + 2 * i]);
+            else if ((tok == "v" || tok == "y") && n >= 4) for (int i = 0; i < 2; ++i) add(nums[n - 4 + 2 * i], nums[n - 3 + 2 * i]);
+            else if (tok == "re" && n >= 4) {
+                add(nums[n - 4], nums[n - 3]);
+                add(nums[n - 4] + nums[n - 2], nums[n - 3] + nums[n - 1]);
+            } else if ((tok == "scn" || tok == "sc" || tok == "rg") && n >= 3)
+                fill = QString("%1 %2 %3").arg(nums[n - 3]).arg(nums[n - 2]).arg(nums[n - 1]);
+            else if (tok == "g" && n >= 1)
+                fill = QString("%1 %1 %1").arg(nums[n - 1]);
+            else if (tok == "f" || tok == "f*" || tok == "F" || tok == "B" || tok == "B*" || tok == "b" ||
+                     tok == "b*") {
+                const QRectF path(QPointF(x0, y0), QPointF(x1, y1));
+                if (havePath) fills[fill] = fills.count(fill) ? fills[fill].united(path) : path;
+                havePath = false;
+            } else if (tok == "n" || tok == "S" || tok == "s") {
+                havePath = false;
+            }
+            nums.clear();
+        }
+    }
+    return fills;
 }
 } // namespace
 
@@ -105,4 +218,57 @@ TEST(SchemePicture, ReplayMatchesDirectDrawing)
     EXPECT_TRUE(png.startsWith("\x89PNG"));
     const QByteArray svg = SchemePictureToSvg(pic);
     EXPECT_TRUE(svg.contains("<svg"));
+}
+
+TEST(SchemePicture, ReplayedAtThePhysicalSizeOnImagesOfAnyResolution)
+{
+    orvtest::EnsureApp();
+    // replayed 1 cm from the corner, the box spans 3.5..8.5 cm across and
+    // 3..7 cm down: at 96 dpi (37.795 px/cm) pixels 132.3..321.3 and
+    // 113.4..264.6; at 600 dpi (236.22 px/cm) 826.8..2007.9 and 708.7..1653.5
+    for (int dpi : {96, 600}) {
+        SCOPED_TRACE(dpi);
+        const double k = PxPerCm(dpi);
+        const QRect ink = ReplayedInkAt(dpi);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_NEAR(ink.left(), 3.5 * k, 1.5);
+        EXPECT_NEAR(ink.top(), 3 * k, 1.5);
+        EXPECT_NEAR(ink.right() + 1, 8.5 * k, 1.5);
+        EXPECT_NEAR(ink.bottom() + 1, 7 * k, 1.5);
+    }
+}
+
+TEST(SchemePicture, ReplayedAtThePhysicalSizeOnAPdfPrinter)
+{
+    orvtest::EnsureApp();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("figure.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setFullPage(true);
+    const int dpi = printer.logicalDpiX();
+    EXPECT_EQ(dpi, 1200);
+    const double k = PxPerCm(dpi);
+    {
+        QPainter p(&printer);
+        // the reference: where the picture's box belongs, drawn straight on the page
+        p.fillRect(QRectF(3.5 * k, 3 * k, 5 * k, 4 * k), QColor(0, 255, 0));
+        ReplaySchemePicture(MiddleBoxFigure(), p, QRectF(k, k, 10 * k, 8 * k));
+    }
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto fills = PdfFillsByColour(f.readAll());
+    ASSERT_EQ(fills.count("0 1 0"), 1u);
+    ASSERT_EQ(fills.count("0 0 0"), 1u);
+    const QRectF reference = fills.at("0 1 0"), box = fills.at("0 0 0");
+    // 5 x 4 cm are 141.73 x 113.39 pt
+    EXPECT_NEAR(reference.width(), 5 / 2.54 * 72, 0.1);
+    EXPECT_NEAR(reference.height(), 4 / 2.54 * 72, 0.1);
+    // the box lies on the reference to a tenth of a millimetre (0.28 pt)
+    EXPECT_NEAR(box.left(), reference.left(), 0.28);
+    EXPECT_NEAR(box.top(), reference.top(), 0.28);
+    EXPECT_NEAR(box.right(), reference.right(), 0.28);
+    EXPECT_NEAR(box.bottom(), reference.bottom(), 0.28);
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/MyUtils.h"
@@ -19,11 +20,21 @@ QImage WhiteImage(QSize size)
 
 QRect InkBounds(const QImage& image)
 {
-    QRect r;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
-    return r;
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image
+                                                               : image.convertToFormat(QImage::Format_RGB32);
+    int left = rgb.width(), right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    }
+    if (right < 0) return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 QImage DrawOnImage(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw,
@@ -50,12 +61,65 @@ int InkPixels(const QImage& image, QColor background)
 
 int InkOutside(const QImage& image, const QRect& area, QColor background)
 {
-    const QRgb bg = background.rgb();
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image
+                                                               : image.convertToFormat(QImage::Format_RGB32);
+    const QRgb bg = background.rgb() & 0xFFFFFF;
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != bg && !area.contains(x, y)) ++n;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const bool rowInside = y >= area.top() && y <= area.bottom();
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((row[x] & 0xFFFFFF) != bg && !(rowInside && x >= area.left() && x <= area.right())) ++n;
+    }
     return n;
+}
+
+AreaInk DrawInArea(QSize size, int margin, bool pictureFont,
+                   const std::function<void(Canvas&, const TPoint&)>& draw)
+{
+    EnsureGuiApp();
+    AreaInk ink;
+    ink.image = WhiteImage(size + QSize(2 * margin, 2 * margin));
+    ink.area = QRect(QPoint(margin, margin), size);
+    QPainter painter(&ink.image);
+    painter.translate(margin, margin);
+    PainterCanvas c(painter);
+    c.font.name = "Arial";
+    if (pictureFont) {
+        c.setFontDpi(SchemePictureDpi);
+        c.font.size = PlatformCode();
+    } else {
+        c.font.size = 8;
+    }
+    c.brush.color = clWhite;
+    c.pen.color = clBlack;
+    draw(c, {size.width(), size.height()});
+    painter.end();
+    int left = ink.image.width(), right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < ink.image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(ink.image.constScanLine(y));
+        const bool rowInside = y >= ink.area.top() && y <= ink.area.bottom();
+        for (int x = 0; x < ink.image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+            ++ink.total;
+            if (!rowInside || x < ink.area.left() || x > ink.area.right()) ++ink.outside;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    }
+    if (right >= 0) ink.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
+    return ink;
+}
+
+std::string AreaInk::overrun() const
+{
+    if (bounds.isEmpty()) return "no ink";
+    return "left " + std::to_string(area.left() - bounds.left()) + ", top " +
+           std::to_string(area.top() - bounds.top()) + ", right " +
+           std::to_string(bounds.right() - area.right()) + ", bottom " +
+           std::to_string(bounds.bottom() - area.bottom());
 }
 
 void SaveSchemePngIfAsked(const QImage& image, const std::string& name)

@@ -31,6 +31,23 @@ void SaveSchemePngIfAsked(const QImage& image, const std::string& name);
 // (reference resolution, Arial of PlatformCode() points, white brush, black pen).
 QImage DrawAtPictureResolution(QSize size, const std::function<void(Canvas&, const TPoint&)>& draw);
 
+// Where a scheme drawn into an area leaves ink: the drawing gets the area's
+// size but the image is `margin` pixels larger on every side, so that ink
+// beyond the area's edges is seen, not clipped. The canvas has the screen
+// font (Arial 8 pt) or, with pictureFont, the font of a recorded picture;
+// a white brush and a black pen.
+struct AreaInk {
+    QImage image;
+    QRect area;      // the area within image
+    int outside = 0; // pixels of ink outside the area
+    int total = 0;   // pixels of ink in all
+    QRect bounds;    // of all the ink
+    // How far the ink runs beyond the area's left, top, right and bottom edges.
+    std::string overrun() const;
+};
+AreaInk DrawInArea(QSize size, int margin, bool pictureFont,
+                   const std::function<void(Canvas&, const TPoint&)>& draw);
+
 // Every step-th pixel of every step-th row: those of `direct` that are not
 // white, and those where `direct` and `other` differ.
 struct SampledPixels {
