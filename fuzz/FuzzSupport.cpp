@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "core/MessageService.h"
 
@@ -26,6 +26,18 @@ public:
     }
 };
 
+std::vector<std::string>& scratchFiles()
+{
+    static std::vector<std::string> files;
+    return files;
+}
+
+void removeScratchFiles()
+{
+    std::error_code ec;
+    for (const std::string& f : scratchFiles()) std::filesystem::remove(f, ec);
+}
+
 } // namespace
 
 void BindSilentMessages()
@@ -42,7 +54,10 @@ std::string ScratchFile(const std::string& tag)
     std::error_code ec;
     std::filesystem::path dir = std::filesystem::temp_directory_path(ec);
     if (ec) dir = "/tmp";
-    return (dir / ("orv-fuzz-" + std::to_string(getpid()) + "-" + tag)).string();
+    const std::string name = (dir / ("orv-fuzz-" + std::to_string(getpid()) + "-" + tag)).string();
+    if (scratchFiles().empty()) std::atexit(removeScratchFiles);
+    scratchFiles().push_back(name);
+    return name;
 }
 
 void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size)
@@ -54,11 +69,6 @@ void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size
         std::fprintf(stderr, "cannot write the scratch file %s\n", fileName.c_str());
         std::abort();
     }
-}
-
-void WriteBytes(const std::string& fileName, const std::string& data)
-{
-    WriteBytes(fileName, reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
 }
 
 void Fail(const std::string& what, const std::string& text)

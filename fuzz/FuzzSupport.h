@@ -13,12 +13,12 @@ namespace orvfuzz {
 // shows nothing (once per process; later calls do nothing).
 void BindSilentMessages();
 
-// A file name in the temporary folder, unique to this process and tag.
+// A file name in the temporary folder, unique to this process and tag; the
+// file is removed when the process ends normally (a crash leaves it).
 std::string ScratchFile(const std::string& tag);
 // Writes the bytes to the file, replacing it; aborts when that fails, since
 // the run would test nothing.
 void WriteBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size);
-void WriteBytes(const std::string& fileName, const std::string& data);
 
 // Prints what went wrong with the offending text (cut to a sensible length)
 // and aborts, so that libFuzzer keeps the input as a finding.
