@@ -16,7 +16,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # libFuzzer targets: about 20 s each, the four at once, from their seed
 # corpora copied into a scratch corpus under the build folder. Any finding
-# (crash, sanitizer report, failed check) fails the run.
+# (crash, sanitizer report, failed check, an input taking over 10 s) fails
+# the run.
 bash scripts/setup.sh build-fuzz -DORV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DORV_BENCH=OFF
 fuzz_dir=build-fuzz/fuzz
 fuzz_targets=(project storey text scheme)
@@ -25,7 +26,7 @@ mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/out"
 pids=()
 for target in "${fuzz_targets[@]}"; do
   cp -r "$fuzz_dir/seeds/$target" "$fuzz_dir/corpus/$target"
-  UBSAN_OPTIONS=print_stacktrace=1 "$fuzz_dir/fuzz_$target" -max_total_time=20 \
+  UBSAN_OPTIONS=print_stacktrace=1 "$fuzz_dir/fuzz_$target" -max_total_time=20 -timeout=10 \
     -artifact_prefix="$fuzz_dir/out/$target-" "$fuzz_dir/corpus/$target" \
     >"$fuzz_dir/out/$target.log" 2>&1 &
   pids+=("$!")
