@@ -1,6 +1,8 @@
 #include "dialogs/CalcSts.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -63,7 +65,62 @@ TCalculateSts::TCalculateSts(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Memo1);
     resize(520, 420);
+    fullHeight_ = height();
     applyStoredFont();
+}
+
+void TCalculateSts::rollUp()
+{
+    if (rolled_) return;
+    fullHeight_ = height();
+    rolled_ = true;
+    Memo1->hide();
+    layout()->activate();
+    setMinimumHeight(0);
+    swapTitleButtons(true);
+    resize(width(), 1);
+}
+
+void TCalculateSts::swapTitleButtons(bool rolled)
+{
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowMinimizeButtonHint, !rolled);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, rolled);
+    if (shown) show();
+}
+
+void TCalculateSts::rollDown()
+{
+    if (!rolled_) return;
+    // Showing the text again lets the layout grow the window to its minimum
+    // first, which must not count as the height to go back to.
+    const int height = fullHeight_;
+    rolled_ = false;
+    Memo1->show();
+    layout()->activate();
+    swapTitleButtons(false);
+    resize(width(), height);
+}
+
+void TCalculateSts::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    // The window system settles the state change first; the roll follows.
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized) {
+        setWindowState(state & ~Qt::WindowMinimized);
+        QTimer::singleShot(0, this, &TCalculateSts::rollUp);
+    } else if (state & Qt::WindowMaximized) {
+        setWindowState(state & ~Qt::WindowMaximized);
+        QTimer::singleShot(0, this, &TCalculateSts::rollDown);
+    }
+}
+
+void TCalculateSts::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!rolled_) fullHeight_ = height();
 }
 
 void TCalculateSts::setTraceLines(const TTraceLines* lines)

@@ -32,11 +32,20 @@ public:
     // Prepares the context menu: "Kopiuj" only with a selection.
     void PopupMenu1Popup();
 
+    // Minimising rolls the window up to its caption bar (it never goes to
+    // the task bar), maximising unrolls it to the height it had before.
+    bool rolledUp() const { return rolled_; }
+    void rollUp();
+    void rollDown();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showLines();
+    void swapTitleButtons(bool rolled);
 
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -46,6 +55,8 @@ private:
     const TTraceLines* lines_ = nullptr;
     bool stale_ = false;
     bool placed_ = false;
+    bool rolled_ = false;
+    int fullHeight_ = 0;
 };
 
 } // namespace orv

@@ -150,3 +150,36 @@ TEST(CalcSts, ContextMenuCopiesTheSelection)
     EXPECT_EQ(QApplication::clipboard()->text(),
               "Siła w przekroju 1-1 N_1d = 150,00 kN\nMimośród e_1 = 1,0 cm");
 }
+
+TEST(CalcSts, MinimisingRollsUpAndMaximisingGivesTheHeightBack)
+{
+    orvtest::EnsureApp<QApplication>();
+    TCalculateSts w;
+    w.resize(500, 380);
+    w.show();
+    ASSERT_EQ(w.height(), 380);
+    w.setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.rolledUp());
+    EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
+    EXPECT_LT(w.height(), 50);
+    EXPECT_FALSE(w.memo()->isVisible());
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    w.setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    EXPECT_FALSE(w.rolledUp());
+    EXPECT_EQ(w.height(), 380);
+
+    // Rolled up and down directly, the window gets its height back exactly.
+    TCalculateSts v;
+    v.resize(500, 360);
+    v.show();
+    v.rollUp();
+    EXPECT_LT(v.height(), 50);
+    v.rollDown();
+    EXPECT_EQ(v.height(), 360);
+    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(w.memo()->isVisible());
+}
