@@ -115,8 +115,8 @@ TEST(ExampleProjects, RecordsComeBackByteForByte)
         // The steel grade comes from the catalogue: 34GS, class A-III, f_yd 350 MPa.
         const TSteelGrade s = r.elements[0].Input.stal;
         EXPECT_EQ(s.Znak.str(), "34GS");
-        EXPECT_EQ(s.Klasa, 3);
-        EXPECT_EQ(s.fyd, 350e6);
+        EXPECT_EQ(+s.Klasa, 3);
+        EXPECT_EQ(+s.fyd, 350e6);
     }
 }
 

@@ -90,42 +90,42 @@ TEST(SteelCatalogue, GradesOfMarks)
     // A fixed grade: its own f_tk 260 MPa, not the list's 300.
     TSteelGrade g = Marked("?", 3, 1);
     cat.getStalZbrojeniowa("St0S-b", g);
-    EXPECT_EQ(g.Klasa, 0);
+    EXPECT_EQ(+g.Klasa, 0);
     EXPECT_EQ(g.Znak.str(), "St0S-b");
-    EXPECT_EQ(g.fyk, 220e6);
-    EXPECT_EQ(g.fyd, 190e6);
-    EXPECT_EQ(g.ftk, 260e6);
-    EXPECT_EQ(g.Es, 2e11);
-    EXPECT_EQ(g.UserGrade, 0);
+    EXPECT_EQ(+g.fyk, 220e6);
+    EXPECT_EQ(+g.fyd, 190e6);
+    EXPECT_EQ(+g.ftk, 260e6);
+    EXPECT_EQ(+g.Es, 2e11);
+    EXPECT_EQ(+g.UserGrade, 0);
 
     cat.getStalZbrojeniowa("34GS", g);
-    EXPECT_EQ(g.Klasa, 3);
-    EXPECT_EQ(g.fyk, 410e6);
-    EXPECT_EQ(g.ftk, 500e6);
-    EXPECT_EQ(g.UserGrade, 0);
+    EXPECT_EQ(+g.Klasa, 3);
+    EXPECT_EQ(+g.fyk, 410e6);
+    EXPECT_EQ(+g.ftk, 500e6);
+    EXPECT_EQ(+g.UserGrade, 0);
 
     // A list grade outside the fixed table: the list's values, flag 1.
     cat.getStalZbrojeniowa("PB240", g);
-    EXPECT_EQ(g.Klasa, 1);
+    EXPECT_EQ(+g.Klasa, 1);
     EXPECT_EQ(g.Znak.str(), "PB240");
-    EXPECT_EQ(g.fyk, 240e6);
-    EXPECT_EQ(g.fyd, 210e6);
-    EXPECT_EQ(g.ftk, 265e6);
-    EXPECT_EQ(g.UserGrade, 1);
+    EXPECT_EQ(+g.fyk, 240e6);
+    EXPECT_EQ(+g.fyd, 210e6);
+    EXPECT_EQ(+g.ftk, 265e6);
+    EXPECT_EQ(+g.UserGrade, 1);
     cat.getStalZbrojeniowa("RB500W", g);
-    EXPECT_EQ(g.Klasa, 4);
-    EXPECT_EQ(g.fyd, 420e6);
-    EXPECT_EQ(g.UserGrade, 1);
+    EXPECT_EQ(+g.Klasa, 4);
+    EXPECT_EQ(+g.fyd, 420e6);
+    EXPECT_EQ(+g.UserGrade, 1);
 
     // An unknown mark keeps class, mark and strengths; E_s and the flag are set.
     TSteelGrade u = Marked("RB400", 2, 123e6);
     u.Es = 0;
     cat.getStalZbrojeniowa("XYZ", u);
-    EXPECT_EQ(u.Klasa, 2);
+    EXPECT_EQ(+u.Klasa, 2);
     EXPECT_EQ(u.Znak.str(), "RB400");
-    EXPECT_EQ(u.fyk, 123e6);
-    EXPECT_EQ(u.Es, 2e11);
-    EXPECT_EQ(u.UserGrade, 1);
+    EXPECT_EQ(+u.fyk, 123e6);
+    EXPECT_EQ(+u.Es, 2e11);
+    EXPECT_EQ(+u.UserGrade, 1);
 }
 
 TEST(SteelCatalogue, UserRowsFromTheFile)
@@ -167,20 +167,20 @@ TEST(SteelCatalogue, UserRowsFromTheFile)
 
     TSteelGrade g = Marked("?", 0, 0);
     cat.getStalZbrojeniowa("BSt500S", g);
-    EXPECT_EQ(g.Klasa, 2);
-    EXPECT_EQ(g.fyk, 500e6);
-    EXPECT_EQ(g.fyd, 420e6); // the first of the two rows
-    EXPECT_EQ(g.ftk, 550e6);
-    EXPECT_EQ(g.UserGrade, 1);
+    EXPECT_EQ(+g.Klasa, 2);
+    EXPECT_EQ(+g.fyk, 500e6);
+    EXPECT_EQ(+g.fyd, 420e6); // the first of the two rows
+    EXPECT_EQ(+g.ftk, 550e6);
+    EXPECT_EQ(+g.UserGrade, 1);
     cat.getStalZbrojeniowa("B500SP", g);
-    EXPECT_EQ(g.Klasa, 4);
-    EXPECT_DOUBLE_EQ(g.fyd, 435e6);
+    EXPECT_EQ(+g.Klasa, 4);
+    EXPECT_DOUBLE_EQ(+g.fyd, 435e6);
     cat.getStalZbrojeniowa("StżX", g);
     EXPECT_EQ(g.Znak.raw(), "St\xbfX"); // stored in the record's code page
-    EXPECT_EQ(g.Klasa, 1);
+    EXPECT_EQ(+g.Klasa, 1);
     // The built-in St0S-b keeps its fixed values.
     cat.getStalZbrojeniowa("St0S-b", g);
-    EXPECT_EQ(g.ftk, 260e6);
+    EXPECT_EQ(+g.ftk, 260e6);
 
     // Initialising again starts from the built-in rows: nothing doubles.
     cat.Initialize(file);
