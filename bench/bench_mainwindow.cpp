@@ -1,0 +1,83 @@
+// The main window on the offscreen platform: one field exit on a case-0
+// element up to the repainted verdict, results text and scheme, and the
+// opening of a 200-element project up to the first painted element.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "components/Realedit.h"
+#include "core/ProjectSession.h"
+#include "core/SettingsStore.h"
+#include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunMain.h"
+
+using namespace orv;
+
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+MemorySettingsStore g_store;
+
+void RepaintResults(TVelkor2& w)
+{
+    w.findChild<QWidget*>("PB2")->repaint();
+    w.findChild<QWidget*>("PB1b")->repaint();
+    w.findChild<QTextBrowser*>("REdit1")->viewport()->repaint();
+}
+
+void BM_FieldExitToRepaint(benchmark::State& state)
+{
+    App();
+    BindSettingsStore(&g_store);
+    TVelkor2 w;
+    w.resize(1200, 860);
+    w.show();
+    auto* t = w.findChild<TNumberEdit*>("t1a");
+    t->setFocus();
+    double v = 25;
+    for (auto _ : state) {
+        v = v == 25 ? 38 : 25;
+        t->setValue(v);
+        w.editor()->commitFocused();
+        RepaintResults(w);
+    }
+    w.session().setModified(false);
+}
+BENCHMARK(BM_FieldExitToRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_Open200Elements(benchmark::State& state)
+{
+    App();
+    BindSettingsStore(&g_store);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("duzy.clcm");
+    {
+        ProjectSession s;
+        for (int i = 1; i < 200; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
+        s.save(file.toStdString());
+    }
+    TVelkor2 w;
+    w.resize(1200, 860);
+    w.show();
+    for (auto _ : state) {
+        w.OpenProject(file);
+        RepaintResults(w);
+    }
+}
+BENCHMARK(BM_Open200Elements)->Unit(benchmark::kMillisecond);
+
+} // namespace
