@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QTextBrowser>
@@ -114,7 +115,10 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
     // A much thinner wall under the same load fails.
     const QString before = resultsText();
     window->session().setCase(0);
+    QWidget* scheme = window->findChild<QWidget*>("PB2");
+    const QImage schemeBefore = scheme->grab().toImage();
     type("t1a", "10");
+    EXPECT_NE(scheme->grab().toImage(), schemeBefore);
     EXPECT_EQ(window->session().current().Input.t, 10.0);
     EXPECT_TRUE(window->session().modified());
     EXPECT_NE(resultsText(), before);
