@@ -33,14 +33,16 @@ QRect TextArea(const QAbstractButton* b, const Metrics& m, int width, int height
     return QRect(left, 0, std::max(1, width - left), height);
 }
 
-int TextHeight(const QAbstractButton* b, bool radio, bool multiLine, int width)
+int TextHeightFor(const QAbstractButton* b, bool radio, bool multiLine, int width)
 {
     const Metrics m = IndicatorMetrics(b, radio);
     const QRect area = TextArea(b, m, width, 10000);
     return b->fontMetrics().boundingRect(area, TextFlags(multiLine), b->text()).height();
 }
 
-QSize HintFor(const QAbstractButton* b, bool radio)
+} // namespace
+
+QSize mlbutton::SizeHint(const QAbstractButton* b, bool radio)
 {
     const Metrics m = IndicatorMetrics(b, radio);
     const QFontMetrics fm = b->fontMetrics();
@@ -48,7 +50,12 @@ QSize HintFor(const QAbstractButton* b, bool radio)
     return QSize(w, std::max(m.indicator.height(), fm.height()) + 2);
 }
 
-void PaintButton(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout layout)
+int mlbutton::HeightForWidth(const QAbstractButton* b, bool radio, bool multiLine, int width)
+{
+    return std::max(SizeHint(b, radio).height(), TextHeightFor(b, radio, multiLine, width) + 2);
+}
+
+void mlbutton::Paint(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout layout)
 {
     QPainter p(b);
     const Metrics m = IndicatorMetrics(b, radio);
@@ -79,8 +86,6 @@ void PaintButton(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout l
     }
 }
 
-} // namespace
-
 int ButtonIndicatorTop(TButtonLayout layout, bool multiLine, int height, int textHeight, int indicatorHeight)
 {
     if (!multiLine) return (height - indicatorHeight) / 2;
@@ -93,67 +98,5 @@ int ButtonIndicatorTop(TButtonLayout layout, bool multiLine, int height, int tex
     }
     return offset + (block - indicatorHeight) / 2;
 }
-
-TMLCheckBox::TMLCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
-{
-    QSizePolicy sp = sizePolicy();
-    sp.setHeightForWidth(true);
-    setSizePolicy(sp);
-}
-
-void TMLCheckBox::setMultiLine(bool on)
-{
-    if (on == multiLine_) return;
-    multiLine_ = on;
-    updateGeometry();
-    update();
-}
-
-void TMLCheckBox::setButtonLayout(TButtonLayout layout)
-{
-    if (layout == layout_) return;
-    layout_ = layout;
-    update();
-}
-
-QSize TMLCheckBox::sizeHint() const { return HintFor(this, false); }
-
-int TMLCheckBox::heightForWidth(int width) const
-{
-    return std::max(HintFor(this, false).height(), TextHeight(this, false, multiLine_, width) + 2);
-}
-
-void TMLCheckBox::paintEvent(QPaintEvent*) { PaintButton(this, false, multiLine_, layout_); }
-
-TMLRadioButton::TMLRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent)
-{
-    QSizePolicy sp = sizePolicy();
-    sp.setHeightForWidth(true);
-    setSizePolicy(sp);
-}
-
-void TMLRadioButton::setMultiLine(bool on)
-{
-    if (on == multiLine_) return;
-    multiLine_ = on;
-    updateGeometry();
-    update();
-}
-
-void TMLRadioButton::setButtonLayout(TButtonLayout layout)
-{
-    if (layout == layout_) return;
-    layout_ = layout;
-    update();
-}
-
-QSize TMLRadioButton::sizeHint() const { return HintFor(this, true); }
-
-int TMLRadioButton::heightForWidth(int width) const
-{
-    return std::max(HintFor(this, true).height(), TextHeight(this, true, multiLine_, width) + 2);
-}
-
-void TMLRadioButton::paintEvent(QPaintEvent*) { PaintButton(this, true, multiLine_, layout_); }
 
 } // namespace orv

@@ -9,50 +9,74 @@ namespace orv {
 
 enum class TButtonLayout { Top, Center, Bottom };
 
-class TMLCheckBox : public QCheckBox {
-    Q_OBJECT
-public:
-    explicit TMLCheckBox(const QString& text = {}, QWidget* parent = nullptr);
-    bool multiLine() const { return multiLine_; }
-    void setMultiLine(bool on);
-    TButtonLayout buttonLayout() const { return layout_; }
-    void setButtonLayout(TButtonLayout layout);
-    QSize sizeHint() const override;
-    bool hasHeightForWidth() const override { return multiLine_; }
-    int heightForWidth(int width) const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-private:
-    bool multiLine_ = true;
-    TButtonLayout layout_ = TButtonLayout::Top;
-};
-
-class TMLRadioButton : public QRadioButton {
-    Q_OBJECT
-public:
-    explicit TMLRadioButton(const QString& text = {}, QWidget* parent = nullptr);
-    bool multiLine() const { return multiLine_; }
-    void setMultiLine(bool on);
-    TButtonLayout buttonLayout() const { return layout_; }
-    void setButtonLayout(TButtonLayout layout);
-    QSize sizeHint() const override;
-    bool hasHeightForWidth() const override { return multiLine_; }
-    int heightForWidth(int width) const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-private:
-    bool multiLine_ = true;
-    TButtonLayout layout_ = TButtonLayout::Center;
-};
-
 // Where the box of a button of the given height stands (its top), for a
 // text block of textHeight laid out from the top.
 int ButtonIndicatorTop(TButtonLayout layout, bool multiLine, int height, int textHeight, int indicatorHeight);
+
+// The size, hit area and painting shared by the two buttons.
+namespace mlbutton {
+QSize SizeHint(const QAbstractButton* b, bool radio);
+int HeightForWidth(const QAbstractButton* b, bool radio, bool multiLine, int width);
+void Paint(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout layout);
+} // namespace mlbutton
+
+template <typename Base, bool Radio>
+class TMultiLineButton : public Base {
+public:
+    TMultiLineButton(const QString& text, QWidget* parent, TButtonLayout layout)
+        : Base(text, parent), layout_(layout)
+    {
+        QSizePolicy sp = this->sizePolicy();
+        sp.setHeightForWidth(true);
+        this->setSizePolicy(sp);
+    }
+
+    bool multiLine() const { return multiLine_; }
+    void setMultiLine(bool on)
+    {
+        if (on == multiLine_) return;
+        multiLine_ = on;
+        this->updateGeometry();
+        this->update();
+    }
+    TButtonLayout buttonLayout() const { return layout_; }
+    void setButtonLayout(TButtonLayout layout)
+    {
+        if (layout == layout_) return;
+        layout_ = layout;
+        this->update();
+    }
+    QSize sizeHint() const override { return mlbutton::SizeHint(this, Radio); }
+    bool hasHeightForWidth() const override { return multiLine_; }
+    int heightForWidth(int width) const override { return mlbutton::HeightForWidth(this, Radio, multiLine_, width); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { mlbutton::Paint(this, Radio, multiLine_, layout_); }
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+
+private:
+    bool multiLine_ = true;
+    TButtonLayout layout_;
+};
+
+// A check box made in code has its box at the top of the text.
+class TMLCheckBox : public TMultiLineButton<QCheckBox, false> {
+    Q_OBJECT
+public:
+    explicit TMLCheckBox(const QString& text = {}, QWidget* parent = nullptr)
+        : TMultiLineButton(text, parent, TButtonLayout::Top)
+    {
+    }
+};
+
+// A radio button made in code has its box centred on the text.
+class TMLRadioButton : public TMultiLineButton<QRadioButton, true> {
+    Q_OBJECT
+public:
+    explicit TMLRadioButton(const QString& text = {}, QWidget* parent = nullptr)
+        : TMultiLineButton(text, parent, TButtonLayout::Center)
+    {
+    }
+};
 
 } // namespace orv
