@@ -9,6 +9,7 @@
 namespace orv {
 
 const char* const SteelCatalogueFileName = "stal_zbrojeniowa.def";
+const char* const SteelCatalogueHeader = "Klasa\tZnak\tfyk\tfyd\tftk";
 
 const TSteelRow BuiltInSteelRows[BuiltInSteelRowCount] = {
     {"A-0", "St0S-b", "220", "190", "300"},
@@ -108,12 +109,49 @@ bool IsValidSteelRow(const TSteelRow& row)
 {
     bool knownClass = false;
     for (const char* c : ClassTexts) knownClass = knownClass || row.Klasa == c;
-    if (!knownClass) return false;
-    const std::string mark = Utf8ToCp1250(row.Znak);
-    if (mark.empty() || mark.size() > static_cast<std::size_t>(MaxSteelMarkLength)) return false;
-    for (char c : mark)
-        if (static_cast<unsigned char>(c) < 0x20 || c == '(' || c == ')') return false;
+    if (!knownClass || CheckSteelMark(row.Znak) != TSteelMarkCheck::Ok) return false;
     return strengthInRange(row.fyk) && strengthInRange(row.fyd) && strengthInRange(row.ftk);
+}
+
+TSteelMarkCheck CheckSteelMark(const std::string& mark, const std::vector<std::string>& marksInUse)
+{
+    const std::string bytes = Utf8ToCp1250(mark);
+    if (bytes.empty()) return TSteelMarkCheck::Empty;
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '(' || c == ')')
+            return TSteelMarkCheck::BadCharacters;
+    if (bytes.size() > static_cast<std::size_t>(MaxSteelMarkLength)) return TSteelMarkCheck::TooLong;
+    for (const std::string& used : marksInUse)
+        if (used == mark) return TSteelMarkCheck::Duplicate;
+    return TSteelMarkCheck::Ok;
+}
+
+bool IsBuiltInSteelRow(const TSteelRow& row)
+{
+    for (const TSteelRow& b : BuiltInSteelRows)
+        if (b == row) return true;
+    return false;
+}
+
+void InsertSteelRow(std::vector<TSteelRow>& rows, const TSteelRow& row)
+{
+    auto at = rows.begin();
+    while (at != rows.end() && !(at->Klasa > row.Klasa)) ++at;
+    rows.insert(at, row);
+}
+
+std::string SteelCatalogueText(const std::vector<TSteelRow>& rows)
+{
+    std::string text = std::string(SteelCatalogueHeader) + "\r\n";
+    for (const TSteelRow& r : rows)
+        text += Utf8ToCp1250(r.Klasa + '\t' + r.Znak + '\t' + r.fyk + '\t' + r.fyd + '\t' + r.ftk) + "\r\n";
+    return text;
+}
+
+TFileResult SaveSteelCatalogue(const std::string& fileName, const std::vector<TSteelRow>& rows)
+{
+    if (WriteFileAtomically(fileName, SteelCatalogueText(rows))) return {};
+    return TFileResult{TFileStatus::WriteFailed, "Błąd zapisu pliku!", fileName};
 }
 
 TSteelCatalogue::TSteelCatalogue()
@@ -184,9 +222,7 @@ int TSteelCatalogue::GetIndexOfPN99StalOpis(const std::string& description) cons
 
 void TSteelCatalogue::AddSteelRow(const TSteelRow& row)
 {
-    auto at = rows_.begin();
-    while (at != rows_.end() && !(at->Klasa > row.Klasa)) ++at;
-    rows_.insert(at, row);
+    InsertSteelRow(rows_, row);
 }
 
 int TSteelCatalogue::LoadUserSteels(const std::string& fileName)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZunFiles.h"
 #include "core/ZunTypes.h"
 
 namespace orv {
@@ -89,8 +90,26 @@ private:
 };
 
 // True when a row read from the file can stand in the list: a known class
-// text, a mark of 1..20 characters without brackets or control characters,
-// and three numbers within MinSteelStrength..MaxSteelStrength.
+// text, a valid mark, and three numbers within MinSteelStrength..MaxSteelStrength.
 bool IsValidSteelRow(const TSteelRow& row);
+
+// A mark the file keeps: 1..20 single-byte characters, no brackets (the list
+// item "mark (class)" is split at the first one) and no control characters
+// (a tab or a line break would split the file's line).
+enum class TSteelMarkCheck { Ok, Empty, BadCharacters, TooLong, Duplicate };
+TSteelMarkCheck CheckSteelMark(const std::string& mark, const std::vector<std::string>& marksInUse = {});
+
+// One of the sixteen built-in rows, all five texts alike.
+bool IsBuiltInSteelRow(const TSteelRow& row);
+// Inserts `row` in front of the first row whose class text is greater.
+void InsertSteelRow(std::vector<TSteelRow>& rows, const TSteelRow& row);
+
+// The catalogue file: the header line, then every row (the built-in ones
+// included) as class, mark, fyk, fyd, ftk separated by tabs; Windows-1250,
+// lines ended by CR LF.
+extern const char* const SteelCatalogueHeader; // "Klasa\tZnak\tfyk\tfyd\tftk"
+std::string SteelCatalogueText(const std::vector<TSteelRow>& rows);
+// Writes the file atomically; a failure leaves the previous file whole.
+TFileResult SaveSteelCatalogue(const std::string& fileName, const std::vector<TSteelRow>& rows);
 
 } // namespace orv

@@ -25,12 +25,16 @@
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
+#include "core/MasonryCatalogue.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZunEditor.h"
 #include "core/ZunMaterials.h"
 #include "core/ZunStrings.h"
+#include "dialogs/CatalogueFiles.h"
+#include "dialogs/ZunElementsList.h"
+#include "dialogs/Zun_EkDlg.h"
 
 namespace orv {
 namespace {
@@ -150,6 +154,7 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
         label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     installFilters();
+    loadUnitNames();
     showElementData();
 }
 
@@ -170,9 +175,15 @@ void TElementEditor::createNumericEdits()
         e->setRange(f.min, f.max);
         if (f.step > 0) e->setIncrement(f.step);
         e->setPrecision(f.decimals);
-        // The load tables, the slab and modulus dialogs and the moment
-        // dialog behind the "..." parts are not offered here.
-        if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(false);
+        // The load tables, the slab dialogs and the moment dialog behind
+        // the "..." parts are not offered here; the moduli E2 and E5 come
+        // from the modulus dialog.
+        const bool modulus = qstrcmp(f.name, "E2") == 0 || qstrcmp(f.name, "E5") == 0;
+        if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(modulus);
+        if (modulus) {
+            const bool below = f.name[1] == '5';
+            connect(e, &TNumberEdit::buttonClicked, this, [this, below] { modulusButton(below); });
+        }
         const NumericControl c{e, &f};
         connect(e, &TNumberEdit::exited, this, [this, c] { numberLeft(c); });
         connect(e, &TNumberEdit::upClicked, this, [this, c] { numberLeft(c); });
@@ -335,6 +346,11 @@ QWidget* TElementEditor::buildMaterialPage()
     QHBoxLayout* mh = Line(modes);
     generalDef_ = choiceRadio("OgolnaDefElementu1", "OgolnaDefElementu1", QStringLiteral("wg ogólnej definicji"), 1);
     catalogueDef_ = choiceRadio("OgolnaDefElementu1", "OgolnaDefElementu0", QStringLiteral("z listy... "), 0);
+    // Switched to the catalogue, the element takes the unit of the list.
+    disconnect(catalogueDef_, &QRadioButton::clicked, this, nullptr);
+    connect(catalogueDef_, &QRadioButton::clicked, this, [this](bool checked) {
+        if (checked) takeCatalogueUnit(true);
+    });
     mh->addWidget(generalDef_);
     mh->addWidget(catalogueDef_);
     mh->addStretch(1);
@@ -357,7 +373,7 @@ QWidget* TElementEditor::buildMaterialPage()
     static_cast<QHBoxLayout*>(unitCategoryRow_->layout())->addStretch(1);
     uv->addWidget(unitCategoryRow_);
 
-    // The unit chosen from the catalogue; the catalogue itself comes with its dialog.
+    // The unit chosen from the catalogue; "Lista" edits the catalogue itself.
     cataloguePanel_ = new QWidget;
     cataloguePanel_->setObjectName(QStringLiteral("PanelCatalogue"));
     auto* cv = new QVBoxLayout(cataloguePanel_);
@@ -366,10 +382,11 @@ QWidget* TElementEditor::buildMaterialPage()
     QHBoxLayout* ph = Line(pick);
     catalogueUnit_ = new QComboBox;
     catalogueUnit_->setObjectName(QStringLiteral("UserElement1"));
+    connect(catalogueUnit_, &QComboBox::activated, this, [this] { takeCatalogueUnit(false); });
     ph->addWidget(catalogueUnit_, 1);
     auto* list = new QPushButton(QStringLiteral("Lista"));
     list->setObjectName(QStringLiteral("Button1"));
-    list->setEnabled(false);
+    connect(list, &QPushButton::clicked, this, [this] { unitListClicked(); });
     ph->addWidget(list);
     cv->addWidget(pick);
     catalogueKind_ = new QLabel;
@@ -938,6 +955,53 @@ bool TElementEditor::leaveNumberCombo(QComboBox* combo)
     return true;
 }
 
+void TElementEditor::loadUnitNames()
+{
+    unitNames_.clear();
+    for (const std::string& name : LoadMasonryCatalogue().GetElementNames()) unitNames_ << Q(name);
+}
+
+void TElementEditor::takeCatalogueUnit(bool switchToCatalogue)
+{
+    if (filling_) return;
+    const TCalcInput& now = session_.current().Input;
+    const std::string name = catalogueUnit_->currentText().toStdString();
+    if (switchToCatalogue ? now.OgolnaDefElementu == 0 : name == now.UserElement.str()) return;
+    // A name the catalogue lacks changes nothing of the unit.
+    TMasonryUnitInfo unit;
+    const bool known = catalogueUnit_->currentIndex() >= 0 && LoadMasonryCatalogue().GetElementByName(name, unit);
+    store([&](TCalcInput& in) {
+        if (switchToCatalogue) StoreChoice(in, *FindChoiceField("OgolnaDefElementu1"), 0);
+        if (known) ApplyMasonryUnit(in, name, unit);
+    });
+}
+
+void TElementEditor::unitListClicked()
+{
+    // The catalogue may change; the element keeps its unit until one is chosen.
+    if (!ShowElementsListDlg(this)) return;
+    loadUnitNames();
+    refresh(nullptr, false);
+}
+
+void TElementEditor::modulusButton(bool below)
+{
+    if (filling_) return;
+    const TCalcInput& now = session_.current().Input;
+    TElementMurowy unit = below ? now.ElementE5 : now.ElementE2;
+    double E = 0;
+    if (!ShowEkDlg(this, unit, E)) return;
+    store([&](TCalcInput& in) {
+        if (below) {
+            in.ElementE5 = unit;
+            in.E5 = E;
+        } else {
+            in.ElementE2 = unit;
+            in.E2 = E;
+        }
+    });
+}
+
 void TElementEditor::caseChosen()
 {
     if (filling_) return;
@@ -1051,10 +1115,11 @@ void TElementEditor::showValues(QWidget* source, bool all)
     SetComboItems(mortarClass_, items);
     SetComboIndex(mortarClass_, static_cast<int>(in.KlasaZaprawy));
 
-    catalogueUnit_->clear();
-    const std::string unitName = in.UserElement.str();
-    if (!unitName.empty()) catalogueUnit_->addItem(Q(unitName));
-    catalogueUnit_->setCurrentIndex(unitName.empty() ? -1 : 0);
+    // The catalogue's names; a stored name it lacks shows greyed, not chosen.
+    SetComboItems(catalogueUnit_, unitNames_);
+    const QString unitName = Q(in.UserElement.str());
+    catalogueUnit_->setCurrentIndex(catalogueUnit_->findText(unitName, Qt::MatchExactly));
+    catalogueUnit_->setPlaceholderText(unitName);
     catalogueKind_->setText(QStringLiteral("- ") + unitKind_->currentText());
     catalogueStrength_->setCaption(Q("f_b_ = " + FormatFixed(1, in.fb) + " MPa"));
     catalogueCategory_->setText(QStringLiteral("- ") + unitCategory_->currentText() +

@@ -5,6 +5,7 @@
 // never stores. The pages and panels follow the element's case.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -86,6 +87,13 @@ private:
     bool isNumberCombo(const QObject* w) const;
     bool leaveNumberCombo(QComboBox* combo);
     void caseChosen();
+    // The masonry unit from the catalogue: the unit of the list taken into
+    // the element (on switching to the catalogue or choosing another name),
+    // the catalogue dialog, and the modulus dialog of E2 (above) or E5 (below).
+    void loadUnitNames();
+    void takeCatalogueUnit(bool switchToCatalogue);
+    void unitListClicked();
+    void modulusButton(bool below);
 
     // --- showing
     void refresh(QWidget* source, bool all);
@@ -97,6 +105,7 @@ private:
     bool checkingCombo_ = false;
     std::vector<NumericControl> numeric_;
     std::vector<std::function<void(const TCalcInput&)>> shows_;
+    QStringList unitNames_; // of the masonry-unit catalogue
 
     QComboBox* caseList_ = nullptr;
     QTabWidget* pages_ = nullptr;

@@ -33,6 +33,7 @@
 #include "core/ZunMaterials.h"
 #include "core/ZunRtf.h"
 #include "dialogs/CalcSts.h"
+#include "dialogs/CatalogueFiles.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
 #include "drawing/MarkupHtml.h"
@@ -144,8 +145,9 @@ TVelkor2::TVelkor2(QWidget* parent)
       programFolder_(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("Velkor2"));
-    // The steel grades: the built-in rows and the user's own file, if any.
-    steel_.Initialize(S(QDir(programFolder_).filePath(QString::fromLatin1(SteelCatalogueFileName))));
+    // The steel grades: the built-in rows and the user's own file, if any
+    // (the program folder's until the user has one).
+    LoadSteelCatalogue(steel_);
     // A verdict needs a concrete class and a steel grade the lists offer.
     session_->setInputsSelectable([this](const TProjectElement& e) {
         const int concrete = static_cast<int>(e.Input.beton);

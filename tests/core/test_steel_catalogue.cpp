@@ -238,3 +238,59 @@ TEST(SteelCatalogue, FileWithoutRowsOrOversized)
     EXPECT_EQ(cat.GetIndexOfPN99("Uciety"), -1);
     EXPECT_EQ(cat.GetIndexOfPN99("PoLimicie"), -1);
 }
+
+TEST(SteelCatalogue, SavedFileRoundTripsByteForByte)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::vector<TSteelRow> rows(std::begin(BuiltInSteelRows), std::end(BuiltInSteelRows));
+    InsertSteelRow(rows, {"A-IIIN", "B500SP", "500", "435", "575"});
+    InsertSteelRow(rows, {"A-I", "StżX", "240", "210", "320"});
+    InsertSteelRow(rows, {"A-0", "Zwykła", "220", "190", "260"});
+    // Each stands behind the last row of its class.
+    EXPECT_EQ(rows[1].Znak, "Zwykła");
+    EXPECT_EQ(rows[6].Znak, "StżX");
+    EXPECT_EQ(rows.back().Znak, "B500SP");
+
+    ASSERT_TRUE(SaveSteelCatalogue(file, rows).ok());
+    const std::string written = orvtest::ReadFileBytes(file);
+    // The header, then every row, the built-in ones included.
+    EXPECT_EQ(written.substr(0, std::strlen(Header)), Header);
+    EXPECT_EQ(written.substr(std::strlen(Header), 24), "A-0\tSt0S-b\t220\t190\t300\r\n");
+    EXPECT_NE(written.find("A-I\tSt\xbfX\t240\t210\t320\r\n"), std::string::npos);
+    std::size_t lines = 0;
+    for (std::size_t p = written.find("\r\n"); p != std::string::npos; p = written.find("\r\n", p + 2)) ++lines;
+    EXPECT_EQ(lines, 1u + 19u);
+
+    // Read back, only the user rows are added; written again, byte for byte.
+    TSteelCatalogue cat;
+    cat.Initialize(file);
+    ASSERT_EQ(cat.Rows(), rows);
+    ASSERT_TRUE(SaveSteelCatalogue(file, cat.Rows()).ok());
+    EXPECT_EQ(orvtest::ReadFileBytes(file), written);
+
+    // A file that cannot be written leaves the old one whole.
+    const TFileResult r = SaveSteelCatalogue(dir.file("brak/stal_zbrojeniowa.def"), rows);
+    EXPECT_EQ(r.status, TFileStatus::WriteFailed);
+    EXPECT_EQ(r.headline, "Błąd zapisu pliku!");
+}
+
+TEST(SteelCatalogue, MarksTheFileCanKeep)
+{
+    EXPECT_EQ(CheckSteelMark("BSt500S"), TSteelMarkCheck::Ok);
+    EXPECT_EQ(CheckSteelMark(""), TSteelMarkCheck::Empty);
+    // A tab or a line break would split the file's line; a bracket the list item.
+    EXPECT_EQ(CheckSteelMark("B\t500"), TSteelMarkCheck::BadCharacters);
+    EXPECT_EQ(CheckSteelMark("B500\r\n"), TSteelMarkCheck::BadCharacters);
+    EXPECT_EQ(CheckSteelMark("B500 (x)"), TSteelMarkCheck::BadCharacters);
+    EXPECT_EQ(CheckSteelMark("ABCDEFGHIJKLMNOPQRST"), TSteelMarkCheck::Ok);
+    EXPECT_EQ(CheckSteelMark("ABCDEFGHIJKLMNOPQRSTU"), TSteelMarkCheck::TooLong);
+    EXPECT_EQ(CheckSteelMark("ŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻ"), TSteelMarkCheck::Ok); // 20 single bytes
+    EXPECT_EQ(CheckSteelMark("RB500", {"RB400", "RB500"}), TSteelMarkCheck::Duplicate);
+    EXPECT_EQ(CheckSteelMark("rb500", {"RB400", "RB500"}), TSteelMarkCheck::Ok);
+
+    EXPECT_TRUE(IsBuiltInSteelRow(BuiltInSteelRows[4]));
+    TSteelRow changed = BuiltInSteelRows[4];
+    changed.ftk = "266";
+    EXPECT_FALSE(IsBuiltInSteelRow(changed));
+}

@@ -1,0 +1,95 @@
+#include "dialogs/DialogKeys.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/MyUtils.h"
+
+namespace orv {
+namespace {
+
+bool IsEnter(const QKeyEvent* k)
+{
+    return (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) &&
+           !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+class EnterFilter : public QObject {
+public:
+    explicit EnterFilter(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+            auto* w = qobject_cast<QWidget*>(watched);
+            // An open list takes Enter for its choice.
+            if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->view()->isVisible()) return false;
+            // Moves on as Tab does.
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            if (w) QCoreApplication::sendEvent(w, &tab);
+            return true;
+        }
+        return false;
+    }
+};
+
+class DecimalFilter : public QObject {
+public:
+    explicit DecimalFilter(QComboBox* combo) : QObject(combo), combo_(combo) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(event);
+        const QString t = k->text();
+        if (t.size() != 1 || !t.at(0).isPrint() || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        const QChar c = t.at(0);
+        const QChar sep = QLatin1Char(DecimalSeparator());
+        if (c.isDigit() && c.unicode() < 128) return false;
+        QLineEdit* edit = combo_->lineEdit();
+        if (edit && (c == QLatin1Char('.') || c == sep) && !edit->text().contains(sep))
+            edit->insert(QString(sep));
+        else
+            QApplication::beep();
+        return true;
+    }
+
+private:
+    QComboBox* combo_;
+};
+
+} // namespace
+
+void InstallEnterMovesFocus(QWidget* dialog)
+{
+    auto* filter = new EnterFilter(dialog);
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) w->installEventFilter(filter);
+    }
+}
+
+void InstallDecimalKeyFilter(QComboBox* combo)
+{
+    auto* filter = new DecimalFilter(combo);
+    combo->installEventFilter(filter);
+    if (combo->lineEdit()) combo->lineEdit()->installEventFilter(filter);
+}
+
+QPushButton* CreateHelpButton(const char* topic, QWidget* parent)
+{
+    auto* help = new QPushButton(QStringLiteral("Pomoc"), parent);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setProperty("helpTopic", QString::fromLatin1(topic));
+    help->setAutoDefault(false);
+    help->setEnabled(false);
+    return help;
+}
+
+} // namespace orv

@@ -1,0 +1,20 @@
+// Keys shared by the input dialogs: Enter moves the focus on, and the number
+// combos take digits and one decimal separator only.
+#pragma once
+
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+namespace orv {
+
+// Enter in any line edit or combo box of `dialog` moves the focus to the next control.
+void InstallEnterMovesFocus(QWidget* dialog);
+// Digits, Backspace and one decimal separator pass; "." becomes the
+// locale's separator; other printable keys beep.
+void InstallDecimalKeyFilter(QComboBox* combo);
+// The "Pomoc" button of a dialog, carrying its help topic in the property
+// "helpTopic"; it stays disabled until a help window takes the topic.
+QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
+
+} // namespace orv

@@ -1,0 +1,69 @@
+// The editor of one masonry unit of the catalogue: name, material, group,
+// f_b, category and unit weight, with the requirements the code sets for
+// units of the chosen group. It works on a copy: data() gives the unit back
+// as confirmed by OK, which refuses an empty name, a name the file could not
+// keep, a name in use and an f_b that is no positive number.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+#include "core/MasonryCatalogue.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace orv {
+
+class TSpinRealEdit;
+
+class TNewElementDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNewElementDlg(QWidget* parent = nullptr);
+
+    // A new unit ("Nowy element murowy") or an edited one.
+    void setNewUnit(bool isNew);
+    void setData(const TMasonryUnitRow& row);
+    const TMasonryUnitRow& data() const { return data_; }
+    // The names of the other units of the catalogue.
+    void setNamesInUse(const std::vector<std::string>& names) { namesInUse_ = names; }
+
+    // The four requirement texts shown (all holes, one hole, web, combined webs).
+    QStringList requirementTexts() const;
+
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void materialChanged();
+    void groupChanged();
+    void showRequirements();
+    void fillStrengthList();
+    // The f_b text left: rewritten with one decimal, or refused (false).
+    bool fbLeft();
+    int kind() const;
+
+    TMasonryUnitRow data_;
+    std::vector<std::string> namesInUse_;
+    bool checking_ = false;
+    QLineEdit* Nazwa1 = nullptr;
+    QComboBox* TypMaterialu1 = nullptr;
+    QComboBox* grupa1 = nullptr;
+    QWidget* groupRow_ = nullptr;
+    QComboBox* fb1 = nullptr;
+    QComboBox* KategoriaWykElementu1 = nullptr;
+    TSpinRealEdit* ro1 = nullptr;
+    QWidget* requirements_ = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+};
+
+} // namespace orv
