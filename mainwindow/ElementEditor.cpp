@@ -31,6 +31,7 @@
 #include "core/ZunEditor.h"
 #include "core/ZunMaterials.h"
 #include "core/ZunStrings.h"
+#include "mainwindow/EditorHelp.h"
 
 namespace orv {
 namespace {
@@ -150,6 +151,8 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
         label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     installFilters();
+    connectMomentButtons();
+    ApplyEditorHelp(this);
     showElementData();
 }
 
@@ -170,8 +173,8 @@ void TElementEditor::createNumericEdits()
         e->setRange(f.min, f.max);
         if (f.step > 0) e->setIncrement(f.step);
         e->setPrecision(f.decimals);
-        // The load tables, the slab and modulus dialogs and the moment
-        // dialog behind the "..." parts are not offered here.
+        // The load tables and the slab and modulus dialogs behind the
+        // "..." parts are not offered here.
         if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(false);
         const NumericControl c{e, &f};
         connect(e, &TNumberEdit::exited, this, [this, c] { numberLeft(c); });
