@@ -230,6 +230,45 @@ bool ProjectSession::deleteElement(int i)
     return true;
 }
 
+int ProjectSession::copyElement(int i, const std::string& name, const std::string& description)
+{
+    if (i < 0 || i >= count()) return -1;
+    const TProjectElement copy = elements_[i];
+    elements_.push_back(copy);
+    TProjectElement& e = elements_.back();
+    e.Name.set(name);
+    e.Description.set(description);
+    current_ = count() - 1;
+    const int shown = current_;
+    changeModified(true);
+    notify([shown](IProjectObserver& o) { o.elementShown(shown); });
+    recalculate();
+    return shown;
+}
+
+bool ProjectSession::renameElement(int i, const std::string& name, const std::string& description)
+{
+    if (i < 0 || i >= count()) return false;
+    TProjectElement& e = elements_[i];
+    e.Name.set(name);
+    e.Description.set(description);
+    changeModified(true);
+    return true;
+}
+
+bool ProjectSession::replaceElements(const std::vector<TProjectElement>& elements, int count, int current)
+{
+    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) return false;
+    const TProjectHeader header = elements_[0].Header;
+    elements_.assign(elements.begin(), elements.begin() + count);
+    elements_[0].Header = header;
+    current_ = std::clamp(current, 0, count - 1);
+    notify([](IProjectObserver& o) { o.projectReplaced(); });
+    changeModified(true);
+    recalculate();
+    return true;
+}
+
 void ProjectSession::setRecalculation(bool on)
 {
     if (recalculation_ == on) return;

@@ -105,6 +105,18 @@ public:
     // Removes element i; the project header stays with the project. Refused
     // (false) for the only element or an index out of range.
     bool deleteElement(int i);
+    // Appends a whole copy of element i (its header and load compilation
+    // included) under the given name and description and makes it current;
+    // returns its index, or -1 (nothing done) for an index out of range.
+    int copyElement(int i, const std::string& name, const std::string& description);
+    // Gives element i a new name and description; the project is marked
+    // modified, nothing is recalculated. False for an index out of range.
+    bool renameElement(int i, const std::string& name, const std::string& description);
+    // The element list rebuilt elsewhere (the element manager): the first
+    // `count` elements of `elements` become the project, `current` (clamped)
+    // the current one; the project header stays with the project, in element
+    // 0. Refused (false) for a count below 1 or above the elements given.
+    bool replaceElements(const std::vector<TProjectElement>& elements, int count, int current);
 
     // --- recalculation -----------------------------------------------------------
     bool recalculation() const { return recalculation_; }

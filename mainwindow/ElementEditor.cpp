@@ -35,6 +35,7 @@
 #include "dialogs/CatalogueFiles.h"
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/Zun_EkDlg.h"
+#include "mainwindow/EditorHelp.h"
 
 namespace orv {
 namespace {
@@ -155,6 +156,8 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
 
     installFilters();
     loadUnitNames();
+    connectMomentButtons();
+    ApplyEditorHelp(this);
     showElementData();
 }
 
@@ -175,9 +178,9 @@ void TElementEditor::createNumericEdits()
         e->setRange(f.min, f.max);
         if (f.step > 0) e->setIncrement(f.step);
         e->setPrecision(f.decimals);
-        // The load tables, the slab dialogs and the moment dialog behind
-        // the "..." parts are not offered here; the moduli E2 and E5 come
-        // from the modulus dialog.
+        // The load tables and the slab dialogs behind the "..." parts are
+        // not offered here; the moduli E2 and E5 come from the modulus
+        // dialog, the moments from theirs (connectMomentButtons).
         const bool modulus = qstrcmp(f.name, "E2") == 0 || qstrcmp(f.name, "E5") == 0;
         if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(modulus);
         if (modulus) {

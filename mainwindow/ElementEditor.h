@@ -48,6 +48,11 @@ public:
     QComboBox* caseList() const { return caseList_; }
     QTabWidget* pages() const { return pages_; }
 
+    // The "..." buttons of M_Sd,x and M_Sd,y: the moment dialog of the
+    // column's direction; its result is stored on OK.
+    void Msdx1ButtonClick();
+    void Msdy1ButtonClick();
+
 signals:
     // The pages were arranged for a case, shown or chosen.
     void caseShown(int calcCase);
@@ -76,6 +81,8 @@ private:
     QWidget* buildLoadPage();
     QWidget* buildAssumptionPage();
     void installFilters();
+    void connectMomentButtons();
+    void momentButtonClick(bool x);
 
     // --- storing
     // Runs `edit` on the current element through the session (modified and

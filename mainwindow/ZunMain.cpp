@@ -25,15 +25,20 @@
 #include <QVBoxLayout>
 
 #include "components/Dialogs3.h"
+#include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
+#include "components/WhatsThisUnit.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
+#include "core/ZunEditor.h"
 #include "core/ZunMaterials.h"
 #include "core/ZunRtf.h"
+#include "dialogs/AddPoz.h"
 #include "dialogs/CalcSts.h"
 #include "dialogs/CatalogueFiles.h"
+#include "dialogs/Kolejnosc2.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
 #include "drawing/MarkupHtml.h"
@@ -228,14 +233,14 @@ void TVelkor2::buildActions()
 
     addAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogNewFolder), QStringLiteral("Dodaj nowy element"), this);
     addAction_->setObjectName(QStringLiteral("Dodajnowyelement1"));
-    addAction_->setEnabled(false);
+    connect(addAction_, &QAction::triggered, this, &TVelkor2::ToolButton10Click);
     deleteAction_ = new QAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
     deleteAction_->setObjectName(QStringLiteral("Usuaktywnyelement1"));
     connect(deleteAction_, &QAction::triggered, this, &TVelkor2::deleteElement);
     copyAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogDetailedView),
                               QStringLiteral("Skopiuj aktywny element jako nowy"), this);
     copyAction_->setObjectName(QStringLiteral("Skopiujaktywnyelementjakonowy1"));
-    copyAction_->setEnabled(false);
+    connect(copyAction_, &QAction::triggered, this, &TVelkor2::ToolButton12Click);
     previousAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
     previousAction_->setObjectName(QStringLiteral("Wywietlpoprzednielement1"));
     connect(previousAction_, &QAction::triggered, this, &TVelkor2::previousElement);
@@ -244,7 +249,7 @@ void TVelkor2::buildActions()
     connect(nextAction_, &QAction::triggered, this, &TVelkor2::nextElement);
     managerAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
     managerAction_->setObjectName(QStringLiteral("Menaderelementw1"));
-    managerAction_->setEnabled(false);
+    connect(managerAction_, &QAction::triggered, this, &TVelkor2::Menaderelementw1Click);
 
     calculateAction_ = new QAction(st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Przeliczanie"), this);
     calculateAction_->setObjectName(QStringLiteral("Calculate11"));
@@ -263,6 +268,8 @@ void TVelkor2::buildActions()
     aboutAction_->setObjectName(QStringLiteral("Oprogramie1"));
     aboutAction_->setEnabled(false);
     connect(aboutAction_, &QAction::triggered, this, &TVelkor2::showAbout);
+
+    whatsThis_ = new TWhatsThis(this);
 }
 
 void TVelkor2::buildMenus()
@@ -298,6 +305,7 @@ void TVelkor2::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
     help->setObjectName(QStringLiteral("Pomoc1"));
+    help->addAction(whatsThis_->menuAction());
     help->addAction(aboutAction_);
 
     // The drop-down of the Open button: the examples and the recent files.
@@ -350,6 +358,7 @@ void TVelkor2::buildCentre()
     tabs_ = new TMTabControl(left);
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectElement(index); });
+    connect(tabs_, &TMTabControl::doubleClicked, this, &TVelkor2::TabControl1DblClick);
     leftLayout->addWidget(tabs_);
     editor_ = new TElementEditor(*session_, left);
     leftLayout->addWidget(editor_, 1);
@@ -525,6 +534,74 @@ void TVelkor2::deleteElement()
                           mbYes | mbNo) != mrYes)
         return;
     session_->deleteElement(session_->currentIndex());
+}
+
+QStringList TVelkor2::elementNames() const
+{
+    QStringList names;
+    for (int i = 0; i < session_->count(); ++i) names << Q(session_->element(i).Name.str());
+    return names;
+}
+
+void TVelkor2::ToolButton10Click()
+{
+    if (!storeFocusedField()) return;
+    TElementNameData d;
+    d.mode = 1;
+    d.takenNames = elementNames();
+    for (const char* text : CalcCaseListTexts) d.cases << QString::fromUtf8(text);
+    d.caseIndex = 0;
+    d.caseEnabled = true;
+    d.name = QStringLiteral("Element %1").arg(session_->count() + 1);
+    if (!ShowAddPosDlg(d, this)) return;
+    session_->addElement(S(d.name), S(d.description), GetCaseIndex(S(d.cases.value(d.caseIndex))));
+}
+
+void TVelkor2::ToolButton12Click()
+{
+    if (!storeFocusedField()) return;
+    const TProjectElement& current = session_->current();
+    TElementNameData d;
+    d.mode = 1;
+    d.takenNames = elementNames();
+    for (const char* text : CalcCaseListTexts) d.cases << QString::fromUtf8(text);
+    d.caseIndex = current.Input.Case < CalcCaseCount ? current.Input.Case : 0;
+    d.caseEnabled = false;
+    d.name = Q(current.Name.str()) + QStringLiteral(" [kopia]");
+    if (!ShowAddPosDlg(d, this)) return;
+    session_->copyElement(session_->currentIndex(), S(d.name), S(d.description));
+}
+
+void TVelkor2::TabControl1DblClick()
+{
+    if (!storeFocusedField()) return;
+    const int index = session_->currentIndex();
+    const TProjectElement& current = session_->current();
+    TElementNameData d;
+    d.mode = 0;
+    // Its own name may stay.
+    d.takenNames = elementNames();
+    d.takenNames.removeOne(Q(current.Name.str()));
+    for (const char* text : CalcCaseListTexts) d.cases << QString::fromUtf8(text);
+    d.caseIndex = current.Input.Case < CalcCaseCount ? current.Input.Case : 0;
+    d.caseEnabled = false;
+    d.name = Q(current.Name.str());
+    d.description = Q(current.Description.str());
+    if (!ShowAddPosDlg(d, this)) return;
+    session_->renameElement(index, S(d.name), S(d.description));
+    tabs_->setTabText(index, Q(session_->element(index).Name.str()));
+}
+
+void TVelkor2::Menaderelementw1Click()
+{
+    if (!storeFocusedField()) return;
+    TElementManagerData d;
+    d.count = session_->count();
+    d.current = session_->currentIndex();
+    d.elements.resize(d.count);
+    for (int i = 0; i < d.count; ++i) session_->getElementRecord(i, d.elements[i]);
+    if (!ShowTabManeagerDlg(d, this)) return;
+    session_->replaceElements(d.elements, d.count, d.current);
 }
 
 void TVelkor2::setRecalculation(bool on)
@@ -769,6 +846,7 @@ int RunApplication(int argc, char** argv)
         TWelcomeDlg welcome(&window);
         welcome.onNewProject = [&window] { window.Nowy1Click(); };
         welcome.onOpenExample = [&window](int example) { window.N1PrzykladClick(example); };
+        welcome.onHelp = [] { ShowHelpContents(); };
         window.setWelcomeChoice(&welcome);
         window.show();
 

@@ -24,6 +24,7 @@ class TAbout4;
 class TCalculateSts;
 class TElementEditor;
 class TMTabControl;
+class TWhatsThis;
 class TWelcomeDlg;
 
 // The window's place and the welcome choice ("FormState" of the program key).
@@ -75,6 +76,11 @@ public:
     void nextElement();
     void deleteElement();
     void selectElement(int index);
+    // Add, copy and rename through the element name dialog; the element manager.
+    void ToolButton10Click();
+    void ToolButton12Click();
+    void TabControl1DblClick();
+    void Menaderelementw1Click();
 
     void setRecalculation(bool on);
     void showAbout();
@@ -114,6 +120,7 @@ private:
     void updateResultsPanelHeight();
     void updateCaption();
     void showCurrentElement();
+    QStringList elementNames() const;
 
     TSteelCatalogue steel_;
     std::unique_ptr<ProjectSession> session_;
@@ -127,6 +134,7 @@ private:
     QWidget* resultsPanel_ = nullptr;
     QWidget* resultsSide_ = nullptr;
     TWelcomeDlg* welcome_ = nullptr;
+    TWhatsThis* whatsThis_ = nullptr;
 
     QAction* newAction_ = nullptr;
     QAction* openAction_ = nullptr;

@@ -476,6 +476,102 @@ TEST_F(Session, AddingAndDeletingElements)
     EXPECT_TRUE(rec.calls.empty());
 }
 
+TEST_F(Session, ACopyCarriesTheWholeElement)
+{
+    auto s = threeElements();
+    // Element 0 carries the header; its load compilation is made distinct.
+    s->setCurrent(0);
+    s->editCurrent([](TProjectElement& e) {
+        e.Loads.StoreyCount = 4;
+        e.Input.t = 38.0;
+    });
+    TProjectHeader h = s->header();
+    h.Author.set("Anna Nowak");
+    s->setHeader(h);
+    s->setModified(false);
+    Recorder rec;
+    s->addObserver(&rec);
+
+    EXPECT_EQ(s->copyElement(0, "Element 1 [kopia]", "kopia\r\nparteru"), 3);
+    EXPECT_EQ(rec.take(), (Calls{"modified 1", "shown 3", "results"}));
+    ASSERT_EQ(s->count(), 4);
+    EXPECT_EQ(s->currentIndex(), 3);
+    const TProjectElement& copy = s->element(3);
+    const TProjectElement& original = s->element(0);
+    EXPECT_EQ(copy.Name.str(), "Element 1 [kopia]");
+    EXPECT_EQ(copy.Description.str(), "kopia\r\nparteru");
+    // Everything behind the name and description is the original's, byte for byte.
+    const std::size_t from = offsetof(TProjectElement, Reserved1);
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&copy) + from,
+                          reinterpret_cast<const char*>(&original) + from, sizeof copy - from), 0);
+    EXPECT_EQ(v(copy.Loads.StoreyCount), 4);
+    EXPECT_EQ(copy.Header.Author.str(), "Anna Nowak");
+    // The original keeps its own name.
+    EXPECT_EQ(original.Name.str(), "Element 1");
+
+    // An index out of range copies nothing.
+    EXPECT_EQ(s->copyElement(4, "x", ""), -1);
+    EXPECT_EQ(s->copyElement(-1, "x", ""), -1);
+    EXPECT_EQ(s->count(), 4);
+    EXPECT_TRUE(rec.calls.empty());
+}
+
+TEST_F(Session, RenamingMarksModifiedWithoutRecalculating)
+{
+    auto s = threeElements();
+    s->setModified(false);
+    const std::string input(reinterpret_cast<const char*>(&s->element(1).Input), sizeof(TCalcInput));
+    Recorder rec;
+    s->addObserver(&rec);
+    ASSERT_TRUE(s->renameElement(1, "Ściana B-2", "oś 2\r\npiętro"));
+    EXPECT_EQ(rec.take(), (Calls{"modified 1"}));
+    EXPECT_EQ(s->element(1).Name.str(), "Ściana B-2");
+    EXPECT_EQ(s->element(1).Description.str(), "oś 2\r\npiętro");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&s->element(1).Input), sizeof(TCalcInput)), input);
+    EXPECT_EQ(s->currentIndex(), 1);
+    EXPECT_FALSE(s->renameElement(3, "x", ""));
+    EXPECT_FALSE(s->renameElement(-1, "x", ""));
+}
+
+TEST_F(Session, ReplacedElementsKeepTheProjectHeaderInElementZero)
+{
+    auto s = threeElements();
+    TProjectHeader h = s->header();
+    h.Title.set("Hala magazynowa");
+    s->setHeader(h);
+    s->setModified(false);
+
+    // The manager's order: 3, 1 (element 2 deleted), the first one focused.
+    std::vector<TProjectElement> list(3);
+    list[0] = s->element(2);
+    list[1] = s->element(0);
+    list[2] = s->element(1); // beyond the count: not taken
+    Recorder rec;
+    s->addObserver(&rec);
+    ASSERT_TRUE(s->replaceElements(list, 2, 0));
+    EXPECT_EQ(rec.take(), (Calls{"replaced", "modified 1", "results"}));
+    ASSERT_EQ(s->count(), 2);
+    EXPECT_EQ(s->currentIndex(), 0);
+    EXPECT_EQ(s->element(0).Name.str(), "Słup S1");
+    EXPECT_EQ(v(s->element(0).Input.t2), 38.0);
+    EXPECT_EQ(s->element(1).Name.str(), "Element 1");
+    EXPECT_EQ(s->header().Title.str(), "Hala magazynowa");
+    EXPECT_EQ(v(s->current().Input.Case), ccColumn);
+
+    // A current index past the end becomes the last element.
+    ASSERT_TRUE(s->replaceElements(list, 3, 7));
+    EXPECT_EQ(s->currentIndex(), 2);
+
+    // No element, or a count the list cannot give, changes nothing.
+    const std::string before = allBytes(*s);
+    rec.take();
+    EXPECT_FALSE(s->replaceElements(list, 0, 0));
+    EXPECT_FALSE(s->replaceElements(list, 4, 0));
+    EXPECT_FALSE(s->replaceElements({}, 1, 0));
+    EXPECT_EQ(allBytes(*s), before);
+    EXPECT_TRUE(rec.calls.empty());
+}
+
 // --- recalculation ------------------------------------------------------------------
 
 TEST_F(Session, VerdictOfTheRecalculation)

@@ -1,0 +1,132 @@
+#include "components/WhatsThisUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QWhatsThis>
+#include <QWidget>
+
+#include "components/Realedit.h"
+
+namespace orv {
+
+TWhatsThis::TWhatsThis(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("WhatsThis1"));
+    action_ = new QAction(popupCaption(), this);
+    action_->setObjectName(QStringLiteral("Cotojest1"));
+    action_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    action_->setCheckable(true);
+    connect(action_, &QAction::triggered, this, [this] {
+        if (QWhatsThis::inWhatsThisMode()) leaveWhatsThisMode();
+        else enterWhatsThisMode();
+    });
+    qApp->installEventFilter(this);
+}
+
+TWhatsThis::~TWhatsThis()
+{
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+QString TWhatsThis::helpTextOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget()) {
+        if (!w->whatsThis().isEmpty()) return w->whatsThis();
+        if (w->isWindow()) break;
+    }
+    return {};
+}
+
+bool TWhatsThis::showHelpOf(QWidget* w, const QPoint& globalPos)
+{
+    const QString text = helpTextOf(w);
+    if (text.isEmpty()) return false;
+    QWhatsThis::showText(globalPos, text, w);
+    emit helpShown(w, text);
+    return true;
+}
+
+QMenu* TWhatsThis::contextMenuFor(QWidget* w, const QPoint& globalPos)
+{
+    if (helpTextOf(w).isEmpty()) return nullptr;
+    QMenu* menu = nullptr;
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        menu = edit->createStandardContextMenu();
+        // A number field that takes no typing takes no pasting either.
+        if (auto* number = qobject_cast<TNumberEdit*>(edit); number && !number->editorEnabled()) {
+            for (QAction* a : menu->actions()) {
+                const QString n = a->objectName();
+                if (n == QLatin1String("edit-paste") || n == QLatin1String("edit-cut") ||
+                    n == QLatin1String("edit-delete"))
+                    a->setEnabled(false);
+            }
+        }
+        menu->addSeparator();
+    } else {
+        menu = new QMenu;
+    }
+    QAction* item = menu->addAction(popupCaption());
+    item->setObjectName(QStringLiteral("WhatsThisItem"));
+    QPointer<QWidget> target(w);
+    connect(item, &QAction::triggered, this, [this, target, globalPos] {
+        if (target) showHelpOf(target, globalPos);
+    });
+    return menu;
+}
+
+void TWhatsThis::enterWhatsThisMode()
+{
+    if (!QWhatsThis::inWhatsThisMode()) QWhatsThis::enterWhatsThisMode();
+    // The mode's own filter would take F1 for any key that ends the mode;
+    // this one is asked first.
+    qApp->installEventFilter(this);
+    action_->setChecked(true);
+}
+
+void TWhatsThis::leaveWhatsThisMode()
+{
+    if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
+    action_->setChecked(false);
+}
+
+bool TWhatsThis::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::LeaveWhatsThisMode:
+        action_->setChecked(false);
+        break;
+    case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(event);
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (k->key() != Qt::Key_F1 || k->isAutoRepeat() || !w) break;
+        if (QWhatsThis::inWhatsThisMode()) leaveWhatsThisMode();
+        if (k->modifiers() & Qt::ShiftModifier) {
+            enterWhatsThisMode();
+            return true;
+        }
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused) focused = w;
+        return showHelpOf(focused, focused->mapToGlobal(QPoint(0, 0)));
+    }
+    case QEvent::ContextMenu: {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || qobject_cast<QMenu*>(w) || QWhatsThis::inWhatsThisMode()) break;
+        auto* e = static_cast<QContextMenuEvent*>(event);
+        QMenu* menu = contextMenuFor(w, e->globalPos());
+        if (!menu) break;
+        menu->exec(e->globalPos());
+        delete menu;
+        return true;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace orv

@@ -1,0 +1,360 @@
+// The element commands of the main window with their dialogs played: add,
+// copy, rename by a double click on the tab, the element manager, the column
+// moments' "..." buttons; and the editor's context help.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWhatsThis>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "components/DialogRunner.h"
+#include "components/HelpRouterUnit.h"
+#include "components/MOpenDialog.h"
+#include "components/Realedit.h"
+#include "components/WhatsThisUnit.h"
+#include "core/MyUtils.h"
+#include "core/SettingsStore.h"
+#include "dialogs/Kolejnosc2.h"
+#include "mainwindow/EditorHelp.h"
+#include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunMain.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+class ElementCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldStore_ = BindSettingsStore(&store);
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+        oldResponder_ = BindDialogResponder([this](QDialog& d) {
+            ++shown;
+            lastTitle = d.windowTitle();
+            return play ? play(d) : 0;
+        });
+        window = std::make_unique<TVelkor2>();
+        window->resize(1200, 900);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override
+    {
+        window->session().setModified(false);
+        window.reset();
+        if (THelpWindow* w = HelpWindow()) delete w;
+        BindDialogResponder(oldResponder_);
+        SetDecimalSeparator(oldSep_);
+        BindSettingsStore(oldStore_);
+    }
+
+    ProjectSession& session() { return window->session(); }
+    QTabBar* tabs() { return window->findChild<QTabBar*>("TabControl1"); }
+    QStringList tabTexts()
+    {
+        QStringList out;
+        for (int i = 0; i < tabs()->count(); ++i) out << tabs()->tabText(i);
+        return out;
+    }
+    TNumberEdit* field(const char* name) { return window->findChild<TNumberEdit*>(QString::fromLatin1(name)); }
+
+    // Plays the element name dialog: the name (null keeps it), the
+    // description lines and the button.
+    static std::function<int(QDialog&)> nameDialog(const char* name, const char* description, const char* button,
+                                                   std::function<void(QDialog&)> look = {})
+    {
+        return [=](QDialog& d) {
+            if (look) look(d);
+            if (name) d.findChild<QLineEdit*>("Name1")->setText(QString::fromUtf8(name));
+            if (description) d.findChild<QPlainTextEdit*>("Memo1")->setPlainText(QString::fromUtf8(description));
+            d.findChild<QPushButton*>(button)->click();
+            return d.result();
+        };
+    }
+
+    MemorySettingsStore store;
+    orvtest::MessageRecorder messages;
+    std::unique_ptr<TVelkor2> window;
+    std::function<int(QDialog&)> play;
+    int shown = 0;
+    QString lastTitle;
+
+private:
+    ISettingsStore* oldStore_ = nullptr;
+    char oldSep_ = '.';
+    TDialogResponder oldResponder_;
+};
+
+} // namespace
+
+TEST_F(ElementCommands, AddAsksForANameAndTheCase)
+{
+    QAction* add = window->findChild<QAction*>("Dodajnowyelement1");
+    ASSERT_TRUE(add->isEnabled());
+    play = nameDialog(nullptr, "oś B\nparter", "BitBtn7", [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("Name1")->text(), "Element 2");
+        auto* cases = d.findChild<QComboBox*>("tryb1");
+        EXPECT_TRUE(cases->isEnabled());
+        EXPECT_EQ(cases->count(), CalcCaseCount);
+        EXPECT_EQ(cases->currentIndex(), 0);
+        cases->setCurrentIndex(ccColumn);
+    });
+    add->trigger();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(lastTitle, "Nowy element");
+    ASSERT_EQ(session().count(), 2);
+    EXPECT_EQ(session().currentIndex(), 1);
+    EXPECT_EQ(session().current().Name.str(), "Element 2");
+    EXPECT_EQ(session().current().Description.str(), "oś B\r\nparter");
+    EXPECT_EQ(session().current().Input.Case, ccColumn);
+    EXPECT_EQ(tabTexts(), (QStringList{"Element 1", "Element 2"}));
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(window->editor()->caseList()->currentIndex(), ccColumn);
+    EXPECT_TRUE(session().modified());
+
+    // The name of an element already there is refused and the dialog stays;
+    // Cancel then adds nothing.
+    play = [](QDialog& d) {
+        d.findChild<QLineEdit*>("Name1")->setText("element 1");
+        d.findChild<QPushButton*>("BitBtn7")->click();
+        EXPECT_EQ(d.result(), 0);
+        d.findChild<QPushButton*>("BitBtn8")->click();
+        return d.result();
+    };
+    add->trigger();
+    EXPECT_EQ(messages.messages.back().headline, "Wprowadzona nazwa już istnieje!");
+    EXPECT_EQ(session().count(), 2);
+    EXPECT_EQ(tabs()->count(), 2);
+}
+
+TEST_F(ElementCommands, ACopyCarriesTheWholeElementUnderANewName)
+{
+    // A column with its own values and a load compilation of its own.
+    session().setCase(ccColumn);
+    session().editCurrent([](TProjectElement& e) {
+        e.Input.t2 = 38;
+        e.Input.Sily[0].NSd = 420;
+        e.Loads.StoreyCount = 3;
+        e.Description.set("słup w osi C");
+    });
+    session().setModified(false);
+    play = nameDialog(nullptr, nullptr, "BitBtn7", [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>("Name1")->text(), "Element 1 [kopia]");
+        auto* cases = d.findChild<QComboBox*>("tryb1");
+        EXPECT_FALSE(cases->isEnabled());
+        EXPECT_EQ(cases->currentIndex(), ccColumn);
+        // The description is not preset.
+        EXPECT_TRUE(d.findChild<QPlainTextEdit*>("Memo1")->toPlainText().isEmpty());
+    });
+    window->findChild<QAction*>("Skopiujaktywnyelementjakonowy1")->trigger();
+    ASSERT_EQ(session().count(), 2);
+    EXPECT_EQ(session().currentIndex(), 1);
+    const TProjectElement& copy = session().element(1);
+    const TProjectElement& original = session().element(0);
+    EXPECT_EQ(copy.Name.str(), "Element 1 [kopia]");
+    EXPECT_EQ(copy.Description.str(), "");
+    const std::size_t from = offsetof(TProjectElement, Reserved1);
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&copy) + from, reinterpret_cast<const char*>(&original) + from,
+                          sizeof copy - from), 0);
+    EXPECT_EQ(tabTexts(), (QStringList{"Element 1", "Element 1 [kopia]"}));
+    EXPECT_EQ(field("t2")->text(), "38,0");
+    EXPECT_TRUE(session().modified());
+}
+
+TEST_F(ElementCommands, ADoubleClickOnTheTabRenames)
+{
+    play = nameDialog(nullptr, nullptr, "BitBtn7");
+    window->ToolButton10Click();
+    ASSERT_EQ(session().count(), 2);
+    session().setModified(false);
+    const std::string input(reinterpret_cast<const char*>(&session().current().Input), sizeof(TCalcInput));
+
+    play = nameDialog("Ściana zewnętrzna A", "oś A", "BitBtn7", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Edytuj istniejący element");
+        EXPECT_EQ(d.findChild<QLineEdit*>("Name1")->text(), "Element 2");
+        EXPECT_FALSE(d.findChild<QComboBox*>("tryb1")->isEnabled());
+    });
+    const QRect tab = tabs()->tabRect(1);
+    QTest::mouseDClick(tabs(), Qt::LeftButton, {}, tab.center());
+    EXPECT_EQ(session().currentIndex(), 1);
+    EXPECT_EQ(session().current().Name.str(), "Ściana zewnętrzna A");
+    EXPECT_EQ(session().current().Description.str(), "oś A");
+    EXPECT_EQ(tabTexts(), (QStringList{"Element 1", "Ściana zewnętrzna A"}));
+    EXPECT_TRUE(session().modified());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&session().current().Input), sizeof(TCalcInput)), input);
+
+    // Keeping its own name is allowed; taking the other element's is not.
+    play = nameDialog("element 1", nullptr, "BitBtn7", [](QDialog&) {});
+    window->TabControl1DblClick();
+    EXPECT_EQ(messages.messages.back().headline, "Wprowadzona nazwa już istnieje!");
+    const std::size_t refused = messages.messages.size();
+    play = nameDialog(nullptr, "oś A\nściana szczytowa", "BitBtn7");
+    window->TabControl1DblClick();
+    EXPECT_EQ(messages.messages.size(), refused);
+    EXPECT_EQ(session().current().Name.str(), "Ściana zewnętrzna A");
+    EXPECT_EQ(session().current().Description.str(), "oś A\r\nściana szczytowa");
+}
+
+TEST_F(ElementCommands, TheManagerReordersAndCancelChangesNothing)
+{
+    for (const char* name : {"B", "C"}) {
+        play = nameDialog(name, nullptr, "BitBtn7");
+        window->ToolButton10Click();
+    }
+    TProjectHeader h = session().header();
+    h.Title.set("Szkoła");
+    session().setHeader(h);
+    session().setModified(false);
+    ASSERT_EQ(tabTexts(), (QStringList{"Element 1", "B", "C"}));
+
+    // Cancel after moving: nothing changes.
+    play = [](QDialog& d) {
+        static_cast<TTabManeagerDlg&>(d).SpeedButton1Click();
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    window->findChild<QAction*>("Menaderelementw1")->trigger();
+    EXPECT_EQ(lastTitle, "Menadżer elementów");
+    EXPECT_EQ(tabTexts(), (QStringList{"Element 1", "B", "C"}));
+    EXPECT_FALSE(session().modified());
+
+    // "C" (current) first, then OK: the window shows the new order and "C".
+    play = [](QDialog& d) {
+        auto& m = static_cast<TTabManeagerDlg&>(d);
+        EXPECT_EQ(m.focusedRow(), 2);
+        m.SpeedButton1Click();
+        d.findChild<QPushButton*>("BitBtn2")->click();
+        return d.result();
+    };
+    window->Menaderelementw1Click();
+    EXPECT_EQ(tabTexts(), (QStringList{"C", "Element 1", "B"}));
+    EXPECT_EQ(session().currentIndex(), 0);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(session().current().Name.str(), "C");
+    EXPECT_EQ(session().header().Title.str(), "Szkoła");
+    EXPECT_TRUE(session().modified());
+    EXPECT_FALSE(window->findChild<QAction*>("Wywietlpoprzednielement1")->isEnabled());
+}
+
+TEST_F(ElementCommands, TheMomentButtonStoresTheDialogsMoment)
+{
+    session().setCase(ccColumn);
+    session().editCurrent([](TProjectElement& e) {
+        e.Input.t = 25;
+        e.Input.t2 = 38;
+        e.Input.Sily[0].NSd = 100;
+        e.Input.MsdxDef = 0;
+        e.Input.ex = 0;
+    });
+    session().setModified(false);
+    QToolButton* dots = field("Msdx1")->findChild<QToolButton*>("speed");
+    ASSERT_TRUE(dots->isEnabled());
+
+    // e = 0.4 t: M_Sd,x = 100 kN x 0.10 m = 10.00 kNm.
+    play = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Moment zginający");
+        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0.4·t");
+        d.findChild<QRadioButton*>("e04t")->click();
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    dots->click();
+    EXPECT_EQ(shown, 1);
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 10.0);
+    EXPECT_EQ(session().current().Input.MsdxDef, 1);
+    EXPECT_EQ(field("Msdx1")->text(), "10,00");
+    EXPECT_TRUE(session().modified());
+
+    // About y with its own force 50 kN and e = 0.4 b: 50 x 0.152 = 7.60 kNm.
+    play = [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0.4·b");
+        d.findChild<QRadioButton*>("e04t")->click();
+        d.findChild<QRadioButton*>("Obc1")->click();
+        auto* own = d.findChild<TNumberEdit*>("NSd1");
+        own->setValue(50);
+        own->commit();
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    window->editor()->Msdy1ButtonClick();
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdy, 7.6);
+    EXPECT_EQ(session().current().Input.MsdyDef, 3);
+    EXPECT_EQ(session().current().Input.Sily[2].NSd, 50.0);
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 10.0);
+
+    // Shown again, OK at once returns the moment of the stored choices.
+    session().editCurrent([](TProjectElement& e) { e.Input.Msdx = 99; });
+    play = [](QDialog& d) {
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    window->editor()->Msdx1ButtonClick();
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 10.0);
+
+    // Cancel leaves the element.
+    session().setModified(false);
+    play = [](QDialog& d) {
+        d.findChild<QRadioButton*>("e2")->click();
+        d.findChild<QPushButton*>("BitBtn2")->click();
+        return d.result();
+    };
+    window->editor()->Msdx1ButtonClick();
+    EXPECT_EQ(session().current().Input.MsdxDef, 1);
+    EXPECT_FALSE(session().modified());
+}
+
+TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)
+{
+    // Every control the table names stands in the editor.
+    TElementEditor* editor = window->editor();
+    for (const TFieldHelp& h : EditorFieldHelp())
+        EXPECT_NE(editor->findChild<QWidget*>(QString::fromLatin1(h.name)), nullptr) << h.name;
+    // Every numeric field of the editor has a text.
+    for (TNumberEdit* e : editor->findChildren<TNumberEdit*>())
+        EXPECT_FALSE(e->whatsThis().isEmpty()) << e->objectName().toStdString();
+
+    // F1 on a field shows its text.
+    auto* help = window->findChild<TWhatsThis*>();
+    ASSERT_NE(help, nullptr);
+    QSignalSpy spy(help, &TWhatsThis::helpShown);
+    window->editor()->pages()->setCurrentIndex(1);
+    TNumberEdit* t = field("t1a");
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_F1);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][1].toString(), "Grubość ściany t [cm].");
+    // "Co to jest?" stands in the help menu.
+    EXPECT_EQ(help->menuAction()->text(), "Co to jest?");
+    EXPECT_FALSE(help->menuAction()->associatedObjects().isEmpty());
+
+    // The annex label of the basement wall opens the annex's page.
+    session().setCase(ccBasementWall);
+    window->editor()->showElementData();
+    window->editor()->pages()->setCurrentIndex(3);
+    auto* annex = editor->findChild<QLabel*>("ZalacznikA");
+    ASSERT_TRUE(annex->isVisible());
+    QTest::mouseClick(annex, Qt::LeftButton);
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->currentTopic(), "zalacznik_A");
+}
