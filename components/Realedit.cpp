@@ -222,17 +222,19 @@ void TNumberEdit::focusOutEvent(QFocusEvent* e)
     commit();
 }
 
+QMenu* TNumberEdit::createContextMenu()
+{
+    if (editorEnabled_ || kind_ == Kind::Real) return createStandardContextMenu();
+    auto* menu = new QMenu(this);
+    QAction* copyAction = menu->addAction(QStringLiteral("Kopiuj"), this, &QLineEdit::copy);
+    copyAction->setEnabled(hasSelectedText());
+    menu->addAction(QStringLiteral("Zaznacz wszystko"), this, &QLineEdit::selectAll);
+    return menu;
+}
+
 void TNumberEdit::contextMenuEvent(QContextMenuEvent* e)
 {
-    QMenu* menu = createStandardContextMenu();
-    if (!editorEnabled_ && kind_ != Kind::Real) {
-        for (QAction* a : menu->actions()) {
-            const QString n = a->objectName();
-            if (n == QLatin1String("edit-paste") || n == QLatin1String("edit-cut") ||
-                n == QLatin1String("edit-delete"))
-                a->setEnabled(false);
-        }
-    }
+    QMenu* menu = createContextMenu();
     menu->exec(e->globalPos());
     delete menu;
 }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QString>
 
+class QMenu;
 class QToolButton;
 
 namespace orv {
@@ -56,6 +57,10 @@ public:
     // One step, as the spin part and the arrow keys do.
     void upClick();
     void downClick();
+
+    // The context menu: the standard one, or where the editor is disabled
+    // one that cannot change the text (copy and select all only).
+    QMenu* createContextMenu();
 
     bool upDownVisible() const { return upDownVisible_; }
     bool speedButtonVisible() const { return speedButtonVisible_; }

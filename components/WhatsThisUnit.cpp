@@ -55,17 +55,11 @@ QMenu* TWhatsThis::contextMenuFor(QWidget* w, const QPoint& globalPos)
 {
     if (helpTextOf(w).isEmpty()) return nullptr;
     QMenu* menu = nullptr;
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (auto* number = qobject_cast<TNumberEdit*>(w)) {
+        menu = number->createContextMenu();
+        menu->addSeparator();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         menu = edit->createStandardContextMenu();
-        // A number field that takes no typing takes no pasting either.
-        if (auto* number = qobject_cast<TNumberEdit*>(edit); number && !number->editorEnabled()) {
-            for (QAction* a : menu->actions()) {
-                const QString n = a->objectName();
-                if (n == QLatin1String("edit-paste") || n == QLatin1String("edit-cut") ||
-                    n == QLatin1String("edit-delete"))
-                    a->setEnabled(false);
-            }
-        }
         menu->addSeparator();
     } else {
         menu = new QMenu;

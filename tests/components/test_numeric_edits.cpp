@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -198,4 +199,17 @@ TEST_F(NumericEdits, LeavingTheFieldChecksAndKeepsTheFocus)
 
     first->findChild<QToolButton*>("speed")->click();
     EXPECT_EQ(table.count(), 1);
+}
+
+TEST_F(NumericEdits, ALockedFieldOffersNoMenuCommandThatChangesTheText)
+{
+    TSpinRealEdit e;
+    e.setEditorEnabled(false);
+    std::unique_ptr<QMenu> menu(e.createContextMenu());
+    QStringList items;
+    for (QAction* a : menu->actions()) items << a->text();
+    EXPECT_EQ(items, (QStringList{"Kopiuj", "Zaznacz wszystko"}));
+    TSpinRealEdit open;
+    std::unique_ptr<QMenu> standard(open.createContextMenu());
+    EXPECT_GT(standard->actions().size(), 2);
 }
