@@ -33,18 +33,28 @@ void SplitAtDoubleAt(const std::string& s, std::string& before, std::string& aft
     }
 }
 
-std::string EdgeSupportName(int supportCase, int edge)
+TEdgeSupport EdgeSupportKind(int supportCase, int edge)
 {
     // f free, h hinged, x fixed; edges top, bottom, left, right.
     static const char* const kCases[12] = {
         "fhhh", "fhhx", "fhxx", "fxxx", "hhhh", "hhhx",
         "hhxx", "hxxx", "xxxx", "hhhf", "hhxf", "hxxf",
     };
-    if (supportCase < 0 || supportCase > 11 || edge < 0 || edge > 3) return {};
+    if (supportCase < 0 || supportCase > 11 || edge < 0 || edge > 3) return esNone;
     switch (kCases[supportCase][edge]) {
-    case 'f': return "swobodna";
-    case 'h': return "podparta przegubowo";
-    default: return "utwierdzona";
+    case 'f': return esFree;
+    case 'h': return esHinged;
+    default: return esFixed;
+    }
+}
+
+std::string EdgeSupportName(int supportCase, int edge)
+{
+    switch (EdgeSupportKind(supportCase, edge)) {
+    case esFree: return "swobodna";
+    case esHinged: return "podparta przegubowo";
+    case esFixed: return "utwierdzona";
+    default: return {};
     }
 }
 

@@ -43,6 +43,10 @@ TColor CheckColor(double a, double b);
 std::string RelationSign(double a, double b);
 // Splits at the first at sign when a second one follows it.
 void SplitAtDoubleAt(const std::string& s, std::string& before, std::string& after);
+// How an edge of a plate is held in support case 0..11, edges 0..3 (top,
+// bottom, left, right); esNone outside them.
+enum TEdgeSupport { esNone = -1, esFree = 0, esHinged = 1, esFixed = 2 };
+TEdgeSupport EdgeSupportKind(int supportCase, int edge);
 // "swobodna", "podparta przegubowo" or "utwierdzona"; empty outside the
 // support cases 0..11 and the edges 0..3 (top, bottom, left, right).
 std::string EdgeSupportName(int supportCase, int edge);

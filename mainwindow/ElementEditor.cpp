@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,13 +14,13 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
+#include "components/CrossSectionBox.h"
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
@@ -36,6 +35,9 @@
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/Zun_EkDlg.h"
 #include "mainwindow/EditorHelp.h"
+#include "drawing/PlateSchemePictures.h"
+#include "mainwindow/JointSlabs.h"
+#include "mainwindow/OpeningsPanel.h"
 
 namespace orv {
 namespace {
@@ -178,9 +180,9 @@ void TElementEditor::createNumericEdits()
         e->setRange(f.min, f.max);
         if (f.step > 0) e->setIncrement(f.step);
         e->setPrecision(f.decimals);
-        // The load tables and the slab dialogs behind the "..." parts are
-        // not offered here; the moduli E2 and E5 come from the modulus
-        // dialog, the moments from theirs (connectMomentButtons).
+        // The load tables behind the "..." parts are not offered here; the
+        // moduli E2 and E5 come from the modulus dialog, the slabs' from
+        // their group and the moments from theirs (connectMomentButtons).
         const bool modulus = qstrcmp(f.name, "E2") == 0 || qstrcmp(f.name, "E5") == 0;
         if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(modulus);
         if (modulus) {
@@ -540,13 +542,13 @@ QWidget* TElementEditor::buildGeometryPage()
         const QByteArray E = "E" + QByteArray::number(m.index);
         QWidget* modulus = edit(E.constData());
         if (!modulus) {
-            // Slab moduli: a number or a concrete class; shown, edited with the slab dialogs.
+            // Slab moduli: a number or a concrete class.
             auto* combo = new QComboBox;
             combo->setObjectName(QString::fromLatin1(E));
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
             for (const char* cls : ConcreteClassNamesB) combo->addItem(Q(cls));
-            combo->setEnabled(false);
             slabModulus_[slab++] = combo;
             modulus = combo;
         }
@@ -562,8 +564,14 @@ QWidget* TElementEditor::buildGeometryPage()
     jv->addWidget(grid);
     shows_.push_back([this](const TCalcInput& in) {
         const double E[4] = {in.E3, in.E4, in.E6, in.E7};
-        for (int i = 0; i < 4; ++i) slabModulus_[i]->setEditText(Q(FormatFixed(1, E[i])));
+        for (int i = 0; i < 4; ++i) {
+            slabModulus_[i]->setCurrentIndex(-1);
+            slabModulus_[i]->setEditText(Q(FormatFixed(1, E[i])));
+        }
     });
+    TNumberEdit* const jointJ[6] = {edit("J2"), edit("J3"), edit("J4"), edit("J5"), edit("J6"), edit("J7")};
+    jointSlabs_ = new TJointSlabs(session_, this, jointJ, slabModulus_);
+    connect(jointSlabs_, &TJointSlabs::stored, this, [this](QWidget* source) { refresh(source, false); });
     wv->addWidget(joint);
 
     auto* scheme = new QGroupBox(QStringLiteral(" Schemat podparcia krawędzi ściany "));
@@ -585,17 +593,31 @@ QWidget* TElementEditor::buildGeometryPage()
     plate->setObjectName(QStringLiteral("Panel14b"));
     panelPlate_ = plate;
     QVBoxLayout* pv = Column(plate);
-    QStringList plateItems;
-    for (char c = 'A'; c <= 'L'; ++c) plateItems << QStringLiteral("schemat %1").arg(QLatin1Char(c));
-    QComboBox* plateScheme = choiceCombo("SchematPlytySciany1", plateItems);
-    for (int sc = 0; sc < 12; ++sc) {
-        plateScheme->setItemData(sc,
-                                 Q("krawędź górna: " + EdgeSupportName(sc, 0) + "\nkrawędź dolna: " +
-                                   EdgeSupportName(sc, 1) + "\nkrawędź lewa: " + EdgeSupportName(sc, 2) +
-                                   "\nkrawędź prawa: " + EdgeSupportName(sc, 3)),
-                                 Qt::ToolTipRole);
+    const TChoiceField* plateField = FindChoiceField("SchematPlytySciany1");
+    QStringList plateItems, plateTips;
+    for (int sc = 0; sc < PlateSchemePictureCount; ++sc) {
+        plateItems << PlateSchemePictureName(sc);
+        plateTips << Q("schemat " + std::string(1, char('A' + sc)) + "\nkrawędź górna: " + EdgeSupportName(sc, 0) +
+                       "\nkrawędź dolna: " + EdgeSupportName(sc, 1) + "\nkrawędź lewa: " + EdgeSupportName(sc, 2) +
+                       "\nkrawędź prawa: " + EdgeSupportName(sc, 3));
     }
-    pv->addWidget(plateScheme);
+    Q_ASSERT(plateField && plateField->count == plateItems.size());
+    plateScheme_ = new TCrossSectionBox;
+    plateScheme_->setObjectName(QStringLiteral("SchematPlytySciany1"));
+    plateScheme_->setItemWidth(48);
+    plateScheme_->setItemHeight(40);
+    plateScheme_->setItems(plateItems);
+    plateScheme_->setItemToolTips(plateTips);
+    plateScheme_->setFixedWidth(96);
+    connect(plateScheme_, &TCrossSectionBox::changed, this, [this, plateField] {
+        const int index = plateScheme_->itemIndex();
+        store([=](TCalcInput& in) { StoreChoice(in, *plateField, index); });
+    });
+    shows_.push_back([this, plateField, plateTips](const TCalcInput& in) {
+        plateScheme_->setItemIndex(ReadChoice(in, *plateField));
+        plateScheme_->setToolTip(plateTips.value(plateScheme_->itemIndex()));
+    });
+    pv->addWidget(plateScheme_);
     wv->addWidget(plate);
 
     auto* openings = new QGroupBox(QStringLiteral(" Otwory "));
@@ -604,49 +626,9 @@ QWidget* TElementEditor::buildGeometryPage()
     QVBoxLayout* ov = Column(openings);
     withOpenings_ = choiceCheck("ScianaZOtworami1", QStringLiteral("ściana z otworami"));
     ov->addWidget(withOpenings_);
-    openingsBody_ = new QWidget;
-    auto* obv = new QVBoxLayout(openingsBody_);
-    obv->setContentsMargins(0, 0, 0, 0);
-    // The openings as stored; typing into the grid comes with the opening dialog.
-    openingsGrid_ = new QTableWidget(1, 5);
-    openingsGrid_->setObjectName(QStringLiteral("OknaGrid1"));
-    openingsGrid_->setToolTip(QStringLiteral("Tabela otworów ściennych"));
-    openingsGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    openingsGrid_->setHorizontalHeaderLabels({QString(), QStringLiteral("x [cm]"), QStringLiteral("y [cm]"),
-                                              QStringLiteral("l [cm]"), QStringLiteral("h [cm]")});
-    openingsGrid_->verticalHeader()->hide();
-    openingsGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    openingsGrid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    openingsGrid_->setMaximumHeight(160);
-    obv->addWidget(openingsGrid_);
-    auto* buttons = new QWidget;
-    QHBoxLayout* bh = Line(buttons);
-    static const char* const kButtons[3][2] = {{"DodajBtn1", "Dodaj"}, {"EdytujBtn1", "Edytuj"}, {"UsunBtn1", "Usuń"}};
-    for (const auto& button : kButtons) {
-        auto* b = new QPushButton(Q(button[1]));
-        b->setObjectName(QString::fromLatin1(button[0]));
-        b->setEnabled(false);
-        bh->addWidget(b);
-    }
-    bh->addStretch(1);
-    obv->addWidget(buttons);
+    openingsBody_ = new TOpeningsPanel(session_);
+    connect(openingsBody_, &TOpeningsPanel::stored, this, [this] { refresh(openingsBody_, false); });
     ov->addWidget(openingsBody_);
-    shows_.push_back([this](const TCalcInput& in) {
-        const int n = std::clamp(static_cast<int>(in.LiczbaOkien), 0, MaxOpenings);
-        openingsGrid_->setRowCount(n > 0 ? n : 1);
-        auto cell = [this](int row, int col, const std::string& text) {
-            auto* item = new QTableWidgetItem(Q(text));
-            item->setTextAlignment(col == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-            openingsGrid_->setItem(row, col, item);
-        };
-        for (int i = 0; i < std::max(n, 1); ++i) {
-            cell(i, 0, std::to_string(i + 1) + ".");
-            const TOpening& o = in.Okna[i];
-            const double values[4] = {o.x, o.y, o.l, o.h};
-            for (int col = 1; col <= 4; ++col)
-                cell(i, col, n > 0 ? FormatFixed(1, values[col - 1]) : FormatFixed(2, 0));
-        }
-    });
     wv->addWidget(openings);
     wv->addStretch(1);
     geometryBook_->addWidget(walls);
@@ -1019,8 +1001,11 @@ bool TElementEditor::commitFocused()
     if (!w || !isAncestorOf(w)) return true;
     for (const NumericControl& c : numeric_)
         if (c.edit == w) return c.edit->commit();
+    if (openingsBody_->owns(w)) return openingsBody_->commit();
     if (auto* le = qobject_cast<QLineEdit*>(w)) w = le->parentWidget();
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && isNumberCombo(combo)) return leaveNumberCombo(combo);
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && jointSlabs_->isModulusCombo(combo))
+        return jointSlabs_->leaveModulus(combo);
     return true;
 }
 
@@ -1094,6 +1079,7 @@ void TElementEditor::showValues(QWidget* source, bool all)
         if (!keeps(c.edit)) c.edit->setValue(v);
     }
     for (const auto& show : shows_) show(in);
+    openingsBody_->fill(all);
 
     // Masonry unit and mortar.
     const int kind = static_cast<int>(in.RodzajElementuM);

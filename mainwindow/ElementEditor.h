@@ -19,12 +19,14 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
-class QTableWidget;
 
 namespace orv {
 
 class ProjectSession;
+class TCrossSectionBox;
+class TJointSlabs;
 class TMathLabel;
+class TOpeningsPanel;
 class TNumberEdit;
 struct TCalcInput;
 struct TChoiceField;
@@ -152,10 +154,11 @@ private:
     QWidget* panelScheme_ = nullptr;     // Panel14a
     QComboBox* wallScheme_ = nullptr;
     QWidget* panelPlate_ = nullptr;      // Panel14b
+    TCrossSectionBox* plateScheme_ = nullptr;
     QWidget* panelOpenings_ = nullptr;   // Panel14c
     QCheckBox* withOpenings_ = nullptr;
-    QTableWidget* openingsGrid_ = nullptr;
-    QWidget* openingsBody_ = nullptr;
+    TOpeningsPanel* openingsBody_ = nullptr;
+    TJointSlabs* jointSlabs_ = nullptr;
 
     // loads
     QWidget* panelWallLoads_ = nullptr;  // Panel5

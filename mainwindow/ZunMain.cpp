@@ -47,6 +47,7 @@
 #include "mainwindow/OPROGRAM4.h"
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/SlabLibrary.h"
 
 namespace orv {
 namespace {
@@ -146,7 +147,7 @@ QString RecentFileCaption(int n, const QString& fileName)
 // --- the window -----------------------------------------------------------------
 
 TVelkor2::TVelkor2(QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<ProjectSession>()),
+    : QMainWindow(parent), session_(std::make_unique<ProjectSession>(SlabStartValuesHook())),
       programFolder_(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("Velkor2"));

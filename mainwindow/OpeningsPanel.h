@@ -1,0 +1,64 @@
+// The openings of a wall loaded horizontally, under "ściana z otworami":
+// the grid of up to five openings (x, y, l, h in cm, typed into the cells)
+// and the buttons "Dodaj", "Edytuj" and "Usuń", which define an opening in
+// the opening dialog. A cell is checked when it is left; a row is stored
+// when it is left, after the check that the opening collides with no other.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "core/ZunTypes.h"
+
+class QKeyEvent;
+class QPushButton;
+
+namespace orv {
+
+class ProjectSession;
+class TMCoolGrid;
+
+class TOpeningsPanel : public QWidget {
+    Q_OBJECT
+public:
+    // The dialog that defines an opening against the wall with the other
+    // openings; true (and the opening set) when it was accepted.
+    using OpeningDialog = std::function<bool(const TCalcInput& wall, bool newOpening, TOpening& opening)>;
+
+    explicit TOpeningsPanel(ProjectSession& session, QWidget* parent = nullptr);
+
+    // The openings of the current element into the grid; unless `all`, a
+    // row being typed keeps its text.
+    void fill(bool all);
+    // The check of leaving the grid, for commands that act on the data: the
+    // current cell, then its row. False when refused (told, the focus stays).
+    bool commit();
+    bool owns(const QWidget* w) const;
+    TMCoolGrid* grid() const { return grid_; }
+    void setOpeningDialog(OpeningDialog dialog) { dialog_ = std::move(dialog); }
+
+    void add();          // "Dodaj"
+    void editOpening();  // "Edytuj"
+    void remove();       // "Usuń"
+
+signals:
+    // The element was changed here.
+    void stored();
+
+private:
+    bool cellLeft();
+    bool rowLeft();
+    bool keyPress(QKeyEvent* e);
+    void markCurrentRow();
+    void refocus();
+
+    ProjectSession& session_;
+    TMCoolGrid* grid_ = nullptr;
+    OpeningDialog dialog_;
+    bool typed_ = false;    // the current row holds typed values not yet stored
+    bool filling_ = false;
+    bool checking_ = false;
+};
+
+} // namespace orv
