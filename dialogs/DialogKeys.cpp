@@ -1,5 +1,7 @@
 #include "dialogs/DialogKeys.h"
 
+#include "components/HelpRouterUnit.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -88,7 +90,8 @@ QPushButton* CreateHelpButton(const char* topic, QWidget* parent)
     help->setObjectName(QStringLiteral("HelpBtn"));
     help->setProperty("helpTopic", QString::fromLatin1(topic));
     help->setAutoDefault(false);
-    help->setEnabled(false);
+    const QString name = QString::fromLatin1(topic);
+    QObject::connect(help, &QPushButton::clicked, help, [name] { ShowHelpTopic(name); });
     return help;
 }
 

@@ -13,8 +13,8 @@ void InstallEnterMovesFocus(QWidget* dialog);
 // Digits, Backspace and one decimal separator pass; "." becomes the
 // locale's separator; other printable keys beep.
 void InstallDecimalKeyFilter(QComboBox* combo);
-// The "Pomoc" button of a dialog, carrying its help topic in the property
-// "helpTopic"; it stays disabled until a help window takes the topic.
+// The "Pomoc" button of a dialog: opens its help topic (also kept in the
+// property "helpTopic").
 QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
 
 } // namespace orv

@@ -1,5 +1,7 @@
 #include "dialogs/ZunWindowDefin.h"
 
+#include "dialogs/DialogKeys.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -72,11 +74,7 @@ TWindowDlg::TWindowDlg(QWidget* parent) : QDialog(parent)
     OKBtn->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
     cancel->setObjectName(QStringLiteral("CancelBtn"));
-    // The help window comes with the program's help topics.
-    auto* help = new QPushButton(QStringLiteral("Pomoc"));
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    help->setProperty("helpTopic", QStringLiteral("sciana_otwory"));
-    help->setEnabled(false);
+    QPushButton* help = CreateHelpButton("sciana_otwory");
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

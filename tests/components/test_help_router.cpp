@@ -103,9 +103,10 @@ TEST_F(Help, EveryLinkOfEveryPageLeadsToAPage)
 
 TEST_F(Help, EveryTopicTheSourcesOpenHasAPage)
 {
-    // Every literal topic handed to ShowHelpTopic anywhere in the program.
-    const QRegularExpression call(
-        QStringLiteral("ShowHelpTopic\\(\\s*(?:QStringLiteral\\(|QLatin1String\\()?\"([^\"]*)\""));
+    // Every literal topic handed to ShowHelpTopic or a dialog's help button
+    // anywhere in the program.
+    const QRegularExpression call(QStringLiteral(
+        "(?:ShowHelpTopic|CreateHelpButton)\\(\\s*(?:QStringLiteral\\(|QLatin1String\\()?\"([^\"]*)\""));
     const QString root = QStringLiteral(ORV_SOURCE_DIR);
     int found = 0;
     for (const char* dir : {"components", "dialogs", "mainwindow", "printing"}) {
@@ -122,8 +123,9 @@ TEST_F(Help, EveryTopicTheSourcesOpenHasAPage)
             }
         }
     }
-    // At least the moment dialog and the element manager.
-    EXPECT_GE(found, 2);
+    // At least the moment dialog, the element manager, the catalogues, the
+    // modulus and the opening dialogs.
+    EXPECT_GE(found, 7);
 }
 
 TEST_F(Help, TheWindowOpensAtTheTopicAndGoesBack)
