@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -35,12 +36,43 @@
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/Zun_EkDlg.h"
 #include "mainwindow/EditorHelp.h"
+#include "drawing/DimensionSketches.h"
 #include "drawing/PlateSchemePictures.h"
 #include "mainwindow/JointSlabs.h"
 #include "mainwindow/OpeningsPanel.h"
 
 namespace orv {
 namespace {
+
+// The sketch of what the dimension fields of a group mean.
+class TSketchBox : public QWidget {
+public:
+    TSketchBox(const char* name, void (*draw)(QPainter&, const QRect&)) : draw_(draw)
+    {
+        setObjectName(QString::fromLatin1(name));
+        setFixedSize(120, 96);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        draw_(p, rect());
+    }
+
+private:
+    void (*draw_)(QPainter&, const QRect&);
+};
+
+QWidget* WithSketch(QWidget* group, const char* name, void (*draw)(QPainter&, const QRect&))
+{
+    auto* row = new QWidget;
+    auto* h = new QHBoxLayout(row);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(group, 1);
+    h->addWidget(new TSketchBox(name, draw), 0, Qt::AlignBottom);
+    return row;
+}
 
 constexpr int kCaptionWidth = 130;
 constexpr int kEditWidth = 100;
@@ -447,7 +479,7 @@ QWidget* TElementEditor::buildGeometryPage()
     dv->addWidget(numberRow("t1a", QStringLiteral("t [cm] =")));
     dv->addWidget(numberRow("h1a", QStringLiteral("h [cm] =")));
     dv->addWidget(numberRow("l1", QStringLiteral("b [cm] =")));
-    wv->addWidget(dims);
+    wv->addWidget(WithSketch(dims, "Image1", DrawWallDimensionSketch));
 
     auto* ring = new QGroupBox(QStringLiteral(" Wieńce "));
     ring->setObjectName(QStringLiteral("Panel1"));
@@ -656,7 +688,7 @@ QWidget* TElementEditor::buildGeometryPage()
     auto* columnPage = new QWidget;
     QVBoxLayout* cpv = Column(columnPage);
     cpv->setContentsMargins(0, 0, 0, 0);
-    cpv->addWidget(column);
+    cpv->addWidget(WithSketch(column, "Image2", DrawColumnDimensionSketch));
     for (const char* axis : {"x", "y"}) {
         auto* group = new QGroupBox(axis[0] == 'x' ? QStringLiteral(" Podparcie góry słupa w kierunku osi y ")
                                                    : QStringLiteral(" Podparcie góry słupa w kierunku osi x "));
