@@ -11,6 +11,7 @@
 
 #include "components/StoredAppearance.h"
 #include "core/CommonParamsUnit.h"
+#include "platform/JolLib.h"
 
 namespace orv {
 
@@ -48,10 +49,9 @@ TCalculateSts::TCalculateSts(QWidget* parent)
     Zaznaczwszystko1 = PopupMenu1->addAction("Zaznacz wszystko");
     Zaznaczwszystko1->setObjectName("Zaznaczwszystko1");
     PopupMenu1->addSeparator();
-    // The font dialog of the maker's library is not available yet.
     Czcionka1 = PopupMenu1->addAction("Czcionka");
     Czcionka1->setObjectName("Czcionka1");
-    Czcionka1->setEnabled(false);
+    connect(Czcionka1, &QAction::triggered, this, &TCalculateSts::Czcionka1Click);
     connect(Kopiuj1, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
     connect(Zaznaczwszystko1, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
 
@@ -158,6 +158,11 @@ void TCalculateSts::applyStoredFont()
     int points = size / 2;
     if (points < 1 || points > MaxPointSize) points = DefaultPointSize;
     Memo1->setFont(StoredFont(name, points));
+}
+
+void TCalculateSts::Czcionka1Click()
+{
+    if (ShowFontDialogJol(this, fontPlace_)) applyStoredFont();
 }
 
 void TCalculateSts::PopupMenu1Popup()

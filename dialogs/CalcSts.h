@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 
 class QAction;
@@ -26,6 +27,9 @@ public:
     void refresh();
     // The memo's font from "FontName PW" and "FontSize PW" (half the stored size).
     void applyStoredFont();
+    // The font dialog of the editor library; the font is read again when it
+    // was confirmed.
+    void Czcionka1Click();
 
     QPlainTextEdit* memo() const { return Memo1; }
     QMenu* popupMenu() const { return PopupMenu1; }
@@ -57,6 +61,7 @@ private:
     bool placed_ = false;
     bool rolled_ = false;
     int fullHeight_ = 0;
+    TPoint fontPlace_{-1, -1};
 };
 
 } // namespace orv

@@ -1,0 +1,75 @@
+// The report of a 100-element project as the RTF document of the editor
+// export: every section and every figure of each element.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstring>
+#include <vector>
+
+#include "core/SettingsStore.h"
+#include "core/ZunCalc.h"
+#include "printing/WstawDWCalc.h"
+#include "tools/ExampleProjects.h"
+
+using namespace orv;
+
+namespace {
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+MemorySettingsStore g_store;
+
+// 100 elements: the elements of the example projects (all six cases) over and over.
+std::vector<TProjectElement> Project()
+{
+    std::vector<TProjectElement> examples;
+    for (const TExampleProject& p : BuildExampleProjects())
+        for (const TProjectElement& e : p.Elements) examples.push_back(e);
+    std::vector<TProjectElement> out;
+    for (int i = 0; i < 100; ++i) out.push_back(examples[i % examples.size()]);
+    return out;
+}
+
+void BM_RtfOf100Elements(benchmark::State& state)
+{
+    App();
+    BindSettingsStore(&g_store);
+    const std::vector<TProjectElement> elements = Project();
+    TWstawDW4Calc writer;
+    writer.Header = elements[0].Header;
+    std::memset(writer.Header.PrintParts, 0, sizeof writer.Header.PrintParts);
+    for (int p : {0, 1, 2, 3, 4, 6}) writer.Header.PrintParts[p] = 1; // all sections, all elements, names
+    writer.Count = static_cast<int>(elements.size());
+    writer.Source.getElementRecord = [&](int i, TProjectElement& e) {
+        e = elements[i];
+        return true;
+    };
+    TTraceLines trace;
+    writer.Source.calculateElement = [&](int i, TCalcResults& r) {
+        r.Error = CalcElement(trace, elements[i].Input, r);
+        return true;
+    };
+    writer.PrepareSettings();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string doc = writer.BuildReport();
+        bytes = doc.size();
+        benchmark::DoNotOptimize(doc.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    BindSettingsStore(nullptr);
+}
+BENCHMARK(BM_RtfOf100Elements)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,50 @@
+// The maker's companion libraries: small shared libraries of our own that
+// lie beside the program. Each call loads its library by file name, looks
+// the entry point up and frees the library again when the call is done.
+#pragma once
+
+#include <QFunctionPointer>
+#include <QLibrary>
+#include <QString>
+
+#include <string>
+
+namespace orv {
+
+// The folder the libraries are looked for in: the program's folder unless
+// another was set. An empty folder restores the program's.
+QString MakerLibraryFolder();
+void SetMakerLibraryFolder(const QString& folder);
+// The file a library is looked for as: "<folder>/lib<base>.so" on Linux.
+QString MakerLibraryFile(const QString& baseName);
+
+// The details of the message of a library or entry point that is missing:
+// "Nie znaleziono biblioteki <file>. \rProszę skontaktować się z
+// dystrybutorem programu!" (\r a carriage return).
+std::string MissingLibraryText(const QString& fileName);
+
+// One library, loaded for the lifetime of the object and freed with it.
+class MakerLibrary {
+public:
+    explicit MakerLibrary(const QString& baseName);
+    ~MakerLibrary();
+    MakerLibrary(const MakerLibrary&) = delete;
+    MakerLibrary& operator=(const MakerLibrary&) = delete;
+
+    bool isLoaded() const { return loaded_; }
+    const QString& fileName() const { return file_; }
+    // The entry point, nullptr when the library or the entry is missing.
+    QFunctionPointer resolve(const char* symbol);
+    template <typename Fn>
+    Fn entry(const char* symbol)
+    {
+        return reinterpret_cast<Fn>(resolve(symbol));
+    }
+
+private:
+    QString file_;
+    QLibrary library_;
+    bool loaded_ = false;
+};
+
+} // namespace orv

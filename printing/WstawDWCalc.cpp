@@ -1,0 +1,303 @@
+#include "printing/WstawDWCalc.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstring>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "core/Cp1250.h"
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+#include "core/ProjectSession.h"
+#include "core/RtfUtils.h"
+#include "core/ZunFiles.h"
+#include "drawing/SchemePicture.h"
+#include "drawing/ZunPaint.h"
+#include "platform/JolLib.h"
+
+namespace orv {
+namespace {
+
+// Range choices: bytes +1109.. of the header.
+enum : int { rpData = 0, rpResults = 1, rpFigure = 2, rpAssumptions = 3, rpAllElements = 4,
+             rpElementName = 6 };
+
+const char* const kResultsHeadings[CalcCaseCount] = {
+    "%BWYNIKI - ŚCIANA OBCIĄŻONA PIONOWO - model przegubowy%N (wg PN-B-03002:2007):",
+    "%BWYNIKI - ŚCIANA OBCIĄŻONA PIONOWO - model ciągły%N (wg PN-B-03002:2007):",
+    "%BWYNIKI - ŚCIANA OBCIĄŻONA POZIOMO%N (wg PN-B-03002:2007):",
+    "%BWYNIKI - ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ%N (wg PN-B-03002:2007):",
+    "%BWYNIKI - ŚCIANA PIWNIC%N (wg PN-B-03002:2007):",
+    "%BWYNIKI - SŁUP%N (wg PN-B-03002:2007):",
+};
+
+// Splits at the first "@@" (a lone '@' is text); without one, all in before.
+bool SplitAtPair(const std::string& s, std::string& before, std::string& after)
+{
+    const std::size_t p = s.find("@@");
+    if (p == std::string::npos) {
+        before = s;
+        after.clear();
+        return false;
+    }
+    before = s.substr(0, p);
+    after = s.substr(p + 2);
+    return true;
+}
+
+void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
+
+// The figure as a PNG of the given size. The schemes are drawn without
+// antialiasing in a few dozen colours, so a palette image holds them
+// exactly; it is a quarter of the data to compress, and a moderate
+// compression level keeps the export of a large project quick.
+QByteArray FigurePng(const TSchemePicture& pic, const QSize& pixels)
+{
+    const QImage image = SchemePictureToImage(pic, pixels);
+    QByteArray png;
+    if (image.isNull()) return png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(50);
+    if (!writer.write(image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)))
+        png.clear();
+    return png;
+}
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
+TElementSource SessionElementSource(ProjectSession& session)
+{
+    TElementSource s;
+    s.getElementRecord = [&session](int i, TProjectElement& e) { return session.getElementRecord(i, e); };
+    s.calculateElement = [&session](int i, TCalcResults& r) { return session.calculateElement(i, r); };
+    return s;
+}
+
+bool MakePrivateFolder(const QString& folder)
+{
+    if (folder.isEmpty()) return false;
+    QFileInfo info(folder);
+    if (info.isSymLink()) return false;
+    if (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (!QDir().mkpath(parent)) return false;
+        if (!QDir().mkdir(info.absoluteFilePath(), kOwnerOnly)) return false;
+        info.refresh();
+    }
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid()) return false;
+    auto isPrivate = [](const QFileInfo& i) {
+        return !(i.permissions() & kOthers) && i.permissions().testFlags(kOwnerOnly);
+    };
+    if (!isPrivate(info)) {
+        if (!QFile::setPermissions(info.absoluteFilePath(), kOwnerOnly)) return false;
+        info.refresh();
+        if (!isPrivate(info)) return false;
+    }
+    return true;
+}
+
+QString RtfExportFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (base.isEmpty()) return QString();
+    return QDir(base).filePath(QStringLiteral("raport"));
+}
+
+TWstawDW4Calc::TWstawDW4Calc() : element_(std::make_unique<TProjectElement>())
+{
+    std::memset(element_.get(), 0, sizeof(TProjectElement));
+    std::memset(&Header, 0, sizeof Header);
+}
+
+TWstawDW4Calc::~TWstawDW4Calc() = default;
+
+void TWstawDW4Calc::PrepareSettings()
+{
+    ReadWordSettings(Word);
+    if (!Word.ColorPrinting) {
+        SetMonochromeColors(TextColors);
+        SetMonochromeColors(PictureColors);
+    } else {
+        ReadDrawingColors(TextColors);
+        PictureColors = TextColors;
+        if (Word.MonochromePicutre) SetMonochromeColors(PictureColors);
+    }
+    ColorFlag = Word.ColorPrinting;
+}
+
+void TWstawDW4Calc::WriteRtfLine(std::ostream& f, const std::string& text)
+{
+    std::string before, after;
+    SplitAtPair(text, before, after);
+    if (!before.empty()) Line(f, "\\cf0 \\par " + Cp1250MarkupToRtf(before));
+    if (!after.empty()) Line(f, "\\par " + Cp1250MarkupToRtf(after));
+}
+
+void TWstawDW4Calc::WriteRtfPar(std::ostream& f) { Line(f, "\\par "); }
+
+void TWstawDW4Calc::WriteRtfFigure(std::ostream& f, int k)
+{
+    const TCalcInput& in = element_->Input;
+    const TFigureSizes size = FigureSizesOf(Header);
+    TSchemePicture pic;
+    switch (k) {
+    case 1: DrawHingedWallMetafile(pic, in, Results, size[0], size[1], false, PictureColors); break;
+    case 2: DrawContinuousWallMetafile(pic, in, Results, size[0], size[1], false, PictureColors); break;
+    case 3: DrawHorizontalWallMetafile(pic, in, Results, size[2], size[3], false, TextColors); break;
+    case 4: DrawConcentratedLoadWallMetafile(pic, in, Results, size[4], size[5], false, PictureColors); break;
+    case 5: DrawBasementWallMetafile(pic, in, Results, size[6], size[7], false, PictureColors); break;
+    case 6: DrawColumnMetafile(pic, in, Results, size[8], size[9], false, PictureColors); break;
+    default: return;
+    }
+    if (pic.isEmpty()) return;
+    // The picture is recorded at ten times the figure's size.
+    const int wHmm = RoundToInt(pic.mmSize.width() * 0.1);
+    const int hHmm = RoundToInt(pic.mmSize.height() * 0.1);
+    if (wHmm <= 0 || hHmm <= 0) return;
+    double pxPerHmm = RtfFigureDpi / 2540.0;
+    pxPerHmm = std::min(pxPerHmm, double(RtfFigureMaxPixels) / std::max(wHmm, hHmm));
+    const QSize pixels(std::max(1, RoundToInt(wHmm * pxPerHmm)), std::max(1, RoundToInt(hHmm * pxPerHmm)));
+    const QByteArray png = FigurePng(pic, pixels);
+    if (png.isEmpty()) return;
+    MetafileToRtf(std::string(png.constData(), static_cast<std::size_t>(png.size())), TPictureKind::Png,
+                  wHmm, hHmm, f);
+}
+
+void TWstawDW4Calc::WriteRtfSheet(std::ostream& f, const TReportSheet& sheet, bool results)
+{
+    const int count = std::clamp(static_cast<int>(sheet.Count), 0, MaxReportLines);
+    std::string out, column, rest, next;
+    for (int i = 1; i <= count; ++i) {
+        const TReportLine& line = sheet.Line(i);
+        const TColor color = line.Color;
+        const i32 x1 = line.X1;
+        out.clear();
+        if (ColorFlag && color == clRed) out = "\\cf2 ";
+        else if (ColorFlag && color == clNavy) out = "\\cf1 ";
+        else out = "\\cf0 ";
+        SplitAtPair(line.Text.raw(), column, rest);
+        if (results) {
+            if (x1 == 2) out += "\\tab ";
+            else if (x1 == 3) out += "\\tab \\tab ";
+        }
+        if (!column.empty()) out += Cp1250MarkupToRtf(column);
+        while (SplitAtPair(rest, column, next)) {
+            if (!column.empty()) out += " \\tab " + Cp1250MarkupToRtf(column);
+            rest.swap(next);
+        }
+        if (!rest.empty()) out += " \\tab " + Cp1250MarkupToRtf(rest);
+        if (results && color == clRed) out += "\\tab \\tab " + Cp1250MarkupToRtf("%B(!!!)%N");
+        out += "\\par ";
+        Line(f, out);
+    }
+}
+
+void TWstawDW4Calc::RtfInputSheet(std::ostream& f)
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, element_->Input, Results, *sheet);
+    WriteRtfSheet(f, *sheet, false);
+}
+
+void TWstawDW4Calc::RtfAssumptionsSheet(std::ostream& f)
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    DesignSituationLines(1, 2, 3, element_->Input, Results, *sheet);
+    WriteRtfSheet(f, *sheet, false);
+}
+
+void TWstawDW4Calc::RtfResultsSheet(std::ostream& f)
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(1, 2, 3, element_->Input, Results, *sheet);
+    WriteRtfSheet(f, *sheet, true);
+}
+
+void TWstawDW4Calc::RtfReportBody(std::ostream& f)
+{
+    const u8* parts = Header.PrintParts;
+    const int calcCase = element_->Input.Case;
+    const bool knownCase = calcCase >= 0 && calcCase < CalcCaseCount;
+    if (parts[rpData]) {
+        WriteRtfLine(f, Utf8ToCp1250("%BDANE:%N"));
+        RtfInputSheet(f);
+        WriteRtfPar(f);
+    }
+    if (parts[rpAssumptions]) {
+        WriteRtfLine(f, Utf8ToCp1250("%BZAŁOŻENIA OBLICZENIOWE:%N"));
+        RtfAssumptionsSheet(f);
+    }
+    if ((parts[rpResults] || parts[rpFigure]) && knownCase)
+        WriteRtfLine(f, Utf8ToCp1250(kResultsHeadings[calcCase]));
+    if (parts[rpFigure]) {
+        WriteRtfPar(f);
+        WriteRtfPar(f);
+        WriteRtfFigure(f, calcCase + 1);
+    }
+    if (parts[rpResults]) RtfResultsSheet(f);
+}
+
+void TWstawDW4Calc::writeElement(std::ostream& f, bool first)
+{
+    if (!first) WriteRtfPar(f);
+    if (Header.PrintParts[rpElementName]) {
+        WriteRtfLine(f, "%B" + element_->Name.raw() + "%N");
+        WriteRtfPar(f);
+    }
+    RtfReportBody(f);
+}
+
+std::string TWstawDW4Calc::BuildReport()
+{
+    std::ostringstream f;
+    RtfHeader(Word.FontName, Word.FontSize, f);
+    if (Header.PrintParts[rpAllElements]) {
+        bool first = true;
+        for (int i = 0; i < Count; ++i) {
+            if (!Source.getElementRecord || !Source.calculateElement) break;
+            if (!Source.getElementRecord(i, *element_)) continue;
+            if (!Source.calculateElement(i, Results)) continue;
+            writeElement(f, first);
+            first = false;
+        }
+        // The source's work area shows the current element again.
+        if (Source.calculateElement) {
+            TCalcResults scratch;
+            Source.calculateElement(Current, scratch);
+        }
+    } else {
+        writeElement(f, true);
+    }
+    Line(f, "\\par }");
+    return f.str();
+}
+
+QString TWstawDW4Calc::BitBtn1Click()
+{
+    PrepareSettings();
+    const std::string document = BuildReport();
+    const QString folder = ExportFolder.isEmpty() ? RtfExportFolder() : ExportFolder;
+    const QString file = QDir(folder).filePath(QString::fromLatin1(RtfExportFileName));
+    if (!MakePrivateFolder(folder) || !WriteFileAtomically(file.toStdString(), document)) {
+        ShowMessageDialog("Błąd zapisu pliku!", file.toStdString(), mdError, mbOK, 0);
+        return QString();
+    }
+    ExportToRtf(Owner, file.toStdString());
+    return file;
+}
+
+} // namespace orv
