@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "components/ColorEditorDialog.h"
 #include "components/Dialogs3.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
@@ -835,6 +836,7 @@ int RunApplication(int argc, char** argv)
     BindSettingsStore(&settings);
     QtMessageService messages;
     BindMessageService(&messages);
+    RegisterColorEditor();
 
     auto* about = new TAbout4;
     about->setSplash(true);

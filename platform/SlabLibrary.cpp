@@ -1,8 +1,8 @@
 #include "platform/SlabLibrary.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include <QFileInfo>
+
+#include "platform/MakerLibrary.h"
 
 namespace orv {
 namespace {
@@ -11,52 +11,26 @@ using ShowWub3Fn = unsigned char (*)(void* owner, int mode, double b, double* A,
                                      unsigned char* flag);
 using StartValuesFn = void (*)(double* block);
 
-QString& FolderSetting()
-{
-    static QString folder;
-    return folder;
-}
+const QString kBaseName = QStringLiteral("wub");
 
 // Loads the library, resolves `name` and runs `call` with it; false when
 // either is missing. The library is freed in every case.
 template <typename Fn, typename Call>
 bool WithExport(const char* name, Call call)
 {
-    QLibrary library(SlabLibraryPath());
-    if (!library.load()) return false;
-    auto fn = reinterpret_cast<Fn>(library.resolve(name));
+    MakerLibrary library(kBaseName);
+    const auto fn = library.entry<Fn>(name);
     if (fn) call(fn);
-    library.unload();
     return fn != nullptr;
 }
 
 } // namespace
 
-QString SlabLibraryFileName()
-{
-    // As the build names its module.
-#if defined(Q_OS_WIN)
-    return QStringLiteral("libwub.dll");
-#else
-    return QStringLiteral("libwub.so");
-#endif
-}
+QString SlabLibraryFileName() { return QFileInfo(MakerLibraryFile(kBaseName)).fileName(); }
 
-QString SlabLibraryFolder()
-{
-    const QString& folder = FolderSetting();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
+QString SlabLibraryPath() { return MakerLibraryFile(kBaseName); }
 
-void SetSlabLibraryFolder(const QString& folder) { FolderSetting() = folder; }
-
-QString SlabLibraryPath() { return QDir(SlabLibraryFolder()).filePath(SlabLibraryFileName()); }
-
-std::string SlabLibraryMissingDetails()
-{
-    return "Nie znaleziono biblioteki " + QDir::toNativeSeparators(SlabLibraryPath()).toStdString() +
-           "\rProszę skontaktować się z dystrybutorem programu!";
-}
+std::string SlabLibraryMissingDetails() { return MissingLibraryText(SlabLibraryPath()); }
 
 TSlabLibraryResult ShowSlabLibraryDialog(void* owner, TSlabLibraryCall& call)
 {

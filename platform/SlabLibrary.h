@@ -15,11 +15,7 @@ namespace orv {
 
 // The library's file name on this platform.
 QString SlabLibraryFileName();
-// The folder it is looked for in: the program's folder unless another was set.
-QString SlabLibraryFolder();
-// Empty: the program's folder again.
-void SetSlabLibraryFolder(const QString& folder);
-// The file looked for.
+// The file looked for (in the maker's library folder, platform/MakerLibrary.h).
 QString SlabLibraryPath();
 // The details of the message of a missing library, naming the file looked for.
 std::string SlabLibraryMissingDetails();

@@ -28,6 +28,7 @@
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/JointSlabs.h"
 #include "mainwindow/OpeningsPanel.h"
+#include "platform/MakerLibrary.h"
 #include "platform/SlabLibrary.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -62,7 +63,7 @@ protected:
         orvtest::EnsureApp<QApplication>();
         oldSep_ = DecimalSeparator();
         SetDecimalSeparator(',');
-        SetSlabLibraryFolder(QStringLiteral(ORV_WUB_DIR));
+        SetMakerLibraryFolder(QStringLiteral(ORV_WUB_DIR));
         editor_ = std::make_unique<TElementEditor>(session);
         editor_->resize(900, 1400);
         editor_->show();
@@ -72,7 +73,7 @@ protected:
     void TearDown() override
     {
         editor_.reset();
-        SetSlabLibraryFolder({});
+        SetMakerLibraryFolder({});
         SetDecimalSeparator(oldSep_);
     }
 
@@ -366,7 +367,7 @@ TEST_F(JointMembers, WithoutTheLibraryTheMessageNamesTheFileAndJIsTyped)
 {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
-    SetSlabLibraryFolder(empty.path());
+    SetMakerLibraryFolder(empty.path());
     const TCalcInput before = input();
     clickDots("J2");
     ASSERT_EQ(messages.messages.size(), 1u);

@@ -15,6 +15,7 @@
 
 #include <functional>
 
+#include "platform/MakerLibrary.h"
 #include "platform/SlabLibrary.h"
 
 using namespace orv;
@@ -41,9 +42,9 @@ protected:
     void SetUp() override
     {
         orvtest::EnsureApp<QApplication>();
-        SetSlabLibraryFolder(QStringLiteral(ORV_WUB_DIR));
+        SetMakerLibraryFolder(QStringLiteral(ORV_WUB_DIR));
     }
-    void TearDown() override { SetSlabLibraryFolder({}); }
+    void TearDown() override { SetMakerLibraryFolder({}); }
 };
 
 } // namespace
@@ -102,11 +103,11 @@ TEST_F(SlabLibrary, AFolderWithoutTheLibrary)
 {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
-    SetSlabLibraryFolder(empty.path());
+    SetMakerLibraryFolder(empty.path());
     const QString looked = QDir(empty.path()).filePath(SlabLibraryFileName());
     EXPECT_EQ(SlabLibraryPath(), looked);
     EXPECT_EQ(SlabLibraryMissingDetails(), "Nie znaleziono biblioteki " + QDir::toNativeSeparators(looked).toStdString() +
-                                               "\rProszę skontaktować się z dystrybutorem programu!");
+                                               ". \rProszę skontaktować się z dystrybutorem programu!");
     TSlabLibraryCall call;
     call.b = 100;
     call.J = 7;
