@@ -1,5 +1,7 @@
 #include "dialogs/opis.h"
 
+#include "components/DialogRunner.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -135,7 +137,7 @@ bool ShowDescription(QWidget* parent, TDescriptionData& data,
     TDescription dlg(parent);
     dlg.setData(data);
     dlg.onHelp = help;
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (RunModal(dlg) != QDialog::Accepted) return false;
     data = dlg.data();
     return true;
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -40,14 +42,17 @@
 #include "dialogs/CalcSts.h"
 #include "dialogs/CatalogueFiles.h"
 #include "dialogs/Kolejnosc2.h"
+#include "dialogs/opis.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
 #include "drawing/MarkupHtml.h"
+#include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/OPROGRAM4.h"
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/JolLib.h"
 #include "platform/SlabLibrary.h"
 
 namespace orv {
@@ -82,6 +87,8 @@ public:
         setMinimumSize(120, 100);
         ReadDrawingColors(colors_);
     }
+
+    TDrawingColors& colors() { return colors_; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -260,7 +267,7 @@ void TVelkor2::buildActions()
     connect(calculateAction_, &QAction::triggered, this, [this](bool on) { setRecalculation(on); });
 
     traceAction_ = new QAction(QStringLiteral("Podgląd toku obliczeń"), this);
-    traceAction_->setObjectName(QStringLiteral("Pokapogldoblicze1"));
+    traceAction_->setObjectName(QStringLiteral("Pto1"));
     connect(traceAction_, &QAction::triggered, this, [this] {
         trace_->show();
         trace_->raise();
@@ -303,10 +310,18 @@ void TVelkor2::buildMenus()
     QMenu* calc = menuBar()->addMenu(QStringLiteral("O&bliczenia"));
     calc->setObjectName(QStringLiteral("Obliczenia1"));
     calc->addAction(calculateAction_);
-    calc->addAction(traceAction_);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("O&pcje"));
+    options->setObjectName(QStringLiteral("Opcje1"));
+    options->addAction(QStringLiteral("Opis projektu"), this, &TVelkor2::Opisprojektu1Click)
+        ->setObjectName(QStringLiteral("Opisprojektu1"));
+    options->addAction(traceAction_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
     help->setObjectName(QStringLiteral("Pomoc1"));
+    help->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this,
+                    [] { ShowHelpContents(); })
+        ->setObjectName(QStringLiteral("Spistreci1"));
     help->addAction(whatsThis_->menuAction());
     help->addAction(aboutAction_);
 
@@ -378,6 +393,18 @@ void TVelkor2::buildCentre()
     panel9_->setFont(bold);
     right->addWidget(panel9_);
     scheme_ = new TSchemeBox(*session_, resultsSide_);
+    scheme_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scheme_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("PopupMenu2"));
+        // The scheme is only there to copy while it is calculated.
+        if (session_->recalculation())
+            menu.addAction(QStringLiteral("Kopiuj"), this, &TVelkor2::CopySchemeToClipboard)
+                ->setObjectName(QStringLiteral("Kopiuj1"));
+        menu.addAction(QStringLiteral("Kolorystyka"), this, &TVelkor2::Kolorystyka1Click)
+            ->setObjectName(QStringLiteral("Kolorystyka1"));
+        menu.exec(scheme_->mapToGlobal(pos));
+    });
     right->addWidget(scheme_, 1);
 
     resultsPanel_ = new QWidget(resultsSide_);
@@ -403,6 +430,19 @@ void TVelkor2::buildCentre()
     QFont font(Q(fontName));
     if (fontSize > 1) font.setPointSizeF(fontSize / 2.0);
     results_->document()->setDefaultFont(font);
+    results_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(results_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("PopupMenu6"));
+        QAction* copy = menu.addAction(QStringLiteral("Kopiuj"), results_, &QTextBrowser::copy);
+        copy->setObjectName(QStringLiteral("Kopiuj12"));
+        copy->setEnabled(results_->textCursor().hasSelection());
+        menu.addAction(QStringLiteral("Zaznacz wszystko"), results_, &QTextBrowser::selectAll)
+            ->setObjectName(QStringLiteral("Zaznaczwszytko1"));
+        menu.addAction(QStringLiteral("Czcionka"), this, &TVelkor2::Czcionka1Click)
+            ->setObjectName(QStringLiteral("Czcionka1"));
+        menu.exec(results_->viewport()->mapToGlobal(pos));
+    });
     bottom->addWidget(results_, 1);
     right->addWidget(resultsPanel_);
 
@@ -815,6 +855,50 @@ void TVelkor2::UpdateRecentFilesMenu()
         a->setToolTip(a->statusTip());
     }
     recentSeparator_->setVisible(!recentFiles_.isEmpty());
+}
+
+void TVelkor2::Opisprojektu1Click()
+{
+    if (!storeFocusedField()) return;
+    TDescriptionData data = DescriptionOf(session_->header(), session_->comments());
+    if (!ShowDescription(this, data, [](const std::string& topic) { ShowHelpTopic(QString::fromStdString(topic)); }))
+        return;
+    TProjectHeader header = session_->header();
+    SetDescription(header, data);
+    session_->setHeader(header);
+    session_->setComments(data.Comments);
+    // Accepting the description marks the project changed, edited or not.
+    session_->setModified(true);
+}
+
+void TVelkor2::CopySchemeToClipboard()
+{
+    if (!session_->recalculation()) return;
+    TSchemePicture pic;
+    DrawCaseSchemeMetafile(pic, session_->current().Input, session_->results(), session_->current().Header,
+                           static_cast<TSchemeBox*>(scheme_)->colors());
+    auto* data = new QMimeData;
+    data->setImageData(SchemePictureToImage(pic));
+    data->setData(QStringLiteral("image/svg+xml"), SchemePictureToSvg(pic));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TVelkor2::Kolorystyka1Click()
+{
+    if (EditDrawingColors(this, 5, S(programFolder_), static_cast<TSchemeBox*>(scheme_)->colors(), colorPlace_))
+        scheme_->update();
+}
+
+void TVelkor2::Czcionka1Click()
+{
+    if (!ShowFontDialogJol(this, fontPlace_)) return;
+    std::string name;
+    int size = 20;
+    ReadReportFont(name, size);
+    QFont font(Q(name));
+    if (size > 1) font.setPointSizeF(size / 2.0);
+    results_->document()->setDefaultFont(font);
+    fillResultsText();
 }
 
 void TVelkor2::showAbout()

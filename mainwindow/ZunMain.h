@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZELBET_PN99.h"
 
@@ -84,6 +85,12 @@ public:
 
     void setRecalculation(bool on);
     void showAbout();
+
+    // --- window commands
+    void Opisprojektu1Click();
+    void CopySchemeToClipboard();
+    void Kolorystyka1Click();
+    void Czcionka1Click();
     void setWelcomeChoice(TWelcomeDlg* welcome) { welcome_ = welcome; }
 
     // The results text as shown (HTML of the results sheet).
@@ -162,6 +169,8 @@ private:
     bool filling_ = false;
     bool closing_ = false;
     TFormState formState_;
+    TPoint colorPlace_{-1, -1};
+    TPoint fontPlace_{-1, -1};
 };
 
 // The main block: settings and message box bound, splash, main window,

@@ -8,7 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -16,6 +20,7 @@
 
 #include <cstring>
 
+#include "components/DialogRunner.h"
 #include "components/MOpenDialog.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
@@ -267,4 +272,26 @@ TEST(MainWindowNames, ProjectNamesAndRecentCaptions)
     EXPECT_EQ(ExtractProjectName("/a/Dom.CLCM"), "Dom");
     EXPECT_EQ(RecentFileCaption(2, "/p/" + QString(31, 'x') + ".clcm"), "&2 " + QString(28, 'x') + "...");
     EXPECT_EQ(RecentFileCaption(1, "/p/" + QString(30, 'x') + ".clcm"), "&1 " + QString(30, 'x'));
+}
+
+TEST_F(MainWindow, DescriptionAndSchemeCopy)
+{
+    // Accepting the description takes its texts back and marks the project
+    // changed even when nothing was edited.
+    auto old = BindDialogResponder([](QDialog& d) {
+        if (auto* title = d.findChild<QLineEdit*>("Title1")) title->setText("Dom jednorodzinny");
+        return int(QDialog::Accepted);
+    });
+    window->Opisprojektu1Click();
+    EXPECT_EQ(window->session().header().Title.str(), "Dom jednorodzinny");
+    EXPECT_TRUE(window->session().modified());
+    BindDialogResponder(old);
+
+    // The scheme goes to the clipboard as a picture and as SVG.
+    QGuiApplication::clipboard()->clear();
+    window->CopySchemeToClipboard();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
 }
