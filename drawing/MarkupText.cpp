@@ -334,8 +334,12 @@ std::size_t MarkupLineLength(const std::string& rest, int avail,
         fit = end;
     }
     std::size_t len = fit;
-    // not even one character fits: take it anyway, so that the text goes on
-    if (len == 0) len = rest.empty() ? 0 : NextChar(rest, 0);
+    // not even one character fits: take it anyway, so that the text goes on,
+    // with the codes before it whole
+    if (len == 0) {
+        while (len + 1 < rest.size() && rest[len] == '%' && IsCode(rest[len + 1])) len += 2;
+        if (len < rest.size()) len += NextChar(rest, len);
+    }
     const int blank = LastBlankPos(rest.substr(0, len));
     if (blank > 0) len = std::size_t(blank);
     return len;

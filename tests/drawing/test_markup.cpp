@@ -178,6 +178,18 @@ TEST(MarkupWrap, LineBreakingWithAFakeWidth)
     };
     for (const Row& r : rows)
         EXPECT_EQ(MarkupLineLength(r.rest, r.avail, FakeWidth), r.len) << r.rest << " " << r.avail;
+
+    // Codes are zero wide; when nothing fits, the line takes the codes in
+    // front of its one character whole instead of the lone "%".
+    auto codeWidth = [](const std::string& s) {
+        int w = 0;
+        for (const TMarkupToken& t : ScanMarkup(s)) w += FakeWidth(t.text);
+        return w;
+    };
+    EXPECT_EQ(MarkupLineLength("%Babc", 3, codeWidth), 3u);      // "%Ba"
+    EXPECT_EQ(MarkupLineLength("%S%Babc", 0, codeWidth), 5u);    // "%S%Ba"
+    EXPECT_EQ(MarkupLineLength("%%Babc", 3, codeWidth), 1u);     // the first "%" is text
+    EXPECT_EQ(MarkupLineLength("%B", 0, codeWidth), 2u);
     EXPECT_EQ(LastBlankPos("ab c"), 3);
     EXPECT_EQ(LastBlankPos("abc"), -1);
     EXPECT_EQ(UnderscoresToBlanks("a_b_"), "a b ");

@@ -1,0 +1,37 @@
+// The page-header library: loaded by file name from the library folder for
+// each header it draws and freed again after it.
+#pragma once
+
+#include <string>
+
+#include "core/MyUtils.h"
+#include "printing/PrintSettings.h"
+
+class QPainter;
+
+namespace orv {
+
+// The folder the maker's libraries are looked for in: the program's own.
+std::string LibraryFolder();
+// The file the page-header library is looked for as, in that folder.
+std::string HeaderLibraryFile(const std::string& folder);
+
+enum class THeaderOutcome { Drawn, LibraryMissing, EntryMissing };
+
+struct THeaderResult {
+    THeaderOutcome outcome = THeaderOutcome::Drawn;
+    int y = 0;            // where the page goes on: y given when not drawn
+    std::string file;     // the library file looked for
+};
+
+// Draws one page header with the library from `folder` (LibraryFolder()
+// when empty). The painter's state is as it was afterwards. Shows nothing:
+// a failure is for the caller to report (ShowHeaderLibraryWarning).
+THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
+                              const THeaderInfo& info, const TShortString<255>& fontName,
+                              const TPrintingSettings& settings, int y, const std::string& folder = {});
+
+// The warning of a header that could not be drawn, naming the file looked for.
+void ShowHeaderLibraryWarning(const std::string& file);
+
+} // namespace orv

@@ -1,0 +1,526 @@
+#include "printing/ReportRenderer.h"
+
+#include <QPainter>
+#include <QRectF>
+
+#include <algorithm>
+#include <memory>
+
+#include "core/MessageService.h"
+#include "core/ProjectSession.h"
+#include "core/ZunStrings.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
+#include "drawing/SchemePicture.h"
+#include "drawing/ZunPaint.h"
+#include "printing/HeaderLibrary.h"
+#include "printing/PrintSettings.h"
+
+namespace orv {
+
+bool SessionElementSource::getElementRecord(int i, TProjectElement& element)
+{
+    return session_.getElementRecord(i, element);
+}
+
+bool SessionElementSource::calculateElement(int i, TCalcResults& results)
+{
+    return session_.calculateElement(i, results);
+}
+
+TReportRequest ReportRequestOf(const ProjectSession& session, const std::string& documentName)
+{
+    TReportRequest r;
+    r.element = session.current();
+    r.results = session.results();
+    r.header = session.header();
+    r.elementCount = session.count();
+    r.currentIndex = session.currentIndex();
+    r.documentName = documentName;
+    r.comments = session.comments();
+    return r;
+}
+
+void DrawReportPage(QPainter& painter, const QPicture& page)
+{
+    painter.save();
+    // A QPicture replays itself scaled by the device's resolution against its
+    // own; the page is already in the device's pixels, so that is undone.
+    if (const QPaintDevice* device = painter.device()) {
+        if (device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+            painter.scale(double(page.logicalDpiX()) / device->logicalDpiX(),
+                          double(page.logicalDpiY()) / device->logicalDpiY());
+    }
+    painter.drawPicture(0, 0, page);
+    painter.restore();
+}
+
+namespace {
+
+// Print range switches of the project header.
+enum : int { prData = 0, prResults = 1, prFigure = 2, prAssumptions = 3, prAllElements = 4, prElementName = 6 };
+
+const char* const kHeadings[CalcCaseCount] = {
+    "%N%BWYNIKI - ŚCIANA OBCIĄŻONA OSIOWO (model przegubowy)%N (wg PN-B-03002:2007):",
+    "%N%BWYNIKI - ŚCIANA OBCIĄŻONA OSIOWO (model ciągły)%N (wg PN-B-03002:2007):",
+    "%N%BWYNIKI - ŚCIANA OBCIĄŻONA POZIOMO%N (wg PN-B-03002:2007):",
+    "%N%BWYNIKI - ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ%N (wg PN-B-03002:2007):",
+    "%N%BWYNIKI - ŚCIANA PIWNIC%N (wg PN-B-03002:2007):",
+    "%N%BWYNIKI - SŁUP%N (wg PN-B-03002:2007):",
+};
+
+// The codes the printed mark-up knows; a "%" before anything else is text.
+bool IsPrintCode(char c)
+{
+    switch (c) {
+    case 'N': case 'B': case 'D': case 'I': case 'S': case 'U': case 'n': return true;
+    default: return false;
+    }
+}
+
+// Len, or one more when the line would end between a code's "%" and its letter.
+std::size_t KeepCodeWhole(const std::string& s, std::size_t len)
+{
+    std::size_t i = 0;
+    while (i < len) {
+        if (s[i] == '%' && i + 1 < s.size() && IsPrintCode(s[i + 1])) {
+            if (i + 1 == len) return len + 1;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return len;
+}
+
+class Renderer {
+public:
+    Renderer(TReportPages& out, const TReportRequest& request, IElementSource& source,
+             const TReportOptions& options)
+        : out_(out), rq_(request), source_(source), options_(options),
+          element_(std::make_unique<TProjectElement>(request.element))
+    {
+    }
+    ~Renderer() { closePage(); }
+
+    TReportStatus run(const TPageGeometry& geometry);
+
+private:
+    bool part(int i) const { return rq_.header.PrintParts[i] != 0; }
+    int left() const { return printable_.Left; }
+    int right() const { return printable_.Right; }
+
+    void openPage();
+    void closePage();
+    void newReportPage();
+    void drawReportPageHeader(bool firstPage);
+    void breakIfBelow();
+    void advanceLine();
+    void advanceLineBy(int mode);
+    void setHeight(int pixels);
+    void drawMarkupText(int x, int y, const std::string& text);
+    void writeWrappedLine(int x, int right, const std::string& text, int& y);
+    int widthOf(const std::string& text);
+    int lineHeight() { return canvas_->textHeight("0"); }
+
+    void reportInputData();
+    void reportAssumptions();
+    void reportResults();
+    void reportFigure();
+    void reportBody();
+    void reportComment();
+    void reportEnd();
+
+    TReportPages& out_;
+    const TReportRequest& rq_;
+    IElementSource& source_;
+    const TReportOptions& options_;
+
+    TPrintingSettings settings_{};
+    std::string fontName_;
+    int dpiX_ = 0, dpiY_ = 0;
+    int normalHeight_ = 1, smallHeight_ = 1;
+    TRect printable_;
+    TDrawingColors colors_{};
+    THeaderInfo info_{};
+    bool headerWarned_ = false;
+    int y_ = 0;
+
+    std::unique_ptr<TProjectElement> element_;
+    TCalcResults results_{};
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<PainterCanvas> canvas_;
+};
+
+TReportStatus Renderer::run(const TPageGeometry& geometry)
+{
+    out_ = TReportPages();
+    out_.geometry = geometry;
+    out_.pageSize = PagePixels(geometry);
+    info_ = MakeHeaderInfo(rq_.header, rq_.documentName);
+    ReadPrintingSettings(settings_);
+    fontName_ = settings_.FontName.str();
+    dpiX_ = geometry.dpiX;
+    dpiY_ = geometry.dpiY;
+    // character heights of the normal and the small (sub- and superscript) size
+    normalHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 1000 * dpiY_ / 300));
+    smallHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 750 * dpiY_ / 300));
+
+    printable_ = SetMargin({settings_.MarginLeft, settings_.MarginRight, settings_.MarginTop, settings_.MarginBottom},
+                           geometry);
+    out_.printable = printable_;
+    // a page must hold at least one line, else every line would open a page
+    if (!HasPrintableArea(printable_) || dpiX_ <= 0 || dpiY_ <= 0 ||
+        printable_.Bottom - printable_.Top < RoundToInt(normalHeight_ * 1.15)) {
+        ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdError, mbOK, 0);
+        return TReportStatus::NoPrintableArea;
+    }
+    if (settings_.ColorPrinting)
+        ReadDrawingColors(colors_);
+    else
+        SetMonochromeColors(colors_);
+
+    openPage();
+    y_ = printable_.Top;
+    drawReportPageHeader(true);
+    if (rq_.header.CommentPlace == 1) reportComment();
+    auto stopped = [this] {
+        if (!options_.keepGoing || options_.keepGoing()) return false;
+        closePage();
+        out_.pages.clear();
+        return true;
+    };
+    if (part(prAllElements)) {
+        for (int i = 0; i < rq_.elementCount; ++i) {
+            if (!source_.getElementRecord(i, *element_)) continue;
+            results_ = TCalcResults();
+            source_.calculateElement(i, results_);
+            if (i > 0) advanceLine();  // the next element goes on on the same page
+            if (part(prElementName)) {
+                drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
+                advanceLine();
+                advanceLine();
+            }
+            reportBody();
+            if (stopped()) return TReportStatus::Stopped;
+        }
+    } else {
+        results_ = rq_.results;
+        if (part(prElementName)) {
+            drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
+            advanceLine();
+            advanceLine();
+        }
+        reportBody();
+        if (stopped()) return TReportStatus::Stopped;
+    }
+    if (rq_.header.CommentPlace == 2) reportComment();
+    reportEnd();
+    closePage();
+    return TReportStatus::Built;
+}
+
+void Renderer::openPage()
+{
+    out_.pages.emplace_back();
+    painter_ = std::make_unique<QPainter>(&out_.pages.back());
+    canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    canvas_->setFontDpi(dpiY_);
+    canvas_->font.name = fontName_;
+    canvas_->font.charSet = 238;
+    canvas_->font.color = clBlack;
+    canvas_->font.style = 0;
+    canvas_->brush.style = TBrushStyle::Clear;
+    canvas_->pen.color = clBlack;
+    setHeight(normalHeight_);
+}
+
+void Renderer::closePage()
+{
+    if (!painter_) return;
+    canvas_.reset();
+    painter_->end();
+    painter_.reset();
+    out_.pages.back().setBoundingRect(QRect(0, 0, out_.pageSize.X, out_.pageSize.Y));
+}
+
+void Renderer::newReportPage()
+{
+    closePage();
+    openPage();
+}
+
+void Renderer::setHeight(int pixels) { canvas_->font.size = pixels * 72.0 / dpiY_; }
+
+void Renderer::drawReportPageHeader(bool firstPage)
+{
+    // every page starts at the top of the printable area, also when the
+    // header cannot be drawn
+    y_ = printable_.Top;
+    const THeaderResult h = PrintPageHeader(*painter_, {dpiX_, dpiY_}, printable_, firstPage, info_,
+                                            settings_.FontName, settings_, y_, options_.libraryFolder);
+    if (h.outcome == THeaderOutcome::Drawn) {
+        y_ = std::clamp(h.y, printable_.Top, printable_.Bottom);
+    } else if (!headerWarned_) {
+        headerWarned_ = true;
+        ShowHeaderLibraryWarning(h.file);
+    }
+    ++info_.PageNumber;
+    setHeight(normalHeight_);
+    drawMarkupText(left() + dpiX_ / 5, y_, "%N%B %N");
+}
+
+void Renderer::breakIfBelow()
+{
+    if (y_ <= printable_.Bottom) return;
+    newReportPage();
+    drawReportPageHeader(false);
+}
+
+void Renderer::advanceLine()
+{
+    y_ += RoundToInt(lineHeight() * 1.15);
+    breakIfBelow();
+}
+
+void Renderer::advanceLineBy(int mode)
+{
+    const double f = mode == 1 ? 1.125 : mode == 2 ? 0.25 : 1.0;
+    y_ += RoundToInt(lineHeight() * (1.15 * f));
+    breakIfBelow();
+}
+
+int Renderer::widthOf(const std::string& text)
+{
+    // measuring leaves the canvas as it was
+    const TCanvasFont font = canvas_->font;
+    const int w = MarkupTextWidth(*canvas_, text);
+    canvas_->font = font;
+    return w;
+}
+
+void Renderer::drawMarkupText(int x, int y0, const std::string& text)
+{
+    Canvas& c = *canvas_;
+    c.font.name = fontName_;
+    bool symbol = false;
+    int y = y0;
+    auto out = [&](int at, const std::string& piece) {
+        if (piece.empty()) return;
+        const std::string run = symbol ? SymbolTextToUnicode(piece) : piece;
+        c.textOut(x, at, run);
+        x += c.textWidth(run);
+    };
+    std::size_t i = 0;
+    for (;;) {
+        const std::size_t p = text.find('%', i);
+        if (p == std::string::npos) {
+            out(y0, text.substr(i));  // the last piece stands on the base line
+            return;
+        }
+        const char code = p + 1 < text.size() ? text[p + 1] : '\0';
+        if (!IsPrintCode(code)) {
+            out(y, text.substr(i, p + 1 - i));
+            i = p + 1;
+            continue;
+        }
+        out(y, text.substr(i, p - i));
+        i = p + 2;
+        switch (code) {
+        case 'N':
+            c.font.name = fontName_;
+            c.font.style = 0;
+            symbol = false;
+            setHeight(normalHeight_);
+            y = y0;
+            break;
+        case 'B': c.font.style |= fsBold; break;
+        case 'U': c.font.style |= fsUnderline; break;
+        case 'S': symbol = true; break;
+        case 'n':
+            c.font.name = fontName_;
+            symbol = false;
+            break;
+        case 'D':
+            setHeight(smallHeight_);
+            y = y0 + RoundToInt(settings_.FontSize * 1.6 / 254 * dpiY_);
+            break;
+        case 'I': setHeight(smallHeight_); break;  // a superscript keeps the top
+        }
+    }
+}
+
+void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+{
+    const int avail = right - x;
+    if (avail < 1) {
+        // no room at all: the text stands on one line as it is
+        drawMarkupText(x, y, text);
+        return;
+    }
+    auto width = [this](const std::string& s) { return widthOf(s); };
+    std::string rest = text;
+    for (;;) {
+        if (widthOf(rest) <= avail) {
+            drawMarkupText(x, y, rest);
+            return;
+        }
+        // at least one character a line, and a code is never cut
+        const std::size_t len = KeepCodeWhole(rest, std::max<std::size_t>(1, MarkupLineLength(rest, avail, width)));
+        const std::string line = rest.substr(0, len);
+        rest.erase(0, len);
+        drawMarkupText(x, y, line);
+        if (rest.empty()) return;
+        y += canvas_->textHeight(line);
+    }
+}
+
+void Renderer::reportInputData()
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
+    std::string before, after;
+    int labelWidth = 0;
+    for (int n = 3; n <= count; ++n) {
+        const std::string t = sheet->Line(n).text();
+        if (t.find("@@") == std::string::npos) continue;
+        SplitAtDoubleAt(t, before, after);
+        labelWidth = std::max(labelWidth, widthOf(before));
+    }
+    for (int n = 1; n <= count; ++n) {
+        const TReportLine& line = sheet->Line(n);
+        SplitAtDoubleAt(line.text(), before, after);
+        writeWrappedLine(line.X1, right(), before, y_);
+        drawMarkupText(line.X1 + labelWidth, y_, after);
+        advanceLineBy(line.Flag);
+    }
+    advanceLineBy(2);
+}
+
+void Renderer::reportAssumptions()
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    DesignSituationLines(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
+    std::string before, after;
+    int labelWidth = 0;
+    for (int n = 1; n <= count; ++n) {
+        SplitAtDoubleAt(sheet->Line(n).text(), before, after);
+        labelWidth = std::max(labelWidth, widthOf(before));
+    }
+    for (int n = 1; n <= count; ++n) {
+        const TReportLine& line = sheet->Line(n);
+        SplitAtDoubleAt(line.text(), before, after);
+        drawMarkupText(line.X1, y_, before);
+        drawMarkupText(line.X1 + labelWidth, y_, after);
+        advanceLineBy(line.Flag);
+    }
+}
+
+void Renderer::reportResults()
+{
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildResultsReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
+    const std::string marker = "%S¬%N%B !!!%N   ";
+    std::string before, after;
+    for (int n = 2; n <= count; ++n) {
+        const TReportLine& line = sheet->Line(n);
+        canvas_->font.color = settings_.ColorPrinting && line.Color != clBtnText ? line.Color : clBlack;
+        SplitAtDoubleAt(line.text(), before, after);
+        writeWrappedLine(line.X1, right(), before, y_);
+        drawMarkupText(line.X2, y_, after);
+        // an exceeded capacity is marked at the right edge, also in black and white
+        if (line.Color == clRed) drawMarkupText(right() - widthOf(marker), y_, marker);
+        canvas_->font.color = clBlack;
+        advanceLineBy(line.Flag);
+    }
+    advanceLineBy(2);
+}
+
+void Renderer::reportFigure()
+{
+    y_ += RoundToInt(dpiY_ * 25.0 / 254);  // a gap of 2.5 mm
+    TSchemePicture pic;
+    DrawCaseSchemeMetafile(pic, element_->Input, results_, rq_.header, colors_);
+    if (pic.isEmpty()) return;
+    // the picture holds 10000 units of 0.01 mm per centimetre of the figure
+    const int w = RoundToInt(pic.mmSize.width() / 100.0 * dpiX_ / 254);
+    const int h = RoundToInt(pic.mmSize.height() / 100.0 * dpiY_ / 254);
+    if (y_ + h > printable_.Bottom) {
+        newReportPage();
+        drawReportPageHeader(false);
+        advanceLineBy(0);
+    }
+    ReplaySchemePicture(pic, *painter_, QRectF(left(), y_, w, h));
+    y_ += h;
+}
+
+void Renderer::reportBody()
+{
+    const int calcCase = element_->Input.Case;
+    const bool known = calcCase >= 0 && calcCase < CalcCaseCount;
+    if (part(prData)) {
+        drawMarkupText(left(), y_, "%N%BDANE:%N");
+        advanceLine();
+        reportInputData();
+        advanceLine();
+    }
+    if (part(prAssumptions)) {
+        drawMarkupText(left(), y_, "%BZAŁOŻENIA:%N");
+        advanceLine();
+        reportAssumptions();
+    }
+    if ((part(prResults) || part(prFigure)) && known) {
+        drawMarkupText(left(), y_, kHeadings[calcCase]);
+        advanceLine();
+    }
+    if (part(prFigure) && known) reportFigure();
+    if (part(prResults)) {
+        reportResults();
+        advanceLine();
+    }
+}
+
+void Renderer::reportComment()
+{
+    for (const std::string& line : rq_.comments) {
+        advanceLineBy(0);
+        drawMarkupText(left(), y_, "%N" + line);
+    }
+    advanceLineBy(0);
+    advanceLineBy(0);
+}
+
+void Renderer::reportEnd()
+{
+    advanceLine();
+    const std::string text = "%Ikoniec wydruku%N";
+    const int th = canvas_->textHeight(text);
+    // measured in the small size it is drawn in, so that it stands centred
+    setHeight(smallHeight_);
+    const int tw = widthOf(text);
+    setHeight(normalHeight_);
+    const int y = y_ + th / 2;
+    canvas_->pen.width = 1;
+    canvas_->pen.color = clBlack;
+    canvas_->pen.style = TPenStyle::Solid;
+    const int x0 = left() + (right() - left() - tw) / 2;
+    DrawDashedLine(*canvas_, {left(), y}, {x0, y});
+    DrawDashedLine(*canvas_, {x0 + tw, y}, {right(), y});
+    drawMarkupText(x0, y - th / 4, text);
+}
+
+} // namespace
+
+TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
+                               const TPageGeometry& geometry, const TReportOptions& options)
+{
+    Renderer renderer(out, request, source, options);
+    return renderer.run(geometry);
+}
+
+} // namespace orv

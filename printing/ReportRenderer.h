@@ -1,0 +1,91 @@
+// The report page renderer: lays the calculation report of the current
+// element, or of every element of the project, out into pages, each a
+// QPicture recorded in printer pixels from the printable origin, with the
+// page header, the report sheets in the report mark-up, the scheme of each
+// element and the end line. The preview, the printer and a PDF file replay
+// the same pictures (DrawReportPage).
+#pragma once
+
+#include <QPicture>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/ZunCalc.h"
+#include "core/ZunTypes.h"
+#include "printing/PageGeometry.h"
+
+class QPainter;
+
+namespace orv {
+
+class ProjectSession;
+
+// Where the renderer gets the elements of the project from.
+class IElementSource {
+public:
+    virtual ~IElementSource() = default;
+    // Copies element i; false when there is no element i.
+    virtual bool getElementRecord(int i, TProjectElement& element) = 0;
+    // Calculates element i into `results`; false when there is no element i.
+    virtual bool calculateElement(int i, TCalcResults& results) = 0;
+};
+
+// The open project as an element source.
+class SessionElementSource : public IElementSource {
+public:
+    explicit SessionElementSource(ProjectSession& session) : session_(session) {}
+    bool getElementRecord(int i, TProjectElement& element) override;
+    bool calculateElement(int i, TCalcResults& results) override;
+
+private:
+    ProjectSession& session_;
+};
+
+// What to print. The print range, the figure sizes, the page numbering and
+// the comment's place are the project header's.
+struct TReportRequest {
+    TProjectElement element{};          // the current element
+    TCalcResults results{};             // its results
+    TProjectHeader header{};            // the project's header (element 0's)
+    int elementCount = 1;
+    int currentIndex = 0;
+    std::string documentName;           // shown in the page header
+    std::vector<std::string> comments;  // the project comment, line by line
+};
+
+// The report of the session's project as it stands.
+TReportRequest ReportRequestOf(const ProjectSession& session, const std::string& documentName);
+
+struct TReportOptions {
+    // Folder of the page-header library; empty: beside the program.
+    std::string libraryFolder;
+    // Asked after each element of the report; false stops it.
+    std::function<bool()> keepGoing;
+};
+
+struct TReportPages {
+    std::vector<QPicture> pages;  // in printer pixels from the printable origin
+    TPageGeometry geometry;       // of the printer the pages were laid out for
+    TRect printable;              // the printable rectangle of the margins
+    TPoint pageSize;              // pixels of a page (PagePixels)
+};
+
+enum class TReportStatus {
+    Built,
+    NoPrintableArea,  // refused before rendering ("Popraw!" shown); no pages
+    Stopped,          // keepGoing said no; no pages
+};
+
+// Reads the print settings, takes the margins to the printable rectangle of
+// the geometry and lays the report out. The page-header warning is shown
+// at most once a report.
+TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
+                               const TPageGeometry& geometry, const TReportOptions& options = {});
+
+// Replays a page with its printable origin at the painter's (0, 0), one
+// unit of the painter a pixel of the page, whatever the painter's device.
+void DrawReportPage(QPainter& painter, const QPicture& page);
+
+} // namespace orv

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPicture>
+#include <QPrintEngine>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "core/SettingsStore.h"
+#include "printing/PrintJob.h"
+#include "tests/common/QtTestApp.h"
+#include "tests/core/support/TestSupport.h"
+#include "tests/printing/support/PdfTools.h"
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+// A page with one word at its printable origin.
+QPicture WordAtOrigin(const QString& word)
+{
+    QPicture pic;
+    QPainter p(&pic);
+    QFont f("Liberation Serif");
+    f.setPixelSize(100);
+    p.setFont(f);
+    p.drawText(0, p.fontMetrics().ascent(), word);
+    p.end();
+    return pic;
+}
+
+// A printer that starts its document but refuses a further page.
+class RefusingPrinter : public QPrinter {
+public:
+    RefusingPrinter() { setEngines(&print, &paint); }
+
+    struct Paint : QPaintEngine {
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        Type type() const override { return QPaintEngine::User; }
+    } paint;
+    struct Print : QPrintEngine {
+        void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+        QVariant property(PrintEnginePropertyKey) const override { return {}; }
+        bool newPage() override { return ++newPages, false; }
+        bool abort() override { return aborted = true; }
+        int metric(QPaintDevice::PaintDeviceMetric m) const override
+        {
+            return m == QPaintDevice::PdmDevicePixelRatioScaled ? int(QPaintDevice::devicePixelRatioFScale())
+                   : m == QPaintDevice::PdmDevicePixelRatio      ? 1
+                                                                 : 600;
+        }
+        QPrinter::PrinterState printerState() const override { return QPrinter::Active; }
+        int newPages = 0;
+        bool aborted = false;
+    } print;
+};
+
+class PrintJob : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+        previous_ = BindSettingsStore(&store);
+    }
+    void TearDown() override { BindSettingsStore(previous_); }
+
+    MemorySettingsStore store;
+    ISettingsStore* previous_ = nullptr;
+    MessageRecorder messages;
+    ScratchDir dir;
+    QString pdf = QString::fromStdString(dir.file("wydruk.pdf"));
+};
+
+} // namespace
+
+TEST_F(PrintJob, PagesAreDrawnAtThePrintersOrigin)
+{
+    auto printer = PdfPrinter(pdf);
+    const TPageGeometry g = PageGeometryOf(*printer);
+    ASSERT_GT(g.offset.X, 0);  // the PDF printer keeps a margin of its own
+    EXPECT_EQ(PrintReportPages(*printer, {WordAtOrigin("Pierwsza"), WordAtOrigin("Druga")}), TPrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    ASSERT_EQ(words.size(), 2u);
+    // the origin of the page is the printable origin, not twice its offset
+    for (const PdfWord& w : words) {
+        EXPECT_NEAR(w.box.left(), g.offset.X * 72.0 / 600, 1.0) << w.text.toStdString();
+        EXPECT_NEAR(w.box.top(), g.offset.Y * 72.0 / 600, 1.5) << w.text.toStdString();
+    }
+    EXPECT_EQ(words[1].page, 2);
+    EXPECT_EQ(words[1].text, "Druga");
+
+    // no pages: still a document
+    EXPECT_EQ(PrintReportPages(*PdfPrinter(pdf), {}), TPrintOutcome::Printed);
+    EXPECT_TRUE(QFile::exists(pdf));
+
+    // asked before every page but the first whether to go on
+    int asked = 0;
+    const std::vector<QPicture> five(5, WordAtOrigin("Strona"));
+    EXPECT_EQ(PrintReportPages(*PdfPrinter(pdf), five, [&] { return ++asked < 2; }), TPrintOutcome::Cancelled);
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(PrintJob, PrinterFailuresAreReportedNotPrinted)
+{
+    // a document the printer cannot start: a file in no folder
+    auto printer = PdfPrinter(QString::fromStdString(dir.file("brak/wydruk.pdf")));
+    EXPECT_EQ(PrintReportPages(*printer, {WordAtOrigin("Strona")}), TPrintOutcome::BeginFailed);
+
+    RefusingPrinter refusing;
+    EXPECT_EQ(PrintReportPages(refusing, {QPicture(), QPicture(), QPicture()}), TPrintOutcome::NewPageFailed);
+    EXPECT_EQ(refusing.print.newPages, 1);
+    EXPECT_TRUE(refusing.print.aborted);
+
+    ShowPrintFailure(TPrintOutcome::NewPageFailed, "Biuro");
+    ShowPrintFailure(TPrintOutcome::Cancelled, "Biuro");  // no failure
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Nie można kontynuować wydruku!");
+    EXPECT_EQ(messages.messages[0].text, "Drukarka \"Biuro\" nie przyjęła kolejnej strony.");
+}
+
+namespace {
+
+// The session's elements, pressing a button of the job window while the
+// report of element `at` is laid out (a user's click arriving mid-job).
+class ClickingSource : public IElementSource {
+public:
+    ClickingSource(IElementSource& inner, QPushButton* button, int at) : inner_(inner), button_(button), at_(at) {}
+    bool getElementRecord(int i, TProjectElement& e) override { return inner_.getElementRecord(i, e); }
+    bool calculateElement(int i, TCalcResults& r) override
+    {
+        ++calculated;
+        if (i == at_) QTimer::singleShot(0, button_, &QPushButton::click);
+        return inner_.calculateElement(i, r);
+    }
+    int calculated = 0;
+
+private:
+    IElementSource& inner_;
+    QPushButton* button_;
+    int at_;
+};
+
+} // namespace
+
+TEST_F(PrintJob, TheWindowRendersAndPrintsTheProject)
+{
+    ProjectSession session;
+    ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    SessionElementSource source(session);
+    auto printer = PdfPrinter(pdf);
+    TWydrukCalc dlg;
+    dlg.setJob(printer.get(), &source, ReportRequestOf(session, ""), "NowyProjekt");
+    dlg.setLibraryFolder(ORV_TOPLAGE_DIR);
+    dlg.setStartDelay(0);
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), "Drukowanie ....");
+    EXPECT_EQ(dlg.label()->text(), "Wydruk projektu NowyProjekt");
+    EXPECT_EQ(dlg.info()->text(), "na \"PDF\"");
+    EXPECT_EQ(dlg.cancelButton()->text(), "Przerwij");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 20000));
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.outcome(), TPrintOutcome::Printed);
+    EXPECT_TRUE(messages.messages.empty());
+    // every element in one document
+    const QString text = PdfLayoutText(pdf);
+    EXPECT_EQ(text.count("DANE:"), session.count());
+    EXPECT_EQ(text.count("koniec wydruku"), 1);
+}
+
+TEST_F(PrintJob, PrzerwijStopsTheJobBeforeOrDuringIt)
+{
+    ProjectSession session;
+    ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    SessionElementSource inner(session);
+    auto printer = PdfPrinter(pdf);
+    {
+        // before the start: nothing is printed
+        TWydrukCalc dlg;
+        dlg.setJob(printer.get(), &inner, ReportRequestOf(session, ""), "Dom");
+        dlg.setStartDelay(60000);
+        dlg.show();
+        QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton);
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        QTest::qWait(50);
+        EXPECT_FALSE(dlg.started());
+    }
+    // while the third element is laid out
+    TWydrukCalc dlg;
+    ClickingSource source(inner, dlg.cancelButton(), 2);
+    dlg.setJob(printer.get(), &source, ReportRequestOf(session, ""), "Dom");
+    dlg.setLibraryFolder(ORV_TOPLAGE_DIR);
+    dlg.setStartDelay(0);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 20000));
+    EXPECT_TRUE(dlg.started());
+    EXPECT_EQ(dlg.reportStatus(), TReportStatus::Stopped);
+    EXPECT_EQ(source.calculated, 3);  // stopped right after the element clicked on
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintJob, AFailedJobKeepsTheWindowOpenUntilPrzerwij)
+{
+    ProjectSession session;
+    SessionElementSource source(session);
+    auto printer = PdfPrinter(QString::fromStdString(dir.file("brak/wydruk.pdf")));
+    TWydrukCalc dlg;
+    dlg.setJob(printer.get(), &source, ReportRequestOf(session, ""), "Dom");
+    dlg.setLibraryFolder(ORV_TOPLAGE_DIR);
+    dlg.setStartDelay(0);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.started() && !messages.messages.empty(); }, 20000));
+    EXPECT_EQ(dlg.outcome(), TPrintOutcome::BeginFailed);
+    EXPECT_EQ(messages.messages[0].headline, "Nie można rozpocząć wydruku!");
+    EXPECT_EQ(messages.messages[0].text, "Drukarka \"PDF\" nie przyjęła wydruku.");
+    QTest::qWait(20);
+    EXPECT_TRUE(dlg.isVisible());
+    QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+}

@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "core/SettingsStore.h"
+#include "printing/PrintSettings.h"
+#include "tests/common/QtTestApp.h"
+#include "tests/core/support/TestSupport.h"
+#include "tests/printing/support/PdfTools.h"
+
+using namespace orv;
+using namespace orvtest;
+
+namespace {
+
+const char* const kHeadings[] = {
+    "WYNIKI - ŚCIANA OBCIĄŻONA OSIOWO (model przegubowy) (wg PN-B-03002:2007):",
+    "WYNIKI - ŚCIANA OBCIĄŻONA OSIOWO (model ciągły) (wg PN-B-03002:2007):",
+    "WYNIKI - ŚCIANA OBCIĄŻONA POZIOMO (wg PN-B-03002:2007):",
+    "WYNIKI - ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ (wg PN-B-03002:2007):",
+    "WYNIKI - ŚCIANA PIWNIC (wg PN-B-03002:2007):",
+    "WYNIKI - SŁUP (wg PN-B-03002:2007):",
+};
+
+// A4 in points
+constexpr double kPageHeight = 297 / 25.4 * 72;
+
+bool IsRed(QRgb c) { return qRed(c) > 160 && qGreen(c) < 90 && qBlue(c) < 90; }
+
+int RedPixels(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (IsRed(image.pixel(x, y))) ++n;
+    return n;
+}
+
+std::vector<PdfWord> WordsOf(const std::vector<PdfWord>& words, const QString& text)
+{
+    std::vector<PdfWord> out;
+    for (const PdfWord& w : words)
+        if (w.text == text) out.push_back(w);
+    return out;
+}
+
+// The least left and top edge of the words, page by page.
+std::map<int, QPointF> TopLeftByPage(const std::vector<PdfWord>& words)
+{
+    std::map<int, QPointF> m;
+    for (const PdfWord& w : words) {
+        auto [it, fresh] = m.emplace(w.page, w.box.topLeft());
+        it->second = QPointF(std::min(it->second.x(), w.box.left()), std::min(it->second.y(), w.box.top()));
+    }
+    return m;
+}
+
+// The walls and the pier of the example projects: every design case, one
+// wall over its capacity, the comment before the report.
+class ReportPdf : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+        previous_ = BindSettingsStore(&store);
+        ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    }
+    void TearDown() override { BindSettingsStore(previous_); }
+
+    TReportRequest request() { return ReportRequestOf(session, "Dom jednorodzinny"); }
+    QString render(const TReportRequest& rq, TReportPages* pages = nullptr,
+                   const std::string& folder = ORV_TOPLAGE_DIR, TReportStatus expected = TReportStatus::Built)
+    {
+        const QString file = QString::fromStdString(dir.file("report.pdf"));
+        QFile::remove(file);
+        auto printer = PdfPrinter(file);
+        TReportOptions options;
+        options.libraryFolder = folder;
+        EXPECT_EQ(PrintReportToPdf(*printer, rq, source, options, pages), expected);
+        return file;
+    }
+    void setInt(const char* name, int v) { store.writeInteger(SettingsKey::Maker, PrintingSection, name, v); }
+
+    MemorySettingsStore store;
+    ISettingsStore* previous_ = nullptr;
+    MessageRecorder messages;
+    ScratchDir dir;
+    ProjectSession session;
+    SessionElementSource source{session};
+};
+
+} // namespace
+
+TEST_F(ReportPdf, EveryCaseReadsBackFromThePdf)
+{
+    TReportPages pages;
+    const QString pdf = render(request(), &pages);
+    EXPECT_TRUE(messages.messages.empty());
+    const int count = static_cast<int>(pages.pages.size());
+    EXPECT_GT(count, session.count());
+    EXPECT_EQ(PdfPageCount(pdf), count);
+
+    const QString text = PdfLayoutText(pdf);
+    for (const char* h : kHeadings) EXPECT_TRUE(text.contains(QString::fromUtf8(h))) << h;
+    EXPECT_EQ(text.count("DANE:"), session.count());
+    EXPECT_EQ(text.count(QString::fromUtf8("ZAŁOŻENIA:")), session.count());
+    // Polish letters and the Greek of the Symbol runs come out as text
+    for (const char* s : {"Zaprawa murarska: zwykła klasy M10", "Ściana przeciążona", "ρ = 11,0 kN/m", "γf = 1,10",
+                          "γm = 2,2", "Φ1 = 0,677", "→ fm = 10,0 MPa"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
+    // page headers numbered from the project's first page, with its page count
+    EXPECT_TRUE(PdfLayoutText(pdf, 1).contains("Str. 1"));
+    EXPECT_TRUE(PdfLayoutText(pdf, count).contains(QString("Str. %1").arg(count)));
+    EXPECT_EQ(text.count(QString::fromUtf8("Ilość str. 100")), count);
+    // the end line once, on the last page; no raster images: the figures are drawn
+    EXPECT_EQ(text.count("koniec wydruku"), 1);
+    EXPECT_TRUE(PdfLayoutText(pdf, count).contains("koniec wydruku"));
+    EXPECT_TRUE(PdfImages(pdf).empty());
+
+    // the comment before the first element; the second element right under
+    // the results of the first, with no page break of its own
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    const PdfWord comment = WordsOf(words, QString::fromUtf8("Przykład"))[0];
+    const std::vector<PdfWord> data = WordsOf(words, "DANE:");
+    EXPECT_EQ(comment.page, 1);
+    EXPECT_EQ(data[0].page, 1);
+    EXPECT_LT(comment.box.top(), data[0].box.top());
+    const QString second = PdfLayoutText(pdf, data[1].page);
+    const qsizetype results = second.indexOf(QString::fromUtf8("Warunek nośności nad stropem:"));
+    ASSERT_GE(results, 0);
+    EXPECT_LT(results, second.indexOf(QString::fromUtf8("Ściana wewnętrzna nośna osi B")));
+}
+
+TEST_F(ReportPdf, RedMarkersStandByTheExceededCapacities)
+{
+    for (bool colour : {true, false}) {
+        store.writeBool(SettingsKey::Maker, PrintingSection, "ColorPrinting", colour);
+        const QString pdf = render(request());
+        // the overloaded wall fails its three conditions; nothing else does
+        const std::vector<PdfWord> markers = WordsOf(PdfWords(pdf), "!!!");
+        ASSERT_EQ(markers.size(), 3u);
+        const QImage page = PdfPageImage(pdf, markers[0].page, 144);
+        for (const PdfWord& m : markers) {
+            // ending at the right margin less the marker's three trailing blanks
+            EXPECT_LE(m.box.right(), Pt(190) + 0.5);
+            EXPECT_GE(m.box.right(), Pt(190 - 5));
+            const QRect box(QPoint(m.box.left() * 2, m.box.top() * 2), QPoint(m.box.right() * 2, m.box.bottom() * 2));
+            EXPECT_TRUE(!colour || RedPixels(page, box) > 10);
+        }
+        // black and white: nothing red on the page
+        EXPECT_TRUE(colour || RedPixels(page, page.rect()) == 0);
+    }
+}
+
+TEST_F(ReportPdf, MarginsStandWithinAMillimetre)
+{
+    struct Case { int left, right, top, bottom; } cases[] = {{25, 20, 10, 25}, {35, 30, 20, 40}};
+    for (const Case& c : cases) {
+        setInt("MarginLeft", c.left * 10);
+        setInt("MarginRight", c.right * 10);
+        setInt("MarginTop", c.top * 10);
+        setInt("MarginBottom", c.bottom * 10);
+        const QString pdf = render(request());
+        const std::vector<PdfWord> words = PdfWords(pdf);
+        const std::map<int, QPointF> topLeft = TopLeftByPage(words);
+        EXPECT_EQ(int(topLeft.size()), PdfPageCount(pdf));
+        for (const auto& [page, p] : topLeft) {
+            EXPECT_NEAR(p.x(), Pt(c.left), Pt(1)) << page;
+            EXPECT_NEAR(p.y(), Pt(c.top) + 3, Pt(1)) << page;  // the header's first line, 3 pt in
+        }
+        // a line starts above the bottom margin at the latest; its subscripts
+        // stand 12 x 1.6 / 254 inch = 5.44 pt lower
+        double lowest = 0;
+        for (const PdfWord& w : words) lowest = std::max(lowest, w.box.top());
+        EXPECT_LE(lowest, Pt(297 - c.bottom) + 5.44 + 0.5);
+        EXPECT_GT(lowest, Pt(297 - c.bottom - 15));
+        for (const PdfWord& m : WordsOf(words, "!!!")) EXPECT_NEAR(m.box.right(), Pt(210 - c.right - 2.5), Pt(2.5));
+    }
+}
+
+TEST_F(ReportPdf, FiguresStandAtTheirSizesUnderTheirHeadings)
+{
+    // figures of w x h cm at the left margin
+    auto figures = [](const QString& pdf, double w, double h) {
+        std::vector<std::pair<int, QRectF>> out;
+        for (const auto& [page, r] : PdfClipRects(pdf))
+            if (std::abs(r.width() - Pt(10 * w)) < 0.3 && std::abs(r.height() - Pt(10 * h)) < 0.3 &&
+                std::abs(r.left() - Pt(25)) < 0.3)
+                out.push_back({page, r});
+        return out;
+    };
+    // cases 2 and 3 are cropped to what they draw; the others keep their frame
+    std::map<int, int> cases;
+    for (int i = 0; i < session.count(); ++i) ++cases[session.element(i).Input.Case];
+    QString pdf = render(request());
+    const auto found = figures(pdf, 10, 8);
+    ASSERT_EQ(int(found.size()), session.count() - cases[2] - cases[3]);
+
+    // one line is the step from "DANE:" to the line under it
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    const PdfWord dane = WordsOf(words, "DANE:")[0];
+    double line = 1e9;
+    for (const PdfWord& w : words)
+        if (w.page == dane.page && w.box.top() > dane.box.top() + 1) line = std::min(line, w.box.top() - dane.box.top());
+    int underHeading = 0;
+    for (const auto& [page, r] : found) {
+        const double top = kPageHeight - r.bottom();  // the clip is in the page's own upward space
+        const double bottom = kPageHeight - r.top();
+        double next = 1e9, heading = -1;
+        for (const PdfWord& w : words) {
+            if (w.page != page) continue;
+            if (w.box.top() >= bottom - 0.5) next = std::min(next, w.box.top());
+            if (w.text == "WYNIKI" && w.box.top() < top) heading = w.box.top();
+        }
+        EXPECT_NEAR(next, bottom, Pt(0.5));  // the text goes on right under the figure
+        if (heading >= 0) {
+            EXPECT_NEAR(top - heading, line + Pt(2.5), Pt(0.3));  // a line and 2.5 mm under its heading
+            ++underHeading;
+        }
+    }
+    EXPECT_GT(underHeading, 0);
+
+    // the advanced sizes: 15 x 6 cm for the vertically loaded walls
+    TReportRequest rq = request();
+    rq.header.FigureSize[0] = 15;
+    rq.header.FigureSize[1] = 6;
+    pdf = render(rq);
+    EXPECT_EQ(int(figures(pdf, 15, 6).size()), cases[0] + cases[1]);
+    EXPECT_EQ(int(figures(pdf, 10, 8).size()), cases[4] + cases[5]);
+}
+
+TEST_F(ReportPdf, AShortReportIsOnePage)
+{
+    TReportRequest rq = request();
+    for (int part : {0, 3, 4}) rq.header.PrintParts[part] = 0;  // results and figure of the current element
+    rq.header.CommentPlace = 0;
+    TReportPages pages;
+    const QString text = PdfLayoutText(render(rq, &pages));
+    EXPECT_EQ(pages.pages.size(), 1u);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Ściana zewnętrzna osi A")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8(kHeadings[0])));
+    EXPECT_FALSE(text.contains("DANE:"));
+    EXPECT_TRUE(text.contains("koniec wydruku"));
+}
+
+TEST_F(ReportPdf, WithoutTheHeaderLibraryEveryPageStartsAtTheTopAndOneWarningIsShown)
+{
+    const std::filesystem::path empty = dir.path() / "pusty";
+    std::filesystem::create_directories(empty);
+    TReportPages withHeader, without;
+    render(request(), &withHeader);
+    const QString pdf = render(request(), &without, empty.string());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Nie można wydrukować nagłówka!");
+    EXPECT_EQ(messages.messages[0].text, "Nie znaleziono biblioteki " + (empty / "libtoplage.so").string() +
+                                             ". \rProszę skontaktować się z dystrybutorem programu!");
+    EXPECT_LE(without.pages.size(), withHeader.pages.size());
+    EXPECT_FALSE(PdfLayoutText(pdf).contains("Str. 1"));
+    // each page starts within a few lines of the top margin and is full,
+    // where a page going on from where the last one ended would hold a line
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    std::map<int, int> wordsOnPage;
+    for (const PdfWord& w : words) ++wordsOnPage[w.page];
+    for (const auto& [page, p] : TopLeftByPage(words)) {
+        EXPECT_GE(p.y(), Pt(10) - 0.5) << page;
+        EXPECT_LT(p.y(), Pt(10 + 15)) << page;
+        EXPECT_TRUE(page == int(without.pages.size()) || wordsOnPage[page] > 100) << page;
+    }
+}
+
+TEST_F(ReportPdf, MarginsThatLeaveNoPrintableAreaAreRefusedBeforeRendering)
+{
+    // 110 + 101 mm of a 210 mm sheet; 150 + 150 mm of 297 mm
+    for (auto [across, down] : {std::pair{std::pair{1100, 1010}, std::pair{100, 250}}, {{250, 200}, {1500, 1500}}}) {
+        messages.messages.clear();
+        setInt("MarginLeft", across.first);
+        setInt("MarginRight", across.second);
+        setInt("MarginTop", down.first);
+        setInt("MarginBottom", down.second);
+        TReportPages pages;
+        render(request(), &pages, ORV_TOPLAGE_DIR, TReportStatus::NoPrintableArea);
+        EXPECT_TRUE(pages.pages.empty());
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+        EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
+    }
+}
+
+TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
+{
+    // A printable area 9 pixels wide: the 595 pt sheet is 4958 px at 600 dpi,
+    // less 25 mm = 591 px and 184.5 mm = 4358 px. No letter fits on a line of
+    // the headings at the left edge, and the body's column, a third of an inch
+    // in, lies right of the right edge.
+    setInt("MarginRight", 1845);
+    TReportRequest rq = request();
+    for (int part : {1, 2, 3, 4}) rq.header.PrintParts[part] = 0;  // the data of the current element
+    rq.header.CommentPlace = 0;
+    TReportPages pages;
+    const QString pdf = render(rq, &pages);
+    EXPECT_EQ(pages.printable.Right - pages.printable.Left, 9);
+    const QString text = PdfLayoutText(pdf);
+    EXPECT_TRUE(text.contains("koniec wydruku"));
+    // one letter a line at the left edge: "Materiał:" goes down the page
+    int letters = 0;
+    for (const PdfWord& w : PdfWords(pdf)) letters += w.text.size() == 1 && std::abs(w.box.left() - Pt(25)) < Pt(1);
+    EXPECT_GT(letters, 20);
+    // the input data have no "%" of their own: any printed "%" is a cut code
+    EXPECT_FALSE(text.contains("%")) << text.toStdString();
+}
