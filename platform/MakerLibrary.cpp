@@ -29,11 +29,13 @@ QString MakerLibraryFolder()
 
 void SetMakerLibraryFolder(const QString& folder) { FolderOverride() = folder; }
 
-QString MakerLibraryFile(const QString& baseName)
+QString MakerLibraryFileIn(const QString& folder, const QString& baseName)
 {
-    return QDir(MakerLibraryFolder()).filePath(QStringLiteral(ORV_LIBRARY_PREFIX) + baseName +
-                                               QStringLiteral(ORV_LIBRARY_SUFFIX));
+    return QDir(folder).absoluteFilePath(QStringLiteral(ORV_LIBRARY_PREFIX) + baseName +
+                                         QStringLiteral(ORV_LIBRARY_SUFFIX));
 }
+
+QString MakerLibraryFile(const QString& baseName) { return MakerLibraryFileIn(MakerLibraryFolder(), baseName); }
 
 std::string MissingLibraryText(const QString& fileName)
 {
@@ -41,7 +43,10 @@ std::string MissingLibraryText(const QString& fileName)
            ". \rProszę skontaktować się z dystrybutorem programu!";
 }
 
-MakerLibrary::MakerLibrary(const QString& baseName) : file_(MakerLibraryFile(baseName))
+MakerLibrary::MakerLibrary(const QString& baseName) : MakerLibrary(baseName, QString()) {}
+
+MakerLibrary::MakerLibrary(const QString& baseName, const QString& folder)
+    : file_(folder.isEmpty() ? MakerLibraryFile(baseName) : MakerLibraryFileIn(folder, baseName))
 {
     // The exact file: no search path, no other name tried.
     library_.setFileName(file_);

@@ -17,6 +17,8 @@ QString MakerLibraryFolder();
 void SetMakerLibraryFolder(const QString& folder);
 // The file a library is looked for as: "<folder>/lib<base>.so" on Linux.
 QString MakerLibraryFile(const QString& baseName);
+// The same in another folder.
+QString MakerLibraryFileIn(const QString& folder, const QString& baseName);
 
 // The details of the message of a library or entry point that is missing:
 // "Nie znaleziono biblioteki <file>. \rProszę skontaktować się z
@@ -27,6 +29,8 @@ std::string MissingLibraryText(const QString& fileName);
 class MakerLibrary {
 public:
     explicit MakerLibrary(const QString& baseName);
+    // The same from another folder (an empty one: the usual folder).
+    MakerLibrary(const QString& baseName, const QString& folder);
     ~MakerLibrary();
     MakerLibrary(const MakerLibrary&) = delete;
     MakerLibrary& operator=(const MakerLibrary&) = delete;

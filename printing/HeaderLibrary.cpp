@@ -1,27 +1,19 @@
 #include "printing/HeaderLibrary.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 #include <QPainter>
 
 #include "core/MessageService.h"
-
-#ifndef ORV_TOPLAGE_FILE
-#define ORV_TOPLAGE_FILE "libtoplage.so"
-#endif
+#include "platform/MakerLibrary.h"
 
 namespace orv {
-
-std::string LibraryFolder()
-{
-    if (!QCoreApplication::instance()) return {};
-    return QCoreApplication::applicationDirPath().toStdString();
+namespace {
+const QString kBaseName = QStringLiteral("toplage");
 }
 
 std::string HeaderLibraryFile(const std::string& folder)
 {
-    return QDir(QString::fromStdString(folder)).absoluteFilePath(QStringLiteral(ORV_TOPLAGE_FILE)).toStdString();
+    return (folder.empty() ? MakerLibraryFile(kBaseName) : MakerLibraryFileIn(QString::fromStdString(folder), kBaseName))
+        .toStdString();
 }
 
 THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
@@ -30,30 +22,27 @@ THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printa
 {
     THeaderResult r;
     r.y = y;
-    r.file = HeaderLibraryFile(folder.empty() ? LibraryFolder() : folder);
-    QLibrary library(QString::fromStdString(r.file));
-    if (!library.load()) {
+    MakerLibrary library(kBaseName, QString::fromStdString(folder));
+    r.file = library.fileName().toStdString();
+    if (!library.isLoaded()) {
         r.outcome = THeaderOutcome::LibraryMissing;
         return r;
     }
-    auto entry = reinterpret_cast<TPrintHeader2>(library.resolve(PrintHeader2EntryName));
+    const auto entry = library.entry<TPrintHeader2>(PrintHeader2EntryName);
     if (!entry) {
         r.outcome = THeaderOutcome::EntryMissing;
-        library.unload();
         return r;
     }
     painter.save();
     r.y = entry(&painter, dpi.X, dpi.Y, printable, y, HeaderSettingsOf(settings), &fontName, info, firstPage);
     painter.restore();
-    library.unload();
     return r;
 }
 
 void ShowHeaderLibraryWarning(const std::string& file)
 {
-    ShowMessageDialog("Nie można wydrukować nagłówka!",
-                      "Nie znaleziono biblioteki " + file + ". \rProszę skontaktować się z dystrybutorem programu!",
-                      mdWarning, mbOK, 0);
+    ShowMessageDialog("Nie można wydrukować nagłówka!", MissingLibraryText(QString::fromStdString(file)), mdWarning,
+                      mbOK, 0);
 }
 
 } // namespace orv

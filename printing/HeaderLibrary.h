@@ -11,9 +11,8 @@ class QPainter;
 
 namespace orv {
 
-// The folder the maker's libraries are looked for in: the program's own.
-std::string LibraryFolder();
-// The file the page-header library is looked for as, in that folder.
+// The file the page-header library is looked for as, in `folder` (the
+// maker's library folder when empty).
 std::string HeaderLibraryFile(const std::string& folder);
 
 enum class THeaderOutcome { Drawn, LibraryMissing, EntryMissing };
@@ -24,8 +23,8 @@ struct THeaderResult {
     std::string file;     // the library file looked for
 };
 
-// Draws one page header with the library from `folder` (LibraryFolder()
-// when empty). The painter's state is as it was afterwards. Shows nothing:
+// Draws one page header with the library from `folder` (the maker's
+// library folder when empty). The painter's state is as it was afterwards. Shows nothing:
 // a failure is for the caller to report (ShowHeaderLibraryWarning).
 THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
                               const THeaderInfo& info, const TShortString<255>& fontName,
