@@ -39,6 +39,7 @@
 #include "drawing/DimensionSketches.h"
 #include "drawing/PlateSchemePictures.h"
 #include "mainwindow/JointSlabs.h"
+#include "mainwindow/LoadTableButtons.h"
 #include "mainwindow/OpeningsPanel.h"
 
 namespace orv {
@@ -212,11 +213,17 @@ void TElementEditor::createNumericEdits()
         e->setRange(f.min, f.max);
         if (f.step > 0) e->setIncrement(f.step);
         e->setPrecision(f.decimals);
-        // The load tables behind the "..." parts are not offered here; the
-        // moduli E2 and E5 come from the modulus dialog, the slabs' from
-        // their group and the moments from theirs (connectMomentButtons).
+        // The "..." parts: load tables of the load fields, the moduli E2
+        // and E5 from the modulus dialog, the slabs' from their group and
+        // the moments from theirs (connectMomentButtons).
         const bool modulus = qstrcmp(f.name, "E2") == 0 || qstrcmp(f.name, "E5") == 0;
-        if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(modulus);
+        const bool loadTable = HasLoadTableButton(f.name);
+        if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed")))
+            speed->setEnabled(modulus || loadTable);
+        if (loadTable) {
+            const char* name = f.name;
+            connect(e, &TNumberEdit::buttonClicked, this, [this, name] { loadTableButton(name); });
+        }
         if (modulus) {
             const bool below = f.name[1] == '5';
             connect(e, &TNumberEdit::buttonClicked, this, [this, below] { modulusButton(below); });

@@ -54,6 +54,9 @@ public:
     // column's direction; its result is stored on OK.
     void Msdx1ButtonClick();
     void Msdy1ButtonClick();
+    // The "..." button of a load field (mainwindow/LoadTableButtons.h): the
+    // load table or the compilation; the element takes the result on OK.
+    void loadTableButton(const char* field);
 
 signals:
     // The pages were arranged for a case, shown or chosen.

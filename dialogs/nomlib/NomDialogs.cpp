@@ -1,0 +1,183 @@
+#include "dialogs/nomlib/NomDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace orv::nom {
+namespace {
+
+enum Column { cDescription, cQuantity, cValue, cGammaF, cColumns };
+
+QString Num(double v, int decimals) { return QLocale().toString(v, 'f', decimals); }
+
+// A cell's number: the locale's or a point decimal separator; 0 when unreadable.
+double CellNumber(const QTableWidgetItem* item)
+{
+    if (!item) return 0;
+    QString s = item->text().trimmed();
+    bool ok = false;
+    double v = QLocale().toDouble(s, &ok);
+    if (!ok) v = s.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+} // namespace
+
+TLoadTableDlg::TLoadTableDlg(QWidget* parent, const TTableSpec& spec, const std::vector<TLoadRow>& rows)
+    : QDialog(parent), spec_(spec)
+{
+    setObjectName(QStringLiteral("TLoadTableDlg"));
+    setWindowTitle(spec.title);
+    auto* v = new QVBoxLayout(this);
+
+    auto* pick = new QHBoxLayout;
+    presets_ = new QComboBox;
+    presets_->setObjectName(QStringLiteral("presets"));
+    for (const TPresetRow& p : spec.presets)
+        presets_->addItem(QString::fromUtf8(p.name) + QStringLiteral(" (") + Num(p.value, 2) +
+                          QLatin1Char(')'));
+    if (spec.presetIndex >= 0 && spec.presetIndex < presets_->count())
+        presets_->setCurrentIndex(spec.presetIndex);
+    auto* add = new QPushButton(QStringLiteral("Dodaj"));
+    add->setObjectName(QStringLiteral("addRow"));
+    auto* remove = new QPushButton(QStringLiteral("Usuń"));
+    remove->setObjectName(QStringLiteral("removeRow"));
+    auto* blank = new QPushButton(QStringLiteral("Nowy wiersz"));
+    blank->setObjectName(QStringLiteral("blankRow"));
+    pick->addWidget(presets_, 1);
+    pick->addWidget(add);
+    pick->addWidget(blank);
+    pick->addWidget(remove);
+    v->addLayout(pick);
+
+    table_ = new QTableWidget(0, cColumns);
+    table_->setObjectName(QStringLiteral("rows"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("Opis"), spec.quantityTitle, spec.valueTitle,
+                                       QStringLiteral("γ_f")});
+    table_->horizontalHeader()->setSectionResizeMode(cDescription, QHeaderView::Stretch);
+    table_->setMinimumSize(520, 220);
+    v->addWidget(table_, 1);
+
+    if (spec.bandWidth) {
+        auto* h = new QHBoxLayout;
+        h->addWidget(new QLabel(QStringLiteral("Szerokość pasma [m]:")));
+        width_ = new QDoubleSpinBox;
+        width_->setObjectName(QStringLiteral("bandWidth"));
+        width_->setRange(0, 100);
+        width_->setDecimals(3);
+        width_->setValue(std::isfinite(spec.width) ? spec.width : 1.0);
+        h->addWidget(width_);
+        h->addStretch(1);
+        v->addLayout(h);
+    }
+    if (spec.bothSides) {
+        both_ = new QCheckBox(QStringLiteral("Parcie i ssanie razem"));
+        both_->setObjectName(QStringLiteral("bothSides"));
+        both_->setChecked(spec.both);
+        v->addWidget(both_);
+    }
+    sums_ = new QLabel;
+    sums_->setObjectName(QStringLiteral("sums"));
+    v->addWidget(sums_);
+
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
+    box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
+    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    v->addWidget(box);
+
+    for (const TLoadRow& r : rows) addRow(r);
+    connect(add, &QPushButton::clicked, this, [this] { addPreset(); });
+    connect(blank, &QPushButton::clicked, this, [this] { addRow(TLoadRow{}); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(table_, &QTableWidget::itemChanged, this, [this] { updateSums(); });
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateSums();
+}
+
+void TLoadTableDlg::addRow(const TLoadRow& r)
+{
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    table_->setItem(row, cDescription, new QTableWidgetItem(QString::fromStdString(r.description)));
+    table_->setItem(row, cQuantity, new QTableWidgetItem(Num(r.quantity, 3)));
+    table_->setItem(row, cValue, new QTableWidgetItem(Num(r.value, 3)));
+    table_->setItem(row, cGammaF, new QTableWidgetItem(Num(r.gammaF, 2)));
+    updateSums();
+}
+
+void TLoadTableDlg::addPreset()
+{
+    const int i = presets_->currentIndex();
+    if (i < 0 || i >= static_cast<int>(spec_.presets.size())) return;
+    addRow(PresetToRow(spec_.presets[static_cast<std::size_t>(i)], spec_.presetQuantity));
+}
+
+void TLoadTableDlg::removeRow()
+{
+    const int row = table_->currentRow();
+    if (row >= 0) table_->removeRow(row);
+    updateSums();
+}
+
+std::vector<TLoadRow> TLoadTableDlg::rows() const
+{
+    std::vector<TLoadRow> out;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        TLoadRow r;
+        if (const QTableWidgetItem* d = table_->item(row, cDescription))
+            r.description = d->text().toStdString();
+        r.quantity = CellNumber(table_->item(row, cQuantity));
+        r.value = CellNumber(table_->item(row, cValue));
+        r.gammaF = std::fabs(CellNumber(table_->item(row, cGammaF)));
+        out.push_back(r);
+    }
+    return out;
+}
+
+double TLoadTableDlg::width() const { return width_ ? width_->value() : spec_.width; }
+bool TLoadTableDlg::both() const { return both_ ? both_->isChecked() : spec_.both; }
+int TLoadTableDlg::presetIndex() const { return presets_->currentIndex(); }
+
+QString TLoadTableDlg::sumsText() const
+{
+    const std::vector<TLoadRow> r = rows();
+    QString text = QStringLiteral("Suma charakterystyczna: ") + Num(CharacteristicSum(r), 3) +
+                   QLatin1Char(' ') + spec_.sumUnit + QStringLiteral(",  obliczeniowa: ") +
+                   Num(DesignSum(r), 3) + QLatin1Char(' ') + spec_.sumUnit;
+    if (spec_.meanValue)
+        text += QStringLiteral(";  ciężar objętościowy: ") + Num(MeanValue(r), 2) +
+                QStringLiteral(" kN/m³");
+    return text;
+}
+
+void TLoadTableDlg::updateSums()
+{
+    if (sums_) sums_->setText(sumsText());
+}
+
+void PlaceAt(QDialog& dlg, int x, int y)
+{
+    if (x == -1 && y == -1) return;
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().contains(x, y)) {
+            dlg.move(x, y);
+            return;
+        }
+}
+
+} // namespace orv::nom
