@@ -191,6 +191,7 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
     installFilters();
     loadUnitNames();
     connectMomentButtons();
+    connectLoadCompilationButtons();
     ApplyEditorHelp(this);
     showElementData();
 }

@@ -85,6 +85,8 @@ private:
     void installFilters();
     void connectMomentButtons();
     void momentButtonClick(bool x);
+    void connectLoadCompilationButtons();
+    void loadCompilationButton(bool basement);
 
     // --- storing
     // Runs `edit` on the current element through the session (modified and
