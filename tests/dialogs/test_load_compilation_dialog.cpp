@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,6 +136,12 @@ TEST_F(LoadCompilationDialog, WorkedExampleAndLiveEdits)
     EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 73,50%N kN");
     EXPECT_EQ(field("Gs1")->text(), "16,20");
     EXPECT_EQ(field("Fl1")->text(), "21,00");
+    // The scheme is drawn: a good share of its pixels is not the background.
+    const QImage scheme = dlg->findChild<QWidget*>("PB2")->grab().toImage();
+    int drawn = 0;
+    for (int y = 0; y < scheme.height(); ++y)
+        for (int x = 0; x < scheme.width(); ++x) drawn += scheme.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(drawn, 500);
 
     // h = 4 m: Gs = 0.25 x 4 x 18 x 1.2 = 21.6; F = 1.5 x (10 + 1.8 + 21.6 + 21) = 81.6
     type("h1", "4");
