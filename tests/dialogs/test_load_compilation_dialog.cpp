@@ -335,3 +335,41 @@ TEST_F(LoadCompilationDialog, GeometryTakenOnceAndOkCancel)
     // 1.2 x (12 + 0.38 x 0.25 x 24 x 1.2 + 0.38 x 2.8 x 16 x 1.1) = 1.2 x (12 + 2.736 + 18.7264)
     EXPECT_NEAR(F, 1.2 * (12 + 2.736 + 18.7264), 1e-9);
 }
+
+TEST_F(LoadCompilationDialog, StoreyListFollowsTheCountAndGammaIsChecked)
+{
+    auto l = Example();
+    l->StoreyCount = 3;
+    l->kond_powtrz = 0;
+    l->h[0] = 3.1, l->h[1] = 3.2, l->h[2] = 3.3;
+    dlg->setData(*l, input, false);
+    dlg->show();
+    auto* list = dlg->findChild<QComboBox*>("ActiveKond1");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->itemText(0), "Kondygnacja n+3");
+    press("LowerStoreyBtn");
+    press("LowerStoreyBtn");
+    EXPECT_EQ(dlg->data().CurrentStorey, 3);
+    EXPECT_EQ(field("h1")->text(), "3,300");
+    // Two storeys: the selection moves to the last one left.
+    type("n1", "2");
+    EXPECT_EQ(dlg->data().CurrentStorey, 2);
+    EXPECT_EQ(field("h1")->text(), "3,200");
+    EXPECT_EQ(list->count(), 2);
+
+    // gf of the wall: a text that is no number is refused and nothing stored.
+    auto* gf = dlg->findChild<QComboBox*>("gf_muru1");
+    const double F = dlg->upperLoad();
+    gf->setEditText("1,2x");
+    emit gf->lineEdit()->editingFinished();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+    EXPECT_EQ(dlg->data().gf_muru[1], 1.2);
+    EXPECT_EQ(dlg->upperLoad(), F);
+    // 1.35 instead of 1.2 on storey 2: its wall 0.25 x 3.2 x 18 x 0.15 = 2.16 kN/m more, x 1.5
+    gf->setEditText("1.35");
+    emit gf->lineEdit()->editingFinished();
+    EXPECT_EQ(gf->currentText(), "1,35");
+    EXPECT_NEAR(dlg->upperLoad(), F + 1.5 * 2.16, 1e-9);
+}
