@@ -216,9 +216,22 @@ void PainterCanvas::textOut(int x, int y, const std::string& text)
 
 TPoint PainterCanvas::textExtent(const std::string& text)
 {
+    // Everything applyFont reads, then the text; the escapement does not
+    // change a measure.
+    const int ints[3] = {static_cast<int>(font.style), static_cast<int>(font.pitch), fontDpi_};
+    std::string key;
+    key.reserve(sizeof font.size + sizeof ints + font.name.size() + text.size() + 1);
+    key.append(reinterpret_cast<const char*>(&font.size), sizeof font.size);
+    key.append(reinterpret_cast<const char*>(ints), sizeof ints);
+    key += font.name;
+    key += '\0';
+    key += text;
+    if (const auto it = extents_.find(key); it != extents_.end()) return it->second;
     applyFont();
     const QFontMetrics fm = p_.fontMetrics();
-    return {fm.horizontalAdvance(QStr(text)), fm.height()};
+    const TPoint extent{fm.horizontalAdvance(QStr(text)), fm.height()};
+    extents_.emplace(std::move(key), extent);
+    return extent;
 }
 
 } // namespace orv

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Colors.h"
@@ -128,6 +129,9 @@ private:
     void applyFont();
     QPainter& p_;
     int fontDpi_ = 0;
+    // Text measures of this painting by font and text: the schemes measure
+    // the same few texts ("A" for the size unit) many times over.
+    std::unordered_map<std::string, TPoint> extents_;
 };
 
 } // namespace orv

@@ -192,6 +192,7 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
     installFilters();
     loadUnitNames();
     connectMomentButtons();
+    connectLoadCompilationButtons();
     ApplyEditorHelp(this);
     showElementData();
 }

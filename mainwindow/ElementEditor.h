@@ -88,6 +88,7 @@ private:
     void installFilters();
     void connectMomentButtons();
     void momentButtonClick(bool x);
+    void connectLoadCompilationButtons();
 
     // --- storing
     // Runs `edit` on the current element through the session (modified and

@@ -75,6 +75,21 @@ TEST(PainterCanvas, MetricsFollowTheFont)
     c.font.size = 18;
     EXPECT_GT(c.textHeight("A"), h);  // S(n) follows the current font
     EXPECT_FALSE(p.testRenderHint(QPainter::Antialiasing));
+    // Measures are remembered per font: bold, another face or the old size
+    // again each measure as a fresh canvas does.
+    const int wide = c.textWidth("MMMM");
+    c.font.style = fsBold;
+    QImage img2 = WhiteImage(QSize(100, 100));
+    QPainter p2(&img2);
+    PainterCanvas fresh(p2);
+    fresh.font = c.font;
+    EXPECT_EQ(c.textWidth("MMMM"), fresh.textWidth("MMMM"));
+    EXPECT_GE(c.textWidth("MMMM"), wide);
+    c.font.style = 0;
+    c.font.size = 18;
+    EXPECT_EQ(c.textWidth("MMMM"), wide);
+    SetFont(c);
+    EXPECT_EQ(c.textHeight("A"), h);
 }
 
 TEST(PainterCanvas, TextFromTopLeftTurnedCounterClockwise)

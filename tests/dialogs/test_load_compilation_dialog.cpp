@@ -1,0 +1,375 @@
+// The load compilation dialog as a user works it: F of the worked example
+// and after edits, the basement variant, length units switched without
+// changing F, the storey file written and read back, damaged files refused
+// with the dialog unchanged, and OK / Cancel of the modal run.
+#include <gtest/gtest.h>
+
+#include "tests/common/QtTestApp.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+#include "components/DialogRunner.h"
+#include "components/MOpenDialog.h"
+#include "components/Realedit.h"
+#include "core/MyUtils.h"
+#include "core/SettingsStore.h"
+#include "core/ZunFiles.h"
+#include "dialogs/UnitsFullDlg.h"
+#include "dialogs/ZunZestObc.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+// The worked example: one storey, b = 1.5 m, roof 10 kN/m, wall 3 x 0.25 m
+// of 18 kN/m3 (gf 1.2), ring beam 0.25 x 0.25 m, left floor 6 m with g = 5,
+// p = 2, no right floor; F = 1.5 x (10 + 1.8 + 16.2 + 21) = 73.5 kN.
+std::unique_ptr<TLoadCompilation> Example()
+{
+    auto l = std::make_unique<TLoadCompilation>();
+    std::memset(l.get(), 0, sizeof *l);
+    InitLoadCompilation(*l);
+    l->TakeFromElement = 0;
+    l->F_dach = 10;
+    for (int e = 0; e < MaxStoreys; ++e) {
+        l->ro[e] = 18;
+        l->gL[e] = 5;
+        l->pL[e] = 2;
+        l->strop_P[e] = 0;
+    }
+    return l;
+}
+
+std::string Bytes(const TLoadCompilation& l) { return std::string(reinterpret_cast<const char*>(&l), sizeof l); }
+
+class LoadCompilationDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldStore_ = BindSettingsStore(&store);
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+        std::memset(&input, 0, sizeof input);
+        InitElementRecord(input);
+        dlg = std::make_unique<TZestObcDlg>();
+        dlg->resize(900, 640);
+    }
+    void TearDown() override
+    {
+        dlg.reset();
+        TMOpenDialog::bindResponder(oldFiles_);
+        BindDialogResponder(oldModal_);
+        SetDecimalSeparator(oldSep_);
+        BindSettingsStore(oldStore_);
+    }
+
+    TNumberEdit* field(const char* name) { return dlg->findChild<TNumberEdit*>(QString::fromLatin1(name)); }
+    // Types a value and leaves the field.
+    void type(const char* name, const char* text)
+    {
+        TNumberEdit* e = field(name);
+        ASSERT_NE(e, nullptr) << name;
+        e->setText(QString::fromUtf8(text));
+        e->commit();
+    }
+    void press(const char* name) { dlg->findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+    // The file dialogs answer with `file` (empty: cancelled).
+    void answerFiles(const std::string& file)
+    {
+        TMOpenDialog::Responder r = [file](TMOpenDialog& d) {
+            d.fileName = QString::fromStdString(file);
+            return !file.empty();
+        };
+        const TMOpenDialog::Responder old = TMOpenDialog::bindResponder(r);
+        if (!filesBound_) oldFiles_ = old, filesBound_ = true;
+    }
+    void answerModal(TDialogResponder r)
+    {
+        const TDialogResponder old = BindDialogResponder(std::move(r));
+        if (!modalBound_) oldModal_ = old, modalBound_ = true;
+    }
+    // No field or result shows a number that is not one.
+    void expectNoNaNShown()
+    {
+        EXPECT_EQ(QString::fromStdString(dlg->resultLine()).indexOf("NAN"), -1);
+        for (TNumberEdit* e : dlg->findChildren<TNumberEdit*>()) {
+            EXPECT_FALSE(e->text().contains("NAN", Qt::CaseInsensitive)) << e->objectName().toStdString();
+            EXPECT_FALSE(e->text().contains("INF", Qt::CaseInsensitive)) << e->objectName().toStdString();
+        }
+    }
+
+    MemorySettingsStore store;
+    orvtest::MessageRecorder messages;
+    orvtest::ScratchDir dir;
+    TCalcInput input{};
+    std::unique_ptr<TZestObcDlg> dlg;
+
+private:
+    ISettingsStore* oldStore_ = nullptr;
+    char oldSep_ = '.';
+    TMOpenDialog::Responder oldFiles_;
+    TDialogResponder oldModal_;
+    bool filesBound_ = false;
+    bool modalBound_ = false;
+};
+
+} // namespace
+
+TEST_F(LoadCompilationDialog, WorkedExampleAndLiveEdits)
+{
+    dlg->setData(*Example(), input, false);
+    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 73,50%N kN");
+    EXPECT_EQ(field("Gs1")->text(), "16,20");
+    EXPECT_EQ(field("Fl1")->text(), "21,00");
+    // The scheme is drawn: a good share of its pixels is not the background.
+    const QImage scheme = dlg->findChild<QWidget*>("PB2")->grab().toImage();
+    int drawn = 0;
+    for (int y = 0; y < scheme.height(); ++y)
+        for (int x = 0; x < scheme.width(); ++x) drawn += scheme.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(drawn, 500);
+
+    // h = 4 m: Gs = 0.25 x 4 x 18 x 1.2 = 21.6; F = 1.5 x (10 + 1.8 + 21.6 + 21) = 81.6
+    type("h1", "4");
+    EXPECT_NEAR(dlg->upperLoad(), 81.6, 1e-9);
+    EXPECT_EQ(field("Gs1")->text(), "21,60");
+    // The right floor on: 0.5 x 6 x (0 + 0) adds nothing until its loads are typed;
+    // gP = 4: 0.5 x 6 x 4 = 12, F = 81.6 + 1.5 x 12 = 99.6
+    dlg->findChild<QCheckBox*>("strop_P1")->click();
+    type("gP1", "4");
+    EXPECT_NEAR(dlg->upperLoad(), 99.6, 1e-9);
+    // Three repeated storeys: 1.5 x (10 + 3 x (1.8 + 21.6 + 21 + 12)) = 268.8
+    type("n1", "3");
+    EXPECT_NEAR(dlg->upperLoad(), 268.8, 1e-9);
+    EXPECT_EQ(dlg->data().StoreyCount, 3);
+    // A given wall load: 20 kN/m per storey instead of 21.6,
+    // 268.8 - 1.5 x 3 x 1.6 = 261.6
+    dlg->findChild<QRadioButton*>("GsTyp1")->click();
+    type("Gs1", "20");
+    EXPECT_NEAR(dlg->upperLoad(), 261.6, 1e-9);
+}
+
+TEST_F(LoadCompilationDialog, BasementVariant)
+{
+    auto l = Example();
+    l->kond_powtrz = 0;
+    const int s = BasementSlabEntry - 1;
+    l->wieniec[s] = 0;
+    l->lo_L[s] = 4, l->gL[s] = 6;
+    l->lo_P[s] = 5, l->gP[s] = 4, l->pP[s] = 3, l->strop_P[s] = 1;
+    dlg->setData(*l, input, true);
+    dlg->show();
+    // 10 + 1.8 + 16.2 + 0.5 x 6 x 5 + slab 0.5 x 4 x 6 + 0.5 x 5 x 4 = 65 kN/m
+    EXPECT_NEAR(dlg->upperLoad(), 65.0, 1e-9);
+    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 65,00%N kN/m");
+    EXPECT_FALSE(field("b1")->isVisible());
+    EXPECT_FALSE(field("pL1")->isEnabled());
+    // The slab entry has no wall of its own.
+    auto* list = dlg->findChild<QComboBox*>("ActivePiwnicaKond1");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->itemText(list->count() - 1), "Strop na piwnicą");
+    press("LowerStoreyBtn");
+    EXPECT_EQ(dlg->data().CurrentStorey, BasementSlabEntry);
+    EXPECT_FALSE(dlg->findChild<QWidget*>("WallGroup")->isVisible());
+    EXPECT_EQ(field("lo_L1")->text(), "4,000");
+    type("gL1", "8"); // slab left floor 0.5 x 4 x 8 = 16: F = 69
+    EXPECT_NEAR(dlg->upperLoad(), 69.0, 1e-9);
+}
+
+TEST_F(LoadCompilationDialog, UnitsChangeTheFiguresNotTheLoad)
+{
+    auto l = Example();
+    l->kond_powtrz = 0;
+    dlg->setData(*l, input, false);
+    // h in cm only: the unit dialog played with "centymetry", not for all.
+    answerModal([](QDialog& d) {
+        d.findChild<QRadioButton*>("RadioButton2")->setChecked(true);
+        d.findChild<QCheckBox*>("ChangeAllDims")->setChecked(false);
+        d.findChild<QPushButton*>("OKBtn")->click();
+        return d.result();
+    });
+    press("Label12");
+    EXPECT_EQ(field("h1")->text(), "300,0");
+    EXPECT_EQ(field("h1")->maxValue(), 1000.0);
+    EXPECT_EQ(field("h1")->increment(), 5.0);
+    EXPECT_EQ(dlg->findChild<QToolButton*>("Label12")->text(), "cm");
+    EXPECT_EQ(field("t1")->text(), "0,250");
+    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_EQ(dlg->data().Unit_h[1], 0); // other storeys keep their unit
+
+    // Everything in mm: the band 1500 mm, the same F.
+    dlg->applyUnitChoice(101, 2, true);
+    EXPECT_EQ(field("b1")->text(), "1500");
+    EXPECT_EQ(field("lo_L1")->text(), "6000");
+    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    dlg->applyUnitChoice(101, 0, true);
+    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+
+    // Cancel in the unit dialog leaves everything.
+    answerModal([](QDialog& d) {
+        d.findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+        d.findChild<QPushButton*>("CancelBtn")->click();
+        return d.result();
+    });
+    const std::string before = Bytes(dlg->data());
+    press("Label28");
+    EXPECT_EQ(Bytes(dlg->data()), before);
+}
+
+TEST_F(LoadCompilationDialog, StoreyFileWrittenAndReadBack)
+{
+    auto l = Example();
+    l->StoreyCount = 4;
+    l->kond_powtrz = 0;
+    l->h[2] = 285, l->Unit_h[2] = 1;
+    StrToFixedText("strop gęstożebrowy", l->gLText[1]);
+    dlg->setData(*l, input, false);
+    const std::string first = dir.file("zestaw.kond");
+    answerFiles(first);
+    press("SaveBtn");
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(orvtest::ReadFileBytes(first), "01.0" + Bytes(dlg->data()));
+
+    // Read into a fresh dialog and written again: the same bytes.
+    TZestObcDlg other;
+    other.setData(*Example(), input, false);
+    other.findChild<QPushButton*>("OpenBtn")->click();
+    EXPECT_EQ(Bytes(other.data()), Bytes(dlg->data()));
+    EXPECT_NEAR(other.upperLoad(), dlg->upperLoad(), 1e-12);
+    const std::string second = dir.file("again.kond");
+    answerFiles(second);
+    other.findChild<QPushButton*>("SaveBtn")->click();
+    EXPECT_EQ(orvtest::ReadFileBytes(second), orvtest::ReadFileBytes(first));
+}
+
+TEST_F(LoadCompilationDialog, DamagedFilesAreRefusedAndTheDialogKept)
+{
+    dlg->setData(*Example(), input, false);
+    type("h1", "3,2");
+    const std::string before = Bytes(dlg->data());
+    const QString shown = field("h1")->text();
+
+    auto refused = [&](const std::string& name, const std::string& content, const std::string& text) {
+        const std::string file = dir.file(name);
+        orvtest::WriteFileBytes(file, content);
+        messages.messages.clear();
+        answerFiles(file);
+        press("OpenBtn");
+        ASSERT_EQ(messages.messages.size(), 1u) << name;
+        EXPECT_EQ(messages.messages[0].text, text);
+        EXPECT_EQ(Bytes(dlg->data()), before) << name;
+        EXPECT_EQ(field("h1")->text(), shown);
+        expectNoNaNShown();
+    };
+    auto bad = Example();
+    bad->h[0] = std::numeric_limits<double>::quiet_NaN();
+    refused("nan.kond", "01.0" + Bytes(*bad),
+            "Plik zawiera niepoprawne dane: h (kondygnacja 1) nie jest liczbą.");
+    bad = Example();
+    bad->lo_L[0] = -6;
+    refused("negative.kond", "01.0" + Bytes(*bad),
+            "Plik zawiera niepoprawne dane: ujemna długość lo_L (kondygnacja 1).");
+    bad = Example();
+    bad->b = std::numeric_limits<double>::infinity();
+    refused("inf.kond", "01.0" + Bytes(*bad), "Plik zawiera niepoprawne dane: szerokość pasma b nie jest liczbą.");
+    refused("short.kond", "01.0" + Bytes(*bad).substr(0, 100), "short.kond");
+}
+
+TEST_F(LoadCompilationDialog, ZeroBandWidthShowsNoNaN)
+{
+    auto l = Example();
+    l->bs_ind[0] = 1;
+    l->bs[0] = 0.9;
+    dlg->setData(*l, input, false);
+    // own width 0.9 m: 0.25 x 3 x 0.9 x 18 x 1.2 = 14.58 kN, F = 1.5 x 32.8 + 14.58 = 63.78
+    EXPECT_NEAR(dlg->upperLoad(), 63.78, 1e-9);
+    type("b1", "0");
+    EXPECT_EQ(dlg->upperLoad(), 0.0);
+    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 0,00%N kN");
+    EXPECT_EQ(field("Gs1")->text(), "0,00");
+    expectNoNaNShown();
+}
+
+TEST_F(LoadCompilationDialog, GeometryTakenOnceAndOkCancel)
+{
+    input.l = 120, input.t = 38, input.h = 280;
+    input.ro_muru = 16, input.gf_muru = 1.1;
+    input.ScianaZewnetrzna = 1;
+    auto l = Example();
+    l->TakeFromElement = 1;
+    const std::string original = Bytes(*l);
+
+    double F = -1;
+    answerModal([](QDialog& d) { d.findChild<QPushButton*>("CancelBtn")->click(); return d.result(); });
+    EXPECT_FALSE(ShowZestObcDlg(nullptr, *l, input, false, F));
+    EXPECT_EQ(Bytes(*l), original);
+    EXPECT_EQ(F, -1.0);
+
+    answerModal([](QDialog& d) {
+        auto* roof = d.findChild<TNumberEdit*>("F_dach1");
+        roof->setText("12");
+        roof->commit();
+        d.findChild<QPushButton*>("OKBtn")->click();
+        return d.result();
+    });
+    ASSERT_TRUE(ShowZestObcDlg(nullptr, *l, input, false, F));
+    EXPECT_EQ(l->TakeFromElement, 0);
+    EXPECT_DOUBLE_EQ(l->b, 1.2);
+    EXPECT_DOUBLE_EQ(l->t[9], 0.38);
+    EXPECT_EQ(l->strop_L[0], 0); // an external wall has no floor on the left
+    EXPECT_EQ(l->F_dach, 12.0);
+    // 1.2 x (12 + 0.38 x 0.25 x 24 x 1.2 + 0.38 x 2.8 x 16 x 1.1) = 1.2 x (12 + 2.736 + 18.7264)
+    EXPECT_NEAR(F, 1.2 * (12 + 2.736 + 18.7264), 1e-9);
+}
+
+TEST_F(LoadCompilationDialog, StoreyListFollowsTheCountAndGammaIsChecked)
+{
+    auto l = Example();
+    l->StoreyCount = 3;
+    l->kond_powtrz = 0;
+    l->h[0] = 3.1, l->h[1] = 3.2, l->h[2] = 3.3;
+    dlg->setData(*l, input, false);
+    dlg->show();
+    auto* list = dlg->findChild<QComboBox*>("ActiveKond1");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->itemText(0), "Kondygnacja n+3");
+    press("LowerStoreyBtn");
+    press("LowerStoreyBtn");
+    EXPECT_EQ(dlg->data().CurrentStorey, 3);
+    EXPECT_EQ(field("h1")->text(), "3,300");
+    // Two storeys: the selection moves to the last one left.
+    type("n1", "2");
+    EXPECT_EQ(dlg->data().CurrentStorey, 2);
+    EXPECT_EQ(field("h1")->text(), "3,200");
+    EXPECT_EQ(list->count(), 2);
+
+    // gf of the wall: a text that is no number is refused and nothing stored.
+    auto* gf = dlg->findChild<QComboBox*>("gf_muru1");
+    const double F = dlg->upperLoad();
+    gf->setEditText("1,2x");
+    emit gf->lineEdit()->editingFinished();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+    EXPECT_EQ(dlg->data().gf_muru[1], 1.2);
+    EXPECT_EQ(dlg->upperLoad(), F);
+    // 1.35 instead of 1.2 on storey 2: its wall 0.25 x 3.2 x 18 x 0.15 = 2.16 kN/m more, x 1.5
+    gf->setEditText("1.35");
+    emit gf->lineEdit()->editingFinished();
+    EXPECT_EQ(gf->currentText(), "1,35");
+    EXPECT_NEAR(dlg->upperLoad(), F + 1.5 * 2.16, 1e-9);
+}
