@@ -47,23 +47,36 @@ int LengthUnitDecimals(int unit)
     }
 }
 
+namespace {
+
+// The per-storey arrays of a compilation, as offsets into the packed record.
+struct TStoreyArray {
+    std::size_t offset;
+    std::size_t size; // of one storey's entry
+};
+#define ORV_STOREY(f) {offsetof(TLoadCompilation, f), sizeof(TLoadCompilation::f[0])}
+constexpr TStoreyArray kStoreyArrays[] = {
+    ORV_STOREY(h),        ORV_STOREY(t),       ORV_STOREY(bs),      ORV_STOREY(Q3),        ORV_STOREY(lo_L),
+    ORV_STOREY(lo_P),     ORV_STOREY(Q6),      ORV_STOREY(Q7),      ORV_STOREY(gL),        ORV_STOREY(pL),
+    ORV_STOREY(gP),       ORV_STOREY(pP),      ORV_STOREY(ro),      ORV_STOREY(ro_w),      ORV_STOREY(Gs),
+    ORV_STOREY(Fp),       ORV_STOREY(Fl),      ORV_STOREY(gf_muru), ORV_STOREY(gf_w),      ORV_STOREY(Gw),
+    ORV_STOREY(hw),       ORV_STOREY(tw),      ORV_STOREY(Unit_lo_L), ORV_STOREY(Unit_lo_P), ORV_STOREY(Unit_hw),
+    ORV_STOREY(Unit_tw),  ORV_STOREY(Unit_h),  ORV_STOREY(Unit_bs), ORV_STOREY(Unit_t),    ORV_STOREY(Block),
+    ORV_STOREY(strop_L),  ORV_STOREY(strop_P), ORV_STOREY(wieniec), ORV_STOREY(bs_ind),    ORV_STOREY(GsTyp),
+    ORV_STOREY(GwTyp),    ORV_STOREY(SlTyp),   ORV_STOREY(SpTyp),   ORV_STOREY(twTyp),     ORV_STOREY(pPText),
+    ORV_STOREY(pLText),   ORV_STOREY(roText),  ORV_STOREY(ro_wText), ORV_STOREY(gLText),   ORV_STOREY(gPText),
+};
+#undef ORV_STOREY
+
+} // namespace
+
 void CopyStorey(TLoadCompilation& l, int to, int from)
 {
     if (!ValidEntry(to) || !ValidEntry(from) || to == from) return;
-    const int d = to - 1, s = from - 1;
-    double* values[] = {l.h,  l.t,  l.bs, l.Q3, l.lo_L, l.lo_P, l.Q6,      l.Q7,   l.gL, l.pL, l.gP,
-                        l.pP, l.ro, l.ro_w, l.Gs, l.Fp, l.Fl,   l.gf_muru, l.gf_w, l.Gw, l.hw, l.tw};
-    for (double* v : values) v[d] = v[s];
-    i32* ints[] = {l.Unit_lo_L, l.Unit_lo_P, l.Unit_hw, l.Unit_tw, l.Unit_h, l.Unit_bs, l.Unit_t,
-                   l.GsTyp,     l.GwTyp,     l.SlTyp,   l.SpTyp,   l.twTyp};
-    for (i32* v : ints) v[d] = v[s];
-    l.Block[d] = l.Block[s];
-    l.strop_L[d] = l.strop_L[s];
-    l.strop_P[d] = l.strop_P[s];
-    l.wieniec[d] = l.wieniec[s];
-    l.bs_ind[d] = l.bs_ind[s];
-    TFixedText* texts[] = {l.pPText, l.pLText, l.roText, l.ro_wText, l.gLText, l.gPText};
-    for (TFixedText* v : texts) v[d] = v[s];
+    const std::size_t d = std::size_t(to - 1), s = std::size_t(from - 1);
+    char* base = reinterpret_cast<char*>(&l);
+    for (const TStoreyArray& a : kStoreyArrays)
+        std::memcpy(base + a.offset + d * a.size, base + a.offset + s * a.size, a.size);
 }
 
 void PropagateRepeatedStorey(TLoadCompilation& l)
@@ -165,8 +178,9 @@ std::string LoadCompilationValuesFault(const TLoadCompilation& l)
     };
     for (int e = 0; e < MaxStoreys; ++e) {
         for (const Row& r : rows) {
-            if (!std::isfinite(r.v[e])) return head + where(r.name, e) + " nie jest liczbą.";
-            if (r.length && r.v[e] < 0) return head + "ujemna długość " + where(r.name, e) + ".";
+            const double v = LoadPacked(r.v + e);
+            if (!std::isfinite(v)) return head + where(r.name, e) + " nie jest liczbą.";
+            if (r.length && v < 0) return head + "ujemna długość " + where(r.name, e) + ".";
         }
     }
     return {};

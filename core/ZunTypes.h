@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "core/Cp1250.h"
@@ -306,6 +307,21 @@ struct TProjectElement {
 };
 
 #pragma pack(pop)
+
+// A value inside a packed record reached through a pointer (an array of a
+// record decays to one) may be misaligned: read and write it by copy.
+template <typename T>
+T LoadPacked(const T* p)
+{
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+template <typename T>
+void StorePacked(T* p, T v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
 
 // --- layout pins -----------------------------------------------------------
 static_assert(sizeof(TShortString<255>) == 256);

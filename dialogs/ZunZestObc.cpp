@@ -703,15 +703,15 @@ void TZestObcDlg::gammaLeft(QComboBox* combo, bool ring)
         return;
     }
     const int e = entry();
-    f64& stored = ring ? comp_->gf_w[e] : comp_->gf_muru[e];
+    f64* stored = ring ? &comp_->gf_w[e] : &comp_->gf_muru[e];
     {
         const bool was = updating_;
         updating_ = true;
         combo->setEditText(Q(FormatFixed(2, v)));
         updating_ = was;
     }
-    if (stored == v) return;
-    stored = v;
+    if (LoadPacked(stored) == v) return;
+    StorePacked(stored, v);
     recalc();
 }
 
@@ -804,20 +804,20 @@ void TZestObcDlg::applyUnitChoice(int tag, int unit, bool all)
 {
     if (unit < 0 || unit > 2) return;
     TLoadCompilation& l = *comp_;
-    auto convert = [unit](f64& v, i32& u) {
-        v *= LengthUnitFactor(u, unit);
-        u = unit;
+    auto convert = [unit](f64* v, i32* u) {
+        StorePacked(v, LoadPacked(v) * LengthUnitFactor(LoadPacked(u), unit));
+        StorePacked(u, i32(unit));
     };
     if (all) {
-        convert(l.b, l.bUnit);
+        convert(&l.b, &l.bUnit);
         for (int e = 0; e < MaxStoreys; ++e)
             for (const ValueField& f : fields_)
-                if (f.units) convert((l.*f.values)[e], (l.*f.units)[e]);
+                if (f.units) convert(&(l.*f.values)[e], &(l.*f.units)[e]);
     } else if (tag == 101) {
-        convert(l.b, l.bUnit);
+        convert(&l.b, &l.bUnit);
     } else {
         for (const ValueField& f : fields_)
-            if (f.tag == tag) convert((l.*f.values)[entry()], (l.*f.units)[entry()]);
+            if (f.tag == tag) convert(&(l.*f.values)[entry()], &(l.*f.units)[entry()]);
     }
     compilationToControls();
     updateControls();

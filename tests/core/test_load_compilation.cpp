@@ -48,8 +48,8 @@ void toUnit(TLoadCompilation& l, int unit)
                        {l.lo_L, l.Unit_lo_L}, {l.lo_P, l.Unit_lo_P}, {l.hw, l.Unit_hw},
                        {l.tw, l.Unit_tw}};
         for (auto& x : lengths) {
-            x.v[e] *= LengthUnitFactor(x.u[e], unit);
-            x.u[e] = unit;
+            StorePacked(x.v + e, LoadPacked(x.v + e) * LengthUnitFactor(LoadPacked(x.u + e), unit));
+            StorePacked(x.u + e, i32(unit));
         }
     }
 }
@@ -88,9 +88,9 @@ TEST(UpperLoad, OneStoreyWallVariant)
     // per metre 10 + 1.8 + 16.2 + 21 = 49; over b = 1.5 m: 73.5
     const double F = RecalcUpperLoad(*l, false);
     EXPECT_NEAR(F, 73.5, 1e-9);
-    EXPECT_NEAR(l->Gs[0], 16.2, 1e-12);
-    EXPECT_NEAR(l->Gw[0], 1.8, 1e-12);
-    EXPECT_NEAR(l->Fl[0], 21.0, 1e-12);
+    EXPECT_NEAR(+l->Gs[0], 16.2, 1e-12);
+    EXPECT_NEAR(+l->Gw[0], 1.8, 1e-12);
+    EXPECT_NEAR(+l->Fl[0], 21.0, 1e-12);
     EXPECT_EQ(UpperLoadLine(F, false), "Obciążenie z wyższych kondygnacji %BF = 73,50%N kN");
 }
 
@@ -99,9 +99,9 @@ TEST(UpperLoad, SeveralStoreysAgainstHandSums)
     auto l = threeStoreys();
     // 8 + 13.86 + 13.75 + 16.2 + 2.0625 + 14 + 20 + 3 + 11 + 15 = 116.8725 kN/m; x 2 m
     EXPECT_NEAR(RecalcUpperLoad(*l, false), 233.745, 1e-9);
-    EXPECT_NEAR(l->Fp[2], 15.0, 1e-12);
-    EXPECT_EQ(l->Gs[2], 20.0); // given values stay
-    EXPECT_EQ(l->Fl[2], 11.0);
+    EXPECT_NEAR(+l->Fp[2], 15.0, 1e-12);
+    EXPECT_EQ(+l->Gs[2], 20.0); // given values stay
+    EXPECT_EQ(+l->Fl[2], 11.0);
 
     // Every switch off: the roof and the three walls remain,
     // (8 + 13.86 + 16.2 + 20) x 2 = 116.12
@@ -162,13 +162,13 @@ TEST(UpperLoad, OwnWallWidthAndZeroBand)
     // the wall brings 0.25 x 3 x 0.9 x 18 x 1.2 = 14.58 kN whatever b is:
     // 1.5 x (10 + 1.8 + 21) + 14.58 = 63.78
     EXPECT_NEAR(RecalcUpperLoad(*l, false), 63.78, 1e-9);
-    EXPECT_NEAR(l->Gs[0], 14.58 / 1.5, 1e-12);
+    EXPECT_NEAR(+l->Gs[0], 14.58 / 1.5, 1e-12);
 
     // A band of width 0 used to divide by zero: the wall load is 0, not inf.
     l->b = 0;
     const double F = RecalcUpperLoad(*l, false);
     EXPECT_EQ(F, 0.0);
-    EXPECT_EQ(l->Gs[0], 0.0);
+    EXPECT_EQ(+l->Gs[0], 0.0);
     EXPECT_EQ(UpperLoadLine(F, false), "Obciążenie z wyższych kondygnacji %BF = 0,00%N kN");
     EXPECT_EQ(UpperLoadLine(std::nan(""), false).find("NAN"), std::string::npos);
 }
@@ -182,10 +182,10 @@ TEST(UpperLoad, CopyStoreyTakesEverything)
     CopyStorey(*l, 3, 2);
     EXPECT_EQ(std::memcmp(&l->Block[2], &l->Block[1], sizeof l->Block[1]), 0);
     EXPECT_EQ(FixedTextToStr(l->ro_wText[2]), "beton 24");
-    EXPECT_EQ(l->h[2], 300.0);
-    EXPECT_EQ(l->Unit_h[2], 1);
-    EXPECT_EQ(l->GsTyp[2], 0);
-    EXPECT_EQ(l->strop_P[2], 0);
+    EXPECT_EQ(+l->h[2], 300.0);
+    EXPECT_EQ(+l->Unit_h[2], 1);
+    EXPECT_EQ(+l->GsTyp[2], 0);
+    EXPECT_EQ(+l->strop_P[2], 0);
     CopyStorey(*l, 11, 1); // out of range: nothing
     CopyStorey(*l, 0, 1);
 }
