@@ -39,6 +39,7 @@
 #include "drawing/MarkupText.h"
 #include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
+#include "platform/NomLib.h"
 #include "drawing/ZunPaintLoadSymbols.h"
 
 namespace orv {
@@ -125,7 +126,7 @@ TNumberEdit* TZestObcDlg::addEdit(const char* name, double max, double step, int
     e->setRange(0, max);
     e->setIncrement(step);
     e->setPrecision(decimals);
-    // The load tables behind the "..." parts are not reachable from here.
+    // A "..." part is off unless its field opens a load table (buildForm).
     if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(false);
     e->setFixedWidth(110);
     return e;
@@ -435,6 +436,14 @@ void TZestObcDlg::buildForm()
         connect(f.edit, &TNumberEdit::exited, this, left);
         connect(f.edit, &TNumberEdit::upClicked, this, left);
         connect(f.edit, &TNumberEdit::downClicked, this, left);
+    }
+    // The load tables behind the "..." parts of the unit weights and floor loads.
+    const char* const tableFields[] = {"gL1", "gP1", "pL1", "pP1", "ro1", "ro_w1"};
+    for (int kind = 0; kind < 6; ++kind) {
+        TNumberEdit* e = findChild<TNumberEdit*>(QString::fromLatin1(tableFields[kind]));
+        if (!e) continue;
+        if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(true);
+        connect(e, &TNumberEdit::buttonClicked, this, [this, e, kind] { loadTableButton(e, kind); });
     }
     for (TNumberEdit* e : {b1_, fDach_, n1_}) {
         auto left = [this, e] {
@@ -825,6 +834,36 @@ void TZestObcDlg::applyUnitChoice(int tag, int unit, bool all)
 }
 
 // --- files, clipboard, colours --------------------------------------------------------------
+
+void TZestObcDlg::loadTableButton(TNumberEdit* edit, int kind)
+{
+    if (!edit->isEnabled()) return;
+    const int e = entry();
+    TLoadCompilation& l = *comp_;
+    TFixedText* const texts[] = {&l.gLText[e], &l.gPText[e], &l.pLText[e], &l.pPText[e], &l.roText[e], &l.ro_wText[e]};
+    TFixedText* text = texts[kind];
+    std::string rows = FixedTextToStr(*text);
+    double v = 0;
+    bool ok = false;
+    if (kind <= 3) {
+        // Loads per square metre: a band of 1 m, so the design sum is the value.
+        TLoadTableSettings settings;
+        std::string band;
+        double a1 = 0, a2 = 0, a3 = 0;
+        ok = kind <= 1 ? CallShowObcStaleDlg(this, 1, settings, band, rows, a1, a2)
+                       : CallShowObcZmienneDlg(this, 1, settings, band, rows, a1, a2, a3);
+        v = a1 * a2;
+    } else if (kind == 4) {
+        ok = CallShowWallsObcDlg(this, tablePlaces_[0], tablePlaces_[1], rows, v);
+    } else {
+        ok = CallShowConcreteObcDlg(this, tablePlaces_[0], tablePlaces_[1], rows, v);
+    }
+    if (!ok || !std::isfinite(v)) return;
+    StrToFixedText(rows, *text);
+    edit->setValue(v);
+    // The field's own change handling stores it and recalculates.
+    emit edit->exited();
+}
 
 void TZestObcDlg::openFile()
 {

@@ -83,6 +83,9 @@ private:
     void unitClicked(int tag);
     void openFile();
     void saveFile();
+    // The load tables behind a "..." part (0 g left, 1 g right, 2 p left,
+    // 3 p right, 4 wall weight, 5 ring-beam weight).
+    void loadTableButton(TNumberEdit* edit, int kind);
     void copyScheme();
     void editColors();
 
@@ -94,6 +97,7 @@ private:
     bool updating_ = false;
     TDrawingColors colors_{};
     TPoint colorPlace_{-1, -1};
+    TPoint tablePlaces_[2] = {{-1, -1}, {-1, -1}};
 
     std::vector<ValueField> fields_;
     TNumberEdit* n1_ = nullptr;

@@ -28,6 +28,7 @@
 #include "core/ZunFiles.h"
 #include "dialogs/UnitsFullDlg.h"
 #include "dialogs/ZunZestObc.h"
+#include "platform/MakerLibrary.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -372,4 +373,23 @@ TEST_F(LoadCompilationDialog, StoreyListFollowsTheCountAndGammaIsChecked)
     emit gf->lineEdit()->editingFinished();
     EXPECT_EQ(gf->currentText(), "1,35");
     EXPECT_NEAR(dlg->upperLoad(), F + 1.5 * 2.16, 1e-9);
+}
+
+TEST_F(LoadCompilationDialog, LoadTableButtonsWithoutTheLibraryChangeNothing)
+{
+    SetMakerLibraryFolder(QString::fromStdString(dir.path().string()));
+    const TLoadCompilation before = dlg->data();
+    for (const char* name : {"gL1", "gP1", "pL1", "pP1", "ro1", "ro_w1"}) {
+        auto* e = dlg->findChild<TNumberEdit*>(name);
+        ASSERT_NE(e, nullptr) << name;
+        QToolButton* speed = e->findChild<QToolButton*>("speed");
+        ASSERT_NE(speed, nullptr) << name;
+        EXPECT_TRUE(speed->isEnabled()) << name;
+        if (e->isEnabled()) speed->click();
+    }
+    SetMakerLibraryFolder({});
+    ASSERT_FALSE(messages.messages.empty());
+    EXPECT_EQ(messages.messages[0].headline, "Nie można uruchomić tej funkcji!");
+    const TLoadCompilation after = dlg->data();
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
 }
