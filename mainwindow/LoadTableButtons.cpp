@@ -205,9 +205,28 @@ TCompilationDialog BindCompilationDialog(TCompilationDialog dialog)
     return prev;
 }
 
+static bool IsDensityField(std::string_view field)
+{
+    return field == "ro_muru1" || field == "ro_muru2" || field == "ro_muru3";
+}
+
+// The wall's density from the table of walls: the row text is kept for the
+// next call, the density stored as its field would (range, self weights).
+static bool Density(QObject* owner, TPoint (&places)[2], TCalcInput& in)
+{
+    std::string rows = in.ro_muru_text.str();
+    double v = in.ro_muru;
+    if (!CallShowWallsObcDlg(owner, places[0], places[1], rows, v) || !std::isfinite(v)) return false;
+    in.ro_muru_text.set(rows);
+    const TNumericField& field = *FindNumericField("ro_muru1");
+    StoreNumericField(in, field, std::clamp(v, field.min, field.max));
+    return true;
+}
+
 bool HasLoadTableButton(std::string_view field)
 {
-    if (field == "wd1" || field == "wd2" || field == "wd_kNm2" || field == "ro_e1") return true;
+    if (field == "wd1" || field == "wd2" || field == "wd_kNm2" || field == "ro_e1" || IsDensityField(field))
+        return true;
     for (const FloorField& f : kFloorFields)
         if (field == f.name) return true;
     for (const ForceField& f : kForceFields)
@@ -222,6 +241,7 @@ bool RunLoadTableButton(std::string_view field, QObject* owner, TPoint (&places)
     if (field == "wd1" || field == "wd2") return WindAll(owner, in, field == "wd2");
     if (field == "wd_kNm2") return WindWall(owner, in);
     if (field == "ro_e1") return Soil(owner, in);
+    if (IsDensityField(field)) return Density(owner, places, in);
     for (const FloorField& f : kFloorFields)
         if (field == f.name) return Floor(owner, in, f);
     for (const ForceField& f : kForceFields) {

@@ -275,9 +275,9 @@ TEST_F(LoadTableButtons, WithoutTheLibraryTheMessageAndTheFieldsStillTyped)
     orvtest::ScratchDir empty;
     SetMakerLibraryFolder(QString::fromStdString(empty.path().string()));
     const TCalcInput before = input();
-    for (const char* field : {"wd1", "wd2", "wd_kNm2", "g3d", "p7d", "ro_e1", "Nsd1a", "NSd1b"})
+    for (const char* field : {"wd1", "wd2", "wd_kNm2", "g3d", "p7d", "ro_e1", "Nsd1a", "NSd1b", "ro_muru2"})
         press(field);
-    ASSERT_EQ(messages.messages.size(), 8u);
+    ASSERT_EQ(messages.messages.size(), 9u);
     EXPECT_EQ(messages.messages[0].headline, "Nie można uruchomić tej funkcji!");
     EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
     EXPECT_FALSE(session.modified());
