@@ -1,5 +1,9 @@
 #include "platform/MakerLibrary.h"
 
+#include "core/SettingsStore.h"
+
+#include "core/MessageService.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -61,6 +65,46 @@ MakerLibrary::~MakerLibrary()
 QFunctionPointer MakerLibrary::resolve(const char* symbol)
 {
     return loaded_ ? library_.resolve(symbol) : nullptr;
+}
+
+namespace {
+
+// The library's message boxes go to whatever message box the program has bound.
+class HostMessages : public IMessageService {
+public:
+    int showMessageDialog(const std::string& headline, const std::string& text,
+                          unsigned char dlgType, unsigned buttons, int helpContext) override
+    {
+        return ShowMessageDialog(headline, text, dlgType, buttons, helpContext);
+    }
+    int messageDlg3(const std::string& msg, unsigned char dlgType, unsigned buttons,
+                    int helpContext) override
+    {
+        return MessageDlg3(msg, dlgType, buttons, helpContext);
+    }
+    bool isWindowsVistaOrLater() const override { return IsWindowsVistaOrLater(); }
+};
+
+using AttachHostFn = void (*)(ISettingsStore* settings, IMessageService* messages);
+
+} // namespace
+
+bool CallAttached(const QString& baseName, const char* attachEntry, const char* entryName,
+                  const std::function<bool(QFunctionPointer entry)>& call)
+{
+    MakerLibrary library(baseName);
+    const auto attach = library.entry<AttachHostFn>(attachEntry);
+    const QFunctionPointer fn = library.resolve(entryName);
+    if (!attach || !fn) {
+        ShowMessageDialog("Nie można uruchomić tej funkcji!", MissingLibraryText(library.fileName()),
+                          mdWarning, mbOK, 0);
+        return false;
+    }
+    HostMessages messages;
+    attach(&Settings(), &messages);
+    const bool result = call(fn);
+    attach(nullptr, nullptr);
+    return result;
 }
 
 } // namespace orv

@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace orv {
@@ -50,5 +51,19 @@ private:
     QLibrary library_;
     bool loaded_ = false;
 };
+
+// A library that keeps its own copy of the core: for one call it is handed
+// the program's settings store and message box through its attach entry
+// (void (ISettingsStore*, IMessageService*)) and detached after. A missing
+// library or entry gives "Nie można uruchomić tej funkcji!" and false.
+bool CallAttached(const QString& baseName, const char* attachEntry, const char* entryName,
+                  const std::function<bool(QFunctionPointer entry)>& call);
+
+template <typename Fn, typename Call>
+bool CallAttachedEntry(const QString& baseName, const char* attachEntry, const char* entryName, Call&& call)
+{
+    return CallAttached(baseName, attachEntry, entryName,
+                        [&](QFunctionPointer entry) { return call(reinterpret_cast<Fn>(entry)); });
+}
 
 } // namespace orv

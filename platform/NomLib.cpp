@@ -1,31 +1,16 @@
 #include "platform/NomLib.h"
 
-#include "core/MessageService.h"
-#include "core/SettingsStore.h"
 #include "core/ZunTypes.h"
 #include "platform/MakerLibrary.h"
 #include "platform/NomLibApi.h"
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace orv {
 namespace {
 
-class HostMessages : public IMessageService {
-public:
-    int showMessageDialog(const std::string& headline, const std::string& text,
-                          unsigned char dlgType, unsigned buttons, int helpContext) override
-    {
-        return ShowMessageDialog(headline, text, dlgType, buttons, helpContext);
-    }
-    int messageDlg3(const std::string& msg, unsigned char dlgType, unsigned buttons,
-                    int helpContext) override
-    {
-        return MessageDlg3(msg, dlgType, buttons, helpContext);
-    }
-    bool isWindowsVistaOrLater() const override { return IsWindowsVistaOrLater(); }
-};
 
 // The library's text buffers, filled from the caller's strings.
 struct Texts {
@@ -45,19 +30,8 @@ struct Texts {
 template <typename Fn, typename Call>
 bool CallNom(const char* entryName, Call&& call)
 {
-    MakerLibrary library(QString::fromLatin1(NomLibraryName));
-    const auto attach = library.entry<NomAttachHostFn>(NomAttachHostEntry);
-    const auto fn = library.entry<Fn>(entryName);
-    if (!attach || !fn) {
-        ShowMessageDialog("Nie można uruchomić tej funkcji!", MissingLibraryText(library.fileName()),
-                          mdWarning, mbOK, 0);
-        return false;
-    }
-    HostMessages messages;
-    attach(&Settings(), &messages);
-    const bool result = call(fn);
-    attach(nullptr, nullptr);
-    return result;
+    return CallAttachedEntry<Fn>(QString::fromLatin1(NomLibraryName), NomAttachHostEntry, entryName,
+                                 std::forward<Call>(call));
 }
 
 } // namespace
