@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,6 +95,24 @@ QPushButton* CreateHelpButton(const char* topic, QWidget* parent)
     const QString name = QString::fromLatin1(topic);
     QObject::connect(help, &QPushButton::clicked, help, [name] { ShowHelpTopic(name); });
     return help;
+}
+
+QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    if (helpTopic) row->addWidget(CreateHelpButton(helpTopic));
+    return row;
 }
 
 } // namespace orv

@@ -3,6 +3,8 @@
 #pragma once
 
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -16,5 +18,9 @@ void InstallDecimalKeyFilter(QComboBox* combo);
 // The "Pomoc" button of a dialog: opens its help topic (also kept in the
 // property "helpTopic").
 QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
+// The button row of an editing dialog: "OK" (OKBtn) and "Anuluj" (CancelBtn)
+// on the right, then "Pomoc" when a topic is given; Enter moves on, so
+// neither button is a default.
+QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic = nullptr);
 
 } // namespace orv

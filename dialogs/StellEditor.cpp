@@ -61,18 +61,7 @@ TSteelEditorDlg::TSteelEditorDlg(QWidget* parent) : QDialog(parent)
         ++line;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = CreateOkCancelRow(this);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(grid);

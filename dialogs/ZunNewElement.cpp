@@ -143,19 +143,7 @@ TNewElementDlg::TNewElementDlg(QWidget* parent) : QDialog(parent)
     }
     rg->setColumnStretch(1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(CreateHelpButton("Nowy_el_mur"));
+    QHBoxLayout* buttons = CreateOkCancelRow(this, "Nowy_el_mur");
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(unit);

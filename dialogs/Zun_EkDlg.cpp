@@ -105,19 +105,7 @@ TEkDlg::TEkDlg(QWidget* parent) : QDialog(parent)
     PB1->setMinimumHeight(32);
     PB1->setTextFormat(Qt::RichText);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(CreateHelpButton("Modul_sprez_muru"));
+    QHBoxLayout* buttons = CreateOkCancelRow(this, "Modul_sprez_muru");
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(unit);

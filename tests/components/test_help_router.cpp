@@ -104,9 +104,10 @@ TEST_F(Help, EveryLinkOfEveryPageLeadsToAPage)
 TEST_F(Help, EveryTopicTheSourcesOpenHasAPage)
 {
     // Every literal topic handed to ShowHelpTopic or a dialog's help button
-    // anywhere in the program.
+    // (alone or in its button row) anywhere in the program.
     const QRegularExpression call(QStringLiteral(
-        "(?:ShowHelpTopic|CreateHelpButton)\\(\\s*(?:QStringLiteral\\(|QLatin1String\\()?\"([^\"]*)\""));
+        "(?:ShowHelpTopic\\(|CreateHelpButton\\(|CreateOkCancelRow\\(\\s*\\w+\\s*,)\\s*"
+        "(?:QStringLiteral\\(|QLatin1String\\()?\"([^\"]*)\""));
     const QString root = QStringLiteral(ORV_SOURCE_DIR);
     int found = 0;
     for (const char* dir : {"components", "dialogs", "mainwindow", "printing"}) {
