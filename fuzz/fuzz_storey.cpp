@@ -17,7 +17,9 @@ namespace {
 void CheckRanges(const TLoadCompilation& l)
 {
     if (l.StoreyCount < 1 || l.StoreyCount > MaxStoreys) Fail("storey count out of range", {});
-    if (l.CurrentStorey < 1 || l.CurrentStorey > l.StoreyCount) Fail("current storey out of range", {});
+    // The current entry is a storey or the slab over the basement.
+    if ((l.CurrentStorey < 1 || l.CurrentStorey > l.StoreyCount) && l.CurrentStorey != BasementSlabEntry)
+        Fail("current storey out of range", {});
     if (l.bUnit < 0 || l.bUnit > 2) Fail("unit of b out of range", {});
     // The record is packed: its fields are read in place, never through an i32*.
     for (int s = 0; s < MaxStoreys; ++s) {
