@@ -51,15 +51,22 @@ void BM_RtfOf100Elements(benchmark::State& state)
     std::memset(writer.Header.PrintParts, 0, sizeof writer.Header.PrintParts);
     for (int p : {0, 1, 2, 3, 4, 6}) writer.Header.PrintParts[p] = 1; // all sections, all elements, names
     writer.Count = static_cast<int>(elements.size());
-    writer.Source.getElementRecord = [&](int i, TProjectElement& e) {
-        e = elements[i];
-        return true;
-    };
-    TTraceLines trace;
-    writer.Source.calculateElement = [&](int i, TCalcResults& r) {
-        r.Error = CalcElement(trace, elements[i].Input, r);
-        return true;
-    };
+    struct Source : IElementSource {
+        const std::vector<TProjectElement>& elements;
+        TTraceLines trace;
+        explicit Source(const std::vector<TProjectElement>& e) : elements(e) {}
+        bool getElementRecord(int i, TProjectElement& e) override
+        {
+            e = elements[i];
+            return true;
+        }
+        bool calculateElement(int i, TCalcResults& r) override
+        {
+            r.Error = CalcElement(trace, elements[i].Input, r);
+            return true;
+        }
+    } source(elements);
+    writer.Source = &source;
     writer.PrepareSettings();
     std::size_t bytes = 0;
     for (auto _ : state) {

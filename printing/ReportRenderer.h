@@ -14,6 +14,7 @@
 
 #include "core/ZunCalc.h"
 #include "core/ZunTypes.h"
+#include "printing/ElementSource.h"
 #include "printing/PageGeometry.h"
 
 class QPainter;
@@ -21,27 +22,6 @@ class QPainter;
 namespace orv {
 
 class ProjectSession;
-
-// Where the renderer gets the elements of the project from.
-class IElementSource {
-public:
-    virtual ~IElementSource() = default;
-    // Copies element i; false when there is no element i.
-    virtual bool getElementRecord(int i, TProjectElement& element) = 0;
-    // Calculates element i into `results`; false when there is no element i.
-    virtual bool calculateElement(int i, TCalcResults& results) = 0;
-};
-
-// The open project as an element source.
-class SessionElementSource : public IElementSource {
-public:
-    explicit SessionElementSource(ProjectSession& session) : session_(session) {}
-    bool getElementRecord(int i, TProjectElement& element) override;
-    bool calculateElement(int i, TCalcResults& results) override;
-
-private:
-    ProjectSession& session_;
-};
 
 // What to print. The print range, the figure sizes, the page numbering and
 // the comment's place are the project header's.

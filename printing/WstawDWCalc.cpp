@@ -13,10 +13,10 @@
 
 #include <unistd.h>
 
+#include "core/CommonParamsUnit.h"
 #include "core/Cp1250.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
-#include "core/ProjectSession.h"
 #include "core/RtfUtils.h"
 #include "core/ZunFiles.h"
 #include "drawing/SchemePicture.h"
@@ -78,14 +78,6 @@ constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QF
                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 } // namespace
-
-TElementSource SessionElementSource(ProjectSession& session)
-{
-    TElementSource s;
-    s.getElementRecord = [&session](int i, TProjectElement& e) { return session.getElementRecord(i, e); };
-    s.calculateElement = [&session](int i, TCalcResults& r) { return session.calculateElement(i, r); };
-    return s;
-}
 
 bool MakePrivateFolder(const QString& folder)
 {
@@ -268,16 +260,16 @@ std::string TWstawDW4Calc::BuildReport()
     if (Header.PrintParts[rpAllElements]) {
         bool first = true;
         for (int i = 0; i < Count; ++i) {
-            if (!Source.getElementRecord || !Source.calculateElement) break;
-            if (!Source.getElementRecord(i, *element_)) continue;
-            if (!Source.calculateElement(i, Results)) continue;
+            if (!Source) break;
+            if (!Source->getElementRecord(i, *element_)) continue;
+            if (!Source->calculateElement(i, Results)) continue;
             writeElement(f, first);
             first = false;
         }
         // The source's work area shows the current element again.
-        if (Source.calculateElement) {
+        if (Source) {
             TCalcResults scratch;
-            Source.calculateElement(Current, scratch);
+            Source->calculateElement(Current, scratch);
         }
     } else {
         writeElement(f, true);

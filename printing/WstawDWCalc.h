@@ -17,23 +17,11 @@
 #include "core/ZunTypes.h"
 #include "drawing/CommonColorUnit.h"
 #include "printing/CommonWordUnit.h"
+#include "printing/ElementSource.h"
 
 class QObject;
 
 namespace orv {
-
-class ProjectSession;
-
-// How the export reads the project.
-struct TElementSource {
-    // Copies element i whole; false (nothing copied) for an index it does not have.
-    std::function<bool(int index, TProjectElement& element)> getElementRecord;
-    // Calculates element i into results; false for an index it does not have.
-    std::function<bool(int index, TCalcResults& results)> calculateElement;
-};
-
-// The session's elements (the session must outlive the source).
-TElementSource SessionElementSource(ProjectSession& session);
 
 inline constexpr const char* RtfExportFileName = "zun.rtf";
 // Resolution of the figures embedded in the document.
@@ -64,7 +52,7 @@ public:
     TProjectElement& Element() { return *element_; }
     const TProjectElement& Element() const { return *element_; }
     TCalcResults Results{};         // of Element()
-    TElementSource Source;          // read for "Wszystkie elementy"
+    IElementSource* Source = nullptr; // read for "Wszystkie elementy"
 
     // --- taken from the stored settings by PrepareSettings ------------------------
     TWordSettings Word;

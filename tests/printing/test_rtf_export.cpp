@@ -48,7 +48,7 @@ public slots:
 
 // The first element of each case in the example projects (cases 0, 1, 3
 // from the first project, 2, 4, 5 from the second), and the calls made on them.
-struct ProjectSource {
+struct ProjectSource : IElementSource {
     std::vector<TProjectElement> elements;
     std::vector<int> fetched, calculated;
     int failing = -1; // an index the source does not give
@@ -63,23 +63,20 @@ struct ProjectSource {
                     elements.push_back(e);
                 }
     }
-    TElementSource source()
+    bool getElementRecord(int i, TProjectElement& e) override
     {
-        TElementSource s;
-        s.getElementRecord = [this](int i, TProjectElement& e) {
-            fetched.push_back(i);
-            if (i < 0 || i >= int(elements.size()) || i == failing) return false;
-            e = elements[i];
-            return true;
-        };
-        s.calculateElement = [this](int i, TCalcResults& r) {
-            calculated.push_back(i);
-            if (i < 0 || i >= int(elements.size())) return false;
-            TTraceLines trace;
-            r.Error = CalcElement(trace, elements[i].Input, r);
-            return true;
-        };
-        return s;
+        fetched.push_back(i);
+        if (i < 0 || i >= int(elements.size()) || i == failing) return false;
+        e = elements[i];
+        return true;
+    }
+    bool calculateElement(int i, TCalcResults& r) override
+    {
+        calculated.push_back(i);
+        if (i < 0 || i >= int(elements.size())) return false;
+        TTraceLines trace;
+        r.Error = CalcElement(trace, elements[i].Input, r);
+        return true;
     }
 };
 
@@ -99,7 +96,7 @@ protected:
         writer.Element() = project.elements[0];
         TTraceLines trace;
         writer.Results.Error = CalcElement(trace, writer.Element().Input, writer.Results);
-        writer.Source = project.source();
+        writer.Source = &project;
         setParts({});
     }
     void TearDown() override
@@ -389,7 +386,7 @@ TEST_F(RtfExport, TheSessionLendsItsElements)
 {
     ProjectSession session;
     session.addElement("Słup S1", "", ccColumn);
-    TElementSource source = SessionElementSource(session);
+    SessionElementSource source(session);
     auto e = std::make_unique<TProjectElement>();
     ASSERT_TRUE(source.getElementRecord(1, *e));
     EXPECT_EQ(e->Name.str(), "Słup S1");
