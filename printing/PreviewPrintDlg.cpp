@@ -108,11 +108,12 @@ double Relative(int v, int first, int extent)
 
 QCursor PreviewCursor(int id)
 {
-    static QHash<QString, QCursor> table;
+    // kept to the end of the run, past the application object
+    static auto* table = new QHash<QString, QCursor>;
     const char* name = CursorName(id);
     if (!name) return QCursor(Qt::ArrowCursor);
-    auto it = table.find(name);
-    if (it == table.end()) it = table.insert(name, DrawMagnifier(name));
+    auto it = table->find(name);
+    if (it == table->end()) it = table->insert(name, DrawMagnifier(name));
     return *it;
 }
 
@@ -225,7 +226,8 @@ void TPreviewPrintDlg::setPageGeometry(const TPageGeometry& g)
 void TPreviewPrintDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    // not when the window comes back from the task bar
+    if (!event->spontaneous()) FormShow();
 }
 
 void TPreviewPrintDlg::FormShow()
@@ -302,8 +304,9 @@ void TPreviewPrintDlg::Printer1Paint(QPainter& painter)
         painter.save();
         painter.setPen(QPen(QColor(0x00, 0xFF, 0x00), 1));
         painter.setBrush(Qt::NoBrush);
-        const QPoint tl(std::min(corner1_.x(), corner2_.x()), std::min(corner1_.y(), corner2_.y()));
-        painter.drawRect(QRect(tl, QSize(std::abs(corner2_.x() - corner1_.x()), std::abs(corner2_.y() - corner1_.y()))));
+        // the outline through both corners
+        const QRect band = QRect(corner1_, corner2_).normalized();
+        painter.drawRect(QRect(band.topLeft(), band.size() - QSize(1, 1)));
         painter.restore();
     }
 }
