@@ -1,16 +1,19 @@
 // The report of a 100-element project, every design case in turn, laid out
 // into pages and printed to a PDF file on the offscreen platform, with the
-// page headers drawn by the page-header library.
+// page headers drawn by the page-header library; and a page turn in the
+// print preview.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include "core/ProjectSession.h"
 #include "core/SettingsStore.h"
 #include "core/ZunProject.h"
+#include "printing/PreviewPrintDlg.h"
 #include "printing/PrintJob.h"
 #include "printing/ReportRenderer.h"
 #include "tools/ExampleProjects.h"
@@ -19,14 +22,14 @@ using namespace orv;
 
 namespace {
 
-QGuiApplication& App()
+QApplication& App()
 {
     static int argc = 1;
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
+    static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
+        return new QApplication(argc, argv);
     }();
     return *app;
 }
@@ -77,5 +80,48 @@ void BM_ReportOf100ElementsToPdf(benchmark::State& state)
     state.counters["pages"] = double(pages);
 }
 BENCHMARK(BM_ReportOf100ElementsToPdf)->Unit(benchmark::kMillisecond);
+
+// "Następna strona" in the preview of a 12-element report, up to the page
+// painted on the paper (A4 at 600 dpi); from the last page back to the first
+// outside the timing.
+void BM_PreviewPageTurn(benchmark::State& state)
+{
+    App();
+    BindSettingsStore(&g_store);
+    QTemporaryDir dir;
+    ProjectSession session;
+    if (!OpenProject(session, QDir(dir.path()).filePath("projekt.clcm").toStdString(), 12)) {
+        state.SkipWithError("the project could not be written");
+        return;
+    }
+    SessionElementSource source(session);
+    TPreviewPrintDlg preview;
+    preview.setJob(&source, ReportRequestOf(session, "Projekt"));
+    preview.setLibraryFolder(ORV_TOPLAGE_DIR);
+    preview.setPageGeometry({600, 600, {4961, 7016}, {4961 - 200, 7016 - 200}, {100, 100}});
+    preview.show();
+    // painting starts once the window is on the screen
+    for (int i = 0; i < 100 && !(preview.windowHandle() && preview.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QWidget* paintBox = preview.findChild<QWidget*>("Printer1");
+    if (!paintBox || preview.pageCount() < 2) {
+        state.SkipWithError("the report has no second page");
+        return;
+    }
+    paintBox->repaint();
+    for (auto _ : state) {
+        if (preview.currentPage() == preview.pageCount()) {
+            state.PauseTiming();
+            preview.FirstButton1Click();
+            paintBox->repaint();
+            state.ResumeTiming();
+        }
+        preview.NextButton1Click();
+        paintBox->repaint();
+    }
+    state.counters["pages"] = double(preview.pageCount());
+    preview.close();
+}
+BENCHMARK(BM_PreviewPageTurn)->Unit(benchmark::kMillisecond);
 
 } // namespace
