@@ -257,13 +257,13 @@ void TBeginPrint2::setHeader(const TProjectHeader& h)
 {
     header_ = h;
     original_ = h;
-    modified_ = modifiedIn_;
+    noteChanges();
 }
 
 void TBeginPrint2::setModified(bool m)
 {
     modifiedIn_ = m;
-    modified_ = m || differsFromOriginal();
+    noteChanges();
 }
 
 void TBeginPrint2::setCommentLines(const std::vector<std::string>& lines)
@@ -271,7 +271,7 @@ void TBeginPrint2::setCommentLines(const std::vector<std::string>& lines)
     lines_ = lines;
     originalLines_ = lines;
     Memo1_->setPlainText(LinesText(lines));
-    modified_ = modifiedIn_ || differsFromOriginal();
+    noteChanges();
 }
 
 bool TBeginPrint2::differsFromOriginal() const
