@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -27,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include "components/ColorEditorDialog.h"
+#include "components/DialogRunner.h"
 #include "components/Dialogs3.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
@@ -54,6 +56,13 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
 #include "platform/SlabLibrary.h"
+#include "printing/CurrentPrinter.h"
+#include "printing/PreviewPrintDlg.h"
+#include "printing/PrintJob.h"
+#include "printing/PrinterSetup.h"
+#include "printing/ReportRenderer.h"
+#include "printing/WstawDWCalc.h"
+#include "printing/WydrukStart4.h"
 
 namespace orv {
 namespace {
@@ -168,6 +177,7 @@ TVelkor2::TVelkor2(QWidget* parent)
         return concrete >= 0 && concrete < ConcreteClassCount && steel_.GetIndexOfPN99(e.Input.stal.Znak.str()) >= 0;
     });
     session_->addObserver(this);
+    elementSource_ = std::make_unique<SessionElementSource>(*session_);
     trace_ = new TCalculateSts(this);
     trace_->setWindowFlag(Qt::Window);
     trace_->setTraceLines(&session_->trace());
@@ -273,6 +283,21 @@ void TVelkor2::buildActions()
         trace_->raise();
     });
 
+    printAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Drukuj"), this);
+    printAction_->setObjectName(QStringLiteral("Wdrukuj1"));
+    connect(printAction_, &QAction::triggered, this, [this] { Word1Click(0); });
+    editorAction_ = new QAction(QIcon::fromTheme(QStringLiteral("x-office-document")),
+                                QStringLiteral("Wstaw do edytora"), this);
+    editorAction_->setObjectName(QStringLiteral("DoWorda1"));
+    connect(editorAction_, &QAction::triggered, this, [this] { Word1Click(1); });
+    previewAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print-preview")),
+                                 QStringLiteral("Podgląd wydruku"), this);
+    previewAction_->setObjectName(QStringLiteral("Podgldwydruku1"));
+    connect(previewAction_, &QAction::triggered, this, &TVelkor2::Podgldwydruku1Click);
+    printerSetupAction_ = new QAction(QStringLiteral("Ustawiania drukarki"), this);
+    printerSetupAction_->setObjectName(QStringLiteral("Ustawianiadrukarki1"));
+    connect(printerSetupAction_, &QAction::triggered, this, &TVelkor2::Ustawianiadrukarki1Click);
+
     aboutAction_ = new QAction(QStringLiteral("O programie"), this);
     aboutAction_->setObjectName(QStringLiteral("Oprogramie1"));
     aboutAction_->setEnabled(false);
@@ -291,6 +316,11 @@ void TVelkor2::buildMenus()
     file->addAction(example2_);
     file->addAction(saveAction_);
     file->addAction(saveAsAction_);
+    file->addSeparator();
+    file->addAction(previewAction_);
+    file->addAction(printAction_);
+    file->addAction(editorAction_);
+    file->addAction(printerSetupAction_);
     file->addAction(recentSeparator_);
     for (QAction* a : recent_) file->addAction(a);
     file->addSeparator();
@@ -347,6 +377,11 @@ void TVelkor2::buildToolBar()
         open->setPopupMode(QToolButton::MenuButtonPopup);
     }
     bar->addAction(saveAction_);
+    bar->addSeparator();
+    bar->addAction(printAction_);
+    if (auto* b = bar->widgetForAction(printAction_)) b->setObjectName(QStringLiteral("Druk"));
+    bar->addAction(editorAction_);
+    if (auto* b = bar->widgetForAction(editorAction_)) b->setObjectName(QStringLiteral("Word1"));
     bar->addSeparator();
     bar->addAction(addAction_);
     bar->addAction(deleteAction_);
@@ -899,6 +934,119 @@ void TVelkor2::Czcionka1Click()
     if (size > 1) font.setPointSizeF(size / 2.0);
     results_->document()->setDefaultFont(font);
     fillResultsText();
+}
+
+// --- print, preview and the report editor -------------------------------------------------------
+
+bool TVelkor2::refuseWithoutRecalculation()
+{
+    if (session_->recalculation()) return false;
+    ShowMessageDialog("Nie wykonano obliczeń!",
+                      "Przed wstawianiem do edytora lub wydrukiem, włącz ikonę \"Przeliczanie\"!", mdInformation,
+                      mbOK, 0);
+    return true;
+}
+
+QString TVelkor2::documentName() const
+{
+    const QString file = Q(session_->fileName());
+    return file.isEmpty() ? QStringLiteral("NowyProjekt") : ExtractProjectName(file);
+}
+
+TBeginPrint2& TVelkor2::beginPrint()
+{
+    if (!beginPrint_) {
+        beginPrint_ = new TBeginPrint2(this);
+        beginPrint_->onPreview = [this](const TProjectHeader& header, const std::vector<std::string>& comments) {
+            TPreviewPrintDlg& p = preview();
+            PassElementToPreview(p, header, comments);
+            RunModal(p);
+            return p.printRequested();
+        };
+        beginPrint_->onSaveDefaults = [this](const TFigureSizes& sizes) { session_->saveCalcSettings(sizes); };
+    }
+    return *beginPrint_;
+}
+
+TPreviewPrintDlg& TVelkor2::preview()
+{
+    if (!preview_) preview_ = new TPreviewPrintDlg(this);
+    return *preview_;
+}
+
+void TVelkor2::Word1Click(int tag)
+{
+    if (!storeFocusedField() || refuseWithoutRecalculation()) return;
+    TBeginPrint2& form = beginPrint();
+    form.setHeader(session_->header());
+    form.setModified(session_->modified());
+    form.setMode(tag);
+    form.setCommentLines(session_->comments());
+    const int result = RunModal(form);
+    if (result != TBeginPrint2::ResultPrint && result != TBeginPrint2::ResultClose) return;
+    // What the form changed comes back; its flag says whether it changed anything.
+    session_->setHeader(form.header());
+    session_->setComments(form.commentLines());
+    session_->setModified(form.modified() || session_->modified());
+    if (result != TBeginPrint2::ResultPrint) return;
+    if (form.mode() == 1) {
+        TWstawDW4Calc exportForm;
+        exportForm.Owner = this;
+        exportForm.Header = session_->header();
+        exportForm.Count = session_->count();
+        exportForm.Current = session_->currentIndex();
+        exportForm.Element() = session_->current();
+        exportForm.Results = session_->results();
+        exportForm.Source = elementSource_.get();
+        exportForm.BitBtn1Click();
+    } else {
+        PrintElement();
+    }
+}
+
+void TVelkor2::PassElementToPreview(TPreviewPrintDlg& p, const TProjectHeader& header,
+                                    const std::vector<std::string>& comments)
+{
+    TReportRequest request = ReportRequestOf(*session_, S(documentName()));
+    request.header = header;
+    request.comments = comments;
+    p.setJob(elementSource_.get(), request);
+}
+
+void TVelkor2::Podgldwydruku1Click()
+{
+    if (!storeFocusedField() || refuseWithoutRecalculation()) return;
+    TPreviewPrintDlg& p = preview();
+    PassElementToPreview(p, session_->header(), session_->comments());
+    RunModal(p);
+    if (p.printRequested()) PrintElement();
+}
+
+void TVelkor2::Ustawianiadrukarki1Click()
+{
+    TPrinterSetupDlg dialog(this);
+    RunModal(dialog);
+}
+
+void TVelkor2::PrintElement()
+{
+    const QString name = documentName();
+    QPrinter& printer = CurrentPrinter();
+    if (CurrentPrinterIsPdf()) {
+        TMSaveDialog save;
+        save.title = QStringLiteral("Drukuj do pliku PDF");
+        save.filter = QStringLiteral("Dokumenty PDF (*.pdf)");
+        save.defaultExt = QStringLiteral("pdf");
+        const QString folder = session_->fileName().empty() ? QDir::homePath()
+                                                              : QFileInfo(Q(session_->fileName())).absolutePath();
+        save.fileName = QDir(folder).filePath(name + QStringLiteral(".pdf"));
+        if (!save.execute(this)) return;
+        printer.setOutputFileName(save.fileName);
+    }
+    TWydrukCalc job(this);
+    job.setStartDelay(printStartDelay_);
+    job.setJob(&printer, elementSource_.get(), ReportRequestOf(*session_, S(name)), S(name));
+    RunModal(job);
 }
 
 void TVelkor2::showAbout()

@@ -25,6 +25,10 @@ class TAbout4;
 class TCalculateSts;
 class TElementEditor;
 class TMTabControl;
+class IElementSource;
+class TBeginPrint2;
+class TPreviewPrintDlg;
+class TWydrukCalc;
 class TWhatsThis;
 class TWelcomeDlg;
 
@@ -86,6 +90,24 @@ public:
     void setRecalculation(bool on);
     void showAbout();
 
+    // --- print, preview and the report editor
+    // "Drukuj" (tag 0) and "Wstaw do edytora" (tag 1): the print set-up, then
+    // the printout or the export. Refused while recalculation is off.
+    void Word1Click(int tag);
+    void Podgldwydruku1Click();
+    void Ustawianiadrukarki1Click();
+    // Prints the report on the current printer (a PDF file is asked for
+    // first when the printer is "PDF").
+    void PrintElement();
+    // Fills the preview with the project as it stands, under the header and
+    // comment lines given.
+    void PassElementToPreview(TPreviewPrintDlg& preview, const TProjectHeader& header,
+                              const std::vector<std::string>& comments);
+    // The name of the report: the project file's name, or "NowyProjekt".
+    QString documentName() const;
+    // Wait of the print job window before it starts (1.5 s).
+    void setPrintStartDelay(int ms) { printStartDelay_ = ms; }
+
     // --- window commands
     void Opisprojektu1Click();
     void CopySchemeToClipboard();
@@ -127,10 +149,15 @@ private:
     void updateResultsPanelHeight();
     void updateCaption();
     void showCurrentElement();
+    // The refusal of printing, preview and export while recalculation is off.
+    bool refuseWithoutRecalculation();
+    TBeginPrint2& beginPrint();
+    TPreviewPrintDlg& preview();
     QStringList elementNames() const;
 
     TSteelCatalogue steel_;
     std::unique_ptr<ProjectSession> session_;
+    std::unique_ptr<IElementSource> elementSource_;
     TCalculateSts* trace_ = nullptr;
     TElementEditor* editor_ = nullptr;
     TMTabControl* tabs_ = nullptr;
@@ -161,6 +188,13 @@ private:
     QAction* calculateAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* traceAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* editorAction_ = nullptr;
+    QAction* previewAction_ = nullptr;
+    QAction* printerSetupAction_ = nullptr;
+    TBeginPrint2* beginPrint_ = nullptr;
+    TPreviewPrintDlg* preview_ = nullptr;
+    int printStartDelay_ = 1500;
     QMenu* fileMenu3_ = nullptr;
 
     QString programFolder_;

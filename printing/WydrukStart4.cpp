@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,6 +27,7 @@
 #include "platform/JolLib.h"
 #include "printing/CalcZaawansowane.h"
 #include "printing/CurrentPrinter.h"
+#include "printing/PrinterSetup.h"
 
 namespace orv {
 namespace {
@@ -464,9 +464,7 @@ void TBeginPrint2::ComboBox1Change(int index) { SetCurrentPrinter(index); }
 
 void TBeginPrint2::BitBtn1Click()
 {
-    // the page set-up takes effect on the printer only when confirmed
-    QPageSetupDialog dialog(&CurrentPrinter(), this);
-    RunModal(dialog);
+    ShowPrinterProperties(this);
 }
 
 void TBeginPrint2::Button1Click()
