@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -34,20 +33,12 @@
 #include "printing/PrinterSetup.h"
 #include "printing/WydrukStart4.h"
 #include "tests/core/support/TestSupport.h"
+#include "tests/printing/support/OpenedUrls.h"
 #include "tests/printing/support/PdfTools.h"
 
 using namespace orv;
 
 namespace {
-
-// Takes the URLs the program hands to the desktop.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class PrintCommands : public ::testing::Test {
 protected:
@@ -70,11 +61,11 @@ protected:
         window->resize(1000, 800);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "open");
+        urls = std::make_unique<orvtest::OpenedUrls>();
     }
     void TearDown() override
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        urls.reset();
         if (window) window->session().setModified(false);
         window.reset();
         BindDialogResponder(oldResponder_);
@@ -127,7 +118,7 @@ protected:
     MemorySettingsStore store;
     orvtest::MessageRecorder messages;
     orvtest::ScratchDir scratch;
-    UrlRecorder urls;
+    std::unique_ptr<orvtest::OpenedUrls> urls;
     std::unique_ptr<TVelkor2> window;
 
     QStringList shown;
@@ -247,8 +238,8 @@ TEST_F(PrintCommands, InsertIntoTheEditorHandsTheReportOver)
 {
     window->findChild<QToolButton*>("Word1")->click();
     EXPECT_EQ(shown, (QStringList{"orv::TBeginPrint2"}));
-    ASSERT_EQ(urls.urls.size(), 1);
-    const QString file = urls.urls[0].toLocalFile();
+    ASSERT_EQ(urls->urls.size(), 1);
+    const QString file = urls->urls[0].toLocalFile();
     EXPECT_TRUE(file.endsWith("/zun.rtf"));
     QFile rtf(file);
     ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
@@ -276,4 +267,3 @@ TEST_F(PrintCommands, PrinterSetUpChoosesThePrinterOrLeavesIt)
     SetCurrentPrinter(pdf);
 }
 
-#include "test_print_commands.moc"

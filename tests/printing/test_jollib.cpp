@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -28,20 +27,13 @@
 #include "platform/MakerLibrary.h"
 #include "printing/CommonWordUnit.h"
 #include "tests/core/support/TestSupport.h"
+#include "tests/printing/support/OpenedUrls.h"
 
 using namespace orv;
 
 namespace {
 
 // Receives the files the library hands to the user's editor.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 class JolLibrary : public ::testing::Test {
 protected:
     void SetUp() override
@@ -235,8 +227,7 @@ TEST_F(JolLibrary, ColourCommandRunsTheLibrarysEditor)
 
 TEST_F(JolLibrary, ExportOpensAnExistingFileInTheUsersEditor)
 {
-    OpenedUrls opened;
-    QDesktopServices::setUrlHandler("file", &opened, "open");
+    orvtest::OpenedUrls opened;
     QTemporaryDir dir;
     const QString file = dir.path() + "/zun ąę.rtf";
     QFile f(file);
@@ -250,8 +241,6 @@ TEST_F(JolLibrary, ExportOpensAnExistingFileInTheUsersEditor)
     EXPECT_FALSE(ExportToRtf(nullptr, (dir.path() + "/brak.rtf").toStdString()));
     EXPECT_FALSE(ExportToRtf(nullptr, dir.path().toStdString())); // a folder is no report
     EXPECT_EQ(opened.urls.size(), 1);
-    QDesktopServices::unsetUrlHandler("file");
     EXPECT_TRUE(messages.messages.empty());
 }
 
-#include "test_jollib.moc"

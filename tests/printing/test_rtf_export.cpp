@@ -7,7 +7,6 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,19 +31,12 @@
 #include "printing/WstawDWCalc.h"
 #include "tests/core/support/RtfCheck.h"
 #include "tests/core/support/TestSupport.h"
+#include "tests/printing/support/OpenedUrls.h"
 #include "tools/ExampleProjects.h"
 
 using namespace orv;
 
 namespace {
-
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
 
 // The first element of each case in the example projects (cases 0, 1, 3
 // from the first project, 2, 4, 5 from the second), and the calls made on them.
@@ -406,8 +398,7 @@ TEST_F(RtfExport, TheSessionLendsItsElements)
 TEST_F(RtfExport, TheFileGoesIntoAPrivateFolderAndToTheEditor)
 {
     QTemporaryDir tmp;
-    OpenedUrls opened;
-    QDesktopServices::setUrlHandler("file", &opened, "open");
+    orvtest::OpenedUrls opened;
     SetMakerLibraryFolder(QStringLiteral(ORV_BUILD_DIR));
     orvtest::MessageRecorder messages;
     setParts({pName, pData, pResults, pFigure});
@@ -430,14 +421,12 @@ TEST_F(RtfExport, TheFileGoesIntoAPrivateFolderAndToTheEditor)
     EXPECT_EQ(orvtest::ReadFileBytes(file.toStdString()), writer.BuildReport());
     EXPECT_EQ(QDir(writer.ExportFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"zun.rtf"});
-    QDesktopServices::unsetUrlHandler("file");
 }
 
 TEST_F(RtfExport, AFileThatCannotBeWrittenIsNotHandedOver)
 {
     QTemporaryDir tmp;
-    OpenedUrls opened;
-    QDesktopServices::setUrlHandler("file", &opened, "open");
+    orvtest::OpenedUrls opened;
     SetMakerLibraryFolder(QStringLiteral(ORV_BUILD_DIR));
     orvtest::MessageRecorder messages;
 
@@ -460,7 +449,6 @@ TEST_F(RtfExport, AFileThatCannotBeWrittenIsNotHandedOver)
     EXPECT_EQ(QDir(writer.ExportFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"zun.rtf"});
     EXPECT_TRUE(opened.urls.isEmpty());
-    QDesktopServices::unsetUrlHandler("file");
 }
 
 TEST_F(RtfExport, WithoutTheEditorLibraryTheFileIsStillWritten)
@@ -558,4 +546,3 @@ TEST_F(RtfExport, LibreOfficeKeepsParagraphsPolishLettersAndFigures)
     EXPECT_EQ(rows.size(), 6) << rows.join('\n').toStdString();
 }
 
-#include "test_rtf_export.moc"
