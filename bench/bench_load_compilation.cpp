@@ -2,12 +2,12 @@
 // a compilation of nine storeys up to the repainted result line and scheme.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QWindow>
 
 #include <cstring>
 #include <memory>
 
+#include "bench/BenchApp.h"
 #include "components/Realedit.h"
 #include "core/SettingsStore.h"
 #include "dialogs/ZunZestObc.h"
@@ -16,23 +16,11 @@ using namespace orv;
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 MemorySettingsStore g_store;
 
 void BM_NineStoreyEditToRepaint(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     auto l = std::make_unique<TLoadCompilation>();
     std::memset(l.get(), 0, sizeof *l);

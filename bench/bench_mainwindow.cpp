@@ -3,11 +3,11 @@
 // opening of a 200-element project up to the first painted element.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include "bench/BenchApp.h"
 #include "components/Realedit.h"
 #include "core/ProjectSession.h"
 #include "core/SettingsStore.h"
@@ -17,18 +17,6 @@
 using namespace orv;
 
 namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 MemorySettingsStore g_store;
 
@@ -41,7 +29,7 @@ void RepaintResults(TVelkor2& w)
 
 void BM_FieldExitToRepaint(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     TVelkor2 w;
     w.resize(1200, 860);
@@ -61,7 +49,7 @@ BENCHMARK(BM_FieldExitToRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_Open200Elements(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     QTemporaryDir dir;
     const QString file = dir.filePath("duzy.clcm");

@@ -5,11 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "bench/BenchApp.h"
 #include "core/ProjectSession.h"
 #include "core/SettingsStore.h"
 #include "core/ZunProject.h"
@@ -21,18 +21,6 @@
 using namespace orv;
 
 namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 MemorySettingsStore g_store;
 
@@ -52,7 +40,7 @@ bool OpenProject(ProjectSession& session, const std::string& file, int count)
 
 void BM_ReportOf100ElementsToPdf(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     QTemporaryDir dir;
     ProjectSession session;
@@ -86,7 +74,7 @@ BENCHMARK(BM_ReportOf100ElementsToPdf)->Unit(benchmark::kMillisecond);
 // outside the timing.
 void BM_PreviewPageTurn(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     QTemporaryDir dir;
     ProjectSession session;

@@ -2,11 +2,11 @@
 // export: every section and every figure of each element.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <cstring>
 #include <vector>
 
+#include "bench/BenchApp.h"
 #include "core/SettingsStore.h"
 #include "core/ZunCalc.h"
 #include "printing/WstawDWCalc.h"
@@ -15,18 +15,6 @@
 using namespace orv;
 
 namespace {
-
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 MemorySettingsStore g_store;
 
@@ -43,7 +31,7 @@ std::vector<TProjectElement> Project()
 
 void BM_RtfOf100Elements(benchmark::State& state)
 {
-    App();
+    orvbench::BenchApp();
     BindSettingsStore(&g_store);
     const std::vector<TProjectElement> elements = Project();
     TWstawDW4Calc writer;
