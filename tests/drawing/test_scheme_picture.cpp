@@ -1,6 +1,7 @@
 // Recorded scheme pictures: physical size, pixel frame, crop and replay.
 #include <gtest/gtest.h>
 
+#include "tests/common/PdfPaths.h"
 #include "tests/common/QtTestApp.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -61,77 +61,16 @@ QRect ReplayedInkAt(int dpi)
 }
 
 // Filled areas of a PDF's page content by fill colour: the bounding box, in
-// points of the page, of every path filled in that colour. Reads the plain
-// operators a PDF engine writes (q Q cm, m l c v y re h, f f* B b n S, and the
-// colour operators); streams are inflated when they are deflated.
+// points of the page, of every path filled in that colour.
 std::map<QString, QRectF> PdfFillsByColour(const QByteArray& pdf)
 {
     std::map<QString, QRectF> fills;
-    qsizetype pos = 0;
-    while ((pos = pdf.indexOf("stream", pos)) >= 0) {
-        pos += 6;
-        if (pos < pdf.size() && pdf[pos] == '\r') ++pos;
-        if (pos < pdf.size() && pdf[pos] == '\n') ++pos;
-        const qsizetype end = pdf.indexOf("endstream", pos);
-        if (end < 0) break;
-        const QByteArray raw = pdf.mid(pos, end - pos);
-        pos = end;
-        QByteArray sized(4, 0);
-        const quint32 guess = 1u << 20;  // grows as needed
-        sized[0] = char(guess >> 24);
-        sized[1] = char(guess >> 16);
-        sized[2] = char(guess >> 8);
-        sized[3] = char(guess);
-        QByteArray content = qUncompress(sized + raw);
-        if (content.isEmpty()) content = raw;
-
-        QTransform ctm;
-        std::vector<QTransform> stack;
-        std::vector<double> nums;
-        QString fill = "0 0 0";
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the path's extent
-        bool havePath = false;
-        auto add = [&](double x, double y) {
-            const QPointF p = ctm.map(QPointF(x, y));
-            x0 = havePath ? std::min(x0, p.x()) : p.x();
-            y0 = havePath ? std::min(y0, p.y()) : p.y();
-            x1 = havePath ? std::max(x1, p.x()) : p.x();
-            y1 = havePath ? std::max(y1, p.y()) : p.y();
-            havePath = true;
-        };
-        for (const QByteArray& tok : content.simplified().split(' ')) {
-            bool isNumber = false;
-            const double v = tok.toDouble(&isNumber);
-            if (isNumber) {
-                nums.push_back(v);
-                continue;
-            }
-            const std::size_t n = nums.size();
-            if (tok == "q") stack.push_back(ctm);
-            else if (tok == "Q" && !stack.empty()) { ctm = stack.back(); stack.pop_back(); }
-            else if (tok == "cm" && n >= 6)
-                ctm = QTransform(nums[n - 6], nums[n - 5], nums[n - 4], nums[n - 3], nums[n - 2], nums[n - 1]) * ctm;
-            else if ((tok == "m" || tok == "l") && n >= 2) add(nums[n - 2], nums[n - 1]);
-            else if ((tok == "c") && n >= 6) for (int i = 0; i < 3; ++i) add(nums[n - 6 + 2 * i], nums[n - 5 + 2 * i]);
-            else if ((tok == "v" || tok == "y") && n >= 4) for (int i = 0; i < 2; ++i) add(nums[n - 4 + 2 * i], nums[n - 3 + 2 * i]);
-            else if (tok == "re" && n >= 4) {
-                add(nums[n - 4], nums[n - 3]);
-                add(nums[n - 4] + nums[n - 2], nums[n - 3] + nums[n - 1]);
-            } else if ((tok == "scn" || tok == "sc" || tok == "rg") && n >= 3)
-                fill = QString("%1 %2 %3").arg(nums[n - 3]).arg(nums[n - 2]).arg(nums[n - 1]);
-            else if (tok == "g" && n >= 1)
-                fill = QString("%1 %1 %1").arg(nums[n - 1]);
-            else if (tok == "f" || tok == "f*" || tok == "F" || tok == "B" || tok == "B*" || tok == "b" ||
-                     tok == "b*") {
-                const QRectF path(QPointF(x0, y0), QPointF(x1, y1));
-                if (havePath) fills[fill] = fills.count(fill) ? fills[fill].united(path) : path;
-                havePath = false;
-            } else if (tok == "n" || tok == "S" || tok == "s") {
-                havePath = false;
-            }
-            nums.clear();
-        }
-    }
+    orvtest::ForEachPdfPath(pdf, [&](const orvtest::PdfPathEnd& path) {
+        if (!path.filled() || !path.hasPath) return;
+        auto it = fills.find(path.fill);
+        if (it == fills.end()) fills.emplace(path.fill, path.box);
+        else it->second = it->second.united(path.box);
+    });
     return fills;
 }
 } // namespace

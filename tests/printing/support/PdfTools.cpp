@@ -7,13 +7,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTransform>
 #include <QTemporaryDir>
 
 #include <cstring>
 
 #include "core/ZunProject.h"
 #include "printing/PrintJob.h"
+#include "tests/common/PdfPaths.h"
 #include "tools/ExampleProjects.h"
 
 namespace orvtest {
@@ -119,67 +119,10 @@ std::vector<std::pair<int, QRectF>> PdfClipRects(const QString& pdf)
 {
     QFile f(pdf);
     if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = f.readAll();
     std::vector<std::pair<int, QRectF>> clips;
-    int page = 0;
-    qsizetype pos = 0;
-    while ((pos = bytes.indexOf("stream", pos)) >= 0) {
-        pos += 6;
-        if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
-        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
-        const qsizetype end = bytes.indexOf("endstream", pos);
-        if (end < 0) break;
-        QByteArray sized(4, 0);
-        sized[1] = char(0x10);  // a first guess of 1 MB; grows as needed
-        QByteArray content = qUncompress(sized + bytes.mid(pos, end - pos));
-        if (content.isEmpty()) content = bytes.mid(pos, end - pos);
-        pos = end + 9;  // past "endstream"
-        // Qt begins every page's contents so
-        if (!content.startsWith("/GSa gs")) continue;
-        ++page;
-        QTransform ctm;
-        std::vector<QTransform> stack;
-        std::vector<double> nums;
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the path's extent
-        bool havePath = false, clip = false;
-        auto add = [&](double x, double y) {
-            const QPointF p = ctm.map(QPointF(x, y));
-            x0 = havePath ? std::min(x0, p.x()) : p.x();
-            y0 = havePath ? std::min(y0, p.y()) : p.y();
-            x1 = havePath ? std::max(x1, p.x()) : p.x();
-            y1 = havePath ? std::max(y1, p.y()) : p.y();
-            havePath = true;
-        };
-        for (const QByteArray& tok : content.simplified().split(' ')) {
-            bool isNumber = false;
-            const double v = tok.toDouble(&isNumber);
-            if (isNumber) {
-                nums.push_back(v);
-                continue;
-            }
-            const std::size_t n = nums.size();
-            if (tok == "q") {
-                stack.push_back(ctm);
-            } else if (tok == "Q" && !stack.empty()) {
-                ctm = stack.back();
-                stack.pop_back();
-            } else if (tok == "cm" && n >= 6) {
-                ctm = QTransform(nums[n - 6], nums[n - 5], nums[n - 4], nums[n - 3], nums[n - 2], nums[n - 1]) * ctm;
-            } else if ((tok == "m" || tok == "l") && n >= 2) {
-                add(nums[n - 2], nums[n - 1]);
-            } else if (tok == "re" && n >= 4) {
-                add(nums[n - 4], nums[n - 3]);
-                add(nums[n - 4] + nums[n - 2], nums[n - 3] + nums[n - 1]);
-            } else if (tok == "W" || tok == "W*") {
-                clip = true;
-            } else if (tok == "n" || tok == "f" || tok == "f*" || tok == "S" || tok == "B" || tok == "b") {
-                if (clip && havePath) clips.emplace_back(page, QRectF(QPointF(x0, y0), QPointF(x1, y1)));
-                clip = false;
-                havePath = false;
-            }
-            nums.clear();
-        }
-    }
+    ForEachPdfPath(f.readAll(), [&](const PdfPathEnd& path) {
+        if (path.pageStream && path.clip && path.hasPath) clips.emplace_back(path.page, path.box);
+    });
     return clips;
 }
 
