@@ -4,63 +4,23 @@
 // to the catalogue file and hands them back, Cancel leaves both alone.
 #pragma once
 
-#include <QDialog>
-#include <QString>
-
-#include <functional>
-#include <vector>
-
 #include "core/ZELBET_PN99.h"
-
-class QAction;
-class QMenu;
-class QPushButton;
-class QTreeWidget;
+#include "dialogs/CatalogueListDlg.h"
+#include "dialogs/StellEditor.h"
 
 namespace orv {
 
-class TSteelEditorDlg;
-
-class TSteelDlg : public QDialog {
+class TSteelDlg : public TCatalogueListDlg<TSteelRow, TSteelEditorDlg> {
     Q_OBJECT
 public:
     explicit TSteelDlg(QWidget* parent = nullptr);
 
-    void setRows(const std::vector<TSteelRow>& rows);
-    // The rows as confirmed by OK (as set before that).
-    const std::vector<TSteelRow>& rows() const { return rows_; }
-    // The file OK writes.
-    void setFileName(const QString& fileName) { fileName_ = fileName; }
-
-    // Runs the grade editor; true on its OK. Modal by default.
-    using EditorRunner = std::function<bool(TSteelEditorDlg&)>;
-    void setEditorRunner(EditorRunner runner) { runEditor_ = std::move(runner); }
-
-    void NewBtn1Click();
-    void EditBtn1Click();
-    void RemoveBtn1Click();
-
-    // Writes the file; a failed write is reported and the dialog stays open.
-    void accept() override;
-    void done(int result) override;
-
-private:
-    void fillList(int current);
-    void updateCommands();
-    int focusedRow() const;
-
-    std::vector<TSteelRow> rows_;
-    std::vector<TSteelRow> work_;
-    QString fileName_;
-    EditorRunner runEditor_;
-    QTreeWidget* VirtualStringTree1 = nullptr;
-    QPushButton* NewBtn1 = nullptr;
-    QPushButton* EditBtn1 = nullptr;
-    QPushButton* RemoveBtn1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* NewItem1 = nullptr;
-    QAction* EditItem1 = nullptr;
-    QAction* RemoveItem1 = nullptr;
+protected:
+    QStringList rowTexts(const TSteelRow& row) const override;
+    bool isBuiltIn(const TSteelRow& row) const override;
+    void prepareEditor(TSteelEditorDlg& editor, int row) override;
+    int storeRow(const TSteelRow& edited, int row) override;
+    TFileResult saveRows(const std::string& fileName, const std::vector<TSteelRow>& rows) const override;
 };
 
 // Shows the catalogue as the files hold it; OK writes the user's file.
