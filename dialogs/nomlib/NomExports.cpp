@@ -20,6 +20,8 @@
 
 #include <cmath>
 #include <exception>
+#include <optional>
+#include <vector>
 
 #include "core/MessageService.h"
 #include "core/SettingsStore.h"
@@ -112,6 +114,29 @@ void KeepSettings(const TLoadTableDlg& dlg, int* i1, int* i3, double* d3)
     if (d3) *d3 = dlg.width();
 }
 
+// A floor or wind table over a band: opens with the kept rows, width and
+// preset, keeps the settings, and on OK writes the rows and the band width
+// back. Nothing when cancelled.
+struct TBandTable {
+    std::vector<TLoadRow> rows;
+    double width = 1.0;
+    bool both = false;  // the wind table's "both sides"
+};
+std::optional<TBandTable> RunBandTable(void* owner, TTableSpec spec, int* i1, int* i3, double* d3,
+                                       TFixedText* widthText, TFixedText* rowsText)
+{
+    spec.width = StartWidth(i3, d3, widthText);
+    spec.presetIndex = i1 ? *i1 : 0;
+    TLoadTableDlg dlg(OwnerWidget(owner), spec, Rows(rowsText));
+    const bool ok = Run(dlg, nullptr);
+    KeepSettings(dlg, i1, i3, d3);
+    if (!ok) return std::nullopt;
+    TBandTable table{dlg.rows(), dlg.width(), dlg.both()};
+    PutRows(rowsText, table.rows);
+    PutText(widthText, BandWidthText(table.width));
+    return table;
+}
+
 } // namespace
 
 NOM_EXPORT void NomAttachHost(orv::ISettingsStore* settings, orv::IMessageService* messages)
@@ -143,17 +168,10 @@ NOM_EXPORT bool ShowObcStaleDlg(void* owner, int mode, int* i1, int* /*i2*/, int
         TTableSpec spec = LayerSpec(QStringLiteral("Obciążenia stałe stropu"), kUnitWeights);
         spec.meanValue = false;
         spec.bandWidth = mode == 2;
-        spec.width = StartWidth(i3, d3, s1);
-        spec.presetIndex = i1 ? *i1 : 0;
-        TLoadTableDlg dlg(OwnerWidget(owner), spec, Rows(s2));
-        const bool ok = Run(dlg, nullptr);
-        KeepSettings(dlg, i1, i3, d3);
-        if (!ok) return false;
-        const std::vector<TLoadRow> rows = dlg.rows();
-        PutRows(s2, rows);
-        PutText(s1, BandWidthText(dlg.width()));
-        if (a1) *a1 = Finite(DesignSum(rows), 0.0);
-        if (a2) *a2 = mode == 2 ? dlg.width() : 1.0;
+        const std::optional<TBandTable> table = RunBandTable(owner, spec, i1, i3, d3, s1, s2);
+        if (!table) return false;
+        if (a1) *a1 = Finite(DesignSum(table->rows), 0.0);
+        if (a2) *a2 = mode == 2 ? table->width : 1.0;
         return true;
     });
 }
@@ -170,25 +188,18 @@ NOM_EXPORT bool ShowObcZmienneDlg(void* owner, int mode, int* i1, int* /*i2*/, i
         spec.sumUnit = QStringLiteral("kN/m²");
         spec.presets = kImposedLoads;
         spec.bandWidth = mode == 2;
-        spec.width = StartWidth(i3, d3, s1);
-        spec.presetIndex = i1 ? *i1 : 0;
-        TLoadTableDlg dlg(OwnerWidget(owner), spec, Rows(s2));
-        const bool ok = Run(dlg, nullptr);
-        KeepSettings(dlg, i1, i3, d3);
-        if (!ok) return false;
-        const std::vector<TLoadRow> rows = dlg.rows();
-        PutRows(s2, rows);
-        PutText(s1, BandWidthText(dlg.width()));
-        if (a1) *a1 = Finite(DesignSum(rows), 0.0);
-        if (a2) *a2 = mode == 2 ? dlg.width() : 1.0;
-        if (a3) *a3 = Finite(CharacteristicSum(rows), 0.0);
+        const std::optional<TBandTable> table = RunBandTable(owner, spec, i1, i3, d3, s1, s2);
+        if (!table) return false;
+        if (a1) *a1 = Finite(DesignSum(table->rows), 0.0);
+        if (a2) *a2 = mode == 2 ? table->width : 1.0;
+        if (a3) *a3 = Finite(CharacteristicSum(table->rows), 0.0);
         return true;
     });
 }
 
 namespace {
 
-TTableSpec WindSpec(double width)
+TTableSpec WindSpec()
 {
     TTableSpec spec;
     spec.title = QStringLiteral("Obciążenie wiatrem ściany");
@@ -198,7 +209,6 @@ TTableSpec WindSpec(double width)
     spec.presets = kWallPressureCoefficients;
     spec.presetQuantity = 1.0;
     spec.bandWidth = true;
-    spec.width = width;
     return spec;
 }
 
@@ -210,16 +220,9 @@ NOM_EXPORT bool ShowWindWallLoadsDlg(void* owner, int /*mode*/, int* i1, int* /*
                                      double* a1, double* a2)
 {
     return Guarded([&] {
-        TTableSpec spec = WindSpec(StartWidth(i3, d3, s1));
-        spec.presetIndex = i1 ? *i1 : 0;
-        TLoadTableDlg dlg(OwnerWidget(owner), spec, Rows(s2));
-        const bool ok = Run(dlg, nullptr);
-        KeepSettings(dlg, i1, i3, d3);
-        if (!ok) return false;
-        const std::vector<TLoadRow> rows = dlg.rows();
-        PutRows(s2, rows);
-        PutText(s1, BandWidthText(dlg.width()));
-        if (a1) *a1 = Finite(DesignSum(rows), 0.0);
+        const std::optional<TBandTable> table = RunBandTable(owner, WindSpec(), i1, i3, d3, s1, s2);
+        if (!table) return false;
+        if (a1) *a1 = Finite(DesignSum(table->rows), 0.0);
         if (a2) *a2 = 1.0;
         return true;
     });
@@ -232,20 +235,15 @@ NOM_EXPORT bool ShowWindAllWallLoadsDlg(void* owner, int /*mode*/, int /*c1*/, u
                                         double* a1, double* a2, double* a3)
 {
     return Guarded([&] {
-        TTableSpec spec = WindSpec(StartWidth(i3, d3, s1));
-        spec.presetIndex = i1 ? *i1 : 0;
+        TTableSpec spec = WindSpec();
         spec.bothSides = true;
         spec.both = b && *b != 0;
-        TLoadTableDlg dlg(OwnerWidget(owner), spec, Rows(s3));
-        const bool ok = Run(dlg, nullptr);
-        KeepSettings(dlg, i1, i3, d3);
-        if (!ok) return false;
-        const std::vector<TLoadRow> rows = dlg.rows();
-        const double width = dlg.width();
-        if (b) *b = dlg.both() ? 1 : 0;
-        PutRows(s3, rows);
-        PutText(s1, BandWidthText(width));
-        if (dlg.both()) {
+        const std::optional<TBandTable> table = RunBandTable(owner, spec, i1, i3, d3, s1, s3);
+        if (!table) return false;
+        const std::vector<TLoadRow>& rows = table->rows;
+        const double width = table->width;
+        if (b) *b = table->both ? 1 : 0;
+        if (table->both) {
             PutRows(s4, rows);
             PutText(s2, BandWidthText(width));
             if (a1) *a1 = Finite(DesignSumOfSign(rows, true), 0.0);
