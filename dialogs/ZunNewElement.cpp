@@ -2,14 +2,12 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include "core/MyUtils.h"
 #include "core/ZunMaterials.h"
 #include "dialogs/DialogKeys.h"
+#include "dialogs/StrengthCombo.h"
 
 namespace orv {
 namespace {
@@ -93,14 +92,8 @@ TNewElementDlg::TNewElementDlg(QWidget* parent) : QDialog(parent)
     gh->addWidget(new QLabel(QStringLiteral(" Rodzaj i grupa              ")));
     gh->addWidget(grupa1, 1);
 
-    fb1 = new QComboBox;
-    fb1->setObjectName(QStringLiteral("fb1"));
-    fb1->setEditable(true);
-    fb1->setInsertPolicy(QComboBox::NoInsert);
-    fb1->setCompleter(nullptr);
-    InstallDecimalKeyFilter(fb1);
-    fb1->installEventFilter(this);
-    connect(fb1, &QComboBox::activated, this, [this] { fbLeft(); });
+    fb1 = new TStrengthCombo;
+    connect(fb1, &TStrengthCombo::left, this, [this] { fbLeft(); });
 
     KategoriaWykElementu1 = new QComboBox;
     KategoriaWykElementu1->setObjectName(QStringLiteral("KategoriaWykElementu1"));
@@ -169,7 +162,7 @@ void TNewElementDlg::setData(const TMasonryUnitRow& row)
     materialChanged();
     grupa1->setCurrentIndex(row.Group >= 0 && row.Group < grupa1->count() ? row.Group : 0);
     KategoriaWykElementu1->setCurrentIndex(row.Category == 1 ? 1 : 0);
-    fb1->setEditText(Q(FormatFixed(1, row.Fb)));
+    fb1->setValue(row.Fb);
     ro1->setValue(row.Density);
 }
 
@@ -214,12 +207,7 @@ void TNewElementDlg::fillStrengthList()
 {
     std::vector<std::string> values;
     FillStrengthList(values, kind(), mtGeneral);
-    const QString text = fb1->currentText();
-    const QSignalBlocker block(fb1);
-    fb1->clear();
-    for (const std::string& v : values) fb1->addItem(Q(v));
-    fb1->setCurrentIndex(-1);
-    fb1->setEditText(text);
+    fb1->setValues(values);
 }
 
 QStringList TNewElementDlg::requirementTexts() const
@@ -229,31 +217,8 @@ QStringList TNewElementDlg::requirementTexts() const
 
 bool TNewElementDlg::fbLeft()
 {
-    if (checking_) return true;
-    checking_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{checking_};
-    QString text = fb1->currentText().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("0");
     double v = 0;
-    if (!TryTextToFloat(text.toStdString(), v)) {
-        Refuse("Popraw!", "Błąd w zapisie! ");
-        QTimer::singleShot(0, fb1, [this] { fb1->setFocus(Qt::OtherFocusReason); });
-        return false;
-    }
-    fb1->setEditText(Q(FormatFixed(1, v)));
-    return true;
-}
-
-bool TNewElementDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == fb1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) fbLeft();
-    }
-    return QDialog::eventFilter(watched, event);
+    return fb1->take(v, false);
 }
 
 void TNewElementDlg::accept()
@@ -268,9 +233,8 @@ void TNewElementDlg::accept()
     case TUnitNameCheck::Duplicate: Refuse("Wprowadzona nazwa już istnieje!", "Proszę wprowadzić inna nazwę."); return;
     case TUnitNameCheck::Ok: break;
     }
-    if (!fbLeft() || !ro1->commit()) return;
     double fb = 0;
-    TryTextToFloat(fb1->currentText().toStdString(), fb);
+    if (!fb1->take(fb, false) || !ro1->commit()) return;
     if (!(fb > 0)) {
         Refuse("Popraw!", "Wartość musi być większa od 0.");
         return;

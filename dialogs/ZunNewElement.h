@@ -18,6 +18,8 @@ class QLineEdit;
 
 namespace orv {
 
+class TStrengthCombo;
+
 class TSpinRealEdit;
 
 class TNewElementDlg : public QDialog {
@@ -37,9 +39,6 @@ public:
 
     void accept() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void materialChanged();
     void groupChanged();
@@ -51,12 +50,11 @@ private:
 
     TMasonryUnitRow data_;
     std::vector<std::string> namesInUse_;
-    bool checking_ = false;
     QLineEdit* Nazwa1 = nullptr;
     QComboBox* TypMaterialu1 = nullptr;
     QComboBox* grupa1 = nullptr;
     QWidget* groupRow_ = nullptr;
-    QComboBox* fb1 = nullptr;
+    TStrengthCombo* fb1 = nullptr;
     QComboBox* KategoriaWykElementu1 = nullptr;
     TSpinRealEdit* ro1 = nullptr;
     QWidget* requirements_ = nullptr;

@@ -2,14 +2,12 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -22,6 +20,7 @@
 #include "core/ZunMaterials.h"
 #include "dialogs/CatalogueFiles.h"
 #include "dialogs/DialogKeys.h"
+#include "dialogs/StrengthCombo.h"
 #include "drawing/MarkupHtml.h"
 
 namespace orv {
@@ -58,14 +57,8 @@ TEkDlg::TEkDlg(QWidget* parent) : QDialog(parent)
     for (int k = 0; k < MaterialKindCount; ++k) RodzajElementuM1->addItem(Q(UnitKindListText(k)));
     connect(RodzajElementuM1, &QComboBox::activated, this, [this](int k) { kindChosen(k); });
 
-    fb1 = new QComboBox;
-    fb1->setObjectName(QStringLiteral("fb1"));
-    fb1->setEditable(true);
-    fb1->setInsertPolicy(QComboBox::NoInsert);
-    fb1->setCompleter(nullptr);
-    InstallDecimalKeyFilter(fb1);
-    fb1->installEventFilter(this);
-    connect(fb1, &QComboBox::activated, this, [this] { fbLeft(); });
+    fb1 = new TStrengthCombo;
+    connect(fb1, &TStrengthCombo::left, this, [this] { fbLeft(); });
     fbRow_ = new QWidget;
     auto* fh = new QHBoxLayout(fbRow_);
     fh->setContentsMargins(0, 0, 0, 0);
@@ -154,7 +147,7 @@ void TEkDlg::showUnit()
     UserElement1->setCurrentIndex(UserElement1->findText(Q(work_.Nazwa.str()), Qt::MatchExactly));
     const int kind = work_.RodzajElementu;
     RodzajElementuM1->setCurrentIndex(IsValidMaterialKind(kind) ? kind : -1);
-    fb1->setEditText(Q(FormatFixed(1, work_.fb)));
+    fb1->setValue(work_.fb);
     fitMortar();
     SetChecked(OgolnaDefElementu1, work_.OgolnaDef != 0);
     SetChecked(OgolnaDefElementu0, work_.OgolnaDef == 0);
@@ -186,12 +179,7 @@ void TEkDlg::fillStrengthList()
 {
     std::vector<std::string> values;
     FillStrengthList(values, work_.RodzajElementu, work_.RodzajZaprawy);
-    const QString text = fb1->currentText();
-    const QSignalBlocker block(fb1);
-    fb1->clear();
-    for (const std::string& v : values) fb1->addItem(Q(v));
-    fb1->setCurrentIndex(-1);
-    fb1->setEditText(text);
+    fb1->setValues(values);
 }
 
 void TEkDlg::updateEnabledStates()
@@ -254,7 +242,7 @@ void TEkDlg::catalogueUnitChosen()
         work_.fb = info.fb;
         filling_ = true;
         RodzajElementuM1->setCurrentIndex(info.Kind);
-        fb1->setEditText(Q(FormatFixed(1, info.fb)));
+        fb1->setValue(info.fb);
         fitMortar();
         filling_ = false;
     }
@@ -264,38 +252,14 @@ void TEkDlg::catalogueUnitChosen()
 
 bool TEkDlg::fbLeft()
 {
-    if (filling_ || checking_) return true;
-    checking_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{checking_};
-    QString text = fb1->currentText().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("0");
+    if (filling_) return true;
     double v = 0;
-    const char* refusal = nullptr;
-    if (!TryTextToFloat(text.toStdString(), v)) refusal = "Błąd w zapisie! ";
-    else if (!(v > 0)) refusal = "Wartość musi być większa od 0.";
-    if (refusal) {
-        ShowMessageDialog("Popraw!", refusal, mdError, mbOK);
-        QTimer::singleShot(0, fb1, [this] { fb1->setFocus(Qt::OtherFocusReason); });
-        return false;
-    }
+    if (!fb1->take(v, true)) return false;
     if (v != work_.fb) {
         work_.fb = v;
-        fb1->setEditText(Q(FormatFixed(1, v)));
         showResult();
     }
     return true;
-}
-
-bool TEkDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == fb1 && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) fbLeft();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TEkDlg::accept()

@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace orv {
 
+class TStrengthCombo;
+
 class TEkDlg : public QDialog {
     Q_OBJECT
 public:
@@ -31,9 +33,6 @@ public:
     QString resultText() const;
 
     void accept() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showUnit();
@@ -55,12 +54,11 @@ private:
     double modulus_ = 0;
     TMasonryCatalogue catalogue_;
     bool filling_ = false;
-    bool checking_ = false;
     QRadioButton* OgolnaDefElementu1 = nullptr;
     QRadioButton* OgolnaDefElementu0 = nullptr;
     QComboBox* RodzajElementuM1 = nullptr;
     QWidget* fbRow_ = nullptr;
-    QComboBox* fb1 = nullptr;
+    TStrengthCombo* fb1 = nullptr;
     QComboBox* UserElement1 = nullptr;
     QComboBox* RodzajZaprawy1 = nullptr;
     QComboBox* KlasaZaprawy1 = nullptr;

@@ -1,0 +1,67 @@
+#include "dialogs/StrengthCombo.h"
+
+#include <QFocusEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
+#include "dialogs/DialogKeys.h"
+
+namespace orv {
+
+TStrengthCombo::TStrengthCombo(QWidget* parent) : QComboBox(parent)
+{
+    setObjectName(QStringLiteral("fb1"));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    InstallDecimalKeyFilter(this);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!checking_) emit left();
+    });
+}
+
+void TStrengthCombo::setValues(const std::vector<std::string>& values)
+{
+    const QString text = currentText();
+    const QSignalBlocker block(this);
+    clear();
+    for (const std::string& v : values) addItem(QString::fromStdString(v));
+    setCurrentIndex(-1);
+    setEditText(text);
+}
+
+void TStrengthCombo::setValue(double v) { setEditText(QString::fromStdString(FormatFixed(1, v))); }
+
+bool TStrengthCombo::take(double& v, bool positive)
+{
+    checking_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{checking_};
+    QString text = currentText().trimmed();
+    if (text.isEmpty()) text = QStringLiteral("0");
+    double value = 0;
+    const char* refusal = nullptr;
+    if (!TryTextToFloat(text.toStdString(), value)) refusal = "Błąd w zapisie! ";
+    else if (positive && !(value > 0)) refusal = "Wartość musi być większa od 0.";
+    if (refusal) {
+        ShowMessageDialog("Popraw!", refusal, mdError, mbOK);
+        QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
+        return false;
+    }
+    v = value;
+    setValue(v);
+    return true;
+}
+
+void TStrengthCombo::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (!checking_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) emit left();
+}
+
+} // namespace orv

@@ -1,0 +1,40 @@
+// The editable list of normalised unit strengths f_b [MPa] of the masonry
+// dialogs: digits and one decimal separator only, checked whenever it is
+// left (by the focus or a choice from the list). A refused text is reported
+// and the focus comes back.
+#pragma once
+
+#include <QComboBox>
+
+#include <string>
+#include <vector>
+
+namespace orv {
+
+class TStrengthCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TStrengthCombo(QWidget* parent = nullptr);
+
+    // The values offered; the typed text stays.
+    void setValues(const std::vector<std::string>& values);
+    // Shows v with one decimal.
+    void setValue(double v);
+
+    // The typed value (an empty text is 0), shown again with one decimal.
+    // A text that is no number, or with `positive` a value not above 0, is
+    // refused ("Popraw!") with the focus kept: false.
+    bool take(double& v, bool positive);
+
+signals:
+    // The box was left; not raised while its own refusal is on screen.
+    void left();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool checking_ = false;
+};
+
+} // namespace orv
