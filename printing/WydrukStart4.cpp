@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -307,6 +308,11 @@ void TBeginPrint2::FormShow()
     settingsBtn_->setToolTip(print ? QStringLiteral("Globalne ustawienia wydruku")
                                    : QStringLiteral("Ustawienia parametrów notki obliczeniowej"));
     preview_->setVisible(print);
+    {
+        // the printer may have been changed elsewhere since the last showing
+        const QSignalBlocker block(ComboBox1_);
+        ComboBox1_->setCurrentIndex(CurrentPrinterIndex());
+    }
     ReadPrintingSettings(settings_);
 
     autor1_->setText(QString::fromStdString(header_.Author.str()));
