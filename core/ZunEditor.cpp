@@ -188,8 +188,10 @@ void ApplyGeometryLimits(TCalcInput& in)
     if (in.ag > in.t) in.ag = in.t;
     if (in.ad > in.t) in.ad = in.t;
     const double limit = LoadDepthLimit(in.h);
-    for (TConcentratedLoad& load : in.Sily)
+    for (TConcentratedLoad& load : in.Sily) {
         if (load.hN > limit) load.hN = limit;
+        if (load.aT > in.t) load.aT = in.t;
+    }
 }
 
 bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)

@@ -23,7 +23,7 @@ enum TFieldExtra : unsigned {
     feSelfWeight = 1,      // self weights follow when computed from density
     feColumnMoments = 2,   // automatic column moments follow
     feLimitToT = 4,        // the value is cut to the thickness t before it is stored
-    feCutRingBeams = 8,    // a_w,g and a_w,d are cut to the new t
+    feCutRingBeams = 8,    // a_w,g, a_w,d and the bearings' a_t are cut to the new t
     feDepthLimit = 16,     // the depths of the concentrated loads follow h
     feWindFlag = 32,       // the suction's load-table row is marked as edited
     feWindFlag2 = 64,      // the pressure's load-table row is marked as edited
@@ -63,7 +63,8 @@ void ComputeSelfWeights(TCalcInput& in);
 // Moments of the column in the directions whose mode is automatic.
 void UpdateColumnMoments(TCalcInput& in);
 // Every dependent value brought in line after a dimension, thickness or
-// height changed: ring beams cut to t, load depths to h - 5.
+// height changed: ring beams and bearing depths a_t cut to t, load depths
+// to h - 5.
 void ApplyGeometryLimits(TCalcInput& in);
 
 // Switches the stored self-weight mode; the weights are computed when it

@@ -138,6 +138,17 @@ TEST(EditorFields, LimitsFollowThicknessAndHeight)
     EXPECT_TRUE(Store(in, "t1a", 18));
     EXPECT_EQ(in.ag, 18.0);
     EXPECT_EQ(in.ad, 18.0);
+    // and so the bearings of the concentrated loads; one already shallower stays
+    in.Sily[1].aT = 25;
+    in.Sily[2].aT = 15;
+    EXPECT_TRUE(Store(in, "t1b", 12));
+    EXPECT_EQ(in.Sily[0].aT, 12.0);
+    EXPECT_EQ(in.Sily[1].aT, 12.0);
+    EXPECT_EQ(in.Sily[2].aT, 12.0);
+    in.Sily[2].aT = 10;
+    EXPECT_TRUE(Store(in, "t1c", 14));
+    EXPECT_EQ(in.Sily[2].aT, 10.0);
+    EXPECT_EQ(in.Sily[0].aT, 12.0);
 
     // h = 300 with a load 310 below the top: the load rises to 295; every height field does it.
     in.h = 400;

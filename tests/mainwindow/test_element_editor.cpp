@@ -300,6 +300,32 @@ TEST_F(ElementEditor, RingBeamsAreCutToTheNewThickness)
     EXPECT_EQ(find("ad1")->text(), "20,0");
 }
 
+TEST_F(ElementEditor, BearingDepthsAreCutToTheNewThickness)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccConcentratedLoad;
+        in.t = 25;
+        in.l = 300;
+        in.LiczbaSilSkup = 3;
+        for (TConcentratedLoad& load : in.Sily) load.aT = 25;
+        in.Sily[0].a1 = 150;
+        in.Sily[1].a1 = 200;
+        in.Sily[2].aT = 10;
+    });
+    type(find("t1a"), "12");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().Sily[0].aT, 12.0);
+    EXPECT_EQ(input().Sily[1].aT, 12.0);
+    EXPECT_EQ(input().Sily[2].aT, 10.0);
+    EXPECT_EQ(find("aT1")->text(), "12,0");
+    EXPECT_EQ(find("aT2")->text(), "12,0");
+    EXPECT_EQ(find("aT3")->text(), "10,0");
+    // t 12, l 300, the load 20 cm long at 150: A_b = 12 x 20/10000 = 0.024, beta 1.48333,
+    // f_d 1661.43 kPa: N_Rd = 59.147 kN (with the old 25 cm it would be 119.58)
+    EXPECT_NEAR(session.results().N_Rd, 59.147, 1e-3);
+    EXPECT_NEAR(session.results().A_b, 0.024, 1e-12);
+}
+
 TEST_F(ElementEditor, AutomaticColumnMomentsFollowTheAxialForce)
 {
     prepare([](TCalcInput& in) {
