@@ -132,13 +132,19 @@ struct TCalcResults {
     i32 PlateCount = 0;        // 0 no division, -1 division impossible, else 1..20
     i32 DecisivePlate = 0;     // 1-based
     u8 VerticalDivision = 0;
-    // case 3: concentrated loads
+    // case 3: concentrated loads (the second and third when the element has them)
     double beta = 0;
     double A_b = 0;            // bearing area of the first load [m2]
     double l_eff = 0;          // effective lengths of the loads [cm]
     double l_eff2 = 0;
     double l_eff3 = 0;
     double N_Rd = 0;           // resistance under the first load [kN]
+    double A_b2 = 0;
+    double A_b3 = 0;
+    double beta2 = 0;
+    double beta3 = 0;
+    double N_Rd2 = 0;
+    double N_Rd3 = 0;
     // case 2: arch
     u8 Arch = 0;
     double q_Rd = 0;           // lateral resistance [kN/m2]
@@ -254,6 +260,8 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
 u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
+// The concentrated loads case 3 checks: LiczbaSilSkup when 2 or 3, else 1.
+int ConcentratedLoadCount(const TCalcInput& input);
 u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 

@@ -1,4 +1,4 @@
-// Case 3: wall under a concentrated load.
+// Case 3: wall under concentrated loads.
 #include <algorithm>
 #include <cmath>
 
@@ -7,6 +7,25 @@
 
 namespace orv {
 
+namespace {
+
+// One bearing on the wall [cm, m2].
+struct TBearing {
+    double A_b;   // bearing area [m2]
+    double h_c;   // height of the wall below the bearing
+    double c_L;   // clear distances from the bearing to the wall's ends
+    double c_R;
+    double l_eff; // effective length at mid-height below the bearing
+};
+
+} // namespace
+
+int ConcentratedLoadCount(const TCalcInput& input)
+{
+    const i32 count = input.LiczbaSilSkup;
+    return count == 2 || count == 3 ? count : 1;
+}
+
 u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
@@ -14,7 +33,7 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     lines.emplace_back();
 
     // Bearing data stay in centimetres; copied out of the packed record.
-    const int count = input.LiczbaSilSkup;
+    const int count = ConcentratedLoadCount(input);
     double aL[3], aT[3], a1[3], hN[3];
     for (int k = 0; k < 3; ++k) {
         aL[k] = input.Sily[k].aL;
@@ -24,20 +43,18 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     }
     const double lcm = input.l;
     const double hcm = input.h;
-    const int used = count >= 2 && count <= 3 ? count : 1;
-    bool finite = AllFinite({lcm, hcm, input.t});
-    for (int k = 0; k < used; ++k) finite = finite && AllFinite({aL[k], aT[k], a1[k], hN[k]});
-    if (!finite || aL[0] < 0) {
+    bool valid = AllFinite({lcm, hcm, input.t});
+    for (int k = 0; k < count; ++k) valid = valid && AllFinite({aL[k], aT[k], a1[k], hN[k]}) && aL[k] >= 0;
+    if (!valid) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
 
-    // Position of the bearing areas along the wall; a first load at or below
-    // the foot of the wall (h_c <= 0) has no wall to spread into either.
+    // Position of the bearing areas along the wall; a bearing at or below the
+    // foot of the wall (h_c <= 0) has no wall to spread into either.
     bool outside = a1[0] + 0.5 * aL[0] > lcm || a1[0] - 0.5 * aL[0] < 0;
-    if (count == 2 || count == 3) outside = outside || a1[1] + aL[1] > lcm;
-    if (count == 3) outside = outside || a1[2] + aL[2] > lcm;
-    if (hcm > 0 && !(hcm - hN[0] > 0)) outside = true;
+    for (int k = 1; k < count; ++k) outside = outside || a1[k] + aL[k] > lcm;
+    for (int k = 0; k < count; ++k) outside = outside || (hcm > 0 && !(hcm - hN[k] > 0));
     if (outside) {
         AddErrorLine(lines, ceLoadOutsideWall);
         return ceLoadOutsideWall;
@@ -51,64 +68,77 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
 
-    const double A_b = aT[0] * aL[0] / 10000;
-    results.A_b = A_b;
-    lines.push_back("Pole oddziaływania obciążenia skupionego  A_b = " + FormatValue(4, A_b) + " m2");
-
-    const double tan60 = std::sqrt(3.0);
-
-    // First load: spread at 60 degrees from the bearing, cut off by the wall's ends.
-    const double h_c = 100 * h - hN[0];
-    lines.push_back("Przyjęto h_c = " + FormatValue(2, h_c) + " cm");
-    double s_L = 0.5 * h_c / tan60;
-    double s_R = s_L;
-    const double c_L = a1[0] - 0.5 * aL[0];
-    const double c_R = 100 * b - a1[0] - 0.5 * aL[0];
-    if (c_L < s_L) s_L = c_L;
-    if (c_R < s_R) s_R = c_R;
-    const double l_eff = aL[0] + s_L + s_R;
-    results.l_eff = l_eff;
-    lines.push_back("Wyznaczono l_eff = " + FormatValue(2, l_eff) + " cm");
-
-    // Second and third loads: a1 is the left side of the bearing, the spread is h_c/tan 60.
-    auto further = [&](int k, const char* index) {
-        const double h_ck = 100 * h - hN[k];
-        lines.push_back(std::string("Przyjęto h_c,") + index + " = " + FormatValue(2, h_ck) + " cm");
-        double sL = h_ck / tan60;
-        double sR = sL;
-        if (sL > a1[k]) sL = a1[k];
-        const double right = 100 * b - a1[k] - aL[k];
-        if (right < sR) sR = right;
-        const double le = aL[k] + sL + sR;
-        lines.push_back(std::string("Wyznaczono l_eff,") + index + " = " + FormatValue(2, le) + " cm");
-        return le;
-    };
-    if (count == 2 || count == 3) results.l_eff2 = further(1, "2");
-    if (count == 3) results.l_eff3 = further(2, "3");
-
-    double beta = 1.0;
-    if (group == 1) {
-        const double A_eff = l_eff / 100 * t;
-        lines.push_back("Efektywne pole przekroju ściany A_eff = " + FormatValue(4, A_eff) + " m2");
-        const double a_1 = std::min(c_L, c_R);
-        double r = A_b / A_eff;
-        if (r > 0.45) {
-            lines.push_back(" Ab/Aeff = " + FormatValue(4, r) + " > " + FormatValue(2, 0.45) +
-                            " -> do dalszych obliczeń przyjeto " + FormatValue(2, 0.45));
-            r = 0.45;
-        } else {
-            lines.push_back(" Ab/Aeff = " + FormatValue(4, r));
-        }
-        beta = (1 + 0.3 * a_1 / h_c) * (1.5 - 1.1 * r);
-        if (beta > 1.5) beta = 1.5;
-        const double cap = 1.25 + a_1 / (2 * h_c);
-        if (cap < beta) beta = cap;
+    // a1 is the centre of the first bearing and the left side of the others.
+    // A bearing deeper than the wall bears on the wall's thickness only.
+    TBearing bearing[3];
+    for (int k = 0; k < count; ++k) {
+        const double left = k == 0 ? a1[0] - 0.5 * aL[0] : a1[k];
+        bearing[k] = {std::min(aT[k], input.t) * aL[k] / 10000, 100 * h - hN[k], left, 100 * b - left - aL[k], 0};
     }
-    results.beta = beta;
-    lines.push_back("Współczynnik wyrażający wpływ siły skupionej beta = " + FormatValue(3, beta));
+    const std::string suffix[3] = {"", ",2", ",3"};
 
-    results.N_Rd = beta * A_b * results.f_d / 1000;
-    lines.push_back("Nośność pod obciążeniem skupionym NRd = " + FormatValue(3, results.N_Rd) + " kN");
+    lines.push_back("Pole oddziaływania obciążenia skupionego  A_b = " + FormatValue(4, bearing[0].A_b) + " m2");
+
+    // Spread at 60 degrees from the bearing down to mid-height of the wall
+    // below it, cut off by the wall's ends.
+    const double tan60 = std::sqrt(3.0);
+    for (int k = 0; k < count; ++k) {
+        TBearing& g = bearing[k];
+        lines.push_back("Przyjęto h_c" + suffix[k] + " = " + FormatValue(2, g.h_c) + " cm");
+        const double spread = 0.5 * g.h_c / tan60;
+        g.l_eff = aL[k] + std::min(spread, g.c_L) + std::min(spread, g.c_R);
+        lines.push_back("Wyznaczono l_eff" + suffix[k] + " = " + FormatValue(2, g.l_eff) + " cm");
+    }
+
+    // Enhancement factor (solid units only) and resistance under each load.
+    double beta[3], N_Rd[3];
+    for (int k = 0; k < count; ++k) {
+        const TBearing& g = bearing[k];
+        const std::string& n = suffix[k];
+        if (k > 0)
+            lines.push_back("Pole oddziaływania obciążenia skupionego  A_b" + n + " = " + FormatValue(4, g.A_b) +
+                            " m2");
+        beta[k] = 1.0;
+        if (group == 1) {
+            const double A_eff = g.l_eff / 100 * t;
+            lines.push_back("Efektywne pole przekroju ściany A_eff" + n + " = " + FormatValue(4, A_eff) + " m2");
+            const double a_1 = std::min(g.c_L, g.c_R);
+            double r = g.A_b / A_eff;
+            const std::string ratio = " Ab" + n + "/Aeff" + n + " = " + FormatValue(4, r);
+            if (r > 0.45) {
+                lines.push_back(ratio + " > " + FormatValue(2, 0.45) + " -> do dalszych obliczeń przyjeto " +
+                                FormatValue(2, 0.45));
+                r = 0.45;
+            } else {
+                lines.push_back(ratio);
+            }
+            double bk = (1 + 0.3 * a_1 / g.h_c) * (1.5 - 1.1 * r);
+            if (bk > 1.5) bk = 1.5;
+            const double cap = 1.25 + a_1 / (2 * g.h_c);
+            if (cap < bk) bk = cap;
+            beta[k] = bk;
+        }
+        lines.push_back("Współczynnik wyrażający wpływ siły skupionej beta" + n + " = " + FormatValue(3, beta[k]));
+        N_Rd[k] = beta[k] * g.A_b * results.f_d / 1000;
+        lines.push_back("Nośność pod obciążeniem skupionym NRd" + n + " = " + FormatValue(3, N_Rd[k]) + " kN");
+    }
+
+    results.A_b = bearing[0].A_b;
+    results.l_eff = bearing[0].l_eff;
+    results.beta = beta[0];
+    results.N_Rd = N_Rd[0];
+    if (count >= 2) {
+        results.A_b2 = bearing[1].A_b;
+        results.l_eff2 = bearing[1].l_eff;
+        results.beta2 = beta[1];
+        results.N_Rd2 = N_Rd[1];
+    }
+    if (count == 3) {
+        results.A_b3 = bearing[2].A_b;
+        results.l_eff3 = bearing[2].l_eff;
+        results.beta3 = beta[2];
+        results.N_Rd3 = N_Rd[2];
+    }
     return 0;
 }
 

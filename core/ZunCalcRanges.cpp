@@ -96,13 +96,13 @@ constexpr TFieldRange HorizontalLoad[] = {
 };
 #undef ORV_OPENING
 
-// Case 3: the check reads the bearing of every load and the value of the
-// first (the report compares it).
+// Case 3: the check reads the bearing and the value of every load.
 constexpr TFieldRange ConcentratedLoads[] = {
-    {"Nsd1a", 0, uAlways}, {"aL1", 0, uAlways},     {"aT1", 0, uAlways},
-    {"a11", 0, uAlways},   {"hN1", 0, uAlways},     {"aL2", 0, uSecondLoad},
-    {"a12", 0, uSecondLoad}, {"hN2", 0, uSecondLoad}, {"aL3", 0, uThirdLoad},
-    {"a13", 0, uThirdLoad}, {"hN3", 0, uThirdLoad},
+    {"Nsd1a", 0, uAlways},     {"aL1", 0, uAlways},      {"aT1", 0, uAlways},
+    {"a11", 0, uAlways},       {"hN1", 0, uAlways},      {"NSd2", 0, uSecondLoad},
+    {"aL2", 0, uSecondLoad},   {"aT2", 0, uSecondLoad},  {"a12", 0, uSecondLoad},
+    {"hN2", 0, uSecondLoad},   {"NSd3", 0, uThirdLoad},  {"aL3", 0, uThirdLoad},
+    {"aT3", 0, uThirdLoad},    {"a13", 0, uThirdLoad},   {"hN3", 0, uThirdLoad},
 };
 
 // Case 4: its own thickness field allows 5 cm.
@@ -207,7 +207,9 @@ bool ResultsFinite(const TCalcResults& r)
         &TCalcResults::M_Sd2,    &TCalcResults::M_Rd1,    &TCalcResults::M_Rd2,
         &TCalcResults::mu,       &TCalcResults::alpha,    &TCalcResults::beta,
         &TCalcResults::A_b,      &TCalcResults::l_eff,    &TCalcResults::l_eff2,
-        &TCalcResults::l_eff3,   &TCalcResults::N_Rd,     &TCalcResults::q_Rd,
+        &TCalcResults::l_eff3,   &TCalcResults::N_Rd,     &TCalcResults::A_b2,
+        &TCalcResults::A_b3,     &TCalcResults::beta2,    &TCalcResults::beta3,
+        &TCalcResults::N_Rd2,    &TCalcResults::N_Rd3,    &TCalcResults::q_Rd,
         &TCalcResults::V_Sd,     &TCalcResults::V_Rd,     &TCalcResults::N_maxRd,
         &TCalcResults::N_minRd,  &TCalcResults::beta_A,   &TCalcResults::Phi_1y,
         &TCalcResults::N_1Rd_y,  &TCalcResults::Phi_my,   &TCalcResults::N_mRd_y,

@@ -511,6 +511,13 @@ void ConcentratedLoadResults(SheetWriter& w, const TCalcInput& in, const TCalcRe
     w.heading("Warunek nośności:");
     w.line("%Sb%N = " + N3(r.beta) + "  A%Db%N = " + N(r.A_b) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + " MPa");
     ConditionLine(w, "N%DSd%N = ", in.Sily[0].NSd, "N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = ", r.N_Rd, " kN");
+    // every further load the element has, each against its own resistance
+    const double further[] = {r.N_Rd2, r.N_Rd3};
+    for (int k = 1; k < ConcentratedLoadCount(in); ++k) {
+        const std::string n = std::to_string(k + 1);
+        ConditionLine(w, "N%DSd," + n + "%N = ", in.Sily[k].NSd,
+                      "N%DRd," + n + "%N = %Sb%N%D" + n + "%N·A%Db," + n + "%N·f%Dd%N = ", further[k - 1], " kN");
+    }
     w.separator();
     w.line("Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu "
            "przegubowego lub ciągłego.");

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "core/MyUtils.h"
+#include "core/ProjectSession.h"
+#include "core/ZunRtf.h"
 #include "tests/core/support/CalcSupport.h"
 #include "core/ZunCalc.h"
 
@@ -110,8 +112,8 @@ TEST(WallConcentrated, SpreadAndBeta)
 
 TEST(WallConcentrated, SecondAndThirdLoads)
 {
-    // second load at 50 cm, h_c,2 = 300 - 250 = 50, spread 50/tan 60 = 28.868 on both sides
-    // (30 cm to the right end): l_eff,2 = 77.735; third at 70 cm, h_c,3 = 10: 20 + 2 x 5.7735
+    // second load at 50 cm, h_c,2 = 300 - 250 = 50, spread 0.5 x 50/tan 60 = 14.434 on both
+    // sides (30 cm to the right end): l_eff,2 = 48.868; third at 70 cm, h_c,3 = 10: 20 + 2 x 2.887
     SetDecimalSeparator(',');
     auto in = DefaultWall();
     in->LiczbaSilSkup = 3;
@@ -119,16 +121,16 @@ TEST(WallConcentrated, SecondAndThirdLoads)
     in->Sily[2].hN = 290;
     CaseRun run = Calc(*in);
     ASSERT_EQ(run.error, 0);
-    EXPECT_NEAR(run.r.l_eff2, 77.735, 1e-3);
-    EXPECT_NEAR(run.r.l_eff3, 31.547, 1e-3);
+    EXPECT_NEAR(run.r.l_eff2, 48.868, 1e-3);
+    EXPECT_NEAR(run.r.l_eff3, 25.774, 1e-3);
     EXPECT_EQ(run.lines[19], "Przyjęto h_c,2 = 50,00 cm");
-    EXPECT_EQ(run.lines[20], "Wyznaczono l_eff,2 = 77,74 cm");
+    EXPECT_EQ(run.lines[20], "Wyznaczono l_eff,2 = 48,87 cm");
     EXPECT_EQ(run.lines[21], "Przyjęto h_c,3 = 10,00 cm");
-    EXPECT_EQ(run.lines[22], "Wyznaczono l_eff,3 = 31,55 cm");
+    EXPECT_EQ(run.lines[22], "Wyznaczono l_eff,3 = 25,77 cm");
     // the first load's result does not depend on the others
     EXPECT_NEAR(run.r.N_Rd, 93.532, 1e-3);
 
-    // the whole h_c,2 spreads, cut by the distances to the ends: 20 + 50 + 30
+    // the spread 0.5 x 300/tan 60 = 86.6 is cut by the distances to the ends: 20 + 50 + 30
     in->Sily[1].hN = 0;
     run = Calc(*in);
     EXPECT_NEAR(run.r.l_eff2, 100, 1e-9);
@@ -195,4 +197,170 @@ TEST(WallConcentrated, Errors)
     in->Sily[2].a1 = 500;
     in->Sily[2].hN = NAN;
     EXPECT_EQ(Calc(*in).error, 0);
+}
+
+// Every load is checked with the first load's rules: bearing A_b,k = a_t,k a_l,k,
+// spread 0.5 h_c,k/tan 60 on each side cut by the clear distances to the wall's
+// ends, beta_k from a_1,k = the nearer distance, N_Rd,k = beta_k A_b,k f_d.
+TEST(WallConcentrated, EveryLoadHasItsOwnResistance)
+{
+    SetDecimalSeparator(',');
+    // Two loads on the default wall (f_d = 1476.82 kPa), the second at a1 = 50 (left side):
+    // A_b,2 = 25 x 20/10000 = 0.05; h_c,2 = 300; spread 86.60 cut to c_L = 50 and
+    // c_R = 100 - 50 - 20 = 30: l_eff,2 = 100; A_eff,2 = 0.25, r = 0.2; a_1,2 = 30:
+    // beta = 1.03 x 1.28 = 1.3184 -> 1.25 + 30/600 = 1.30; N_Rd,2 = 1.3 x 0.05 x 1476.82 = 95.993
+    auto in = DefaultWall();
+    in->LiczbaSilSkup = 2;
+    CaseRun run = Calc(*in);
+    ASSERT_EQ(run.error, 0);
+    EXPECT_NEAR(run.r.N_Rd, 93.532, 1e-3);   // the first load as before
+    EXPECT_NEAR(run.r.A_b2, 0.05, 1e-12);
+    EXPECT_NEAR(run.r.l_eff2, 100, 1e-9);
+    EXPECT_NEAR(run.r.beta2, 1.30, 1e-12);
+    EXPECT_NEAR(run.r.N_Rd2, 95.993, 1e-3);
+    const TTraceLines second = {
+        "Pole oddziaływania obciążenia skupionego  A_b,2 = 0,0500 m2",
+        "Efektywne pole przekroju ściany A_eff,2 = 0,2500 m2",
+        " Ab,2/Aeff,2 = 0,2000",
+        "Współczynnik wyrażający wpływ siły skupionej beta,2 = 1,300",
+        "Nośność pod obciążeniem skupionym NRd,2 = 95,993 kN",
+    };
+    ASSERT_GE(run.lines.size(), second.size());
+    EXPECT_EQ(TTraceLines(run.lines.end() - 5, run.lines.end()), second);
+
+    // Three loads, the second 250 cm and the third 290 cm below the top, the third 12 cm deep:
+    // load 2: h_c,2 = 50, spread 0.5 x 50/tan 60 = 14.434 (inside 50 and 30): l_eff,2 = 48.868;
+    //   A_eff,2 = 0.48868 x 0.25 = 0.122169, r = 0.05/0.122169 = 0.40927; a_1,2 = 30:
+    //   beta = (1 + 0.3 x 30/50) x (1.5 - 1.1 x 0.40927) = 1.18 x 1.04980 = 1.23877
+    //   (below 1.5 and 1.25 + 30/100); N_Rd,2 = 1.23877 x 0.05 x 1476.82 = 91.472
+    // load 3 at a1 = 70: c_L = 70, c_R = 10; h_c,3 = 10, spread 2.887: l_eff,3 = 25.774;
+    //   A_b,3 = 12 x 20/10000 = 0.024; A_eff,3 = 0.064434, r = 0.37248; a_1,3 = 10:
+    //   beta = 1.3 x (1.5 - 0.40973) = 1.41736 (below 1.5 and 1.75); N_Rd,3 = 1.41736 x 0.024 x 1476.82 = 50.237
+    in->LiczbaSilSkup = 3;
+    in->Sily[1].hN = 250;
+    in->Sily[2].hN = 290;
+    in->Sily[2].aT = 12;
+    run = Calc(*in);
+    ASSERT_EQ(run.error, 0);
+    EXPECT_NEAR(run.r.N_Rd, 93.532, 1e-3);
+    EXPECT_NEAR(run.r.l_eff2, 48.868, 1e-3);
+    EXPECT_NEAR(run.r.A_b2, 0.05, 1e-12);
+    EXPECT_NEAR(run.r.beta2, 1.23877, 1e-5);
+    EXPECT_NEAR(run.r.N_Rd2, 91.472, 1e-3);
+    EXPECT_NEAR(run.r.l_eff3, 25.774, 1e-3);
+    EXPECT_NEAR(run.r.A_b3, 0.024, 1e-12);
+    EXPECT_NEAR(run.r.beta3, 1.41736, 1e-5);
+    EXPECT_NEAR(run.r.N_Rd3, 50.237, 1e-3);
+    EXPECT_TRUE(run.has("Nośność pod obciążeniem skupionym NRd,3 = 50,237 kN"));
+
+    // A third load 1 cm deep with A_b,3/A_eff,3 = 0.06/0.0644 = 0.93 -> 0.45:
+    // beta = 1.3 x 1.005 = 1.3065; N_Rd,3 = 1.3065 x 0.05 x 1476.82 = 96.473
+    in->Sily[2].aT = 25;
+    run = Calc(*in);
+    EXPECT_NEAR(run.r.beta3, 1.3065, 1e-12);
+    EXPECT_NEAR(run.r.N_Rd3, 96.473, 1e-3);
+    EXPECT_TRUE(run.has(" Ab,3/Aeff,3 = 0,7760 > 0,45 -> do dalszych obliczeń przyjeto 0,45"));
+
+    // units of group 2: beta 1 for every load
+    in->RodzajElementuM = mkCeramic2;
+    run = Calc(*in);
+    EXPECT_EQ(run.r.beta2, 1.0);
+    EXPECT_EQ(run.r.beta3, 1.0);
+    EXPECT_NEAR(run.r.N_Rd3, 0.05 * run.r.f_d / 1000, 1e-12);
+
+    // a single load leaves the other loads' results as they were
+    TCalcResults start;
+    start.N_Rd2 = -7;
+    start.beta3 = -7;
+    in->LiczbaSilSkup = 1;
+    run = Calc(*in, start);
+    EXPECT_EQ(run.r.N_Rd2, -7);
+    EXPECT_EQ(run.r.beta3, -7);
+}
+
+TEST(WallConcentrated, EveryBearingLiesInTheWall)
+{
+    // a second or third bearing at or below the foot of the wall has no wall to spread into
+    struct Bad { const char* what; void (*spoil)(TCalcInput&); };
+    const Bad cases[] = {
+        {"second at the foot", [](TCalcInput& i) { i.LiczbaSilSkup = 2; i.Sily[1].hN = 300; }},
+        {"second below the foot", [](TCalcInput& i) { i.LiczbaSilSkup = 3; i.Sily[1].hN = 400; }},
+        {"third at the foot", [](TCalcInput& i) { i.LiczbaSilSkup = 3; i.Sily[2].hN = 300; }},
+    };
+    for (const Bad& bad : cases) {
+        auto in = DefaultWall();
+        bad.spoil(*in);
+        const CaseRun run = Calc(*in);
+        EXPECT_EQ(run.error, ceLoadOutsideWall) << bad.what;
+        EXPECT_EQ(run.lines.size(), 3u) << bad.what;
+    }
+    // a third load at the foot is not read when only two are described
+    auto in = DefaultWall();
+    in->LiczbaSilSkup = 2;
+    in->Sily[2].hN = 300;
+    EXPECT_EQ(Calc(*in).error, 0);
+}
+
+// A bearing deeper than the wall bears on the wall's thickness only.
+TEST(WallConcentrated, BearingDepthIsTheWallsAtMost)
+{
+    // t 12, l 300, load 1 at 150: A = 0.36 -> eta_A 1, f_d = 3.65514/2.2 = 1661.43 kPa;
+    // A_b = 12 x 20/10000 = 0.024 (not 25 x 20); l_eff = 20 + 2 x 86.603 = 193.205;
+    // A_eff = 0.231846, r = 0.10352; a_1 = 140: beta = 1.14 x 1.38613 = 1.580 -> 1.5
+    // -> 1.25 + 140/600 = 1.48333; N_Rd = 1.48333 x 0.024 x 1661.43 = 59.147 (25 cm: 119.58)
+    auto in = DefaultWall();
+    in->t = 12;
+    in->l = 300;
+    in->Sily[0].a1 = 150;
+    in->LiczbaSilSkup = 2;
+    in->Sily[1].a1 = 140;
+    in->Sily[1].aT = 40;
+    const CaseRun run = Calc(*in);
+    ASSERT_EQ(run.error, 0);
+    EXPECT_NEAR(run.r.A_b, 0.024, 1e-12);
+    EXPECT_NEAR(run.r.N_Rd, 59.147, 1e-3);
+    // the second load the same, its a1 the left side of the bearing
+    EXPECT_NEAR(run.r.A_b2, 0.024, 1e-12);
+    EXPECT_NEAR(run.r.N_Rd2, 59.147, 1e-3);
+}
+
+// What the engineer sees: the element's verdict follows every load.
+TEST(WallConcentrated, AFailingFurtherLoadFailsTheElement)
+{
+    ProjectSession s;
+    ASSERT_TRUE(s.setCase(ccConcentratedLoad));
+    // the default wall with the loads at a1 = 20, 50 (left side), 70: N_Rd = 93.532,
+    // N_Rd,2 = 95.993 (hand-worked above)
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.t = 25;
+        e.Input.l = 100;
+        e.Input.LiczbaSilSkup = 2;
+        e.Input.Sily[0].NSd = 90;
+        e.Input.Sily[1].NSd = 95;
+    });
+    EXPECT_NEAR(s.results().N_Rd2, 95.993, 1e-3);
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+    s.editCurrent([](TProjectElement& e) { e.Input.Sily[1].NSd = 96; });
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+    EXPECT_TRUE(IsCapacityExceeded(s.current().Input, s.results()));
+
+    // the third load: the bearing 12 cm deep 290 cm down at 70 gives N_Rd,3 = 50.237
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.Sily[1].NSd = 95;
+        e.Input.LiczbaSilSkup = 3;
+        e.Input.Sily[2].aT = 12;
+        e.Input.Sily[2].hN = 290;
+        e.Input.Sily[2].NSd = 50;
+    });
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+    s.editCurrent([](TProjectElement& e) { e.Input.Sily[2].NSd = 50.5; });
+    EXPECT_EQ(s.verdict(), TVerdict::ExceededOrNotCalculated);
+    // back to two loads: the third is not part of the element
+    s.editCurrent([](TProjectElement& e) { e.Input.LiczbaSilSkup = 2; });
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+
+    // a further load's value outside the editor's range is no verdict
+    s.editCurrent([](TProjectElement& e) { e.Input.Sily[1].NSd = -1; });
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    EXPECT_EQ(s.results().Error, ceInvalidInput);
 }

@@ -293,6 +293,50 @@ TEST(ResultsReport, ConcentratedLoad)
     EXPECT_EQ(sheet->Line(5).Flag, 2);
 }
 
+TEST(ResultsReport, EveryConcentratedLoadHasItsCondition)
+{
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->LiczbaSilSkup = 3;
+    in->Sily[0].NSd = 50;
+    in->Sily[1].NSd = 60;
+    in->Sily[2].NSd = 20;
+    TCalcResults r;
+    r.beta = 1.25;
+    r.A_b = 0.0225;
+    r.f_d = 2e6;
+    r.N_Rd = 56.25;   // 1.25 x 0.0225 x 2000
+    r.N_Rd2 = 48;     // 60/48 = 125 %
+    r.N_Rd3 = 40;     // 20/40 = 50 %
+    const auto sheet = Report(*in, r);
+    ExpectSheet(*sheet, {
+        {"Warunek nośności:", D, true},
+        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
+        {"N%DSd%N = 50,00 kN  <  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 56,25 kN     (88,9%)", clNavy, false},
+        {"N%DSd,2%N = 60,00 kN  >  N%DRd,2%N = %Sb%N%D2%N·A%Db,2%N·f%Dd%N = 48,00 kN     (125,0%)", clRed, false},
+        {"N%DSd,3%N = 20,00 kN  <  N%DRd,3%N = %Sb%N%D3%N·A%Db,3%N·f%Dd%N = 40,00 kN     (50,0%)", clNavy, false},
+        {"", D, false},
+        {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
+         "lub ciągłego.", D, false},
+    });
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+    // the second load within its resistance: every condition holds
+    in->Sily[1].NSd = 48;
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+    // the third load beyond it
+    in->Sily[2].NSd = 40.01;
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
+    // two loads: the third is not the element's
+    in->LiczbaSilSkup = 2;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Count, 7);
+    EXPECT_FALSE(IsCapacityExceeded(*in, r));
+    // a count no editor writes is one load, as the check takes it
+    in->LiczbaSilSkup = 7;
+    in->Sily[1].NSd = 100;
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_EQ(sheet->Count, 6);
+}
+
 TEST(ResultsReport, BasementWallAnnexBounds)
 {
     auto in = orvtest::DefaultInput(ccBasementWall);

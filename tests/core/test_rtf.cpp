@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <limits>
 #include <memory>
 #include <sstream>
 
 #include "tests/core/support/RtfCheck.h"
+#include "core/MyUtils.h"
 #include "core/RtfUtils.h"
 #include "tests/core/support/TestSupport.h"
 #include "tests/core/support/CalcSupport.h"
@@ -256,4 +258,31 @@ TEST(ResultsRtf, WrittenFileIsReadBackWithPolishLetters)
     int red = 0;
     for (const std::string& w : doc.controls) red += w == "cf2";
     EXPECT_EQ(red, 3);   // all three conditions fail with 430 kN
+}
+
+// The results view of a wall whose second concentrated load fails: its own
+// condition line, in red, among the first load's.
+TEST(ResultsRtf, EveryConcentratedLoadReachesTheDocument)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->LiczbaSilSkup = 2;
+    in->Sily[0].NSd = 90;    // N_Rd = 93.532 (loads at 20 and 50 cm on the default wall)
+    in->Sily[1].NSd = 100;   // N_Rd,2 = 1.3 x 0.05 x 1476.82 = 95.993: 104.2 %
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 0);
+    std::ostringstream os;
+    FillResultsRtf(true, *in, r, "Arial", 20, true, false, os);
+    const std::string doc = os.str();
+    const auto lines = SplitCrLf(doc);
+    const auto second = std::find_if(lines.begin(), lines.end(),
+                                     [](const std::string& l) { return l.find("Sd,2") != std::string::npos; });
+    ASSERT_NE(second, lines.end()) << doc;
+    EXPECT_NE(second->find("\\cf2 "), std::string::npos) << *second;
+    const auto parsed = orvtest::ParseRtf(doc);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_NE(parsed.text.find("100,00 kN"), std::string::npos) << parsed.text;
+    EXPECT_NE(parsed.text.find("95,99 kN     (104,2%)"), std::string::npos) << parsed.text;
+    EXPECT_TRUE(IsCapacityExceeded(*in, r));
 }
