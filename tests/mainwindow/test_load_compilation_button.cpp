@@ -108,7 +108,7 @@ TEST_F(LoadCompilationButton, WallFieldTakesTheCompiledLoad)
     // OK with the roof raised to 12: F = 1.5 x (12 + 1.8 + 16.2 + 21) = 76.5 kN.
     play = [](QDialog& d) {
         auto& dlg = static_cast<TZestObcDlg&>(d);
-        EXPECT_NEAR(dlg.upperLoad(), 73.5, 1e-9);
+        EXPECT_NEAR(dlg.upperLoad().value(), 73.5, 1e-9);
         auto* roof = d.findChild<TNumberEdit*>("F_dach1");
         roof->setText("12");
         roof->commit();
