@@ -463,8 +463,6 @@ TEST_F(LoadCompilationDialog, DamagedProjectCompilationGivesNoLoadUntilCorrected
         // finite, but 0.5 x 6 x (1e308 + 2) overflows
         {"floor load overflows", [](TLoadCompilation& l) { l.gL[0] = 1e308; },
          "Kondygnacja n+1, obciążenie stałe lewego stropu: wartość zbyt duża.", "gL1", "5"},
-        {"negative ring beam height", [](TLoadCompilation& l) { l.hw[0] = -0.25; },
-         "Kondygnacja n+1, wysokość wieńca: wartość ujemna.", "hw1", "0,25"},
     };
     for (const Case& c : cases) {
         auto damaged = Example();
