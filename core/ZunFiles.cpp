@@ -69,25 +69,28 @@ namespace {
 // one could be misaligned.
 i32 clamped(i32 v, i32 lo, i32 hi) { return v < lo ? lo : v > hi ? hi : v; }
 u8 boolByte(u8 v) { return v > 1 ? 1 : v; }
+// A length unit other than 0 m, 1 cm, 2 mm reads metres.
+i32 lengthUnit(i32 v) { return v >= 0 && v <= 2 ? v : 0; }
 } // namespace
 
 void SanitizeLoadCompilation(TLoadCompilation& l)
 {
     l.TakeFromElement = boolByte(l.TakeFromElement);
     l.kond_powtrz = boolByte(l.kond_powtrz);
-    l.StoreyCount = clamped(l.StoreyCount, 1, MaxStoreys);
+    // Nine storeys at most: entry 10 is the slab over the basement.
+    l.StoreyCount = clamped(l.StoreyCount, 1, MaxStoreys - 1);
     // Entry 10 is the slab over the basement, shown whatever the count.
     if (l.CurrentStorey != BasementSlabEntry)
         l.CurrentStorey = clamped(l.CurrentStorey, 1, l.StoreyCount);
-    l.bUnit = clamped(l.bUnit, 0, 2);
+    l.bUnit = lengthUnit(l.bUnit);
     for (int s = 0; s < MaxStoreys; ++s) {
-        l.Unit_lo_L[s] = clamped(l.Unit_lo_L[s], 0, 2);
-        l.Unit_lo_P[s] = clamped(l.Unit_lo_P[s], 0, 2);
-        l.Unit_hw[s] = clamped(l.Unit_hw[s], 0, 2);
-        l.Unit_tw[s] = clamped(l.Unit_tw[s], 0, 2);
-        l.Unit_h[s] = clamped(l.Unit_h[s], 0, 2);
-        l.Unit_bs[s] = clamped(l.Unit_bs[s], 0, 2);
-        l.Unit_t[s] = clamped(l.Unit_t[s], 0, 2);
+        l.Unit_lo_L[s] = lengthUnit(l.Unit_lo_L[s]);
+        l.Unit_lo_P[s] = lengthUnit(l.Unit_lo_P[s]);
+        l.Unit_hw[s] = lengthUnit(l.Unit_hw[s]);
+        l.Unit_tw[s] = lengthUnit(l.Unit_tw[s]);
+        l.Unit_h[s] = lengthUnit(l.Unit_h[s]);
+        l.Unit_bs[s] = lengthUnit(l.Unit_bs[s]);
+        l.Unit_t[s] = lengthUnit(l.Unit_t[s]);
 
         l.strop_L[s] = boolByte(l.strop_L[s]);
         l.strop_P[s] = boolByte(l.strop_P[s]);

@@ -4,6 +4,7 @@
 // their display units (0 m, 1 cm, 2 mm) and converted to metres here.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/ZunTypes.h"
@@ -24,26 +25,21 @@ void CopyStorey(TLoadCompilation& l, int to, int from);
 // With repeated storeys on, entry 1 is copied to entries 2..10.
 void PropagateRepeatedStorey(TLoadCompilation& l);
 
-// Line loads [kN/m] of entry e (0-based) from its dimensions, lengths in
-// metres; the basement variant takes the permanent floor load alone. The
-// wall with its own width is spread over the band width b; a band width
-// that is not positive gives 0 rather than a division by zero.
-double WallLineLoad(const TLoadCompilation& l, int e);
-double RingBeamLineLoad(const TLoadCompilation& l, int e);
-double LeftFloorLineLoad(const TLoadCompilation& l, int e, bool basement);
-double RightFloorLineLoad(const TLoadCompilation& l, int e, bool basement);
-
 // Repeats entry 1 when asked to, stores every line load whose mode is
 // computed and returns F [kN] (wall variant, over the band width b) or
-// [kN/m] (basement variant, over 1 m). A result that is not finite reads 0.
-double RecalcUpperLoad(TLoadCompilation& l, bool basement);
+// [kN/m] (basement variant, over 1 m). No F when UpperLoadFault names a
+// fault: a bad term is never summed.
+std::optional<double> RecalcUpperLoad(TLoadCompilation& l, bool basement);
+
+// The first fault of the values the sum reads (the roof, the band, the
+// storeys in use and, in the basement variant, the slab over it; only the
+// parts that are switched on): a value that is no finite number, a negative
+// one, a term or a sum that overflows, or a band of width 0 that an own wall
+// width would be spread over. Names the storey as the dialog lists it and
+// the field; empty when the compilation is sound.
+std::string UpperLoadFault(const TLoadCompilation& l, bool basement);
 
 // The result line in report mark-up, F with two decimals.
 std::string UpperLoadLine(double f, bool basement);
-
-// Checks the numbers of a compilation read from a file: every value finite,
-// the lengths and the band width not negative. Empty when sound, else the
-// message that names the first bad value.
-std::string LoadCompilationValuesFault(const TLoadCompilation& l);
 
 } // namespace orv

@@ -490,12 +490,19 @@ void TZestObcDlg::takeElementGeometry()
     l.TakeFromElement = 0;
 }
 
-std::string TZestObcDlg::resultLine() const { return UpperLoadLine(upperLoad_, basement_); }
+std::string TZestObcDlg::resultLine() const
+{
+    return upperLoad_ ? UpperLoadLine(*upperLoad_, basement_) : "Obciążenie z wyższych kondygnacji: błędne dane";
+}
 
 void TZestObcDlg::done(int result)
 {
     if (result == QDialog::Accepted) {
         if (auto* e = qobject_cast<TNumberEdit*>(focusWidget()); e && !e->commit()) return;
+        if (!upperLoad_) {
+            ShowMessageDialog("Popraw!", fault_, mdError, mbOK, 0);
+            return;
+        }
     }
     QDialog::done(result);
 }
@@ -620,6 +627,8 @@ void TZestObcDlg::updateControls()
 void TZestObcDlg::recalc()
 {
     upperLoad_ = RecalcUpperLoad(*comp_, basement_);
+    fault_ = upperLoad_ ? std::string() : UpperLoadFault(*comp_, basement_);
+    result_->setToolTip(Q(fault_));
     showDerived();
     result_->update();
     scheme_->update();
@@ -882,9 +891,9 @@ void TZestObcDlg::openFile()
         ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
         return;
     }
-    const std::string fault = LoadCompilationValuesFault(*read);
+    const std::string fault = UpperLoadFault(*read, basement_);
     if (!fault.empty()) {
-        ShowMessageDialog("Błąd odczytu pliku!", fault, mdError, mbOK, 0);
+        ShowMessageDialog("Błąd odczytu pliku!", "Plik zawiera niepoprawne dane. " + fault, mdError, mbOK, 0);
         return;
     }
     RememberDirectory(FolderOf(name));
@@ -929,9 +938,9 @@ bool ShowZestObcDlg(QWidget* parent, TLoadCompilation& loads, const TCalcInput& 
 {
     TZestObcDlg dlg(parent);
     dlg.setData(loads, input, basement);
-    if (RunModal(dlg) != QDialog::Accepted) return false;
+    if (RunModal(dlg) != QDialog::Accepted || !dlg.upperLoad()) return false;
     loads = dlg.data();
-    upperLoad = dlg.upperLoad();
+    upperLoad = *dlg.upperLoad();
     return true;
 }
 

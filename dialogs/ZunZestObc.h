@@ -8,6 +8,8 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/MyUtils.h"
@@ -37,9 +39,11 @@ public:
     // once, while the compilation asks for it) and the variant. Recalculates.
     void setData(const TLoadCompilation& loads, const TCalcInput& input, bool basement);
     // The compilation as edited so far, and F of it [kN, or kN/m in the
-    // basement variant].
+    // basement variant]; no F while a value is bad, and then the fault
+    // names the storey and the field.
     const TLoadCompilation& data() const { return *comp_; }
-    double upperLoad() const { return upperLoad_; }
+    std::optional<double> upperLoad() const { return upperLoad_; }
+    const std::string& fault() const { return fault_; }
     // The result line in report mark-up, as drawn above the scheme.
     std::string resultLine() const;
 
@@ -47,6 +51,7 @@ public:
     // 104 hw, 105 tw, 106 h, 107 bs, 108 t), for the one field or for all.
     void applyUnitChoice(int tag, int unit, bool all);
 
+    // OK is refused while the compilation has a fault.
     void done(int result) override;
 
 private:
@@ -92,7 +97,8 @@ private:
     std::unique_ptr<TLoadCompilation> comp_;
     std::unique_ptr<TCalcInput> input_;
     bool basement_ = false;
-    double upperLoad_ = 0;
+    std::optional<double> upperLoad_;
+    std::string fault_;
     bool applyUnitToAll_ = true;
     bool updating_ = false;
     TDrawingColors colors_{};

@@ -16,7 +16,7 @@ namespace {
 
 void CheckRanges(const TLoadCompilation& l)
 {
-    if (l.StoreyCount < 1 || l.StoreyCount > MaxStoreys) Fail("storey count out of range", {});
+    if (l.StoreyCount < 1 || l.StoreyCount > MaxStoreys - 1) Fail("storey count out of range", {});
     // The current entry is a storey or the slab over the basement.
     if ((l.CurrentStorey < 1 || l.CurrentStorey > l.StoreyCount) && l.CurrentStorey != BasementSlabEntry)
         Fail("current storey out of range", {});

@@ -86,7 +86,7 @@ TEST(UpperLoad, OneStoreyWallVariant)
 {
     auto l = oneStorey();
     // per metre 10 + 1.8 + 16.2 + 21 = 49; over b = 1.5 m: 73.5
-    const double F = RecalcUpperLoad(*l, false);
+    const double F = RecalcUpperLoad(*l, false).value();
     EXPECT_NEAR(F, 73.5, 1e-9);
     EXPECT_NEAR(+l->Gs[0], 16.2, 1e-12);
     EXPECT_NEAR(+l->Gw[0], 1.8, 1e-12);
@@ -98,7 +98,7 @@ TEST(UpperLoad, SeveralStoreysAgainstHandSums)
 {
     auto l = threeStoreys();
     // 8 + 13.86 + 13.75 + 16.2 + 2.0625 + 14 + 20 + 3 + 11 + 15 = 116.8725 kN/m; x 2 m
-    EXPECT_NEAR(RecalcUpperLoad(*l, false), 233.745, 1e-9);
+    EXPECT_NEAR(RecalcUpperLoad(*l, false).value(), 233.745, 1e-9);
     EXPECT_NEAR(+l->Fp[2], 15.0, 1e-12);
     EXPECT_EQ(+l->Gs[2], 20.0); // given values stay
     EXPECT_EQ(+l->Fl[2], 11.0);
@@ -106,7 +106,7 @@ TEST(UpperLoad, SeveralStoreysAgainstHandSums)
     // Every switch off: the roof and the three walls remain,
     // (8 + 13.86 + 16.2 + 20) x 2 = 116.12
     for (int e = 0; e < 3; ++e) l->strop_L[e] = l->strop_P[e] = l->wieniec[e] = 0;
-    EXPECT_NEAR(RecalcUpperLoad(*l, false), 116.12, 1e-9);
+    EXPECT_NEAR(RecalcUpperLoad(*l, false).value(), 116.12, 1e-9);
 }
 
 TEST(UpperLoad, BasementVariant)
@@ -121,7 +121,7 @@ TEST(UpperLoad, BasementVariant)
     l->lo_P[s] = 5, l->gP[s] = 4, l->pP[s] = 3;
     l->strop_L[s] = l->strop_P[s] = 1;
     // B = 1 m: 10 + 1.8 + 16.2 + 0.5 x 6 x 5 = 43, plus 12 + 10 = 65 kN/m
-    const double F = RecalcUpperLoad(*l, true);
+    const double F = RecalcUpperLoad(*l, true).value();
     EXPECT_NEAR(F, 65.0, 1e-9);
     EXPECT_EQ(UpperLoadLine(F, true), "Obciążenie z wyższych kondygnacji %BF = 65,00%N kN/m");
 
@@ -129,7 +129,7 @@ TEST(UpperLoad, BasementVariant)
     // and left floor count once more: 43 + 1.8 + 15 = 59.8
     auto r = oneStorey();
     EXPECT_EQ(r->kond_powtrz, 1);
-    EXPECT_NEAR(RecalcUpperLoad(*r, true), 59.8, 1e-9);
+    EXPECT_NEAR(RecalcUpperLoad(*r, true).value(), 59.8, 1e-9);
 }
 
 TEST(UpperLoad, UnitsDoNotChangeTheLoad)
@@ -137,12 +137,12 @@ TEST(UpperLoad, UnitsDoNotChangeTheLoad)
     for (bool basement : {false, true}) {
         auto m = threeStoreys();
         m->bs_ind[1] = 1, m->bs[1] = 1.2;
-        const double inMetres = RecalcUpperLoad(*m, basement);
+        const double inMetres = RecalcUpperLoad(*m, basement).value();
         for (int unit : {1, 2}) {
             auto c = threeStoreys();
             c->bs_ind[1] = 1, c->bs[1] = 1.2;
             toUnit(*c, unit);
-            EXPECT_NEAR(RecalcUpperLoad(*c, basement), inMetres, 1e-9) << unit << basement;
+            EXPECT_NEAR(RecalcUpperLoad(*c, basement).value(), inMetres, 1e-9) << unit << basement;
         }
     }
     EXPECT_EQ(LengthUnitFactor(0, 1), 100.0);
@@ -161,16 +161,28 @@ TEST(UpperLoad, OwnWallWidthAndZeroBand)
     l->bs[0] = 0.9;
     // the wall brings 0.25 x 3 x 0.9 x 18 x 1.2 = 14.58 kN whatever b is:
     // 1.5 x (10 + 1.8 + 21) + 14.58 = 63.78
-    EXPECT_NEAR(RecalcUpperLoad(*l, false), 63.78, 1e-9);
+    EXPECT_NEAR(RecalcUpperLoad(*l, false).value(), 63.78, 1e-9);
     EXPECT_NEAR(+l->Gs[0], 14.58 / 1.5, 1e-12);
+    // Basement variant: the line load 14.58 / 1.5 = 9.72 over 1 m;
+    // 10 + 1.8 + 9.72 + 0.5 x 6 x 5 = 36.52, and the slab repeats entry 1's
+    // ring beam and left floor: + 1.8 + 15 = 53.32 kN/m
+    EXPECT_NEAR(RecalcUpperLoad(*l, true).value(), 53.32, 1e-9);
 
-    // A band of width 0 used to divide by zero: the wall load is 0, not inf.
+    // A band of width 0: every line load counts over 0 m, the wall still
+    // brings its 14.58 kN; its line load over no band is shown as 0.
     l->b = 0;
-    const double F = RecalcUpperLoad(*l, false);
-    EXPECT_EQ(F, 0.0);
+    const double F = RecalcUpperLoad(*l, false).value();
+    EXPECT_NEAR(F, 14.58, 1e-9);
     EXPECT_EQ(+l->Gs[0], 0.0);
-    EXPECT_EQ(UpperLoadLine(F, false), "Obciążenie z wyższych kondygnacji %BF = 0,00%N kN");
+    EXPECT_EQ(UpperLoadLine(F, false), "Obciążenie z wyższych kondygnacji %BF = 14,58%N kN");
     EXPECT_EQ(UpperLoadLine(std::nan(""), false).find("NAN"), std::string::npos);
+    // The basement variant cannot spread the own width over no band.
+    EXPECT_FALSE(RecalcUpperLoad(*l, true));
+    EXPECT_EQ(UpperLoadFault(*l, true),
+              "Kondygnacja powtarzalna, szerokość ściany: wymaga szerokości pasma obciążenia większej od 0.");
+    // Without an own width the band does not matter there: 43 + 1.8 + 15 = 59.8
+    l->bs_ind[0] = 0;
+    EXPECT_NEAR(RecalcUpperLoad(*l, true).value(), 59.8, 1e-9);
 }
 
 TEST(UpperLoad, CopyStoreyTakesEverything)
@@ -193,22 +205,87 @@ TEST(UpperLoad, CopyStoreyTakesEverything)
 TEST(UpperLoad, FaultyValuesFromAFileAreNamed)
 {
     auto l = fresh();
-    EXPECT_EQ(LoadCompilationValuesFault(*l), "");
+    EXPECT_EQ(UpperLoadFault(*l, false), "");
+    l->StoreyCount = 3;
+    l->kond_powtrz = 0;
     l->h[2] = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(LoadCompilationValuesFault(*l), "Plik zawiera niepoprawne dane: h (kondygnacja 3) nie jest liczbą.");
+    // entry 3 of three storeys is listed as n+1
+    EXPECT_EQ(UpperLoadFault(*l, false), "Kondygnacja n+1, wysokość ściany: wartość nie jest liczbą.");
     l = fresh();
-    l->t[BasementSlabEntry - 1] = -0.25;
-    EXPECT_EQ(LoadCompilationValuesFault(*l), "Plik zawiera niepoprawne dane: ujemna długość t (strop nad piwnicą).");
+    l->kond_powtrz = 0;
+    l->hw[BasementSlabEntry - 1] = -0.25;
+    EXPECT_EQ(UpperLoadFault(*l, true), "Strop nad piwnicą, wysokość wieńca: wartość ujemna.");
     l = fresh();
     l->gL[0] = std::numeric_limits<double>::infinity();
-    EXPECT_NE(LoadCompilationValuesFault(*l), "");
+    EXPECT_EQ(UpperLoadFault(*l, false),
+              "Kondygnacja powtarzalna, obciążenie stałe lewego stropu: wartość nie jest liczbą.");
     l = fresh();
     l->b = -1;
-    EXPECT_NE(LoadCompilationValuesFault(*l), "");
+    EXPECT_EQ(UpperLoadFault(*l, false), "Szerokość pasma obciążenia: wartość ujemna.");
     l = fresh();
     l->F_dach = -std::numeric_limits<double>::infinity();
-    EXPECT_NE(LoadCompilationValuesFault(*l), "");
+    EXPECT_EQ(UpperLoadFault(*l, false), "Obciążenie z dachu: wartość nie jest liczbą.");
     l = fresh();
-    l->gL[0] = -3; // a negative load is a number, not a fault of the file
-    EXPECT_EQ(LoadCompilationValuesFault(*l), "");
+    l->gL[0] = -3; // no load the dialog can hold is negative
+    EXPECT_EQ(UpperLoadFault(*l, false), "Kondygnacja powtarzalna, obciążenie stałe lewego stropu: wartość ujemna.");
+}
+
+TEST(UpperLoad, DamagedValuesGiveNoLoad)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* what;
+        void (*damage)(TLoadCompilation&);
+        const char* fault;
+    };
+    const Case cases[] = {
+        {"floor load no number", [](TLoadCompilation& l) { l.gL[0] = std::numeric_limits<double>::quiet_NaN(); },
+         "Kondygnacja n+1, obciążenie stałe lewego stropu: wartość nie jest liczbą."},
+        {"roof infinite", [](TLoadCompilation& l) { l.F_dach = std::numeric_limits<double>::infinity(); },
+         "Obciążenie z dachu: wartość nie jest liczbą."},
+        // 0.5 x 6 x (1e308 + 2) = 3e308 is beyond the largest double
+        {"floor term overflows", [](TLoadCompilation& l) { l.gL[0] = 1e308; },
+         "Kondygnacja n+1, obciążenie stałe lewego stropu: wartość zbyt duża."},
+        // a given wall load 1.5e308 x 1.5 = 2.25e308 overflows
+        {"given wall load", [](TLoadCompilation& l) { l.GsTyp[0] = 1, l.Gs[0] = 1.5e308; },
+         "Kondygnacja n+1, obciążenie liniowe od ciężaru ściany: wartość zbyt duża."},
+        {"negative given floor", [](TLoadCompilation& l) { l.SlTyp[0] = 1, l.Fl[0] = -21; },
+         "Kondygnacja n+1, obciążenie liniowe z lewego stropu: wartość ujemna."},
+        {"ring beam unit weight", [](TLoadCompilation& l) { l.ro_w[0] = -24; },
+         "Kondygnacja n+1, ciężar własny wieńca: wartość ujemna."},
+        {"wall gamma", [](TLoadCompilation& l) { l.gf_muru[0] = std::numeric_limits<double>::quiet_NaN(); },
+         "Kondygnacja n+1, współczynnik obciążenia ściany: wartość nie jest liczbą."},
+    };
+    for (const Case& c : cases) {
+        auto l = oneStorey();
+        l->kond_powtrz = 0;
+        c.damage(*l);
+        EXPECT_FALSE(RecalcUpperLoad(*l, false)) << c.what;
+        EXPECT_EQ(UpperLoadFault(*l, false), c.fault) << c.what;
+    }
+
+    // Each term finite, their sum not: b = 1 m, two given walls of 1e308;
+    // the second storey walked, listed as n+1, tips it over.
+    auto two = oneStorey();
+    two->kond_powtrz = 0;
+    two->StoreyCount = 2;
+    two->b = 1;
+    two->GsTyp[0] = two->GsTyp[1] = 1;
+    two->Gs[0] = two->Gs[1] = 1e308;
+    EXPECT_FALSE(RecalcUpperLoad(*two, false));
+    EXPECT_EQ(UpperLoadFault(*two, false), "Kondygnacja n+1, obciążenie liniowe od ciężaru ściany: wartość zbyt duża.");
+
+    // What the sum does not read is no fault: a right floor switched off,
+    // a storey beyond the count, the slab entry of the wall variant.
+    auto l = oneStorey();
+    l->kond_powtrz = 0;
+    l->gP[0] = nan;
+    l->h[4] = inf;
+    l->lo_P[BasementSlabEntry - 1] = nan;
+    EXPECT_NEAR(RecalcUpperLoad(*l, false).value(), 73.5, 1e-9);
+    EXPECT_EQ(+l->Fp[0], 0.0); // its computed line load shows no NaN
+    // The basement variant reads the slab and its right floor.
+    EXPECT_FALSE(RecalcUpperLoad(*l, true));
+    EXPECT_EQ(UpperLoadFault(*l, true), "Strop nad piwnicą, rozpiętość prawego stropu: wartość nie jest liczbą.");
 }

@@ -571,9 +571,9 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     // 3.0 to 20.0 cm; no number gives the default width 10 or height 8
     static const f64 repaired[10] = {10.0, 3.0, 20.0, 3.0, 10.0, 8.0, 3.0, 20.0, 3.0, 20.0};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(v(back[1].Header.FigureSize[i]), repaired[i]) << i;
-    EXPECT_EQ(v(back[1].Loads.StoreyCount), 10);
+    EXPECT_EQ(v(back[1].Loads.StoreyCount), 9);
     EXPECT_EQ(v(back[1].Loads.CurrentStorey), 1);
-    EXPECT_EQ(v(back[1].Loads.Unit_h[4]), 2);
+    EXPECT_EQ(v(back[1].Loads.Unit_h[4]), 0); // an unknown unit reads metres
     EXPECT_EQ(v(back[1].Loads.roText[3].Length), 512);
     EXPECT_EQ(v(back[1].Loads.wieniec[6]), 1);
     EXPECT_EQ(v(back[1].Loads.SpTyp[2]), 1);
@@ -627,7 +627,7 @@ void expectInRange(const TProjectElement& e)
     EXPECT_LT(v(in.SchematPlytySciany), 12u);
     EXPECT_LE(v(in.stal.Znak.Len), 20);
     EXPECT_GE(v(e.Loads.StoreyCount), 1);
-    EXPECT_LE(v(e.Loads.StoreyCount), MaxStoreys);
+    EXPECT_LE(v(e.Loads.StoreyCount), MaxStoreys - 1);
     EXPECT_GE(v(e.Loads.CurrentStorey), 1);
     if (e.Loads.CurrentStorey != 10) {
         EXPECT_LE(v(e.Loads.CurrentStorey), e.Loads.StoreyCount);

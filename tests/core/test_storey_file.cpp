@@ -120,11 +120,20 @@ TEST(StoreyFile, CountsFromAFileAreBroughtIntoRange)
     WriteFileBytes(dir.file("x.kond"), "01.0" + bytesOf(*l));
     auto back = defaults();
     ASSERT_TRUE(ReadStoreyFile(dir.file("x.kond"), *back));
-    EXPECT_EQ(+back->StoreyCount, 10);
+    // nine storeys at most; a length unit other than m, cm, mm reads metres
+    EXPECT_EQ(+back->StoreyCount, 9);
     EXPECT_EQ(+back->CurrentStorey, 1);
-    EXPECT_EQ(+back->bUnit, 2);
+    EXPECT_EQ(+back->bUnit, 0);
     EXPECT_EQ(+back->Unit_h[4], 0);
-    EXPECT_EQ(+back->Unit_tw[9], 2);
+    EXPECT_EQ(+back->Unit_tw[9], 0);
+    EXPECT_EQ(+back->Unit_t[0], 0);
+
+    // Ten storeys, the most the record could hold, is one more than the
+    // storeys there are.
+    l->StoreyCount = 10;
+    WriteFileBytes(dir.file("ten.kond"), "01.0" + bytesOf(*l));
+    ASSERT_TRUE(ReadStoreyFile(dir.file("ten.kond"), *back));
+    EXPECT_EQ(+back->StoreyCount, 9);
 
     l->StoreyCount = 3;
     for (i32 current : {5, 9, 11}) { // beyond the storeys in use, not the basement slab
@@ -233,7 +242,7 @@ TEST(StoreyFile, RandomGarbageNeverCrashes)
         WriteFileBytes(dir.file("g.kond"), data);
         if (ReadStoreyFile(dir.file("g.kond"), *target)) {
             EXPECT_GE(+target->StoreyCount, 1);
-            EXPECT_LE(+target->StoreyCount, 10);
+            EXPECT_LE(+target->StoreyCount, 9);
             EXPECT_GE(+target->CurrentStorey, 1);
             if (target->CurrentStorey != 10) {
                 EXPECT_LE(+target->CurrentStorey, +target->StoreyCount);

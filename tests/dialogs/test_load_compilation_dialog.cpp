@@ -1,7 +1,8 @@
 // The load compilation dialog as a user works it: F of the worked example
 // and after edits, the basement variant, length units switched without
 // changing F, the storey file written and read back, damaged files refused
-// with the dialog unchanged, and OK / Cancel of the modal run.
+// with the dialog unchanged, OK / Cancel of the modal run, and damaged
+// compilations from a project or typed in giving no F and no OK.
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
@@ -19,6 +20,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "components/DialogRunner.h"
 #include "components/MOpenDialog.h"
@@ -26,6 +28,7 @@
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
 #include "core/ZunFiles.h"
+#include "core/ZunProject.h"
 #include "dialogs/UnitsFullDlg.h"
 #include "dialogs/ZunZestObc.h"
 #include "platform/MakerLibrary.h"
@@ -133,7 +136,7 @@ private:
 TEST_F(LoadCompilationDialog, WorkedExampleAndLiveEdits)
 {
     dlg->setData(*Example(), input, false);
-    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
     EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 73,50%N kN");
     EXPECT_EQ(field("Gs1")->text(), "16,20");
     EXPECT_EQ(field("Fl1")->text(), "21,00");
@@ -146,22 +149,22 @@ TEST_F(LoadCompilationDialog, WorkedExampleAndLiveEdits)
 
     // h = 4 m: Gs = 0.25 x 4 x 18 x 1.2 = 21.6; F = 1.5 x (10 + 1.8 + 21.6 + 21) = 81.6
     type("h1", "4");
-    EXPECT_NEAR(dlg->upperLoad(), 81.6, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 81.6, 1e-9);
     EXPECT_EQ(field("Gs1")->text(), "21,60");
     // The right floor on: 0.5 x 6 x (0 + 0) adds nothing until its loads are typed;
     // gP = 4: 0.5 x 6 x 4 = 12, F = 81.6 + 1.5 x 12 = 99.6
     dlg->findChild<QCheckBox*>("strop_P1")->click();
     type("gP1", "4");
-    EXPECT_NEAR(dlg->upperLoad(), 99.6, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 99.6, 1e-9);
     // Three repeated storeys: 1.5 x (10 + 3 x (1.8 + 21.6 + 21 + 12)) = 268.8
     type("n1", "3");
-    EXPECT_NEAR(dlg->upperLoad(), 268.8, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 268.8, 1e-9);
     EXPECT_EQ(dlg->data().StoreyCount, 3);
     // A given wall load: 20 kN/m per storey instead of 21.6,
     // 268.8 - 1.5 x 3 x 1.6 = 261.6
     dlg->findChild<QRadioButton*>("GsTyp1")->click();
     type("Gs1", "20");
-    EXPECT_NEAR(dlg->upperLoad(), 261.6, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 261.6, 1e-9);
 }
 
 TEST_F(LoadCompilationDialog, BasementVariant)
@@ -175,7 +178,7 @@ TEST_F(LoadCompilationDialog, BasementVariant)
     dlg->setData(*l, input, true);
     dlg->show();
     // 10 + 1.8 + 16.2 + 0.5 x 6 x 5 + slab 0.5 x 4 x 6 + 0.5 x 5 x 4 = 65 kN/m
-    EXPECT_NEAR(dlg->upperLoad(), 65.0, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 65.0, 1e-9);
     EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 65,00%N kN/m");
     EXPECT_FALSE(field("b1")->isVisible());
     EXPECT_FALSE(field("pL1")->isEnabled());
@@ -188,7 +191,7 @@ TEST_F(LoadCompilationDialog, BasementVariant)
     EXPECT_FALSE(dlg->findChild<QWidget*>("WallGroup")->isVisible());
     EXPECT_EQ(field("lo_L1")->text(), "4,000");
     type("gL1", "8"); // slab left floor 0.5 x 4 x 8 = 16: F = 69
-    EXPECT_NEAR(dlg->upperLoad(), 69.0, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 69.0, 1e-9);
 }
 
 TEST_F(LoadCompilationDialog, UnitsChangeTheFiguresNotTheLoad)
@@ -209,16 +212,16 @@ TEST_F(LoadCompilationDialog, UnitsChangeTheFiguresNotTheLoad)
     EXPECT_EQ(field("h1")->increment(), 5.0);
     EXPECT_EQ(dlg->findChild<QToolButton*>("Label12")->text(), "cm");
     EXPECT_EQ(field("t1")->text(), "0,250");
-    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
     EXPECT_EQ(dlg->data().Unit_h[1], 0); // other storeys keep their unit
 
     // Everything in mm: the band 1500 mm, the same F.
     dlg->applyUnitChoice(101, 2, true);
     EXPECT_EQ(field("b1")->text(), "1500");
     EXPECT_EQ(field("lo_L1")->text(), "6000");
-    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
     dlg->applyUnitChoice(101, 0, true);
-    EXPECT_NEAR(dlg->upperLoad(), 73.5, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
 
     // Cancel in the unit dialog leaves everything.
     answerModal([](QDialog& d) {
@@ -250,7 +253,7 @@ TEST_F(LoadCompilationDialog, StoreyFileWrittenAndReadBack)
     other.setData(*Example(), input, false);
     other.findChild<QPushButton*>("OpenBtn")->click();
     EXPECT_EQ(Bytes(other.data()), Bytes(dlg->data()));
-    EXPECT_NEAR(other.upperLoad(), dlg->upperLoad(), 1e-12);
+    EXPECT_NEAR(other.upperLoad().value(), dlg->upperLoad().value(), 1e-12);
     const std::string second = dir.file("again.kond");
     answerFiles(second);
     other.findChild<QPushButton*>("SaveBtn")->click();
@@ -279,14 +282,21 @@ TEST_F(LoadCompilationDialog, DamagedFilesAreRefusedAndTheDialogKept)
     auto bad = Example();
     bad->h[0] = std::numeric_limits<double>::quiet_NaN();
     refused("nan.kond", "01.0" + Bytes(*bad),
-            "Plik zawiera niepoprawne dane: h (kondygnacja 1) nie jest liczbą.");
+            "Plik zawiera niepoprawne dane. Kondygnacja powtarzalna, wysokość ściany: wartość nie jest liczbą.");
     bad = Example();
     bad->lo_L[0] = -6;
     refused("negative.kond", "01.0" + Bytes(*bad),
-            "Plik zawiera niepoprawne dane: ujemna długość lo_L (kondygnacja 1).");
+            "Plik zawiera niepoprawne dane. Kondygnacja powtarzalna, rozpiętość lewego stropu: wartość ujemna.");
     bad = Example();
     bad->b = std::numeric_limits<double>::infinity();
-    refused("inf.kond", "01.0" + Bytes(*bad), "Plik zawiera niepoprawne dane: szerokość pasma b nie jest liczbą.");
+    refused("inf.kond", "01.0" + Bytes(*bad),
+            "Plik zawiera niepoprawne dane. Szerokość pasma obciążenia: wartość nie jest liczbą.");
+    // A finite load whose term overflows: 0.5 x 6 x (1e308 + 2) x 1.5
+    bad = Example();
+    bad->gL[0] = 1e308;
+    refused("huge.kond", "01.0" + Bytes(*bad),
+            "Plik zawiera niepoprawne dane. Kondygnacja powtarzalna, obciążenie stałe lewego stropu: wartość zbyt "
+            "duża.");
     refused("short.kond", "01.0" + Bytes(*bad).substr(0, 100), "short.kond");
 }
 
@@ -297,12 +307,33 @@ TEST_F(LoadCompilationDialog, ZeroBandWidthShowsNoNaN)
     l->bs[0] = 0.9;
     dlg->setData(*l, input, false);
     // own width 0.9 m: 0.25 x 3 x 0.9 x 18 x 1.2 = 14.58 kN, F = 1.5 x 32.8 + 14.58 = 63.78
-    EXPECT_NEAR(dlg->upperLoad(), 63.78, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), 63.78, 1e-9);
+    // A band of width 0: the line loads count over 0 m, the wall with its
+    // own width still brings 14.58 kN.
     type("b1", "0");
-    EXPECT_EQ(dlg->upperLoad(), 0.0);
-    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 0,00%N kN");
+    EXPECT_NEAR(dlg->upperLoad().value(), 14.58, 1e-9);
+    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji %BF = 14,58%N kN");
     EXPECT_EQ(field("Gs1")->text(), "0,00");
     expectNoNaNShown();
+
+    // The basement variant would spread the own width over that band of 0:
+    // no F, and OK is refused until the own width is off.
+    TLoadCompilation zeroBand = dlg->data();
+    dlg->setData(zeroBand, input, true);
+    EXPECT_FALSE(dlg->upperLoad());
+    EXPECT_EQ(dlg->resultLine(), "Obciążenie z wyższych kondygnacji: błędne dane");
+    press("OKBtn");
+    EXPECT_EQ(dlg->result(), int(QDialog::Rejected));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text,
+              "Kondygnacja powtarzalna, szerokość ściany: wymaga szerokości pasma obciążenia większej od 0.");
+    expectNoNaNShown();
+    // Own width off: 10 + 1.8 + 16.2 + 0.5 x 6 x 5, the slab 1.8 + 15, = 59.8 kN/m
+    dlg->findChild<QCheckBox*>("bs_ind1")->click();
+    EXPECT_NEAR(dlg->upperLoad().value(), 59.8, 1e-9);
+    press("OKBtn");
+    EXPECT_EQ(dlg->result(), int(QDialog::Accepted));
 }
 
 TEST_F(LoadCompilationDialog, GeometryTakenOnceAndOkCancel)
@@ -360,19 +391,19 @@ TEST_F(LoadCompilationDialog, StoreyListFollowsTheCountAndGammaIsChecked)
 
     // gf of the wall: a text that is no number is refused and nothing stored.
     auto* gf = dlg->findChild<QComboBox*>("gf_muru1");
-    const double F = dlg->upperLoad();
+    const double F = dlg->upperLoad().value();
     gf->setEditText("1,2x");
     emit gf->lineEdit()->editingFinished();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Popraw!");
     EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
     EXPECT_EQ(dlg->data().gf_muru[1], 1.2);
-    EXPECT_EQ(dlg->upperLoad(), F);
+    EXPECT_EQ(dlg->upperLoad().value(), F);
     // 1.35 instead of 1.2 on storey 2: its wall 0.25 x 3.2 x 18 x 0.15 = 2.16 kN/m more, x 1.5
     gf->setEditText("1.35");
     emit gf->lineEdit()->editingFinished();
     EXPECT_EQ(gf->currentText(), "1,35");
-    EXPECT_NEAR(dlg->upperLoad(), F + 1.5 * 2.16, 1e-9);
+    EXPECT_NEAR(dlg->upperLoad().value(), F + 1.5 * 2.16, 1e-9);
 }
 
 TEST_F(LoadCompilationDialog, LoadTableButtonsWithoutTheLibraryChangeNothing)
@@ -392,4 +423,125 @@ TEST_F(LoadCompilationDialog, LoadTableButtonsWithoutTheLibraryChangeNothing)
     EXPECT_EQ(messages.messages[0].headline, "Nie można uruchomić tej funkcji!");
     const TLoadCompilation after = dlg->data();
     EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
+}
+
+namespace {
+
+// The compilation as a project file gives it back: one element holding
+// `loads`, written and read by the project-file routines.
+std::unique_ptr<TLoadCompilation> ThroughProjectFile(const TLoadCompilation& loads, const std::string& file)
+{
+    std::vector<TProjectElement> elements(1);
+    std::memset(elements.data(), 0, sizeof(TProjectElement));
+    InitElementRecord(elements[0].Input);
+    InitProjectHeader("Jan Kowalski", elements[0].Header);
+    elements[0].Loads = loads;
+    EXPECT_TRUE(SaveProjectFile(file, elements, 1, 0, {}).ok());
+    std::vector<TProjectElement> back;
+    std::vector<std::string> comments;
+    EXPECT_TRUE(LoadProjectFile(file, back, comments).ok());
+    EXPECT_EQ(back.size(), 1u);
+    return std::make_unique<TLoadCompilation>(back.empty() ? loads : back[0].Loads);
+}
+
+} // namespace
+
+TEST_F(LoadCompilationDialog, DamagedProjectCompilationGivesNoLoadUntilCorrected)
+{
+    struct Case {
+        const char* what;
+        void (*damage)(TLoadCompilation&);
+        const char* fault;
+        const char* field; // corrected with the worked example's value
+        const char* value;
+    };
+    const Case cases[] = {
+        {"floor load no number", [](TLoadCompilation& l) { l.gL[0] = std::numeric_limits<double>::quiet_NaN(); },
+         "Kondygnacja n+1, obciążenie stałe lewego stropu: wartość nie jest liczbą.", "gL1", "5"},
+        {"roof infinite", [](TLoadCompilation& l) { l.F_dach = std::numeric_limits<double>::infinity(); },
+         "Obciążenie z dachu: wartość nie jest liczbą.", "F_dach1", "10"},
+        // finite, but 0.5 x 6 x (1e308 + 2) overflows
+        {"floor load overflows", [](TLoadCompilation& l) { l.gL[0] = 1e308; },
+         "Kondygnacja n+1, obciążenie stałe lewego stropu: wartość zbyt duża.", "gL1", "5"},
+    };
+    for (const Case& c : cases) {
+        auto damaged = Example();
+        damaged->kond_powtrz = 0;
+        c.damage(*damaged);
+        auto loads = ThroughProjectFile(*damaged, dir.file("projekt.clcm"));
+        messages.messages.clear();
+        double F = -1;
+        answerModal([&](QDialog& d) {
+            auto& z = static_cast<TZestObcDlg&>(d);
+            EXPECT_FALSE(z.upperLoad()) << c.what;
+            EXPECT_EQ(z.resultLine(), "Obciążenie z wyższych kondygnacji: błędne dane") << c.what;
+            // OK is refused and says where.
+            d.findChild<QPushButton*>("OKBtn")->click();
+            EXPECT_NE(d.result(), int(QDialog::Accepted)) << c.what;
+            EXPECT_EQ(messages.messages.size(), 1u) << c.what;
+            if (!messages.messages.empty()) {
+                EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+                EXPECT_EQ(messages.messages[0].text, c.fault) << c.what;
+            }
+            // Corrected, the worked example's 73.5 kN is handed back.
+            auto* e = d.findChild<TNumberEdit*>(QString::fromLatin1(c.field));
+            e->setText(QString::fromLatin1(c.value));
+            e->commit();
+            EXPECT_EQ(z.fault(), "") << c.what;
+            d.findChild<QPushButton*>("OKBtn")->click();
+            return d.result();
+        });
+        ASSERT_TRUE(ShowZestObcDlg(nullptr, *loads, input, false, F)) << c.what;
+        EXPECT_NEAR(F, 73.5, 1e-9) << c.what;
+    }
+}
+
+TEST_F(LoadCompilationDialog, GammaTypedTooLargeGivesNoLoad)
+{
+    auto l = Example();
+    l->kond_powtrz = 0;
+    dlg->setData(*l, input, false);
+    // gf = 1e308: the wall 0.25 x 3 x 18 x 1e308 x 1.5 m overflows
+    auto* gf = dlg->findChild<QComboBox*>("gf_muru1");
+    gf->setEditText("1" + QString(308, '0'));
+    emit gf->lineEdit()->editingFinished();
+    EXPECT_FALSE(dlg->upperLoad());
+    EXPECT_EQ(dlg->fault(), "Kondygnacja n+1, współczynnik obciążenia ściany: wartość zbyt duża.");
+    press("OKBtn");
+    EXPECT_NE(dlg->result(), int(QDialog::Accepted));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Kondygnacja n+1, współczynnik obciążenia ściany: wartość zbyt duża.");
+    gf->setEditText("1,2");
+    emit gf->lineEdit()->editingFinished();
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
+    press("OKBtn");
+    EXPECT_EQ(dlg->result(), int(QDialog::Accepted));
+}
+
+TEST_F(LoadCompilationDialog, UnitsAndCountFromAProjectReadAsTheDialogShowsThem)
+{
+    // Every length unit index 7: read as metres, the worked example's 73.5 kN.
+    auto l = Example();
+    l->bUnit = 7;
+    for (int e = 0; e < MaxStoreys; ++e)
+        for (i32* units : {l->Unit_lo_L, l->Unit_lo_P, l->Unit_hw, l->Unit_tw, l->Unit_h, l->Unit_bs, l->Unit_t})
+            StorePacked(units + e, i32(7));
+    dlg->setData(*ThroughProjectFile(*l, dir.file("jednostki.clcm")), input, false);
+    EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
+    EXPECT_EQ(field("h1")->text(), "3,000");
+    EXPECT_EQ(dlg->findChild<QToolButton*>("Label12")->text(), "m");
+    EXPECT_EQ(field("b1")->text(), "1,500");
+
+    // A count of 10 is nine storeys for the record, the count, the list and
+    // the sum: 1.5 x (10 + 9 x (1.8 + 16.2 + 21)) = 541.5 kN
+    l = Example();
+    l->kond_powtrz = 0;
+    l->StoreyCount = 10;
+    dlg->setData(*ThroughProjectFile(*l, dir.file("dziesiec.clcm")), input, false);
+    EXPECT_EQ(dlg->data().StoreyCount, 9);
+    EXPECT_EQ(field("n1")->text(), "9");
+    auto* list = dlg->findChild<QComboBox*>("ActiveKond1");
+    ASSERT_EQ(list->count(), 9);
+    EXPECT_EQ(list->itemText(0), "Kondygnacja n+9");
+    EXPECT_NEAR(dlg->upperLoad().value(), 541.5, 1e-9);
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -108,7 +109,7 @@ TEST_F(LoadCompilationButton, WallFieldTakesTheCompiledLoad)
     // OK with the roof raised to 12: F = 1.5 x (12 + 1.8 + 16.2 + 21) = 76.5 kN.
     play = [](QDialog& d) {
         auto& dlg = static_cast<TZestObcDlg&>(d);
-        EXPECT_NEAR(dlg.upperLoad(), 73.5, 1e-9);
+        EXPECT_NEAR(dlg.upperLoad().value(), 73.5, 1e-9);
         auto* roof = d.findChild<TNumberEdit*>("F_dach1");
         roof->setText("12");
         roof->commit();
@@ -138,4 +139,30 @@ TEST_F(LoadCompilationButton, BasementFieldOpensTheBasementVariant)
     EXPECT_EQ(shown, 1);
     EXPECT_DOUBLE_EQ(session().current().Input.N0_mb, 59.8);
     EXPECT_EQ(field("N0_mb1")->text(), "59,80");
+}
+
+TEST_F(LoadCompilationButton, DamagedCompilationNeverReachesTheField)
+{
+    session().setCase(ccWallVerticalHinged);
+    exampleCompilation();
+    // A floor load that is no number, as a damaged project may hold it:
+    // without the floor the sum would read 1.5 x (10 + 1.8 + 16.2) = 42.
+    session().editCurrent([](TProjectElement& e) { e.Loads.gL[0] = std::nan(""); });
+    session().setModified(false);
+    const TProjectElement before = session().current();
+    play = [this](QDialog& d) {
+        d.findChild<QPushButton*>("OKBtn")->click();
+        EXPECT_NE(d.result(), int(QDialog::Accepted));
+        EXPECT_EQ(messages.messages.size(), 1u);
+        d.findChild<QPushButton*>("CancelBtn")->click();
+        return d.result();
+    };
+    dots("Nod1")->click();
+    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text,
+              "Kondygnacja powtarzalna, obciążenie stałe lewego stropu: wartość nie jest liczbą.");
+    EXPECT_EQ(std::memcmp(&session().current(), &before, sizeof before), 0);
+    EXPECT_FALSE(session().modified());
 }
