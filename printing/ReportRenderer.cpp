@@ -418,6 +418,7 @@ void Renderer::reportAssumptions()
         drawMarkupText(line.X1 + labelWidth, y_, after);
         advanceLineBy(line.Flag);
     }
+    advanceLineBy(2);
 }
 
 void Renderer::reportResults()

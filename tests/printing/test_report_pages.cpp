@@ -315,3 +315,30 @@ TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
     // the input data have no "%" of their own: any printed "%" is a cut code
     EXPECT_FALSE(text.contains("%")) << text.toStdString();
 }
+
+TEST_F(ReportPdf, TheAssumptionsEndWithAQuarterLineLikeTheInputData)
+{
+    // The assumptions are four lines, the fourth empty, each of flag 0; the
+    // results heading follows their closing quarter line: from the top of
+    // "ZAŁOŻENIA:" one line to the sheet, four lines of it and a quarter,
+    // 5.25 lines. A line is the step from "Sytuacja" to "Kategoria".
+    const std::vector<PdfWord> words = PdfWords(render(request()));
+    // the next word of that text after word i, in reading order
+    auto next = [&](std::size_t i, const char* text) {
+        while (i < words.size() && words[i].text != QString::fromUtf8(text)) ++i;
+        return i;
+    };
+    int checked = 0;
+    for (std::size_t head = next(0, "ZAŁOŻENIA:"); head < words.size(); head = next(head + 1, "ZAŁOŻENIA:")) {
+        const std::size_t first = next(head, "Sytuacja");
+        const std::size_t second = next(first, "Kategoria");
+        const std::size_t results = next(second, "WYNIKI");
+        ASSERT_LT(results, words.size());
+        const int page = words[head].page;
+        if (words[first].page != page || words[second].page != page || words[results].page != page) continue;
+        const double line = words[second].box.top() - words[first].box.top();
+        EXPECT_NEAR(words[results].box.top() - words[head].box.top(), 5.25 * line, 0.4) << checked;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
