@@ -95,6 +95,23 @@ std::size_t KeepCodeWhole(const std::string& s, std::size_t len)
     return len;
 }
 
+// The codes still in force at the end of a line (those after its last
+// "%N"), which the next line of the same text starts with again so that it
+// is measured as it is drawn.
+std::string OpenCodes(const std::string& s)
+{
+    std::string codes;
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] != '%' || !IsPrintCode(s[i + 1])) continue;
+        if (s[i + 1] == 'N')
+            codes.clear();
+        else
+            codes += s.substr(i, 2);
+        ++i;
+    }
+    return codes;
+}
+
 class Renderer {
 public:
     Renderer(TReportPages& out, const TReportRequest& request, IElementSource& source,
@@ -121,6 +138,8 @@ private:
     void advanceLineBy(int mode);
     void setHeight(int pixels);
     void drawMarkupText(int x, int y, const std::string& text);
+    // Text cut into the lines it takes between x and right.
+    std::vector<std::string> wrappedPieces(int x, int right, const std::string& text);
     void writeWrappedLine(int x, int right, const std::string& text, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
@@ -130,6 +149,7 @@ private:
     void reportResults();
     void reportFigure();
     void reportBody();
+    void reportName();
     void reportComment();
     void reportEnd();
 
@@ -199,9 +219,7 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
             source_.calculateElement(i, results_);
             if (i > 0) advanceLine();  // the next element goes on on the same page
             if (part(prElementName)) {
-                drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
-                advanceLine();
-                advanceLine();
+                reportName();
             }
             reportBody();
             if (stopped()) return TReportStatus::Stopped;
@@ -209,9 +227,7 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     } else {
         results_ = rq_.results;
         if (part(prElementName)) {
-            drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
-            advanceLine();
-            advanceLine();
+            reportName();
         }
         reportBody();
         if (stopped()) return TReportStatus::Stopped;
@@ -352,28 +368,32 @@ void Renderer::drawMarkupText(int x, int y0, const std::string& text)
     }
 }
 
-void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+std::vector<std::string> Renderer::wrappedPieces(int x, int right, const std::string& text)
 {
     const int avail = right - x;
-    if (avail < 1) {
-        // no room at all: the text stands on one line as it is
-        drawMarkupText(x, y, text);
-        return;
-    }
+    // no room at all: the text stands on one line as it is
+    if (avail < 1) return {text};
     auto width = [this](const std::string& s) { return widthOf(s); };
+    std::vector<std::string> pieces;
     std::string rest = text;
-    for (;;) {
-        if (widthOf(rest) <= avail) {
-            drawMarkupText(x, y, rest);
-            return;
-        }
+    while (widthOf(rest) > avail) {
         // at least one character a line, and a code is never cut
         const std::size_t len = KeepCodeWhole(rest, std::max<std::size_t>(1, MarkupLineLength(rest, avail, width)));
-        const std::string line = rest.substr(0, len);
+        pieces.push_back(rest.substr(0, len));
         rest.erase(0, len);
-        drawMarkupText(x, y, line);
-        if (rest.empty()) return;
-        y += canvas_->textHeight(line);
+        if (rest.empty()) return pieces;
+        rest.insert(0, OpenCodes(pieces.back()));
+    }
+    pieces.push_back(rest);
+    return pieces;
+}
+
+void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+{
+    const std::vector<std::string> pieces = wrappedPieces(x, right, text);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0) y += canvas_->textHeight(pieces[i - 1]);
+        drawMarkupText(x, y, pieces[i]);
     }
 }
 
@@ -486,11 +506,21 @@ void Renderer::reportBody()
     }
 }
 
+void Renderer::reportName()
+{
+    writeWrappedLine(left(), right(), "%B" + element_->Name.str() + "%N", y_);
+    advanceLine();
+    advanceLine();
+}
+
 void Renderer::reportComment()
 {
+    // a paragraph goes on line by line, across a page break where it must
     for (const std::string& line : rq_.comments) {
-        advanceLineBy(0);
-        drawMarkupText(left(), y_, "%N" + line);
+        for (const std::string& piece : wrappedPieces(left(), right(), "%N" + line)) {
+            advanceLineBy(0);
+            drawMarkupText(left(), y_, piece);
+        }
     }
     advanceLineBy(0);
     advanceLineBy(0);

@@ -316,6 +316,59 @@ TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
     EXPECT_FALSE(text.contains("%")) << text.toStdString();
 }
 
+namespace {
+
+// Words "<prefix>001" .. numbered, one blank between them, at least
+// `chars` long.
+QString NumberedWords(const char* prefix, int chars)
+{
+    QString s;
+    for (int n = 1; s.size() < chars; ++n) {
+        if (!s.isEmpty()) s += ' ';
+        s += QString::asprintf("%s%03d", prefix, n);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST_F(ReportPdf, LongCommentsAndElementNamesWrapWithinTheMargins)
+{
+    // 265 characters and a 202-character bold name, each far wider than
+    // the 165 mm between the margins
+    const QString comment = NumberedWords("kom", 260);
+    const QString name = NumberedWords("naz", 200);
+    session.setComments({comment.toStdString()});
+    TReportRequest rq = request();
+    rq.header.PrintParts[4] = 0;  // the current element
+    rq.header.PrintParts[6] = 1;  // with its name
+    rq.element.Name.set(name.toStdString());
+    const std::vector<PdfWord> words = PdfWords(render(rq));
+
+    for (const QString& text : {comment, name}) {
+        const QStringList expected = text.split(' ');
+        std::vector<PdfWord> found;
+        for (const QString& e : expected) {
+            const std::vector<PdfWord> w = WordsOf(words, e);
+            EXPECT_EQ(w.size(), 1u) << e.toStdString();
+            if (!w.empty()) found.push_back(w[0]);
+        }
+        ASSERT_EQ(found.size(), std::size_t(expected.size()));
+        // no character lost: the last word is whole
+        EXPECT_EQ(found.back().text, expected.back());
+        int lines = 1;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_GE(found[i].box.left(), Pt(25) - 0.5);
+            EXPECT_LE(found[i].box.right(), Pt(210 - 20) + 0.5) << found[i].text.toStdString();
+            if (i > 0 && found[i].box.top() > found[i - 1].box.top() + 1) {
+                ++lines;
+                EXPECT_NEAR(found[i].box.left(), Pt(25), Pt(1));  // a wrapped line starts at the left edge
+            }
+        }
+        EXPECT_GE(lines, 2);
+    }
+}
+
 TEST_F(ReportPdf, TheAssumptionsEndWithAQuarterLineLikeTheInputData)
 {
     // The assumptions are four lines, the fourth empty, each of flag 0; the
