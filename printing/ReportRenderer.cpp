@@ -112,6 +112,24 @@ std::string OpenCodes(const std::string& s)
     return codes;
 }
 
+// Character height in pixels of the report font: F = 1000 for the normal
+// size, 750 for the small size of sub- and superscripts.
+int ReportFontPixels(int fontSize, int dpiY, int f)
+{
+    return std::max(1, RoundToInt(fontSize / 254.0 * f * dpiY / 300));
+}
+
+// The canvas in the report font, black, of the given character height.
+void SetReportFont(PainterCanvas& canvas, const std::string& fontName, int dpiY, int pixels)
+{
+    canvas.setFontDpi(dpiY);
+    canvas.font.name = fontName;
+    canvas.font.charSet = 238;
+    canvas.font.color = clBlack;
+    canvas.font.style = 0;
+    canvas.font.size = pixels * 72.0 / dpiY;
+}
+
 class Renderer {
 public:
     Renderer(TReportPages& out, const TReportRequest& request, IElementSource& source,
@@ -184,16 +202,13 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     fontName_ = settings_.FontName.str();
     dpiX_ = geometry.dpiX;
     dpiY_ = geometry.dpiY;
-    // character heights of the normal and the small (sub- and superscript) size
-    normalHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 1000 * dpiY_ / 300));
-    smallHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 750 * dpiY_ / 300));
+    normalHeight_ = ReportFontPixels(settings_.FontSize, dpiY_, 1000);
+    smallHeight_ = ReportFontPixels(settings_.FontSize, dpiY_, 750);
 
-    printable_ = SetMargin({settings_.MarginLeft, settings_.MarginRight, settings_.MarginTop, settings_.MarginBottom},
-                           geometry);
+    printable_ = SetMargin(MarginsOf(settings_), geometry);
     out_.printable = printable_;
-    // a page must hold at least one line, else every line would open a page
-    if (!HasPrintableArea(printable_) || dpiX_ <= 0 || dpiY_ <= 0 ||
-        printable_.Bottom - printable_.Top < RoundToInt(normalHeight_ * 1.15)) {
+    // margins that leave a line or two under the page header would give a page a line
+    if (!MarginsLeaveReportLines(settings_, geometry, options_.libraryFolder)) {
         ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdError, mbOK, 0);
         return TReportStatus::NoPrintableArea;
     }
@@ -243,14 +258,9 @@ void Renderer::openPage()
     out_.pages.emplace_back();
     painter_ = std::make_unique<QPainter>(&out_.pages.back());
     canvas_ = std::make_unique<PainterCanvas>(*painter_);
-    canvas_->setFontDpi(dpiY_);
-    canvas_->font.name = fontName_;
-    canvas_->font.charSet = 238;
-    canvas_->font.color = clBlack;
-    canvas_->font.style = 0;
+    SetReportFont(*canvas_, fontName_, dpiY_, normalHeight_);
     canvas_->brush.style = TBrushStyle::Clear;
     canvas_->pen.color = clBlack;
-    setHeight(normalHeight_);
 }
 
 void Renderer::closePage()
@@ -546,6 +556,29 @@ void Renderer::reportEnd()
 }
 
 } // namespace
+
+bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                             const std::string& libraryFolder)
+{
+    const TRect printable = SetMargin(MarginsOf(settings), geometry);
+    if (!HasPrintableArea(printable) || geometry.dpiX <= 0 || geometry.dpiY <= 0) return false;
+    QPicture scratch;
+    QPainter painter(&scratch);
+    // the header is at its tallest with every text of it there
+    THeaderInfo info = MakeHeaderInfo(TProjectHeader{}, "0");
+    for (int k : {htObject, htTitle, htAuthor, htProjectNumber}) info.Texts[k].set("0");
+    int top = printable.Top;
+    for (bool firstPage : {true, false}) {
+        const THeaderResult h = PrintPageHeader(painter, {geometry.dpiX, geometry.dpiY}, printable, firstPage, info,
+                                                settings.FontName, settings, printable.Top, libraryFolder);
+        if (h.outcome == THeaderOutcome::Drawn) top = std::max(top, std::clamp(h.y, printable.Top, printable.Bottom));
+    }
+    PainterCanvas canvas(painter);
+    SetReportFont(canvas, settings.FontName.str(), geometry.dpiY,
+                  ReportFontPixels(settings.FontSize, geometry.dpiY, 1000));
+    const int line = RoundToInt(canvas.textHeight("0") * 1.15);
+    return printable.Bottom - top >= MinReportLinesPerPage * line;
+}
 
 TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
                                const TPageGeometry& geometry, const TReportOptions& options)

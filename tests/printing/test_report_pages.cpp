@@ -293,6 +293,42 @@ TEST_F(ReportPdf, MarginsThatLeaveNoPrintableAreaAreRefusedBeforeRendering)
     }
 }
 
+TEST_F(ReportPdf, MarginsThatLeaveFewerThanFiveLinesUnderTheHeaderAreRefused)
+{
+    // A line of the 12 pt report font is 14.4 pt (5.08 mm) at 600 dpi, five
+    // of them 25.4 mm; the full page header takes about 24 mm, the page line
+    // alone (header type 2) about 6 mm.
+    const std::string none = (dir.path() / "pusty").string();
+    std::filesystem::create_directories(none);
+    auto refused = [&](int topBottom, int headerType, const std::string& folder) {
+        messages.messages.clear();
+        setInt("MarginTop", topBottom);
+        setInt("MarginBottom", topBottom);
+        setInt("HeaderType", headerType);
+        auto printer = PdfPrinter(QString::fromStdString(dir.file("margins.pdf")));
+        TReportOptions options;
+        options.libraryFolder = folder;
+        TReportPages pages;
+        const TReportStatus status = PrintReportToPdf(*printer, request(), source, options, &pages);
+        const bool popraw = !messages.messages.empty() && messages.messages[0].headline == "Popraw!" &&
+                            messages.messages[0].text == "Błąd w definicji marginesów.";
+        EXPECT_EQ(popraw, status == TReportStatus::NoPrintableArea);
+        EXPECT_EQ(pages.pages.empty(), status == TReportStatus::NoPrintableArea);
+        return status == TReportStatus::NoPrintableArea;
+    };
+    // 297 - 2 x 145 = 7 mm: not one line under the header, nor without it
+    EXPECT_TRUE(refused(1450, 0, ORV_TOPLAGE_DIR));
+    EXPECT_TRUE(refused(1450, 0, none));
+    // 297 - 2 x 130 = 37 mm: five lines under the page line, not under the
+    // full header; without the header library the whole 37 mm are the page's
+    EXPECT_TRUE(refused(1300, 0, ORV_TOPLAGE_DIR));
+    EXPECT_TRUE(refused(1300, 1, ORV_TOPLAGE_DIR));  // the full header on the first page
+    EXPECT_FALSE(refused(1300, 2, ORV_TOPLAGE_DIR));
+    EXPECT_FALSE(refused(1300, 0, none));
+    // 297 - 2 x 120 = 57 mm
+    EXPECT_FALSE(refused(1200, 0, ORV_TOPLAGE_DIR));
+}
+
 TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
 {
     // A printable area 9 pixels wide: the 595 pt sheet is 4958 px at 600 dpi,
