@@ -157,7 +157,7 @@ private:
     void setHeight(int pixels);
     void drawMarkupText(int x, int y, const std::string& text);
     // Text cut into the lines it takes between x and right.
-    std::vector<std::string> wrappedPieces(int x, int right, const std::string& text);
+    std::vector<std::string> wrappedLines(int x, int right, const std::string& text);
     void writeWrappedLine(int x, int right, const std::string& text, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
@@ -378,32 +378,32 @@ void Renderer::drawMarkupText(int x, int y0, const std::string& text)
     }
 }
 
-std::vector<std::string> Renderer::wrappedPieces(int x, int right, const std::string& text)
+std::vector<std::string> Renderer::wrappedLines(int x, int right, const std::string& text)
 {
     const int avail = right - x;
     // no room at all: the text stands on one line as it is
     if (avail < 1) return {text};
     auto width = [this](const std::string& s) { return widthOf(s); };
-    std::vector<std::string> pieces;
+    std::vector<std::string> lines;
     std::string rest = text;
     while (widthOf(rest) > avail) {
         // at least one character a line, and a code is never cut
         const std::size_t len = KeepCodeWhole(rest, std::max<std::size_t>(1, MarkupLineLength(rest, avail, width)));
-        pieces.push_back(rest.substr(0, len));
+        lines.push_back(rest.substr(0, len));
         rest.erase(0, len);
-        if (rest.empty()) return pieces;
-        rest.insert(0, OpenCodes(pieces.back()));
+        if (rest.empty()) return lines;
+        rest.insert(0, OpenCodes(lines.back()));
     }
-    pieces.push_back(rest);
-    return pieces;
+    lines.push_back(rest);
+    return lines;
 }
 
 void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
 {
-    const std::vector<std::string> pieces = wrappedPieces(x, right, text);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (i > 0) y += canvas_->textHeight(pieces[i - 1]);
-        drawMarkupText(x, y, pieces[i]);
+    const std::vector<std::string> lines = wrappedLines(x, right, text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) y += canvas_->textHeight(lines[i - 1]);
+        drawMarkupText(x, y, lines[i]);
     }
 }
 
@@ -527,9 +527,9 @@ void Renderer::reportComment()
 {
     // a paragraph goes on line by line, across a page break where it must
     for (const std::string& line : rq_.comments) {
-        for (const std::string& piece : wrappedPieces(left(), right(), "%N" + line)) {
+        for (const std::string& row : wrappedLines(left(), right(), "%N" + line)) {
             advanceLineBy(0);
-            drawMarkupText(left(), y_, piece);
+            drawMarkupText(left(), y_, row);
         }
     }
     advanceLineBy(0);
