@@ -283,9 +283,7 @@ void TPreviewPrintDlg::Printer1Paint(QPainter& painter)
     const QSize box = Printer1->size();
     painter.fillRect(QRect(QPoint(0, 0), box), Printer1->palette().color(QPalette::Dark));  // button shadow
     painter.setPen(QPen(Qt::black, 1));
-    const TPageMargins margins{settings_.MarginLeft, settings_.MarginRight, settings_.MarginTop,
-                               settings_.MarginBottom};
-    const TPaperMap m = DrawPaperPicture(painter, box, paperWidth_, paperHeight_, margins, Qt::black);
+    const TPaperMap m = DrawPaperPicture(painter, box, paperWidth_, paperHeight_, MarginsOf(settings_), Qt::black);
     if (m.scale > 0) {
         paperRect_ = m.rect(0, 0, paperWidth_, paperHeight_);
         const QRect page = m.rect(strips_.left, strips_.top, paperWidth_ - strips_.left, paperHeight_ - strips_.top);

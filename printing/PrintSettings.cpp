@@ -46,6 +46,11 @@ void ReadPrintingSettings(TPrintingSettings& settings)
     settings.ColorPrinting = boolByte(s, "ColorPrinting", true);
 }
 
+TPageMargins MarginsOf(const TPrintingSettings& settings)
+{
+    return {settings.MarginLeft, settings.MarginRight, settings.MarginTop, settings.MarginBottom};
+}
+
 THeaderSettings HeaderSettingsOf(const TPrintingSettings& settings)
 {
     THeaderSettings h;

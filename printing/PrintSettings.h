@@ -7,6 +7,7 @@
 
 #include "core/ZunTypes.h"
 #include "printing/HeaderAbi.h"
+#include "printing/PageGeometry.h"
 
 namespace orv {
 
@@ -52,6 +53,8 @@ constexpr int MaxReportFontSize = 72;
 // and number lines off, margins 25, 20, 10, 25 mm, "Times New Roman" 12,
 // colour printing on). A font size outside 4..72 is taken as 12.
 void ReadPrintingSettings(TPrintingSettings& settings);
+// The four margins [mm].
+TPageMargins MarginsOf(const TPrintingSettings& settings);
 // The part the header library is given.
 THeaderSettings HeaderSettingsOf(const TPrintingSettings& settings);
 

@@ -95,6 +95,41 @@ std::size_t KeepCodeWhole(const std::string& s, std::size_t len)
     return len;
 }
 
+// The codes still in force at the end of a line (those after its last
+// "%N"), which the next line of the same text starts with again so that it
+// is measured as it is drawn.
+std::string OpenCodes(const std::string& s)
+{
+    std::string codes;
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] != '%' || !IsPrintCode(s[i + 1])) continue;
+        if (s[i + 1] == 'N')
+            codes.clear();
+        else
+            codes += s.substr(i, 2);
+        ++i;
+    }
+    return codes;
+}
+
+// Character height in pixels of the report font: F = 1000 for the normal
+// size, 750 for the small size of sub- and superscripts.
+int ReportFontPixels(int fontSize, int dpiY, int f)
+{
+    return std::max(1, RoundToInt(fontSize / 254.0 * f * dpiY / 300));
+}
+
+// The canvas in the report font, black, of the given character height.
+void SetReportFont(PainterCanvas& canvas, const std::string& fontName, int dpiY, int pixels)
+{
+    canvas.setFontDpi(dpiY);
+    canvas.font.name = fontName;
+    canvas.font.charSet = 238;
+    canvas.font.color = clBlack;
+    canvas.font.style = 0;
+    canvas.font.size = pixels * 72.0 / dpiY;
+}
+
 class Renderer {
 public:
     Renderer(TReportPages& out, const TReportRequest& request, IElementSource& source,
@@ -121,6 +156,8 @@ private:
     void advanceLineBy(int mode);
     void setHeight(int pixels);
     void drawMarkupText(int x, int y, const std::string& text);
+    // Text cut into the lines it takes between x and right.
+    std::vector<std::string> wrappedLines(int x, int right, const std::string& text);
     void writeWrappedLine(int x, int right, const std::string& text, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
@@ -130,6 +167,7 @@ private:
     void reportResults();
     void reportFigure();
     void reportBody();
+    void reportName();
     void reportComment();
     void reportEnd();
 
@@ -164,16 +202,13 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     fontName_ = settings_.FontName.str();
     dpiX_ = geometry.dpiX;
     dpiY_ = geometry.dpiY;
-    // character heights of the normal and the small (sub- and superscript) size
-    normalHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 1000 * dpiY_ / 300));
-    smallHeight_ = std::max(1, RoundToInt(settings_.FontSize / 254.0 * 750 * dpiY_ / 300));
+    normalHeight_ = ReportFontPixels(settings_.FontSize, dpiY_, 1000);
+    smallHeight_ = ReportFontPixels(settings_.FontSize, dpiY_, 750);
 
-    printable_ = SetMargin({settings_.MarginLeft, settings_.MarginRight, settings_.MarginTop, settings_.MarginBottom},
-                           geometry);
+    printable_ = SetMargin(MarginsOf(settings_), geometry);
     out_.printable = printable_;
-    // a page must hold at least one line, else every line would open a page
-    if (!HasPrintableArea(printable_) || dpiX_ <= 0 || dpiY_ <= 0 ||
-        printable_.Bottom - printable_.Top < RoundToInt(normalHeight_ * 1.15)) {
+    // margins that leave a line or two under the page header would give a page a line
+    if (!MarginsLeaveReportLines(settings_, geometry, options_.libraryFolder)) {
         ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdError, mbOK, 0);
         return TReportStatus::NoPrintableArea;
     }
@@ -199,9 +234,7 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
             source_.calculateElement(i, results_);
             if (i > 0) advanceLine();  // the next element goes on on the same page
             if (part(prElementName)) {
-                drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
-                advanceLine();
-                advanceLine();
+                reportName();
             }
             reportBody();
             if (stopped()) return TReportStatus::Stopped;
@@ -209,9 +242,7 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     } else {
         results_ = rq_.results;
         if (part(prElementName)) {
-            drawMarkupText(left(), y_, "%B" + element_->Name.str() + "%N");
-            advanceLine();
-            advanceLine();
+            reportName();
         }
         reportBody();
         if (stopped()) return TReportStatus::Stopped;
@@ -227,14 +258,9 @@ void Renderer::openPage()
     out_.pages.emplace_back();
     painter_ = std::make_unique<QPainter>(&out_.pages.back());
     canvas_ = std::make_unique<PainterCanvas>(*painter_);
-    canvas_->setFontDpi(dpiY_);
-    canvas_->font.name = fontName_;
-    canvas_->font.charSet = 238;
-    canvas_->font.color = clBlack;
-    canvas_->font.style = 0;
+    SetReportFont(*canvas_, fontName_, dpiY_, normalHeight_);
     canvas_->brush.style = TBrushStyle::Clear;
     canvas_->pen.color = clBlack;
-    setHeight(normalHeight_);
 }
 
 void Renderer::closePage()
@@ -352,28 +378,32 @@ void Renderer::drawMarkupText(int x, int y0, const std::string& text)
     }
 }
 
-void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+std::vector<std::string> Renderer::wrappedLines(int x, int right, const std::string& text)
 {
     const int avail = right - x;
-    if (avail < 1) {
-        // no room at all: the text stands on one line as it is
-        drawMarkupText(x, y, text);
-        return;
-    }
+    // no room at all: the text stands on one line as it is
+    if (avail < 1) return {text};
     auto width = [this](const std::string& s) { return widthOf(s); };
+    std::vector<std::string> lines;
     std::string rest = text;
-    for (;;) {
-        if (widthOf(rest) <= avail) {
-            drawMarkupText(x, y, rest);
-            return;
-        }
+    while (widthOf(rest) > avail) {
         // at least one character a line, and a code is never cut
         const std::size_t len = KeepCodeWhole(rest, std::max<std::size_t>(1, MarkupLineLength(rest, avail, width)));
-        const std::string line = rest.substr(0, len);
+        lines.push_back(rest.substr(0, len));
         rest.erase(0, len);
-        drawMarkupText(x, y, line);
-        if (rest.empty()) return;
-        y += canvas_->textHeight(line);
+        if (rest.empty()) return lines;
+        rest.insert(0, OpenCodes(lines.back()));
+    }
+    lines.push_back(rest);
+    return lines;
+}
+
+void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+{
+    const std::vector<std::string> lines = wrappedLines(x, right, text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) y += canvas_->textHeight(lines[i - 1]);
+        drawMarkupText(x, y, lines[i]);
     }
 }
 
@@ -418,6 +448,7 @@ void Renderer::reportAssumptions()
         drawMarkupText(line.X1 + labelWidth, y_, after);
         advanceLineBy(line.Flag);
     }
+    advanceLineBy(2);
 }
 
 void Renderer::reportResults()
@@ -485,11 +516,21 @@ void Renderer::reportBody()
     }
 }
 
+void Renderer::reportName()
+{
+    writeWrappedLine(left(), right(), "%B" + element_->Name.str() + "%N", y_);
+    advanceLine();
+    advanceLine();
+}
+
 void Renderer::reportComment()
 {
+    // a paragraph goes on line by line, across a page break where it must
     for (const std::string& line : rq_.comments) {
-        advanceLineBy(0);
-        drawMarkupText(left(), y_, "%N" + line);
+        for (const std::string& row : wrappedLines(left(), right(), "%N" + line)) {
+            advanceLineBy(0);
+            drawMarkupText(left(), y_, row);
+        }
     }
     advanceLineBy(0);
     advanceLineBy(0);
@@ -515,6 +556,29 @@ void Renderer::reportEnd()
 }
 
 } // namespace
+
+bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                             const std::string& libraryFolder)
+{
+    const TRect printable = SetMargin(MarginsOf(settings), geometry);
+    if (!HasPrintableArea(printable) || geometry.dpiX <= 0 || geometry.dpiY <= 0) return false;
+    QPicture scratch;
+    QPainter painter(&scratch);
+    // the header is at its tallest with every text of it there
+    THeaderInfo info = MakeHeaderInfo(TProjectHeader{}, "0");
+    for (int k : {htObject, htTitle, htAuthor, htProjectNumber}) info.Texts[k].set("0");
+    int top = printable.Top;
+    for (bool firstPage : {true, false}) {
+        const THeaderResult h = PrintPageHeader(painter, {geometry.dpiX, geometry.dpiY}, printable, firstPage, info,
+                                                settings.FontName, settings, printable.Top, libraryFolder);
+        if (h.outcome == THeaderOutcome::Drawn) top = std::max(top, std::clamp(h.y, printable.Top, printable.Bottom));
+    }
+    PainterCanvas canvas(painter);
+    SetReportFont(canvas, settings.FontName.str(), geometry.dpiY,
+                  ReportFontPixels(settings.FontSize, geometry.dpiY, 1000));
+    const int line = RoundToInt(canvas.textHeight("0") * 1.15);
+    return printable.Bottom - top >= MinReportLinesPerPage * line;
+}
 
 TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
                                const TPageGeometry& geometry, const TReportOptions& options)

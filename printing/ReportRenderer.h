@@ -16,6 +16,7 @@
 #include "core/ZunTypes.h"
 #include "printing/ElementSource.h"
 #include "printing/PageGeometry.h"
+#include "printing/PrintSettings.h"
 
 class QPainter;
 
@@ -54,9 +55,20 @@ struct TReportPages {
 
 enum class TReportStatus {
     Built,
-    NoPrintableArea,  // refused before rendering ("Popraw!" shown); no pages
+    NoPrintableArea,  // margins refused before rendering ("Popraw!" shown); no pages
     Stopped,          // keepGoing said no; no pages
 };
+
+// Report lines every page must hold under its page header.
+constexpr int MinReportLinesPerPage = 5;
+
+// True when the margins of the settings leave, on a page of the geometry,
+// MinReportLinesPerPage lines of the report font under the tallest page
+// header the settings give (every line of the header filled in), drawn with
+// the page-header library from libraryFolder (nothing when it is missing).
+// Margins that do not are refused before a report is laid out.
+bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                             const std::string& libraryFolder = {});
 
 // Reads the print settings, takes the margins to the printable rectangle of
 // the geometry and lays the report out. The page-header warning is shown

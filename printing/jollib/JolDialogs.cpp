@@ -28,6 +28,7 @@
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
+#include "printing/ReportRenderer.h"
 
 namespace orv {
 namespace {
@@ -138,6 +139,42 @@ void WriteJolPrintingValues(const TJolPrintingValues& v)
     s.writeBool(k, kPrinting, "ColorPrinting", v.ColorPrinting);
     s.flush();
 }
+
+namespace {
+
+// The settings the report would be laid out with.
+TPrintingSettings PrintingSettingsOf(const TJolPrintingValues& v)
+{
+    TPrintingSettings s{};
+    s.HeaderType = v.HeaderType;
+    s.LogoPath.set(v.LogoPath);
+    s.DrawLogo = v.DrawLogo;
+    s.DrawFrame = v.DrawFrame;
+    s.ShowTotalPageNumber = v.ShowTotalPageNumber;
+    s.ShowObjectInfo = v.ShowObjectInfo;
+    s.ShowNumberInfo = v.ShowNumberInfo;
+    s.MarginLeft = v.MarginLeft / 10.0;
+    s.MarginRight = v.MarginRight / 10.0;
+    s.MarginTop = v.MarginTop / 10.0;
+    s.MarginBottom = v.MarginBottom / 10.0;
+    s.FontName.set(v.FontName);
+    s.FontSize = v.FontSize;
+    s.ColorPrinting = v.ColorPrinting;
+    return s;
+}
+
+// A sheet of the paper printable to its edges, at a printer's resolution.
+TPageGeometry PaperGeometry(const QSizeF& mm)
+{
+    constexpr int dpi = 600;
+    TPageGeometry g;
+    g.dpiX = g.dpiY = dpi;
+    g.physicalSize = {RoundToInt(mm.width() / 25.4 * dpi), RoundToInt(mm.height() / 25.4 * dpi)};
+    g.pageSize = g.physicalSize;
+    return g;
+}
+
+} // namespace
 
 bool MarginsLeavePrintableArea(double left, double right, double top, double bottom, const QSizeF& pageMm)
 {
@@ -276,7 +313,8 @@ void TPrintingSettingsDlg::accept()
 {
     const TJolPrintingValues v = values();
     if (!MarginsLeavePrintableArea(v.MarginLeft / 10.0, v.MarginRight / 10.0, v.MarginTop / 10.0,
-                                   v.MarginBottom / 10.0, paperMm_)) {
+                                   v.MarginBottom / 10.0, paperMm_) ||
+        !MarginsLeaveReportLines(PrintingSettingsOf(v), PaperGeometry(paperMm_))) {
         ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdWarning, mbOK);
         return;
     }

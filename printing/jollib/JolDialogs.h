@@ -61,8 +61,9 @@ public:
     TJolPrintingValues values() const;
     void setValues(const TJolPrintingValues& v);
 
-    // Writes the values, unless the margins leave no printable area: then
-    // "Popraw!" / "Błąd w definicji marginesów." and the dialog stays.
+    // Writes the values, unless the margins leave no printable area or too
+    // little for the report's lines under the page header on the paper:
+    // then "Popraw!" / "Błąd w definicji marginesów." and the dialog stays.
     void accept() override;
 
 private:

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 #include "core/SettingsStore.h"
+#include "platform/MakerLibrary.h"
 #include "printing/jollib/JolDialogs.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -144,6 +145,56 @@ TEST_F(JolDialogs, MarginsThatLeaveNoPrintableAreaAreRefused)
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(integer("Printing", "MarginLeft"), 1099);
     EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(JolDialogs, MarginsThatLeaveFewerThanFiveReportLinesUnderTheHeaderAreRefused)
+{
+    // A4, 297 mm high. A line of the 12 pt report font is 14.4 pt = 5.08 mm,
+    // five of them 25.4 mm (50.8 mm at 24 pt); the full page header of the
+    // header library takes about 24 mm, its page line alone about 6 mm.
+    struct Case {
+        double top, bottom;
+        int headerType;
+        int fontSize;
+        bool withHeader;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {145.0, 145.0, 0, 12, true, false},  // 7 mm: not a line under the header
+        {145.0, 145.0, 0, 12, false, false}, // nor without it
+        {130.0, 130.0, 0, 12, true, false},  // 37 mm: 24 + 25.4 do not fit
+        {130.0, 130.0, 2, 12, true, true},   // 6 + 25.4 do
+        {130.0, 130.0, 0, 12, false, true},  // no header drawn: 25.4 of 37
+        {120.0, 120.0, 0, 12, true, true},   // 57 mm: 24 + 25.4 fit
+        {120.0, 120.0, 0, 24, true, false},  // 24 + 50.8 do not
+        {10.0, 25.0, 0, 12, true, true},     // the usual margins
+    };
+    for (const Case& c : cases) {
+        SetMakerLibraryFolder(c.withHeader ? QStringLiteral(ORV_TOPLAGE_DIR) : QStringLiteral("/brak"));
+        store.values.clear();
+        orvtest::MessageRecorder messages;
+        TPrintingSettingsDlg dlg;
+        dlg.setPaperSize(A4);
+        Child<QDoubleSpinBox>(dlg, "MarginTop")->setValue(c.top);
+        Child<QDoubleSpinBox>(dlg, "MarginBottom")->setValue(c.bottom);
+        Child<QSpinBox>(dlg, "HeaderType")->setValue(c.headerType);
+        Child<QSpinBox>(dlg, "FontSize")->setValue(c.fontSize);
+        dlg.show();
+        Press(dlg, "okButton");
+        const std::string what = std::to_string(c.top) + " " + std::to_string(c.bottom) + " " + std::to_string(c.headerType) + " " +
+                                 std::to_string(c.fontSize) + (c.withHeader ? " header" : "");
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << what;
+        EXPECT_EQ(dlg.isVisible(), !c.accepted) << what;
+        EXPECT_EQ(store.values.empty(), !c.accepted) << what;
+        if (c.accepted) {
+            EXPECT_TRUE(messages.messages.empty()) << what;
+        } else {
+            ASSERT_EQ(messages.messages.size(), 1u) << what;
+            EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+            EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
+        }
+    }
+    SetMakerLibraryFolder(QString());
 }
 
 TEST_F(JolDialogs, CancelWritesNothing)

@@ -293,6 +293,42 @@ TEST_F(ReportPdf, MarginsThatLeaveNoPrintableAreaAreRefusedBeforeRendering)
     }
 }
 
+TEST_F(ReportPdf, MarginsThatLeaveFewerThanFiveLinesUnderTheHeaderAreRefused)
+{
+    // A line of the 12 pt report font is 14.4 pt (5.08 mm) at 600 dpi, five
+    // of them 25.4 mm; the full page header takes about 24 mm, the page line
+    // alone (header type 2) about 6 mm.
+    const std::string none = (dir.path() / "pusty").string();
+    std::filesystem::create_directories(none);
+    auto refused = [&](int topBottom, int headerType, const std::string& folder) {
+        messages.messages.clear();
+        setInt("MarginTop", topBottom);
+        setInt("MarginBottom", topBottom);
+        setInt("HeaderType", headerType);
+        auto printer = PdfPrinter(QString::fromStdString(dir.file("margins.pdf")));
+        TReportOptions options;
+        options.libraryFolder = folder;
+        TReportPages pages;
+        const TReportStatus status = PrintReportToPdf(*printer, request(), source, options, &pages);
+        const bool popraw = !messages.messages.empty() && messages.messages[0].headline == "Popraw!" &&
+                            messages.messages[0].text == "Błąd w definicji marginesów.";
+        EXPECT_EQ(popraw, status == TReportStatus::NoPrintableArea);
+        EXPECT_EQ(pages.pages.empty(), status == TReportStatus::NoPrintableArea);
+        return status == TReportStatus::NoPrintableArea;
+    };
+    // 297 - 2 x 145 = 7 mm: not one line under the header, nor without it
+    EXPECT_TRUE(refused(1450, 0, ORV_TOPLAGE_DIR));
+    EXPECT_TRUE(refused(1450, 0, none));
+    // 297 - 2 x 130 = 37 mm: five lines under the page line, not under the
+    // full header; without the header library the whole 37 mm are the page's
+    EXPECT_TRUE(refused(1300, 0, ORV_TOPLAGE_DIR));
+    EXPECT_TRUE(refused(1300, 1, ORV_TOPLAGE_DIR));  // the full header on the first page
+    EXPECT_FALSE(refused(1300, 2, ORV_TOPLAGE_DIR));
+    EXPECT_FALSE(refused(1300, 0, none));
+    // 297 - 2 x 120 = 57 mm
+    EXPECT_FALSE(refused(1200, 0, ORV_TOPLAGE_DIR));
+}
+
 TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
 {
     // A printable area 9 pixels wide: the 595 pt sheet is 4958 px at 600 dpi,
@@ -314,4 +350,84 @@ TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
     EXPECT_GT(letters, 20);
     // the input data have no "%" of their own: any printed "%" is a cut code
     EXPECT_FALSE(text.contains("%")) << text.toStdString();
+}
+
+namespace {
+
+// Words "<prefix>001" .. numbered, one blank between them, at least
+// `chars` long.
+QString NumberedWords(const char* prefix, int chars)
+{
+    QString s;
+    for (int n = 1; s.size() < chars; ++n) {
+        if (!s.isEmpty()) s += ' ';
+        s += QString::asprintf("%s%03d", prefix, n);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST_F(ReportPdf, LongCommentsAndElementNamesWrapWithinTheMargins)
+{
+    // 265 characters and a 202-character bold name, each far wider than
+    // the 165 mm between the margins
+    const QString comment = NumberedWords("kom", 260);
+    const QString name = NumberedWords("naz", 200);
+    session.setComments({comment.toStdString()});
+    TReportRequest rq = request();
+    rq.header.PrintParts[4] = 0;  // the current element
+    rq.header.PrintParts[6] = 1;  // with its name
+    rq.element.Name.set(name.toStdString());
+    const std::vector<PdfWord> words = PdfWords(render(rq));
+
+    for (const QString& text : {comment, name}) {
+        const QStringList expected = text.split(' ');
+        std::vector<PdfWord> found;
+        for (const QString& e : expected) {
+            const std::vector<PdfWord> w = WordsOf(words, e);
+            EXPECT_EQ(w.size(), 1u) << e.toStdString();
+            if (!w.empty()) found.push_back(w[0]);
+        }
+        ASSERT_EQ(found.size(), std::size_t(expected.size()));
+        // no character lost: the last word is whole
+        EXPECT_EQ(found.back().text, expected.back());
+        int lines = 1;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_GE(found[i].box.left(), Pt(25) - 0.5);
+            EXPECT_LE(found[i].box.right(), Pt(210 - 20) + 0.5) << found[i].text.toStdString();
+            if (i > 0 && found[i].box.top() > found[i - 1].box.top() + 1) {
+                ++lines;
+                EXPECT_NEAR(found[i].box.left(), Pt(25), Pt(1));  // a wrapped line starts at the left edge
+            }
+        }
+        EXPECT_GE(lines, 2);
+    }
+}
+
+TEST_F(ReportPdf, TheAssumptionsEndWithAQuarterLineLikeTheInputData)
+{
+    // The assumptions are four lines, the fourth empty, each of flag 0; the
+    // results heading follows their closing quarter line: from the top of
+    // "ZAŁOŻENIA:" one line to the sheet, four lines of it and a quarter,
+    // 5.25 lines. A line is the step from "Sytuacja" to "Kategoria".
+    const std::vector<PdfWord> words = PdfWords(render(request()));
+    // the next word of that text after word i, in reading order
+    auto next = [&](std::size_t i, const char* text) {
+        while (i < words.size() && words[i].text != QString::fromUtf8(text)) ++i;
+        return i;
+    };
+    int checked = 0;
+    for (std::size_t head = next(0, "ZAŁOŻENIA:"); head < words.size(); head = next(head + 1, "ZAŁOŻENIA:")) {
+        const std::size_t first = next(head, "Sytuacja");
+        const std::size_t second = next(first, "Kategoria");
+        const std::size_t results = next(second, "WYNIKI");
+        ASSERT_LT(results, words.size());
+        const int page = words[head].page;
+        if (words[first].page != page || words[second].page != page || words[results].page != page) continue;
+        const double line = words[second].box.top() - words[first].box.top();
+        EXPECT_NEAR(words[results].box.top() - words[head].box.top(), 5.25 * line, 0.4) << checked;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
 }
