@@ -182,6 +182,8 @@ bool InRange(const TResolvedRange& r, const TCalcInput& in)
 bool CaseInputInRange(int calcCase, const TCalcInput& input)
 {
     if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
+    // Every case reads f_b; its upper limit follows the unit kind and mortar.
+    if (!(input.fb <= UnitStrengthLimit(input))) return false;
     static const std::vector<TResolvedRange> resolved[CalcCaseCount] = {
         Resolve(CaseRanges[0]), Resolve(CaseRanges[1]), Resolve(CaseRanges[2]),
         Resolve(CaseRanges[3]), Resolve(CaseRanges[4]), Resolve(CaseRanges[5])};

@@ -411,11 +411,17 @@ bool StoreMortarClass(TCalcInput& in, int mortarClass)
     return true;
 }
 
+double UnitStrengthLimit(const TCalcInput& in)
+{
+    return StrengthLimit(static_cast<int>(in.RodzajElementuM), static_cast<int>(in.RodzajZaprawy));
+}
+
 TGammaStore StoreStrength(TCalcInput& in, const std::string& text)
 {
     double v = 0;
     if (!text.empty() && !TryTextToFloat(text, v)) return TGammaStore::NotANumber;
     if (!(v > 0)) return TGammaStore::NotPositive;
+    if (v > UnitStrengthLimit(in)) return TGammaStore::AboveLimit;
     if (Same(in.fb, v)) return TGammaStore::Unchanged;
     in.fb = v;
     SyncJointWallsMasonry(in);

@@ -71,7 +71,7 @@ void ApplyGeometryLimits(TCalcInput& in);
 // turns to "computed". False when the mode was already that.
 bool SetSelfWeightMode(TCalcInput& in, bool computed);
 
-enum class TGammaStore { Unchanged, Stored, NotANumber, NotPositive };
+enum class TGammaStore { Unchanged, Stored, NotANumber, NotPositive, AboveLimit };
 // gamma_f typed into one of its combos (empty counts as 0): refused when no
 // number or not above 0; stored with the self weights following when they
 // are computed from density.
@@ -129,8 +129,10 @@ bool StoreUnitKind(TCalcInput& in, int kind);
 // Mortar type, the class falling back to M1 when not offered; joint walls follow.
 bool StoreMortarType(TCalcInput& in, int mortarType);
 bool StoreMortarClass(TCalcInput& in, int mortarClass);
-// f_b typed into its combo (empty counts as 0); refused like gamma_f;
-// joint walls follow.
+// Largest f_b [MPa] the element's unit kind and mortar type allow.
+double UnitStrengthLimit(const TCalcInput& in);
+// f_b typed into its combo (empty counts as 0); refused like gamma_f, and
+// above UnitStrengthLimit; joint walls follow.
 TGammaStore StoreStrength(TCalcInput& in, const std::string& text);
 // With the walls above and below declared identical, their masonry records
 // and moduli E_2, E_5 take the wall's own masonry; otherwise nothing.

@@ -111,39 +111,43 @@ void MortarTypeName(int mortarType, std::string& s)
     }
 }
 
-void FillStrengthList(std::vector<std::string>& list, int kind, int mortarType)
+std::vector<double> AllowedStrengths(int kind, int mortarType)
 {
-    list.clear();
-    auto add = [&list](double v) {
-        const bool whole = v == static_cast<double>(static_cast<int>(v));
-        list.push_back(whole ? std::to_string(static_cast<int>(v)) : FormatFixed(1, v));
-    };
-    auto addAll = [&add](std::initializer_list<double> values) {
-        for (double v : values) add(v);
-    };
     switch (kind) {
     case mkCeramic1:
     case mkSilicate1:
     case mkConcrete1:
-        addAll({5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50});
-        if (mortarType != mtThinLayer) addAll({60, 75});
-        break;
+        if (mortarType == mtThinLayer) return {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50};
+        return {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 60, 75};
     case mkCeramic2:
     case mkSilicate2:
     case mkConcrete2:
-        addAll({5, 7.5, 10, 15, 20, 25, 30, 35});
-        break;
+        return {5, 7.5, 10, 15, 20, 25, 30, 35};
     case mkCeramic3:
     case mkCeramic4:
     case mkConcrete3:
     case mkConcrete4:
-        addAll({5, 7.5, 10, 15});
-        break;
+        return {5, 7.5, 10, 15};
     case mkAAC:
-        addAll({1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 6, 7});
-        break;
+        return {1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 6, 7};
     default:
-        break;  // stone and unknown kinds: no list
+        return {};  // stone and unknown kinds: no list
+    }
+}
+
+double StrengthLimit(int kind, int mortarType)
+{
+    const std::vector<double> allowed = AllowedStrengths(kind, mortarType);
+    if (!allowed.empty()) return allowed.back();
+    return mortarType == mtThinLayer ? 50 : 75;
+}
+
+void FillStrengthList(std::vector<std::string>& list, int kind, int mortarType)
+{
+    list.clear();
+    for (double v : AllowedStrengths(kind, mortarType)) {
+        const bool whole = v == static_cast<double>(static_cast<int>(v));
+        list.push_back(whole ? std::to_string(static_cast<int>(v)) : FormatFixed(1, v));
     }
 }
 

@@ -41,9 +41,15 @@ std::string MortarText(int mortarType, int mortarClass, int designed);
 // "zwykła", "do cienkich spoin", "lekka"; another type leaves s unchanged.
 void MortarTypeName(int mortarType, std::string& s);
 
-// Clears the list and adds the allowed normalised strengths f_b [MPa] of a
-// unit kind with a mortar type, as texts.
+// The allowed normalised strengths f_b [MPa] of a unit kind with a mortar
+// type, ascending; empty for the stone kinds.
+std::vector<double> AllowedStrengths(int kind, int mortarType);
+// Clears the list and adds the allowed strengths as texts.
 void FillStrengthList(std::vector<std::string>& list, int kind, int mortarType);
+// Largest f_b [MPa] the strength formula covers for a unit kind and mortar
+// type: the last allowed strength; 75 MPa (50 with thin-layer mortar) for
+// the kinds without a list.
+double StrengthLimit(int kind, int mortarType);
 
 // --- concrete strength classes ----------------------------------------------
 constexpr int ConcreteTableCount = 11;   // class indexes 0..10

@@ -34,7 +34,12 @@ void TStrengthCombo::setValues(const std::vector<std::string>& values)
 
 void TStrengthCombo::setValue(double v) { setEditText(QString::fromStdString(FormatFixed(1, v))); }
 
-bool TStrengthCombo::take(double& v, bool positive)
+void ShowStrengthAboveLimit(double limit)
+{
+    ShowMessageDialog("Wartość spoza zakresu.", "Wartość maksymalna: " + FormatFixed(1, limit), mdWarning, mbOK);
+}
+
+bool TStrengthCombo::take(double& v, bool positive, double limit)
 {
     checking_ = true;
     struct Reset {
@@ -47,8 +52,10 @@ bool TStrengthCombo::take(double& v, bool positive)
     const char* refusal = nullptr;
     if (!TryTextToFloat(text.toStdString(), value)) refusal = "Błąd w zapisie! ";
     else if (positive && !(value > 0)) refusal = "Wartość musi być większa od 0.";
-    if (refusal) {
-        ShowMessageDialog("Popraw!", refusal, mdError, mbOK);
+    const bool above = !refusal && value > limit;
+    if (refusal || above) {
+        if (above) ShowStrengthAboveLimit(limit);
+        else ShowMessageDialog("Popraw!", refusal, mdError, mbOK);
         QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
         return false;
     }

@@ -22,9 +22,9 @@ public:
     void setValue(double v);
 
     // The typed value (an empty text is 0), shown again with one decimal.
-    // A text that is no number, or with `positive` a value not above 0, is
-    // refused ("Popraw!") with the focus kept: false.
-    bool take(double& v, bool positive);
+    // A text that is no number, with `positive` a value not above 0, or a
+    // value above `limit` is refused with the focus kept: false.
+    bool take(double& v, bool positive, double limit);
 
 signals:
     // The box was left; not raised while its own refusal is on screen.
@@ -36,5 +36,9 @@ protected:
 private:
     bool checking_ = false;
 };
+
+// The refusal of an f_b above the largest its unit kind and mortar allow:
+// "Wartość spoza zakresu." over "Wartość maksymalna: 75,0".
+void ShowStrengthAboveLimit(double limit);
 
 } // namespace orv

@@ -171,16 +171,47 @@ void TMomentDlg::setData(const TMomentData& data)
     ex1_->setValue(data.e);
     N1_->setValue(data.N);
     NSd1_->setValue(data.ownN);
+    e_ = data.e;
+    start_ = shownNow();
+
+    // The field's moment stands; choices that give another one (a moment
+    // typed into the field) become the eccentricity that gives it.
+    const double N = (data.mode & mmOwnForce) ? data.ownN : data.N;
+    if (FormatFixed(2, choicesMoment()) != FormatFixed(2, data.M) && N > 0) {
+        const double e = 100 * data.M / N;
+        if (e >= ex1_->minValue() && e <= ex1_->maxValue()) {
+            SetChecked(e04t_, false);
+            SetChecked(e2_, true);
+            ex1_->setValue(e);
+            e_ = e;
+        }
+    }
+    start_ = shownNow();
     UpdateMomentControls();
-    // The moment of what is shown, so that OK without a change returns it.
     ComputeMoment();
+}
+
+TMomentDlg::TShown TMomentDlg::shownNow() const
+{
+    return {e04t_->isChecked(), obc1_->isChecked(), ex1_->text(), N1_->text(), NSd1_->text()};
+}
+
+double TMomentDlg::eccentricity() const
+{
+    return ex1_->text() == start_.e ? e_ : ex1_->value();
+}
+
+double TMomentDlg::choicesMoment() const
+{
+    const double N = obc0_->isChecked() ? N1_->value() : NSd1_->value();
+    // Centimetres to metres.
+    return e04t_->isChecked() ? N * 0.4 * data_.dimension / 100 : N * eccentricity() / 100;
 }
 
 void TMomentDlg::ComputeMoment()
 {
-    const double N = obc0_->isChecked() ? N1_->value() : NSd1_->value();
-    // Centimetres to metres.
-    M_ = e04t_->isChecked() ? N * 0.4 * data_.dimension / 100 : N * ex1_->value() / 100;
+    // Nothing changed: the moment the dialog started from.
+    M_ = shownNow() == start_ ? data_.M : choicesMoment();
     PB1_->update();
 }
 
@@ -207,8 +238,8 @@ void TMomentDlg::BitBtn1Click()
     ComputeMoment();
     data_.mode = (e04t_->isChecked() ? mmEccentricity04 : 0) + (obc1_->isChecked() ? mmOwnForce : 0) +
                  (aut1_->isChecked() ? mmAutomatic : 0);
-    data_.e = ex1_->value();
-    data_.ownN = NSd1_->value();
+    data_.e = eccentricity();
+    if (NSd1_->text() != start_.ownN) data_.ownN = NSd1_->value();
     data_.M = M_;
     accept();
 }

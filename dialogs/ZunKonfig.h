@@ -28,7 +28,7 @@ struct TMomentData {
     double e = 0;          // the given eccentricity [cm]
     int mode = 0;          // mm* bits
     int direction = 1;     // 1 x, 0 y
-    double M = 0;          // the moment [kNm]
+    double M = 0;          // the moment [kNm]: in, the field's; out, the dialog's
 };
 
 class TMomentDlg : public QDialog {
@@ -36,7 +36,9 @@ class TMomentDlg : public QDialog {
 public:
     explicit TMomentDlg(QWidget* parent = nullptr);
 
-    // Fills the controls and computes the moment of the data shown.
+    // Fills the controls starting from the field's moment data.M: where the
+    // choices give another moment, the given eccentricity e = 100 M / N is
+    // shown instead. Until a control changes, the moment stays data.M.
     void setData(const TMomentData& data);
     // The data as handed over, or as taken back by OK.
     const TMomentData& data() const { return data_; }
@@ -53,10 +55,24 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // What the moment depends on, as the controls show it.
+    struct TShown {
+        bool e04 = false;
+        bool ownForce = false;
+        QString e, N, ownN;
+        bool operator==(const TShown&) const = default;
+    };
+    TShown shownNow() const;
+    // The moment of the choices as they stand [kNm].
+    double choicesMoment() const;
+    // The given eccentricity [cm]: exact while ex1 shows the text it was given.
+    double eccentricity() const;
     void BitBtn1Click();
 
     TMomentData data_;
     double M_ = 0;
+    double e_ = 0;     // the given eccentricity at its full precision [cm]
+    TShown start_;     // the controls as setData left them
     TMLRadioButton* e04t_;
     TMLRadioButton* e2_;
     TNumberEdit* ex1_;

@@ -215,10 +215,15 @@ QStringList TNewElementDlg::requirementTexts() const
     return {Label6->text(), Label7->text(), Label8->text(), Label9->text()};
 }
 
+bool TNewElementDlg::takeStrength(double& v)
+{
+    return fb1->take(v, false, StrengthLimit(kind(), mtGeneral));
+}
+
 bool TNewElementDlg::fbLeft()
 {
     double v = 0;
-    return fb1->take(v, false);
+    return takeStrength(v);
 }
 
 void TNewElementDlg::accept()
@@ -234,13 +239,9 @@ void TNewElementDlg::accept()
     case TUnitNameCheck::Ok: break;
     }
     double fb = 0;
-    if (!fb1->take(fb, false) || !ro1->commit()) return;
+    if (!takeStrength(fb) || !ro1->commit()) return;
     if (!(fb > 0)) {
         Refuse("Popraw!", "Wartość musi być większa od 0.");
-        return;
-    }
-    if (fb > MaxUnitStrength) {
-        Refuse("Popraw!", "Wartość spoza zakresu.");
         return;
     }
     data_ = TMasonryUnitRow{name,        TypMaterialu1->currentIndex(), std::max(grupa1->currentIndex(), 0), fb,

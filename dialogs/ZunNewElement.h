@@ -46,6 +46,8 @@ private:
     void fillStrengthList();
     // The f_b text left: rewritten with one decimal, or refused (false).
     bool fbLeft();
+    // f_b as typed, within the largest of the kind's list.
+    bool takeStrength(double& v);
     int kind() const;
 
     TMasonryUnitRow data_;

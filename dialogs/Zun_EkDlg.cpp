@@ -254,7 +254,7 @@ bool TEkDlg::fbLeft()
 {
     if (filling_) return true;
     double v = 0;
-    if (!fb1->take(v, true)) return false;
+    if (!fb1->take(v, true, StrengthLimit(work_.RodzajElementu, work_.RodzajZaprawy))) return false;
     if (v != work_.fb) {
         work_.fb = v;
         showResult();

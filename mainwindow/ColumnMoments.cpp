@@ -40,12 +40,18 @@ void TElementEditor::momentButtonClick(bool x)
     d.e = x ? in.ex : in.ey;
     d.mode = x ? in.MsdxDef : in.MsdyDef;
     d.direction = x ? 1 : 0;
+    const double stored = x ? in.Msdx : in.Msdy;
+    d.M = stored;
     if (!ShowMomentDlg(d, this)) return;
 
-    // The moment as its field takes it: within the field's range, at its decimals.
+    // A new moment as its field takes it: within the field's range, at its
+    // decimals; the moment handed back unchanged stays as stored.
     TNumberEdit* field = edit(x ? "Msdx1" : "Msdy1");
-    field->setValue(d.M);
-    const double M = field->value();
+    double M = stored;
+    if (d.M != stored) {
+        field->setValue(d.M);
+        M = field->value();
+    }
     const u16 mode = static_cast<u16>(d.mode & 7);
     store([&](TCalcInput& e) {
         if (x) {

@@ -33,6 +33,7 @@
 #include "core/ZunMaterials.h"
 #include "core/ZunStrings.h"
 #include "dialogs/CatalogueFiles.h"
+#include "dialogs/StrengthCombo.h"
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/Zun_EkDlg.h"
 #include "mainwindow/EditorHelp.h"
@@ -962,10 +963,14 @@ bool TElementEditor::leaveNumberCombo(QComboBox* combo)
     session_.editCurrent([&](TProjectElement& e) {
         outcome = strength ? StoreStrength(e.Input, text) : StoreGammaF(e.Input, text);
     });
-    if (outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive) {
-        ShowMessageDialog("Popraw!",
-                          outcome == TGammaStore::NotANumber ? "Błąd w zapisie! " : "Wartość musi być większa od 0.",
-                          mdError, mbOK);
+    if (outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive ||
+        outcome == TGammaStore::AboveLimit) {
+        if (outcome == TGammaStore::AboveLimit)
+            ShowStrengthAboveLimit(UnitStrengthLimit(session_.current().Input));
+        else
+            ShowMessageDialog("Popraw!",
+                              outcome == TGammaStore::NotANumber ? "Błąd w zapisie! " : "Wartość musi być większa od 0.",
+                              mdError, mbOK);
         QTimer::singleShot(0, combo, [combo] {
             if (combo->isVisible() && combo->isEnabled()) combo->setFocus(Qt::OtherFocusReason);
         });

@@ -197,6 +197,38 @@ TEST(Dispatch, OverflowIsNoVerdict)
     EXPECT_FALSE(ResultsFinite(plates));
 }
 
+// A 12 cm wall of ceramic group 1 units on M5 mortar under 2000 kN. Taken
+// at f_b = 5000 MPa the strength formula gives f_k = 0.45 x 5000^0.7 x 5^0.3
+// = 0.45 x 388.4 x 1.621 = 283.3 MPa and a capacity far above the load: the
+// formula holds only up to the largest f_b of the list (75 MPa), so through
+// the dispatcher it is error 50 and the verdict is "exceeded".
+TEST(Dispatch, UnitStrengthBeyondItsListIsNoVerdict)
+{
+    auto wall = orvtest::DefaultInput(ccWallVerticalHinged);
+    wall->t = 12;
+    wall->Nod = 2000;
+    wall->Nsld = 0;
+    wall->fb = 5000;
+    TTraceLines direct;
+    TCalcResults dr;
+    ASSERT_EQ(CalcWallVerticalHinged(direct, *wall, dr), 0);
+    EXPECT_NEAR(dr.f_k / 1e6, 0.45 * std::pow(5000.0, 0.7) * std::pow(5.0, 0.3), 1e-9);
+    EXPECT_NEAR(dr.f_k / 1e6, 283.3, 0.1);
+    EXPECT_GT(dr.N_1Rd, dr.N_1d);
+
+    for (int c : {ccWallVerticalHinged, ccConcentratedLoad, ccColumn}) {
+        auto in = orvtest::DefaultInput(c);
+        in->t = 12;
+        in->Nod = in->Sily[0].NSd = 2000;
+        in->fb = 5000;
+        TTraceLines lines;
+        TCalcResults r;
+        EXPECT_EQ(CalcElement(lines, *in, r), ceInvalidInput) << c;
+        EXPECT_TRUE(IsCapacityExceeded(*in, r)) << c;
+        EXPECT_EQ(r.f_k, 0) << c;
+    }
+}
+
 // Values the element editor refuses (out of its ranges) give error 50 in the
 // cases that read them; values a case does not read never matter.
 TEST(Dispatch, EditorRangesOfTheValuesACaseReads)
@@ -253,6 +285,15 @@ TEST(Dispatch, EditorRangesOfTheValuesACaseReads)
         {"pier 5 cm high", 5, [](TCalcInput& i) { i.h = 5; }, true},
         {"moment at the limit", 5, [](TCalcInput& i) { i.Msdy = -200000; }, false},
         {"moment beyond it", 5, [](TCalcInput& i) { i.Msdx = -200001; }, true},
+        {"f_b 75, the largest of the list", 0, [](TCalcInput& i) { i.fb = 75; }, false},
+        {"f_b above it", 0, [](TCalcInput& i) { i.fb = 75.01; }, true},
+        {"f_b NaN", 1, [](TCalcInput& i) { i.fb = NAN; }, true},
+        {"f_b 60 with thin-layer mortar", 2, [](TCalcInput& i) { i.RodzajZaprawy = mtThinLayer; i.fb = 60; }, true},
+        {"f_b 50 with thin-layer mortar", 2, [](TCalcInput& i) { i.RodzajZaprawy = mtThinLayer; i.fb = 50; }, false},
+        {"f_b 20 of ceramic group 3", 3, [](TCalcInput& i) { i.RodzajElementuM = mkCeramic3; i.fb = 20; }, true},
+        {"f_b 7.5 of aerated concrete", 4, [](TCalcInput& i) { i.RodzajElementuM = mkAAC; i.fb = 7.5; }, true},
+        {"f_b 75 of stone", 5, [](TCalcInput& i) { i.RodzajElementuM = mkNaturalStone; i.fb = 75; }, false},
+        {"f_b 76 of stone", 5, [](TCalcInput& i) { i.RodzajElementuM = mkManufacturedStone; i.fb = 76; }, true},
     };
     for (const Row& row : rows) {
         auto in = orvtest::DefaultInput(row.calcCase);

@@ -284,6 +284,26 @@ TEST(EditorFields, StrengthRefusesNoNumberAndNonPositive)
     EXPECT_EQ(in.fb, 12.5);
 }
 
+// Above the largest f_b of its list the value is refused and the element
+// keeps its own; the limit follows the unit kind and the mortar type.
+TEST(EditorFields, StrengthAboveItsListIsRefused)
+{
+    TCalcInput in = DefaultInput();  // ceramic group 1, general mortar: up to 75 MPa
+    in.fb = 10;
+    in.IdentyczneParametryScian = 1;
+    for (const char* text : {"5000", "1e6", "99999999", "75,01"})
+        EXPECT_EQ(StoreStrength(in, text), TGammaStore::AboveLimit) << text;
+    EXPECT_EQ(in.fb, 10.0);
+    EXPECT_NE(in.ElementE2.fb, 5000.0);
+    EXPECT_EQ(StoreStrength(in, "75"), TGammaStore::Stored);
+
+    // Natural stone, no list: 75 MPa still, 50 with thin-layer mortar.
+    EXPECT_TRUE(StoreUnitKind(in, mkNaturalStone));
+    EXPECT_EQ(StoreStrength(in, "75,1"), TGammaStore::AboveLimit);
+    in.RodzajZaprawy = mtThinLayer;
+    EXPECT_EQ(UnitStrengthLimit(in), 50.0);
+}
+
 TEST(EditorFields, IdenticalJointWallsTakeTheWallsSectionAndMasonry)
 {
     TCalcInput in = DefaultInput();

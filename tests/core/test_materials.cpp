@@ -95,6 +95,18 @@ TEST(StrengthList, ByKindAndMortar)
     EXPECT_TRUE(list.empty());
 }
 
+// The strength formula holds up to the largest f_b of the list; the stone
+// kinds, without a list, and unknown kinds up to 75 MPa (50 thin-layer).
+TEST(StrengthList, LimitIsTheLargestOfTheList)
+{
+    EXPECT_EQ(StrengthLimit(mkSilicate1, mtLightweight), 75.0);
+    EXPECT_EQ(StrengthLimit(mkConcrete1, mtThinLayer), 50.0);
+    EXPECT_EQ(StrengthLimit(mkCeramic2, mtThinLayer), 35.0);
+    EXPECT_EQ(StrengthLimit(mkNaturalStone, mtGeneral), 75.0);
+    EXPECT_EQ(StrengthLimit(mkManufacturedStone, mtThinLayer), 50.0);
+    EXPECT_EQ(StrengthLimit(13, mtGeneral), 75.0);
+}
+
 TEST(ConcreteClasses, NamesAndProperties)
 {
     // "B37" is the fifth B name: f_ck 30 MPa, E_cm 32 GPa.

@@ -605,6 +605,31 @@ TEST_F(Session, VerdictOfTheRecalculation)
     EXPECT_NEAR(s.results().A, 0.38 * 1.30, 1e-12);
 }
 
+// A file whose f_b lies above the largest of its list (a damaged or foreign
+// file): opened as it is, no verdict, and saved again byte for byte.
+TEST_F(Session, AFileStrengthAboveItsListIsNoVerdict)
+{
+    ProjectSession s;
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.Nod = 1.0;
+        e.Input.fb = 99999999;
+    });
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    ASSERT_TRUE(s.save(dir.file("fb.clcm")).ok());
+
+    ProjectSession t;
+    ASSERT_TRUE(t.open(dir.file("fb.clcm")).ok());
+    EXPECT_EQ(v(t.current().Input.fb), 99999999.0);
+    EXPECT_EQ(t.verdict(), TVerdict::Error);
+    EXPECT_EQ(v(t.results().Error), ceInvalidInput);
+    ASSERT_TRUE(t.save(dir.file("fb2.clcm")).ok());
+    EXPECT_EQ(ReadFileBytes(dir.file("fb2.clcm")), ReadFileBytes(dir.file("fb.clcm")));
+
+    // At the limit, 75 MPa, the wall has its verdict again.
+    t.editCurrent([](TProjectElement& e) { e.Input.fb = 75; });
+    EXPECT_EQ(t.verdict(), TVerdict::Satisfied);
+}
+
 TEST_F(Session, WithRecalculationOffNothingIsCalculated)
 {
     int asked = 0;

@@ -318,6 +318,19 @@ TEST_F(CatalogueDialogs, NewUnitIsCheckedAddedAndWritten)
     EXPECT_EQ(messages.messages[0].text, "Wartość musi być większa od 0.");
     EXPECT_EQ(messages.messages[1].text, "Błąd w zapisie! ");
 
+    // Above the largest f_b of the kind's list: 15 MPa for ceramic group 3,
+    // 75 MPa for natural stone, which has no list.
+    messages.messages.clear();
+    dlg.setEditorRunner(UnitEditor({"Pustak 25", 0, 2, "20"}));
+    Click(dlg, "NewBtn1");
+    dlg.setEditorRunner(UnitEditor({"Granit", 5, -1, "80"}));
+    Click(dlg, "NewBtn1");
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 15,0");
+    EXPECT_EQ(messages.messages[1].text, "Wartość maksymalna: 75,0");
+    EXPECT_EQ(Child<QTreeWidget>(dlg, "VirtualStringTree1")->topLevelItemCount(), 27);
+
     // Ceramic group 3, f_b 12.5, category II, 11.5 kN/m3.
     messages.messages.clear();
     dlg.setEditorRunner(UnitEditor({"Pustak 25", 0, 2, "12.5", 1, "11,5"}));

@@ -178,6 +178,34 @@ TEST_F(ModulusDialog, NameTheCatalogueLacksChangesNothing)
     EXPECT_EQ(dlg.data().fb, 20);
 }
 
+// The dialog's f_b is bounded by the largest of its list, which follows the
+// unit kind and mortar chosen in the dialog.
+TEST_F(ModulusDialog, StrengthAboveItsListIsRefused)
+{
+    TEkDlg dlg;
+    dlg.setData(DefaultUnit());
+    auto* fb = Child<QComboBox>(dlg, "fb1");
+    fb->setEditText("100");
+    Child<QPushButton>(dlg, "OKBtn")->click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 75,0");
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    EXPECT_NEAR(dlg.currentModulus(), 3.65514, 1e-5); // f_b 10 kept
+
+    // Ceramic group 3: the list ends at 15.
+    Choose(Child<QComboBox>(dlg, "RodzajElementuM1"), mkCeramic3);
+    fb->setEditText("20");
+    Child<QPushButton>(dlg, "OKBtn")->click();
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, "Wartość maksymalna: 15,0");
+    fb->setEditText("15");
+    Child<QPushButton>(dlg, "OKBtn")->click();
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.data().fb, 15);
+}
+
 TEST_F(ModulusDialog, StrengthIsCheckedAndCancelHandsNothingBack)
 {
     TEkDlg dlg;

@@ -57,7 +57,8 @@ protected:
         e->commit();
     }
 
-    // Column 25 x 38 cm, N_Sd = 100 kN, moment about x.
+    // Column 25 x 38 cm, N_Sd = 100 kN, moment about x; the field holds the
+    // moment of the choices: 100 x 0.4 x 0.25 = 10 kNm, or 100 x 0.05 = 5 kNm.
     static TMomentData column(int mode)
     {
         TMomentData d;
@@ -67,7 +68,7 @@ protected:
         d.e = 5;
         d.mode = mode;
         d.direction = 1;
-        d.M = 123.45; // left by an earlier use
+        d.M = (mode & mmEccentricity04) ? 10 : 5;
         return d;
     }
 
@@ -176,14 +177,16 @@ TEST_F(MomentDialog, ANumberStillBeingTypedIsTakenByOk)
 TEST_F(MomentDialog, CancelHandsNothingBack)
 {
     TMomentData d = column(mmEccentricity04);
+    // The own force would give 40 x 0.10 = 4 kNm.
     const auto old = BindDialogResponder([](QDialog& shown) {
         auto& m = static_cast<TMomentDlg&>(shown);
         m.findChild<QRadioButton*>("Obc1")->click();
+        EXPECT_DOUBLE_EQ(m.moment(), 4.0);
         m.findChild<QPushButton*>("BitBtn2")->click();
         return shown.result();
     });
     EXPECT_FALSE(ShowMomentDlg(d));
-    EXPECT_DOUBLE_EQ(d.M, 123.45);
+    EXPECT_DOUBLE_EQ(d.M, 10.0);
     EXPECT_EQ(d.mode, mmEccentricity04);
 
     // OK through the same routine hands the data back.
@@ -194,4 +197,93 @@ TEST_F(MomentDialog, CancelHandsNothingBack)
     EXPECT_TRUE(ShowMomentDlg(d));
     EXPECT_DOUBLE_EQ(d.M, 10.0);
     BindDialogResponder(old);
+}
+
+// A moment typed into the field: the dialog starts from it, so that OK
+// without a change hands it back as it was.
+TEST_F(MomentDialog, OkWithoutAChangeKeepsTheFieldsMoment)
+{
+    // Mode 0 with e = 0 stored and M_Sd,x = 3 typed: e = 100 x 3 / 100 = 3 cm.
+    TMomentData d = column(0);
+    d.e = 0;
+    d.M = 3;
+    dlg->setData(d);
+    EXPECT_TRUE(find<QRadioButton>("e2")->isChecked());
+    EXPECT_EQ(find<TNumberEdit>("ex1")->text(), "3,0");
+    EXPECT_TRUE(dlg->resultText().contains("= 3,00%N kNm"));
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, 3.0);
+    EXPECT_EQ(dlg->data().mode, 0);
+    EXPECT_DOUBLE_EQ(dlg->data().e, 3.0);
+
+    // N = 123.45 kN: e = 300 / 123.45 = 2.4301 cm, shown 2,4; the moment stays
+    // 3 (not 123.45 x 0.024 = 2.963) and e keeps its full precision.
+    d.N = 123.45;
+    dlg->setData(d);
+    EXPECT_EQ(find<TNumberEdit>("ex1")->text(), "2,4");
+    EXPECT_EQ(dlg->moment(), 3.0);
+    // Leaving the eccentricity untouched recomputes nothing.
+    find<TNumberEdit>("ex1")->setFocus();
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, 3.0);
+    EXPECT_DOUBLE_EQ(dlg->data().e, 300 / 123.45);
+    EXPECT_DOUBLE_EQ(dlg->data().ownN, 40.0);
+
+    // A change recomputes from the exact e: own force 200 kN gives
+    // 200 x 2.4301 / 100 = 4.8603 kNm; back to N_Sd, the field's 3 again.
+    dlg->setData(d);
+    find<QRadioButton>("Obc1")->click();
+    type("NSd1", "200");
+    EXPECT_NEAR(dlg->moment(), 6.0 / 1.2345, 1e-12);
+    type("NSd1", "40");
+    find<QRadioButton>("Obc0")->click();
+    EXPECT_EQ(dlg->moment(), 3.0);
+}
+
+TEST_F(MomentDialog, ChoicesThatGiveAnotherMomentBecomeItsEccentricity)
+{
+    // e = 0.4 t stored, but the field holds 3 kNm instead of 100 x 0.10 = 10:
+    // shown as the given e = 3 cm; the automatic bit stays.
+    TMomentData d = column(mmEccentricity04 | mmAutomatic);
+    d.M = 3;
+    dlg->setData(d);
+    EXPECT_TRUE(find<QRadioButton>("e2")->isChecked());
+    EXPECT_TRUE(find<QWidget>("ex1")->isEnabled());
+    EXPECT_EQ(find<TNumberEdit>("ex1")->text(), "3,0");
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, 3.0);
+    EXPECT_EQ(dlg->data().mode, mmAutomatic);
+
+    // The own force 40 kN with e = 0.4 t gives 4 kNm; the field's 4.004 shows
+    // as 4,00 too, so the choices stay and the moment is handed back exactly.
+    d = column(mmEccentricity04 | mmOwnForce | mmAutomatic);
+    d.M = 4.004;
+    dlg->setData(d);
+    EXPECT_TRUE(find<QRadioButton>("e04t")->isChecked());
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, 4.004);
+    EXPECT_EQ(dlg->data().mode, mmEccentricity04 | mmOwnForce | mmAutomatic);
+    EXPECT_DOUBLE_EQ(dlg->data().e, 5.0);
+
+    // No force to divide by, or a negative moment (no eccentricity of the
+    // range 0..200000 cm gives it): the choices stay, the moment too.
+    d = column(0);
+    d.N = 0;
+    d.M = 3;
+    dlg->setData(d);
+    EXPECT_EQ(find<TNumberEdit>("ex1")->text(), "5,0");
+    EXPECT_EQ(dlg->moment(), 3.0);
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, 3.0);
+    d = column(0);
+    d.M = -3;
+    dlg->setData(d);
+    EXPECT_TRUE(dlg->resultText().contains("= -3,00%N kNm"));
+    press("BitBtn1");
+    EXPECT_EQ(dlg->data().M, -3.0);
+    EXPECT_DOUBLE_EQ(dlg->data().e, 5.0);
+    // Any choice computes: e = 0.4 t gives 10 kNm.
+    dlg->setData(d);
+    find<QRadioButton>("e04t")->click();
+    EXPECT_DOUBLE_EQ(dlg->moment(), 10.0);
 }

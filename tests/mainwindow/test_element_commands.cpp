@@ -30,6 +30,8 @@
 #include "components/WhatsThisUnit.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
+#include "core/ZunCalc.h"
+#include "core/ZunEditor.h"
 #include "dialogs/Kolejnosc2.h"
 #include "mainwindow/EditorHelp.h"
 #include "mainwindow/ElementEditor.h"
@@ -303,25 +305,99 @@ TEST_F(ElementCommands, TheMomentButtonStoresTheDialogsMoment)
     EXPECT_EQ(session().current().Input.Sily[2].NSd, 50.0);
     EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 10.0);
 
-    // Shown again, OK at once returns the moment of the stored choices.
+    // A moment typed since: OK at once keeps it, shown as the given
+    // eccentricity e = 100 x 99 / 100 = 99 cm.
     session().editCurrent([](TProjectElement& e) { e.Input.Msdx = 99; });
     play = [](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>("e2")->isChecked());
+        EXPECT_EQ(d.findChild<TNumberEdit*>("ex1")->text(), "99,0");
         d.findChild<QPushButton*>("BitBtn1")->click();
         return d.result();
     };
     window->editor()->Msdx1ButtonClick();
-    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 10.0);
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 99.0);
+    EXPECT_EQ(session().current().Input.MsdxDef, 0);
+    EXPECT_DOUBLE_EQ(session().current().Input.ex, 99.0);
 
     // Cancel leaves the element.
     session().setModified(false);
     play = [](QDialog& d) {
-        d.findChild<QRadioButton*>("e2")->click();
+        d.findChild<QRadioButton*>("e04t")->click();
         d.findChild<QPushButton*>("BitBtn2")->click();
         return d.result();
     };
     window->editor()->Msdx1ButtonClick();
-    EXPECT_EQ(session().current().Input.MsdxDef, 1);
+    EXPECT_EQ(session().current().Input.MsdxDef, 0);
+    EXPECT_DOUBLE_EQ(session().current().Input.Msdx, 99.0);
     EXPECT_FALSE(session().modified());
+}
+
+// The pier's moment typed into its field, then "..." and OK without a change:
+// the moment and so every result of the check stay as they were.
+TEST_F(ElementCommands, MomentDialogLeftWithoutAChangeKeepsATypedMoment)
+{
+    session().setCase(ccColumn);
+    session().editCurrent([](TProjectElement& e) {
+        e.Input.t = 25;
+        e.Input.t2 = 38;
+        e.Input.Sily[0].NSd = 150;
+        e.Input.MsdxDef = 0;
+        e.Input.ex = 0;
+    });
+    TNumberEdit* m = field("Msdx1");
+    m->setFocus();
+    m->selectAll();
+    QTest::keyClicks(m, "3,00");
+    ASSERT_TRUE(m->commit());
+    ASSERT_EQ(session().current().Input.Msdx, 3.0);
+    const TCalcResults before = session().results();
+    const TTraceLines trace = session().trace();
+    ASSERT_FALSE(trace.empty());
+
+    // The moment matters: without it the capacity of the middle section differs.
+    TCalcInput unbent = session().current().Input;
+    unbent.Msdx = 0;
+    TTraceLines lines;
+    TCalcResults r0;
+    ASSERT_EQ(CalcElement(lines, unbent, r0), 0);
+    EXPECT_NE(r0.N_mRd_xy, before.N_mRd_xy);
+
+    // e = 100 x 3 kNm / 150 kN = 2 cm.
+    play = [](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>("e2")->isChecked());
+        EXPECT_EQ(d.findChild<TNumberEdit*>("ex1")->text(), "2,0");
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    m->findChild<QToolButton*>("speed")->click();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(session().current().Input.Msdx, 3.0);
+    EXPECT_EQ(field("Msdx1")->text(), "3,00");
+    EXPECT_EQ(session().results().N_1Rd_xy, before.N_1Rd_xy);
+    EXPECT_EQ(session().results().N_mRd_xy, before.N_mRd_xy);
+    EXPECT_EQ(session().results().N_2Rd_xy, before.N_2Rd_xy);
+    EXPECT_EQ(session().trace(), trace);
+    EXPECT_DOUBLE_EQ(session().current().Input.ex, 2.0);
+
+    // An automatic moment with more decimals than the field shows,
+    // 123.45 x 0.4 x 0.25 = 12.345 kNm, stays as computed.
+    m->clearFocus();
+    session().editCurrent([](TProjectElement& e) {
+        e.Input.Sily[0].NSd = 123.45;
+        e.Input.MsdxDef = 4 | 1;
+        UpdateColumnMoments(e.Input);
+    });
+    window->editor()->showElementData();
+    const double automatic = session().current().Input.Msdx;
+    ASSERT_NEAR(automatic, 12.345, 1e-12);
+    play = [](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>("e04t")->isChecked());
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    window->editor()->Msdx1ButtonClick();
+    EXPECT_EQ(session().current().Input.Msdx, automatic);
+    EXPECT_EQ(session().current().Input.MsdxDef, 5);
 }
 
 TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)

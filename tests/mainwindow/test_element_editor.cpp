@@ -398,6 +398,41 @@ TEST_F(ElementEditor, StrengthComboOffersTheAllowedValues)
     EXPECT_EQ(fb->currentText(), "12,5");
 }
 
+// An f_b above the largest value its list offers is refused with the limit
+// named; the element keeps its f_b and the focus stays in the box.
+TEST_F(ElementEditor, StrengthAboveItsListIsRefused)
+{
+    QComboBox* fb = find<QComboBox>("fb1");
+    // Typed and left: refused with the one message naming the limit.
+    auto refused = [&](const char* text, const char* limit) {
+        messages.messages.clear();
+        type(fb, text);
+        EXPECT_FALSE(editor_->commitFocused()) << text;
+        ASSERT_EQ(messages.messages.size(), 1u) << text;
+        EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+        EXPECT_EQ(messages.messages[0].text, std::string("Wartość maksymalna: ") + limit);
+    };
+    const int before = results.count;
+    for (const char* text : {"5000", "99999999", "75,1"}) {
+        refused(text, "75,0");
+        EXPECT_EQ(input().fb, 10.0);
+    }
+    EXPECT_EQ(results.count, before);
+    EXPECT_FALSE(session.modified());
+
+    // With thin-layer mortar the list ends at 50; 50 itself is taken.
+    prepare([](TCalcInput& in) { in.RodzajZaprawy = mtThinLayer; });
+    refused("60", "50,0");
+    type(fb, "50");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().fb, 50.0);
+
+    // Autoclaved aerated concrete: up to 7 MPa.
+    prepare([](TCalcInput& in) { in.RodzajElementuM = mkAAC; in.RodzajZaprawy = mtGeneral; in.fb = 5; });
+    refused("7.5", "7,0");
+    EXPECT_EQ(input().fb, 5.0);
+}
+
 TEST_F(ElementEditor, ChoicesStoreOnTheUsersClickOnly)
 {
     prepare([](TCalcInput& in) { in.Case = ccColumn; in.PodpSTyp_x = 0; });
