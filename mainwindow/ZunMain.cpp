@@ -32,6 +32,7 @@
 #include "components/Dialogs3.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
+#include "components/QtTranslations.h"
 #include "components/WhatsThisUnit.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
@@ -1062,6 +1063,7 @@ int RunApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
+    InstallQtTranslations(app);
     const QString dp = QLocale::system().decimalPoint();
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
     IniSettingsStore settings;
