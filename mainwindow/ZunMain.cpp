@@ -769,14 +769,15 @@ void TVelkor2::ToolButton5Click()
     std::string dir;
     PrepareOpenDialogDir(S(programFolder_), dir);
     dialog.initialDir = Q(dir);
-    if (dialog.execute(this) && HasProjectExtension(dialog.fileName)) OpenProject(dialog.fileName);
+    // The reader checks the file's version text, so a project kept under
+    // another extension opens too, and any other file is refused with a message.
+    if (dialog.execute(this)) OpenProject(dialog.fileName);
 }
 
 bool TVelkor2::OpenProject(const QString& fileName)
 {
     freshStart_ = false;
     if (!storeFocusedField() || !askSaveChanges()) return false;
-    if (!HasProjectExtension(fileName)) return false;
     const TFileResult r = session_->open(S(fileName));
     if (!r.ok()) {
         ShowFileResult(r);
