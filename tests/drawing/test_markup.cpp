@@ -2,6 +2,7 @@
 
 #include <QTextDocument>
 
+#include "core/Cp1250.h"
 #include "drawing/MarkupHtml.h"
 #include "tests/common/QtTestApp.h"
 #include "drawing/MarkupText.h"
