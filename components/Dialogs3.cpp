@@ -139,7 +139,8 @@ TMessageForm::TMessageForm(const QString& instruction, const QString& message, u
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setMinimumSize(kButtonWidth, kButtonHeight);
-        button->setAutoDefault(false);
+        // Return presses the focused button; none is the default.
+        button->setAutoDefault(true);
         const int result = b.result;
         if (result != mrNone) connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         row->addWidget(button);

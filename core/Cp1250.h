@@ -14,4 +14,9 @@ std::string Cp1250ToUtf8(const std::string& cp);
 // included).
 std::string Utf8ToCp1250(const std::string& utf8);
 
+// The Unicode character of a byte of the Symbol font's encoding (the report
+// mark-up's "%S" runs); 0 when the byte has no mapping (it then stands as it
+// is).
+char32_t SymbolCharToUnicode(unsigned char c);
+
 } // namespace orv

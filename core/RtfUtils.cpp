@@ -21,7 +21,7 @@ const char* CodeControlWord(char c)
     switch (c) {
     case 'B': return "\\b";
     case 'U': return "\\ul";
-    case 'S': return "\\f1";
+    case 'S': return ""; // Symbol runs are written as Unicode characters
     case 'N': return "\\f2";
     case 'D': return "\\sub";
     default: return "\\super"; // G, I
@@ -42,6 +42,23 @@ void AppendRtfChars(std::string& out, const char* first, const char* last)
         } else {
             out += static_cast<char>(c);
         }
+    }
+}
+
+// A run of the Symbol font's bytes as Unicode escapes ("\\uN?": the
+// reader shows the character in the text font, an old one the "?"), so no
+// Symbol font is needed to read it.
+void AppendSymbolChars(std::string& out, const char* first, const char* last)
+{
+    for (const char* p = first; p != last; ++p) {
+        const char32_t u = SymbolCharToUnicode(static_cast<unsigned char>(*p));
+        if (u == 0) {
+            AppendRtfChars(out, p, p + 1);
+            continue;
+        }
+        // \\u takes a signed 16-bit number.
+        const int n = u > 0x7FFF ? int(u) - 0x10000 : int(u);
+        out += "\\u" + std::to_string(n) + '?';
     }
 }
 
@@ -67,23 +84,32 @@ std::string Cp1250MarkupToRtf(const std::string& cp)
     out.reserve(cp.size() * 2 + 16);
     out += "{\\f2";
     bool afterControl = true;
+    bool symbol = false;
     const char* p = cp.data();
     const char* const end = p + cp.size();
     auto appendText = [&](const char* first, const char* last) {
         if (afterControl) out += ' ';
-        AppendRtfChars(out, first, last);
+        if (symbol) AppendSymbolChars(out, first, last);
+        else AppendRtfChars(out, first, last);
         afterControl = false;
     };
     // A percent sign that does not start a code is text like any other.
     const char* run = p;
     while (p + 1 < end) {
         if (*p == '%' && IsCodeLetter(p[1])) {
+            bool opened = false;
             if (p != run) {
                 appendText(run, p);
                 out += "}{";
+                opened = true;
             }
-            out += CodeControlWord(p[1]);
-            afterControl = true;
+            if (p[1] == 'S') symbol = true;
+            else if (p[1] == 'N') symbol = false;
+            const char* word = CodeControlWord(p[1]);
+            out += word;
+            // A space ends a control word; right after "{" it would be text.
+            if (*word) afterControl = true;
+            else if (opened) afterControl = false;
             p += 2;
             run = p;
         } else {

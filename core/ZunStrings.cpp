@@ -377,7 +377,7 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
         w.line("Moment zginający@@ M%DSd,x%N = " + N(in.Msdx) + " kNm");
         w.line("Moment zginający@@ M%DSd,y%N = " + N(in.Msdy) + " kNm");
         SelfWeightLines(w, in, kWallL1, "  %S®%N   ciężar własny słupa@@ G%Ds%N = ",
-                        "Ciężar własny słupa@@ G%Ds%N = ", in.Gs_s, " kN/mb");
+                        "Ciężar własny słupa@@ G%Ds%N = ", in.Gs_s, " kN");
         break;
     default: break;
     }
@@ -483,7 +483,7 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
             w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(L) + valueText +
                    N(r.M_Sd2) + " kNm/mb");
         }
-        w.line("M%DRd%N = f%Dxd2%N·W = " + N3(r.f_xd2) + " MPa · " + N(r.W2 * 1e6) + " cm%I2%N/mb = " +
+        w.line("M%DRd%N = f%Dxd2%N·W = " + N3(r.f_xd2) + " MPa · " + N(r.W2 * 1e6) + " cm%I3%N/mb = " +
                N(r.M_Rd2) + " kNm/mb");
         SignedConditionLine(w, "M%DSd%N = ", r.M_Sd2, " kNm/mb", "M%DRd%N = ", r.M_Rd2);
     }
@@ -500,7 +500,7 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
             w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + valueText +
                    N(r.M_Sd1) + " kNm/mb");
         }
-        w.line("M%DRd%N = f%Dxd1%N·W = " + N3(r.f_xd1) + " MPa · " + N(r.W1 * 1e6) + " cm%I2%N/mb = " +
+        w.line("M%DRd%N = f%Dxd1%N·W = " + N3(r.f_xd1) + " MPa · " + N(r.W1 * 1e6) + " cm%I3%N/mb = " +
                N(r.M_Rd1) + " kNm/mb");
         SignedConditionLine(w, "M%DSd%N = ", r.M_Sd1, " kNm/mb", "M%DRd%N = ", r.M_Rd1);
     }

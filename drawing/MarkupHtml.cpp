@@ -68,8 +68,9 @@ QString ReportSheetToHtml(const TReportSheet& sheet, int first, int last, int po
         QString color;
         if (colored && (line.Color == clRed || line.Color == clNavy))
             color = QStringLiteral("color:%1; ").arg(ColorCss(line.Color));
-        html += QStringLiteral("<tr><td style=\"%1padding-left:%2em; padding-right:1em\">%3</td>"
-                               "<td style=\"%1\">%4</td></tr>")
+        // pre-wrap keeps the sheet's runs of blanks, as the RTF does.
+        html += QStringLiteral("<tr><td style=\"%1white-space:pre-wrap; padding-left:%2em; padding-right:1em\">"
+                               "%3</td><td style=\"%1white-space:pre-wrap\">%4</td></tr>")
                     .arg(color)
                     .arg(indent * 2)
                     .arg(MarkupToHtml(Cp1250ToUtf8(c1)), MarkupToHtml(Cp1250ToUtf8(c2)));

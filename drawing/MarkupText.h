@@ -23,9 +23,6 @@ struct TMarkupToken {
 // The scan every mark-up routine shares; always ends with the last run.
 std::vector<TMarkupToken> ScanMarkup(const std::string& text);
 
-// The Unicode character of a byte of the Symbol font's encoding; 0 when the
-// byte has no mapping (it is then drawn as it is).
-char32_t SymbolCharToUnicode(unsigned char c);
 // A UTF-8 text as the Symbol font would show it, in UTF-8. Characters above
 // ASCII are taken as their Windows-1250 byte.
 std::string SymbolTextToUnicode(const std::string& utf8);

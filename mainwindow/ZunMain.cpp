@@ -32,6 +32,7 @@
 #include "components/Dialogs3.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
+#include "components/QtTranslations.h"
 #include "components/WhatsThisUnit.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
@@ -768,14 +769,15 @@ void TVelkor2::ToolButton5Click()
     std::string dir;
     PrepareOpenDialogDir(S(programFolder_), dir);
     dialog.initialDir = Q(dir);
-    if (dialog.execute(this) && HasProjectExtension(dialog.fileName)) OpenProject(dialog.fileName);
+    // The reader checks the file's version text, so a project kept under
+    // another extension opens too, and any other file is refused with a message.
+    if (dialog.execute(this)) OpenProject(dialog.fileName);
 }
 
 bool TVelkor2::OpenProject(const QString& fileName)
 {
     freshStart_ = false;
     if (!storeFocusedField() || !askSaveChanges()) return false;
-    if (!HasProjectExtension(fileName)) return false;
     const TFileResult r = session_->open(S(fileName));
     if (!r.ok()) {
         ShowFileResult(r);
@@ -1062,6 +1064,7 @@ int RunApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
+    InstallQtTranslations(app);
     const QString dp = QLocale::system().decimalPoint();
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
     IniSettingsStore settings;

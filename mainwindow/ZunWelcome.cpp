@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "components/MSpeedBtn.h"
+#include "core/MyUtils.h"
 
 namespace orv {
 namespace {
@@ -35,7 +36,7 @@ TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent)
     bold.setBold(true);
     heading->setFont(bold);
     layout->addWidget(heading);
-    auto* product = new QLabel(QStringLiteral("Orvandel  v.1.1"), this);
+    auto* product = new QLabel(QStringLiteral("Orvandel  v.") + QString::fromStdString(GetVersionText(false)), this);
     product->setObjectName(QStringLiteral("Label10"));
     product->setFont(bold);
     product->setStyleSheet(QStringLiteral("color: blue"));

@@ -58,7 +58,7 @@ THeaderSettings HeaderSettingsOf(const TPrintingSettings& settings)
     return h;
 }
 
-std::string ProductLine() { return "Orvandel " + GetVersionText(true); }
+std::string ProductLine() { return "Orvandel " + GetVersionText(false); }
 
 THeaderInfo MakeHeaderInfo(const TProjectHeader& header, const std::string& documentName)
 {

@@ -224,17 +224,22 @@ void TWstawDW4Calc::RtfReportBody(std::ostream& f)
     const u8* parts = Header.PrintParts;
     const int calcCase = element_->Input.Case;
     const bool knownCase = calcCase >= 0 && calcCase < CalcCaseCount;
+    // Each heading is a paragraph of its own, apart from the sheet below it.
     if (parts[rpData]) {
         WriteRtfLine(f, Utf8ToCp1250("%BDANE:%N"));
+        WriteRtfPar(f);
         RtfInputSheet(f);
         WriteRtfPar(f);
     }
     if (parts[rpAssumptions]) {
         WriteRtfLine(f, Utf8ToCp1250("%BZAŁOŻENIA OBLICZENIOWE:%N"));
+        WriteRtfPar(f);
         RtfAssumptionsSheet(f);
     }
-    if ((parts[rpResults] || parts[rpFigure]) && knownCase)
+    if ((parts[rpResults] || parts[rpFigure]) && knownCase) {
         WriteRtfLine(f, Utf8ToCp1250(kResultsHeadings[calcCase]));
+        if (!parts[rpFigure] && parts[rpResults]) WriteRtfPar(f);
+    }
     if (parts[rpFigure]) {
         WriteRtfPar(f);
         WriteRtfPar(f);

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev qt6-svg-dev libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
           clang libclang-rt-14-dev poppler-utils libreoffice-writer-nogui)
 missing=()

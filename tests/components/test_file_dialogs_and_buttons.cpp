@@ -1,16 +1,21 @@
-// The file dialogs' stand-in for tests, the element tab strip and the
-// grouped picture buttons.
+// The file dialogs' stand-in for tests and their language, the element tab
+// strip and the grouped picture buttons.
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include "components/MOpenDialog.h"
 #include "components/MSpeedBtn.h"
+#include "components/QtTranslations.h"
 
 using namespace orv;
 
@@ -66,4 +71,25 @@ TEST(SpeedButtons, OneDownPerGroupAndTheLastOneStaysDown)
     EXPECT_FALSE(b->isDownState());
     plain->setDownState(true); // group 0 never stays down
     EXPECT_FALSE(plain->isDownState());
+}
+
+// The standard dialogs speak Polish under any locale once Qt's catalogues are
+// installed: the open dialog's buttons and its "file not found" message.
+TEST(FileDialogs, StandardDialogsArePolishUnderAnyLocale)
+{
+    orvtest::EnsureApp<QApplication>();
+    const QLocale old;
+    QLocale::setDefault(QLocale::c());
+    ASSERT_TRUE(InstallQtTranslations(*QCoreApplication::instance()));
+    QFileDialog dialog(nullptr, QString(), QDir::tempPath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Anuluj"));
+    EXPECT_EQ(box->button(QDialogButtonBox::Open)->text().remove(QLatin1Char('&')), QStringLiteral("Otwórz"));
+    const QString notFound = QCoreApplication::translate("QFileDialog", "%1\nFile not found.\nPlease verify the "
+                                                                        "correct file name was given.");
+    EXPECT_FALSE(notFound.contains(QStringLiteral("File not found"))) << notFound.toStdString();
+    QLocale::setDefault(old);
 }

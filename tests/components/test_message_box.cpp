@@ -93,6 +93,28 @@ TEST(MessageBox, EscapeAndCloseNeverAnswerNothingOrAnAbsentButton)
     EXPECT_EQ(form.result(), mrNo);
 }
 
+// Return and Enter press the button that has the focus, as Space does, and
+// never the first button when another one has the focus.
+TEST(MessageBox, ReturnPressesTheFocusedButton)
+{
+    orvtest::EnsureApp<QApplication>();
+    const struct { const char* focused; Qt::Key key; int result; } cases[] = {
+        {"YES", Qt::Key_Return, mrYes}, {"NIE", Qt::Key_Return, mrNo}, {"CANCEL", Qt::Key_Enter, mrCancel},
+        {"NIE", Qt::Key_Space, mrNo}};
+    for (const auto& c : cases) {
+        TMessageForm form(QString(), QStringLiteral("Zapisać zmiany w projekcie?"), mdConfirmation,
+                          mbYes | mbNo | mbCancel);
+        form.show();
+        form.setResult(-1);
+        auto* button = form.findChild<QPushButton*>(c.focused);
+        ASSERT_NE(button, nullptr);
+        button->setFocus();
+        QTest::keyClick(button, c.key);
+        EXPECT_EQ(form.result(), c.result) << c.focused;
+        EXPECT_FALSE(form.isVisible()) << c.focused;
+    }
+}
+
 TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
 {
     orvtest::EnsureApp<QApplication>();

@@ -167,6 +167,11 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
     EXPECT_GT(Find(*sheet, "Podparcie góry słupa w kierunku osi y elementem drewnianym"), 0);
     EXPECT_GT(Find(*sheet, "Moment zginający@@ M%DSd,x%N = -1,23 kNm"), 0);
     EXPECT_GT(Find(*sheet, "%UObciążenia obliczeniowe:%N"), 0);
+    // a pier's self weight is a force, not a load per metre
+    in->wylicz_Gs = 0;
+    in->Gs_s = 12.5;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, "Ciężar własny słupa@@ G%Ds%N = 12,50 kN"), 0);
 }
 
 // A wall of case 2 that is no arch: the masonry's own f_k, as the strength

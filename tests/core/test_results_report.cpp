@@ -229,7 +229,7 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
     ExpectSheet(*sheet, {
         {"Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:", D, true},
         {"M%DSd%N = w%Dd%N·L%I2%N / 2 = 0,500 kN/m%I2%N ·(1,05·2,50 m)%I2%N / 2 = -3,46 kNm/mb", D, false},
-        {"M%DRd%N = f%Dxd2%N·W = 0,200 MPa · 10416,70 cm%I2%N/mb = 5,00 kNm/mb", D, false},
+        {"M%DRd%N = f%Dxd2%N·W = 0,200 MPa · 10416,70 cm%I3%N/mb = 5,00 kNm/mb", D, false},
         {"M%DSd%N = (-) 3,46 kNm/mb  <  M%DRd%N = 5,00 kNm/mb     (69,1%)", clNavy, false},
     });
 }

@@ -213,8 +213,33 @@ TEST_F(MainWindow, ADamagedFileLeavesTheOpenProject)
     EXPECT_FALSE(window->OpenProject(damaged));
     EXPECT_TRUE(window->session().modified());
     EXPECT_EQ(window->session().current().Input.h, 285.0);
-    // Another extension opens nothing.
+    // A missing file of another extension opens nothing either.
     EXPECT_FALSE(window->OpenProject(QString::fromStdString(scratch.file("a.txt"))));
+}
+
+// The file's own version text decides, not its extension: a project renamed
+// to ".txt" and chosen in the open dialog opens; a text file says why not.
+TEST_F(MainWindow, AProjectUnderAnotherExtensionOpensFromTheDialog)
+{
+    const QString example = QStringLiteral(ORV_BUILD_DIR "/Przykład 2.clcm");
+    const QString renamed = QString::fromStdString(scratch.file("projekt.txt"));
+    ASSERT_TRUE(QFile::copy(example, renamed));
+    dialogAnswer = renamed;
+    window->ToolButton5Click();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - projekt"));
+    EXPECT_EQ(window->recentFiles().value(0), renamed);
+    EXPECT_GT(window->session().count(), 1);
+
+    const QString text = QString::fromStdString(scratch.file("notatki.txt"));
+    orvtest::WriteFileBytes(text.toStdString(), "Ściana parteru, oś A\r\n");
+    dialogAnswer = text;
+    const int count = window->session().count();
+    window->ToolButton5Click();
+    ASSERT_FALSE(messages.messages.empty());
+    EXPECT_EQ(messages.messages.back().headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(window->session().count(), count);
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - projekt"));
 }
 
 TEST_F(MainWindow, ClosingWithChangesAsksAndEachAnswerDoesItsPart)

@@ -99,6 +99,6 @@ TEST_F(PrintSettings, WhatThePageHeaderLibraryGets)
             EXPECT_EQ(info.Texts[k].str(), expected[k]) << k;
         }
     }
-    EXPECT_EQ(info.Texts[htProduct].str(), "Orvandel " + GetVersionText(true));
+    EXPECT_EQ(info.Texts[htProduct].str(), "Orvandel " + GetVersionText(false));
     EXPECT_EQ(MakeHeaderInfo(header, std::string(400, 'd')).Texts[htDocumentName].length(), 255u);
 }

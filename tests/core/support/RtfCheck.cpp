@@ -5,6 +5,25 @@
 #include "core/Cp1250.h"
 
 namespace orvtest {
+namespace {
+
+std::string Utf8Of(char32_t u)
+{
+    std::string s;
+    if (u < 0x80) {
+        s += static_cast<char>(u);
+    } else if (u < 0x800) {
+        s += static_cast<char>(0xC0 | (u >> 6));
+        s += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (u >> 12));
+        s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (u & 0x3F));
+    }
+    return s;
+}
+
+} // namespace
 
 RtfDocument ParseRtf(const std::string& rtf)
 {
@@ -12,7 +31,8 @@ RtfDocument ParseRtf(const std::string& rtf)
     int depth = 0;
     // Depth at which a destination group (fonttbl, colortbl, pict) began; its text is skipped.
     int skipDepth = -1;
-    std::string cp;   // body text in code page 1250
+    std::string cp;   // body text in code page 1250 since the last Unicode escape
+    std::string text; // body text before it, in UTF-8
     auto fail = [&](const std::string& why) {
         doc.ok = false;
         doc.error = why;
@@ -58,6 +78,19 @@ RtfDocument ParseRtf(const std::string& rtf)
                 }
                 if (j < rtf.size() && rtf[j] == ' ') ++j; // the delimiting blank belongs to the word
                 doc.controls.push_back(word);
+                if (word.size() > 1 && word[0] == 'u' && (word[1] == '-' || std::isdigit(static_cast<unsigned char>(word[1])))) {
+                    // \uN: a signed 16-bit character, then one fallback character to skip
+                    long n = std::stol(word.substr(1));
+                    if (n < 0) n += 0x10000;
+                    if (skipDepth < 0) {
+                        text += orv::Cp1250ToUtf8(cp) + Utf8Of(static_cast<char32_t>(n));
+                        cp.clear();
+                    }
+                    if (j < rtf.size() && rtf[j] == '\\' && j + 1 < rtf.size() && rtf[j + 1] == '\'') j += 4;
+                    else if (j < rtf.size()) ++j;
+                    i = j;
+                    continue;
+                }
                 if (skipDepth < 0 && (word == "fonttbl" || word == "colortbl" || word.rfind("pict", 0) == 0))
                     skipDepth = depth;
                 if (skipDepth < 0 && (word == "par" || word == "tab")) cp += word == "par" ? '\n' : '\t';
@@ -74,7 +107,7 @@ RtfDocument ParseRtf(const std::string& rtf)
     }
     if (depth != 0) return fail("unbalanced groups, depth " + std::to_string(depth));
     doc.ok = true;
-    doc.text = orv::Cp1250ToUtf8(cp);
+    doc.text = text + orv::Cp1250ToUtf8(cp);
     return doc;
 }
 
