@@ -1,5 +1,7 @@
 #include "core/CommonParamsUnit.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "core/MyUtils.h"
@@ -120,13 +122,25 @@ TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, int screenWidth, i
     return plan;
 }
 
+namespace {
+double defaultFigureSize(int i) { return i % 2 == 0 ? 10.0 : 8.0; }
+} // namespace
+
+void BoundFigureSizes(TFigureSizes& sizes)
+{
+    for (int i = 0; i < 10; ++i) {
+        if (!std::isfinite(sizes[i])) sizes[i] = defaultFigureSize(i);
+        else sizes[i] = std::clamp(sizes[i], MinFigureSize, MaxFigureSize);
+    }
+}
+
 void ReadAdvancedSettings(SettingsKey key, TFigureSizes& sizes)
 {
-    for (int i = 0; i < 10; ++i) sizes[i] = i % 2 == 0 ? 10.0 : 8.0;
     for (int i = 0; i < 10; ++i) {
-        const std::string def = FormatFixed(1, sizes[i]);
+        const std::string def = FormatFixed(1, defaultFigureSize(i));
         sizes[i] = TextToFloat(Settings().readString(key, AdvancedSection, kFigureNames[i]).value_or(def));
     }
+    BoundFigureSizes(sizes);
 }
 
 void WriteAdvancedSettings(SettingsKey key, const TFigureSizes& sizes)

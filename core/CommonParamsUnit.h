@@ -73,6 +73,12 @@ TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, int screenWidth, i
 
 // The ten report figure sizes (width, height of groups 1..5) [cm].
 using TFigureSizes = std::array<double, 10>;
+constexpr double MinFigureSize = 3.0;  // [cm], the range of the advanced print options
+constexpr double MaxFigureSize = 20.0;
+// Brings every size into MinFigureSize..MaxFigureSize; a size that is no
+// number falls back to the default width (10 cm) or height (8 cm).
+void BoundFigureSizes(TFigureSizes& sizes);
+// The stored sizes, each brought into its range.
 void ReadAdvancedSettings(SettingsKey key, TFigureSizes& sizes);
 void WriteAdvancedSettings(SettingsKey key, const TFigureSizes& sizes);
 // Copies between the header's packed FigureSize and an aligned array.

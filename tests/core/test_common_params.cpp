@@ -96,7 +96,7 @@ TEST_F(CommonParams, FigureSizesAreTextsWithEitherSeparator)
     ReadAdvancedSettings(SettingsKey::Program, sizes);
     EXPECT_EQ(sizes[3], 7.5);
     EXPECT_EQ(sizes[4], 7.5);
-    EXPECT_EQ(sizes[9], 0.0);
+    EXPECT_EQ(sizes[9], 3.0); // no number reads 0, brought up to the smallest size
     EXPECT_EQ(sizes[0], 10.0);
     EXPECT_EQ(sizes[8], 10.0);
 
@@ -109,7 +109,7 @@ TEST_F(CommonParams, FigureSizesAreTextsWithEitherSeparator)
     EXPECT_EQ(store.readString(SettingsKey::Program, "Zaawansowane", "Rys5 Y"), "15,0");
     ReadAdvancedSettings(SettingsKey::Program, sizes);
     EXPECT_EQ(sizes[0], 12.3);
-    EXPECT_EQ(sizes[8], 0.0);
+    EXPECT_EQ(sizes[8], 3.0); // "0,0" is below the smallest size
     EXPECT_FALSE(store.valueExists(SettingsKey::Maker, "Zaawansowane", "Rys1 X"));
 
     // through the header's packed array
