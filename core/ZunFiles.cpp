@@ -59,11 +59,11 @@ bool mayReplace(const char* path, const struct stat& st)
 // exclusively and never through a link; -1 when none can be made.
 int createTemporaryBeside(const fs::path& target, std::string& name)
 {
-    static std::mt19937_64 random{std::random_device{}()};
+    static std::mt19937_64 pick{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string suffix = ".";
-        for (int i = 0; i < 12; ++i) suffix += digits[random() % 36];
+        for (int i = 0; i < 12; ++i) suffix += digits[pick() % 36];
         fs::path tmp = target;
         tmp += suffix;
         // Mode 0666 less the umask: what a new file of the user gets.
