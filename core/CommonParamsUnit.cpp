@@ -1,5 +1,7 @@
 #include "core/CommonParamsUnit.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "core/MyUtils.h"
@@ -106,27 +108,62 @@ void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place)
     s.flush();
 }
 
-TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, int screenWidth, int screenHeight)
+namespace {
+// `start`..`start + size` moved by the least distance onto `areaStart`..
+// `areaStart + areaSize`; a span longer than the area starts with it.
+int fitSpan(int start, int size, int areaStart, int areaSize)
+{
+    const long long last = static_cast<long long>(areaStart) + areaSize - std::max(size, 0);
+    return static_cast<int>(std::clamp<long long>(start, areaStart, std::max<long long>(areaStart, last)));
+}
+} // namespace
+
+TWindowPlace FitWindowOntoArea(const TWindowPlace& place, const TScreenArea& area)
+{
+    if (area.Width <= 0 || area.Height <= 0) return place;
+    TWindowPlace r = place;
+    r.Width = std::min(place.Width, area.Width);
+    r.Height = std::min(place.Height, area.Height);
+    r.Left = fitSpan(place.Left, r.Width, area.Left, area.Width);
+    r.Top = fitSpan(place.Top, r.Height, area.Top, area.Height);
+    return r;
+}
+
+TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, const TScreenArea& area)
 {
     TPlacementPlan plan;
     if (place.Left < 0 || place.Top < 0) return plan;
     plan.Left = place.Left;
     plan.Top = place.Top;
-    plan.Move = place.Left < screenWidth && place.Top < screenHeight;
+    plan.Move = static_cast<long long>(place.Left) < static_cast<long long>(area.Left) + area.Width &&
+                static_cast<long long>(place.Top) < static_cast<long long>(area.Top) + area.Height;
     // A size that was never stored (or is no size) is not applied.
     plan.Resize = place.Width > 0 && place.Height > 0;
-    plan.Width = place.Width;
-    plan.Height = place.Height;
+    const TWindowPlace fitted = FitWindowOntoArea(place, area);
+    plan.Width = plan.Resize ? fitted.Width : place.Width;
+    plan.Height = plan.Resize ? fitted.Height : place.Height;
     return plan;
+}
+
+namespace {
+double defaultFigureSize(int i) { return i % 2 == 0 ? 10.0 : 8.0; }
+} // namespace
+
+void BoundFigureSizes(TFigureSizes& sizes)
+{
+    for (int i = 0; i < 10; ++i) {
+        if (!std::isfinite(sizes[i])) sizes[i] = defaultFigureSize(i);
+        else sizes[i] = std::clamp(sizes[i], MinFigureSize, MaxFigureSize);
+    }
 }
 
 void ReadAdvancedSettings(SettingsKey key, TFigureSizes& sizes)
 {
-    for (int i = 0; i < 10; ++i) sizes[i] = i % 2 == 0 ? 10.0 : 8.0;
     for (int i = 0; i < 10; ++i) {
-        const std::string def = FormatFixed(1, sizes[i]);
+        const std::string def = FormatFixed(1, defaultFigureSize(i));
         sizes[i] = TextToFloat(Settings().readString(key, AdvancedSection, kFigureNames[i]).value_or(def));
     }
+    BoundFigureSizes(sizes);
 }
 
 void WriteAdvancedSettings(SettingsKey key, const TFigureSizes& sizes)

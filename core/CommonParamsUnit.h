@@ -63,16 +63,33 @@ struct TWindowPlace {
 void LoadWindowPlacement(const std::string& formName, TWindowPlace& place);
 void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place);
 
-// What applying a stored place does to a window on a screen of the given size.
+// The part of a screen windows may take (the desktop less its task bars).
+struct TScreenArea {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// A window's place brought onto the area: its size cut to the area's, then
+// moved by the least distance that puts the whole window on it. Without an
+// area (no screen) the place is left as it is.
+TWindowPlace FitWindowOntoArea(const TWindowPlace& place, const TScreenArea& area);
+
+// What applying a stored place does to a window on the area. A size is cut
+// to the area; the caller brings the moved window wholly onto it.
 struct TPlacementPlan {
     bool Move = false;   // place at Left, Top and switch automatic positioning off
     bool Resize = false; // set Width, Height
     int Left = 0, Top = 0, Width = 0, Height = 0;
 };
-TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, int screenWidth, int screenHeight);
+TPlacementPlan PlanWindowPlacement(const TWindowPlace& place, const TScreenArea& area);
 
 // The ten report figure sizes (width, height of groups 1..5) [cm].
 using TFigureSizes = std::array<double, 10>;
+constexpr double MinFigureSize = 3.0;  // [cm], the range of the advanced print options
+constexpr double MaxFigureSize = 20.0;
+// Brings every size into MinFigureSize..MaxFigureSize; a size that is no
+// number falls back to the default width (10 cm) or height (8 cm).
+void BoundFigureSizes(TFigureSizes& sizes);
+// The stored sizes, each brought into its range.
 void ReadAdvancedSettings(SettingsKey key, TFigureSizes& sizes);
 void WriteAdvancedSettings(SettingsKey key, const TFigureSizes& sizes);
 // Copies between the header's packed FigureSize and an aligned array.

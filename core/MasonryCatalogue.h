@@ -100,8 +100,9 @@ private:
 };
 
 // The file text of the rows: the header, then name, material, group, f_b,
-// category, unit weight separated by tabs (the numbers with one decimal and
-// the locale's separator); Windows-1250, lines ended by CR LF.
+// category, unit weight separated by tabs (f_b with one decimal, the unit
+// weight with one or two, the locale's separator); Windows-1250, lines
+// ended by CR LF.
 std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows);
 // Writes the file atomically; a failure leaves the previous file whole.
 TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows);

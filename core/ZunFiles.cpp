@@ -1,9 +1,13 @@
 #include "core/ZunFiles.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fcntl.h>
 #include <fstream>
+#include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/MessageService.h"
@@ -38,28 +42,86 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     return true;
 }
 
+namespace {
+
+// Whether the user may replace an existing file. The folder's permission
+// alone would let a rename drop a file's protection, and access() grants
+// the superuser every file; a file without write permission for its owner
+// is protected against its owner too.
+bool mayReplace(const char* path, const struct stat& st)
+{
+    if (::access(path, W_OK) != 0) return false;
+    const mode_t bit = st.st_uid == ::geteuid() ? S_IWUSR : S_IWUSR | S_IWGRP | S_IWOTH;
+    return (st.st_mode & bit) != 0;
+}
+
+// A new file of a name no one could foresee beside the target, created
+// exclusively and never through a link; -1 when none can be made.
+int createTemporaryBeside(const fs::path& target, std::string& name)
+{
+    static std::mt19937_64 pick{std::random_device{}()};
+    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".";
+        for (int i = 0; i < 12; ++i) suffix += digits[pick() % 36];
+        fs::path tmp = target;
+        tmp += suffix;
+        // Mode 0666 less the umask: what a new file of the user gets.
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            name = tmp.string();
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const std::string& data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string& fileName, const std::string& data)
 {
     const fs::path target = fs::path(fileName);
-    fs::path tmp = target;
-    tmp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        f.write(data.data(), static_cast<std::streamsize>(data.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && (!S_ISREG(old.st_mode) || !mayReplace(target.c_str(), old))) return false;
+
+    std::string tmp;
+    const int fd = createTemporaryBeside(target, tmp);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, data);
+    if (ok && replacing) {
+        // The replaced file's owner, group and permissions; a group or owner
+        // the user may not give is left as the new file has it.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     }
-    std::error_code ec;
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
+    // On the disk before it takes the name, so a power cut leaves the old
+    // file or the new one, never a torn one.
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(tmp.c_str(), target.c_str()) != 0) {
+        ::unlink(tmp.c_str());
         return false;
+    }
+    // The rename itself on the disk.
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)::fsync(dir);
+        ::close(dir);
     }
     return true;
 }

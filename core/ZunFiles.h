@@ -31,8 +31,11 @@ int VersionFromText(const char text[4]);
 
 // Whole file into `data`; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& fileName, std::string& data);
-// Writes `data` to a temporary file beside `fileName` and renames it over
-// the old one, so a failed write never destroys the previous file.
+// Writes `data` to a new file of an unforeseeable name beside `fileName`
+// (created exclusively, never through a link), puts it on the disk and
+// renames it over the old one, so a failed write or a power cut never
+// destroys the previous file. A file the user may not write is refused; a
+// replaced file keeps its permissions.
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 

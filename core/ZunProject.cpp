@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/CommonParamsUnit.h"
 #include "core/Cp1250.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -89,8 +90,6 @@ constexpr u32 StiffeningKindCount = 3;
 constexpr u32 WallModelCount = 9;
 constexpr u32 PlateSupportCaseCount = 12;
 constexpr u32 PierSupportCount = 3;
-constexpr f64 MinFigureSize = 3.0;   // [cm]
-constexpr f64 MaxFigureSize = 20.0;
 
 bool readSpan(const std::string& data, std::size_t offset, std::size_t size)
 {
@@ -235,14 +234,9 @@ void SanitizeCalcInput(TCalcInput& in)
 
 void SanitizeProjectHeader(TProjectHeader& h)
 {
-    // The advanced print options take 3.0 to 20.0 cm; a size that is no
-    // number falls back to the default width (10 cm) or height (8 cm).
-    for (int i = 0; i < 10; ++i) {
-        const f64 s = h.FigureSize[i];
-        if (!std::isfinite(s)) h.FigureSize[i] = i % 2 == 0 ? 10.0 : 8.0;
-        else if (s < MinFigureSize) h.FigureSize[i] = MinFigureSize;
-        else if (s > MaxFigureSize) h.FigureSize[i] = MaxFigureSize;
-    }
+    TFigureSizes sizes = FigureSizesOf(h);
+    BoundFigureSizes(sizes);
+    SetFigureSizes(h, sizes);
     h.CommentPlace = static_cast<u8>(upTo(h.CommentPlace, 2));
     for (u8& p : h.PrintParts) p = boolByte(p);
 }

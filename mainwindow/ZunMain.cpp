@@ -34,6 +34,7 @@
 #include "components/MOpenDialog.h"
 #include "components/QtTranslations.h"
 #include "components/WhatsThisUnit.h"
+#include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -193,8 +194,8 @@ TVelkor2::TVelkor2(QWidget* parent)
     UpdateRecentFilesMenu();
 
     setMinimumSize(500, 410);
-    if (formState_.width > 0 && formState_.height > 0) resize(formState_.width, formState_.height);
-    move(formState_.left, formState_.top);
+    // A stored place is trusted no further than the screen.
+    PlaceWindowOnScreen(*this, {formState_.left, formState_.top, formState_.width, formState_.height});
     if (formState_.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 
     SetProjectCaption(kNewProject);

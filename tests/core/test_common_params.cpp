@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
+
 #include "core/CommonParamsUnit.h"
 #include "core/MyUtils.h"
 
@@ -96,7 +99,7 @@ TEST_F(CommonParams, FigureSizesAreTextsWithEitherSeparator)
     ReadAdvancedSettings(SettingsKey::Program, sizes);
     EXPECT_EQ(sizes[3], 7.5);
     EXPECT_EQ(sizes[4], 7.5);
-    EXPECT_EQ(sizes[9], 0.0);
+    EXPECT_EQ(sizes[9], 3.0); // no number reads 0, brought up to the smallest size
     EXPECT_EQ(sizes[0], 10.0);
     EXPECT_EQ(sizes[8], 10.0);
 
@@ -109,7 +112,7 @@ TEST_F(CommonParams, FigureSizesAreTextsWithEitherSeparator)
     EXPECT_EQ(store.readString(SettingsKey::Program, "Zaawansowane", "Rys5 Y"), "15,0");
     ReadAdvancedSettings(SettingsKey::Program, sizes);
     EXPECT_EQ(sizes[0], 12.3);
-    EXPECT_EQ(sizes[8], 0.0);
+    EXPECT_EQ(sizes[8], 3.0); // "0,0" is below the smallest size
     EXPECT_FALSE(store.valueExists(SettingsKey::Maker, "Zaawansowane", "Rys1 X"));
 
     // through the header's packed array
@@ -132,7 +135,7 @@ TEST_F(CommonParams, WindowPlaceIsStoredCrossedAndComesBack)
     EXPECT_EQ(p.Width, 400);
     EXPECT_EQ(p.Height, 300);
 
-    TPlacementPlan plan = PlanWindowPlacement(p, 1920, 1080);
+    TPlacementPlan plan = PlanWindowPlacement(p, {0, 0, 1920, 1080});
     EXPECT_TRUE(plan.Move);
     EXPECT_TRUE(plan.Resize);
     EXPECT_EQ(plan.Left, 100);
@@ -140,20 +143,56 @@ TEST_F(CommonParams, WindowPlaceIsStoredCrossedAndComesBack)
     EXPECT_EQ(plan.Height, 300);
 
     // Beyond the screen: automatic position, stored size.
-    plan = PlanWindowPlacement({2500, 50, 400, 300}, 1920, 1080);
+    plan = PlanWindowPlacement({2500, 50, 400, 300}, {0, 0, 1920, 1080});
     EXPECT_FALSE(plan.Move);
     EXPECT_TRUE(plan.Resize);
-    plan = PlanWindowPlacement({100, 1080, 400, 300}, 1920, 1080);
+    plan = PlanWindowPlacement({100, 1080, 400, 300}, {0, 0, 1920, 1080});
     EXPECT_FALSE(plan.Move);
     // Not stored: nothing at all.
-    plan = PlanWindowPlacement({-1, 50, 400, 300}, 1920, 1080);
+    plan = PlanWindowPlacement({-1, 50, 400, 300}, {0, 0, 1920, 1080});
     EXPECT_FALSE(plan.Move || plan.Resize);
-    plan = PlanWindowPlacement({10, -1, 400, 300}, 1920, 1080);
+    plan = PlanWindowPlacement({10, -1, 400, 300}, {0, 0, 1920, 1080});
     EXPECT_FALSE(plan.Move || plan.Resize);
     // Edges but no size: placed, not resized to -1.
-    plan = PlanWindowPlacement({10, 10, -1, -1}, 1920, 1080);
+    plan = PlanWindowPlacement({10, 10, -1, -1}, {0, 0, 1920, 1080});
     EXPECT_TRUE(plan.Move);
     EXPECT_FALSE(plan.Resize);
+}
+
+TEST_F(CommonParams, StoredPlaceIsBroughtOntoTheScreen)
+{
+    // A desktop of 1920 x 1080 less a task bar of 40 at the bottom.
+    const TScreenArea area{0, 0, 1920, 1040};
+    auto fit = [&](TWindowPlace p) {
+        const TWindowPlace r = FitWindowOntoArea(p, area);
+        return std::array<int, 4>{r.Left, r.Top, r.Width, r.Height};
+    };
+    // On the screen: unchanged.
+    EXPECT_EQ(fit({100, 50, 800, 600}), (std::array<int, 4>{100, 50, 800, 600}));
+    EXPECT_EQ(fit({1120, 440, 800, 600}), (std::array<int, 4>{1120, 440, 800, 600}));
+    // Larger than the screen: the screen's size at its corner.
+    EXPECT_EQ(fit({20, 20, INT_MAX, INT_MAX}), (std::array<int, 4>{0, 0, 1920, 1040}));
+    EXPECT_EQ(fit({20, 20, 50000, 50000}), (std::array<int, 4>{0, 0, 1920, 1040}));
+    // Past an edge: moved back by the least distance, 1920 - 800 = 1120 and
+    // 1040 - 600 = 440; the far corner of the int range does not overflow.
+    EXPECT_EQ(fit({5000, 3000, 800, 600}), (std::array<int, 4>{1120, 440, 800, 600}));
+    EXPECT_EQ(fit({1500, 100, 800, 600}), (std::array<int, 4>{1120, 100, 800, 600}));
+    EXPECT_EQ(fit({INT_MAX, INT_MAX, 400, 300}), (std::array<int, 4>{1520, 740, 400, 300}));
+    EXPECT_EQ(fit({-300, -20, 800, 600}), (std::array<int, 4>{0, 0, 800, 600}));
+    EXPECT_EQ(fit({INT_MIN, INT_MIN, INT_MAX, INT_MAX}), (std::array<int, 4>{0, 0, 1920, 1040}));
+    // A second screen to the right, its task bar at the top.
+    const TWindowPlace second = FitWindowOntoArea({1900, 10, 400, 300}, {1920, 32, 1280, 992});
+    EXPECT_EQ(second.Left, 1920);
+    EXPECT_EQ(second.Top, 32);
+    // Without a screen nothing is known: unchanged.
+    EXPECT_EQ(FitWindowOntoArea({5000, 3000, 800, 600}, {}).Left, 5000);
+
+    // A dialog's stored place: its size is cut to the screen as well.
+    const TPlacementPlan plan = PlanWindowPlacement({700, 500, 50000, INT_MAX}, {0, 0, 800, 600});
+    EXPECT_TRUE(plan.Move);
+    EXPECT_TRUE(plan.Resize);
+    EXPECT_EQ(plan.Width, 800);
+    EXPECT_EQ(plan.Height, 600);
 }
 
 TEST_F(CommonParams, FoldersFollowOpenDirTyp)

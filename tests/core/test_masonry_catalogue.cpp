@@ -126,6 +126,34 @@ TEST_F(MasonryCatalogueTest, UserFileRoundTripsByteForByte)
     EXPECT_EQ(read.Rows().back(), (TMasonryUnitRow{"Blok", 2, 1, 7.5, 0, 21.5}));
 }
 
+TEST_F(MasonryCatalogueTest, UnitWeightKeepsTheEditorsTwoDecimals)
+{
+    // The editor takes the unit weight with two decimals: 13.25 kN/m3 is
+    // written "13,25" (not "13,3") and comes back 13.25; one decimal stays
+    // one ("11,5"), so files written before read and write back alike.
+    const std::string file = dir.file("elementy_mur.def");
+    std::vector<TMasonryUnitRow> rows = TMasonryCatalogue().Rows();
+    rows.push_back({"Pustak 13,25", 0, 1, 10, 0, 13.25});
+    rows.push_back({"Pustak 9,05", 0, 1, 10, 0, 9.05});
+    rows.push_back({"Pustak 11,5", 0, 1, 10, 0, 11.5});
+    ASSERT_TRUE(SaveMasonryCatalogue(file, rows).ok());
+    const std::string written = orvtest::ReadFileBytes(file);
+    EXPECT_NE(written.find("Pustak 13,25\t0\t1\t10,0\t0\t13,25\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Pustak 9,05\t0\t1\t10,0\t0\t9,05\r\n"), std::string::npos);
+    EXPECT_NE(written.find("Pustak 11,5\t0\t1\t10,0\t0\t11,5\r\n"), std::string::npos);
+    EXPECT_NE(written.find(Utf8ToCp1250("Cegła ceramiczna pełna kl.10\t0\t0\t10,0\t0\t18,0\r\n")),
+              std::string::npos);
+
+    TMasonryCatalogue read;
+    read.Initialize(file);
+    ASSERT_EQ(read.Rows(), rows);
+    TMasonryUnitInfo info;
+    ASSERT_TRUE(read.GetElementByName("Pustak 13,25", info));
+    EXPECT_EQ(info.Density, 13.25);
+    ASSERT_TRUE(SaveMasonryCatalogue(file, read.Rows()).ok());
+    EXPECT_TRUE(orvtest::ReadFileBytes(file) == written);
+}
+
 TEST_F(MasonryCatalogueTest, BadLinesAreRefusedOneByOne)
 {
     const std::string file = dir.file("elementy_mur.def");

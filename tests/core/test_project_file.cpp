@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <csignal>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "core/MessageService.h"
@@ -731,20 +733,31 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_FALSE(WriteProjectFile({"a"}, path("folder.clcm"), els, 3, 0));
     EXPECT_TRUE(fs::is_directory(dir / "folder.clcm"));
 
-    // A good project, then a save that cannot complete: the old file stays whole.
+    // A good project, then a save that cannot complete (the disk takes no
+    // more than 1000 bytes of a file): the old file stays whole.
     ASSERT_TRUE(WriteProjectFile({"stary"}, path("p.clcm"), els, 2, 0));
     const std::string old = readFile(path("p.clcm"));
-    fs::create_directory(path("p.clcm") + ".tmp" + std::to_string(::getpid()));
     auto other = threeElements();
     other[0].Name.set("Nowy");
-    EXPECT_FALSE(WriteProjectFile({"nowy"}, path("p.clcm"), other, 3, 0));
+    {
+        rlimit before{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 1000;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool saved = WriteProjectFile({"nowy"}, path("p.clcm"), other, 3, 0);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(saved);
+    }
     EXPECT_EQ(readFile(path("p.clcm")), old);
     std::size_t entries = 0;
     for (const auto& entry : fs::directory_iterator(dir)) {
         (void)entry;
         ++entries;
     }
-    EXPECT_EQ(entries, 4u); // plik, folder.clcm, p.clcm and the blocking folder
+    EXPECT_EQ(entries, 3u); // plik, folder.clcm and p.clcm: no temporary file left
 
     // A count the array does not hold is refused before anything is written.
     messages.shown.clear();

@@ -705,6 +705,24 @@ TEST_F(Session, SavedFigureSizesAreTheDefaultsOfTheNextProject)
     EXPECT_EQ(FigureSizesOf(s.header()), sizes);
 }
 
+TEST_F(Session, FigureSizesFromTheSettingsAreBroughtIntoTheirRange)
+{
+    // The advanced print options take 3.0 to 20.0 cm; a size stored outside
+    // (or no number, read as 0) reaches a new project at the nearer bound.
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys1 Y", "0,5");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys2 X", "1000000");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys2 Y", "-7");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys3 X", "20,0");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys3 Y", "3,0");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys4 X", "20,1");
+    store.writeString(SettingsKey::Program, AdvancedSection, "Rys5 Y", "1e400");
+    ProjectSession s;
+    const TFigureSizes expected{10, 3, 20, 3, 20, 3, 20, 8, 10, 3};
+    EXPECT_EQ(FigureSizesOf(s.header()), expected);
+    s.newProject();
+    EXPECT_EQ(FigureSizesOf(s.header()), expected);
+}
+
 // --- file routines that report instead of showing ----------------------------------
 
 TEST(FileStatus, ProjectFilesReportWithoutAMessageBox)

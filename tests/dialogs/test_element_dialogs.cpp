@@ -6,12 +6,14 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -21,6 +23,8 @@
 #include "core/SettingsStore.h"
 #include "dialogs/AddPoz.h"
 #include "dialogs/Kolejnosc2.h"
+#include "dialogs/StaleDlg.h"
+#include "dialogs/ZunElementsList.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -298,6 +302,31 @@ TEST_F(Manager, CancelLeavesTheProjectAfterMovesAndDeletions)
     TWindowPlace place;
     LoadWindowPlacement("DefaultElementsManagerDlg", place);
     EXPECT_GT(place.Width, 0);
+}
+
+TEST_F(Manager, StoredPlacesOfTheDialogsAreBroughtOntoTheScreen)
+{
+    // Places stored on a larger desktop, or edited by hand: each of the three
+    // dialogs that remember their place opens wholly on the available screen.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const TWindowPlace places[] = {
+        {area.right() - 10, area.bottom() - 10, 50000, 50000},
+        {area.right() - 10, area.top() + 20, 400, 300},
+        {area.left() + 20, area.top() + 20, INT_MAX, INT_MAX},
+    };
+    auto check = [&](const QWidget& w) {
+        EXPECT_TRUE(area.contains(QRect(w.pos(), w.size())))
+            << w.objectName().toStdString() << " " << w.x() << "," << w.y() << " " << w.width() << "x" << w.height();
+    };
+    for (const TWindowPlace& place : places) {
+        SCOPED_TRACE(place.Left);
+        SaveWindowPlacement("DefaultElementsManagerDlg", place);
+        SaveWindowPlacement("MasonryElementsListDlg", place);
+        SaveWindowPlacement("Steel03264", place);
+        check(TTabManeagerDlg());
+        check(TElementsListDlg());
+        check(TSteelDlg());
+    }
 }
 
 TEST_F(Manager, HelpOpensItsPage)

@@ -15,9 +15,12 @@
 #include <QMimeData>
 #include <QImage>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
+#include <array>
+#include <climits>
 #include <cstring>
 
 #include "components/DialogRunner.h"
@@ -95,6 +98,47 @@ private:
 };
 
 } // namespace
+
+TEST(MainWindowPlace, StoredPlaceIsBroughtOntoTheScreen)
+{
+    // "FormState" written on a larger desktop or edited by hand: the window
+    // opens wholly on the available screen, whatever the numbers.
+    orvtest::EnsureApp<QApplication>();
+    MemorySettingsStore store;
+    ISettingsStore* previous = BindSettingsStore(&store);
+    orvtest::MessageRecorder messages;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    auto stored = [&](int left, int top, int width, int height) {
+        store.writeInteger(SettingsKey::Program, "FormState", "Left", left);
+        store.writeInteger(SettingsKey::Program, "FormState", "Top", top);
+        store.writeInteger(SettingsKey::Program, "FormState", "Width", width);
+        store.writeInteger(SettingsKey::Program, "FormState", "Height", height);
+    };
+    const std::array<int, 4> places[] = {
+        {20, 20, INT_MAX, INT_MAX}, {20, 20, 50000, 50000}, {5000, 4000, 600, 450}, {-3000, -3000, 600, 450}};
+    for (const auto& p : places) {
+        SCOPED_TRACE(p[0]);
+        stored(p[0], p[1], p[2], p[3]);
+        TVelkor2 window;
+        EXPECT_TRUE(area.contains(QRect(window.pos(), window.size())))
+            << window.x() << "," << window.y() << " " << window.width() << "x" << window.height();
+    }
+    // Past the right and bottom edges: moved back just onto the screen.
+    stored(5000, 4000, 600, 450);
+    {
+        TVelkor2 window;
+        EXPECT_EQ(window.pos(), QPoint(area.right() + 1 - 600, area.bottom() + 1 - 450));
+        EXPECT_EQ(window.size(), QSize(600, 450));
+    }
+    // A place on the screen is kept as it was.
+    stored(area.left() + 30, area.top() + 40, 600, 450);
+    {
+        TVelkor2 window;
+        EXPECT_EQ(window.pos(), QPoint(area.left() + 30, area.top() + 40));
+        EXPECT_EQ(window.size(), QSize(600, 450));
+    }
+    BindSettingsStore(previous);
+}
 
 TEST_F(MainWindow, StartsWithANewCalculatedProject)
 {
