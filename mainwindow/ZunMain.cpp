@@ -65,6 +65,7 @@
 #include "printing/ReportRenderer.h"
 #include "printing/WstawDWCalc.h"
 #include "printing/WydrukStart4.h"
+#include "resources/ProgramIcon.h"
 
 namespace orv {
 namespace {
@@ -1066,6 +1067,7 @@ int RunApplication(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
+    QApplication::setWindowIcon(ProgramIcon());
     const QString dp = QLocale::system().decimalPoint();
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
     IniSettingsStore settings;
