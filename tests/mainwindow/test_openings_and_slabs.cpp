@@ -317,6 +317,25 @@ TEST_F(EditorGroups, AddedInTheOpeningDialogAndCheckedThere)
     EXPECT_TRUE(SameOpening(input().Okna[1], {150, 0, 90, 90}));
 }
 
+TEST_F(EditorGroups, TheOpeningDialogStoresNothingTheGridWouldRefuse)
+{
+    prepareOpenings({});
+    OnNextModal([](QWidget* w) {
+        auto* dlg = qobject_cast<TWindowDlg*>(w);
+        ASSERT_NE(dlg, nullptr);
+        for (const char* name : {"x1", "y1", "l1", "h1"})
+            EXPECT_EQ(dlg->findChild<TNumberEdit*>(name)->maxValue(), 200000.0) << name;
+        // Dragged or typed beyond, a field holds the grid's largest value.
+        dlg->findChild<TNumberEdit*>("x1")->setValue(300000);
+        dlg->findChild<QPushButton*>("OKBtn")->click();
+    });
+    find<QPushButton>("DodajBtn1")->click();
+    ASSERT_EQ(input().LiczbaOkien, 1);
+    EXPECT_TRUE(SameOpening(input().Okna[0], {200000, 0, 90, 90}));
+    EXPECT_EQ(grid->item(0, 1)->text(), "200000,0");
+    EXPECT_NE(session.results().Error, ceInvalidInput);
+}
+
 // --- joint members ------------------------------------------------------------------------
 
 class JointMembers : public EditorGroups {
