@@ -6,6 +6,7 @@
 
 #include "components/Realedit.h"
 #include "core/ProjectSession.h"
+#include "core/ZunEditor.h"
 #include "dialogs/ZunKonfig.h"
 
 namespace orv {
@@ -42,10 +43,9 @@ void TElementEditor::momentButtonClick(bool x)
     d.direction = x ? 1 : 0;
     if (!ShowMomentDlg(d, this)) return;
 
-    // The moment as its field takes it: within the field's range, at its decimals.
+    // The moment at its field's decimals; one outside the field's range is refused.
     TNumberEdit* field = edit(x ? "Msdx1" : "Msdy1");
-    field->setValue(d.M);
-    const double M = field->value();
+    const double M = FieldShownValue(*FindNumericField(x ? "Msdx1" : "Msdy1"), d.M);
     const u16 mode = static_cast<u16>(d.mode & 7);
     store([&](TCalcInput& e) {
         if (x) {

@@ -936,11 +936,14 @@ void TElementEditor::installFilters()
 
 // --- storing ----------------------------------------------------------------------------
 
-void TElementEditor::store(const std::function<void(TCalcInput&)>& change, QWidget* source)
+bool TElementEditor::store(const std::function<void(TCalcInput&)>& change, QWidget* source)
 {
-    if (filling_) return;
-    session_.editCurrent([&](TProjectElement& e) { change(e.Input); });
-    refresh(source, false);
+    if (filling_) return true;
+    const bool taken =
+        session_.storeEdit([&](TProjectElement& e) { change(e.Input); }) != ProjectSession::TStore::Refused;
+    // A refused value stays in the field it was typed in.
+    refresh(taken ? source : nullptr, false);
+    return taken;
 }
 
 void TElementEditor::numberLeft(const NumericControl& c)
@@ -949,7 +952,7 @@ void TElementEditor::numberLeft(const NumericControl& c)
     // A text that is no number was refused by the edit; it never reaches the element.
     if (!c.edit->textIsNumber()) return;
     const double v = c.edit->value();
-    store([&](TCalcInput& in) { StoreNumericField(in, *c.field, v); }, c.edit);
+    if (!store([&](TCalcInput& in) { StoreNumericField(in, *c.field, v); }, c.edit)) c.edit->refuseValue();
 }
 
 bool TElementEditor::leaveNumberCombo(QComboBox* combo)
@@ -959,13 +962,15 @@ bool TElementEditor::leaveNumberCombo(QComboBox* combo)
     const std::string text = combo->currentText().trimmed().toStdString();
     const bool strength = combo == fb_;
     TGammaStore outcome = TGammaStore::Unchanged;
-    session_.editCurrent([&](TProjectElement& e) {
+    const ProjectSession::TStore stored = session_.storeEdit([&](TProjectElement& e) {
         outcome = strength ? StoreStrength(e.Input, text) : StoreGammaF(e.Input, text);
     });
-    if (outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive) {
+    const bool badText = outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive;
+    if (badText)
         ShowMessageDialog("Popraw!",
                           outcome == TGammaStore::NotANumber ? "Błąd w zapisie! " : "Wartość musi być większa od 0.",
                           mdError, mbOK);
+    if (badText || stored == ProjectSession::TStore::Refused) {
         QTimer::singleShot(0, combo, [combo] {
             if (combo->isVisible() && combo->isEnabled()) combo->setFocus(Qt::OtherFocusReason);
         });

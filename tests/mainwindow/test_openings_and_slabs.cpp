@@ -430,6 +430,35 @@ TEST_F(JointMembers, SlabDialogOfJ3EditsItsRecordOnOkOnly)
     EXPECT_EQ(find<TNumberEdit>("J6")->text(), "5000,0");
 }
 
+TEST_F(JointMembers, ASlabsJAboveItsRangeIsRefused)
+{
+    prepare([](TCalcInput& in) { in.l = 200; });
+    const TCalcInput before = input();
+    auto* slabs = editor_->findChild<TJointSlabs*>();
+    const double remembered = slabs->rememberedSetting(1);
+    // A 2 m wide, 200 cm deep slab: 200 x 200^3 / 12 = 133 333 333 cm4, above 10^8.
+    OnNextModal([](QWidget* dlg) {
+        dlg->findChild<QDoubleSpinBox*>("d")->setValue(200);
+        dlg->findChild<QPushButton*>("OK")->click();
+    });
+    clickDots("J5");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
+    EXPECT_EQ(slabs->rememberedSetting(1), remembered);
+    EXPECT_FALSE(session.modified());
+
+    slabs->setSlabDialog([](TSlabRecord& r, int) {
+        r.J = 2e8;
+        return true;
+    });
+    clickDots("J3");
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
+    EXPECT_EQ(find<TNumberEdit>("J3")->text(), QString::fromStdString(FormatFixed(1, before.J3)));
+    EXPECT_FALSE(session.modified());
+}
+
 TEST_F(JointMembers, SlabModulusTypedOrChosenAsAConcreteClass)
 {
     auto* E3 = find<QComboBox>("E3");
