@@ -1113,15 +1113,14 @@ void TElementEditor::showValues(QWidget* source, bool all)
 
     caseList_->setCurrentIndex(in.Case < CalcCaseCount ? in.Case : 0);
 
+    // Every field shows what the element holds, also a value outside the
+    // field's range as a file may bring it (a depth below the foot of the
+    // wall): what is shown is what is calculated, and leaving the field asks
+    // for a value within the range.
     const double depthLimit = LoadDepthLimit(in.h);
     for (const NumericControl& c : numeric_) {
-        double v = ReadField(in, c.field->offset);
-        const QLatin1String name(c.field->name);
-        if (name.startsWith(QLatin1String("hN"))) {
-            c.edit->setMaxValue(depthLimit);
-            v = std::min(v, depthLimit);
-        }
-        if (!keeps(c.edit)) c.edit->setValue(v);
+        if (QLatin1String(c.field->name).startsWith(QLatin1String("hN"))) c.edit->setMaxValue(depthLimit);
+        if (!keeps(c.edit)) c.edit->setText(c.edit->formatValue(ReadField(in, c.field->offset)));
     }
     for (const auto& show : shows_) show(in);
     openingsBody_->fill(all);
