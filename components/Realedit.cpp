@@ -105,13 +105,33 @@ void TNumberEdit::setValue(double v)
     setText(formatValue(checkValue(v)));
 }
 
-void TNumberEdit::refuse(const QString& headline, const QString& text, bool taskForm)
+void TNumberEdit::refocus()
 {
-    if (taskForm) ShowMessageDialog(Std(headline), Std(text), mdWarning, mbOK);
-    else MessageDlg3(Std(headline + text), mdWarning, mbOK);
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && isEnabled()) setFocus(Qt::OtherFocusReason);
     });
+}
+
+bool TNumberEdit::checkText(bool emptyIsNumber)
+{
+    double v = 0;
+    if (!parse(v) || (!emptyIsNumber && text().trimmed().isEmpty())) {
+        ShowNotANumberMessage();
+        refocus();
+        return false;
+    }
+    if (v < min_ || v > max_) {
+        if (isInteger())
+            MessageDlg3(Std(QStringLiteral("Wartość spoza zakresu %1 - %2. Popraw !")
+                                .arg(RoundToInt(min_))
+                                .arg(RoundToInt(max_))),
+                        mdWarning, mbOK);
+        else
+            ShowOutOfRangeMessage(kind_ == Kind::SpinSpeed, Std(v < min_ ? minMessage_ : maxMessage_));
+        refocus();
+        return false;
+    }
+    return true;
 }
 
 bool TNumberEdit::commit()
@@ -120,41 +140,58 @@ bool TNumberEdit::commit()
     checking_ = true;
     struct Reset { bool& flag; ~Reset() { flag = false; } } reset{checking_};
 
-    double v = 0;
-    if (!parse(v)) {
-        refuse(QStringLiteral("Popraw!"), QStringLiteral("Błąd w zapisie! "), true);
-        return false;
-    }
-    if (v < min_ || v > max_) {
-        if (isInteger()) {
-            refuse(QStringLiteral("Wartość spoza zakresu %1 - %2. Popraw !")
-                       .arg(RoundToInt(min_)).arg(RoundToInt(max_)),
-                   QString(), false);
-        } else {
-            const QString& second = v < min_ ? minMessage_ : maxMessage_;
-            if (kind_ == Kind::SpinSpeed) refuse(QStringLiteral("Wartość spoza zakresu."), second, true);
-            else refuse(QStringLiteral("Wartość spoza zakresu.\r"), second, false);
-        }
-        return false;
-    }
+    if (!checkText(true)) return false;
+    refused_ = false;
     emit exited();
+    if (refused_) {
+        // The handler could not take the value: the text stays as typed.
+        refocus();
+        return false;
+    }
     const double now = value();
     setText(formatValue(checkValue(now)));
     return true;
 }
 
+void TNumberEdit::refuseValue()
+{
+    refused_ = true;
+}
+
+bool TNumberEdit::stepAllowed()
+{
+    if (isReadOnly()) {
+        QApplication::beep();
+        return false;
+    }
+    if (checking_) return false;
+    checking_ = true;
+    struct Reset { bool& flag; ~Reset() { flag = false; } } reset{checking_};
+    // A step starts from the number the field holds, never from what a text
+    // that is no number (or none) happens to read as.
+    return checkText(false);
+}
+
 void TNumberEdit::upClick()
 {
-    if (isReadOnly()) QApplication::beep();
-    else if (isInteger()) setValue(std::min(value() + 1, max_));
+    const bool readOnly = isReadOnly();
+    if (!stepAllowed()) {
+        if (readOnly) emit upClicked();
+        return;
+    }
+    if (isInteger()) setValue(std::min(value() + 1, max_));
     else setValue(value() + increment_);
     emit upClicked();
 }
 
 void TNumberEdit::downClick()
 {
-    if (isReadOnly()) QApplication::beep();
-    else if (isInteger()) setValue(std::max(value() - 1, min_));
+    const bool readOnly = isReadOnly();
+    if (!stepAllowed()) {
+        if (readOnly) emit downClicked();
+        return;
+    }
+    if (isInteger()) setValue(std::max(value() - 1, min_));
     else setValue(value() - increment_);
     emit downClicked();
 }

@@ -53,8 +53,13 @@ public:
     // the message and the focus kept; otherwise exited() is raised and the
     // text rewritten. True when the value was taken.
     bool commit();
+    // Called by a handler of exited() that cannot take the value: leaving is
+    // refused (commit() false), the text stays and the focus comes back.
+    void refuseValue();
 
-    // One step, as the spin part and the arrow keys do.
+    // One step, as the spin part and the arrow keys do. The text is checked
+    // first as leaving checks it (an empty text is no number here): a
+    // refused text is not stepped and nothing is raised.
     void upClick();
     void downClick();
 
@@ -88,7 +93,11 @@ private:
     bool hasSpeed() const { return kind_ == Kind::Speed || kind_ == Kind::SpinSpeed; }
     bool isInteger() const { return kind_ == Kind::Integer; }
     bool parse(double& v) const;
-    void refuse(const QString& headline, const QString& text, bool taskForm);
+    void refocus();
+    // The check of leaving: a text that is no number or a value out of range
+    // is refused with its message and the focus kept.
+    bool checkText(bool emptyIsNumber);
+    bool stepAllowed();
     void layoutParts();
 
     Kind kind_;
@@ -100,6 +109,7 @@ private:
     bool upDownVisible_ = true;
     bool speedButtonVisible_ = true;
     bool checking_ = false;
+    bool refused_ = false;
     QToolButton* up_ = nullptr;
     QToolButton* down_ = nullptr;
     QToolButton* speed_ = nullptr;

@@ -65,4 +65,10 @@ bool IsWindowsVistaOrLater()
     return g_service ? g_service->isWindowsVistaOrLater() : true;
 }
 
+void ShowOutOfRangeMessage(bool taskDialog, const std::string& second)
+{
+    if (taskDialog) ShowMessageDialog("Wartość spoza zakresu.", second, mdWarning, mbOK);
+    else MessageDlg3("Wartość spoza zakresu.\r" + second, mdWarning, mbOK);
+}
+
 } // namespace orv

@@ -37,6 +37,9 @@ int ShowMessageDialog(const std::string& headline, const std::string& text, unsi
                       unsigned buttons, int helpContext = 0);
 int MessageDlg3(const std::string& msg, unsigned char dlgType, unsigned buttons, int helpContext = 0);
 bool IsWindowsVistaOrLater();
+// The message of a number outside its field's range, with the field's own
+// second line: in the task-dialog form or the classic one.
+void ShowOutOfRangeMessage(bool taskDialog, const std::string& second);
 
 // Title line of a message box of the given type.
 const char* MessageDialogTitle(unsigned char dlgType);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/ZunEditor.h"
 #include "core/ZunProject.h"
 #include "core/ZunRtf.h"
 
@@ -102,6 +103,8 @@ void ProjectSession::initElementDefaults(TProjectElement& e)
         in.SlabData[k][5] = (k == 0 || k == 3) ? wallThickness : 20.0;
     }
     for (TSlabRecord& s : in.Stropy) std::memcpy(s.Data, in.SlabData[1], sizeof s.Data);
+    // The identical walls above and below have the wall's own section.
+    FollowIdenticalJointWalls(in);
 
     InitLoadCompilation(e.Loads);
 }
@@ -168,14 +171,30 @@ void ProjectSession::setHeader(const TProjectHeader& header)
 
 bool ProjectSession::editCurrent(const std::function<void(TProjectElement&)>& edit)
 {
-    TProjectElement& e = elements_[current_];
-    *edit_ = e;
+    *edit_ = elements_[current_];
     edit(*edit_);
+    return takeEdit();
+}
+
+bool ProjectSession::takeEdit()
+{
+    TProjectElement& e = elements_[current_];
     if (sameBytes(edit_.get(), &e, sizeof e)) return false;
     e = *edit_;
     changeModified(true);
     recalculate();
     return true;
+}
+
+ProjectSession::TStore ProjectSession::storeEdit(const std::function<void(TProjectElement&)>& edit)
+{
+    *edit_ = elements_[current_];
+    edit(*edit_);
+    if (const TNumericField* f = FieldLeftOutOfRange(elements_[current_].Input, edit_->Input)) {
+        ShowFieldRangeMessage(*f);
+        return TStore::Refused;
+    }
+    return takeEdit() ? TStore::Stored : TStore::Unchanged;
 }
 
 bool ProjectSession::setCase(int calcCase)

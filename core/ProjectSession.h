@@ -93,6 +93,12 @@ public:
     // project is marked modified, the element recalculated and true returned;
     // an edit that changes nothing does neither.
     bool editCurrent(const std::function<void(TProjectElement&)>& edit);
+    // A store of the element editor (a typed value, a button, a dialog, a
+    // library and the steps that follow them): as editCurrent, but refused
+    // whole when it would leave a field of the editor's table outside that
+    // field's range; the field's range message is shown then.
+    enum class TStore { Unchanged, Stored, Refused };
+    TStore storeEdit(const std::function<void(TProjectElement&)>& edit);
     // A user's choice of design case (0..5): stored, modified, recalculated
     // when it differs from the element's.
     bool setCase(int calcCase);
@@ -144,6 +150,8 @@ public:
 private:
     void initElementDefaults(TProjectElement& e);
     void changeModified(bool modified);
+    // The work copy into the current element when it differs (modified, recalculated).
+    bool takeEdit();
     template <typename Fn>
     void notify(Fn fn);
 

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <span>
 #include <type_traits>
 #include <vector>
@@ -38,6 +39,9 @@ struct TFieldRange {
     const char* field;  // control name in the editor's table, or nullptr
     std::size_t offset; // of the f64 when field is nullptr (the record is packed)
     u8 use;
+    // the range when field is nullptr
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
 };
 
 #define ORV_FIELD(member) offsetof(TCalcInput, member)
@@ -85,16 +89,18 @@ constexpr TFieldRange Joints[] = {
     {"g6d", 0, uAlways},   {"p6d", 0, uAlways},   {"g7d", 0, uInternal}, {"p7d", 0, uInternal},
 };
 
-// Case 2: the wind and the openings (positions and sizes in any finite value:
-// the check fits them to the wall).
+// Case 2: the wind and the openings (positions and sizes within what the
+// grid and the opening dialog store; the check fits them to the wall).
+#define ORV_OPENING_VALUE(member, k) {nullptr, ORV_FIELD(member), u8(uOpening1 + k), 0, OpeningValueMax}
 #define ORV_OPENING(k)                                                                     \
-    ORV_FINITE(Okna[k].x, u8(uOpening1 + k)), ORV_FINITE(Okna[k].y, u8(uOpening1 + k)),     \
-        ORV_FINITE(Okna[k].l, u8(uOpening1 + k)), ORV_FINITE(Okna[k].h, u8(uOpening1 + k))
+    ORV_OPENING_VALUE(Okna[k].x, k), ORV_OPENING_VALUE(Okna[k].y, k),                      \
+        ORV_OPENING_VALUE(Okna[k].l, k), ORV_OPENING_VALUE(Okna[k].h, k)
 constexpr TFieldRange HorizontalLoad[] = {
     {"wd_kNm2", 0, uAlways},
     ORV_OPENING(0), ORV_OPENING(1), ORV_OPENING(2), ORV_OPENING(3), ORV_OPENING(4),
 };
 #undef ORV_OPENING
+#undef ORV_OPENING_VALUE
 
 // Case 3: the check reads the bearing and the value of every load.
 constexpr TFieldRange ConcentratedLoads[] = {
@@ -161,7 +167,7 @@ std::vector<TResolvedRange> Resolve(std::span<const std::span<const TFieldRange>
     for (std::span<const TFieldRange> group : groups)
         for (const TFieldRange& r : group) {
             if (!r.field) {
-                out.push_back({r.offset, -HUGE_VAL, HUGE_VAL, r.use});
+                out.push_back({r.offset, r.min, r.max, r.use});
                 continue;
             }
             const TNumericField* f = FindNumericField(r.field);

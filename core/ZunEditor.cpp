@@ -1,8 +1,10 @@
 #include "core/ZunEditor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
+#include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunMaterials.h"
@@ -13,7 +15,7 @@ namespace {
 using C = TEditClass;
 #define OFF(member) offsetof(TCalcInput, member)
 
-constexpr unsigned kThickness = feSelfWeight | feColumnMoments | feCutRingBeams;
+constexpr unsigned kThickness = feSelfWeight | feColumnMoments | feCutRingBeams | feJointWalls;
 constexpr unsigned kHeight = feSelfWeight | feDepthLimit;
 
 const TNumericField kNumeric[] = {
@@ -24,7 +26,7 @@ const TNumericField kNumeric[] = {
     {"h1a", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
     {"h1b", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
     {"h1c", OFF(h), 10, 10000, 5, 1, C::Spin, kHeight},
-    {"l1", OFF(l), 10, 10000, 5, 1, C::Spin, feSelfWeight},
+    {"l1", OFF(l), 10, 10000, 5, 1, C::Spin, feSelfWeight | feJointWalls},
     {"ag1", OFF(ag), 10, 10000, 1, 1, C::Spin, feLimitToT},
     {"ad1", OFF(ad), 10, 10000, 1, 1, C::Spin, feLimitToT},
     {"Gs1", OFF(Gs), 0, 200000, 1, 2, C::Spin, feGsWall},
@@ -185,13 +187,62 @@ void UpdateColumnMoments(TCalcInput& in)
 
 void ApplyGeometryLimits(TCalcInput& in)
 {
-    if (in.ag > in.t) in.ag = in.t;
-    if (in.ad > in.t) in.ad = in.t;
+    // A basement wall may be thinner than a ring beam can be narrow.
+    const double ringLimit = std::max(in.t, FindNumericField("ag1")->min);
+    if (in.ag > ringLimit) in.ag = ringLimit;
+    if (in.ad > ringLimit) in.ad = ringLimit;
     const double limit = LoadDepthLimit(in.h);
     for (TConcentratedLoad& load : in.Sily) {
         if (load.hN > limit) load.hN = limit;
         if (load.aT > in.t) load.aT = in.t;
     }
+}
+
+// J_2 = J_5 = t^3 b / 12 of the wall's own section [cm4], and the section
+// into the slab blocks of the walls above and below.
+static void TakeWallSection(TCalcInput& in)
+{
+    in.J2 = in.J5 = in.t * in.t * in.t * in.l / 12;
+    for (int block : {0, 3}) {
+        in.SlabData[block][5] = in.t;
+        in.SlabData[block][3] = in.l;
+    }
+}
+
+void FollowIdenticalJointWalls(TCalcInput& in)
+{
+    if (in.IdentyczneParametryScian != 1) return;
+    const double J = in.t * in.t * in.t * in.l / 12;
+    if (in.J2 != J || in.J5 != J) TakeWallSection(in);
+}
+
+double FieldShownValue(const TNumericField& f, double v)
+{
+    double shown = v;
+    return std::isfinite(v) && TryTextToFloat(FormatFixed(f.decimals, v), shown) ? shown : v;
+}
+
+const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcInput& after)
+{
+    for (const TNumericField& f : kNumeric) {
+        const double v = ReadField(after, f.offset);
+        if (std::memcmp(reinterpret_cast<const char*>(&before) + f.offset,
+                        reinterpret_cast<const char*>(&after) + f.offset, sizeof v) == 0)
+            continue;
+        // Fields that share an offset (t of walls, basement and column)
+        // take a value any of their controls allows.
+        bool allowed = false;
+        for (const TNumericField& g : kNumeric)
+            if (g.offset == f.offset && std::isfinite(v) && v >= g.min && v <= g.max) allowed = true;
+        if (!allowed) return &f;
+    }
+    return nullptr;
+}
+
+void ShowFieldRangeMessage(const TNumericField& f)
+{
+    // The editor's fields carry no second lines of their own.
+    ShowOutOfRangeMessage(f.cls == TEditClass::SpinSpeed, std::string());
 }
 
 bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)
@@ -208,6 +259,7 @@ bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)
     if (f.extras & feGsBasement) in.Gs = in.l / 100 * in.Gs_mb;
     if ((f.extras & feSelfWeight) && in.wylicz_Gs == 1) ComputeSelfWeights(in);
     if (f.extras & feColumnMoments) UpdateColumnMoments(in);
+    if (f.extras & feJointWalls) FollowIdenticalJointWalls(in);
     return true;
 }
 
@@ -434,14 +486,7 @@ bool SetIdenticalJointWalls(TCalcInput& in, bool identical)
     if (in.IdentyczneParametryScian == flag) return false;
     in.IdentyczneParametryScian = flag;
     if (!identical) return true;
-    // Second moment of area of the wall's own section [cm4].
-    const double J = in.t * in.t * in.t * in.l / 12;
-    in.J2 = J;
-    in.J5 = J;
-    for (int block : {0, 3}) {
-        in.SlabData[block][5] = in.t;
-        in.SlabData[block][3] = in.l;
-    }
+    TakeWallSection(in);
     SyncJointWallsMasonry(in);
     return true;
 }

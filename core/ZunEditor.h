@@ -29,6 +29,7 @@ enum TFieldExtra : unsigned {
     feWindFlag2 = 64,      // the pressure's load-table row is marked as edited
     feGsWall = 128,        // the basement weight per metre follows G_s of the wall
     feGsBasement = 256,    // G_s of the wall follows the weight per metre
+    feJointWalls = 512,    // J_2, J_5 of identical joint walls follow t and b
 };
 
 struct TNumericField {
@@ -63,9 +64,21 @@ void ComputeSelfWeights(TCalcInput& in);
 // Moments of the column in the directions whose mode is automatic.
 void UpdateColumnMoments(TCalcInput& in);
 // Every dependent value brought in line after a dimension, thickness or
-// height changed: ring beams and bearing depths a_t cut to t, load depths
-// to h - 5.
+// height changed: ring beams cut to t (never below their own minimum),
+// bearing depths a_t cut to t, load depths to h - 5.
 void ApplyGeometryLimits(TCalcInput& in);
+// With the walls above and below declared identical: J_2 = J_5 = t^3 b / 12
+// and the section in their slab blocks; otherwise nothing.
+void FollowIdenticalJointWalls(TCalcInput& in);
+
+// The value as the field shows it: v at the field's decimals.
+double FieldShownValue(const TNumericField& f, double v);
+// The first field of the table that `after` changed from `before` and holds
+// outside every range the editor gives its offset (or not finite);
+// nullptr when there is none. A store that leaves one is refused whole.
+const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcInput& after);
+// The message of a value outside the field's range, as its control shows it.
+void ShowFieldRangeMessage(const TNumericField& f);
 
 // Switches the stored self-weight mode; the weights are computed when it
 // turns to "computed". False when the mode was already that.

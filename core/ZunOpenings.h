@@ -6,6 +6,10 @@
 
 namespace orv {
 
+// Upper limit of an opening's position and size [cm], in the grid and the
+// opening dialog alike; neither is below 0.
+constexpr double OpeningValueMax = 200000;
+
 // Number of openings in use, brought into 0..5.
 int OpeningCount(const TCalcInput& in);
 

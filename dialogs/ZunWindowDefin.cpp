@@ -32,7 +32,7 @@ TNumberEdit* Field(const char* name, double min)
 {
     auto* e = new TSpinRealEdit;
     e->setObjectName(QString::fromLatin1(name));
-    e->setRange(min, 1000000);
+    e->setRange(min, OpeningValueMax);
     e->setIncrement(30);
     e->setPrecision(1);
     e->setFixedWidth(100);

@@ -6,6 +6,7 @@
 
 #include "components/Realedit.h"
 #include "core/ProjectSession.h"
+#include "core/ZunEditor.h"
 #include "dialogs/ZunKonfig.h"
 
 namespace orv {
@@ -44,14 +45,10 @@ void TElementEditor::momentButtonClick(bool x)
     d.M = stored;
     if (!ShowMomentDlg(d, this)) return;
 
-    // A new moment as its field takes it: within the field's range, at its
-    // decimals; the moment handed back unchanged stays as stored.
+    // The moment handed back unchanged stays as stored; a new one is taken at
+    // its field's decimals, and one outside the field's range is refused.
     TNumberEdit* field = edit(x ? "Msdx1" : "Msdy1");
-    double M = stored;
-    if (d.M != stored) {
-        field->setValue(d.M);
-        M = field->value();
-    }
+    const double M = d.M == stored ? stored : FieldShownValue(*FindNumericField(x ? "Msdx1" : "Msdy1"), d.M);
     const u16 mode = static_cast<u16>(d.mode & 7);
     store([&](TCalcInput& e) {
         if (x) {

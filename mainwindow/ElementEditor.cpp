@@ -937,11 +937,14 @@ void TElementEditor::installFilters()
 
 // --- storing ----------------------------------------------------------------------------
 
-void TElementEditor::store(const std::function<void(TCalcInput&)>& change, QWidget* source)
+bool TElementEditor::store(const std::function<void(TCalcInput&)>& change, QWidget* source)
 {
-    if (filling_) return;
-    session_.editCurrent([&](TProjectElement& e) { change(e.Input); });
-    refresh(source, false);
+    if (filling_) return true;
+    const bool taken =
+        session_.storeEdit([&](TProjectElement& e) { change(e.Input); }) != ProjectSession::TStore::Refused;
+    // A refused value stays in the field it was typed in.
+    refresh(taken ? source : nullptr, false);
+    return taken;
 }
 
 void TElementEditor::numberLeft(const NumericControl& c)
@@ -950,7 +953,7 @@ void TElementEditor::numberLeft(const NumericControl& c)
     // A text that is no number was refused by the edit; it never reaches the element.
     if (!c.edit->textIsNumber()) return;
     const double v = c.edit->value();
-    store([&](TCalcInput& in) { StoreNumericField(in, *c.field, v); }, c.edit);
+    if (!store([&](TCalcInput& in) { StoreNumericField(in, *c.field, v); }, c.edit)) c.edit->refuseValue();
 }
 
 bool TElementEditor::leaveNumberCombo(QComboBox* combo)
@@ -960,17 +963,17 @@ bool TElementEditor::leaveNumberCombo(QComboBox* combo)
     const std::string text = combo->currentText().trimmed().toStdString();
     const bool strength = combo == fb_;
     TGammaStore outcome = TGammaStore::Unchanged;
-    session_.editCurrent([&](TProjectElement& e) {
+    const ProjectSession::TStore stored = session_.storeEdit([&](TProjectElement& e) {
         outcome = strength ? StoreStrength(e.Input, text) : StoreGammaF(e.Input, text);
     });
-    if (outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive ||
-        outcome == TGammaStore::AboveLimit) {
-        if (outcome == TGammaStore::AboveLimit)
-            ShowStrengthAboveLimit(UnitStrengthLimit(session_.current().Input));
-        else
-            ShowMessageDialog("Popraw!",
-                              outcome == TGammaStore::NotANumber ? "Błąd w zapisie! " : "Wartość musi być większa od 0.",
-                              mdError, mbOK);
+    const bool badText = outcome == TGammaStore::NotANumber || outcome == TGammaStore::NotPositive;
+    if (outcome == TGammaStore::AboveLimit)
+        ShowStrengthAboveLimit(UnitStrengthLimit(session_.current().Input));
+    else if (badText)
+        ShowMessageDialog("Popraw!",
+                          outcome == TGammaStore::NotANumber ? "Błąd w zapisie! " : "Wartość musi być większa od 0.",
+                          mdError, mbOK);
+    if (badText || outcome == TGammaStore::AboveLimit || stored == ProjectSession::TStore::Refused) {
         QTimer::singleShot(0, combo, [combo] {
             if (combo->isVisible() && combo->isEnabled()) combo->setFocus(Qt::OtherFocusReason);
         });
@@ -1113,15 +1116,14 @@ void TElementEditor::showValues(QWidget* source, bool all)
 
     caseList_->setCurrentIndex(in.Case < CalcCaseCount ? in.Case : 0);
 
+    // Every field shows what the element holds, also a value outside the
+    // field's range as a file may bring it (a depth below the foot of the
+    // wall): what is shown is what is calculated, and leaving the field asks
+    // for a value within the range.
     const double depthLimit = LoadDepthLimit(in.h);
     for (const NumericControl& c : numeric_) {
-        double v = ReadField(in, c.field->offset);
-        const QLatin1String name(c.field->name);
-        if (name.startsWith(QLatin1String("hN"))) {
-            c.edit->setMaxValue(depthLimit);
-            v = std::min(v, depthLimit);
-        }
-        if (!keeps(c.edit)) c.edit->setValue(v);
+        if (QLatin1String(c.field->name).startsWith(QLatin1String("hN"))) c.edit->setMaxValue(depthLimit);
+        if (!keeps(c.edit)) c.edit->setText(c.edit->formatValue(ReadField(in, c.field->offset)));
     }
     for (const auto& show : shows_) show(in);
     openingsBody_->fill(all);

@@ -94,7 +94,9 @@ private:
     // Runs `edit` on the current element through the session (modified and
     // recalculated only on a real change), then shows the element again;
     // `source` is the control that stored, rewritten even while typed in.
-    void store(const std::function<void(TCalcInput&)>& edit, QWidget* source = nullptr);
+    // False when the store was refused (a value out of its field's range;
+    // the message shown, the element unchanged).
+    bool store(const std::function<void(TCalcInput&)>& edit, QWidget* source = nullptr);
     void numberLeft(const NumericControl& c);
     // The f_b and gamma_f combos: typed numbers, checked when left.
     bool isNumberCombo(const QObject* w) const;

@@ -72,13 +72,15 @@ void TJointSlabs::slabLibrary(int member)
     case TSlabLibraryResult::Confirmed:
         break;
     }
-    remembered_[0] = call.block[0];
-    remembered_[1] = call.block[1];
-    session_.editCurrent([&](TProjectElement& e) {
+    const ProjectSession::TStore outcome = session_.storeEdit([&](TProjectElement& e) {
         std::copy(call.block.begin(), call.block.end(), JointSlabBlock(e.Input, member));
         e.Input.Reserved17 = call.flag;
         StoreJointJ(e.Input, member, call.J);
     });
+    if (outcome != ProjectSession::TStore::Refused) {
+        remembered_[0] = call.block[0];
+        remembered_[1] = call.block[1];
+    }
     emit stored(J_[member - 2]);
 }
 
@@ -89,7 +91,7 @@ void TJointSlabs::slabDialog(int member)
     if (!record) return;
     TSlabRecord edited = *record;
     if (!slabDialog_(edited, member)) return;
-    session_.editCurrent([&](TProjectElement& e) {
+    session_.storeEdit([&](TProjectElement& e) {
         *JointSlabRecord(e.Input, member) = edited;
         StoreJointJ(e.Input, member, edited.J);
     });
@@ -124,7 +126,7 @@ bool TJointSlabs::leaveModulus(QComboBox* combo)
     combo->setCurrentIndex(-1);
     combo->setEditText(QString::fromStdString(FormatFixed(1, E)));
     const int member = memberOf(combo);
-    session_.editCurrent([&](TProjectElement& e) { StoreSlabModulus(e.Input, member, E); });
+    session_.storeEdit([&](TProjectElement& e) { StoreSlabModulus(e.Input, member, E); });
     leaving_ = false;
     emit stored(combo);
     return true;

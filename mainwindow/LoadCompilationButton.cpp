@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
 
 #include "core/ProjectSession.h"
@@ -18,16 +16,16 @@ namespace orv {
 namespace {
 
 // On OK the compilation and its load go into the element's copy; the load
-// as its field takes it, within the field's range and at its decimals.
+// as its field shows it, at its decimals (the store refuses one outside the
+// field's range).
 bool CompileUpperLoad(QObject* owner, TProjectElement& e, bool basement)
 {
     auto loads = std::make_unique<TLoadCompilation>(e.Loads);
     double F = 0;
     if (!ShowZestObcDlg(qobject_cast<QWidget*>(owner), *loads, e.Input, basement, F)) return false;
     const TNumericField& field = *FindNumericField(basement ? "N0_mb1" : "Nod1");
-    const double scale = std::pow(10.0, field.decimals);
     e.Loads = *loads;
-    WriteField(e.Input, field.offset, std::clamp(std::round(F * scale) / scale, field.min, field.max));
+    WriteField(e.Input, field.offset, FieldShownValue(field, F));
     return true;
 }
 

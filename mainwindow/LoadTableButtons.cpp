@@ -1,6 +1,5 @@
 #include "mainwindow/LoadTableButtons.h"
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -40,15 +39,14 @@ constexpr FloorField kFloorFields[] = {{"g3d", 0, true},  {"g4d", 1, true},  {"g
 std::string Str(const TFixedText& t) { return FixedTextToStr(t); }
 void Put(TFixedText& t, const std::string& s) { StrToFixedText(s, t); }
 
-// A load into its field as the field shows it: within its range, at its
-// decimals. A result that is not finite leaves the field alone.
+// A load into its field as the field shows it, at its decimals; one outside
+// the field's range is refused with the whole store. A result that is not
+// finite leaves the field alone.
 bool SetField(TCalcInput& in, const char* name, double v)
 {
     const TNumericField* f = FindNumericField(name);
     if (!f || !std::isfinite(v)) return false;
-    v = std::clamp(v, f->min, f->max);
-    const double scale = std::pow(10.0, f->decimals);
-    WriteField(in, f->offset, std::round(v * scale) / scale);
+    WriteField(in, f->offset, FieldShownValue(*f, v));
     return true;
 }
 
@@ -219,7 +217,7 @@ static bool Density(QObject* owner, TPoint (&places)[2], TCalcInput& in)
     if (!CallShowWallsObcDlg(owner, places[0], places[1], rows, v) || !std::isfinite(v)) return false;
     in.ro_muru_text.set(rows);
     const TNumericField& field = *FindNumericField("ro_muru1");
-    StoreNumericField(in, field, std::clamp(v, field.min, field.max));
+    StoreNumericField(in, field, FieldShownValue(field, v));
     return true;
 }
 
@@ -268,7 +266,7 @@ void TElementEditor::loadTableButton(const char* field)
     static TPoint places[2] = {{-1, -1}, {-1, -1}};
     auto copy = std::make_unique<TProjectElement>(session_.current());
     if (!RunLoadTableButton(field, window(), places, *copy)) return;
-    session_.editCurrent([&](TProjectElement& e) { e = *copy; });
+    session_.storeEdit([&](TProjectElement& e) { e = *copy; });
     showElementData();
 }
 

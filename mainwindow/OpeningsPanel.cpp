@@ -25,7 +25,7 @@
 namespace orv {
 namespace {
 
-constexpr double kMaxValue = 200000;
+constexpr double kMaxValue = OpeningValueMax;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 

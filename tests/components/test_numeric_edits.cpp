@@ -213,3 +213,59 @@ TEST_F(NumericEdits, ALockedFieldOffersNoMenuCommandThatChangesTheText)
     std::unique_ptr<QMenu> standard(open.createContextMenu());
     EXPECT_GT(standard->actions().size(), 2);
 }
+
+TEST_F(NumericEdits, ArrowsRefuseATextLeavingWouldRefuse)
+{
+    TSpinRealEdit e;
+    e.setRange(10, 10000);
+    e.setIncrement(5);
+    QSignalSpy up(&e, &TNumberEdit::upClicked);
+    QSignalSpy down(&e, &TNumberEdit::downClicked);
+    // No number, and no text at all: never the minimum plus a step.
+    for (const char* text : {"abc", "5-3", ""}) {
+        messages.messages.clear();
+        e.setText(QString::fromUtf8(text));
+        e.upClick();
+        ASSERT_EQ(messages.messages.size(), 1u) << text;
+        EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+        EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+        EXPECT_EQ(e.text(), QString::fromUtf8(text));
+    }
+    EXPECT_EQ(up.count(), 0);
+    // Out of range: the range message, as leaving gives it.
+    messages.messages.clear();
+    e.setText("20000");
+    e.downClick();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(e.text(), "20000");
+    EXPECT_EQ(down.count(), 0);
+    // A number in range steps: 25 + 5.
+    e.setText("25");
+    e.upClick();
+    EXPECT_EQ(e.text(), "30,00");
+    EXPECT_EQ(up.count(), 1);
+
+    TIntegerSpinEdit n;
+    n.setRange(1, 9);
+    n.setText("");
+    n.upClick();
+    EXPECT_EQ(n.text(), "");
+    EXPECT_EQ(messages.messages.back().text, "Błąd w zapisie! ");
+}
+
+TEST_F(NumericEdits, AValueItsHandlerRefusesIsNotLeft)
+{
+    TSpinRealEdit e;
+    e.setRange(0, 100);
+    bool refuse = true;
+    QObject::connect(&e, &TNumberEdit::exited, [&] {
+        if (refuse) e.refuseValue();
+    });
+    e.setText("42");
+    EXPECT_FALSE(e.commit());
+    EXPECT_EQ(e.text(), "42"); // not rewritten as if taken
+    refuse = false;
+    EXPECT_TRUE(e.commit());
+    EXPECT_EQ(e.text(), "42,00");
+}

@@ -444,6 +444,39 @@ TEST(WallHorizontal, DamagedOpeningIsRefusedNotDropped)
     EXPECT_EQ(Calc(*spare).error, 0);
 }
 
+TEST(WallHorizontal, OpeningsOutsideTheEditorsRangesAreRefused)
+{
+    // The grid and the opening dialog store positions and sizes of 0..200 000 cm.
+    auto sound = Wall(300, 300, 0, 0, {{100, 100, 100, 100}});
+    sound->wd_kNm2 = 1.5;
+    TTraceLines lines;
+    TCalcResults r;
+    for (int field = 0; field < 4; ++field) {
+        for (double bad : {-0.1, 200000.1}) {
+            auto damaged = std::make_unique<TCalcInput>(*sound);
+            const TOpening o = damaged->Okna[0];
+            double v[4] = {o.x, o.y, o.l, o.h};
+            v[field] = bad;
+            damaged->Okna[0] = TOpening{v[0], v[1], v[2], v[3]};
+            EXPECT_EQ(CalcElement(lines, *damaged, r), ceInvalidInput) << field << " " << bad;
+            EXPECT_TRUE(IsCapacityExceeded(*damaged, r));
+        }
+    }
+    // The ends of the range are the grid's own: an empty opening typed from
+    // zeros and one far beyond the wall are fitted to the wall, not refused.
+    auto empty = std::make_unique<TCalcInput>(*sound);
+    empty->Okna[0] = TOpening{0, 0, 0, 0};
+    EXPECT_EQ(CalcElement(lines, *empty, r), 0);
+    auto far = std::make_unique<TCalcInput>(*sound);
+    far->Okna[0] = TOpening{200000, 200000, 200000, 200000};
+    EXPECT_EQ(CalcElement(lines, *far, r), 0);
+    // An opening of a wall without openings is not looked at.
+    auto off = std::make_unique<TCalcInput>(*sound);
+    off->ScianaZOtworami = 0;
+    off->Okna[0].x = -5;
+    EXPECT_EQ(CalcElement(lines, *off, r), 0);
+}
+
 TEST(WallHorizontal, DispatchedAsCase2)
 {
     auto in = Wall(300, 250, 2, 4);

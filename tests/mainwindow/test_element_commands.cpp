@@ -434,3 +434,31 @@ TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->currentTopic(), "zalacznik_A");
 }
+
+TEST_F(ElementCommands, AMomentAboveItsFieldsRangeIsRefused)
+{
+    session().setCase(ccColumn);
+    session().editCurrent([](TProjectElement& e) {
+        e.Input.t = 10000;
+        e.Input.Sily[0].NSd = 100000;
+        e.Input.MsdxDef = 0;
+        e.Input.ex = 0;
+        e.Input.Msdx = 5;
+    });
+    session().setModified(false);
+    // e = 0.4 t: M_Sd,x = 100 000 kN x 40 m = 4 000 000 kNm, above 200 000.
+    play = [](QDialog& d) {
+        d.findChild<QRadioButton*>("e04t")->click();
+        d.findChild<QPushButton*>("BitBtn1")->click();
+        return d.result();
+    };
+    const std::size_t before = messages.messages.size();
+    window->editor()->Msdx1ButtonClick();
+    ASSERT_EQ(messages.messages.size(), before + 1);
+    EXPECT_EQ(messages.messages.back().headline, "Wartość spoza zakresu.");
+    // Neither the moment (not cut to 200 000) nor the dialog's choices are kept.
+    EXPECT_EQ(session().current().Input.Msdx, 5.0);
+    EXPECT_EQ(session().current().Input.MsdxDef, 0);
+    EXPECT_EQ(field("Msdx1")->text(), "5,00");
+    EXPECT_FALSE(session().modified());
+}

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "components/Realedit.h"
 #include "core/MessageService.h"
@@ -510,4 +511,225 @@ TEST_F(ElementEditor, StiffeningCaptionsAndThePlatePanel)
     QTest::keyClick(scheme, Qt::Key_Down);
     EXPECT_EQ(input().SchematScianyTyp, 0u); // "belka swobodnie podparta - kierunek poziomy"
     EXPECT_TRUE(find<QWidget>("Panel14b")->isHidden());
+}
+
+// --- values that follow a store stay within their fields' ranges --------------------
+
+TEST_F(ElementEditor, AStoreWhoseFollowingValueLeavesItsRangeIsRefusedWhole)
+{
+    prepare([](TCalcInput& in) {
+        in.IdentyczneParametryScian = 0;
+        in.wylicz_Gs = 1;
+        in.ro_muru = 20;
+        in.gf_muru = 1.0;
+        in.h = 2000;
+        in.t = 1000;
+        in.l = 100;
+    });
+    // G_s = 20 x 1.0 x 2000 x 1000 x 10000 / 10^6 = 400 000 kN, above 200 000.
+    TNumberEdit* l = find("l1");
+    type(l, "10000");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r"); // the message of G_s
+    EXPECT_EQ(input().l, 100.0);
+    EXPECT_FALSE(session.modified());
+    EXPECT_EQ(results.count, 0);
+    EXPECT_EQ(l->text(), "10000"); // as typed, the focus back in the field
+    QApplication::processEvents();
+    EXPECT_TRUE(l->hasFocus());
+
+    // 4000 cm: G_s = 20 x 2000 x 1000 x 4000 / 10^6 = 160 000 kN is taken.
+    type(l, "4000");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_EQ(input().l, 4000.0);
+    EXPECT_DOUBLE_EQ(input().Gs, 160000.0);
+    EXPECT_EQ(find("Gs1")->text(), "160000,00");
+
+    // The weight given: G_s per metre = 30 000 / (10 cm / 100) = 300 000 kN/m.
+    prepare([](TCalcInput& in) { in.wylicz_Gs = 0; in.l = 10; in.Gs = 1; in.Gs_mb = 10; });
+    messages.messages.clear();
+    type(find("Gs1"), "30000");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(input().Gs, 1.0);
+    EXPECT_EQ(input().Gs_mb, 10.0);
+    // 20 000 / 0.1 = 200 000 kN/m, the top of the range.
+    type(find("Gs1"), "20000");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_DOUBLE_EQ(input().Gs_mb, 200000.0);
+
+    // Switching to the computed weight recomputes it: refused the same way.
+    prepare([](TCalcInput& in) {
+        in.wylicz_Gs = 0;
+        in.ro_muru = 20;
+        in.gf_muru = 1.0;
+        in.h = 2000;
+        in.t = 1000;
+        in.l = 10000;
+    });
+    messages.messages.clear();
+    click(find<QRadioButton>("wylicz_Gs1"));
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(input().wylicz_Gs, 0);
+    EXPECT_FALSE(find<QRadioButton>("wylicz_Gs1")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("wylicz_Gs0a")->isChecked());
+    EXPECT_FALSE(session.modified());
+}
+
+TEST_F(ElementEditor, AutomaticColumnMomentAboveItsRangeRefusesTheForce)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccColumn;
+        in.t = 10000;
+        in.MsdxDef = 4 | 1; // automatic, e = 0.4 t, N_Sd of the head
+        in.Msdx = 3;
+        in.Sily[0].NSd = 100;
+    });
+    // M_Sd,x = 10 000 kN x 0.4 x 10 000 cm / 100 = 400 000 kNm, above 200 000.
+    type(find("NSd1b"), "10000");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu."); // the message of M_Sd,x
+    EXPECT_EQ(input().Sily[0].NSd, 100.0);
+    EXPECT_EQ(input().Msdx, 3.0);
+    EXPECT_EQ(find("Msdx1")->text(), "3,00");
+    // 4000 kN x 40 m = 160 000 kNm is taken.
+    type(find("NSd1b"), "4000");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_DOUBLE_EQ(input().Msdx, 160000.0);
+}
+
+TEST_F(ElementEditor, IdenticalJointWallsFollowTheWallsSection)
+{
+    // A new element's walls above and below are identical to it:
+    // J = 27^3 x 130 / 12 = 19 683 x 130 / 12 = 213 232.5 cm4.
+    EXPECT_EQ(input().IdentyczneParametryScian, 1);
+    EXPECT_DOUBLE_EQ(input().J2, 213232.5);
+    EXPECT_DOUBLE_EQ(input().J5, 213232.5);
+
+    prepare([](TCalcInput& in) { in.Case = ccWallVerticalContinuous; });
+    TNumberEdit* J2 = find("J2");
+    TNumberEdit* J5 = find("J5");
+    EXPECT_FALSE(J2->isEnabled());
+    type(find("t1a"), "30");
+    EXPECT_TRUE(editor_->commitFocused());
+    // 30^3 x 130 / 12 = 27 000 x 130 / 12 = 292 500 cm4, in the element and the greyed fields.
+    EXPECT_DOUBLE_EQ(input().J2, 292500.0);
+    EXPECT_DOUBLE_EQ(input().J5, 292500.0);
+    EXPECT_EQ(J2->text(), "292500,0");
+    EXPECT_EQ(J5->text(), "292500,0");
+    EXPECT_EQ(input().SlabData[0][5], 30.0);
+    EXPECT_EQ(input().SlabData[3][5], 30.0);
+    type(find("l1"), "100");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_DOUBLE_EQ(input().J2, 225000.0); // 27 000 x 100 / 12
+    EXPECT_EQ(input().SlabData[3][3], 100.0);
+
+    // A section above 10^8 cm4 refuses the thickness: 100^3 x 10 000 / 12 = 8.3 x 10^8.
+    type(find("l1"), "10000");
+    EXPECT_TRUE(editor_->commitFocused());
+    messages.messages.clear();
+    type(find("t1a"), "100");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r"); // the message of J2
+    EXPECT_EQ(input().t, 30.0);
+    EXPECT_DOUBLE_EQ(input().J2, 22500000.0); // 27 000 x 10 000 / 12
+
+    // Walls of their own keep their J.
+    type(find("t1a"), "30");
+    EXPECT_TRUE(editor_->commitFocused());
+    editor_->pages()->setCurrentIndex(1);
+    click(find<QCheckBox>("IdentyczneParametryScian1"));
+    EXPECT_EQ(input().IdentyczneParametryScian, 0);
+    type(find("t1a"), "25");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_DOUBLE_EQ(input().J2, 22500000.0);
+}
+
+TEST_F(ElementEditor, IdenticalWallsWhoseSectionIsAboveTheRangeAreRefused)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccWallVerticalContinuous;
+        in.IdentyczneParametryScian = 0;
+        in.t = 77;
+        in.l = 2700;
+        in.J2 = in.J5 = 5000;
+    });
+    editor_->pages()->setCurrentIndex(1);
+    QCheckBox* identical = find<QCheckBox>("IdentyczneParametryScian1");
+    // 77^3 x 2700 / 12 = 456 533 x 2700 / 12 = 102 719 925 cm4, above 10^8.
+    click(identical);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(input().IdentyczneParametryScian, 0);
+    EXPECT_FALSE(identical->isChecked());
+    EXPECT_EQ(input().J2, 5000.0);
+    EXPECT_EQ(find("J2")->text(), "5000,0");
+    EXPECT_FALSE(session.modified());
+
+    // 2500 cm: 456 533 x 2500 / 12 = 95 111 041.7 cm4 is taken.
+    type(find("l1"), "2500");
+    EXPECT_TRUE(editor_->commitFocused());
+    click(identical);
+    EXPECT_EQ(input().IdentyczneParametryScian, 1);
+    EXPECT_NEAR(input().J2, 95111041.6667, 1e-3);
+    EXPECT_EQ(find("J5")->text(), "95111041,7");
+}
+
+TEST_F(ElementEditor, ABasementWallThinnerThanARingBeamKeepsTheBeamInItsRange)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccBasementWall;
+        in.ScianaZewnetrzna = 1;
+        in.def_szer_wiencow = 1;
+        in.ag = 25;
+        in.ad = 12;
+    });
+    // t = 7 cm is a basement wall's own; the ring beams go no narrower than 10 cm.
+    type(find("t1b"), "7");
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(input().t, 7.0);
+    EXPECT_EQ(input().ag, 10.0);
+    EXPECT_EQ(input().ad, 10.0);
+}
+
+TEST_F(ElementEditor, SpinArrowsCheckTheTextAsLeavingDoes)
+{
+    TNumberEdit* t = find("t1a");
+    const auto up = [](TNumberEdit* e) { e->findChild<QToolButton*>("up")->click(); };
+    for (const char* text : {"abc", "5-3", ""}) {
+        messages.messages.clear();
+        t->setFocus();
+        t->setText(QString::fromUtf8(text)); // as pasted
+        t->setModified(true);
+        up(t);
+        ASSERT_EQ(messages.messages.size(), 1u) << text;
+        EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+        EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
+        EXPECT_EQ(input().t, 27.0) << text; // not the minimum 10 plus a step
+        EXPECT_EQ(t->text(), QString::fromUtf8(text));
+        EXPECT_FALSE(session.modified());
+        EXPECT_EQ(results.count, 0);
+    }
+
+    // "5-3" in M_Sd,x and the down arrow: never -200 000 + ... kNm.
+    prepare([](TCalcInput& in) { in.Case = ccColumn; in.Msdx = 12; });
+    messages.messages.clear();
+    TNumberEdit* m = find("Msdx1");
+    m->setFocus();
+    m->setText("5-3");
+    m->setModified(true);
+    QTest::keyClick(m, Qt::Key_Down);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(input().Msdx, 12.0);
+    EXPECT_FALSE(session.modified());
+
+    // A number steps from itself and is stored at once.
+    m->setText("20");
+    QTest::keyClick(m, Qt::Key_Down);
+    EXPECT_EQ(input().Msdx, 19.0);
+    EXPECT_EQ(m->text(), "19,00");
 }

@@ -292,3 +292,37 @@ TEST_F(LoadTableButtons, WithoutTheLibraryTheMessageAndTheFieldsStillTyped)
     EXPECT_TRUE(editor_->commitFocused());
     EXPECT_EQ(input().Nsld, 45.5);
 }
+
+TEST_F(LoadTableButtons, ALoadAboveItsFieldsRangeIsRefusedWhole)
+{
+    prepare([](TCalcInput& in) {
+        in.l = 250;
+        in.WindFlags[3] = 1;
+        in.g3d = 1.0;
+        in.WindTableWidth = 1.0;
+    });
+    // 0.5 m slab at 25 kN/m3, gamma_f 1.35: 16.875 kN/m2; x 2.5 m = 42.19 kN/m, above 30.
+    LoadTableSession heavy;
+    heavy.rows = {{"Płyta", 0.5, 25.0, 1.35}};
+    DriveNextLoadTable(heavy);
+    press("g3d");
+    ASSERT_TRUE(heavy.shown);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    // Nothing of the table is kept: load, rows, band width and its flag.
+    EXPECT_EQ(input().g3d, 1.0);
+    EXPECT_EQ(shown("g3d"), "1,00");
+    EXPECT_EQ(FixedTextToStr(input().gText[0]), "");
+    EXPECT_EQ(input().WindFlags[3], 1);
+    EXPECT_EQ(input().WindTableWidth, 1.0);
+    EXPECT_FALSE(session.modified());
+
+    // 0.2 m: 6.75 kN/m2 x 2.5 m = 16.875, shown and stored as 16.88 kN/m.
+    LoadTableSession slab;
+    slab.rows = {{"Płyta", 0.2, 25.0, 1.35}};
+    DriveNextLoadTable(slab);
+    press("g3d");
+    EXPECT_EQ(input().g3d, 16.88);
+    EXPECT_EQ(shown("g3d"), "16,88");
+    EXPECT_TRUE(session.modified());
+}

@@ -364,3 +364,35 @@ TEST_F(MainWindow, DescriptionAndSchemeCopy)
     EXPECT_TRUE(data->hasImage());
     EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
 }
+
+TEST_F(MainWindow, AFilesLoadDepthBelowTheWallsFootIsShownAsCalculated)
+{
+    window->session().setCase(ccConcentratedLoad);
+    window->session().editCurrent([](TProjectElement& e) {
+        e.Input.h = 300;
+        e.Input.LiczbaSilSkup = 1;
+        e.Input.Sily[0].hN = 310; // the field's limit is h - 5 = 295
+    });
+    dialogAnswer = QString::fromStdString(scratch.file("Glebokosc"));
+    ASSERT_TRUE(window->FileSaveAsClick());
+    window->Nowy1Click();
+    ASSERT_TRUE(window->OpenProject(dialogAnswer + ".clcm"));
+
+    // The field shows the 310 cm the check works with: the load lies below the foot.
+    TNumberEdit* hN1 = field("hN1");
+    EXPECT_EQ(window->session().current().Input.Sily[0].hN, 310.0);
+    EXPECT_EQ(hN1->text(), "310,0");
+    EXPECT_EQ(window->session().results().Error, ceLoadOutsideWall);
+    EXPECT_EQ(hN1->maxValue(), 295.0);
+    EXPECT_FALSE(window->session().modified());
+
+    // Leaving the field asks for a depth within the wall; 295 is taken.
+    messages.messages.clear();
+    hN1->setFocus();
+    EXPECT_FALSE(window->editor()->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    type("hN1", "295");
+    EXPECT_EQ(window->session().current().Input.Sily[0].hN, 295.0);
+    EXPECT_NE(window->session().results().Error, ceLoadOutsideWall);
+}

@@ -317,6 +317,25 @@ TEST_F(EditorGroups, AddedInTheOpeningDialogAndCheckedThere)
     EXPECT_TRUE(SameOpening(input().Okna[1], {150, 0, 90, 90}));
 }
 
+TEST_F(EditorGroups, TheOpeningDialogStoresNothingTheGridWouldRefuse)
+{
+    prepareOpenings({});
+    OnNextModal([](QWidget* w) {
+        auto* dlg = qobject_cast<TWindowDlg*>(w);
+        ASSERT_NE(dlg, nullptr);
+        for (const char* name : {"x1", "y1", "l1", "h1"})
+            EXPECT_EQ(dlg->findChild<TNumberEdit*>(name)->maxValue(), 200000.0) << name;
+        // Dragged or typed beyond, a field holds the grid's largest value.
+        dlg->findChild<TNumberEdit*>("x1")->setValue(300000);
+        dlg->findChild<QPushButton*>("OKBtn")->click();
+    });
+    find<QPushButton>("DodajBtn1")->click();
+    ASSERT_EQ(input().LiczbaOkien, 1);
+    EXPECT_TRUE(SameOpening(input().Okna[0], {200000, 0, 90, 90}));
+    EXPECT_EQ(grid->item(0, 1)->text(), "200000,0");
+    EXPECT_NE(session.results().Error, ceInvalidInput);
+}
+
 // --- joint members ------------------------------------------------------------------------
 
 class JointMembers : public EditorGroups {
@@ -409,6 +428,35 @@ TEST_F(JointMembers, SlabDialogOfJ3EditsItsRecordOnOkOnly)
     EXPECT_EQ(input().Stropy[2].J, 5000.0);
     EXPECT_EQ(input().Stropy[0].J, before.Stropy[0].J);
     EXPECT_EQ(find<TNumberEdit>("J6")->text(), "5000,0");
+}
+
+TEST_F(JointMembers, ASlabsJAboveItsRangeIsRefused)
+{
+    prepare([](TCalcInput& in) { in.l = 200; });
+    const TCalcInput before = input();
+    auto* slabs = editor_->findChild<TJointSlabs*>();
+    const double remembered = slabs->rememberedSetting(1);
+    // A 2 m wide, 200 cm deep slab: 200 x 200^3 / 12 = 133 333 333 cm4, above 10^8.
+    OnNextModal([](QWidget* dlg) {
+        dlg->findChild<QDoubleSpinBox*>("d")->setValue(200);
+        dlg->findChild<QPushButton*>("OK")->click();
+    });
+    clickDots("J5");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
+    EXPECT_EQ(slabs->rememberedSetting(1), remembered);
+    EXPECT_FALSE(session.modified());
+
+    slabs->setSlabDialog([](TSlabRecord& r, int) {
+        r.J = 2e8;
+        return true;
+    });
+    clickDots("J3");
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
+    EXPECT_EQ(find<TNumberEdit>("J3")->text(), QString::fromStdString(FormatFixed(1, before.J3)));
+    EXPECT_FALSE(session.modified());
 }
 
 TEST_F(JointMembers, SlabModulusTypedOrChosenAsAConcreteClass)
