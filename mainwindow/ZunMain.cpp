@@ -54,6 +54,7 @@
 #include "drawing/ZunPaint.h"
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/OPROGRAM4.h"
+#include "mainwindow/ZunStartup.h"
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
@@ -1076,35 +1077,12 @@ int RunApplication(int argc, char** argv)
     BindMessageService(&messages);
     RegisterColorEditor();
 
-    auto* about = new TAbout4;
-    about->setSplash(true);
-    about->show();
-    about->repaint();
-
     int rc = 0;
     {
-        TVelkor2 window;
-        TWelcomeDlg welcome(&window);
-        welcome.onNewProject = [&window] { window.Nowy1Click(); };
-        welcome.onOpenExample = [&window](int example) { window.N1PrzykladClick(example); };
-        welcome.onHelp = [] { ShowHelpContents(); };
-        window.setWelcomeChoice(&welcome);
-        window.show();
-
-        // Two chained one-second timers: the splash becomes the ordinary
-        // about box, then the welcome dialog of a fresh start.
-        const TFormState state = LoadFormState(0, 0);
-        QTimer::singleShot(2000, &window, [&window, &welcome, about, state] {
-            about->close();
-            about->setSplash(false);
-            about->setClosable(true);
-            if (QAction* a = window.findChild<QAction*>(QStringLiteral("Oprogramie1"))) a->setEnabled(true);
-            welcome.dontShowAgain()->setChecked(!state.welcomeForm);
-            if (state.welcomeForm && window.freshStart()) welcome.exec();
-        });
+        TStartup startup;
+        startup.window().show();
         rc = app.exec();
     }
-    delete about;
     settings.flush();
     BindMessageService(nullptr);
     BindSettingsStore(nullptr);

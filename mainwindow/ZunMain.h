@@ -62,6 +62,8 @@ public:
     QString programFolder() const { return programFolder_; }
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     bool freshStart() const { return freshStart_; }
+    // The window's place and the welcome choice: read at creation, kept on close.
+    const TFormState& formState() const { return formState_; }
     QStringList recentFiles() const { return recentFiles_; }
 
     // --- file commands
@@ -207,8 +209,8 @@ private:
     TPoint fontPlace_{-1, -1};
 };
 
-// The main block: settings and message box bound, splash, main window,
-// the start-up timers and the welcome dialog; returns the exit code.
+// The main block: settings and message box bound, then the start-up
+// (TStartup) and the message loop; returns the exit code.
 int RunApplication(int argc, char** argv);
 
 } // namespace orv
