@@ -71,21 +71,68 @@ TSupportEdges WallModelEdges(int model, int supportCase)
     }
 }
 
-void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
+namespace {
+
+// The two divisions differ only in the axis the openings cut, the share of
+// the end bands (half to the outer strips across the span, whole along it)
+// and the plate tables of the strips at the two ends.
+struct StripAxis {
+    bool horizontal;   // horizontal strips: the openings' y and h cut the wall's height
+    double endShare;   // share of an end band that goes to the outer strip
+    int (*startCase)(int k); // table of a strip at the bottom (left); -1: none
+    int (*endCase)(int k);   // table of a strip at the top (right); -1: none
+};
+
+int BottomStripCase(int k)
+{
+    if (k >= 0 && k <= 3) return k;
+    if (k >= 4 && k <= 7) return k - 4;
+    if (k == 8) return 3;
+    return -1;
+}
+
+int TopStripCase(int k)
+{
+    if (k >= 4 && k <= 6) return k - 4;
+    if (k == 7) return 5;
+    if (k == 8) return 3;
+    return -1;
+}
+
+int LeftStripCase(int k)
+{
+    if (k == 0 || k == 4 || k == 5) return 9;
+    if (k == 6 || k == 8) return 10;
+    if (k == 7) return 11;
+    if (k >= 9 && k <= 11) return k;
+    return -1;
+}
+
+// A right-end strip takes the table of a free right edge; its edges are
+// exchanged after the table is read.
+int RightStripCase(int k)
+{
+    if (k == 4) return 9;
+    if (k == 5 || k == 6) return 10;
+    if (k == 7) return 11;
+    return -1;
+}
+
+void DivideStrips(const TCalcInput& input, TCalcResults& results, const StripAxis& axis)
 {
     results.PlateCount = 0;
     auto fitted = std::make_unique<TCalcInput>();
     if (!FittedOpenings(input, *fitted)) return;
     const int n = OpeningCount(*fitted);
-    const double wallL = fitted->l;
-    const double wallH = fitted->h;
+    const double extent = axis.horizontal ? fitted->h : fitted->l;
+    const double across = axis.horizontal ? fitted->l : fitted->h;
     double start[MaxOpenings], size[MaxOpenings];
     for (int k = 0; k < n; ++k) {
-        start[k] = fitted->Okna[k].y;
-        size[k] = fitted->Okna[k].h;
+        start[k] = axis.horizontal ? fitted->Okna[k].y : fitted->Okna[k].x;
+        size[k] = axis.horizontal ? fitted->Okna[k].h : fitted->Okna[k].l;
     }
     Band bands[MaxWallPlates];
-    const int count = FreeBands(start, size, n, wallH, bands);
+    const int count = FreeBands(start, size, n, extent, bands);
     if (count == 0) {
         results.PlateCount = -1;
         return;
@@ -97,106 +144,56 @@ void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
     const TSupportEdges wall = WallModelEdges(model, k);
     for (int j = 0; j < count; ++j) {
         TWallPlate& p = results.Plates[j];
-        p.x = 0;
-        p.L = wallL;
-        p.y = bands[j].pos;
-        p.H = bands[j].size;
-        const double top = p.y + p.H;
-        const bool atBottom = p.y == 0;
-        const bool atTop = top == wallH;
-        p.EdgeLeft = wall.Left;
-        p.EdgeRight = wall.Right;
-        p.EdgeTop = atTop ? wall.Top : 0;
-        p.EdgeBottom = atBottom ? wall.Bottom : 0;
+        const double pos = bands[j].pos;
+        const double end = pos + bands[j].size;
+        const bool atStart = pos == 0;
+        const bool atEnd = end == extent;
+        if (axis.horizontal) {
+            p.x = 0;
+            p.L = across;
+            p.y = pos;
+            p.H = bands[j].size;
+            p.EdgeLeft = wall.Left;
+            p.EdgeRight = wall.Right;
+            p.EdgeTop = atEnd ? wall.Top : 0;
+            p.EdgeBottom = atStart ? wall.Bottom : 0;
+        } else {
+            p.y = 0;
+            p.H = across;
+            p.x = pos;
+            p.L = bands[j].size;
+            p.EdgeTop = wall.Top;
+            p.EdgeBottom = wall.Bottom;
+            p.EdgeLeft = atStart ? wall.Left : 0;
+            p.EdgeRight = atEnd ? wall.Right : 0;
+        }
 
-        // The opening bands above and below are shared half and half; the
-        // end bands give their half to the outer strips.
-        double a_w = p.H;
-        if (j > 0) a_w += 0.5 * (p.y - (bands[j - 1].pos + bands[j - 1].size));
-        if (j < count - 1) a_w += 0.5 * (bands[j + 1].pos - top);
-        if (j == 0 && p.y > 0) a_w += 0.5 * p.y;
-        if (j == count - 1 && top < wallH) a_w += 0.5 * (wallH - top);
+        // The opening bands between strips are shared half and half.
+        double a_w = bands[j].size;
+        if (j > 0) a_w += 0.5 * (pos - (bands[j - 1].pos + bands[j - 1].size));
+        if (j == 0 && pos > 0) a_w += axis.endShare * pos;
+        if (j < count - 1) a_w += 0.5 * (bands[j + 1].pos - end);
+        if (j == count - 1 && end < extent) a_w += axis.endShare * (extent - end);
         p.a_w = a_w;
 
         p.SupportCase = -1;
         if (IsPlateModel(model)) {
-            if (atBottom) {
-                if (k >= 0 && k <= 3) p.SupportCase = k;
-                else if (k >= 4 && k <= 7) p.SupportCase = k - 4;
-                else if (k == 8) p.SupportCase = 3;
-            }
-            if (atTop) {
-                if (k >= 4 && k <= 6) p.SupportCase = k - 4;
-                else if (k == 7) p.SupportCase = 5;
-                else if (k == 8) p.SupportCase = 3;
-            }
+            if (atStart && axis.startCase(k) >= 0) p.SupportCase = axis.startCase(k);
+            if (atEnd && axis.endCase(k) >= 0) p.SupportCase = axis.endCase(k);
         }
     }
 }
 
+} // namespace
+
+void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
+{
+    DivideStrips(input, results, {true, 0.5, BottomStripCase, TopStripCase});
+}
+
 void DivideVerticalStrips(const TCalcInput& input, TCalcResults& results)
 {
-    results.PlateCount = 0;
-    auto fitted = std::make_unique<TCalcInput>();
-    if (!FittedOpenings(input, *fitted)) return;
-    const int n = OpeningCount(*fitted);
-    const double wallL = fitted->l;
-    const double wallH = fitted->h;
-    double start[MaxOpenings], size[MaxOpenings];
-    for (int k = 0; k < n; ++k) {
-        start[k] = fitted->Okna[k].x;
-        size[k] = fitted->Okna[k].l;
-    }
-    Band bands[MaxWallPlates];
-    const int count = FreeBands(start, size, n, wallL, bands);
-    if (count == 0) {
-        results.PlateCount = -1;
-        return;
-    }
-    results.PlateCount = count;
-
-    const int model = static_cast<int>(fitted->SchematScianyTyp);
-    const int k = static_cast<int>(fitted->SchematPlytySciany);
-    const TSupportEdges wall = WallModelEdges(model, k);
-    for (int j = 0; j < count; ++j) {
-        TWallPlate& p = results.Plates[j];
-        p.y = 0;
-        p.H = wallH;
-        p.x = bands[j].pos;
-        p.L = bands[j].size;
-        const double right = p.x + p.L;
-        const bool atLeft = p.x == 0;
-        const bool atRight = right == wallL;
-        p.EdgeTop = wall.Top;
-        p.EdgeBottom = wall.Bottom;
-        p.EdgeLeft = atLeft ? wall.Left : 0;
-        p.EdgeRight = atRight ? wall.Right : 0;
-
-        // Bands between strips are shared; the end bands go whole to the outer strips.
-        double a_w = p.L;
-        if (j > 0) a_w += 0.5 * (p.x - (bands[j - 1].pos + bands[j - 1].size));
-        if (j == 0 && p.x > 0) a_w += p.x;
-        if (j < count - 1) a_w += 0.5 * (bands[j + 1].pos - right);
-        if (j == count - 1 && right < wallL) a_w += wallL - right;
-        p.a_w = a_w;
-
-        p.SupportCase = -1;
-        if (IsPlateModel(model)) {
-            if (atLeft) {
-                if (k == 0 || k == 4 || k == 5) p.SupportCase = 9;
-                else if (k == 6 || k == 8) p.SupportCase = 10;
-                else if (k == 7) p.SupportCase = 11;
-                else if (k >= 9 && k <= 11) p.SupportCase = k;
-            }
-            // A right-end strip takes the table of a free right edge; its
-            // edges are exchanged after the table is read.
-            if (atRight) {
-                if (k == 4) p.SupportCase = 9;
-                else if (k == 5 || k == 6) p.SupportCase = 10;
-                else if (k == 7) p.SupportCase = 11;
-            }
-        }
-    }
+    DivideStrips(input, results, {false, 1.0, LeftStripCase, RightStripCase});
 }
 
 } // namespace orv
