@@ -75,7 +75,8 @@ inline void CheckTabBar(const QTabBar* bar, QStringList& cut)
 }
 
 // Every column as wide as its caption and its contents, and all of them in
-// view without scrolling.
+// view without scrolling; a stretched last column of free text takes what
+// the others leave and only its caption must fit.
 inline void CheckColumns(const QAbstractItemView* view, const QHeaderView* header, QStringList& cut)
 {
     const int columns = view->model() ? view->model()->columnCount(view->rootIndex()) : 0;
@@ -84,7 +85,8 @@ inline void CheckColumns(const QAbstractItemView* view, const QHeaderView* heade
         if (header->isSectionHidden(c)) continue;
         const int width = header->sectionSize(c);
         const int caption = header->isHidden() ? 0 : header->sectionSizeHint(c);
-        const int contents = view->sizeHintForColumn(c);
+        const bool rest = header->stretchLastSection() && header->visualIndex(c) == header->count() - 1;
+        const int contents = rest ? 0 : view->sizeHintForColumn(c);
         if (width < caption || width < contents)
             cut << Describe(view, QStringLiteral("column %1").arg(c)) +
                        QStringLiteral(" %1 px, caption %2, contents %3").arg(width).arg(caption).arg(contents);
@@ -105,6 +107,11 @@ inline QStringList CutCaptions(const QWidget& root)
         } else if (auto* m = qobject_cast<const orv::TMathLabel*>(w)) {
             if (m->width() < m->sizeHint().width() || m->height() < m->sizeHint().height())
                 cut << Describe(m, m->caption());
+        } else if (auto* tb = qobject_cast<const QToolButton*>(w)) {
+            // Parts of other controls are placed by hand: their text must fit.
+            if (!tb->text().isEmpty() && tb->toolButtonStyle() != Qt::ToolButtonIconOnly &&
+                QFontMetrics(tb->font()).horizontalAdvance(tb->text()) > tb->width() - 2)
+                cut << Describe(tb, tb->text());
         } else if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
             if (!b->text().isEmpty() && b->width() < b->sizeHint().width()) cut << Describe(b, b->text());
         } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {

@@ -189,3 +189,87 @@ TEST_F(WindowLayout, ResultsPanelFollowsTheWindow)
     EXPECT_EQ(scrolled, 2);
     expectResultsSide("after resizing");
 }
+
+// --- dialogs ------------------------------------------------------------------------
+
+TEST_F(WindowLayout, MasonryUnitListShowsEveryNameAndTakesTheUsersWidths)
+{
+    openWindow(false);
+    QSize shown;
+    WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("masonry-unit-list"));
+        // The user widens the name column by hand.
+        auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
+        QHeaderView* header = tree->header();
+        for (int c = 0; c < header->count(); ++c)
+            EXPECT_EQ(header->sectionResizeMode(c), QHeaderView::Interactive) << c;
+        const int before = header->sectionSize(1);
+        header->resizeSection(1, before + 40);
+        EXPECT_EQ(header->sectionSize(1), before + 40);
+
+        // The unit editor of a new unit, as "Nowy" opens it.
+        d.setEditorRunner([](TNewElementDlg& e) {
+            e.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&e));
+            EXPECT_WHOLE(e);
+            orvtest::SaveShot(e, QStringLiteral("masonry-unit-editor"));
+            return false;
+        });
+        d.NewBtn1Click();
+        d.resize(700, 500);
+        shown = d.size();
+        d.reject();
+    });
+    find<QPushButton>("Button1")->click();
+
+    // The place is stored under its own names, width under " Width".
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Parametrs", "MasonryElementsListDlg Width").value_or(-1), shown.width());
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Parametrs", "MasonryElementsListDlg Height").value_or(-1), shown.height());
+    // ... and the list opens at it again.
+    WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {
+        EXPECT_EQ(d.size(), shown);
+        d.reject();
+    });
+    find<QPushButton>("Button1")->click();
+}
+
+TEST_F(WindowLayout, ElementManagerShowsEveryNameWhole)
+{
+    openWindow();
+    // Names and cases as long as an engineer gives them.
+    window->session().editCurrent([](TProjectElement& e) {
+        e.Name.set("Ściana obciążona pionowo, oś A, parter - filar między oknami");
+    });
+    play = [](QDialog& d) {
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("element-manager"));
+        auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
+        QHeaderView* header = tree->header();
+        const int before = header->sectionSize(1);
+        header->resizeSection(1, before + 30);
+        EXPECT_EQ(header->sectionSize(1), before + 30);
+        return int(QDialog::Rejected);
+    };
+    window->Menaderelementw1Click();
+}
+
+TEST_F(WindowLayout, LoadCompilationShowsEveryCaptionWhole)
+{
+    openWindow(false);
+    int shown = 0;
+    play = [&](QDialog& d) {
+        ++shown;
+        EXPECT_EQ(d.objectName(), "ZestObcDlg");
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("load-compilation"));
+        return int(QDialog::Rejected);
+    };
+    auto* nod = find<TNumberEdit>("Nod1");
+    ASSERT_NE(nod, nullptr);
+    auto* dots = nod->findChild<QToolButton*>(QStringLiteral("speed"));
+    ASSERT_NE(dots, nullptr);
+    dots->click();
+    EXPECT_EQ(shown, 1);
+}
