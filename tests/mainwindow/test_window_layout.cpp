@@ -273,3 +273,34 @@ TEST_F(WindowLayout, LoadCompilationShowsEveryCaptionWhole)
     dots->click();
     EXPECT_EQ(shown, 1);
 }
+
+TEST_F(WindowLayout, PrintSetupShowsItsTabsWholeAtOneSize)
+{
+    openWindow();
+    QList<QSize> sizes;
+    play = [&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "BeginPrint2");
+        auto* pages = d.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        EXPECT_WHOLE(d);
+        // The header page too, with its fields wide enough for a title of
+        // 40 average letters.
+        pages->setCurrentIndex(0);
+        QApplication::processEvents();
+        EXPECT_WHOLE(d);
+        for (const char* name : {"autor1", "tytul1", "obiekt1", "nr_projektu1"}) {
+            auto* e = d.findChild<QLineEdit*>(QString::fromLatin1(name));
+            EXPECT_GE(e->width(), 40 * e->fontMetrics().averageCharWidth()) << name;
+        }
+        if (sizes.isEmpty()) orvtest::SaveShot(d, QStringLiteral("print-setup"));
+        sizes << d.size();
+        // The user drags it larger before closing.
+        d.resize(d.width() + 120, d.height() + 80);
+        return int(QDialog::Rejected);
+    };
+    auto* print = find<QAction>("Wdrukuj1");
+    ASSERT_NE(print, nullptr);
+    print->trigger();
+    print->trigger();
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_EQ(sizes[0], sizes[1]);
+}
