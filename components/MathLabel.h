@@ -34,6 +34,8 @@ public:
     void setIndexFont(const QFont& font);
 
     QSize sizeHint() const override;
+    // A caption is never cut: the layout gives it its whole width.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

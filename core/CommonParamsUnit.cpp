@@ -94,8 +94,8 @@ void LoadWindowPlacement(const std::string& formName, TWindowPlace& place)
 {
     place.Left = readInteger(formName + " Left", -1);
     place.Top = readInteger(formName + " Top", -1);
-    place.Width = readInteger(formName + " Height", -1);
-    place.Height = readInteger(formName + " Width", -1);
+    place.Width = readInteger(formName + " Width", -1);
+    place.Height = readInteger(formName + " Height", -1);
 }
 
 void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place)
@@ -103,8 +103,8 @@ void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place)
     ISettingsStore& s = Settings();
     s.writeInteger(Maker, ParamsSection, formName + " Left", place.Left);
     s.writeInteger(Maker, ParamsSection, formName + " Top", place.Top);
-    s.writeInteger(Maker, ParamsSection, formName + " Height", place.Width);
-    s.writeInteger(Maker, ParamsSection, formName + " Width", place.Height);
+    s.writeInteger(Maker, ParamsSection, formName + " Width", place.Width);
+    s.writeInteger(Maker, ParamsSection, formName + " Height", place.Height);
     s.flush();
 }
 

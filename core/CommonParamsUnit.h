@@ -58,8 +58,8 @@ struct TWindowPlace {
     int Height = -1;
 };
 
-// " Left" and " Top" hold the edges, " Height" the width and " Width" the
-// height; reading and writing cross alike, so a place comes back unchanged.
+// A window's place under "Parametrs": the form name followed by " Left",
+// " Top", " Width" and " Height".
 void LoadWindowPlacement(const std::string& formName, TWindowPlace& place);
 void SaveWindowPlacement(const std::string& formName, const TWindowPlace& place);
 

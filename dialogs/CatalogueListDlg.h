@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidget>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "components/ListColumns.h"
 #include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
@@ -158,6 +160,22 @@ protected:
         TWindowPlace place;
         LoadWindowPlacement(placeName_, place);
         ApplyWindowPlacement(*this, place);
+        sizeStored_ = place.Width > 0 && place.Height > 0;
+    }
+
+    // Columns sized to their captions and contents, resizable by the user;
+    // `fill` takes the width the others leave. Before the rows are set.
+    void fitColumns(int fill)
+    {
+        fitColumns_ = true;
+        FillRoomWithColumn(*VirtualStringTree1, fill);
+    }
+
+    void showEvent(QShowEvent* e) override
+    {
+        // Opened for the first time, the list shows every column whole.
+        if (fitColumns_ && !sizeStored_ && !e->spontaneous()) WidenForColumns(*this, *VirtualStringTree1);
+        QDialog::showEvent(e);
     }
 
     // One text per column.
@@ -200,6 +218,7 @@ private:
         for (const Row& r : work_) new QTreeWidgetItem(VirtualStringTree1, rowTexts(r));
         if (current >= 0 && current < static_cast<int>(work_.size()))
             VirtualStringTree1->setCurrentItem(VirtualStringTree1->topLevelItem(current));
+        if (fitColumns_) FitColumnsToContents(*VirtualStringTree1);
         updateCommands();
     }
 
@@ -224,6 +243,8 @@ private:
     std::vector<Row> rows_;
     QString fileName_;
     const char* placeName_;
+    bool sizeStored_ = false;
+    bool fitColumns_ = false;
     EditorRunner runEditor_;
     QPushButton* NewBtn1 = nullptr;
     QPushButton* EditBtn1 = nullptr;

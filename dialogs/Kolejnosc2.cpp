@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@
 
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
+#include "components/ListColumns.h"
 #include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
@@ -54,7 +56,7 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     tree_->setRootIsDecorated(false);
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    // The description, free text, takes what the other columns leave.
     tree_->header()->setStretchLastSection(true);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { VirtualStringTree1Click(); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { MMSpeedButton1Click(); });
@@ -109,6 +111,14 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     TWindowPlace place;
     LoadWindowPlacement(kPlacement, place);
     ApplyWindowPlacement(*this, place);
+    sizeStored_ = place.Width > 0 && place.Height > 0;
+}
+
+void TTabManeagerDlg::showEvent(QShowEvent* e)
+{
+    // Opened for the first time, the list shows every column whole.
+    if (!sizeStored_ && !e->spontaneous()) WidenForColumns(*this, *tree_);
+    QDialog::showEvent(e);
 }
 
 void TTabManeagerDlg::setData(const TElementManagerData& data)
@@ -118,6 +128,7 @@ void TTabManeagerDlg::setData(const TElementManagerData& data)
     FillElementTree();
     // The element shown in the window is the one focused at first.
     showNodes(nodes_.empty() ? -1 : std::clamp(data_.current, 0, static_cast<int>(nodes_.size()) - 1));
+    FitColumnsToContents(*tree_);
 }
 
 void TTabManeagerDlg::FillElementTree()

@@ -46,6 +46,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     struct Node {
         int number; // 1-based position in the array handed over
@@ -70,6 +73,7 @@ private:
     QPushButton* last_;
     QPushButton* delete_;
     QPushButton* edit_;
+    bool sizeStored_ = false;
 };
 
 // Runs the manager on `data`; true with the rebuilt data on OK.

@@ -39,8 +39,7 @@ TElementsListDlg::TElementsListDlg(QWidget* parent)
                                          QStringLiteral("Ciężar objętościowy [kN/m3]")});
     // The name column takes the width the others leave.
     VirtualStringTree1->header()->setStretchLastSection(false);
-    VirtualStringTree1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    VirtualStringTree1->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    fitColumns(0);
 
     Image1 = new QLabel;
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -128,7 +128,7 @@ TNumberEdit* TZestObcDlg::addEdit(const char* name, double max, double step, int
     e->setPrecision(decimals);
     // A "..." part is off unless its field opens a load table (buildForm).
     if (auto* speed = e->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(false);
-    e->setFixedWidth(110);
+    e->setMinimumWidth(110);
     return e;
 }
 

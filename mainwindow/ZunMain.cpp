@@ -484,6 +484,8 @@ void TVelkor2::buildCentre()
     });
     bottom->addWidget(results_, 1);
     right->addWidget(resultsPanel_);
+    // The panel's height follows the results side, from its first layout on.
+    resultsSide_->installEventFilter(this);
 
     splitter->addWidget(left);
     splitter->addWidget(resultsSide_);
@@ -556,6 +558,12 @@ void TVelkor2::fillResultsText()
     results_->verticalScrollBar()->setValue(first);
 }
 
+bool TVelkor2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == resultsSide_ && event->type() == QEvent::Resize) updateResultsPanelHeight();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TVelkor2::updateResultsPanelHeight()
 {
     // The panel grows with its text up to 65 % of the results side and,
@@ -575,6 +583,8 @@ void TVelkor2::FillElementTabs()
     for (int i = 0; i < session_->count(); ++i) tabs_->addTab(Q(session_->element(i).Name.str()));
     tabs_->setCurrentIndex(session_->currentIndex());
     tabs_->blockSignals(was);
+    // A hidden tab bar does not tell its layout that it now has tabs.
+    tabs_->updateGeometry();
 }
 
 void TVelkor2::UpdateElementCommands()

@@ -122,6 +122,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // IProjectObserver
     void projectReplaced() override;

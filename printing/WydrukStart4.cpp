@@ -123,6 +123,9 @@ TBeginPrint2::TBeginPrint2(QWidget* parent) : QDialog(parent)
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
+    // Every tab whole, none behind scroll arrows: the dialog is as wide as they are.
+    pages_->setUsesScrollButtons(false);
+    pages_->setElideMode(Qt::ElideNone);
 
     // "Nagłówek / Drukarka"
     auto* headerPage = new QWidget;
@@ -132,6 +135,8 @@ TBeginPrint2::TBeginPrint2(QWidget* parent) : QDialog(parent)
     auto lineEdit = [headerPage](const char* name) {
         auto* e = new QLineEdit(headerPage);
         e->setObjectName(QString::fromLatin1(name));
+        // Room for a title of 40 letters.
+        e->setMinimumWidth(40 * e->fontMetrics().averageCharWidth());
         return e;
     };
     auto label = [headerPage](const char* name, const char* text) {
@@ -336,6 +341,8 @@ void TBeginPrint2::FormShow()
     SetRangeChecks();
     ApplyRangeRowStates();
     tree_->viewport()->update();
+    // Each opening at the size its pages ask for, whatever it was left at.
+    resize(sizeHint());
 }
 
 void TBeginPrint2::ShowHeaderFields()

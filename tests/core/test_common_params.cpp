@@ -121,13 +121,13 @@ TEST_F(CommonParams, FigureSizesAreTextsWithEitherSeparator)
     EXPECT_EQ(FigureSizesOf(h), sizes);
 }
 
-TEST_F(CommonParams, WindowPlaceIsStoredCrossedAndComesBack)
+TEST_F(CommonParams, WindowPlaceIsStoredUnderItsOwnNamesAndComesBack)
 {
     SaveWindowPlacement("MasonryElementsListDlg", {100, 50, 400, 300});
     EXPECT_EQ(storedInt("MasonryElementsListDlg Left"), 100);
     EXPECT_EQ(storedInt("MasonryElementsListDlg Top"), 50);
-    EXPECT_EQ(storedInt("MasonryElementsListDlg Height"), 400);
-    EXPECT_EQ(storedInt("MasonryElementsListDlg Width"), 300);
+    EXPECT_EQ(storedInt("MasonryElementsListDlg Width"), 400);
+    EXPECT_EQ(storedInt("MasonryElementsListDlg Height"), 300);
     TWindowPlace p;
     LoadWindowPlacement("MasonryElementsListDlg", p);
     EXPECT_EQ(p.Left, 100);

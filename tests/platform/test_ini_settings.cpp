@@ -90,7 +90,8 @@ TEST_F(IniSettings, CommonParametersThroughTheStore)
         BindSettingsStore(old);
     }
     IniSettingsStore s(folder());
-    EXPECT_EQ(s.readInteger(SettingsKey::Maker, "Parametrs", "Steel03264 Height"), 400);
+    EXPECT_EQ(s.readInteger(SettingsKey::Maker, "Parametrs", "Steel03264 Width"), 400);
+    EXPECT_EQ(s.readInteger(SettingsKey::Maker, "Parametrs", "Steel03264 Height"), 300);
     ISettingsStore* old = BindSettingsStore(&s);
     TWindowPlace p;
     LoadWindowPlacement("Steel03264", p);

@@ -1,0 +1,306 @@
+// What the engineer sees when a window opens: the verdict, the element tab
+// and the results from the first paint of the main window and through its
+// resizes; every caption, tab and column of the dialogs whole at the size
+// they open with, the columns widened by the user, the places remembered.
+// Pictures of the windows go to the test's output folder for the eye.
+#include <gtest/gtest.h>
+
+#include "tests/common/CaptionFit.h"
+#include "tests/common/QtTestApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+#include "components/DialogRunner.h"
+#include "components/Realedit.h"
+#include "core/MyUtils.h"
+#include "core/SettingsStore.h"
+#include "dialogs/ZunElementsList.h"
+#include "dialogs/ZunNewElement.h"
+#include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunMain.h"
+#include "mainwindow/ZunWelcome.h"
+#include "printing/WydrukStart4.h"
+#include "tests/core/support/TestSupport.h"
+
+using namespace orv;
+
+namespace {
+
+// Runs `act` on the modal dialog of type D once its loop runs.
+template <typename D>
+void WhenOpen(std::function<void(D&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        act(*d);
+    });
+}
+
+#define EXPECT_WHOLE(window)                                                         \
+    do {                                                                             \
+        const QStringList cut = orvtest::CutCaptions(window);                        \
+        EXPECT_TRUE(cut.isEmpty()) << (window).objectName().toStdString() << ":\n  " \
+                                   << cut.join(QStringLiteral("\n  ")).toStdString(); \
+    } while (0)
+
+class WindowLayout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orvtest::EnsureApp<QApplication>();
+        oldStore_ = BindSettingsStore(&store);
+        oldSep_ = DecimalSeparator();
+        SetDecimalSeparator(',');
+        oldResponder_ = BindDialogResponder([this](QDialog& d) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            return play ? play(d) : 0;
+        });
+    }
+    void TearDown() override
+    {
+        if (window) {
+            window->session().setModified(false);
+            window.reset();
+        }
+        BindDialogResponder(oldResponder_);
+        SetDecimalSeparator(oldSep_);
+        BindSettingsStore(oldStore_);
+    }
+
+    // The main window as the program opens it, with the first example.
+    void openWindow(bool example = true)
+    {
+        window = std::make_unique<TVelkor2>();
+        window->setProgramFolder(QStringLiteral(ORV_BUILD_DIR));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        if (example) {
+            window->N1PrzykladClick(1);
+            ASSERT_GT(window->session().count(), 1);
+        }
+    }
+
+    template <typename W>
+    W* find(const char* name)
+    {
+        W* w = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // The verdict icon, the element tab and the results text are there.
+    void expectResultsSide(const char* when)
+    {
+        SCOPED_TRACE(when);
+        QApplication::processEvents();
+        auto* verdict = find<QLabel>("PB1b");
+        auto* tabs = find<QTabBar>("TabControl1");
+        auto* results = find<QTextBrowser>("REdit1");
+        ASSERT_TRUE(verdict && tabs && results);
+        for (QWidget* w : {static_cast<QWidget*>(verdict), static_cast<QWidget*>(tabs), static_cast<QWidget*>(results)}) {
+            EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+            EXPECT_GT(w->width(), 0) << w->objectName().toStdString();
+            EXPECT_GT(w->height(), 0) << w->objectName().toStdString();
+        }
+        EXPECT_FALSE(verdict->pixmap().isNull());
+        // The icon, 32 px, drawn 5 px in: the box is at least 37 px high.
+        EXPECT_GE(verdict->height(), 37);
+        ASSERT_GE(tabs->count(), 1);
+        EXPECT_FALSE(tabs->tabRect(0).isEmpty());
+        // Space permitting the results show at least 150 px of their text.
+        EXPECT_GE(find<QWidget>("Panel111")->height(), 150);
+        EXPECT_FALSE(results->toPlainText().isEmpty());
+        EXPECT_GT(results->viewport()->height(), 0);
+    }
+
+    MemorySettingsStore store;
+    orvtest::MessageRecorder messages;
+    std::unique_ptr<TVelkor2> window;
+    std::function<int(QDialog&)> play;
+
+private:
+    ISettingsStore* oldStore_ = nullptr;
+    char oldSep_ = '.';
+    TDialogResponder oldResponder_;
+};
+
+} // namespace
+
+// --- the main window ---------------------------------------------------------------
+
+TEST_F(WindowLayout, ResultsAreThereFromTheFirstPaintAndBehindTheWelcome)
+{
+    openWindow(false);
+    expectResultsSide("after start-up");
+    EXPECT_WHOLE(*window);
+    orvtest::SaveShot(*window, QStringLiteral("main-window"));
+
+    // The welcome dialog over the window, then "Zamknij".
+    TWelcomeDlg welcome(window.get());
+    welcome.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
+    expectResultsSide("behind the welcome dialog");
+    auto* close = welcome.findChild<QPushButton*>(QStringLiteral("CloseButton"));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    EXPECT_FALSE(welcome.isVisible());
+    expectResultsSide("after Zamknij");
+}
+
+TEST_F(WindowLayout, ResultsPanelFollowsTheWindow)
+{
+    // At every size the panel shows its whole text in at least 150 px, or,
+    // when the text is longer, takes 65 % of the results side below its
+    // caption and scrolls.
+    openWindow(false);
+    auto* side = find<QWidget>("Panel8");
+    auto* caption = find<QWidget>("Panel9");
+    auto* panel = find<QWidget>("Panel111");
+    auto* results = find<QTextBrowser>("REdit1");
+    int scrolled = 0;
+    for (const QSize size : {QSize(1200, 900), QSize(520, 420), QSize(1400, 1000), QSize(600, 440)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(window->size(), size);
+        const int limit = int((side->height() - caption->height()) * 0.65);
+        if (results->verticalScrollBar()->maximum() > 0) {
+            ++scrolled;
+            EXPECT_EQ(panel->height(), limit);
+        } else {
+            EXPECT_GE(panel->height(), std::min(150, limit));
+            EXPECT_LE(panel->height(), limit);
+        }
+    }
+    // The narrow windows wrap the text beyond their room.
+    EXPECT_EQ(scrolled, 2);
+    expectResultsSide("after resizing");
+}
+
+// --- dialogs ------------------------------------------------------------------------
+
+TEST_F(WindowLayout, MasonryUnitListShowsEveryNameAndTakesTheUsersWidths)
+{
+    openWindow(false);
+    QSize shown;
+    WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("masonry-unit-list"));
+        // The user widens the name column by hand.
+        auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
+        QHeaderView* header = tree->header();
+        for (int c = 0; c < header->count(); ++c)
+            EXPECT_EQ(header->sectionResizeMode(c), QHeaderView::Interactive) << c;
+        const int before = header->sectionSize(1);
+        header->resizeSection(1, before + 40);
+        EXPECT_EQ(header->sectionSize(1), before + 40);
+
+        // The unit editor of a new unit, as "Nowy" opens it.
+        d.setEditorRunner([](TNewElementDlg& e) {
+            e.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&e));
+            EXPECT_WHOLE(e);
+            orvtest::SaveShot(e, QStringLiteral("masonry-unit-editor"));
+            return false;
+        });
+        d.NewBtn1Click();
+        d.resize(700, 500);
+        shown = d.size();
+        d.reject();
+    });
+    find<QPushButton>("Button1")->click();
+
+    // The place is stored under its own names, width under " Width".
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Parametrs", "MasonryElementsListDlg Width").value_or(-1), shown.width());
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Parametrs", "MasonryElementsListDlg Height").value_or(-1), shown.height());
+    // ... and the list opens at it again.
+    WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {
+        EXPECT_EQ(d.size(), shown);
+        d.reject();
+    });
+    find<QPushButton>("Button1")->click();
+}
+
+TEST_F(WindowLayout, ElementManagerShowsEveryNameWhole)
+{
+    openWindow();
+    // Names and cases as long as an engineer gives them.
+    window->session().editCurrent([](TProjectElement& e) {
+        e.Name.set("Ściana obciążona pionowo, oś A, parter - filar między oknami");
+    });
+    play = [](QDialog& d) {
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("element-manager"));
+        auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
+        QHeaderView* header = tree->header();
+        const int before = header->sectionSize(1);
+        header->resizeSection(1, before + 30);
+        EXPECT_EQ(header->sectionSize(1), before + 30);
+        return int(QDialog::Rejected);
+    };
+    window->Menaderelementw1Click();
+}
+
+TEST_F(WindowLayout, LoadCompilationShowsEveryCaptionWhole)
+{
+    openWindow(false);
+    int shown = 0;
+    play = [&](QDialog& d) {
+        ++shown;
+        EXPECT_EQ(d.objectName(), "ZestObcDlg");
+        EXPECT_WHOLE(d);
+        orvtest::SaveShot(d, QStringLiteral("load-compilation"));
+        return int(QDialog::Rejected);
+    };
+    auto* nod = find<TNumberEdit>("Nod1");
+    ASSERT_NE(nod, nullptr);
+    auto* dots = nod->findChild<QToolButton*>(QStringLiteral("speed"));
+    ASSERT_NE(dots, nullptr);
+    dots->click();
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(WindowLayout, PrintSetupShowsItsTabsWholeAtOneSize)
+{
+    openWindow();
+    QList<QSize> sizes;
+    play = [&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "BeginPrint2");
+        auto* pages = d.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        EXPECT_WHOLE(d);
+        // The header page too, with its fields wide enough for a title of
+        // 40 average letters.
+        pages->setCurrentIndex(0);
+        QApplication::processEvents();
+        EXPECT_WHOLE(d);
+        for (const char* name : {"autor1", "tytul1", "obiekt1", "nr_projektu1"}) {
+            auto* e = d.findChild<QLineEdit*>(QString::fromLatin1(name));
+            EXPECT_GE(e->width(), 40 * e->fontMetrics().averageCharWidth()) << name;
+        }
+        if (sizes.isEmpty()) orvtest::SaveShot(d, QStringLiteral("print-setup"));
+        sizes << d.size();
+        // The user drags it larger before closing.
+        d.resize(d.width() + 120, d.height() + 80);
+        return int(QDialog::Rejected);
+    };
+    auto* print = find<QAction>("Wdrukuj1");
+    ASSERT_NE(print, nullptr);
+    print->trigger();
+    print->trigger();
+    ASSERT_EQ(sizes.size(), 2);
+    EXPECT_EQ(sizes[0], sizes[1]);
+}
