@@ -23,21 +23,23 @@ void SetCanvasFont(PainterCanvas& canvas, const QFont& font, const QColor& color
     canvas.font.size = QFontInfo(font).pointSizeF();
     canvas.font.style = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u);
     canvas.font.color = QColorToColor(color);
+    // The item's ground shows through the text.
+    canvas.brush.style = TBrushStyle::Clear;
 }
 
-// The width the items wrap in: the list's, when the option gives none.
-int ItemWidth(const QStyleOptionViewItem& option)
-{
-    if (option.rect.width() > 0) return option.rect.width();
-    if (auto* view = qobject_cast<const QAbstractItemView*>(option.widget)) return view->viewport()->width();
-    return option.widget ? option.widget->width() : 0;
-}
 
 } // namespace
 
-TWrappedItemDelegate::TWrappedItemDelegate(int itemHeight, QObject* parent)
-    : QStyledItemDelegate(parent), itemHeight_(itemHeight)
+TWrappedItemDelegate::TWrappedItemDelegate(int itemHeight, QComboBox* combo)
+    : QStyledItemDelegate(combo), itemHeight_(itemHeight), combo_(combo)
 {
+}
+
+int TWrappedItemDelegate::wrapWidth() const
+{
+    // The drop-down list is as wide as the combo, inside its frame.
+    const QAbstractItemView* view = combo_->view();
+    return combo_->width() - 2 * (view ? view->frameWidth() : 0) - 2;
 }
 
 int TWrappedItemDelegate::textHeight(const QStyleOptionViewItem& option, const QModelIndex& index, int width) const
@@ -75,10 +77,10 @@ void TWrappedItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
 QSize TWrappedItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const int width = ItemWidth(option);
+    const int width = wrapWidth();
     const int height = width > kIndent ? textHeight(option, index, width - 1) + 2 * kIndent : itemHeight_;
-    // Narrow: the list takes the combo's width and the text wraps in it.
-    return {std::max(width, 1), std::max(itemHeight_, height)};
+    // No width of its own: the list keeps the combo's and the text wraps in it.
+    return {1, std::max(itemHeight_, height)};
 }
 
 void SetWrappedItems(QComboBox* combo, int itemHeight)

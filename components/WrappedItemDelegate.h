@@ -1,4 +1,4 @@
-// Owner-drawn items of a list: each item's text word-wrapped between the
+// Owner-drawn items of a combo's drop-down list: each item's text word-wrapped between the
 // item's left edge + 2 and its right edge and centred in the item's height,
 // on the window colour (the face colour when disabled, the highlight when
 // selected). Items are at least a given height and never lower than their
@@ -14,7 +14,8 @@ namespace orv {
 class TWrappedItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    TWrappedItemDelegate(int itemHeight, QObject* parent);
+    // The items of the combo's drop-down list.
+    TWrappedItemDelegate(int itemHeight, QComboBox* combo);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -23,7 +24,9 @@ public:
     int textHeight(const QStyleOptionViewItem& option, const QModelIndex& index, int width) const;
 
 private:
+    int wrapWidth() const;
     int itemHeight_;
+    QComboBox* combo_;
 };
 
 // Gives the drop-down list of the combo word-wrapped items of at least

@@ -318,6 +318,8 @@ void TVelkor2::buildActions()
     });
 
     whatsThis_ = new TWhatsThis(this);
+    whatsThis_->menuAction()->setIcon(QIcon::fromTheme(QStringLiteral("help-whatsthis"),
+                                                       st->standardIcon(QStyle::SP_TitleBarContextHelpButton)));
     ApplyCommandHelp();
 }
 

@@ -756,6 +756,8 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
     ASSERT_NE(wrap, nullptr);
 
     const QFontMetrics fm(view->font());
+    // The list is as wide as the combo; the texts wrap in it.
+    EXPECT_LE(view->window()->width(), combo->width() + 2);
     const QImage shot = view->viewport()->grab().toImage();
     const QColor base = view->palette().color(QPalette::Base);
     const QColor highlight = view->palette().color(QPalette::Highlight);
@@ -763,6 +765,8 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
         const QModelIndex index = combo->model()->index(row, 0);
         const QRect r = view->visualRect(index);
         EXPECT_GE(r.height(), 68) << row;
+        // Up to three lines at the combo's width: never much taller than that.
+        EXPECT_LE(r.height(), std::max(68, 3 * fm.lineSpacing() + 8)) << row;
         // The whole wrapped text fits the item, at the list's width.
         QStyleOptionViewItem option;
         option.initFrom(view);
@@ -779,8 +783,16 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
         ASSERT_LT(top, bottom) << "no text in item " << row;
         if (fm.horizontalAdvance(combo->itemText(row)) > r.width())
             EXPECT_GT(bottom - top, fm.height() * 3 / 2) << row;
-        // The selected item on the highlight, the others on the window colour.
+        // The selected item on the highlight, the others on the window colour,
+        // under the text too: no long run of another colour.
         EXPECT_EQ(shot.pixelColor(r.left() + 1, r.top() + 1), ground) << row;
+        int longest = 0;
+        for (int y = r.top(); y <= r.bottom() && y < shot.height(); ++y)
+            for (int x = r.left(), run = 0; x < r.right() && x < shot.width(); ++x) {
+                run = shot.pixelColor(x, y) != ground ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        EXPECT_LT(longest, 3 * fm.height()) << row;
     }
     combo->hidePopup();
 }
