@@ -1,5 +1,6 @@
 #include "components/WhatsThisUnit.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -64,13 +65,19 @@ QMenu* TWhatsThis::contextMenuFor(QWidget* w, const QPoint& globalPos)
     } else {
         menu = new QMenu;
     }
+    addItemTo(menu, w, globalPos);
+    return menu;
+}
+
+void TWhatsThis::addItemTo(QMenu* menu, QWidget* w, const QPoint& globalPos)
+{
+    if (!menu || helpTextOf(w).isEmpty()) return;
     QAction* item = menu->addAction(popupCaption());
     item->setObjectName(QStringLiteral("WhatsThisItem"));
     QPointer<QWidget> target(w);
     connect(item, &QAction::triggered, this, [this, target, globalPos] {
         if (target) showHelpOf(target, globalPos);
     });
-    return menu;
 }
 
 void TWhatsThis::enterWhatsThisMode()
@@ -107,9 +114,20 @@ bool TWhatsThis::eventFilter(QObject* watched, QEvent* event)
         if (!focused) focused = w;
         return showHelpOf(focused, focused->mapToGlobal(QPoint(0, 0)));
     }
+    case QEvent::MouseButtonPress:
+        if (toolbarButton_ && watched == toolbarButton_ && QWhatsThis::inWhatsThisMode()) {
+            leaveWhatsThisMode();
+            return true;
+        }
+        break;
     case QEvent::ContextMenu: {
         auto* w = qobject_cast<QWidget*>(watched);
         if (!w || qobject_cast<QMenu*>(w) || QWhatsThis::inWhatsThisMode()) break;
+        // A control with a menu of its own offers the item in that menu.
+        const QWidget* owner = w;
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w->parentWidget()); area && area->viewport() == w)
+            owner = area;
+        if (owner->contextMenuPolicy() == Qt::CustomContextMenu) break;
         auto* e = static_cast<QContextMenuEvent*>(event);
         QMenu* menu = contextMenuFor(w, e->globalPos());
         if (!menu) break;

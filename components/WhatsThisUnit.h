@@ -26,6 +26,9 @@ public:
 
     // The menu item "Co to jest?" (Shift+F1) entering and leaving the mode.
     QAction* menuAction() const { return action_; }
+    // The tool button of the same command: down in the mode, and a click on
+    // it in the mode only leaves the mode.
+    void setToolbarButton(QWidget* button) { toolbarButton_ = button; }
 
     // The text shown for a control: its own, else the nearest parent's up
     // to its window; empty when none has one.
@@ -36,6 +39,9 @@ public:
     // items followed by "Co to jest?", otherwise that item alone; null for
     // a control without a text. The caller owns the menu.
     QMenu* contextMenuFor(QWidget* w, const QPoint& globalPos);
+    // Appends "Co to jest?" for the control to a menu of its own; nothing
+    // for a control without a text.
+    void addItemTo(QMenu* menu, QWidget* w, const QPoint& globalPos);
 
     void enterWhatsThisMode();
     void leaveWhatsThisMode();
@@ -49,6 +55,7 @@ protected:
 
 private:
     QAction* action_;
+    QWidget* toolbarButton_ = nullptr;
 };
 
 } // namespace orv

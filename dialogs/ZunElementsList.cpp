@@ -5,6 +5,8 @@
 #include <QPixmap>
 
 #include "dialogs/CatalogueFiles.h"
+#include "drawing/MasonryUnitPictures.h"
+#include "drawing/PlateSchemePictures.h"
 
 namespace orv {
 namespace {
@@ -18,10 +20,10 @@ double g_lastDensity = 18;
 QString PictureName(int row)
 {
     const int n = row + 1;
-    if (n >= 1 && n <= 4) return QStringLiteral("ELMUR_A1");
-    if (n == 7) return QStringLiteral("ELMUR_A2");
-    if (n >= 8 && n <= 10) return QStringLiteral("ELMUR_A3");
-    if (n >= 17 && n <= 18) return QStringLiteral("ELMUR_A4");
+    if (n >= 1 && n <= 4) return MasonryUnitPictureName(0);
+    if (n == 7) return MasonryUnitPictureName(1);
+    if (n >= 8 && n <= 10) return MasonryUnitPictureName(2);
+    if (n >= 17 && n <= 18) return MasonryUnitPictureName(3);
     return {};
 }
 
@@ -66,7 +68,7 @@ void TElementsListDlg::showCurrent(int row, bool builtIn)
     Image1->clear();
     if (builtIn && row < BuiltInMasonryUnitCount) {
         const QString name = PictureName(row);
-        if (!name.isEmpty()) Image1->setPixmap(QPixmap(QStringLiteral(":/") + name));
+        if (!name.isEmpty()) Image1->setPixmap(QPixmap::fromImage(NamedPicture(name, Image1->size())));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
@@ -19,6 +20,7 @@
 #include "core/ZunMaterials.h"
 #include "dialogs/DialogKeys.h"
 #include "dialogs/StrengthCombo.h"
+#include "platform/NomLib.h"
 
 namespace orv {
 namespace {
@@ -69,6 +71,18 @@ QStringList Requirements(int material, int group)
 
 void Refuse(const char* headline, const char* text) { ShowMessageDialog(headline, text, mdError, mbOK); }
 
+// The wall unit-weight table of the editor: its rows and dialog places,
+// kept from one use of the editor to the next while the program runs.
+struct TWallTable {
+    std::string rows;
+    TPoint places[2] = {{-1, -1}, {-1, -1}};
+};
+TWallTable& WallTable()
+{
+    static TWallTable table;
+    return table;
+}
+
 } // namespace
 
 TNewElementDlg::TNewElementDlg(QWidget* parent) : QDialog(parent)
@@ -99,11 +113,12 @@ TNewElementDlg::TNewElementDlg(QWidget* parent) : QDialog(parent)
     KategoriaWykElementu1->setObjectName(QStringLiteral("KategoriaWykElementu1"));
     KategoriaWykElementu1->addItems({QStringLiteral("I"), QStringLiteral("II")});
 
-    ro1 = new TSpinRealEdit;
+    ro1 = new TSpinSpeedRealEdit;
     ro1->setObjectName(QStringLiteral("ro1"));
     ro1->setRange(0, MaxUnitDensity);
     ro1->setIncrement(0.5);
     ro1->setPrecision(2);
+    connect(ro1, &TNumberEdit::buttonClicked, this, [this] { roButtonClick(); });
 
     auto* unit = new QGroupBox(QStringLiteral(" Element murowy "));
     auto* uv = new QVBoxLayout(unit);
@@ -164,6 +179,18 @@ void TNewElementDlg::setData(const TMasonryUnitRow& row)
     KategoriaWykElementu1->setCurrentIndex(row.Category == 1 ? 1 : 0);
     fb1->setValue(row.Fb);
     ro1->setValue(row.Density);
+}
+
+void TNewElementDlg::roButtonClick()
+{
+    TWallTable& table = WallTable();
+    std::string rows = table.rows;
+    double v = ro1->value();
+    if (!CallShowWallsObcDlg(this, table.places[0], table.places[1], rows, v) || !std::isfinite(v)) return;
+    table.rows = rows;
+    // Taken as if typed: a weight outside the field's range is refused there.
+    ro1->setText(ro1->formatValue(v));
+    ro1->commit();
 }
 
 int TNewElementDlg::kind() const

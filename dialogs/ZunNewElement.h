@@ -20,7 +20,7 @@ namespace orv {
 
 class TStrengthCombo;
 
-class TSpinRealEdit;
+class TSpinSpeedRealEdit;
 
 class TNewElementDlg : public QDialog {
     Q_OBJECT
@@ -38,6 +38,9 @@ public:
     QStringList requirementTexts() const;
 
     void accept() override;
+    // The "..." button of the unit weight: the wall unit-weight table of the
+    // load-tables library; its weight is taken on OK.
+    void roButtonClick();
 
 private:
     void materialChanged();
@@ -58,7 +61,7 @@ private:
     QWidget* groupRow_ = nullptr;
     TStrengthCombo* fb1 = nullptr;
     QComboBox* KategoriaWykElementu1 = nullptr;
-    TSpinRealEdit* ro1 = nullptr;
+    TSpinSpeedRealEdit* ro1 = nullptr;
     QWidget* requirements_ = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/ZunStrings.h"
+#include "drawing/MasonryUnitPictures.h"
 
 namespace orv {
 namespace {
@@ -83,11 +84,13 @@ void DrawPlateSchemePicture(QPainter& p, const QRect& r, int supportCase, const 
 QImage NamedPicture(const QString& name, QSize size, const QColor& ink)
 {
     const int k = PlateSchemeOfPictureName(name);
-    if (k < 0 || size.isEmpty()) return {};
+    const int unit = MasonryUnitOfPictureName(name);
+    if ((k < 0 && unit < 0) || size.isEmpty()) return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    DrawPlateSchemePicture(p, image.rect(), k, ink);
+    if (k >= 0) DrawPlateSchemePicture(p, image.rect(), k, ink);
+    else DrawMasonryUnitPicture(p, image.rect(), unit, ink);
     return image;
 }
 

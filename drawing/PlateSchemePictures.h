@@ -25,7 +25,8 @@ int PlateSchemeOfPictureName(const QString& name);
 // outside 0..11.
 void DrawPlateSchemePicture(QPainter& painter, const QRect& r, int supportCase, const QColor& ink);
 
-// A named picture of the program at the given size on a transparent ground;
+// A named picture of the program (a plate scheme or a masonry unit,
+// drawing/MasonryUnitPictures.h) at the given size on a transparent ground;
 // a null image for a name the program has no picture of.
 QImage NamedPicture(const QString& name, QSize size, const QColor& ink = Qt::black);
 

@@ -25,6 +25,7 @@
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
+#include "components/WrappedItemDelegate.h"
 #include "core/MasonryCatalogue.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -879,6 +880,8 @@ QWidget* TElementEditor::buildAssumptionPage()
                         "działania obciążenia poziomego, przejmujących to obciążenie wynosi 2")});
     bracing->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     bracing->setMinimumContentsLength(30);
+    // The long items read whole in the list, up to three lines each.
+    SetWrappedItems(bracing, 68);
     wv->addWidget(bracing);
     QComboBox* floors = choiceCombo("RodzajStropow1", {QStringLiteral("Stropy z betonu z wieńcami żelbetowymi"),
                                                        QStringLiteral("Stropy inne niż z betonu z wieńcami żelbetowymi")});

@@ -57,6 +57,9 @@ public:
     // The "..." button of a load field (mainwindow/LoadTableButtons.h): the
     // load table or the compilation; the element takes the result on OK.
     void loadTableButton(const char* field);
+    // The masonry-unit catalogue ("Lista" and "Lista elementów murowych");
+    // after OK the unit list is read again, the element is not changed.
+    void unitListClicked();
 
 signals:
     // The pages were arranged for a case, shown or chosen.
@@ -107,7 +110,6 @@ private:
     // the catalogue dialog, and the modulus dialog of E2 (above) or E5 (below).
     void loadUnitNames();
     void takeCatalogueUnit(bool switchToCatalogue);
-    void unitListClicked();
     void modulusButton(bool below);
 
     // --- showing

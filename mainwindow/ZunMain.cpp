@@ -307,7 +307,47 @@ void TVelkor2::buildActions()
     aboutAction_->setEnabled(false);
     connect(aboutAction_, &QAction::triggered, this, &TVelkor2::showAbout);
 
+    helpAction_ = new QAction(st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this);
+    helpAction_->setObjectName(QStringLiteral("Spistreci1"));
+    connect(helpAction_, &QAction::triggered, this, [] { ShowHelpContents(); });
+
+    // The masonry-unit catalogue, as the "Lista" button of the masonry page.
+    unitListAction_ = new QAction(QStringLiteral("Lista elementów murowych"), this);
+    unitListAction_->setObjectName(QStringLiteral("Listaelementwmurowych1"));
+    connect(unitListAction_, &QAction::triggered, this, [this] {
+        if (storeFocusedField()) editor_->unitListClicked();
+    });
+
     whatsThis_ = new TWhatsThis(this);
+    whatsThis_->menuAction()->setIcon(QIcon::fromTheme(QStringLiteral("help-whatsthis"),
+                                                       st->standardIcon(QStyle::SP_TitleBarContextHelpButton)));
+    ApplyCommandHelp();
+}
+
+void TVelkor2::ApplyCommandHelp()
+{
+    const std::pair<QAction*, const char*> texts[] = {
+        {newAction_, "Nowy projekt z jednym elementem; o zapis zmian w bieżącym projekcie program pyta."},
+        {openAction_, "Otwiera projekt zapisany w pliku *.clcm. Strzałka obok przycisku podaje przykłady i "
+                      "ostatnio otwierane pliki."},
+        {saveAction_, "Zapisuje projekt w jego pliku; projekt bez pliku pod nazwą, którą wskaże użytkownik."},
+        {printAction_, "Drukuje raport obliczeń aktywnego albo wszystkich elementów projektu, po ustawieniu "
+                       "wydruku."},
+        {editorAction_, "Zapisuje raport obliczeń jako plik RTF (zun.rtf) i otwiera go w edytorze tekstu."},
+        {addAction_, "Dodaje do projektu nowy element."},
+        {deleteAction_, "Usuwa z projektu aktywny element."},
+        {copyAction_, "Dodaje do projektu kopię aktywnego elementu."},
+        {previousAction_, "Pokazuje poprzedni element projektu."},
+        {nextAction_, "Pokazuje następny element projektu."},
+        {managerAction_, "Menadżer elementów: kolejność, nazwy i usuwanie elementów projektu."},
+        {calculateAction_, "Przeliczanie: włączone, każda zmiana danych przelicza aktywny element i pokazuje "
+                           "wynik; wyłączone, obliczenia, wydruk i wstawianie do edytora czekają."},
+        {exitAction_, "Kończy pracę programu; o zapis zmian w projekcie program pyta."},
+        {helpAction_, "Otwiera spis treści pomocy programu."},
+        {whatsThis_->menuAction(), "Co to jest?: po kliknięciu przycisku kliknij pole, przycisk lub napis "
+                                   "okna, a program pokaże jego opis (także Shift+F1)."},
+    };
+    for (const auto& [action, text] : texts) action->setWhatsThis(QString::fromUtf8(text));
 }
 
 void TVelkor2::buildMenus()
@@ -350,12 +390,12 @@ void TVelkor2::buildMenus()
     options->addAction(QStringLiteral("Opis projektu"), this, &TVelkor2::Opisprojektu1Click)
         ->setObjectName(QStringLiteral("Opisprojektu1"));
     options->addAction(traceAction_);
+    options->addSeparator();
+    options->addAction(unitListAction_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
     help->setObjectName(QStringLiteral("Pomoc1"));
-    help->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this,
-                    [] { ShowHelpContents(); })
-        ->setObjectName(QStringLiteral("Spistreci1"));
+    help->addAction(helpAction_);
     help->addAction(whatsThis_->menuAction());
     help->addAction(aboutAction_);
 
@@ -373,6 +413,7 @@ void TVelkor2::buildToolBar()
     QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
+    bar->setWhatsThis(QStringLiteral("Pasek narzędzi: najczęściej używane polecenia programu."));
     bar->addAction(newAction_);
     bar->addAction(openAction_);
     if (auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(openAction_))) {
@@ -397,6 +438,14 @@ void TVelkor2::buildToolBar()
     bar->addAction(calculateAction_);
     if (auto* b = bar->widgetForAction(calculateAction_)) b->setObjectName(QStringLiteral("Calculate1"));
     bar->addSeparator();
+    bar->addAction(helpAction_);
+    if (auto* b = bar->widgetForAction(helpAction_)) b->setObjectName(QStringLiteral("ToolButton16"));
+    bar->addAction(whatsThis_->menuAction());
+    if (auto* b = bar->widgetForAction(whatsThis_->menuAction())) {
+        b->setObjectName(QStringLiteral("btnWhatsThis"));
+        whatsThis_->setToolbarButton(b);
+    }
+    bar->addSeparator();
     bar->addAction(exitAction_);
     // Tool buttons take no focus, so a command never leaves the edited field
     // on its own: storeFocusedField() does it.
@@ -415,12 +464,16 @@ void TVelkor2::buildCentre()
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectElement(index); });
     connect(tabs_, &TMTabControl::doubleClicked, this, &TVelkor2::TabControl1DblClick);
+    tabs_->setWhatsThis(QStringLiteral("Zakładki elementów projektu: kliknięcie pokazuje element, podwójne "
+                                       "kliknięcie zmienia jego nazwę i opis."));
     leftLayout->addWidget(tabs_);
     editor_ = new TElementEditor(*session_, left);
     leftLayout->addWidget(editor_, 1);
 
     resultsSide_ = new QWidget(splitter);
     resultsSide_->setObjectName(QStringLiteral("Panel8"));
+    resultsSide_->setWhatsThis(QStringLiteral("Wyniki aktywnego elementu: schemat, ocena nośności i wyniki "
+                                              "obliczeń, przeliczane po każdej zmianie danych."));
     auto* right = new QVBoxLayout(resultsSide_);
     right->setContentsMargins(2, 2, 2, 2);
     panel9_ = new QLabel(resultsSide_);
@@ -432,6 +485,8 @@ void TVelkor2::buildCentre()
     panel9_->setFont(bold);
     right->addWidget(panel9_);
     scheme_ = new TSchemeBox(*session_, resultsSide_);
+    scheme_->setWhatsThis(QStringLiteral("Schemat aktywnego elementu z wymiarami i obciążeniami. Prawy "
+                                         "przycisk myszy: kopiowanie schematu i kolorystyka rysunku."));
     scheme_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(scheme_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         QMenu menu(this);
@@ -442,6 +497,8 @@ void TVelkor2::buildCentre()
                 ->setObjectName(QStringLiteral("Kopiuj1"));
         menu.addAction(QStringLiteral("Kolorystyka"), this, &TVelkor2::Kolorystyka1Click)
             ->setObjectName(QStringLiteral("Kolorystyka1"));
+        menu.addSeparator();
+        whatsThis_->addItemTo(&menu, scheme_, scheme_->mapToGlobal(pos));
         menu.exec(scheme_->mapToGlobal(pos));
     });
     right->addWidget(scheme_, 1);
@@ -452,12 +509,16 @@ void TVelkor2::buildCentre()
     bottom->setContentsMargins(0, 0, 0, 0);
     verdict_ = new QLabel(resultsPanel_);
     verdict_->setObjectName(QStringLiteral("PB1b"));
+    verdict_->setWhatsThis(QStringLiteral("Ocena nośności: warunki spełnione, nośność przekroczona lub brak "
+                                          "obliczeń, albo błąd danych."));
     verdict_->setFixedWidth(62);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     verdict_->setContentsMargins(5, 5, 0, 0);
     bottom->addWidget(verdict_);
     results_ = new QTextBrowser(resultsPanel_);
     results_->setObjectName(QStringLiteral("REdit1"));
+    results_->setWhatsThis(QStringLiteral("Wyniki obliczeń aktywnego elementu; czerwone wiersze to warunki "
+                                          "niespełnione. Prawy przycisk myszy: kopiowanie i czcionka."));
     results_->setFrameShape(QFrame::NoFrame);
     results_->setOpenLinks(false);
     QPalette pal = results_->palette();
@@ -480,6 +541,8 @@ void TVelkor2::buildCentre()
             ->setObjectName(QStringLiteral("Zaznaczwszytko1"));
         menu.addAction(QStringLiteral("Czcionka"), this, &TVelkor2::Czcionka1Click)
             ->setObjectName(QStringLiteral("Czcionka1"));
+        menu.addSeparator();
+        whatsThis_->addItemTo(&menu, results_, results_->viewport()->mapToGlobal(pos));
         menu.exec(results_->viewport()->mapToGlobal(pos));
     });
     bottom->addWidget(results_, 1);

@@ -132,6 +132,8 @@ protected:
 
 private:
     void buildActions();
+    // The what's-this texts of the commands.
+    void ApplyCommandHelp();
     void buildMenus();
     void buildToolBar();
     void buildCentre();
@@ -195,6 +197,8 @@ private:
     QAction* editorAction_ = nullptr;
     QAction* previewAction_ = nullptr;
     QAction* printerSetupAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QAction* unitListAction_ = nullptr;
     TBeginPrint2* beginPrint_ = nullptr;
     TPreviewPrintDlg* preview_ = nullptr;
     int printStartDelay_ = 1500;

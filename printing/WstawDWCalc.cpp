@@ -21,6 +21,7 @@
 #include "core/ZunFiles.h"
 #include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
+#include "platform/Desktop.h"
 #include "platform/JolLib.h"
 
 namespace orv {
@@ -293,8 +294,25 @@ QString TWstawDW4Calc::BitBtn1Click()
         ShowMessageDialog("Błąd zapisu pliku!", file.toStdString(), mdError, mbOK, 0);
         return QString();
     }
-    ExportToRtf(Owner, file.toStdString());
+    HandToEditor(Owner, file);
     return file;
+}
+
+void HandToEditor(QObject* owner, const QString& file)
+{
+    IDesktop& desktop = Desktop();
+    // The desktop's program for RTF files, through the editor library; a
+    // missing library has reported itself.
+    if (DesktopHandlesFile(desktop, file)) {
+        if (ExportToRtf(owner, file.toStdString()) || !QFileInfo::exists(JolLibraryFile())) return;
+    }
+    for (const QString name : {QStringLiteral("libreoffice"), QStringLiteral("soffice")}) {
+        const QString program = desktop.findProgram(name);
+        if (!program.isEmpty() && desktop.startProgram(program, {QStringLiteral("--writer"), file})) return;
+    }
+    ShowMessageDialog("Nie znaleziono edytora plików RTF!",
+                      "Raport zapisano w pliku:\r" + QDir::toNativeSeparators(file).toStdString(), mdInformation,
+                      mbOK);
 }
 
 } // namespace orv

@@ -36,6 +36,11 @@ bool MakePrivateFolder(const QString& folder);
 // The export's own folder: "raport" in the program's local data folder.
 QString RtfExportFolder();
 
+// Opens the written report: where the desktop has a program for RTF files,
+// through the editor library; else in LibreOffice Writer when installed;
+// else the user is told where the file lies.
+void HandToEditor(QObject* owner, const QString& file);
+
 class TWstawDW4Calc {
 public:
     TWstawDW4Calc();
@@ -61,8 +66,8 @@ public:
     TDrawingColors PictureColors{}; // every other figure
 
     // Writes the report as "zun.rtf" into the export folder (the file is
-    // replaced only once the new one is complete) and hands it to the editor
-    // library. A folder or file that cannot be written is reported with
+    // replaced only once the new one is complete) and hands it on
+    // (HandToEditor). A folder or file that cannot be written is reported with
     // "Błąd zapisu pliku!" and nothing is handed over. Returns the file
     // written, empty when none was.
     QString BitBtn1Click();

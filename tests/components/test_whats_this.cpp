@@ -7,12 +7,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -150,4 +153,44 @@ TEST_F(WhatsThis, RightClickOffersCoToJestAndShowsTheTextAtThePoint)
 
     // A control without a text anywhere keeps its own menu only.
     EXPECT_EQ(help->contextMenuFor(plain, at), nullptr);
+}
+
+// A control with a menu of its own (the scheme, the results text) keeps it:
+// the right button opens that menu, which offers "Co to jest?" itself.
+TEST_F(WhatsThis, AControlsOwnMenuIsKeptAndOffersTheItem)
+{
+    auto* scheme = new QWidget(panel);
+    scheme->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* results = new QTextBrowser(form.get());
+    results->setWhatsThis("Wyniki obliczeń.");
+    results->setContextMenuPolicy(Qt::CustomContextMenu);
+    form->layout()->addWidget(results);
+    QSignalSpy own(scheme, &QWidget::customContextMenuRequested);
+    QSignalSpy ownResults(results, &QWidget::customContextMenuRequested);
+    QSignalSpy shown(help.get(), &TWhatsThis::helpShown);
+    // Whatever menu might open is closed again, so the test never waits.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    closer.start(20);
+
+    QContextMenuEvent onScheme(QContextMenuEvent::Mouse, QPoint(2, 2), scheme->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(scheme, &onScheme);
+    EXPECT_EQ(own.count(), 1);
+    QContextMenuEvent onText(QContextMenuEvent::Mouse, QPoint(3, 3), results->viewport()->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(results->viewport(), &onText);
+    EXPECT_EQ(ownResults.count(), 1);
+
+    // The item in the control's menu shows the text it inherits.
+    QMenu menu;
+    help->addItemTo(&menu, scheme, QPoint(5, 5));
+    ASSERT_EQ(menu.actions().size(), 1);
+    EXPECT_EQ(menu.actions()[0]->text(), "Co to jest?");
+    menu.actions()[0]->trigger();
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown[0][1].toString(), "Wieńce żelbetowe ściany.");
+    // Nothing for a control without a text.
+    help->addItemTo(&menu, plain, QPoint());
+    EXPECT_EQ(menu.actions().size(), 1);
 }

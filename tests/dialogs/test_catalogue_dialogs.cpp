@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -26,6 +27,8 @@
 #include "dialogs/StellEditor.h"
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/ZunNewElement.h"
+#include "drawing/MasonryUnitPictures.h"
+#include "drawing/PlateSchemePictures.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -403,6 +406,64 @@ TEST_F(CatalogueDialogs, EditedUnitKeepsItsOwnNameButTakesNoOther)
     Click(dlg, "CancelBtn");
     EXPECT_EQ(dlg.rows(), rows);
     EXPECT_FALSE(FileExists(dir.file("elementy_mur.def")));
+}
+
+// The share of the picture's pixels in the hole colour (the dark inside of
+// a hole), within a part of it.
+double HoleShare(const QImage& image, const QRect& part)
+{
+    int holes = 0, all = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x) {
+            ++all;
+            if (image.pixel(x, y) == qRgb(0x4A, 0x2A, 0x1E)) ++holes;
+        }
+    return all ? double(holes) / all : 0;
+}
+
+TEST_F(CatalogueDialogs, UnitPicturesShowTheHolesOfTheirUnits)
+{
+    const QSize size(160, 100);
+    QImage pictures[MasonryUnitPictureCount];
+    for (int k = 0; k < MasonryUnitPictureCount; ++k) {
+        pictures[k] = NamedPicture(QStringLiteral("ELMUR_A%1").arg(k + 1), size);
+        ASSERT_FALSE(pictures[k].isNull()) << k;
+        EXPECT_EQ(pictures[k].size(), size);
+        for (int j = 0; j < k; ++j) EXPECT_NE(pictures[k], pictures[j]) << k << " " << j;
+    }
+    EXPECT_TRUE(NamedPicture("ELMUR_A5", size).isNull());
+    EXPECT_TRUE(NamedPicture("ELMUR_A0", size).isNull());
+    // The solid brick has no hole; the brick with holes along its length
+    // shows them on its end face (the right part), the perforated brick and
+    // the hollow block on their top faces (the upper part).
+    const QRect left(0, 0, 100, 100), right(125, 0, 35, 100);
+    EXPECT_EQ(HoleShare(pictures[0], QRect(QPoint(0, 0), size)), 0);
+    EXPECT_GT(HoleShare(pictures[1], right), 0.02);
+    EXPECT_EQ(HoleShare(pictures[1], left), 0);
+    EXPECT_GT(HoleShare(pictures[2], QRect(0, 0, 160, 50)), 0.02);
+    EXPECT_EQ(HoleShare(pictures[2], QRect(0, 60, 160, 40)), 0);
+    EXPECT_GT(HoleShare(pictures[3], QRect(0, 0, 160, 30)), 0.02);
+    EXPECT_EQ(HoleShare(pictures[3], QRect(0, 40, 160, 60)), 0);
+
+    // Choosing a row shows its unit's picture; others show none.
+    TElementsListDlg dlg;
+    std::vector<TMasonryUnitRow> rows = TMasonryCatalogue().Rows();
+    rows.push_back({"Cegła własna", 0, 0, 15, 0, 18});
+    dlg.setRows(rows);
+    auto* image = Child<QLabel>(dlg, "Image1");
+    const std::pair<int, int> shown[] = {{0, 0}, {3, 0}, {4, -1}, {6, 1}, {7, 2}, {9, 2}, {10, -1},
+                                         {16, 3}, {17, 3}, {18, -1}, {27, -1}, {1, 0}};
+    for (const auto& [row, picture] : shown) {
+        Focus(dlg, row);
+        const QImage now = image->pixmap().toImage();
+        if (picture < 0) {
+            EXPECT_TRUE(now.isNull()) << row;
+        } else {
+            ASSERT_FALSE(now.isNull()) << row;
+            EXPECT_EQ(now.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                      NamedPicture(MasonryUnitPictureName(picture), image->size())) << row;
+        }
+    }
 }
 
 TEST_F(CatalogueDialogs, UnitEditorFollowsMaterialAndGroup)

@@ -14,7 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QMenu>
 #include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
 #include <QTest>
 #include <QToolButton>
 #include <QWhatsThis>
@@ -433,6 +436,77 @@ TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)
     QTest::mouseClick(annex, Qt::LeftButton);
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->currentTopic(), "zalacznik_A");
+}
+
+TEST_F(ElementCommands, HelpAndWhatsThisToolButtonsAndTheTextsOfTheWindow)
+{
+    auto* bar = window->findChild<QToolBar*>("ToolBar1");
+    ASSERT_NE(bar, nullptr);
+    auto* help = bar->findChild<QToolButton*>("ToolButton16");
+    auto* what = bar->findChild<QToolButton*>("btnWhatsThis");
+    ASSERT_NE(help, nullptr);
+    ASSERT_NE(what, nullptr);
+    EXPECT_EQ(help->text(), "Pomoc");
+    EXPECT_EQ(what->text(), "Co to jest?");
+
+    // "Pomoc" opens the contents of the help.
+    help->click();
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->currentTopic(), HelpContentsTopic);
+
+    // The what's-this button enters the mode and stays down; a click on it
+    // in the mode only leaves the mode.
+    auto* whatsThis = window->findChild<TWhatsThis*>();
+    QSignalSpy spy(whatsThis, &TWhatsThis::helpShown);
+    QTest::mouseClick(what, Qt::LeftButton);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    EXPECT_TRUE(what->isChecked());
+    QTest::mouseClick(what, Qt::LeftButton);
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_FALSE(what->isChecked());
+    EXPECT_EQ(spy.count(), 0);
+
+    // Every tool button, the element tabs and the results side have a text.
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) {
+        if (!b->defaultAction()) continue; // the bar's own extension button
+        EXPECT_FALSE(b->whatsThis().isEmpty()) << b->objectName().toStdString();
+    }
+    for (const char* name : {"TabControl1", "Panel8", "Panel9", "PB1b", "REdit1"}) {
+        auto* w = window->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_FALSE(TWhatsThis::helpTextOf(w).isEmpty()) << name;
+    }
+    EXPECT_NE(TWhatsThis::helpTextOf(window->findChild<QWidget*>("REdit1")),
+              TWhatsThis::helpTextOf(window->findChild<QWidget*>("Panel8")));
+
+    // F1 on the element tabs shows their own text.
+    tabs()->setFocus();
+    QTest::keyClick(tabs(), Qt::Key_F1);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].value<QWidget*>(), tabs());
+    EXPECT_TRUE(spy[0][1].toString().startsWith("Zakładki elementów projektu"));
+}
+
+TEST_F(ElementCommands, MenuItemOpensTheMasonryUnitCatalogue)
+{
+    auto* item = window->findChild<QAction*>("Listaelementwmurowych1");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Lista elementów murowych");
+    auto* options = window->findChild<QMenu*>("Opcje1");
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->actions().contains(item));
+
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget* d = QApplication::activeModalWidget();
+        ASSERT_NE(d, nullptr);
+        title = d->windowTitle();
+        EXPECT_EQ(d->objectName(), "ElementsListDlg");
+        static_cast<QDialog*>(d)->reject();
+    });
+    item->trigger();
+    EXPECT_EQ(title, "Lista elementów murowych");
+    EXPECT_FALSE(session().modified());
 }
 
 TEST_F(ElementCommands, AMomentAboveItsFieldsRangeIsRefused)

@@ -4,6 +4,7 @@
 
 #include "tests/common/QtTestApp.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 
 #include "components/Realedit.h"
+#include "components/WrappedItemDelegate.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
@@ -732,4 +734,65 @@ TEST_F(ElementEditor, SpinArrowsCheckTheTextAsLeavingDoes)
     QTest::keyClick(m, Qt::Key_Down);
     EXPECT_EQ(input().Msdx, 19.0);
     EXPECT_EQ(m->text(), "19,00");
+}
+
+// The building-stiffening list: long items wrapped whole, not cut.
+TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
+{
+    auto* combo = find<QComboBox>("RodzajKonstrSciany1");
+    ASSERT_NE(combo, nullptr);
+    editor_->pages()->setCurrentIndex(3); // "Założenia"
+    for (int c = 0; c < CalcCaseCount && !combo->isVisible(); ++c) {
+        session.setCase(static_cast<TCalcCase>(c));
+        editor_->showElementData();
+        editor_->pages()->setCurrentIndex(3);
+    }
+    ASSERT_TRUE(combo->isVisible());
+    combo->setCurrentIndex(1);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    auto* wrap = qobject_cast<TWrappedItemDelegate*>(view->itemDelegate());
+    ASSERT_NE(wrap, nullptr);
+
+    const QFontMetrics fm(view->font());
+    // The list is as wide as the combo; the texts wrap in it.
+    EXPECT_LE(view->window()->width(), combo->width() + 2);
+    const QImage shot = view->viewport()->grab().toImage();
+    const QColor base = view->palette().color(QPalette::Base);
+    const QColor highlight = view->palette().color(QPalette::Highlight);
+    for (int row = 0; row < combo->count(); ++row) {
+        const QModelIndex index = combo->model()->index(row, 0);
+        const QRect r = view->visualRect(index);
+        EXPECT_GE(r.height(), 68) << row;
+        // Up to three lines at the combo's width: never much taller than that.
+        EXPECT_LE(r.height(), std::max(68, 3 * fm.lineSpacing() + 8)) << row;
+        // The whole wrapped text fits the item, at the list's width.
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        EXPECT_LE(wrap->textHeight(option, index, r.width() - 1), r.height()) << row;
+        // A text wider than the list takes more than one line of ink.
+        int top = r.bottom(), bottom = r.top();
+        const QColor ground = row == 1 ? highlight : base;
+        for (int y = r.top(); y <= r.bottom() && y < shot.height(); ++y)
+            for (int x = r.left() + 2; x < r.right() && x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) != ground) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        ASSERT_LT(top, bottom) << "no text in item " << row;
+        if (fm.horizontalAdvance(combo->itemText(row)) > r.width())
+            EXPECT_GT(bottom - top, fm.height() * 3 / 2) << row;
+        // The selected item on the highlight, the others on the window colour,
+        // under the text too: no long run of another colour.
+        EXPECT_EQ(shot.pixelColor(r.left() + 1, r.top() + 1), ground) << row;
+        int longest = 0;
+        for (int y = r.top(); y <= r.bottom() && y < shot.height(); ++y)
+            for (int x = r.left(), run = 0; x < r.right() && x < shot.width(); ++x) {
+                run = shot.pixelColor(x, y) != ground ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        EXPECT_LT(longest, 3 * fm.height()) << row;
+    }
+    combo->hidePopup();
 }

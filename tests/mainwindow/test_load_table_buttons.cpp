@@ -20,6 +20,7 @@
 #include "components/Realedit.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
+#include "dialogs/ZunNewElement.h"
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/LoadTableButtons.h"
 #include "platform/MakerLibrary.h"
@@ -325,4 +326,59 @@ TEST_F(LoadTableButtons, ALoadAboveItsFieldsRangeIsRefusedWhole)
     EXPECT_EQ(input().g3d, 16.88);
     EXPECT_EQ(shown("g3d"), "16,88");
     EXPECT_TRUE(session.modified());
+}
+
+// The "..." button of the unit weight in the masonry-unit editor: the wall
+// unit-weight table, its rows kept for the next use of the editor.
+TEST_F(LoadTableButtons, UnitEditorTakesTheUnitWeightOfTheWallTable)
+{
+    auto pressUnitWeight = [](TNewElementDlg& dlg) {
+        auto* ro = dlg.findChild<TNumberEdit*>(QStringLiteral("ro1"));
+        ASSERT_NE(ro, nullptr);
+        auto* speed = ro->findChild<QToolButton*>(QStringLiteral("speed"));
+        ASSERT_NE(speed, nullptr);
+        ASSERT_TRUE(speed->isVisible());
+        speed->click();
+    };
+    {
+        TNewElementDlg dlg;
+        dlg.setData(TMasonryUnitRow{"Pustak", 0, 1, 10, 0, 12});
+        dlg.show();
+        // Cancelled: the weight stays.
+        LoadTableSession cancelled;
+        cancelled.rows = {{"Mur", 0.25, 18.0, 1.1}};
+        cancelled.confirm = false;
+        DriveNextLoadTable(cancelled);
+        pressUnitWeight(dlg);
+        ASSERT_TRUE(cancelled.shown);
+        EXPECT_EQ(dlg.findChild<TNumberEdit*>("ro1")->text(), "12,00");
+
+        // Mean over the thickness: (0.25 x 18 + 0.05 x 21) / 0.30 = 5.55 / 0.30 = 18.5 kN/m3.
+        LoadTableSession user;
+        user.rows = {{"Mur", 0.25, 18.0, 1.1}, {"Tynk", 0.05, 21.0, 1.3}};
+        DriveNextLoadTable(user);
+        pressUnitWeight(dlg);
+        EXPECT_EQ(user.openedRows, 0);
+        EXPECT_EQ(dlg.findChild<TNumberEdit*>("ro1")->text(), "18,50");
+        dlg.findChild<QLineEdit*>("Nazwa1")->setText("Pustak nowy");
+        dlg.accept();
+        EXPECT_EQ(dlg.data().Density, 18.5);
+        EXPECT_TRUE(messages.messages.empty());
+    }
+    // The next editor opens the table with the rows left there; a weight
+    // above the field's 30 kN/m3 is refused as a typed one would be.
+    TNewElementDlg dlg;
+    dlg.setData(TMasonryUnitRow{"Blok", 2, 0, 10, 0, 20});
+    dlg.show();
+    LoadTableSession heavy;
+    heavy.clearFirst = true;
+    heavy.rows = {{"Stal", 0.1, 78.5, 1.0}};
+    DriveNextLoadTable(heavy);
+    pressUnitWeight(dlg);
+    EXPECT_EQ(heavy.openedRows, 2);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    dlg.findChild<QLineEdit*>("Nazwa1")->setText("Blok");
+    dlg.accept();
+    EXPECT_EQ(dlg.data().Density, 20);
 }

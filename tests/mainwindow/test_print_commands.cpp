@@ -247,6 +247,34 @@ TEST_F(PrintCommands, InsertIntoTheEditorHandsTheReportOver)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// A desktop without a program for RTF files: xdg-open would fail quietly.
+TEST_F(PrintCommands, InsertIntoTheEditorWithoutADesktopProgramForRtf)
+{
+    urls->desktop.handlesEveryType = false;
+    urls->desktop.programs = {{"libreoffice", "/usr/bin/libreoffice"}, {"soffice", "/usr/bin/soffice"}};
+    window->findChild<QToolButton*>("Word1")->click();
+    EXPECT_TRUE(urls->urls.isEmpty());
+    EXPECT_TRUE(urls->desktop.typesAsked.contains("application/rtf"));
+    ASSERT_EQ(urls->desktop.started.size(), 1);
+    const QStringList writer = urls->desktop.started[0];
+    ASSERT_EQ(writer.size(), 3);
+    EXPECT_EQ(writer[0], "/usr/bin/libreoffice");
+    EXPECT_EQ(writer[1], "--writer");
+    EXPECT_TRUE(writer[2].endsWith("/zun.rtf"));
+    EXPECT_TRUE(QFileInfo(writer[2]).isFile());
+    EXPECT_TRUE(messages.messages.empty());
+
+    // Nor LibreOffice: the box names the file.
+    urls->desktop.programs.clear();
+    window->findChild<QAction*>("DoWorda1")->trigger();
+    EXPECT_EQ(urls->desktop.started.size(), 1);
+    EXPECT_TRUE(urls->urls.isEmpty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Nie znaleziono edytora plików RTF!");
+    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku:\r" + writer[2].toStdString());
+    EXPECT_EQ(messages.messages[0].type, mdInformation);
+}
+
 TEST_F(PrintCommands, PrinterSetUpChoosesThePrinterOrLeavesIt)
 {
     const int pdf = int(PrinterEntries().size()) - 1;

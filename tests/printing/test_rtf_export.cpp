@@ -128,6 +128,8 @@ protected:
 
     MemorySettingsStore store;
     ISettingsStore* prev = nullptr;
+    // No real program starts from these tests.
+    orvtest::StandInDesktop desktop;
     ProjectSource project;
     TWstawDW4Calc writer;
 };
@@ -449,6 +451,54 @@ TEST_F(RtfExport, AFileThatCannotBeWrittenIsNotHandedOver)
     EXPECT_EQ(QDir(writer.ExportFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"zun.rtf"});
     EXPECT_TRUE(opened.urls.isEmpty());
+}
+
+TEST_F(RtfExport, WithoutADesktopProgramForRtfWriterOrAMessageTakesOver)
+{
+    QTemporaryDir tmp;
+    orvtest::OpenedUrls opened;
+    SetMakerLibraryFolder(QStringLiteral(ORV_BUILD_DIR));
+    orvtest::MessageRecorder messages;
+    writer.ExportFolder = tmp.path() + "/raport";
+    opened.desktop.handlesEveryType = false;
+
+    // Only the second name of LibreOffice on PATH.
+    opened.desktop.programs = {{"soffice", "/opt/lo/program/soffice"}};
+    const QString file = writer.BitBtn1Click();
+    EXPECT_EQ(opened.desktop.started, (QList<QStringList>{{"/opt/lo/program/soffice", "--writer", file}}));
+    EXPECT_TRUE(opened.urls.isEmpty());
+    EXPECT_TRUE(messages.messages.empty());
+
+    // Writer on PATH that does not start: the box names the file.
+    opened.desktop.programsStart = false;
+    writer.BitBtn1Click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Nie znaleziono edytora plików RTF!");
+    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku:\r" + file.toStdString());
+    EXPECT_EQ(messages.messages[0].type, mdInformation);
+    EXPECT_EQ(messages.messages[0].buttons, mbOK);
+    EXPECT_TRUE(opened.urls.isEmpty());
+
+    // The desktop has one again: it gets the file, nothing else starts.
+    opened.desktop.handlesEveryType = true;
+    opened.desktop.programsStart = true;
+    writer.BitBtn1Click();
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+    EXPECT_EQ(opened.desktop.started.size(), 1);
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(RtfExport, WithoutTheEditorLibraryWriterStillOpensAReportNoDesktopProgramTakes)
+{
+    QTemporaryDir tmp, empty;
+    SetMakerLibraryFolder(empty.path());
+    orvtest::MessageRecorder messages;
+    desktop.handlesEveryType = false;
+    desktop.programs = {{"libreoffice", "/usr/bin/libreoffice"}};
+    writer.ExportFolder = tmp.path() + "/raport";
+    const QString file = writer.BitBtn1Click();
+    EXPECT_EQ(desktop.started, (QList<QStringList>{{"/usr/bin/libreoffice", "--writer", file}}));
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(RtfExport, WithoutTheEditorLibraryTheFileIsStillWritten)

@@ -4,6 +4,10 @@
 
 namespace orvtest {
 
+StandInDesktop::StandInDesktop() : old_(orv::BindDesktop(this)) {}
+
+StandInDesktop::~StandInDesktop() { orv::BindDesktop(old_); }
+
 OpenedUrls::OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
 
 OpenedUrls::~OpenedUrls() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
