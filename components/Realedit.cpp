@@ -85,6 +85,16 @@ double TNumberEdit::value() const
     return parse(v) ? v : min_;
 }
 
+QString TNumberEdit::minMessage() const
+{
+    return minMessage_.isEmpty() ? QString::fromStdString(RangeLimitLine(true, min_, precision_)) : minMessage_;
+}
+
+QString TNumberEdit::maxMessage() const
+{
+    return maxMessage_.isEmpty() ? QString::fromStdString(RangeLimitLine(false, max_, precision_)) : maxMessage_;
+}
+
 double TNumberEdit::checkValue(double v) const
 {
     const bool clamps = isInteger() ? max_ != min_ : max_ > min_;
@@ -127,7 +137,7 @@ bool TNumberEdit::checkText(bool emptyIsNumber)
                                 .arg(RoundToInt(max_))),
                         mdWarning, mbOK);
         else
-            ShowOutOfRangeMessage(kind_ == Kind::SpinSpeed, Std(v < min_ ? minMessage_ : maxMessage_));
+            ShowOutOfRangeMessage(kind_ == Kind::SpinSpeed, Std(v < min_ ? minMessage() : maxMessage()));
         refocus();
         return false;
     }

@@ -27,8 +27,10 @@ public:
     void setMinValue(double v) { min_ = v; }
     void setMaxValue(double v) { max_ = v; }
     void setRange(double lo, double hi) { min_ = lo; max_ = hi; }
-    QString minMessage() const { return minMessage_; }
-    QString maxMessage() const { return maxMessage_; }
+    // The second lines of the range message; unset, they give the limit
+    // ("Wartość minimalna: 10,0") with the field's decimals.
+    QString minMessage() const;
+    QString maxMessage() const;
     void setMinMessage(const QString& s) { minMessage_ = s; }
     void setMaxMessage(const QString& s) { maxMessage_ = s; }
     int precision() const { return precision_; }

@@ -237,7 +237,7 @@ TEST_F(NumericEdits, ArrowsRefuseATextLeavingWouldRefuse)
     e.setText("20000");
     e.downClick();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 10000,00");
     EXPECT_EQ(e.text(), "20000");
     EXPECT_EQ(down.count(), 0);
     // A number in range steps: 25 + 5.

@@ -443,7 +443,7 @@ TEST_F(JointMembers, ASlabsJAboveItsRangeIsRefused)
     });
     clickDots("J5");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0");
     EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
     EXPECT_EQ(slabs->rememberedSetting(1), remembered);
     EXPECT_FALSE(session.modified());
