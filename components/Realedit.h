@@ -151,4 +151,11 @@ public:
 // The message of a text that is no number, the same in every form.
 void ShowNotANumberMessage();
 
+// A key typed into the line edit of a number: "." and "," both go in as the
+// locale's decimal separator, "-" goes in where `minus` allows it (Typed);
+// a second separator or minus is refused (Refused). Only the text the key
+// leaves standing counts: a selection is replaced. Any other key is Other.
+enum class TNumberKey { Other, Typed, Refused };
+TNumberKey TypeNumberKey(QLineEdit* edit, QChar c, bool minus);
+
 } // namespace orv

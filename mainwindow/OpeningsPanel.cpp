@@ -15,6 +15,7 @@
 #include "components/MCoolGrid.h"
 #include "components/StoredAppearance.h"
 #include "core/MessageService.h"
+#include "components/Realedit.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZunOpenings.h"
@@ -298,8 +299,7 @@ bool TOpeningsPanel::keyPress(QKeyEvent* e)
     }
     if ((c == QLatin1Char('.') || c == QLatin1Char(',') || c == sep) && le) {
         // One separator, always the locale's.
-        if (!le->text().contains(sep)) {
-            le->insert(QString(sep));
+        if (TypeNumberKey(le, c, false) == TNumberKey::Typed) {
             session_.setModified(true);
             typed_ = true;
         }

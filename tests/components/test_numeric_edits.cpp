@@ -57,13 +57,16 @@ TEST_F(NumericEdits, TypedPointBecomesTheSeparatorAndLeavingWritesTheFixedFormat
     EXPECT_EQ(e.text(), "1,507");
 }
 
-TEST_F(NumericEdits, MinusOnlyWhereTheRangeAllowsItAndOnlyOnce)
+TEST_F(NumericEdits, MinusOnlyOnceAndRefusedOnLeavingWhereTheRangeHasNone)
 {
     TSpinRealEdit e;
     e.clear();
     e.setRange(0, 10);
     QTest::keyClicks(&e, "-3");
-    EXPECT_EQ(e.text(), "3");
+    EXPECT_EQ(e.text(), "-3");
+    EXPECT_FALSE(e.commit());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość minimalna: 0,00");
 
     e.clear();
     e.setRange(-100, 100);

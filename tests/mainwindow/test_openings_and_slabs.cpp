@@ -171,6 +171,22 @@ TEST_F(EditorGroups, PickerChoosesEachOfTheTwelveSchemesAndStoresIt)
 
 // --- openings grid -----------------------------------------------------------------------
 
+// Typing over a selected cell text replaces it, its separator too.
+TEST_F(EditorGroups, TypingOverASelectedCellReplacesItsSeparator)
+{
+    prepareOpenings({{20, 20, 60, 60}});
+    typeCell(0, 1, "20.5");
+    auto* le = qobject_cast<QLineEdit*>(grid->cellEditor());
+    ASSERT_NE(le, nullptr);
+    EXPECT_EQ(le->text(), "20,5");
+    le->setSelection(2, 2); // ",5"
+    QTest::keyClicks(le, ".7");
+    EXPECT_EQ(le->text(), "20,7"); // never 207
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_TRUE(SameOpening(input().Okna[0], {20.7, 20, 60, 60}));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(EditorGroups, TypedOpeningOnAnotherIsRefusedWithTheCheckMessage)
 {
     prepareOpenings({{20, 20, 60, 60}, {150, 20, 60, 60}});
