@@ -297,9 +297,10 @@ bool TOpeningsPanel::keyPress(QKeyEvent* e)
         typed_ = true;
         return false;
     }
-    if ((c == QLatin1Char('.') || c == QLatin1Char(',') || c == sep) && le) {
-        // One separator, always the locale's.
-        if (TypeNumberKey(le, c, false) == TNumberKey::Typed) {
+    if ((c == QLatin1Char('.') || c == QLatin1Char(',') || c == sep || c == QLatin1Char('-')) && le) {
+        // One separator, always the locale's; a minus stays for leaving the
+        // cell to refuse.
+        if (TypeNumberKey(le, c, true) == TNumberKey::Typed) {
             session_.setModified(true);
             typed_ = true;
         }

@@ -187,6 +187,22 @@ TEST_F(EditorGroups, TypingOverASelectedCellReplacesItsSeparator)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// A minus typed into a cell stays and is refused when the cell is left,
+// never turned into a positive distance.
+TEST_F(EditorGroups, AMinusTypedIntoACellIsRefusedOnLeaving)
+{
+    prepareOpenings({{20, 20, 60, 60}});
+    typeCell(0, 1, "-20");
+    auto* le = qobject_cast<QLineEdit*>(grid->cellEditor());
+    ASSERT_NE(le, nullptr);
+    EXPECT_EQ(le->text(), "-20");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość za mała!");
+    EXPECT_EQ(messages.messages[0].text, "Dopuszczalna wartość 0,0");
+    EXPECT_TRUE(SameOpening(input().Okna[0], {20, 20, 60, 60}));
+}
+
 TEST_F(EditorGroups, TypedOpeningOnAnotherIsRefusedWithTheCheckMessage)
 {
     prepareOpenings({{20, 20, 60, 60}, {150, 20, 60, 60}});
@@ -221,7 +237,7 @@ TEST_F(EditorGroups, TypingIntoTheEmptyRowStartsFromZeros)
     ASSERT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->item(0, 0)->text(), "1.");
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(grid->item(0, c)->text(), "0,00");
-    typeCell(0, 1, "1-2.0");
+    typeCell(0, 1, "12.0");
     EXPECT_EQ(qobject_cast<QLineEdit*>(grid->cellEditor())->text(), "12,0");
     EXPECT_TRUE(session.modified());
     EXPECT_TRUE(editor_->commitFocused());
