@@ -253,6 +253,8 @@ void TNumberEdit::keyPressEvent(QKeyEvent* e)
         QLineEdit::keyPressEvent(e);
         return;
     }
+    // A read-only field shows its number; no key changes it.
+    if (isReadOnly()) return;
     const QChar c = t.at(0);
     if (!isValidChar(c)) {
         if (!isInteger()) QApplication::beep();

@@ -158,6 +158,13 @@ TEST_F(NumericEdits, SteppingByKeysAndSpinPart)
     e.upClick();
     EXPECT_EQ(e.text(), "0,90");
     EXPECT_EQ(up.count(), 2);
+    // Nor does typing change it.
+    QTest::keyClicks(&e, "5-.");
+    EXPECT_EQ(e.text(), "0,90");
+    TIntegerSpinEdit shown;
+    shown.setReadOnly(true);
+    QTest::keyClicks(&shown, "-5");
+    EXPECT_EQ(shown.text(), "0");
 
     // Editor disabled: keys refused, the spin part still steps.
     TSpinRealEdit locked;
