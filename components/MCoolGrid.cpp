@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 
+#include "components/Realedit.h"
 #include "core/MyUtils.h"
 
 namespace orv {
@@ -76,7 +77,7 @@ bool FormatKeyAccepted(TFormatKind kind, const QString& text, int caret, QChar c
     case TFormatKind::Real:
     case TFormatKind::Real2: {
         const int sep = text.indexOf(Separator());
-        if (c == Separator()) return sep < 0;
+        if (c == Separator() || c == QLatin1Char('.') || c == QLatin1Char(',')) return sep < 0;
         if (!digit) return false;
         // Two decimals at most after the separator.
         if (kind == TFormatKind::Real2 && sep >= 0 && caret > sep && text.size() - (sep + 1) >= 2) return false;
@@ -271,9 +272,14 @@ bool TMFormatedStringGrid::eventFilter(QObject* watched, QEvent* event)
         if (onKeyPress && onKeyPress(k)) return true;
         const QString t = k->text();
         const QModelIndex cell = currentIndex();
-        if (t.size() == 1 && cell.isValid() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-            !FormatKeyAccepted(formatKind(cell.column(), cell.row()), le->text(), le->cursorPosition(), t.at(0)))
-            return true;
+        if (t.size() == 1 && cell.isValid() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const TFormatKind kind = formatKind(cell.column(), cell.row());
+            // Either separator goes in as the locale's.
+            if ((kind == TFormatKind::Real || kind == TFormatKind::Real2) &&
+                TypeNumberKey(le, t.at(0), false) != TNumberKey::Other)
+                return true;
+            if (!FormatKeyAccepted(kind, le->text(), le->cursorPosition(), t.at(0))) return true;
+        }
     }
     return QTableWidget::eventFilter(watched, event);
 }

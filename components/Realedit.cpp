@@ -41,6 +41,19 @@ void ShowNotANumberMessage()
     ShowMessageDialog("Popraw!", "Błąd w zapisie! ", mdWarning, mbOK);
 }
 
+TNumberKey TypeNumberKey(QLineEdit* edit, QChar c, bool minus)
+{
+    const bool separator = c == QLatin1Char('.') || c == QLatin1Char(',') || c == Separator();
+    if (!separator && c != QLatin1Char('-')) return TNumberKey::Other;
+    if (!edit || (c == QLatin1Char('-') && !minus)) return TNumberKey::Refused;
+    QString kept = edit->text();
+    if (edit->hasSelectedText()) kept.remove(edit->selectionStart(), edit->selectedText().size());
+    const QChar typed = separator ? Separator() : c;
+    if (kept.contains(typed)) return TNumberKey::Refused;
+    edit->insert(QString(typed));
+    return TNumberKey::Typed;
+}
+
 TNumberEdit::TNumberEdit(Kind kind, QWidget* parent) : QLineEdit(parent), kind_(kind)
 {
     if (hasSpin()) {
@@ -85,6 +98,16 @@ double TNumberEdit::value() const
     return parse(v) ? v : min_;
 }
 
+QString TNumberEdit::minMessage() const
+{
+    return minMessage_.isEmpty() ? QString::fromStdString(RangeLimitLine(true, min_, precision_)) : minMessage_;
+}
+
+QString TNumberEdit::maxMessage() const
+{
+    return maxMessage_.isEmpty() ? QString::fromStdString(RangeLimitLine(false, max_, precision_)) : maxMessage_;
+}
+
 double TNumberEdit::checkValue(double v) const
 {
     const bool clamps = isInteger() ? max_ != min_ : max_ > min_;
@@ -127,7 +150,7 @@ bool TNumberEdit::checkText(bool emptyIsNumber)
                                 .arg(RoundToInt(max_))),
                         mdWarning, mbOK);
         else
-            ShowOutOfRangeMessage(kind_ == Kind::SpinSpeed, Std(v < min_ ? minMessage_ : maxMessage_));
+            ShowOutOfRangeMessage(kind_ == Kind::SpinSpeed, Std(v < min_ ? minMessage() : maxMessage()));
         refocus();
         return false;
     }
@@ -198,9 +221,12 @@ void TNumberEdit::downClick()
 
 bool TNumberEdit::isValidChar(QChar c) const
 {
-    const bool valid = isInteger() ? c.isDigit() && c.unicode() < 128
-                                   : (c.isDigit() && c.unicode() < 128) || c == QLatin1Char('-') ||
-                                         c == QLatin1Char('.') || c == Separator();
+    // A minus goes in whatever the range: leaving the field refuses a
+    // value below the minimum with its message.
+    const bool digit = c.isDigit() && c.unicode() < 128;
+    const bool valid = isInteger() ? digit || c == QLatin1Char('-')
+                                   : digit || c == QLatin1Char('-') || c == QLatin1Char('.') ||
+                                         c == QLatin1Char(',') || c == Separator();
     return valid && (editorEnabled_ || kind_ == Kind::Real);
 }
 
@@ -227,26 +253,17 @@ void TNumberEdit::keyPressEvent(QKeyEvent* e)
         QLineEdit::keyPressEvent(e);
         return;
     }
-    QChar c = t.at(0);
+    // A read-only field shows its number; no key changes it.
+    if (isReadOnly()) return;
+    const QChar c = t.at(0);
     if (!isValidChar(c)) {
         if (!isInteger()) QApplication::beep();
         return;
     }
-    if (isInteger()) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    if (c == QLatin1Char('.')) c = Separator();
-    if (c == QLatin1Char('-')) {
-        if (min_ >= 0) return;
-        if (text().contains(QLatin1Char('-'))) {
-            QApplication::beep();
-            return;
-        }
-    }
-    if (c == Separator() && text().contains(Separator())) {
-        QApplication::beep();
-        return;
+    switch (TypeNumberKey(this, c, true)) {
+    case TNumberKey::Typed: return;
+    case TNumberKey::Refused: QApplication::beep(); return;
+    case TNumberKey::Other: break;
     }
     insert(QString(c));
 }

@@ -27,8 +27,10 @@ public:
     void setMinValue(double v) { min_ = v; }
     void setMaxValue(double v) { max_ = v; }
     void setRange(double lo, double hi) { min_ = lo; max_ = hi; }
-    QString minMessage() const { return minMessage_; }
-    QString maxMessage() const { return maxMessage_; }
+    // The second lines of the range message; unset, they give the limit
+    // ("Wartość minimalna: 10,0") with the field's decimals.
+    QString minMessage() const;
+    QString maxMessage() const;
     void setMinMessage(const QString& s) { minMessage_ = s; }
     void setMaxMessage(const QString& s) { maxMessage_ = s; }
     int precision() const { return precision_; }
@@ -148,5 +150,12 @@ public:
 
 // The message of a text that is no number, the same in every form.
 void ShowNotANumberMessage();
+
+// A key typed into the line edit of a number: "." and "," both go in as the
+// locale's decimal separator, "-" goes in where `minus` allows it (Typed);
+// a second separator or minus is refused (Refused). Only the text the key
+// leaves standing counts: a selection is replaced. Any other key is Other.
+enum class TNumberKey { Other, Typed, Refused };
+TNumberKey TypeNumberKey(QLineEdit* edit, QChar c, bool minus);
 
 } // namespace orv

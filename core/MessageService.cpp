@@ -1,5 +1,7 @@
 #include "core/MessageService.h"
 
+#include "core/MyUtils.h"
+
 namespace orv {
 namespace {
 IMessageService* g_service = nullptr;
@@ -69,6 +71,17 @@ void ShowOutOfRangeMessage(bool taskDialog, const std::string& second)
 {
     if (taskDialog) ShowMessageDialog("Wartość spoza zakresu.", second, mdWarning, mbOK);
     else MessageDlg3("Wartość spoza zakresu.\r" + second, mdWarning, mbOK);
+}
+
+std::string RangeLimitLine(bool below, double limit, int decimals)
+{
+    return (below ? "Wartość minimalna: " : "Wartość maksymalna: ") + FormatFixed(decimals, limit);
+}
+
+void ShowOutOfRangeMessage(bool taskDialog, double value, double min, double max, int decimals)
+{
+    const bool below = value < min;
+    ShowOutOfRangeMessage(taskDialog, RangeLimitLine(below, below ? min : max, decimals));
 }
 
 } // namespace orv

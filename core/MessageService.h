@@ -40,6 +40,12 @@ bool IsWindowsVistaOrLater();
 // The message of a number outside its field's range, with the field's own
 // second line: in the task-dialog form or the classic one.
 void ShowOutOfRangeMessage(bool taskDialog, const std::string& second);
+// The second line that gives the limit passed: "Wartość minimalna: 10,0"
+// below the range, "Wartość maksymalna: 75,0" above it, the limit with the
+// field's decimals.
+std::string RangeLimitLine(bool below, double limit, int decimals);
+// The message of a value outside min..max with the limit it passed.
+void ShowOutOfRangeMessage(bool taskDialog, double value, double min, double max, int decimals);
 
 // Title line of a message box of the given type.
 const char* MessageDialogTitle(unsigned char dlgType);

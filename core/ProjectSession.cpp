@@ -191,7 +191,7 @@ ProjectSession::TStore ProjectSession::storeEdit(const std::function<void(TProje
     *edit_ = elements_[current_];
     edit(*edit_);
     if (const TNumericField* f = FieldLeftOutOfRange(elements_[current_].Input, edit_->Input)) {
-        ShowFieldRangeMessage(*f);
+        ShowFieldRangeMessage(*f, ReadField(edit_->Input, f->offset));
         return TStore::Refused;
     }
     return takeEdit() ? TStore::Stored : TStore::Unchanged;

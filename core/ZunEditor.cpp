@@ -239,10 +239,9 @@ const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcIn
     return nullptr;
 }
 
-void ShowFieldRangeMessage(const TNumericField& f)
+void ShowFieldRangeMessage(const TNumericField& f, double v)
 {
-    // The editor's fields carry no second lines of their own.
-    ShowOutOfRangeMessage(f.cls == TEditClass::SpinSpeed, std::string());
+    ShowOutOfRangeMessage(f.cls == TEditClass::SpinSpeed, v, f.min, f.max, f.decimals);
 }
 
 bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)

@@ -77,8 +77,9 @@ double FieldShownValue(const TNumericField& f, double v);
 // outside every range the editor gives its offset (or not finite);
 // nullptr when there is none. A store that leaves one is refused whole.
 const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcInput& after);
-// The message of a value outside the field's range, as its control shows it.
-void ShowFieldRangeMessage(const TNumericField& f);
+// The message of the value v outside the field's range, as its control
+// shows it, with the limit v passed.
+void ShowFieldRangeMessage(const TNumericField& f, double v);
 
 // Switches the stored self-weight mode; the weights are computed when it
 // turns to "computed". False when the mode was already that.

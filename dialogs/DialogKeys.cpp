@@ -1,6 +1,7 @@
 #include "dialogs/DialogKeys.h"
 
 #include "components/HelpRouterUnit.h"
+#include "components/Realedit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -55,13 +56,8 @@ protected:
         if (t.size() != 1 || !t.at(0).isPrint() || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return false;
         const QChar c = t.at(0);
-        const QChar sep = QLatin1Char(DecimalSeparator());
         if (c.isDigit() && c.unicode() < 128) return false;
-        QLineEdit* edit = combo_->lineEdit();
-        if (edit && (c == QLatin1Char('.') || c == sep) && !edit->text().contains(sep))
-            edit->insert(QString(sep));
-        else
-            QApplication::beep();
+        if (TypeNumberKey(combo_->lineEdit(), c, false) != TNumberKey::Typed) QApplication::beep();
         return true;
     }
 

@@ -36,7 +36,7 @@ void TStrengthCombo::setValue(double v) { setEditText(QString::fromStdString(For
 
 void ShowStrengthAboveLimit(double limit)
 {
-    ShowMessageDialog("Wartość spoza zakresu.", "Wartość maksymalna: " + FormatFixed(1, limit), mdWarning, mbOK);
+    ShowOutOfRangeMessage(true, RangeLimitLine(false, limit, 1));
 }
 
 bool TStrengthCombo::take(double& v, bool positive, double limit)

@@ -140,12 +140,10 @@ bool TJointSlabs::eventFilter(QObject* watched, QEvent* event)
         auto* k = static_cast<QKeyEvent*>(event);
         const QString t = k->text();
         if (t.size() == 1 && t.at(0).isPrint() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            // Digits and one decimal separator; "." becomes the locale's.
+            // Digits and one decimal separator.
             const QChar c = t.at(0);
-            const QChar sep = QLatin1Char(DecimalSeparator());
             if (c.isDigit() && c.unicode() < 128) return false;
-            if ((c == QLatin1Char('.') || c == sep) && !combo->lineEdit()->text().contains(sep))
-                combo->lineEdit()->insert(QString(sep));
+            TypeNumberKey(combo->lineEdit(), c, false);
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {

@@ -15,6 +15,7 @@
 #include "components/MCoolGrid.h"
 #include "components/StoredAppearance.h"
 #include "core/MessageService.h"
+#include "components/Realedit.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZunOpenings.h"
@@ -296,10 +297,10 @@ bool TOpeningsPanel::keyPress(QKeyEvent* e)
         typed_ = true;
         return false;
     }
-    if ((c == QLatin1Char('.') || c == QLatin1Char(',') || c == sep) && le) {
-        // One separator, always the locale's.
-        if (!le->text().contains(sep)) {
-            le->insert(QString(sep));
+    if ((c == QLatin1Char('.') || c == QLatin1Char(',') || c == sep || c == QLatin1Char('-')) && le) {
+        // One separator, always the locale's; a minus stays for leaving the
+        // cell to refuse.
+        if (TypeNumberKey(le, c, true) == TNumberKey::Typed) {
             session_.setModified(true);
             typed_ = true;
         }

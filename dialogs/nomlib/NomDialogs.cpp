@@ -16,6 +16,8 @@
 
 #include <cmath>
 
+#include "components/DecimalSpinBox.h"
+
 namespace orv::nom {
 namespace {
 
@@ -23,14 +25,17 @@ enum Column { cDescription, cQuantity, cValue, cGammaF, cColumns };
 
 QString Num(double v, int decimals) { return QLocale().toString(v, 'f', decimals); }
 
-// A cell's number: the locale's or a point decimal separator; 0 when unreadable.
+// A cell's number: "." and "," alike are the decimal separator, never a
+// group separator (1,500 is one and a half); the locale's own group
+// separator, where it is another character, is dropped; 0 when unreadable.
 double CellNumber(const QTableWidgetItem* item)
 {
     if (!item) return 0;
     QString s = item->text().trimmed();
+    const QString group = QLocale().groupSeparator();
+    if (group != QLatin1String(",") && group != QLatin1String(".")) s.remove(group);
     bool ok = false;
-    double v = QLocale().toDouble(s, &ok);
-    if (!ok) v = s.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    const double v = s.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
@@ -74,7 +79,7 @@ TLoadTableDlg::TLoadTableDlg(QWidget* parent, const TTableSpec& spec, const std:
     if (spec.bandWidth) {
         auto* h = new QHBoxLayout;
         h->addWidget(new QLabel(QStringLiteral("Szerokość pasma [m]:")));
-        width_ = new QDoubleSpinBox;
+        width_ = new TDecimalSpinBox;
         width_->setObjectName(QStringLiteral("bandWidth"));
         width_->setRange(0, 100);
         width_->setDecimals(3);

@@ -13,6 +13,8 @@
 
 #include <cmath>
 
+#include "components/DecimalSpinBox.h"
+
 #define WUB_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
@@ -57,7 +59,7 @@ WUB_EXPORT unsigned char ShowWub3(void* owner, int mode, double b, double* A, do
     auto* width = new QLabel(Positive(b) ? locale.toString(b, 'f', 1) : QStringLiteral("-"));
     width->setObjectName(QStringLiteral("b"));
     form->addRow(QStringLiteral("szerokość b [cm]"), width);
-    auto* thickness = new QDoubleSpinBox;
+    auto* thickness = new orv::TDecimalSpinBox;
     thickness->setObjectName(QStringLiteral("d"));
     thickness->setDecimals(1);
     thickness->setRange(1.0, 200.0);

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/DecimalSpinBox.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -72,7 +73,7 @@ QComboBox* MakeFontCombo(QWidget* parent, const char* name)
 
 QDoubleSpinBox* MakePointSpin(QWidget* parent, const char* name)
 {
-    auto* s = new QDoubleSpinBox(parent);
+    auto* s = new TDecimalSpinBox(parent);
     s->setObjectName(QString::fromLatin1(name));
     s->setRange(0.5, MaxWordFontSize / 2.0);
     s->setSingleStep(0.5);
@@ -233,7 +234,7 @@ TPrintingSettingsDlg::TPrintingSettingsDlg(QWidget* parent) : QDialog(parent), p
     const char* names[4] = {"MarginLeft", "MarginRight", "MarginTop", "MarginBottom"};
     const char* labels[4] = {"Lewy:", "Prawy:", "Górny:", "Dolny:"};
     for (int i = 0; i < 4; ++i) {
-        auto* s = new QDoubleSpinBox(margins);
+        auto* s = new TDecimalSpinBox(margins);
         s->setObjectName(QString::fromLatin1(names[i]));
         s->setRange(0.0, kMaxMarginMm);
         s->setDecimals(1);

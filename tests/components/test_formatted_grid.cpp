@@ -89,7 +89,8 @@ TEST(CellFormats, KeysByKind)
     EXPECT_TRUE(FormatKeyAccepted(TFormatKind::Real2, "12,50", 1, '3'));
     EXPECT_FALSE(FormatKeyAccepted(TFormatKind::Real2, "12,50", 5, ','));
     EXPECT_TRUE(FormatKeyAccepted(TFormatKind::Real, "12,505", 6, '7'));
-    EXPECT_FALSE(FormatKeyAccepted(TFormatKind::Real, "12", 2, '.'));
+    EXPECT_TRUE(FormatKeyAccepted(TFormatKind::Real, "12", 2, '.')); // either separator
+    EXPECT_FALSE(FormatKeyAccepted(TFormatKind::Real, "12,5", 4, '.'));
     EXPECT_FALSE(FormatKeyAccepted(TFormatKind::Integer, "12", 2, ','));
     EXPECT_FALSE(FormatKeyAccepted(TFormatKind::Integer, "12", 2, '-'));
     EXPECT_TRUE(FormatKeyAccepted(TFormatKind::Integer, "12", 2, QChar(8)));

@@ -57,13 +57,16 @@ TEST_F(NumericEdits, TypedPointBecomesTheSeparatorAndLeavingWritesTheFixedFormat
     EXPECT_EQ(e.text(), "1,507");
 }
 
-TEST_F(NumericEdits, MinusOnlyWhereTheRangeAllowsItAndOnlyOnce)
+TEST_F(NumericEdits, MinusOnlyOnceAndRefusedOnLeavingWhereTheRangeHasNone)
 {
     TSpinRealEdit e;
     e.clear();
     e.setRange(0, 10);
     QTest::keyClicks(&e, "-3");
-    EXPECT_EQ(e.text(), "3");
+    EXPECT_EQ(e.text(), "-3");
+    EXPECT_FALSE(e.commit());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość minimalna: 0,00");
 
     e.clear();
     e.setRange(-100, 100);
@@ -155,6 +158,13 @@ TEST_F(NumericEdits, SteppingByKeysAndSpinPart)
     e.upClick();
     EXPECT_EQ(e.text(), "0,90");
     EXPECT_EQ(up.count(), 2);
+    // Nor does typing change it.
+    QTest::keyClicks(&e, "5-.");
+    EXPECT_EQ(e.text(), "0,90");
+    TIntegerSpinEdit shown;
+    shown.setReadOnly(true);
+    QTest::keyClicks(&shown, "-5");
+    EXPECT_EQ(shown.text(), "0");
 
     // Editor disabled: keys refused, the spin part still steps.
     TSpinRealEdit locked;
@@ -237,7 +247,7 @@ TEST_F(NumericEdits, ArrowsRefuseATextLeavingWouldRefuse)
     e.setText("20000");
     e.downClick();
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 10000,00");
     EXPECT_EQ(e.text(), "20000");
     EXPECT_EQ(down.count(), 0);
     // A number in range steps: 25 + 5.

@@ -530,6 +530,7 @@ TEST_F(ElementCommands, AMomentAboveItsFieldsRangeIsRefused)
     window->editor()->Msdx1ButtonClick();
     ASSERT_EQ(messages.messages.size(), before + 1);
     EXPECT_EQ(messages.messages.back().headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages.back().text, "Wartość maksymalna: 200000,00");
     // Neither the moment (not cut to 200 000) nor the dialog's choices are kept.
     EXPECT_EQ(session().current().Input.Msdx, 5.0);
     EXPECT_EQ(session().current().Input.MsdxDef, 0);

@@ -533,7 +533,7 @@ TEST_F(ElementEditor, AStoreWhoseFollowingValueLeavesItsRangeIsRefusedWhole)
     type(l, "10000");
     EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r"); // the message of G_s
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 200000,00"); // G_s
     EXPECT_EQ(input().l, 100.0);
     EXPECT_FALSE(session.modified());
     EXPECT_EQ(results.count, 0);
@@ -593,6 +593,7 @@ TEST_F(ElementEditor, AutomaticColumnMomentAboveItsRangeRefusesTheForce)
     EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu."); // the message of M_Sd,x
+    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 200000,00");
     EXPECT_EQ(input().Sily[0].NSd, 100.0);
     EXPECT_EQ(input().Msdx, 3.0);
     EXPECT_EQ(find("Msdx1")->text(), "3,00");
@@ -635,7 +636,7 @@ TEST_F(ElementEditor, IdenticalJointWallsFollowTheWallsSection)
     type(find("t1a"), "100");
     EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r"); // the message of J2
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0"); // J2
     EXPECT_EQ(input().t, 30.0);
     EXPECT_DOUBLE_EQ(input().J2, 22500000.0); // 27 000 x 10 000 / 12
 
@@ -664,7 +665,7 @@ TEST_F(ElementEditor, IdenticalWallsWhoseSectionIsAboveTheRangeAreRefused)
     // 77^3 x 2700 / 12 = 456 533 x 2700 / 12 = 102 719 925 cm4, above 10^8.
     click(identical);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0");
     EXPECT_EQ(input().IdentyczneParametryScian, 0);
     EXPECT_FALSE(identical->isChecked());
     EXPECT_EQ(input().J2, 5000.0);

@@ -310,6 +310,7 @@ TEST_F(LoadTableButtons, ALoadAboveItsFieldsRangeIsRefusedWhole)
     ASSERT_TRUE(heavy.shown);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 30,00");
     // Nothing of the table is kept: load, rows, band width and its flag.
     EXPECT_EQ(input().g3d, 1.0);
     EXPECT_EQ(shown("g3d"), "1,00");

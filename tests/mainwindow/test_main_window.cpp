@@ -391,7 +391,7 @@ TEST_F(MainWindow, AFilesLoadDepthBelowTheWallsFootIsShownAsCalculated)
     hN1->setFocus();
     EXPECT_FALSE(window->editor()->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 295,0");
     type("hN1", "295");
     EXPECT_EQ(window->session().current().Input.Sily[0].hN, 295.0);
     EXPECT_NE(window->session().results().Error, ceLoadOutsideWall);

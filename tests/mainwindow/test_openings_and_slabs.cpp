@@ -171,6 +171,38 @@ TEST_F(EditorGroups, PickerChoosesEachOfTheTwelveSchemesAndStoresIt)
 
 // --- openings grid -----------------------------------------------------------------------
 
+// Typing over a selected cell text replaces it, its separator too.
+TEST_F(EditorGroups, TypingOverASelectedCellReplacesItsSeparator)
+{
+    prepareOpenings({{20, 20, 60, 60}});
+    typeCell(0, 1, "20.5");
+    auto* le = qobject_cast<QLineEdit*>(grid->cellEditor());
+    ASSERT_NE(le, nullptr);
+    EXPECT_EQ(le->text(), "20,5");
+    le->setSelection(2, 2); // ",5"
+    QTest::keyClicks(le, ".7");
+    EXPECT_EQ(le->text(), "20,7"); // never 207
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_TRUE(SameOpening(input().Okna[0], {20.7, 20, 60, 60}));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// A minus typed into a cell stays and is refused when the cell is left,
+// never turned into a positive distance.
+TEST_F(EditorGroups, AMinusTypedIntoACellIsRefusedOnLeaving)
+{
+    prepareOpenings({{20, 20, 60, 60}});
+    typeCell(0, 1, "-20");
+    auto* le = qobject_cast<QLineEdit*>(grid->cellEditor());
+    ASSERT_NE(le, nullptr);
+    EXPECT_EQ(le->text(), "-20");
+    EXPECT_FALSE(editor_->commitFocused());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość za mała!");
+    EXPECT_EQ(messages.messages[0].text, "Dopuszczalna wartość 0,0");
+    EXPECT_TRUE(SameOpening(input().Okna[0], {20, 20, 60, 60}));
+}
+
 TEST_F(EditorGroups, TypedOpeningOnAnotherIsRefusedWithTheCheckMessage)
 {
     prepareOpenings({{20, 20, 60, 60}, {150, 20, 60, 60}});
@@ -205,7 +237,7 @@ TEST_F(EditorGroups, TypingIntoTheEmptyRowStartsFromZeros)
     ASSERT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->item(0, 0)->text(), "1.");
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(grid->item(0, c)->text(), "0,00");
-    typeCell(0, 1, "1-2.0");
+    typeCell(0, 1, "12.0");
     EXPECT_EQ(qobject_cast<QLineEdit*>(grid->cellEditor())->text(), "12,0");
     EXPECT_TRUE(session.modified());
     EXPECT_TRUE(editor_->commitFocused());
@@ -443,7 +475,7 @@ TEST_F(JointMembers, ASlabsJAboveItsRangeIsRefused)
     });
     clickDots("J5");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0");
     EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
     EXPECT_EQ(slabs->rememberedSetting(1), remembered);
     EXPECT_FALSE(session.modified());

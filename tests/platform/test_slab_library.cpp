@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -81,6 +83,30 @@ TEST_F(SlabLibrary, SolidSlabJOverTheGivenWidth)
     EXPECT_EQ(call.block[5], 20.0);
     EXPECT_EQ(call.block[1], 20.0);
     EXPECT_EQ(call.block[7], 3.5);
+}
+
+// The thickness takes either separator whatever the locale: 17,5 and 17.5
+// are both 17.5 cm, J = 100 x 17.5^3 / 12 = 100 x 5359.375 / 12 = 44 661.46 cm4.
+TEST_F(SlabLibrary, TypedThicknessTakesEitherSeparator)
+{
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Polish, QLocale::Poland)}) {
+        QLocale::setDefault(locale);
+        for (const char* typed : {"17,5", "17.5"}) {
+            TSlabLibraryCall call;
+            call.b = 100;
+            call.block[5] = 15;
+            OnNextModal([typed](QWidget* dlg) {
+                auto* d = dlg->findChild<QDoubleSpinBox*>("d");
+                d->selectAll();
+                QTest::keyClicks(d, typed);
+                dlg->findChild<QPushButton*>("OK")->click();
+            });
+            ASSERT_EQ(ShowSlabLibraryDialog(nullptr, call), TSlabLibraryResult::Confirmed);
+            EXPECT_EQ(call.block[5], 17.5) << locale.name().toStdString() << " " << typed;
+            EXPECT_NEAR(call.J, 44661.4583, 1e-3) << locale.name().toStdString() << " " << typed;
+        }
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(SlabLibrary, CancelChangesNothing)

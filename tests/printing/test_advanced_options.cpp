@@ -84,7 +84,7 @@ TEST_F(AdvancedOptions, ASizeOutOfRangeKeepsTheFormOpen)
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.result(), 0);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 20,0");
     EXPECT_EQ(form.sizes(), project);
 }
 
