@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 #include "drawing/DrawPrimitives.h"
 #include "drawing/MarkupText.h"
@@ -64,10 +65,10 @@ void VerticalEnd(Canvas& canvas, TPoint p)
 
 // The positions below are worked out in 64 bits and held within the drawing
 // limit, so that ends far apart cannot overflow.
-int DimensionTextLeft(int x1, int x2, int w, char place, int s3)
+int DimensionTextLeft(int x1, int x2, int w, char place, int s3, int clearance)
 {
     const long long lft = std::min(x1, x2), rgt = std::max(x1, x2);
-    if (Span(x1, x2) < w) {
+    if (Span(x1, x2) < (long long)w + clearance) {
         switch (place) {
         case 'L': return LimitCoord(double(lft - w - s3));
         case 'R': return LimitCoord(double(rgt + s3));
@@ -127,8 +128,19 @@ std::string TrimBlanks(const std::string& text)
     return text.substr(b, e - b);
 }
 
-void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
-                    TRect& bounds)
+namespace {
+
+// Writes a dimension's text, on a halo when one is given.
+void WriteText(Canvas& canvas, const std::optional<TColor>& halo, const std::function<void(int, int)>& write)
+{
+    if (halo)
+        WriteWithHalo(canvas, *halo, canvas.font.color, write);
+    else
+        write(0, 0);
+}
+
+void DimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                TRect& bounds, const std::optional<TColor>& halo)
 {
     p1 = LimitPoint(p1);
     p2 = LimitPoint(p2);
@@ -136,11 +148,45 @@ void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
     GrowRectByPoint(bounds, p2);
     HorizontalLine(canvas, p1, p2, &bounds);
     const TPoint ext = canvas.textExtent(text);
-    const int x = DimensionTextLeft(p1.X, p2.X, ext.X, place, SizeUnit(canvas, 3));
+    // a text fits between the ends when it clears the slash at the left end,
+    // which reaches S(4) into the span, and the tick at the right end; one
+    // set just after an end clears that end's slash
+    const int s5 = SizeUnit(canvas, 5);
+    int x = DimensionTextLeft(p1.X, p2.X, ext.X, place, SizeUnit(canvas, 3), 2 * s5);
+    if (Span(p1.X, p2.X) < (long long)ext.X + 2 * s5 && (place == 'R' || place == 'r'))
+        x += SizeUnit(canvas, 3);
     const int y = p2.Y - ext.Y;
-    canvas.textOut(x, y, text);
+    WriteText(canvas, halo, [&](int dx, int dy) { canvas.textOut(x + dx, y + dy, text); });
     GrowRectByPoint(bounds, {x, y});
     GrowRectByPoint(bounds, {x + ext.X, y});
+}
+
+void DimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                      int margin, const std::optional<TColor>& halo)
+{
+    p1 = LimitPoint(p1);
+    p2 = LimitPoint(p2);
+    HorizontalLine(canvas, p1, p2, nullptr);
+    const int w = MarkupTextWidth(canvas, text);
+    const int h = canvas.textHeight("Ź");
+    const int x = DimensionMarkupLabelLeft(p1.X, p2.X, w, place, margin, SizeUnit(canvas, 3));
+    const int y = p2.Y - h - SizeUnit(canvas, 1);
+    TRect b;
+    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, text, b); });
+}
+
+} // namespace
+
+void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds)
+{
+    DimensionH(canvas, p1, p2, text, place, bounds, std::nullopt);
+}
+
+void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds, TColor halo)
+{
+    DimensionH(canvas, p1, p2, text, place, bounds, halo);
 }
 
 void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
@@ -175,18 +221,24 @@ void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
 void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,
                           char place, int margin)
 {
-    p1 = LimitPoint(p1);
-    p2 = LimitPoint(p2);
-    HorizontalLine(canvas, p1, p2, nullptr);
-    const int w = MarkupTextWidth(canvas, text);
-    const int h = canvas.textHeight("Ź");
-    const int x = DimensionMarkupLabelLeft(p1.X, p2.X, w, place, margin, SizeUnit(canvas, 3));
-    TRect b;
-    MarkupTextOut(canvas, x, p2.Y - h - SizeUnit(canvas, 1), text, b);
+    DimensionHMarkup(canvas, p1, p2, text, place, margin, std::nullopt);
+}
+
+void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,
+                          char place, int margin, TColor halo)
+{
+    DimensionHMarkup(canvas, p1, p2, text, place, margin, halo);
 }
 
 void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
                               const std::string& text, char side, char end)
+{
+    DrawDimensionSlantMarkup(canvas, p1, p2, dist, text, side, end, std::nullopt);
+}
+
+void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
+                              const std::string& text, char side, char end,
+                              const std::optional<TColor>& halo)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     p1 = LimitPoint(p1);
@@ -219,13 +271,13 @@ void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
         }
     }
     TRect b;
-    MarkupTextOut(canvas, label.X, label.Y, text, b);
+    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, label.X + dx, label.Y + dy, text, b); });
     for (const TPoint& p : {p1, p2})
         Line(canvas, PointAtDistance(p, S(5), 90), PointAtDistance(p, S(5), -90));
 }
 
 int DrawDimensionHArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
-                        int minGap, bool arrow1, bool arrow2)
+                        int minGap, bool arrow1, bool arrow2, const std::optional<TColor>& halo)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     p1 = LimitPoint(p1);
@@ -249,14 +301,18 @@ int DrawDimensionHArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string&
     const int span = std::abs(p1.X - p2.X);
     const int overhang = std::max(0, (w - span) / 2);
     std::string label = text;
-    int wPlaced = w;
-    if (place != '1' && place != '2' && w > span) {
+    int wPlaced = w, wFit = w;
+    // a label fits when it also clears the open arrowheads (S(8) long) on either side
+    const int heads = arrow1 || arrow2 ? 2 * S(9) : 0;  // each side of a centred label
+    if (place != '1' && place != '2' && w + heads > span) {
         label = TrimBlanks(text);
         wPlaced = MarkupTextWidth(canvas, label);
+        wFit = std::max(w, span + 1);
     }
-    const int x = ArrowDimensionLabelLeft(p1.X, p2.X, w, wPlaced, place, minGap, S(2));
+    const int x = ArrowDimensionLabelLeft(p1.X, p2.X, wFit, wPlaced, place, minGap, S(2));
+    const int y = p2.Y - th - S(1);
     TRect b;
-    MarkupTextOut(canvas, x, p2.Y - th - S(1), label, b);
+    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, label, b); });
     return overhang;
 }
 

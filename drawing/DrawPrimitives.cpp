@@ -175,6 +175,16 @@ void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bo
     canvas.font = previous;
 }
 
+void WriteWithHalo(Canvas& canvas, TColor halo, TColor color, const std::function<void(int dx, int dy)>& write)
+{
+    const int s1 = SizeUnit(canvas, 1), s2 = SizeUnit(canvas, 2);
+    canvas.font.color = halo;
+    for (const TPoint& h : {TPoint{-s1, 0}, TPoint{s1, 0}, TPoint{0, -s2}, TPoint{0, -s1}, TPoint{0, s1}, TPoint{0, s2}})
+        write(h.X, h.Y);
+    canvas.font.color = color;
+    write(0, 0);
+}
+
 double AxisLineAngle(TPoint p1, TPoint p2)
 {
     if (p1.X == p2.X) return 90.0;
@@ -183,6 +193,11 @@ double AxisLineAngle(TPoint p1, TPoint p2)
 
 void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name)
 {
+    DrawAxisLine(canvas, p1, p2, name, true);
+}
+
+void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name, bool nameAtStart)
+{
     p1 = LimitPoint(p1);
     p2 = LimitPoint(p2);
     const double angle = AxisLineAngle(p1, p2);
@@ -190,9 +205,11 @@ void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name)
     MakeRotatedLogFont(canvas, lf, angle);
     const TCanvasFont previous = SelectLogFont(canvas, lf);
     const TPoint ext = canvas.textExtent(name);
-    const TPoint a = PointAtDistance(p1, ext.Y, angle + 90);
-    canvas.textOut(a.X, a.Y, name);
-    const TPoint b = PointAtDistance(PointAtDistance(p2, ext.Y, angle + 90), -ext.X, angle);
+    // the name stands S(1) clear of the line, so that a descender does not touch it
+    const int off = ext.Y + SizeUnit(canvas, 1);
+    const TPoint a = PointAtDistance(p1, off, angle + 90);
+    if (nameAtStart) canvas.textOut(a.X, a.Y, name);
+    const TPoint b = PointAtDistance(PointAtDistance(p2, off, angle + 90), -ext.X, angle);
     canvas.textOut(b.X, b.Y, name);
     canvas.font = previous;
 

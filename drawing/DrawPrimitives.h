@@ -4,6 +4,7 @@
 // Angles turn counter-clockwise on screen; Round is halves-to-even.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,8 +84,15 @@ void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bo
 TPoint RotatedTextOrigin(TPoint p, int w, int h, char anchor, double angle);
 // Angle in degrees of an axis line from P1 to P2 (90 for a vertical line).
 double AxisLineAngle(TPoint p1, TPoint p2);
+// Writes a text by `write` six times in the halo colour round its place
+// (S(1) to either side, S(1) and S(2) above and below), then once in Color:
+// the text stays readable over the lines and dark fills beneath it. The
+// font colour is left at Color.
+void WriteWithHalo(Canvas& canvas, TColor halo, TColor color, const std::function<void(int dx, int dy)>& write);
 // Dash-dot axis with Name along it beside both ends.
 void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name);
+// The same with the name at the end P2 only (when the start is hidden behind the drawing).
+void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name, bool nameAtStart);
 // Dashes as separate strokes (dash S(8), gap S(4) + pen width - 1).
 void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2);
 void DrawDashedPolygon(Canvas& canvas, const std::vector<TPoint>& points);

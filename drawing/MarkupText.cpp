@@ -135,6 +135,11 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
     canvas.font.name = n0;
 }
 
+int MarkupTopAboveLine(Canvas& canvas, int y)
+{
+    return y - canvas.textHeight("0") - canvas.textHeight("A") / 6 - SizeUnit(canvas, 1);
+}
+
 int MarkupTextWidth(Canvas& canvas, const std::string& text)
 {
     const std::string n0 = canvas.font.name;

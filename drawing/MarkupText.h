@@ -30,6 +30,9 @@ std::string SymbolTextToUnicode(const std::string& utf8);
 // One line with its top-left at (X, Y); Bounds is set to what it covers.
 void MarkupTextOut(Canvas& canvas, int x, int y, const std::string& text, TRect& bounds);
 int MarkupTextWidth(Canvas& canvas, const std::string& text);
+// Top of a one-line label that stands on a line at y (a leader): its
+// subscripts, lowered by TextHeight("A") div 6, and descenders clear the line.
+int MarkupTopAboveLine(Canvas& canvas, int y);
 // One line turned by Angle degrees; anchor 'C' centres it on P, any other
 // starts it at P. Sub- and superscripts stay on the base line.
 void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bounds,

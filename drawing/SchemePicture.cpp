@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "core/MyUtils.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 
 namespace orv {
 namespace {
@@ -42,13 +44,20 @@ void prepare(PainterCanvas& canvas)
 
 } // namespace
 
-void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw)
+void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw,
+                         int marginUnits)
 {
     if (!setFrame(pic, widthCm, heightCm)) return;
     QPainter painter(&pic.picture);
     PainterCanvas canvas(painter);
     prepare(canvas);
-    draw(canvas, {pic.pixelSize.width(), pic.pixelSize.height()});
+    const int m = SizeUnit(canvas, marginUnits);
+    const TPoint size{pic.pixelSize.width() - 2 * m, pic.pixelSize.height() - 2 * m};
+    if (size.X > 0 && size.Y > 0) {
+        ShiftedCanvas inside(canvas, {m, m});
+        draw(inside, size);
+        inside.finish();
+    }
     painter.end();
 }
 

@@ -39,9 +39,14 @@ using TSchemeDrawBoundsFn = std::function<bool(Canvas& canvas, const TPoint& siz
 // Physical size Round(W x 10000) x Round(H x 10000) for a figure of W x H cm
 // (the picture is ten times the figure), its pixel frame at the reference
 // resolution; the canvas gets the font "Arial" of PlatformCode() points, a
-// white brush and a black pen. Non-positive or non-finite sizes, and sizes
+// white brush and a black pen; the drawing is handed the frame less
+// S(marginUnits) on every side. Non-positive or non-finite sizes, and sizes
 // whose frame would exceed SchemePictureMaxFrame, leave the picture empty.
-void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw);
+void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw,
+                         int marginUnits = 0);
+// The margin of the schemes' figures: ink on a frame's edge is cut where the
+// figure is replayed clipped to its frame.
+constexpr int SchemeFigureMargin = 3;
 // As above, then cropped to what the drawing covered: the pixel frame becomes
 // the bounds' size, the physical size shrinks in the same ratio. An empty
 // picture when nothing was drawn.

@@ -27,6 +27,10 @@ bool DrawHorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& in
 bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                               const TCalcResults& results, bool flag, const TDrawingColors& colors,
                               int topOffset, TRect& bounds);
+// The same without the frame round the drawing, as the scheme box shows it.
+bool DrawConcentratedLoadWallUnframed(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                                      const TCalcResults& results, const TDrawingColors& colors,
+                                      TRect& bounds);
 void DrawBasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                       const TCalcResults& results, bool flag, const TDrawingColors& colors, int yOffset);
 void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,

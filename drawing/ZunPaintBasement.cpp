@@ -88,6 +88,7 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     const double nMax =
         std::max({std::fabs(nsd), std::fabs(nRef), std::fabs(n0d), p > 0 ? p : 0.0});
     const TColor force = colors[dcForce];
+    canvas.brush.color = entryBrush;  // the background of the labels' halos
     if (n0d != 0)
         DrawForceArrow(canvas, pt(0.5 * t, t), 0, n0d, nMax, 0, force, true, 2, false);
     else
@@ -107,7 +108,8 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     TRect b;
     DrawDimensionH(canvas, {X(-0.45 * h), Y(yg) - S(55)}, {X(0), Y(yg) - S(55)},
                    "<= " + FormatFixed(1, 1.5) + " m", 'A', b);
-    DrawDimensionH(canvas, pt(0, t + 0.75 * h), pt(t, t + 0.75 * h), FormatFixed(1, t), 'A', b);
+    // the thickness inside the wall on a halo, beside it when it does not fit
+    DrawDimensionH(canvas, pt(0, t + 0.75 * h), pt(t, t + 0.75 * h), FormatFixed(1, t), 'R', b, entryBrush);
     DrawDimensionV(canvas, {X(t) + S(40), Y(t)}, {X(t) + S(40), Y(t + h)}, FormatFixed(1, h), 'A', b);
     DrawDimensionV(canvas, {X(-0.5 * h) - S(20), Y(yg)}, {X(-0.5 * h) - S(20), Y(t + h)},
                    FormatFixed(1, he), 'A', b);
@@ -140,9 +142,10 @@ void DrawBasementWallMetafile(TSchemePicture& pic, const TCalcInput& input,
                               const TDrawingColors& colors)
 {
     bool drawn = false;
-    RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        drawn = FittedBasementWall(canvas, size, input, results, colors, 0);
-    });
+    RecordSchemePicture(
+        pic, w, h,
+        [&](Canvas& canvas, const TPoint& size) { drawn = FittedBasementWall(canvas, size, input, results, colors, 0); },
+        SchemeFigureMargin);
     if (!drawn) pic = TSchemePicture();  // callers skip an empty figure
 }
 

@@ -120,7 +120,14 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     double maxValue = std::max({std::fabs(nod), std::fabs(nsld), std::fabs(n2d)});
     if (!external) maxValue = std::max(maxValue, std::fabs(nspd));
     const TColor force = colors[dcForce];
-    if (nod != 0) DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
+    // an internal wall's slab forces stand close on both sides of the load
+    // from above: its value goes above the arrow
+    if (nod != 0) {
+        if (external)
+            DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
+        else
+            DrawForceArrowLabelAtTail(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, 2);
+    }
     if (nsld != 0) {
         const double x = t - ag / 2 + (topStorey ? 0.4 * ag : ag / 3);
         DrawForceArrow(canvas, m(x, t), 0, nsld, maxValue, 0, force, true, 2, true);
@@ -134,12 +141,13 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     canvas.brush.style = TBrushStyle::Clear;
     canvas.pen.color = entry.pen;
     TRect b;
-    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'A', b);
+    // the thickness inside the wall on a halo, beside it when it does not fit
+    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'R', b, entry.brush);
     if (ringBeams) {
         DrawDimensionH(canvas, Shift(m(t - ag, t), 0, S(15)), Shift(m(t, t), 0, S(15)),
-                       FormatFixed(1, ag), 'R', b);
+                       FormatFixed(1, ag), 'R', b, entry.brush);
         DrawDimensionH(canvas, Shift(m(t - ad, h + t), 0, -S(10)), Shift(m(t, h + t), 0, -S(10)),
-                       FormatFixed(1, ad), 'R', b);
+                       FormatFixed(1, ad), 'R', b, entry.brush);
     }
     DrawDimensionV(canvas, Shift(m(t, t), S(40), 0), Shift(m(t, h + t), S(40), 0), FormatFixed(1, h),
                    'A', b);

@@ -65,54 +65,56 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
 
     // floor loads: g just above the floor, p S(20) higher
     const TColor load = colors[dcDistributedLoad];
-    auto floorLoads = [&](TPoint a, TPoint b, bool left, const char* index, double g, double p) {
+    auto floorLoads = [&](Canvas& c, TPoint a, TPoint b, bool left, const char* index, double g, double p) {
         const std::string n(index);
-        DrawDistributedLoad(canvas, a, b, 10, Finite(g), true, left, "g%D" + n + "d%N", load);
-        DrawDistributedLoad(canvas, Shift(a, 0, -S(20)), Shift(b, 0, -S(20)), 10, Finite(p), true,
-                            left, "p%D" + n + "d%N", load);
+        DrawDistributedLoad(c, a, b, 10, Finite(g), true, left, "g%D" + n + "d%N", load);
+        DrawDistributedLoad(c, Shift(a, 0, -S(20)), Shift(b, 0, -S(20)), 10, Finite(p), true, left,
+                            "p%D" + n + "d%N", load);
     };
     const double e = t + 0.333 * h, w = -0.333 * h;
-    for (int level = 0; level < 2; ++level) {
-        const double y = level == 0 ? 0 : h + t;
-        const int py = m.Y(y) - S(1);
-        if (level == 0)
-            floorLoads({m.X(t) + S(1), py}, {m.X(e), py}, false, "3", input.g3d, input.p3d);
-        else
-            floorLoads({m.X(t) + S(1), py}, {m.X(e), py}, false, "6", input.g6d, input.p6d);
-        if (!external) {
-            if (level == 0)
-                floorLoads({m.X(w), py}, {m.X(0) - S(1), py}, true, "4", input.g4d, input.p4d);
-            else
-                floorLoads({m.X(w), py}, {m.X(0) - S(1), py}, true, "7", input.g7d, input.p7d);
-        }
+    const int py0 = m.Y(0) - S(1), py1 = m.Y(h + t) - S(1);
+    auto rightLoads = [&](Canvas& c) {
+        floorLoads(c, {m.X(t) + S(1), py0}, {m.X(e), py0}, false, "3", input.g3d, input.p3d);
+        floorLoads(c, {m.X(t) + S(1), py1}, {m.X(e), py1}, false, "6", input.g6d, input.p6d);
+    };
+    rightLoads(canvas);
+    if (!external) {
+        floorLoads(canvas, {m.X(w), py0}, {m.X(0) - S(1), py0}, true, "4", input.g4d, input.p4d);
+        floorLoads(canvas, {m.X(w), py1}, {m.X(0) - S(1), py1}, true, "7", input.g7d, input.p7d);
     }
 
     const double maxValue = std::max(std::fabs(nod), std::fabs(n2d));
     const TColor force = colors[dcForce];
     if (nod != 0) DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
-    DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
+    // the span below starts at the wall's axis to the right: the value of
+    // the force at the bottom goes to the left of its arrow
+    DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, true);
 
     canvas.brush.style = TBrushStyle::Clear;
     canvas.pen.color = entry.pen;
     TRect b;
     if (ringBeams) {
         DrawDimensionH(canvas, Shift(m(t - ag, t), 0, S(15)), Shift(m(t, t), 0, S(15)),
-                       FormatFixed(1, ag), 'L', b);
+                       FormatFixed(1, ag), 'L', b, entry.brush);
         DrawDimensionH(canvas, Shift(m(t - ad, h + t), 0, -S(10)), Shift(m(t, h + t), 0, -S(10)),
-                       FormatFixed(1, ad), 'L', b);
+                       FormatFixed(1, ad), 'L', b, entry.brush);
     }
-    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'A', b);
+    // the thickness inside the wall on a halo, beside it when it does not fit
+    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'R', b, entry.brush);
 
     const std::string pad = "       ";
     auto span = [&](double x1, double x2, double y) {
         return std::pair<TPoint, TPoint>{Shift(m(x1, y), 0, S(20)), Shift(m(x2, y), 0, S(20))};
     };
-    auto [a3, b3] = span(t / 2, e, t);
-    DrawDimensionHArrow(canvas, a3, b3, pad + "l%D3%N=" + FormatFixed(1, Finite(input.l3)), 'R', 0,
-                        false, true);
-    auto [a6, b6] = span(t / 2, e, h + 2 * t);
-    DrawDimensionHArrow(canvas, a6, b6, pad + "l%D6%N=" + FormatFixed(1, Finite(input.l6)), 'R', 0,
-                        false, true);
+    auto rightSpans = [&](Canvas& c) {
+        auto [a3, b3] = span(t / 2, e, t);
+        DrawDimensionHArrow(c, a3, b3, pad + "l%D3%N=" + FormatFixed(1, Finite(input.l3)), 'R', 0, false, true,
+                            entry.brush);
+        auto [a6, b6] = span(t / 2, e, h + 2 * t);
+        DrawDimensionHArrow(c, a6, b6, pad + "l%D6%N=" + FormatFixed(1, Finite(input.l6)), 'R', 0, false, true,
+                            entry.brush);
+    };
+    rightSpans(canvas);
     if (!external) {
         auto [a4, b4] = span(w, t / 2, t);
         DrawDimensionHArrow(canvas, a4, b4, "l%D4%N=" + FormatFixed(1, Finite(input.l4)) + pad, 'L',
@@ -122,8 +124,13 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                             0, true, false);
     }
 
-    // h between the mid-planes of the floors, h2 above and h5 below
-    const int xd = m.X(t) + S(40);
+    // h between the mid-planes of the floors, h2 above and h5 below, to
+    // the right of the right floors' loads and spans (its text left of its line)
+    InkBoundsCanvas probe(canvas);
+    rightLoads(probe);
+    rightSpans(probe);
+    const int beside = probe.inked() ? probe.bounds().Right + S(5) + canvas.textHeight("A") : 0;
+    const int xd = std::max(m.X(t) + S(40), beside);
     DrawDimensionV(canvas, {xd, m.Y(t / 4)}, {xd, m.Y(h + 1.25 * t)}, FormatFixed(1, h), 'A', b);
     DrawDimensionVArrow(canvas, {xd, m.Y(t / 4)}, {xd, m.Y(-2 * t) - S(10)}, "h%D2%N", 'U', false,
                         true);

@@ -173,7 +173,8 @@ void DrawArchSymbolV(Canvas& canvas, TPoint p)
 
 bool Supported(u8 code) { return code == 1 || code == 2; }
 
-void DrawPlate(Canvas& canvas, const std::vector<TPoint>& pts, int number, const TWallPlate& plate)
+void DrawPlate(Canvas& canvas, const std::vector<TPoint>& pts, int number, const TWallPlate& plate,
+               TColor halo)
 {
     const SizeOf S{canvas};
     const EntryColors saved(canvas);
@@ -195,7 +196,9 @@ void DrawPlate(Canvas& canvas, const std::vector<TPoint>& pts, int number, const
     if (code > 32 && code < 127) {
         const std::string letter(1, char(code));
         const TPoint e = canvas.textExtent(letter);
-        canvas.textOut(c.X - e.X / 2, c.Y - e.Y / 2, letter);
+        // the letter stands on the wall's fill: on a halo
+        WriteWithHalo(canvas, halo, canvas.font.color,
+                      [&](int dx, int dy) { canvas.textOut(c.X - e.X / 2 + dx, c.Y - e.Y / 2 + dy, letter); });
     }
     const int n = int(pts.size());
     const TPoint centre{int(sx / n), int(sy / n)};
@@ -275,7 +278,7 @@ bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputI
                 DrawPlate(canvas,
                           {m(p.x, h - p.y), m(p.x + p.L, h - p.y), m(p.x + p.L, h - p.y - p.H),
                            m(p.x, h - p.y - p.H)},
-                          results.PlateLetterBase + i, p);
+                          results.PlateLetterBase + i, p, entry.brush);
             }
         }
     } else {
@@ -315,7 +318,7 @@ bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputI
     const TPoint e{q.X - S(6), q.Y - S(15)}, f{q.X - S(8) - lw, q.Y - S(15)};
     Path(canvas, {{e.X + S(15), e.Y + S(10)}, e, f});
     canvas.brush.style = TBrushStyle::Clear;
-    MarkupTextOut(canvas, f.X + S(2), e.Y - canvas.textHeight("0"), label, r);
+    MarkupTextOut(canvas, f.X + S(2), MarkupTopAboveLine(canvas, e.Y), label, r);
     GrowRectByRect(bounds, r);
 
     entry.restore(canvas);

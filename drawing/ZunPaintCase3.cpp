@@ -93,7 +93,7 @@ void GrowByForceArrow(Canvas& canvas, TRect& bounds, TPoint p, double value, int
 
 bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                           const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset,
-                          TRect& bounds)
+                          TRect& bounds, bool frame)
 {
     const double t = input.t, h = input.h, l = input.l;
     if (!PositiveFinite(t) || !PositiveFinite(h) || !PositiveFinite(l)) return false;
@@ -176,7 +176,7 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
         canvas.brush.style = TBrushStyle::Clear;
         const int yd = std::max(left.Y, right.Y) + S(10);
         DrawDimensionHMarkup(canvas, {left.X, yd}, {right.X, yd}, "l%Deff%N=" + FormatFixed(1, leff),
-                             'C', 0);
+                             'C', 0, entry.brush);
     }
 
     canvas.brush.color = entry.brush;
@@ -200,15 +200,13 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     const int s5 = S(5);
     bounds = {bounds.Left - s5, bounds.Top - s5, bounds.Right + s5, bounds.Bottom + s5};
     canvas.brush.style = TBrushStyle::Clear;
-    canvas.rectangle(bounds);
+    if (frame) canvas.rectangle(bounds);
     return true;
 }
 
-} // namespace
-
-bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
-                              const TCalcResults& results, bool /*flag*/,
-                              const TDrawingColors& colors, int topOffset, TRect& bounds)
+bool FittedConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                                const TCalcResults& results, const TDrawingColors& colors, int topOffset,
+                                TRect& bounds, bool frame)
 {
     bool drawn = false;
     TRect b{};
@@ -217,12 +215,28 @@ bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInp
     const TFitPlacement at = DrawFitted(
         canvas, size,
         [&](Canvas& c, const TPoint& area) {
-            drawn = ConcentratedLoadWall(c, area, input, results, colors, topOffset, b);
+            drawn = ConcentratedLoadWall(c, area, input, results, colors, topOffset, b, frame);
         },
         1);
     if (drawn)
         bounds = {b.Left + at.offset.X, b.Top + at.offset.Y, b.Right + at.offset.X, b.Bottom + at.offset.Y};
     return drawn;
+}
+
+} // namespace
+
+bool DrawConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                              const TCalcResults& results, bool /*flag*/,
+                              const TDrawingColors& colors, int topOffset, TRect& bounds)
+{
+    return FittedConcentratedLoadWall(canvas, size, input, results, colors, topOffset, bounds, true);
+}
+
+bool DrawConcentratedLoadWallUnframed(Canvas& canvas, const TPoint& size, const TCalcInput& input,
+                                      const TCalcResults& results, const TDrawingColors& colors,
+                                      TRect& bounds)
+{
+    return FittedConcentratedLoadWall(canvas, size, input, results, colors, 0, bounds, false);
 }
 
 } // namespace orv

@@ -6,6 +6,7 @@
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
+#include "drawing/MarkupText.h"
 #include "drawing/SchemeFit.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
@@ -72,8 +73,9 @@ void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const T
                     down(A(-10, t + 10), h)});
     canvas.brush.style = TBrushStyle::Clear;
     canvas.pen.color = entryPen;
-    DrawAxisLine(canvas, down(A(b / 2, -10 - d), h), down(A(b / 2, t + 10 + d), h), "y");
-    DrawAxisLine(canvas, down(A(-10 - d, t / 2), h), down(A(b + 10 + d, t / 2), h), "x");
+    // the axes' far ends lie behind the pier: named at their near ends only
+    DrawAxisLine(canvas, down(A(b / 2, -10 - d), h), down(A(b / 2, t + 10 + d), h), "y", false);
+    DrawAxisLine(canvas, down(A(-10 - d, t / 2), h), down(A(b + 10 + d, t / 2), h), "x", false);
 
     // the three visible faces
     canvas.pen.color = colors[dcMasonryOutline];
@@ -112,11 +114,14 @@ void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const T
     DrawForceArrow(canvas, {centre.X, centre.Y - S(5) - lift}, 0, nsd > 0 ? nsd : 0,
                    nsd > 0 ? nsd : 1, 0, colors[dcForce], true, 2, false);
     const double mRef = std::max(std::fabs(mx), std::fabs(my));
+    // each moment arrow's halo is the background (the symbol leaves its colour in the brush)
     if (mx != 0) {
+        canvas.brush.color = entryBrush;
         const TPoint p = A(b, t / 2);
         DrawMomentSymbol(canvas, {p.X, p.Y - lift - S(2)}, colors[dcMoment], mx, mRef, 0, "", true);
     }
     if (my != 0) {
+        canvas.brush.color = entryBrush;
         const TPoint p = A(b / 2, t);
         DrawMomentSymbol(canvas, {p.X, p.Y - lift + S(2)}, colors[dcMoment], my, mRef, 0, "", false);
     }
@@ -125,18 +130,22 @@ void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const T
     canvas.pen.color = entryPen;
     canvas.font.color = entryFont;
     TRect bounds;
-    const int xh = A(b, 0).X + S(25);
-    DrawDimensionV(canvas, {xh, centre.Y}, {xh, down(centre, h).Y}, FormatFixed(0, h), 'C', bounds);
     const double zs = 0.75 * h;
     const double e5 = S(5) / scale, e15 = S(15) / scale, e20 = S(20) / scale;
+    // the height runs right of the label of t, whose shoulder starts at most
+    // S(5) beyond the upper end of its line
+    const std::string tText = "  " + FormatFixed(1, t);
+    const int tRight = down(A(b + e15, 0), zs).X + S(5) + S(2) + MarkupTextWidth(canvas, tText);
+    const int xh = std::max(A(b, 0).X + S(25), tRight + S(8));
+    DrawDimensionV(canvas, {xh, centre.Y}, {xh, down(centre, h).Y}, FormatFixed(0, h), 'C', bounds);
     line(down(A(b, t + e5), zs), down(A(b, t + e20), zs));
     line(down(A(0, t + e5), zs), down(A(0, t + e20), zs));
     DrawDimensionSlantMarkup(canvas, down(A(0, t + e15), zs), down(A(b, t + e15), zs), 5,
-                             FormatFixed(1, b) + "  ", 'C', 'U');
+                             FormatFixed(1, b) + "  ", 'C', 'U', entryBrush);
     line(down(A(b + e5, t), zs), down(A(b + e20, t), zs));
     line(down(A(b + e5, 0), zs), down(A(b + e20, 0), zs));
     DrawDimensionSlantMarkup(canvas, down(A(b + e15, t), zs), down(A(b + e15, 0), zs), 5,
-                             "  " + FormatFixed(1, t), 'R', 'U');
+                             tText, 'R', 'U', entryBrush);
     canvas.pen.width = S(1);
     canvas.brush.style = TBrushStyle::Clear;
 }

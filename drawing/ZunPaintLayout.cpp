@@ -40,8 +40,10 @@ struct SavedColors {
 
 bool PositiveFinite(double v) { return std::isfinite(v) && v > 0; }
 
+enum class LabelPlace { Left, Right, Tail };
+
 void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
-                double angle, TColor color, bool showLabel, bool labelSide,
+                double angle, TColor color, bool showLabel, LabelPlace place,
                 const std::string& label, bool markup)
 {
     const TColor entryPen = canvas.pen.color, entryBrush = canvas.brush.color;
@@ -62,33 +64,43 @@ void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxVa
     canvas.brush.style = TBrushStyle::Clear;
 
     if (showLabel) {
-        const TPoint p1 = pts[1];
-        const int d = shape.length;
-        const int qx = labelSide ? p1.X + sw + S(1) : p1.X - sw - canvas.textHeight("Ź") - S(1);
-        const int qy = value < 0 ? p1.Y + sw + d : p1.Y - hl - sw;
-        TPoint q = RotatePoint(p, {qx, qy}, rad);
-        double textAngle = angle + 90;
-        char anchor = ' ';
-        if (angle >= 5 && angle <= 180) {
-            q = RotatePoint(q, {q.X + canvas.textHeight("A"), q.Y}, rad);
-            textAngle = angle - 90;
-            anchor = 'R';
+        // The label reads along the shaft, beside the arrow's widest part
+        // (the head) on the chosen side, from S(14) behind the head, or on
+        // the shaft's line beyond the tail; worked out on the arrow pointing
+        // down and turned with it, then written upright.
+        const TPoint p1 = shape.points[1];
+        const int hw = S(5), th = canvas.textHeight("Ź");
+        const int w = markup ? MarkupTextWidth(canvas, label) : canvas.textWidth(label);
+        const int bx = shape.points[0].X;
+        double across = bx, along = 0;
+        if (place == LabelPlace::Tail) {
+            int top = shape.points[0].Y;
+            for (const TPoint& q : shape.points) top = std::min(top, q.Y);
+            along = top - S(3) - w / 2.0;
+        } else {
+            across = place == LabelPlace::Right ? bx + hw + S(3) + th / 2.0 : bx - hw - S(3) - th / 2.0;
+            // an arrow turned to point up (a reaction at the foot of a
+            // scheme) has its value from the tip on, beside the head
+            const bool up = std::cos(rad) < 0;
+            const int start = value < 0 ? p1.Y + sw + shape.length : up ? shape.points[0].Y : p1.Y - hl - sw;
+            along = start - w / 2.0;
         }
+        const TPoint c = RotatePoint(p, {RoundToInt(across), RoundToInt(along)}, rad);
+        double textAngle = angle + 90;
+        while (textAngle > 90) textAngle -= 180;
+        while (textAngle <= -90) textAngle += 180;
+        if (textAngle < 0) textAngle += 360;
+        const double ta = textAngle * kPi / 180.0;
+        const TPoint o{RoundToInt(c.X - std::cos(ta) * w / 2.0 - std::sin(ta) * th / 2.0),
+                       RoundToInt(c.Y + std::sin(ta) * w / 2.0 - std::cos(ta) * th / 2.0)};
         TRect b;
-        auto write = [&](int dx, int dy) {
-            const TPoint at{q.X + dx, q.Y + dy};
+        WriteWithHalo(canvas, entryBrush, color, [&](int dx, int dy) {
+            const TPoint at{o.X + dx, o.Y + dy};
             if (markup)
-                MarkupTextOutRotated(canvas, at, label, b, anchor, textAngle);
+                MarkupTextOutRotated(canvas, at, label, b, ' ', textAngle);
             else
-                TextOutRotated(canvas, at, label, b, anchor, textAngle);
-        };
-        // a halo in the background colour keeps the label readable over lines
-        canvas.font.color = entryBrush;
-        const int s1 = S(1), s2 = S(2);
-        const TPoint halo[6] = {{-s1, 0}, {s1, 0}, {0, -s2}, {0, -s1}, {0, s1}, {0, s2}};
-        for (const TPoint& h : halo) write(h.X, h.Y);
-        canvas.font.color = color;
-        write(0, 0);
+                TextOutRotated(canvas, at, label, b, ' ', textAngle);
+        });
     }
     canvas.pen.color = canvas.font.color = entryPen;
     canvas.brush.color = entryBrush;
@@ -134,12 +146,12 @@ void DrawDistributedLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, do
             const TPoint a{x2 + S(6), y - S(15)}, bp{x2 + S(8) + w, y - S(15)};
             Path(canvas, {{a.X - S(15), y - S(5)}, a, bp});
             canvas.brush.style = TBrushStyle::Clear;
-            MarkupTextOut(canvas, a.X + S(2), a.Y - canvas.textHeight("0"), t, b);
+            MarkupTextOut(canvas, a.X + S(2), MarkupTopAboveLine(canvas, a.Y), t, b);
         } else {
             const TPoint a{x1 - S(6), y - S(15)}, bp{x1 - S(8) - w, y - S(15)};
             Path(canvas, {{a.X + S(15), y - S(5)}, a, bp});
             canvas.brush.style = TBrushStyle::Clear;
-            MarkupTextOut(canvas, bp.X + S(2), a.Y - canvas.textHeight("0"), t, b);
+            MarkupTextOut(canvas, bp.X + S(2), MarkupTopAboveLine(canvas, a.Y), t, b);
         }
     }
     saved.restore();
@@ -228,14 +240,22 @@ TForceArrowShape ForceArrowShape(Canvas& canvas, TPoint p, int offset, double va
 void DrawForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
                     double angle, TColor color, bool showLabel, int digits, bool labelSide)
 {
-    ForceArrow(canvas, p, offset, value, maxValue, angle, color, showLabel, labelSide,
+    ForceArrow(canvas, p, offset, value, maxValue, angle, color, showLabel,
+               labelSide ? LabelPlace::Right : LabelPlace::Left, FormatFixed(digits, std::fabs(value)), false);
+}
+
+void DrawForceArrowLabelAtTail(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
+                               double angle, TColor color, int digits)
+{
+    ForceArrow(canvas, p, offset, value, maxValue, angle, color, true, LabelPlace::Tail,
                FormatFixed(digits, std::fabs(value)), false);
 }
 
 void DrawForceArrowMarkup(Canvas& canvas, TPoint p, int offset, const std::string& text,
                           double angle, TColor color, bool showLabel, bool labelSide)
 {
-    ForceArrow(canvas, p, offset, 1.0, 1.0, angle, color, showLabel, labelSide, text, true);
+    ForceArrow(canvas, p, offset, 1.0, 1.0, angle, color, showLabel,
+               labelSide ? LabelPlace::Right : LabelPlace::Left, text, true);
 }
 
 bool WallDrawingLayout(Canvas& canvas, TPoint size, int leftOff, double w, double h, int topOff,

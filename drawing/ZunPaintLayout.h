@@ -23,6 +23,10 @@ void DrawHorizontalLoadBand(Canvas& canvas, TPoint p1, TPoint p2, double value, 
 // degrees; with ShowLabel |Value| with Digits decimals along it.
 void DrawForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
                     double angle, TColor color, bool showLabel, int digits, bool labelSide);
+// The same with the value on the shaft's line beyond the tail, where
+// arrows stand too close for a value beside them.
+void DrawForceArrowLabelAtTail(Canvas& canvas, TPoint p, int offset, double value, double maxValue,
+                               double angle, TColor color, int digits);
 // The same arrow at full length with a mark-up label.
 void DrawForceArrowMarkup(Canvas& canvas, TPoint p, int offset, const std::string& text,
                           double angle, TColor color, bool showLabel, bool labelSide);

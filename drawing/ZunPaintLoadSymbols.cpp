@@ -206,7 +206,8 @@ void DrawMomentSymbol(Canvas& canvas, TPoint p, TColor color, double m, double /
     p = LimitPoint(p);
     const TPoint c{p.X, p.Y - S(1)};
     const int r = S(17), R = S(19);
-    const TColor entryPen = canvas.pen.color, entryFont = canvas.font.color;
+    const TColor entryPen = canvas.pen.color, entryFont = canvas.font.color,
+                 halo = canvas.brush.color;
     canvas.pen.color = canvas.font.color = canvas.brush.color = color;
     canvas.brush.style = TBrushStyle::Clear;
 
@@ -226,14 +227,22 @@ void DrawMomentSymbol(Canvas& canvas, TPoint p, TColor color, double m, double /
 
     const std::vector<TPoint> head = {at(180, RoundToInt((r + R) * 0.5)),
                                       at(180 - hd, S(4) + R), at(180 - hd, r - S(6))};
+    std::vector<TPoint> arc;
+    for (int k = 0; k <= 5; ++k) arc.push_back(at(22 + k * (180 - hd - 22) / 5, r));
+    // a halo in the background colour keeps the arrow visible on a fill of its own colour
+    canvas.pen.color = halo;
+    canvas.pen.width = S(4);
+    canvas.polygon(head);
+    canvas.pen.width = S(9);
+    canvas.polyline(arc);
+    canvas.pen.color = color;
+    canvas.pen.width = S(1);
     canvas.brush.style = TBrushStyle::Solid;
     canvas.polygon(head);
     canvas.brush.style = TBrushStyle::Clear;
     canvas.polygon(head);
 
     canvas.pen.width = S(5);
-    std::vector<TPoint> arc;
-    for (int k = 0; k <= 5; ++k) arc.push_back(at(22 + k * (180 - hd - 22) / 5, r));
     canvas.polyline(arc);
 
     const std::string label = text.empty() ? FormatFixed(2, std::fabs(m)) : text;
@@ -246,8 +255,20 @@ void DrawMomentSymbol(Canvas& canvas, TPoint p, TColor color, double m, double /
         lp = sheared({c.X - S(5) - canvas.textWidth(label), ly});
         lp.Y += S(6);
     }
+    // the value stands clear above the arc and the head (the stroke is S(5) wide)
+    const int lw = canvas.textWidth(label), lh = canvas.textHeight(label);
+    int clear = lp.Y + lh;
+    auto keepAbove = [&](TPoint a, TPoint z) {
+        for (int k = 0; k <= 8; ++k) {
+            const int x = a.X + (z.X - a.X) * k / 8, y = a.Y + (z.Y - a.Y) * k / 8;
+            if (x >= lp.X - S(3) && x <= lp.X + lw + S(3)) clear = std::min(clear, y - S(4));
+        }
+    };
+    for (std::size_t k = 1; k < arc.size(); ++k) keepAbove(arc[k - 1], arc[k]);
+    for (std::size_t k = 0; k < head.size(); ++k) keepAbove(head[k], head[(k + 1) % head.size()]);
+    lp.Y = std::min(lp.Y, clear - lh);
     TRect b;
-    MarkupTextOut(canvas, lp.X, lp.Y, label, b);
+    WriteWithHalo(canvas, halo, color, [&](int dx, int dy) { MarkupTextOut(canvas, lp.X + dx, lp.Y + dy, label, b); });
     canvas.pen.color = entryPen;
     canvas.font.color = entryFont;
     canvas.pen.width = S(1);

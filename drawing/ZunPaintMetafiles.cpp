@@ -19,9 +19,9 @@ void Uncropped(TSchemePicture& pic, const TCalcInput& input, const TCalcResults&
     const TCalcInput in = input;
     const TCalcResults res = results;
     const TDrawingColors col = colors;
-    RecordSchemePicture(pic, w, h, [&](Canvas& canvas, const TPoint& size) {
-        draw(canvas, size, in, res, flag, col, 0);
-    });
+    RecordSchemePicture(
+        pic, w, h, [&](Canvas& canvas, const TPoint& size) { draw(canvas, size, in, res, flag, col, 0); },
+        SchemeFigureMargin);
     DropIfBlank(pic);
 }
 
@@ -84,9 +84,7 @@ void DrawCaseScheme(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     case ccWallHorizontal:
         DrawHorizontalWall(canvas, size, input, results, false, colors, 0, bounds);
         break;
-    case ccConcentratedLoad:
-        DrawConcentratedLoadWall(canvas, size, input, results, false, colors, 0, bounds);
-        break;
+    case ccConcentratedLoad: DrawConcentratedLoadWallUnframed(canvas, size, input, results, colors, bounds); break;
     case ccBasementWall: DrawBasementWall(canvas, size, input, results, false, colors, 0); break;
     case ccColumn: DrawColumn(canvas, size, input, results, false, colors, 0); break;
     default: break;

@@ -7,6 +7,7 @@
 #include "drawing/ZunPaintLoadSymbols.h"
 #include "tests/drawing/support/DrawChecks.h"
 #include "tests/drawing/support/RecordingCanvas.h"
+#include "tests/drawing/support/SchemeTestData.h"
 
 using namespace orv;
 using test::DrawOp;
@@ -169,35 +170,51 @@ TEST(MomentSymbol, PlaneDirectionAndLabel)
     // head tip at 180 deg, radius 18, round P' = (100, 99); shear tan 30 x 18 = 10.4
     RecordingCanvas c;
     c.pen.color = 0x111111;
+    c.brush.color = 0xEEEEEE;  // the background
     DrawMomentSymbol(c, {100, 100}, 0x00CC00, 5, 0, 0, "", true);
+    // head and arc are first drawn wider in the background colour, a halo
+    // that keeps them visible on a fill of the moment's own colour
     const auto poly = c.of(DrawOp::Polygon);
-    ASSERT_EQ(poly.size(), 2u);
-    ExpectPoint(poly[0].points[0], 118, 89);
-    EXPECT_EQ(poly[0].brush.style, TBrushStyle::Solid);
-    EXPECT_EQ(poly[1].brush.style, TBrushStyle::Clear);
+    ASSERT_EQ(poly.size(), 3u);
+    EXPECT_EQ(poly[0].pen.color, 0xEEEEEEu);
+    EXPECT_EQ(poly[0].brush.style, TBrushStyle::Clear);
+    EXPECT_TRUE(orv::test::SamePoints(poly[0].points, poly[1].points));
+    ExpectPoint(poly[1].points[0], 118, 89);
+    EXPECT_EQ(poly[1].brush.style, TBrushStyle::Solid);
+    EXPECT_EQ(poly[1].pen.color, 0x00CC00u);
+    EXPECT_EQ(poly[2].brush.style, TBrushStyle::Clear);
     const auto arc = c.of(DrawOp::Polyline);
-    ASSERT_EQ(arc.size(), 1u);
-    EXPECT_EQ(arc[0].points.size(), 6u);
-    EXPECT_EQ(arc[0].pen.width, 5);
-    // label "5,00" before shearing (105, 99 + 3 - 19 - 13), sheared by -3, then 4 higher
-    ASSERT_EQ(c.texts().size(), 1u);
-    EXPECT_EQ(c.texts()[0].text, "5,00");
-    ExpectPoint(c.texts()[0].points[0], 105, 63);
+    ASSERT_EQ(arc.size(), 2u);
+    EXPECT_EQ(arc[0].pen.color, 0xEEEEEEu);
+    EXPECT_GT(arc[0].pen.width, 5);
+    EXPECT_TRUE(orv::test::SamePoints(arc[0].points, arc[1].points));
+    EXPECT_EQ(arc[1].points.size(), 6u);
+    EXPECT_EQ(arc[1].pen.width, 5);
+    EXPECT_EQ(arc[1].pen.color, 0x00CC00u);
+    // label "5,00" before shearing (105, 99 + 3 - 19 - 13), sheared by -3,
+    // then 4 higher: (105, 63); its bottom 76 would lie on the arc (5 wide)
+    // and the head, whose highest point beneath it is at y 75: raised to
+    // 75 - 4 - 13 = 58
+    // written on a halo in the background: six copies, then the label
+    ASSERT_EQ(c.texts().size(), 7u);
+    EXPECT_EQ(c.texts()[0].font.color, 0xEEEEEEu);
+    EXPECT_EQ(c.texts()[6].text, "5,00");
+    ExpectPoint(c.texts()[6].points[0], 105, 58);
     EXPECT_EQ(c.pen.width, 1);
     EXPECT_EQ(c.pen.color, 0x111111u);
     EXPECT_EQ(c.brush.color, 0x00CC00u);
 
     RecordingCanvas m;  // negative moment: mirrored
     DrawMomentSymbol(m, {100, 100}, 0x00CC00, -5, 0, 0, "", true);
-    ExpectPoint(m.of(DrawOp::Polygon)[0].points[0], 82, 109);
+    ExpectPoint(m.of(DrawOp::Polygon)[1].points[0], 82, 109);
     EXPECT_EQ(m.texts()[0].text, "5,00");
 
     RecordingCanvas x;  // plane of x: mirrored for a positive moment, label to the left
     DrawMomentSymbol(x, {100, 100}, 0x00CC00, 5, 0, 0, "M", false);
-    ExpectPoint(x.of(DrawOp::Polygon)[0].points[0], 82, 89);
+    ExpectPoint(x.of(DrawOp::Polygon)[1].points[0], 82, 89);
     // (100 - 5 - 7, 70), sheared by -Round(tan 30 x 12) = -7, then 6 lower
-    EXPECT_EQ(x.texts()[0].text, "M");
-    ExpectPoint(x.texts()[0].points[0], 88, 69);
+    EXPECT_EQ(x.texts()[6].text, "M");
+    ExpectPoint(x.texts()[6].points[0], 88, 62);  // raised clear of the arc as well
 }
 
 TEST(LoadCompilationUnits, EveryEntryToMetresOnce)

@@ -33,7 +33,7 @@ TEST(DistributedLoad, BlockArrowsAndLabel)
     const auto t = c.texts();
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].text, "q= 0,50");
-    ExpectPoint(t[0].points[0], 138, 172);
+    ExpectPoint(t[0].points[0], 138, 169);  // 13 + 13 div 6 + 1 above the leader
     EXPECT_EQ(t[0].font.color, 0x008000u);
     EXPECT_EQ(c.lines()[0].pen.color, 0x008000u);
     EXPECT_EQ(c.pen.color, 0x111111u);  // colours back, pen width S(1), brush clear
@@ -53,7 +53,9 @@ TEST(DistributedLoad, ZeroValueShortSpanAndLeftLabel)
     // left: A = (94, 185), B = (94 - 2 - 7, 185), text at B.x + 2
     EXPECT_TRUE(c.hasLine({109, 195}, {94, 185}));
     EXPECT_TRUE(c.hasLine({94, 185}, {85, 185}));
-    ExpectPoint(c.texts()[0].points[0], 87, 172);
+    // standing on the leader: 13 + 13 div 6 + 1 above it, so that a
+    // subscript or a descender clears it
+    ExpectPoint(c.texts()[0].points[0], 87, 169);
 }
 
 TEST(HorizontalLoadBand, ArrowsAwayForZeroAndValueLabel)
@@ -113,13 +115,16 @@ TEST(ForceArrow, LabelHaloAndAngles)
     DrawForceArrow(c, {100, 100}, 0, 10, 10, 0, 0xA00000, true, 2, true);
     auto t = c.texts();
     ASSERT_EQ(t.size(), 7u);
-    // Q = (95 + 2 + 1, 88 - 12 - 2); at angle 0 the text is turned to 90
-    const TPoint halo[6] = {{97, 74}, {99, 74}, {98, 72}, {98, 73}, {98, 75}, {98, 76}};
+    // the label (35 x 13) stands clear of the head (x 95..105), S(3) to its
+    // right: its box is centred on (105 + 3 + 6.5, 88 - 12 - 2 - 17.5) =
+    // (114, 56) after rounding, and at angle 0 it is turned to 90, reading
+    // upwards from (114 - 6.5, 56 + 17.5) = (108, 74)
+    const TPoint halo[6] = {{107, 74}, {109, 74}, {108, 72}, {108, 73}, {108, 75}, {108, 76}};
     for (int i = 0; i < 6; ++i) {
         ExpectPoint(t[i].points[0], halo[i].X, halo[i].Y);
         EXPECT_EQ(t[i].font.color, 0xFFFFFFu);
     }
-    ExpectPoint(t[6].points[0], 98, 74);
+    ExpectPoint(t[6].points[0], 108, 74);
     EXPECT_EQ(t[6].text, "10,00");
     EXPECT_EQ(t[6].font.color, 0xA00000u);
     EXPECT_EQ(t[6].font.escapement, 900);
@@ -127,12 +132,13 @@ TEST(ForceArrow, LabelHaloAndAngles)
     EXPECT_EQ(c.font.color, 0x000001u);  // the font takes the entry pen colour
     EXPECT_EQ(c.brush.color, 0xFFFFFFu);
 
-    // angle 90: written at 0 degrees and ending at Q' = (91, 96)
+    // angle 90: the box's centre turned to (100 - 44, 100 - 14) = (56, 86),
+    // above the arrow; written at 0 degrees from (56 - 17.5, 86 - 6.5)
     c.ops.clear();
     DrawForceArrow(c, {100, 100}, 0, 10, 10, 90, 0xA00000, true, 2, true);
     t = c.texts();
     ASSERT_EQ(t.size(), 7u);
-    ExpectPoint(t[6].points[0], 56, 96);
+    ExpectPoint(t[6].points[0], 38, 80);
     EXPECT_EQ(t[6].font.escapement, 0);
     ExpectPoint(c.of(DrawOp::Polygon)[0].points[3], 58, 102);  // the tail turned to the left
 
@@ -140,10 +146,12 @@ TEST(ForceArrow, LabelHaloAndAngles)
     DrawForceArrow(c, {100, 100}, 0, 10, 10, 200, 0xA00000, true, 2, true);
     EXPECT_EQ(c.texts()[6].font.escapement, 2900);
 
-    // left of the arrow: Q.x = 95 - 2 - 13 - 1
+    // left of the arrow: centred on 95 - 3 - 6.5, from 85.5 - 6.5 (rounded to even)
     c.ops.clear();
     DrawForceArrow(c, {100, 100}, 0, 10, 10, 0, 0xA00000, true, 2, false);
-    ExpectPoint(c.texts()[6].points[0], 79, 74);
+    ExpectPoint(c.texts()[6].points[0], 80, 74);
+    // no label crosses its arrow: the head spans x 95..105
+    for (const DrawOp& op : c.texts()) EXPECT_LE(op.points[0].X + 13, 95 - 1);
 }
 
 TEST(ForceArrow, MarkupLabelAtFullLength)
@@ -153,10 +161,11 @@ TEST(ForceArrow, MarkupLabelAtFullLength)
     ExpectPoint(c.of(DrawOp::Polygon)[0].points[3], 98, 58);
     const auto t = c.texts();
     ASSERT_EQ(t.size(), 21u);  // seven writings of three runs
+    // a label 21 long centred on (114, 74 - 10.5), from (114 - 6.5, 64 + 10.5)
     EXPECT_EQ(t[18].text, "N");
-    ExpectPoint(t[18].points[0], 98, 74);
+    ExpectPoint(t[18].points[0], 108, 74);
     EXPECT_EQ(t[19].text, "0d");
-    ExpectPoint(t[19].points[0], 98, 67);  // same base line, turned to 90
+    ExpectPoint(t[19].points[0], 108, 67);  // same base line, turned to 90
 }
 
 TEST(Layout, WallMarginsAndCentring)

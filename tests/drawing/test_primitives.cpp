@@ -183,9 +183,9 @@ TEST(AxisLine, NameAtBothEndsAndDashDot)
     DrawAxisLine(c, {50, 100}, {50, 0}, "x");
     const auto texts = c.texts();
     ASSERT_EQ(texts.size(), 2u);
-    // h = 13 beside the line; the second copy ends at P2 (w = 7 along the line)
-    ExpectPoint(texts[0].points[0], 37, 100);
-    ExpectPoint(texts[1].points[0], 37, 7);
+    // h = 13 and S(1) beside the line; the second copy ends at P2 (w = 7 along the line)
+    ExpectPoint(texts[0].points[0], 36, 100);
+    ExpectPoint(texts[1].points[0], 36, 7);
     EXPECT_EQ(texts[0].font.escapement, 900);
     ASSERT_EQ(c.lines().size(), 1u);
     EXPECT_EQ(c.lines()[0].pen.style, TPenStyle::DashDot);

@@ -9,6 +9,8 @@
 #include <set>
 
 #include "drawing/ZunPaint.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 #include "tests/drawing/support/DrawChecks.h"
 #include "tests/drawing/support/SchemeImage.h"
 #include "tests/drawing/support/RecordingCanvas.h"
@@ -100,8 +102,9 @@ TEST(BasementScheme, SectionForcesAndDimensions)
     // arrow labels are written seven times (a halo of six, then the label)
     EXPECT_EQ(t.count("50,00"), 7u);
     EXPECT_EQ(t.count("60,00"), 7u);
-    for (const char* want : {"<= 1,5 m", "38,0", "250,0", "200,0", "P<=15 kN"})
+    for (const char* want : {"<= 1,5 m", "250,0", "200,0", "P<=15 kN"})
         EXPECT_EQ(t.count(want), 1u) << want;
+    EXPECT_EQ(t.count("38,0"), 7u);  // the thickness over the wall's fill, on a halo
     EXPECT_EQ(t.count("p"), 1u);  // the surcharge name "p_e <= 5 kN/m2" in runs
     EXPECT_EQ(t.count(" <= 5 kN/m"), 1u);
     // no ground force for P = 0: only the two force arrows are filled in the force colour
@@ -215,10 +218,14 @@ TEST(BasementScheme, PictureOfTheFigure)
     EXPECT_EQ(pic.mmSize, QSize(100000, 80000));
     EXPECT_EQ(pic.pixelSize, QSize(3780, 3024));
 
-    // the replayed picture is the direct drawing at the reference resolution
+    // the replayed picture is the direct drawing at the reference resolution,
+    // S(3) inside the frame's edges
     const QImage replayed = SchemePictureToImage(pic);
     const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& canvas, const TPoint& size) {
-        DrawBasementWall(canvas, size, s.in, s.res, false, colors, 0);
+        const int m = SizeUnit(canvas, SchemeFigureMargin);
+        ShiftedCanvas inside(canvas, {m, m});
+        DrawBasementWall(inside, {size.X - 2 * m, size.Y - 2 * m}, s.in, s.res, false, colors, 0);
+        inside.finish();
     });
     const auto [ink, differing] = SamplePixels(direct, replayed);
     EXPECT_GT(ink, 1000);

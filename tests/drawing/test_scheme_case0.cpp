@@ -92,8 +92,8 @@ TEST(HingedWallScheme, ExternalWallSectionAndAnchors)
     EXPECT_EQ(CountText(c, "20,00"), 7);
     EXPECT_EQ(CountText(c, "10,00"), 0);   // Nspd is never drawn for an external wall
     EXPECT_EQ(CountText(c, "100,00"), 7);
-    // dimensions: thickness and height; no ring beams
-    EXPECT_EQ(CountText(c, "25,0"), 1);
+    // dimensions: thickness (over the wall's fill, on a halo) and height; no ring beams
+    EXPECT_EQ(CountText(c, "25,0"), 7);
     EXPECT_EQ(CountText(c, "300,0"), 1);
     // canvas state on return
     EXPECT_EQ(c.pen.color, 0x0000AAu);
@@ -139,8 +139,8 @@ TEST(HingedWallScheme, RingBeamsTopStoreyAndWind)
     EXPECT_NE(ArrowAt(c, {245, 63}), nullptr);
     EXPECT_NE(ArrowAt(c, {251, 88}), nullptr);
     EXPECT_NE(ArrowAt(c, {242, 388}), nullptr);
-    EXPECT_EQ(CountText(c, "15,0"), 1);
-    EXPECT_EQ(CountText(c, "20,0"), 1);
+    EXPECT_EQ(CountText(c, "15,0"), 7);  // on halos: they stand on the wall's fill
+    EXPECT_EQ(CountText(c, "20,0"), 7);
     // no wall above the top storey
     EXPECT_FALSE(c.hasLine({227, 38}, {227, 63}));
     // two wind bands: suction at the face - 10, pressure 70 left of it
@@ -161,15 +161,27 @@ TEST(HingedWallScheme, InternalWall)
     in.def_szer_wiencow = 1;  // ignored inside
     in.ag = 15;
     in.wd = -0.5;             // no wind inside
-    const RecordingCanvas c = Draw(in, Results(100), kTaller);
-    EXPECT_TRUE(HasPolygon(c, {{277, 75}, {277, 88}, {302, 88}, {302, 75}, {402, 75}, {402, 63},
-                               {177, 63}, {177, 75}}));
+    // the value of Nod stands above its arrow, clear of the slab forces
+    // beside it: the arrow (50 of 100) is 12 + 5 + 12 long, its label 35
+    // from 3 beyond the tail, with its halo 29 + 3 + 35 + 2 = 69 above the
+    // tip, 6 more than a label beside the arrow: an area 6 taller, the
+    // scheme moved 6 further down
+    const RecordingCanvas c = Draw(in, Results(100), {600, 454});
+    EXPECT_TRUE(HasPolygon(c, {{277, 81}, {277, 94}, {302, 94}, {302, 81}, {402, 81}, {402, 69},
+                               {177, 69}, {177, 81}}));
     // Nspd at 12.5 - 8.33 = 4.17 -> 4, label on the left
-    EXPECT_NE(ArrowAt(c, {281, 88}), nullptr);
+    EXPECT_NE(ArrowAt(c, {281, 94}), nullptr);
+    const DrawOp* nod = ArrowAt(c, {289, 69});
+    ASSERT_NE(nod, nullptr);
+    for (const DrawOp& t : c.texts())
+        if (t.text == "50,00") {
+            EXPECT_EQ(t.font.escapement, 900);
+            EXPECT_LT(t.points[0].Y, nod->points[3].Y);  // the label ends beyond the tail
+        }
     EXPECT_EQ(CountText(c, "10,00"), 7);
     EXPECT_EQ(CountText(c, "15,0"), 0);
     EXPECT_EQ(CountText(c, "-0,500"), 0);
-    EXPECT_TRUE(c.hasLine({177, 63}, {177, 75}));  // the left cut end is erased too
+    EXPECT_TRUE(c.hasLine({177, 69}, {177, 81}));  // the left cut end is erased too
 }
 
 TEST(HingedWallScheme, TopBandAndSeparator)

@@ -92,14 +92,19 @@ TEST(ContinuousWallScheme, ExternalWall)
     // spans: l3 from the wall axis (12.5 -> 12) to 124.9 -> 125, 20 below the floor
     EXPECT_TRUE(c.hasLine({352, 132}, {344, 129}));  // open arrow at the far end
     EXPECT_TRUE(c.hasLine({352, 132}, {344, 135}));
-    EXPECT_EQ(CountText(c, "       l"), 2);          // l3, l6 fit: blanks kept
-    EXPECT_EQ(CountText(c, "=450,0"), 1);
-    EXPECT_EQ(CountText(c, "=460,0"), 1);
+    // l3, l6 (105 px) would meet the arrowheads (8 long) at the far ends of
+    // their 113 px spans: trimmed and set right of the spans, on halos
+    EXPECT_EQ(CountText(c, "       l"), 0);
+    EXPECT_EQ(CountText(c, "=450,0"), 7);
+    EXPECT_EQ(CountText(c, "=460,0"), 7);
     EXPECT_EQ(CountText(c, "=500,0"), 0);
     // h between the floors' mid-planes, h2 up to y(-2t) - 10, h5 down to y(h + 4.25t)
     EXPECT_EQ(CountText(c, "300,0"), 1);
-    EXPECT_TRUE(c.hasLine({292, 27}, {289, 35}));
-    EXPECT_TRUE(c.hasLine({292, 493}, {289, 485}));
+    // the chain stands right of the floors' load labels: "g3d= 1,50" is
+    // 7 + 14 + 42 wide from 352 + 8, its leader ends at 352 + 8 + 63 = 423;
+    // the line 5 plus a text height (13) beyond that
+    EXPECT_TRUE(c.hasLine({441, 27}, {438, 35}));
+    EXPECT_TRUE(c.hasLine({441, 493}, {438, 485}));
     // forces: Nod on the bearing's middle, N2d up from the bottom
     EXPECT_NE(ArrowAt(c, {239, 87}), nullptr);
     EXPECT_NE(ArrowAt(c, {239, 412}), nullptr);
@@ -124,9 +129,11 @@ TEST(ContinuousWallScheme, InternalWallHasFourFloors)
     EXPECT_EQ(CountText(c, "= 3,00"), 1);
     EXPECT_EQ(CountText(c, "= 7,00"), 1);
     EXPECT_EQ(CountText(c, "= 0,00"), 0);  // zero: the name alone
-    // l4, l7 (105 px) fit their 112 px span: centred with the trailing blanks
-    EXPECT_EQ(CountText(c, "=500,0       "), 1);
-    EXPECT_EQ(CountText(c, "=510,0       "), 1);
+    // l4, l7 (105 px) would meet the arrowheads at the far ends of their
+    // 112 px spans: trimmed and set left of the spans
+    EXPECT_EQ(CountText(c, "=500,0       "), 0);
+    EXPECT_EQ(CountText(c, "=500,0"), 1);
+    EXPECT_EQ(CountText(c, "=510,0"), 1);
     // arrow at the far (left) end of l4: 20 below y(t)
     EXPECT_TRUE(c.hasLine({177, 132}, {185, 129}));
     EXPECT_EQ(CountText(c, "-0,400"), 0);
@@ -140,8 +147,8 @@ TEST(ContinuousWallScheme, RingBeamsAndForces)
     in.ad = 20;
     in.Nod = 0;
     const RecordingCanvas c = Draw(in, -60);
-    EXPECT_EQ(CountText(c, "15,0"), 1);
-    EXPECT_EQ(CountText(c, "20,0"), 1);
+    EXPECT_EQ(CountText(c, "15,0"), 7);  // on halos: they stand on the wall's fill
+    EXPECT_EQ(CountText(c, "20,0"), 7);
     // only the bottom force, at t - ad/2 = 15; alone it is the reference
     EXPECT_EQ(ArrowAt(c, {245, 87}), nullptr);
     const DrawOp* n2 = ArrowAt(c, {242, 412});

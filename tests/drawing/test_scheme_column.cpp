@@ -12,6 +12,7 @@
 #include "tests/drawing/support/DrawChecks.h"
 #include "tests/drawing/support/SchemeImage.h"
 #include "tests/drawing/support/RecordingCanvas.h"
+#include "tests/drawing/support/SchemeTestData.h"
 
 using namespace orv;
 using test::DrawOp;
@@ -78,14 +79,18 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
     const auto t = TextSet(c);
     EXPECT_EQ(t.count("0,00"), 7u);
     EXPECT_EQ(t.count("300"), 1u);
-    EXPECT_EQ(t.count("38,0  "), 1u);  // two blanks after b, before t
-    EXPECT_EQ(t.count("  25,0"), 1u);
-    EXPECT_EQ(t.count("x"), 2u);  // axis names at both ends
-    EXPECT_EQ(t.count("y"), 2u);
-    // height dimension S(25) right of A(b, 0), from the centre's y down by h
+    // two blanks after b, before t; both on the side faces, on a halo
+    EXPECT_EQ(t.count("38,0  "), 7u);
+    EXPECT_EQ(t.count("  25,0"), 7u);
+    // axis names at their near ends; the far ends lie behind the pier
+    EXPECT_EQ(t.count("x"), 1u);
+    EXPECT_EQ(t.count("y"), 1u);
+    // height dimension S(25) right of A(b, 0) = 325, but moved right of the
+    // label of t: its shoulder from at most 5 beyond the upper end of its
+    // line, A(b + 15, 0) = 338, over 2 + 42 ("  25,0"); the line 8 beyond
     bool height = false;
     for (const DrawOp& op : c.lines())
-        if (op.points[0].X == 350 && op.points[1].X == 350) height = true;
+        if (op.points[0].X == 395 && op.points[1].X == 395) height = true;
     EXPECT_TRUE(height);
     ExpectInside(c, {600, 500});
     EXPECT_EQ(c.pen.color, 0x123456u);
@@ -104,18 +109,22 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
-    // arrow at full length; then each moment: filled head, outlined head
-    ASSERT_EQ(poly.size(), 9u);
+    // arrow at full length; then each moment: its head's halo, filled head, outlined head
+    ASSERT_EQ(poly.size(), 11u);
     EXPECT_EQ(poly[4].points[3].Y, 66 - 42);
     // M_x at A(b, t/2) = (311, 83) moved up S(2): head tip (311 + 18, 80 - 10)
-    ExpectPoint(poly[5].points[0], 329, 70);
-    EXPECT_EQ(poly[5].brush.color, colors[dcMoment]);
+    ExpectPoint(poly[6].points[0], 329, 70);
+    EXPECT_EQ(poly[6].brush.color, colors[dcMoment]);
+    // the halo in the background, not in the moment colour of the fill
+    EXPECT_TRUE(orv::test::SamePoints(poly[5].points, poly[6].points));
+    EXPECT_EQ(poly[5].pen.color, clWhite);
+    EXPECT_EQ(poly[8].pen.color, clWhite);
     // M_y < 0 at A(b/2, t) = (275, 79) moved down S(2): mirrored, sheared the other way
-    ExpectPoint(poly[7].points[0], 293, 90);
+    ExpectPoint(poly[9].points[0], 293, 90);
     const auto t = TextSet(c);
     EXPECT_EQ(t.count("10,00"), 7u);
-    EXPECT_EQ(t.count("5,00"), 1u);
-    EXPECT_EQ(t.count("3,00"), 1u);
+    EXPECT_EQ(t.count("5,00"), 7u);  // the moments' values on halos too
+    EXPECT_EQ(t.count("3,00"), 7u);
     ExpectInside(c, {600, 500});
 }
 

@@ -10,6 +10,8 @@
 #include "tests/drawing/support/SchemeImage.h"
 #include "tests/drawing/support/SchemeTestData.h"
 #include "drawing/ZunPaint.h"
+#include "drawing/DrawPrimitives.h"
+#include "drawing/SchemeFit.h"
 
 using namespace orv;
 using namespace orv::test;
@@ -65,10 +67,13 @@ TEST(SchemeMetafiles, UncroppedPicturesOfTheFigureSize)
     DrawContinuousWallMetafile(pic, Element(1), Results(), 10, 8, false, colors);
     EXPECT_EQ(pic.mmSize, QSize(100000, 80000));
 
-    // replayed, the picture is the direct drawing
+    // replayed, the picture is the direct drawing, S(3) inside the frame's edges
     const QImage replayed = SchemePictureToImage(pic);
     const QImage direct = DrawAtPictureResolution(pic.pixelSize, [&](Canvas& c, const TPoint& size) {
-        DrawContinuousWall(c, size, Element(1), Results(), false, colors, 0);
+        const int m = SizeUnit(c, SchemeFigureMargin);
+        ShiftedCanvas inside(c, {m, m});
+        DrawContinuousWall(inside, {size.X - 2 * m, size.Y - 2 * m}, Element(1), Results(), false, colors, 0);
+        inside.finish();
     });
     EXPECT_LT(Differing(replayed, direct), 0.01);
     EXPECT_TRUE(SchemePictureToPng(pic, QSize(378, 302)).startsWith("\x89PNG"));
@@ -202,7 +207,11 @@ TEST(SchemeMetafiles, DispatchOnScreen)
         DrawCaseScheme(dispatched, {600, 400}, in, Results(), colors);
         EXPECT_FALSE(direct.ops.empty());
         EXPECT_EQ(TextsOf(direct), TextsOf(dispatched));
-        EXPECT_EQ(direct.ops.size(), dispatched.ops.size());
+        // the scheme box shows case 3 without the frame its picture carries
+        const std::size_t frames = c == 3 ? 1 : 0;
+        EXPECT_EQ(direct.of(DrawOp::Rectangle).size(), frames);
+        EXPECT_TRUE(dispatched.of(DrawOp::Rectangle).empty());
+        EXPECT_EQ(direct.ops.size(), dispatched.ops.size() + frames);
     }
 }
 

@@ -431,3 +431,34 @@ TEST_F(ReportPdf, TheAssumptionsEndWithAQuarterLineLikeTheInputData)
     }
     EXPECT_GT(checked, 0);
 }
+
+TEST_F(ReportPdf, FiguresAreWholeWithinTheirFrames)
+{
+    // a figure cut by its frame leaves ink on the frame's edge: every
+    // uncropped figure (10 x 8 cm) keeps a band along its edges clear
+    const QString pdf = render(request());
+    constexpr int kDpi = 144;
+    const double px = kDpi / 72.0;
+    int checked = 0;
+    for (const auto& [page, r] : PdfClipRects(pdf)) {
+        if (std::abs(r.width() - Pt(100)) > 0.3 || std::abs(r.height() - Pt(80)) > 0.3) continue;
+        const QImage image = PdfPageImage(pdf, page, kDpi);
+        // the clip is in the page's own upward space
+        const QRect box(QPoint(int(std::ceil(r.left() * px)), int(std::ceil((kPageHeight - r.bottom()) * px))),
+                        QPoint(int(r.right() * px) - 1, int((kPageHeight - r.top()) * px) - 1));
+        const int band = 3;  // px at 144 dpi: half a millimetre
+        int edgeInk = 0, ink = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) > 230) continue;
+                ++ink;
+                if (y < box.top() + band || y > box.bottom() - band || x < box.left() + band || x > box.right() - band)
+                    ++edgeInk;
+            }
+        EXPECT_GT(ink, 1000) << "page " << page;
+        EXPECT_EQ(edgeInk, 0) << "page " << page;
+        ++checked;
+    }
+    EXPECT_GE(checked, 4);
+}
