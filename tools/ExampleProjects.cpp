@@ -1,5 +1,6 @@
 #include "tools/ExampleProjects.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -285,6 +286,22 @@ std::vector<TExampleProject> BuildExampleProjects()
     projects.push_back(Example1());
     projects.push_back(Example2());
     return projects;
+}
+
+std::vector<TProjectElement> VariedExampleElements(int count)
+{
+    std::vector<TProjectElement> examples;
+    for (const TExampleProject& p : BuildExampleProjects())
+        for (const TProjectElement& e : p.Elements) examples.push_back(e);
+    const int n = static_cast<int>(examples.size());
+    std::vector<TProjectElement> out;
+    out.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        TProjectElement e = examples[static_cast<std::size_t>(i % n)];
+        SetGeometry(e.Input, e.Input.t, e.Input.l, e.Input.h - i / n, e.Input.ro_muru);
+        out.push_back(e);
+    }
+    return out;
 }
 
 bool WriteExampleProjects(const std::string& folder, std::string& failedFile)

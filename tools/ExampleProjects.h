@@ -21,6 +21,11 @@ struct TExampleProject {
 // openings under wind, a basement wall and a brick pier.
 std::vector<TExampleProject> BuildExampleProjects();
 
+// `count` elements of the example projects over and over, each round a
+// centimetre lower than the one before (the first round as the examples
+// are), so that no two elements of one case are alike.
+std::vector<TProjectElement> VariedExampleElements(int count);
+
 // Writes every example project into `folder`; false at the first file that
 // could not be written, its path in `failedFile`.
 bool WriteExampleProjects(const std::string& folder, std::string& failedFile);
