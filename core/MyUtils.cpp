@@ -73,12 +73,18 @@ int RoundToInt(double v)
     return static_cast<int>(r);
 }
 
-std::string FormatFixed(int decimals, double value)
+void AppendFixed(std::string& out, int decimals, double value)
 {
     if (decimals < 0) decimals = 0;
     if (decimals > 18) decimals = 18;
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    if (std::isnan(value)) {
+        out += "NAN";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? "INF" : "-INF";
+        return;
+    }
 
     // Fast path: far enough from a rounding half that the 15-digit step cannot matter.
     static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
@@ -103,15 +109,16 @@ std::string FormatFixed(int decimals, double value)
                     break;
                 }
             }
-            std::string s;
-            s.reserve(static_cast<std::size_t>(n + 2));
-            if (value < 0 && !zero) s += '-';
-            for (int j = n - 1; j >= decimals; --j) s += tmp[j];
+            char text[40];
+            int k = 0;
+            if (value < 0 && !zero) text[k++] = '-';
+            for (int j = n - 1; j >= decimals; --j) text[k++] = tmp[j];
             if (decimals > 0) {
-                s += g_decimalSeparator;
-                for (int j = decimals - 1; j >= 0; --j) s += tmp[j];
+                text[k++] = g_decimalSeparator;
+                for (int j = decimals - 1; j >= 0; --j) text[k++] = tmp[j];
             }
-            return s;
+            out.append(text, static_cast<std::size_t>(k));
+            return;
         }
     }
 
@@ -123,8 +130,8 @@ std::string FormatFixed(int decimals, double value)
     // Digit j of the output has weight 10^(intLen - 1 - j), i.e. dig[exp10 - intLen + 1 + j].
     const int intLen = exp10 >= 0 ? exp10 + 1 : 1;
     const int len = intLen + decimals;
-    char out[360];
-    char* d = out + 1; // room for a carry digit in front
+    char digits[360];
+    char* d = digits + 1; // room for a carry digit in front
     for (int j = 0; j < len; ++j) {
         const int k = exp10 - intLen + 1 + j;
         d[j] = (k >= 0 && k < 15) ? dig[k] : '0';
@@ -139,7 +146,7 @@ std::string FormatFixed(int decimals, double value)
             *--d = '1';
         }
     }
-    int n = static_cast<int>(out + 1 + len - d); // digits now in d[0..n)
+    int n = static_cast<int>(digits + 1 + len - d); // digits now in d[0..n)
     int ip = n - decimals;                       // integer digits
     int lead = 0;
     while (lead < ip - 1 && d[lead] == '0') ++lead;
@@ -150,14 +157,18 @@ std::string FormatFixed(int decimals, double value)
             break;
         }
     }
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n - lead + 2));
-    if (value < 0 && !zero) s += '-';
-    s.append(d + lead, d + ip);
+    if (value < 0 && !zero) out += '-';
+    out.append(d + lead, d + ip);
     if (decimals > 0) {
-        s += g_decimalSeparator;
-        s.append(d + ip, d + n);
+        out += g_decimalSeparator;
+        out.append(d + ip, d + n);
     }
+}
+
+std::string FormatFixed(int decimals, double value)
+{
+    std::string s;
+    AppendFixed(s, decimals, value);
     return s;
 }
 

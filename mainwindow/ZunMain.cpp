@@ -184,6 +184,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     trace_ = new TCalculateSts(this);
     trace_->setWindowFlag(Qt::Window);
     trace_->setTraceLines(&session_->trace());
+    trace_->setReaderHook([this](bool reading) { session_->setTraceRead(reading); });
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
     formState_ = LoadFormState(screen.width(), screen.height());
 
@@ -209,6 +210,7 @@ TVelkor2::TVelkor2(QWidget* parent)
 TVelkor2::~TVelkor2()
 {
     session_->removeObserver(this);
+    trace_->setReaderHook({});
 }
 
 void TVelkor2::buildActions()
