@@ -1,5 +1,7 @@
 #include "core/MyUtils.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -57,6 +59,73 @@ void FifteenDigits(double a, char dig[15], int& exp10)
         }
     }
 }
+
+// The same digits by integer arithmetic, for a value of 1e-6 up to 1e15:
+// a = M 2^E exactly, so a 10^k = M 5^k 2^(E+k) is rounded to the nearest
+// integer of 15 digits without a decimal conversion. False (nothing
+// written) outside that range and on an exact tie, which the conversion
+// above decides.
+bool FifteenDigitsExact(double a, char dig[15], int& exp10)
+{
+    if (!(a >= 1e-6 && a < 1e15)) return false;
+    int e2 = 0;
+    const double fr = std::frexp(a, &e2);
+    const auto M = static_cast<std::uint64_t>(std::ldexp(fr, 53));
+    const int E = e2 - 53;
+    static constexpr std::uint64_t Low = 100000000000000ULL;  // 1e14
+    static constexpr std::uint64_t High = 1000000000000000ULL; // 1e15
+    static constexpr auto Pow5 = [] {
+        std::array<std::uint64_t, 27> p{};
+        p[0] = 1;
+        for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+        return p;
+    }();
+    // a lies within [2^(e2-1), 2^e2): its decimal exponent is that of 2^(e2-1), or one more.
+    int e10 = std::clamp(static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120)), -6, 14);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int k = 14 - e10; // 0 .. 21 in the range above
+        unsigned __int128 x = static_cast<unsigned __int128>(M) * Pow5[static_cast<std::size_t>(k)];
+        const int shift = E + k;
+        std::uint64_t n;
+        if (shift >= 0) {
+            if (shift > 20) return false;
+            x <<= shift;
+            if (x >= High) n = High + 1; // too big: the exponent was low
+            else n = static_cast<std::uint64_t>(x);
+        } else {
+            if (-shift >= 120) return false;
+            const unsigned __int128 one = 1;
+            const unsigned __int128 rem = x & ((one << -shift) - 1);
+            const unsigned __int128 half = one << (-shift - 1);
+            x >>= -shift;
+            if (rem == half) return false;
+            if (rem > half) ++x;
+            n = x > High ? High + 1 : static_cast<std::uint64_t>(x);
+        }
+        if (n > High || n < Low) {
+            e10 += n > High ? 1 : -1;
+            continue;
+        }
+        if (n == High) { // rounded up to the next power of ten
+            n = Low;
+            ++e10;
+        }
+        // two independent halves of 7 and 8 digits
+        auto hi = static_cast<std::uint32_t>(n / 100000000);
+        auto lo = static_cast<std::uint32_t>(n % 100000000);
+        for (int j = 7; j >= 0; --j) {
+            dig[7 + j] = static_cast<char>('0' + lo % 10);
+            lo /= 10;
+            if (j > 0) {
+                dig[j - 1] = static_cast<char>('0' + hi % 10);
+                hi /= 10;
+            }
+        }
+        exp10 = e10;
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 char DecimalSeparator() { return g_decimalSeparator; }
@@ -95,6 +164,7 @@ void AppendFixed(std::string& out, int decimals, double value)
         const double frac = r - f;
         if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
             std::uint64_t q = static_cast<std::uint64_t>(f) + (frac > 0.5 ? 1 : 0);
+            const bool negative = value < 0 && q != 0; // never "-0"
             char tmp[32];
             int n = 0;
             do {
@@ -102,22 +172,16 @@ void AppendFixed(std::string& out, int decimals, double value)
                 q /= 10;
             } while (q != 0);
             while (n <= decimals) tmp[n++] = '0';
-            bool zero = true;
-            for (int j = 0; j < n; ++j) {
-                if (tmp[j] != '0') {
-                    zero = false;
-                    break;
-                }
-            }
-            char text[40];
-            int k = 0;
-            if (value < 0 && !zero) text[k++] = '-';
-            for (int j = n - 1; j >= decimals; --j) text[k++] = tmp[j];
+            // Written in place at the end of `out`, digits from the last.
+            const std::size_t start = out.size();
+            out.resize(start + static_cast<std::size_t>(n + (negative ? 1 : 0) + (decimals > 0 ? 1 : 0)));
+            char* p = out.data() + start;
+            if (negative) *p++ = '-';
+            for (int j = n - 1; j >= decimals; --j) *p++ = tmp[j];
             if (decimals > 0) {
-                text[k++] = g_decimalSeparator;
-                for (int j = decimals - 1; j >= 0; --j) text[k++] = tmp[j];
+                *p++ = g_decimalSeparator;
+                for (int j = decimals - 1; j >= 0; --j) *p++ = tmp[j];
             }
-            out.append(text, static_cast<std::size_t>(k));
             return;
         }
     }
@@ -126,7 +190,7 @@ void AppendFixed(std::string& out, int decimals, double value)
     // 15 significant digits, then rounded half away from zero at the decimals.
     char dig[15];
     int exp10 = 0;
-    FifteenDigits(std::fabs(value), dig, exp10);
+    if (!FifteenDigitsExact(std::fabs(value), dig, exp10)) FifteenDigits(std::fabs(value), dig, exp10);
     // Digit j of the output has weight 10^(intLen - 1 - j), i.e. dig[exp10 - intLen + 1 + j].
     const int intLen = exp10 >= 0 ? exp10 + 1 : 1;
     const int len = intLen + decimals;

@@ -70,7 +70,7 @@ void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxVa
         double textAngle = angle + 90;
         char anchor = ' ';
         if (angle >= 5 && angle <= 180) {
-            q = RotatePoint(q, {q.X + canvas.textHeight("A"), q.Y}, rad);
+            q = RotatePoint(q, {q.X + canvas.unitHeight(), q.Y}, rad);
             textAngle = angle - 90;
             anchor = 'R';
         }
