@@ -224,32 +224,31 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     lines.clear();
     lines.add("ŚCIANA OBCIĄŻONA POZIOMO:");
 
-    TCalcInput copy = input;
-    const double tCm = copy.t;
-    const double lCm = copy.l;
-    const double hCm = copy.h;
-    const double wd = copy.wd_kNm2;
-    const double fb = copy.fb;
-    const int kind = static_cast<int>(copy.RodzajElementuM);
-    const int mortarType = static_cast<int>(copy.RodzajZaprawy);
-    const int mortarClass = static_cast<int>(copy.KlasaZaprawy);
-    const int supportCase = static_cast<int>(copy.SchematPlytySciany);
-    int model = static_cast<int>(copy.SchematScianyTyp);
+    const double tCm = input.t;
+    const double lCm = input.l;
+    const double hCm = input.h;
+    const double wd = input.wd_kNm2;
+    const double fb = input.fb;
+    const int kind = static_cast<int>(input.RodzajElementuM);
+    const int mortarType = static_cast<int>(input.RodzajZaprawy);
+    const int mortarClass = static_cast<int>(input.KlasaZaprawy);
+    const int supportCase = static_cast<int>(input.SchematPlytySciany);
+    int model = static_cast<int>(input.SchematScianyTyp);
     if (!AllFinite({tCm, lCm, hCm, wd, fb})) return Fail(lines, ceInvalidInput);
     // A damaged opening is refused here; the fitting to the wall would drop it.
-    if (copy.ScianaZOtworami != 0) {
-        for (int k = 0; k < OpeningCount(copy); ++k) {
-            const TOpening o = copy.Okna[k];
+    if (input.ScianaZOtworami != 0) {
+        for (int k = 0; k < OpeningCount(input); ++k) {
+            const TOpening o = input.Okna[k];
             if (!AllFinite({o.x, o.y, o.l, o.h})) return Fail(lines, ceInvalidInput);
         }
     }
     if (!(tCm > 0) || !(lCm > 0) || !(hCm > 0)) return Fail(lines, ceGeometry);
-    if (copy.SchematScianyTyp >= ModelCount || !IsValidMaterialKind(kind) ||
-        copy.RodzajZaprawy >= MortarTypeCount ||
-        (model == 2 && copy.SchematPlytySciany >= static_cast<u32>(AlphaTableCount)))
+    if (input.SchematScianyTyp >= ModelCount || !IsValidMaterialKind(kind) ||
+        input.RodzajZaprawy >= MortarTypeCount ||
+        (model == 2 && input.SchematPlytySciany >= static_cast<u32>(AlphaTableCount)))
         return Fail(lines, ceInvalidInput);
 
-    DivideHorizontalStrips(copy, results);
+    DivideHorizontalStrips(input, results);
     results.SchemeName.clear();
     results.HLOutOfRange = 0;
 
@@ -270,9 +269,9 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
                   " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku pionowym.");
         model = 1;
     }
-    copy.SchematScianyTyp = static_cast<u32>(model);
-    if (model == 3) return CalcArchHorizontalSupports(lines, copy, results);
-    if (model == 4) return CalcArchVerticalSupports(lines, copy, results);
+    // the arch checks read no model of their own
+    if (model == 3) return CalcArchHorizontalSupports(lines, input, results);
+    if (model == 4) return CalcArchVerticalSupports(lines, input, results);
 
     lines.emplace_back();
     results.Arch = 0;
@@ -286,14 +285,14 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, fb), " MPa");
     const double f_m = MortarStrength(mortarClass);
     if (lines.isRead()) {
-        const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(copy.ZaprawaTyp));
+        const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(input.ZaprawaTyp));
         if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
         else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
     }
 
     // The bending check needs no compressive strength; the input report shows it.
     results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,
-                                                    copy.spoina_podluzna != 0);
+                                                    input.spoina_podluzna != 0);
 
     double f_xk1, f_xk2;
     CharacteristicFlexuralStrengths(kind, mortarType, f_m, fb, f_xk1, f_xk2);
@@ -311,15 +310,15 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     lines.emplace_back();
 
     double gamma_m;
-    if (copy.sytuacja == 2)
+    if (input.sytuacja == 2)
         gamma_m = 1.3;
-    else if (copy.KategoriaWykElementu == 0) {
-        if (copy.ZaprawaTyp == 1)
-            gamma_m = copy.KategoriaWykRobot == 0 ? 1.7 : 2.0;
+    else if (input.KategoriaWykElementu == 0) {
+        if (input.ZaprawaTyp == 1)
+            gamma_m = input.KategoriaWykRobot == 0 ? 1.7 : 2.0;
         else
-            gamma_m = copy.KategoriaWykRobot == 0 ? 2.0 : 2.2;
+            gamma_m = input.KategoriaWykRobot == 0 ? 2.0 : 2.2;
     } else {
-        gamma_m = copy.KategoriaWykRobot == 0 ? 2.2 : 2.5;
+        gamma_m = input.KategoriaWykRobot == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
     lines.add("Przyjęto gamma_m = ", Val(1, gamma_m));
@@ -357,7 +356,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
             return 35;
         }
         if (results.IsTablePlate) {
-            if (copy.zezwolB25 == 0 && t > 0.25) return Fail(lines, 23);
+            if (input.zezwolB25 == 0 && t > 0.25) return Fail(lines, 23);
             lines.add("Ortogonalny stosunek wytrzymałości muru na zginanie  mi = ", Val(3, results.mu));
             lines.add("schemat: płyta -> h/l = ", Val(3, h / l), " -> współczynnik alfa = ",
                       Val(5, results.alpha));
@@ -407,7 +406,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     int base = 0;
     lines.emplace_back();
     lines.add("Podział na pasma poziome:");
-    StripCheck check{lines, results, false, 0, lCm, wd, t, copy.zezwolB25 != 0};
+    StripCheck check{lines, results, false, 0, lCm, wd, t, input.zezwolB25 != 0};
     const bool horizontalUsable = HorizontalUsable(results);
     if (!horizontalUsable) {
         lines.add("Nie można podzielić na pasma poziome");
@@ -422,7 +421,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
 
     lines.emplace_back();
     lines.add("Podział na pasma pionowe:");
-    DivideVerticalStrips(copy, results);
+    DivideVerticalStrips(input, results);
     const bool verticalUsable = VerticalUsable(results);
     double maxV = -1.0;
     if (!verticalUsable) {
@@ -430,7 +429,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     } else {
         results.PlateLetterBase = base;
         results.VerticalDivision = 1;
-        StripCheck vcheck{lines, results, true, base, lCm, wd, t, copy.zezwolB25 != 0};
+        StripCheck vcheck{lines, results, true, base, lCm, wd, t, input.zezwolB25 != 0};
         for (int j = 1; j <= results.PlateCount; ++j)
             if (const u8 e = CheckStrip(vcheck, j); e != 0) return e;
         maxV = vcheck.maxU;

@@ -43,12 +43,10 @@ int FreeBands(const double* start, const double* size, int n, double extent, Ban
     return count;
 }
 
-// The openings fitted to the wall; false when the division does not apply.
-bool FittedOpenings(const TCalcInput& input, TCalcInput& fitted)
+// The openings the strips go round; none for a wall without openings.
+int FittedOpenings(const TCalcInput& input, TOpening (&okna)[MaxOpenings])
 {
-    if (input.ScianaZOtworami == 0) return false;
-    PruneOpenings(input, fitted);
-    return OpeningCount(fitted) > 0;
+    return input.ScianaZOtworami == 0 ? 0 : PrunedOpenings(input, okna);
 }
 
 bool IsPlateModel(int model) { return model == 2; }
@@ -74,15 +72,15 @@ TSupportEdges WallModelEdges(int model, int supportCase)
 void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
 {
     results.PlateCount = 0;
-    auto fitted = std::make_unique<TCalcInput>();
-    if (!FittedOpenings(input, *fitted)) return;
-    const int n = OpeningCount(*fitted);
-    const double wallL = fitted->l;
-    const double wallH = fitted->h;
+    TOpening okna[MaxOpenings];
+    const int n = FittedOpenings(input, okna);
+    if (n == 0) return;
+    const double wallL = input.l;
+    const double wallH = input.h;
     double start[MaxOpenings], size[MaxOpenings];
     for (int k = 0; k < n; ++k) {
-        start[k] = fitted->Okna[k].y;
-        size[k] = fitted->Okna[k].h;
+        start[k] = okna[k].y;
+        size[k] = okna[k].h;
     }
     Band bands[MaxWallPlates];
     const int count = FreeBands(start, size, n, wallH, bands);
@@ -92,8 +90,8 @@ void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
     }
     results.PlateCount = count;
 
-    const int model = static_cast<int>(fitted->SchematScianyTyp);
-    const int k = static_cast<int>(fitted->SchematPlytySciany);
+    const int model = static_cast<int>(input.SchematScianyTyp);
+    const int k = static_cast<int>(input.SchematPlytySciany);
     const TSupportEdges wall = WallModelEdges(model, k);
     for (int j = 0; j < count; ++j) {
         TWallPlate& p = results.Plates[j];
@@ -137,15 +135,15 @@ void DivideHorizontalStrips(const TCalcInput& input, TCalcResults& results)
 void DivideVerticalStrips(const TCalcInput& input, TCalcResults& results)
 {
     results.PlateCount = 0;
-    auto fitted = std::make_unique<TCalcInput>();
-    if (!FittedOpenings(input, *fitted)) return;
-    const int n = OpeningCount(*fitted);
-    const double wallL = fitted->l;
-    const double wallH = fitted->h;
+    TOpening okna[MaxOpenings];
+    const int n = FittedOpenings(input, okna);
+    if (n == 0) return;
+    const double wallL = input.l;
+    const double wallH = input.h;
     double start[MaxOpenings], size[MaxOpenings];
     for (int k = 0; k < n; ++k) {
-        start[k] = fitted->Okna[k].x;
-        size[k] = fitted->Okna[k].l;
+        start[k] = okna[k].x;
+        size[k] = okna[k].l;
     }
     Band bands[MaxWallPlates];
     const int count = FreeBands(start, size, n, wallL, bands);
@@ -155,8 +153,8 @@ void DivideVerticalStrips(const TCalcInput& input, TCalcResults& results)
     }
     results.PlateCount = count;
 
-    const int model = static_cast<int>(fitted->SchematScianyTyp);
-    const int k = static_cast<int>(fitted->SchematPlytySciany);
+    const int model = static_cast<int>(input.SchematScianyTyp);
+    const int k = static_cast<int>(input.SchematPlytySciany);
     const TSupportEdges wall = WallModelEdges(model, k);
     for (int j = 0; j < count; ++j) {
         TWallPlate& p = results.Plates[j];
