@@ -160,17 +160,30 @@ void AppendFixed(std::string& out, int decimals, double value)
     const double mag = std::fabs(value);
     const double r = decimals <= 6 ? mag * kPow10[decimals] : 1e300;
     if (r < 4e15) { // whole numbers below 2^53 are exact
-        const double f = std::floor(r);
+        const double f = static_cast<double>(static_cast<std::uint64_t>(r)); // floor: r >= 0
         const double frac = r - f;
         if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
             std::uint64_t q = static_cast<std::uint64_t>(f) + (frac > 0.5 ? 1 : 0);
             const bool negative = value < 0 && q != 0; // never "-0"
+            // digits from the last, two at a time
+            static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
+                                            "25262728293031323334353637383940414243444546474849"
+                                            "50515253545556575859606162636465666768697071727374"
+                                            "75767778798081828384858687888990919293949596979899";
             char tmp[32];
             int n = 0;
-            do {
-                tmp[n++] = static_cast<char>('0' + q % 10);
-                q /= 10;
-            } while (q != 0);
+            while (q >= 100) {
+                const auto r = static_cast<unsigned>(q % 100);
+                q /= 100;
+                tmp[n++] = Pairs[2 * r + 1];
+                tmp[n++] = Pairs[2 * r];
+            }
+            if (q >= 10) {
+                tmp[n++] = Pairs[2 * q + 1];
+                tmp[n++] = Pairs[2 * q];
+            } else {
+                tmp[n++] = static_cast<char>('0' + q);
+            }
             while (n <= decimals) tmp[n++] = '0';
             // Written in place at the end of `out`, digits from the last.
             const std::size_t start = out.size();

@@ -28,6 +28,12 @@ void AppendValue(std::string& out, int decimals, double value);
 
 // The pieces of a trace line, appended in place.
 inline void AppendTracePart(std::string& out, std::string_view text) { out.append(text); }
+// A string literal: its length known without counting.
+template <std::size_t N>
+void AppendTracePart(std::string& out, const char (&literal)[N])
+{
+    out.append(literal, N - 1);
+}
 inline void AppendTracePart(std::string& out, char c) { out += c; }
 inline void AppendTracePart(std::string& out, TTraceValue v) { AppendValue(out, v.decimals, v.value); }
 template <std::integral T>

@@ -259,7 +259,9 @@ TEST_P(EveryScheme, DrawnFromItsFittingPassAsWhenLaidOutAgain)
         again.moveTo(-1, -1);  // not as a new canvas
         scheme().draw(again, size);
         ASSERT_EQ(once.ops.size(), again.ops.size());
-        if (size.X >= 320) EXPECT_FALSE(once.ops.empty());
+        if (size.X >= 320) {
+            EXPECT_FALSE(once.ops.empty());
+        }
         for (std::size_t i = 0; i < once.ops.size(); ++i) {
             const DrawOp &a = once.ops[i], &b = again.ops[i];
             SCOPED_TRACE("operation " + std::to_string(i) + " " + a.text);
