@@ -1,4 +1,5 @@
-// Case 0 on the default element with loads, trace lines included.
+// Case 0 on the default element with loads, with the trace lines built for a
+// reader and with no one reading them.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -8,7 +9,9 @@
 
 using namespace orv;
 
-static void BM_WallVerticalHinged(benchmark::State& state)
+namespace {
+
+void Run(benchmark::State& state, bool read)
 {
     auto in = std::make_unique<TCalcInput>();
     std::memset(in.get(), 0, sizeof *in);
@@ -18,6 +21,7 @@ static void BM_WallVerticalHinged(benchmark::State& state)
     in->wd = -0.8;
     in->wd2 = 0.6;
     TTraceLines lines;
+    lines.setRead(read);
     TCalcResults results;
     for (auto _ : state) {
         const u8 error = CalcElement(lines, *in, results);
@@ -25,4 +29,10 @@ static void BM_WallVerticalHinged(benchmark::State& state)
         benchmark::DoNotOptimize(results.N_mRd);
     }
 }
+
+void BM_WallVerticalHinged(benchmark::State& state) { Run(state, true); }
 BENCHMARK(BM_WallVerticalHinged);
+void BM_WallVerticalHingedNoTraceReader(benchmark::State& state) { Run(state, false); }
+BENCHMARK(BM_WallVerticalHingedNoTraceReader);
+
+} // namespace

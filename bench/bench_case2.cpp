@@ -1,5 +1,6 @@
 // Case 2: a plate without openings, and a plate wall with two openings
-// (two horizontal and three vertical strips), trace lines included.
+// (two horizontal and three vertical strips), with the trace lines built for
+// a reader and with no one reading them.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -25,9 +26,10 @@ std::unique_ptr<TCalcInput> PlateWall()
     return in;
 }
 
-void Run(benchmark::State& state, const TCalcInput& in)
+void Run(benchmark::State& state, const TCalcInput& in, bool read)
 {
     TTraceLines lines;
+    lines.setRead(read);
     TCalcResults results;
     if (CalcElement(lines, in, results) != 0) state.SkipWithError("the check fails");
     for (auto _ : state) {
@@ -37,22 +39,27 @@ void Run(benchmark::State& state, const TCalcInput& in)
     }
 }
 
-} // namespace
-
-static void BM_WallHorizontalPlate(benchmark::State& state)
-{
-    auto in = PlateWall();
-    Run(state, *in);
-}
-BENCHMARK(BM_WallHorizontalPlate);
-
-static void BM_WallHorizontalOpenings(benchmark::State& state)
+std::unique_ptr<TCalcInput> WallWithOpenings()
 {
     auto in = PlateWall();
     in->ScianaZOtworami = 1;
     in->Okna[0] = {150, 120, 40, 60};
     in->Okna[1] = {210, 120, 40, 60};
     in->LiczbaOkien = 2;
-    Run(state, *in);
+    return in;
 }
+
+static void BM_WallHorizontalPlate(benchmark::State& state) { Run(state, *PlateWall(), true); }
+BENCHMARK(BM_WallHorizontalPlate);
+static void BM_WallHorizontalPlateNoTraceReader(benchmark::State& state) { Run(state, *PlateWall(), false); }
+BENCHMARK(BM_WallHorizontalPlateNoTraceReader);
+
+static void BM_WallHorizontalOpenings(benchmark::State& state) { Run(state, *WallWithOpenings(), true); }
 BENCHMARK(BM_WallHorizontalOpenings);
+static void BM_WallHorizontalOpeningsNoTraceReader(benchmark::State& state)
+{
+    Run(state, *WallWithOpenings(), false);
+}
+BENCHMARK(BM_WallHorizontalOpeningsNoTraceReader);
+
+} // namespace

@@ -1,4 +1,6 @@
-// Cases 1, 3, 4 and 5 on typical elements, trace lines included.
+// Cases 1, 3, 4 and 5 on typical elements, with the trace lines built for
+// a reader, and with no one reading them (reports, recalculation with the
+// trace window closed).
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -19,9 +21,10 @@ std::unique_ptr<TCalcInput> Element(u8 calcCase)
     return in;
 }
 
-void Run(benchmark::State& state, const TCalcInput& in)
+void Run(benchmark::State& state, const TCalcInput& in, bool read)
 {
     TTraceLines lines;
+    lines.setRead(read);
     TCalcResults results;
     for (auto _ : state) {
         const u8 error = CalcElement(lines, in, results);
@@ -30,9 +33,7 @@ void Run(benchmark::State& state, const TCalcInput& in)
     }
 }
 
-} // namespace
-
-static void BM_WallContinuousExternal(benchmark::State& state)
+std::unique_ptr<TCalcInput> WallContinuousExternal()
 {
     auto in = Element(1);
     in->Nod = 200;
@@ -43,11 +44,21 @@ static void BM_WallContinuousExternal(benchmark::State& state)
     in->E2 = in->E5 = 3.655;
     in->wd = -0.8;
     in->wd2 = 0.6;
-    Run(state, *in);
+    return in;
+}
+
+static void BM_WallContinuousExternal(benchmark::State& state)
+{
+    Run(state, *WallContinuousExternal(), true);
 }
 BENCHMARK(BM_WallContinuousExternal);
+static void BM_WallContinuousExternalNoTraceReader(benchmark::State& state)
+{
+    Run(state, *WallContinuousExternal(), false);
+}
+BENCHMARK(BM_WallContinuousExternalNoTraceReader);
 
-static void BM_WallContinuousInternal(benchmark::State& state)
+std::unique_ptr<TCalcInput> WallContinuousInternal()
 {
     auto in = Element(1);
     in->ScianaZewnetrzna = 0;
@@ -57,34 +68,64 @@ static void BM_WallContinuousInternal(benchmark::State& state)
     in->g3d = in->g4d = in->g6d = in->g7d = 10;
     in->p3d = in->p4d = in->p6d = in->p7d = 5;
     in->E2 = in->E5 = 3.655;
-    Run(state, *in);
+    return in;
+}
+
+static void BM_WallContinuousInternal(benchmark::State& state)
+{
+    Run(state, *WallContinuousInternal(), true);
 }
 BENCHMARK(BM_WallContinuousInternal);
+static void BM_WallContinuousInternalNoTraceReader(benchmark::State& state)
+{
+    Run(state, *WallContinuousInternal(), false);
+}
+BENCHMARK(BM_WallContinuousInternalNoTraceReader);
 
-static void BM_WallConcentrated(benchmark::State& state)
+std::unique_ptr<TCalcInput> WallConcentrated()
 {
     auto in = Element(3);
     in->LiczbaSilSkup = 3;
-    Run(state, *in);
+    return in;
 }
-BENCHMARK(BM_WallConcentrated);
 
-static void BM_BasementWall(benchmark::State& state)
+static void BM_WallConcentrated(benchmark::State& state) { Run(state, *WallConcentrated(), true); }
+BENCHMARK(BM_WallConcentrated);
+static void BM_WallConcentratedNoTraceReader(benchmark::State& state)
+{
+    Run(state, *WallConcentrated(), false);
+}
+BENCHMARK(BM_WallConcentratedNoTraceReader);
+
+std::unique_ptr<TCalcInput> BasementWall()
 {
     auto in = Element(4);
     in->h = 250;
     in->N0_mb = 50;
     in->be = 300;
-    Run(state, *in);
+    return in;
 }
-BENCHMARK(BM_BasementWall);
 
-static void BM_Column(benchmark::State& state)
+static void BM_BasementWall(benchmark::State& state) { Run(state, *BasementWall(), true); }
+BENCHMARK(BM_BasementWall);
+static void BM_BasementWallNoTraceReader(benchmark::State& state)
+{
+    Run(state, *BasementWall(), false);
+}
+BENCHMARK(BM_BasementWallNoTraceReader);
+
+std::unique_ptr<TCalcInput> Column()
 {
     auto in = Element(5);
     in->Sily[0].NSd = 40;
     in->Msdx = 1;
     in->Msdy = 0.5;
-    Run(state, *in);
+    return in;
 }
+
+static void BM_Column(benchmark::State& state) { Run(state, *Column(), true); }
 BENCHMARK(BM_Column);
+static void BM_ColumnNoTraceReader(benchmark::State& state) { Run(state, *Column(), false); }
+BENCHMARK(BM_ColumnNoTraceReader);
+
+} // namespace

@@ -1,5 +1,7 @@
 #include "core/MyUtils.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -57,6 +59,73 @@ void FifteenDigits(double a, char dig[15], int& exp10)
         }
     }
 }
+
+// The same digits by integer arithmetic, for a value of 1e-6 up to 1e15:
+// a = M 2^E exactly, so a 10^k = M 5^k 2^(E+k) is rounded to the nearest
+// integer of 15 digits without a decimal conversion. False (nothing
+// written) outside that range and on an exact tie, which the conversion
+// above decides.
+bool FifteenDigitsExact(double a, char dig[15], int& exp10)
+{
+    if (!(a >= 1e-6 && a < 1e15)) return false;
+    int e2 = 0;
+    const double fr = std::frexp(a, &e2);
+    const auto M = static_cast<std::uint64_t>(std::ldexp(fr, 53));
+    const int E = e2 - 53;
+    static constexpr std::uint64_t Low = 100000000000000ULL;  // 1e14
+    static constexpr std::uint64_t High = 1000000000000000ULL; // 1e15
+    static constexpr auto Pow5 = [] {
+        std::array<std::uint64_t, 27> p{};
+        p[0] = 1;
+        for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+        return p;
+    }();
+    // a lies within [2^(e2-1), 2^e2): its decimal exponent is that of 2^(e2-1), or one more.
+    int e10 = std::clamp(static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120)), -6, 14);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int k = 14 - e10; // 0 .. 21 in the range above
+        unsigned __int128 x = static_cast<unsigned __int128>(M) * Pow5[static_cast<std::size_t>(k)];
+        const int shift = E + k;
+        std::uint64_t n;
+        if (shift >= 0) {
+            if (shift > 20) return false;
+            x <<= shift;
+            if (x >= High) n = High + 1; // too big: the exponent was low
+            else n = static_cast<std::uint64_t>(x);
+        } else {
+            if (-shift >= 120) return false;
+            const unsigned __int128 one = 1;
+            const unsigned __int128 rem = x & ((one << -shift) - 1);
+            const unsigned __int128 half = one << (-shift - 1);
+            x >>= -shift;
+            if (rem == half) return false;
+            if (rem > half) ++x;
+            n = x > High ? High + 1 : static_cast<std::uint64_t>(x);
+        }
+        if (n > High || n < Low) {
+            e10 += n > High ? 1 : -1;
+            continue;
+        }
+        if (n == High) { // rounded up to the next power of ten
+            n = Low;
+            ++e10;
+        }
+        // two independent halves of 7 and 8 digits
+        auto hi = static_cast<std::uint32_t>(n / 100000000);
+        auto lo = static_cast<std::uint32_t>(n % 100000000);
+        for (int j = 7; j >= 0; --j) {
+            dig[7 + j] = static_cast<char>('0' + lo % 10);
+            lo /= 10;
+            if (j > 0) {
+                dig[j - 1] = static_cast<char>('0' + hi % 10);
+                hi /= 10;
+            }
+        }
+        exp10 = e10;
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 char DecimalSeparator() { return g_decimalSeparator; }
@@ -73,45 +142,60 @@ int RoundToInt(double v)
     return static_cast<int>(r);
 }
 
-std::string FormatFixed(int decimals, double value)
+void AppendFixed(std::string& out, int decimals, double value)
 {
     if (decimals < 0) decimals = 0;
     if (decimals > 18) decimals = 18;
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    if (std::isnan(value)) {
+        out += "NAN";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? "INF" : "-INF";
+        return;
+    }
 
     // Fast path: far enough from a rounding half that the 15-digit step cannot matter.
     static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
     const double mag = std::fabs(value);
     const double r = decimals <= 6 ? mag * kPow10[decimals] : 1e300;
     if (r < 4e15) { // whole numbers below 2^53 are exact
-        const double f = std::floor(r);
+        const double f = static_cast<double>(static_cast<std::uint64_t>(r)); // floor: r >= 0
         const double frac = r - f;
         if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
             std::uint64_t q = static_cast<std::uint64_t>(f) + (frac > 0.5 ? 1 : 0);
+            const bool negative = value < 0 && q != 0; // never "-0"
+            // digits from the last, two at a time
+            static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
+                                            "25262728293031323334353637383940414243444546474849"
+                                            "50515253545556575859606162636465666768697071727374"
+                                            "75767778798081828384858687888990919293949596979899";
             char tmp[32];
             int n = 0;
-            do {
-                tmp[n++] = static_cast<char>('0' + q % 10);
-                q /= 10;
-            } while (q != 0);
+            while (q >= 100) {
+                const auto r = static_cast<unsigned>(q % 100);
+                q /= 100;
+                tmp[n++] = Pairs[2 * r + 1];
+                tmp[n++] = Pairs[2 * r];
+            }
+            if (q >= 10) {
+                tmp[n++] = Pairs[2 * q + 1];
+                tmp[n++] = Pairs[2 * q];
+            } else {
+                tmp[n++] = static_cast<char>('0' + q);
+            }
             while (n <= decimals) tmp[n++] = '0';
-            bool zero = true;
-            for (int j = 0; j < n; ++j) {
-                if (tmp[j] != '0') {
-                    zero = false;
-                    break;
-                }
-            }
-            std::string s;
-            s.reserve(static_cast<std::size_t>(n + 2));
-            if (value < 0 && !zero) s += '-';
-            for (int j = n - 1; j >= decimals; --j) s += tmp[j];
+            // Written in place at the end of `out`, digits from the last.
+            const std::size_t start = out.size();
+            out.resize(start + static_cast<std::size_t>(n + (negative ? 1 : 0) + (decimals > 0 ? 1 : 0)));
+            char* p = out.data() + start;
+            if (negative) *p++ = '-';
+            for (int j = n - 1; j >= decimals; --j) *p++ = tmp[j];
             if (decimals > 0) {
-                s += g_decimalSeparator;
-                for (int j = decimals - 1; j >= 0; --j) s += tmp[j];
+                *p++ = g_decimalSeparator;
+                for (int j = decimals - 1; j >= 0; --j) *p++ = tmp[j];
             }
-            return s;
+            return;
         }
     }
 
@@ -119,12 +203,12 @@ std::string FormatFixed(int decimals, double value)
     // 15 significant digits, then rounded half away from zero at the decimals.
     char dig[15];
     int exp10 = 0;
-    FifteenDigits(std::fabs(value), dig, exp10);
+    if (!FifteenDigitsExact(std::fabs(value), dig, exp10)) FifteenDigits(std::fabs(value), dig, exp10);
     // Digit j of the output has weight 10^(intLen - 1 - j), i.e. dig[exp10 - intLen + 1 + j].
     const int intLen = exp10 >= 0 ? exp10 + 1 : 1;
     const int len = intLen + decimals;
-    char out[360];
-    char* d = out + 1; // room for a carry digit in front
+    char digits[360];
+    char* d = digits + 1; // room for a carry digit in front
     for (int j = 0; j < len; ++j) {
         const int k = exp10 - intLen + 1 + j;
         d[j] = (k >= 0 && k < 15) ? dig[k] : '0';
@@ -139,7 +223,7 @@ std::string FormatFixed(int decimals, double value)
             *--d = '1';
         }
     }
-    int n = static_cast<int>(out + 1 + len - d); // digits now in d[0..n)
+    int n = static_cast<int>(digits + 1 + len - d); // digits now in d[0..n)
     int ip = n - decimals;                       // integer digits
     int lead = 0;
     while (lead < ip - 1 && d[lead] == '0') ++lead;
@@ -150,14 +234,18 @@ std::string FormatFixed(int decimals, double value)
             break;
         }
     }
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n - lead + 2));
-    if (value < 0 && !zero) s += '-';
-    s.append(d + lead, d + ip);
+    if (value < 0 && !zero) out += '-';
+    out.append(d + lead, d + ip);
     if (decimals > 0) {
-        s += g_decimalSeparator;
-        s.append(d + ip, d + n);
+        out += g_decimalSeparator;
+        out.append(d + ip, d + n);
     }
+}
+
+std::string FormatFixed(int decimals, double value)
+{
+    std::string s;
+    AppendFixed(s, decimals, value);
     return s;
 }
 

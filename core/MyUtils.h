@@ -25,6 +25,8 @@ int RoundToInt(double v);
 // Value with a fixed number of decimals, halves away from zero, the locale's
 // separator, no group separator and never "-0".
 std::string FormatFixed(int decimals, double value);
+// The same appended to `out`.
+void AppendFixed(std::string& out, int decimals, double value);
 std::string NormalizeDecimal(const std::string& text);
 // Parses with "," or "." as the separator; false for a text that is no finite number.
 bool TryTextToFloat(const std::string& text, double& value);

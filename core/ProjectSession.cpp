@@ -20,6 +20,8 @@ ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selecta
       slabStart_(std::move(slabStart)),
       selectable_(std::move(selectable))
 {
+    trace_.setRead(false);
+    workTrace_.setRead(false);
     elements_.resize(1);
     initElementDefaults(elements_[0]);
     recalculate();
@@ -309,6 +311,17 @@ void ProjectSession::recalculate()
                                                          : TVerdict::Satisfied;
     }
     notify([](IProjectObserver& o) { o.resultsChanged(); });
+}
+
+void ProjectSession::setTraceRead(bool read)
+{
+    if (trace_.isRead() == read) return;
+    trace_.setRead(read);
+    if (!read || !recalculation_) return;
+    const TProjectElement& e = elements_[current_];
+    if (selectable_ && !selectable_(e)) return;
+    TCalcResults results; // the same as results_: the element is unchanged since
+    CalcElement(trace_, e.Input, results);
 }
 
 bool ProjectSession::getElementRecord(int i, TProjectElement& element) const

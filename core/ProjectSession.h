@@ -136,6 +136,11 @@ public:
     TVerdict verdict() const { return verdict_; }
     const TCalcResults& results() const { return results_; }
     const TTraceLines& trace() const { return trace_; }
+    // Whether anyone reads the trace (the trace window while it is shown).
+    // Without a reader no trace is built and trace() is empty; a new reader
+    // gets the current element's trace at once (when recalculation is on).
+    bool traceRead() const { return trace_.isRead(); }
+    void setTraceRead(bool read);
 
     // --- for printing ----------------------------------------------------------
     // Copies element i whole; false (nothing copied) for an index out of range.
@@ -164,7 +169,7 @@ private:
     TVerdict verdict_ = TVerdict::ExceededOrNotCalculated;
     TCalcResults results_;
     TTraceLines trace_;
-    TTraceLines workTrace_;                 // trace of calculateElement
+    TTraceLines workTrace_;                 // of calculateElement, never read
     std::unique_ptr<TProjectElement> edit_; // work copy of editCurrent
     SlabStartHook slabStart_;
     InputsSelectable selectable_;

@@ -33,10 +33,9 @@ u8 CalcArch(TTraceLines& lines, const TCalcInput& input, TCalcResults& results, 
     results.q_Rd = f_d * ratio * ratio / 1000;
     results.V_Sd = wd * span * span / (8 * 0.8 * t);
     results.V_Rd = 1.5 * f_d * (t / 10) / 1000;
-    lines.push_back("wartość rozporu jednostkowgo V_Sd = " + FormatValue(2, results.V_Sd) + " kN/mb");
-    lines.push_back("nośność obliczeniowa ściany  V_Rd = " + FormatValue(2, results.V_Rd) + " kN/mb");
-    lines.push_back("jednostkowa nośność łuku na obciążenie poziome q_Rd = " +
-                    FormatValue(2, results.q_Rd) + " kN/m2");
+    lines.add("wartość rozporu jednostkowgo V_Sd = ", Val(2, results.V_Sd), " kN/mb");
+    lines.add("nośność obliczeniowa ściany  V_Rd = ", Val(2, results.V_Rd), " kN/mb");
+    lines.add("jednostkowa nośność łuku na obciążenie poziome q_Rd = ", Val(2, results.q_Rd), " kN/m2");
     return 0;
 }
 

@@ -52,7 +52,10 @@ std::string CalcErrorText(int number)
     }
 }
 
-void AddErrorLine(TTraceLines& lines, u8 number) { lines.push_back(CalcErrorText(number) + "!"); }
+void AddErrorLine(TTraceLines& lines, u8 number)
+{
+    if (lines.isRead()) lines.add(CalcErrorText(number), "!");
+}
 
 // --- shared formulas ----------------------------------------------------------------
 
@@ -187,17 +190,28 @@ bool AllFinite(std::initializer_list<double> values)
     return true;
 }
 
-std::string FormatValue(int decimals, double value)
+void AppendValue(std::string& out, int decimals, double value)
 {
-    if (!std::isfinite(value)) return "?";
-    if (std::fabs(value) < 1e15) return FormatFixed(decimals, value);
+    if (!std::isfinite(value)) {
+        out += '?';
+        return;
+    }
+    if (std::fabs(value) < 1e15) {
+        AppendFixed(out, decimals, value);
+        return;
+    }
     // Digits beyond the fifteenth carry nothing; the mantissa keeps the decimals.
     decimals = std::clamp(decimals, 0, 6);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
-    std::string s(buf);
-    for (char& c : s)
-        if (c == '.') c = DecimalSeparator();
+    const int n = std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
+    for (int i = 0; i < n; ++i)
+        out += buf[i] == '.' ? DecimalSeparator() : buf[i];
+}
+
+std::string FormatValue(int decimals, double value)
+{
+    std::string s;
+    AppendValue(s, decimals, value);
     return s;
 }
 
@@ -230,44 +244,42 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
 
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
-    lines.push_back(WallMaterialText(material, group));
+    if (lines.isRead()) lines.push_back(WallMaterialText(material, group));
 
     const double f_b = fb * 1e6;
-    lines.push_back("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = " +
-                    FormatValue(2, f_b / 1e6) + " MPa");
+    lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, f_b / 1e6), " MPa");
 
     const double f_m = MortarStrength(mortarClass);
-    if (mortarType == mtThinLayer)
-        lines.push_back("zaprawa: " + MortarText(mortarType, mortarClass, designed));
-    else
-        lines.push_back("zaprawa: " + MortarText(mortarType, mortarClass, designed) +
-                        " ->  fm = " + FormatValue(2, f_m / 1e6) + " MPa");
+    if (lines.isRead()) {
+        const std::string mortar = MortarText(mortarType, mortarClass, designed);
+        if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
+        else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
+    }
 
     const double K = CoefficientK(material, group, mortarType);
     if (!(K > 0)) {
         AddErrorLine(lines, ceNoCoefficientK);
         return ceNoCoefficientK;
     }
-    lines.push_back("Współczynnik K = " + FormatValue(2, K));
+    lines.add("Współczynnik K = ", Val(2, K));
 
     double f_k = CharacteristicStrength(material, group, mortarType, K, fb, f_m);
     if (longitudinalJoint) {
-        lines.push_back("Mur ze spoiną podłużną ->  eta = " + FormatValue(1, 0.8));
+        lines.add("Mur ze spoiną podłużną ->  eta = ", Val(1, 0.8));
         f_k = 0.8 * f_k;
     }
     results.f_k = f_k;
-    lines.push_back("Wytrzymałość charakterystyczna muru na ściskanie  f_k = " +
-                    FormatValue(2, f_k / 1e6) + " MPa");
+    lines.add("Wytrzymałość charakterystyczna muru na ściskanie  f_k = ", Val(2, f_k / 1e6), " MPa");
     lines.emplace_back();
 
-    lines.push_back("Grubość ściany t = " + FormatValue(1, 100 * t) + " cm");
-    if (showSection) lines.push_back("Szerokość ściany b = " + FormatValue(1, 100 * b) + " cm");
-    lines.push_back("Wysokość ściany h = " + FormatValue(1, 100 * h) + " cm");
+    lines.add("Grubość ściany t = ", Val(1, 100 * t), " cm");
+    if (showSection) lines.add("Szerokość ściany b = ", Val(1, 100 * b), " cm");
+    lines.add("Wysokość ściany h = ", Val(1, 100 * h), " cm");
 
     const double A = t * b;
     results.A = A;
     if (showSection)
-        lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatValue(3, A) + " m2");
+        lines.add("Pole przekroju poprzecznego ściany  A = ", Val(3, A), " m2");
     lines.emplace_back();
 
     double gamma_m;
@@ -282,19 +294,17 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         gamma_m = executionCategory == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
-    lines.push_back("Przyjęto gamma_m = " + FormatValue(1, gamma_m));
+    lines.add("Przyjęto gamma_m = ", Val(1, gamma_m));
 
     if (showSection && A < 0.3) {
         const double eta_A = SmallAreaFactor(A);
-        lines.push_back("Ponieważ A<" + FormatValue(1, 0.3) + " m2 -> eta_A = " +
-                        FormatValue(2, eta_A));
+        lines.add("Ponieważ A<", Val(1, 0.3), " m2 -> eta_A = ", Val(2, eta_A));
         results.f_d = f_k / (gamma_m * eta_A);
-        lines.push_back("Wytrzymałość muru na ściskanie  f_d = f_k/(gamma_m*eta_A) = " +
-                        FormatValue(2, results.f_d / 1e6) + " MPa");
+        lines.add("Wytrzymałość muru na ściskanie  f_d = f_k/(gamma_m*eta_A) = ", Val(2, results.f_d / 1e6),
+                  " MPa");
     } else {
         results.f_d = f_k / gamma_m;
-        lines.push_back("Wytrzymałość muru na ściskanie  f_d = f_k/gamma_m = " +
-                        FormatValue(2, results.f_d / 1e6) + " MPa");
+        lines.add("Wytrzymałość muru na ściskanie  f_d = f_k/gamma_m = ", Val(2, results.f_d / 1e6), " MPa");
     }
     return 0;
 }
@@ -316,11 +326,10 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
 
     static constexpr double RhoH[3][2] = {{1.0, 1.25}, {1.25, 1.5}, {1.5, 2.0}};
     const double rho_h = RhoH[building][slabs == 0 ? 0 : 1];
-    lines.push_back("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = " +
-                    FormatValue(1, rho_h));
+    lines.add("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = ", Val(1, rho_h));
 
     double rho = 1.0;
-    std::string pending = "Współczynnik zależny od usztywnienia ściany ro_2 = " + FormatValue(3, rho);
+    const char* stiffened = nullptr; // the factor of the stiffening edges, when they count
     if (stiffening == 1) {
         if (15 * t > l) {
             if (h <= 3.5 * l) {
@@ -330,9 +339,9 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
                 // 1.5 l/h, not below 0.3: continuous with the branch above at h = 3.5 l
                 rho = std::max(0.3, 1.5 * l / h);
             }
-            pending += " ro_3 = " + FormatValue(3, rho);
+            stiffened = " ro_3 = ";
         } else {
-            lines.push_back("Ponieważ l>=15·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
+            lines.add("Ponieważ l>=15·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
         }
     } else if (stiffening == 2) {
         if (30 * t > l) {
@@ -342,27 +351,30 @@ u8 EffectiveHeightCheck(TTraceLines& lines, const TCalcInput& input, double t, d
                 const double q = rho * h / l;
                 rho = rho / (1 + q * q);
             }
-            pending += " ro_4 = " + FormatValue(3, rho);
+            stiffened = " ro_4 = ";
         } else {
-            lines.push_back("Ponieważ l>=30·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
+            lines.add("Ponieważ l>=30·t, przyjęto że ściana jest uszytwniona tylko z dołu i z góry");
         }
     }
-    lines.push_back(pending);
+    if (stiffened)
+        lines.add("Współczynnik zależny od usztywnienia ściany ro_2 = ", Val(3, 1.0), stiffened, Val(3, rho));
+    else
+        lines.add("Współczynnik zależny od usztywnienia ściany ro_2 = ", Val(3, 1.0));
 
     results.h_eff = h * rho * rho_h;
-    lines.push_back("Wysokość efektywna ściany h_eff = ro_h·ro_" + std::to_string(stiffening + 2) +
-                    "·h = " + FormatValue(3, results.h_eff) + " m");
+    lines.add("Wysokość efektywna ściany h_eff = ro_h·ro_", stiffening + 2, "·h = ", Val(3, results.h_eff),
+              " m");
 
     const double limit = LimitSlenderness(static_cast<int>(input.RodzajElementuM),
                                           static_cast<int>(input.KlasaZaprawy));
     results.SlendernessLimit = limit;
     const double slenderness = results.h_eff / t;
     if (slenderness > limit) {
-        lines.push_back("Smukłość h_eff/t = " + FormatValue(3, slenderness) + "> " + FormatValue(0, limit));
+        lines.add("Smukłość h_eff/t = ", Val(3, slenderness), "> ", Val(0, limit));
         AddErrorLine(lines, ceSlenderness);
         return ceSlenderness;
     }
-    lines.push_back("Smukłość h_eff/t = " + FormatValue(3, slenderness) + "< " + FormatValue(0, limit));
+    lines.add("Smukłość h_eff/t = ", Val(3, slenderness), "< ", Val(0, limit));
     return 0;
 }
 
@@ -370,21 +382,21 @@ double AccidentalEccentricity(TTraceLines& lines, double h, TCalcResults& result
 {
     const double e_a = std::max(h / 300, 0.01);
     results.e_a = e_a;
-    lines.push_back("Przyjęto mimośród ea = " + FormatValue(1, 100 * e_a) + " cm");
+    lines.add("Przyjęto mimośród ea = ", Val(1, 100 * e_a), " cm");
     return e_a;
 }
 
 double LongTermElasticCharacteristic(TTraceLines& lines, int mortarClass, int material)
 {
-    lines.push_back("Określenie cechy sprężystości muru pod obciążeniem długotrwałym");
+    lines.add("Określenie cechy sprężystości muru pod obciążeniem długotrwałym");
     const double eta_E = 0.3;
     const double phi_inf = 1.5;
     const double alpha_c = (MortarStrength(mortarClass) / 1e6 < 5 || material == mmAAC) ? 600 : 1000;
-    lines.push_back("  - cecha sprężystości muru  alfa_c = " + FormatValue(1, alpha_c));
-    lines.push_back("  - eta_E = " + FormatValue(1, eta_E));
-    lines.push_back("  - fi_nieskoczność = " + FormatValue(1, phi_inf));
+    lines.add("  - cecha sprężystości muru  alfa_c = ", Val(1, alpha_c));
+    lines.add("  - eta_E = ", Val(1, eta_E));
+    lines.add("  - fi_nieskoczność = ", Val(1, phi_inf));
     const double alphaCInf = alpha_c / (1 + phi_inf * eta_E);
-    lines.push_back("  -> alfa_c,nieskoczność = " + FormatValue(1, alphaCInf));
+    lines.add("  -> alfa_c,nieskoczność = ", Val(1, alphaCInf));
     return alphaCInf;
 }
 

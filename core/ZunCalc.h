@@ -3,8 +3,11 @@
 // the cases, the dispatch of the six design cases and the case functions.
 #pragma once
 
+#include <charconv>
+#include <concepts>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ZunMaterials.h"
@@ -12,9 +15,38 @@
 
 namespace orv {
 
+// A number of a trace line, formatted as FormatValue(decimals, value) only
+// when the line is built.
+struct TTraceValue {
+    int decimals;
+    double value;
+};
+inline TTraceValue Val(int decimals, double value) { return {decimals, value}; }
+
+// FormatValue appended to `out`.
+void AppendValue(std::string& out, int decimals, double value);
+
+// The pieces of a trace line, appended in place.
+inline void AppendTracePart(std::string& out, std::string_view text) { out.append(text); }
+// A string literal: its length known without counting.
+template <std::size_t N>
+void AppendTracePart(std::string& out, const char (&literal)[N])
+{
+    out.append(literal, N - 1);
+}
+inline void AppendTracePart(std::string& out, char c) { out += c; }
+inline void AppendTracePart(std::string& out, TTraceValue v) { AppendValue(out, v.decimals, v.value); }
+template <std::integral T>
+void AppendTracePart(std::string& out, T n)
+{
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+}
+
 // Lines of the calculation trace (UTF-8), one per step. A vector of lines
 // that keeps the buffers of cleared lines, so that recalculating an element
-// writes its trace without allocating it anew.
+// writes its trace without allocating it anew. A trace that no one reads
+// (setRead(false)) stays empty and its lines are never formatted.
 class TTraceLines {
 public:
     using value_type = std::string;
@@ -26,18 +58,47 @@ public:
     template <typename It>
     TTraceLines(It first, It last) : store_(first, last), count_(store_.size()) {}
 
+    // Whether anyone reads the lines (true unless set otherwise); an unread
+    // trace takes no lines and is left empty.
+    bool isRead() const { return read_; }
+    void setRead(bool read)
+    {
+        read_ = read;
+        if (!read) count_ = 0;
+    }
+
     void clear() { count_ = 0; }
-    // A new empty line at the end.
+    // A new empty line at the end (a scratch line when no one reads the trace).
     std::string& emplace_back()
     {
+        if (!read_) {
+            scratch_.clear();
+            return scratch_;
+        }
         if (count_ < store_.size()) store_[count_].clear();
         else store_.emplace_back();
         return store_[count_++];
     }
-    void push_back(const std::string& line) { emplace_back().assign(line); }
-    void push_back(const char* line) { emplace_back().assign(line); }
+    // A line of the pieces (texts, characters, integers, Val numbers), built
+    // in place only when the trace is read.
+    template <typename... Parts>
+    void add(const Parts&... parts)
+    {
+        if (!read_) return;
+        std::string& line = emplace_back();
+        (AppendTracePart(line, parts), ...);
+    }
+    void push_back(const std::string& line)
+    {
+        if (read_) emplace_back().assign(line);
+    }
+    void push_back(const char* line)
+    {
+        if (read_) emplace_back().assign(line);
+    }
     void push_back(std::string&& line)
     {
+        if (!read_) return;
         if (count_ < store_.size()) store_[count_] = std::move(line);
         else store_.push_back(std::move(line));
         ++count_;
@@ -67,6 +128,8 @@ public:
 private:
     std::vector<std::string> store_;
     std::size_t count_ = 0;
+    bool read_ = true;
+    std::string scratch_;
 };
 
 // --- results ---------------------------------------------------------------------

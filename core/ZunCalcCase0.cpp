@@ -9,7 +9,7 @@ namespace orv {
 u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
+    lines.add("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
     lines.emplace_back();
 
     // Values are copied out of the packed record; lengths to metres.
@@ -86,22 +86,22 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     const double A = results.A;
     const double f_d = results.f_d;
 
-    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatValue(2, Gs) + " kN");
-    lines.push_back("Siła w przekroju 1-1 N_1d = " + FormatValue(2, N_1d) + " kN");
-    lines.push_back("Moment w przekroju 1-1 M_1d = " + FormatValue(2, M_1d) + " kNm");
-    lines.push_back("Mimośród e_1 = " + FormatValue(1, 100 * e_1) + " cm");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
+    lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
+    lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
+    lines.add("Mimośród e_1 = ", Val(1, 100 * e_1), " cm");
     results.Phi_1 = ReductionFactorEnd(group, material, e_1, t);
-    lines.push_back("Współczynnik redukcyjny nośności FI_1 = " + FormatValue(3, results.Phi_1));
+    lines.add("Współczynnik redukcyjny nośności FI_1 = ", Val(3, results.Phi_1));
     results.N_1Rd = results.Phi_1 * A * f_d / 1000;
-    lines.push_back("Nośność pod stropem N_1R,d = " + FormatValue(3, results.N_1Rd) + " kN");
+    lines.add("Nośność pod stropem N_1R,d = ", Val(3, results.N_1Rd), " kN");
 
-    lines.push_back("Siła w przekroju 2-2 N_2d = " + FormatValue(2, N_2d) + " kN");
-    lines.push_back("Moment w przekroju 2-2 M_2d = " + FormatValue(2, M_2d) + " kNm");
-    lines.push_back("Mimośród e_2 = " + FormatValue(1, 100 * e_2) + " cm");
+    lines.add("Siła w przekroju 2-2 N_2d = ", Val(2, N_2d), " kN");
+    lines.add("Moment w przekroju 2-2 M_2d = ", Val(2, M_2d), " kNm");
+    lines.add("Mimośród e_2 = ", Val(1, 100 * e_2), " cm");
     results.Phi_2 = ReductionFactorEnd(group, material, e_2, t);
-    lines.push_back("Współczynnik redukcyjny nośności FI_2 = " + FormatValue(3, results.Phi_2));
+    lines.add("Współczynnik redukcyjny nośności FI_2 = ", Val(3, results.Phi_2));
     results.N_2Rd = results.Phi_2 * A * f_d / 1000;
-    lines.push_back("Nośność nad stropem N_2R,d = " + FormatValue(3, results.N_2Rd) + " kN");
+    lines.add("Nośność nad stropem N_2R,d = ", Val(3, results.N_2Rd), " kN");
 
     const double alphaCInf = LongTermElasticCharacteristic(lines, static_cast<int>(input.KlasaZaprawy), material);
 
@@ -109,29 +109,27 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     const double M_m = 0.6 * M_1d + 0.4 * M_2d;
     const double N_md = external ? Nod + Nsld + 0.5 * Gs : Nod + Nsld + Nspd + 0.5 * Gs;
     results.N_md = N_md;
-    lines.push_back("Moment w przekroju m-m M_md = " + FormatValue(2, M_m) + " kNm");
+    lines.add("Moment w przekroju m-m M_md = ", Val(2, M_m), " kNm");
 
     // One middle-zone check with the wind moment M_wd; no load, no eccentricity.
     auto middleCheck = [&](double M_wd, double& phi, double& N_R) {
         const double e_m = N_md != 0 ? M_m / N_md - M_wd / N_md : 0.0;
-        lines.push_back("Mimośród w strefie środkowej e_m = " + FormatValue(1, 100 * e_m) + " cm");
+        lines.add("Mimośród w strefie środkowej e_m = ", Val(1, 100 * e_m), " cm");
         phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
-        lines.push_back("Współczynnik redukcyjny nośności FI_m = " + FormatValue(3, phi));
+        lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, phi));
         N_R = phi * A * f_d / 1000;
-        lines.push_back("Nośność w strefie środkowej N_mR,d = " + FormatValue(3, N_R) + " kN");
+        lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, N_R), " kN");
     };
 
     if (external) {
         double phi1, NR1, phi2, NR2;
         const double M_wd1 = h * h * wd / 8;
         if (wd != 0)
-            lines.push_back("Moment zginający w środku ścian od wiatru (ssanie) M_wd = " +
-                            FormatValue(2, M_wd1) + " kNm");
+            lines.add("Moment zginający w środku ścian od wiatru (ssanie) M_wd = ", Val(2, M_wd1), " kNm");
         middleCheck(M_wd1, phi1, NR1);
         const double M_wd2 = h * h * wd2 / 8;
         if (wd2 != 0)
-            lines.push_back("Moment zginający w środku ścian od wiatru (parcie) M_wd = " +
-                            FormatValue(2, M_wd2) + " kNm");
+            lines.add("Moment zginający w środku ścian od wiatru (parcie) M_wd = ", Val(2, M_wd2), " kNm");
         middleCheck(M_wd2, phi2, NR2);
         if (NR1 > NR2) {
             results.Phi_m = phi2;

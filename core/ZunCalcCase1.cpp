@@ -34,24 +34,12 @@ struct Combination {
     SectionValues s1, sm, s2;
 };
 
-std::string Num(double value, int decimals) { return FormatValue(decimals, value); }
-
-// Appends a trace line made of the parts, with one allocation.
-void AddLine(TTraceLines& lines, std::initializer_list<std::string_view> parts)
-{
-    std::size_t size = 0;
-    for (std::string_view part : parts) size += part.size();
-    std::string& line = lines.emplace_back();
-    line.reserve(size);
-    for (std::string_view part : parts) line.append(part);
-}
-
 } // namespace
 
 u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("ŚCIANA OBCIĄŻONA PIONOWO (model ciagły):");
+    lines.add("ŚCIANA OBCIĄŻONA PIONOWO (model ciagły):");
     lines.emplace_back();
 
     const double t = input.t / 100;
@@ -126,10 +114,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     lines.emplace_back();
 
     const double J = std::pow(100 * t, 3) * (100 * b) / 12;
-    AddLine(lines, {"Moment bezwładności dla obliczanej ściany J = ", Num(J, 1), " cm4"});
+    lines.add("Moment bezwładności dla obliczanej ściany J = ", Val(1, J), " cm4");
     const double E = MasonryModulusE(kind, mortarClass, mortarType, input.fb) / 1e9;
-    AddLine(lines, {"Moduł sprężystości dla obliczanej ściany E = ", Num(E, 1), " GPa"});
-    AddLine(lines, {"Przyjęto ciężar ściany G_s =", Num(Gs, 2), " kN"});
+    lines.add("Moduł sprężystości dla obliczanej ściany E = ", Val(1, E), " GPa");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
 
     const double S = E * J / h;
     const double T2 = MemberStiffness(E2, J2, h2), T3 = MemberStiffness(E3, J3, l3);
@@ -137,8 +125,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     const double T6 = MemberStiffness(E6, J6, l6), T7 = MemberStiffness(E7, J7, l7);
     const double k_g = DistributionFactor(S, T2 + T3 + T4);
     const double k_d = DistributionFactor(S, T5 + T6 + T7);
-    AddLine(lines, {"Współczynnik rozdziału dla węzła górnego  k_g = ", Num(k_g, 3)});
-    AddLine(lines, {"Współczynnik rozdziału dla węzła dolnego  k_d = ", Num(k_d, 3)});
+    lines.add("Współczynnik rozdziału dla węzła górnego  k_g = ", Val(3, k_g));
+    lines.add("Współczynnik rozdziału dla węzła dolnego  k_d = ", Val(3, k_d));
 
     const double e_a = AccidentalEccentricity(lines, h, results);
 
@@ -151,12 +139,14 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         W_sup[1] = -h * h * wd2 / 16;
     }
     if (wd != 0) {
-        AddLine(lines, {"Moment zginający od wiatru (ssania) środku ściany M_wd = ", Num(W_mid[0], 2), " kNm"});
-        AddLine(lines, {"Moment zginający od wiatru (ssania) na podporach ściany  M_wd = ", Num(W_sup[0], 2), " kNm"});
+        lines.add("Moment zginający od wiatru (ssania) środku ściany M_wd = ", Val(2, W_mid[0]), " kNm");
+        lines.add("Moment zginający od wiatru (ssania) na podporach ściany  M_wd = ", Val(2, W_sup[0]),
+                  " kNm");
     }
     if (wd2 != 0) {
-        AddLine(lines, {"Moment zginający od wiatru (parcia) środku ściany M_wd = ", Num(W_mid[1], 2), " kNm"});
-        AddLine(lines, {"Moment zginający od wiatru (parcia) na podporach ściany  M_wd = ", Num(W_sup[1], 2), " kNm"});
+        lines.add("Moment zginający od wiatru (parcia) środku ściany M_wd = ", Val(2, W_mid[1]), " kNm");
+        lines.add("Moment zginający od wiatru (parcia) na podporach ściany  M_wd = ", Val(2, W_sup[1]),
+                  " kNm");
     }
 
     const double A = results.A;
@@ -187,13 +177,6 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         const double R3 = 0.5 * q3 * l3 / 100;
         const double R4 = external ? 0.0 : 0.5 * q4 * l4 / 100;
 
-        std::string label = "stałe";
-        if (external) label += i <= 3 ? "+wiatr (ssanie)" : "+wiatr (parcie)";
-        if (on3) label += "+p3";
-        if (on4) label += "+p4";
-        if (on6) label += "+p6";
-        if (on7) label += "+p7";
-
         // section 1-1
         const double N_1d = Nod + R3 + R4;
         const double M_1 = 0.85 * k_g * (M3 - M4) + 0.5 * (t - a_wg) * Nod;
@@ -215,60 +198,63 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         e_m = withAccidental(e_m);
 
         lines.emplace_back();
-        AddLine(lines, {"Kombinacja nr ", std::to_string(i + 1), " (", label, "):"});
-        AddLine(lines, {"Siła w przekroju 1-1 N_1d = ", Num(N_1d, 2), " kN"});
+        lines.add("Kombinacja nr ", i + 1, " (stałe", !external ? "" : i <= 3 ? "+wiatr (ssanie)" : "+wiatr (parcie)",
+                  on3 ? "+p3" : "", on4 ? "+p4" : "", on6 ? "+p6" : "", on7 ? "+p7" : "", "):");
+        lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
         const double sigma_cd = N_1d / A;
         if (sigma_cd < 250) {
-            AddLine(lines, {"sigma_cd = ", Num(sigma_cd / 1000, 3), " MPa < 0.25 MPa"});
+            lines.add("sigma_cd = ", Val(3, sigma_cd / 1000), " MPa < 0.25 MPa");
             AddErrorLine(lines, ceLowMeanStress);
             return ceLowMeanStress;
         }
         Combination& c = combos[i];
 
-        AddLine(lines, {"Moment w przekroju 1-1 M_1d = ", Num(M_1d, 2), " kNm"});
+        lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
         // End sections: the eccentricity raised to 0.05 t at least, Phi, N_R and the utilisation.
         auto endSection = [&](SectionValues& sv, const char* n, double N, double e, const char* raised,
                               const char* capacity) {
             if (std::fabs(e) < e_min) {
-                AddLine(lines, {"Mimośród e_", n, " = ", Num(100 * e, 1), " cm < 0.05·t  -> e_", n, raised,
-                                Num(5 * t, 1), " cm"});
+                lines.add("Mimośród e_", n, " = ", Val(1, 100 * e), " cm < 0.05·t  -> e_", n, raised,
+                          Val(1, 5 * t), " cm");
                 e = e_min;
             } else {
-                AddLine(lines, {"Mimośród e_", n, " = ", Num(100 * e, 1), " cm"});
+                lines.add("Mimośród e_", n, " = ", Val(1, 100 * e), " cm");
             }
             sv.N = N;
             sv.e = e;
             sv.Phi = ReductionFactorEnd(group, material, std::fabs(e), t);
-            AddLine(lines, {"Współczynnik redukcyjny nośności FI_", n, " = ", Num(sv.Phi, 3)});
+            lines.add("Współczynnik redukcyjny nośności FI_", n, " = ", Val(3, sv.Phi));
             sv.N_R = sv.Phi * A * f_d / 1000;
-            AddLine(lines, {capacity, Num(sv.N_R, 3), " kN"});
+            lines.add(capacity, Val(3, sv.N_R), " kN");
             sv.u = utilisation(N, sv.N_R);
-            AddLine(lines, {" -> wykorzystanie nośności ", Num(sv.u, 2), "%"});
+            lines.add(" -> wykorzystanie nośności ", Val(2, sv.u), "%");
         };
         endSection(c.s1, "1", N_1d, e_1, " =0.05·t =", "Nośność pod stropem N_1R,d = ");
-        AddLine(lines, {"Siła w przekroju 2-2 N_2d = ", Num(N_2d, 2), " kN"});
-        AddLine(lines, {"Moment w przekroju 2-2 M_2d = ", Num(M_2d, 2), " kNm"});
+        lines.add("Siła w przekroju 2-2 N_2d = ", Val(2, N_2d), " kN");
+        lines.add("Moment w przekroju 2-2 M_2d = ", Val(2, M_2d), " kNm");
         endSection(c.s2, "2", N_2d, e_2, " =0.05·t = ", "Nośność nad stropem N_2R,d = ");
 
         // the same in every combination; its lines once
         if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
 
-        AddLine(lines, {"Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Num(M_md, 2), " kNm"});
-        AddLine(lines, {"Siła w przekroju m-m N_md = ", Num(N_md, 2), " kN"});
+        lines.add("Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Val(2, M_md),
+                  " kNm");
+        lines.add("Siła w przekroju m-m N_md = ", Val(2, N_md), " kN");
         if (std::fabs(e_m) < e_min) {
-            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm < 0.05·t -> e_m =0.05·t", Num(5 * t, 1), " cm"});
+            lines.add("Mimośród w strefie środkowej e_m = ", Val(1, 100 * e_m), " cm < 0.05·t -> e_m =0.05·t",
+                      Val(1, 5 * t), " cm");
             e_m = e_min;
         } else {
-            AddLine(lines, {"Mimośród w strefie środkowej e_m = ", Num(100 * e_m, 1), " cm"});
+            lines.add("Mimośród w strefie środkowej e_m = ", Val(1, 100 * e_m), " cm");
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
         c.sm.Phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
-        AddLine(lines, {"Współczynnik redukcyjny nośności FI_m = ", Num(c.sm.Phi, 3)});
+        lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, c.sm.Phi));
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
-        AddLine(lines, {"Nośność w strefie środkowej N_mR,d = ", Num(c.sm.N_R, 3), " kN"});
+        lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");
         c.sm.u = c.sm.N_R != 0 ? 100 * N_md / c.sm.N_R : (N_md != 0 ? 1000.0 : 0.0);
-        AddLine(lines, {" -> wykorzystanie nośności ", Num(c.sm.u, 2), "%"});
+        lines.add(" -> wykorzystanie nośności ", Val(2, c.sm.u), "%");
     }
 
     // Decisive combination of a section: the first with the highest utilisation.
@@ -280,10 +266,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     };
     auto report = [&](int i, const SectionValues& s, const char* name, const char* index,
                       const char* capacity) {
-        AddLine(lines, {"Przekrój ", name, "  (decyduje kombinacja nr ", std::to_string(i + 1), "):"});
-        lines.push_back(std::string("  N_") + index + "d = " + Num(s.N, 3) + " kN;   e_" + index +
-                        " = " + Num(100 * s.e, 1) + " cm;   FI_" + index + " = " + Num(s.Phi, 3));
-        AddLine(lines, {"  ", capacity, " = ", Num(s.N_R, 3), " kN"});
+        lines.add("Przekrój ", name, "  (decyduje kombinacja nr ", i + 1, "):");
+        lines.add("  N_", index, "d = ", Val(3, s.N), " kN;   e_", index, " = ", Val(1, 100 * s.e),
+                  " cm;   FI_", index, " = ", Val(3, s.Phi));
+        lines.add("  ", capacity, " = ", Val(3, s.N_R), " kN");
     };
 
     lines.emplace_back();

@@ -70,10 +70,9 @@ int BeamCodeOfEdges(u8 a, u8 b)
     return code;
 }
 
-std::string OutOfTablesLine(double hl)
+void AddOutOfTablesLine(TTraceLines& lines, double hl)
 {
-    return "stosunek wymiarów płyty muru (h/l = " + FormatValue(3, hl) +
-           ") poza zakresem tablic B.1 normy murowej";
+    lines.add("stosunek wymiarów płyty muru (h/l = ", Val(3, hl), ") poza zakresem tablic B.1 normy murowej");
 }
 
 u8 Fail(TTraceLines& lines, u8 error)
@@ -100,13 +99,12 @@ u8 CheckStrip(StripCheck& c, int j)
 {
     TCalcResults& r = c.results;
     TWallPlate& p = r.Plates[j - 1];
-    const std::string X(1, static_cast<char>('A' + c.letterBase + j - 1));
+    const char X = static_cast<char>('A' + c.letterBase + j - 1);
     const double L = p.L;
     const double H = p.H;
-    c.lines.push_back("Płyta " + X + ":");
-    c.lines.push_back("wymiary płyty L = " + FormatValue(2, L / 100) + " m x H = " +
-                      FormatValue(2, H / 100) + " m");
-    c.lines.push_back("szerokość pasma obciążenia wiatrem a_w = " + FormatValue(2, p.a_w / 100) + " m");
+    c.lines.add("Płyta ", X, ":");
+    c.lines.add("wymiary płyty L = ", Val(2, L / 100), " m x H = ", Val(2, H / 100), " m");
+    c.lines.add("szerokość pasma obciążenia wiatrem a_w = ", Val(2, p.a_w / 100), " m");
     const double s = c.vertical ? p.a_w / L : p.a_w / H;
 
     const int k = p.SupportCase;
@@ -123,7 +121,7 @@ u8 CheckStrip(StripCheck& c, int j)
         p.EdgeTop = et;
         p.EdgeBottom = eb;
         if (!isTable) {
-            c.lines.push_back(OutOfTablesLine(H / L));
+            AddOutOfTablesLine(c.lines, H / L);
             r.DecisivePlate = j; // the report names the strip that stopped
             return 35;
         }
@@ -132,7 +130,7 @@ u8 CheckStrip(StripCheck& c, int j)
         vb = BeamCodeOfEdges(p.EdgeTop, p.EdgeBottom);
     }
 
-    std::string scheme;
+    const char* beam = nullptr; // the scheme of a strip that is no table plate
     double M1 = 0;
     double M2 = 0;
     if (isTable) {
@@ -140,9 +138,8 @@ u8 CheckStrip(StripCheck& c, int j)
             r.DecisivePlate = j;
             return Fail(c.lines, 23);
         }
-        scheme = "płyta nr " + std::to_string(k + 1);
-        c.lines.push_back("schemat: płyta -> h/l = " + FormatValue(3, H / L) + ", schemat " +
-                          std::to_string(k + 1) + " -> współczynnik alfa = " + FormatValue(5, alpha));
+        c.lines.add("schemat: płyta -> h/l = ", Val(3, H / L), ", schemat ", k + 1,
+                    " -> współczynnik alfa = ", Val(5, alpha));
         // Both planes over the strip's length L, as the orthogonal-ratio method has it.
         const double span = SpanFactor * L / 100;
         M2 = alpha * c.wd * s * span * span;
@@ -150,33 +147,33 @@ u8 CheckStrip(StripCheck& c, int j)
     } else if (!c.vertical) {
         p.EdgeTop = 0;
         p.EdgeBottom = 0;
-        scheme = hb == 1   ? "belka pozioma obustronnie utwierdzona"
-                 : hb == 2 ? "belka pozioma wspornikowa"
-                           : "belka pozioma wolnopodparta";
-        c.lines.push_back("schemat: " + scheme);
+        beam = hb == 1   ? "belka pozioma obustronnie utwierdzona"
+               : hb == 2 ? "belka pozioma wspornikowa"
+                         : "belka pozioma wolnopodparta";
+        c.lines.add("schemat: ", beam);
         const double span = SpanFactor * L / 100;
         M2 = c.wd * s * span * span / BeamDivisor(hb);
     } else {
         p.EdgeLeft = 0;
         p.EdgeRight = 0;
-        scheme = vb == 1   ? "belka pionowa obustronie utwierdzona"
-                 : vb == 2 ? "belka pionowa wspornikowa"
-                           : "belka pionowa wolnopodparta";
-        c.lines.push_back("schemat: " + scheme);
+        beam = vb == 1   ? "belka pionowa obustronie utwierdzona"
+               : vb == 2 ? "belka pionowa wspornikowa"
+                         : "belka pionowa wolnopodparta";
+        c.lines.add("schemat: ", beam);
         const double span = SpanFactor * H / 100;
         M1 = c.wd * s * span * span / BeamDivisor(vb);
     }
     if (!AllFinite({M1, M2})) return Fail(c.lines, ceInvalidInput); // a sliver of a strip
 
     const auto parallel = [&](const char* lead) {
-        c.lines.push_back("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd," + X + " = " +
-                          FormatValue(3, M1) + " kNm/mb");
-        c.lines.push_back(lead + FormatValue(2, 100 * std::fabs(M1) / r.M_Rd1) + " %");
+        c.lines.add("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd,", X, " = ", Val(3, M1),
+                    " kNm/mb");
+        c.lines.add(lead, Val(2, 100 * std::fabs(M1) / r.M_Rd1), " %");
     };
     const auto perpendicular = [&](const char* lead) {
-        c.lines.push_back("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd," + X + " = " +
-                          FormatValue(3, M2) + " kNm/mb");
-        c.lines.push_back(lead + FormatValue(2, 100 * std::fabs(M2) / r.M_Rd2) + " %");
+        c.lines.add("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd,", X, " = ", Val(3, M2),
+                    " kNm/mb");
+        c.lines.add(lead, Val(2, 100 * std::fabs(M2) / r.M_Rd2), " %");
     };
     double u;
     if (!c.vertical) {
@@ -192,7 +189,8 @@ u8 CheckStrip(StripCheck& c, int j)
     if (u > c.maxU) {
         c.maxU = u;
         r.DecisivePlate = j;
-        r.SchemeName = scheme;
+        if (beam) r.SchemeName = beam;
+        else r.SchemeName = "płyta nr " + std::to_string(k + 1);
         r.IsTablePlate = isTable;
         if (isTable) r.alpha = alpha;
         r.HorizontalBeam = c.vertical ? -1 : hb;
@@ -224,57 +222,56 @@ bool VerticalUsable(const TCalcResults& r)
 u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("ŚCIANA OBCIĄŻONA POZIOMO:");
+    lines.add("ŚCIANA OBCIĄŻONA POZIOMO:");
 
-    TCalcInput copy = input;
-    const double tCm = copy.t;
-    const double lCm = copy.l;
-    const double hCm = copy.h;
-    const double wd = copy.wd_kNm2;
-    const double fb = copy.fb;
-    const int kind = static_cast<int>(copy.RodzajElementuM);
-    const int mortarType = static_cast<int>(copy.RodzajZaprawy);
-    const int mortarClass = static_cast<int>(copy.KlasaZaprawy);
-    const int supportCase = static_cast<int>(copy.SchematPlytySciany);
-    int model = static_cast<int>(copy.SchematScianyTyp);
+    const double tCm = input.t;
+    const double lCm = input.l;
+    const double hCm = input.h;
+    const double wd = input.wd_kNm2;
+    const double fb = input.fb;
+    const int kind = static_cast<int>(input.RodzajElementuM);
+    const int mortarType = static_cast<int>(input.RodzajZaprawy);
+    const int mortarClass = static_cast<int>(input.KlasaZaprawy);
+    const int supportCase = static_cast<int>(input.SchematPlytySciany);
+    int model = static_cast<int>(input.SchematScianyTyp);
     if (!AllFinite({tCm, lCm, hCm, wd, fb})) return Fail(lines, ceInvalidInput);
     // A damaged opening is refused here; the fitting to the wall would drop it.
-    if (copy.ScianaZOtworami != 0) {
-        for (int k = 0; k < OpeningCount(copy); ++k) {
-            const TOpening o = copy.Okna[k];
+    if (input.ScianaZOtworami != 0) {
+        for (int k = 0; k < OpeningCount(input); ++k) {
+            const TOpening o = input.Okna[k];
             if (!AllFinite({o.x, o.y, o.l, o.h})) return Fail(lines, ceInvalidInput);
         }
     }
     if (!(tCm > 0) || !(lCm > 0) || !(hCm > 0)) return Fail(lines, ceGeometry);
-    if (copy.SchematScianyTyp >= ModelCount || !IsValidMaterialKind(kind) ||
-        copy.RodzajZaprawy >= MortarTypeCount ||
-        (model == 2 && copy.SchematPlytySciany >= static_cast<u32>(AlphaTableCount)))
+    if (input.SchematScianyTyp >= ModelCount || !IsValidMaterialKind(kind) ||
+        input.RodzajZaprawy >= MortarTypeCount ||
+        (model == 2 && input.SchematPlytySciany >= static_cast<u32>(AlphaTableCount)))
         return Fail(lines, ceInvalidInput);
 
-    DivideHorizontalStrips(copy, results);
+    DivideHorizontalStrips(input, results);
     results.SchemeName.clear();
     results.HLOutOfRange = 0;
 
     if (results.PlateCount > 0 && model == 3) {
-        lines.push_back("Zdefiniowano otwory w ścianie rozpiętej łukowo -> będzie obliczana jak belka w kierunku poziomym.");
+        lines.add("Zdefiniowano otwory w ścianie rozpiętej łukowo -> będzie obliczana jak belka w kierunku poziomym.");
         model = 0;
     } else if (results.PlateCount > 0 && model == 4) {
-        lines.push_back("Zdefiniowano otwory w ścianie rozpiętej łukowo -> będzie obliczana jak belka w kierunku pionowym.");
+        lines.add("Zdefiniowano otwory w ścianie rozpiętej łukowo -> będzie obliczana jak belka w kierunku pionowym.");
         model = 1;
     }
     if (lCm / tCm > 20 && model == 3) {
-        lines.push_back("Smukłość ściany l/t = " + FormatValue(2, lCm / tCm) +
-                        " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku poziomym.");
+        lines.add("Smukłość ściany l/t = ", Val(2, lCm / tCm),
+                  " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku poziomym.");
         model = 0;
     }
     if (hCm / tCm > 20 && model == 4) {
-        lines.push_back("Smukłość ściany h/t = " + FormatValue(2, hCm / tCm) +
-                        " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku pionowym.");
+        lines.add("Smukłość ściany h/t = ", Val(2, hCm / tCm),
+                  " > 20. Ściana rozpięta łukowo będzie obliczana jak belka w kierunku pionowym.");
         model = 1;
     }
-    copy.SchematScianyTyp = static_cast<u32>(model);
-    if (model == 3) return CalcArchHorizontalSupports(lines, copy, results);
-    if (model == 4) return CalcArchVerticalSupports(lines, copy, results);
+    // the arch checks read no model of their own
+    if (model == 3) return CalcArchHorizontalSupports(lines, input, results);
+    if (model == 4) return CalcArchVerticalSupports(lines, input, results);
 
     lines.emplace_back();
     results.Arch = 0;
@@ -283,66 +280,63 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     const double h = hCm / 100;
 
     const int material = MaterialOfKind(kind);
-    lines.push_back(WallMaterialText(material, MaterialGroup(kind)));
+    if (lines.isRead()) lines.push_back(WallMaterialText(material, MaterialGroup(kind)));
     if (kind == mkAAC)
-        lines.push_back("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = " +
-                        FormatValue(2, fb) + " MPa");
+        lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, fb), " MPa");
     const double f_m = MortarStrength(mortarClass);
-    const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(copy.ZaprawaTyp));
-    if (mortarType == mtThinLayer)
-        lines.push_back("zaprawa: " + mortar);
-    else
-        lines.push_back("zaprawa: " + mortar + " ->  fm = " + FormatValue(2, f_m / 1e6) + " MPa");
+    if (lines.isRead()) {
+        const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(input.ZaprawaTyp));
+        if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
+        else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
+    }
 
     // The bending check needs no compressive strength; the input report shows it.
     results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,
-                                                    copy.spoina_podluzna != 0);
+                                                    input.spoina_podluzna != 0);
 
     double f_xk1, f_xk2;
     CharacteristicFlexuralStrengths(kind, mortarType, f_m, fb, f_xk1, f_xk2);
-    lines.push_back("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie równoleglej do spoin wspornych f_xk1 = " +
-                    FormatValue(2, f_xk1) + " MPa");
-    lines.push_back("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie prostopadłej do spoin wspornych f_xk2 = " +
-                    FormatValue(2, f_xk2) + " MPa");
+    lines.add("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie równoleglej do spoin wspornych f_xk1 = ",
+              Val(2, f_xk1), " MPa");
+    lines.add("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie prostopadłej do spoin wspornych f_xk2 = ",
+              Val(2, f_xk2), " MPa");
 
     lines.emplace_back();
-    lines.push_back("Grubość ściany t = " + FormatValue(1, t * 100) + " cm");
-    lines.push_back("Szerokość ściany b = " + FormatValue(1, l * 100) + " cm");
-    lines.push_back("Wysokość ściany h = " + FormatValue(1, h * 100) + " cm");
+    lines.add("Grubość ściany t = ", Val(1, t * 100), " cm");
+    lines.add("Szerokość ściany b = ", Val(1, l * 100), " cm");
+    lines.add("Wysokość ściany h = ", Val(1, h * 100), " cm");
     results.A = t * l;
-    lines.push_back("Pole przekroju poprzecznego ściany  A = " + FormatValue(3, results.A) + " m2");
+    lines.add("Pole przekroju poprzecznego ściany  A = ", Val(3, results.A), " m2");
     lines.emplace_back();
 
     double gamma_m;
-    if (copy.sytuacja == 2)
+    if (input.sytuacja == 2)
         gamma_m = 1.3;
-    else if (copy.KategoriaWykElementu == 0) {
-        if (copy.ZaprawaTyp == 1)
-            gamma_m = copy.KategoriaWykRobot == 0 ? 1.7 : 2.0;
+    else if (input.KategoriaWykElementu == 0) {
+        if (input.ZaprawaTyp == 1)
+            gamma_m = input.KategoriaWykRobot == 0 ? 1.7 : 2.0;
         else
-            gamma_m = copy.KategoriaWykRobot == 0 ? 2.0 : 2.2;
+            gamma_m = input.KategoriaWykRobot == 0 ? 2.0 : 2.2;
     } else {
-        gamma_m = copy.KategoriaWykRobot == 0 ? 2.2 : 2.5;
+        gamma_m = input.KategoriaWykRobot == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
-    lines.push_back("Przyjęto gamma_m = " + FormatValue(1, gamma_m));
+    lines.add("Przyjęto gamma_m = ", Val(1, gamma_m));
 
     if (results.A < 0.3) {
         const double eta_A = SmallAreaFactor(results.A);
-        lines.push_back("Ponieważ A<" + FormatValue(1, 0.3) + " m2 -> eta_A = " + FormatValue(2, eta_A));
+        lines.add("Ponieważ A<", Val(1, 0.3), " m2 -> eta_A = ", Val(2, eta_A));
         results.f_xd1 = f_xk1 / (gamma_m * eta_A);
         results.f_xd2 = f_xk2 / (gamma_m * eta_A);
-        lines.push_back("Wytrzymałość muru na ściskanie  f_xd1 = f_xk1/(gamma_m*eta_A) = " +
-                        FormatValue(3, results.f_xd1) + " MPa");
-        lines.push_back("Wytrzymałość muru na ściskanie  f_xd2 = f_xk2/(gamma_m*eta_A) = " +
-                        FormatValue(3, results.f_xd2) + " MPa");
+        lines.add("Wytrzymałość muru na ściskanie  f_xd1 = f_xk1/(gamma_m*eta_A) = ", Val(3, results.f_xd1),
+                  " MPa");
+        lines.add("Wytrzymałość muru na ściskanie  f_xd2 = f_xk2/(gamma_m*eta_A) = ", Val(3, results.f_xd2),
+                  " MPa");
     } else {
         results.f_xd1 = f_xk1 / gamma_m;
         results.f_xd2 = f_xk2 / gamma_m;
-        lines.push_back("Wytrzymałość muru na zginanie  f_xd1 = f_xk1/gamma_m = " +
-                        FormatValue(3, results.f_xd1) + " MPa");
-        lines.push_back("Wytrzymałość muru na zginanie  f_xd2 = f_xk2/gamma_m = " +
-                        FormatValue(3, results.f_xd2) + " MPa");
+        lines.add("Wytrzymałość muru na zginanie  f_xd1 = f_xk1/gamma_m = ", Val(3, results.f_xd1), " MPa");
+        lines.add("Wytrzymałość muru na zginanie  f_xd2 = f_xk2/gamma_m = ", Val(3, results.f_xd2), " MPa");
     }
     // A unit and mortar without flexural strengths has no mu and no resistance.
     if (!(results.f_xd1 > 0) || !(results.f_xd2 > 0)) return Fail(lines, ceInvalidInput);
@@ -358,31 +352,30 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
             return Fail(lines, ceGeometry);
         if (model == 2 && !results.IsTablePlate) {
             results.HLOutOfRange = 1;
-            lines.push_back(OutOfTablesLine(h / l));
+            AddOutOfTablesLine(lines, h / l);
             return 35;
         }
         if (results.IsTablePlate) {
-            if (copy.zezwolB25 == 0 && t > 0.25) return Fail(lines, 23);
-            lines.push_back("Ortogonalny stosunek wytrzymałości muru na zginanie  mi = " +
-                            FormatValue(3, results.mu));
-            lines.push_back("schemat: płyta -> h/l = " + FormatValue(3, h / l) +
-                            " -> współczynnik alfa = " + FormatValue(5, results.alpha));
+            if (input.zezwolB25 == 0 && t > 0.25) return Fail(lines, 23);
+            lines.add("Ortogonalny stosunek wytrzymałości muru na zginanie  mi = ", Val(3, results.mu));
+            lines.add("schemat: płyta -> h/l = ", Val(3, h / l), " -> współczynnik alfa = ",
+                      Val(5, results.alpha));
         }
     }
 
     lines.emplace_back();
     results.W1 = t * t / 6;
-    lines.push_back("Wskaźnik wytrzymałości przekroju W = " + FormatValue(1, results.W1 * 1e6) + " cm2/mb");
+    lines.add("Wskaźnik wytrzymałości przekroju W = ", Val(1, results.W1 * 1e6), " cm2/mb");
     results.M_Rd1 = results.f_xd1 * 1000 * results.W1;
     results.W2 = t * t / 6;
     results.M_Rd2 = results.f_xd2 * 1000 * results.W2;
     const bool table = results.IsTablePlate != 0;
     if (table || IsBeamCode(results.VerticalBeam) || divided)
-        lines.push_back("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie równoleglej do spoin wspornych MRd1 = " +
-                        FormatValue(3, results.M_Rd1) + " kNm/mb");
+        lines.add("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie równoleglej do spoin wspornych MRd1 = ",
+                  Val(3, results.M_Rd1), " kNm/mb");
     if (table || IsBeamCode(results.HorizontalBeam) || divided)
-        lines.push_back("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie prostopadłej do spoin wspornych MRd2 = " +
-                        FormatValue(3, results.M_Rd2) + " kNm/mb");
+        lines.add("Nośność obliczeniowa przekroju na zginanie w płaszczyźnie prostopadłej do spoin wspornych MRd2 = ",
+                  Val(3, results.M_Rd2), " kNm/mb");
 
     if (!divided) {
         const double spanL = SpanFactor * l;
@@ -390,20 +383,18 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         results.M_Sd2 = table ? results.alpha * wd * spanL * spanL
                               : wd * spanL * spanL / BeamDivisor(results.HorizontalBeam);
         if (table || IsBeamCode(results.HorizontalBeam)) {
-            lines.push_back("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd = " +
-                            FormatValue(3, results.M_Sd2) + " kNm/mb");
-            lines.push_back("  wykorzystanie nośności płyty " +
-                            FormatValue(2, 100 * results.M_Sd2 / results.M_Rd2) + " %");
+            lines.add("Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd = ", Val(3, results.M_Sd2),
+                      " kNm/mb");
+            lines.add("  wykorzystanie nośności płyty ", Val(2, 100 * results.M_Sd2 / results.M_Rd2), " %");
         }
         // The plate's moment in the parallel plane comes from the same span l
         // (mu alpha w l^2); a vertical beam spans h.
         results.M_Sd1 = table ? results.mu * results.alpha * wd * spanL * spanL
                               : wd * spanH * spanH / BeamDivisor(results.VerticalBeam);
         if (table || IsBeamCode(results.VerticalBeam)) {
-            lines.push_back("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd = " +
-                            FormatValue(3, results.M_Sd1) + " kNm/mb");
-            lines.push_back("  wykorzystanie nośności płyty " +
-                            FormatValue(2, 100 * results.M_Sd1 / results.M_Rd1) + " %");
+            lines.add("Moment w płaszczyźnie równoległej do spoin wspornych M_Sd = ", Val(3, results.M_Sd1),
+                      " kNm/mb");
+            lines.add("  wykorzystanie nośności płyty ", Val(2, 100 * results.M_Sd1 / results.M_Rd1), " %");
         }
         return 0;
     }
@@ -414,11 +405,11 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     results.VerticalDivision = 0;
     int base = 0;
     lines.emplace_back();
-    lines.push_back("Podział na pasma poziome:");
-    StripCheck check{lines, results, false, 0, lCm, wd, t, copy.zezwolB25 != 0};
+    lines.add("Podział na pasma poziome:");
+    StripCheck check{lines, results, false, 0, lCm, wd, t, input.zezwolB25 != 0};
     const bool horizontalUsable = HorizontalUsable(results);
     if (!horizontalUsable) {
-        lines.push_back("Nie można podzielić na pasma poziome");
+        lines.add("Nie można podzielić na pasma poziome");
     } else {
         results.DecisivePlate = 1;
         base = results.PlateCount;
@@ -429,16 +420,16 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     const TCalcResults saved = results;
 
     lines.emplace_back();
-    lines.push_back("Podział na pasma pionowe:");
-    DivideVerticalStrips(copy, results);
+    lines.add("Podział na pasma pionowe:");
+    DivideVerticalStrips(input, results);
     const bool verticalUsable = VerticalUsable(results);
     double maxV = -1.0;
     if (!verticalUsable) {
-        lines.push_back("Nie można podzielić na pasma pionowe");
+        lines.add("Nie można podzielić na pasma pionowe");
     } else {
         results.PlateLetterBase = base;
         results.VerticalDivision = 1;
-        StripCheck vcheck{lines, results, true, base, lCm, wd, t, copy.zezwolB25 != 0};
+        StripCheck vcheck{lines, results, true, base, lCm, wd, t, input.zezwolB25 != 0};
         for (int j = 1; j <= results.PlateCount; ++j)
             if (const u8 e = CheckStrip(vcheck, j); e != 0) return e;
         maxV = vcheck.maxU;
@@ -449,7 +440,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     } else if (horizontalUsable && verticalUsable) {
         lines.emplace_back();
         if (maxV < maxH) {
-            lines.push_back("Podział na części składowe poziome jest bardziej niekorzystny");
+            lines.add("Podział na części składowe poziome jest bardziej niekorzystny");
             results = saved;
         }
     } else if (!horizontalUsable && !verticalUsable) {

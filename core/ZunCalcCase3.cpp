@@ -29,7 +29,7 @@ int ConcentratedLoadCount(const TCalcInput& input)
 u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ:");
+    lines.add("ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ:");
     lines.emplace_back();
 
     // Bearing data stay in centimetres; copied out of the packed record.
@@ -75,42 +75,40 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
         const double left = k == 0 ? a1[0] - 0.5 * aL[0] : a1[k];
         bearing[k] = {std::min(aT[k], input.t) * aL[k] / 10000, 100 * h - hN[k], left, 100 * b - left - aL[k], 0};
     }
-    const std::string suffix[3] = {"", ",2", ",3"};
+    const char* const suffix[3] = {"", ",2", ",3"};
 
-    lines.push_back("Pole oddziaływania obciążenia skupionego  A_b = " + FormatValue(4, bearing[0].A_b) + " m2");
+    lines.add("Pole oddziaływania obciążenia skupionego  A_b = ", Val(4, bearing[0].A_b), " m2");
 
     // Spread at 60 degrees from the bearing down to mid-height of the wall
     // below it, cut off by the wall's ends.
     const double tan60 = std::sqrt(3.0);
     for (int k = 0; k < count; ++k) {
         TBearing& g = bearing[k];
-        lines.push_back("Przyjęto h_c" + suffix[k] + " = " + FormatValue(2, g.h_c) + " cm");
+        lines.add("Przyjęto h_c", suffix[k], " = ", Val(2, g.h_c), " cm");
         const double spread = 0.5 * g.h_c / tan60;
         g.l_eff = aL[k] + std::min(spread, g.c_L) + std::min(spread, g.c_R);
-        lines.push_back("Wyznaczono l_eff" + suffix[k] + " = " + FormatValue(2, g.l_eff) + " cm");
+        lines.add("Wyznaczono l_eff", suffix[k], " = ", Val(2, g.l_eff), " cm");
     }
 
     // Enhancement factor (solid units only) and resistance under each load.
     double beta[3], N_Rd[3];
     for (int k = 0; k < count; ++k) {
         const TBearing& g = bearing[k];
-        const std::string& n = suffix[k];
+        const char* n = suffix[k];
         if (k > 0)
-            lines.push_back("Pole oddziaływania obciążenia skupionego  A_b" + n + " = " + FormatValue(4, g.A_b) +
-                            " m2");
+            lines.add("Pole oddziaływania obciążenia skupionego  A_b", n, " = ", Val(4, g.A_b), " m2");
         beta[k] = 1.0;
         if (group == 1) {
             const double A_eff = g.l_eff / 100 * t;
-            lines.push_back("Efektywne pole przekroju ściany A_eff" + n + " = " + FormatValue(4, A_eff) + " m2");
+            lines.add("Efektywne pole przekroju ściany A_eff", n, " = ", Val(4, A_eff), " m2");
             const double a_1 = std::min(g.c_L, g.c_R);
             double r = g.A_b / A_eff;
-            const std::string ratio = " Ab" + n + "/Aeff" + n + " = " + FormatValue(4, r);
             if (r > 0.45) {
-                lines.push_back(ratio + " > " + FormatValue(2, 0.45) + " -> do dalszych obliczeń przyjeto " +
-                                FormatValue(2, 0.45));
+                lines.add(" Ab", n, "/Aeff", n, " = ", Val(4, r), " > ", Val(2, 0.45),
+                          " -> do dalszych obliczeń przyjeto ", Val(2, 0.45));
                 r = 0.45;
             } else {
-                lines.push_back(ratio);
+                lines.add(" Ab", n, "/Aeff", n, " = ", Val(4, r));
             }
             double bk = (1 + 0.3 * a_1 / g.h_c) * (1.5 - 1.1 * r);
             if (bk > 1.5) bk = 1.5;
@@ -118,9 +116,9 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
             if (cap < bk) bk = cap;
             beta[k] = bk;
         }
-        lines.push_back("Współczynnik wyrażający wpływ siły skupionej beta" + n + " = " + FormatValue(3, beta[k]));
+        lines.add("Współczynnik wyrażający wpływ siły skupionej beta", n, " = ", Val(3, beta[k]));
         N_Rd[k] = beta[k] * g.A_b * results.f_d / 1000;
-        lines.push_back("Nośność pod obciążeniem skupionym NRd" + n + " = " + FormatValue(3, N_Rd[k]) + " kN");
+        lines.add("Nośność pod obciążeniem skupionym NRd", n, " = ", Val(3, N_Rd[k]), " kN");
     }
 
     results.A_b = bearing[0].A_b;

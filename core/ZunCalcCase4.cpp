@@ -24,7 +24,7 @@ std::string ShortDecimal(double value)
 u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("ŚCIANA PIWNIC:");
+    lines.add("ŚCIANA PIWNIC:");
     lines.emplace_back();
     results.AnnexFlag = 1;
 
@@ -60,15 +60,15 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     else if (t < 0.2) annex = ceAnnexThickness;
     else if (he / 100 > h) annex = ceAnnexBackfill;
     if (annex != 0) {
-        lines.push_back(StripMarkup(CalcErrorText(annex) + "!"));
+        if (lines.isRead()) lines.push_back(StripMarkup(CalcErrorText(annex) + "!"));
         return annex;
     }
 
-    lines.push_back("Przyjęto ciężar ściany G_s =" + FormatValue(2, Gs) + " kN");
-    lines.push_back("NSd = " + FormatValue(2, N_Sd) + " kN/mb");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
+    lines.add("NSd = ", Val(2, N_Sd), " kN/mb");
 
     results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;
-    lines.push_back("t·f_k/3·gamma_m = " + FormatValue(2, results.N_maxRd) + " kN/m");
+    lines.add("t·f_k/3·gamma_m = ", Val(2, results.N_maxRd), " kN/m");
 
     double beta_A;
     if (2 * h <= be) beta_A = 20;
@@ -78,8 +78,8 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
 
     const double hem = he / 100;
     results.N_minRd = ro_e * h * hem * hem / (beta_A * t);
-    lines.push_back("ro_e·h·he^2/" + ShortDecimal(beta_A) + "·t = " + FormatValue(2, results.N_minRd) +
-                    " kN/m");
+    if (lines.isRead())
+        lines.add("ro_e·h·he^2/", ShortDecimal(beta_A), "·t = ", Val(2, results.N_minRd), " kN/m");
 
     results.AnnexFlag = 1;
     return 0;

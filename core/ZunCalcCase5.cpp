@@ -24,7 +24,7 @@ double ColumnRhoH(u32 support) { return support == 0 ? 2.0 : support == 1 ? 1.0 
 u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
-    lines.push_back("SŁUP OBCIĄŻONY PIONOWO (model przegubowy):");
+    lines.add("SŁUP OBCIĄŻONY PIONOWO (model przegubowy):");
     lines.emplace_back();
 
     const double t = input.t / 100;
@@ -58,20 +58,14 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     // Effective height of one direction; false after the slenderness error line.
     auto effectiveHeight = [&](u32 support, const char* axis, double thickness, double& h_eff) {
         const double rho_h = ColumnRhoH(support);
-        lines.push_back("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = " +
-                        FormatValue(1, rho_h));
-        lines.push_back("Współczynnik zależny od usztywnienia ściany, przyjęto ro_1 = " +
-                        FormatValue(1, 1.0) + "  ");
+        lines.add("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = ", Val(1, rho_h));
+        lines.add("Współczynnik zależny od usztywnienia ściany, przyjęto ro_1 = ", Val(1, 1.0), "  ");
         h_eff = h * 1.0 * rho_h;
-        lines.push_back(std::string("Wysokość efektywna ściany h_eff,") + axis +
-                        " = ro_h·ro_1·h = " + FormatValue(3, h_eff) + " m");
+        lines.add("Wysokość efektywna ściany h_eff,", axis, " = ro_h·ro_1·h = ", Val(3, h_eff), " m");
         const double slenderness = h_eff / thickness;
-        const std::string text = std::string("Smukłość h_eff,") + axis + "/t = " + FormatValue(3, slenderness);
-        if (slenderness > limit) {
-            lines.push_back(text + "> " + FormatValue(0, limit));
-            return false;
-        }
-        lines.push_back(text + "< " + FormatValue(0, limit));
+        const bool tooSlender = slenderness > limit;
+        lines.add("Smukłość h_eff,", axis, "/t = ", Val(3, slenderness), tooSlender ? "> " : "< ", Val(0, limit));
+        if (tooSlender) return false;
         return true;
     };
 
@@ -91,35 +85,34 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
         const double M_md = 0.6 * M_1d + 0.5 * M_2d;
         const double e_m = N_md != 0 ? M_md / N_md : 0.0;
 
-        lines.push_back("Siła w przekroju 1-1 N_1d = " + FormatValue(2, N_1d) + " kN");
-        lines.push_back("Moment w przekroju 1-1 M_1d = " + FormatValue(2, M_1d) + " kNm");
-        lines.push_back("Mimośród e_1 = " + FormatValue(1, 100 * e_1) + " cm");
+        lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
+        lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
+        lines.add("Mimośród e_1 = ", Val(1, 100 * e_1), " cm");
         d.Phi_1 = ReductionFactorEnd(group, material, e_1, thickness);
-        lines.push_back("Współczynnik redukcyjny nośności FI_1 = " + FormatValue(3, d.Phi_1));
+        lines.add("Współczynnik redukcyjny nośności FI_1 = ", Val(3, d.Phi_1));
         d.N_1R = d.Phi_1 * A * f_d / 1000;
-        lines.push_back(std::string("Nośność pod stropem N_1R,d,") + axis + " = " + FormatValue(3, d.N_1R) + " kN");
+        lines.add("Nośność pod stropem N_1R,d,", axis, " = ", Val(3, d.N_1R), " kN");
 
-        lines.push_back("Moment w przekroju m-m M_md = " + FormatValue(2, M_md) + " kNm");
-        lines.push_back("Mimośród w strefie środkowej e_m = " + FormatValue(1, 100 * e_m) + " cm");
+        lines.add("Moment w przekroju m-m M_md = ", Val(2, M_md), " kNm");
+        lines.add("Mimośród w strefie środkowej e_m = ", Val(1, 100 * e_m), " cm");
         d.Phi_m = ReductionFactorMid(group, h_eff, thickness, std::fabs(e_m), alphaCInf);
-        lines.push_back("Współczynnik redukcyjny nośności FI_m = " + FormatValue(3, d.Phi_m));
+        lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, d.Phi_m));
         d.N_mR = d.Phi_m * A * f_d / 1000;
-        lines.push_back(std::string("Nośność w strefie środkowej N_mR,d,") + axis + " = " +
-                        FormatValue(3, d.N_mR) + " kN");
+        lines.add("Nośność w strefie środkowej N_mR,d,", axis, " = ", Val(3, d.N_mR), " kN");
 
-        lines.push_back("Siła w przekroju 2-2 N_2d = " + FormatValue(2, N_2d) + " kN");
-        lines.push_back("Moment w przekroju 2-2 M_2d = " + FormatValue(2, M_2d) + " kNm");
-        lines.push_back("Mimośród e_2 = " + FormatValue(1, 100 * e_2) + " cm");
+        lines.add("Siła w przekroju 2-2 N_2d = ", Val(2, N_2d), " kN");
+        lines.add("Moment w przekroju 2-2 M_2d = ", Val(2, M_2d), " kNm");
+        lines.add("Mimośród e_2 = ", Val(1, 100 * e_2), " cm");
         d.Phi_2 = ReductionFactorEnd(group, material, e_2, thickness);
-        lines.push_back("Współczynnik redukcyjny nośności FI_2 = " + FormatValue(3, d.Phi_2));
+        lines.add("Współczynnik redukcyjny nośności FI_2 = ", Val(3, d.Phi_2));
         d.N_2R = d.Phi_2 * A * f_d / 1000;
-        lines.push_back(std::string("Nośność nad stropem N_2R,d,") + axis + " = " + FormatValue(3, d.N_2R) + " kN");
+        lines.add("Nośność nad stropem N_2R,d,", axis, " = ", Val(3, d.N_2R), " kN");
         return d;
     };
 
     // Direction x: thickness t.
     lines.emplace_back();
-    lines.push_back("Kierunek x:");
+    lines.add("Kierunek x:");
     if (!effectiveHeight(supportX, "x", t, results.h_eff)) {
         AddErrorLine(lines, ceColumnSlendernessX);
         return ceColumnSlendernessX;
@@ -134,7 +127,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     results.N_2d = N_2d;
     e_a = AccidentalEccentricity(lines, h, results);
 
-    lines.push_back("Przyjęto ciężar słupa G_s =" + FormatValue(2, Gs) + " kN");
+    lines.add("Przyjęto ciężar słupa G_s =", Val(2, Gs), " kN");
     const Direction x = direction(Msdx, t, results.h_eff, "x");
     results.Phi_1 = x.Phi_1;
     results.N_1Rd = x.N_1R;
@@ -145,7 +138,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
 
     // Direction y: width b (the slenderness line keeps the name t).
     lines.emplace_back();
-    lines.push_back("Kierunek y:");
+    lines.add("Kierunek y:");
     if (!effectiveHeight(supportY, "y", b, results.h_eff_y)) {
         AddErrorLine(lines, ceColumnSlendernessY);
         return ceColumnSlendernessY;
@@ -160,22 +153,22 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     results.N_2Rd_y = y.N_2R;
 
     lines.emplace_back();
-    lines.push_back("Uwzględnienie dwukierunkowego mimośrodowego ściskania:");
+    lines.add("Uwzględnienie dwukierunkowego mimośrodowego ściskania:");
     const double N_0 = A * f_d / 1000;
     results.N_0Rd = N_0;
-    lines.push_back("Nośność  N_0R,d = A * f_d = " + FormatValue(3, N_0) + " kN");
-    lines.push_back("Przekrój 1-1:");
+    lines.add("Nośność  N_0R,d = A * f_d = ", Val(3, N_0), " kN");
+    lines.add("Przekrój 1-1:");
     results.N_1Rd_xy = BiaxialCapacity(x.N_1R, y.N_1R, N_0);
-    lines.push_back("Nośność pod stropem N_1R,d,xy = 1/[(1/N_1R,d,x)+(1/N_1R,d,y)-(1/N_0R,d)] = " +
-                    FormatValue(3, results.N_1Rd_xy) + " kN");
-    lines.push_back("Przekrój m-m:");
+    lines.add("Nośność pod stropem N_1R,d,xy = 1/[(1/N_1R,d,x)+(1/N_1R,d,y)-(1/N_0R,d)] = ",
+              Val(3, results.N_1Rd_xy), " kN");
+    lines.add("Przekrój m-m:");
     results.N_mRd_xy = BiaxialCapacity(x.N_mR, y.N_mR, N_0);
-    lines.push_back("Nośność w strefie środkowej N_mR,d,xy = 1/[(1/N_mR,d,x)+(1/N_mR,d,y)-(1/N_0R,d)] = " +
-                    FormatValue(3, results.N_mRd_xy) + " kN");
-    lines.push_back("Przekrój 2-2:");
+    lines.add("Nośność w strefie środkowej N_mR,d,xy = 1/[(1/N_mR,d,x)+(1/N_mR,d,y)-(1/N_0R,d)] = ",
+              Val(3, results.N_mRd_xy), " kN");
+    lines.add("Przekrój 2-2:");
     results.N_2Rd_xy = BiaxialCapacity(x.N_2R, y.N_2R, N_0);
-    lines.push_back("Nośność pod stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = " +
-                    FormatValue(3, results.N_2Rd_xy) + " kN");
+    lines.add("Nośność pod stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = ",
+              Val(3, results.N_2Rd_xy), " kN");
     return 0;
 }
 

@@ -20,24 +20,30 @@ void DeleteOpening(const TCalcInput& in, int index, TCalcInput& out)
     out.LiczbaOkien = n - 1;
 }
 
-void PruneOpenings(const TCalcInput& in, TCalcInput& out)
+int PrunedOpenings(const TCalcInput& in, TOpening (&out)[MaxOpenings])
 {
-    if (&out != &in) out = in;
-    const int n = OpeningCount(out);
-    out.LiczbaOkien = n;
-    const double wallL = out.l;
-    const double wallH = out.h;
+    const int n = OpeningCount(in);
+    const double wallL = in.l;
+    const double wallH = in.h;
+    int kept = 0;
     for (int k = 0; k < n; ++k) {
-        TOpening o = out.Okna[k];
+        TOpening o = in.Okna[k];
         if (o.x + o.l > wallL) o.l = wallL - o.x;
         if (o.y + o.h > wallH) o.h = wallH - o.y;
-        out.Okna[k] = o;
+        if (o.x < wallL && o.l > 0.0001 && o.y < wallH && o.h > 0.0001) out[kept++] = o;
     }
-    for (int k = n; k >= 1; --k) {
-        const TOpening o = out.Okna[k - 1];
-        const bool keep = o.x < wallL && o.l > 0.0001 && o.y < wallH && o.h > 0.0001;
-        if (!keep) DeleteOpening(out, k, out);
-    }
+    return kept;
+}
+
+void PruneOpenings(const TCalcInput& in, TCalcInput& out)
+{
+    TOpening kept[MaxOpenings];
+    const int n = PrunedOpenings(in, kept);
+    const int before = OpeningCount(in);
+    if (&out != &in) out = in;
+    for (int k = 0; k < n; ++k) out.Okna[k] = kept[k];
+    for (int k = n; k < before; ++k) out.Okna[k] = TOpening{}; // the slots freed
+    out.LiczbaOkien = n;
 }
 
 bool OpeningCollides(const TCalcInput& in, int editedIndex, double x, double y, double l, double h)

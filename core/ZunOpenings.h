@@ -19,6 +19,8 @@ int OpeningCount(const TCalcInput& in);
 void DeleteOpening(const TCalcInput& in, int index, TCalcInput& out);
 // out := in with the openings cut to the wall and the empty ones removed.
 void PruneOpenings(const TCalcInput& in, TCalcInput& out);
+// The openings PruneOpenings keeps, in its order, into `out`; their count.
+int PrunedOpenings(const TCalcInput& in, TOpening (&out)[MaxOpenings]);
 // Opening number `editedIndex` (or none for -1) left out of the test.
 bool OpeningCollides(const TCalcInput& in, int editedIndex, double x, double y, double l, double h);
 // True when the opening may be added; on a collision the user is told why.

@@ -43,12 +43,10 @@ int FreeBands(const double* start, const double* size, int n, double extent, Ban
     return count;
 }
 
-// The openings fitted to the wall; false when the division does not apply.
-bool FittedOpenings(const TCalcInput& input, TCalcInput& fitted)
+// The openings the strips go round; none for a wall without openings.
+int FittedOpenings(const TCalcInput& input, TOpening (&okna)[MaxOpenings])
 {
-    if (input.ScianaZOtworami == 0) return false;
-    PruneOpenings(input, fitted);
-    return OpeningCount(fitted) > 0;
+    return input.ScianaZOtworami == 0 ? 0 : PrunedOpenings(input, okna);
 }
 
 bool IsPlateModel(int model) { return model == 2; }
@@ -121,15 +119,15 @@ int RightStripCase(int k)
 void DivideStrips(const TCalcInput& input, TCalcResults& results, const StripAxis& axis)
 {
     results.PlateCount = 0;
-    auto fitted = std::make_unique<TCalcInput>();
-    if (!FittedOpenings(input, *fitted)) return;
-    const int n = OpeningCount(*fitted);
-    const double extent = axis.horizontal ? fitted->h : fitted->l;
-    const double across = axis.horizontal ? fitted->l : fitted->h;
+    TOpening okna[MaxOpenings];
+    const int n = FittedOpenings(input, okna);
+    if (n == 0) return;
+    const double extent = axis.horizontal ? input.h : input.l;
+    const double across = axis.horizontal ? input.l : input.h;
     double start[MaxOpenings], size[MaxOpenings];
     for (int k = 0; k < n; ++k) {
-        start[k] = axis.horizontal ? fitted->Okna[k].y : fitted->Okna[k].x;
-        size[k] = axis.horizontal ? fitted->Okna[k].h : fitted->Okna[k].l;
+        start[k] = axis.horizontal ? okna[k].y : okna[k].x;
+        size[k] = axis.horizontal ? okna[k].h : okna[k].l;
     }
     Band bands[MaxWallPlates];
     const int count = FreeBands(start, size, n, extent, bands);
@@ -139,8 +137,8 @@ void DivideStrips(const TCalcInput& input, TCalcResults& results, const StripAxi
     }
     results.PlateCount = count;
 
-    const int model = static_cast<int>(fitted->SchematScianyTyp);
-    const int k = static_cast<int>(fitted->SchematPlytySciany);
+    const int model = static_cast<int>(input.SchematScianyTyp);
+    const int k = static_cast<int>(input.SchematPlytySciany);
     const TSupportEdges wall = WallModelEdges(model, k);
     for (int j = 0; j < count; ++j) {
         TWallPlate& p = results.Plates[j];

@@ -181,7 +181,14 @@ void TCalculateSts::showEvent(QShowEvent* event)
             move(frame.topLeft());
         }
     }
+    if (readerHook_) readerHook_(true);
     if (stale_) showLines();
+}
+
+void TCalculateSts::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (readerHook_) readerHook_(false);
 }
 
 } // namespace orv

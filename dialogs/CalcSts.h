@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 
@@ -22,6 +24,9 @@ public:
     // The trace the window shows (not owned; it must outlive the window or
     // be replaced). nullptr shows the initial text.
     void setTraceLines(const TTraceLines* lines);
+    // Told true when the window is shown (before its lines are shown) and
+    // false when it is hidden: the trace is built only while it is read.
+    void setReaderHook(std::function<void(bool reading)> hook) { readerHook_ = std::move(hook); }
     // Shows the current lines of the trace; while the window is hidden the
     // text is brought up to date when it is shown next.
     void refresh();
@@ -44,6 +49,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -57,6 +63,7 @@ private:
     QAction* Zaznaczwszystko1 = nullptr;
     QAction* Czcionka1 = nullptr;
     const TTraceLines* lines_ = nullptr;
+    std::function<void(bool)> readerHook_;
     bool stale_ = false;
     bool placed_ = false;
     bool rolled_ = false;

@@ -214,6 +214,17 @@ void PainterCanvas::textOut(int x, int y, const std::string& text)
     p_.restore();
 }
 
+int Canvas::unitHeight()
+{
+    const TCanvasFont& f = unitFont_;
+    if (unitHeight_ < 0 || font.size != f.size || font.style != f.style || font.pitch != f.pitch ||
+        font.charSet != f.charSet || font.name != f.name) {
+        unitHeight_ = textHeight("A");
+        unitFont_ = font;
+    }
+    return unitHeight_;
+}
+
 TPoint PainterCanvas::textExtent(const std::string& text)
 {
     // Everything applyFont reads, then the text; the escapement does not

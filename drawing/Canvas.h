@@ -96,9 +96,18 @@ public:
 
     int textWidth(const std::string& text) { return textExtent(text).X; }
     int textHeight(const std::string& text) { return textExtent(text).Y; }
+    // textHeight("A"), the drawings' size unit: measured once for each font
+    // (the colour and the escapement change no measure).
+    virtual int unitHeight();
+
+protected:
+    // The measures change with something besides the font.
+    void forgetUnitHeight() { unitHeight_ = -1; }
 
 private:
     TPoint pos_;
+    TCanvasFont unitFont_; // the font unitHeight_ was measured in
+    int unitHeight_ = -1;
 };
 
 // The canvas over an active QPainter (widget, QImage, printer, QPicture).
@@ -121,7 +130,11 @@ public:
     QPainter& painter() { return p_; }
     // Fonts sized in pixels for a device of this resolution (0: in points of
     // the painter's device), so that a recorded picture replays alike anywhere.
-    void setFontDpi(int dpi) { fontDpi_ = dpi; }
+    void setFontDpi(int dpi)
+    {
+        fontDpi_ = dpi;
+        forgetUnitHeight();
+    }
 
 private:
     void applyPen(bool outline);

@@ -337,7 +337,7 @@ void DrawDimensionVArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string
         VerticalEnd(canvas, p2);
     }
     const int w = MarkupTextWidth(canvas, text);
-    const int th = canvas.textHeight("A");
+    const int th = canvas.unitHeight();
     TRect b;
     if (place == 'D')
         MarkupTextOutRotated(canvas, {p2.X - th - S(3), std::max(p1.Y, p2.Y) - S(8)}, text, b, 'D', 90);

@@ -56,7 +56,7 @@ void StepsWithinLimit(long long from, long long length, int step, long long& fir
 
 int SizeUnitFor(int textHeightA, double n) { return RoundToInt(textHeightA * n / 13.0); }
 
-int SizeUnit(Canvas& canvas, double n) { return SizeUnitFor(canvas.textHeight("A"), n); }
+int SizeUnit(Canvas& canvas, double n) { return SizeUnitFor(canvas.unitHeight(), n); }
 
 int DivBySize(int a, int s) { return a / (s == 0 ? 1 : s); }
 

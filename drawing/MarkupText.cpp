@@ -107,7 +107,7 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
     canvas.font.style = 0;
     int x = x0, yc = y0;
     RunState st;
-    bounds = {x0, y0, x0, y0 + canvas.textHeight("A")};
+    bounds = {x0, y0, x0, y0 + canvas.unitHeight()};
     for (const TMarkupToken& t : ScanMarkup(text)) {
         if (t.kind == TMarkupToken::Run) {
             const std::string run = RunText(t.text, st);
@@ -127,8 +127,8 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
             st.symbol = false;
             yc = y0;
             break;
-        case 'D': yc = y0 + canvas.textHeight("A") / 6; break;
-        default: yc = y0 - canvas.textHeight("A") / 4; break; // 'G', 'I'
+        case 'D': yc = y0 + canvas.unitHeight() / 6; break;
+        default: yc = y0 - canvas.unitHeight() / 4; break; // 'G', 'I'
         }
     }
     GrowRectByPoint(bounds, {x, y0});
@@ -196,7 +196,7 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
     const std::string n0 = canvas.font.name;
     canvas.font.style = 0;
     std::string face;
-    const int ha = canvas.textHeight("A");
+    const int ha = canvas.unitHeight();
     bounds = {x, y, x, y};
     GrowRectByPoint(bounds, {x + RoundToInt(s * ha), y + RoundToInt(c * ha)});
     TPoint size;

@@ -22,7 +22,77 @@ bool BoxPixels(const TRect& r, long long& l, long long& t, long long& rr, long l
     return l <= rr && t <= b;
 }
 
+enum : int { kLine, kPolyline, kPolygon, kRectangle, kFillRect, kEllipse, kArc, kText };
+
+TPoint Moved(TPoint p, TPoint by) { return {p.X + by.X, p.Y + by.Y}; }
+TRect Moved(const TRect& r, TPoint by) { return {r.Left + by.X, r.Top + by.Y, r.Right + by.X, r.Bottom + by.Y}; }
+
+bool SameLook(const TCanvasFont& f, const TCanvasPen& pen, const TCanvasBrush& brush, const Canvas& c)
+{
+    const TCanvasFont& g = c.font;
+    return f.name == g.name && f.size == g.size && f.style == g.style && f.charSet == g.charSet &&
+           f.pitch == g.pitch && f.color == g.color && f.escapement == g.escapement && pen.color == c.pen.color &&
+           pen.width == c.pen.width && pen.style == c.pen.style && pen.mode == c.pen.mode &&
+           brush.color == c.brush.color && brush.style == c.brush.style;
+}
+
+bool SameState(const Canvas& a, const Canvas& b)
+{
+    return SameLook(a.font, a.pen, a.brush, b) && a.penPos().X == b.penPos().X && a.penPos().Y == b.penPos().Y;
+}
+
 } // namespace
+
+// --- TCanvasRecord
+
+void TCanvasRecord::add(const Canvas& state, int kind, std::vector<TPoint> points, TRect box, std::string text)
+{
+    const bool same = !states_.empty() && SameLook(states_.back().font, states_.back().pen, states_.back().brush, state);
+    if (!same) states_.push_back({state.font, state.pen, state.brush});
+    ops_.push_back({kind, states_.size() - 1, std::move(points), box, std::move(text)});
+}
+
+void TCanvasRecord::close(const Canvas& state)
+{
+    end_ = {state.font, state.pen, state.brush};
+    endPos_ = state.penPos();
+    closed_ = true;
+}
+
+void TCanvasRecord::replay(Canvas& target, TPoint offset) const
+{
+    std::size_t current = states_.size();
+    for (const TOp& op : ops_) {
+        if (op.state != current) {
+            current = op.state;
+            target.font = states_[current].font;
+            target.pen = states_[current].pen;
+            target.brush = states_[current].brush;
+        }
+        switch (op.kind) {
+        case kLine: target.drawLine(Moved(op.points[0], offset), Moved(op.points[1], offset)); break;
+        case kPolyline:
+        case kPolygon: {
+            std::vector<TPoint> pts = op.points;
+            for (TPoint& p : pts) p = Moved(p, offset);
+            if (op.kind == kPolyline) target.polyline(pts);
+            else target.polygon(pts);
+            break;
+        }
+        case kRectangle: target.rectangle(Moved(op.box, offset)); break;
+        case kFillRect: target.fillRect(Moved(op.box, offset)); break;
+        case kEllipse: target.ellipse(Moved(op.box, offset)); break;
+        case kArc:
+            target.arc(Moved(op.box, offset), Moved(op.points[0], offset), Moved(op.points[1], offset));
+            break;
+        case kText: target.textOut(op.points[0].X + offset.X, op.points[0].Y + offset.Y, op.text); break;
+        }
+    }
+    target.font = end_.font;
+    target.pen = end_.pen;
+    target.brush = end_.brush;
+    target.moveTo(endPos_.X + offset.X, endPos_.Y + offset.Y);
+}
 
 // --- InkBoundsCanvas
 
@@ -69,6 +139,7 @@ void InkBoundsCanvas::addBox(const TRect& r, int reach)
 
 void InkBoundsCanvas::drawLine(TPoint a, TPoint b)
 {
+    if (record_) record_->add(*this, kLine, {a, b}, {});
     const int reach = penReach();
     if (reach < 0) return;
     add(a.X, a.Y, reach);
@@ -77,6 +148,7 @@ void InkBoundsCanvas::drawLine(TPoint a, TPoint b)
 
 void InkBoundsCanvas::polyline(const std::vector<TPoint>& points)
 {
+    if (record_) record_->add(*this, kPolyline, points, {});
     const int reach = penReach();
     if (reach < 0) return;
     for (const TPoint& p : points) add(p.X, p.Y, reach);
@@ -84,6 +156,7 @@ void InkBoundsCanvas::polyline(const std::vector<TPoint>& points)
 
 void InkBoundsCanvas::polygon(const std::vector<TPoint>& points)
 {
+    if (record_) record_->add(*this, kPolygon, points, {});
     const int reach = penReach();
     if (reach < 0 && brush.style == TBrushStyle::Clear) return;
     for (const TPoint& p : points) add(p.X, p.Y, std::max(0, reach));
@@ -91,6 +164,7 @@ void InkBoundsCanvas::polygon(const std::vector<TPoint>& points)
 
 void InkBoundsCanvas::rectangle(const TRect& r)
 {
+    if (record_) record_->add(*this, kRectangle, {}, r);
     const int reach = penReach();
     if (reach < 0 && brush.style == TBrushStyle::Clear) return;
     addBox(r, std::max(0, reach));
@@ -98,17 +172,23 @@ void InkBoundsCanvas::rectangle(const TRect& r)
 
 void InkBoundsCanvas::fillRect(const TRect& r)
 {
+    if (record_) record_->add(*this, kFillRect, {}, r);
     if (brush.style == TBrushStyle::Clear) return;
     addBox(r, 0);
 }
 
 void InkBoundsCanvas::ellipse(const TRect& box)
 {
+    if (record_) record_->add(*this, kEllipse, {}, box);
+    TCanvasRecord* const record = record_;
+    record_ = nullptr; // the ink of its box, no rectangle drawn
     rectangle(box);
+    record_ = record;
 }
 
 void InkBoundsCanvas::arc(const TRect& box, TPoint start, TPoint end)
 {
+    if (record_) record_->add(*this, kArc, {start, end}, box);
     const int reach = penReach();
     long long l, t, rr, b;
     if (reach < 0 || !BoxPixels(box, l, t, rr, b)) return;
@@ -131,6 +211,7 @@ void InkBoundsCanvas::arc(const TRect& box, TPoint start, TPoint end)
 
 void InkBoundsCanvas::textOut(int x, int y, const std::string& text)
 {
+    if (record_) record_->add(*this, kText, {{x, y}}, {}, text);
     if (text.empty()) return;
     const TPoint e = textExtent(text);
     const double a = font.escapement / 10.0 * kPi / 180.0, c = std::cos(a), s = std::sin(a);
@@ -244,14 +325,24 @@ TPoint ShiftedCanvas::textExtent(const std::string& text)
 
 // --- fitting
 
-TFitPlacement FitToArea(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, int clearance)
+namespace {
+
+// FitToArea; with `record`, also what the drawing drew in the pass of the
+// placement found, when that pass was the last one drawn (what the drawing
+// function wrote besides the canvas is then that pass's too); left empty
+// otherwise.
+TFitPlacement Fit(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, int clearance, TCanvasRecord* record)
 {
     const TFitPlacement asGiven{size, {0, 0}};
     TFitPlacement best = asGiven, at = asGiven;
     long long bestOverrun = -1;
     constexpr int kPasses = 5;
+    int bestPass = -1, lastPass = -1;
     for (int pass = 0; pass < kPasses; ++pass) {
+        lastPass = pass;
         InkBoundsCanvas probe(canvas);
+        TCanvasRecord drawn;
+        if (record) probe.setRecord(&drawn);
         draw(probe, at.size);
         if (!probe.inked()) break;  // nothing drawn at this size
         const TRect b = probe.bounds();
@@ -264,6 +355,11 @@ TFitPlacement FitToArea(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, in
         if (bestOverrun < 0 || overrun < bestOverrun) {
             best = at;
             bestOverrun = overrun;
+            bestPass = pass;
+            if (record) {
+                drawn.close(probe);
+                *record = std::move(drawn);
+            }
         }
         if (overrun == 0) break;
         // labels sticking out by a little can be taken in; geometry that
@@ -273,12 +369,29 @@ TFitPlacement FitToArea(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, in
         at.size = {int(w), int(h)};
         at.offset = {at.offset.X + int(l), at.offset.Y + int(t)};
     }
+    if (record && bestPass != lastPass) *record = TCanvasRecord{};
     return best;
+}
+
+} // namespace
+
+TFitPlacement FitToArea(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, int clearance)
+{
+    return Fit(canvas, size, draw, clearance, nullptr);
 }
 
 TFitPlacement DrawFitted(Canvas& canvas, TPoint size, const TAreaDrawFn& draw, int clearance)
 {
-    const TFitPlacement at = FitToArea(canvas, size, draw, clearance);
+    // The probes start as a new canvas does: on a canvas in that state the
+    // drawing of the pass chosen is drawn again as it was recorded, laid out once.
+    const InkBoundsCanvas fresh(canvas);
+    TCanvasRecord recorded;
+    const bool replayable = SameState(canvas, fresh);
+    const TFitPlacement at = Fit(canvas, size, draw, clearance, replayable ? &recorded : nullptr);
+    if (replayable && !recorded.empty()) {
+        recorded.replay(canvas, at.offset);
+        return at;
+    }
     if (at.offset.X == 0 && at.offset.Y == 0 && at.size.X == size.X && at.size.Y == size.Y) {
         draw(canvas, size);
         return at;

@@ -14,6 +14,38 @@
 
 namespace orv {
 
+// The operations drawn on a canvas, each with the font, pen and brush it
+// was drawn in, to be drawn again on another canvas.
+class TCanvasRecord {
+public:
+    void add(const Canvas& state, int kind, std::vector<TPoint> points, TRect box, std::string text = {});
+    // The font, pen, brush and position the drawing ended with.
+    void close(const Canvas& state);
+    bool empty() const { return ops_.empty() && !closed_; }
+    // Draws every operation on `target` moved by `offset`, then leaves the
+    // target as the drawing ended (its position moved too).
+    void replay(Canvas& target, TPoint offset) const;
+
+private:
+    struct TState {
+        TCanvasFont font;
+        TCanvasPen pen;
+        TCanvasBrush brush;
+    };
+    struct TOp {
+        int kind;
+        std::size_t state;
+        std::vector<TPoint> points;
+        TRect box;
+        std::string text;
+    };
+    std::vector<TState> states_;
+    std::vector<TOp> ops_;
+    TState end_;
+    TPoint endPos_;
+    bool closed_ = false;
+};
+
 // A canvas that draws nothing and gathers the pixels the ink of what is
 // drawn on it would cover (pen widths and turned text boxes included); text
 // is measured by the canvas it stands in for.
@@ -23,6 +55,8 @@ public:
     explicit InkBoundsCanvas(Canvas& metrics);
 
     bool inked() const { return inked_; }
+    // Also records what is drawn (null: nothing is recorded).
+    void setRecord(TCanvasRecord* record) { record_ = record; }
     // Inclusive pixel bounds of the ink; only meaningful when inked().
     TRect bounds() const { return {left_, top_, right_, bottom_}; }
 
@@ -41,6 +75,7 @@ private:
     void add(long long x, long long y, int reach);
     void addBox(const TRect& r, int reach);
     Canvas& metrics_;
+    TCanvasRecord* record_ = nullptr;
     bool inked_ = false;
     int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
 };

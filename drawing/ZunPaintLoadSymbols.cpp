@@ -147,7 +147,7 @@ void DrawNamedForceArrow(Canvas& canvas, TPoint p, int offset, const std::string
         if (angleDeg > 180 || angleDeg < 5)
             o = {q.X, q.Y - S(12)};
         else
-            o = RotatePoint(q, {q.X + canvas.textHeight("A"), q.Y}, rad);
+            o = RotatePoint(q, {q.X + canvas.unitHeight(), q.Y}, rad);
         TRect b;
         // a halo in the background colour keeps the name readable over lines
         canvas.font.color = entryBrush;

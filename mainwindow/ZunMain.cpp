@@ -185,6 +185,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     trace_ = new TCalculateSts(this);
     trace_->setWindowFlag(Qt::Window);
     trace_->setTraceLines(&session_->trace());
+    trace_->setReaderHook([this](bool reading) { session_->setTraceRead(reading); });
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
     formState_ = LoadFormState(screen.width(), screen.height());
 
@@ -210,6 +211,7 @@ TVelkor2::TVelkor2(QWidget* parent)
 TVelkor2::~TVelkor2()
 {
     session_->removeObserver(this);
+    trace_->setReaderHook({});
 }
 
 void TVelkor2::buildActions()
@@ -631,8 +633,10 @@ void TVelkor2::updateResultsPanelHeight()
 {
     // The panel grows with its text up to 65 % of the results side and,
     // space permitting, never below 150 pixels.
-    results_->document()->setTextWidth(results_->viewport()->width());
-    const int wanted = int(results_->document()->size().height()) + 5;
+    // A new width lays the whole text out again; setHtml has laid it out at this one.
+    QTextDocument* doc = results_->document();
+    if (doc->textWidth() != results_->viewport()->width()) doc->setTextWidth(results_->viewport()->width());
+    const int wanted = int(doc->size().height()) + 5;
     const int limit = int((resultsSide_->height() - panel9_->height()) * 0.65);
     resultsPanel_->setFixedHeight(std::max(0, std::min(std::max(wanted, 150), limit)));
 }

@@ -59,6 +59,44 @@ void DrawSample(Canvas& c, TPoint size, const TDrawingColors& col)
 
 } // namespace
 
+// The size unit is measured once for each font: every change that alters
+// the text height gives the unit of a new canvas in that font, the colour
+// and the escapement keep it.
+TEST(PainterCanvas, TheSizeUnitFollowsEveryChangeOfTheFont)
+{
+    test::EnsureGuiApp();
+    QImage img = WhiteImage(QSize(100, 100));
+    QPainter p(&img);
+    PainterCanvas c(p);
+    SetFont(c);
+    auto fresh = [&p](const TCanvasFont& font, int dpi) {
+        PainterCanvas other(p);
+        other.setFontDpi(dpi);
+        other.font = font;
+        return SizeUnit(other, 13);
+    };
+    const int small = SizeUnit(c, 13);
+    EXPECT_EQ(small, fresh(c.font, 0));
+    c.font.size = 18;
+    EXPECT_GT(SizeUnit(c, 13), small);
+    EXPECT_EQ(SizeUnit(c, 13), fresh(c.font, 0));
+    c.font.style = fsBold | fsItalic;
+    EXPECT_EQ(SizeUnit(c, 13), fresh(c.font, 0));
+    c.font.name = "Times New Roman";
+    EXPECT_EQ(SizeUnit(c, 13), fresh(c.font, 0));
+    c.setFontDpi(600);  // fonts in pixels of a printer
+    EXPECT_EQ(SizeUnit(c, 13), fresh(c.font, 600));
+    EXPECT_GT(SizeUnit(c, 13), 3 * small);
+    const int printed = SizeUnit(c, 13);
+    c.font.color = clRed;
+    c.font.escapement = 900;
+    EXPECT_EQ(SizeUnit(c, 13), printed);
+    c.setFontDpi(0);
+    c.font = TCanvasFont{};
+    SetFont(c);
+    EXPECT_EQ(SizeUnit(c, 13), small);
+}
+
 TEST(PainterCanvas, MetricsFollowTheFont)
 {
     test::EnsureGuiApp();

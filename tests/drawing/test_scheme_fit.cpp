@@ -235,6 +235,51 @@ TEST_P(EveryScheme, InkInsideThePictureFrame)
     }
 }
 
+// A scheme on a canvas as new is laid out once, in the fitting pass, and
+// drawn from what that pass recorded; on any other canvas it is laid out
+// again at the placement found. Both give the same operations in the same
+// fonts, pens and brushes, and leave the canvas alike.
+TEST_P(EveryScheme, DrawnFromItsFittingPassAsWhenLaidOutAgain)
+{
+    auto sameFont = [](const TCanvasFont& a, const TCanvasFont& b) {
+        return a.name == b.name && a.size == b.size && a.style == b.style && a.charSet == b.charSet &&
+               a.pitch == b.pitch && a.color == b.color && a.escapement == b.escapement;
+    };
+    auto sameLook = [&](const TCanvasFont& f, const TCanvasPen& p, const TCanvasBrush& b, const TCanvasFont& g,
+                        const TCanvasPen& q, const TCanvasBrush& c) {
+        return sameFont(f, g) && p.color == q.color && p.width == q.width && p.style == q.style &&
+               p.mode == q.mode && b.color == c.color && b.style == c.style;
+    };
+    // small areas make the labels stick out, so that the drawing moves in
+    for (const TPoint size : {TPoint{160, 130}, TPoint{320, 260}, TPoint{800, 600}}) {
+        SCOPED_TRACE(std::to_string(size.X) + " x " + std::to_string(size.Y));
+        RecordingCanvas once;
+        scheme().draw(once, size);
+        RecordingCanvas again;
+        again.moveTo(-1, -1);  // not as a new canvas
+        scheme().draw(again, size);
+        ASSERT_EQ(once.ops.size(), again.ops.size());
+        if (size.X >= 320) {
+            EXPECT_FALSE(once.ops.empty());
+        }
+        for (std::size_t i = 0; i < once.ops.size(); ++i) {
+            const DrawOp &a = once.ops[i], &b = again.ops[i];
+            SCOPED_TRACE("operation " + std::to_string(i) + " " + a.text);
+            EXPECT_EQ(a.kind, b.kind);
+            EXPECT_EQ(a.points.size(), b.points.size());
+            for (std::size_t k = 0; k < std::min(a.points.size(), b.points.size()); ++k) {
+                EXPECT_EQ(a.points[k].X, b.points[k].X);
+                EXPECT_EQ(a.points[k].Y, b.points[k].Y);
+            }
+            EXPECT_TRUE(a.box.Left == b.box.Left && a.box.Top == b.box.Top && a.box.Right == b.box.Right &&
+                        a.box.Bottom == b.box.Bottom);
+            EXPECT_EQ(a.text, b.text);
+            EXPECT_TRUE(sameLook(a.font, a.pen, a.brush, b.font, b.pen, b.brush));
+        }
+        EXPECT_TRUE(sameLook(once.font, once.pen, once.brush, again.font, again.pen, again.brush));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Schemes, EveryScheme, ::testing::Range(0, int(AllSchemes().size())),
                          [](const ::testing::TestParamInfo<int>& info) {
                              std::string name = AllSchemes().at(std::size_t(info.param)).name;

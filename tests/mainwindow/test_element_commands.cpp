@@ -354,6 +354,7 @@ TEST_F(ElementCommands, MomentDialogLeftWithoutAChangeKeepsATypedMoment)
     ASSERT_TRUE(m->commit());
     ASSERT_EQ(session().current().Input.Msdx, 3.0);
     const TCalcResults before = session().results();
+    session().setTraceRead(true); // as with the trace window open
     const TTraceLines trace = session().trace();
     ASSERT_FALSE(trace.empty());
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QImage>
 #include <QLabel>
 #include <QScreen>
@@ -183,6 +184,44 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
     window->N1PrzykladClick(2);
     ASSERT_FALSE(messages.messages.empty());
     EXPECT_EQ(messages.messages.back().headline, "Brak pliku.");
+}
+
+TEST_F(MainWindow, TheTraceIsBuiltWhileItsWindowIsShown)
+{
+    ProjectSession& s = window->session();
+    EXPECT_FALSE(s.traceRead());
+    EXPECT_TRUE(s.trace().empty());
+    auto traceText = [this] {
+        QWidget* w = window->findChild<QWidget*>("CalculateSts");
+        return w->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+    };
+    auto joined = [&s] {
+        QStringList lines;
+        for (const std::string& line : s.trace()) lines << QString::fromStdString(line);
+        return lines.join('\n');
+    };
+
+    // "Podgląd toku obliczeń": the current element's trace at once.
+    window->findChild<QAction*>("Pto1")->trigger();
+    QWidget* traceWindow = window->findChild<QWidget*>("CalculateSts");
+    ASSERT_TRUE(traceWindow->isVisible());
+    EXPECT_TRUE(s.traceRead());
+    EXPECT_TRUE(traceText().startsWith("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):"));
+    EXPECT_EQ(traceText(), joined());
+
+    // An edit shows its trace while the window is open.
+    type("t1a", "38");
+    EXPECT_TRUE(traceText().contains("Grubość ściany t = 38,0 cm"));
+    EXPECT_EQ(traceText(), joined());
+
+    // Closed, nothing is built; opened again after an edit, the new trace.
+    traceWindow->close();
+    EXPECT_FALSE(s.traceRead());
+    type("t1a", "25");
+    EXPECT_TRUE(s.trace().empty());
+    window->findChild<QAction*>("Pto1")->trigger();
+    EXPECT_TRUE(traceText().contains("Grubość ściany t = 25,0 cm"));
+    EXPECT_EQ(traceText(), joined());
 }
 
 TEST_F(MainWindow, ABadNumberIsRefusedAndNothingStored)

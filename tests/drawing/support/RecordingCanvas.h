@@ -23,6 +23,8 @@ class RecordingCanvas : public Canvas {
 public:
     int charWidth = 7;
     int cellHeight = 13;
+    // measured anew, since the tests change the cell height between drawings
+    int unitHeight() override { return textHeight("A"); }
     std::vector<DrawOp> ops;
 
     void drawLine(TPoint a, TPoint b) override;
