@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: one field exit on a case-0
 // element up to the repainted verdict, results text and scheme, and the
-// opening of a 200-element project up to the first painted element.
+// opening of a 200- and a 1000-element project up to the first painted
+// element.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -47,7 +48,7 @@ void BM_FieldExitToRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FieldExitToRepaint)->Unit(benchmark::kMillisecond);
 
-void BM_Open200Elements(benchmark::State& state)
+void OpenElements(benchmark::State& state, int count)
 {
     orvbench::BenchApp();
     BindSettingsStore(&g_store);
@@ -55,7 +56,7 @@ void BM_Open200Elements(benchmark::State& state)
     const QString file = dir.filePath("duzy.clcm");
     {
         ProjectSession s;
-        for (int i = 1; i < 200; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
+        for (int i = 1; i < count; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
         s.save(file.toStdString());
     }
     TVelkor2 w;
@@ -66,6 +67,11 @@ void BM_Open200Elements(benchmark::State& state)
         RepaintResults(w);
     }
 }
+
+void BM_Open200Elements(benchmark::State& state) { OpenElements(state, 200); }
 BENCHMARK(BM_Open200Elements)->Unit(benchmark::kMillisecond);
+
+void BM_Open1000Elements(benchmark::State& state) { OpenElements(state, 1000); }
+BENCHMARK(BM_Open1000Elements)->Unit(benchmark::kMillisecond);
 
 } // namespace

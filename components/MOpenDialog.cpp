@@ -46,6 +46,23 @@ TMTabControl::TMTabControl(QWidget* parent) : QTabBar(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TMTabControl::setTabs(const QStringList& texts, int current)
+{
+    // Every change to a shown tab bar lays all its tabs out again; a hidden
+    // one only notes it and lays them out once when it is shown.
+    const bool shown = isVisible();
+    if (shown) hide();
+    while (count() > texts.size()) removeTab(count() - 1);
+    for (int i = 0; i < texts.size(); ++i) {
+        if (i >= count())
+            addTab(texts[i]);
+        else if (tabText(i) != texts[i])
+            setTabText(i, texts[i]);
+    }
+    setCurrentIndex(current);
+    if (shown) show();
+}
+
 void TMTabControl::mouseDoubleClickEvent(QMouseEvent* e)
 {
     QTabBar::mouseDoubleClickEvent(e);

@@ -54,6 +54,11 @@ class TMTabControl : public QTabBar {
 public:
     explicit TMTabControl(QWidget* parent = nullptr);
 
+    // One tab a text, in order, and the tab at `current` selected, laid out
+    // once for all of them: the tabs there are reused, the rest added or
+    // removed. Signals go out as for the single changes.
+    void setTabs(const QStringList& texts, int current);
+
 signals:
     void doubleClicked();
 
