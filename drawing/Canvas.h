@@ -122,6 +122,9 @@ public:
     // Fonts sized in pixels for a device of this resolution (0: in points of
     // the painter's device), so that a recorded picture replays alike anywhere.
     void setFontDpi(int dpi) { fontDpi_ = dpi; }
+    // Takes over the text measures another canvas took on the same kind of
+    // device (the previous page of a report), so they are not taken again.
+    void takeMeasures(PainterCanvas& from) { extents_.swap(from.extents_); }
 
 private:
     void applyPen(bool outline);

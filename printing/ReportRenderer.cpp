@@ -195,6 +195,7 @@ private:
     std::unique_ptr<TPageHeaderLibrary> headerLibrary_;
     QPainter* painter_ = nullptr;
     std::unique_ptr<PainterCanvas> canvas_;
+    std::unique_ptr<PainterCanvas> spentCanvas_;  // of the last page, for its measures
 };
 
 TReportStatus Renderer::run(const TPageGeometry& geometry)
@@ -262,6 +263,9 @@ void Renderer::openPage()
 {
     painter_ = &sink_.beginPage();
     canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    // the pages of a report go to one device: its texts are measured once
+    if (spentCanvas_) canvas_->takeMeasures(*spentCanvas_);
+    spentCanvas_.reset();
     SetReportFont(*canvas_, fontName_, dpiY_, normalHeight_);
     canvas_->brush.style = TBrushStyle::Clear;
     canvas_->pen.color = clBlack;
@@ -270,7 +274,7 @@ void Renderer::openPage()
 void Renderer::closePage()
 {
     if (!painter_) return;
-    canvas_.reset();
+    spentCanvas_ = std::move(canvas_);
     painter_ = nullptr;
     sink_.endPage();
 }
