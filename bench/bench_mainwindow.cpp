@@ -54,15 +54,22 @@ void OpenElements(benchmark::State& state, int count)
     BindSettingsStore(&g_store);
     QTemporaryDir dir;
     const QString file = dir.filePath("duzy.clcm");
+    const QString single = dir.filePath("jeden.clcm");
     {
         ProjectSession s;
+        s.save(single.toStdString());
         for (int i = 1; i < count; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
         s.save(file.toStdString());
     }
     TVelkor2 w;
     w.resize(1200, 860);
     w.show();
+    // each round from a window of one element, as a project is opened
     for (auto _ : state) {
+        state.PauseTiming();
+        w.OpenProject(single);
+        RepaintResults(w);
+        state.ResumeTiming();
         w.OpenProject(file);
         RepaintResults(w);
     }

@@ -52,6 +52,7 @@ void TMTabControl::setTabs(const QStringList& texts, int current)
     // one only notes it and lays them out once when it is shown.
     const bool shown = isVisible();
     if (shown) hide();
+    filling_ = true;
     while (count() > texts.size()) removeTab(count() - 1);
     for (int i = 0; i < texts.size(); ++i) {
         if (i >= count())
@@ -60,7 +61,18 @@ void TMTabControl::setTabs(const QStringList& texts, int current)
             setTabText(i, texts[i]);
     }
     setCurrentIndex(current);
+    filling_ = false;
     if (shown) show();
+}
+
+QSize TMTabControl::tabSizeHint(int index) const
+{
+    return filling_ ? QSize(1, 1) : QTabBar::tabSizeHint(index);
+}
+
+QSize TMTabControl::minimumTabSizeHint(int index) const
+{
+    return filling_ ? QSize(1, 1) : QTabBar::minimumTabSizeHint(index);
 }
 
 void TMTabControl::mouseDoubleClickEvent(QMouseEvent* e)

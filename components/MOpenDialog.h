@@ -64,6 +64,13 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // While setTabs fills the bar the tabs are not measured (every added tab
+    // lays all of them out again); shown again they are, once.
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+
+private:
+    bool filling_ = false;
 };
 
 } // namespace orv
