@@ -111,18 +111,33 @@ void AppendChunk(QByteArray& out, const char type[4], const QByteArray& data)
     AppendBigEndian(out, quint32(crc32(0, typed, uInt(out.size() - start))));
 }
 
-// A palette image as a PNG: 8 bits a pixel, no row filter, deflated for
-// runs of one colour (what a scheme is made of) at the fastest level. Its
-// physical size is the image's own. Empty when it cannot be compressed.
+// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
+// colours need (a scheme has a handful), no row filter, deflated for runs
+// of one colour at the fastest level. Its physical size is the image's
+// own. Empty when it cannot be compressed.
 QByteArray PalettePng(const QImage& image)
 {
     const int width = image.width(), height = image.height();
-    QByteArray rows;
-    rows.resize(qsizetype(height) * (width + 1));
+    const qsizetype colours = image.colorCount();
+    const int depth = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8;
+    const int perByte = 8 / depth;
+    const qsizetype rowBytes = 1 + (qsizetype(width) + perByte - 1) / perByte;
+    QByteArray rows(qsizetype(height) * rowBytes, '\0');  // filter type None leads each row
     for (int y = 0; y < height; ++y) {
-        char* row = rows.data() + qsizetype(y) * (width + 1);
-        row[0] = 0;  // filter type None
-        std::memcpy(row + 1, image.constScanLine(y), std::size_t(width));
+        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes + 1;
+        const uchar* in = image.constScanLine(y);
+        if (depth == 8) {
+            std::memcpy(row, in, std::size_t(width));
+            continue;
+        }
+        // the leftmost pixel in the highest bits
+        if (depth == 4) {
+            for (int x = 0; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
+            if (width % 2) row[width / 2] = uchar(in[width - 1] << 4);
+        } else {
+            for (int x = 0; x < width; ++x)
+                row[x / perByte] |= uchar(in[x] << (8 - depth - (x % perByte) * depth));
+        }
     }
     z_stream z{};
     if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return {};
@@ -141,7 +156,8 @@ QByteArray PalettePng(const QImage& image)
     QByteArray header;
     AppendBigEndian(header, quint32(width));
     AppendBigEndian(header, quint32(height));
-    header.append("\x08\x03\x00\x00\x00", 5);  // 8 bits, palette, deflate, no filter, no interlace
+    header.append(char(depth));
+    header.append("\x03\x00\x00\x00", 4);  // palette, deflate, no filter, no interlace
     AppendChunk(png, "IHDR", header);
     QByteArray palette;
     for (const QRgb c : image.colorTable()) {
