@@ -132,6 +132,8 @@ TReportPrint PrintReport(QPrinter& printer, const TReportRequest& request, IElem
     if (!partial.isEmpty()) {
         printer.setOutputFileName(target);
         if (r.outcome == TPrintOutcome::Printed) {
+            // a replaced file keeps its permissions
+            if (QFile::exists(target)) QFile::setPermissions(partial, QFile::permissions(target));
             QFile::remove(target);
             if (!QFile::rename(partial, target)) r.outcome = TPrintOutcome::EndFailed;
         }

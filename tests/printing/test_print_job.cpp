@@ -332,9 +332,15 @@ TEST_F(PrintJob, AStoppedOrFailedReportLeavesTheFileThatWasThere)
     EXPECT_EQ(printed.status, TReportStatus::Built);
     EXPECT_EQ(printed.outcome, TPrintOutcome::BeginFailed);
 
-    // finished, the new document takes the name
+    // finished, the new document takes the name and the old file's permissions
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(pdf, mode));
     printed = PrintReport(*PdfPrinter(pdf), request, source, options);
     EXPECT_EQ(printed.outcome, TPrintOutcome::Printed);
+    const QFile::Permissions all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                   QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                                   QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(pdf) & all, mode);
     EXPECT_EQ(PdfLayoutText(pdf).count("DANE:"), session.count());
     EXPECT_TRUE(messages.messages.empty());
 }
