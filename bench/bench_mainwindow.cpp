@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: one field exit on a case-0
 // element up to the repainted verdict, results text and scheme, and the
-// opening of a 200-element project up to the first painted element.
+// opening of a 200- and a 1000-element project up to the first painted
+// element.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -47,25 +48,37 @@ void BM_FieldExitToRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FieldExitToRepaint)->Unit(benchmark::kMillisecond);
 
-void BM_Open200Elements(benchmark::State& state)
+void OpenElements(benchmark::State& state, int count)
 {
     orvbench::BenchApp();
     BindSettingsStore(&g_store);
     QTemporaryDir dir;
     const QString file = dir.filePath("duzy.clcm");
+    const QString single = dir.filePath("jeden.clcm");
     {
         ProjectSession s;
-        for (int i = 1; i < 200; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
+        s.save(single.toStdString());
+        for (int i = 1; i < count; ++i) s.addElement("Element " + std::to_string(i + 1), "", i % 6);
         s.save(file.toStdString());
     }
     TVelkor2 w;
     w.resize(1200, 860);
     w.show();
+    // each round from a window of one element, as a project is opened
     for (auto _ : state) {
+        state.PauseTiming();
+        w.OpenProject(single);
+        RepaintResults(w);
+        state.ResumeTiming();
         w.OpenProject(file);
         RepaintResults(w);
     }
 }
+
+void BM_Open200Elements(benchmark::State& state) { OpenElements(state, 200); }
 BENCHMARK(BM_Open200Elements)->Unit(benchmark::kMillisecond);
+
+void BM_Open1000Elements(benchmark::State& state) { OpenElements(state, 1000); }
+BENCHMARK(BM_Open1000Elements)->Unit(benchmark::kMillisecond);
 
 } // namespace

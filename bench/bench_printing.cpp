@@ -1,7 +1,7 @@
-// The report of a 100-element project, every design case in turn, laid out
-// into pages and printed to a PDF file on the offscreen platform, with the
-// page headers drawn by the page-header library; and a page turn in the
-// print preview.
+// The report of a 100-element project, every design case in turn and no two
+// elements alike, laid out and printed page by page to a PDF file on the
+// offscreen platform, with the page headers drawn by the page-header
+// library; and a page turn in the print preview.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -10,13 +10,13 @@
 #include <QWindow>
 
 #include "bench/BenchApp.h"
+#include "bench/BenchProject.h"
 #include "core/ProjectSession.h"
 #include "core/SettingsStore.h"
 #include "core/ZunProject.h"
 #include "printing/PreviewPrintDlg.h"
 #include "printing/PrintJob.h"
 #include "printing/ReportRenderer.h"
-#include "tools/ExampleProjects.h"
 
 using namespace orv;
 
@@ -27,12 +27,7 @@ MemorySettingsStore g_store;
 // The elements of the example projects over and over, all of them printed.
 bool OpenProject(ProjectSession& session, const std::string& file, int count)
 {
-    std::vector<TProjectElement> six;
-    for (const TExampleProject& p : BuildExampleProjects())
-        for (const TProjectElement& e : p.Elements) six.push_back(e);
-    std::vector<TProjectElement> elements;
-    for (int i = 0; i < count; ++i) elements.push_back(six[i % six.size()]);
-    elements.front().Header = six.front().Header;
+    std::vector<TProjectElement> elements = orvbench::VariedExampleElements(count);
     elements.front().Header.PrintParts[4] = 1;
     if (!SaveProjectFile(file, elements, count, 0, {}).ok()) return false;
     return session.open(file).ok();
@@ -52,20 +47,15 @@ void BM_ReportOf100ElementsToPdf(benchmark::State& state)
     const TReportRequest request = ReportRequestOf(session, "Projekt");
     TReportOptions options;
     options.libraryFolder = ORV_TOPLAGE_DIR;
-    std::size_t pages = 0;
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir(dir.path()).filePath("raport.pdf"));
-        TReportPages report;
-        BuildReportPages(report, request, source, PageGeometryOf(printer), options);
-        if (PrintReportPages(printer, report.pages) != TPrintOutcome::Printed) {
+        if (PrintReport(printer, request, source, options).outcome != TPrintOutcome::Printed) {
             state.SkipWithError("the PDF could not be written");
             return;
         }
-        pages = report.pages.size();
     }
-    state.counters["pages"] = double(pages);
 }
 BENCHMARK(BM_ReportOf100ElementsToPdf)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,10 @@
-// Reading and writing a project of 200 elements (about 11 MB).
+// Reading and writing a project of 200 elements (about 11 MB), and for
+// scale a copy of the file's bytes into a new buffer of their size.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <unistd.h>
 
 #include "core/ZunProject.h"
@@ -61,5 +63,20 @@ void BM_ReadProjectFile(benchmark::State& state)
     fs::remove(file);
 }
 BENCHMARK(BM_ReadProjectFile)->Unit(benchmark::kMillisecond);
+
+void BM_MemcpyOfProjectBytes(benchmark::State& state)
+{
+    auto els = makeProject();
+    const std::size_t size = els.size() * sizeof(TProjectElement);
+    const char* bytes = reinterpret_cast<const char*>(els.data());
+    for (auto _ : state) {
+        std::unique_ptr<char[]> copy(new char[size]);
+        std::memcpy(copy.get(), bytes, size);
+        benchmark::DoNotOptimize(copy.get());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
+}
+BENCHMARK(BM_MemcpyOfProjectBytes)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 // The report of a 100-element project as the RTF document of the editor
-// export: every section and every figure of each element.
+// export: every section and every figure of each element, no two elements
+// alike.
 #include <benchmark/benchmark.h>
 
 
@@ -7,10 +8,10 @@
 #include <vector>
 
 #include "bench/BenchApp.h"
+#include "bench/BenchProject.h"
 #include "core/SettingsStore.h"
 #include "core/ZunCalc.h"
 #include "printing/WstawDWCalc.h"
-#include "tools/ExampleProjects.h"
 
 using namespace orv;
 
@@ -18,22 +19,11 @@ namespace {
 
 MemorySettingsStore g_store;
 
-// 100 elements: the elements of the example projects (all six cases) over and over.
-std::vector<TProjectElement> Project()
-{
-    std::vector<TProjectElement> examples;
-    for (const TExampleProject& p : BuildExampleProjects())
-        for (const TProjectElement& e : p.Elements) examples.push_back(e);
-    std::vector<TProjectElement> out;
-    for (int i = 0; i < 100; ++i) out.push_back(examples[i % examples.size()]);
-    return out;
-}
-
 void BM_RtfOf100Elements(benchmark::State& state)
 {
     orvbench::BenchApp();
     BindSettingsStore(&g_store);
-    const std::vector<TProjectElement> elements = Project();
+    const std::vector<TProjectElement> elements = orvbench::VariedExampleElements(100);
     TWstawDW4Calc writer;
     writer.Header = elements[0].Header;
     std::memset(writer.Header.PrintParts, 0, sizeof writer.Header.PrintParts);

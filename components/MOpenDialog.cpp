@@ -46,6 +46,39 @@ TMTabControl::TMTabControl(QWidget* parent) : QTabBar(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TMTabControl::setTabs(const QStringList& texts, int current)
+{
+    // Every change to a shown tab bar lays all its tabs out again; a hidden
+    // one only notes it and lays them out once when it is shown.
+    const bool shown = isVisible();
+    if (shown) hide();
+    filling_ = true;
+    while (count() > texts.size()) removeTab(count() - 1);
+    for (int i = 0; i < texts.size(); ++i) {
+        if (i >= count())
+            addTab(texts[i]);
+        else if (tabText(i) != texts[i])
+            setTabText(i, texts[i]);
+    }
+    setCurrentIndex(current);
+    filling_ = false;
+    // The tabs were laid out with the placeholder sizes while filling: have
+    // them measured once, when the bar is shown (a hidden bar only notes it).
+    setElideMode(elideMode());
+    updateGeometry();
+    if (shown) show();
+}
+
+QSize TMTabControl::tabSizeHint(int index) const
+{
+    return filling_ ? QSize(1, 1) : QTabBar::tabSizeHint(index);
+}
+
+QSize TMTabControl::minimumTabSizeHint(int index) const
+{
+    return filling_ ? QSize(1, 1) : QTabBar::minimumTabSizeHint(index);
+}
+
 void TMTabControl::mouseDoubleClickEvent(QMouseEvent* e)
 {
     QTabBar::mouseDoubleClickEvent(e);

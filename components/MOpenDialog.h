@@ -54,11 +54,23 @@ class TMTabControl : public QTabBar {
 public:
     explicit TMTabControl(QWidget* parent = nullptr);
 
+    // One tab a text, in order, and the tab at `current` selected, laid out
+    // once for all of them: the tabs there are reused, the rest added or
+    // removed. Signals go out as for the single changes.
+    void setTabs(const QStringList& texts, int current);
+
 signals:
     void doubleClicked();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // While setTabs fills the bar the tabs are not measured (every added tab
+    // lays all of them out again); shown again they are, once.
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+
+private:
+    bool filling_ = false;
 };
 
 } // namespace orv

@@ -171,20 +171,26 @@ void MetafileToRtf(const std::string& bytes, TPictureKind kind, int widthHmm, in
     WriteCrLf(f, std::string("{\\pict") + blip + "\\picw" + std::to_string(widthHmm) + "\\pich" +
                      std::to_string(heightHmm) + "\\picwgoal" + std::to_string(wGoal) +
                      "\\pichgoal" + std::to_string(hGoal));
+    // 39 bytes a line in hex, CR LF after each, "}" after the last: written
+    // whole, as one block
     constexpr std::size_t kBytesPerLine = 39;
-    std::string line;
-    line.reserve(kBytesPerLine * 2 + 1);
-    for (std::size_t i = first; i < bytes.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        line += kHexDigits[c >> 4];
-        line += kHexDigits[c & 15];
-        if (line.size() == kBytesPerLine * 2) {
-            WriteCrLf(f, line);
-            line.clear();
+    const std::size_t n = bytes.size() - first;
+    std::string block;
+    block.resize(2 * n + 2 * (n / kBytesPerLine) + 3);
+    char* out = block.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[first + i]);
+        *out++ = kHexDigits[c >> 4];
+        *out++ = kHexDigits[c & 15];
+        if ((i + 1) % kBytesPerLine == 0) {
+            *out++ = '\r';
+            *out++ = '\n';
         }
     }
-    line += '}';
-    WriteCrLf(f, line);
+    *out++ = '}';
+    *out++ = '\r';
+    *out++ = '\n';
+    f.write(block.data(), static_cast<std::streamsize>(out - block.data()));
 }
 
 } // namespace orv

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <random>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,34 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     data.resize(static_cast<std::size_t>(size));
     if (size > 0 && !f.read(data.data(), size)) return false;
     return true;
+}
+
+TMappedFile::TMappedFile(const std::string& fileName)
+{
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
+        size_ = static_cast<std::size_t>(st.st_size);
+        if (size_ == 0) {
+            ok_ = true;
+        } else {
+            // populated at once: the pages are read in one go, not one fault each
+            void* map = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            if (map != MAP_FAILED) {
+                data_ = static_cast<const char*>(map);
+                ok_ = true;
+            } else {
+                size_ = 0;
+            }
+        }
+    }
+    ::close(fd);
+}
+
+TMappedFile::~TMappedFile()
+{
+    if (data_) ::munmap(const_cast<char*>(data_), size_);
 }
 
 namespace {

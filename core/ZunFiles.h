@@ -39,6 +39,26 @@ bool ReadWholeFile(const std::string& fileName, std::string& data);
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
+// A file's bytes mapped read-only while the object lives: read in place,
+// without a copy. Not ok when the file cannot be opened or mapped; an
+// empty file is ok with no bytes.
+class TMappedFile {
+public:
+    explicit TMappedFile(const std::string& fileName);
+    ~TMappedFile();
+    TMappedFile(const TMappedFile&) = delete;
+    TMappedFile& operator=(const TMappedFile&) = delete;
+
+    bool ok() const { return ok_; }
+    const char* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool ok_ = false;
+};
+
 // Brings every count, index, unit code, switch, input mode and text length
 // of a load compilation read from a file into its range; a sound record is
 // left byte for byte as it is. Shared by the storey and the project reader.

@@ -91,11 +91,6 @@ constexpr u32 WallModelCount = 9;
 constexpr u32 PlateSupportCaseCount = 12;
 constexpr u32 PierSupportCount = 3;
 
-bool readSpan(const std::string& data, std::size_t offset, std::size_t size)
-{
-    return offset <= data.size() && size <= data.size() - offset;
-}
-
 TFileResult readError(const std::string& shown)
 {
     return TFileResult{TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown};
@@ -298,9 +293,11 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
 {
     const std::string shown = ExtractFileName(fileName);
     if (!FileExists(fileName)) return TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
-    std::string data;
-    if (!ReadWholeFile(fileName, data)) return readError(shown);
-    const int version = data.size() >= 4 ? VersionFromText(data.data()) : -1;
+    const TMappedFile file(fileName);
+    if (!file.ok()) return readError(shown);
+    const char* data = file.data();
+    const std::size_t size = file.size();
+    const int version = size >= 4 ? VersionFromText(data) : -1;
     const std::size_t recordSize = ProjectRecordSize(version);
     if (recordSize == 0)
         return TFileResult{TFileStatus::WrongVersion, "Błąd odczytu pliku!",
@@ -308,19 +305,24 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
 
     // The count decides how much is allocated: it must fit the file.
     i32 count = 0;
-    if (data.size() >= 8) std::memcpy(&count, data.data() + 4, 4);
-    if (count < 1 || !readSpan(data, 0, static_cast<std::size_t>(count) * recordSize))
-        return readError(shown);
+    if (size >= 8) std::memcpy(&count, data + 4, 4);
+    if (count < 1 || static_cast<std::size_t>(count) > size / recordSize) return readError(shown);
 
-    std::vector<TProjectElement> read(static_cast<std::size_t>(count));
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        const char* rec = data.data() + i * recordSize;
-        TProjectElement& e = read[i];
+    // Each record is copied from the file's bytes into its element (the one
+    // pass over them) or converted, and set right while it is in the cache.
+    std::vector<TProjectElement> read;
+    read.reserve(static_cast<std::size_t>(count));
+    for (i32 i = 0; i < count; ++i) {
+        const char* rec = data + static_cast<std::size_t>(i) * recordSize;
+        // a current record is the element's bytes (packed: any address will do)
+        TProjectElement& e = version == ProjectFileCurrentVersion
+                                 ? read.emplace_back(*reinterpret_cast<const TProjectElement*>(rec))
+                                 : read.emplace_back();
         switch (version) {
         case 10: ConvertRecordV10(rec, e); break;
         case 11: ConvertRecordV11(rec, e); break;
         case 12: ConvertRecordV12(rec, e); break;
-        default: std::memcpy(&e, rec, sizeof e); break;
+        default: break;
         }
         SanitizeProjectElement(e);
     }
@@ -328,7 +330,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     read[0].Current = within(read[0].Current, 0, count - 1);
 
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
-    comments = SplitCommentText(data.data() + tail, data.size() - tail);
+    comments = SplitCommentText(data + tail, size - tail);
     elements.swap(read);
     return {};
 }

@@ -135,6 +135,9 @@ public:
         fontDpi_ = dpi;
         forgetUnitHeight();
     }
+    // Takes over the text measures another canvas took on the same kind of
+    // device (the previous page of a report), so they are not taken again.
+    void takeMeasures(PainterCanvas& from) { extents_.swap(from.extents_); }
 
 private:
     void applyPen(bool outline);

@@ -646,9 +646,10 @@ void TVelkor2::updateResultsPanelHeight()
 void TVelkor2::FillElementTabs()
 {
     const bool was = tabs_->blockSignals(true);
-    while (tabs_->count() > 0) tabs_->removeTab(0);
-    for (int i = 0; i < session_->count(); ++i) tabs_->addTab(Q(session_->element(i).Name.str()));
-    tabs_->setCurrentIndex(session_->currentIndex());
+    QStringList names;
+    names.reserve(session_->count());
+    for (int i = 0; i < session_->count(); ++i) names.append(Q(session_->element(i).Name.str()));
+    tabs_->setTabs(names, session_->currentIndex());
     tabs_->blockSignals(was);
     // A hidden tab bar does not tell its layout that it now has tabs.
     tabs_->updateGeometry();

@@ -16,27 +16,42 @@ std::string HeaderLibraryFile(const std::string& folder)
         .toStdString();
 }
 
-THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
-                              const THeaderInfo& info, const TShortString<255>& fontName,
-                              const TPrintingSettings& settings, int y, const std::string& folder)
+TPageHeaderLibrary::TPageHeaderLibrary(const std::string& folder)
+    : library_(std::make_unique<MakerLibrary>(kBaseName, QString::fromStdString(folder))),
+      file_(library_->fileName().toStdString())
+{
+    if (library_->isLoaded())
+        entry_ = library_->entry<TPrintHeader2>(PrintHeader2EntryName);
+}
+
+TPageHeaderLibrary::~TPageHeaderLibrary() = default;
+
+THeaderResult TPageHeaderLibrary::draw(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
+                                       const THeaderInfo& info, const TShortString<255>& fontName,
+                                       const TPrintingSettings& settings, int y) const
 {
     THeaderResult r;
     r.y = y;
-    MakerLibrary library(kBaseName, QString::fromStdString(folder));
-    r.file = library.fileName().toStdString();
-    if (!library.isLoaded()) {
+    r.file = file_;
+    if (!library_->isLoaded()) {
         r.outcome = THeaderOutcome::LibraryMissing;
         return r;
     }
-    const auto entry = library.entry<TPrintHeader2>(PrintHeader2EntryName);
-    if (!entry) {
+    if (!entry_) {
         r.outcome = THeaderOutcome::EntryMissing;
         return r;
     }
     painter.save();
-    r.y = entry(&painter, dpi.X, dpi.Y, printable, y, HeaderSettingsOf(settings), &fontName, info, firstPage);
+    r.y = entry_(&painter, dpi.X, dpi.Y, printable, y, HeaderSettingsOf(settings), &fontName, info, firstPage);
     painter.restore();
     return r;
+}
+
+THeaderResult PrintPageHeader(QPainter& painter, TPoint dpi, const TRect& printable, bool firstPage,
+                              const THeaderInfo& info, const TShortString<255>& fontName,
+                              const TPrintingSettings& settings, int y, const std::string& folder)
+{
+    return TPageHeaderLibrary(folder).draw(painter, dpi, printable, firstPage, info, fontName, settings, y);
 }
 
 void ShowHeaderLibraryWarning(const std::string& file)

@@ -1,6 +1,7 @@
 #include "printing/PrintJob.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <optional>
 
 #include "core/MessageService.h"
 
@@ -35,6 +38,108 @@ TPrintOutcome PrintReportPages(QPrinter& printer, const std::vector<QPicture>& p
         DrawReportPage(painter, pages[i]);
     }
     return painter.end() ? TPrintOutcome::Printed : TPrintOutcome::EndFailed;
+}
+
+namespace {
+
+// The printer as a page sink: the first page starts the document, every
+// further one asks keepGoing and starts a new page. After a refusal the
+// pages go on into a scratch picture, thrown away, until the report stops.
+class PrinterPageSink : public IReportPageSink {
+public:
+    PrinterPageSink(QPrinter& printer, const std::function<bool()>& keepGoing)
+        : printer_(printer), keepGoing_(keepGoing)
+    {
+    }
+
+    QPainter& beginPage() override
+    {
+        if (!failed_) {
+            if (pages_ == 0) {
+                if (!painter_.begin(&printer_)) failed_ = TPrintOutcome::BeginFailed;
+            } else if (keepGoing_ && !keepGoing_()) {
+                failed_ = TPrintOutcome::Cancelled;
+            } else if (!printer_.newPage()) {
+                failed_ = TPrintOutcome::NewPageFailed;
+            }
+        }
+        ++pages_;
+        if (failed_) {
+            scratch_ = QPicture();
+            scratchPainter_.begin(&scratch_);
+            return scratchPainter_;
+        }
+        painter_.save();
+        return painter_;
+    }
+
+    void endPage() override
+    {
+        if (scratchPainter_.isActive())
+            scratchPainter_.end();
+        else
+            painter_.restore();
+    }
+
+    // The document as far as it went: finished, or aborted when it failed
+    // or was stopped.
+    TPrintOutcome finish(bool complete)
+    {
+        if (!painter_.isActive()) return failed_.value_or(TPrintOutcome::Cancelled);
+        if (complete && !failed_) return painter_.end() ? TPrintOutcome::Printed : TPrintOutcome::EndFailed;
+        printer_.abort();
+        painter_.end();
+        return failed_.value_or(TPrintOutcome::Cancelled);
+    }
+
+    bool failed() const { return failed_.has_value(); }
+    std::optional<TPrintOutcome> failure() const { return failed_; }
+
+private:
+    QPrinter& printer_;
+    const std::function<bool()>& keepGoing_;
+    QPainter painter_;
+    QPicture scratch_;
+    QPainter scratchPainter_;
+    std::optional<TPrintOutcome> failed_;
+    int pages_ = 0;
+};
+
+} // namespace
+
+TReportPrint PrintReport(QPrinter& printer, const TReportRequest& request, IElementSource& source,
+                         const TReportOptions& options)
+{
+    // a PDF goes to a file beside its own and takes its name once complete
+    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const QString partial =
+        target.isEmpty() ? QString() : QStringLiteral("%1.%2.part").arg(target).arg(QCoreApplication::applicationPid());
+    if (!partial.isEmpty()) printer.setOutputFileName(partial);
+
+    PrinterPageSink sink(printer, options.keepGoing);
+    TReportOptions rendering = options;
+    rendering.keepGoing = [&] { return !sink.failed() && (!options.keepGoing || options.keepGoing()); };
+    TReportPages layout;
+    TReportPrint r;
+    r.status = RenderReportPages(sink, layout, request, source, PageGeometryOf(printer), rendering);
+    r.outcome = sink.finish(r.status == TReportStatus::Built);
+    // a printer that failed leaves the report whole; a user's stop stops it
+    if (sink.failure() == TPrintOutcome::Cancelled)
+        r.status = TReportStatus::Stopped;
+    else if (sink.failure())
+        r.status = TReportStatus::Built;
+
+    if (!partial.isEmpty()) {
+        printer.setOutputFileName(target);
+        if (r.outcome == TPrintOutcome::Printed) {
+            // a replaced file keeps its permissions
+            if (QFile::exists(target)) QFile::setPermissions(partial, QFile::permissions(target));
+            QFile::remove(target);
+            if (!QFile::rename(partial, target)) r.outcome = TPrintOutcome::EndFailed;
+        }
+        QFile::remove(partial);
+    }
+    return r;
 }
 
 std::string PrinterDisplayName(const QPrinter& printer)
@@ -126,16 +231,15 @@ void TWydrukCalc::Timer1Timer()
     running_ = true;
     started_ = true;
     options_.keepGoing = [this] { return keepGoing(); };
-    TReportPages pages;
-    reportStatus_ = BuildReportPages(pages, request_, *source_, PageGeometryOf(*printer_), options_);
+    printer_->setDocName(QCoreApplication::applicationName());
+    const TReportPrint printed = PrintReport(*printer_, request_, *source_, options_);
+    reportStatus_ = printed.status;
+    outcome_ = printed.outcome;
+    running_ = false;
     if (reportStatus_ != TReportStatus::Built) {
-        running_ = false;
         QDialog::reject();
         return;
     }
-    printer_->setDocName(QCoreApplication::applicationName());
-    outcome_ = PrintReportPages(*printer_, pages.pages, [this] { return keepGoing(); });
-    running_ = false;
     switch (outcome_) {
     case TPrintOutcome::Printed: accept(); break;
     case TPrintOutcome::Cancelled: QDialog::reject(); break;

@@ -33,6 +33,19 @@ enum class TPrintOutcome {
 TPrintOutcome PrintReportPages(QPrinter& printer, const std::vector<QPicture>& pages,
                                const std::function<bool()>& keepGoing = {});
 
+// Lays the report out and prints each page as it is laid out, holding no
+// page but the one drawn. options.keepGoing is asked after each element and
+// before every page but the first; false stops the report (Stopped,
+// Cancelled). A PDF file is written beside its name and takes it only when
+// complete: a stopped or failed job leaves the file that was there. On a
+// printer failure the report is Built and the outcome the failure.
+struct TReportPrint {
+    TReportStatus status = TReportStatus::Built;
+    TPrintOutcome outcome = TPrintOutcome::Printed;
+};
+TReportPrint PrintReport(QPrinter& printer, const TReportRequest& request, IElementSource& source,
+                         const TReportOptions& options = {});
+
 // The message of a printer failure (nothing for Printed and Cancelled).
 void ShowPrintFailure(TPrintOutcome outcome, const std::string& printerName);
 

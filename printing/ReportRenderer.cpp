@@ -130,11 +130,14 @@ void SetReportFont(PainterCanvas& canvas, const std::string& fontName, int dpiY,
     canvas.font.size = pixels * 72.0 / dpiY;
 }
 
+bool MarginsLeaveLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                       const TPageHeaderLibrary& library);
+
 class Renderer {
 public:
-    Renderer(TReportPages& out, const TReportRequest& request, IElementSource& source,
+    Renderer(IReportPageSink& sink, TReportPages& out, const TReportRequest& request, IElementSource& source,
              const TReportOptions& options)
-        : out_(out), rq_(request), source_(source), options_(options),
+        : sink_(sink), out_(out), rq_(request), source_(source), options_(options),
           element_(std::make_unique<TProjectElement>(request.element))
     {
     }
@@ -171,6 +174,7 @@ private:
     void reportComment();
     void reportEnd();
 
+    IReportPageSink& sink_;
     TReportPages& out_;
     const TReportRequest& rq_;
     IElementSource& source_;
@@ -188,8 +192,10 @@ private:
 
     std::unique_ptr<TProjectElement> element_;
     TCalcResults results_{};
-    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TPageHeaderLibrary> headerLibrary_;
+    QPainter* painter_ = nullptr;
     std::unique_ptr<PainterCanvas> canvas_;
+    std::unique_ptr<PainterCanvas> spentCanvas_;  // of the last page, for its measures
 };
 
 TReportStatus Renderer::run(const TPageGeometry& geometry)
@@ -207,8 +213,9 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
 
     printable_ = SetMargin(MarginsOf(settings_), geometry);
     out_.printable = printable_;
+    headerLibrary_ = std::make_unique<TPageHeaderLibrary>(options_.libraryFolder);
     // margins that leave a line or two under the page header would give a page a line
-    if (!MarginsLeaveReportLines(settings_, geometry, options_.libraryFolder)) {
+    if (!MarginsLeaveLines(settings_, geometry, *headerLibrary_)) {
         ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdError, mbOK, 0);
         return TReportStatus::NoPrintableArea;
     }
@@ -224,7 +231,6 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     auto stopped = [this] {
         if (!options_.keepGoing || options_.keepGoing()) return false;
         closePage();
-        out_.pages.clear();
         return true;
     };
     if (part(prAllElements)) {
@@ -255,9 +261,11 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
 
 void Renderer::openPage()
 {
-    out_.pages.emplace_back();
-    painter_ = std::make_unique<QPainter>(&out_.pages.back());
+    painter_ = &sink_.beginPage();
     canvas_ = std::make_unique<PainterCanvas>(*painter_);
+    // the pages of a report go to one device: its texts are measured once
+    if (spentCanvas_) canvas_->takeMeasures(*spentCanvas_);
+    spentCanvas_.reset();
     SetReportFont(*canvas_, fontName_, dpiY_, normalHeight_);
     canvas_->brush.style = TBrushStyle::Clear;
     canvas_->pen.color = clBlack;
@@ -266,10 +274,9 @@ void Renderer::openPage()
 void Renderer::closePage()
 {
     if (!painter_) return;
-    canvas_.reset();
-    painter_->end();
-    painter_.reset();
-    out_.pages.back().setBoundingRect(QRect(0, 0, out_.pageSize.X, out_.pageSize.Y));
+    spentCanvas_ = std::move(canvas_);
+    painter_ = nullptr;
+    sink_.endPage();
 }
 
 void Renderer::newReportPage()
@@ -285,8 +292,8 @@ void Renderer::drawReportPageHeader(bool firstPage)
     // every page starts at the top of the printable area, also when the
     // header cannot be drawn
     y_ = printable_.Top;
-    const THeaderResult h = PrintPageHeader(*painter_, {dpiX_, dpiY_}, printable_, firstPage, info_,
-                                            settings_.FontName, settings_, y_, options_.libraryFolder);
+    const THeaderResult h =
+        headerLibrary_->draw(*painter_, {dpiX_, dpiY_}, printable_, firstPage, info_, settings_.FontName, settings_, y_);
     if (h.outcome == THeaderOutcome::Drawn) {
         y_ = std::clamp(h.y, printable_.Top, printable_.Bottom);
     } else if (!headerWarned_) {
@@ -557,8 +564,10 @@ void Renderer::reportEnd()
 
 } // namespace
 
-bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
-                             const std::string& libraryFolder)
+namespace {
+
+bool MarginsLeaveLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                       const TPageHeaderLibrary& library)
 {
     const TRect printable = SetMargin(MarginsOf(settings), geometry);
     if (!HasPrintableArea(printable) || geometry.dpiX <= 0 || geometry.dpiY <= 0) return false;
@@ -569,8 +578,8 @@ bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeome
     for (int k : {htObject, htTitle, htAuthor, htProjectNumber}) info.Texts[k].set("0");
     int top = printable.Top;
     for (bool firstPage : {true, false}) {
-        const THeaderResult h = PrintPageHeader(painter, {geometry.dpiX, geometry.dpiY}, printable, firstPage, info,
-                                                settings.FontName, settings, printable.Top, libraryFolder);
+        const THeaderResult h = library.draw(painter, {geometry.dpiX, geometry.dpiY}, printable, firstPage, info,
+                                             settings.FontName, settings, printable.Top);
         if (h.outcome == THeaderOutcome::Drawn) top = std::max(top, std::clamp(h.y, printable.Top, printable.Bottom));
     }
     PainterCanvas canvas(painter);
@@ -580,11 +589,47 @@ bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeome
     return printable.Bottom - top >= MinReportLinesPerPage * line;
 }
 
+} // namespace
+
+bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
+                             const std::string& libraryFolder)
+{
+    return MarginsLeaveLines(settings, geometry, TPageHeaderLibrary(libraryFolder));
+}
+
+TReportStatus RenderReportPages(IReportPageSink& sink, TReportPages& out, const TReportRequest& request,
+                                IElementSource& source, const TPageGeometry& geometry, const TReportOptions& options)
+{
+    Renderer renderer(sink, out, request, source, options);
+    return renderer.run(geometry);
+}
+
 TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
                                const TPageGeometry& geometry, const TReportOptions& options)
 {
-    Renderer renderer(out, request, source, options);
-    return renderer.run(geometry);
+    // every page a picture of the page's size
+    class PictureSink : public IReportPageSink {
+    public:
+        explicit PictureSink(TReportPages& out) : out_(out) {}
+        QPainter& beginPage() override
+        {
+            out_.pages.emplace_back();
+            painter_.begin(&out_.pages.back());
+            return painter_;
+        }
+        void endPage() override
+        {
+            painter_.end();
+            out_.pages.back().setBoundingRect(QRect(0, 0, out_.pageSize.X, out_.pageSize.Y));
+        }
+
+    private:
+        TReportPages& out_;
+        QPainter painter_;
+    } sink(out);
+    const TReportStatus status = RenderReportPages(sink, out, request, source, geometry, options);
+    if (status == TReportStatus::Stopped) out.pages.clear();
+    return status;
 }
 
 } // namespace orv

@@ -1,9 +1,10 @@
 // The report page renderer: lays the calculation report of the current
-// element, or of every element of the project, out into pages, each a
-// QPicture recorded in printer pixels from the printable origin, with the
-// page header, the report sheets in the report mark-up, the scheme of each
-// element and the end line. The preview, the printer and a PDF file replay
-// the same pictures (DrawReportPage).
+// element, or of every element of the project, out into pages in printer
+// pixels from the printable origin, with the page header, the report sheets
+// in the report mark-up, the scheme of each element and the end line. Each
+// page is drawn, as it is laid out, on the painter of a page sink: the
+// preview keeps the pages as QPictures (replayed by DrawReportPage), the
+// print job draws them on the printer.
 #pragma once
 
 #include <QPicture>
@@ -53,6 +54,16 @@ struct TReportPages {
     TPoint pageSize;              // pixels of a page (PagePixels)
 };
 
+// Where the pages go while the report is laid out: each page is drawn on the
+// painter beginPage gives (its printable origin at (0, 0), one unit a pixel
+// of the page), then endPage is called. The painter is the sink's.
+class IReportPageSink {
+public:
+    virtual ~IReportPageSink() = default;
+    virtual QPainter& beginPage() = 0;
+    virtual void endPage() = 0;
+};
+
 enum class TReportStatus {
     Built,
     NoPrintableArea,  // margins refused before rendering ("Popraw!" shown); no pages
@@ -75,6 +86,12 @@ bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeome
 // at most once a report.
 TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request, IElementSource& source,
                                const TPageGeometry& geometry, const TReportOptions& options = {});
+
+// The same, each page drawn on the sink's painter as it is laid out; `out`
+// gets the geometry, the printable rectangle and the page size, no pages.
+TReportStatus RenderReportPages(IReportPageSink& sink, TReportPages& out, const TReportRequest& request,
+                                IElementSource& source, const TPageGeometry& geometry,
+                                const TReportOptions& options = {});
 
 // Replays a page with its printable origin at the painter's (0, 0), one
 // unit of the painter a pixel of the page, whatever the painter's device.

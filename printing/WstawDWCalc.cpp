@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
+#include <QList>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include <unistd.h>
+#include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
 #include "core/Cp1250.h"
@@ -56,21 +58,139 @@ bool SplitAtPair(const std::string& s, std::string& before, std::string& after)
 
 void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
-// The figure as a PNG of the given size. The schemes are drawn without
-// antialiasing in a few dozen colours, so a palette image holds them
-// exactly; it is a quarter of the data to compress, and a moderate
-// compression level keeps the export of a large project quick.
+// Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
+
+// The image in a palette of its own colours, in the order they first
+// appear; a null image when it has more than 256 of them. The schemes are
+// drawn in a few dozen colours, mostly in long runs of one.
+QImage ExactPaletteImage(const QImage& rgb)
+{
+    const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
+    QImage out(image.size(), QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    QRgb last = 0;
+    uchar lastIndex = 0;
+    bool any = false;
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = in[x] | 0xff000000u;
+            if (!any || c != last) {
+                const qsizetype k = palette.indexOf(c);
+                if (k >= 0) {
+                    lastIndex = uchar(k);
+                } else {
+                    if (palette.size() == 256) return QImage();
+                    lastIndex = uchar(palette.size());
+                    palette.append(c);
+                }
+                last = c;
+                any = true;
+            }
+            dst[x] = lastIndex;
+        }
+    }
+    out.setColorTable(palette);
+    return out;
+}
+
+void AppendBigEndian(QByteArray& out, quint32 v)
+{
+    const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    out.append(b, 4);
+}
+
+void AppendChunk(QByteArray& out, const char type[4], const QByteArray& data)
+{
+    AppendBigEndian(out, quint32(data.size()));
+    const qsizetype start = out.size();
+    out.append(type, 4);
+    out.append(data);
+    const auto* typed = reinterpret_cast<const Bytef*>(out.constData() + start);
+    AppendBigEndian(out, quint32(crc32(0, typed, uInt(out.size() - start))));
+}
+
+// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
+// colours need (a scheme has a handful), no row filter, deflated for runs
+// of one colour at the fastest level. Its physical size is the image's
+// own. Empty when it cannot be compressed.
+QByteArray PalettePng(const QImage& image)
+{
+    const int width = image.width(), height = image.height();
+    const qsizetype colours = image.colorCount();
+    const int depth = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8;
+    const int perByte = 8 / depth;
+    const qsizetype rowBytes = 1 + (qsizetype(width) + perByte - 1) / perByte;
+    QByteArray rows(qsizetype(height) * rowBytes, '\0');  // filter type None leads each row
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes + 1;
+        const uchar* in = image.constScanLine(y);
+        if (depth == 8) {
+            std::memcpy(row, in, std::size_t(width));
+            continue;
+        }
+        // the leftmost pixel in the highest bits
+        if (depth == 4) {
+            for (int x = 0; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
+            if (width % 2) row[width / 2] = uchar(in[width - 1] << 4);
+        } else {
+            for (int x = 0; x < width; ++x)
+                row[x / perByte] |= uchar(in[x] << (8 - depth - (x % perByte) * depth));
+        }
+    }
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return {};
+    QByteArray idat;
+    idat.resize(qsizetype(deflateBound(&z, uLong(rows.size()))));
+    z.next_in = reinterpret_cast<Bytef*>(rows.data());
+    z.avail_in = uInt(rows.size());
+    z.next_out = reinterpret_cast<Bytef*>(idat.data());
+    z.avail_out = uInt(idat.size());
+    const bool done = deflate(&z, Z_FINISH) == Z_STREAM_END;
+    idat.resize(qsizetype(z.total_out));
+    deflateEnd(&z);
+    if (!done) return {};
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    AppendBigEndian(header, quint32(width));
+    AppendBigEndian(header, quint32(height));
+    header.append(char(depth));
+    header.append("\x03\x00\x00\x00", 4);  // palette, deflate, no filter, no interlace
+    AppendChunk(png, "IHDR", header);
+    QByteArray palette;
+    for (const QRgb c : image.colorTable()) {
+        const char rgb[3] = {char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
+        palette.append(rgb, 3);
+    }
+    AppendChunk(png, "PLTE", palette);
+    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
+        QByteArray physical;
+        AppendBigEndian(physical, quint32(image.dotsPerMeterX()));
+        AppendBigEndian(physical, quint32(image.dotsPerMeterY()));
+        physical.append('\x01');  // per metre
+        AppendChunk(png, "pHYs", physical);
+    }
+    AppendChunk(png, "IDAT", idat);
+    AppendChunk(png, "IEND", {});
+    return png;
+}
+
+// The figure as a PNG of the given size, in a palette of its own colours
+// when it has 256 at most (a scheme has a few dozen), else as Qt writes it.
 QByteArray FigurePng(const TSchemePicture& pic, const QSize& pixels)
 {
     const QImage image = SchemePictureToImage(pic, pixels);
+    if (image.isNull()) return {};
+    const QImage indexed = ExactPaletteImage(image);
+    if (!indexed.isNull()) return PalettePng(indexed);
     QByteArray png;
-    if (image.isNull()) return png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    writer.setQuality(50);
-    if (!writer.write(image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)))
-        png.clear();
+    if (!writer.write(image)) png.clear();
     return png;
 }
 

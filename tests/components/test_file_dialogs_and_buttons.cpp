@@ -50,6 +50,48 @@ TEST(TabControl, DoubleClickRaisedOnce)
     EXPECT_EQ(spy.count(), 1);
 }
 
+TEST(TabControl, SetTabsReusesAddsAndRemovesTabsAndLaysThemOut)
+{
+    orvtest::EnsureApp<QApplication>();
+    QWidget window;
+    auto* tabs = new TMTabControl(&window);
+    auto* hidden = new TMTabControl(&window);
+    hidden->hide();
+    tabs->addTab("A");
+    tabs->addTab("B");
+    tabs->addTab("C");
+    window.resize(800, 100);
+    window.show();
+    QSignalSpy changed(tabs, &QTabBar::currentChanged);
+
+    tabs->setTabs({"A", "Ściana zewnętrzna osi A", "C", "D"}, 3);
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(1), "Ściana zewnętrzna osi A");
+    EXPECT_EQ(tabs->tabText(3), "D");
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(tabs->isVisible());
+    // the tabs stand laid out for their new texts: the long name is wider
+    // than a letter and the tabs follow one another
+    EXPECT_GT(tabs->tabRect(1).width(), 2 * tabs->tabRect(0).width());
+    EXPECT_GE(tabs->tabRect(2).left(), tabs->tabRect(1).right());
+    EXPECT_GE(tabs->tabRect(3).left(), tabs->tabRect(2).right());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+
+    tabs->setTabs({"X"}, 0);
+    ASSERT_EQ(tabs->count(), 1);
+    EXPECT_EQ(tabs->tabText(0), "X");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_GT(tabs->tabRect(0).width(), 0);
+
+    // a tab bar hidden on purpose stays hidden
+    hidden->setTabs({"A", "B"}, 1);
+    EXPECT_FALSE(hidden->isVisible());
+    EXPECT_EQ(hidden->count(), 2);
+    EXPECT_EQ(hidden->currentIndex(), 1);
+}
+
 TEST(SpeedButtons, OneDownPerGroupAndTheLastOneStaysDown)
 {
     orvtest::EnsureApp<QApplication>();

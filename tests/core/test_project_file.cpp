@@ -233,6 +233,7 @@ TEST_F(ProjectFile, VersionTextAndRefusedFiles)
 {
     orvtest::WriteFileBytes(dir / "v.clcm", "1.30" + std::string(sizeof(TProjectElement), '\0'));
     orvtest::WriteFileBytes(dir / "short.clcm", "01.");
+    orvtest::WriteFileBytes(dir / "empty.clcm", "");
     orvtest::WriteFileBytes(dir / "v14.clcm", "01.4" + std::string(sizeof(TProjectElement), '\0'));
     EXPECT_EQ(ProjectFileVersion(path("v.clcm")), -1);
     EXPECT_EQ(ProjectFileVersion(path("short.clcm")), -1);
@@ -241,7 +242,7 @@ TEST_F(ProjectFile, VersionTextAndRefusedFiles)
 
     std::vector<TProjectElement> els;
     std::vector<std::string> com;
-    for (const char* name : {"v.clcm", "short.clcm", "v14.clcm"}) {
+    for (const char* name : {"v.clcm", "short.clcm", "empty.clcm", "v14.clcm"}) {
         messages.shown.clear();
         EXPECT_FALSE(readIntoSentinel(path(name), els, com)) << name;
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -765,4 +766,34 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_FALSE(WriteProjectFile({}, path("r.clcm"), els, 0, 0));
     EXPECT_FALSE(fs::exists(dir / "r.clcm"));
     EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(ProjectFile, AMappedFileHoldsTheFilesBytes)
+{
+    auto els = threeElements();
+    ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 1));
+    {
+        const TMappedFile mapped(path("p.clcm"));
+        ASSERT_TRUE(mapped.ok());
+        // 3 x 55408 + "a" CR LF "b"
+        ASSERT_EQ(mapped.size(), 166228u);
+        EXPECT_EQ(std::string(mapped.data(), mapped.size()), readFile(dir / "p.clcm"));
+    }
+    orvtest::WriteFileBytes(dir / "pusty", "");
+    const TMappedFile empty(path("pusty"));
+    EXPECT_TRUE(empty.ok());
+    EXPECT_EQ(empty.size(), 0u);
+    EXPECT_FALSE(TMappedFile(path("brak")).ok());
+    fs::create_directory(dir / "folder.clcm");
+    EXPECT_FALSE(TMappedFile(path("folder.clcm")).ok());
+
+    // the elements read do not hang on the mapping: they outlive it
+    std::vector<TProjectElement> back;
+    std::vector<std::string> comments;
+    ASSERT_TRUE(ReadProjectFile(comments, path("p.clcm"), back));
+    fs::remove(dir / "p.clcm");
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[2].Name.str(), els[2].Name.str());
+    EXPECT_EQ(back[0].Current, 1);
+    EXPECT_EQ(comments, (std::vector<std::string>{"a", "b"}));
 }

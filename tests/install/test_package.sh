@@ -20,7 +20,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 info="$(dpkg-deb --info "$deb")"
 grep -q "^ Depends: " <<<"$info" || fail "no Depends in dpkg-deb --info"
 depends=",$(field Depends | tr -d ' '),"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins zlib1g qt6-translations-l10n fonts-liberation2; do
   re=",$p(\\(|,)"
   [[ "$depends" =~ $re ]] || fail "$p missing from Depends: $(field Depends)"
 done

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPaintEngine>
@@ -10,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "core/SettingsStore.h"
 #include "printing/PrintJob.h"
@@ -228,4 +233,131 @@ TEST_F(PrintJob, AFailedJobKeepsTheWindowOpenUntilPrzerwij)
     EXPECT_TRUE(dlg.isVisible());
     QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton);
     EXPECT_FALSE(dlg.isVisible());
+}
+
+namespace {
+
+// Counts the pages of a report and how many stand open at once.
+class CountingSink : public IReportPageSink {
+public:
+    QPainter& beginPage() override
+    {
+        ++pages;
+        ++open;
+        mostOpen = std::max(mostOpen, open);
+        page = QPicture();
+        painter.begin(&page);
+        return painter;
+    }
+    void endPage() override
+    {
+        painter.end();
+        --open;
+    }
+    int pages = 0, open = 0, mostOpen = 0;
+    QPicture page;
+    QPainter painter;
+};
+
+} // namespace
+
+TEST_F(PrintJob, AReportPrintedPageByPageIsThePreviewsReport)
+{
+    ProjectSession session;
+    ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    SessionElementSource source(session);
+    const TReportRequest request = ReportRequestOf(session, "Dom");
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+
+    // the pages laid out whole, then printed
+    const QString whole = QString::fromStdString(dir.file("calosc.pdf"));
+    TReportPages pages;
+    ASSERT_EQ(PrintReportToPdf(*PdfPrinter(whole), request, source, options, &pages), TReportStatus::Built);
+    ASSERT_GT(pages.pages.size(), 2u);
+
+    // page by page: the same words at the same places
+    auto printer = PdfPrinter(pdf);
+    const TReportPrint printed = PrintReport(*printer, request, source, options);
+    EXPECT_EQ(printed.status, TReportStatus::Built);
+    EXPECT_EQ(printed.outcome, TPrintOutcome::Printed);
+    EXPECT_EQ(printer->outputFileName(), pdf);
+    EXPECT_EQ(PdfPageCount(pdf), int(pages.pages.size()));
+    EXPECT_EQ(PdfLayoutText(pdf), PdfLayoutText(whole));
+    const std::vector<PdfWord> a = PdfWords(whole), b = PdfWords(pdf);
+    ASSERT_EQ(a.size(), b.size());
+    // Every word of one stands in the other, on its page, within a fraction
+    // of a pixel (0.12 pt) of a picture replayed. Words are matched, not
+    // compared in the order the reader lists them.
+    // The halo's own copies (the word again within a pixel or two) are
+    // matched within 1.2 pt: they are the halo's strokes, not the text.
+    auto near = [](const PdfWord& p, const PdfWord& q, double d) {
+        return p.page == q.page && p.text == q.text && std::abs(p.box.left() - q.box.left()) <= d &&
+               std::abs(p.box.top() - q.box.top()) <= d;
+    };
+    std::vector<bool> used(a.size(), false);
+    for (const PdfWord& w : b) {
+        int copies = 0;
+        for (const PdfWord& q : b) copies += near(q, w, 2.0);
+        const double tolerance = copies > 1 ? 1.2 : 0.1;
+        bool found = false;
+        for (std::size_t i = 0; i < a.size() && !found; ++i) {
+            if (used[i] || !near(a[i], w, tolerance)) continue;
+            used[i] = found = true;
+        }
+        EXPECT_TRUE(found) << w.text.toStdString() << " on page " << w.page << " at " << w.box.left() << ", "
+                           << w.box.top();
+    }
+    EXPECT_TRUE(messages.messages.empty());
+
+    // one page open at a time, as many as the preview keeps
+    CountingSink sink;
+    TReportPages layout;
+    EXPECT_EQ(RenderReportPages(sink, layout, request, source, pages.geometry, options), TReportStatus::Built);
+    EXPECT_EQ(sink.pages, int(pages.pages.size()));
+    EXPECT_EQ(sink.mostOpen, 1);
+    EXPECT_EQ(sink.open, 0);
+    EXPECT_TRUE(layout.pages.empty());
+    EXPECT_EQ(layout.printable.Top, pages.printable.Top);
+    EXPECT_EQ(layout.printable.Right, pages.printable.Right);
+}
+
+TEST_F(PrintJob, AStoppedOrFailedReportLeavesTheFileThatWasThere)
+{
+    ProjectSession session;
+    ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    SessionElementSource source(session);
+    const TReportRequest request = ReportRequestOf(session, "Dom");
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+    WriteFileBytes(pdf.toStdString(), "poprzedni wydruk");
+
+    // stopped on the second question: after the first element or before the second page
+    int asked = 0;
+    options.keepGoing = [&] { return ++asked < 2; };
+    TReportPrint printed = PrintReport(*PdfPrinter(pdf), request, source, options);
+    EXPECT_EQ(printed.status, TReportStatus::Stopped);
+    EXPECT_EQ(printed.outcome, TPrintOutcome::Cancelled);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(ReadFileBytes(pdf.toStdString()), "poprzedni wydruk");
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path().string())).entryList(QDir::Files),
+              (QStringList{"every.clcm", "wydruk.pdf"}));
+    options.keepGoing = {};
+
+    // a document the printer cannot start: the report itself was sound
+    printed = PrintReport(*PdfPrinter(QString::fromStdString(dir.file("brak/wydruk.pdf"))), request, source, options);
+    EXPECT_EQ(printed.status, TReportStatus::Built);
+    EXPECT_EQ(printed.outcome, TPrintOutcome::BeginFailed);
+
+    // finished, the new document takes the name and the old file's permissions
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(pdf, mode));
+    printed = PrintReport(*PdfPrinter(pdf), request, source, options);
+    EXPECT_EQ(printed.outcome, TPrintOutcome::Printed);
+    const QFile::Permissions all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                   QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                                   QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(pdf) & all, mode);
+    EXPECT_EQ(PdfLayoutText(pdf).count("DANE:"), session.count());
+    EXPECT_TRUE(messages.messages.empty());
 }

@@ -27,6 +27,8 @@
 #include "core/RtfUtils.h"
 #include "core/ZunRtf.h"
 #include "core/SettingsStore.h"
+#include "drawing/SchemePicture.h"
+#include "drawing/ZunPaint.h"
 #include "platform/MakerLibrary.h"
 #include "printing/WstawDWCalc.h"
 #include "tests/core/support/RtfCheck.h"
@@ -344,6 +346,37 @@ TEST_F(RtfExport, FiguresFollowTheColourChoices)
     EXPECT_EQ(gray(), (std::vector<bool>{true, true, true, false, true, true}));
     store.writeBool(SettingsKey::Maker, "Word", "ColorPrinting", false);
     EXPECT_EQ(gray(), (std::vector<bool>{true, true, true, true, true, true}));
+}
+
+TEST_F(RtfExport, AFigureIsStoredPixelForPixelInTheRtfAndInAPalette)
+{
+    setParts({pFigure});
+    ASSERT_EQ(writer.Element().Input.Case, 0);
+    // in colour (a handful of colours: 4 bits a pixel) and in black and
+    // white (fewer: 1 or 2 bits), every pixel as drawn
+    for (bool monochrome : {false, true}) {
+        store.writeBool(SettingsKey::Maker, "Word", "MonochromePicutre", monochrome);
+        writer.PrepareSettings();
+        const std::string doc = writer.BuildReport();
+        const std::vector<Figure> f = Figures(doc);
+        ASSERT_EQ(f.size(), 1u);
+        ASSERT_FALSE(f[0].image.isNull());
+        TSchemePicture pic;
+        DrawHingedWallMetafile(pic, writer.Element().Input, writer.Results, writer.Header.FigureSize[0],
+                               writer.Header.FigureSize[1], false, writer.PictureColors);
+        const QImage drawn = SchemePictureToImage(pic, f[0].image.size());
+        EXPECT_TRUE(f[0].image.convertToFormat(QImage::Format_RGB32) == drawn) << monochrome;
+        EXPECT_EQ(f[0].image.allGray(), monochrome);
+
+        // 39 bytes a line in hex, the picture closed on its last line
+        const std::size_t start = doc.find("\r\n", doc.find("{\\pict")) + 2;
+        const std::size_t end = doc.find('}', start);
+        const std::vector<std::string> hex = Lines(doc.substr(start, doc.find("\r\n", end) + 2 - start));
+        ASSERT_GT(hex.size(), 2u);
+        for (std::size_t i = 0; i + 1 < hex.size(); ++i) EXPECT_EQ(hex[i].size(), 78u) << i;
+        EXPECT_LE(hex.back().size(), 79u);
+        EXPECT_EQ(hex.back().back(), '}');
+    }
 }
 
 TEST_F(RtfExport, FigureSizesComeFromTheHeader)

@@ -1,0 +1,107 @@
+// Start-up to the painted main window on the offscreen platform: a new
+// process of this program (with the program's libraries) makes the
+// application object, installs the translations, paints the splash, makes
+// the main window with its welcome dialog, shows and paints it, and then
+// says so through a pipe. The time runs from the start of the process to
+// that word; the end of the process is not timed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWindow>
+
+#include <cstring>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "components/ColorEditorDialog.h"
+#include "components/QtTranslations.h"
+#include "core/SettingsStore.h"
+#include "mainwindow/OPROGRAM4.h"
+#include "mainwindow/ZunMain.h"
+#include "mainwindow/ZunWelcome.h"
+#include "resources/ProgramIcon.h"
+
+extern char** environ;
+
+using namespace orv;
+
+namespace {
+
+constexpr const char* kChildArgument = "--start-up-child";
+
+// The start-up as the program makes it, up to the painted main window; then
+// one byte into the pipe.
+int StartUpChild(int argc, char** argv, int pipeFd)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    MemorySettingsStore store;
+    BindSettingsStore(&store);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvandel"));
+    InstallQtTranslations(app);
+    QApplication::setWindowIcon(ProgramIcon());
+    RegisterColorEditor();
+    TAbout4 about;
+    about.setSplash(true);
+    about.show();
+    about.repaint();
+    TVelkor2 window;
+    TWelcomeDlg welcome(&window);
+    window.setWelcomeChoice(&welcome);
+    window.show();
+    for (int i = 0; i < 100 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    window.repaint();
+    const char painted = 1;
+    const bool told = ::write(pipeFd, &painted, 1) == 1;
+    BindSettingsStore(nullptr);
+    return told ? 0 : 1;
+}
+
+void BM_StartUpToPaintedWindow(benchmark::State& state)
+{
+    char self[] = "/proc/self/exe";
+    char child[64];
+    std::strcpy(child, kChildArgument);
+    for (auto _ : state) {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            state.SkipWithError("no pipe");
+            return;
+        }
+        char fd[16];
+        std::snprintf(fd, sizeof fd, "%d", fds[1]);
+        char* argv[] = {self, child, fd, nullptr};
+        pid_t pid = 0;
+        if (::posix_spawn(&pid, self, nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("the program could not be started");
+            return;
+        }
+        ::close(fds[1]);
+        char painted = 0;
+        const bool ok = ::read(fds[0], &painted, 1) == 1;
+        state.PauseTiming();
+        ::close(fds[0]);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (!ok || !WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the start-up failed");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToPaintedWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], kChildArgument) == 0) {
+        int one = 1;
+        return StartUpChild(one, argv, std::atoi(argv[2]));
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
