@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <fstream>
 #include <random>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,32 +42,30 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     return true;
 }
 
-TMappedFile::TMappedFile(const std::string& fileName)
+TFileBytes::TFileBytes(const std::string& fileName)
 {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
-        size_ = static_cast<std::size_t>(st.st_size);
-        if (size_ == 0) {
+        const std::size_t size = static_cast<std::size_t>(st.st_size);
+        // new char[] leaves the bytes as they are: the read is the one pass
+        data_.reset(new char[size == 0 ? 1 : size]);
+        std::size_t got = 0;
+        while (got < size) {
+            const ssize_t n = ::read(fd, data_.get() + got, size - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (got == size) {
+            size_ = size;
             ok_ = true;
         } else {
-            // populated at once: the pages are read in one go, not one fault each
-            void* map = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            if (map != MAP_FAILED) {
-                data_ = static_cast<const char*>(map);
-                ok_ = true;
-            } else {
-                size_ = 0;
-            }
+            data_.reset();
         }
     }
     ::close(fd);
-}
-
-TMappedFile::~TMappedFile()
-{
-    if (data_) ::munmap(const_cast<char*>(data_), size_);
 }
 
 namespace {

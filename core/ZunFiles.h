@@ -1,6 +1,7 @@
 // Files of the core: the storey file (".kond") and the shared file helpers.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/ZunTypes.h"
@@ -39,22 +40,22 @@ bool ReadWholeFile(const std::string& fileName, std::string& data);
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
-// A file's bytes mapped read-only while the object lives: read in place,
-// without a copy. Not ok when the file cannot be opened or mapped; an
-// empty file is ok with no bytes.
-class TMappedFile {
+// A file's bytes, read in one go into a buffer of their size that is not
+// cleared first. Not ok when the file cannot be opened or read whole; an
+// empty file is ok with no bytes. A file that another program shortens
+// meanwhile is a read error, never a fault of the program.
+class TFileBytes {
 public:
-    explicit TMappedFile(const std::string& fileName);
-    ~TMappedFile();
-    TMappedFile(const TMappedFile&) = delete;
-    TMappedFile& operator=(const TMappedFile&) = delete;
+    explicit TFileBytes(const std::string& fileName);
+    TFileBytes(const TFileBytes&) = delete;
+    TFileBytes& operator=(const TFileBytes&) = delete;
 
     bool ok() const { return ok_; }
-    const char* data() const { return data_; }
+    const char* data() const { return data_.get(); }
     std::size_t size() const { return size_; }
 
 private:
-    const char* data_ = nullptr;
+    std::unique_ptr<char[]> data_;
     std::size_t size_ = 0;
     bool ok_ = false;
 };

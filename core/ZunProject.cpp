@@ -293,7 +293,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
 {
     const std::string shown = ExtractFileName(fileName);
     if (!FileExists(fileName)) return TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
-    const TMappedFile file(fileName);
+    const TFileBytes file(fileName);
     if (!file.ok()) return readError(shown);
     const char* data = file.data();
     const std::size_t size = file.size();

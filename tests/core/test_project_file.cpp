@@ -768,26 +768,26 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-TEST_F(ProjectFile, AMappedFileHoldsTheFilesBytes)
+TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
 {
     auto els = threeElements();
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 1));
     {
-        const TMappedFile mapped(path("p.clcm"));
-        ASSERT_TRUE(mapped.ok());
+        const TFileBytes bytes(path("p.clcm"));
+        ASSERT_TRUE(bytes.ok());
         // 3 x 55408 + "a" CR LF "b"
-        ASSERT_EQ(mapped.size(), 166228u);
-        EXPECT_EQ(std::string(mapped.data(), mapped.size()), readFile(dir / "p.clcm"));
+        ASSERT_EQ(bytes.size(), 166228u);
+        EXPECT_EQ(std::string(bytes.data(), bytes.size()), readFile(dir / "p.clcm"));
     }
     orvtest::WriteFileBytes(dir / "pusty", "");
-    const TMappedFile empty(path("pusty"));
+    const TFileBytes empty(path("pusty"));
     EXPECT_TRUE(empty.ok());
     EXPECT_EQ(empty.size(), 0u);
-    EXPECT_FALSE(TMappedFile(path("brak")).ok());
+    EXPECT_FALSE(TFileBytes(path("brak")).ok());
     fs::create_directory(dir / "folder.clcm");
-    EXPECT_FALSE(TMappedFile(path("folder.clcm")).ok());
+    EXPECT_FALSE(TFileBytes(path("folder.clcm")).ok());
 
-    // the elements read do not hang on the mapping: they outlive it
+    // the elements read do not hang on the buffer: they outlive it
     std::vector<TProjectElement> back;
     std::vector<std::string> comments;
     ASSERT_TRUE(ReadProjectFile(comments, path("p.clcm"), back));
