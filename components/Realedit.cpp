@@ -1,5 +1,11 @@
 #include "components/Realedit.h"
 
+#include <QFontMetrics>
+
+#include <QStyle>
+
+#include <QStyleOptionFrame>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -309,6 +315,32 @@ void TNumberEdit::resizeEvent(QResizeEvent* e)
 {
     QLineEdit::resizeEvent(e);
     layoutParts();
+}
+
+QSize TNumberEdit::minimumSizeHint() const
+{
+    QSize size = QLineEdit::minimumSizeHint();
+    const QFontMetrics fm(font());
+    int w = fm.horizontalAdvance(text());
+    if (max_ > min_)
+        for (double v : {min_, max_}) w = std::max(w, fm.horizontalAdvance(formatValue(v)));
+    // the text margins hold the parts; the cursor and QLineEdit's own
+    // padding of two pixels a side
+    const QMargins m = textMargins();
+    QStyleOptionFrame opt;
+    initStyleOption(&opt);
+    const QSize need = style()->sizeFromContents(
+        QStyle::CT_LineEdit, &opt, QSize(w + m.left() + m.right() + 4 + fm.horizontalAdvance(QLatin1Char('0')) / 2,
+                                         size.height()), this);
+    size.setWidth(std::max(size.width(), need.width()));
+    return size;
+}
+
+QSize TNumberEdit::sizeHint() const
+{
+    QSize size = QLineEdit::sizeHint();
+    size.setWidth(std::max(size.width(), minimumSizeHint().width()));
+    return size;
 }
 
 void TNumberEdit::layoutParts()

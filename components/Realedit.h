@@ -69,6 +69,11 @@ public:
     // one that cannot change the text (copy and select all only).
     QMenu* createContextMenu();
 
+    // Wide enough for the text and for the range's limits at the field's
+    // decimals, beside the spin and button parts, so no value is shown cut.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
     bool upDownVisible() const { return upDownVisible_; }
     bool speedButtonVisible() const { return speedButtonVisible_; }
     void setUpDownVisible(bool on);

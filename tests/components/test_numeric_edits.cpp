@@ -5,6 +5,8 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QMenu>
 #include <QTest>
@@ -278,4 +280,27 @@ TEST_F(NumericEdits, AValueItsHandlerRefusesIsNotLeft)
     refuse = false;
     EXPECT_TRUE(e.commit());
     EXPECT_EQ(e.text(), "42,00");
+}
+
+// A field squeezed by its layout beside a long caption still shows its
+// value whole: the unit weight "18,00" beside its spin and table button,
+// and the widest value of its range.
+TEST_F(NumericEdits, ASqueezedFieldShowsItsValueWhole)
+{
+    QWidget form;
+    auto* layout = new QHBoxLayout(&form);
+    auto* caption = new QLabel(QStringLiteral("Ciężar objętościowy muru wykonanego z tych elementów ρo [kN/m3] ="));
+    layout->addWidget(caption, 1);
+    auto* ro = new TSpinSpeedRealEdit;
+    ro->setRange(0, 30);
+    ro->setPrecision(2);
+    ro->setValue(18);
+    layout->addWidget(ro);
+    form.resize(caption->sizeHint().width() + 40, 40);
+    form.show();
+    QApplication::processEvents();
+    const QFontMetrics fm(ro->font());
+    const int room = ro->width() - ro->textMargins().left() - ro->textMargins().right();
+    EXPECT_GE(room, fm.horizontalAdvance(QStringLiteral("18,00")) + 4) << room;
+    EXPECT_GE(room, fm.horizontalAdvance(ro->formatValue(30)) + 4) << room;
 }
