@@ -469,7 +469,7 @@ void TZestObcDlg::setData(const TLoadCompilation& loads, const TCalcInput& input
     updating_ = false;
     ReadDrawingColors(colors_);
     if (comp_->TakeFromElement == 1) takeElementGeometry();
-    compilationToControls();
+    CompilationToControls();
     updateControls();
     recalc();
 }
@@ -529,7 +529,7 @@ void TZestObcDlg::showUnit(TNumberEdit* e, QToolButton* label, int unit, double 
     e->setPrecision(LengthUnitDecimals(unit));
 }
 
-void TZestObcDlg::compilationToControls()
+void TZestObcDlg::CompilationToControls()
 {
     updating_ = true;
     const TLoadCompilation& l = *comp_;
@@ -538,12 +538,12 @@ void TZestObcDlg::compilationToControls()
     showUnit(b1_, bUnit_, l.bUnit, kBandMax, kLengthStep);
     b1_->setValue(l.b);
     fDach_->setValue(l.F_dach);
-    fillStoreyCombo();
+    FillStoreyCombo();
     updating_ = false;
-    storeyToControls();
+    StoreyToControls();
 }
 
-void TZestObcDlg::fillStoreyCombo()
+void TZestObcDlg::FillStoreyCombo()
 {
     const int n = comp_->StoreyCount;
     QStringList items;
@@ -558,7 +558,7 @@ void TZestObcDlg::fillStoreyCombo()
     basementStoreys_->setCurrentIndex(cur == BasementSlabEntry ? n : std::min(cur, n) - 1);
 }
 
-void TZestObcDlg::storeyToControls()
+void TZestObcDlg::StoreyToControls()
 {
     updating_ = true;
     const TLoadCompilation& l = *comp_;
@@ -679,7 +679,7 @@ void TZestObcDlg::bandWidthLeft()
         // Without an own width the wall is as wide as the band.
         l.bs[e] = l.b;
         l.Unit_bs[e] = l.bUnit;
-        storeyToControls();
+        StoreyToControls();
     }
     recalc();
 }
@@ -704,8 +704,8 @@ void TZestObcDlg::countLeft()
     if (grew && !l.kond_powtrz) CopyStorey(l, n, n - 1);
     if (l.CurrentStorey != BasementSlabEntry && l.CurrentStorey > n) l.CurrentStorey = n;
     if (!selectorVisible() && l.CurrentStorey != BasementSlabEntry) l.CurrentStorey = std::min(l.CurrentStorey, n);
-    fillStoreyCombo();
-    storeyToControls();
+    FillStoreyCombo();
+    StoreyToControls();
     updateControls();
     recalc();
 }
@@ -752,7 +752,7 @@ void TZestObcDlg::switchChanged()
         l.twTyp[e] = twMode;
         if (twMode == 0) l.tw[e] = l.t[e] * LengthUnitFactor(l.Unit_t[e], l.Unit_tw[e]);
     }
-    storeyToControls();
+    StoreyToControls();
     updateControls();
     recalc();
 }
@@ -781,7 +781,7 @@ void TZestObcDlg::repeatedChanged()
     comp_->kond_powtrz = on;
     comp_->CurrentStorey = 1;
     updateControls();
-    storeyToControls();
+    StoreyToControls();
     storeys_->setCurrentIndex(0);
     basementStoreys_->setCurrentIndex(0);
     recalc();
@@ -792,7 +792,7 @@ void TZestObcDlg::storeyChosen(int item)
     if (updating_ || !selectorVisible() || item < 0) return;
     const int n = comp_->StoreyCount;
     comp_->CurrentStorey = (basement_ && item == n) ? BasementSlabEntry : std::min(item, n - 1) + 1;
-    storeyToControls();
+    StoreyToControls();
     updateControls();
     scheme_->update();
 }
@@ -837,7 +837,7 @@ void TZestObcDlg::applyUnitChoice(int tag, int unit, bool all)
         for (const ValueField& f : fields_)
             if (f.tag == tag) convert(&(l.*f.values)[entry()], &(l.*f.units)[entry()]);
     }
-    compilationToControls();
+    CompilationToControls();
     updateControls();
     recalc();
 }
@@ -898,7 +898,7 @@ void TZestObcDlg::openFile()
     }
     RememberDirectory(FolderOf(name));
     *comp_ = *read;
-    compilationToControls();
+    CompilationToControls();
     updateControls();
     recalc();
 }

@@ -67,9 +67,9 @@ private:
     bool selectorVisible() const;
 
     void takeElementGeometry();
-    void compilationToControls();
-    void storeyToControls();
-    void fillStoreyCombo();
+    void CompilationToControls();
+    void StoreyToControls();
+    void FillStoreyCombo();
     void updateControls();
     void recalc();
     void showDerived();
