@@ -73,6 +73,13 @@ std::string FolderOf(const std::string& fileName)
     return QFileInfo(QString::fromStdString(fileName)).absolutePath().toStdString();
 }
 
+// A length and its unit index, expressed in another unit.
+void ConvertLength(f64* value, i32* unitOf, int unit)
+{
+    StorePacked(value, LoadPacked(value) * LengthUnitFactor(LoadPacked(unitOf), unit));
+    StorePacked(unitOf, i32(unit));
+}
+
 // A box that paints through a function.
 class PaintBox : public QWidget {
 public:
@@ -140,7 +147,7 @@ QToolButton* TZestObcDlg::unitLabel(const char* name, int tag)
     b->setText(QStringLiteral("m"));
     b->setProperty("tag", tag);
     b->setToolTip(QStringLiteral("Jednostka"));
-    connect(b, &QToolButton::clicked, this, [this, tag] { unitClicked(tag); });
+    connect(b, &QToolButton::clicked, this, [this, tag] { ChooseFieldUnit(tag); });
     return b;
 }
 
@@ -807,7 +814,7 @@ void TZestObcDlg::stepStorey(int delta)
 
 // --- units --------------------------------------------------------------------------------
 
-void TZestObcDlg::unitClicked(int tag)
+void TZestObcDlg::ChooseFieldUnit(int tag)
 {
     int unit = comp_->bUnit;
     for (const ValueField& f : fields_)
@@ -815,28 +822,33 @@ void TZestObcDlg::unitClicked(int tag)
     bool all = applyUnitToAll_;
     if (!ChooseLengthUnit(this, unit, all)) return;
     applyUnitToAll_ = all;
-    applyUnitChoice(tag, unit, all);
+    if (all) ApplyUnitToAllFields(unit);
+    else ChangeFieldUnit(tag, unit);
 }
 
-void TZestObcDlg::applyUnitChoice(int tag, int unit, bool all)
+void TZestObcDlg::ChangeFieldUnit(int tag, int unit)
 {
     if (unit < 0 || unit > 2) return;
     TLoadCompilation& l = *comp_;
-    auto convert = [unit](f64* v, i32* u) {
-        StorePacked(v, LoadPacked(v) * LengthUnitFactor(LoadPacked(u), unit));
-        StorePacked(u, i32(unit));
-    };
-    if (all) {
-        convert(&l.b, &l.bUnit);
-        for (int e = 0; e < MaxStoreys; ++e)
-            for (const ValueField& f : fields_)
-                if (f.units) convert(&(l.*f.values)[e], &(l.*f.units)[e]);
-    } else if (tag == 101) {
-        convert(&l.b, &l.bUnit);
+    if (tag == 101) {
+        ConvertLength(&l.b, &l.bUnit, unit);
     } else {
         for (const ValueField& f : fields_)
-            if (f.tag == tag) convert(&(l.*f.values)[entry()], &(l.*f.units)[entry()]);
+            if (f.tag == tag) ConvertLength(&(l.*f.values)[entry()], &(l.*f.units)[entry()], unit);
     }
+    CompilationToControls();
+    updateControls();
+    recalc();
+}
+
+void TZestObcDlg::ApplyUnitToAllFields(int unit)
+{
+    if (unit < 0 || unit > 2) return;
+    TLoadCompilation& l = *comp_;
+    ConvertLength(&l.b, &l.bUnit, unit);
+    for (int e = 0; e < MaxStoreys; ++e)
+        for (const ValueField& f : fields_)
+            if (f.units) ConvertLength(&(l.*f.values)[e], &(l.*f.units)[e], unit);
     CompilationToControls();
     updateControls();
     recalc();

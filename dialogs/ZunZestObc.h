@@ -48,8 +48,10 @@ public:
     std::string resultLine() const;
 
     // A unit chosen for the length field of `tag` (101 b, 102 lo_L, 103 lo_P,
-    // 104 hw, 105 tw, 106 h, 107 bs, 108 t), for the one field or for all.
-    void applyUnitChoice(int tag, int unit, bool all);
+    // 104 hw, 105 tw, 106 h, 107 bs, 108 t), or for b and every length of
+    // every entry.
+    void ChangeFieldUnit(int tag, int unit);
+    void ApplyUnitToAllFields(int unit);
 
     // OK is refused while the compilation has a fault.
     void done(int result) override;
@@ -85,7 +87,7 @@ private:
     void repeatedChanged();
     void storeyChosen(int item);
     void stepStorey(int delta);
-    void unitClicked(int tag);
+    void ChooseFieldUnit(int tag);
     void openFile();
     void saveFile();
     // The load tables behind a "..." part (0 g left, 1 g right, 2 p left,

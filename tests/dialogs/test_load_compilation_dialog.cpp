@@ -216,11 +216,11 @@ TEST_F(LoadCompilationDialog, UnitsChangeTheFiguresNotTheLoad)
     EXPECT_EQ(dlg->data().Unit_h[1], 0); // other storeys keep their unit
 
     // Everything in mm: the band 1500 mm, the same F.
-    dlg->applyUnitChoice(101, 2, true);
+    dlg->ApplyUnitToAllFields(2);
     EXPECT_EQ(field("b1")->text(), "1500");
     EXPECT_EQ(field("lo_L1")->text(), "6000");
     EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
-    dlg->applyUnitChoice(101, 0, true);
+    dlg->ApplyUnitToAllFields(0);
     EXPECT_NEAR(dlg->upperLoad().value(), 73.5, 1e-9);
 
     // Cancel in the unit dialog leaves everything.
