@@ -11,11 +11,11 @@
 #include <algorithm>
 
 #include "components/Realedit.h"
-#include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZunSlabs.h"
 #include "dialogs/ZunSlabDlg.h"
+#include "platform/MakerLibrary.h"
 #include "platform/SlabLibrary.h"
 
 namespace orv {
@@ -65,7 +65,7 @@ void TJointSlabs::slabLibrary(int member)
     call.flag = copy.Reserved17;
     switch (ShowSlabLibraryDialog(owner_->window(), call)) {
     case TSlabLibraryResult::Missing:
-        ShowMessageDialog("Nie można uruchomić tej funkcji!", SlabLibraryMissingDetails(), mdWarning, mbOK);
+        ShowLibraryNotFound(SlabLibraryPath());
         return;
     case TSlabLibraryResult::Cancelled:
         return;

@@ -47,6 +47,11 @@ std::string MissingLibraryText(const QString& fileName)
            ". \rProszę skontaktować się z dystrybutorem programu!";
 }
 
+void ShowLibraryNotFound(const QString& fileName)
+{
+    ShowMessageDialog("Nie można uruchomić tej funkcji!", MissingLibraryText(fileName), mdWarning, mbOK, 0);
+}
+
 MakerLibrary::MakerLibrary(const QString& baseName) : MakerLibrary(baseName, QString()) {}
 
 MakerLibrary::MakerLibrary(const QString& baseName, const QString& folder)
@@ -96,8 +101,7 @@ bool CallAttached(const QString& baseName, const char* attachEntry, const char* 
     const auto attach = library.entry<AttachHostFn>(attachEntry);
     const QFunctionPointer fn = library.resolve(entryName);
     if (!attach || !fn) {
-        ShowMessageDialog("Nie można uruchomić tej funkcji!", MissingLibraryText(library.fileName()),
-                          mdWarning, mbOK, 0);
+        ShowLibraryNotFound(library.fileName());
         return false;
     }
     HostMessages messages;

@@ -25,6 +25,9 @@ QString MakerLibraryFileIn(const QString& folder, const QString& baseName);
 // "Nie znaleziono biblioteki <file>. \rProszę skontaktować się z
 // dystrybutorem programu!" (\r a carriage return).
 std::string MissingLibraryText(const QString& fileName);
+// The warning of a library or entry point that is missing: "Nie można
+// uruchomić tej funkcji!" with those details, button OK.
+void ShowLibraryNotFound(const QString& fileName);
 
 // One library, loaded for the lifetime of the object and freed with it.
 class MakerLibrary {
