@@ -324,14 +324,14 @@ void ProjectSession::setTraceRead(bool read)
     CalcElement(trace_, e.Input, results);
 }
 
-bool ProjectSession::getElementRecord(int i, TProjectElement& element) const
+bool ProjectSession::GetElementRecord(int i, TProjectElement& element) const
 {
     if (i < 0 || i >= count()) return false;
     element = elements_[i];
     return true;
 }
 
-bool ProjectSession::calculateElement(int i, TCalcResults& results)
+bool ProjectSession::CalculateElement(int i, TCalcResults& results)
 {
     if (i < 0 || i >= count()) return false;
     CalcElement(workTrace_, elements_[i].Input, results);

@@ -144,11 +144,11 @@ public:
 
     // --- for printing ----------------------------------------------------------
     // Copies element i whole; false (nothing copied) for an index out of range.
-    bool getElementRecord(int i, TProjectElement& element) const;
+    bool GetElementRecord(int i, TProjectElement& element) const;
     // Calculates element i by its own case, toggle and selection aside, into
     // `results`; the current element's results and trace stay as they are.
     // False for an index out of range.
-    bool calculateElement(int i, TCalcResults& results);
+    bool CalculateElement(int i, TCalcResults& results);
     // The figure sizes become the defaults of new projects.
     void saveCalcSettings(const TFigureSizes& sizes);
 
@@ -169,7 +169,7 @@ private:
     TVerdict verdict_ = TVerdict::ExceededOrNotCalculated;
     TCalcResults results_;
     TTraceLines trace_;
-    TTraceLines workTrace_;                 // of calculateElement, never read
+    TTraceLines workTrace_;                 // of CalculateElement, never read
     std::unique_ptr<TProjectElement> edit_; // work copy of editCurrent
     SlabStartHook slabStart_;
     InputsSelectable selectable_;

@@ -758,7 +758,7 @@ void TVelkor2::Menaderelementw1Click()
     d.count = session_->count();
     d.current = session_->currentIndex();
     d.elements.resize(d.count);
-    for (int i = 0; i < d.count; ++i) session_->getElementRecord(i, d.elements[i]);
+    for (int i = 0; i < d.count; ++i) session_->GetElementRecord(i, d.elements[i]);
     if (!ShowTabManeagerDlg(d, this)) return;
     session_->replaceElements(d.elements, d.count, d.current);
 }
