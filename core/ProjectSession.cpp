@@ -23,7 +23,7 @@ ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selecta
     trace_.setRead(false);
     workTrace_.setRead(false);
     elements_.resize(1);
-    initElementDefaults(elements_[0]);
+    InitElementDefaults(elements_[0]);
     recalculate();
 }
 
@@ -64,7 +64,7 @@ void ProjectSession::setModified(bool modified) { changeModified(modified); }
 // The defaults of a new element: the record defaults, the header of a new
 // project, the modulus of the walls above and below from the unit, and the
 // values a new element is shown with.
-void ProjectSession::initElementDefaults(TProjectElement& e)
+void ProjectSession::InitElementDefaults(TProjectElement& e)
 {
     std::memset(&e, 0, sizeof e);
     e.Name.set("Element 1");
@@ -114,7 +114,7 @@ void ProjectSession::initElementDefaults(TProjectElement& e)
 void ProjectSession::newProject()
 {
     elements_.resize(1);
-    initElementDefaults(elements_[0]);
+    InitElementDefaults(elements_[0]);
     current_ = 0;
     fileName_.clear();
     comments_.clear();
@@ -224,7 +224,7 @@ int ProjectSession::addElement(const std::string& name, const std::string& descr
 {
     elements_.emplace_back();
     TProjectElement& e = elements_.back();
-    initElementDefaults(e);
+    InitElementDefaults(e);
     e.Input.Case = static_cast<u8>(std::clamp(calcCase, 0, CalcCaseCount - 1));
     e.Name.set(name);
     e.Description.set(description);

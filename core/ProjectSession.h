@@ -153,7 +153,7 @@ public:
     void saveCalcSettings(const TFigureSizes& sizes);
 
 private:
-    void initElementDefaults(TProjectElement& e);
+    void InitElementDefaults(TProjectElement& e);
     void changeModified(bool modified);
     // The work copy into the current element when it differs (modified, recalculated).
     bool takeEdit();
