@@ -24,7 +24,7 @@ ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selecta
     workTrace_.setRead(false);
     elements_.resize(1);
     InitElementDefaults(elements_[0]);
-    recalculate();
+    RecalculateElement();
 }
 
 ProjectSession::~ProjectSession() = default;
@@ -120,7 +120,7 @@ void ProjectSession::newProject()
     comments_.clear();
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
-    recalculate();
+    RecalculateElement();
 }
 
 TFileResult ProjectSession::open(const std::string& fileName)
@@ -138,7 +138,7 @@ TFileResult ProjectSession::open(const std::string& fileName)
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(false);
-    recalculate();
+    RecalculateElement();
     return r;
 }
 
@@ -184,7 +184,7 @@ bool ProjectSession::takeEdit()
     if (sameBytes(edit_.get(), &e, sizeof e)) return false;
     e = *edit_;
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -206,7 +206,7 @@ bool ProjectSession::setCase(int calcCase)
     if (in.Case == calcCase) return false;
     in.Case = static_cast<u8>(calcCase);
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -216,7 +216,7 @@ bool ProjectSession::setCurrent(int i)
     current_ = i;
     changeModified(true);
     notify([i](IProjectObserver& o) { o.elementShown(i); });
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -232,7 +232,7 @@ int ProjectSession::addElement(const std::string& name, const std::string& descr
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return shown;
 }
 
@@ -247,7 +247,7 @@ bool ProjectSession::deleteElement(int i)
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -263,7 +263,7 @@ int ProjectSession::copyElement(int i, const std::string& name, const std::strin
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return shown;
 }
 
@@ -286,7 +286,7 @@ bool ProjectSession::replaceElements(const std::vector<TProjectElement>& element
     current_ = std::clamp(current, 0, count - 1);
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -294,10 +294,10 @@ void ProjectSession::setRecalculation(bool on)
 {
     if (recalculation_ == on) return;
     recalculation_ = on;
-    recalculate();
+    RecalculateElement();
 }
 
-void ProjectSession::recalculate()
+void ProjectSession::RecalculateElement()
 {
     const TProjectElement& e = elements_[current_];
     if (!recalculation_) {

@@ -132,7 +132,7 @@ public:
     // calculated (the old results stay) and the verdict is
     // ExceededOrNotCalculated; data that cannot be offered give Error.
     // Always tells the observers.
-    void recalculate();
+    void RecalculateElement();
     TVerdict verdict() const { return verdict_; }
     const TCalcResults& results() const { return results_; }
     const TTraceLines& trace() const { return trace_; }

@@ -205,7 +205,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     FillElementTabs();
     UpdateElementCommands();
     editor_->showElementData();
-    session_->recalculate();
+    session_->RecalculateElement();
 }
 
 TVelkor2::~TVelkor2()
@@ -837,7 +837,7 @@ void TVelkor2::Nowy1Click()
     SetProjectCaption(kNewProject);
     setRecalculation(true);
     editor_->pages()->setCurrentIndex(1);
-    session_->recalculate();
+    session_->RecalculateElement();
 }
 
 void TVelkor2::ToolButton5Click()
@@ -868,7 +868,7 @@ bool TVelkor2::OpenProject(const QString& fileName)
     SetProjectCaption(fileName);
     addRecentFile(fileName);
     setRecalculation(true);
-    session_->recalculate();
+    session_->RecalculateElement();
     return true;
 }
 

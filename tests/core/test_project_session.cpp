@@ -404,10 +404,10 @@ TEST_F(Session, AnObserverMayLeaveWhileBeingTold)
     leaving.other = &rec;
     s.addObserver(&leaving);
     s.addObserver(&rec);
-    s.recalculate();
+    s.RecalculateElement();
     EXPECT_EQ(leaving.told, 1);
     EXPECT_TRUE(rec.calls.empty()); // removed before its turn
-    s.recalculate();
+    s.RecalculateElement();
     EXPECT_EQ(leaving.told, 1);
 }
 
