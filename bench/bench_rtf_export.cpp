@@ -33,12 +33,12 @@ void BM_RtfOf100Elements(benchmark::State& state)
         const std::vector<TProjectElement>& elements;
         TTraceLines trace;
         explicit Source(const std::vector<TProjectElement>& e) : elements(e) {}
-        bool getElementRecord(int i, TProjectElement& e) override
+        bool GetElementRecord(int i, TProjectElement& e) override
         {
             e = elements[i];
             return true;
         }
-        bool calculateElement(int i, TCalcResults& r) override
+        bool CalculateElement(int i, TCalcResults& r) override
         {
             r.Error = CalcElement(trace, elements[i].Input, r);
             return true;

@@ -23,8 +23,8 @@ ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selecta
     trace_.setRead(false);
     workTrace_.setRead(false);
     elements_.resize(1);
-    initElementDefaults(elements_[0]);
-    recalculate();
+    InitElementDefaults(elements_[0]);
+    RecalculateElement();
 }
 
 ProjectSession::~ProjectSession() = default;
@@ -64,7 +64,7 @@ void ProjectSession::setModified(bool modified) { changeModified(modified); }
 // The defaults of a new element: the record defaults, the header of a new
 // project, the modulus of the walls above and below from the unit, and the
 // values a new element is shown with.
-void ProjectSession::initElementDefaults(TProjectElement& e)
+void ProjectSession::InitElementDefaults(TProjectElement& e)
 {
     std::memset(&e, 0, sizeof e);
     e.Name.set("Element 1");
@@ -114,13 +114,13 @@ void ProjectSession::initElementDefaults(TProjectElement& e)
 void ProjectSession::newProject()
 {
     elements_.resize(1);
-    initElementDefaults(elements_[0]);
+    InitElementDefaults(elements_[0]);
     current_ = 0;
     fileName_.clear();
     comments_.clear();
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
-    recalculate();
+    RecalculateElement();
 }
 
 TFileResult ProjectSession::open(const std::string& fileName)
@@ -138,7 +138,7 @@ TFileResult ProjectSession::open(const std::string& fileName)
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(false);
-    recalculate();
+    RecalculateElement();
     return r;
 }
 
@@ -184,7 +184,7 @@ bool ProjectSession::takeEdit()
     if (sameBytes(edit_.get(), &e, sizeof e)) return false;
     e = *edit_;
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -206,7 +206,7 @@ bool ProjectSession::setCase(int calcCase)
     if (in.Case == calcCase) return false;
     in.Case = static_cast<u8>(calcCase);
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -216,7 +216,7 @@ bool ProjectSession::setCurrent(int i)
     current_ = i;
     changeModified(true);
     notify([i](IProjectObserver& o) { o.elementShown(i); });
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -224,7 +224,7 @@ int ProjectSession::addElement(const std::string& name, const std::string& descr
 {
     elements_.emplace_back();
     TProjectElement& e = elements_.back();
-    initElementDefaults(e);
+    InitElementDefaults(e);
     e.Input.Case = static_cast<u8>(std::clamp(calcCase, 0, CalcCaseCount - 1));
     e.Name.set(name);
     e.Description.set(description);
@@ -232,7 +232,7 @@ int ProjectSession::addElement(const std::string& name, const std::string& descr
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return shown;
 }
 
@@ -247,7 +247,7 @@ bool ProjectSession::deleteElement(int i)
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -263,7 +263,7 @@ int ProjectSession::copyElement(int i, const std::string& name, const std::strin
     const int shown = current_;
     changeModified(true);
     notify([shown](IProjectObserver& o) { o.elementShown(shown); });
-    recalculate();
+    RecalculateElement();
     return shown;
 }
 
@@ -286,7 +286,7 @@ bool ProjectSession::replaceElements(const std::vector<TProjectElement>& element
     current_ = std::clamp(current, 0, count - 1);
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(true);
-    recalculate();
+    RecalculateElement();
     return true;
 }
 
@@ -294,10 +294,10 @@ void ProjectSession::setRecalculation(bool on)
 {
     if (recalculation_ == on) return;
     recalculation_ = on;
-    recalculate();
+    RecalculateElement();
 }
 
-void ProjectSession::recalculate()
+void ProjectSession::RecalculateElement()
 {
     const TProjectElement& e = elements_[current_];
     if (!recalculation_) {
@@ -324,14 +324,14 @@ void ProjectSession::setTraceRead(bool read)
     CalcElement(trace_, e.Input, results);
 }
 
-bool ProjectSession::getElementRecord(int i, TProjectElement& element) const
+bool ProjectSession::GetElementRecord(int i, TProjectElement& element) const
 {
     if (i < 0 || i >= count()) return false;
     element = elements_[i];
     return true;
 }
 
-bool ProjectSession::calculateElement(int i, TCalcResults& results)
+bool ProjectSession::CalculateElement(int i, TCalcResults& results)
 {
     if (i < 0 || i >= count()) return false;
     CalcElement(workTrace_, elements_[i].Input, results);

@@ -132,7 +132,7 @@ public:
     // calculated (the old results stay) and the verdict is
     // ExceededOrNotCalculated; data that cannot be offered give Error.
     // Always tells the observers.
-    void recalculate();
+    void RecalculateElement();
     TVerdict verdict() const { return verdict_; }
     const TCalcResults& results() const { return results_; }
     const TTraceLines& trace() const { return trace_; }
@@ -144,16 +144,16 @@ public:
 
     // --- for printing ----------------------------------------------------------
     // Copies element i whole; false (nothing copied) for an index out of range.
-    bool getElementRecord(int i, TProjectElement& element) const;
+    bool GetElementRecord(int i, TProjectElement& element) const;
     // Calculates element i by its own case, toggle and selection aside, into
     // `results`; the current element's results and trace stay as they are.
     // False for an index out of range.
-    bool calculateElement(int i, TCalcResults& results);
+    bool CalculateElement(int i, TCalcResults& results);
     // The figure sizes become the defaults of new projects.
     void saveCalcSettings(const TFigureSizes& sizes);
 
 private:
-    void initElementDefaults(TProjectElement& e);
+    void InitElementDefaults(TProjectElement& e);
     void changeModified(bool modified);
     // The work copy into the current element when it differs (modified, recalculated).
     bool takeEdit();
@@ -169,7 +169,7 @@ private:
     TVerdict verdict_ = TVerdict::ExceededOrNotCalculated;
     TCalcResults results_;
     TTraceLines trace_;
-    TTraceLines workTrace_;                 // of calculateElement, never read
+    TTraceLines workTrace_;                 // of CalculateElement, never read
     std::unique_ptr<TProjectElement> edit_; // work copy of editCurrent
     SlabStartHook slabStart_;
     InputsSelectable selectable_;

@@ -205,7 +205,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     FillElementTabs();
     UpdateElementCommands();
     editor_->showElementData();
-    session_->recalculate();
+    session_->RecalculateElement();
 }
 
 TVelkor2::~TVelkor2()
@@ -758,7 +758,7 @@ void TVelkor2::Menaderelementw1Click()
     d.count = session_->count();
     d.current = session_->currentIndex();
     d.elements.resize(d.count);
-    for (int i = 0; i < d.count; ++i) session_->getElementRecord(i, d.elements[i]);
+    for (int i = 0; i < d.count; ++i) session_->GetElementRecord(i, d.elements[i]);
     if (!ShowTabManeagerDlg(d, this)) return;
     session_->replaceElements(d.elements, d.count, d.current);
 }
@@ -837,7 +837,7 @@ void TVelkor2::Nowy1Click()
     SetProjectCaption(kNewProject);
     setRecalculation(true);
     editor_->pages()->setCurrentIndex(1);
-    session_->recalculate();
+    session_->RecalculateElement();
 }
 
 void TVelkor2::ToolButton5Click()
@@ -868,7 +868,7 @@ bool TVelkor2::OpenProject(const QString& fileName)
     SetProjectCaption(fileName);
     addRecentFile(fileName);
     setRecalculation(true);
-    session_->recalculate();
+    session_->RecalculateElement();
     return true;
 }
 

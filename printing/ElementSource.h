@@ -13,17 +13,17 @@ class IElementSource {
 public:
     virtual ~IElementSource() = default;
     // Copies element i; false when there is no element i.
-    virtual bool getElementRecord(int i, TProjectElement& element) = 0;
+    virtual bool GetElementRecord(int i, TProjectElement& element) = 0;
     // Calculates element i into `results`; false when there is no element i.
-    virtual bool calculateElement(int i, TCalcResults& results) = 0;
+    virtual bool CalculateElement(int i, TCalcResults& results) = 0;
 };
 
 // The open project as an element source (the session must outlive it).
 class SessionElementSource : public IElementSource {
 public:
     explicit SessionElementSource(ProjectSession& session) : session_(session) {}
-    bool getElementRecord(int i, TProjectElement& element) override;
-    bool calculateElement(int i, TCalcResults& results) override;
+    bool GetElementRecord(int i, TProjectElement& element) override;
+    bool CalculateElement(int i, TCalcResults& results) override;
 
 private:
     ProjectSession& session_;

@@ -20,14 +20,14 @@
 
 namespace orv {
 
-bool SessionElementSource::getElementRecord(int i, TProjectElement& element)
+bool SessionElementSource::GetElementRecord(int i, TProjectElement& element)
 {
-    return session_.getElementRecord(i, element);
+    return session_.GetElementRecord(i, element);
 }
 
-bool SessionElementSource::calculateElement(int i, TCalcResults& results)
+bool SessionElementSource::CalculateElement(int i, TCalcResults& results)
 {
-    return session_.calculateElement(i, results);
+    return session_.CalculateElement(i, results);
 }
 
 TReportRequest ReportRequestOf(const ProjectSession& session, const std::string& documentName)
@@ -235,9 +235,9 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     };
     if (part(prAllElements)) {
         for (int i = 0; i < rq_.elementCount; ++i) {
-            if (!source_.getElementRecord(i, *element_)) continue;
+            if (!source_.GetElementRecord(i, *element_)) continue;
             results_ = TCalcResults();
-            source_.calculateElement(i, results_);
+            source_.CalculateElement(i, results_);
             if (i > 0) advanceLine();  // the next element goes on on the same page
             if (part(prElementName)) {
                 reportName();

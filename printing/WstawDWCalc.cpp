@@ -387,15 +387,15 @@ std::string TWstawDW4Calc::BuildReport()
         bool first = true;
         for (int i = 0; i < Count; ++i) {
             if (!Source) break;
-            if (!Source->getElementRecord(i, *element_)) continue;
-            if (!Source->calculateElement(i, Results)) continue;
+            if (!Source->GetElementRecord(i, *element_)) continue;
+            if (!Source->CalculateElement(i, Results)) continue;
             writeElement(f, first);
             first = false;
         }
         // The source's work area shows the current element again.
         if (Source) {
             TCalcResults scratch;
-            Source->calculateElement(Current, scratch);
+            Source->CalculateElement(Current, scratch);
         }
     } else {
         writeElement(f, true);

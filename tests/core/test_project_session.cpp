@@ -404,10 +404,10 @@ TEST_F(Session, AnObserverMayLeaveWhileBeingTold)
     leaving.other = &rec;
     s.addObserver(&leaving);
     s.addObserver(&rec);
-    s.recalculate();
+    s.RecalculateElement();
     EXPECT_EQ(leaving.told, 1);
     EXPECT_TRUE(rec.calls.empty()); // removed before its turn
-    s.recalculate();
+    s.RecalculateElement();
     EXPECT_EQ(leaving.told, 1);
 }
 
@@ -674,7 +674,7 @@ TEST_F(Session, CalculatingAnotherElementLeavesTheCurrentResults)
     s.setRecalculation(false); // printing reads elements whatever the toggle
 
     TCalcResults r;
-    ASSERT_TRUE(s.calculateElement(1, r));
+    ASSERT_TRUE(s.CalculateElement(1, r));
     EXPECT_EQ(v(r.Error), 0);
     EXPECT_NEAR(r.A, 0.38 * 0.51, 1e-12); // the column's section
     EXPECT_EQ(s.results().A, area);
@@ -683,14 +683,14 @@ TEST_F(Session, CalculatingAnotherElementLeavesTheCurrentResults)
     s.setRecalculation(true);
     EXPECT_EQ(s.verdict(), verdict);
 
-    EXPECT_FALSE(s.calculateElement(2, r));
-    EXPECT_FALSE(s.calculateElement(-1, r));
+    EXPECT_FALSE(s.CalculateElement(2, r));
+    EXPECT_FALSE(s.CalculateElement(-1, r));
 
     TProjectElement copy;
-    ASSERT_TRUE(s.getElementRecord(1, copy));
+    ASSERT_TRUE(s.GetElementRecord(1, copy));
     EXPECT_EQ(bytesOf(copy), bytesOf(s.element(1)));
     const std::string before = bytesOf(copy);
-    EXPECT_FALSE(s.getElementRecord(2, copy));
+    EXPECT_FALSE(s.GetElementRecord(2, copy));
     EXPECT_EQ(bytesOf(copy), before);
 }
 

@@ -193,7 +193,7 @@ TEST_F(TraceReader, TheSessionBuildsTheTraceOfTheCurrentElementOnlyWhileRead)
     s.addElement("Słup", "", ccColumn);
     s.setCurrent(0);
     TCalcResults r;
-    ASSERT_TRUE(s.calculateElement(1, r));
+    ASSERT_TRUE(s.CalculateElement(1, r));
     EXPECT_TRUE(s.trace() == shown);
 
     // Closed: no trace, also after an edit.

@@ -257,7 +257,7 @@ TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Projekt domu"));
 
     std::vector<TProjectElement> before(window->session().count());
-    for (int i = 0; i < window->session().count(); ++i) window->session().getElementRecord(i, before[i]);
+    for (int i = 0; i < window->session().count(); ++i) window->session().GetElementRecord(i, before[i]);
 
     window->Nowy1Click();
     EXPECT_EQ(window->session().count(), 1);
@@ -265,7 +265,7 @@ TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
     ASSERT_EQ(window->session().count(), int(before.size()));
     for (int i = 0; i < window->session().count(); ++i) {
         TProjectElement e;
-        window->session().getElementRecord(i, e);
+        window->session().GetElementRecord(i, e);
         // The stored header bytes (version, count, current) belong to element 0 only.
         EXPECT_EQ(std::memcmp(&e.Name, &before[i].Name, sizeof e - offsetof(TProjectElement, Name)), 0) << i;
     }

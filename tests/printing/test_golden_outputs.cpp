@@ -106,13 +106,13 @@ protected:
 struct VectorSource : IElementSource {
     const std::vector<TProjectElement>& elements;
     explicit VectorSource(const std::vector<TProjectElement>& e) : elements(e) {}
-    bool getElementRecord(int i, TProjectElement& e) override
+    bool GetElementRecord(int i, TProjectElement& e) override
     {
         if (i < 0 || i >= static_cast<int>(elements.size())) return false;
         e = elements[static_cast<std::size_t>(i)];
         return true;
     }
-    bool calculateElement(int i, TCalcResults& r) override
+    bool CalculateElement(int i, TCalcResults& r) override
     {
         if (i < 0 || i >= static_cast<int>(elements.size())) return false;
         TTraceLines trace;
@@ -146,7 +146,7 @@ TEST_F(GoldenOutputs, ReportDumpsAndRtfOfTheExamplesAreAsBefore)
         writer.Count = static_cast<int>(elements.size());
         writer.Current = 0;
         writer.Element() = elements[0];
-        ASSERT_TRUE(source.calculateElement(0, writer.Results));
+        ASSERT_TRUE(source.CalculateElement(0, writer.Results));
         writer.Source = &source;
         writer.PrepareSettings();
         ExpectGolden(stem + "_zun.rtf", writer.BuildReport());

@@ -141,12 +141,12 @@ namespace {
 class ClickingSource : public IElementSource {
 public:
     ClickingSource(IElementSource& inner, QPushButton* button, int at) : inner_(inner), button_(button), at_(at) {}
-    bool getElementRecord(int i, TProjectElement& e) override { return inner_.getElementRecord(i, e); }
-    bool calculateElement(int i, TCalcResults& r) override
+    bool GetElementRecord(int i, TProjectElement& e) override { return inner_.GetElementRecord(i, e); }
+    bool CalculateElement(int i, TCalcResults& r) override
     {
         ++calculated;
         if (i == at_) QTimer::singleShot(0, button_, &QPushButton::click);
-        return inner_.calculateElement(i, r);
+        return inner_.CalculateElement(i, r);
     }
     int calculated = 0;
 

@@ -57,14 +57,14 @@ struct ProjectSource : IElementSource {
                     elements.push_back(e);
                 }
     }
-    bool getElementRecord(int i, TProjectElement& e) override
+    bool GetElementRecord(int i, TProjectElement& e) override
     {
         fetched.push_back(i);
         if (i < 0 || i >= int(elements.size()) || i == failing) return false;
         e = elements[i];
         return true;
     }
-    bool calculateElement(int i, TCalcResults& r) override
+    bool CalculateElement(int i, TCalcResults& r) override
     {
         calculated.push_back(i);
         if (i < 0 || i >= int(elements.size())) return false;
@@ -415,17 +415,17 @@ TEST_F(RtfExport, TheSessionLendsItsElements)
     session.addElement("Słup S1", "", ccColumn);
     SessionElementSource source(session);
     auto e = std::make_unique<TProjectElement>();
-    ASSERT_TRUE(source.getElementRecord(1, *e));
+    ASSERT_TRUE(source.GetElementRecord(1, *e));
     EXPECT_EQ(e->Name.str(), "Słup S1");
     EXPECT_EQ(e->Input.Case, ccColumn);
-    EXPECT_FALSE(source.getElementRecord(2, *e));
+    EXPECT_FALSE(source.GetElementRecord(2, *e));
     TCalcResults r, expected;
-    ASSERT_TRUE(source.calculateElement(1, r));
+    ASSERT_TRUE(source.CalculateElement(1, r));
     TTraceLines trace;
     expected.Error = CalcElement(trace, session.element(1).Input, expected);
     EXPECT_EQ(r.Error, expected.Error);
     EXPECT_EQ(r.A, expected.A);
-    EXPECT_FALSE(source.calculateElement(-1, r));
+    EXPECT_FALSE(source.CalculateElement(-1, r));
 }
 
 // --- the file and its hand-over -----------------------------------------------------------
