@@ -1008,7 +1008,7 @@ void TElementEditor::takeCatalogueUnit(bool switchToCatalogue)
     const bool known = catalogueUnit_->currentIndex() >= 0 && LoadMasonryCatalogue().GetElementByName(name, unit);
     store([&](TCalcInput& in) {
         if (switchToCatalogue) StoreChoice(in, *FindChoiceField("OgolnaDefElementu1"), 0);
-        if (known) ApplyMasonryUnit(in, name, unit);
+        if (known) ShowMasonryUnit(in, name, unit);
     });
 }
 
