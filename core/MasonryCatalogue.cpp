@@ -258,7 +258,7 @@ TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<
 
 // --- the element ---------------------------------------------------------------------------
 
-bool ApplyMasonryUnit(TCalcInput& in, const std::string& name, const TMasonryUnitInfo& unit)
+bool ShowMasonryUnit(TCalcInput& in, const std::string& name, const TMasonryUnitInfo& unit)
 {
     if (!IsValidMaterialKind(unit.Kind) || (unit.Category != 0 && unit.Category != 1) || !(unit.fb > 0) ||
         !std::isfinite(unit.fb) || !(unit.Density >= 0) || !std::isfinite(unit.Density))

@@ -111,6 +111,6 @@ TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<
 // unit weight; the mortar falls back to what the kind offers, the self
 // weights follow the unit weight when computed, and the walls above and
 // below follow when identical. False when the element already held all of it.
-bool ApplyMasonryUnit(TCalcInput& in, const std::string& name, const TMasonryUnitInfo& unit);
+bool ShowMasonryUnit(TCalcInput& in, const std::string& name, const TMasonryUnitInfo& unit);
 
 } // namespace orv

@@ -196,7 +196,7 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
     connectMomentButtons();
     connectLoadCompilationButtons();
     ApplyEditorHelp(this);
-    showElementData();
+    ShowElementData();
 }
 
 TElementEditor::~TElementEditor() = default;
@@ -1008,7 +1008,7 @@ void TElementEditor::takeCatalogueUnit(bool switchToCatalogue)
     const bool known = catalogueUnit_->currentIndex() >= 0 && LoadMasonryCatalogue().GetElementByName(name, unit);
     store([&](TCalcInput& in) {
         if (switchToCatalogue) StoreChoice(in, *FindChoiceField("OgolnaDefElementu1"), 0);
-        if (known) ApplyMasonryUnit(in, name, unit);
+        if (known) ShowMasonryUnit(in, name, unit);
     });
 }
 
@@ -1094,7 +1094,7 @@ bool TElementEditor::eventFilter(QObject* watched, QEvent* event)
 
 // --- showing ------------------------------------------------------------------------------
 
-void TElementEditor::showElementData()
+void TElementEditor::ShowElementData()
 {
     refresh(nullptr, true);
     emit caseShown(session_.current().Input.Case);
@@ -1125,7 +1125,7 @@ void TElementEditor::showValues(QWidget* source, bool all)
         if (!keeps(c.edit)) c.edit->setText(c.edit->formatValue(ReadField(in, c.field->offset)));
     }
     for (const auto& show : shows_) show(in);
-    openingsBody_->fill(all);
+    openingsBody_->FillOpeningsGrid(all);
 
     // Masonry unit and mortar.
     const int kind = static_cast<int>(in.RodzajElementuM);

@@ -40,7 +40,7 @@ public:
 
     // The current element into every control, then the pages of its case.
     // Stores nothing and overwrites whatever was typed.
-    void showElementData();
+    void ShowElementData();
     // The check of leaving the focused field, for commands that act on the
     // data (save, element switch, case change, close): a numeric field or a
     // number combo of this editor takes its text now. False when the text was

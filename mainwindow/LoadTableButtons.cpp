@@ -267,7 +267,7 @@ void TElementEditor::loadTableButton(const char* field)
     auto copy = std::make_unique<TProjectElement>(session_.current());
     if (!RunLoadTableButton(field, window(), places, *copy)) return;
     session_.storeEdit([&](TProjectElement& e) { e = *copy; });
-    showElementData();
+    ShowElementData();
 }
 
 } // namespace orv

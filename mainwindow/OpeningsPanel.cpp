@@ -138,7 +138,7 @@ TOpeningsPanel::TOpeningsPanel(ProjectSession& session, QWidget* parent) : QWidg
     dialog_ = [this](const TCalcInput& wall, bool newOpening, TOpening& opening) {
         return ShowWindowDlg(window(), wall, newOpening, opening);
     };
-    fill(true);
+    FillOpeningsGrid(true);
 }
 
 bool TOpeningsPanel::owns(const QWidget* w) const
@@ -148,7 +148,7 @@ bool TOpeningsPanel::owns(const QWidget* w) const
     return false;
 }
 
-void TOpeningsPanel::fill(bool all)
+void TOpeningsPanel::FillOpeningsGrid(bool all)
 {
     if (!all && typed_) return;
     const bool wasFilling = filling_;
@@ -328,7 +328,7 @@ void TOpeningsPanel::add()
         e.Input.Okna[k] = opening;
         e.Input.LiczbaOkien = k + 1;
     });
-    fill(true);
+    FillOpeningsGrid(true);
     grid_->setCurrentCell(n, std::max(grid_->currentColumn(), 1));
     emit stored();
 }
@@ -349,7 +349,7 @@ void TOpeningsPanel::editOpening()
     TOpening opening = in.Okna[i - 1];
     if (!dialog_(wall, false, opening)) return;
     session_.editCurrent([&](TProjectElement& e) { e.Input.Okna[i - 1] = opening; });
-    fill(true);
+    FillOpeningsGrid(true);
     emit stored();
 }
 
@@ -367,7 +367,7 @@ void TOpeningsPanel::remove()
                                          mdConfirmation, mbYes | mbNo);
     if (answer != mrYes) return;
     session_.editCurrent([&](TProjectElement& e) { DeleteOpening(e.Input, i, e.Input); });
-    fill(true);
+    FillOpeningsGrid(true);
     emit stored();
 }
 

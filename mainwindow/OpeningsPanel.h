@@ -30,7 +30,7 @@ public:
 
     // The openings of the current element into the grid; unless `all`, a
     // row being typed keeps its text.
-    void fill(bool all);
+    void FillOpeningsGrid(bool all);
     // The check of leaving the grid, for commands that act on the data: the
     // current cell, then its row. False when refused (told, the focus stays).
     bool commit();

@@ -204,7 +204,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     SetProjectCaption(kNewProject);
     FillElementTabs();
     UpdateElementCommands();
-    editor_->showElementData();
+    editor_->ShowElementData();
     session_->RecalculateElement();
 }
 
@@ -565,7 +565,7 @@ void TVelkor2::projectReplaced()
 {
     FillElementTabs();
     UpdateElementCommands();
-    editor_->showElementData();
+    editor_->ShowElementData();
 }
 
 void TVelkor2::elementShown(int index)
@@ -575,7 +575,7 @@ void TVelkor2::elementShown(int index)
     tabs_->setCurrentIndex(index);
     tabs_->blockSignals(was);
     UpdateElementCommands();
-    editor_->showElementData();
+    editor_->ShowElementData();
 }
 
 void TVelkor2::resultsChanged()
@@ -591,7 +591,7 @@ void TVelkor2::resultsChanged()
     verdict_->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
     verdict_->setProperty("verdict", static_cast<int>(session_->verdict()));
     updateCaption();
-    fillResultsText();
+    FillResultsText();
     scheme_->update();
     trace_->refresh();
 }
@@ -614,7 +614,7 @@ QString TVelkor2::resultsHtml() const
     return ReportSheetToHtml(sheet, first, sheet.Count, 1, 2, 3, true);
 }
 
-void TVelkor2::fillResultsText()
+void TVelkor2::FillResultsText()
 {
     // The reader keeps his place across recalculations.
     const int first = results_->verticalScrollBar()->value();
@@ -1016,7 +1016,7 @@ void TVelkor2::Czcionka1Click()
     QFont font(Q(name));
     if (size > 1) font.setPointSizeF(size / 2.0);
     results_->document()->setDefaultFont(font);
-    fillResultsText();
+    FillResultsText();
 }
 
 // --- print, preview and the report editor -------------------------------------------------------

@@ -150,7 +150,7 @@ private:
     void SetProjectCaption(const QString& name);
     void FillElementTabs();
     void UpdateElementCommands();
-    void fillResultsText();
+    void FillResultsText();
     void updateResultsPanelHeight();
     void updateCaption();
     void showCurrentElement();

@@ -152,27 +152,27 @@ private:
 
     void openPage();
     void closePage();
-    void newReportPage();
-    void drawReportPageHeader(bool firstPage);
+    void NewReportPage();
+    void DrawReportPageHeader(bool firstPage);
     void breakIfBelow();
-    void advanceLine();
-    void advanceLineBy(int mode);
+    void AdvanceLine();
+    void AdvanceLineBy(int mode);
     void setHeight(int pixels);
-    void drawMarkupText(int x, int y, const std::string& text);
+    void DrawMarkupText(int x, int y, const std::string& text);
     // Text cut into the lines it takes between x and right.
     std::vector<std::string> wrappedLines(int x, int right, const std::string& text);
-    void writeWrappedLine(int x, int right, const std::string& text, int& y);
+    void WriteWrappedLine(int x, int right, const std::string& text, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
 
-    void reportInputData();
-    void reportAssumptions();
-    void reportResults();
-    void reportFigure();
-    void reportBody();
+    void ReportInputData();
+    void ReportAssumptions();
+    void ReportResults();
+    void ReportFigure();
+    void ReportBody();
     void reportName();
-    void reportComment();
-    void reportEnd();
+    void ReportComment();
+    void ReportEnd();
 
     IReportPageSink& sink_;
     TReportPages& out_;
@@ -226,8 +226,8 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
 
     openPage();
     y_ = printable_.Top;
-    drawReportPageHeader(true);
-    if (rq_.header.CommentPlace == 1) reportComment();
+    DrawReportPageHeader(true);
+    if (rq_.header.CommentPlace == 1) ReportComment();
     auto stopped = [this] {
         if (!options_.keepGoing || options_.keepGoing()) return false;
         closePage();
@@ -238,11 +238,11 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
             if (!source_.GetElementRecord(i, *element_)) continue;
             results_ = TCalcResults();
             source_.CalculateElement(i, results_);
-            if (i > 0) advanceLine();  // the next element goes on on the same page
+            if (i > 0) AdvanceLine();  // the next element goes on on the same page
             if (part(prElementName)) {
                 reportName();
             }
-            reportBody();
+            ReportBody();
             if (stopped()) return TReportStatus::Stopped;
         }
     } else {
@@ -250,11 +250,11 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
         if (part(prElementName)) {
             reportName();
         }
-        reportBody();
+        ReportBody();
         if (stopped()) return TReportStatus::Stopped;
     }
-    if (rq_.header.CommentPlace == 2) reportComment();
-    reportEnd();
+    if (rq_.header.CommentPlace == 2) ReportComment();
+    ReportEnd();
     closePage();
     return TReportStatus::Built;
 }
@@ -279,7 +279,7 @@ void Renderer::closePage()
     sink_.endPage();
 }
 
-void Renderer::newReportPage()
+void Renderer::NewReportPage()
 {
     closePage();
     openPage();
@@ -287,7 +287,7 @@ void Renderer::newReportPage()
 
 void Renderer::setHeight(int pixels) { canvas_->font.size = pixels * 72.0 / dpiY_; }
 
-void Renderer::drawReportPageHeader(bool firstPage)
+void Renderer::DrawReportPageHeader(bool firstPage)
 {
     // every page starts at the top of the printable area, also when the
     // header cannot be drawn
@@ -302,23 +302,23 @@ void Renderer::drawReportPageHeader(bool firstPage)
     }
     ++info_.PageNumber;
     setHeight(normalHeight_);
-    drawMarkupText(left() + dpiX_ / 5, y_, "%N%B %N");
+    DrawMarkupText(left() + dpiX_ / 5, y_, "%N%B %N");
 }
 
 void Renderer::breakIfBelow()
 {
     if (y_ <= printable_.Bottom) return;
-    newReportPage();
-    drawReportPageHeader(false);
+    NewReportPage();
+    DrawReportPageHeader(false);
 }
 
-void Renderer::advanceLine()
+void Renderer::AdvanceLine()
 {
     y_ += RoundToInt(lineHeight() * 1.15);
     breakIfBelow();
 }
 
-void Renderer::advanceLineBy(int mode)
+void Renderer::AdvanceLineBy(int mode)
 {
     const double f = mode == 1 ? 1.125 : mode == 2 ? 0.25 : 1.0;
     y_ += RoundToInt(lineHeight() * (1.15 * f));
@@ -334,7 +334,7 @@ int Renderer::widthOf(const std::string& text)
     return w;
 }
 
-void Renderer::drawMarkupText(int x, int y0, const std::string& text)
+void Renderer::DrawMarkupText(int x, int y0, const std::string& text)
 {
     Canvas& c = *canvas_;
     c.font.name = fontName_;
@@ -405,16 +405,16 @@ std::vector<std::string> Renderer::wrappedLines(int x, int right, const std::str
     return lines;
 }
 
-void Renderer::writeWrappedLine(int x, int right, const std::string& text, int& y)
+void Renderer::WriteWrappedLine(int x, int right, const std::string& text, int& y)
 {
     const std::vector<std::string> lines = wrappedLines(x, right, text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) y += canvas_->textHeight(lines[i - 1]);
-        drawMarkupText(x, y, lines[i]);
+        DrawMarkupText(x, y, lines[i]);
     }
 }
 
-void Renderer::reportInputData()
+void Renderer::ReportInputData()
 {
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
@@ -430,14 +430,14 @@ void Renderer::reportInputData()
     for (int n = 1; n <= count; ++n) {
         const TReportLine& line = sheet->Line(n);
         SplitAtDoubleAt(line.text(), before, after);
-        writeWrappedLine(line.X1, right(), before, y_);
-        drawMarkupText(line.X1 + labelWidth, y_, after);
-        advanceLineBy(line.Flag);
+        WriteWrappedLine(line.X1, right(), before, y_);
+        DrawMarkupText(line.X1 + labelWidth, y_, after);
+        AdvanceLineBy(line.Flag);
     }
-    advanceLineBy(2);
+    AdvanceLineBy(2);
 }
 
-void Renderer::reportAssumptions()
+void Renderer::ReportAssumptions()
 {
     auto sheet = std::make_unique<TReportSheet>();
     DesignSituationLines(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
@@ -451,14 +451,14 @@ void Renderer::reportAssumptions()
     for (int n = 1; n <= count; ++n) {
         const TReportLine& line = sheet->Line(n);
         SplitAtDoubleAt(line.text(), before, after);
-        drawMarkupText(line.X1, y_, before);
-        drawMarkupText(line.X1 + labelWidth, y_, after);
-        advanceLineBy(line.Flag);
+        DrawMarkupText(line.X1, y_, before);
+        DrawMarkupText(line.X1 + labelWidth, y_, after);
+        AdvanceLineBy(line.Flag);
     }
-    advanceLineBy(2);
+    AdvanceLineBy(2);
 }
 
-void Renderer::reportResults()
+void Renderer::ReportResults()
 {
     auto sheet = std::make_unique<TReportSheet>();
     BuildResultsReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
@@ -469,17 +469,17 @@ void Renderer::reportResults()
         const TReportLine& line = sheet->Line(n);
         canvas_->font.color = settings_.ColorPrinting && line.Color != clBtnText ? line.Color : clBlack;
         SplitAtDoubleAt(line.text(), before, after);
-        writeWrappedLine(line.X1, right(), before, y_);
-        drawMarkupText(line.X2, y_, after);
+        WriteWrappedLine(line.X1, right(), before, y_);
+        DrawMarkupText(line.X2, y_, after);
         // an exceeded capacity is marked at the right edge, also in black and white
-        if (line.Color == clRed) drawMarkupText(right() - widthOf(marker), y_, marker);
+        if (line.Color == clRed) DrawMarkupText(right() - widthOf(marker), y_, marker);
         canvas_->font.color = clBlack;
-        advanceLineBy(line.Flag);
+        AdvanceLineBy(line.Flag);
     }
-    advanceLineBy(2);
+    AdvanceLineBy(2);
 }
 
-void Renderer::reportFigure()
+void Renderer::ReportFigure()
 {
     y_ += RoundToInt(dpiY_ * 25.0 / 254);  // a gap of 2.5 mm
     TSchemePicture pic;
@@ -489,63 +489,63 @@ void Renderer::reportFigure()
     const int w = RoundToInt(pic.mmSize.width() / 100.0 * dpiX_ / 254);
     const int h = RoundToInt(pic.mmSize.height() / 100.0 * dpiY_ / 254);
     if (y_ + h > printable_.Bottom) {
-        newReportPage();
-        drawReportPageHeader(false);
-        advanceLineBy(0);
+        NewReportPage();
+        DrawReportPageHeader(false);
+        AdvanceLineBy(0);
     }
     ReplaySchemePicture(pic, *painter_, QRectF(left(), y_, w, h));
     y_ += h;
 }
 
-void Renderer::reportBody()
+void Renderer::ReportBody()
 {
     const int calcCase = element_->Input.Case;
     const bool known = calcCase >= 0 && calcCase < CalcCaseCount;
     if (part(prData)) {
-        drawMarkupText(left(), y_, "%N%BDANE:%N");
-        advanceLine();
-        reportInputData();
-        advanceLine();
+        DrawMarkupText(left(), y_, "%N%BDANE:%N");
+        AdvanceLine();
+        ReportInputData();
+        AdvanceLine();
     }
     if (part(prAssumptions)) {
-        drawMarkupText(left(), y_, "%BZAŁOŻENIA:%N");
-        advanceLine();
-        reportAssumptions();
+        DrawMarkupText(left(), y_, "%BZAŁOŻENIA:%N");
+        AdvanceLine();
+        ReportAssumptions();
     }
     if ((part(prResults) || part(prFigure)) && known) {
-        drawMarkupText(left(), y_, kHeadings[calcCase]);
-        advanceLine();
+        DrawMarkupText(left(), y_, kHeadings[calcCase]);
+        AdvanceLine();
     }
-    if (part(prFigure) && known) reportFigure();
+    if (part(prFigure) && known) ReportFigure();
     if (part(prResults)) {
-        reportResults();
-        advanceLine();
+        ReportResults();
+        AdvanceLine();
     }
 }
 
 void Renderer::reportName()
 {
-    writeWrappedLine(left(), right(), "%B" + element_->Name.str() + "%N", y_);
-    advanceLine();
-    advanceLine();
+    WriteWrappedLine(left(), right(), "%B" + element_->Name.str() + "%N", y_);
+    AdvanceLine();
+    AdvanceLine();
 }
 
-void Renderer::reportComment()
+void Renderer::ReportComment()
 {
     // a paragraph goes on line by line, across a page break where it must
     for (const std::string& line : rq_.comments) {
         for (const std::string& row : wrappedLines(left(), right(), "%N" + line)) {
-            advanceLineBy(0);
-            drawMarkupText(left(), y_, row);
+            AdvanceLineBy(0);
+            DrawMarkupText(left(), y_, row);
         }
     }
-    advanceLineBy(0);
-    advanceLineBy(0);
+    AdvanceLineBy(0);
+    AdvanceLineBy(0);
 }
 
-void Renderer::reportEnd()
+void Renderer::ReportEnd()
 {
-    advanceLine();
+    AdvanceLine();
     const std::string text = "%Ikoniec wydruku%N";
     const int th = canvas_->textHeight(text);
     // measured in the small size it is drawn in, so that it stands centred
@@ -559,7 +559,7 @@ void Renderer::reportEnd()
     const int x0 = left() + (right() - left() - tw) / 2;
     DrawDashedLine(*canvas_, {left(), y}, {x0, y});
     DrawDashedLine(*canvas_, {x0 + tw, y}, {right(), y});
-    drawMarkupText(x0, y - th / 4, text);
+    DrawMarkupText(x0, y - th / 4, text);
 }
 
 } // namespace

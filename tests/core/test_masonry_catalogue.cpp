@@ -257,7 +257,7 @@ TEST_F(MasonryCatalogueTest, CatalogueUnitTakenIntoTheElement)
     const TMasonryCatalogue cat;
     TMasonryUnitInfo unit;
     ASSERT_TRUE(cat.GetElementByName("Bloczki betonowe kl.15", unit));
-    EXPECT_TRUE(ApplyMasonryUnit(*in, "Bloczki betonowe kl.15", unit));
+    EXPECT_TRUE(ShowMasonryUnit(*in, "Bloczki betonowe kl.15", unit));
     EXPECT_EQ(in->UserElement.str(), "Bloczki betonowe kl.15");
     EXPECT_EQ(in->RodzajElementuM, static_cast<u32>(mkConcrete1));
     EXPECT_EQ(in->fb, 15);
@@ -275,14 +275,14 @@ TEST_F(MasonryCatalogueTest, CatalogueUnitTakenIntoTheElement)
     EXPECT_EQ(in->ElementE2.RodzajElementu, mkConcrete1);
 
     // Taken again, nothing changes.
-    EXPECT_FALSE(ApplyMasonryUnit(*in, "Bloczki betonowe kl.15", unit));
+    EXPECT_FALSE(ShowMasonryUnit(*in, "Bloczki betonowe kl.15", unit));
     // A unit of no valid kind or strength is refused whole.
     auto before = *in;
     TMasonryUnitInfo bad = unit;
     bad.Kind = 13;
-    EXPECT_FALSE(ApplyMasonryUnit(*in, "Zły", bad));
+    EXPECT_FALSE(ShowMasonryUnit(*in, "Zły", bad));
     bad = unit;
     bad.fb = std::nan("");
-    EXPECT_FALSE(ApplyMasonryUnit(*in, "Zły", bad));
+    EXPECT_FALSE(ShowMasonryUnit(*in, "Zły", bad));
     EXPECT_EQ(std::memcmp(&before, in.get(), sizeof before), 0);
 }

@@ -391,7 +391,7 @@ TEST_F(ElementCommands, MomentDialogLeftWithoutAChangeKeepsATypedMoment)
         e.Input.MsdxDef = 4 | 1;
         UpdateColumnMoments(e.Input);
     });
-    window->editor()->showElementData();
+    window->editor()->ShowElementData();
     const double automatic = session().current().Input.Msdx;
     ASSERT_NEAR(automatic, 12.345, 1e-12);
     play = [](QDialog& d) {
@@ -430,7 +430,7 @@ TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)
 
     // The annex label of the basement wall opens the annex's page.
     session().setCase(ccBasementWall);
-    window->editor()->showElementData();
+    window->editor()->ShowElementData();
     window->editor()->pages()->setCurrentIndex(3);
     auto* annex = editor->findChild<QLabel*>("ZalacznikA");
     ASSERT_TRUE(annex->isVisible());

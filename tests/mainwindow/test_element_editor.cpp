@@ -69,7 +69,7 @@ protected:
     {
         session.editCurrent([&](TProjectElement& e) { change(e.Input); });
         session.setModified(false);
-        editor_->showElementData();
+        editor_->ShowElementData();
         results.count = 0;
     }
 
@@ -227,7 +227,7 @@ TEST_F(ElementEditor, ShowingAnotherElementStoresNothing)
     session.addElement("Słup 1", "", ccColumn);
     session.editCurrent([](TProjectElement& e) { e.Input.t = 44; e.Input.Sily[0].NSd = 321.5; });
     session.setCurrent(0);
-    editor_->showElementData();
+    editor_->ShowElementData();
     session.setModified(false);
 
     // A text typed but not left belongs to the element shown before.
@@ -235,7 +235,7 @@ TEST_F(ElementEditor, ShowingAnotherElementStoresNothing)
     type(t, "99");
     session.setCurrent(1);
     session.setModified(false);
-    editor_->showElementData();
+    editor_->ShowElementData();
 
     EXPECT_FALSE(session.modified());
     EXPECT_EQ(editor_->caseList()->currentIndex(), 5);
@@ -461,7 +461,7 @@ TEST_F(ElementEditor, ChoicesStoreOnTheUsersClickOnly)
     session.setModified(false);
     session.editCurrent([](TProjectElement& e) { e.Input.PodpSTyp_x = 2; e.Input.ScianaZOtworami = 1; });
     session.setModified(false);
-    editor_->showElementData();
+    editor_->ShowElementData();
     EXPECT_TRUE(find<QRadioButton>("PodpSTyp_x2")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("ScianaZOtworami1")->isChecked());
     EXPECT_FALSE(session.modified());
@@ -745,7 +745,7 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
     editor_->pages()->setCurrentIndex(3); // "Założenia"
     for (int c = 0; c < CalcCaseCount && !combo->isVisible(); ++c) {
         session.setCase(static_cast<TCalcCase>(c));
-        editor_->showElementData();
+        editor_->ShowElementData();
         editor_->pages()->setCurrentIndex(3);
     }
     ASSERT_TRUE(combo->isVisible());

@@ -59,7 +59,7 @@ protected:
     {
         session.editCurrent([&](TProjectElement& e) { change(e.Input); });
         session.setModified(false);
-        editor_->showElementData();
+        editor_->ShowElementData();
     }
 
     // Presses the field's "..." part.

@@ -84,7 +84,7 @@ protected:
     {
         session.editCurrent([&](TProjectElement& e) { change(e.Input); });
         session.setModified(false);
-        editor_->showElementData();
+        editor_->ShowElementData();
     }
 
     const TCalcInput& input() const { return session.current().Input; }

@@ -89,7 +89,7 @@ protected:
     {
         session.editCurrent([&](TProjectElement& e) { change(e.Input); });
         session.setModified(false);
-        editor_->showElementData();
+        editor_->ShowElementData();
         editor_->pages()->setCurrentIndex(1); // "Geometria"
     }
 

@@ -330,7 +330,7 @@ TEST_P(TypedNumbers, AValueThatFollowsAStoreNamesTheLimitItPassed)
         e.Input.t = 1000;
         e.Input.l = 100;
     });
-    editor().showElementData();
+    editor().ShowElementData();
     type(find("l1"), "10000");
     EXPECT_FALSE(editor().commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
