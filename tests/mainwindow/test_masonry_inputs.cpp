@@ -27,22 +27,14 @@
 #include "dialogs/ZunNewElement.h"
 #include "dialogs/Zun_EkDlg.h"
 #include "mainwindow/ElementEditor.h"
+#include "tests/common/WhenOpen.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
 
 namespace {
 
-// Runs `act` on the modal dialog of type D once it is open.
-template <typename D>
-void WhenOpen(std::function<void(D&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        act(*d);
-    });
-}
+using orvtest::WhenOpen;
 
 void Choose(QComboBox* combo, int index)
 {

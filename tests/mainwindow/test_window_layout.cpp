@@ -32,22 +32,14 @@
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunWelcome.h"
 #include "printing/WydrukStart4.h"
+#include "tests/common/WhenOpen.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
 
 namespace {
 
-// Runs `act` on the modal dialog of type D once its loop runs.
-template <typename D>
-void WhenOpen(std::function<void(D&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        act(*d);
-    });
-}
+using orvtest::WhenOpen;
 
 #define EXPECT_WHOLE(window)                                                         \
     do {                                                                             \
