@@ -135,8 +135,10 @@ TBeginPrint2::TBeginPrint2(QWidget* parent) : QDialog(parent)
     auto lineEdit = [headerPage](const char* name) {
         auto* e = new QLineEdit(headerPage);
         e->setObjectName(QString::fromLatin1(name));
-        // Room for a title of 40 letters.
-        e->setMinimumWidth(40 * e->fontMetrics().averageCharWidth());
+        // Room for a title of 40 letters of Polish text ("n" is about as
+        // wide as its average letter; averageCharWidth counts narrow ones
+        // too), with the field's frame and margins.
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))) + 12);
         return e;
     };
     auto label = [headerPage](const char* name, const char* text) {
