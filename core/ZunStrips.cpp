@@ -1,7 +1,6 @@
 #include "core/ZunStrips.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "core/ZunOpenings.h"
 
