@@ -332,6 +332,8 @@ int GetCaseIndex(std::string_view text)
     return 0;
 }
 
+int CheckCaseNumber(int n) { return n >= 0 && n < CalcCaseCount ? n : 0; }
+
 // --- scheme of the horizontally loaded wall ---------------------------------------------
 
 const char* const WallSchemeListTexts[WallSchemeCount] = {

@@ -111,6 +111,8 @@ bool StoreChoice(TCalcInput& in, const TChoiceField& f, int index);
 extern const char* const CalcCaseListTexts[CalcCaseCount];
 // Case of a list text; any text that names no other case gives 0 (hinged).
 int GetCaseIndex(std::string_view text);
+// The case of a stored case byte; a byte that names no case gives 0 (hinged).
+int CheckCaseNumber(int n);
 
 // --- scheme of the horizontally loaded wall ----------------------------------------
 // The list shows the plate first; list index and stored scheme differ.

@@ -137,7 +137,7 @@ void TTabManeagerDlg::FillElementTree()
     nodes_.clear();
     for (int i = 0; i < data_.count; ++i) {
         const TProjectElement& e = data_.elements[i];
-        const int c = e.Input.Case < CalcCaseCount ? e.Input.Case : 0;
+        const int c = CheckCaseNumber(e.Input.Case);
         nodes_.push_back({i + 1, Q(e.Name.str()), cases[c], Q(e.Description.str())});
     }
 }

@@ -149,6 +149,12 @@ void SetComboIndex(QComboBox* combo, int index)
 
 bool IsStiffened(u32 v) { return v == 1 || v == 2; }
 
+bool IsVerticalCase(const TCalcInput& in)
+{
+    const int c = CheckCaseNumber(in.Case);
+    return c == ccWallVerticalHinged || c == ccWallVerticalContinuous;
+}
+
 // A notebook as tall as its page: the hidden pages take no room.
 void ShowBookPage(QStackedWidget* book, int index)
 {
@@ -170,7 +176,7 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
     caseList_ = new QComboBox;
     caseList_->setObjectName(QStringLiteral("tryb1"));
     for (const char* text : CalcCaseListTexts) caseList_->addItem(Q(text));
-    connect(caseList_, &QComboBox::activated, this, [this] { caseChosen(); });
+    connect(caseList_, &QComboBox::activated, this, [this] { tryb1Change(); });
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("PageControl1"));
@@ -1038,7 +1044,7 @@ void TElementEditor::modulusButton(bool below)
     });
 }
 
-void TElementEditor::caseChosen()
+void TElementEditor::tryb1Change()
 {
     if (filling_) return;
     session_.setCase(GetCaseIndex(caseList_->currentText().toStdString()));
@@ -1113,7 +1119,7 @@ void TElementEditor::showValues(QWidget* source, bool all)
     // A field the user is typing in keeps the text until it is left.
     auto keeps = [&](QLineEdit* e) { return !all && e != source && e->isModified(); };
 
-    caseList_->setCurrentIndex(in.Case < CalcCaseCount ? in.Case : 0);
+    caseList_->setCurrentIndex(CheckCaseNumber(in.Case));
 
     // Every field shows what the element holds, also a value outside the
     // field's range as a file may bring it (a depth below the foot of the
@@ -1140,15 +1146,8 @@ void TElementEditor::showValues(QWidget* source, bool all)
     fb_->setEditText(keepStrength ? typed : Q(FormatFixed(1, in.fb)));
     fb_->lineEdit()->setModified(keepStrength);
 
-    items.clear();
-    for (int t = 0; t < OfferedMortarTypeCount(kind); ++t) items << Q(MortarTypeListText(t));
-    SetComboItems(mortarType_, items);
-    SetComboIndex(mortarType_, static_cast<int>(in.RodzajZaprawy));
-    items.clear();
-    for (int c = 0; c < OfferedMortarClassCount(static_cast<int>(in.RodzajZaprawy)); ++c)
-        items << Q(MortarClassListText(c));
-    SetComboItems(mortarClass_, items);
-    SetComboIndex(mortarClass_, static_cast<int>(in.KlasaZaprawy));
+    FillMortarKinds(in);
+    FillMortarClasses(in);
 
     // The catalogue's names; a stored name it lacks shows greyed, not chosen.
     SetComboItems(catalogueUnit_, unitNames_);
@@ -1177,62 +1176,151 @@ void TElementEditor::showValues(QWidget* source, bool all)
     categoryText_->setText(category < 2 ? Q(ExecutionCategoryText[category]) : QString());
 }
 
+// The mortar kinds the unit's material allows.
+void TElementEditor::FillMortarKinds(const TCalcInput& in)
+{
+    QStringList items;
+    for (int t = 0; t < OfferedMortarTypeCount(static_cast<int>(in.RodzajElementuM)); ++t)
+        items << Q(MortarTypeListText(t));
+    SetComboItems(mortarType_, items);
+    SetComboIndex(mortarType_, static_cast<int>(in.RodzajZaprawy));
+}
+
+// The mortar classes of the mortar kind.
+void TElementEditor::FillMortarClasses(const TCalcInput& in)
+{
+    QStringList items;
+    for (int c = 0; c < OfferedMortarClassCount(static_cast<int>(in.RodzajZaprawy)); ++c)
+        items << Q(MortarClassListText(c));
+    SetComboItems(mortarClass_, items);
+    SetComboIndex(mortarClass_, static_cast<int>(in.KlasaZaprawy));
+}
+
 void TElementEditor::arrangePages()
 {
     const TCalcInput& in = session_.current().Input;
-    const int c = in.Case < CalcCaseCount ? in.Case : 0;
-    const bool vertical = c == ccWallVerticalHinged || c == ccWallVerticalContinuous;
-    const bool external = in.ScianaZewnetrzna != 0;
+    arrangeCasePanels(in);
+    UpdateSelfWeightControls(in);
+    UpdateDefinitionModeControls(in);
+    UpdateMortarClassVisibility(in);
+    UpdateRingBeamControls(in);
+    UpdateStiffeningCaptions(in);
+    UpdateWallTypeLayout(in);
+    UpdateJointWallsEnabled(in);
+    UpdatePlateSchemePanel(in);
+    UpdateOpeningsPanel(in);
+    arrangeForcePanels(in);
+}
 
+// The pages and panels of the element's case.
+void TElementEditor::arrangeCasePanels(const TCalcInput& in)
+{
+    const int c = CheckCaseNumber(in.Case);
+    const bool vertical = c == ccWallVerticalHinged || c == ccWallVerticalContinuous;
     ShowBookPage(geometryBook_, c == ccBasementWall ? 1 : c == ccColumn ? 2 : 0);
     ShowBookPage(loadBook_, c == ccConcentratedLoad ? 1 : c == ccBasementWall ? 2 : c == ccColumn ? 3 : 0);
 
-    // Wall kind and the panels that follow it.
     panelWallKind_->setVisible(vertical);
     topStorey_->setVisible(c == ccWallVerticalHinged);
-    panelRingBeams_->setVisible(vertical && external);
-    narrowRingBeams_->setEnabled(external);
-    const bool narrow = external && in.def_szer_wiencow != 0;
-    ringBeamRows_->setVisible(narrow);
-    ringBeamRows_->setEnabled(narrow);
-
-    // Stiffening of the vertical edges.
     panelSupport_->setVisible(vertical);
-    const bool stiff = IsStiffened(in.UsztywnienieSciany);
-    stiffenedEdges_->setEnabled(stiff);
-    panelDistance_->setVisible(vertical && stiff);
-    panelDistance_->setEnabled(stiff);
-    distanceCaption_->setText(stiffenedEdges_->currentIndex() == 0
-                                  ? QStringLiteral("odległość krawędzi swobodnej od osi ściany usztywniającej")
-                                  : QStringLiteral("odległość osi ścian usztywniających"));
-
-    // Joint of the continuous model: an internal wall has slabs on both sides.
+    // Joint of the continuous model.
     panelJoint_->setVisible(c == ccWallVerticalContinuous);
-    for (QWidget* row : farSideJointRows_) row->setVisible(!external);
-    const bool ownJointWalls = in.IdentyczneParametryScian == 0;
-    for (const char* name : {"J2", "J5", "E2", "E5"}) edit(name)->setEnabled(ownJointWalls);
 
     // Horizontally loaded wall.
     panelScheme_->setVisible(c == ccWallHorizontal);
-    panelPlate_->setVisible(c == ccWallHorizontal && wallScheme_->currentIndex() == 0);
     panelOpenings_->setVisible(c == ccWallHorizontal);
-    openingsBody_->setVisible(in.ScianaZOtworami != 0);
-    openingsBody_->setEnabled(in.ScianaZOtworami != 0);
     panelPlateLoad_->setVisible(c == ccWallHorizontal);
     panelPlateRule_->setVisible(c == ccWallHorizontal);
 
     // Loads of the axially loaded wall; the continuous model takes the slab loads instead.
     panelWallLoads_->setVisible(vertical);
     edit("Nsld1")->parentWidget()->setVisible(c == ccWallVerticalHinged);
-    edit("Nspd1")->parentWidget()->setVisible(c == ccWallVerticalHinged && !external);
-    slabLoadCaption_->setCaption(external ? QStringLiteral("N_sl,d_ [kN] =") : QStringLiteral("N(P)_sl,d_ [kN] ="));
     panelSlabLoads_->setVisible(c == ccWallVerticalContinuous);
-    for (QWidget* row : farSideLoadRows_) row->setVisible(!external);
     panelSelfWeight_->setVisible(vertical);
-    panelWind_->setVisible(vertical && external);
-    panelWind_->setEnabled(external);
 
-    // Concentrated loads.
+    annexA_->setVisible(c == ccBasementWall);
+}
+
+void TElementEditor::UpdateSelfWeightControls(const TCalcInput& in)
+{
+    const bool computed = in.wylicz_Gs == 1;
+    for (QWidget* row : densityRows_) row->setEnabled(computed);
+    for (QWidget* row : weightRows_) row->setEnabled(!computed);
+}
+
+// The masonry unit by general definition or from the catalogue.
+void TElementEditor::UpdateDefinitionModeControls(const TCalcInput& in)
+{
+    const bool general = in.OgolnaDefElementu != 0;
+    unitKind_->setEnabled(general);
+    fbRow_->setEnabled(general);
+    unitCategoryRow_->setEnabled(general);
+    catalogueUnit_->setEnabled(!general);
+    cataloguePanel_->setVisible(!general);
+}
+
+// Thin-layer mortar has no class.
+void TElementEditor::UpdateMortarClassVisibility(const TCalcInput& in)
+{
+    mortarClassRow_->setVisible(in.RodzajZaprawy != mtThinLayer);
+}
+
+// Ring beams narrower than the wall are offered for an external wall.
+void TElementEditor::UpdateRingBeamControls(const TCalcInput& in)
+{
+    const bool external = in.ScianaZewnetrzna != 0;
+    panelRingBeams_->setVisible(IsVerticalCase(in) && external);
+    narrowRingBeams_->setEnabled(external);
+    const bool narrow = external && in.def_szer_wiencow != 0;
+    ringBeamRows_->setVisible(narrow);
+    ringBeamRows_->setEnabled(narrow);
+}
+
+// Stiffening of the vertical edges.
+void TElementEditor::UpdateStiffeningCaptions(const TCalcInput& in)
+{
+    const bool stiff = IsStiffened(in.UsztywnienieSciany);
+    stiffenedEdges_->setEnabled(stiff);
+    panelDistance_->setVisible(IsVerticalCase(in) && stiff);
+    panelDistance_->setEnabled(stiff);
+    distanceCaption_->setText(stiffenedEdges_->currentIndex() == 0
+                                  ? QStringLiteral("odległość krawędzi swobodnej od osi ściany usztywniającej")
+                                  : QStringLiteral("odległość osi ścian usztywniających"));
+}
+
+// An internal wall has slabs on both sides; an external one takes the wind.
+void TElementEditor::UpdateWallTypeLayout(const TCalcInput& in)
+{
+    const bool external = in.ScianaZewnetrzna != 0;
+    for (QWidget* row : farSideJointRows_) row->setVisible(!external);
+    edit("Nspd1")->parentWidget()->setVisible(CheckCaseNumber(in.Case) == ccWallVerticalHinged && !external);
+    slabLoadCaption_->setCaption(external ? QStringLiteral("N_sl,d_ [kN] =") : QStringLiteral("N(P)_sl,d_ [kN] ="));
+    for (QWidget* row : farSideLoadRows_) row->setVisible(!external);
+    panelWind_->setVisible(IsVerticalCase(in) && external);
+    panelWind_->setEnabled(external);
+}
+
+void TElementEditor::UpdateJointWallsEnabled(const TCalcInput& in)
+{
+    const bool ownJointWalls = in.IdentyczneParametryScian == 0;
+    for (const char* name : {"J2", "J5", "E2", "E5"}) edit(name)->setEnabled(ownJointWalls);
+}
+
+// The edge supports belong to the plate scheme.
+void TElementEditor::UpdatePlateSchemePanel(const TCalcInput& in)
+{
+    panelPlate_->setVisible(CheckCaseNumber(in.Case) == ccWallHorizontal && wallScheme_->currentIndex() == 0);
+}
+
+void TElementEditor::UpdateOpeningsPanel(const TCalcInput& in)
+{
+    openingsBody_->setVisible(in.ScianaZOtworami != 0);
+    openingsBody_->setEnabled(in.ScianaZOtworami != 0);
+}
+
+// The panels of the concentrated loads follow their number.
+void TElementEditor::arrangeForcePanels(const TCalcInput& in)
+{
     const int loads = ReadChoice(in, *FindChoiceField("LiczbaSilSkup1"));
     forcePanels_[0]->setTitle(loads == 0 ? QStringLiteral(" Obciążenia skupione ")
                                          : QStringLiteral(" Obciążenia skupione nr 1 "));
@@ -1241,22 +1329,6 @@ void TElementEditor::arrangePages()
         forcePanels_[k]->setVisible(shown);
         forcePanels_[k]->setEnabled(shown);
     }
-
-    // Self weight given or computed.
-    const bool computed = in.wylicz_Gs == 1;
-    for (QWidget* row : densityRows_) row->setEnabled(computed);
-    for (QWidget* row : weightRows_) row->setEnabled(!computed);
-
-    // Masonry unit by general definition or from the catalogue.
-    const bool general = in.OgolnaDefElementu != 0;
-    unitKind_->setEnabled(general);
-    fbRow_->setEnabled(general);
-    unitCategoryRow_->setEnabled(general);
-    catalogueUnit_->setEnabled(!general);
-    cataloguePanel_->setVisible(!general);
-    mortarClassRow_->setVisible(in.RodzajZaprawy != mtThinLayer);
-
-    annexA_->setVisible(c == ccBasementWall);
 }
 
 } // namespace orv

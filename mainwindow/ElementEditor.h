@@ -104,7 +104,7 @@ private:
     // The f_b and gamma_f combos: typed numbers, checked when left.
     bool isNumberCombo(const QObject* w) const;
     bool leaveNumberCombo(QComboBox* combo);
-    void caseChosen();
+    void tryb1Change();
     // The masonry unit from the catalogue: the unit of the list taken into
     // the element (on switching to the catalogue or choosing another name),
     // the catalogue dialog, and the modulus dialog of E2 (above) or E5 (below).
@@ -115,7 +115,21 @@ private:
     // --- showing
     void refresh(QWidget* source, bool all);
     void showValues(QWidget* source, bool all);
+    void FillMortarKinds(const TCalcInput& in);
+    void FillMortarClasses(const TCalcInput& in);
+    // The pages and panels of the element, in named steps.
     void arrangePages();
+    void arrangeCasePanels(const TCalcInput& in);
+    void UpdateSelfWeightControls(const TCalcInput& in);
+    void UpdateDefinitionModeControls(const TCalcInput& in);
+    void UpdateMortarClassVisibility(const TCalcInput& in);
+    void UpdateRingBeamControls(const TCalcInput& in);
+    void UpdateStiffeningCaptions(const TCalcInput& in);
+    void UpdateWallTypeLayout(const TCalcInput& in);
+    void UpdateJointWallsEnabled(const TCalcInput& in);
+    void UpdatePlateSchemePanel(const TCalcInput& in);
+    void UpdateOpeningsPanel(const TCalcInput& in);
+    void arrangeForcePanels(const TCalcInput& in);
 
     ProjectSession& session_;
     bool filling_ = false;

@@ -224,6 +224,11 @@ TEST(EditorFields, CaseListTextsAndWallSchemes)
     // Without its leading blank a text names no case: the hinged model.
     EXPECT_EQ(GetCaseIndex("Słup"), 0);
     EXPECT_EQ(GetCaseIndex(""), 0);
+    // A stored case byte outside the list shows the hinged model.
+    EXPECT_EQ(CheckCaseNumber(ccColumn), ccColumn);
+    EXPECT_EQ(CheckCaseNumber(CalcCaseCount), 0);
+    EXPECT_EQ(CheckCaseNumber(255), 0);
+    EXPECT_EQ(CheckCaseNumber(-1), 0);
 
     // The list shows the plate first: list index 0 stores scheme 2.
     TCalcInput in = DefaultInput();

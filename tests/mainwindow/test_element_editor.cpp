@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "components/WrappedItemDelegate.h"
 #include "core/MessageService.h"
@@ -483,6 +484,61 @@ TEST_F(ElementEditor, UnitKindNarrowsTheMortarList)
     ASSERT_EQ(mortar->count(), 1);
     EXPECT_EQ(mortar->itemText(0), "zaprawa zwykła");
     EXPECT_FALSE(find<QWidget>("KlasaZaprawy1")->parentWidget()->isHidden());
+}
+
+TEST_F(ElementEditor, MortarKindDecidesTheClassesOffered)
+{
+    prepare([](TCalcInput& in) { in.RodzajZaprawy = mtGeneral; in.KlasaZaprawy = 5; }); // M20
+    QComboBox* mortar = find<QComboBox>("RodzajZaprawy1");
+    QComboBox* classes = find<QComboBox>("KlasaZaprawy1");
+    ASSERT_EQ(classes->count(), 6);
+    EXPECT_EQ(classes->currentIndex(), 5);
+
+    mortar->setFocus();
+    QTest::keyClick(mortar, Qt::Key_End); // lightweight mortar
+    EXPECT_EQ(input().RodzajZaprawy, static_cast<u32>(mtLightweight));
+    // Lightweight mortar goes up to M10; M20 falls back to M1.
+    ASSERT_EQ(classes->count(), 4);
+    EXPECT_EQ(classes->itemText(3), "M10");
+    EXPECT_EQ(input().KlasaZaprawy, 0u);
+    EXPECT_EQ(classes->currentIndex(), 0);
+    EXPECT_FALSE(classes->parentWidget()->isHidden());
+
+    QTest::keyClick(mortar, Qt::Key_Up); // thin-layer mortar has no class
+    EXPECT_EQ(input().RodzajZaprawy, static_cast<u32>(mtThinLayer));
+    EXPECT_TRUE(classes->parentWidget()->isHidden());
+}
+
+TEST_F(ElementEditor, WallTypeDecidesTheFarSideTheRingBeamsAndTheWind)
+{
+    prepare([](TCalcInput& in) {
+        in.Case = ccWallVerticalHinged;
+        in.ScianaZewnetrzna = 0;
+        in.def_szer_wiencow = 0;
+    });
+    // An internal wall carries floors from both sides and takes no wind.
+    QWidget* farFloor = find<TNumberEdit>("Nspd1")->parentWidget();
+    EXPECT_FALSE(farFloor->isHidden());
+    EXPECT_EQ(find<TMathLabel>("Nsld1Label")->caption(), "N(P)_sl,d_ [kN] =");
+    EXPECT_TRUE(find<QWidget>("Panel7")->isHidden());
+    EXPECT_TRUE(find<QWidget>("Panel1")->isHidden());
+
+    editor_->pages()->setCurrentIndex(3);
+    click(find<QRadioButton>("ScianaZewnetrzna1"));
+    EXPECT_EQ(input().ScianaZewnetrzna, 1);
+    EXPECT_TRUE(farFloor->isHidden());
+    EXPECT_EQ(find<TMathLabel>("Nsld1Label")->caption(), "N_sl,d_ [kN] =");
+    EXPECT_FALSE(find<QWidget>("Panel7")->isHidden());
+    EXPECT_TRUE(find<QWidget>("Panel7")->isEnabled());
+
+    // Ring beams narrower than the wall: their depths are asked for once ticked.
+    EXPECT_FALSE(find<QWidget>("Panel1")->isHidden());
+    EXPECT_FALSE(find<TNumberEdit>("ag1")->isVisibleTo(find<QWidget>("Panel1")));
+    editor_->pages()->setCurrentIndex(1);
+    click(find<QCheckBox>("def_szer_wiencow1"));
+    EXPECT_EQ(input().def_szer_wiencow, 1);
+    EXPECT_TRUE(find<TNumberEdit>("ag1")->isVisibleTo(find<QWidget>("Panel1")));
+    EXPECT_TRUE(find<TNumberEdit>("ad1")->isEnabled());
 }
 
 TEST_F(ElementEditor, StiffeningCaptionsAndThePlatePanel)
