@@ -61,7 +61,7 @@ TXPDropPanel::TXPDropPanel(QWidget* parent) : QFrame(parent, Qt::Popup)
     resize(262, 101);
 }
 
-void TXPDropPanel::buildItems(const QStringList& items, int colCount, int itemWidth, int itemHeight,
+void TXPDropPanel::BuildItems(const QStringList& items, int colCount, int itemWidth, int itemHeight,
                               const QStringList& toolTips)
 {
     const int n = std::min<int>(items.size(), MaxItems);
@@ -119,16 +119,16 @@ TCrossSectionBox::TCrossSectionBox(QWidget* parent) : QWidget(parent)
     speed_->setCursor(Qt::ArrowCursor);
     connect(speed_, &QToolButton::clicked, this, [this] {
         setFocus(Qt::MouseFocusReason);
-        dropDown();
+        DropDown();
     });
     panel_ = new TXPDropPanel(this);
     connect(panel_, &TXPDropPanel::itemSelected, this, [this] {
         update();
-        closeUp(true);
+        CloseUp(true);
     });
-    connect(panel_, &TXPDropPanel::closeRequested, this, &TCrossSectionBox::closeUp);
+    connect(panel_, &TXPDropPanel::closeRequested, this, &TCrossSectionBox::CloseUp);
     connect(panel_, &TXPDropPanel::hidden, this, [this] {
-        if (dropped_) closeUp(false);
+        if (dropped_) CloseUp(false);
     });
     setItemHeight(itemHeight_);
 }
@@ -211,12 +211,12 @@ void TCrossSectionBox::paintEvent(QPaintEvent*)
     p.drawImage(r.left() + (r.width() - picture.width()) / 2, r.top() + (r.height() - picture.height()) / 2, picture);
 }
 
-void TCrossSectionBox::dropDown()
+void TCrossSectionBox::DropDown()
 {
     if (dropped_ || !isEnabled()) return;
     emit droppedDown();
     panel_->setSelectedItem(index_);
-    panel_->buildItems(items_, colCount_, itemWidth_, itemHeight_, toolTips_);
+    panel_->BuildItems(items_, colCount_, itemWidth_, itemHeight_, toolTips_);
     // Under the box; above it near the bottom of the screen, aligned to its
     // right edge near the right of the screen.
     const QPoint p = mapToGlobal(QPoint(0, 0));
@@ -232,7 +232,7 @@ void TCrossSectionBox::dropDown()
     update();
 }
 
-void TCrossSectionBox::closeUp(bool)
+void TCrossSectionBox::CloseUp(bool)
 {
     if (!dropped_) return;
     dropped_ = false;
@@ -261,8 +261,8 @@ void TCrossSectionBox::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
-        if (dropped_) closeUp(false);
-        else dropDown();
+        if (dropped_) CloseUp(false);
+        else DropDown();
     }
     QWidget::mousePressEvent(e);
 }
@@ -274,8 +274,8 @@ void TCrossSectionBox::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (alt) {
-            if (dropped_) closeUp(true);
-            else dropDown();
+            if (dropped_) CloseUp(true);
+            else DropDown();
             return;
         }
         stepIndex(e->key() == Qt::Key_Up ? -1 : 1);

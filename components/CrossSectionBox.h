@@ -29,7 +29,7 @@ public:
     // Lays out one button per item (at most 15): W = item width + 10,
     // H = item height + 2, rows of colCount from (4, 4); panel
     // min(colCount, n) W + 8 by rows H + 8, plus its frame.
-    void buildItems(const QStringList& items, int colCount, int itemWidth, int itemHeight,
+    void BuildItems(const QStringList& items, int colCount, int itemWidth, int itemHeight,
                     const QStringList& toolTips);
     QToolButton* itemButton(int index) const { return buttons_[index]; }
 
@@ -78,9 +78,9 @@ public:
 
     bool isDropped() const { return dropped_; }
     TXPDropPanel* panel() const { return panel_; }
-    void dropDown();
+    void DropDown();
     // Closes the panel; the panel's selection is taken either way.
-    void closeUp(bool accept);
+    void CloseUp(bool accept);
 
     QSize sizeHint() const override;
 

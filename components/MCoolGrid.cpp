@@ -290,7 +290,7 @@ TMCoolGrid::TMCoolGrid(QWidget* parent) : TMCoolGrid(0, 0, parent) {}
 
 TMCoolGrid::TMCoolGrid(int rows, int columns, QWidget* parent) : TMFormatedStringGrid(rows, columns, parent) {}
 
-TEditStyle TMCoolGrid::editStyle(int column, int row, bool& readOnly) const
+TEditStyle TMCoolGrid::GetEditStyle(int column, int row, bool& readOnly) const
 {
     TEditStyle style = TEditStyle::Simple;
     readOnly = false;
@@ -301,7 +301,7 @@ TEditStyle TMCoolGrid::editStyle(int column, int row, bool& readOnly) const
 QWidget* TMCoolGrid::createCellEditor(QWidget* parent, const QModelIndex& index)
 {
     bool readOnly = false;
-    const TEditStyle style = editStyle(index.column(), index.row(), readOnly);
+    const TEditStyle style = GetEditStyle(index.column(), index.row(), readOnly);
     if (style == TEditStyle::PickList) {
         auto* combo = new TPickList(parent);
         combo->opening = [this] { emit dropDown(); };
@@ -338,7 +338,7 @@ void TMCoolGrid::mouseDoubleClickEvent(QMouseEvent* e)
 {
     const QModelIndex cell = indexAt(e->position().toPoint());
     bool readOnly = false;
-    if (cell.isValid() && editStyle(cell.column(), cell.row(), readOnly) == TEditStyle::Ellipsis) emit editButtonClicked();
+    if (cell.isValid() && GetEditStyle(cell.column(), cell.row(), readOnly) == TEditStyle::Ellipsis) emit editButtonClicked();
     TMFormatedStringGrid::mouseDoubleClickEvent(e);
 }
 

@@ -113,7 +113,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    TEditStyle editStyle(int column, int row, bool& readOnly) const;
+    TEditStyle GetEditStyle(int column, int row, bool& readOnly) const;
     int dropDownCount_ = 10;
 };
 

@@ -65,8 +65,8 @@ TNumberEdit::TNumberEdit(Kind kind, QWidget* parent) : QLineEdit(parent), kind_(
     if (hasSpin()) {
         up_ = MakePart(this, QStringLiteral("up"), QString(), Qt::UpArrow);
         down_ = MakePart(this, QStringLiteral("down"), QString(), Qt::DownArrow);
-        connect(up_, &QToolButton::clicked, this, &TNumberEdit::upClick);
-        connect(down_, &QToolButton::clicked, this, &TNumberEdit::downClick);
+        connect(up_, &QToolButton::clicked, this, &TNumberEdit::UpClick);
+        connect(down_, &QToolButton::clicked, this, &TNumberEdit::DownClick);
     }
     if (hasSpeed()) {
         speed_ = MakePart(this, QStringLiteral("speed"), QStringLiteral("..."), Qt::NoArrow);
@@ -114,7 +114,7 @@ QString TNumberEdit::maxMessage() const
     return maxMessage_.isEmpty() ? QString::fromStdString(RangeLimitLine(false, max_, precision_)) : maxMessage_;
 }
 
-double TNumberEdit::checkValue(double v) const
+double TNumberEdit::CheckValue(double v) const
 {
     const bool clamps = isInteger() ? max_ != min_ : max_ > min_;
     if (!clamps) return v;
@@ -123,7 +123,7 @@ double TNumberEdit::checkValue(double v) const
     return v;
 }
 
-QString TNumberEdit::formatValue(double v) const
+QString TNumberEdit::FormatValue(double v) const
 {
     if (isInteger()) return QString::number(RoundToInt(v));
     return QString::fromStdString(FormatFixed(precision_, v));
@@ -131,7 +131,7 @@ QString TNumberEdit::formatValue(double v) const
 
 void TNumberEdit::setValue(double v)
 {
-    setText(formatValue(checkValue(v)));
+    setText(FormatValue(CheckValue(v)));
 }
 
 void TNumberEdit::refocus()
@@ -178,7 +178,7 @@ bool TNumberEdit::commit()
         return false;
     }
     const double now = value();
-    setText(formatValue(checkValue(now)));
+    setText(FormatValue(CheckValue(now)));
     return true;
 }
 
@@ -201,7 +201,7 @@ bool TNumberEdit::stepAllowed()
     return checkText(false);
 }
 
-void TNumberEdit::upClick()
+void TNumberEdit::UpClick()
 {
     const bool readOnly = isReadOnly();
     if (!stepAllowed()) {
@@ -213,7 +213,7 @@ void TNumberEdit::upClick()
     emit upClicked();
 }
 
-void TNumberEdit::downClick()
+void TNumberEdit::DownClick()
 {
     const bool readOnly = isReadOnly();
     if (!stepAllowed()) {
@@ -225,7 +225,7 @@ void TNumberEdit::downClick()
     emit downClicked();
 }
 
-bool TNumberEdit::isValidChar(QChar c) const
+bool TNumberEdit::IsValidChar(QChar c) const
 {
     // A minus goes in whatever the range: leaving the field refuses a
     // value below the minimum with its message.
@@ -239,8 +239,8 @@ bool TNumberEdit::isValidChar(QChar c) const
 void TNumberEdit::keyPressEvent(QKeyEvent* e)
 {
     if (hasSpin() && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
-        if (e->key() == Qt::Key_Up) upClick();
-        else downClick();
+        if (e->key() == Qt::Key_Up) UpClick();
+        else DownClick();
         e->accept();
         return;
     }
@@ -262,7 +262,7 @@ void TNumberEdit::keyPressEvent(QKeyEvent* e)
     // A read-only field shows its number; no key changes it.
     if (isReadOnly()) return;
     const QChar c = t.at(0);
-    if (!isValidChar(c)) {
+    if (!IsValidChar(c)) {
         if (!isInteger()) QApplication::beep();
         return;
     }
@@ -323,7 +323,7 @@ QSize TNumberEdit::minimumSizeHint() const
     const QFontMetrics fm(font());
     int w = fm.horizontalAdvance(text());
     if (max_ > min_)
-        for (double v : {min_, max_}) w = std::max(w, fm.horizontalAdvance(formatValue(v)));
+        for (double v : {min_, max_}) w = std::max(w, fm.horizontalAdvance(FormatValue(v)));
     // the text margins hold the parts; the cursor and QLineEdit's own
     // padding of two pixels a side
     const QMargins m = textMargins();

@@ -47,8 +47,8 @@ public:
     // True when the text is empty or a number (what value() reads).
     bool textIsNumber() const;
 
-    double checkValue(double v) const;
-    QString formatValue(double v) const;
+    double CheckValue(double v) const;
+    QString FormatValue(double v) const;
 
     // The check of leaving the field, callable before a command acts on the
     // data: a text that is no number or a value out of range is refused with
@@ -62,8 +62,8 @@ public:
     // One step, as the spin part and the arrow keys do. The text is checked
     // first as leaving checks it (an empty text is no number here): a
     // refused text is not stepped and nothing is raised.
-    void upClick();
-    void downClick();
+    void UpClick();
+    void DownClick();
 
     // The context menu: the standard one, or where the editor is disabled
     // one that cannot change the text (copy and select all only).
@@ -95,7 +95,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
-    bool isValidChar(QChar c) const;
+    bool IsValidChar(QChar c) const;
     bool hasSpin() const { return kind_ == Kind::Spin || kind_ == Kind::SpinSpeed || kind_ == Kind::Integer; }
     bool hasSpeed() const { return kind_ == Kind::Speed || kind_ == Kind::SpinSpeed; }
     bool isInteger() const { return kind_ == Kind::Integer; }

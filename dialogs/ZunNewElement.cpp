@@ -189,7 +189,7 @@ void TNewElementDlg::roButtonClick()
     if (!CallShowWallsObcDlg(this, table.places[0], table.places[1], rows, v) || !std::isfinite(v)) return;
     table.rows = rows;
     // Taken as if typed: a weight outside the field's range is refused there.
-    ro1->setText(ro1->formatValue(v));
+    ro1->setText(ro1->FormatValue(v));
     ro1->commit();
 }
 

@@ -1128,7 +1128,7 @@ void TElementEditor::showValues(QWidget* source, bool all)
     const double depthLimit = LoadDepthLimit(in.h);
     for (const NumericControl& c : numeric_) {
         if (QLatin1String(c.field->name).startsWith(QLatin1String("hN"))) c.edit->setMaxValue(depthLimit);
-        if (!keeps(c.edit)) c.edit->setText(c.edit->formatValue(ReadField(in, c.field->offset)));
+        if (!keeps(c.edit)) c.edit->setText(c.edit->FormatValue(ReadField(in, c.field->offset)));
     }
     for (const auto& show : shows_) show(in);
     openingsBody_->FillOpeningsGrid(all);

@@ -112,7 +112,7 @@ TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent)
     layout->addLayout(bottom);
 }
 
-void TWelcomeDlg::highlightWelcomeGroup(int hoveredTag)
+void TWelcomeDlg::HighlightWelcomeGroup(int hoveredTag)
 {
     for (QLabel* label : findChildren<QLabel*>()) {
         const int tag = label->property(kTag).toInt();
@@ -126,13 +126,13 @@ void TWelcomeDlg::highlightWelcomeGroup(int hoveredTag)
 bool TWelcomeDlg::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)
-        highlightWelcomeGroup(watched->property(kTag).toInt());
+        HighlightWelcomeGroup(watched->property(kTag).toInt());
     return QDialog::eventFilter(watched, e);
 }
 
 void TWelcomeDlg::mouseMoveEvent(QMouseEvent* e)
 {
-    highlightWelcomeGroup(0);
+    HighlightWelcomeGroup(0);
     QDialog::mouseMoveEvent(e);
 }
 

@@ -25,7 +25,7 @@ public:
     std::function<void()> onHelp;
 
     // Labels of the hovered group (tag 10..13) turn blue, the others back.
-    void highlightWelcomeGroup(int hoveredTag);
+    void HighlightWelcomeGroup(int hoveredTag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -66,7 +66,7 @@ int Ink(const QImage& img, const QRect& r)
 TEST_F(CrossSectionBox, ClickingAPictureChoosesItThenClosesThePanel)
 {
     box->setItemIndex(2);
-    box->dropDown();
+    box->DropDown();
     ASSERT_TRUE(box->isDropped());
     ASSERT_TRUE(box->panel()->isVisible());
     EXPECT_TRUE(box->panel()->itemButton(2)->isChecked());
@@ -123,7 +123,7 @@ TEST_F(CrossSectionBox, PanelLaysItemsOutInRowsOfTheColumnCount)
 {
     box->setItems(PlateNames(5));
     box->setItemIndex(0);
-    box->dropDown();
+    box->DropDown();
     TXPDropPanel* panel = box->panel();
     const int f = panel->frameWidth();
     // W = 30 + 10, H = 30 + 2; four columns, two rows.
@@ -132,7 +132,7 @@ TEST_F(CrossSectionBox, PanelLaysItemsOutInRowsOfTheColumnCount)
     EXPECT_EQ(panel->itemButton(3)->geometry(), QRect(f + 4 + 3 * 40, f + 4, 40, 32));
     EXPECT_EQ(panel->itemButton(4)->geometry(), QRect(f + 4, f + 4 + 32, 40, 32));
     EXPECT_FALSE(panel->itemButton(5)->isVisible());
-    box->closeUp(false);
+    box->CloseUp(false);
 }
 
 TEST(PlatePictures, NamesAndSupportCases)

@@ -149,15 +149,15 @@ TEST_F(NumericEdits, SteppingByKeysAndSpinPart)
     TIntegerSpinEdit n;
     n.setRange(1, 9);
     n.setValue(9);
-    n.upClick();
+    n.UpClick();
     EXPECT_EQ(n.text(), "9");
     TIntegerSpinEdit zero;
-    zero.upClick();
+    zero.UpClick();
     EXPECT_EQ(zero.text(), "0");
 
     // Read-only: no change, the notification still comes.
     e.setReadOnly(true);
-    e.upClick();
+    e.UpClick();
     EXPECT_EQ(e.text(), "0,90");
     EXPECT_EQ(up.count(), 2);
     // Nor does typing change it.
@@ -237,7 +237,7 @@ TEST_F(NumericEdits, ArrowsRefuseATextLeavingWouldRefuse)
     for (const char* text : {"abc", "5-3", ""}) {
         messages.messages.clear();
         e.setText(QString::fromUtf8(text));
-        e.upClick();
+        e.UpClick();
         ASSERT_EQ(messages.messages.size(), 1u) << text;
         EXPECT_EQ(messages.messages[0].headline, "Popraw!");
         EXPECT_EQ(messages.messages[0].text, "Błąd w zapisie! ");
@@ -247,21 +247,21 @@ TEST_F(NumericEdits, ArrowsRefuseATextLeavingWouldRefuse)
     // Out of range: the range message, as leaving gives it.
     messages.messages.clear();
     e.setText("20000");
-    e.downClick();
+    e.DownClick();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 10000,00");
     EXPECT_EQ(e.text(), "20000");
     EXPECT_EQ(down.count(), 0);
     // A number in range steps: 25 + 5.
     e.setText("25");
-    e.upClick();
+    e.UpClick();
     EXPECT_EQ(e.text(), "30,00");
     EXPECT_EQ(up.count(), 1);
 
     TIntegerSpinEdit n;
     n.setRange(1, 9);
     n.setText("");
-    n.upClick();
+    n.UpClick();
     EXPECT_EQ(n.text(), "");
     EXPECT_EQ(messages.messages.back().text, "Błąd w zapisie! ");
 }
@@ -302,5 +302,5 @@ TEST_F(NumericEdits, ASqueezedFieldShowsItsValueWhole)
     const QFontMetrics fm(ro->font());
     const int room = ro->width() - ro->textMargins().left() - ro->textMargins().right();
     EXPECT_GE(room, fm.horizontalAdvance(QStringLiteral("18,00")) + 4) << room;
-    EXPECT_GE(room, fm.horizontalAdvance(ro->formatValue(30)) + 4) << room;
+    EXPECT_GE(room, fm.horizontalAdvance(ro->FormatValue(30)) + 4) << room;
 }

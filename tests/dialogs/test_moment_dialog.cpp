@@ -142,7 +142,7 @@ TEST_F(MomentDialog, EveryChangeRecomputesAndOkTakesTheChoices)
     type("NSd1", "250");
     EXPECT_NEAR(dlg->moment(), 38.0, 1e-12);
     // A spin step too: 251 x 0.152 = 38.152.
-    find<TNumberEdit>("NSd1")->upClick();
+    find<TNumberEdit>("NSd1")->UpClick();
     EXPECT_NEAR(dlg->moment(), 38.152, 1e-12);
 
     // The given eccentricity again, typed: 251 x 0.08 = 20.08 kNm.

@@ -176,7 +176,7 @@ TEST_F(ElementEditor, SpinStepStoresAtOnce)
     prepare([](TCalcInput& in) { in.wylicz_Gs = 0; in.Gs = 10; });
     TNumberEdit* gs = find("Gs1");
     EXPECT_TRUE(gs->parentWidget()->isEnabled()); // given weight: the field is open
-    gs->upClick();
+    gs->UpClick();
     EXPECT_EQ(input().Gs, 11.0);
     EXPECT_TRUE(session.modified());
     // G_s per metre follows: 11 kN over b = 130 cm is 11 / 1.3 = 8.4615 kN/m.

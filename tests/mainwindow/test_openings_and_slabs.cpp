@@ -154,7 +154,7 @@ TEST_F(EditorGroups, PickerChoosesEachOfTheTwelveSchemesAndStoresIt)
     EXPECT_EQ(picker->itemIndex(), 5);
     EXPECT_EQ(picker->items().size(), 12);
     for (int k : {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 5}) {
-        picker->dropDown();
+        picker->DropDown();
         picker->panel()->itemButton(k)->click();
         EXPECT_EQ(input().SchematPlytySciany, static_cast<u32>(k));
         EXPECT_EQ(picker->itemIndex(), k);

@@ -65,7 +65,7 @@ TEST_F(AdvancedOptions, TheFormShowsTheSizesAndOkTakesThemBack)
         EXPECT_EQ(e->toolTip(), i % 2 == 0 ? "Szerokość rysunku" : "Wysokość rysunku");
     }
     Edit(form, 5)->setValue(13.3);
-    Edit(form, 5)->upClick(); // one step of 0.1
+    Edit(form, 5)->UpClick(); // one step of 0.1
     Press(form, "BitBtn1");
     EXPECT_EQ(form.result(), QDialog::Accepted);
     TFigureSizes expected = project;

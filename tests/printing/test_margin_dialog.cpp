@@ -147,7 +147,7 @@ TEST_F(MarginDialog, ParametersListTheGeometryAndTheStripsSetTheLowerLimits)
     // a step down from 7.0 on the right stops at its 6.35 mm strip, shown
     // with one decimal
     Edit(dlg, "Right1")->setValue(7.0);
-    Edit(dlg, "Right1")->downClick();
+    Edit(dlg, "Right1")->DownClick();
     EXPECT_EQ(Edit(dlg, "Right1")->text(), "6.4");
     dlg.close();
 
@@ -234,7 +234,7 @@ TEST_F(MarginDialog, PictureShowsThePaperAndTheMarginFrame)
     PaintCounter counter;
     box->installEventFilter(&counter);
     Edit(dlg, "Left1")->setValue(40.0);
-    Edit(dlg, "Left1")->upClick();  // 41.0
+    Edit(dlg, "Left1")->UpClick();  // 41.0
     EXPECT_DOUBLE_EQ(dlg.margins().left, 41.0);
     QElapsedTimer t;
     t.start();

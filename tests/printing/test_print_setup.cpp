@@ -207,7 +207,7 @@ TEST_F(PrintSetup, AnyFieldThatDiffersMarksTheProjectModified)
     const std::vector<Case> cases = {
         {"object", [](TBeginPrint2& d) { Find<QLineEdit>(d, "obiekt1")->setText("Hala B"); }},
         {"project number", [](TBeginPrint2& d) { Find<QLineEdit>(d, "nr_projektu1")->setText("13/2024"); }},
-        {"total pages", [](TBeginPrint2& d) { Find<TIntegerSpinEdit>(d, "il_str1")->upClick(); }},
+        {"total pages", [](TBeginPrint2& d) { Find<TIntegerSpinEdit>(d, "il_str1")->UpClick(); }},
         {"comment place", [](TBeginPrint2& d) { Find<QRadioButton>(d, "RadioButton1")->setChecked(true); }},
         {"comment lines", [](TBeginPrint2& d) { Find<QPlainTextEdit>(d, "Memo1")->appendPlainText("dopisek"); }},
         {"author", [](TBeginPrint2& d) { Find<QLineEdit>(d, "autor1")->setText("J. Kowalski"); }},
