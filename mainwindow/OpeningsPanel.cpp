@@ -107,7 +107,7 @@ TOpeningsPanel::TOpeningsPanel(ProjectSession& session, QWidget* parent) : QWidg
         if (!cellLeft()) return false;
         return row == grid_->currentRow() || rowLeft();
     };
-    grid_->onKeyPress = [this](QKeyEvent* e) { return keyPress(e); };
+    grid_->onKeyPress = [this](QKeyEvent* e) { return OknaGrid1KeyPress(e); };
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { markCurrentRow(); });
     connect(grid_, &TMFormatedStringGrid::exited, this, [this] {
         if (!filling_ && isEnabled()) commit();
@@ -121,9 +121,9 @@ TOpeningsPanel::TOpeningsPanel(ProjectSession& session, QWidget* parent) : QWidg
         const char* name;
         const char* text;
         void (TOpeningsPanel::*run)();
-    } kButtons[3] = {{"DodajBtn1", "Dodaj", &TOpeningsPanel::add},
-                     {"EdytujBtn1", "Edytuj", &TOpeningsPanel::editOpening},
-                     {"UsunBtn1", "Usuń", &TOpeningsPanel::remove}};
+    } kButtons[3] = {{"DodajBtn1", "Dodaj", &TOpeningsPanel::DodajBtn1Click},
+                     {"EdytujBtn1", "Edytuj", &TOpeningsPanel::EdytujBtn1Click},
+                     {"UsunBtn1", "Usuń", &TOpeningsPanel::UsunBtn1Click}};
     for (const auto& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.text));
         button->setObjectName(QString::fromLatin1(b.name));
@@ -271,7 +271,7 @@ bool TOpeningsPanel::commit()
     return true;
 }
 
-bool TOpeningsPanel::keyPress(QKeyEvent* e)
+bool TOpeningsPanel::OknaGrid1KeyPress(QKeyEvent* e)
 {
     const int col = grid_->currentColumn();
     const bool editing = grid_->isEditing();
@@ -310,7 +310,7 @@ bool TOpeningsPanel::keyPress(QKeyEvent* e)
     return true;
 }
 
-void TOpeningsPanel::add()
+void TOpeningsPanel::DodajBtn1Click()
 {
     if (!commit()) return;
     const TCalcInput& in = session_.current().Input;
@@ -333,13 +333,13 @@ void TOpeningsPanel::add()
     emit stored();
 }
 
-void TOpeningsPanel::editOpening()
+void TOpeningsPanel::EdytujBtn1Click()
 {
     if (!commit()) return;
     const TCalcInput& in = session_.current().Input;
     const int n = OpeningCount(in);
     if (n == 0) {
-        add();
+        DodajBtn1Click();
         return;
     }
     const int i = std::clamp(grid_->currentRow() + 1, 1, n);
@@ -353,7 +353,7 @@ void TOpeningsPanel::editOpening()
     emit stored();
 }
 
-void TOpeningsPanel::remove()
+void TOpeningsPanel::UsunBtn1Click()
 {
     if (!commit()) return;
     const TCalcInput& in = session_.current().Input;

@@ -38,9 +38,9 @@ public:
     TMCoolGrid* grid() const { return grid_; }
     void setOpeningDialog(OpeningDialog dialog) { dialog_ = std::move(dialog); }
 
-    void add();          // "Dodaj"
-    void editOpening();  // "Edytuj"
-    void remove();       // "Usuń"
+    void DodajBtn1Click();  // "Dodaj"
+    void EdytujBtn1Click(); // "Edytuj"
+    void UsunBtn1Click();   // "Usuń"
 
 signals:
     // The element was changed here.
@@ -49,7 +49,7 @@ signals:
 private:
     bool cellLeft();
     bool rowLeft();
-    bool keyPress(QKeyEvent* e);
+    bool OknaGrid1KeyPress(QKeyEvent* e);
     void markCurrentRow();
     void refocus();
 
