@@ -338,7 +338,7 @@ bool ProjectSession::CalculateElement(int i, TCalcResults& results)
     return true;
 }
 
-void ProjectSession::saveCalcSettings(const TFigureSizes& sizes)
+void ProjectSession::SaveCalcSettings(const TFigureSizes& sizes)
 {
     WriteAdvancedSettings(SettingsKey::Program, sizes);
 }

@@ -150,7 +150,7 @@ public:
     // False for an index out of range.
     bool CalculateElement(int i, TCalcResults& results);
     // The figure sizes become the defaults of new projects.
-    void saveCalcSettings(const TFigureSizes& sizes);
+    void SaveCalcSettings(const TFigureSizes& sizes);
 
 private:
     void InitElementDefaults(TProjectElement& e);

@@ -1046,7 +1046,7 @@ TBeginPrint2& TVelkor2::beginPrint()
             RunModal(p);
             return p.printRequested();
         };
-        beginPrint_->onSaveDefaults = [this](const TFigureSizes& sizes) { session_->saveCalcSettings(sizes); };
+        beginPrint_->onSaveDefaults = [this](const TFigureSizes& sizes) { session_->SaveCalcSettings(sizes); };
     }
     return *beginPrint_;
 }

@@ -698,7 +698,7 @@ TEST_F(Session, SavedFigureSizesAreTheDefaultsOfTheNextProject)
 {
     ProjectSession s;
     TFigureSizes sizes = {12, 9, 14, 7.5, 10, 8, 16, 10, 9.5, 11};
-    s.saveCalcSettings(sizes);
+    s.SaveCalcSettings(sizes);
     EXPECT_EQ(store.readString(SettingsKey::Program, AdvancedSection, "Rys2 Y").value_or(""),
               FormatFixed(1, 7.5));
     EXPECT_EQ(FigureSizesOf(s.header()), (TFigureSizes{10, 8, 10, 8, 12.5, 8, 10, 8, 10, 8}));

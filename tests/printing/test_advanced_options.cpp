@@ -96,7 +96,7 @@ TEST_F(AdvancedOptions, DefaultsAreSavedOnlyOnYesAndCancelKeepsTheProjectsSizes)
     int saved = 0;
     auto save = [&](const TFigureSizes& s) {
         ++saved;
-        session.saveCalcSettings(s);
+        session.SaveCalcSettings(s);
     };
 
     QTimer::singleShot(0, [&] {
