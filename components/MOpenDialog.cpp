@@ -21,7 +21,7 @@ TMOpenDialog::Responder TMOpenDialog::bindResponder(Responder r)
     return old;
 }
 
-bool TMOpenDialog::execute(QWidget* parent)
+bool TMOpenDialog::Execute(QWidget* parent)
 {
     if (BoundResponder()) return BoundResponder()(*this);
 

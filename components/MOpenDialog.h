@@ -33,7 +33,7 @@ public:
     // Runs the dialog; true with fileName set when the user chose a file.
     // An open dialog takes only existing files; a save dialog asks before
     // overwriting, after its default extension has been added.
-    bool execute(QWidget* parent = nullptr);
+    bool Execute(QWidget* parent = nullptr);
 
     // A test's stand-in for the modal dialog (unbound: the real one).
     using Responder = std::function<bool(TMOpenDialog&)>;

@@ -895,7 +895,7 @@ void TZestObcDlg::openFile()
     std::string dir;
     PrepareOpenDialogDir(ProgramDir(), dir);
     dlg.initialDir = Q(dir);
-    if (!dlg.execute(this)) return;
+    if (!dlg.Execute(this)) return;
     const std::string name = dlg.fileName.toStdString();
     auto read = std::make_unique<TLoadCompilation>(*comp_);
     const TFileResult r = LoadStoreyFile(name, *read);
@@ -924,7 +924,7 @@ void TZestObcDlg::saveFile()
     std::string dir;
     PrepareOpenDialogDir(ProgramDir(), dir);
     dlg.initialDir = Q(dir);
-    if (!dlg.execute(this)) return;
+    if (!dlg.Execute(this)) return;
     const std::string name = dlg.fileName.toStdString();
     if (WriteStoreyFile(name, *comp_)) RememberDirectory(FolderOf(name));
 }

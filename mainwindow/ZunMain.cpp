@@ -793,7 +793,7 @@ bool TVelkor2::runSaveDialog(QString& fileName)
     ReadLastUsedDirectory(S(programFolder_), dir);
     dialog.initialDir = Q(dir);
     dialog.fileName = fileName;
-    if (!dialog.execute(this)) return false;
+    if (!dialog.Execute(this)) return false;
     fileName = dialog.fileName;
     // A name given another extension gets ".clcm" added; replacing a file of
     // that name is asked for, as the dialog asks for its own names.
@@ -852,7 +852,7 @@ void TVelkor2::ToolButton5Click()
     dialog.initialDir = Q(dir);
     // The reader checks the file's version text, so a project kept under
     // another extension opens too, and any other file is refused with a message.
-    if (dialog.execute(this)) OpenProject(dialog.fileName);
+    if (dialog.Execute(this)) OpenProject(dialog.fileName);
 }
 
 bool TVelkor2::OpenProject(const QString& fileName)
@@ -1123,7 +1123,7 @@ void TVelkor2::PrintElement()
         const QString folder = session_->fileName().empty() ? QDir::homePath()
                                                               : QFileInfo(Q(session_->fileName())).absolutePath();
         save.fileName = QDir(folder).filePath(name + QStringLiteral(".pdf"));
-        if (!save.execute(this)) return;
+        if (!save.Execute(this)) return;
         printer.setOutputFileName(save.fileName);
     }
     TWydrukCalc job(this);

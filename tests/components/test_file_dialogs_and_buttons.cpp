@@ -30,11 +30,11 @@ TEST(FileDialogs, ABoundResponderAnswersInPlaceOfTheDialog)
         d.fileName = "/tmp/Projekt.clcm";
         return true;
     });
-    EXPECT_TRUE(save.execute());
+    EXPECT_TRUE(save.Execute());
     EXPECT_EQ(save.fileName, "/tmp/Projekt.clcm");
     TMOpenDialog::bindResponder([](TMOpenDialog&) { return false; });
     TMOpenDialog open;
-    EXPECT_FALSE(open.execute());
+    EXPECT_FALSE(open.Execute());
     TMOpenDialog::bindResponder(old);
 }
 
