@@ -477,7 +477,7 @@ void TZestObcDlg::setData(const TLoadCompilation& loads, const TCalcInput& input
     ReadDrawingColors(colors_);
     if (comp_->TakeFromElement == 1) takeElementGeometry();
     CompilationToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 
@@ -592,7 +592,7 @@ void TZestObcDlg::StoreyToControls()
     updating_ = false;
 }
 
-void TZestObcDlg::updateControls()
+void TZestObcDlg::UpdateControls()
 {
     const TLoadCompilation& l = *comp_;
     const int e = entry();
@@ -670,7 +670,7 @@ void TZestObcDlg::valueLeft(const ValueField& f)
         for (const ValueField& g : fields_)
             if (g.values == &TLoadCompilation::tw) g.edit->setValue(l.tw[e]);
     }
-    if (f.units) updateControls();
+    if (f.units) UpdateControls();
     recalc();
 }
 
@@ -713,7 +713,7 @@ void TZestObcDlg::countLeft()
     if (!selectorVisible() && l.CurrentStorey != BasementSlabEntry) l.CurrentStorey = std::min(l.CurrentStorey, n);
     FillStoreyCombo();
     StoreyToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 
@@ -760,7 +760,7 @@ void TZestObcDlg::switchChanged()
         if (twMode == 0) l.tw[e] = l.t[e] * LengthUnitFactor(l.Unit_t[e], l.Unit_tw[e]);
     }
     StoreyToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 
@@ -787,7 +787,7 @@ void TZestObcDlg::repeatedChanged()
     if (on == comp_->kond_powtrz) return;
     comp_->kond_powtrz = on;
     comp_->CurrentStorey = 1;
-    updateControls();
+    UpdateControls();
     StoreyToControls();
     storeys_->setCurrentIndex(0);
     basementStoreys_->setCurrentIndex(0);
@@ -800,7 +800,7 @@ void TZestObcDlg::storeyChosen(int item)
     const int n = comp_->StoreyCount;
     comp_->CurrentStorey = (basement_ && item == n) ? BasementSlabEntry : std::min(item, n - 1) + 1;
     StoreyToControls();
-    updateControls();
+    UpdateControls();
     scheme_->update();
 }
 
@@ -837,7 +837,7 @@ void TZestObcDlg::ChangeFieldUnit(int tag, int unit)
             if (f.tag == tag) ConvertLength(&(l.*f.values)[entry()], &(l.*f.units)[entry()], unit);
     }
     CompilationToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 
@@ -850,7 +850,7 @@ void TZestObcDlg::ApplyUnitToAllFields(int unit)
         for (const ValueField& f : fields_)
             if (f.units) ConvertLength(&(l.*f.values)[e], &(l.*f.units)[e], unit);
     CompilationToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 
@@ -911,7 +911,7 @@ void TZestObcDlg::openFile()
     RememberDirectory(FolderOf(name));
     *comp_ = *read;
     CompilationToControls();
-    updateControls();
+    UpdateControls();
     recalc();
 }
 

@@ -72,7 +72,7 @@ private:
     void CompilationToControls();
     void StoreyToControls();
     void FillStoreyCombo();
-    void updateControls();
+    void UpdateControls();
     void recalc();
     void showDerived();
     void showUnit(TNumberEdit* e, QToolButton* label, int unit, double baseMax, double baseStep);
