@@ -252,7 +252,7 @@ void TVelkor2::buildActions()
         QAction* a = new QAction(this);
         a->setObjectName(QStringLiteral("plik%1").arg(n));
         a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, n] { openRecentFile(n); });
+        connect(a, &QAction::triggered, this, [this, n] { plik1Click(n); });
         recent_[n - 1] = a;
     }
 
@@ -261,17 +261,17 @@ void TVelkor2::buildActions()
     connect(addAction_, &QAction::triggered, this, &TVelkor2::ToolButton10Click);
     deleteAction_ = new QAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
     deleteAction_->setObjectName(QStringLiteral("Usuaktywnyelement1"));
-    connect(deleteAction_, &QAction::triggered, this, &TVelkor2::deleteElement);
+    connect(deleteAction_, &QAction::triggered, this, &TVelkor2::ToolButton11Click);
     copyAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogDetailedView),
                               QStringLiteral("Skopiuj aktywny element jako nowy"), this);
     copyAction_->setObjectName(QStringLiteral("Skopiujaktywnyelementjakonowy1"));
     connect(copyAction_, &QAction::triggered, this, &TVelkor2::ToolButton12Click);
     previousAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
     previousAction_->setObjectName(QStringLiteral("Wywietlpoprzednielement1"));
-    connect(previousAction_, &QAction::triggered, this, &TVelkor2::previousElement);
+    connect(previousAction_, &QAction::triggered, this, &TVelkor2::ToolButton13Click);
     nextAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Wyświetl następny element"), this);
     nextAction_->setObjectName(QStringLiteral("Wywietlnastpnyelement1"));
-    connect(nextAction_, &QAction::triggered, this, &TVelkor2::nextElement);
+    connect(nextAction_, &QAction::triggered, this, &TVelkor2::ToolButton14Click);
     managerAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
     managerAction_->setObjectName(QStringLiteral("Menaderelementw1"));
     connect(managerAction_, &QAction::triggered, this, &TVelkor2::Menaderelementw1Click);
@@ -307,7 +307,7 @@ void TVelkor2::buildActions()
     aboutAction_ = new QAction(QStringLiteral("O programie"), this);
     aboutAction_->setObjectName(QStringLiteral("Oprogramie1"));
     aboutAction_->setEnabled(false);
-    connect(aboutAction_, &QAction::triggered, this, &TVelkor2::showAbout);
+    connect(aboutAction_, &QAction::triggered, this, &TVelkor2::Oprogramie1Click);
 
     helpAction_ = new QAction(st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this);
     helpAction_->setObjectName(QStringLiteral("Spistreci1"));
@@ -464,7 +464,7 @@ void TVelkor2::buildCentre()
     leftLayout->setContentsMargins(2, 2, 2, 2);
     tabs_ = new TMTabControl(left);
     tabs_->setObjectName(QStringLiteral("TabControl1"));
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectElement(index); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControl1Change(index); });
     connect(tabs_, &TMTabControl::doubleClicked, this, &TVelkor2::TabControl1DblClick);
     tabs_->setWhatsThis(QStringLiteral("Zakładki elementów projektu: kliknięcie pokazuje element, podwójne "
                                        "kliknięcie zmienia jego nazwę i opis."));
@@ -619,17 +619,17 @@ void TVelkor2::FillResultsText()
     // The reader keeps his place across recalculations.
     const int first = results_->verticalScrollBar()->value();
     results_->setHtml(resultsHtml());
-    updateResultsPanelHeight();
+    REdit1ResizeRequest();
     results_->verticalScrollBar()->setValue(first);
 }
 
 bool TVelkor2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == resultsSide_ && event->type() == QEvent::Resize) updateResultsPanelHeight();
+    if (watched == resultsSide_ && event->type() == QEvent::Resize) REdit1ResizeRequest();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TVelkor2::updateResultsPanelHeight()
+void TVelkor2::REdit1ResizeRequest()
 {
     // The panel grows with its text up to 65 % of the results side and,
     // space permitting, never below 150 pixels.
@@ -663,7 +663,7 @@ void TVelkor2::UpdateElementCommands()
     nextAction_->setEnabled(n > 1 && c < n - 1);
 }
 
-void TVelkor2::selectElement(int index)
+void TVelkor2::TabControl1Change(int index)
 {
     if (index < 0 || index >= session_->count() || index == session_->currentIndex()) return;
     if (!storeFocusedField()) {
@@ -675,17 +675,17 @@ void TVelkor2::selectElement(int index)
     session_->setCurrent(index);
 }
 
-void TVelkor2::previousElement()
+void TVelkor2::ToolButton13Click()
 {
-    selectElement(session_->currentIndex() - 1);
+    TabControl1Change(session_->currentIndex() - 1);
 }
 
-void TVelkor2::nextElement()
+void TVelkor2::ToolButton14Click()
 {
-    if (session_->currentIndex() + 1 < session_->count()) selectElement(session_->currentIndex() + 1);
+    if (session_->currentIndex() + 1 < session_->count()) TabControl1Change(session_->currentIndex() + 1);
 }
 
-void TVelkor2::deleteElement()
+void TVelkor2::ToolButton11Click()
 {
     if (session_->count() <= 1 || !storeFocusedField()) return;
     const std::string name = session_->current().Name.str();
@@ -724,7 +724,7 @@ void TVelkor2::ToolButton12Click()
     d.mode = 1;
     d.takenNames = elementNames();
     for (const char* text : CalcCaseListTexts) d.cases << QString::fromUtf8(text);
-    d.caseIndex = current.Input.Case < CalcCaseCount ? current.Input.Case : 0;
+    d.caseIndex = CheckCaseNumber(current.Input.Case);
     d.caseEnabled = false;
     d.name = Q(current.Name.str()) + QStringLiteral(" [kopia]");
     if (!ShowAddPosDlg(d, this)) return;
@@ -742,7 +742,7 @@ void TVelkor2::TabControl1DblClick()
     d.takenNames = elementNames();
     d.takenNames.removeOne(Q(current.Name.str()));
     for (const char* text : CalcCaseListTexts) d.cases << QString::fromUtf8(text);
-    d.caseIndex = current.Input.Case < CalcCaseCount ? current.Input.Case : 0;
+    d.caseIndex = CheckCaseNumber(current.Input.Case);
     d.caseEnabled = false;
     d.name = Q(current.Name.str());
     d.description = Q(current.Description.str());
@@ -880,7 +880,7 @@ void TVelkor2::N1PrzykladClick(int example)
     else ShowMessageDialog("Brak pliku.", S(path), mdError, mbOK);
 }
 
-void TVelkor2::openRecentFile(int n)
+void TVelkor2::plik1Click(int n)
 {
     if (n < 1 || n > recentFiles_.size()) return;
     const QString entry = recentFiles_.at(n - 1);
@@ -1132,7 +1132,7 @@ void TVelkor2::PrintElement()
     RunModal(job);
 }
 
-void TVelkor2::showAbout()
+void TVelkor2::Oprogramie1Click()
 {
     TAbout4 about(this);
     about.setClosable(true);

@@ -73,16 +73,16 @@ public:
     // the file was read.
     bool OpenProject(const QString& fileName);
     void N1PrzykladClick(int example);
-    void openRecentFile(int n);
+    void plik1Click(int n);
     // Saves under the project's name (or asks for one); true when written.
     bool Zapisz1Click();
     bool FileSaveAsClick();
 
     // --- element commands
-    void previousElement();
-    void nextElement();
-    void deleteElement();
-    void selectElement(int index);
+    void ToolButton13Click();
+    void ToolButton14Click();
+    void ToolButton11Click();
+    void TabControl1Change(int index);
     // Add, copy and rename through the element name dialog; the element manager.
     void ToolButton10Click();
     void ToolButton12Click();
@@ -90,7 +90,7 @@ public:
     void Menaderelementw1Click();
 
     void setRecalculation(bool on);
-    void showAbout();
+    void Oprogramie1Click();
 
     // --- print, preview and the report editor
     // "Drukuj" (tag 0) and "Wstaw do edytora" (tag 1): the print set-up, then
@@ -151,7 +151,7 @@ private:
     void FillElementTabs();
     void UpdateElementCommands();
     void FillResultsText();
-    void updateResultsPanelHeight();
+    void REdit1ResizeRequest();
     void updateCaption();
     void showCurrentElement();
     // The refusal of printing, preview and export while recalculation is off.

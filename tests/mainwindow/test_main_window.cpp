@@ -274,7 +274,7 @@ TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
     EXPECT_EQ(window->recentFiles().value(0), saved);
     EXPECT_EQ(window->findChild<QAction*>("plik1")->text(), "&1 Projekt domu");
     QFile::remove(saved);
-    window->openRecentFile(1);
+    window->plik1Click(1);
     EXPECT_EQ(messages.messages.back().headline, "Brak pliku.");
     EXPECT_FALSE(window->recentFiles().contains(saved));
 }
