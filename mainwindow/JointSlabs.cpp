@@ -40,8 +40,8 @@ TJointSlabs::TJointSlabs(ProjectSession& session, QWidget* owner, TNumberEdit* c
         const int member = k + 2;
         if (auto* speed = J_[k]->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(true);
         connect(J_[k], &TNumberEdit::buttonClicked, this, [this, member] {
-            if (member == 2 || member == 5) slabLibrary(member);
-            else slabDialog(member);
+            if (member == 2 || member == 5) J2ButtonClick(member);
+            else J3ButtonClick(member);
         });
     }
     for (QComboBox* combo : E_) {
@@ -53,7 +53,7 @@ TJointSlabs::TJointSlabs(ProjectSession& session, QWidget* owner, TNumberEdit* c
     slabDialog_ = [this](TSlabRecord& record, int slab) { return ShowSlabDlg(owner_->window(), record, slab); };
 }
 
-void TJointSlabs::slabLibrary(int member)
+void TJointSlabs::J2ButtonClick(int member)
 {
     TCalcInput copy = session_.current().Input;
     TSlabLibraryCall call;
@@ -84,7 +84,7 @@ void TJointSlabs::slabLibrary(int member)
     emit stored(J_[member - 2]);
 }
 
-void TJointSlabs::slabDialog(int member)
+void TJointSlabs::J3ButtonClick(int member)
 {
     TCalcInput copy = session_.current().Input;
     TSlabRecord* record = JointSlabRecord(copy, member);

@@ -34,8 +34,8 @@ public:
     double rememberedSetting(int k) const { return remembered_[k]; }
 
     // The "..." part of J_member.
-    void slabLibrary(int member); // 2, 5
-    void slabDialog(int member);  // 3, 4, 6, 7
+    void J2ButtonClick(int member); // 2, 5
+    void J3ButtonClick(int member); // 3, 4, 6, 7
 
     bool isModulusCombo(const QObject* w) const;
     // Leaving a modulus combo: the text checked, shown as its modulus and
