@@ -1216,7 +1216,7 @@ void TElementEditor::arrangePages()
 void TElementEditor::arrangeCasePanels(const TCalcInput& in)
 {
     const int c = CheckCaseNumber(in.Case);
-    const bool vertical = c == ccWallVerticalHinged || c == ccWallVerticalContinuous;
+    const bool vertical = IsVerticalCase(in);
     ShowBookPage(geometryBook_, c == ccBasementWall ? 1 : c == ccColumn ? 2 : 0);
     ShowBookPage(loadBook_, c == ccConcentratedLoad ? 1 : c == ccBasementWall ? 2 : c == ccColumn ? 3 : 0);
 
