@@ -3,6 +3,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -12,33 +13,15 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     lines.add("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
     lines.emplace_back();
 
-    // Values are copied out of the packed record; lengths to metres.
-    const double t = input.t / 100;
-    const double b = input.l / 100;
-    const double l = input.l_usztw / 100;
-    const double h = input.h / 100;
-    const bool external = input.ScianaZewnetrzna != 0;
-    double ag = t;
-    double ad = t;
-    if (external && input.def_szer_wiencow != 0) {
-        ag = input.ag / 100;
-        ad = input.ad / 100;
-    }
-    const double Nod = input.Nod;
-    const double Nsld = input.Nsld;
-    const double Nspd = external ? 0.0 : input.Nspd;
-    const double wd = external ? input.wd : 0.0;
-    const double wd2 = external ? input.wd2 : 0.0;
-    const bool computeGs = input.wylicz_Gs != 0;
-    const double ro = computeGs ? input.ro_muru : 0.0;
-    const double gf = computeGs ? input.gf_muru : 0.0;
-    const double GsGiven = computeGs ? 0.0 : input.Gs;
-    if (!AllFinite({ag, ad, Nod, Nsld, Nspd, wd, wd2, ro, gf, GsGiven})) {
+    const TVerticalWallSetup s(input);
+    const double t = s.t, b = s.b, l = s.l, h = s.h;
+    const bool external = s.external;
+    const double ag = s.a_wg, ad = s.a_wd;
+    const double Nod = s.Nod, Nsld = s.Nsld, Nspd = s.Nspd, wd = s.wd, wd2 = s.wd2;
+    if (!AllFinite({s.ag_cm, s.ad_cm, Nod, Nsld, Nspd, wd, wd2, s.weight.ro, s.weight.gf, s.weight.given})) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
-    ag = RingBeamWidth(ag, t);
-    ad = RingBeamWidth(ad, t);
 
     const int kind = static_cast<int>(input.RodzajElementuM);
     u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
@@ -51,7 +34,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     if (error != 0) return error;
     lines.emplace_back();
 
-    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
+    const double Gs = s.weight.Gs;
 
     double N_1d, N_2d;
     if (external) {
@@ -67,7 +50,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     const double e_a = AccidentalEccentricity(lines, h, results);
 
     // Section 1-1 under the upper slab.
-    const double k = input.ScianaNajwyzszejKodnygnacji != 0 ? 0.4 : 0.333;
+    const double k = s.topStorey ? 0.4 : 0.333;
     double M_1d;
     if (external) {
         M_1d = ((t - ag) / 2 + e_a) * Nod + (k * ag + (t - ag) / 2 + e_a) * Nsld;

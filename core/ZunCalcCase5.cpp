@@ -3,6 +3,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -27,19 +28,11 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     lines.add("SŁUP OBCIĄŻONY PIONOWO (model przegubowy):");
     lines.emplace_back();
 
-    const double t = input.t / 100;
-    const double b = input.t2 / 100;
-    const double h = input.h / 100;
-    const bool computeGs = input.wylicz_Gs != 0;
-    const double ro = computeGs ? input.ro_muru : 0.0;
-    const double gf = computeGs ? input.gf_muru : 0.0;
-    const double GsGiven = computeGs ? 0.0 : input.Gs_s;
-    const double N = input.Sily[0].NSd;
-    const double Msdx = input.Msdx;
-    const double Msdy = input.Msdy;
-    const u32 supportX = input.PodpSTyp_x;
-    const u32 supportY = input.PodpSTyp_y;
-    if (!AllFinite({ro, gf, GsGiven, N, Msdx, Msdy}) || supportX > 2 || supportY > 2) {
+    const TColumnSetup s(input);
+    const double t = s.t, b = s.b, h = s.h;
+    const double N = s.N, Msdx = s.Msdx, Msdy = s.Msdy;
+    const u32 supportX = s.supportX, supportY = s.supportY;
+    if (!AllFinite({s.weight.ro, s.weight.gf, s.weight.given, N, Msdx, Msdy}) || supportX > 2 || supportY > 2) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
@@ -118,7 +111,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
         return ceColumnSlendernessX;
     }
 
-    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
+    const double Gs = s.weight.Gs;
     N_1d = N;
     N_md = N + 0.5 * Gs;
     N_2d = N + Gs;
