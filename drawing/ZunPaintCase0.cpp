@@ -29,51 +29,42 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s,
     const double n2d = Finite(results.N_2d);
     const double ag = Finite(s.ag_cm), ad = Finite(s.ad_cm);
 
-    StoreyFrame frame;
-    frame.band = S(35);
-    if (nod > 100.0) frame.band += canvas.textWidth("00");
-    frame.depth = h + 2 * t;
-    frame.below = h + 3 * t;
-    frame.wallAbove = !topStorey;
-    frame.above = -t;
-    frame.windTop = t;
-    frame.windBottom = h + t;
-    const EntryColors entry(canvas);
-    ModelMap m;
-    if (!DrawWallStorey(canvas, size, s, frame, topOffset, colors, entry, m)) return;
+    int band = S(35);
+    if (nod > 100.0) band += canvas.textWidth("00");
+    const StoreyFrame frame{.band = band, .depth = h + 2 * t, .below = h + 3 * t, .wallAbove = !topStorey,
+                            .above = -t, .windTop = t, .windBottom = h + t};
+    DrawWallScheme(canvas, size, s, frame, topOffset, colors, [&](const ModelMap& m, const EntryColors& entry) {
+        // arrows to one scale: the largest magnitude gets the standard length
+        double maxValue = std::max({std::fabs(nod), std::fabs(nsld), std::fabs(n2d)});
+        if (!external) maxValue = std::max(maxValue, std::fabs(nspd));
+        const TColor force = colors[dcForce];
+        // an internal wall's slab forces stand close on both sides of the load
+        // from above: its value goes above the arrow
+        if (nod != 0) {
+            if (external)
+                DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
+            else
+                DrawForceArrowLabelAtTail(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, 2);
+        }
+        if (nsld != 0) {
+            const double x = t - ag / 2 + (topStorey ? 0.4 * ag : ag / 3);
+            DrawForceArrow(canvas, m(x, t), 0, nsld, maxValue, 0, force, true, 2, true);
+        }
+        if (!external && nspd != 0) {
+            const double x = t / 2 - (topStorey ? 0.4 * t : t / 3);
+            DrawForceArrow(canvas, m(x, t), 0, nspd, maxValue, 0, force, true, 2, false);
+        }
+        DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
 
-    // arrows to one scale: the largest magnitude gets the standard length
-    double maxValue = std::max({std::fabs(nod), std::fabs(nsld), std::fabs(n2d)});
-    if (!external) maxValue = std::max(maxValue, std::fabs(nspd));
-    const TColor force = colors[dcForce];
-    // an internal wall's slab forces stand close on both sides of the load
-    // from above: its value goes above the arrow
-    if (nod != 0) {
-        if (external)
-            DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
-        else
-            DrawForceArrowLabelAtTail(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, 2);
-    }
-    if (nsld != 0) {
-        const double x = t - ag / 2 + (topStorey ? 0.4 * ag : ag / 3);
-        DrawForceArrow(canvas, m(x, t), 0, nsld, maxValue, 0, force, true, 2, true);
-    }
-    if (!external && nspd != 0) {
-        const double x = t / 2 - (topStorey ? 0.4 * t : t / 3);
-        DrawForceArrow(canvas, m(x, t), 0, nspd, maxValue, 0, force, true, 2, false);
-    }
-    DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
-
-    canvas.brush.style = TBrushStyle::Clear;
-    canvas.pen.color = entry.pen;
-    TRect b;
-    // the thickness inside the wall on a halo, beside it when it does not fit
-    DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'R', b, entry.brush);
-    DrawRingBeamWidths(canvas, m, s, 'R', b, entry.brush);
-    DrawDimensionV(canvas, Shift(m(t, t), S(40), 0), Shift(m(t, h + t), S(40), 0), FormatFixed(1, h),
-                   'A', b);
-    canvas.pen.width = S(1);
-    entry.restore(canvas);
+        canvas.brush.style = TBrushStyle::Clear;
+        canvas.pen.color = entry.pen;
+        TRect b;
+        // the thickness inside the wall on a halo, beside it when it does not fit
+        DrawDimensionH(canvas, m(0, t + h / 2), m(t, t + h / 2), FormatFixed(1, t), 'R', b, entry.brush);
+        DrawRingBeamWidths(canvas, m, s, 'R', b, entry.brush);
+        DrawDimensionV(canvas, Shift(m(t, t), S(40), 0), Shift(m(t, h + t), S(40), 0), FormatFixed(1, h),
+                       'A', b);
+    });
 }
 
 } // namespace
@@ -83,7 +74,8 @@ void DrawHingedWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                     int topOffset)
 {
     const TVerticalWallSetup s(input);
-    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) { HingedWall(c, area, s, results, colors, topOffset); });
+    DrawFitted(canvas, size,
+               [&](Canvas& c, const TPoint& area) { HingedWall(c, area, s, results, colors, topOffset); });
 }
 
 } // namespace orv

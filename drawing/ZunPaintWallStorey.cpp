@@ -56,21 +56,22 @@ void DrawStoreySection(Canvas& canvas, const ModelMap& m, double t, double h, do
 
 } // namespace
 
-
-bool DrawWallStorey(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s, const StoreyFrame& f,
-                    int topOffset, const TDrawingColors& colors, const EntryColors& entry, ModelMap& m)
+void DrawWallScheme(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s, const StoreyFrame& f,
+                    int topOffset, const TDrawingColors& colors, const StoreyDetails& details)
 {
     const SizeOf S{canvas};
     const double t = s.t_cm, h = s.h_cm;
+    ModelMap m;
     const TPoint area{size.X, size.Y - f.band};
     const double W = s.external ? t + 0.333 * h : t + 0.666 * h;
     if (!WallDrawingLayout(canvas, area, 0, W, f.depth, 0, true, false, false, false, true, false,
                            false, m.scale, m.x0, m.y0))
-        return false;
+        return;
     if (!s.external) m.x0 += RoundToInt(0.333 * m.scale * h);
     m.y0 += f.band + RoundToInt(m.scale * f.margin) + topOffset;
     m.limitTo({0, 0, size.X, size.Y});
 
+    const EntryColors entry(canvas);
     DrawStoreySection(canvas, m, t, h, Finite(s.ag_cm), Finite(s.ad_cm), s.external, colors, entry);
 
     // a wall stub from the floor at y to its dashed cut end at yEnd
@@ -94,7 +95,10 @@ bool DrawWallStorey(Canvas& canvas, const TPoint& size, const TVerticalWallSetup
             DrawHorizontalLoadBand(canvas, {x - dx, top}, {x - dx, bottom}, wd2, colors[dcDistributedLoad], "");
         }
     }
-    return true;
+
+    details(m, entry);
+    canvas.pen.width = S(1);
+    entry.restore(canvas);
 }
 
 void DrawRingBeamWidths(Canvas& canvas, const ModelMap& m, const TVerticalWallSetup& s, char place,

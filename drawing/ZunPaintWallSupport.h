@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -81,13 +82,18 @@ struct StoreyFrame {
     double windTop = 0, windBottom = 0;  // span of the wind bands of an external wall
 };
 
+// What a scheme draws over its storey, with the storey's mapping and the
+// canvas colours its drawing began with.
+using StoreyDetails = std::function<void(const ModelMap& m, const EntryColors& entry)>;
+
 // Lays out the storey of `s` in `size`, moved down by topOffset, and draws
 // the wall with its floors (cut off 0.333 h from the wall, with dashed cut
 // ends) and the walls above and below in the scheme's colours with pen
-// width S(1), and the wind bands of an external wall; the brush is left in
-// the entry colour. False, with nothing drawn, when no scale fits.
-bool DrawWallStorey(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s, const StoreyFrame& f,
-                    int topOffset, const TDrawingColors& colors, const EntryColors& entry, ModelMap& m);
+// width S(1), and the wind bands of an external wall; then, the brush in
+// the entry colour, the details; last the pen width S(1) and the entry
+// colours again. Nothing when no scale fits.
+void DrawWallScheme(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s, const StoreyFrame& f,
+                    int topOffset, const TDrawingColors& colors, const StoreyDetails& details);
 
 // The widths of the narrower ring beams given for an external wall, as
 // entered, below the upper and above the lower floor; their texts on halos.
