@@ -3,6 +3,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -12,85 +13,62 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     lines.add("ŚCIANA OBCIĄŻONA PIONOWO (model przegubowy):");
     lines.emplace_back();
 
-    // Values are copied out of the packed record; lengths to metres.
-    const double t = input.t / 100;
-    const double b = input.l / 100;
-    const double l = input.l_usztw / 100;
-    const double h = input.h / 100;
-    const bool external = input.ScianaZewnetrzna != 0;
-    double ag = t;
-    double ad = t;
-    if (external && input.def_szer_wiencow != 0) {
-        ag = input.ag / 100;
-        ad = input.ad / 100;
-    }
-    const double Nod = input.Nod;
-    const double Nsld = input.Nsld;
-    const double Nspd = external ? 0.0 : input.Nspd;
-    const double wd = external ? input.wd : 0.0;
-    const double wd2 = external ? input.wd2 : 0.0;
-    const bool computeGs = input.wylicz_Gs != 0;
-    const double ro = computeGs ? input.ro_muru : 0.0;
-    const double gf = computeGs ? input.gf_muru : 0.0;
-    const double GsGiven = computeGs ? 0.0 : input.Gs;
-    if (!AllFinite({ag, ad, Nod, Nsld, Nspd, wd, wd2, ro, gf, GsGiven})) {
+    const TVerticalWallSetup s(input);
+    if (!AllFinite({s.ag_cm, s.ad_cm, s.Nod, s.Nsld, s.Nspd, s.wd, s.wd2, s.weight.ro, s.weight.gf,
+                    s.weight.given})) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
-    ag = RingBeamWidth(ag, t);
-    ad = RingBeamWidth(ad, t);
 
     const int kind = static_cast<int>(input.RodzajElementuM);
-    u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
+    u8 error = ElementStrengthSection(lines, input, s.t, s.b, s.h, results, true);
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
     lines.emplace_back();
 
-    error = EffectiveHeightCheck(lines, input, t, h, l, results);
+    error = EffectiveHeightCheck(lines, input, s.t, s.h, s.l, results);
     if (error != 0) return error;
     lines.emplace_back();
 
-    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
-
     double N_1d, N_2d;
-    if (external) {
-        N_1d = Nod + Nsld;
-        N_2d = Nod + Nsld + Gs;
+    if (s.external) {
+        N_1d = s.Nod + s.Nsld;
+        N_2d = s.Nod + s.Nsld + s.weight.Gs;
     } else {
-        N_1d = Nod + Nsld + Nspd;
-        N_2d = N_1d + Gs;
+        N_1d = s.Nod + s.Nsld + s.Nspd;
+        N_2d = N_1d + s.weight.Gs;
     }
     results.N_1d = N_1d;
     results.N_2d = N_2d;
 
-    const double e_a = AccidentalEccentricity(lines, h, results);
+    const double e_a = AccidentalEccentricity(lines, s.h, results);
 
     // Section 1-1 under the upper slab.
-    const double k = input.ScianaNajwyzszejKodnygnacji != 0 ? 0.4 : 0.333;
+    const double k = s.topStorey ? 0.4 : 0.333;
     double M_1d;
-    if (external) {
-        M_1d = ((t - ag) / 2 + e_a) * Nod + (k * ag + (t - ag) / 2 + e_a) * Nsld;
-    } else if (Nsld > Nspd) {
-        M_1d = Nod * e_a + (k * t + e_a) * Nsld - (k * t - e_a) * Nspd;
+    if (s.external) {
+        M_1d = ((s.t - s.a_wg) / 2 + e_a) * s.Nod + (k * s.a_wg + (s.t - s.a_wg) / 2 + e_a) * s.Nsld;
+    } else if (s.Nsld > s.Nspd) {
+        M_1d = s.Nod * e_a + (k * s.t + e_a) * s.Nsld - (k * s.t - e_a) * s.Nspd;
     } else {
-        M_1d = Nod * e_a + (k * t + e_a) * Nspd - (k * t - e_a) * Nsld;
+        M_1d = s.Nod * e_a + (k * s.t + e_a) * s.Nspd - (k * s.t - e_a) * s.Nsld;
     }
-    double e_1 = k * t + e_a;
+    double e_1 = k * s.t + e_a;
     if (N_1d != 0) e_1 = M_1d / N_1d;
 
     // Section 2-2 above the lower slab.
-    const double e_2 = (t - ad) / 2 + e_a;
+    const double e_2 = (s.t - s.a_wd) / 2 + e_a;
     const double M_2d = N_2d * e_2;
 
     const double A = results.A;
     const double f_d = results.f_d;
 
-    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, s.weight.Gs), " kN");
     lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
     lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
     lines.add("Mimośród e_1 = ", Val(1, 100 * e_1), " cm");
-    results.Phi_1 = ReductionFactorEnd(group, material, e_1, t);
+    results.Phi_1 = ReductionFactorEnd(group, material, e_1, s.t);
     lines.add("Współczynnik redukcyjny nośności FI_1 = ", Val(3, results.Phi_1));
     results.N_1Rd = results.Phi_1 * A * f_d / 1000;
     lines.add("Nośność pod stropem N_1R,d = ", Val(3, results.N_1Rd), " kN");
@@ -98,7 +76,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     lines.add("Siła w przekroju 2-2 N_2d = ", Val(2, N_2d), " kN");
     lines.add("Moment w przekroju 2-2 M_2d = ", Val(2, M_2d), " kNm");
     lines.add("Mimośród e_2 = ", Val(1, 100 * e_2), " cm");
-    results.Phi_2 = ReductionFactorEnd(group, material, e_2, t);
+    results.Phi_2 = ReductionFactorEnd(group, material, e_2, s.t);
     lines.add("Współczynnik redukcyjny nośności FI_2 = ", Val(3, results.Phi_2));
     results.N_2Rd = results.Phi_2 * A * f_d / 1000;
     lines.add("Nośność nad stropem N_2R,d = ", Val(3, results.N_2Rd), " kN");
@@ -107,7 +85,8 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
 
     // Middle zone m-m.
     const double M_m = 0.6 * M_1d + 0.4 * M_2d;
-    const double N_md = external ? Nod + Nsld + 0.5 * Gs : Nod + Nsld + Nspd + 0.5 * Gs;
+    const double N_md =
+        s.external ? s.Nod + s.Nsld + 0.5 * s.weight.Gs : s.Nod + s.Nsld + s.Nspd + 0.5 * s.weight.Gs;
     results.N_md = N_md;
     lines.add("Moment w przekroju m-m M_md = ", Val(2, M_m), " kNm");
 
@@ -115,20 +94,20 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     auto middleCheck = [&](double M_wd, double& phi, double& N_R) {
         const double e_m = N_md != 0 ? M_m / N_md - M_wd / N_md : 0.0;
         lines.add("Mimośród w strefie środkowej e_m = ", Val(1, 100 * e_m), " cm");
-        phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
+        phi = ReductionFactorMid(group, results.h_eff, s.t, std::fabs(e_m), alphaCInf);
         lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, phi));
         N_R = phi * A * f_d / 1000;
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, N_R), " kN");
     };
 
-    if (external) {
+    if (s.external) {
         double phi1, NR1, phi2, NR2;
-        const double M_wd1 = h * h * wd / 8;
-        if (wd != 0)
+        const double M_wd1 = s.h * s.h * s.wd / 8;
+        if (s.wd != 0)
             lines.add("Moment zginający w środku ścian od wiatru (ssanie) M_wd = ", Val(2, M_wd1), " kNm");
         middleCheck(M_wd1, phi1, NR1);
-        const double M_wd2 = h * h * wd2 / 8;
-        if (wd2 != 0)
+        const double M_wd2 = s.h * s.h * s.wd2 / 8;
+        if (s.wd2 != 0)
             lines.add("Moment zginający w środku ścian od wiatru (parcie) M_wd = ", Val(2, M_wd2), " kNm");
         middleCheck(M_wd2, phi2, NR2);
         if (NR1 > NR2) {

@@ -6,6 +6,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -42,42 +43,20 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     lines.add("ŚCIANA OBCIĄŻONA PIONOWO (model ciagły):");
     lines.emplace_back();
 
-    const double t = input.t / 100;
-    const double b = input.l / 100;
-    const double h = input.h / 100;
-    const double l = input.l_usztw / 100;
-    const bool external = input.ScianaZewnetrzna != 0;
-    double a_wg = t;
-    double a_wd = t;
-    if (external && input.def_szer_wiencow != 0) {
-        a_wg = input.ag / 100;
-        a_wd = input.ad / 100;
-    }
-    const bool computeGs = input.wylicz_Gs != 0;
-    const double ro = computeGs ? input.ro_muru : 0.0;
-    const double gf = computeGs ? input.gf_muru : 0.0;
-    const double GsGiven = computeGs ? 0.0 : input.Gs;
-    const double Nod = input.Nod;
-    const double wd = external ? input.wd : 0.0;
-    const double wd2 = external ? input.wd2 : 0.0;
-
-    // Joint members 2..7 (members 4 and 7 only for an internal wall).
-    const double J2 = input.J2, J3 = input.J3, J5 = input.J5, J6 = input.J6;
-    const double E2 = input.E2, E3 = input.E3, E5 = input.E5, E6 = input.E6;
-    const double h2 = input.h2, l3 = input.l3, h5 = input.h5, l6 = input.l6;
-    const double g3 = input.g3d, p3 = input.p3d, g6 = input.g6d, p6 = input.p6d;
-    const double J4 = external ? 0.0 : input.J4, J7 = external ? 0.0 : input.J7;
-    const double E4 = external ? 0.0 : input.E4, E7 = external ? 0.0 : input.E7;
-    const double l4 = external ? 0.0 : input.l4, l7 = external ? 0.0 : input.l7;
-    const double g4 = external ? 0.0 : input.g4d, p4 = external ? 0.0 : input.p4d;
-    const double g7 = external ? 0.0 : input.g7d, p7 = external ? 0.0 : input.p7d;
-    if (!AllFinite({a_wg, a_wd, ro, gf, GsGiven, Nod, wd, wd2, J2, J3, J4, J5, J6, J7, E2, E3,
-                    E4, E5, E6, E7, h2, l3, l4, h5, l6, l7, g3, p3, g4, p4, g6, p6, g7, p7})) {
+    const TContinuousWallSetup s(input);
+    const double t = s.t, b = s.b, h = s.h, l = s.l;
+    const bool external = s.external;
+    const double a_wg = s.a_wg, a_wd = s.a_wd;
+    const double Nod = s.Nod, wd = s.wd, wd2 = s.wd2;
+    const double J2 = s.J2, J3 = s.J3, J4 = s.J4, J5 = s.J5, J6 = s.J6, J7 = s.J7;
+    const double E2 = s.E2, E3 = s.E3, E4 = s.E4, E5 = s.E5, E6 = s.E6, E7 = s.E7;
+    const double h2 = s.h2, l3 = s.l3, l4 = s.l4, h5 = s.h5, l6 = s.l6, l7 = s.l7;
+    const double g3 = s.g3, p3 = s.p3, g4 = s.g4, p4 = s.p4, g6 = s.g6, p6 = s.p6, g7 = s.g7, p7 = s.p7;
+    if (!AllFinite({s.ag_cm, s.ad_cm, s.weight.ro, s.weight.gf, s.weight.given, Nod, wd, wd2, J2, J3, J4, J5,
+                    J6, J7, E2, E3, E4, E5, E6, E7, h2, l3, l4, h5, l6, l7, g3, p3, g4, p4, g6, p6, g7, p7})) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
-    a_wg = RingBeamWidth(a_wg, t);
-    a_wd = RingBeamWidth(a_wd, t);
 
     const int kind = static_cast<int>(input.RodzajElementuM);
     const int mortarClass = static_cast<int>(input.KlasaZaprawy);
@@ -87,7 +66,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
 
-    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
+    const double Gs = s.weight.Gs;
     lines.emplace_back();
 
     // Joint data: every test runs, the last failing one is reported.

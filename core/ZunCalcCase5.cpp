@@ -3,6 +3,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -27,26 +28,16 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     lines.add("SŁUP OBCIĄŻONY PIONOWO (model przegubowy):");
     lines.emplace_back();
 
-    const double t = input.t / 100;
-    const double b = input.t2 / 100;
-    const double h = input.h / 100;
-    const bool computeGs = input.wylicz_Gs != 0;
-    const double ro = computeGs ? input.ro_muru : 0.0;
-    const double gf = computeGs ? input.gf_muru : 0.0;
-    const double GsGiven = computeGs ? 0.0 : input.Gs_s;
-    const double N = input.Sily[0].NSd;
-    const double Msdx = input.Msdx;
-    const double Msdy = input.Msdy;
-    const u32 supportX = input.PodpSTyp_x;
-    const u32 supportY = input.PodpSTyp_y;
-    if (!AllFinite({ro, gf, GsGiven, N, Msdx, Msdy}) || supportX > 2 || supportY > 2) {
+    const TColumnSetup s(input);
+    if (!AllFinite({s.weight.ro, s.weight.gf, s.weight.given, s.N, s.Msdx, s.Msdy}) || s.supportX > 2 ||
+        s.supportY > 2) {
         AddErrorLine(lines, ceInvalidInput);
         return ceInvalidInput;
     }
 
     const int kind = static_cast<int>(input.RodzajElementuM);
     const int mortarClass = static_cast<int>(input.KlasaZaprawy);
-    const u8 error = ElementStrengthSection(lines, input, t, b, h, results, true);
+    const u8 error = ElementStrengthSection(lines, input, s.t, s.b, s.h, results, true);
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
@@ -60,7 +51,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
         const double rho_h = ColumnRhoH(support);
         lines.add("Współczynnik zależny od przestrzennego usztywnienia budynku  ro_h = ", Val(1, rho_h));
         lines.add("Współczynnik zależny od usztywnienia ściany, przyjęto ro_1 = ", Val(1, 1.0), "  ");
-        h_eff = h * 1.0 * rho_h;
+        h_eff = s.h * 1.0 * rho_h;
         lines.add("Wysokość efektywna ściany h_eff,", axis, " = ro_h·ro_1·h = ", Val(3, h_eff), " m");
         const double slenderness = h_eff / thickness;
         const bool tooSlender = slenderness > limit;
@@ -77,8 +68,8 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     struct Direction { double Phi_1, N_1R, Phi_m, N_mR, Phi_2, N_2R; };
     auto direction = [&](double Msd, double thickness, double h_eff, const char* axis) {
         Direction d{};
-        const double M_1d = std::fabs(Msd) + N * e_a;
-        const double e_1 = N != 0 && N_1d != 0 ? M_1d / N_1d : e_a;
+        const double M_1d = std::fabs(Msd) + s.N * e_a;
+        const double e_1 = s.N != 0 && N_1d != 0 ? M_1d / N_1d : e_a;
         const double e_2 = e_a;
         const double M_2d = N_2d * e_a;
         // 0.5, not the 0.4 of the walls
@@ -113,22 +104,21 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     // Direction x: thickness t.
     lines.emplace_back();
     lines.add("Kierunek x:");
-    if (!effectiveHeight(supportX, "x", t, results.h_eff)) {
+    if (!effectiveHeight(s.supportX, "x", s.t, results.h_eff)) {
         AddErrorLine(lines, ceColumnSlendernessX);
         return ceColumnSlendernessX;
     }
 
-    const double Gs = computeGs ? h * b * t * ro * gf : GsGiven;
-    N_1d = N;
-    N_md = N + 0.5 * Gs;
-    N_2d = N + Gs;
+    N_1d = s.N;
+    N_md = s.N + 0.5 * s.weight.Gs;
+    N_2d = s.N + s.weight.Gs;
     results.N_1d = N_1d;
     results.N_md = N_md;
     results.N_2d = N_2d;
-    e_a = AccidentalEccentricity(lines, h, results);
+    e_a = AccidentalEccentricity(lines, s.h, results);
 
-    lines.add("Przyjęto ciężar słupa G_s =", Val(2, Gs), " kN");
-    const Direction x = direction(Msdx, t, results.h_eff, "x");
+    lines.add("Przyjęto ciężar słupa G_s =", Val(2, s.weight.Gs), " kN");
+    const Direction x = direction(s.Msdx, s.t, results.h_eff, "x");
     results.Phi_1 = x.Phi_1;
     results.N_1Rd = x.N_1R;
     results.Phi_m = x.Phi_m;
@@ -139,12 +129,12 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     // Direction y: width b (the slenderness line keeps the name t).
     lines.emplace_back();
     lines.add("Kierunek y:");
-    if (!effectiveHeight(supportY, "y", b, results.h_eff_y)) {
+    if (!effectiveHeight(s.supportY, "y", s.b, results.h_eff_y)) {
         AddErrorLine(lines, ceColumnSlendernessY);
         return ceColumnSlendernessY;
     }
     lines.emplace_back();
-    const Direction y = direction(Msdy, b, results.h_eff_y, "y");
+    const Direction y = direction(s.Msdy, s.b, results.h_eff_y, "y");
     results.Phi_1y = y.Phi_1;
     results.N_1Rd_y = y.N_1R;
     results.Phi_my = y.Phi_m;

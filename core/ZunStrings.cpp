@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/MyUtils.h"
+#include "core/ZunCaseSetup.h"
 #include "core/ZunMaterials.h"
 
 namespace orv {
@@ -219,10 +220,11 @@ void GeometrySection(SheetWriter& w, const TCalcInput& in)
     if (c >= 0 && c <= 3) w.line("Szerokość ściany @@ b = " + N1(in.l) + " cm");
     if (c >= 0 && c <= 4) w.line("Wysokość ściany @@ h = " + N1(in.h) + " cm");
     if (vertical) {
-        if (external && in.def_szer_wiencow != 0) {
+        const TVerticalWallSetup wall(in);
+        if (wall.ringBeams) {
             // as the check takes them: never wider than the wall
-            w.line("Szerokość wieńca górnego @@ a%Dw,g%N = " + N1(RingBeamWidth(in.ag, in.t)) + " cm");
-            w.line("Szerokość wieńca dolnego @@ a%Dw,d%N = " + N1(RingBeamWidth(in.ad, in.t)) + " cm");
+            w.line("Szerokość wieńca górnego @@ a%Dw,g%N = " + N1(wall.a_wg_cm) + " cm");
+            w.line("Szerokość wieńca dolnego @@ a%Dw,d%N = " + N1(wall.a_wd_cm) + " cm");
         }
         w.line("Podparcie ściany: ");
         const u32 stiff = in.UsztywnienieSciany;

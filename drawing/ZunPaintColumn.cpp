@@ -11,6 +11,7 @@
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintLoadSymbols.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -22,13 +23,13 @@ constexpr double kBeamDepth = 20;   // cm
 
 bool IsBeam(u32 code) { return code == 1 || code == 2; }
 
-void Column(Canvas& canvas, const TPoint& size, const TCalcInput& input, const TDrawingColors& colors)
+void Column(Canvas& canvas, const TPoint& size, const TColumnSetup& s, const TDrawingColors& colors)
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
-    const double t = input.t, b = input.t2, h = input.h;
-    const double nsd = input.Sily[0].NSd, mx = input.Msdx, my = input.Msdy;
-    const u32 supportY = input.PodpSTyp_x;  // beam along the y axis
-    const u32 supportX = input.PodpSTyp_y;  // beam along the x axis
+    const double t = s.t_cm, b = s.b_cm, h = s.h_cm;
+    const double nsd = s.N, mx = s.Msdx, my = s.Msdy;
+    const u32 supportY = s.supportX;  // beam along the y axis
+    const u32 supportX = s.supportY;  // beam along the x axis
     for (double v : {t, b, h, nsd, mx, my})
         if (!std::isfinite(v)) return;
     if (t <= 0 || b <= 0 || h <= 0) return;
@@ -156,7 +157,8 @@ void DrawColumn(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                 const TCalcResults& /*results*/, bool /*flag*/, const TDrawingColors& colors,
                 int /*reserved*/)
 {
-    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) { Column(c, area, input, colors); });
+    const TColumnSetup s(input);
+    DrawFitted(canvas, size, [&](Canvas& c, const TPoint& area) { Column(c, area, s, colors); });
 }
 
 } // namespace orv

@@ -1,8 +1,10 @@
 // Helpers shared by the wall schemes: the mapping of model centimetres to
-// pixels, saved canvas colours and small line helpers.
+// pixels, saved canvas colours, small line helpers and the storey of the
+// vertical-load schemes.
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "drawing/CommonColorUnit.h"
 #include "drawing/DrawPrimitives.h"
 #include "core/MyUtils.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv::wallscheme {
 
@@ -67,10 +70,34 @@ struct SizeOf {
     int operator()(double n) const { return SizeUnit(canvas, n); }
 };
 
-// The storey section shared by the vertical-load schemes: the wall, the
-// upper and lower floor (cut off 0.333 h from the wall, with dashed cut
-// ends) in the colours of the scheme, drawn with pen width S(1).
-void DrawStoreySection(Canvas& canvas, const ModelMap& m, double t, double h, double ag, double ad,
-                       bool external, const TDrawingColors& colors, const EntryColors& entry);
+// What the schemes of cases 0 and 1 make of the storey, in model cm from the
+// top of the upper floor.
+struct StoreyFrame {
+    int band = 0;           // pixels kept above the layout for the labels of the forces
+    double margin = 0;      // room the layout leaves above the upper floor
+    double depth = 0;       // height the layout fits
+    double below = 0;       // the wall below ends here
+    bool wallAbove = true;  // a wall above, ending at `above`
+    double above = 0;
+    double windTop = 0, windBottom = 0;  // span of the wind bands of an external wall
+};
+
+// What a scheme draws over its storey, with the storey's mapping and the
+// canvas colours its drawing began with.
+using StoreyDetails = std::function<void(const ModelMap& m, const EntryColors& entry)>;
+
+// Lays out the storey of `s` in `size`, moved down by topOffset, and draws
+// the wall with its floors (cut off 0.333 h from the wall, with dashed cut
+// ends) and the walls above and below in the scheme's colours with pen
+// width S(1), and the wind bands of an external wall; then, the brush in
+// the entry colour, the details; last the pen width S(1) and the entry
+// colours again. Nothing when no scale fits.
+void DrawWallScheme(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s, const StoreyFrame& f,
+                    int topOffset, const TDrawingColors& colors, const StoreyDetails& details);
+
+// The widths of the narrower ring beams given for an external wall, as
+// entered, below the upper and above the lower floor; their texts on halos.
+void DrawRingBeamWidths(Canvas& canvas, const ModelMap& m, const TVerticalWallSetup& s, char place,
+                        TRect& bounds, TColor halo);
 
 } // namespace orv::wallscheme

@@ -39,31 +39,19 @@ TEST(WallConcentrated, DefaultLoadTraceWordForWord)
     EXPECT_NEAR(run.r.l_eff, 100, 1e-9);
     EXPECT_NEAR(run.r.beta, 1.266667, 1e-6);
     EXPECT_NEAR(run.r.N_Rd, 93.532, 1e-3);
-    const TTraceLines expected = {
-        "ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ:",
-        "",
-        "Ściana z elementów ceramicznych grupy 1",
-        "Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = 10,00 MPa",
-        "zaprawa: zwykła klasy M5, przepisana ->  fm = 5,00 MPa",
-        "Współczynnik K = 0,45",
-        "Wytrzymałość charakterystyczna muru na ściskanie  f_k = 3,66 MPa",
-        "",
-        "Grubość ściany t = 25,0 cm",
-        "Szerokość ściany b = 100,0 cm",
-        "Wysokość ściany h = 300,0 cm",
-        "Pole przekroju poprzecznego ściany  A = 0,250 m2",
-        "",
-        "Przyjęto gamma_m = 2,2",
-        "Ponieważ A<0,3 m2 -> eta_A = 1,13",
-        "Wytrzymałość muru na ściskanie  f_d = f_k/(gamma_m*eta_A) = 1,48 MPa",
-        "Pole oddziaływania obciążenia skupionego  A_b = 0,0500 m2",
-        "Przyjęto h_c = 300,00 cm",
-        "Wyznaczono l_eff = 100,00 cm",
-        "Efektywne pole przekroju ściany A_eff = 0,2500 m2",
-        " Ab/Aeff = 0,2000",
-        "Współczynnik wyrażający wpływ siły skupionej beta = 1,267",
-        "Nośność pod obciążeniem skupionym NRd = 93,532 kN",
-    };
+    const TTraceLines expected = orvtest::JoinedLines({
+        {"ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ:", ""},
+        orvtest::DefaultStrengthSection(),
+        {
+            "Pole oddziaływania obciążenia skupionego  A_b = 0,0500 m2",
+            "Przyjęto h_c = 300,00 cm",
+            "Wyznaczono l_eff = 100,00 cm",
+            "Efektywne pole przekroju ściany A_eff = 0,2500 m2",
+            " Ab/Aeff = 0,2000",
+            "Współczynnik wyrażający wpływ siły skupionej beta = 1,267",
+            "Nośność pod obciążeniem skupionym NRd = 93,532 kN",
+        },
+    });
     EXPECT_EQ(run.lines, expected);
 }
 

@@ -1,8 +1,9 @@
 // The program's outputs against files written by an earlier build: the
 // report dumps of the example projects read back from their files, the RTF
-// export of each example (every element, every section), and the text of
-// the PDF report of 100 different elements (pdftotext -layout). A change
-// made for speed or tidiness must leave every byte of them as it was.
+// export of each example (every element, every section), the calculation
+// trace of every element of the examples, and the text of the PDF report
+// of 100 different elements (pdftotext -layout). A change made for speed
+// or tidiness must leave every byte of them as it was.
 //
 // When an output is meant to change, rewrite the files and review the diff:
 //   ORV_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen ctest --test-dir build -R GoldenOutputs
@@ -150,6 +151,27 @@ TEST_F(GoldenOutputs, ReportDumpsAndRtfOfTheExamplesAreAsBefore)
         writer.Source = &source;
         writer.PrepareSettings();
         ExpectGolden(stem + "_zun.rtf", writer.BuildReport());
+    }
+}
+
+TEST_F(GoldenOutputs, CalculationTracesOfTheExamplesAreAsBefore)
+{
+    const std::vector<TExampleProject> examples = BuildExampleProjects();
+    ASSERT_EQ(examples.size(), 2u);
+    for (std::size_t k = 0; k < examples.size(); ++k) {
+        const std::vector<TProjectElement> elements = readExample(examples[k].FileName);
+        ASSERT_EQ(elements.size(), examples[k].Elements.size());
+        // every element: its number, case and error number, then its trace
+        std::ostringstream out;
+        for (std::size_t i = 0; i < elements.size(); ++i) {
+            TTraceLines trace;
+            TCalcResults r;
+            const int error = CalcElement(trace, elements[i].Input, r);
+            out << "== element " << i + 1 << ", case " << static_cast<int>(elements[i].Input.Case) << ", error "
+                << error << '\n';
+            for (const std::string& line : trace) out << line << '\n';
+        }
+        ExpectGolden("example" + std::to_string(k + 1) + "_trace.txt", out.str());
     }
 }
 
