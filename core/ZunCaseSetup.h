@@ -30,9 +30,10 @@ struct TVerticalWallSetup {
     bool topStorey = false;  // wall of the top storey
     bool ringBeams = false;  // narrower ring beams given (external walls only)
     // As entered [cm]: thickness, height, and the ring beams' widths, those
-    // given or else the wall's thickness (the scheme draws these).
+    // given or else the wall's thickness (checked for being numbers only).
     double t_cm = 0, h_cm = 0, ag_cm = 0, ad_cm = 0;
-    // Bearing widths of the ring beams [cm]: never wider than the wall.
+    // Bearing widths of the ring beams [cm]: never wider than the wall; the
+    // check, the input report and the scheme use these.
     double a_wg_cm = 0, a_wd_cm = 0;
     // [m]: thickness, width b, height, stiffening distance l, bearing widths.
     double t = 0, b = 0, h = 0, l = 0, a_wg = 0, a_wd = 0;

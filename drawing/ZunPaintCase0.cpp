@@ -27,7 +27,7 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s,
     const bool topStorey = s.topStorey;
     const double nod = Finite(s.Nod), nsld = Finite(s.Nsld), nspd = Finite(s.Nspd);
     const double n2d = Finite(results.N_2d);
-    const double ag = Finite(s.ag_cm), ad = Finite(s.ad_cm);
+    const double ag = Finite(s.a_wg_cm), ad = Finite(s.a_wd_cm);
 
     int band = S(35);
     if (nod > 100.0) band += canvas.textWidth("00");

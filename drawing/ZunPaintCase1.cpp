@@ -24,7 +24,7 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TContinuousWallSet
     const SizeOf S{canvas};
     const bool external = s.external;
     const double nod = Finite(s.Nod), n2d = Finite(results.N_2d);
-    const double ag = Finite(s.ag_cm), ad = Finite(s.ad_cm);
+    const double ag = Finite(s.a_wg_cm), ad = Finite(s.a_wd_cm);
 
     // room for the walls above and below, two floor depths long
     const StoreyFrame frame{.band = S(30), .margin = 2 * t, .depth = h + 6 * t, .below = h + 4 * t,

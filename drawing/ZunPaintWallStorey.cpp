@@ -72,7 +72,7 @@ void DrawWallScheme(Canvas& canvas, const TPoint& size, const TVerticalWallSetup
     m.limitTo({0, 0, size.X, size.Y});
 
     const EntryColors entry(canvas);
-    DrawStoreySection(canvas, m, t, h, Finite(s.ag_cm), Finite(s.ad_cm), s.external, colors, entry);
+    DrawStoreySection(canvas, m, t, h, Finite(s.a_wg_cm), Finite(s.a_wd_cm), s.external, colors, entry);
 
     // a wall stub from the floor at y to its dashed cut end at yEnd
     auto stub = [&](double y, double yEnd) {
@@ -106,7 +106,7 @@ void DrawRingBeamWidths(Canvas& canvas, const ModelMap& m, const TVerticalWallSe
 {
     if (!s.ringBeams) return;
     const SizeOf S{canvas};
-    const double t = s.t_cm, h = s.h_cm, ag = Finite(s.ag_cm), ad = Finite(s.ad_cm);
+    const double t = s.t_cm, h = s.h_cm, ag = Finite(s.a_wg_cm), ad = Finite(s.a_wd_cm);
     DrawDimensionH(canvas, Shift(m(t - ag, t), 0, S(15)), Shift(m(t, t), 0, S(15)), FormatFixed(1, ag), place,
                    bounds, halo);
     DrawDimensionH(canvas, Shift(m(t - ad, h + t), 0, -S(10)), Shift(m(t, h + t), 0, -S(10)),

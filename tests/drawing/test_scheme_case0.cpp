@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/drawing/support/SchemeImage.h"
 #include "tests/drawing/support/SchemeTestData.h"
@@ -246,4 +249,44 @@ TEST(HingedWallScheme, InkStaysInsideTheArea)
     });
     EXPECT_EQ(InkOutside(inner, QRect(1, 0, 498, 419)), 0);
     SaveSchemePngIfAsked(inner, "case0_internal");
+}
+
+// A file may hold ring beams wider than the wall; the check bears the slabs on
+// the wall's thickness, and the scheme draws and labels what the check uses.
+TEST(HingedWallScheme, RingBeamsWiderThanTheWallAreDrawnAsTheCheckBearsThem)
+{
+    const auto geometry = [](const RecordingCanvas& c) {
+        std::vector<std::pair<std::vector<std::pair<int, int>>, std::string>> g;
+        for (const DrawOp& op : c.ops) {
+            std::vector<std::pair<int, int>> points;
+            for (const TPoint& p : op.points) points.emplace_back(p.X, p.Y);
+            g.emplace_back(points, op.text);
+        }
+        return g;
+    };
+    TCalcInput wide = Wall(true);
+    wide.def_szer_wiencow = 1;
+    wide.ag = 80;
+    wide.ad = 60;
+    TCalcInput whole = wide;
+    whole.ag = 25;
+    whole.ad = 25;
+    const RecordingCanvas c = Draw(wide, Results(100), kTaller);
+    EXPECT_EQ(CountText(c, "80,0"), 0);
+    EXPECT_EQ(CountText(c, "60,0"), 0);
+    EXPECT_GT(CountText(c, "25,0"), 0);
+    EXPECT_EQ(geometry(c), geometry(Draw(whole, Results(100), kTaller)));
+    // the slab from above bears at the middle of the wall: 12.5 -> tip at 227 + 12.5
+    EXPECT_NE(ArrowAt(c, {239, 63}), nullptr);
+
+    TCalcResults r;
+    TCalcInput continuous = wide;
+    continuous.Case = ccWallVerticalContinuous;
+    TCalcInput continuousWhole = whole;
+    continuousWhole.Case = ccWallVerticalContinuous;
+    RecordingCanvas a = PresetCanvas(), b = PresetCanvas();
+    DrawContinuousWall(a, {600, 427}, continuous, r, false, kColors, 0);
+    DrawContinuousWall(b, {600, 427}, continuousWhole, r, false, kColors, 0);
+    EXPECT_EQ(CountText(a, "80,0"), 0);
+    EXPECT_EQ(geometry(a), geometry(b));
 }
