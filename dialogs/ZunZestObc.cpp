@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +25,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <string>
+#include <type_traits>
 
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
@@ -95,6 +99,57 @@ protected:
 private:
     std::function<void(QPainter&, QWidget&)> paint_;
 };
+
+// A box that paints through a function into a picture it keeps with the
+// bytes the drawing was made from: a repaint with neither those nor the
+// box's size and resolution changed copies the picture instead of laying
+// the drawing out and drawing it again.
+class PictureBox : public QWidget {
+public:
+    PictureBox(std::function<void(QPainter&, QWidget&)> paint, std::function<std::string()> source)
+        : paint_(std::move(paint)), source_(std::move(source))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        std::string source = source_();
+        if (picture_.size() != pixels || picture_.devicePixelRatio() != ratio ||
+            picture_.logicalDpiX() != logicalDpiX() || picture_.logicalDpiY() != logicalDpiY() ||
+            source != pictureSource_) {
+            // the resolution of the box, so that the fonts come out alike
+            QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(ratio);
+            picture.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+            picture.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+            if (!picture.isNull()) {
+                QPainter p(&picture);
+                paint_(p, *this);
+            }
+            picture_ = std::move(picture);
+            pictureSource_ = std::move(source);
+        }
+        if (picture_.isNull()) return;
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), picture_);
+    }
+
+private:
+    std::function<void(QPainter&, QWidget&)> paint_;
+    std::function<std::string()> source_;
+    QImage picture_;
+    std::string pictureSource_;
+};
+
+template <typename T>
+void AppendBytes(std::string& to, const T& value)
+{
+    static_assert(std::is_trivially_copyable_v<T>);
+    to.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
 
 QWidget* Row(QWidget* label, QWidget* field, QWidget* unit = nullptr)
 {
@@ -389,13 +444,25 @@ void TZestObcDlg::buildForm()
     result_->setObjectName(QStringLiteral("PB1"));
     result_->setFixedHeight(28);
     right->addWidget(result_);
-    scheme_ = new PaintBox([this](QPainter& p, QWidget& w) {
-        PainterCanvas canvas(p);
-        canvas.brush.color = clWhite;
-        canvas.fillRect({0, 0, w.width(), w.height()});
-        DrawLoadCollectionScheme(canvas, {w.width(), w.height()}, basement_, LoadCompilationInMetres(*comp_), *input_,
-                                 colors_, 0);
-    });
+    scheme_ = new PictureBox(
+        [this](QPainter& p, QWidget& w) {
+            PainterCanvas canvas(p);
+            canvas.brush.color = clWhite;
+            canvas.fillRect({0, 0, w.width(), w.height()});
+            DrawLoadCollectionScheme(canvas, {w.width(), w.height()}, basement_, LoadCompilationInMetres(*comp_),
+                                     *input_, colors_, 0);
+        },
+        [this] {
+            // everything the drawing reads, system colours included
+            std::string source;
+            source.reserve(sizeof *comp_ + sizeof *input_ + sizeof colors_ + 16);
+            AppendBytes(source, *comp_);
+            AppendBytes(source, *input_);
+            AppendBytes(source, colors_);
+            AppendBytes(source, basement_);
+            AppendBytes(source, QGuiApplication::palette().cacheKey());
+            return source;
+        });
     scheme_->setObjectName(QStringLiteral("PB2"));
     scheme_->setMinimumSize(360, 420);
     scheme_->setContextMenuPolicy(Qt::CustomContextMenu);
