@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -116,6 +117,7 @@ private:
 class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QPainter& painter);
+    ~PainterCanvas() override;
 
     void drawLine(TPoint a, TPoint b) override;
     void polyline(const std::vector<TPoint>& points) override;
@@ -145,6 +147,10 @@ private:
     void applyFont();
     QPainter& p_;
     int fontDpi_ = 0;
+    // The Qt pen and font last made, kept with what they were made from: most
+    // operations draw in the pen or the font of the one before.
+    struct QtTools;
+    std::unique_ptr<QtTools> tools_;
     // Text measures of this painting by font and text: the schemes measure
     // the same few texts ("A" for the size unit) many times over.
     std::unordered_map<std::string, TPoint> extents_;
