@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <iterator>
+#include <vector>
+
 #include "drawing/CommonColorUnit.h"
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
@@ -95,6 +98,62 @@ TEST(PainterCanvas, TheSizeUnitFollowsEveryChangeOfTheFont)
     c.font = TCanvasFont{};
     SetFont(c);
     EXPECT_EQ(SizeUnit(c, 13), small);
+}
+
+// A canvas whose pen and font change back and forth between operations
+// draws and measures what a new canvas in each state would.
+TEST(PainterCanvas, PenAndFontChangedBetweenOperationsAreTheOnesUsed)
+{
+    test::EnsureGuiApp();
+    struct Step {
+        TColor color;
+        int width;
+        TPenStyle style;
+        double size;
+        unsigned fontStyle;
+    };
+    const Step steps[] = {{clRed, 1, TPenStyle::Solid, 9, 0},         {clNavy, 1, TPenStyle::Solid, 9, 0},
+                          {clNavy, 3, TPenStyle::Solid, 14, fsBold},  {clNavy, 3, TPenStyle::Dash, 14, 0},
+                          {clRed, 1, TPenStyle::Solid, 9, 0},         {clBtnText, 2, TPenStyle::Dot, 9, fsItalic},
+                          {clRed, 1, TPenStyle::Solid, 9, fsUnderline}};
+    auto apply = [](Canvas& c, const Step& s) {
+        SetFont(c);
+        c.pen.color = c.font.color = s.color;
+        c.pen.width = s.width;
+        c.pen.style = s.style;
+        c.font.size = s.size;
+        c.font.style = s.fontStyle;
+        c.brush.style = TBrushStyle::Clear;
+    };
+    QImage one = WhiteImage(QSize(200, 240)), fresh = one;
+    std::vector<TPoint> measuredByOne, measuredFresh;
+    {
+        QPainter p(&one);
+        PainterCanvas c(p);
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            apply(c, steps[i]);
+            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
+            c.textOut(20, 14 + 30 * i, "Ściana 12");
+            measuredByOne.push_back(c.textExtent("Ściana 12"));
+        }
+    }
+    {
+        QPainter p(&fresh);
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            PainterCanvas c(p);
+            apply(c, steps[i]);
+            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
+            c.textOut(20, 14 + 30 * i, "Ściana 12");
+            measuredFresh.push_back(c.textExtent("Ściana 12"));
+        }
+    }
+    EXPECT_TRUE(one == fresh);
+    ASSERT_EQ(measuredByOne.size(), measuredFresh.size());
+    for (std::size_t i = 0; i < measuredByOne.size(); ++i) {
+        EXPECT_EQ(measuredByOne[i].X, measuredFresh[i].X) << i;
+        EXPECT_EQ(measuredByOne[i].Y, measuredFresh[i].Y) << i;
+    }
+    EXPECT_GT(measuredByOne[2].Y, measuredByOne[1].Y);  // the larger font is taken
 }
 
 TEST(PainterCanvas, MetricsFollowTheFont)
