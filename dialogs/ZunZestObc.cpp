@@ -100,14 +100,15 @@ private:
     std::function<void(QPainter&, QWidget&)> paint_;
 };
 
-// A box that paints through a function into a picture it keeps with the
+// A box that draws through a function into a picture it keeps with the
 // bytes the drawing was made from: a repaint with neither those nor the
 // box's size and resolution changed copies the picture instead of laying
-// the drawing out and drawing it again.
+// the drawing out and drawing it again. The text measures are kept from one
+// drawing to the next while the resolution stays.
 class PictureBox : public QWidget {
 public:
-    PictureBox(std::function<void(QPainter&, QWidget&)> paint, std::function<std::string()> source)
-        : paint_(std::move(paint)), source_(std::move(source))
+    PictureBox(std::function<void(PainterCanvas&, QWidget&)> draw, std::function<std::string()> source)
+        : draw_(std::move(draw)), source_(std::move(source))
     {
     }
 
@@ -117,17 +118,22 @@ protected:
         const qreal ratio = devicePixelRatioF();
         const QSize pixels = (QSizeF(size()) * ratio).toSize();
         std::string source = source_();
-        if (picture_.size() != pixels || picture_.devicePixelRatio() != ratio ||
-            picture_.logicalDpiX() != logicalDpiX() || picture_.logicalDpiY() != logicalDpiY() ||
-            source != pictureSource_) {
+        const bool sameResolution = picture_.devicePixelRatio() == ratio && picture_.logicalDpiX() == logicalDpiX() &&
+                                    picture_.logicalDpiY() == logicalDpiY();
+        if (!sameResolution || picture_.size() != pixels || source != pictureSource_) {
             // the resolution of the box, so that the fonts come out alike
             QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
             picture.setDevicePixelRatio(ratio);
             picture.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
             picture.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+            // a new resolution measures anew; new numbers keep adding texts
+            if (!sameResolution || measures_.size() > kMeasuresKept) measures_.clear();
             if (!picture.isNull()) {
                 QPainter p(&picture);
-                paint_(p, *this);
+                PainterCanvas canvas(p);
+                canvas.swapMeasures(measures_);
+                draw_(canvas, *this);
+                canvas.swapMeasures(measures_);
             }
             picture_ = std::move(picture);
             pictureSource_ = std::move(source);
@@ -138,10 +144,12 @@ protected:
     }
 
 private:
-    std::function<void(QPainter&, QWidget&)> paint_;
+    static constexpr std::size_t kMeasuresKept = 4096;
+    std::function<void(PainterCanvas&, QWidget&)> draw_;
     std::function<std::string()> source_;
     QImage picture_;
     std::string pictureSource_;
+    TTextMeasures measures_;
 };
 
 template <typename T>
@@ -445,8 +453,7 @@ void TZestObcDlg::buildForm()
     result_->setFixedHeight(28);
     right->addWidget(result_);
     scheme_ = new PictureBox(
-        [this](QPainter& p, QWidget& w) {
-            PainterCanvas canvas(p);
+        [this](PainterCanvas& canvas, QWidget& w) {
             canvas.brush.color = clWhite;
             canvas.fillRect({0, 0, w.width(), w.height()});
             DrawLoadCollectionScheme(canvas, {w.width(), w.height()}, basement_, LoadCompilationInMetres(*comp_),

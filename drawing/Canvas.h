@@ -111,6 +111,10 @@ private:
     int unitHeight_ = -1;
 };
 
+// Text measures by font and text, carried from one painting to the next on
+// devices of one resolution.
+using TTextMeasures = std::unordered_map<std::string, TPoint>;
+
 // The canvas over an active QPainter (widget, QImage, printer, QPicture).
 // Turns antialiasing off on the painter; leaves its state otherwise as it
 // found it after each operation.
@@ -140,6 +144,9 @@ public:
     // Takes over the text measures another canvas took on the same kind of
     // device (the previous page of a report), so they are not taken again.
     void takeMeasures(PainterCanvas& from) { extents_.swap(from.extents_); }
+    // Exchanges the text measures with those kept in `kept` (taken on a
+    // device of this resolution): in before drawing, out after it.
+    void swapMeasures(TTextMeasures& kept) { extents_.swap(kept); }
 
 private:
     void applyPen(bool outline);
@@ -153,7 +160,7 @@ private:
     std::unique_ptr<QtTools> tools_;
     // Text measures of this painting by font and text: the schemes measure
     // the same few texts ("A" for the size unit) many times over.
-    std::unordered_map<std::string, TPoint> extents_;
+    TTextMeasures extents_;
 };
 
 } // namespace orv
