@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "drawing/CommonColorUnit.h"
@@ -112,48 +113,40 @@ TEST(PainterCanvas, PenAndFontChangedBetweenOperationsAreTheOnesUsed)
         double size;
         unsigned fontStyle;
     };
-    const Step steps[] = {{clRed, 1, TPenStyle::Solid, 9, 0},         {clNavy, 1, TPenStyle::Solid, 9, 0},
-                          {clNavy, 3, TPenStyle::Solid, 14, fsBold},  {clNavy, 3, TPenStyle::Dash, 14, 0},
-                          {clRed, 1, TPenStyle::Solid, 9, 0},         {clBtnText, 2, TPenStyle::Dot, 9, fsItalic},
+    const Step steps[] = {{clRed, 1, TPenStyle::Solid, 9, 0},      {clNavy, 1, TPenStyle::Solid, 9, 0},
+                          {clNavy, 3, TPenStyle::Solid, 14, fsBold}, {clNavy, 3, TPenStyle::Dash, 14, 0},
+                          {clRed, 1, TPenStyle::Solid, 9, 0},      {clBtnText, 2, TPenStyle::Dot, 9, fsItalic},
                           {clRed, 1, TPenStyle::Solid, 9, fsUnderline}};
-    auto apply = [](Canvas& c, const Step& s) {
-        SetFont(c);
-        c.pen.color = c.font.color = s.color;
-        c.pen.width = s.width;
-        c.pen.style = s.style;
-        c.font.size = s.size;
-        c.font.style = s.fontStyle;
-        c.brush.style = TBrushStyle::Clear;
+    // with one canvas throughout, or with a new one for each step
+    auto draw = [&](bool oneCanvas, std::vector<TPoint>& measured) {
+        QImage image = WhiteImage(QSize(200, 240));
+        QPainter p(&image);
+        std::optional<PainterCanvas> one, fresh;
+        if (oneCanvas) one.emplace(p);
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            if (!oneCanvas) fresh.emplace(p);
+            Canvas& c = oneCanvas ? *one : *fresh;
+            SetFont(c);
+            c.pen.color = c.font.color = steps[i].color;
+            c.pen.width = steps[i].width;
+            c.pen.style = steps[i].style;
+            c.font.size = steps[i].size;
+            c.font.style = steps[i].fontStyle;
+            c.brush.style = TBrushStyle::Clear;
+            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
+            c.textOut(20, 14 + 30 * i, "Ściana 12");
+            measured.push_back(c.textExtent("Ściana 12"));
+        }
+        return image;
     };
-    QImage one = WhiteImage(QSize(200, 240)), fresh = one;
-    std::vector<TPoint> measuredByOne, measuredFresh;
-    {
-        QPainter p(&one);
-        PainterCanvas c(p);
-        for (int i = 0; i < int(std::size(steps)); ++i) {
-            apply(c, steps[i]);
-            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
-            c.textOut(20, 14 + 30 * i, "Ściana 12");
-            measuredByOne.push_back(c.textExtent("Ściana 12"));
-        }
+    std::vector<TPoint> byOne, byFresh;
+    EXPECT_TRUE(draw(true, byOne) == draw(false, byFresh));
+    ASSERT_EQ(byOne.size(), byFresh.size());
+    for (std::size_t i = 0; i < byOne.size(); ++i) {
+        EXPECT_EQ(byOne[i].X, byFresh[i].X) << i;
+        EXPECT_EQ(byOne[i].Y, byFresh[i].Y) << i;
     }
-    {
-        QPainter p(&fresh);
-        for (int i = 0; i < int(std::size(steps)); ++i) {
-            PainterCanvas c(p);
-            apply(c, steps[i]);
-            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
-            c.textOut(20, 14 + 30 * i, "Ściana 12");
-            measuredFresh.push_back(c.textExtent("Ściana 12"));
-        }
-    }
-    EXPECT_TRUE(one == fresh);
-    ASSERT_EQ(measuredByOne.size(), measuredFresh.size());
-    for (std::size_t i = 0; i < measuredByOne.size(); ++i) {
-        EXPECT_EQ(measuredByOne[i].X, measuredFresh[i].X) << i;
-        EXPECT_EQ(measuredByOne[i].Y, measuredFresh[i].Y) << i;
-    }
-    EXPECT_GT(measuredByOne[2].Y, measuredByOne[1].Y);  // the larger font is taken
+    EXPECT_GT(byOne[2].Y, byOne[1].Y);  // the larger font is taken
 }
 
 TEST(PainterCanvas, MetricsFollowTheFont)
