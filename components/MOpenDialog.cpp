@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -54,12 +56,18 @@ void TMTabControl::setTabs(const QStringList& texts, int current)
     if (shown) hide();
     filling_ = true;
     while (count() > texts.size()) removeTab(count() - 1);
+    // Every added tab has all the tabs laid out again; a hidden tab is passed
+    // over there, so the added ones stay hidden until the bar is filled.
+    const int kept = count();
     for (int i = 0; i < texts.size(); ++i) {
-        if (i >= count())
+        if (i >= count()) {
             addTab(texts[i]);
-        else if (tabText(i) != texts[i])
+            if (i > 0) setTabVisible(i, false);
+        } else if (tabText(i) != texts[i]) {
             setTabText(i, texts[i]);
+        }
     }
+    for (int i = std::max(kept, 1); i < count(); ++i) setTabVisible(i, true);
     setCurrentIndex(current);
     filling_ = false;
     // The tabs were laid out with the placeholder sizes while filling: have

@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +25,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <string>
+#include <type_traits>
 
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
@@ -95,6 +99,65 @@ protected:
 private:
     std::function<void(QPainter&, QWidget&)> paint_;
 };
+
+// A box that draws through a function into a picture it keeps with the
+// bytes the drawing was made from: a repaint with neither those nor the
+// box's size and resolution changed copies the picture instead of laying
+// the drawing out and drawing it again. The text measures are kept from one
+// drawing to the next while the resolution stays.
+class PictureBox : public QWidget {
+public:
+    PictureBox(std::function<void(PainterCanvas&, QWidget&)> draw, std::function<std::string()> source)
+        : draw_(std::move(draw)), source_(std::move(source))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        std::string source = source_();
+        const bool sameResolution = picture_.devicePixelRatio() == ratio && picture_.logicalDpiX() == logicalDpiX() &&
+                                    picture_.logicalDpiY() == logicalDpiY();
+        if (!sameResolution || picture_.size() != pixels || source != pictureSource_) {
+            // the resolution of the box, so that the fonts come out alike
+            QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(ratio);
+            picture.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+            picture.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+            // a new resolution measures anew; new numbers keep adding texts
+            if (!sameResolution || measures_.size() > kMeasuresKept) measures_.clear();
+            if (!picture.isNull()) {
+                QPainter p(&picture);
+                PainterCanvas canvas(p);
+                canvas.swapMeasures(measures_);
+                draw_(canvas, *this);
+                canvas.swapMeasures(measures_);
+            }
+            picture_ = std::move(picture);
+            pictureSource_ = std::move(source);
+        }
+        if (picture_.isNull()) return;
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), picture_);
+    }
+
+private:
+    static constexpr std::size_t kMeasuresKept = 4096;
+    std::function<void(PainterCanvas&, QWidget&)> draw_;
+    std::function<std::string()> source_;
+    QImage picture_;
+    std::string pictureSource_;
+    TTextMeasures measures_;
+};
+
+template <typename T>
+void AppendBytes(std::string& to, const T& value)
+{
+    static_assert(std::is_trivially_copyable_v<T>);
+    to.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
 
 QWidget* Row(QWidget* label, QWidget* field, QWidget* unit = nullptr)
 {
@@ -389,13 +452,24 @@ void TZestObcDlg::buildForm()
     result_->setObjectName(QStringLiteral("PB1"));
     result_->setFixedHeight(28);
     right->addWidget(result_);
-    scheme_ = new PaintBox([this](QPainter& p, QWidget& w) {
-        PainterCanvas canvas(p);
-        canvas.brush.color = clWhite;
-        canvas.fillRect({0, 0, w.width(), w.height()});
-        DrawLoadCollectionScheme(canvas, {w.width(), w.height()}, basement_, LoadCompilationInMetres(*comp_), *input_,
-                                 colors_, 0);
-    });
+    scheme_ = new PictureBox(
+        [this](PainterCanvas& canvas, QWidget& w) {
+            canvas.brush.color = clWhite;
+            canvas.fillRect({0, 0, w.width(), w.height()});
+            DrawLoadCollectionScheme(canvas, {w.width(), w.height()}, basement_, LoadCompilationInMetres(*comp_),
+                                     *input_, colors_, 0);
+        },
+        [this] {
+            // everything the drawing reads, system colours included
+            std::string source;
+            source.reserve(sizeof *comp_ + sizeof *input_ + sizeof colors_ + 16);
+            AppendBytes(source, *comp_);
+            AppendBytes(source, *input_);
+            AppendBytes(source, colors_);
+            AppendBytes(source, basement_);
+            AppendBytes(source, QGuiApplication::palette().cacheKey());
+            return source;
+        });
     scheme_->setObjectName(QStringLiteral("PB2"));
     scheme_->setMinimumSize(360, 420);
     scheme_->setContextMenuPolicy(Qt::CustomContextMenu);

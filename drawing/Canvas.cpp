@@ -71,16 +71,31 @@ TColor QColorToColor(const QColor& c)
     return RGBColor(rgb.red(), rgb.green(), rgb.blue());
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter) : p_(painter)
+struct PainterCanvas::QtTools {
+    bool penMade = false;
+    TCanvasPen penOf;
+    QPen pen;
+    bool fontMade = false;
+    TCanvasFont fontOf;
+    int fontDpiOf = 0;
+    QFont font;
+};
+
+PainterCanvas::PainterCanvas(QPainter& painter) : p_(painter), tools_(std::make_unique<QtTools>())
 {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
+PainterCanvas::~PainterCanvas() = default;
+
 void PainterCanvas::applyPen(bool outline)
 {
+    QtTools& t = *tools_;
     if (!outline || pen.style == TPenStyle::Clear) {
         p_.setPen(Qt::NoPen);
+    } else if (t.penMade && pen.color == t.penOf.color && pen.width == t.penOf.width && pen.style == t.penOf.style) {
+        p_.setPen(t.pen);
     } else {
         QPen qp(ColorToQColor(pen.color));
         qp.setWidth(std::max(1, pen.width));
@@ -95,6 +110,9 @@ void PainterCanvas::applyPen(bool outline)
         }
         if (pen.style != TPenStyle::Solid) qp.setCapStyle(Qt::FlatCap);
         p_.setPen(qp);
+        t.pen = qp;
+        t.penOf = pen;
+        t.penMade = true;
     }
     const bool mask = pen.mode == TPenMode::Mask &&
                       p_.paintEngine() && p_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
@@ -112,6 +130,13 @@ void PainterCanvas::applyBrush(bool fill)
 
 void PainterCanvas::applyFont()
 {
+    QtTools& t = *tools_;
+    const TCanvasFont& o = t.fontOf;
+    if (t.fontMade && fontDpi_ == t.fontDpiOf && font.size == o.size && font.style == o.style &&
+        font.pitch == o.pitch && font.name == o.name) {
+        p_.setFont(t.font);
+        return;
+    }
     QFont f(QStr(font.name));
     const double pt = font.size > 0 ? font.size : 1;
     if (fontDpi_ > 0) f.setPixelSize(std::max(1, RoundToInt(pt * fontDpi_ / 72.0)));
@@ -123,6 +148,10 @@ void PainterCanvas::applyFont()
     if (font.pitch == TFontPitch::Fixed) f.setFixedPitch(true);
     f.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(f);
+    t.font = f;
+    t.fontOf = font;
+    t.fontDpiOf = fontDpi_;
+    t.fontMade = true;
 }
 
 void PainterCanvas::drawLine(TPoint a, TPoint b)

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -110,12 +111,17 @@ private:
     int unitHeight_ = -1;
 };
 
+// Text measures by font and text, carried from one painting to the next on
+// devices of one resolution.
+using TTextMeasures = std::unordered_map<std::string, TPoint>;
+
 // The canvas over an active QPainter (widget, QImage, printer, QPicture).
 // Turns antialiasing off on the painter; leaves its state otherwise as it
 // found it after each operation.
 class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(QPainter& painter);
+    ~PainterCanvas() override;
 
     void drawLine(TPoint a, TPoint b) override;
     void polyline(const std::vector<TPoint>& points) override;
@@ -138,6 +144,9 @@ public:
     // Takes over the text measures another canvas took on the same kind of
     // device (the previous page of a report), so they are not taken again.
     void takeMeasures(PainterCanvas& from) { extents_.swap(from.extents_); }
+    // Exchanges the text measures with those kept in `kept` (taken on a
+    // device of this resolution): in before drawing, out after it.
+    void swapMeasures(TTextMeasures& kept) { extents_.swap(kept); }
 
 private:
     void applyPen(bool outline);
@@ -145,9 +154,13 @@ private:
     void applyFont();
     QPainter& p_;
     int fontDpi_ = 0;
+    // The Qt pen and font last made, kept with what they were made from: most
+    // operations draw in the pen or the font of the one before.
+    struct QtTools;
+    std::unique_ptr<QtTools> tools_;
     // Text measures of this painting by font and text: the schemes measure
     // the same few texts ("A" for the size unit) many times over.
-    std::unordered_map<std::string, TPoint> extents_;
+    TTextMeasures extents_;
 };
 
 } // namespace orv

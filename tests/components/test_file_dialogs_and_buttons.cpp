@@ -92,6 +92,47 @@ TEST(TabControl, SetTabsReusesAddsAndRemovesTabsAndLaysThemOut)
     EXPECT_EQ(hidden->currentIndex(), 1);
 }
 
+// A bar filled from nothing, grown and grown again shows every tab, in
+// order and laid out, with the tab asked for selected.
+TEST(TabControl, SetTabsGrowingFromNothingShowsEveryTab)
+{
+    orvtest::EnsureApp<QApplication>();
+    QWidget window;
+    auto* tabs = new TMTabControl(&window);
+    window.resize(900, 100);
+    window.show();
+    auto expectShown = [&](int count, int current) {
+        ASSERT_EQ(tabs->count(), count);
+        EXPECT_EQ(tabs->currentIndex(), current);
+        for (int i = 0; i < count; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_TRUE(tabs->isTabVisible(i));
+            EXPECT_EQ(tabs->tabText(i), QStringLiteral("Element %1").arg(i + 1));
+            EXPECT_GT(tabs->tabRect(i).width(), 0);
+            if (i > 0) EXPECT_GE(tabs->tabRect(i).left(), tabs->tabRect(i - 1).right());
+        }
+    };
+    auto names = [](int count) {
+        QStringList list;
+        for (int i = 0; i < count; ++i) list << QStringLiteral("Element %1").arg(i + 1);
+        return list;
+    };
+    QSignalSpy changed(tabs, &QTabBar::currentChanged);
+    tabs->setTabs(names(3), 2);
+    expectShown(3, 2);
+    tabs->setTabs(names(40), 0);
+    expectShown(40, 0);
+    tabs->setTabs(names(1), 0);
+    expectShown(1, 0);
+    tabs->setTabs(names(25), 24);
+    expectShown(25, 24);
+    EXPECT_EQ(changed.count(), 4);
+    // a click on a tab added last selects it
+    tabs->setTabs(names(4), 0);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    EXPECT_EQ(tabs->currentIndex(), 3);
+}
+
 TEST(SpeedButtons, OneDownPerGroupAndTheLastOneStaysDown)
 {
     orvtest::EnsureApp<QApplication>();

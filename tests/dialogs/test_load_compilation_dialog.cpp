@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -31,6 +32,10 @@
 #include "core/ZunProject.h"
 #include "dialogs/UnitsFullDlg.h"
 #include "dialogs/ZunZestObc.h"
+#include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/ZunPaint.h"
+#include "drawing/ZunPaintLoadSymbols.h"
 #include "platform/MakerLibrary.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -165,6 +170,42 @@ TEST_F(LoadCompilationDialog, WorkedExampleAndLiveEdits)
     dlg->findChild<QRadioButton*>("GsTyp1")->click();
     type("Gs1", "20");
     EXPECT_NEAR(dlg->upperLoad().value(), 261.6, 1e-9);
+}
+
+// The scheme shown is the drawing of the data as they are, drawn straight on
+// a surface of the box's size and resolution: after the data are set, after
+// an edit, after a change of the variant, and when shown again unchanged.
+TEST_F(LoadCompilationDialog, SchemeShownIsTheDrawingOfTheCurrentData)
+{
+    QWidget* box = dlg->findChild<QWidget*>("PB2");
+    auto drawn = [&](bool basement) {
+        QImage image(box->size(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(box->logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(box->logicalDpiY() / 0.0254));
+        QPainter p(&image);
+        PainterCanvas canvas(p);
+        canvas.brush.color = clWhite;
+        canvas.fillRect({0, 0, box->width(), box->height()});
+        TDrawingColors colors{};
+        ReadDrawingColors(colors);
+        DrawLoadCollectionScheme(canvas, {box->width(), box->height()}, basement,
+                                 LoadCompilationInMetres(dlg->data()), input, colors, 0);
+        return image;
+    };
+    auto shown = [&] { return box->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+
+    dlg->setData(*Example(), input, false);
+    const QImage first = shown();
+    EXPECT_EQ(first, drawn(false));
+    type("h1", "4");
+    const QImage edited = shown();
+    EXPECT_NE(edited, first);
+    EXPECT_EQ(edited, drawn(false));
+    EXPECT_EQ(shown(), edited);
+    box->resize(box->width() + 40, box->height() - 30);
+    EXPECT_EQ(shown(), drawn(false));
+    dlg->setData(*Example(), input, true);
+    EXPECT_EQ(shown(), drawn(true));
 }
 
 TEST_F(LoadCompilationDialog, BasementVariant)

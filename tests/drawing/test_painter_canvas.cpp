@@ -3,6 +3,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <iterator>
+#include <optional>
+#include <vector>
+
 #include "drawing/CommonColorUnit.h"
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
@@ -95,6 +99,54 @@ TEST(PainterCanvas, TheSizeUnitFollowsEveryChangeOfTheFont)
     c.font = TCanvasFont{};
     SetFont(c);
     EXPECT_EQ(SizeUnit(c, 13), small);
+}
+
+// A canvas whose pen and font change back and forth between operations
+// draws and measures what a new canvas in each state would.
+TEST(PainterCanvas, PenAndFontChangedBetweenOperationsAreTheOnesUsed)
+{
+    test::EnsureGuiApp();
+    struct Step {
+        TColor color;
+        int width;
+        TPenStyle style;
+        double size;
+        unsigned fontStyle;
+    };
+    const Step steps[] = {{clRed, 1, TPenStyle::Solid, 9, 0},      {clNavy, 1, TPenStyle::Solid, 9, 0},
+                          {clNavy, 3, TPenStyle::Solid, 14, fsBold}, {clNavy, 3, TPenStyle::Dash, 14, 0},
+                          {clRed, 1, TPenStyle::Solid, 9, 0},      {clBtnText, 2, TPenStyle::Dot, 9, fsItalic},
+                          {clRed, 1, TPenStyle::Solid, 9, fsUnderline}};
+    // with one canvas throughout, or with a new one for each step
+    auto draw = [&](bool oneCanvas, std::vector<TPoint>& measured) {
+        QImage image = WhiteImage(QSize(200, 240));
+        QPainter p(&image);
+        std::optional<PainterCanvas> one, fresh;
+        if (oneCanvas) one.emplace(p);
+        for (int i = 0; i < int(std::size(steps)); ++i) {
+            if (!oneCanvas) fresh.emplace(p);
+            Canvas& c = oneCanvas ? *one : *fresh;
+            SetFont(c);
+            c.pen.color = c.font.color = steps[i].color;
+            c.pen.width = steps[i].width;
+            c.pen.style = steps[i].style;
+            c.font.size = steps[i].size;
+            c.font.style = steps[i].fontStyle;
+            c.brush.style = TBrushStyle::Clear;
+            c.drawLine({10, 10 + 30 * i}, {190, 20 + 30 * i});
+            c.textOut(20, 14 + 30 * i, "Ściana 12");
+            measured.push_back(c.textExtent("Ściana 12"));
+        }
+        return image;
+    };
+    std::vector<TPoint> byOne, byFresh;
+    EXPECT_TRUE(draw(true, byOne) == draw(false, byFresh));
+    ASSERT_EQ(byOne.size(), byFresh.size());
+    for (std::size_t i = 0; i < byOne.size(); ++i) {
+        EXPECT_EQ(byOne[i].X, byFresh[i].X) << i;
+        EXPECT_EQ(byOne[i].Y, byFresh[i].Y) << i;
+    }
+    EXPECT_GT(byOne[2].Y, byOne[1].Y);  // the larger font is taken
 }
 
 TEST(PainterCanvas, MetricsFollowTheFont)
