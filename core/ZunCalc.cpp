@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/MyUtils.h"
 
@@ -206,6 +207,15 @@ void AppendValue(std::string& out, int decimals, double value)
     const int n = std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
     for (int i = 0; i < n; ++i)
         out += buf[i] == '.' ? DecimalSeparator() : buf[i];
+}
+
+char* WriteValue(char* p, int decimals, double value)
+{
+    if (std::isfinite(value) && std::fabs(value) < 1e15) return WriteFixed(p, decimals, value);
+    std::string text;
+    AppendValue(text, decimals, value);
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
 }
 
 std::string FormatValue(int decimals, double value)
