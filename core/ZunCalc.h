@@ -317,6 +317,20 @@ double ReductionFactorEnd(int group, int material, double e, double t);
 // Phi_m in the middle zone (pass |e_m|), within 0..1; 0 when e_m >= t/2,
 // t <= 0 or AlphaCInf <= 0.
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
+// The same for one wall and many eccentricities: what depends on the wall
+// alone is taken once. A default one gives 0.
+class TMidReduction {
+public:
+    TMidReduction() = default;
+    TMidReduction(int group, double h_eff, double t, double AlphaCInf);
+    double operator()(double e_m) const;
+
+private:
+    int group_ = 0;
+    double t_ = 0;
+    double lambda_ = 0; // sqrt(1/alpha_c,inf) h_eff/t
+    bool valid_ = false;
+};
 // Recommended limit of h_eff/t: 18 or 25.
 double LimitSlenderness(int kind, int mortarClass);
 // Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.
