@@ -122,10 +122,9 @@ public:
     // A line of the pieces (texts, characters, integers, Val numbers), built
     // in place only when the trace is read.
     template <typename... Parts>
-    void add(const Parts&... parts)
+    [[gnu::always_inline]] void add(const Parts&... parts)
     {
-        if (!read_) return;
-        build(emplace_back(), TracePiece(parts)...);
+        if (read_) build(emplace_back(), TracePiece(parts)...);
     }
     void push_back(const std::string& line)
     {
