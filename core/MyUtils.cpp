@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -62,15 +63,16 @@ void FifteenDigits(double a, char dig[15], int& exp10)
 
 // The same digits by integer arithmetic, for a value of 1e-6 up to 1e15:
 // a = M 2^E exactly, so a 10^k = M 5^k 2^(E+k) is rounded to the nearest
-// integer of 15 digits without a decimal conversion. False (nothing
-// written) outside that range and on an exact tie, which the conversion
-// above decides.
-bool FifteenDigitsExact(double a, char dig[15], int& exp10)
+// integer of 15 digits without a decimal conversion; a = D 10^(exp10 - 14).
+// False (nothing written) outside that range and on an exact tie, which the
+// conversion above decides.
+bool FifteenDigitsExact(double a, std::uint64_t& D, int& exp10)
 {
     if (!(a >= 1e-6 && a < 1e15)) return false;
-    int e2 = 0;
-    const double fr = std::frexp(a, &e2);
-    const auto M = static_cast<std::uint64_t>(std::ldexp(fr, 53));
+    // a is normal here: its 53-bit significand and binary exponent from its bits
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const std::uint64_t M = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int e2 = static_cast<int>(bits >> 52) - 1022; // a = M 2^(e2 - 53), M 2^-53 in [1/2, 1)
     const int E = e2 - 53;
     static constexpr std::uint64_t Low = 100000000000000ULL;  // 1e14
     static constexpr std::uint64_t High = 1000000000000000ULL; // 1e15
@@ -81,7 +83,8 @@ bool FifteenDigitsExact(double a, char dig[15], int& exp10)
         return p;
     }();
     // a lies within [2^(e2-1), 2^e2): its decimal exponent is that of 2^(e2-1), or one more.
-    int e10 = std::clamp(static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120)), -6, 14);
+    // floor((e2 - 1) log10(2)) by a fixed-point product, exact for |e2| < 1000
+    int e10 = std::clamp(((e2 - 1) * 78913) >> 18, -6, 14);
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int k = 14 - e10; // 0 .. 21 in the range above
         unsigned __int128 x = static_cast<unsigned __int128>(M) * Pow5[static_cast<std::size_t>(k)];
@@ -110,100 +113,154 @@ bool FifteenDigitsExact(double a, char dig[15], int& exp10)
             n = Low;
             ++e10;
         }
-        // two independent halves of 7 and 8 digits
-        auto hi = static_cast<std::uint32_t>(n / 100000000);
-        auto lo = static_cast<std::uint32_t>(n % 100000000);
-        for (int j = 7; j >= 0; --j) {
-            dig[7 + j] = static_cast<char>('0' + lo % 10);
-            lo /= 10;
-            if (j > 0) {
-                dig[j - 1] = static_cast<char>('0' + hi % 10);
-                hi /= 10;
-            }
-        }
+        D = n;
         exp10 = e10;
         return true;
     }
     return false;
 }
-} // namespace
 
-char DecimalSeparator() { return g_decimalSeparator; }
-void SetDecimalSeparator(char sep) { g_decimalSeparator = sep ? sep : '.'; }
+constexpr auto Pow10U = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
 
-double PascalRound(double v) { return std::nearbyint(v); }
-
-int RoundToInt(double v)
+// The 15 digits as characters.
+void FifteenDigitChars(std::uint64_t D, char dig[15])
 {
-    if (std::isnan(v)) return 0;
-    const double r = std::nearbyint(v);
-    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(r);
+    for (int j = 14; j >= 0; --j) {
+        dig[j] = static_cast<char>('0' + D % 10);
+        D /= 10;
+    }
 }
 
-void AppendFixed(std::string& out, int decimals, double value)
+// |value| 10^decimals rounded as the digits path below rounds it, for a
+// value near a half of the last decimal: its 15 digits by integer
+// arithmetic, then halves away from zero. False where the exact digits are
+// not to be had.
+bool ScaledNearHalf(double mag, int decimals, std::uint64_t& q)
 {
-    if (decimals < 0) decimals = 0;
-    if (decimals > 18) decimals = 18;
-    if (std::isnan(value)) {
-        out += "NAN";
-        return;
+    std::uint64_t D = 0;
+    int exp10 = 0;
+    if (!FifteenDigitsExact(mag, D, exp10)) return false;
+    const int k = 14 - exp10 - decimals; // digits of D below the last decimal
+    if (k <= 0) {
+        if (k < -4) return false;
+        q = D * Pow10U[static_cast<std::size_t>(-k)];
+    } else if (k <= 19) {
+        const std::uint64_t p = Pow10U[static_cast<std::size_t>(k)];
+        q = D / p + (D % p >= p / 2 ? 1 : 0);
+    } else {
+        q = 0; // D < 10^15 is below half of 10^k
     }
-    if (std::isinf(value)) {
-        out += value > 0 ? "INF" : "-INF";
-        return;
-    }
+    return true;
+}
 
-    // Fast path: far enough from a rounding half that the 15-digit step cannot matter.
+constexpr char DigitPairs[] = "00010203040506070809101112131415161718192021222324"
+                              "25262728293031323334353637383940414243444546474849"
+                              "50515253545556575859606162636465666768697071727374"
+                              "75767778798081828384858687888990919293949596979899";
+
+// A value of at most 6 decimals rounded to them: whole part, decimals as
+// an integer, sign and the length of its text.
+struct TScaled {
+    std::uint64_t whole;
+    std::uint32_t fraction;
+    int decimals;
+    bool negative;
+    std::size_t wholeLen;
+    std::size_t length;
+};
+
+// Rounds as the digits path below does, without its decimal conversion:
+// far enough from a half of the last decimal the scaled double decides,
+// near one the exact 15 digits. False when neither applies.
+[[gnu::always_inline]] inline bool ScaleFixed(int decimals, double value, TScaled& s)
+{
     static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (decimals > 6) return false;
     const double mag = std::fabs(value);
-    const double r = decimals <= 6 ? mag * kPow10[decimals] : 1e300;
-    if (r < 4e15) { // whole numbers below 2^53 are exact
-        const double f = static_cast<double>(static_cast<std::uint64_t>(r)); // floor: r >= 0
-        const double frac = r - f;
-        if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
-            std::uint64_t q = static_cast<std::uint64_t>(f) + (frac > 0.5 ? 1 : 0);
-            const bool negative = value < 0 && q != 0; // never "-0"
-            // digits from the last, two at a time
-            static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
-                                            "25262728293031323334353637383940414243444546474849"
-                                            "50515253545556575859606162636465666768697071727374"
-                                            "75767778798081828384858687888990919293949596979899";
-            char tmp[32];
-            int n = 0;
-            while (q >= 100) {
-                const auto r = static_cast<unsigned>(q % 100);
-                q /= 100;
-                tmp[n++] = Pairs[2 * r + 1];
-                tmp[n++] = Pairs[2 * r];
-            }
-            if (q >= 10) {
-                tmp[n++] = Pairs[2 * q + 1];
-                tmp[n++] = Pairs[2 * q];
-            } else {
-                tmp[n++] = static_cast<char>('0' + q);
-            }
-            while (n <= decimals) tmp[n++] = '0';
-            // Written in place at the end of `out`, digits from the last.
-            const std::size_t start = out.size();
-            out.resize(start + static_cast<std::size_t>(n + (negative ? 1 : 0) + (decimals > 0 ? 1 : 0)));
-            char* p = out.data() + start;
-            if (negative) *p++ = '-';
-            for (int j = n - 1; j >= decimals; --j) *p++ = tmp[j];
-            if (decimals > 0) {
-                *p++ = g_decimalSeparator;
-                for (int j = decimals - 1; j >= 0; --j) *p++ = tmp[j];
-            }
-            return;
-        }
-    }
+    const double r = mag * kPow10[decimals];
+    if (!(r < 4e15)) return false; // whole numbers below 2^53 are exact
+    const auto n = static_cast<std::uint64_t>(r); // floor: r >= 0
+    const double frac = r - static_cast<double>(n);
+    std::uint64_t q = 0;
+    if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) q = n + (frac > 0.5 ? 1 : 0);
+    else if (!ScaledNearHalf(mag, decimals, q)) return false;
 
-    // Like the decimal conversion of the original: the value is first taken to
-    // 15 significant digits, then rounded half away from zero at the decimals.
+    // The whole part of |value| is at most one off that of q / 10^decimals,
+    // which spares a division.
+    std::uint64_t whole = q;
+    std::uint32_t fraction = 0;
+    if (decimals > 0) {
+        const std::uint64_t p10 = Pow10U[static_cast<std::size_t>(decimals)];
+        whole = static_cast<std::uint64_t>(mag);
+        auto rest = static_cast<std::int64_t>(q - whole * p10);
+        if (rest < 0) {
+            --whole;
+            rest += static_cast<std::int64_t>(p10);
+        } else if (rest >= static_cast<std::int64_t>(p10)) {
+            ++whole;
+            rest -= static_cast<std::int64_t>(p10);
+        }
+        fraction = static_cast<std::uint32_t>(rest);
+    }
+    // digits of the whole part: about log10(2) times its bits, then one comparison
+    const std::uint64_t odd = whole | 1; // as many digits as whole, and 0 has one
+    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
+    s.whole = whole;
+    s.fraction = fraction;
+    s.decimals = decimals;
+    s.negative = value < 0 && q != 0; // never "-0"
+    s.wholeLen = guess + (odd >= Pow10U[guess] ? 1 : 0);
+    s.length = (s.negative ? 1 : 0) + s.wholeLen + (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0);
+    return true;
+}
+
+// The text of `s` at p[0 .. s.length), from the last digit, two at a time.
+[[gnu::always_inline]] inline void WriteScaled(char* p, const TScaled& s)
+{
+    p += s.length;
+    if (s.decimals > 0) {
+        std::uint32_t f = s.fraction;
+        int n = s.decimals;
+        for (; n >= 2; n -= 2) {
+            const std::uint32_t r = f % 100;
+            f /= 100;
+            p -= 2;
+            std::memcpy(p, DigitPairs + 2 * r, 2);
+        }
+        if (n != 0) *--p = static_cast<char>('0' + f);
+        *--p = g_decimalSeparator;
+    }
+    std::uint64_t w = s.whole;
+    while (w >= 100) {
+        const auto r = static_cast<std::uint32_t>(w % 100);
+        w /= 100;
+        p -= 2;
+        std::memcpy(p, DigitPairs + 2 * r, 2);
+    }
+    if (w >= 10) {
+        p -= 2;
+        std::memcpy(p, DigitPairs + 2 * w, 2);
+    } else {
+        *--p = static_cast<char>('0' + w);
+    }
+    if (s.negative) *--p = '-';
+}
+
+// Like the decimal conversion of the original: the value is first taken to
+// 15 significant digits, then rounded half away from zero at the decimals.
+void AppendFixedDigits(std::string& out, int decimals, double value)
+{
+    const double mag = std::fabs(value);
     char dig[15];
     int exp10 = 0;
-    if (!FifteenDigitsExact(std::fabs(value), dig, exp10)) FifteenDigits(std::fabs(value), dig, exp10);
+    std::uint64_t D = 0;
+    if (FifteenDigitsExact(mag, D, exp10)) FifteenDigitChars(D, dig);
+    else FifteenDigits(mag, dig, exp10);
     // Digit j of the output has weight 10^(intLen - 1 - j), i.e. dig[exp10 - intLen + 1 + j].
     const int intLen = exp10 >= 0 ? exp10 + 1 : 1;
     const int len = intLen + decimals;
@@ -240,6 +297,57 @@ void AppendFixed(std::string& out, int decimals, double value)
         out += g_decimalSeparator;
         out.append(d + ip, d + n);
     }
+}
+
+} // namespace
+
+char DecimalSeparator() { return g_decimalSeparator; }
+void SetDecimalSeparator(char sep) { g_decimalSeparator = sep ? sep : '.'; }
+
+double PascalRound(double v) { return std::nearbyint(v); }
+
+int RoundToInt(double v)
+{
+    if (std::isnan(v)) return 0;
+    const double r = std::nearbyint(v);
+    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(r);
+}
+
+void AppendFixed(std::string& out, int decimals, double value)
+{
+    decimals = std::clamp(decimals, 0, 18);
+    if (std::isnan(value)) {
+        out += "NAN";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? "INF" : "-INF";
+        return;
+    }
+    TScaled s;
+    if (ScaleFixed(decimals, value, s)) {
+        const std::size_t start = out.size();
+        out.resize(start + s.length);
+        WriteScaled(out.data() + start, s);
+        return;
+    }
+    AppendFixedDigits(out, decimals, value);
+}
+
+char* WriteFixed(char* p, int decimals, double value)
+{
+    decimals = std::clamp(decimals, 0, 18);
+    TScaled s;
+    if (std::isfinite(value) && ScaleFixed(decimals, value, s)) {
+        WriteScaled(p, s);
+        return p + s.length;
+    }
+    std::string text;
+    AppendFixed(text, decimals, value);
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
 }
 
 std::string FormatFixed(int decimals, double value)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/MyUtils.h"
 
@@ -115,13 +116,24 @@ double ReductionFactorEnd(int group, int material, double e, double t)
 
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf)
 {
+    return TMidReduction(group, h_eff, t, AlphaCInf)(e_m);
+}
+
+TMidReduction::TMidReduction(int group, double h_eff, double t, double AlphaCInf)
+    : group_(group), t_(t), valid_(t > 0 && AlphaCInf > 0)
+{
+    if (valid_) lambda_ = std::sqrt(1 / AlphaCInf) * h_eff / t;
+}
+
+double TMidReduction::operator()(double e_m) const
+{
     // The denominator 0.73 - 1.17 e_m/t vanishes at e_m/t = 0.624; the factor
     // is 0 long before, at e_m = t/2.
-    if (!(t > 0) || !(AlphaCInf > 0) || !(e_m < t / 2)) return 0;
-    const double lambda = std::sqrt(1 / AlphaCInf) * h_eff / t;
-    const double u = (lambda - 0.063) / (0.73 - 1.17 * e_m / t);
+    const double t = t_;
+    if (!valid_ || !(e_m < t / 2)) return 0;
+    const double u = (lambda_ - 0.063) / (0.73 - 1.17 * e_m / t);
     double phi = (1 - 2 * e_m / t) * std::exp(-u * u / 2);
-    if (group == 3 || group == 4) {
+    if (group_ == 3 || group_ == 4) {
         const double den = 1 + 5 * e_m / t;
         if (den > 0) phi = std::min(phi, 1 / den);
     }
@@ -206,6 +218,15 @@ void AppendValue(std::string& out, int decimals, double value)
     const int n = std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
     for (int i = 0; i < n; ++i)
         out += buf[i] == '.' ? DecimalSeparator() : buf[i];
+}
+
+char* WriteValue(char* p, int decimals, double value)
+{
+    if (std::isfinite(value) && std::fabs(value) < 1e15) return WriteFixed(p, decimals, value);
+    std::string text;
+    AppendValue(text, decimals, value);
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
 }
 
 std::string FormatValue(int decimals, double value)

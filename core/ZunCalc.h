@@ -5,11 +5,13 @@
 
 #include <charconv>
 #include <concepts>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/MyUtils.h"
 #include "core/ZunMaterials.h"
 #include "core/ZunTypes.h"
 
@@ -25,23 +27,61 @@ inline TTraceValue Val(int decimals, double value) { return {decimals, value}; }
 
 // FormatValue appended to `out`.
 void AppendValue(std::string& out, int decimals, double value);
+// The longest FormatValue: a fixed number below 1e15, else a mantissa of at
+// most 6 decimals with its exponent.
+constexpr std::size_t ValueMaxChars = FixedMaxCharsBelow1e15;
+// FormatValue written at `p`, which has room for ValueMaxChars; returns its end.
+char* WriteValue(char* p, int decimals, double value);
 
-// The pieces of a trace line, appended in place.
-inline void AppendTracePart(std::string& out, std::string_view text) { out.append(text); }
-// A string literal: its length known without counting.
+// The pieces of a trace line: each knows the most characters it writes and
+// writes itself at a pointer.
 template <std::size_t N>
-void AppendTracePart(std::string& out, const char (&literal)[N])
-{
-    out.append(literal, N - 1);
-}
-inline void AppendTracePart(std::string& out, char c) { out += c; }
-inline void AppendTracePart(std::string& out, TTraceValue v) { AppendValue(out, v.decimals, v.value); }
+struct TTraceLiteral { // a string literal: its length known without counting
+    const char* text;
+    static constexpr std::size_t maxChars() { return N - 1; }
+    char* write(char* p) const
+    {
+        std::memcpy(p, text, N - 1);
+        return p + (N - 1);
+    }
+};
+struct TTraceText {
+    std::string_view text;
+    std::size_t maxChars() const { return text.size(); }
+    char* write(char* p) const
+    {
+        if (!text.empty()) std::memcpy(p, text.data(), text.size());
+        return p + text.size();
+    }
+};
+struct TTraceChar {
+    char c;
+    static constexpr std::size_t maxChars() { return 1; }
+    char* write(char* p) const
+    {
+        *p = c;
+        return p + 1;
+    }
+};
 template <std::integral T>
-void AppendTracePart(std::string& out, T n)
-{
-    char buf[24];
-    out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
-}
+struct TTraceInteger {
+    T n;
+    static constexpr std::size_t maxChars() { return 24; }
+    char* write(char* p) const { return std::to_chars(p, p + maxChars(), n).ptr; }
+};
+struct TTraceNumber {
+    TTraceValue v;
+    static constexpr std::size_t maxChars() { return ValueMaxChars; }
+    char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
+};
+
+template <std::size_t N>
+TTraceLiteral<N> TracePiece(const char (&literal)[N]) { return {literal}; }
+inline TTraceText TracePiece(std::string_view text) { return {text}; }
+inline TTraceChar TracePiece(char c) { return {c}; }
+inline TTraceNumber TracePiece(TTraceValue v) { return {v}; }
+template <std::integral T>
+TTraceInteger<T> TracePiece(T n) { return {n}; }
 
 // Lines of the calculation trace (UTF-8), one per step. A vector of lines
 // that keeps the buffers of cleared lines, so that recalculating an element
@@ -82,11 +122,9 @@ public:
     // A line of the pieces (texts, characters, integers, Val numbers), built
     // in place only when the trace is read.
     template <typename... Parts>
-    void add(const Parts&... parts)
+    [[gnu::always_inline]] void add(const Parts&... parts)
     {
-        if (!read_) return;
-        std::string& line = emplace_back();
-        (AppendTracePart(line, parts), ...);
+        if (read_) build(emplace_back(), TracePiece(parts)...);
     }
     void push_back(const std::string& line)
     {
@@ -126,6 +164,17 @@ public:
     }
 
 private:
+    // The line sized once for the longest its pieces can write, written in
+    // place and cut to what they wrote.
+    template <typename... Pieces>
+    static void build(std::string& line, const Pieces&... pieces)
+    {
+        line.resize((pieces.maxChars() + ...));
+        char* p = line.data();
+        ((p = pieces.write(p)), ...);
+        line.resize(static_cast<std::size_t>(p - line.data()));
+    }
+
     std::vector<std::string> store_;
     std::size_t count_ = 0;
     bool read_ = true;
@@ -267,6 +316,20 @@ double ReductionFactorEnd(int group, int material, double e, double t);
 // Phi_m in the middle zone (pass |e_m|), within 0..1; 0 when e_m >= t/2,
 // t <= 0 or AlphaCInf <= 0.
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
+// The same for one wall and many eccentricities: what depends on the wall
+// alone is taken once. A default one gives 0.
+class TMidReduction {
+public:
+    TMidReduction() = default;
+    TMidReduction(int group, double h_eff, double t, double AlphaCInf);
+    double operator()(double e_m) const;
+
+private:
+    int group_ = 0;
+    double t_ = 0;
+    double lambda_ = 0; // sqrt(1/alpha_c,inf) h_eff/t
+    bool valid_ = false;
+};
 // Recommended limit of h_eff/t: 18 or 25.
 double LimitSlenderness(int kind, int mortarClass);
 // Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.

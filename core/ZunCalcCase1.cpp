@@ -139,22 +139,26 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     auto withAccidental = [e_a](double e) { return e >= 0 ? e + e_a : e - e_a; };
     auto utilisation = [](double N, double N_R) { return N_R != 0 ? 100 * N / N_R : 1000.0; };
 
+    // End moments and reactions of the slabs, without [0] and with [1] their
+    // live load: the combinations only pick them.
+    auto endMoment = [](double q, double Lcm) { return q * (Lcm / 100) * (Lcm / 100) / 12; };
+    auto reaction = [](double q, double Lcm) { return 0.5 * q * Lcm / 100; };
+    const double M3s[2] = {endMoment(g3, l3), endMoment(g3 + p3, l3)};
+    const double M6s[2] = {endMoment(g6, l6), endMoment(g6 + p6, l6)};
+    const double M4s[2] = {external ? 0.0 : endMoment(g4, l4), external ? 0.0 : endMoment(g4 + p4, l4)};
+    const double M7s[2] = {external ? 0.0 : endMoment(g7, l7), external ? 0.0 : endMoment(g7 + p7, l7)};
+    const double R3s[2] = {reaction(g3, l3), reaction(g3 + p3, l3)};
+    const double R4s[2] = {external ? 0.0 : reaction(g4, l4), external ? 0.0 : reaction(g4 + p4, l4)};
+    TMidReduction midReduction;
+
     for (int i = 0; i < count; ++i) {
-        const bool on3 = IsBitSet(i, 0);
-        const bool on6 = IsBitSet(i, 1);
-        const bool on4 = !external && IsBitSet(i, 2);
-        const bool on7 = !external && IsBitSet(i, 3);
+        const bool on3 = (i & 1) != 0;
+        const bool on6 = (i & 2) != 0;
+        const bool on4 = !external && (i & 4) != 0;
+        const bool on7 = !external && (i & 8) != 0;
         const int k = external && i > 3 ? 1 : 0;
-        const double q3 = on3 ? g3 + p3 : g3;
-        const double q4 = on4 ? g4 + p4 : g4;
-        const double q6 = on6 ? g6 + p6 : g6;
-        const double q7 = on7 ? g7 + p7 : g7;
-        const double M3 = q3 * (l3 / 100) * (l3 / 100) / 12;
-        const double M6 = q6 * (l6 / 100) * (l6 / 100) / 12;
-        const double M4 = external ? 0.0 : q4 * (l4 / 100) * (l4 / 100) / 12;
-        const double M7 = external ? 0.0 : q7 * (l7 / 100) * (l7 / 100) / 12;
-        const double R3 = 0.5 * q3 * l3 / 100;
-        const double R4 = external ? 0.0 : 0.5 * q4 * l4 / 100;
+        const double M3 = M3s[on3], M4 = M4s[on4], M6 = M6s[on6], M7 = M7s[on7];
+        const double R3 = R3s[on3], R4 = R4s[on4];
 
         // section 1-1
         const double N_1d = Nod + R3 + R4;
@@ -214,7 +218,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         endSection(c.s2, "2", N_2d, e_2, " =0.05·t = ", "Nośność nad stropem N_2R,d = ");
 
         // the same in every combination; its lines once
-        if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
+        if (i == 0) {
+            alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
+            midReduction = TMidReduction(group, results.h_eff, t, alphaCInf);
+        }
 
         lines.add("Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Val(2, M_md),
                   " kNm");
@@ -228,7 +235,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
-        c.sm.Phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
+        c.sm.Phi = midReduction(std::fabs(e_m));
         lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, c.sm.Phi));
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <type_traits>
@@ -183,6 +184,17 @@ bool InRange(const TResolvedRange& r, const TCalcInput& in)
     return std::isfinite(v) && v >= r.min && v <= r.max;
 }
 
+// The uses that apply to an element, one bit each: decided once, not per field.
+std::uint32_t AppliedUses(const TCalcInput& in)
+{
+    constexpr int UseCount = uOpening1 + MaxOpenings;
+    static_assert(UseCount <= 32);
+    std::uint32_t mask = 0;
+    for (int use = 0; use < UseCount; ++use)
+        if (Applies(static_cast<u8>(use), in)) mask |= 1u << use;
+    return mask;
+}
+
 } // namespace
 
 bool CaseInputInRange(int calcCase, const TCalcInput& input)
@@ -193,8 +205,9 @@ bool CaseInputInRange(int calcCase, const TCalcInput& input)
     static const std::vector<TResolvedRange> resolved[CalcCaseCount] = {
         Resolve(CaseRanges[0]), Resolve(CaseRanges[1]), Resolve(CaseRanges[2]),
         Resolve(CaseRanges[3]), Resolve(CaseRanges[4]), Resolve(CaseRanges[5])};
+    const std::uint32_t uses = AppliedUses(input);
     for (const TResolvedRange& r : resolved[calcCase])
-        if (Applies(r.use, input) && !InRange(r, input)) return false;
+        if ((uses >> r.use & 1u) != 0 && !InRange(r, input)) return false;
     return true;
 }
 

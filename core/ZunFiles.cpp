@@ -42,30 +42,50 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     return true;
 }
 
-TFileBytes::TFileBytes(const std::string& fileName)
+TFileReader::TFileReader(const std::string& fileName)
 {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
-        const std::size_t size = static_cast<std::size_t>(st.st_size);
-        // new char[] leaves the bytes as they are: the read is the one pass
-        data_.reset(new char[size == 0 ? 1 : size]);
-        std::size_t got = 0;
-        while (got < size) {
-            const ssize_t n = ::read(fd, data_.get() + got, size - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        if (got == size) {
-            size_ = size;
-            ok_ = true;
-        } else {
-            data_.reset();
-        }
+        fd_ = fd;
+        size_ = static_cast<std::size_t>(st.st_size);
+    } else {
+        ::close(fd);
     }
-    ::close(fd);
+}
+
+TFileReader::~TFileReader()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool TFileReader::read(void* to, std::size_t n, std::size_t offset) const
+{
+    auto* p = static_cast<char*>(to);
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd_, p + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) return false;
+        got += static_cast<std::size_t>(r);
+    }
+    return true;
+}
+
+TFileBytes::TFileBytes(const std::string& fileName)
+{
+    const TFileReader file(fileName);
+    if (!file.ok()) return;
+    const std::size_t size = file.size();
+    // new char[] leaves the bytes as they are: the read is the one pass
+    data_.reset(new char[size == 0 ? 1 : size]);
+    if (file.read(data_.get(), size, 0)) {
+        size_ = size;
+        ok_ = true;
+    } else {
+        data_.reset();
+    }
 }
 
 namespace {

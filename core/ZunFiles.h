@@ -40,6 +40,27 @@ bool ReadWholeFile(const std::string& fileName, std::string& data);
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
+// A regular file open for reading at given offsets, closed with the object.
+// Not ok when it cannot be opened or is no regular file; the size is the
+// file's when it was opened. A file that another program shortens
+// meanwhile gives a failed read, never a fault of the program.
+class TFileReader {
+public:
+    explicit TFileReader(const std::string& fileName);
+    ~TFileReader();
+    TFileReader(const TFileReader&) = delete;
+    TFileReader& operator=(const TFileReader&) = delete;
+
+    bool ok() const { return fd_ >= 0; }
+    std::size_t size() const { return size_; }
+    // Exactly n bytes from `offset` into `to`; false when fewer can be read.
+    bool read(void* to, std::size_t n, std::size_t offset) const;
+
+private:
+    int fd_ = -1;
+    std::size_t size_ = 0;
+};
+
 // A file's bytes, read in one go into a buffer of their size that is not
 // cleared first. Not ok when the file cannot be opened or read whole; an
 // empty file is ok with no bytes. A file that another program shortens

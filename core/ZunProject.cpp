@@ -1,5 +1,6 @@
 #include "core/ZunProject.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -22,6 +23,8 @@ constexpr std::size_t OldInputOffset = 272;
 constexpr std::size_t RecordSizeV10 = 12688;
 constexpr std::size_t RecordSizeV11 = 15872;
 constexpr std::size_t RecordSizeV12 = 18168;
+// Records read at once: a block that stays in the cache while it is set right.
+constexpr std::size_t BlockBytes = 512 * 1024;
 
 char* bytesOf(TProjectElement& e) { return reinterpret_cast<char*>(&e); }
 
@@ -293,11 +296,12 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
 {
     const std::string shown = ExtractFileName(fileName);
     if (!FileExists(fileName)) return TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
-    const TFileBytes file(fileName);
+    const TFileReader file(fileName);
     if (!file.ok()) return readError(shown);
-    const char* data = file.data();
     const std::size_t size = file.size();
-    const int version = size >= 4 ? VersionFromText(data) : -1;
+    char head[8] = {};
+    if (!file.read(head, std::min<std::size_t>(size, sizeof head), 0)) return readError(shown);
+    const int version = size >= 4 ? VersionFromText(head) : -1;
     const std::size_t recordSize = ProjectRecordSize(version);
     if (recordSize == 0)
         return TFileResult{TFileStatus::WrongVersion, "Błąd odczytu pliku!",
@@ -305,32 +309,43 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
 
     // The count decides how much is allocated: it must fit the file.
     i32 count = 0;
-    if (size >= 8) std::memcpy(&count, data + 4, 4);
+    if (size >= 8) std::memcpy(&count, head + 4, 4);
     if (count < 1 || static_cast<std::size_t>(count) > size / recordSize) return readError(shown);
 
-    // Each record is copied from the file's bytes into its element (the one
-    // pass over them) or converted, and set right while it is in the cache.
+    // The records are read a block at a time, a current one straight into its
+    // element (packed: its bytes are the record), an old one into a scratch
+    // block and converted, and each set right while it is in the cache.
+    // Nothing reaches the caller before the whole file is read.
     std::vector<TProjectElement> read;
     read.reserve(static_cast<std::size_t>(count));
-    for (i32 i = 0; i < count; ++i) {
-        const char* rec = data + static_cast<std::size_t>(i) * recordSize;
-        // a current record is the element's bytes (packed: any address will do)
-        TProjectElement& e = version == ProjectFileCurrentVersion
-                                 ? read.emplace_back(*reinterpret_cast<const TProjectElement*>(rec))
-                                 : read.emplace_back();
-        switch (version) {
-        case 10: ConvertRecordV10(rec, e); break;
-        case 11: ConvertRecordV11(rec, e); break;
-        case 12: ConvertRecordV12(rec, e); break;
-        default: break;
+    const bool current = version == ProjectFileCurrentVersion;
+    const std::size_t perBlock = std::max<std::size_t>(1, BlockBytes / recordSize);
+    std::vector<char> scratch(current ? 0 : perBlock * recordSize);
+    for (std::size_t first = 0; first < static_cast<std::size_t>(count); first += perBlock) {
+        const std::size_t n = std::min(perBlock, static_cast<std::size_t>(count) - first);
+        for (std::size_t i = 0; i < n; ++i) read.emplace_back();
+        char* to = current ? bytesOf(read[first]) : scratch.data();
+        if (!file.read(to, n * recordSize, first * recordSize)) return readError(shown);
+        for (std::size_t i = 0; i < n; ++i) {
+            TProjectElement& e = read[first + i];
+            if (!current) {
+                const char* rec = scratch.data() + i * recordSize;
+                switch (version) {
+                case 10: ConvertRecordV10(rec, e); break;
+                case 11: ConvertRecordV11(rec, e); break;
+                default: ConvertRecordV12(rec, e); break;
+                }
+            }
+            SanitizeProjectElement(e);
         }
-        SanitizeProjectElement(e);
     }
     read[0].Count = count;
     read[0].Current = within(read[0].Current, 0, count - 1);
 
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
-    comments = SplitCommentText(data + tail, size - tail);
+    std::string text(size - tail, '\0');
+    if (!file.read(text.data(), text.size(), tail)) return readError(shown);
+    comments = SplitCommentText(text.data(), text.size());
     elements.swap(read);
     return {};
 }

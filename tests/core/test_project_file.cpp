@@ -797,3 +797,63 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
     EXPECT_EQ(back[0].Current, 1);
     EXPECT_EQ(comments, (std::vector<std::string>{"a", "b"}));
 }
+
+TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
+{
+    // 45 elements: the reader takes them in blocks, the last one partly filled.
+    std::vector<TProjectElement> els;
+    for (int k = 0; k < 45; ++k) els.push_back(makeElement(k));
+    els[44].Input.Case = 200; // out of range, set right on the way in
+    ASSERT_TRUE(WriteProjectFile({"pierwsza", "druga"}, path("big.clcm"), els, 45, 44));
+    const std::string good = readFile(path("big.clcm"));
+    ASSERT_EQ(good.size(), 45 * sizeof(TProjectElement) + 15);
+
+    std::vector<TProjectElement> back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(readIntoSentinel(path("big.clcm"), back, com));
+    ASSERT_EQ(back.size(), 45u);
+    EXPECT_EQ(com, (std::vector<std::string>{"pierwsza", "druga"}));
+    EXPECT_EQ(v(back[0].Current), 44);
+    // each element is its record set right (10 storeys and case 200 are not kept)
+    std::string expected = good;
+    for (int k = 1; k < 45; ++k) {
+        TProjectElement want = els[k];
+        SanitizeProjectElement(want);
+        EXPECT_EQ(bytesOf(back[k]), bytesOf(want)) << k;
+        std::memcpy(expected.data() + k * sizeof(TProjectElement), &want, sizeof want);
+    }
+    EXPECT_EQ(v(back[44].Input.Case), CalcCaseCount - 1);
+    EXPECT_NE(bytesOf(back[9]), bytesOf(els[9]));
+    // written back, the file is the one read but for what was set right
+    ASSERT_TRUE(WriteProjectFile(com, path("again.clcm"), back, 45, 44));
+    EXPECT_EQ(readFile(path("again.clcm")).substr(sizeof(TProjectElement)), expected.substr(sizeof(TProjectElement)));
+
+    // Cut anywhere in the records, late blocks included: refused, the caller's project kept.
+    for (std::size_t n : {40 * sizeof(TProjectElement) + 17, 45 * sizeof(TProjectElement) - 1,
+                          10 * sizeof(TProjectElement)}) {
+        orvtest::WriteFileBytes(dir / "cut.clcm", good.substr(0, n));
+        EXPECT_FALSE(readIntoSentinel(path("cut.clcm"), back, com)) << n;
+    }
+
+    // Version-12 records across blocks: each converted on its own.
+    std::string v12;
+    for (int k = 0; k < 40; ++k) {
+        OldRecord r(12, 18168, 16776, k == 0 ? 40 : 0, k == 0 ? 39 : 0, "Ściana " + std::to_string(k));
+        r.in<f64>(8, 20.0 + k); // t
+        r.in<f64>(96, k % 2 ? 1.5 : -1.5); // pressure goes to wd2, suction stays
+        v12 += r.buf;
+    }
+    orvtest::WriteFileBytes(dir / "v12.clcm", v12 + "uwagi");
+    ASSERT_TRUE(readIntoSentinel(path("v12.clcm"), back, com));
+    ASSERT_EQ(back.size(), 40u);
+    EXPECT_EQ(com, (std::vector<std::string>{"uwagi"}));
+    EXPECT_EQ(v(back[0].Current), 39);
+    for (int k = 0; k < 40; ++k) {
+        EXPECT_EQ(back[k].Name.str(), "Ściana " + std::to_string(k));
+        EXPECT_EQ(v(back[k].Input.t), 20.0 + k);
+        EXPECT_EQ(v(back[k].Input.wd), k % 2 ? 0.0 : -1.5) << k;
+        EXPECT_EQ(v(back[k].Input.wd2), k % 2 ? 1.5 : 0.0) << k;
+    }
+    orvtest::WriteFileBytes(dir / "v12cut.clcm", v12.substr(0, 39 * 18168 + 100));
+    EXPECT_FALSE(readIntoSentinel(path("v12cut.clcm"), back, com));
+}

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "core/Cp1250.h"
 #include "core/MyUtils.h"
@@ -219,4 +224,78 @@ TEST_F(Utils, FormatFixedNearHalvesAndLargeValues)
     EXPECT_EQ(FormatFixed(1, 123456789012.25), "123456789012,3");
     EXPECT_EQ(FormatFixed(3, -4999999.9995), "-5000000,000");
     EXPECT_EQ(FormatFixed(6, 1.0000005), "1,000001");
+}
+
+namespace {
+
+// FormatFixed the slow way: 15 significant digits from printf (exact, ties
+// to even), then halves away from zero at the decimals in the digit text.
+std::string SlowFixed(int decimals, double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
+    const int exp10 = std::atoi(std::strchr(buf, 'e') + 1);
+    // the digits placed after a point at whole-part length `whole`
+    int whole = exp10 + 1;
+    std::string text = digits;
+    if (whole <= 0) {
+        text = std::string(static_cast<std::size_t>(1 - whole), '0') + digits;
+        whole = 1;
+    }
+    const std::size_t keep = static_cast<std::size_t>(whole + decimals);
+    if (text.size() < keep + 1) text.resize(keep + 1, '0');
+    std::string kept = text.substr(0, keep);
+    if (text[keep] >= '5') {
+        std::size_t j = kept.size();
+        while (j > 0 && kept[j - 1] == '9') kept[--j] = '0';
+        if (j > 0) {
+            ++kept[j - 1];
+        } else {
+            kept.insert(kept.begin(), '1');
+            ++whole;
+        }
+    }
+    std::string ip = kept.substr(0, static_cast<std::size_t>(whole));
+    const std::string fp = kept.substr(static_cast<std::size_t>(whole));
+    ip.erase(0, std::min(ip.find_first_not_of('0'), ip.size() - 1));
+    const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
+    std::string s = value < 0 && !zero ? "-" : "";
+    s += ip;
+    if (decimals > 0) s += DecimalSeparator() + fp;
+    return s;
+}
+
+} // namespace
+
+TEST_F(Utils, FormatFixedAgreesWithTheSlowWayOnSeededValues)
+{
+    std::mt19937_64 rng(20261209u);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int failures = 0;
+    for (int i = 0; i < 300000 && failures < 10; ++i) {
+        const int d = static_cast<int>(rng() % 8);
+        const double scale = std::pow(10.0, d);
+        double v = 0;
+        switch (i % 6) {
+        case 0: v = std::ldexp(unit(rng), static_cast<int>(rng() % 80) - 30); break; // any magnitude
+        case 1: v = (std::floor(unit(rng) * 1e6) + 0.5) / scale; break;                  // halves
+        case 2: // a few units in the last place off a half
+            v = (std::floor(unit(rng) * 1e4) + 0.5) / scale;
+            for (int k = static_cast<int>(rng() % 4); k >= 0; --k) v = std::nextafter(v, (rng() & 1) ? 1e300 : -1e300);
+            break;
+        case 3: v = static_cast<double>(rng() % 100000) / 1000.0 + 0.0005; break;
+        case 4: v = static_cast<double>(rng() % 10000) / 8.0 / scale; break; // binary halves
+        default: v = std::ldexp(unit(rng), static_cast<int>(rng() % 50)); break; // up to 1e15
+        }
+        if (rng() & 1) v = -v;
+        const std::string fast = FormatFixed(d, v);
+        char buf[FixedMaxCharsBelow1e15];
+        const std::string written(buf, WriteFixed(buf, d, v));
+        if (fast != SlowFixed(d, v) || written != fast) {
+            ++failures;
+            ADD_FAILURE() << "d=" << d << " v=" << v << ": " << fast << " / " << written << " / " << SlowFixed(d, v);
+        }
+    }
+    EXPECT_EQ(failures, 0);
 }
