@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fcntl.h>
 #include <fstream>
 #include <random>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +42,20 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     data.resize(static_cast<std::size_t>(size));
     if (size > 0 && !f.read(data.data(), size)) return false;
     return true;
+}
+
+void AdviseLargePages(void* block, std::size_t bytes)
+{
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
+    const auto from = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t begin = (from + kLarge - 1) & ~(kLarge - 1);
+    const std::uintptr_t end = (from + bytes) & ~(kLarge - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)block;
+    (void)bytes;
+#endif
 }
 
 TFileReader::TFileReader(const std::string& fileName)

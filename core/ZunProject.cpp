@@ -312,23 +312,27 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     if (size >= 8) std::memcpy(&count, head + 4, 4);
     if (count < 1 || static_cast<std::size_t>(count) > size / recordSize) return readError(shown);
 
-    // The records are read a block at a time, a current one straight into its
-    // element (packed: its bytes are the record), an old one into a scratch
-    // block and converted, and each set right while it is in the cache.
+    // The records are read a block at a time into a scratch block that stays
+    // in the cache; a current one is copied from there into its element
+    // (packed: its bytes are the record; no element is cleared first), an old
+    // one is converted, and each is set right while it is in the cache.
     // Nothing reaches the caller before the whole file is read.
     std::vector<TProjectElement> read;
     read.reserve(static_cast<std::size_t>(count));
+    AdviseLargePages(read.data(), read.capacity() * sizeof(TProjectElement));
     const bool current = version == ProjectFileCurrentVersion;
     const std::size_t perBlock = std::max<std::size_t>(1, BlockBytes / recordSize);
-    std::vector<char> scratch(current ? 0 : perBlock * recordSize);
+    std::vector<char> scratch(perBlock * recordSize);
     for (std::size_t first = 0; first < static_cast<std::size_t>(count); first += perBlock) {
         const std::size_t n = std::min(perBlock, static_cast<std::size_t>(count) - first);
-        for (std::size_t i = 0; i < n; ++i) read.emplace_back();
-        char* to = current ? bytesOf(read[first]) : scratch.data();
-        if (!file.read(to, n * recordSize, first * recordSize)) return readError(shown);
+        if (!file.read(scratch.data(), n * recordSize, first * recordSize)) return readError(shown);
+        if (current) {
+            const auto* records = reinterpret_cast<const TProjectElement*>(scratch.data());
+            read.insert(read.end(), records, records + n);
+        }
         for (std::size_t i = 0; i < n; ++i) {
-            TProjectElement& e = read[first + i];
             if (!current) {
+                TProjectElement& e = read.emplace_back();
                 const char* rec = scratch.data() + i * recordSize;
                 switch (version) {
                 case 10: ConvertRecordV10(rec, e); break;
@@ -336,7 +340,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
                 default: ConvertRecordV12(rec, e); break;
                 }
             }
-            SanitizeProjectElement(e);
+            SanitizeProjectElement(read[first + i]);
         }
     }
     read[0].Count = count;

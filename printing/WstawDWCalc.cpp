@@ -426,7 +426,7 @@ void HandToEditor(QObject* owner, const QString& file)
     if (DesktopHandlesFile(desktop, file)) {
         if (ExportToRtf(owner, file.toStdString()) || !QFileInfo::exists(JolLibraryFile())) return;
     }
-    for (const QString name : {QStringLiteral("libreoffice"), QStringLiteral("soffice")}) {
+    for (const QString& name : {QStringLiteral("libreoffice"), QStringLiteral("soffice")}) {
         const QString program = desktop.findProgram(name);
         if (!program.isEmpty() && desktop.startProgram(program, {QStringLiteral("--writer"), file})) return;
     }
