@@ -838,8 +838,9 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
                     bottom = std::max(bottom, y);
                 }
         ASSERT_LT(top, bottom) << "no text in item " << row;
-        if (fm.horizontalAdvance(combo->itemText(row)) > r.width())
+        if (fm.horizontalAdvance(combo->itemText(row)) > r.width()) {
             EXPECT_GT(bottom - top, fm.height() * 3 / 2) << row;
+        }
         // The selected item on the highlight, the others on the window colour,
         // under the text too: no long run of another colour.
         EXPECT_EQ(shot.pixelColor(r.left() + 1, r.top() + 1), ground) << row;
