@@ -195,13 +195,6 @@ bool IsBitSet(int mask, int bit)
     return (static_cast<unsigned>(mask) & (1u << bit)) != 0;
 }
 
-bool AllFinite(std::initializer_list<double> values)
-{
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
 void AppendValue(std::string& out, int decimals, double value)
 {
     if (!std::isfinite(value)) {

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <concepts>
 #include <cstring>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -342,8 +343,14 @@ double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarTy
 // (mask and (1 shl bit)) <> 0; false for a bit outside 0..31.
 bool IsBitSet(int mask, int bit);
 
-// True when every value is a finite number.
-bool AllFinite(std::initializer_list<double> values);
+// True when every value is a finite number (looks at every value, with no
+// branch per value, so that a short list costs a few instructions).
+inline bool AllFinite(std::initializer_list<double> values)
+{
+    bool finite = true;
+    for (double v : values) finite &= std::isfinite(v);
+    return finite;
+}
 
 // A number of a trace or report line: FormatFixed, except that a value that
 // is no finite number reads "?" and one of 1e15 or more in magnitude takes

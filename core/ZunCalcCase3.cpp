@@ -70,7 +70,7 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
 
     // a1 is the centre of the first bearing and the left side of the others.
     // A bearing deeper than the wall bears on the wall's thickness only.
-    TBearing bearing[3];
+    TBearing bearing[3]{};
     for (int k = 0; k < count; ++k) {
         const double left = k == 0 ? a1[0] - 0.5 * aL[0] : a1[k];
         bearing[k] = {std::min(aT[k], input.t) * aL[k] / 10000, 100 * h - hN[k], left, 100 * b - left - aL[k], 0};
@@ -91,7 +91,7 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     }
 
     // Enhancement factor (solid units only) and resistance under each load.
-    double beta[3], N_Rd[3];
+    double beta[3]{}, N_Rd[3]{};
     for (int k = 0; k < count; ++k) {
         const TBearing& g = bearing[k];
         const char* n = suffix[k];

@@ -237,11 +237,10 @@ bool ResultsFinite(const TCalcResults& r)
         &TCalcResults::Phi_2y,   &TCalcResults::N_2Rd_y,  &TCalcResults::N_0Rd,
         &TCalcResults::N_1Rd_xy, &TCalcResults::N_mRd_xy, &TCalcResults::N_2Rd_xy,
     };
-    for (double TCalcResults::*f : Fields)
-        if (!std::isfinite(r.*f)) return false;
-    for (const TWallPlate& p : r.Plates)
-        if (!AllFinite({p.L, p.H, p.x, p.y, p.a_w})) return false;
-    return true;
+    bool finite = true;
+    for (double TCalcResults::*f : Fields) finite &= std::isfinite(r.*f);
+    for (const TWallPlate& p : r.Plates) finite &= AllFinite({p.L, p.H, p.x, p.y, p.a_w});
+    return finite;
 }
 
 } // namespace orv
