@@ -195,6 +195,15 @@ bool IsBitSet(int mask, int bit)
     return (static_cast<unsigned>(mask) & (1u << bit)) != 0;
 }
 
+void TTraceLines::grow(std::size_t n)
+{
+    const std::size_t capacity = std::max({used_ + n, capacity_ + capacity_ / 2, std::size_t{4096}});
+    auto text = std::make_unique_for_overwrite<char[]>(capacity);
+    if (used_ > 0) std::memcpy(text.get(), text_.get(), used_);
+    text_ = std::move(text);
+    capacity_ = capacity;
+}
+
 void AppendValue(std::string& out, int decimals, double value)
 {
     if (!std::isfinite(value)) {

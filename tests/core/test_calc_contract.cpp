@@ -146,7 +146,7 @@ namespace {
 // No line of a trace shows INF or NaN or a number of hundreds of digits.
 void ExpectPrintableTrace(const TTraceLines& lines)
 {
-    for (const std::string& s : lines) {
+    for (std::string_view s : lines) {
         EXPECT_EQ(s.find("INF"), std::string::npos) << s;
         EXPECT_EQ(s.find("NAN"), std::string::npos) << s;
         EXPECT_LT(s.size(), 255u) << s;

@@ -169,7 +169,7 @@ TEST_F(GoldenOutputs, CalculationTracesOfTheExamplesAreAsBefore)
             const int error = CalcElement(trace, elements[i].Input, r);
             out << "== element " << i + 1 << ", case " << static_cast<int>(elements[i].Input.Case) << ", error "
                 << error << '\n';
-            for (const std::string& line : trace) out << line << '\n';
+            for (std::string_view line : trace) out << line << '\n';
         }
         ExpectGolden("example" + std::to_string(k + 1) + "_trace.txt", out.str());
     }
