@@ -224,7 +224,7 @@ void AppendValue(std::string& out, int decimals, double value)
 
 char* WriteValue(char* p, int decimals, double value)
 {
-    if (std::isfinite(value) && std::fabs(value) < 1e15) return WriteFixed(p, decimals, value);
+    if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
     std::string text;
     AppendValue(text, decimals, value);
     std::memcpy(p, text.data(), text.size());
