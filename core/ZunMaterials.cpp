@@ -1,5 +1,6 @@
 #include "core/ZunMaterials.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "core/MyUtils.h"
@@ -25,8 +26,8 @@ constexpr KindRow KindTable[MaterialKindCount] = {
 std::string ShortDecimal(double v)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    std::string s(buf);
+    // as printf's "%g" writes it in the C locale
+    std::string s(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
     for (char& c : s)
         if (c == '.') c = DecimalSeparator();
     return s;

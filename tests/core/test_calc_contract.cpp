@@ -192,6 +192,7 @@ TEST(Dispatch, OverflowIsNoVerdict)
 
     // the check takes in the strips of case 2 as well
     TCalcResults plates;
+    plates.PlateCount = MaxWallPlates;
     EXPECT_TRUE(ResultsFinite(plates));
     plates.Plates[MaxWallPlates - 1].a_w = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(ResultsFinite(plates));
