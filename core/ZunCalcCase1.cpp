@@ -197,7 +197,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
         // End sections: the eccentricity raised to 0.05 t at least, Phi, N_R and the utilisation.
         auto endSection = [&](SectionValues& sv, std::string_view n, double N, double e, std::string_view raised,
-                              std::string_view capacity) {
+                              std::string_view capacity) __attribute__((always_inline)) {
             if (std::fabs(e) < e_min) {
                 lines.add("Mimośród e_", n, " = ", Val(1, 100 * e), " cm < 0.05·t  -> e_", n, raised,
                           Val(1, 5 * t), " cm");
@@ -237,7 +237,12 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
-        c.sm.Phi = midReduction(std::fabs(e_m));
+        // Combinations that differ only in loads balanced across the wall
+        // share e_m: their factor is taken once.
+        const double eMid = std::fabs(e_m);
+        int same = 0;
+        while (same < i && combos[same].sm.e != e_m) ++same;
+        c.sm.Phi = same < i ? combos[same].sm.Phi : midReduction(eMid);
         lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, c.sm.Phi));
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");
