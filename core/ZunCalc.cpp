@@ -222,9 +222,8 @@ void AppendValue(std::string& out, int decimals, double value)
         out += buf[i] == '.' ? DecimalSeparator() : buf[i];
 }
 
-char* WriteValue(char* p, int decimals, double value)
+char* WriteValueRest(char* p, int decimals, double value)
 {
-    if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
     std::string text;
     AppendValue(text, decimals, value);
     std::memcpy(p, text.data(), text.size());

@@ -34,8 +34,14 @@ void AppendValue(std::string& out, int decimals, double value);
 // The longest FormatValue: a fixed number below 1e15, else a mantissa of at
 // most 6 decimals with its exponent.
 constexpr std::size_t ValueMaxChars = FixedMaxCharsBelow1e15;
+// FormatValue of a value that is no number or of 1e15 or more, written at `p`.
+char* WriteValueRest(char* p, int decimals, double value);
 // FormatValue written at `p`, which has room for ValueMaxChars; returns its end.
-char* WriteValue(char* p, int decimals, double value);
+inline char* WriteValue(char* p, int decimals, double value)
+{
+    if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
+    return WriteValueRest(p, decimals, value);
+}
 
 // The pieces of a trace line: each knows the most characters it writes and
 // writes itself at a pointer.
