@@ -232,6 +232,22 @@ void PainterCanvas::textOut(int x, int y, const std::string& text)
     applyFont();
     const QString s = QStr(text);
     const QFontMetrics fm = p_.fontMetrics();
+    // On a PDF page in its own coordinates the text is placed directly: a
+    // saved, moved and restored painter makes the PDF engine write its whole
+    // graphics state again around every text. The same points either way.
+    if (font.escapement == 0 && p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Pdf &&
+        p_.combinedTransform().type() == QTransform::TxNone) {
+        const QPainter::CompositionMode mode = p_.compositionMode();
+        p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (brush.style == TBrushStyle::Solid)
+            p_.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), ColorToQColor(brush.color));
+        const QPen pen = p_.pen();
+        p_.setPen(ColorToQColor(font.color));
+        p_.drawText(x, y + fm.ascent(), s);
+        p_.setPen(pen);
+        p_.setCompositionMode(mode);
+        return;
+    }
     p_.save();
     p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p_.translate(x, y);
