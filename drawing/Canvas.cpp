@@ -134,7 +134,9 @@ void PainterCanvas::applyFont()
     const TCanvasFont& o = t.fontOf;
     if (t.fontMade && fontDpi_ == t.fontDpiOf && font.size == o.size && font.style == o.style &&
         font.pitch == o.pitch && font.name == o.name) {
-        p_.setFont(t.font);
+        // A font set again is a font change to the painter: a picture records
+        // it, and asks its device's resolution for it.
+        if (!(p_.font() == t.font)) p_.setFont(t.font);
         return;
     }
     QFont f(QStr(font.name));
