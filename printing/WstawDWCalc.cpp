@@ -15,6 +15,9 @@
 #include <sstream>
 
 #include <unistd.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -62,18 +65,28 @@ void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
 // Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
 
-// Two pixels of RGB32 as one 64-bit word, their alpha bytes set.
-inline std::uint64_t PixelPair(const QRgb* p)
+// The end of the run of colour c (alpha set) that goes on at x: eight
+// pixels at a time where the processor compares four at once.
+int RunEnd(const QRgb* in, int x, int width, QRgb c)
 {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v | 0xff000000ff000000u;
+#if defined(__SSE2__)
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    const __m128i colour = _mm_set1_epi32(int(c));
+    for (; x + 8 <= width; x += 8) {
+        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)), alpha);
+        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x + 4)), alpha);
+        if (_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi32(a, colour), _mm_cmpeq_epi32(b, colour))) != 0xffff)
+            break;
+    }
+#endif
+    while (x < width && (in[x] | 0xff000000u) == c) ++x;
+    return x;
 }
 
 // The image in a palette of its own colours, in the order they first
 // appear; a null image when it has more than 256 of them. The schemes are
-// drawn in a few dozen colours, mostly in long runs of one: a run is found
-// four pixels at a time and its indices set in one go.
+// drawn in a few dozen colours, mostly in long runs of one: a run's indices
+// are set in one go.
 QImage ExactPaletteImage(const QImage& rgb)
 {
     const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
@@ -92,10 +105,8 @@ QImage ExactPaletteImage(const QImage& rgb)
                 k = palette.size();
                 palette.append(c);
             }
-            const int start = x++;
-            const std::uint64_t pair = std::uint64_t(c) << 32 | c;
-            while (x + 4 <= width && ((PixelPair(in + x) ^ pair) | (PixelPair(in + x + 2) ^ pair)) == 0) x += 4;
-            while (x < width && (in[x] | 0xff000000u) == c) ++x;
+            const int start = x;
+            x = RunEnd(in, x + 1, width, c);
             std::memset(dst + start, int(k), std::size_t(x - start));
         }
     }
