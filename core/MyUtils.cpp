@@ -413,10 +413,9 @@ char* WriteFixed(char* p, int decimals, double value)
         if (r < 1e15) { // false for NaN and INF
             const auto n = static_cast<std::uint64_t>(r);
             const double frac = r - static_cast<double>(n);
-            if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9) {
-                const std::uint64_t q = n + (frac > 0.5 ? 1 : 0);
+            std::uint64_t q = n + (frac > 0.5 ? 1 : 0);
+            if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, decimals, q))
                 return WriteScaledInteger(p, q, decimals, value < 0 && q != 0);
-            }
         }
     }
     return WriteFixedRest(p, decimals, value);

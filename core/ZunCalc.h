@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/MyUtils.h"
@@ -174,8 +175,13 @@ public:
         }
         return *this;
     }
-    TTraceLines(TTraceLines&&) noexcept = default;
-    TTraceLines& operator=(TTraceLines&&) noexcept = default;
+    // A moved-from trace is empty and keeps whether it is read.
+    TTraceLines(TTraceLines&& other) noexcept { take(other); }
+    TTraceLines& operator=(TTraceLines&& other) noexcept
+    {
+        if (this != &other) take(other);
+        return *this;
+    }
 
     // Whether anyone reads the lines (true unless set otherwise); an unread
     // trace takes no lines and is left empty.
@@ -189,12 +195,14 @@ public:
     void clear()
     {
         used_ = 0;
-        ends_.clear();
+        count_ = 0;
     }
     // An empty line at the end.
     void emplace_back()
     {
-        if (read_) ends_.push_back(used_);
+        if (!read_) return;
+        reserveTail(0);
+        ends_[count_++] = used_;
     }
     // A line of the pieces (texts, characters, integers, Val numbers), built
     // in place only when the trace is read.
@@ -210,17 +218,17 @@ public:
     void push_back(const std::string& line) { push_back(std::string_view(line)); }
     void push_back(const char* line) { push_back(std::string_view(line)); }
 
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
     std::string_view operator[](std::size_t i) const
     {
         const std::size_t first = i == 0 ? 0 : ends_[i - 1];
         return {text_.get() + first, ends_[i] - first};
     }
     std::string_view front() const { return (*this)[0]; }
-    std::string_view back() const { return (*this)[ends_.size() - 1]; }
+    std::string_view back() const { return (*this)[count_ - 1]; }
     const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, ends_.size()}; }
+    const_iterator end() const { return {this, count_}; }
 
     friend bool operator==(const TTraceLines& a, const TTraceLines& b)
     {
@@ -231,13 +239,24 @@ public:
     }
 
 private:
-    // Room for `n` more characters; the buffer grows by half again at least.
+    // Room for `n` more characters and one more line; the buffers grow by
+    // half again at least.
     char* reserveTail(std::size_t n)
     {
-        if (capacity_ - used_ < n) grow(n);
+        if (capacity_ - used_ < n || count_ == endsCapacity_) grow(n);
         return text_.get() + used_;
     }
     void grow(std::size_t n);
+    void take(TTraceLines& other) noexcept
+    {
+        text_ = std::move(other.text_);
+        ends_ = std::move(other.ends_);
+        used_ = std::exchange(other.used_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+        count_ = std::exchange(other.count_, 0);
+        endsCapacity_ = std::exchange(other.endsCapacity_, 0);
+        read_ = other.read_;
+    }
     void append(const TTraceLines& other)
     {
         for (std::string_view line : other) push_back(line);
@@ -251,13 +270,15 @@ private:
         char* p = first;
         ((p = pieces.write(p)), ...);
         used_ += static_cast<std::size_t>(p - first);
-        ends_.push_back(used_);
+        ends_[count_++] = used_;
     }
 
     std::unique_ptr<char[]> text_;
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;
-    std::vector<std::size_t> ends_; // end of each line in text_
+    std::unique_ptr<std::size_t[]> ends_; // end of each line in text_
+    std::size_t count_ = 0;
+    std::size_t endsCapacity_ = 0;
     bool read_ = true;
 };
 

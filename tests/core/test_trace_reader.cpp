@@ -198,6 +198,15 @@ TEST_F(TraceReader, LinesReadBackAsWrittenAcrossGrowthClearAndCopy)
     lines.clear();
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(copy.front(), expectedLine(0)); // the copy keeps its own text
+
+    // Moved: the lines go along, and the emptied trace takes new ones.
+    TTraceLines moved = std::move(lines = copy);
+    EXPECT_TRUE(moved == copy);
+    EXPECT_TRUE(lines.empty());
+    lines.add("Po przeniesieniu ", Val(2, 1.005));
+    EXPECT_TRUE(lines == TTraceLines{"Po przeniesieniu 1,01"});
+    moved = std::move(lines);
+    EXPECT_TRUE(moved == TTraceLines{"Po przeniesieniu 1,01"});
 }
 
 TEST_F(TraceReader, TheSessionBuildsTheTraceOfTheCurrentElementOnlyWhileRead)
