@@ -411,9 +411,9 @@ char* WriteFixed(char* p, int decimals, double value)
         const double mag = std::fabs(value);
         const double r = mag * kPow10[decimals];
         if (r < 1e15) { // false for NaN and INF
-            const auto n = static_cast<std::uint64_t>(r);
-            const double frac = r - static_cast<double>(n);
-            std::uint64_t q = n + (frac > 0.5 ? 1 : 0);
+            const auto whole = static_cast<std::int64_t>(r); // one instruction, unlike an unsigned one
+            const double frac = r - static_cast<double>(whole);
+            auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
             if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, decimals, q))
                 return WriteScaledInteger(p, q, decimals, value < 0 && q != 0);
         }
