@@ -403,22 +403,41 @@ namespace {
 
 } // namespace
 
+namespace {
+
+// WriteFixed with a number of decimals known when compiled: most values,
+// below 10^15 scaled, are written from their scaled integer; the rest by
+// the general path.
+template <int Decimals>
+char* WriteFixedDecimals(char* p, double value)
+{
+    static constexpr double Scale = Pow10U[Decimals];
+    const double mag = std::fabs(value);
+    const double r = mag * Scale;
+    if (r < 1e15) { // false for NaN and INF
+        const auto whole = static_cast<std::int64_t>(r); // one instruction, unlike an unsigned one
+        const double frac = r - static_cast<double>(whole);
+        auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
+        if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, Decimals, q))
+            return WriteScaledInteger(p, q, Decimals, value < 0 && q != 0);
+    }
+    return WriteFixedRest(p, Decimals, value);
+}
+
+} // namespace
+
 char* WriteFixed(char* p, int decimals, double value)
 {
-    // Most values: at most 6 decimals and below 10^15 scaled, not near a half.
-    static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-    if (static_cast<unsigned>(decimals) <= 6) {
-        const double mag = std::fabs(value);
-        const double r = mag * kPow10[decimals];
-        if (r < 1e15) { // false for NaN and INF
-            const auto whole = static_cast<std::int64_t>(r); // one instruction, unlike an unsigned one
-            const double frac = r - static_cast<double>(whole);
-            auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
-            if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, decimals, q))
-                return WriteScaledInteger(p, q, decimals, value < 0 && q != 0);
-        }
+    switch (decimals) {
+    case 0: return WriteFixedDecimals<0>(p, value);
+    case 1: return WriteFixedDecimals<1>(p, value);
+    case 2: return WriteFixedDecimals<2>(p, value);
+    case 3: return WriteFixedDecimals<3>(p, value);
+    case 4: return WriteFixedDecimals<4>(p, value);
+    case 5: return WriteFixedDecimals<5>(p, value);
+    case 6: return WriteFixedDecimals<6>(p, value);
+    default: return WriteFixedRest(p, decimals, value);
     }
-    return WriteFixedRest(p, decimals, value);
 }
 
 std::string FormatFixed(int decimals, double value)
