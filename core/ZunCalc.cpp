@@ -275,7 +275,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
 
     const int group = MaterialGroup(kind);
     const int material = MaterialOfKind(kind);
-    if (lines.isRead()) lines.push_back(WallMaterialText(material, group));
+    AddWallMaterialLine(lines, material, group);
 
     const double f_b = fb * 1e6;
     lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, f_b / 1e6), " MPa");

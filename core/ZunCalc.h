@@ -458,6 +458,15 @@ inline bool AllFinite(std::initializer_list<double> values)
 // nor grows by hundreds of digits.
 std::string FormatValue(int decimals, double value);
 
+// The line "Ściana z elementów ..." of a material and group (WallMaterialText).
+inline void AddWallMaterialLine(TTraceLines& lines, int material, int group)
+{
+    bool withGroup = false;
+    const std::string_view words = WallMaterialWords(material, withGroup);
+    if (withGroup) lines.add("Ściana z elementów", words, group);
+    else lines.add("Ściana z elementów", words);
+}
+
 // Masonry strength section: writes A, f_k, gamma_m, f_d and its trace lines.
 // fb in MPa; t, b, h in m. Returns 0, or after its error line 18 (t, b or h
 // not positive), 36 (no coefficient K) or 50 (unknown kind, f_b not positive).

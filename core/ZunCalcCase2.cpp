@@ -280,7 +280,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     const double h = hCm / 100;
 
     const int material = MaterialOfKind(kind);
-    if (lines.isRead()) lines.push_back(WallMaterialText(material, MaterialGroup(kind)));
+    AddWallMaterialLine(lines, material, MaterialGroup(kind));
     if (kind == mkAAC)
         lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, fb), " MPa");
     const double f_m = MortarStrength(mortarClass);

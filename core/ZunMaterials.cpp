@@ -61,18 +61,26 @@ TMasonryMaterial MaterialOfKind(int kind)
     return static_cast<TMasonryMaterial>(MasonryMaterialCount);
 }
 
+std::string_view WallMaterialWords(int material, bool& withGroup)
+{
+    withGroup = material == mmCeramic || material == mmSilicate || material == mmAggregateConcrete;
+    switch (material) {
+    case mmCeramic: return " ceramicznych grupy ";
+    case mmSilicate: return " silikatowych grupy ";
+    case mmAggregateConcrete: return " z betonu kruszywowego grupy ";
+    case mmAAC: return " z autoklawizowanego betonu komórkowego";
+    case mmManufacturedStone: return " z kamienia sztucznego";
+    case mmNaturalStone: return " z kamienia naturalnego";
+    default: return {};
+    }
+}
+
 std::string WallMaterialText(int material, int group)
 {
+    bool withGroup = false;
     std::string s = "Ściana z elementów";
-    switch (material) {
-    case mmCeramic: s += " ceramicznych grupy " + std::to_string(group); break;
-    case mmSilicate: s += " silikatowych grupy " + std::to_string(group); break;
-    case mmAggregateConcrete: s += " z betonu kruszywowego grupy " + std::to_string(group); break;
-    case mmAAC: s += " z autoklawizowanego betonu komórkowego"; break;
-    case mmManufacturedStone: s += " z kamienia sztucznego"; break;
-    case mmNaturalStone: s += " z kamienia naturalnego"; break;
-    default: break;
-    }
+    s += WallMaterialWords(material, withGroup);
+    if (withGroup) s += std::to_string(group);
     return s;
 }
 

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ZunTypes.h"
@@ -31,6 +32,9 @@ bool IsValidMaterialKind(int kind);
 
 // "Ściana z elementów ceramicznych grupy 1" and the like.
 std::string WallMaterialText(int material, int group);
+// What WallMaterialText puts after "Ściana z elementów"; withGroup tells
+// whether the group number follows.
+std::string_view WallMaterialWords(int material, bool& withGroup);
 std::string WallKindText(int kind);
 // "element ceramiczny grupy 1" and the like.
 std::string ElementMaterialText(int kind);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 #include "core/ZunMaterials.h"
 
 using namespace orv;
@@ -41,6 +42,17 @@ TEST(MaterialKinds, Texts)
     EXPECT_EQ(ElementMaterialText(mkConcrete4), "element z betonu kruszywowego grupy 4");
     EXPECT_EQ(ElementMaterialText(mkAAC), "element z autoklawizowanego betonu komórkowego");
     EXPECT_EQ(ElementMaterialText(mkNaturalStone), "element z kamienia naturalnego");
+
+    // The trace writes the same line in place.
+    for (int kind = 0; kind < MaterialKindCount; ++kind) {
+        TTraceLines lines;
+        AddWallMaterialLine(lines, MaterialOfKind(kind), MaterialGroup(kind));
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0], WallKindText(kind)) << kind;
+    }
+    TTraceLines unknown;
+    AddWallMaterialLine(unknown, 9, 1);
+    EXPECT_EQ(unknown[0], "Ściana z elementów");
 }
 
 TEST(Mortars, StrengthAndTexts)
