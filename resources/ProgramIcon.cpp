@@ -13,11 +13,17 @@ static void InitIconResource()
 
 namespace orv {
 
-QImage RenderProgramIcon(int size)
+namespace {
+
+QString IconFile()
 {
     static const bool done = (InitIconResource(), true);
     (void)done;
-    QSvgRenderer svg(QStringLiteral(":/icons/orvandel.svg"));
+    return QStringLiteral(":/icons/orvandel.svg");
+}
+
+QImage Render(QSvgRenderer& svg, int size)
+{
     if (!svg.isValid() || size <= 0) return {};
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -26,10 +32,21 @@ QImage RenderProgramIcon(int size)
     return image;
 }
 
+} // namespace
+
+QImage RenderProgramIcon(int size)
+{
+    QSvgRenderer svg(IconFile());
+    return Render(svg, size);
+}
+
 QIcon ProgramIcon()
 {
+    // One reading of the drawing for all the sizes; each image becomes its
+    // pixmap without a copy.
+    QSvgRenderer svg(IconFile());
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(RenderProgramIcon(size)));
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(Render(svg, size)));
     return icon;
 }
 

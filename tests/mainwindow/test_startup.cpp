@@ -27,6 +27,7 @@
 #include "mainwindow/ZunStartup.h"
 #include "mainwindow/ZunWelcome.h"
 #include "printing/PrintSettings.h"
+#include "resources/ProgramIcon.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -51,6 +52,28 @@ TEST(StartupTexts, OneVersionFromTheBuildEverywhere)
     EXPECT_EQ(product->text().toStdString(), "Orvandel  v." + version);
 
     EXPECT_EQ(ProductLine(), "Orvandel " + version);
+}
+
+// The windows' icon holds the drawing at every size a window manager asks
+// for, each pixel as the drawing rendered alone at that size.
+TEST(StartupTexts, TheProgramIconHoldsTheDrawingAtEverySize)
+{
+    orvtest::EnsureApp<QApplication>();
+    const QIcon icon = ProgramIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 8);
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(size.width());
+        ASSERT_EQ(size.width(), size.height());
+        const QImage alone = RenderProgramIcon(size.width());
+        ASSERT_FALSE(alone.isNull());
+        const QImage held = icon.pixmap(size).toImage().convertToFormat(alone.format());
+        EXPECT_EQ(held, alone);
+        EXPECT_EQ(qAlpha(held.pixel(0, 0)), 0);
+    }
+    EXPECT_EQ(sizes.front(), QSize(16, 16));
+    EXPECT_EQ(sizes.back(), QSize(256, 256));
+    EXPECT_TRUE(RenderProgramIcon(0).isNull());
 }
 
 namespace {
