@@ -1,6 +1,7 @@
 #include "mainwindow/EditorHelp.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
@@ -186,6 +187,20 @@ private:
     const char* topic_;
 };
 
+// Names the widgets under `parent` in the order findChild searches: every
+// child of a parent before the children's own descendants, the subtrees in
+// order; a name keeps the first widget.
+void NameWidgets(const QObject& parent, QHash<QString, QWidget*>& named)
+{
+    const QObjectList& children = parent.children();
+    for (QObject* child : children) {
+        if (!child->isWidgetType()) continue;
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !named.contains(name)) named.insert(name, static_cast<QWidget*>(child));
+    }
+    for (QObject* child : children) NameWidgets(*child, named);
+}
+
 } // namespace
 
 std::span<const TFieldHelp> EditorFieldHelp()
@@ -195,9 +210,12 @@ std::span<const TFieldHelp> EditorFieldHelp()
 
 void ApplyEditorHelp(QWidget* editor)
 {
+    // The widgets by name in one walk of the tree, each name for the widget
+    // findChild would give.
+    QHash<QString, QWidget*> named;
+    NameWidgets(*editor, named);
     for (const TFieldHelp& h : kFieldHelp) {
-        if (QWidget* w = editor->findChild<QWidget*>(QString::fromLatin1(h.name)))
-            w->setWhatsThis(QString::fromUtf8(h.text));
+        if (QWidget* w = named.value(QString::fromLatin1(h.name))) w->setWhatsThis(QString::fromUtf8(h.text));
     }
     if (auto* annex = editor->findChild<QLabel*>(QStringLiteral("ZalacznikA"))) new TopicLink(annex, "zalacznik_A");
 }

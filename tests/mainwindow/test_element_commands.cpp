@@ -410,6 +410,12 @@ TEST_F(ElementCommands, EditorFieldsCarryTheirTextsAndTheAnnexOpensItsPage)
     TElementEditor* editor = window->editor();
     for (const TFieldHelp& h : EditorFieldHelp())
         EXPECT_NE(editor->findChild<QWidget*>(QString::fromLatin1(h.name)), nullptr) << h.name;
+    // ... and carries its own text: the control of that name findChild gives.
+    for (const TFieldHelp& h : EditorFieldHelp()) {
+        if (QWidget* w = editor->findChild<QWidget*>(QString::fromLatin1(h.name))) {
+            EXPECT_EQ(w->whatsThis().toStdString(), h.text) << h.name;
+        }
+    }
     // Every numeric field of the editor has a text.
     for (TNumberEdit* e : editor->findChildren<TNumberEdit*>())
         EXPECT_FALSE(e->whatsThis().isEmpty()) << e->objectName().toStdString();
