@@ -33,6 +33,7 @@
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
 #include "components/QtTranslations.h"
+#include "components/StandardIcons.h"
 #include "components/WhatsThisUnit.h"
 #include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
@@ -217,12 +218,12 @@ TVelkor2::~TVelkor2()
 void TVelkor2::buildActions()
 {
     const QStyle* st = style();
-    newAction_ = new QAction(st->standardIcon(QStyle::SP_FileIcon), QStringLiteral("&Nowy"), this);
+    newAction_ = new QAction(StandardIcon(st, QStyle::SP_FileIcon), QStringLiteral("&Nowy"), this);
     newAction_->setObjectName(QStringLiteral("Nowy1"));
     newAction_->setToolTip(QStringLiteral("Nowy projekt"));
     connect(newAction_, &QAction::triggered, this, &TVelkor2::Nowy1Click);
 
-    openAction_ = new QAction(st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("&Otwórz"), this);
+    openAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogOpenButton), QStringLiteral("&Otwórz"), this);
     openAction_->setObjectName(QStringLiteral("Otworz1"));
     openAction_->setToolTip(QStringLiteral("Otwórz istniejący projekt"));
     connect(openAction_, &QAction::triggered, this, &TVelkor2::ToolButton5Click);
@@ -234,14 +235,14 @@ void TVelkor2::buildActions()
     example2_->setObjectName(QStringLiteral("N2Przyklad"));
     connect(example2_, &QAction::triggered, this, [this] { N1PrzykladClick(2); });
 
-    saveAction_ = new QAction(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("&Zapisz"), this);
+    saveAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogSaveButton), QStringLiteral("&Zapisz"), this);
     saveAction_->setObjectName(QStringLiteral("Zapisz1"));
     saveAction_->setToolTip(QStringLiteral("Zapisz projekt"));
     connect(saveAction_, &QAction::triggered, this, [this] { Zapisz1Click(); });
     saveAsAction_ = new QAction(QStringLiteral("Zapisz &jako ..."), this);
     saveAsAction_->setObjectName(QStringLiteral("FileSaveAs"));
     connect(saveAsAction_, &QAction::triggered, this, [this] { FileSaveAsClick(); });
-    exitAction_ = new QAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Za&kończ"), this);
+    exitAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogCloseButton), QStringLiteral("Za&kończ"), this);
     exitAction_->setObjectName(QStringLiteral("Zakocz1"));
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
@@ -256,27 +257,27 @@ void TVelkor2::buildActions()
         recent_[n - 1] = a;
     }
 
-    addAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogNewFolder), QStringLiteral("Dodaj nowy element"), this);
+    addAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogNewFolder), QStringLiteral("Dodaj nowy element"), this);
     addAction_->setObjectName(QStringLiteral("Dodajnowyelement1"));
     connect(addAction_, &QAction::triggered, this, &TVelkor2::ToolButton10Click);
-    deleteAction_ = new QAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
+    deleteAction_ = new QAction(StandardIcon(st, QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
     deleteAction_->setObjectName(QStringLiteral("Usuaktywnyelement1"));
     connect(deleteAction_, &QAction::triggered, this, &TVelkor2::ToolButton11Click);
-    copyAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogDetailedView),
+    copyAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogDetailedView),
                               QStringLiteral("Skopiuj aktywny element jako nowy"), this);
     copyAction_->setObjectName(QStringLiteral("Skopiujaktywnyelementjakonowy1"));
     connect(copyAction_, &QAction::triggered, this, &TVelkor2::ToolButton12Click);
-    previousAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
+    previousAction_ = new QAction(StandardIcon(st, QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
     previousAction_->setObjectName(QStringLiteral("Wywietlpoprzednielement1"));
     connect(previousAction_, &QAction::triggered, this, &TVelkor2::ToolButton13Click);
-    nextAction_ = new QAction(st->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Wyświetl następny element"), this);
+    nextAction_ = new QAction(StandardIcon(st, QStyle::SP_ArrowRight), QStringLiteral("Wyświetl następny element"), this);
     nextAction_->setObjectName(QStringLiteral("Wywietlnastpnyelement1"));
     connect(nextAction_, &QAction::triggered, this, &TVelkor2::ToolButton14Click);
-    managerAction_ = new QAction(st->standardIcon(QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
+    managerAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
     managerAction_->setObjectName(QStringLiteral("Menaderelementw1"));
     connect(managerAction_, &QAction::triggered, this, &TVelkor2::Menaderelementw1Click);
 
-    calculateAction_ = new QAction(st->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Przeliczanie"), this);
+    calculateAction_ = new QAction(StandardIcon(st, QStyle::SP_BrowserReload), QStringLiteral("Przeliczanie"), this);
     calculateAction_->setObjectName(QStringLiteral("Calculate11"));
     calculateAction_->setCheckable(true);
     calculateAction_->setChecked(true);
@@ -309,7 +310,7 @@ void TVelkor2::buildActions()
     aboutAction_->setEnabled(false);
     connect(aboutAction_, &QAction::triggered, this, &TVelkor2::Oprogramie1Click);
 
-    helpAction_ = new QAction(st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this);
+    helpAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this);
     helpAction_->setObjectName(QStringLiteral("Spistreci1"));
     connect(helpAction_, &QAction::triggered, this, [] { ShowHelpContents(); });
 
@@ -322,7 +323,7 @@ void TVelkor2::buildActions()
 
     whatsThis_ = new TWhatsThis(this);
     whatsThis_->menuAction()->setIcon(QIcon::fromTheme(QStringLiteral("help-whatsthis"),
-                                                       st->standardIcon(QStyle::SP_TitleBarContextHelpButton)));
+                                                       StandardIcon(st, QStyle::SP_TitleBarContextHelpButton)));
     ApplyCommandHelp();
 }
 
@@ -588,7 +589,7 @@ void TVelkor2::resultsChanged()
         }
         return QStyle::SP_MessageBoxWarning;
     }();
-    verdict_->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+    verdict_->setPixmap(StandardIcon(style(), icon).pixmap(32, 32));
     verdict_->setProperty("verdict", static_cast<int>(session_->verdict()));
     updateCaption();
     FillResultsText();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "components/MSpeedBtn.h"
+#include "components/StandardIcons.h"
 #include "core/MyUtils.h"
 
 namespace orv {
@@ -49,7 +50,7 @@ TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent)
                         const QString& title, const char* textName, const QString& text) {
         auto* button = new TMMSpeedButton(this);
         button->setObjectName(QString::fromLatin1(buttonName));
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(StandardIcon(style(), icon));
         button->setIconSize(QSize(32, 32));
         button->setProperty(kTag, tag);
         button->installEventFilter(this);

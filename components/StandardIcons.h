@@ -1,0 +1,15 @@
+// The standard icons of a style, each made once for the style: a style reads
+// and decodes every image file of a standard icon each time it is asked for
+// it, while the icon itself never changes.
+#pragma once
+
+#include <QIcon>
+#include <QStyle>
+
+namespace orv {
+
+// style->standardIcon(which), shared by every caller with that style; the
+// icons of a style are let go when the style is destroyed.
+QIcon StandardIcon(const QStyle* style, QStyle::StandardPixmap which);
+
+} // namespace orv
