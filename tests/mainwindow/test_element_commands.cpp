@@ -113,6 +113,60 @@ private:
 
 } // namespace
 
+// Projects of a thousand elements and of a few, opened one after another:
+// a tab for every element, in order, the stored element current and shown.
+TEST_F(ElementCommands, LargeAndSmallProjectsOpenWithATabForEveryElement)
+{
+    orvtest::ScratchDir dir;
+    auto write = [&](const std::string& file, int count, int current) {
+        ProjectSession s;
+        for (int i = 1; i < count; ++i) s.addElement("Ściana " + std::to_string(i + 1), "", i % CalcCaseCount);
+        s.setCurrent(current);
+        ASSERT_TRUE(s.save(dir.file(file)).ok());
+    };
+    write("duzy.clcm", 1000, 637);
+    write("maly.clcm", 3, 2);
+    const auto expectTabs = [&](int count, int current) {
+        ASSERT_EQ(tabs()->count(), count);
+        const QStringList texts = tabTexts();
+        EXPECT_EQ(texts.front(), "Element 1");
+        for (int i = 1; i < count; ++i) {
+            if (texts[i] != QStringLiteral("Ściana %1").arg(i + 1)) {
+                ADD_FAILURE() << "tab " << i << ": " << texts[i].toStdString();
+                break;
+            }
+        }
+        EXPECT_EQ(tabs()->currentIndex(), current);
+        EXPECT_EQ(session().currentIndex(), current);
+        for (int i = 0; i < count; ++i) {
+            if (!tabs()->isTabVisible(i)) {
+                ADD_FAILURE() << "tab " << i << " hidden";
+                break;
+            }
+        }
+        // Every tab is measured: the current one and the last have their width.
+        QApplication::processEvents();
+        EXPECT_GT(tabs()->tabRect(current).width(), 1);
+        EXPECT_GT(tabs()->tabRect(count - 1).width(), 1);
+    };
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(window->OpenProject(QString::fromStdString(dir.file("duzy.clcm"))));
+        expectTabs(1000, 637);
+        ASSERT_TRUE(window->OpenProject(QString::fromStdString(dir.file("maly.clcm"))));
+        expectTabs(3, 2);
+    }
+    // A click on a tab shows its element, as does a tab chosen further on.
+    ASSERT_TRUE(window->OpenProject(QString::fromStdString(dir.file("duzy.clcm"))));
+    QApplication::processEvents();
+    QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(1).center());
+    EXPECT_EQ(session().currentIndex(), 1);
+    EXPECT_EQ(session().current().Name.str(), "Ściana 2");
+    tabs()->setCurrentIndex(638);
+    EXPECT_EQ(session().currentIndex(), 638);
+    EXPECT_EQ(session().current().Name.str(), "Ściana 639");
+}
+
 TEST_F(ElementCommands, AddAsksForANameAndTheCase)
 {
     QAction* add = window->findChild<QAction*>("Dodajnowyelement1");
