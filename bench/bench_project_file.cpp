@@ -16,9 +16,9 @@ namespace {
 
 constexpr int ElementCount = 200;
 
-std::vector<TProjectElement> makeProject()
+TElementList makeProject()
 {
-    std::vector<TProjectElement> els(ElementCount);
+    TElementList els(ElementCount);
     for (int k = 0; k < ElementCount; ++k) {
         TProjectElement& e = els[k];
         std::memset(&e, 0, sizeof e);
@@ -54,7 +54,7 @@ void BM_ReadProjectFile(benchmark::State& state)
     auto els = makeProject();
     const std::string file = benchFile();
     WriteProjectFile(kComments, file, els, ElementCount, 0);
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     for (auto _ : state) {
         if (!ReadProjectFile(comments, file, back)) state.SkipWithError("read failed");

@@ -291,7 +291,7 @@ int ProjectFileVersion(const std::string& fileName)
     return VersionFromText(text);
 }
 
-TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectElement>& elements,
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
@@ -317,7 +317,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     // (packed: its bytes are the record; no element is cleared first), an old
     // one is converted, and each is set right while it is in the cache.
     // Nothing reaches the caller before the whole file is read.
-    std::vector<TProjectElement> read;
+    TElementList read;
     read.reserve(static_cast<std::size_t>(count));
     AdviseLargePages(read.data(), read.capacity() * sizeof(TProjectElement));
     const bool current = version == ProjectFileCurrentVersion;
@@ -354,7 +354,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     return {};
 }
 
-TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProjectElement>& elements,
+TFileResult SaveProjectFile(const std::string& fileName, const TElementList& elements,
                             int count, int current, const std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
@@ -376,7 +376,7 @@ TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProj
 }
 
 bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
-                     std::vector<TProjectElement>& elements)
+                     TElementList& elements)
 {
     const TFileResult r = LoadProjectFile(fileName, elements, comments);
     if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
@@ -384,7 +384,7 @@ bool ReadProjectFile(std::vector<std::string>& comments, const std::string& file
 }
 
 bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
-                      std::vector<TProjectElement>& elements, int count, int current)
+                      TElementList& elements, int count, int current)
 {
     if (count >= 1 && static_cast<std::size_t>(count) <= elements.size())
         stampFirstRecord(bytesOf(elements[0]), count, current);

@@ -8,8 +8,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "core/Cp1250.h"
+#include "core/RecordStorage.h"
 
 namespace orv {
 
@@ -474,6 +477,13 @@ static_assert(offsetof(TProjectElement, Input) == 528);
 static_assert(offsetof(TProjectElement, Header) == 19368);
 static_assert(offsetof(TProjectElement, Loads) == 20487);
 static_assert(offsetof(TProjectElement, Reserved2) == 55407);
+// Its bytes are the record: copied whole and read from a file in place.
+static_assert(std::is_trivially_copyable_v<TProjectElement>);
+static_assert(std::is_trivially_default_constructible_v<TProjectElement>);
+
+// The elements of a project. A new element is zero-filled; a file read
+// appends elements unfilled and writes every byte of them.
+using TElementList = std::vector<TProjectElement, TRecordAllocator<TProjectElement>>;
 
 // --- enumerations ------------------------------------------------------------
 enum TCalcCase : u8 {

@@ -131,7 +131,7 @@ protected:
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
     // Reads into the caller's sentinel project; when refused, it must be untouched.
-    bool readIntoSentinel(const std::string& file, std::vector<TProjectElement>& els,
+    bool readIntoSentinel(const std::string& file, TElementList& els,
                           std::vector<std::string>& com)
     {
         els = keepElements;
@@ -151,11 +151,11 @@ protected:
     const fs::path& dir = scratch.path();
     MessageRecorder messages;
     IMessageService* previous = nullptr;
-    std::vector<TProjectElement> keepElements;
+    TElementList keepElements;
     std::vector<std::string> keepComments;
 };
 
-std::vector<TProjectElement> threeElements()
+TElementList threeElements()
 {
     return {makeElement(0), makeElement(1), makeElement(2)};
 }
@@ -181,7 +181,7 @@ TEST_F(ProjectFile, ThreeElementsWithTwoCommentLinesRoundTripByteForByte)
     EXPECT_EQ(file.substr(166224), "a\r\nb");
     EXPECT_EQ(ProjectFileVersion(path("p.clcm")), 13);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> backComments = {"zostanie zastąpiony"};
     ASSERT_TRUE(ReadProjectFile(backComments, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -210,7 +210,7 @@ TEST_F(ProjectFile, CommentTextRules)
     // No comment lines, no bytes; reading such a file gives one empty line.
     ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 1, 0));
     EXPECT_EQ(readFile(path("p.clcm")).size(), sizeof(TProjectElement));
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     EXPECT_EQ(com, std::vector<std::string>{""});
@@ -240,7 +240,7 @@ TEST_F(ProjectFile, VersionTextAndRefusedFiles)
     EXPECT_EQ(ProjectFileVersion(path("v14.clcm")), 14);
     EXPECT_EQ(ProjectFileVersion(path("brak.clcm")), -1);
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     for (const char* name : {"v.clcm", "short.clcm", "empty.clcm", "v14.clcm"}) {
         messages.shown.clear();
@@ -280,7 +280,7 @@ TEST_F(ProjectFile, Version12RecordsConvert)
     r1.in<f64>(10272, 99.0);
 
     orvtest::WriteFileBytes(dir / "v12.clcm", r0.buf + r1.buf + "uwagi\r\nkoniec");
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v12.clcm"), els));
     ASSERT_EQ(els.size(), 2u);
@@ -347,7 +347,7 @@ TEST_F(ProjectFile, Version11RecordsConvert)
     r.in<f64>(14456, 12.0);
     orvtest::WriteFileBytes(dir / "v11.clcm", r.buf);
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v11.clcm"), els));
     ASSERT_EQ(els.size(), 1u);
@@ -396,7 +396,7 @@ TEST_F(ProjectFile, Version10RecordsConvert)
     OldRecord r1(10, 12688, 11296, 0, 0, "Drugi");
     orvtest::WriteFileBytes(dir / "v10.clcm", r0.buf + r1.buf + "x");
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v10.clcm"), els));
     ASSERT_EQ(els.size(), 2u);
@@ -449,7 +449,7 @@ TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 2));
     const std::string good = readFile(path("p.clcm"));
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     for (i32 count : {4, 0, -1, -3, INT_MIN, INT_MAX, 0x10000}) {
         std::string bad = good;
@@ -474,7 +474,7 @@ TEST_F(ProjectFile, TruncatedFiles)
     auto els = threeElements();
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 0));
     const std::string good = readFile(path("p.clcm"));
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(7), std::size_t(11),
                           sizeof(TProjectElement) - 1, sizeof(TProjectElement), 2 * sizeof(TProjectElement) + 5,
@@ -534,7 +534,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     put<i32>(file, 8, 17); // current index beyond the elements
     orvtest::WriteFileBytes(dir / "p.clcm", file);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -602,7 +602,7 @@ TEST_F(ProjectFile, BasementSlabPageLastConcreteClassAndFigureLimitsSurvive)
     els[1].Loads.bs_ind[0] = 1;
     ASSERT_TRUE(WriteProjectFile({"piwnica"}, path("p.clcm"), els, 3, 2));
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -701,7 +701,7 @@ TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
             break;
         }
         orvtest::WriteFileBytes(dir / "m.clcm", f);
-        std::vector<TProjectElement> back;
+        TElementList back;
         std::vector<std::string> com;
         if (readIntoSentinel(path("m.clcm"), back, com)) {
             ++accepted;
@@ -788,7 +788,7 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
     EXPECT_FALSE(TFileBytes(path("folder.clcm")).ok());
 
     // the elements read do not hang on the buffer: they outlive it
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     ASSERT_TRUE(ReadProjectFile(comments, path("p.clcm"), back));
     fs::remove(dir / "p.clcm");
@@ -801,14 +801,14 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
 TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
 {
     // 45 elements: the reader takes them in blocks, the last one partly filled.
-    std::vector<TProjectElement> els;
+    TElementList els;
     for (int k = 0; k < 45; ++k) els.push_back(makeElement(k));
     els[44].Input.Case = 200; // out of range, set right on the way in
     ASSERT_TRUE(WriteProjectFile({"pierwsza", "druga"}, path("big.clcm"), els, 45, 44));
     const std::string good = readFile(path("big.clcm"));
     ASSERT_EQ(good.size(), 45 * sizeof(TProjectElement) + 15);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(readIntoSentinel(path("big.clcm"), back, com));
     ASSERT_EQ(back.size(), 45u);
