@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <cmath>
@@ -856,4 +857,112 @@ TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
     }
     orvtest::WriteFileBytes(dir / "v12cut.clcm", v12.substr(0, 39 * 18168 + 100));
     EXPECT_FALSE(readIntoSentinel(path("v12cut.clcm"), back, com));
+}
+
+namespace {
+// An element whose padding, reserved bytes and characters behind its text
+// lengths hold a pattern: bytes a reader must carry over as they are.
+TProjectElement patternedElement(int k)
+{
+    TProjectElement e = makeElement(k);
+    e.Loads.StoreyCount = 1 + k % 9; // sound: nothing to set right
+    const u8 fill = static_cast<u8>(0xA0 + k % 32);
+    std::memset(e.Name.Chars + e.Name.Len, fill, sizeof e.Name.Chars - e.Name.Len);
+    std::memset(e.Description.Chars + e.Description.Len, fill, sizeof e.Description.Chars - e.Description.Len);
+    std::memset(e.Reserved1, fill, sizeof e.Reserved1);
+    std::memset(e.Input.Reserved1, fill, sizeof e.Input.Reserved1);
+    std::memset(e.Input.Reserved2, fill, sizeof e.Input.Reserved2);
+    std::memset(e.Input.ElementE2.Reserved2, fill, sizeof e.Input.ElementE2.Reserved2);
+    std::memset(e.Input.Stropy[3].Reserved, fill, sizeof e.Input.Stropy[3].Reserved);
+    e.Reserved2 = fill;
+    std::memcpy(e.Version, "x\x01y\x02", 4); // stored version text of elements past the first
+    const i32 junk[2] = {-7 - k, 123456 + k};
+    std::memcpy(&e.Count, &junk[0], 4);
+    std::memcpy(&e.Current, &junk[1], 4);
+    return e;
+}
+
+bool allZero(const void* p, std::size_t n)
+{
+    const auto* b = static_cast<const unsigned char*>(p);
+    return std::all_of(b, b + n, [](unsigned char c) { return c == 0; });
+}
+} // namespace
+
+TEST_F(ProjectFile, EveryByteOfARecordIsCarriedOverAcrossBlocks)
+{
+    // 30 elements: several blocks, the last one partly filled.
+    TElementList els;
+    for (int k = 0; k < 30; ++k) els.push_back(patternedElement(k));
+    ASSERT_TRUE(WriteProjectFile({"uwagi"}, path("wzor.clcm"), els, 30, 17));
+    const std::string file = readFile(path("wzor.clcm"));
+    ASSERT_EQ(file.size(), 30 * sizeof(TProjectElement) + 5);
+
+    TElementList back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(readIntoSentinel(path("wzor.clcm"), back, com));
+    ASSERT_EQ(back.size(), 30u);
+    for (int k = 0; k < 30; ++k)
+        EXPECT_EQ(bytesOf(back[k]), file.substr(k * sizeof(TProjectElement), sizeof(TProjectElement))) << k;
+    EXPECT_EQ(v(back[0].Count), 30);
+    EXPECT_EQ(v(back[0].Current), 17);
+    EXPECT_EQ(v(back[29].Current), 123456 + 29); // only element 0 carries the project's numbers
+
+    // Saved again, it is the same file byte for byte.
+    ASSERT_TRUE(WriteProjectFile(com, path("znowu.clcm"), back, 30, back[0].Current));
+    EXPECT_EQ(readFile(path("znowu.clcm")), file);
+}
+
+TEST_F(ProjectFile, ElementsReadIntoUsedMemoryHoldOnlyTheFilesBytes)
+{
+    // A project with patterned padding is read and dropped, so its memory is
+    // free to be taken again by the next read.
+    TElementList patterned;
+    for (int k = 0; k < 20; ++k) patterned.push_back(patternedElement(k));
+    ASSERT_TRUE(WriteProjectFile({}, path("wzor.clcm"), patterned, 20, 0));
+
+    TElementList clean;
+    for (int k = 0; k < 20; ++k) clean.push_back(makeElement(k));
+    for (int k = 0; k < 20; ++k) clean[k].Loads.StoreyCount = 1 + k % 9;
+    ASSERT_TRUE(WriteProjectFile({}, path("czysty.clcm"), clean, 20, 3));
+    const std::string cleanFile = readFile(path("czysty.clcm"));
+
+    std::vector<std::string> com;
+    for (int round = 0; round < 3; ++round) {
+        {
+            TElementList dirty;
+            ASSERT_TRUE(ReadProjectFile(com, path("wzor.clcm"), dirty));
+        }
+        TElementList back;
+        ASSERT_TRUE(ReadProjectFile(com, path("czysty.clcm"), back));
+        ASSERT_EQ(back.size(), 20u);
+        for (int k = 0; k < 20; ++k) {
+            EXPECT_EQ(bytesOf(back[k]), cleanFile.substr(k * sizeof(TProjectElement), sizeof(TProjectElement)))
+                << round << " " << k;
+        }
+    }
+
+    // Converted old records are zero wherever the old record has no data,
+    // whatever an earlier read left in that memory.
+    std::string v12;
+    for (int k = 0; k < 12; ++k) v12 += OldRecord(12, 18168, 16776, k == 0 ? 12 : 0, 0, "Stara " + std::to_string(k)).buf;
+    orvtest::WriteFileBytes(dir / "v12.clcm", v12);
+    for (int round = 0; round < 2; ++round) {
+        {
+            TElementList dirty;
+            ASSERT_TRUE(ReadProjectFile(com, path("wzor.clcm"), dirty));
+        }
+        TElementList back;
+        ASSERT_TRUE(ReadProjectFile(com, path("v12.clcm"), back));
+        ASSERT_EQ(back.size(), 12u);
+        for (int k = 0; k < 12; ++k) {
+            const TProjectElement& e = back[k];
+            EXPECT_EQ(e.Name.str(), "Stara " + std::to_string(k));
+            EXPECT_TRUE(allZero(e.Name.Chars + e.Name.Len, sizeof e.Name.Chars - e.Name.Len)) << k;
+            EXPECT_TRUE(allZero(&e.Description, sizeof e.Description)) << k;
+            EXPECT_TRUE(allZero(e.Reserved1, sizeof e.Reserved1)) << k;
+            EXPECT_EQ(v(e.Reserved2), 0) << k;
+            EXPECT_TRUE(allZero(e.Version, sizeof e.Version)) << k;
+        }
+    }
 }
