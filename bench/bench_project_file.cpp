@@ -79,4 +79,24 @@ void BM_MemcpyOfProjectBytes(benchmark::State& state)
 }
 BENCHMARK(BM_MemcpyOfProjectBytes)->Unit(benchmark::kMillisecond);
 
+// The same copy while the previous copy stays alive until the new one is
+// complete, as a read keeps the caller's project until it has succeeded.
+void BM_MemcpyKeepingThePreviousCopy(benchmark::State& state)
+{
+    auto els = makeProject();
+    const std::size_t size = els.size() * sizeof(TProjectElement);
+    const char* bytes = reinterpret_cast<const char*>(els.data());
+    std::unique_ptr<char[]> previous(new char[size]);
+    std::memcpy(previous.get(), bytes, size);
+    for (auto _ : state) {
+        std::unique_ptr<char[]> copy(new char[size]);
+        std::memcpy(copy.get(), bytes, size);
+        benchmark::DoNotOptimize(copy.get());
+        benchmark::ClobberMemory();
+        previous.swap(copy);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
+}
+BENCHMARK(BM_MemcpyKeepingThePreviousCopy)->Unit(benchmark::kMillisecond);
+
 } // namespace

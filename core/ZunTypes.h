@@ -521,8 +521,14 @@ void TShortString<N>::set(const std::string& utf8) { setRaw(Utf8ToCp1250(utf8));
 // --- text fields --------------------------------------------------------------
 void StrToFixedText(const std::string& utf8, TFixedText& t);
 std::string FixedTextToStr(const TFixedText& t);
-// Brings a length read from a file into 0..512.
-void ClipTextLength(TFixedText& t);
+// Brings a length read from a file into 0..512. Inline: a record read from
+// a file has about a hundred of them.
+inline void ClipTextLength(TFixedText& t)
+{
+    const i32 n = t.Length;
+    if (n < 0) t.Length = 0;
+    else if (n > static_cast<i32>(sizeof t.Chars)) t.Length = static_cast<i32>(sizeof t.Chars);
+}
 
 // --- defaults -----------------------------------------------------------------
 void InitElementRecord(TCalcInput& in);
