@@ -1,8 +1,10 @@
 // The application object of the GUI benchmarks: offscreen, made on first
-// use and kept for the whole run.
+// use and kept for the whole run, with the program's heap policy.
 #pragma once
 
 #include <QApplication>
+
+#include "platform/HeapPolicy.h"
 
 namespace orvbench {
 
@@ -12,6 +14,7 @@ inline QApplication& BenchApp()
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
+        orv::KeepFreedMemoryForReuse();  // as the program does
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QApplication(argc, argv);
     }();

@@ -336,7 +336,58 @@ void AppendFixed(std::string& out, int decimals, double value)
     AppendFixedDigits(out, decimals, value);
 }
 
-char* WriteFixed(char* p, int decimals, double value)
+namespace {
+
+// The 8 decimal digits of n < 10^8, leading zeros included, at p[0 .. 8).
+[[gnu::always_inline]] inline void EightDigits(char* p, std::uint32_t n)
+{
+    const std::uint32_t high = n / 10000, low = n % 10000;
+    std::memcpy(p, DigitPairs + 2 * (high / 100), 2);
+    std::memcpy(p + 2, DigitPairs + 2 * (high % 100), 2);
+    std::memcpy(p + 4, DigitPairs + 2 * (low / 100), 2);
+    std::memcpy(p + 6, DigitPairs + 2 * (low % 100), 2);
+}
+
+// q / 10^decimals (q < 10^16, decimals <= 6) written at p with its sign:
+// the digits in fixed blocks, then copied in two pieces around the
+// separator. Writes up to 26 characters past p; returns the text's end.
+[[gnu::always_inline]] inline char* WriteScaledInteger(char* p, std::uint64_t q, int decimals,
+                                                       bool negative)
+{
+    char buf[40];
+    char* const end = buf + 16;
+    if (q < 10000) { // leading zeros for up to 6 decimals
+        std::memcpy(end - 8, "0000", 4);
+        std::memcpy(end - 4, DigitPairs + 2 * (q / 100), 2);
+        std::memcpy(end - 2, DigitPairs + 2 * (q % 100), 2);
+    } else if (q < 100000000) {
+        EightDigits(end - 8, static_cast<std::uint32_t>(q));
+    } else {
+        EightDigits(end - 16, static_cast<std::uint32_t>(q / 100000000));
+        EightDigits(end - 8, static_cast<std::uint32_t>(q % 100000000));
+    }
+    const std::uint64_t odd = q | 1; // as many digits as q, and 0 has one
+    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
+    const std::size_t digits = guess + (odd >= Pow10U[guess] ? 1 : 0);
+    const auto d = static_cast<std::size_t>(decimals);
+    const std::size_t length = std::max(digits, d + 1); // "0,05", not ",05"
+    *p = '-';
+    p += negative ? 1 : 0;
+    const std::size_t wholeLen = length - d;
+    std::memcpy(p, end - length, 16);
+    p += wholeLen;
+    if (d == 0) return p;
+    *p = g_decimalSeparator;
+    std::memcpy(p + 1, end - d, 8);
+    return p + 1 + d;
+}
+
+} // namespace
+
+namespace {
+
+// WriteFixed of the values near a half, of more decimals or beyond 10^15.
+[[gnu::noinline]] char* WriteFixedRest(char* p, int decimals, double value)
 {
     decimals = std::clamp(decimals, 0, 18);
     TScaled s;
@@ -348,6 +399,26 @@ char* WriteFixed(char* p, int decimals, double value)
     AppendFixed(text, decimals, value);
     std::memcpy(p, text.data(), text.size());
     return p + text.size();
+}
+
+} // namespace
+
+char* WriteFixed(char* p, int decimals, double value)
+{
+    // Most values: at most 6 decimals and below 10^15 scaled, not near a half.
+    static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (static_cast<unsigned>(decimals) <= 6) {
+        const double mag = std::fabs(value);
+        const double r = mag * kPow10[decimals];
+        if (r < 1e15) { // false for NaN and INF
+            const auto whole = static_cast<std::int64_t>(r); // one instruction, unlike an unsigned one
+            const double frac = r - static_cast<double>(whole);
+            auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
+            if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, decimals, q))
+                return WriteScaledInteger(p, q, decimals, value < 0 && q != 0);
+        }
+    }
+    return WriteFixedRest(p, decimals, value);
 }
 
 std::string FormatFixed(int decimals, double value)

@@ -30,7 +30,8 @@ void AppendFixed(std::string& out, int decimals, double value);
 // The longest FormatFixed of a value below 1e15 in magnitude: sign, 15
 // whole digits, separator and 18 decimals.
 constexpr std::size_t FixedMaxCharsBelow1e15 = 35;
-// The same written at `p`, which has room for it; returns its end.
+// The same written at `p`, which has room for it (the room past the text's
+// end may be written over); returns its end.
 char* WriteFixed(char* p, int decimals, double value);
 std::string NormalizeDecimal(const std::string& text);
 // Parses with "," or "." as the separator; false for a text that is no finite number.

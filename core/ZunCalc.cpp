@@ -195,6 +195,24 @@ bool IsBitSet(int mask, int bit)
     return (static_cast<unsigned>(mask) & (1u << bit)) != 0;
 }
 
+void TTraceLines::grow(std::size_t n)
+{
+    if (capacity_ - used_ < n) {
+        const std::size_t capacity = std::max({used_ + n, capacity_ + capacity_ / 2, std::size_t{4096}});
+        auto text = std::make_unique_for_overwrite<char[]>(capacity);
+        if (used_ > 0) std::memcpy(text.get(), text_.get(), used_);
+        text_ = std::move(text);
+        capacity_ = capacity;
+    }
+    if (count_ == endsCapacity_) {
+        const std::size_t capacity = std::max(endsCapacity_ + endsCapacity_ / 2, std::size_t{256});
+        auto ends = std::make_unique_for_overwrite<std::size_t[]>(capacity);
+        if (count_ > 0) std::memcpy(ends.get(), ends_.get(), count_ * sizeof(std::size_t));
+        ends_ = std::move(ends);
+        endsCapacity_ = capacity;
+    }
+}
+
 void AppendValue(std::string& out, int decimals, double value)
 {
     if (!std::isfinite(value)) {
@@ -213,9 +231,8 @@ void AppendValue(std::string& out, int decimals, double value)
         out += buf[i] == '.' ? DecimalSeparator() : buf[i];
 }
 
-char* WriteValue(char* p, int decimals, double value)
+char* WriteValueRest(char* p, int decimals, double value)
 {
-    if (std::isfinite(value) && std::fabs(value) < 1e15) return WriteFixed(p, decimals, value);
     std::string text;
     AppendValue(text, decimals, value);
     std::memcpy(p, text.data(), text.size());

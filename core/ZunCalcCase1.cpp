@@ -10,6 +10,8 @@
 
 namespace orv {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 // Stiffness E J/L of a joint member (E GPa, J cm4, L cm); a member without
@@ -181,8 +183,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         e_m = withAccidental(e_m);
 
         lines.emplace_back();
-        lines.add("Kombinacja nr ", i + 1, " (stałe", !external ? "" : i <= 3 ? "+wiatr (ssanie)" : "+wiatr (parcie)",
-                  on3 ? "+p3" : "", on4 ? "+p4" : "", on6 ? "+p6" : "", on7 ? "+p7" : "", "):");
+        lines.add("Kombinacja nr ", i + 1, " (stałe", !external ? ""sv : i <= 3 ? "+wiatr (ssanie)"sv : "+wiatr (parcie)"sv,
+                  on3 ? "+p3"sv : ""sv, on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
         lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
         const double sigma_cd = N_1d / A;
         if (sigma_cd < 250) {
@@ -194,8 +196,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
 
         lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
         // End sections: the eccentricity raised to 0.05 t at least, Phi, N_R and the utilisation.
-        auto endSection = [&](SectionValues& sv, const char* n, double N, double e, const char* raised,
-                              const char* capacity) {
+        auto endSection = [&](SectionValues& sv, std::string_view n, double N, double e, std::string_view raised,
+                              std::string_view capacity) __attribute__((always_inline)) {
             if (std::fabs(e) < e_min) {
                 lines.add("Mimośród e_", n, " = ", Val(1, 100 * e), " cm < 0.05·t  -> e_", n, raised,
                           Val(1, 5 * t), " cm");
@@ -212,10 +214,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
             sv.u = utilisation(N, sv.N_R);
             lines.add(" -> wykorzystanie nośności ", Val(2, sv.u), "%");
         };
-        endSection(c.s1, "1", N_1d, e_1, " =0.05·t =", "Nośność pod stropem N_1R,d = ");
+        endSection(c.s1, "1"sv, N_1d, e_1, " =0.05·t ="sv, "Nośność pod stropem N_1R,d = "sv);
         lines.add("Siła w przekroju 2-2 N_2d = ", Val(2, N_2d), " kN");
         lines.add("Moment w przekroju 2-2 M_2d = ", Val(2, M_2d), " kNm");
-        endSection(c.s2, "2", N_2d, e_2, " =0.05·t = ", "Nośność nad stropem N_2R,d = ");
+        endSection(c.s2, "2"sv, N_2d, e_2, " =0.05·t = "sv, "Nośność nad stropem N_2R,d = "sv);
 
         // the same in every combination; its lines once
         if (i == 0) {
@@ -235,7 +237,12 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
-        c.sm.Phi = midReduction(std::fabs(e_m));
+        // Combinations that differ only in loads balanced across the wall
+        // share e_m: their factor is taken once.
+        const double eMid = std::fabs(e_m);
+        int same = 0;
+        while (same < i && combos[same].sm.e != e_m) ++same;
+        c.sm.Phi = same < i ? combos[same].sm.Phi : midReduction(eMid);
         lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, c.sm.Phi));
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");
@@ -250,8 +257,8 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
             if ((combos[i].*section).u > (combos[best].*section).u) best = i;
         return best;
     };
-    auto report = [&](int i, const SectionValues& s, const char* name, const char* index,
-                      const char* capacity) {
+    auto report = [&](int i, const SectionValues& s, std::string_view name, std::string_view index,
+                      std::string_view capacity) {
         lines.add("Przekrój ", name, "  (decyduje kombinacja nr ", i + 1, "):");
         lines.add("  N_", index, "d = ", Val(3, s.N), " kN;   e_", index, " = ", Val(1, 100 * s.e),
                   " cm;   FI_", index, " = ", Val(3, s.Phi));
@@ -261,7 +268,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     lines.emplace_back();
     const int d1 = decisive(&Combination::s1);
     const SectionValues& s1 = combos[d1].s1;
-    report(d1, s1, "1-1", "1", "N_1R,d");
+    report(d1, s1, "1-1"sv, "1"sv, "N_1R,d"sv);
     results.N_1d = s1.N;
     results.e_1 = s1.e;
     results.Phi_1 = s1.Phi;
@@ -269,7 +276,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
 
     const int dm = decisive(&Combination::sm);
     const SectionValues& sm = combos[dm].sm;
-    report(dm, sm, "m-m", "m", "N_mR,d");
+    report(dm, sm, "m-m"sv, "m"sv, "N_mR,d"sv);
     results.N_md = sm.N;
     results.e_m = sm.e;
     results.Phi_m = sm.Phi;
@@ -278,7 +285,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     lines.emplace_back();
     const int d2 = decisive(&Combination::s2);
     const SectionValues& s2 = combos[d2].s2;
-    report(d2, s2, "2-2", "2", "N_2R,d");
+    report(d2, s2, "2-2"sv, "2"sv, "N_2R,d"sv);
     results.N_2d = s2.N;
     results.e_2 = s2.e;
     results.Phi_2 = s2.Phi;

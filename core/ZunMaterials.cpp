@@ -1,5 +1,6 @@
 #include "core/ZunMaterials.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "core/MyUtils.h"
@@ -25,8 +26,8 @@ constexpr KindRow KindTable[MaterialKindCount] = {
 std::string ShortDecimal(double v)
 {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    std::string s(buf);
+    // as printf's "%g" writes it in the C locale
+    std::string s(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
     for (char& c : s)
         if (c == '.') c = DecimalSeparator();
     return s;
@@ -111,25 +112,30 @@ void MortarTypeName(int mortarType, std::string& s)
     }
 }
 
-std::vector<double> AllowedStrengths(int kind, int mortarType)
+std::span<const double> AllowedStrengths(int kind, int mortarType)
 {
+    static constexpr double Group1[] = {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 60, 75};
+    static constexpr double Group1ThinLayer[] = {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50};
+    static constexpr double Group2[] = {5, 7.5, 10, 15, 20, 25, 30, 35};
+    static constexpr double Groups34[] = {5, 7.5, 10, 15};
+    static constexpr double Aac[] = {1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 6, 7};
     switch (kind) {
     case mkCeramic1:
     case mkSilicate1:
     case mkConcrete1:
-        if (mortarType == mtThinLayer) return {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50};
-        return {5, 7.5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 60, 75};
+        if (mortarType == mtThinLayer) return Group1ThinLayer;
+        return Group1;
     case mkCeramic2:
     case mkSilicate2:
     case mkConcrete2:
-        return {5, 7.5, 10, 15, 20, 25, 30, 35};
+        return Group2;
     case mkCeramic3:
     case mkCeramic4:
     case mkConcrete3:
     case mkConcrete4:
-        return {5, 7.5, 10, 15};
+        return Groups34;
     case mkAAC:
-        return {1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 6, 7};
+        return Aac;
     default:
         return {};  // stone and unknown kinds: no list
     }
@@ -137,7 +143,7 @@ std::vector<double> AllowedStrengths(int kind, int mortarType)
 
 double StrengthLimit(int kind, int mortarType)
 {
-    const std::vector<double> allowed = AllowedStrengths(kind, mortarType);
+    const std::span<const double> allowed = AllowedStrengths(kind, mortarType);
     if (!allowed.empty()) return allowed.back();
     return mortarType == mtThinLayer ? 50 : 75;
 }

@@ -2,6 +2,7 @@
 // the allowed unit strengths, and the concrete strength classes.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,7 @@ void MortarTypeName(int mortarType, std::string& s);
 
 // The allowed normalised strengths f_b [MPa] of a unit kind with a mortar
 // type, ascending; empty for the stone kinds.
-std::vector<double> AllowedStrengths(int kind, int mortarType);
+std::span<const double> AllowedStrengths(int kind, int mortarType);
 // Clears the list and adds the allowed strengths as texts.
 void FillStrengthList(std::vector<std::string>& list, int kind, int mortarType);
 // Largest f_b [MPa] the strength formula covers for a unit kind and mortar

@@ -145,7 +145,8 @@ void TCalculateSts::showLines()
     QString text;
     for (std::size_t i = 0; i < lines_->size(); ++i) {
         if (i > 0) text += '\n';
-        text += QString::fromStdString((*lines_)[i]);
+        const std::string_view line = (*lines_)[i];
+        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     }
     Memo1->setPlainText(text);
 }

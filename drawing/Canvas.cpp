@@ -134,7 +134,9 @@ void PainterCanvas::applyFont()
     const TCanvasFont& o = t.fontOf;
     if (t.fontMade && fontDpi_ == t.fontDpiOf && font.size == o.size && font.style == o.style &&
         font.pitch == o.pitch && font.name == o.name) {
-        p_.setFont(t.font);
+        // A font set again is a font change to the painter: a picture records
+        // it, and asks its device's resolution for it.
+        if (!(p_.font() == t.font)) p_.setFont(t.font);
         return;
     }
     QFont f(QStr(font.name));
@@ -232,6 +234,22 @@ void PainterCanvas::textOut(int x, int y, const std::string& text)
     applyFont();
     const QString s = QStr(text);
     const QFontMetrics fm = p_.fontMetrics();
+    // On a PDF page in its own coordinates the text is placed directly: a
+    // saved, moved and restored painter makes the PDF engine write its whole
+    // graphics state again around every text. The same points either way.
+    if (font.escapement == 0 && p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Pdf &&
+        p_.combinedTransform().type() == QTransform::TxNone) {
+        const QPainter::CompositionMode mode = p_.compositionMode();
+        p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (brush.style == TBrushStyle::Solid)
+            p_.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), ColorToQColor(brush.color));
+        const QPen pen = p_.pen();
+        p_.setPen(ColorToQColor(font.color));
+        p_.drawText(x, y + fm.ascent(), s);
+        p_.setPen(pen);
+        p_.setCompositionMode(mode);
+        return;
+    }
     p_.save();
     p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p_.translate(x, y);

@@ -9,10 +9,15 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
 #include <unistd.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -60,40 +65,73 @@ void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
 // Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
 
+// The end of the run of colour c (alpha set) that goes on at x: eight
+// pixels at a time where the processor compares four at once.
+int RunEnd(const QRgb* in, int x, int width, QRgb c)
+{
+#if defined(__SSE2__)
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    const __m128i colour = _mm_set1_epi32(int(c));
+    for (; x + 8 <= width; x += 8) {
+        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)), alpha);
+        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x + 4)), alpha);
+        if (_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi32(a, colour), _mm_cmpeq_epi32(b, colour))) != 0xffff)
+            break;
+    }
+#endif
+    while (x < width && (in[x] | 0xff000000u) == c) ++x;
+    return x;
+}
+
 // The image in a palette of its own colours, in the order they first
 // appear; a null image when it has more than 256 of them. The schemes are
-// drawn in a few dozen colours, mostly in long runs of one.
+// drawn in a few dozen colours, mostly in long runs of one: a run's indices
+// are set in one go.
 QImage ExactPaletteImage(const QImage& rgb)
 {
     const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
     QImage out(image.size(), QImage::Format_Indexed8);
     QList<QRgb> palette;
-    QRgb last = 0;
-    uchar lastIndex = 0;
-    bool any = false;
     const int width = image.width(), height = image.height();
     for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* dst = out.scanLine(y);
-        for (int x = 0; x < width; ++x) {
+        int x = 0;
+        while (x < width) {
             const QRgb c = in[x] | 0xff000000u;
-            if (!any || c != last) {
-                const qsizetype k = palette.indexOf(c);
-                if (k >= 0) {
-                    lastIndex = uchar(k);
-                } else {
-                    if (palette.size() == 256) return QImage();
-                    lastIndex = uchar(palette.size());
-                    palette.append(c);
-                }
-                last = c;
-                any = true;
+            qsizetype k = palette.indexOf(c);
+            if (k < 0) {
+                if (palette.size() == 256) return QImage();
+                k = palette.size();
+                palette.append(c);
             }
-            dst[x] = lastIndex;
+            const int start = x;
+            x = RunEnd(in, x + 1, width, c);
+            std::memset(dst + start, int(k), std::size_t(x - start));
         }
     }
     out.setColorTable(palette);
     return out;
+}
+
+// One row of indices below 16 at 4 bits a pixel, the leftmost in the high
+// bits: eight pixels at a time through a 64-bit word.
+void PackRowOf4Bits(const uchar* in, int width, uchar* row)
+{
+    int x = 0;
+    // the word's lowest byte is its first in memory
+    for (; std::endian::native == std::endian::little && x + 8 <= width; x += 8) {
+        std::uint64_t v;
+        std::memcpy(&v, in + x, sizeof v);
+        // byte i of the word is pixel x + i; each 16-bit lane becomes one byte
+        std::uint64_t t = ((v & 0x000f000f000f000fu) << 4) | ((v >> 8) & 0x000f000f000f000fu);
+        t = (t | (t >> 8)) & 0x0000ffff0000ffffu;
+        t = (t | (t >> 16)) & 0x00000000ffffffffu;
+        const auto bytes = std::uint32_t(t);  // pixels x, x + 2, x + 4, x + 6 from the lowest byte
+        std::memcpy(row + x / 2, &bytes, sizeof bytes);
+    }
+    for (; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
+    if (width % 2) row[width / 2] = uchar(in[width - 1] << 4);
 }
 
 void AppendBigEndian(QByteArray& out, quint32 v)
@@ -123,9 +161,10 @@ QByteArray PalettePng(const QImage& image)
     const int depth = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8;
     const int perByte = 8 / depth;
     const qsizetype rowBytes = 1 + (qsizetype(width) + perByte - 1) / perByte;
-    QByteArray rows(qsizetype(height) * rowBytes, '\0');  // filter type None leads each row
+    QByteArray rows(qsizetype(height) * rowBytes, Qt::Uninitialized);
     for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes + 1;
+        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes;
+        *row++ = 0;  // filter type None leads each row
         const uchar* in = image.constScanLine(y);
         if (depth == 8) {
             std::memcpy(row, in, std::size_t(width));
@@ -133,9 +172,9 @@ QByteArray PalettePng(const QImage& image)
         }
         // the leftmost pixel in the highest bits
         if (depth == 4) {
-            for (int x = 0; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
-            if (width % 2) row[width / 2] = uchar(in[width - 1] << 4);
+            PackRowOf4Bits(in, width, row);
         } else {
+            std::memset(row, 0, std::size_t(rowBytes - 1));
             for (int x = 0; x < width; ++x)
                 row[x / perByte] |= uchar(in[x] << (8 - depth - (x % perByte) * depth));
         }

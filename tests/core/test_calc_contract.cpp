@@ -146,7 +146,7 @@ namespace {
 // No line of a trace shows INF or NaN or a number of hundreds of digits.
 void ExpectPrintableTrace(const TTraceLines& lines)
 {
-    for (const std::string& s : lines) {
+    for (std::string_view s : lines) {
         EXPECT_EQ(s.find("INF"), std::string::npos) << s;
         EXPECT_EQ(s.find("NAN"), std::string::npos) << s;
         EXPECT_LT(s.size(), 255u) << s;
@@ -192,6 +192,7 @@ TEST(Dispatch, OverflowIsNoVerdict)
 
     // the check takes in the strips of case 2 as well
     TCalcResults plates;
+    plates.PlateCount = MaxWallPlates;
     EXPECT_TRUE(ResultsFinite(plates));
     plates.Plates[MaxWallPlates - 1].a_w = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(ResultsFinite(plates));

@@ -46,7 +46,7 @@ std::vector<std::string> Headers(const TTraceLines& lines)
 {
     std::vector<std::string> out;
     for (const auto& s : lines)
-        if (s.rfind("Kombinacja nr ", 0) == 0) out.push_back(s);
+        if (s.rfind("Kombinacja nr ", 0) == 0) out.emplace_back(s);
     return out;
 }
 

@@ -156,13 +156,57 @@ TEST_F(TraceReader, LinePiecesReadAsTheFormattingHelpersWriteThem)
     EXPECT_EQ(FormatFixed(2, 2.675), "2,68");   // 15 digits first: 2.67500000000000
     EXPECT_EQ(FormatFixed(3, 999.9995), "1000,000");
 
-    // An unread trace takes no line and gives back a scratch one.
+    // An unread trace takes no line, not even an empty one.
     lines.setRead(false);
     EXPECT_TRUE(lines.empty());
     lines.add("ignored ", Val(1, 1.0));
     lines.push_back("ignored");
-    lines.emplace_back() = "ignored";
+    lines.emplace_back();
     EXPECT_TRUE(lines.empty());
+}
+
+// The lines share one buffer: lines written after it grows, after a clear
+// and in a copy read back as written, empty lines included.
+TEST_F(TraceReader, LinesReadBackAsWrittenAcrossGrowthClearAndCopy)
+{
+    auto expectedLine = [](int i) {
+        if (i % 7 == 3) return std::string();
+        return "Linia " + std::to_string(i) + " = " + FormatValue(3, i * 1.0005) + std::string(i % 50, 'x');
+    };
+    TTraceLines lines;
+    for (int round = 0; round < 2; ++round) {
+        lines.clear();
+        for (int i = 0; i < 3000; ++i) {
+            if (i % 7 == 3) lines.emplace_back();
+            else lines.add("Linia ", i, " = ", Val(3, i * 1.0005), std::string(i % 50, 'x'));
+        }
+        ASSERT_EQ(lines.size(), 3000u);
+        for (int i = 0; i < 3000; ++i) ASSERT_EQ(lines[i], expectedLine(i)) << "round " << round;
+    }
+    // A line longer than everything written so far.
+    const std::string longLine(100000, 'L');
+    lines.push_back(longLine);
+    EXPECT_EQ(lines.back(), longLine);
+    EXPECT_EQ(lines[2999], expectedLine(2999));
+
+    const TTraceLines copy = lines;
+    EXPECT_TRUE(copy == lines);
+    EXPECT_EQ(copy.size(), 3001u);
+    EXPECT_EQ(copy.end() - copy.begin(), 3001);
+    EXPECT_EQ(*(copy.end() - 2), expectedLine(2999));
+    EXPECT_EQ(TTraceLines(copy.begin() + 3, copy.begin() + 5), (TTraceLines{"", expectedLine(4)}));
+    lines.clear();
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(copy.front(), expectedLine(0)); // the copy keeps its own text
+
+    // Moved: the lines go along, and the emptied trace takes new ones.
+    TTraceLines moved = std::move(lines = copy);
+    EXPECT_TRUE(moved == copy);
+    EXPECT_TRUE(lines.empty());
+    lines.add("Po przeniesieniu ", Val(2, 1.005));
+    EXPECT_TRUE(lines == TTraceLines{"Po przeniesieniu 1,01"});
+    moved = std::move(lines);
+    EXPECT_TRUE(moved == TTraceLines{"Po przeniesieniu 1,01"});
 }
 
 TEST_F(TraceReader, TheSessionBuildsTheTraceOfTheCurrentElementOnlyWhileRead)

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 #include <iterator>
 #include <optional>
@@ -147,6 +148,45 @@ TEST(PainterCanvas, PenAndFontChangedBetweenOperationsAreTheOnesUsed)
         EXPECT_EQ(byOne[i].Y, byFresh[i].Y) << i;
     }
     EXPECT_GT(byOne[2].Y, byOne[1].Y);  // the larger font is taken
+}
+
+// Texts in one font, with the painter's font changed by other drawing in
+// between, come out in the canvas's font: drawn directly, and recorded in
+// a picture and replayed.
+TEST(PainterCanvas, TextKeepsItsFontWhateverThePainterWasGivenBetween)
+{
+    test::EnsureGuiApp();
+    auto draw = [](QPainter& p) {
+        PainterCanvas c(p);
+        SetFont(c);
+        c.font.size = 12;
+        c.brush.style = TBrushStyle::Clear;
+        for (int i = 0; i < 4; ++i) {
+            c.textOut(10, 10 + 40 * i, "Mur 25");
+            // the second time the painter was given another font, the third time the same again
+            if (i == 0) p.setFont(QFont(QStringLiteral("DejaVu Serif"), 30, QFont::Bold));
+            if (i == 1) p.setFont(p.font());
+        }
+    };
+    QImage direct = WhiteImage(QSize(160, 170));
+    {
+        QPainter p(&direct);
+        draw(p);
+    }
+    QPicture picture;
+    {
+        QPainter p(&picture);
+        draw(p);
+    }
+    QImage replayed = WhiteImage(direct.size());
+    {
+        QPainter p(&replayed);
+        picture.play(&p);
+    }
+    EXPECT_TRUE(replayed == direct);
+    // every line as the first
+    const QImage first = direct.copy(0, 0, 160, 40);
+    for (int i = 1; i < 4; ++i) EXPECT_TRUE(direct.copy(0, 40 * i, 160, 40) == first) << i;
 }
 
 TEST(PainterCanvas, MetricsFollowTheFont)

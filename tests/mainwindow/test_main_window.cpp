@@ -197,7 +197,7 @@ TEST_F(MainWindow, TheTraceIsBuiltWhileItsWindowIsShown)
     };
     auto joined = [&s] {
         QStringList lines;
-        for (const std::string& line : s.trace()) lines << QString::fromStdString(line);
+        for (std::string_view line : s.trace()) lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
         return lines.join('\n');
     };
 

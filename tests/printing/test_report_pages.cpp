@@ -7,7 +7,10 @@
 #include <filesystem>
 #include <map>
 
+#include <QPainter>
+
 #include "core/SettingsStore.h"
+#include "drawing/Canvas.h"
 #include "printing/PrintSettings.h"
 #include "tests/common/QtTestApp.h"
 #include "tests/core/support/TestSupport.h"
@@ -461,4 +464,61 @@ TEST_F(ReportPdf, FiguresAreWholeWithinTheirFrames)
         ++checked;
     }
     EXPECT_GE(checked, 4);
+}
+
+// Text of the canvas on a PDF page: where the same text stands under a
+// moved painter, in the font's colour over the brush's cell, and the
+// painter's pen and composition left as they were.
+TEST_F(ReportPdf, CanvasTextOnAPdfPageStandsAsUnderAMovedPainter)
+{
+    const QString file = QString::fromStdString(dir.file("canvas.pdf"));
+    {
+        auto printer = PdfPrinter(file, 600);
+        QPainter painter(printer.get());
+        const QPen pen(Qt::green, 7, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        for (int page = 0; page < 2; ++page) {
+            if (page == 1) printer->newPage();
+            painter.save();
+            // page 2 draws through a moved painter
+            if (page == 1) painter.translate(300, -250);
+            PainterCanvas canvas(painter);
+            canvas.setFontDpi(600);
+            canvas.font.size = 14;
+            canvas.font.color = clRed;
+            canvas.brush.style = TBrushStyle::Clear;
+            canvas.textOut(page == 1 ? 900 : 1200, page == 1 ? 1250 : 1000, "Ściana nośna");
+            canvas.brush.style = TBrushStyle::Solid;
+            canvas.brush.color = 0x00FFFF;  // yellow
+            canvas.font.color = clBlack;
+            canvas.textOut(page == 1 ? 900 : 1200, page == 1 ? 1750 : 1500, "Żelbet");
+            EXPECT_EQ(painter.pen(), pen) << page;
+            EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_Multiply) << page;
+            painter.restore();
+        }
+    }
+    const std::vector<PdfWord> words = PdfWords(file);
+    for (const char* text : {"Ściana", "nośna", "Żelbet"}) {
+        const std::vector<PdfWord> w = WordsOf(words, QString::fromUtf8(text));
+        ASSERT_EQ(w.size(), 2u) << text;
+        EXPECT_EQ(w[0].page, 1);
+        EXPECT_EQ(w[1].page, 2);
+        EXPECT_NEAR(w[0].box.left(), w[1].box.left(), 0.01) << text;
+        EXPECT_NEAR(w[0].box.top(), w[1].box.top(), 0.01) << text;
+        // 1200 px at 600 dpi is 144 pt from the printable origin
+        EXPECT_GT(w[0].box.left(), 144) << text;
+    }
+    for (int page : {1, 2}) {
+        const QImage image = PdfPageImage(file, page, 150);
+        const std::vector<PdfWord> red = WordsOf(words, QString::fromUtf8("Ściana"));
+        const QRectF box = red[std::size_t(page - 1)].box;
+        // points to pixels at 150 dpi
+        const QRect area((box.topLeft() * 150 / 72).toPoint(), (box.bottomRight() * 150 / 72).toPoint());
+        EXPECT_GT(RedPixels(image, area), 20) << page;
+        int yellow = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) yellow += image.pixel(x, y) == qRgb(255, 255, 0);
+        EXPECT_GT(yellow, 100) << page;
+    }
 }

@@ -19,6 +19,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -377,6 +378,28 @@ TEST_F(RtfExport, AFigureIsStoredPixelForPixelInTheRtfAndInAPalette)
         EXPECT_LE(hex.back().size(), 79u);
         EXPECT_EQ(hex.back().back(), '}');
     }
+}
+
+// Eight pixels go into a word at a time: every width, whatever is left
+// over after the last eight, comes back pixel for pixel.
+TEST_F(RtfExport, FiguresOfEveryWidthAreStoredPixelForPixel)
+{
+    setParts({pFigure});
+    std::set<int> leftOver;
+    for (int step = 0; step < 12; ++step) {
+        writer.Header.FigureSize[0] = 6.0 + 0.0127 * step;  // a pixel wider each step at 200 dpi
+        writer.PrepareSettings();
+        const std::vector<Figure> f = Figures(writer.BuildReport());
+        ASSERT_EQ(f.size(), 1u) << step;
+        TSchemePicture pic;
+        DrawHingedWallMetafile(pic, writer.Element().Input, writer.Results, writer.Header.FigureSize[0],
+                               writer.Header.FigureSize[1], false, writer.PictureColors);
+        EXPECT_TRUE(f[0].image.convertToFormat(QImage::Format_RGB32) ==
+                    SchemePictureToImage(pic, f[0].image.size()))
+            << f[0].image.width();
+        leftOver.insert(f[0].image.width() % 8);
+    }
+    EXPECT_EQ(leftOver.size(), 8u);
 }
 
 TEST_F(RtfExport, FigureSizesComeFromTheHeader)

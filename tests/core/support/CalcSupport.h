@@ -61,7 +61,7 @@ struct CaseRun {
     }
     bool mentions(const std::string& part) const
     {
-        for (const std::string& s : lines)
+        for (std::string_view s : lines)
             if (s.find(part) != std::string::npos) return true;
         return false;
     }
