@@ -11,12 +11,12 @@
 
 namespace orvbench {
 
-inline std::vector<orv::TProjectElement> VariedExampleElements(int count)
+inline orv::TElementList VariedExampleElements(int count)
 {
-    std::vector<orv::TProjectElement> examples;
+    orv::TElementList examples;
     for (const orv::TExampleProject& p : orv::BuildExampleProjects())
         for (const orv::TProjectElement& e : p.Elements) examples.push_back(e);
-    std::vector<orv::TProjectElement> out;
+    orv::TElementList out;
     out.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         out.push_back(examples[std::size_t(i) % examples.size()]);

@@ -27,7 +27,7 @@ MemorySettingsStore g_store;
 // The elements of the example projects over and over, all of them printed.
 bool OpenProject(ProjectSession& session, const std::string& file, int count)
 {
-    std::vector<TProjectElement> elements = orvbench::VariedExampleElements(count);
+    TElementList elements = orvbench::VariedExampleElements(count);
     elements.front().Header.PrintParts[4] = 1;
     if (!SaveProjectFile(file, elements, count, 0, {}).ok()) return false;
     return session.open(file).ok();

@@ -23,16 +23,16 @@ void BM_RtfOf100Elements(benchmark::State& state)
 {
     orvbench::BenchApp();
     BindSettingsStore(&g_store);
-    const std::vector<TProjectElement> elements = orvbench::VariedExampleElements(100);
+    const TElementList elements = orvbench::VariedExampleElements(100);
     TWstawDW4Calc writer;
     writer.Header = elements[0].Header;
     std::memset(writer.Header.PrintParts, 0, sizeof writer.Header.PrintParts);
     for (int p : {0, 1, 2, 3, 4, 6}) writer.Header.PrintParts[p] = 1; // all sections, all elements, names
     writer.Count = static_cast<int>(elements.size());
     struct Source : IElementSource {
-        const std::vector<TProjectElement>& elements;
+        const TElementList& elements;
         TTraceLines trace;
-        explicit Source(const std::vector<TProjectElement>& e) : elements(e) {}
+        explicit Source(const TElementList& e) : elements(e) {}
         bool GetElementRecord(int i, TProjectElement& e) override
         {
             e = elements[i];

@@ -125,7 +125,7 @@ void ProjectSession::newProject()
 
 TFileResult ProjectSession::open(const std::string& fileName)
 {
-    std::vector<TProjectElement> read;
+    TElementList read;
     std::vector<std::string> lines;
     TFileResult r = LoadProjectFile(fileName, read, lines);
     if (!r.ok()) return r;
@@ -277,7 +277,7 @@ bool ProjectSession::renameElement(int i, const std::string& name, const std::st
     return true;
 }
 
-bool ProjectSession::replaceElements(const std::vector<TProjectElement>& elements, int count, int current)
+bool ProjectSession::replaceElements(const TElementList& elements, int count, int current)
 {
     if (count < 1 || static_cast<std::size_t>(count) > elements.size()) return false;
     const TProjectHeader header = elements_[0].Header;

@@ -122,7 +122,7 @@ public:
     // `count` elements of `elements` become the project, `current` (clamped)
     // the current one; the project header stays with the project, in element
     // 0. Refused (false) for a count below 1 or above the elements given.
-    bool replaceElements(const std::vector<TProjectElement>& elements, int count, int current);
+    bool replaceElements(const TElementList& elements, int count, int current);
 
     // --- recalculation -----------------------------------------------------------
     bool recalculation() const { return recalculation_; }
@@ -160,7 +160,7 @@ private:
     template <typename Fn>
     void notify(Fn fn);
 
-    std::vector<TProjectElement> elements_;
+    TElementList elements_;
     int current_ = 0;
     std::string fileName_;
     bool modified_ = false;

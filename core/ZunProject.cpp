@@ -291,7 +291,7 @@ int ProjectFileVersion(const std::string& fileName)
     return VersionFromText(text);
 }
 
-TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectElement>& elements,
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
@@ -312,35 +312,33 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     if (size >= 8) std::memcpy(&count, head + 4, 4);
     if (count < 1 || static_cast<std::size_t>(count) > size / recordSize) return readError(shown);
 
-    // The records are read a block at a time into a scratch block that stays
-    // in the cache; a current one is copied from there into its element
-    // (packed: its bytes are the record; no element is cleared first), an old
-    // one is converted, and each is set right while it is in the cache.
-    // Nothing reaches the caller before the whole file is read.
-    std::vector<TProjectElement> read;
+    // The records are read a block at a time. A current one is read straight
+    // into its element (packed: its bytes are the record, every byte of it
+    // written by the read); an old one is read into a scratch block and
+    // converted. Each is set right while it is in the cache. Nothing reaches
+    // the caller before the whole file is read.
+    TElementList read;
     read.reserve(static_cast<std::size_t>(count));
     AdviseLargePages(read.data(), read.capacity() * sizeof(TProjectElement));
+    TProjectElement* const elementsRead = AppendUnfilled(read, static_cast<std::size_t>(count));
     const bool current = version == ProjectFileCurrentVersion;
     const std::size_t perBlock = std::max<std::size_t>(1, BlockBytes / recordSize);
-    std::vector<char> scratch(perBlock * recordSize);
+    std::vector<char> scratch(current ? 0 : perBlock * recordSize);
     for (std::size_t first = 0; first < static_cast<std::size_t>(count); first += perBlock) {
         const std::size_t n = std::min(perBlock, static_cast<std::size_t>(count) - first);
-        if (!file.read(scratch.data(), n * recordSize, first * recordSize)) return readError(shown);
-        if (current) {
-            const auto* records = reinterpret_cast<const TProjectElement*>(scratch.data());
-            read.insert(read.end(), records, records + n);
-        }
+        TProjectElement* const block = elementsRead + first;
+        char* const to = current ? bytesOf(*block) : scratch.data();
+        if (!file.read(to, n * recordSize, first * recordSize)) return readError(shown);
         for (std::size_t i = 0; i < n; ++i) {
             if (!current) {
-                TProjectElement& e = read.emplace_back();
                 const char* rec = scratch.data() + i * recordSize;
                 switch (version) {
-                case 10: ConvertRecordV10(rec, e); break;
-                case 11: ConvertRecordV11(rec, e); break;
-                default: ConvertRecordV12(rec, e); break;
+                case 10: ConvertRecordV10(rec, block[i]); break;
+                case 11: ConvertRecordV11(rec, block[i]); break;
+                default: ConvertRecordV12(rec, block[i]); break;
                 }
             }
-            SanitizeProjectElement(read[first + i]);
+            SanitizeProjectElement(block[i]);
         }
     }
     read[0].Count = count;
@@ -354,7 +352,7 @@ TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectEle
     return {};
 }
 
-TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProjectElement>& elements,
+TFileResult SaveProjectFile(const std::string& fileName, const TElementList& elements,
                             int count, int current, const std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
@@ -376,7 +374,7 @@ TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProj
 }
 
 bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
-                     std::vector<TProjectElement>& elements)
+                     TElementList& elements)
 {
     const TFileResult r = LoadProjectFile(fileName, elements, comments);
     if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK, 0);
@@ -384,7 +382,7 @@ bool ReadProjectFile(std::vector<std::string>& comments, const std::string& file
 }
 
 bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
-                      std::vector<TProjectElement>& elements, int count, int current)
+                      TElementList& elements, int count, int current)
 {
     if (count >= 1 && static_cast<std::size_t>(count) <= elements.size())
         stampFirstRecord(bytesOf(elements[0]), count, current);

@@ -31,25 +31,25 @@ int ProjectFileVersion(const std::string& fileName);
 // stored count of elements (element 0 carries the count and the current
 // index, brought into range) and `comments` the comment lines (UTF-8); on
 // any failure both are left as they were. Shows nothing.
-TFileResult LoadProjectFile(const std::string& fileName, std::vector<TProjectElement>& elements,
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments);
 
 // Writes elements 0..count-1 and the comment as a version-13 project; the
 // stored element 0 carries the version text, the count and the current
 // index, the caller's records are not changed. The old file is replaced
 // only once the new one is complete. Shows nothing.
-TFileResult SaveProjectFile(const std::string& fileName, const std::vector<TProjectElement>& elements,
+TFileResult SaveProjectFile(const std::string& fileName, const TElementList& elements,
                             int count, int current, const std::vector<std::string>& comments);
 
 // LoadProjectFile, showing the error message of a failure; true on success.
 bool ReadProjectFile(std::vector<std::string>& comments, const std::string& fileName,
-                     std::vector<TProjectElement>& elements);
+                     TElementList& elements);
 
 // SaveProjectFile, showing the error message of a failure. Sets the version
 // text, the count and the current index in element 0 of the caller's array
 // (when the count fits it); true on success.
 bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
-                      std::vector<TProjectElement>& elements, int count, int current);
+                      TElementList& elements, int count, int current);
 
 // Comment lines of the file from byte `offset` on: every CR ends a line and
 // the byte after it is skipped; what follows the last CR is one more line.

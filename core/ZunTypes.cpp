@@ -29,13 +29,6 @@ std::string FixedTextToStr(const TFixedText& t)
     return Cp1250ToUtf8(std::string(t.Chars, static_cast<std::size_t>(n)));
 }
 
-void ClipTextLength(TFixedText& t)
-{
-    const i32 n = t.Length;
-    if (n < 0) t.Length = 0;
-    else if (n > static_cast<i32>(sizeof t.Chars)) t.Length = static_cast<i32>(sizeof t.Chars);
-}
-
 void InitElementRecord(TCalcInput& in)
 {
     // 1. geometry, loads, wind texts

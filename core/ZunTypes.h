@@ -8,8 +8,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "core/Cp1250.h"
+#include "core/RecordStorage.h"
 
 namespace orv {
 
@@ -474,6 +477,13 @@ static_assert(offsetof(TProjectElement, Input) == 528);
 static_assert(offsetof(TProjectElement, Header) == 19368);
 static_assert(offsetof(TProjectElement, Loads) == 20487);
 static_assert(offsetof(TProjectElement, Reserved2) == 55407);
+// Its bytes are the record: copied whole and read from a file in place.
+static_assert(std::is_trivially_copyable_v<TProjectElement>);
+static_assert(std::is_trivially_default_constructible_v<TProjectElement>);
+
+// The elements of a project. A new element is zero-filled; a file read
+// appends elements unfilled and writes every byte of them.
+using TElementList = std::vector<TProjectElement, TRecordAllocator<TProjectElement>>;
 
 // --- enumerations ------------------------------------------------------------
 enum TCalcCase : u8 {
@@ -511,8 +521,14 @@ void TShortString<N>::set(const std::string& utf8) { setRaw(Utf8ToCp1250(utf8));
 // --- text fields --------------------------------------------------------------
 void StrToFixedText(const std::string& utf8, TFixedText& t);
 std::string FixedTextToStr(const TFixedText& t);
-// Brings a length read from a file into 0..512.
-void ClipTextLength(TFixedText& t);
+// Brings a length read from a file into 0..512. Inline: a record read from
+// a file has about a hundred of them.
+inline void ClipTextLength(TFixedText& t)
+{
+    const i32 n = t.Length;
+    if (n < 0) t.Length = 0;
+    else if (n > static_cast<i32>(sizeof t.Chars)) t.Length = static_cast<i32>(sizeof t.Chars);
+}
 
 // --- defaults -----------------------------------------------------------------
 void InitElementRecord(TCalcInput& in);

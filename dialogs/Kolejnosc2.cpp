@@ -275,7 +275,7 @@ void TTabManeagerDlg::BitBtn2Click()
 
 void TTabManeagerDlg::RebuildElementArray()
 {
-    std::vector<TProjectElement> rebuilt(nodes_.size());
+    TElementList rebuilt(nodes_.size());
     for (std::size_t j = 0; j < nodes_.size(); ++j) {
         const Node& n = nodes_[j];
         TProjectElement& e = rebuilt[j];

@@ -17,7 +17,7 @@ class QTreeWidget;
 namespace orv {
 
 struct TElementManagerData {
-    std::vector<TProjectElement> elements; // at least `count` elements
+    TElementList elements; // at least `count` elements
     int count = 0;
     int current = 0; // in: the element shown first; out: the one focused on OK
 };

@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteBytes(file, data, size);
 
     std::vector<std::string> comments{"kept"};
-    std::vector<TProjectElement> elements;
+    TElementList elements;
     if (!ReadProjectFile(comments, file, elements)) {
         if (!elements.empty() || comments.size() != 1 || comments[0] != "kept")
             Fail("a failed read changed the project", {});
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!WriteProjectFile(comments, copy, elements, elements[0].Count, elements[0].Current))
         Fail("a project read could not be written back", {});
     std::vector<std::string> comments2;
-    std::vector<TProjectElement> elements2;
+    TElementList elements2;
     if (!ReadProjectFile(comments2, copy, elements2)) Fail("a project written could not be read", {});
     if (elements2.size() != elements.size())
         Fail("written project read with another element count", {});

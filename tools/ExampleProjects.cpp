@@ -288,13 +288,13 @@ std::vector<TExampleProject> BuildExampleProjects()
     return projects;
 }
 
-std::vector<TProjectElement> VariedExampleElements(int count)
+TElementList VariedExampleElements(int count)
 {
-    std::vector<TProjectElement> examples;
+    TElementList examples;
     for (const TExampleProject& p : BuildExampleProjects())
         for (const TProjectElement& e : p.Elements) examples.push_back(e);
     const int n = static_cast<int>(examples.size());
-    std::vector<TProjectElement> out;
+    TElementList out;
     out.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         TProjectElement e = examples[static_cast<std::size_t>(i % n)];

@@ -12,7 +12,7 @@ namespace orv {
 
 struct TExampleProject {
     std::string FileName;                  // UTF-8, without a folder
-    std::vector<TProjectElement> Elements;
+    TElementList Elements;
     std::vector<std::string> Comments;     // the project comment, line by line
 };
 
@@ -24,7 +24,7 @@ std::vector<TExampleProject> BuildExampleProjects();
 // `count` elements of the example projects over and over, each round a
 // centimetre lower than the one before (the first round as the examples
 // are), so that no two elements of one case are alike.
-std::vector<TProjectElement> VariedExampleElements(int count);
+TElementList VariedExampleElements(int count);
 
 // Writes every example project into `folder`; false at the first file that
 // could not be written, its path in `failedFile`.

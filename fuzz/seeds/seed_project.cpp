@@ -34,7 +34,7 @@ void MakeElement(int caseNo, TProjectElement& e)
 }
 
 std::string WriteAndRead(const std::filesystem::path& dir, const std::string& name,
-                         std::vector<TProjectElement>& elements,
+                         TElementList& elements,
                          const std::vector<std::string>& comments)
 {
     const std::string file = (dir / name).string();
@@ -69,12 +69,12 @@ int main(int argc, char** argv)
     const std::vector<std::string> comments = {"Obliczenia statyczne ścian",
                                                "kondygnacja 1–3, ŁÓDŹ", ""};
 
-    std::vector<TProjectElement> all(CalcCaseCount);
+    TElementList all(CalcCaseCount);
     for (int c = 0; c < CalcCaseCount; ++c) MakeElement(c, all[c]);
     WriteAndRead(dir, "all_cases.clcm", all, comments);
 
     for (int c = 0; c < CalcCaseCount; ++c) {
-        std::vector<TProjectElement> one(1);
+        TElementList one(1);
         MakeElement(c, one[0]);
         const std::string name = "case" + std::to_string(c);
         const std::string bytes = WriteAndRead(dir, name + ".clcm", one, {comments[0]});

@@ -19,7 +19,7 @@ namespace {
 struct ReadBack {
     bool ok = false;
     std::vector<std::string> comments;
-    std::vector<TProjectElement> elements;
+    TElementList elements;
 };
 
 ReadBack ReadExample(const std::string& file)
@@ -98,7 +98,7 @@ TEST(ExampleProjects, RecordsComeBackByteForByte)
 {
     const WrittenExamples ex;
     for (std::size_t p = 0; p < ex.built.size(); ++p) {
-        std::vector<TProjectElement> expected = ex.built[p].Elements;
+        TElementList expected = ex.built[p].Elements;
         std::memcpy(expected[0].Version, "01.3", 4);
         expected[0].Count = static_cast<i32>(expected.size());
         expected[0].Current = 0;

@@ -35,7 +35,7 @@ std::vector<Writer> writers()
     return {
         {"project", "dom.clcm",
          [](const std::string& f) {
-             std::vector<TProjectElement> els(2);
+             TElementList els(2);
              for (TProjectElement& e : els) std::memset(&e, 0, sizeof e);
              return SaveProjectFile(f, els, 2, 1, {"opis"});
          }},

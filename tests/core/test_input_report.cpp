@@ -260,7 +260,7 @@ TEST(InputReport, LongCatalogueNameIsCut)
 
 TEST(ReportDump, ElementOfCaseZero)
 {
-    std::vector<TProjectElement> elements(1);
+    TElementList elements(1);
     std::memset(&elements[0], 0, sizeof elements[0]);
     InitElementRecord(elements[0].Input);
     elements[0].Name.set("Ściana A");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <cmath>
@@ -131,7 +132,7 @@ protected:
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
     // Reads into the caller's sentinel project; when refused, it must be untouched.
-    bool readIntoSentinel(const std::string& file, std::vector<TProjectElement>& els,
+    bool readIntoSentinel(const std::string& file, TElementList& els,
                           std::vector<std::string>& com)
     {
         els = keepElements;
@@ -151,11 +152,11 @@ protected:
     const fs::path& dir = scratch.path();
     MessageRecorder messages;
     IMessageService* previous = nullptr;
-    std::vector<TProjectElement> keepElements;
+    TElementList keepElements;
     std::vector<std::string> keepComments;
 };
 
-std::vector<TProjectElement> threeElements()
+TElementList threeElements()
 {
     return {makeElement(0), makeElement(1), makeElement(2)};
 }
@@ -181,7 +182,7 @@ TEST_F(ProjectFile, ThreeElementsWithTwoCommentLinesRoundTripByteForByte)
     EXPECT_EQ(file.substr(166224), "a\r\nb");
     EXPECT_EQ(ProjectFileVersion(path("p.clcm")), 13);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> backComments = {"zostanie zastąpiony"};
     ASSERT_TRUE(ReadProjectFile(backComments, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -210,7 +211,7 @@ TEST_F(ProjectFile, CommentTextRules)
     // No comment lines, no bytes; reading such a file gives one empty line.
     ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 1, 0));
     EXPECT_EQ(readFile(path("p.clcm")).size(), sizeof(TProjectElement));
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     EXPECT_EQ(com, std::vector<std::string>{""});
@@ -240,7 +241,7 @@ TEST_F(ProjectFile, VersionTextAndRefusedFiles)
     EXPECT_EQ(ProjectFileVersion(path("v14.clcm")), 14);
     EXPECT_EQ(ProjectFileVersion(path("brak.clcm")), -1);
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     for (const char* name : {"v.clcm", "short.clcm", "empty.clcm", "v14.clcm"}) {
         messages.shown.clear();
@@ -280,7 +281,7 @@ TEST_F(ProjectFile, Version12RecordsConvert)
     r1.in<f64>(10272, 99.0);
 
     orvtest::WriteFileBytes(dir / "v12.clcm", r0.buf + r1.buf + "uwagi\r\nkoniec");
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v12.clcm"), els));
     ASSERT_EQ(els.size(), 2u);
@@ -347,7 +348,7 @@ TEST_F(ProjectFile, Version11RecordsConvert)
     r.in<f64>(14456, 12.0);
     orvtest::WriteFileBytes(dir / "v11.clcm", r.buf);
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v11.clcm"), els));
     ASSERT_EQ(els.size(), 1u);
@@ -396,7 +397,7 @@ TEST_F(ProjectFile, Version10RecordsConvert)
     OldRecord r1(10, 12688, 11296, 0, 0, "Drugi");
     orvtest::WriteFileBytes(dir / "v10.clcm", r0.buf + r1.buf + "x");
 
-    std::vector<TProjectElement> els;
+    TElementList els;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("v10.clcm"), els));
     ASSERT_EQ(els.size(), 2u);
@@ -449,7 +450,7 @@ TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 2));
     const std::string good = readFile(path("p.clcm"));
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     for (i32 count : {4, 0, -1, -3, INT_MIN, INT_MAX, 0x10000}) {
         std::string bad = good;
@@ -474,7 +475,7 @@ TEST_F(ProjectFile, TruncatedFiles)
     auto els = threeElements();
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 0));
     const std::string good = readFile(path("p.clcm"));
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     for (std::size_t n : {std::size_t(0), std::size_t(3), std::size_t(4), std::size_t(7), std::size_t(11),
                           sizeof(TProjectElement) - 1, sizeof(TProjectElement), 2 * sizeof(TProjectElement) + 5,
@@ -534,7 +535,7 @@ TEST_F(ProjectFile, OutOfRangeValuesAreRepairedAndSoundOnesKept)
     put<i32>(file, 8, 17); // current index beyond the elements
     orvtest::WriteFileBytes(dir / "p.clcm", file);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -602,7 +603,7 @@ TEST_F(ProjectFile, BasementSlabPageLastConcreteClassAndFigureLimitsSurvive)
     els[1].Loads.bs_ind[0] = 1;
     ASSERT_TRUE(WriteProjectFile({"piwnica"}, path("p.clcm"), els, 3, 2));
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(ReadProjectFile(com, path("p.clcm"), back));
     ASSERT_EQ(back.size(), 3u);
@@ -701,7 +702,7 @@ TEST_F(ProjectFile, RandomCorruptionIsRefusedOrRepaired)
             break;
         }
         orvtest::WriteFileBytes(dir / "m.clcm", f);
-        std::vector<TProjectElement> back;
+        TElementList back;
         std::vector<std::string> com;
         if (readIntoSentinel(path("m.clcm"), back, com)) {
             ++accepted;
@@ -788,7 +789,7 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
     EXPECT_FALSE(TFileBytes(path("folder.clcm")).ok());
 
     // the elements read do not hang on the buffer: they outlive it
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     ASSERT_TRUE(ReadProjectFile(comments, path("p.clcm"), back));
     fs::remove(dir / "p.clcm");
@@ -801,14 +802,14 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
 TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
 {
     // 45 elements: the reader takes them in blocks, the last one partly filled.
-    std::vector<TProjectElement> els;
+    TElementList els;
     for (int k = 0; k < 45; ++k) els.push_back(makeElement(k));
     els[44].Input.Case = 200; // out of range, set right on the way in
     ASSERT_TRUE(WriteProjectFile({"pierwsza", "druga"}, path("big.clcm"), els, 45, 44));
     const std::string good = readFile(path("big.clcm"));
     ASSERT_EQ(good.size(), 45 * sizeof(TProjectElement) + 15);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> com;
     ASSERT_TRUE(readIntoSentinel(path("big.clcm"), back, com));
     ASSERT_EQ(back.size(), 45u);
@@ -856,4 +857,112 @@ TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
     }
     orvtest::WriteFileBytes(dir / "v12cut.clcm", v12.substr(0, 39 * 18168 + 100));
     EXPECT_FALSE(readIntoSentinel(path("v12cut.clcm"), back, com));
+}
+
+namespace {
+// An element whose padding, reserved bytes and characters behind its text
+// lengths hold a pattern: bytes a reader must carry over as they are.
+TProjectElement patternedElement(int k)
+{
+    TProjectElement e = makeElement(k);
+    e.Loads.StoreyCount = 1 + k % 9; // sound: nothing to set right
+    const u8 fill = static_cast<u8>(0xA0 + k % 32);
+    std::memset(e.Name.Chars + e.Name.Len, fill, sizeof e.Name.Chars - e.Name.Len);
+    std::memset(e.Description.Chars + e.Description.Len, fill, sizeof e.Description.Chars - e.Description.Len);
+    std::memset(e.Reserved1, fill, sizeof e.Reserved1);
+    std::memset(e.Input.Reserved1, fill, sizeof e.Input.Reserved1);
+    std::memset(e.Input.Reserved2, fill, sizeof e.Input.Reserved2);
+    std::memset(e.Input.ElementE2.Reserved2, fill, sizeof e.Input.ElementE2.Reserved2);
+    std::memset(e.Input.Stropy[3].Reserved, fill, sizeof e.Input.Stropy[3].Reserved);
+    e.Reserved2 = fill;
+    std::memcpy(e.Version, "x\x01y\x02", 4); // stored version text of elements past the first
+    const i32 junk[2] = {-7 - k, 123456 + k};
+    std::memcpy(&e.Count, &junk[0], 4);
+    std::memcpy(&e.Current, &junk[1], 4);
+    return e;
+}
+
+bool allZero(const void* p, std::size_t n)
+{
+    const auto* b = static_cast<const unsigned char*>(p);
+    return std::all_of(b, b + n, [](unsigned char c) { return c == 0; });
+}
+} // namespace
+
+TEST_F(ProjectFile, EveryByteOfARecordIsCarriedOverAcrossBlocks)
+{
+    // 30 elements: several blocks, the last one partly filled.
+    TElementList els;
+    for (int k = 0; k < 30; ++k) els.push_back(patternedElement(k));
+    ASSERT_TRUE(WriteProjectFile({"uwagi"}, path("wzor.clcm"), els, 30, 17));
+    const std::string file = readFile(path("wzor.clcm"));
+    ASSERT_EQ(file.size(), 30 * sizeof(TProjectElement) + 5);
+
+    TElementList back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(readIntoSentinel(path("wzor.clcm"), back, com));
+    ASSERT_EQ(back.size(), 30u);
+    for (int k = 0; k < 30; ++k)
+        EXPECT_EQ(bytesOf(back[k]), file.substr(k * sizeof(TProjectElement), sizeof(TProjectElement))) << k;
+    EXPECT_EQ(v(back[0].Count), 30);
+    EXPECT_EQ(v(back[0].Current), 17);
+    EXPECT_EQ(v(back[29].Current), 123456 + 29); // only element 0 carries the project's numbers
+
+    // Saved again, it is the same file byte for byte.
+    ASSERT_TRUE(WriteProjectFile(com, path("znowu.clcm"), back, 30, back[0].Current));
+    EXPECT_EQ(readFile(path("znowu.clcm")), file);
+}
+
+TEST_F(ProjectFile, ElementsReadIntoUsedMemoryHoldOnlyTheFilesBytes)
+{
+    // A project with patterned padding is read and dropped, so its memory is
+    // free to be taken again by the next read.
+    TElementList patterned;
+    for (int k = 0; k < 20; ++k) patterned.push_back(patternedElement(k));
+    ASSERT_TRUE(WriteProjectFile({}, path("wzor.clcm"), patterned, 20, 0));
+
+    TElementList clean;
+    for (int k = 0; k < 20; ++k) clean.push_back(makeElement(k));
+    for (int k = 0; k < 20; ++k) clean[k].Loads.StoreyCount = 1 + k % 9;
+    ASSERT_TRUE(WriteProjectFile({}, path("czysty.clcm"), clean, 20, 3));
+    const std::string cleanFile = readFile(path("czysty.clcm"));
+
+    // The patterned project read and dropped, then `file` read.
+    auto readAfterPatterned = [&](const std::string& file) {
+        std::vector<std::string> com;
+        {
+            TElementList dirty;
+            EXPECT_TRUE(ReadProjectFile(com, path("wzor.clcm"), dirty));
+        }
+        TElementList back;
+        EXPECT_TRUE(ReadProjectFile(com, path(file), back));
+        return back;
+    };
+    for (int round = 0; round < 3; ++round) {
+        const TElementList back = readAfterPatterned("czysty.clcm");
+        ASSERT_EQ(back.size(), 20u);
+        for (int k = 0; k < 20; ++k) {
+            EXPECT_EQ(bytesOf(back[k]), cleanFile.substr(k * sizeof(TProjectElement), sizeof(TProjectElement)))
+                << round << " " << k;
+        }
+    }
+
+    // Converted old records are zero wherever the old record has no data,
+    // whatever an earlier read left in that memory.
+    std::string v12;
+    for (int k = 0; k < 12; ++k) v12 += OldRecord(12, 18168, 16776, k == 0 ? 12 : 0, 0, "Stara " + std::to_string(k)).buf;
+    orvtest::WriteFileBytes(dir / "v12.clcm", v12);
+    for (int round = 0; round < 2; ++round) {
+        const TElementList back = readAfterPatterned("v12.clcm");
+        ASSERT_EQ(back.size(), 12u);
+        for (int k = 0; k < 12; ++k) {
+            const TProjectElement& e = back[k];
+            EXPECT_EQ(e.Name.str(), "Stara " + std::to_string(k));
+            EXPECT_TRUE(allZero(e.Name.Chars + e.Name.Len, sizeof e.Name.Chars - e.Name.Len)) << k;
+            EXPECT_TRUE(allZero(&e.Description, sizeof e.Description)) << k;
+            EXPECT_TRUE(allZero(e.Reserved1, sizeof e.Reserved1)) << k;
+            EXPECT_EQ(v(e.Reserved2), 0) << k;
+            EXPECT_TRUE(allZero(e.Version, sizeof e.Version)) << k;
+        }
+    }
 }

@@ -543,7 +543,7 @@ TEST_F(Session, ReplacedElementsKeepTheProjectHeaderInElementZero)
     s->setModified(false);
 
     // The manager's order: 3, 1 (element 2 deleted), the first one focused.
-    std::vector<TProjectElement> list(3);
+    TElementList list(3);
     list[0] = s->element(2);
     list[1] = s->element(0);
     list[2] = s->element(1); // beyond the count: not taken
@@ -730,7 +730,7 @@ TEST(FileStatus, ProjectFilesReportWithoutAMessageBox)
 {
     ScratchDir dir;
     MessageRecorder messages;
-    std::vector<TProjectElement> els(2);
+    TElementList els(2);
     for (TProjectElement& e : els) {
         std::memset(&e, 0, sizeof e);
         InitElementRecord(e.Input);
@@ -743,7 +743,7 @@ TEST(FileStatus, ProjectFilesReportWithoutAMessageBox)
     const std::string good = ReadFileBytes(dir.file("p.clcm"));
     ASSERT_EQ(good.size(), 2 * sizeof(TProjectElement) + 4);
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     ASSERT_TRUE(LoadProjectFile(dir.file("p.clcm"), back, comments).ok());
     EXPECT_EQ(back.size(), 2u);

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "core/ZunTypes.h"
 
@@ -170,4 +171,36 @@ TEST(ShortString, LengthByteFromFileIsClipped)
     s.set(polish); // 60 bytes of UTF-8, 30 characters: cut to 20
     EXPECT_EQ(s.Len, 20);
     EXPECT_EQ(s.str().size(), 40u);
+}
+
+// New elements of the list are zero-filled even where the storage held
+// other bytes; only elements appended unfilled keep what was there.
+TEST(ElementList, NewElementsAreZeroFilledInReusedStorage)
+{
+    const std::string zeros(sizeof(TProjectElement), '\0');
+    auto bytes = [](const TProjectElement& e) { return std::string(reinterpret_cast<const char*>(&e), sizeof e); };
+    for (int round = 0; round < 3; ++round) {
+        {
+            TElementList dirty(4);
+            std::memset(dirty.data(), 0xEE, 4 * sizeof(TProjectElement));
+        }
+        TElementList made(4); // likely the storage just given back
+        for (const TProjectElement& e : made) EXPECT_EQ(bytes(e), zeros);
+        made.resize(7);
+        made.emplace_back();
+        ASSERT_EQ(made.size(), 8u);
+        for (const TProjectElement& e : made) EXPECT_EQ(bytes(e), zeros);
+    }
+
+    // Unfilled elements follow the ones there; copies are whole records.
+    TElementList list(2);
+    list[1].Name.set("Druga");
+    TProjectElement* added = AppendUnfilled(list, 3);
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(added, list.data() + 2);
+    std::memset(added, 0x11, 3 * sizeof(TProjectElement));
+    EXPECT_EQ(list[1].Name.str(), "Druga");
+    const TElementList copy = list;
+    for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(bytes(copy[i]), bytes(list[i])) << i;
+    EXPECT_EQ(bytes(copy[4]), std::string(sizeof(TProjectElement), '\x11'));
 }

@@ -31,7 +31,7 @@ TEST(ReportDump, ThroughAProjectFile)
 {
     orvtest::ScratchDir dir;
     orvtest::MessageRecorder rec;
-    std::vector<TProjectElement> elements = {
+    TElementList elements = {
         element("Ściana nośna", 150, 25),   // N1d = 180 kN < 298.69 kN
         element("Przeciążona", 600, 25),    // N1d = 630 kN > 298.69 kN
         element("Bez grubości", 150, 0),    // a thickness the editor refuses: error 50
@@ -39,7 +39,7 @@ TEST(ReportDump, ThroughAProjectFile)
     const std::string file = dir.file("przykład.clcm");
     ASSERT_TRUE(WriteProjectFile({"Uwagi"}, file, elements, 3, 0));
 
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     ASSERT_TRUE(ReadProjectFile(comments, file, back));
     ASSERT_EQ(back.size(), 3u);

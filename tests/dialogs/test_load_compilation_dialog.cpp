@@ -472,13 +472,13 @@ namespace {
 // `loads`, written and read by the project-file routines.
 std::unique_ptr<TLoadCompilation> ThroughProjectFile(const TLoadCompilation& loads, const std::string& file)
 {
-    std::vector<TProjectElement> elements(1);
+    TElementList elements(1);
     std::memset(elements.data(), 0, sizeof(TProjectElement));
     InitElementRecord(elements[0].Input);
     InitProjectHeader("Jan Kowalski", elements[0].Header);
     elements[0].Loads = loads;
     EXPECT_TRUE(SaveProjectFile(file, elements, 1, 0, {}).ok());
-    std::vector<TProjectElement> back;
+    TElementList back;
     std::vector<std::string> comments;
     EXPECT_TRUE(LoadProjectFile(file, back, comments).ok());
     EXPECT_EQ(back.size(), 1u);

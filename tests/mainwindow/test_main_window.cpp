@@ -256,7 +256,7 @@ TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
     EXPECT_FALSE(window->session().modified());
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Projekt domu"));
 
-    std::vector<TProjectElement> before(window->session().count());
+    TElementList before(window->session().count());
     for (int i = 0; i < window->session().count(); ++i) window->session().GetElementRecord(i, before[i]);
 
     window->Nowy1Click();

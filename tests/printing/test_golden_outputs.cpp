@@ -93,10 +93,10 @@ protected:
     void TearDown() override { BindSettingsStore(prev); }
 
     // The elements of an example as its file gives them back.
-    std::vector<TProjectElement> readExample(const std::string& fileName)
+    TElementList readExample(const std::string& fileName)
     {
         std::vector<std::string> comments;
-        std::vector<TProjectElement> elements;
+        TElementList elements;
         EXPECT_TRUE(ReadProjectFile(comments, dir.path().toStdString() + "/" + fileName, elements));
         return elements;
     }
@@ -104,7 +104,7 @@ protected:
     // 100 different elements, every one printed, in the session.
     bool openHundredElements(ProjectSession& session)
     {
-        std::vector<TProjectElement> elements = VariedExampleElements(100);
+        TElementList elements = VariedExampleElements(100);
         elements.front().Header.PrintParts[4] = 1;  // every element
         elements.front().Header.PrintParts[5] = 0;
         const std::string file = dir.path().toStdString() + "/sto.clcm";
@@ -117,8 +117,8 @@ protected:
 };
 
 struct VectorSource : IElementSource {
-    const std::vector<TProjectElement>& elements;
-    explicit VectorSource(const std::vector<TProjectElement>& e) : elements(e) {}
+    const TElementList& elements;
+    explicit VectorSource(const TElementList& e) : elements(e) {}
     bool GetElementRecord(int i, TProjectElement& e) override
     {
         if (i < 0 || i >= static_cast<int>(elements.size())) return false;
@@ -142,7 +142,7 @@ TEST_F(GoldenOutputs, ReportDumpsAndRtfOfTheExamplesAreAsBefore)
     ASSERT_EQ(examples.size(), 2u);
     for (std::size_t k = 0; k < examples.size(); ++k) {
         const std::string stem = "example" + std::to_string(k + 1);
-        const std::vector<TProjectElement> elements = readExample(examples[k].FileName);
+        const TElementList elements = readExample(examples[k].FileName);
         ASSERT_EQ(elements.size(), examples[k].Elements.size());
 
         std::ostringstream dump;
@@ -171,7 +171,7 @@ TEST_F(GoldenOutputs, CalculationTracesOfTheExamplesAreAsBefore)
     const std::vector<TExampleProject> examples = BuildExampleProjects();
     ASSERT_EQ(examples.size(), 2u);
     for (std::size_t k = 0; k < examples.size(); ++k) {
-        const std::vector<TProjectElement> elements = readExample(examples[k].FileName);
+        const TElementList elements = readExample(examples[k].FileName);
         ASSERT_EQ(elements.size(), examples[k].Elements.size());
         // every element: its number, case and error number, then its trace
         std::ostringstream out;

@@ -44,7 +44,7 @@ namespace {
 // The first element of each case in the example projects (cases 0, 1, 3
 // from the first project, 2, 4, 5 from the second), and the calls made on them.
 struct ProjectSource : IElementSource {
-    std::vector<TProjectElement> elements;
+    TElementList elements;
     std::vector<int> fetched, calculated;
     int failing = -1; // an index the source does not give
 

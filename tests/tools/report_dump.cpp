@@ -25,7 +25,7 @@ public:
     }
 };
 
-bool LoadElementsForDump(const std::string& fileName, std::vector<orv::TProjectElement>& elements)
+bool LoadElementsForDump(const std::string& fileName, orv::TElementList& elements)
 {
     std::vector<std::string> comments;
     return orv::ReadProjectFile(comments, fileName, elements);
@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         std::cerr << "usage: report_dump <project.clcm>\n";
         return 2;
     }
-    std::vector<orv::TProjectElement> elements;
+    orv::TElementList elements;
     StderrMessages messages;
     orv::BindMessageService(&messages);
     if (!LoadElementsForDump(argv[1], elements)) return 1;

@@ -22,7 +22,7 @@ std::string PlainSheetLine(const orv::TReportSheet& sheet, int n, int headingX)
     return head + text;
 }
 
-void DumpProject(const std::vector<orv::TProjectElement>& elements, std::ostream& out)
+void DumpProject(const orv::TElementList& elements, std::ostream& out)
 {
     auto input = std::make_unique<orv::TCalcInput>();
     auto sheet = std::make_unique<orv::TReportSheet>();

@@ -15,6 +15,6 @@ std::string PlainSheetLine(const orv::TReportSheet& sheet, int n, int headingX);
 
 // Per element: name, case, error number, verdict, then the input and the
 // results report lines.
-void DumpProject(const std::vector<orv::TProjectElement>& elements, std::ostream& out);
+void DumpProject(const orv::TElementList& elements, std::ostream& out);
 
 } // namespace orvtest

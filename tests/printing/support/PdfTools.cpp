@@ -151,7 +151,7 @@ orv::TReportStatus PrintReportToPdf(QPrinter& printer, const orv::TReportRequest
 namespace {
 
 bool WriteAndOpen(orv::ProjectSession& session, const std::string& file,
-                  std::vector<orv::TProjectElement>& elements, const std::vector<std::string>& comments)
+                  orv::TElementList& elements, const std::vector<std::string>& comments)
 {
     const int count = static_cast<int>(elements.size());
     if (!orv::SaveProjectFile(file, elements, count, 0, comments).ok()) return false;
@@ -163,7 +163,7 @@ bool WriteAndOpen(orv::ProjectSession& session, const std::string& file,
 bool OpenEveryCaseProject(orv::ProjectSession& session, const std::string& file)
 {
     const std::vector<orv::TExampleProject> examples = orv::BuildExampleProjects();
-    std::vector<orv::TProjectElement> elements;
+    orv::TElementList elements;
     for (const orv::TExampleProject& p : examples)
         for (const orv::TProjectElement& e : p.Elements) elements.push_back(e);
     // the first wall again, under a load it cannot carry
