@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ZunCalc.h"
@@ -40,8 +41,10 @@ void CheckElement(const TCalcInput& input, bool checkNumbers, TReportSheet& shee
     const u8 error = CalcElement(trace, input, results);
     if (error != results.Error) Fail("CalcElement returned another error than it stored", {});
     if (checkNumbers) {
-        for (const std::string& line : trace)
+        for (std::string_view view : trace) {
+            const std::string line(view);
             if (HasNonFiniteNumber(line)) Fail("calculation trace prints NaN or infinity", line);
+        }
     }
 
     BuildInputReport(1, 2, 3, input, results, sheet);
