@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -75,6 +76,13 @@ void TMTabControl::setTabs(const QStringList& texts, int current)
     setElideMode(elideMode());
     updateGeometry();
     if (shown) show();
+    // Scrolled to the current tab: a bar that keeps its current tab does
+    // not scroll to it by itself, so it is chosen again, silently.
+    if (current >= 0 && current < count() && count() > 1) {
+        const QSignalBlocker silent(this);
+        setCurrentIndex(current == 0 ? 1 : 0);
+        setCurrentIndex(current);
+    }
 }
 
 QSize TMTabControl::tabSizeHint(int index) const

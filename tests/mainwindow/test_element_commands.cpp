@@ -148,6 +148,10 @@ TEST_F(ElementCommands, LargeAndSmallProjectsOpenWithATabForEveryElement)
         QApplication::processEvents();
         EXPECT_GT(tabs()->tabRect(current).width(), 1);
         EXPECT_GT(tabs()->tabRect(count - 1).width(), 1);
+        // The current tab is scrolled into view.
+        EXPECT_TRUE(tabs()->rect().contains(tabs()->tabRect(current).center()))
+            << "tab " << current << " at " << tabs()->tabRect(current).x() << " in a bar " << tabs()->width()
+            << " wide";
     };
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
