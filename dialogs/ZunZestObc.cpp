@@ -538,6 +538,12 @@ void TZestObcDlg::buildForm()
     }
     for (QCheckBox* c : {bsInd_, stropL_, stropP_, wieniec_, twTyp_})
         connect(c, &QCheckBox::toggled, this, [this] { switchChanged(); });
+
+    auto named = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    dependents_ = {named("lo_L1"), named("Label29"), named("gL1"), named("Fl1"), named("pL1"),
+                   named("lo_P1"), named("Label24"), named("gP1"), named("Fp1"), named("pP1"),
+                   named("hw1"),   named("Label31"), named("ro_w1"), named("Gw1"), named("tw1"), named("Label16"),
+                   named("bs1"),   named("Label27")};
 }
 
 // --- data in and out ---------------------------------------------------------------------
@@ -683,14 +689,14 @@ void TZestObcDlg::UpdateControls()
     auto enable = [](std::initializer_list<QWidget*> ws, bool on) {
         for (QWidget* w : ws) w->setEnabled(on);
     };
-    auto named = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    const Dependents& d = dependents_;
     const bool left = l.strop_L[e] != 0, right = l.strop_P[e] != 0, ring = l.wieniec[e] != 0;
-    enable({sl0_, sl1_, named("lo_L1"), named("Label29"), named("gL1"), named("Fl1")}, left);
-    named("pL1")->setEnabled(left && !basement_);
-    enable({sp0_, sp1_, named("lo_P1"), named("Label24"), named("gP1"), named("Fp1")}, right);
-    named("pP1")->setEnabled(right && !basement_);
-    enable({gw0_, gw1_, named("hw1"), named("Label31"), named("ro_w1"), gfRing_, twTyp_, named("Gw1")}, ring);
-    enable({named("bs1"), named("Label27")}, l.bs_ind[e] != 0);
+    enable({sl0_, sl1_, d.loL, d.loLLabel, d.gL, d.Fl}, left);
+    d.pL->setEnabled(left && !basement_);
+    enable({sp0_, sp1_, d.loP, d.loPLabel, d.gP, d.Fp}, right);
+    d.pP->setEnabled(right && !basement_);
+    enable({gw0_, gw1_, d.hw, d.hwLabel, d.roW, gfRing_, twTyp_, d.Gw}, ring);
+    enable({d.bs, d.bsLabel}, l.bs_ind[e] != 0);
     leftValueLabel_->setText(basement_ ? QStringLiteral("Obliczeniowe obciążenie liniowe od obciążeń stałych na stropie lewym")
                                        : QStringLiteral("Obliczeniowe obciążenie liniowe od obciążeń stałych i zmiennych na stropie lewym"));
     rightValueLabel_->setText(basement_ ? QStringLiteral("Obliczeniowe obciążenie liniowe od obciążeń stałych na stropie prawym")
@@ -701,8 +707,8 @@ void TZestObcDlg::UpdateControls()
     twLabel_->setVisible(slab);
     twLabel_->setEnabled(ring);
     const bool twOn = slab ? ring : (ring && twTyp_->isChecked());
-    named("tw1")->setEnabled(twOn);
-    named("Label16")->setEnabled(twOn);
+    d.tw->setEnabled(twOn);
+    d.twCaption->setEnabled(twOn);
 }
 
 void TZestObcDlg::recalc()

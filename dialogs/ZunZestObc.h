@@ -143,6 +143,14 @@ private:
     QLabel* repeatedCaption_ = nullptr;
     QWidget* result_ = nullptr;
     QWidget* scheme_ = nullptr;
+    // The controls a slab, the ring beam or an own wall width switch on,
+    // found by name once the form is built.
+    struct Dependents {
+        QWidget *loL, *loLLabel, *gL, *Fl, *pL;
+        QWidget *loP, *loPLabel, *gP, *Fp, *pP;
+        QWidget *hw, *hwLabel, *roW, *Gw, *tw, *twCaption;
+        QWidget *bs, *bsLabel;
+    } dependents_{};
 };
 
 // Runs the dialog on copies; on OK the compilation is replaced, F handed

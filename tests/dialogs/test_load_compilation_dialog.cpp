@@ -586,3 +586,49 @@ TEST_F(LoadCompilationDialog, UnitsAndCountFromAProjectReadAsTheDialogShowsThem)
     EXPECT_EQ(list->itemText(0), "Kondygnacja n+9");
     EXPECT_NEAR(dlg->upperLoad().value(), 541.5, 1e-9);
 }
+
+TEST_F(LoadCompilationDialog, SwitchesEnableExactlyTheirOwnControls)
+{
+    auto l = Example();
+    l->StoreyCount = 2;
+    l->kond_powtrz = 0;
+    l->strop_L[1] = 1, l->strop_P[1] = 0, l->wieniec[1] = 0, l->bs_ind[1] = 1;
+    dlg->setData(*l, input, false);
+    dlg->show();
+    auto enabled = [&](const char* name) {
+        QWidget* w = dlg->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w && w->isEnabled();
+    };
+    auto check = [&](bool left, bool right, bool ring, bool ownWidth) {
+        for (const char* n : {"lo_L1", "Label29", "gL1", "Fl1", "pL1"}) EXPECT_EQ(enabled(n), left) << n;
+        for (const char* n : {"lo_P1", "Label24", "gP1", "Fp1", "pP1"}) EXPECT_EQ(enabled(n), right) << n;
+        for (const char* n : {"hw1", "Label31", "ro_w1", "Gw1"}) EXPECT_EQ(enabled(n), ring) << n;
+        for (const char* n : {"bs1", "Label27"}) EXPECT_EQ(enabled(n), ownWidth) << n;
+    };
+    // Storey 1 of the example: left floor and ring beam as thick as the wall
+    // (its thickness follows the wall, so it is not typed).
+    check(true, false, true, false);
+    EXPECT_FALSE(enabled("tw1"));
+    auto* twTyp = dlg->findChild<QCheckBox*>("twTyp1");
+    twTyp->click();
+    EXPECT_TRUE(enabled("tw1"));
+    EXPECT_TRUE(enabled("Label16"));
+    // Each switch drives its own controls only.
+    dlg->findChild<QCheckBox*>("wieniec1")->click();
+    check(true, false, false, false);
+    EXPECT_FALSE(enabled("tw1"));
+    EXPECT_FALSE(enabled("Label16"));
+    dlg->findChild<QCheckBox*>("strop_P1")->click();
+    check(true, true, false, false);
+    dlg->findChild<QCheckBox*>("strop_L1")->click();
+    check(false, true, false, false);
+    dlg->findChild<QCheckBox*>("bs_ind1")->click();
+    check(false, true, false, true);
+    // Another storey shows its own switches.
+    auto* storeys = dlg->findChild<QComboBox*>("ActiveKond1");
+    ASSERT_NE(storeys, nullptr);
+    storeys->setCurrentIndex(1);
+    emit storeys->activated(1);
+    check(true, false, false, true);
+}
