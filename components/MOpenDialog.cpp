@@ -257,14 +257,14 @@ void TMTabControl::makeVisible(int index)
     const QRect entire = scrollRect(0); // without tear marks
     const int shownStart = std::max(1, scroll.left() + scrollOffset_);
     const int shownEnd = std::min(lastTabEnd - 1, scroll.right() + scrollOffset_);
-    if (tabStart < shownStart)
+    if (width() >= lastTabEnd)
+        scrollOffset_ = 0; // all of them fit
+    else if (tabStart < shownStart)
         scrollOffset_ = tabStart - scroll.left();
     else if (tabEnd > shownEnd)
         scrollOffset_ = std::max(0, tabEnd - scroll.right());
     else if (scrollOffset_ + entire.width() > lastTabEnd + 1)
         scrollOffset_ = std::max(0, lastTabEnd - entire.width() + 1); // no room left empty on the right
-    else if (width() >= lastTabEnd)
-        scrollOffset_ = 0;
     leftButton_->setEnabled(scrollOffset_ > -scroll.left());
     rightButton_->setEnabled(scrollOffset_ < lastTabEnd - scroll.right());
     if (oldOffset != scrollOffset_) update();
