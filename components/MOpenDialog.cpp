@@ -1,6 +1,6 @@
 #include "components/MOpenDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QInputDevice>
@@ -71,6 +71,9 @@ TMTabControl::TMTabControl(QWidget* parent) : QWidget(parent)
     leftButton_->setAccessibleName(QCoreApplication::translate("QTabBar", "Scroll Left"));
     rightButton_->setAccessibleName(QCoreApplication::translate("QTabBar", "Scroll Right"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // The font and colours the platform gives tab bars.
+    if (QApplication::font("QTabBar") != QApplication::font()) setFont(QApplication::font("QTabBar"));
+    if (QApplication::palette("QTabBar") != QApplication::palette()) setPalette(QApplication::palette("QTabBar"));
     setFocusPolicy(Qt::NoFocus);
     elideMode_ = Qt::TextElideMode(style()->styleHint(QStyle::SH_TabBar_ElideMode, nullptr, this));
     useScrollButtons_ = !style()->styleHint(QStyle::SH_TabBar_PreferNoArrows, nullptr, this);
@@ -123,6 +126,7 @@ void TMTabControl::measureTabs(int from, int to)
     // adds to a tab; the option is filled once and only its text changes.
     sizes_.resize(texts_.size());
     if (from >= to) return;
+    ensurePolished();
     QStyleOptionTab opt;
     opt.initFrom(this);
     opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
@@ -157,6 +161,7 @@ void TMTabControl::layoutTabs()
     layoutDirty_ = false;
     const int n = count();
     left_.resize(n + 1);
+    left_[0] = 0;
     height_ = 0;
     for (int i = 0; i < n; ++i) {
         left_[i + 1] = left_[i] + sizes_[i].width();
@@ -349,7 +354,7 @@ void TMTabControl::setTabs(const QStringList& texts, int current)
         texts_.removeLast();
         sizes_.pop_back();
         shortcuts_.pop_back();
-        left_.pop_back();
+        if (!layoutDirty_) left_.resize(std::size_t(k) + 1); // the edges before stay right
         if (k == current_) {
             current_ = -1;
             if (k > 0) setCurrentIndex(k - 1);
@@ -621,6 +626,7 @@ void TMTabControl::scrollButtonClicked(bool left)
 {
     // One tab further: the last tab starting left of the free part, or the
     // first ending right of it.
+    ensureLaidOut();
     const QRect scroll = scrollRect(-1).translated(scrollOffset_, 0);
     const int n = count();
     if (left) {

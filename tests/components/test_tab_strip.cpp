@@ -280,3 +280,27 @@ TEST(TabStrip, ALongerNameWidensItsTabAndMovesTheRest)
     EXPECT_EQ(strip->tabRect(2).left(), before2.left() + grown);
     EXPECT_EQ(strip->tabAt(strip->tabRect(2).center()), 2);
 }
+
+// Tabs added one by one to a hidden strip, then fewer set: laid out when shown.
+TEST(TabStrip, AHiddenStripFilledTabByTabTakesFewerTabs)
+{
+    orvtest::EnsureApp<QApplication>();
+    QWidget window;
+    auto* strip = new TMTabControl(&window);
+    strip->hide();
+    for (const char* name : {"A", "B", "C", "D"}) strip->addTab(name);
+    EXPECT_EQ(strip->currentIndex(), 0);
+    QSignalSpy changed(strip, &TMTabControl::currentChanged);
+    strip->setTabs({"Ściana zewnętrzna", "B"}, 1);
+    ASSERT_EQ(strip->count(), 2);
+    EXPECT_EQ(changed.count(), 1);
+    window.resize(600, 60);
+    window.show();
+    strip->show();
+    strip->resize(600, strip->sizeHint().height());
+    EXPECT_EQ(strip->currentIndex(), 1);
+    EXPECT_EQ(strip->tabText(0), "Ściana zewnętrzna");
+    EXPECT_GT(strip->tabRect(0).width(), strip->tabRect(1).width());
+    EXPECT_EQ(strip->tabRect(1).left(), strip->tabRect(0).right() + 1);
+    EXPECT_EQ(strip->tabAt(strip->tabRect(1).center()), 1);
+}
