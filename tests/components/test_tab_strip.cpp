@@ -304,3 +304,24 @@ TEST(TabStrip, AHiddenStripFilledTabByTabTakesFewerTabs)
     EXPECT_EQ(strip->tabRect(1).left(), strip->tabRect(0).right() + 1);
     EXPECT_EQ(strip->tabAt(strip->tabRect(1).center()), 1);
 }
+
+// An ampersand in a name underlines its letter, and Alt with it chooses the tab.
+TEST(TabStrip, AltWithAnUnderlinedLetterChoosesItsTab)
+{
+    orvtest::EnsureApp<QApplication>();
+    ShownStrip shown(600);
+    TMTabControl* strip = shown.strip;
+    strip->setTabs({"Ściana &A", "Filar &B", "Nadproże"}, 0);
+    QApplication::setActiveWindow(&shown.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
+    QTest::keyClick(&shown.window, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(strip->currentIndex(), 1);
+    // renamed, the tab answers to its new letter only
+    strip->setTabText(1, "Filar &C");
+    QTest::keyClick(&shown.window, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(strip->currentIndex(), 0);
+    QTest::keyClick(&shown.window, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(strip->currentIndex(), 0);
+    QTest::keyClick(&shown.window, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(strip->currentIndex(), 1);
+}
