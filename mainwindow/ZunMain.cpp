@@ -465,7 +465,7 @@ void TVelkor2::buildCentre()
     leftLayout->setContentsMargins(2, 2, 2, 2);
     tabs_ = new TMTabControl(left);
     tabs_->setObjectName(QStringLiteral("TabControl1"));
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControl1Change(index); });
+    connect(tabs_, &TMTabControl::currentChanged, this, [this](int index) { TabControl1Change(index); });
     connect(tabs_, &TMTabControl::doubleClicked, this, &TVelkor2::TabControl1DblClick);
     tabs_->setWhatsThis(QStringLiteral("Zakładki elementów projektu: kliknięcie pokazuje element, podwójne "
                                        "kliknięcie zmienia jego nazwę i opis."));

@@ -15,7 +15,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QMenu>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QTest>
@@ -75,7 +74,7 @@ protected:
     }
 
     ProjectSession& session() { return window->session(); }
-    QTabBar* tabs() { return window->findChild<QTabBar*>("TabControl1"); }
+    TMTabControl* tabs() { return window->findChild<TMTabControl*>("TabControl1"); }
     QStringList tabTexts()
     {
         QStringList out;

@@ -145,7 +145,7 @@ TEST_F(MainWindow, StartsWithANewCalculatedProject)
 {
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Nowy Projekt"));
     EXPECT_EQ(window->session().count(), 1);
-    EXPECT_EQ(window->findChild<QTabBar*>("TabControl1")->tabText(0), "Element 1");
+    EXPECT_EQ(window->findChild<TMTabControl*>("TabControl1")->tabText(0), "Element 1");
     EXPECT_EQ(window->findChild<QLabel*>("Panel9")->text(),
               "  Ściana obciążona pionowo - model przegubowy - wyniki: ");
     EXPECT_FALSE(resultsText().isEmpty());
@@ -175,7 +175,7 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
     EXPECT_NE(verdict(), int(TVerdict::Satisfied));
 
     // Switching elements shows the other element's values.
-    window->findChild<QTabBar*>("TabControl1")->setCurrentIndex(1);
+    window->findChild<TMTabControl*>("TabControl1")->setCurrentIndex(1);
     EXPECT_EQ(window->session().currentIndex(), 1);
     EXPECT_EQ(field("t1a")->value(), window->session().current().Input.t);
 
