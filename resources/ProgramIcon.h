@@ -11,7 +11,7 @@ namespace orv {
 // (a null image if the drawing cannot be read).
 QImage RenderProgramIcon(int size);
 
-// The icon at the sizes window managers ask for.
+// The icon at the sizes window managers ask for, drawn when first asked for.
 QIcon ProgramIcon();
 
 } // namespace orv

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -74,6 +75,43 @@ TEST(StartupTexts, TheProgramIconHoldsTheDrawingAtEverySize)
     EXPECT_EQ(sizes.front(), QSize(16, 16));
     EXPECT_EQ(sizes.back(), QSize(256, 256));
     EXPECT_TRUE(RenderProgramIcon(0).isNull());
+}
+
+// The icon draws its sizes only when asked, yet answers every question as an
+// icon holding the eight drawings would: pictures at the held sizes and
+// between them, in every mode, their sizes, and what it paints.
+TEST(StartupTexts, TheProgramIconAnswersAsTheHeldDrawings)
+{
+    orvtest::EnsureApp<QApplication>();
+    QIcon held;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) held.addPixmap(QPixmap::fromImage(RenderProgramIcon(size)));
+    const QIcon icon = ProgramIcon();
+    EXPECT_FALSE(icon.isNull());
+    const QIcon copy = icon; // asked through a copy first
+    EXPECT_EQ(copy.actualSize(QSize(40, 40)), held.actualSize(QSize(40, 40)));
+    EXPECT_EQ(icon.availableSizes(), held.availableSizes());
+    const auto image = [](const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); };
+    for (const int size : {16, 20, 48, 100, 300}) {
+        SCOPED_TRACE(size);
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
+            const QPixmap want = held.pixmap(QSize(size, size), mode);
+            const QPixmap got = icon.pixmap(QSize(size, size), mode);
+            EXPECT_EQ(got.size(), want.size()) << mode;
+            EXPECT_EQ(image(got), image(want)) << mode;
+        }
+        EXPECT_EQ(icon.actualSize(QSize(size, size)), held.actualSize(QSize(size, size)));
+        QImage painted(size, size, QImage::Format_ARGB32), expected = painted;
+        painted.fill(Qt::white);
+        expected.fill(Qt::white);
+        {
+            QPainter p(&painted);
+            icon.paint(&p, painted.rect());
+            QPainter q(&expected);
+            held.paint(&q, expected.rect());
+        }
+        EXPECT_EQ(painted, expected);
+    }
+    EXPECT_FALSE(icon.isNull());
 }
 
 namespace {
