@@ -55,6 +55,22 @@ int mlbutton::HeightForWidth(const QAbstractButton* b, bool radio, bool multiLin
     return std::max(SizeHint(b, radio).height(), TextHeightFor(b, radio, multiLine, width) + 2);
 }
 
+int mlbutton::HeightForWidth(const QAbstractButton* b, bool radio, bool multiLine, int width, HeightCache& cache)
+{
+    const int dpi = b->logicalDpiY();
+    if (cache.text != b->text() || cache.font != b->font() || cache.dpi != dpi || cache.style != b->style() ||
+        cache.multiLine != multiLine) {
+        cache = HeightCache{b->text(), b->font(), dpi, b->style(), multiLine};
+    }
+    for (int i = 0; i < HeightCache::kSize; ++i)
+        if (cache.widths[i] == width) return cache.heights[i];
+    const int height = HeightForWidth(b, radio, multiLine, width);
+    cache.widths[cache.next] = width;
+    cache.heights[cache.next] = height;
+    cache.next = (cache.next + 1) % HeightCache::kSize;
+    return height;
+}
+
 void mlbutton::Paint(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout layout)
 {
     QPainter p(b);

@@ -15,8 +15,23 @@ int ButtonIndicatorTop(TButtonLayout layout, bool multiLine, int height, int tex
 
 // The size, hit area and painting shared by the two buttons.
 namespace mlbutton {
+// The heights of the last few widths asked for; a layout asks for the same
+// widths again and again, and each answer wraps the caption anew. They hold
+// while the caption, font, resolution, style and wrapping stay as they were.
+struct HeightCache {
+    static constexpr int kSize = 4;
+    QString text;
+    QFont font;
+    int dpi = 0;
+    const QStyle* style = nullptr;
+    bool multiLine = false;
+    int widths[kSize] = {-1, -1, -1, -1};
+    int heights[kSize] = {};
+    int next = 0;
+};
 QSize SizeHint(const QAbstractButton* b, bool radio);
 int HeightForWidth(const QAbstractButton* b, bool radio, bool multiLine, int width);
+int HeightForWidth(const QAbstractButton* b, bool radio, bool multiLine, int width, HeightCache& cache);
 void Paint(QAbstractButton* b, bool radio, bool multiLine, TButtonLayout layout);
 } // namespace mlbutton
 
@@ -48,7 +63,10 @@ public:
     }
     QSize sizeHint() const override { return mlbutton::SizeHint(this, Radio); }
     bool hasHeightForWidth() const override { return multiLine_; }
-    int heightForWidth(int width) const override { return mlbutton::HeightForWidth(this, Radio, multiLine_, width); }
+    int heightForWidth(int width) const override
+    {
+        return mlbutton::HeightForWidth(this, Radio, multiLine_, width, heights_);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override { mlbutton::Paint(this, Radio, multiLine_, layout_); }
@@ -57,6 +75,7 @@ protected:
 private:
     bool multiLine_ = true;
     TButtonLayout layout_;
+    mutable mlbutton::HeightCache heights_;
 };
 
 // A check box made in code has its box at the top of the text.

@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <memory>
 
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
@@ -105,4 +109,40 @@ TEST(MultiLineBoxes, BoxPlacementAndWrapping)
     box.show();
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(100, narrow - 4));
     EXPECT_TRUE(box.isChecked());
+}
+
+// The heights a layout asks for again come from the box's memory, but a new
+// caption, font or style, or turning the wrapping off, is measured anew.
+TEST(MultiLineBoxes, RememberedHeightsFollowCaptionFontAndStyle)
+{
+    orvtest::EnsureApp<QApplication>();
+    const QString longText = QStringLiteral("Ciężar własny wyliczony na podstawie wymiarów słupa i ciężaru objętościowego");
+    TMLRadioButton radio(longText);
+    const auto fresh = [&radio](int width) { return mlbutton::HeightForWidth(&radio, true, radio.multiLine(), width); };
+    // More widths than the memory holds, each asked twice, out of order.
+    for (const int width : {90, 140, 200, 400, 1000, 90, 400, 140, 2000, 200, 1000, 90})
+        EXPECT_EQ(radio.heightForWidth(width), fresh(width)) << width;
+    const int narrow = radio.heightForWidth(90);
+
+    radio.setText(QStringLiteral("Krótki"));
+    EXPECT_LT(radio.heightForWidth(90), narrow);
+    EXPECT_EQ(radio.heightForWidth(90), fresh(90));
+
+    radio.setText(longText);
+    EXPECT_EQ(radio.heightForWidth(90), narrow);
+    QFont big = radio.font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    radio.setFont(big);
+    EXPECT_GT(radio.heightForWidth(90), narrow);
+    EXPECT_EQ(radio.heightForWidth(90), fresh(90));
+
+    radio.setFont(QFont());
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    ASSERT_NE(windows, nullptr);
+    radio.setStyle(windows.get());
+    EXPECT_EQ(radio.heightForWidth(90), fresh(90));
+    radio.setMultiLine(false);
+    EXPECT_EQ(radio.heightForWidth(90), fresh(90));
+    EXPECT_LT(radio.heightForWidth(90), narrow);
+    radio.setStyle(nullptr);
 }
