@@ -1,5 +1,6 @@
 #include "resources/ProgramIcon.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPaintDevice>
@@ -63,7 +64,7 @@ public:
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : qApp->devicePixelRatio();
         painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
