@@ -40,15 +40,15 @@ bool ReadWholeFile(const std::string& fileName, std::string& data);
 bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
-// A regular file open for reading at given offsets, closed with the object.
-// Not ok when it cannot be opened or is no regular file; the size is the
-// file's when it was opened. A file that another program shortens
-// meanwhile gives a failed read, never a fault of the program.
 // Asks the system to back a large block that is about to be written with
 // large pages, so that filling it faults once per 2 MiB instead of once per
 // 4 KiB. Only a hint: nothing changes where the system does not take it.
 void AdviseLargePages(void* block, std::size_t bytes);
 
+// A regular file open for reading at given offsets, closed with the object.
+// Not ok when it cannot be opened or is no regular file; the size is the
+// file's when it was opened. A file that another program shortens
+// meanwhile gives a failed read, never a fault of the program.
 class TFileReader {
 public:
     explicit TFileReader(const std::string& fileName);
