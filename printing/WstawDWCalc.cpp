@@ -65,18 +65,27 @@ void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
 // Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
 
-// The end of the run of colour c (alpha set) that goes on at x: eight
-// pixels at a time where the processor compares four at once.
+// The end of the run of colour c (alpha set) that goes on at x: eight, then
+// four pixels at a time where the processor compares four at once, the
+// first other pixel found from the compare's mask.
 int RunEnd(const QRgb* in, int x, int width, QRgb c)
 {
 #if defined(__SSE2__)
     const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
     const __m128i colour = _mm_set1_epi32(int(c));
+    // four bits of the mask for each pixel, set where it is of colour c
+    auto same = [&](int at) {
+        const __m128i v = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at)), alpha);
+        return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi32(v, colour)));
+    };
     for (; x + 8 <= width; x += 8) {
-        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)), alpha);
-        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x + 4)), alpha);
-        if (_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi32(a, colour), _mm_cmpeq_epi32(b, colour))) != 0xffff)
-            break;
+        const unsigned mask = same(x) | same(x + 4) << 16;
+        if (mask != 0xffffffffu) return x + std::countr_one(mask) / 4;
+    }
+    if (x + 4 <= width) {
+        const unsigned mask = same(x);
+        if (mask != 0xffffu) return x + std::countr_one(mask) / 4;
+        x += 4;
     }
 #endif
     while (x < width && (in[x] | 0xff000000u) == c) ++x;

@@ -668,30 +668,32 @@ TEST_F(RtfExport, LibreOfficeKeepsParagraphsPolishLettersAndFigures)
 TEST(RtfFigurePng, SameBytesAsThePaletteImagesPngAtEveryWidthAndColourCount)
 {
     for (int colours : {1, 2, 3, 4, 5, 9, 16, 17, 40, 300}) {
-        for (int width = 1; width <= 19; ++width) {
-            QImage image(width, 5, QImage::Format_RGB32);
-            int n = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-                // runs of 1, 2, 3 ... pixels, a new colour each, across the rows
-                for (int x = 0, run = 1 + y; x < width; run = run % 4 + 1, ++n)
-                    for (int i = 0; i < run && x < width; ++i, ++x)
-                        row[x] = qRgb(n % colours * 7 % 256, n % colours / 37 * 50, 90);
+        for (int longest : {4, 13}) {
+            for (int width = 1; width <= 19; ++width) {
+                QImage image(width, 5, QImage::Format_RGB32);
+                int n = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+                    // runs of 1, 2, 3 ... pixels, a new colour each, across the rows
+                    for (int x = 0, run = 1 + y; x < width; run = run % longest + 1, ++n)
+                        for (int i = 0; i < run && x < width; ++i, ++x)
+                            row[x] = qRgb(n % colours * 7 % 256, n % colours / 37 * 50, 90);
+                }
+                const QByteArray png = RtfFigurePng(image);
+                const QImage back = QImage::fromData(png, "PNG");
+                ASSERT_FALSE(back.isNull()) << colours << " " << width;
+                EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == image) << colours << " " << width;
+                const QImage indexed = ExactPaletteImage(image);
+                if (colours > 256 && n >= 257) {
+                    EXPECT_TRUE(indexed.isNull());
+                    continue;
+                }
+                ASSERT_FALSE(indexed.isNull());
+                EXPECT_EQ(png, PalettePng(indexed)) << colours << " " << width;
+                const int used = int(indexed.colorCount());
+                const int depth = used <= 2 ? 1 : used <= 4 ? 2 : used <= 16 ? 4 : 8;
+                EXPECT_EQ(int(png.at(24)), depth) << colours << " " << width;  // IHDR's bit depth
             }
-            const QByteArray png = RtfFigurePng(image);
-            const QImage back = QImage::fromData(png, "PNG");
-            ASSERT_FALSE(back.isNull()) << colours << " " << width;
-            EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == image) << colours << " " << width;
-            const QImage indexed = ExactPaletteImage(image);
-            if (colours > 256 && n >= 257) {
-                EXPECT_TRUE(indexed.isNull());
-                continue;
-            }
-            ASSERT_FALSE(indexed.isNull());
-            EXPECT_EQ(png, PalettePng(indexed)) << colours << " " << width;
-            const int used = int(indexed.colorCount());
-            const int depth = used <= 2 ? 1 : used <= 4 ? 2 : used <= 16 ? 4 : 8;
-            EXPECT_EQ(int(png.at(24)), depth) << colours << " " << width;  // IHDR's bit depth
         }
     }
 }
