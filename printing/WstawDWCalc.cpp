@@ -18,6 +18,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ORV_RUNS_AVX2 1
+#endif
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -65,11 +69,39 @@ void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
 // Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
 
-// The end of the run of colour c (alpha set) that goes on at x: eight, then
-// four pixels at a time where the processor compares four at once, the
-// first other pixel found from the compare's mask.
+#if defined(ORV_RUNS_AVX2)
+// Sixteen pixels at a time, eight to a compare, up to the first of another
+// colour (found from the compare's mask) or to the last whole sixteen.
+__attribute__((target("avx2"))) int RunEndBy16(const QRgb* in, int x, int width, QRgb c)
+{
+    const __m256i alpha = _mm256_set1_epi32(int(0xff000000u));
+    const __m256i colour = _mm256_set1_epi32(int(c));
+    for (; x + 16 <= width; x += 16) {
+        const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x)), alpha);
+        const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x + 8)), alpha);
+        const auto low = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(a, colour))));
+        const auto high = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(b, colour))));
+        const std::uint64_t mask = low | high << 32;
+        if (mask != ~std::uint64_t(0)) return x + std::countr_one(mask) / 4;
+    }
+    return x;
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
+// The end of the run of colour c (alpha set) that goes on at x: sixteen
+// pixels at a time where the processor has AVX2, then eight and four where
+// it compares four at once, the first other pixel found from the compare's
+// mask.
 int RunEnd(const QRgb* in, int x, int width, QRgb c)
 {
+#if defined(ORV_RUNS_AVX2)
+    if (kHasAvx2) {
+        x = RunEndBy16(in, x, width, c);
+        if (x + 16 <= width) return x;  // stopped at another colour
+    }
+#endif
 #if defined(__SSE2__)
     const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
     const __m128i colour = _mm_set1_epi32(int(c));

@@ -663,13 +663,14 @@ TEST_F(RtfExport, LibreOfficeKeepsParagraphsPolishLettersAndFigures)
 // A figure's PNG is made straight from its runs of one colour when it has
 // 16 colours at most: byte for byte the PNG of its palette image, at the
 // depth its colours need, for runs starting and ending on either half of a
-// byte and rows of every width up to two words; past 16 and past 256
-// colours it still comes back pixel for pixel.
+// byte, runs shorter and longer than a compare, and rows of every width up
+// to five compares of eight; past 16 and past 256 colours it still comes
+// back pixel for pixel.
 TEST(RtfFigurePng, SameBytesAsThePaletteImagesPngAtEveryWidthAndColourCount)
 {
     for (int colours : {1, 2, 3, 4, 5, 9, 16, 17, 40, 300}) {
-        for (int longest : {4, 13}) {
-            for (int width = 1; width <= 19; ++width) {
+        for (int longest : {4, 13, 37}) {
+            for (int width = 1; width <= 40; ++width) {
                 QImage image(width, 5, QImage::Format_RGB32);
                 int n = 0;
                 for (int y = 0; y < image.height(); ++y) {
