@@ -384,6 +384,58 @@ const TextAt kTexts[] = {
     {100, 1100, 0, 150, clBlack, " = 2,50 MPa"},
 };
 
+// Draws the texts with the canvas's font set as applyFont makes it, or,
+// when `canvas` is null, with the painter's own drawText.
+void DrawTexts(QPainter& painter, PainterCanvas* canvas, const std::vector<TextAt>& texts)
+{
+    for (const TextAt& t : texts) {
+        if (canvas) {
+            canvas->font.style = t.style;
+            canvas->font.size = t.pixels * 72.0 / 1200;
+            canvas->font.color = t.color;
+            canvas->textOut(t.x, t.y, t.text);
+            continue;
+        }
+        QFont f(QStringLiteral("Liberation Serif"));
+        f.setPixelSize(t.pixels);
+        f.setBold(t.style & fsBold);
+        f.setItalic(false);
+        f.setUnderline(t.style & fsUnderline);
+        f.setStrikeOut(false);
+        f.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(f);
+        const QFontMetrics fm = painter.fontMetrics();
+        const QPainter::CompositionMode mode = painter.compositionMode();
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const QPen pen = painter.pen();
+        painter.setPen(ColorToQColor(t.color));
+        painter.drawText(t.x, t.y + fm.ascent(), QString::fromUtf8(t.text));
+        painter.setPen(pen);
+        painter.setCompositionMode(mode);
+    }
+}
+
+// The same texts on a PDF drawn by the canvas and by the painter alone.
+void ExpectCanvasPdfAsPainters(const std::vector<TextAt>& texts)
+{
+    const QByteArray shaped = PdfOf([&](QPainter& painter) {
+        PainterCanvas canvas(painter);
+        canvas.setFontDpi(1200);
+        canvas.brush.style = TBrushStyle::Clear;
+        canvas.font.name = "Liberation Serif";
+        DrawTexts(painter, &canvas, texts);
+    });
+    const QByteArray direct = PdfOf([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        DrawTexts(painter, nullptr, texts);
+    });
+    const std::vector<QByteArray> pages = PdfPageStreams(shaped);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_GE(pages[0].count("Tj"), qsizetype(texts.size()));
+    EXPECT_TRUE(pages == PdfPageStreams(direct));
+}
+
 } // namespace
 
 // On a PDF page a text is shaped once and written again wherever it
@@ -392,46 +444,22 @@ const TextAt kTexts[] = {
 TEST(PainterCanvas, TextOnAPdfPageIsWrittenAsThePaintersOwnText)
 {
     orvtest::EnsureApp();
-    const QByteArray shaped = PdfOf([](QPainter& painter) {
-        PainterCanvas canvas(painter);
-        canvas.setFontDpi(1200);
-        canvas.brush.style = TBrushStyle::Clear;
-        canvas.font.name = "Liberation Serif";
-        for (int round = 0; round < 2; ++round) {
-            for (const TextAt& t : kTexts) {
-                canvas.font.style = t.style;
-                canvas.font.size = t.pixels * 72.0 / 1200;
-                canvas.font.color = t.color;
-                canvas.textOut(t.x, t.y + 1500 * round, t.text);
-            }
-        }
-    });
-    const QByteArray direct = PdfOf([](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        for (int round = 0; round < 2; ++round) {
-            for (const TextAt& t : kTexts) {
-                QFont f(QStringLiteral("Liberation Serif"));
-                f.setPixelSize(t.pixels);
-                f.setBold(t.style & fsBold);
-                f.setItalic(false);
-                f.setUnderline(t.style & fsUnderline);
-                f.setStrikeOut(false);
-                f.setStyleStrategy(QFont::NoAntialias);
-                painter.setFont(f);
-                const QFontMetrics fm = painter.fontMetrics();
-                const QPainter::CompositionMode mode = painter.compositionMode();
-                painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-                const QPen pen = painter.pen();
-                painter.setPen(ColorToQColor(t.color));
-                painter.drawText(t.x, t.y + 1500 * round + fm.ascent(), QString::fromUtf8(t.text));
-                painter.setPen(pen);
-                painter.setCompositionMode(mode);
-            }
-        }
-    });
-    const std::vector<QByteArray> pages = PdfPageStreams(shaped);
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_GT(pages[0].count("Tj"), 40);
-    EXPECT_EQ(pages, PdfPageStreams(direct));
+    std::vector<TextAt> texts(std::begin(kTexts), std::end(kTexts));
+    for (const TextAt& t : kTexts) texts.push_back({t.x, t.y + 1500, t.style, t.pixels, t.color, t.text});
+    ExpectCanvasPdfAsPainters(texts);
+}
+
+// A long report's texts are let go once they are many, and shaped again.
+TEST(PainterCanvas, TextsShapedAgainAfterManyOthersAreWrittenAlike)
+{
+    orvtest::EnsureApp();
+    std::vector<std::string> numbers;
+    for (int i = 0; i < 4200; ++i) numbers.push_back(std::to_string(i * 7) + ",5");
+    std::vector<TextAt> texts;
+    for (int i = 0; i < 4200; ++i)
+        texts.push_back({100 + i % 20 * 400, 100 + i / 20 * 60, 0, 50, clBlack, numbers[i].c_str()});
+    for (const TextAt& t : kTexts) texts.push_back({t.x, t.y + 12000, t.style, t.pixels, t.color, t.text});
+    for (int i = 0; i < 40; ++i)
+        texts.push_back({100 + i % 20 * 400, 12500 + i / 20 * 60, 0, 50, clBlack, numbers[i].c_str()});
+    ExpectCanvasPdfAsPainters(texts);
 }
