@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -245,7 +247,23 @@ void PainterCanvas::textOut(int x, int y, const std::string& text)
             p_.fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), ColorToQColor(brush.color));
         const QPen pen = p_.pen();
         p_.setPen(ColorToQColor(font.color));
-        p_.drawText(x, y + fm.ascent(), s);
+        // a long report's many numbers are shaped afresh once the texts kept are many
+        if (shaped_.size() >= MaxShapedTexts) shaped_.clear();
+        auto& layout = shaped_[measureKey(text)];
+        if (!layout) {
+            layout = std::make_unique<QTextLayout>(s, p_.font(), p_.device());
+            QTextOption option;
+            option.setWrapMode(QTextOption::NoWrap);
+            option.setFlags(QTextOption::IncludeTrailingSpaces);
+            option.setTextDirection(p_.layoutDirection());
+            layout->setTextOption(option);
+            layout->setCacheEnabled(true);
+            layout->beginLayout();
+            layout->createLine();
+            layout->endLayout();
+        }
+        // the base line where drawText would put it
+        layout->draw(&p_, QPointF(x, y + fm.ascent() - layout->lineAt(0).ascent()));
         p_.setPen(pen);
         p_.setCompositionMode(mode);
         return;
@@ -272,7 +290,7 @@ int Canvas::unitHeight()
     return unitHeight_;
 }
 
-TPoint PainterCanvas::textExtent(const std::string& text)
+std::string PainterCanvas::measureKey(const std::string& text) const
 {
     // Everything applyFont reads, then the text; the escapement does not
     // change a measure.
@@ -284,6 +302,12 @@ TPoint PainterCanvas::textExtent(const std::string& text)
     key += font.name;
     key += '\0';
     key += text;
+    return key;
+}
+
+TPoint PainterCanvas::textExtent(const std::string& text)
+{
+    std::string key = measureKey(text);
     if (const auto it = extents_.find(key); it != extents_.end()) return it->second;
     applyFont();
     const QFontMetrics fm = p_.fontMetrics();

@@ -22,6 +22,7 @@
 class QColor;
 class QPainter;
 class QPalette;
+class QTextLayout;
 
 namespace orv {
 
@@ -143,7 +144,11 @@ public:
     }
     // Takes over the text measures another canvas took on the same kind of
     // device (the previous page of a report), so they are not taken again.
-    void takeMeasures(PainterCanvas& from) { extents_.swap(from.extents_); }
+    void takeMeasures(PainterCanvas& from)
+    {
+        extents_.swap(from.extents_);
+        shaped_.swap(from.shaped_);
+    }
     // Exchanges the text measures with those kept in `kept` (taken on a
     // device of this resolution): in before drawing, out after it.
     void swapMeasures(TTextMeasures& kept) { extents_.swap(kept); }
@@ -161,6 +166,11 @@ private:
     // Text measures of this painting by font and text: the schemes measure
     // the same few texts ("A" for the size unit) many times over.
     TTextMeasures extents_;
+    // Texts shaped for a PDF page, by font and text: a report writes the
+    // same labels and units on every element. At most MaxShapedTexts kept.
+    static constexpr std::size_t MaxShapedTexts = 4096;
+    std::unordered_map<std::string, std::unique_ptr<QTextLayout>> shaped_;
+    std::string measureKey(const std::string& text) const;
 };
 
 } // namespace orv

@@ -18,6 +18,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ORV_RUNS_AVX2 1
+#endif
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -65,28 +69,63 @@ void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
 // Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
 
-// The end of the run of colour c (alpha set) that goes on at x: eight
-// pixels at a time where the processor compares four at once.
+#if defined(ORV_RUNS_AVX2)
+// Sixteen pixels at a time, eight to a compare, up to the first of another
+// colour (found from the compare's mask) or to the last whole sixteen.
+__attribute__((target("avx2"))) int RunEndBy16(const QRgb* in, int x, int width, QRgb c)
+{
+    const __m256i alpha = _mm256_set1_epi32(int(0xff000000u));
+    const __m256i colour = _mm256_set1_epi32(int(c));
+    for (; x + 16 <= width; x += 16) {
+        const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x)), alpha);
+        const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x + 8)), alpha);
+        const auto low = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(a, colour))));
+        const auto high = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(b, colour))));
+        const std::uint64_t mask = low | high << 32;
+        if (mask != ~std::uint64_t(0)) return x + std::countr_one(mask) / 4;
+    }
+    return x;
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
+// The end of the run of colour c (alpha set) that goes on at x: sixteen
+// pixels at a time where the processor has AVX2, then eight and four where
+// it compares four at once, the first other pixel found from the compare's
+// mask.
 int RunEnd(const QRgb* in, int x, int width, QRgb c)
 {
+#if defined(ORV_RUNS_AVX2)
+    if (kHasAvx2) {
+        x = RunEndBy16(in, x, width, c);
+        if (x + 16 <= width) return x;  // stopped at another colour
+    }
+#endif
 #if defined(__SSE2__)
     const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
     const __m128i colour = _mm_set1_epi32(int(c));
+    // four bits of the mask for each pixel, set where it is of colour c
+    auto same = [&](int at) {
+        const __m128i v = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at)), alpha);
+        return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi32(v, colour)));
+    };
     for (; x + 8 <= width; x += 8) {
-        const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x)), alpha);
-        const __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x + 4)), alpha);
-        if (_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi32(a, colour), _mm_cmpeq_epi32(b, colour))) != 0xffff)
-            break;
+        const unsigned mask = same(x) | same(x + 4) << 16;
+        if (mask != 0xffffffffu) return x + std::countr_one(mask) / 4;
+    }
+    if (x + 4 <= width) {
+        const unsigned mask = same(x);
+        if (mask != 0xffffu) return x + std::countr_one(mask) / 4;
+        x += 4;
     }
 #endif
     while (x < width && (in[x] | 0xff000000u) == c) ++x;
     return x;
 }
 
-// The image in a palette of its own colours, in the order they first
-// appear; a null image when it has more than 256 of them. The schemes are
-// drawn in a few dozen colours, mostly in long runs of one: a run's indices
-// are set in one go.
+} // namespace
+
 QImage ExactPaletteImage(const QImage& rgb)
 {
     const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
@@ -113,6 +152,8 @@ QImage ExactPaletteImage(const QImage& rgb)
     out.setColorTable(palette);
     return out;
 }
+
+namespace {
 
 // One row of indices below 16 at 4 bits a pixel, the leftmost in the high
 // bits: eight pixels at a time through a 64-bit word.
@@ -150,35 +191,16 @@ void AppendChunk(QByteArray& out, const char type[4], const QByteArray& data)
     AppendBigEndian(out, quint32(crc32(0, typed, uInt(out.size() - start))));
 }
 
-// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
-// colours need (a scheme has a handful), no row filter, deflated for runs
-// of one colour at the fastest level. Its physical size is the image's
-// own. Empty when it cannot be compressed.
-QByteArray PalettePng(const QImage& image)
+// Bits a pixel for a palette of so many colours: as few as they need.
+int PaletteDepth(qsizetype colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8; }
+
+// The PNG of rows of palette indices at `depth` bits a pixel, each row led
+// by its filter type None: deflated for runs of one colour at the fastest
+// level, the physical size in dots a metre when given. Empty when the rows
+// cannot be compressed.
+QByteArray PngOfRows(int width, int height, int depth, const QList<QRgb>& palette, QSize dotsPerMeter,
+                     QByteArray& rows)
 {
-    const int width = image.width(), height = image.height();
-    const qsizetype colours = image.colorCount();
-    const int depth = colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8;
-    const int perByte = 8 / depth;
-    const qsizetype rowBytes = 1 + (qsizetype(width) + perByte - 1) / perByte;
-    QByteArray rows(qsizetype(height) * rowBytes, Qt::Uninitialized);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes;
-        *row++ = 0;  // filter type None leads each row
-        const uchar* in = image.constScanLine(y);
-        if (depth == 8) {
-            std::memcpy(row, in, std::size_t(width));
-            continue;
-        }
-        // the leftmost pixel in the highest bits
-        if (depth == 4) {
-            PackRowOf4Bits(in, width, row);
-        } else {
-            std::memset(row, 0, std::size_t(rowBytes - 1));
-            for (int x = 0; x < width; ++x)
-                row[x / perByte] |= uchar(in[x] << (8 - depth - (x % perByte) * depth));
-        }
-    }
     z_stream z{};
     if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return {};
     QByteArray idat;
@@ -199,16 +221,16 @@ QByteArray PalettePng(const QImage& image)
     header.append(char(depth));
     header.append("\x03\x00\x00\x00", 4);  // palette, deflate, no filter, no interlace
     AppendChunk(png, "IHDR", header);
-    QByteArray palette;
-    for (const QRgb c : image.colorTable()) {
+    QByteArray plte;
+    for (const QRgb c : palette) {
         const char rgb[3] = {char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
-        palette.append(rgb, 3);
+        plte.append(rgb, 3);
     }
-    AppendChunk(png, "PLTE", palette);
-    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
+    AppendChunk(png, "PLTE", plte);
+    if (dotsPerMeter.width() > 0 && dotsPerMeter.height() > 0) {
         QByteArray physical;
-        AppendBigEndian(physical, quint32(image.dotsPerMeterX()));
-        AppendBigEndian(physical, quint32(image.dotsPerMeterY()));
+        AppendBigEndian(physical, quint32(dotsPerMeter.width()));
+        AppendBigEndian(physical, quint32(dotsPerMeter.height()));
         physical.append('\x01');  // per metre
         AppendChunk(png, "pHYs", physical);
     }
@@ -217,13 +239,125 @@ QByteArray PalettePng(const QImage& image)
     return png;
 }
 
-// The figure as a PNG of the given size, in a palette of its own colours
-// when it has 256 at most (a scheme has a few dozen), else as Qt writes it.
+} // namespace
+
+QByteArray PalettePng(const QImage& image)
+{
+    const int width = image.width(), height = image.height();
+    const int depth = PaletteDepth(image.colorCount());
+    const int perByte = 8 / depth;
+    const qsizetype rowBytes = 1 + (qsizetype(width) + perByte - 1) / perByte;
+    QByteArray rows(qsizetype(height) * rowBytes, Qt::Uninitialized);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes;
+        *row++ = 0;  // filter type None leads each row
+        const uchar* in = image.constScanLine(y);
+        if (depth == 8) {
+            std::memcpy(row, in, std::size_t(width));
+            continue;
+        }
+        // the leftmost pixel in the highest bits
+        if (depth == 4) {
+            PackRowOf4Bits(in, width, row);
+        } else {
+            std::memset(row, 0, std::size_t(rowBytes - 1));
+            for (int x = 0; x < width; ++x)
+                row[x / perByte] |= uchar(in[x] << (8 - depth - (x % perByte) * depth));
+        }
+    }
+    return PngOfRows(width, height, depth, image.colorTable(), {image.dotsPerMeterX(), image.dotsPerMeterY()}, rows);
+}
+
+namespace {
+
+// Sets pixels [start, end) of a row packed at 4 bits a pixel to index k.
+// The row is written from the left: a pixel before start is set, one after
+// end not yet (a lone high half is left with a low half of 0). A run's
+// whole bytes are set in one go.
+void FillNibbles(uchar* row, int start, int end, uchar k)
+{
+    if (start & 1) row[start++ / 2] |= k;
+    if (start >= end) return;
+    const int pixels = end - start;
+    std::memset(row + start / 2, k << 4 | k, std::size_t(pixels / 2));
+    if (pixels & 1) row[(end - 1) / 2] = uchar(k << 4);
+}
+
+// The PNG rows (each led by filter type None) of an RGB32 image at 4 bits a
+// pixel, and its palette in the order the colours first appear, found run
+// by run; false when it has more than 16 colours.
+bool RowsOf4Bits(const QImage& image, QList<QRgb>& palette, QByteArray& rows)
+{
+    const int width = image.width(), height = image.height();
+    const qsizetype rowBytes = 1 + (qsizetype(width) + 1) / 2;
+    rows.resize(qsizetype(height) * rowBytes);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes;
+        *row++ = 0;
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x < width) {
+            const QRgb c = in[x] | 0xff000000u;
+            qsizetype k = palette.indexOf(c);
+            if (k < 0) {
+                if (palette.size() == 16) return false;
+                k = palette.size();
+                palette.append(c);
+            }
+            const int start = x;
+            x = RunEnd(in, x + 1, width, c);
+            FillNibbles(row, start, x, uchar(k));
+        }
+    }
+    return true;
+}
+
+// Rows of 4-bit indices below 4 at `depth` (1 or 2) bits a pixel.
+QByteArray NarrowedRows(const QByteArray& rows4, int width, int height, int depth)
+{
+    const int perByte = 8 / depth;
+    const qsizetype from = 1 + (qsizetype(width) + 1) / 2;
+    const qsizetype to = 1 + (qsizetype(width) + perByte - 1) / perByte;
+    QByteArray rows(qsizetype(height) * to, '\0');
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const uchar*>(rows4.constData()) + qsizetype(y) * from + 1;
+        auto* out = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * to + 1;
+        for (int x = 0; x < width; ++x) {
+            const int k = x & 1 ? in[x / 2] & 15 : in[x / 2] >> 4;
+            out[x / perByte] |= uchar(k << (8 - depth - (x % perByte) * depth));
+        }
+    }
+    return rows;
+}
+
+// The figure as a PNG of the given size (RtfFigurePng).
 QByteArray FigurePng(const TSchemePicture& pic, const QSize& pixels)
 {
     const QImage image = SchemePictureToImage(pic, pixels);
     if (image.isNull()) return {};
-    const QImage indexed = ExactPaletteImage(image);
+    return RtfFigurePng(image);
+}
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
+QByteArray RtfFigurePng(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    // a scheme has a handful of colours: its 4-bit rows are made straight
+    // from its runs, without an image of indices between
+    QList<QRgb> palette;
+    QByteArray rows;
+    if (RowsOf4Bits(rgb, palette, rows)) {
+        const int depth = PaletteDepth(palette.size());
+        if (depth < 4) rows = NarrowedRows(rows, rgb.width(), rgb.height(), depth);
+        return PngOfRows(rgb.width(), rgb.height(), depth, palette, {rgb.dotsPerMeterX(), rgb.dotsPerMeterY()},
+                         rows);
+    }
+    const QImage indexed = ExactPaletteImage(rgb);
     if (!indexed.isNull()) return PalettePng(indexed);
     QByteArray png;
     QBuffer buffer(&png);
@@ -232,12 +366,6 @@ QByteArray FigurePng(const TSchemePicture& pic, const QSize& pixels)
     if (!writer.write(image)) png.clear();
     return png;
 }
-
-constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-
-} // namespace
 
 bool MakePrivateFolder(const QString& folder)
 {

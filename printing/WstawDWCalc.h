@@ -5,6 +5,8 @@
 // header; the elements are read one by one through an element source.
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -28,6 +30,20 @@ inline constexpr const char* RtfExportFileName = "zun.rtf";
 constexpr int RtfFigureDpi = 200;
 // The longer side of an embedded figure, at most, in pixels.
 constexpr int RtfFigureMaxPixels = 4000;
+
+// The image in a palette of its own colours, in the order they first
+// appear; a null image when it has more than 256 of them. The schemes are
+// drawn in a few dozen colours, mostly in long runs of one: a run's indices
+// are set in one go.
+QImage ExactPaletteImage(const QImage& rgb);
+// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
+// colours need (a scheme has a handful), no row filter, deflated for runs
+// of one colour at the fastest level. Its physical size is the image's
+// own. Empty when it cannot be compressed.
+QByteArray PalettePng(const QImage& image);
+// A figure's image as the document's PNG: PalettePng(ExactPaletteImage())
+// byte for byte, or as Qt writes it when it has more than 256 colours.
+QByteArray RtfFigurePng(const QImage& image);
 
 // Makes the folder (its parents as needed) and leaves it readable, writable
 // and enterable by its owner alone. False when that cannot be had: the path

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -13,6 +17,7 @@
 #include "drawing/DrawPrimitives.h"
 #include "drawing/MarkupText.h"
 #include "drawing/ZunPaintLayout.h"
+#include "tests/common/QtTestApp.h"
 #include "tests/drawing/support/RecordingCanvas.h"
 #include "tests/drawing/support/SchemeImage.h"
 
@@ -317,4 +322,144 @@ TEST(PainterCanvas, BlackAndWhiteSetLeavesOnlyBlackAndWhite)
         }
     EXPECT_GT(black, 500);
     EXPECT_EQ(other, 0);
+}
+
+namespace {
+
+// The page streams of a PDF, inflated.
+std::vector<QByteArray> PdfPageStreams(const QByteArray& pdf)
+{
+    std::vector<QByteArray> pages;
+    for (qsizetype pos = 0; (pos = pdf.indexOf("stream\n", pos)) >= 0;) {
+        pos += 7;
+        const qsizetype end = pdf.indexOf("endstream", pos);
+        if (end < 0) break;
+        QByteArray sized(4, 0);
+        sized[1] = char(0x10);  // a first guess of 1 MB; grows as needed
+        const QByteArray content = qUncompress(sized + pdf.mid(pos, end - pos));
+        if (content.startsWith("/GSa gs")) pages.push_back(content);
+        pos = end + 9;
+    }
+    return pages;
+}
+
+// Two A4 pages at 1200 dpi drawn by `draw`, as a PDF.
+QByteArray PdfOf(const std::function<void(QPainter&)>& draw)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    draw(painter);
+    writer.newPage();
+    draw(painter);
+    painter.end();
+    return pdf;
+}
+
+struct TextAt {
+    int x, y;
+    unsigned style;
+    int pixels;
+    TColor color;
+    const char* text;
+};
+
+// Texts as a report writes them: labels and units over and over, the same
+// text in another size or style, trailing spaces, Polish letters.
+const TextAt kTexts[] = {
+    {100, 100, 0, 150, clBlack, "f"},
+    {150, 100, 0, 112, clBlack, "k"},
+    {200, 100, 0, 150, clBlack, " = 2,50 MPa"},
+    {100, 300, fsBold, 150, clBlack, "ZAŁOŻENIA:"},
+    {100, 500, 0, 150, clRed, "f"},
+    {150, 500, 0, 112, clBlack, "k"},
+    {200, 500, 0, 150, clBlack, " = 3,75 MPa"},
+    {100, 700, fsUnderline, 150, clNavy, "ściana  "},
+    {900, 700, 0, 150, clBlack, "ściana  "},
+    {100, 900, fsBold, 150, clBlack, " = 2,50 MPa"},
+    {100, 1100, 0, 150, clBlack, " = 2,50 MPa"},
+};
+
+// Draws the texts with the canvas's font set as applyFont makes it, or,
+// when `canvas` is null, with the painter's own drawText.
+void DrawTexts(QPainter& painter, PainterCanvas* canvas, const std::vector<TextAt>& texts)
+{
+    for (const TextAt& t : texts) {
+        if (canvas) {
+            canvas->font.style = t.style;
+            canvas->font.size = t.pixels * 72.0 / 1200;
+            canvas->font.color = t.color;
+            canvas->textOut(t.x, t.y, t.text);
+            continue;
+        }
+        QFont f(QStringLiteral("Liberation Serif"));
+        f.setPixelSize(t.pixels);
+        f.setBold(t.style & fsBold);
+        f.setItalic(false);
+        f.setUnderline(t.style & fsUnderline);
+        f.setStrikeOut(false);
+        f.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(f);
+        const QFontMetrics fm = painter.fontMetrics();
+        const QPainter::CompositionMode mode = painter.compositionMode();
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const QPen pen = painter.pen();
+        painter.setPen(ColorToQColor(t.color));
+        painter.drawText(t.x, t.y + fm.ascent(), QString::fromUtf8(t.text));
+        painter.setPen(pen);
+        painter.setCompositionMode(mode);
+    }
+}
+
+// The same texts on a PDF drawn by the canvas and by the painter alone.
+void ExpectCanvasPdfAsPainters(const std::vector<TextAt>& texts)
+{
+    const QByteArray shaped = PdfOf([&](QPainter& painter) {
+        PainterCanvas canvas(painter);
+        canvas.setFontDpi(1200);
+        canvas.brush.style = TBrushStyle::Clear;
+        canvas.font.name = "Liberation Serif";
+        DrawTexts(painter, &canvas, texts);
+    });
+    const QByteArray direct = PdfOf([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        DrawTexts(painter, nullptr, texts);
+    });
+    const std::vector<QByteArray> pages = PdfPageStreams(shaped);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_GE(pages[0].count("Tj"), qsizetype(texts.size()));
+    EXPECT_TRUE(pages == PdfPageStreams(direct));
+}
+
+} // namespace
+
+// On a PDF page a text is shaped once and written again wherever it
+// recurs: every page's stream is the one Qt writes for the painter's own
+// drawText at the base line, fonts, colours, underlines and spaces alike.
+TEST(PainterCanvas, TextOnAPdfPageIsWrittenAsThePaintersOwnText)
+{
+    orvtest::EnsureApp();
+    std::vector<TextAt> texts(std::begin(kTexts), std::end(kTexts));
+    for (const TextAt& t : kTexts) texts.push_back({t.x, t.y + 1500, t.style, t.pixels, t.color, t.text});
+    ExpectCanvasPdfAsPainters(texts);
+}
+
+// A long report's texts are let go once they are many, and shaped again.
+TEST(PainterCanvas, TextsShapedAgainAfterManyOthersAreWrittenAlike)
+{
+    orvtest::EnsureApp();
+    std::vector<std::string> numbers;
+    for (int i = 0; i < 4200; ++i) numbers.push_back(std::to_string(i * 7) + ",5");
+    std::vector<TextAt> texts;
+    for (int i = 0; i < 4200; ++i)
+        texts.push_back({100 + i % 20 * 400, 100 + i / 20 * 60, 0, 50, clBlack, numbers[i].c_str()});
+    for (const TextAt& t : kTexts) texts.push_back({t.x, t.y + 12000, t.style, t.pixels, t.color, t.text});
+    for (int i = 0; i < 40; ++i)
+        texts.push_back({100 + i % 20 * 400, 12500 + i / 20 * 60, 0, 50, clBlack, numbers[i].c_str()});
+    ExpectCanvasPdfAsPainters(texts);
 }

@@ -659,3 +659,56 @@ TEST_F(RtfExport, LibreOfficeKeepsParagraphsPolishLettersAndFigures)
     EXPECT_EQ(rows.size(), 6) << rows.join('\n').toStdString();
 }
 
+
+// A figure's PNG is made straight from its runs of one colour when it has
+// 16 colours at most: byte for byte the PNG of its palette image, at the
+// depth its colours need, for runs starting and ending on either half of a
+// byte, runs shorter and longer than a compare, and rows of every width up
+// to five compares of eight; past 16 and past 256 colours it still comes
+// back pixel for pixel.
+TEST(RtfFigurePng, SameBytesAsThePaletteImagesPngAtEveryWidthAndColourCount)
+{
+    for (int colours : {1, 2, 3, 4, 5, 9, 16, 17, 40, 300}) {
+        for (int longest : {4, 13, 37}) {
+            for (int width = 1; width <= 40; ++width) {
+                QImage image(width, 5, QImage::Format_RGB32);
+                int n = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+                    // runs of 1, 2, 3 ... pixels, a new colour each, across the rows
+                    for (int x = 0, run = 1 + y; x < width; run = run % longest + 1, ++n)
+                        for (int i = 0; i < run && x < width; ++i, ++x)
+                            row[x] = qRgb(n % colours * 7 % 256, n % colours / 37 * 50, 90);
+                }
+                const QByteArray png = RtfFigurePng(image);
+                const QImage back = QImage::fromData(png, "PNG");
+                ASSERT_FALSE(back.isNull()) << colours << " " << width;
+                EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == image) << colours << " " << width;
+                const QImage indexed = ExactPaletteImage(image);
+                if (colours > 256 && n >= 257) {
+                    EXPECT_TRUE(indexed.isNull());
+                    continue;
+                }
+                ASSERT_FALSE(indexed.isNull());
+                EXPECT_EQ(png, PalettePng(indexed)) << colours << " " << width;
+                const int used = int(indexed.colorCount());
+                const int depth = used <= 2 ? 1 : used <= 4 ? 2 : used <= 16 ? 4 : 8;
+                EXPECT_EQ(int(png.at(24)), depth) << colours << " " << width;  // IHDR's bit depth
+            }
+        }
+    }
+}
+
+TEST(RtfFigurePng, AWhiteFigureIsOneColourAtOneBitAPixel)
+{
+    QImage image(33, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QByteArray png = RtfFigurePng(image);
+    EXPECT_EQ(int(png.at(24)), 1);
+    // the palette chunk after the header holds one colour, white
+    ASSERT_GT(png.size(), 44);
+    EXPECT_EQ(png.mid(33, 8), QByteArray("\0\0\0\x03PLTE", 8));
+    EXPECT_EQ(png.mid(41, 3), QByteArray("\xff\xff\xff", 3));
+    const QImage back = QImage::fromData(png, "PNG");
+    EXPECT_TRUE(back.convertToFormat(QImage::Format_RGB32) == image);
+}
