@@ -23,9 +23,9 @@ void* AllocateLargeRecordBlock(std::size_t bytes)
     return block;
 }
 
-void FreeLargeRecordBlock(void* block, std::size_t bytes) noexcept
+void FreeLargeRecordBlock(void* block, std::size_t) noexcept
 {
-    ::operator delete(block, WholeLargePages(bytes), std::align_val_t{LargePage});
+    ::operator delete(block, std::align_val_t{LargePage});
 }
 
 } // namespace orv
