@@ -85,11 +85,19 @@ QString TMTabControl::tabText(int index) const
     return isTabVisible(index) ? texts_[index] : QString();
 }
 
+void TMTabControl::initTabBase(QStyleOptionTab& opt) const
+{
+    opt.initFrom(this);
+    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    opt.shape = QTabBar::RoundedNorth;
+    const int icon = style()->pixelMetric(QStyle::PM_TabBarIconSize, nullptr, this);
+    opt.iconSize = QSize(icon, icon);
+}
+
 void TMTabControl::initTabOption(QStyleOptionTab& opt, int index) const
 {
     const int n = count();
-    opt.initFrom(this);
-    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    initTabBase(opt);
     opt.rect = tabRect(index);
     opt.row = 0;
     if (index == pressed_) opt.state |= QStyle::State_Sunken;
@@ -98,10 +106,7 @@ void TMTabControl::initTabOption(QStyleOptionTab& opt, int index) const
         if (hasFocus()) opt.state |= QStyle::State_HasFocus;
     }
     if (isActiveWindow()) opt.state |= QStyle::State_Active;
-    opt.shape = QTabBar::RoundedNorth;
     opt.text = texts_[index];
-    const int icon = style()->pixelMetric(QStyle::PM_TabBarIconSize, nullptr, this);
-    opt.iconSize = QSize(icon, icon);
     opt.documentMode = false;
     if (index > 0 && index - 1 == current_)
         opt.selectedPosition = QStyleOptionTab::PreviousIsSelected;
@@ -128,11 +133,7 @@ void TMTabControl::measureTabs(int from, int to)
     if (from >= to) return;
     ensurePolished();
     QStyleOptionTab opt;
-    opt.initFrom(this);
-    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-    opt.shape = QTabBar::RoundedNorth;
-    const int icon = style()->pixelMetric(QStyle::PM_TabBarIconSize, nullptr, this);
-    opt.iconSize = QSize(icon, icon);
+    initTabBase(opt);
     const QFontMetrics fm = fontMetrics();
     const int hframe = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
     const int vframe = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);

@@ -71,7 +71,6 @@ public:
     QRect tabRect(int index) const;
     // The tab covering `pos`, or -1.
     int tabAt(const QPoint& pos) const;
-    Qt::TextElideMode elideMode() const { return elideMode_; }
 
     // One tab a text, in order, and the tab at `current` selected; the tabs
     // whose text stays keep their measure. Signals go out as for the single
@@ -101,6 +100,8 @@ protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
+    // What every tab's option shares; initTabOption adds the tab's own.
+    void initTabBase(QStyleOptionTab& opt) const;
     void initTabOption(QStyleOptionTab& opt, int index) const;
     void measureTabs(int from, int to);
     void ensureLaidOut() const;

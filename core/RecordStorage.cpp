@@ -23,7 +23,7 @@ void* AllocateLargeRecordBlock(std::size_t bytes)
     return block;
 }
 
-void FreeLargeRecordBlock(void* block, std::size_t) noexcept
+void FreeLargeRecordBlock(void* block) noexcept
 {
     ::operator delete(block, std::align_val_t{LargePage});
 }

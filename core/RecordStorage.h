@@ -15,7 +15,7 @@ namespace orv {
 // them and rounded up to them, so that filling it faults once per 2 MiB.
 inline constexpr std::size_t LargeRecordBlock = std::size_t{32} << 20;
 void* AllocateLargeRecordBlock(std::size_t bytes);
-void FreeLargeRecordBlock(void* block, std::size_t bytes) noexcept;
+void FreeLargeRecordBlock(void* block) noexcept;
 
 // Asks a TRecordAllocator for an element whose bytes are left as they are.
 struct TUnfilled {};
@@ -41,7 +41,7 @@ struct TRecordAllocator {
     void deallocate(T* p, std::size_t n) noexcept
     {
         if (n < LargeRecordBlock / sizeof(T)) std::allocator<T>{}.deallocate(p, n);
-        else FreeLargeRecordBlock(p, n * sizeof(T));
+        else FreeLargeRecordBlock(p);
     }
 
     template <typename U, typename... Args>

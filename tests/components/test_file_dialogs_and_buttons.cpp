@@ -109,7 +109,9 @@ TEST(TabControl, SetTabsGrowingFromNothingShowsEveryTab)
             EXPECT_TRUE(tabs->isTabVisible(i));
             EXPECT_EQ(tabs->tabText(i), QStringLiteral("Element %1").arg(i + 1));
             EXPECT_GT(tabs->tabRect(i).width(), 0);
-            if (i > 0) EXPECT_GE(tabs->tabRect(i).left(), tabs->tabRect(i - 1).right());
+            if (i > 0) {
+                EXPECT_GE(tabs->tabRect(i).left(), tabs->tabRect(i - 1).right());
+            }
         }
     };
     auto names = [](int count) {
