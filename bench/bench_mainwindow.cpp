@@ -22,7 +22,8 @@ namespace {
 
 MemorySettingsStore g_store;
 
-void RepaintResults(TVelkor2& w)
+// out of line, so that a profile tells the repaint from the edit
+[[gnu::noinline]] void RepaintResults(TVelkor2& w)
 {
     w.findChild<QWidget*>("PB2")->repaint();
     w.findChild<QWidget*>("PB1b")->repaint();

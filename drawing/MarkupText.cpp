@@ -81,6 +81,31 @@ std::vector<TMarkupToken> ScanMarkup(const std::string& text)
     return out;
 }
 
+std::vector<TStyledRun> StyledRuns(const std::string& text)
+{
+    std::vector<TStyledRun> runs;
+    TStyledRun style;
+    bool symbol = false;
+    for (const TMarkupToken& t : ScanMarkup(text)) {
+        if (t.kind == TMarkupToken::Run) {
+            if (t.text.empty()) continue;
+            TStyledRun& run = runs.emplace_back(style);
+            run.text = symbol ? SymbolTextToUnicode(t.text) : t.text;
+            if (t.last) run.shift = TStyledRun::Base;
+            continue;
+        }
+        switch (t.code) {
+        case 'B': style.bold = true; break;
+        case 'U': style.underline = true; break;
+        case 'S': symbol = true; break;
+        case 'D': style.shift = TStyledRun::Sub; break;
+        case 'G': case 'I': style.shift = TStyledRun::Sup; break;
+        default: style = {}; symbol = false; break; // 'N'
+        }
+    }
+    return runs;
+}
+
 std::string SymbolTextToUnicode(const std::string& utf8)
 {
     std::string out;

@@ -23,6 +23,17 @@ struct TMarkupToken {
 // The scan every mark-up routine shares; always ends with the last run.
 std::vector<TMarkupToken> ScanMarkup(const std::string& text);
 
+// The runs of a mark-up text with the style its codes give them, Symbol runs
+// mapped to Unicode; empty runs are left out and the text after the last
+// code stands on the base line, as the rich-text views show it.
+struct TStyledRun {
+    std::string text;
+    bool bold = false;
+    bool underline = false;
+    enum Shift { Base, Sub, Sup } shift = Base;
+};
+std::vector<TStyledRun> StyledRuns(const std::string& text);
+
 // A UTF-8 text as the Symbol font would show it, in UTF-8. Characters above
 // ASCII are taken as their Windows-1250 byte.
 std::string SymbolTextToUnicode(const std::string& utf8);

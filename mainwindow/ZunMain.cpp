@@ -50,7 +50,7 @@
 #include "dialogs/opis.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
-#include "drawing/MarkupHtml.h"
+#include "drawing/ResultsDocument.h"
 #include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
 #include "mainwindow/ElementEditor.h"
@@ -550,8 +550,10 @@ void TVelkor2::buildCentre()
     });
     bottom->addWidget(results_, 1);
     right->addWidget(resultsPanel_);
-    // The panel's height follows the results side, from its first layout on.
+    // The panel's height follows the results side, from its first layout on,
+    // and the text's height at the width the text gets.
     resultsSide_->installEventFilter(this);
+    results_->viewport()->installEventFilter(this);
 
     splitter->addWidget(left);
     splitter->addWidget(resultsSide_);
@@ -608,25 +610,29 @@ void TVelkor2::updateCaption()
     panel9_->setText(QStringLiteral(" ") + caseText + QStringLiteral(" - wyniki: "));
 }
 
-QString TVelkor2::resultsHtml() const
-{
-    TReportSheet sheet;
-    const int first = BuildResultsSheet(session_->recalculation(), session_->current().Input, session_->results(), sheet);
-    return ReportSheetToHtml(sheet, first, sheet.Count, 1, 2, 3, true);
-}
-
 void TVelkor2::FillResultsText()
 {
-    // The reader keeps his place across recalculations.
+    // The reader keeps his place across recalculations; a new text ends a selection.
     const int first = results_->verticalScrollBar()->value();
-    results_->setHtml(resultsHtml());
+    TReportSheet sheet;
+    const int from = BuildResultsSheet(session_->recalculation(), session_->current().Input, session_->results(), sheet);
+    QTextCursor cursor = results_->textCursor();
+    if (cursor.hasSelection()) {
+        cursor.clearSelection();
+        results_->setTextCursor(cursor);
+    }
+    FillResultsDocument(*results_->document(), sheet, from, sheet.Count, 2, 3, true);
     REdit1ResizeRequest();
     results_->verticalScrollBar()->setValue(first);
 }
 
 bool TVelkor2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == resultsSide_ && event->type() == QEvent::Resize) REdit1ResizeRequest();
+    if (event->type() == QEvent::Resize &&
+        (watched == resultsSide_ ||
+         (watched == results_->viewport() &&
+          static_cast<QResizeEvent*>(event)->size().width() != static_cast<QResizeEvent*>(event)->oldSize().width())))
+        REdit1ResizeRequest();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -634,7 +640,7 @@ void TVelkor2::REdit1ResizeRequest()
 {
     // The panel grows with its text up to 65 % of the results side and,
     // space permitting, never below 150 pixels.
-    // A new width lays the whole text out again; setHtml has laid it out at this one.
+    // A new width lays the text out again where it no longer fits.
     QTextDocument* doc = results_->document();
     if (doc->textWidth() != results_->viewport()->width()) doc->setTextWidth(results_->viewport()->width());
     const int wanted = int(doc->size().height()) + 5;

@@ -118,7 +118,6 @@ public:
     void setWelcomeChoice(TWelcomeDlg* welcome) { welcome_ = welcome; }
 
     // The results text as shown (HTML of the results sheet).
-    QString resultsHtml() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

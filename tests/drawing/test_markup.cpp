@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTextDocument>
-
 #include "core/Cp1250.h"
 #include "drawing/MarkupHtml.h"
 #include "tests/common/QtTestApp.h"
@@ -257,43 +255,4 @@ TEST(MarkupHtml, CodesBecomeInlineFormatting)
     EXPECT_EQ(MarkupToHtml("a%Db"), "ab");
     EXPECT_EQ(MarkupToHtml("N < 5 & M > 2"), "N &lt; 5 &amp; M &gt; 2");
     EXPECT_EQ(MarkupToHtml("%Uabc"), "<u>abc</u>");
-}
-
-TEST(MarkupHtml, SheetLinesKeepTheirColumnsAndColours)
-{
-    TReportSheet sheet;
-    ClearReportLines(1, 2, 3, sheet);
-    sheet.Line(1).setText("Nośność");
-    sheet.Line(2).setText("N%DSd%N@@= 250,00 kN");
-    sheet.Line(2).X1 = 2;
-    sheet.Line(2).Color = clRed;
-    sheet.Line(3).setText("N%DRd%N@@= 93,78 kN");
-    sheet.Line(3).X1 = 3;
-    sheet.Line(3).Color = clNavy;
-    sheet.Count = 3;
-    const QString html = ReportSheetToHtml(sheet, 1, 3, 1, 2, 3, true);
-    EXPECT_TRUE(html.contains("Nośność"));
-    EXPECT_TRUE(html.contains(">= 250,00 kN</td>"));
-    EXPECT_TRUE(html.contains("color:#ff0000"));
-    EXPECT_TRUE(html.contains("color:#000080"));
-    EXPECT_TRUE(html.contains("padding-left:4em"));
-    EXPECT_FALSE(ReportSheetToHtml(sheet, 1, 3, 1, 2, 3, false).contains("color:"));
-}
-
-// The view keeps the sheet's spacing: two blanks between the values of one
-// line stay two, as in the RTF.
-TEST(MarkupHtml, TheViewKeepsRunsOfBlanks)
-{
-    orvtest::EnsureApp();
-    TReportSheet sheet;
-    ClearReportLines(1, 2, 3, sheet);
-    sheet.Line(1).setText("%SF%N%D1%N = 0,677  A = 0,25 m%I2%N");
-    sheet.Line(2).setText("   wcięcie@@ f%Dk%N =  1,95 MPa");
-    sheet.Count = 2;
-    QTextDocument doc;
-    doc.setHtml(ReportSheetToHtml(sheet, 1, 2, 1, 2, 3, true));
-    const QString text = doc.toPlainText();
-    EXPECT_TRUE(text.contains(QString(QChar(0x03A6)) + "1 = 0,677  A = 0,25 m2")) << text.toStdString();
-    EXPECT_TRUE(text.contains("   wcięcie")) << text.toStdString();
-    EXPECT_TRUE(text.contains("f" "k =  1,95 MPa")) << text.toStdString();
 }

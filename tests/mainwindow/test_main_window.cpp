@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 
 #include <array>
 #include <climits>
@@ -151,6 +153,49 @@ TEST_F(MainWindow, StartsWithANewCalculatedProject)
     EXPECT_FALSE(resultsText().isEmpty());
     EXPECT_FALSE(window->session().modified());
     EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainWindow, TheReaderSelectsAndCopiesTheResultsAndAnEditRenewsThem)
+{
+    auto* results = window->findChild<QTextBrowser*>("REdit1");
+    ASSERT_NE(results, nullptr);
+    auto picture = [&] { return results->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    // From the start the panel is as high as its text at its width needs,
+    // and 150 px at least.
+    EXPECT_EQ(window->findChild<QWidget*>("Panel111")->height(),
+              std::max(150, int(results->document()->size().height()) + 5));
+    EXPECT_EQ(results->document()->textWidth(), results->viewport()->width());
+    // A double click on a word selects it and Ctrl+C copies it.
+    const QTextBlock block = results->document()->find(QStringLiteral("Warunek")).block();
+    ASSERT_TRUE(block.isValid());
+    const QTextLine line = block.layout()->lineAt(0);
+    const QPointF word = block.layout()->position() + QPointF(line.cursorToX(3), line.y() + line.height() / 2);
+    QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, word.toPoint());
+    EXPECT_EQ(results->textCursor().selectedText(), "Warunek");
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Warunek");
+    // Select all copies the whole text, a cell a line.
+    QTest::keyClick(results, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(results, Qt::Key_C, Qt::ControlModifier);
+    const QString all = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(all, resultsText());
+    EXPECT_TRUE(all.contains(QStringLiteral("Warunek nośności pod stropem:\n"))) << all.toStdString();
+
+    // An edit renews the text, ends the selection and shows the new figures.
+    const QImage shown = picture();
+    results->setTextCursor(QTextCursor(results->document()));
+    const QImage plain = picture();
+    EXPECT_NE(plain, shown);
+    QTest::keyClick(results, Qt::Key_A, Qt::ControlModifier);
+    const QString before = resultsText(), thickness = field("t1a")->text();
+    type("t1a", "38");
+    EXPECT_NE(resultsText(), before);
+    EXPECT_FALSE(results->textCursor().hasSelection());
+    EXPECT_NE(picture(), plain);
+    // Back to the first value: the same text, drawn the same.
+    type("t1a", thickness);
+    EXPECT_EQ(resultsText(), before);
+    EXPECT_EQ(picture(), plain);
 }
 
 TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
