@@ -79,9 +79,12 @@ void TResultsLayout::layOut(int from, int to)
     std::vector<char> done(std::size_t(doc->blockCount()), 0);
     auto fit = [&](const QTextBlock& b, qreal width) {
         QTextLayout* tl = b.layout();
-        const bool changed = !done[std::size_t(b.blockNumber())] && b.position() + b.length() > from &&
-                             b.position() < std::max(to, from + 1);
-        done[std::size_t(b.blockNumber())] = 1;
+        const int n = b.blockNumber();
+        const bool changed =
+            !done[std::size_t(n)] &&
+            (rewritten_ ? std::binary_search(rewritten_->begin(), rewritten_->end(), n)
+                        : b.position() + b.length() > from && b.position() < std::max(to, from + 1));
+        done[std::size_t(n)] = 1;
         const bool fits = tl->lineCount() == 1 && tl->lineAt(0).naturalTextWidth() <= width &&
                           tl->lineAt(0).textLength() + 1 >= b.length();
         if (!changed && (tl->lineCount() > 0 && (fits || tl->lineAt(0).width() == width))) return;
@@ -204,7 +207,11 @@ int TResultsLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) 
 void FillResultsDocument(QTextDocument& doc, const TReportSheet& sheet, int first, int last, int pos2, int pos3,
                          bool colored)
 {
-    if (!dynamic_cast<TResultsLayout*>(doc.documentLayout())) doc.setDocumentLayout(new TResultsLayout(&doc));
+    auto* layout = dynamic_cast<TResultsLayout*>(doc.documentLayout());
+    if (!layout) {
+        layout = new TResultsLayout(&doc);
+        doc.setDocumentLayout(layout);
+    }
     doc.setUndoRedoEnabled(false);
     if (first < 1) first = 1;
     if (last > MaxReportLines) last = MaxReportLines;
@@ -213,6 +220,7 @@ void FillResultsDocument(QTextDocument& doc, const TReportSheet& sheet, int firs
     cur.beginEditBlock();
     QTextBlock b = doc.begin();
     int cells = 0;
+    std::vector<int> rewritten;
     auto put = [&](const std::string& markup, int indent, const QString& source, const QColor& color) {
         QTextBlockFormat format;
         format.setProperty(SourceProperty, source);
@@ -242,7 +250,7 @@ void FillResultsDocument(QTextDocument& doc, const TReportSheet& sheet, int firs
             cur.insertText(QString::fromUtf8(r.text.data(), qsizetype(r.text.size())), f);
         }
         b = cur.block().next();
-        ++cells;
+        rewritten.push_back(cells++);
     };
 
     std::string c1, c2;
@@ -263,9 +271,16 @@ void FillResultsDocument(QTextDocument& doc, const TReportSheet& sheet, int firs
         cur.setPosition(cells > 0 ? b.position() - 1 : 0);
         cur.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         cur.removeSelectedText();
-        if (cells == 0) cur.setBlockFormat(QTextBlockFormat());
+        if (cells == 0) {
+            cur.setBlockFormat(QTextBlockFormat());
+            rewritten.push_back(0);
+        }
     }
+    // The step changes the text from the first cell rewritten to the last;
+    // only those cells are to be laid out again.
+    layout->rewritten_ = std::move(rewritten);
     cur.endEditBlock();
+    layout->rewritten_.reset();
 }
 
 } // namespace orv

@@ -11,6 +11,7 @@
 
 #include <QAbstractTextDocumentLayout>
 
+#include <optional>
 #include <vector>
 
 #include "core/ZunStrings.h"
@@ -41,6 +42,10 @@ protected:
 private:
     void layOut(int from, int to);
 
+    friend void FillResultsDocument(QTextDocument&, const TReportSheet&, int, int, int, int, bool);
+
+    // blocks a refill rewrote, when it is the refill that changed the text
+    std::optional<std::vector<int>> rewritten_;
     QSizeF size_;
     qreal column_ = 0;
     std::vector<qreal> rowTops_; // one per row, and the bottom of the last

@@ -1128,7 +1128,10 @@ void TElementEditor::showValues(QWidget* source, bool all)
     const double depthLimit = LoadDepthLimit(in.h);
     for (const NumericControl& c : numeric_) {
         if (QLatin1String(c.field->name).startsWith(QLatin1String("hN"))) c.edit->setMaxValue(depthLimit);
-        if (!keeps(c.edit)) c.edit->setText(c.edit->FormatValue(ReadField(in, c.field->offset)));
+        if (keeps(c.edit)) continue;
+        // Setting a text lays the field out again: only a new text is set.
+        const QString text = c.edit->FormatValue(ReadField(in, c.field->offset));
+        if (c.edit->isModified() || c.edit->text() != text) c.edit->setText(text);
     }
     for (const auto& show : shows_) show(in);
     openingsBody_->FillOpeningsGrid(all);

@@ -131,6 +131,12 @@ TEST(ResultsDocument, ARefillChangesOnlyTheCellsThatDiffer)
     EXPECT_EQ(d.block(3).text(), "= 312,47 kN");
     EXPECT_EQ(d.at(4), before);
     EXPECT_EQ(FormatAt(d.block(3), "312").foreground().color(), QColor(255, 0, 0));
+    // Two cells far apart change: the cells between them keep their glyphs too.
+    TReportSheet apart = Sheet("= 400,00 kN");
+    apart.Line(4).setText("%SF%N%D1%N = 0,702  A = 0,25 m%I2%N");
+    d.fill(apart);
+    EXPECT_EQ(d.layout().blocksLaidOut(), first + 3);
+    EXPECT_TRUE(d.block(6).text().contains("0,702"));
     // A refill keeps no undo history, however many come.
     for (int i = 0; i < 5; ++i) d.fill(Sheet("= " + std::to_string(i) + " kN"));
     EXPECT_FALSE(d.doc.isUndoAvailable());
