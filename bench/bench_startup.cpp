@@ -20,6 +20,7 @@
 #include "mainwindow/OPROGRAM4.h"
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunWelcome.h"
+#include "platform/HeapPolicy.h"
 #include "resources/ProgramIcon.h"
 
 extern char** environ;
@@ -30,10 +31,12 @@ namespace {
 
 constexpr const char* kChildArgument = "--start-up-child";
 
-// The start-up as the program makes it, up to the painted main window; then
+// The start-up as the program makes it (its heap policy first, as in main),
+// up to the painted main window; then
 // one byte into the pipe.
 int StartUpChild(int argc, char** argv, int pipeFd)
 {
+    KeepFreedMemoryForReuse();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     MemorySettingsStore store;
     BindSettingsStore(&store);
