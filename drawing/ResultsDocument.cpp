@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "core/Cp1250.h"
@@ -57,11 +58,26 @@ qreal NaturalWidth(const QTextLayout* tl)
 
 } // namespace
 
-TResultsLayout::TResultsLayout(QTextDocument* doc) : QAbstractTextDocumentLayout(doc) {}
+TResultsLayout::TResultsLayout(QTextDocument* doc) : QAbstractTextDocumentLayout(doc)
+{
+    // The document tells of edits of its text and formats before it asks
+    // for a layout; a new width, margin or font comes without that word.
+    connect(doc, &QTextDocument::contentsChange, this, [this] { edited_ = true; });
+}
 
 void TResultsLayout::documentChanged(int from, int /*charsRemoved*/, int charsAdded)
 {
-    layOut(from, from + charsAdded);
+    QTextDocument* doc = document();
+    const QTextOption option = doc->defaultTextOption();
+    const bool restyled = doc->defaultFont() != font_ || option.wrapMode() != wrap_ || option.flags() != flags_;
+    // Only the room changed: every block keeps its glyphs, and its lines
+    // where they still fit.
+    if (edited_ || restyled) layOut(from, from + charsAdded);
+    else layOut(INT_MAX, INT_MAX);
+    edited_ = false;
+    font_ = doc->defaultFont();
+    wrap_ = option.wrapMode();
+    flags_ = option.flags();
 }
 
 void TResultsLayout::layOut(int from, int to)

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QTextOption>
 
 #include <optional>
 #include <vector>
@@ -46,6 +48,11 @@ private:
 
     // blocks a refill rewrote, when it is the refill that changed the text
     std::optional<std::vector<int>> rewritten_;
+    // what the blocks were shaped in, and whether the text changed since
+    bool edited_ = true;
+    QFont font_;
+    QTextOption::WrapMode wrap_ = QTextOption::WrapAtWordBoundaryOrAnywhere;
+    QTextOption::Flags flags_;
     QSizeF size_;
     qreal column_ = 0;
     std::vector<qreal> rowTops_; // one per row, and the bottom of the last

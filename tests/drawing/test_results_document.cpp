@@ -187,14 +187,24 @@ TEST(ResultsDocument, ANarrowWidthWrapsTheValuesUnderTheirColumn)
     narrow.doc.setTextWidth(1400);
     EXPECT_EQ(narrow.block(3).layout()->lineCount(), 1);
     EXPECT_EQ(narrow.layout().documentSize().height(), wide.layout().documentSize().height());
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(narrow.at(i), wide.at(i)) << i;
     narrow.doc.setTextWidth(300);
     EXPECT_GT(narrow.block(3).layout()->lineCount(), 1);
+
+    // A new width that every cell still fits lays nothing out anew.
+    const int shaped = wide.layout().blocksLaidOut();
+    wide.doc.setTextWidth(1300);
+    wide.doc.setTextWidth(1500);
+    EXPECT_EQ(wide.layout().blocksLaidOut(), shaped);
+    EXPECT_EQ(wide.layout().documentSize().width(), 1500);
 
     // A larger font lays every cell out again in it.
     const qreal height = narrow.layout().documentSize().height();
     QFont font = narrow.doc.defaultFont();
     font.setPointSizeF(font.pointSizeF() * 2);
+    const int before = narrow.layout().blocksLaidOut();
     narrow.doc.setDefaultFont(font);
+    EXPECT_GE(narrow.layout().blocksLaidOut(), before + 8);
     EXPECT_GT(narrow.layout().documentSize().height(), 1.5 * height);
     EXPECT_GT(narrow.at(2).y(), narrow.at(0).y() + QFontMetrics(font).height() - 1);
 }
