@@ -238,14 +238,14 @@ void FillResultsDocument(QTextDocument& doc, const TReportSheet& sheet, int firs
     int cells = 0;
     std::vector<int> rewritten;
     auto put = [&](const std::string& markup, int indent, const QString& source, const QColor& color) {
-        QTextBlockFormat format;
-        format.setProperty(SourceProperty, source);
-        if (indent) format.setProperty(IndentProperty, indent);
         if (b.isValid() && b.blockFormat().property(SourceProperty).toString() == source) {
             b = b.next();
             ++cells;
             return;
         }
+        QTextBlockFormat format;
+        format.setProperty(SourceProperty, source);
+        if (indent) format.setProperty(IndentProperty, indent);
         if (b.isValid()) {
             cur.setPosition(b.position());
             cur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);

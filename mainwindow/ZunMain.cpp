@@ -628,11 +628,11 @@ void TVelkor2::FillResultsText()
 
 bool TVelkor2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize &&
-        (watched == resultsSide_ ||
-         (watched == results_->viewport() &&
-          static_cast<QResizeEvent*>(event)->size().width() != static_cast<QResizeEvent*>(event)->oldSize().width())))
-        REdit1ResizeRequest();
+    if (event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        const bool newTextWidth = watched == results_->viewport() && resize->size().width() != resize->oldSize().width();
+        if (watched == resultsSide_ || newTextWidth) REdit1ResizeRequest();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -117,8 +117,6 @@ public:
     void Czcionka1Click();
     void setWelcomeChoice(TWelcomeDlg* welcome) { welcome_ = welcome; }
 
-    // The results text as shown (HTML of the results sheet).
-
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,7 +8,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include "core/Cp1250.h"
 #include "drawing/ResultsDocument.h"
 #include "tests/common/QtTestApp.h"
 
