@@ -1,5 +1,6 @@
 #include "components/MathLabel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -57,24 +58,34 @@ TMathLabel::TMathLabel(const QString& caption, QWidget* parent) : QWidget(parent
 void TMathLabel::setCaption(const QString& caption)
 {
     caption_ = caption;
+    sizeHint_ = QSize();
     update();
 }
 
 void TMathLabel::setIndexFont(const QFont& font)
 {
     indexFont_ = font;
+    sizeHint_ = QSize();
     update();
 }
 
 QSize TMathLabel::sizeHint() const
 {
+    if (sizeHint_.isValid()) return sizeHint_;
     const QFontMetrics main(font()), index(indexFont_);
     int w = 0;
     for (const TCaptionPiece& p : SplitCaptionMarkup(caption_)) {
         const bool small = p.kind == TCaptionPiece::Superscript || p.kind == TCaptionPiece::Subscript;
         w += (small ? index : main).horizontalAdvance(p.text) + 1;
     }
-    return QSize(w, main.height() + index.height() / 2);
+    sizeHint_ = QSize(w, main.height() + index.height() / 2);
+    return sizeHint_;
+}
+
+void TMathLabel::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange) sizeHint_ = QSize();
+    QWidget::changeEvent(e);
 }
 
 void TMathLabel::paintEvent(QPaintEvent*)

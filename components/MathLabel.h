@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QSize>
 #include <QWidget>
 
 #include <vector>
@@ -39,10 +40,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QString caption_;
     QFont indexFont_;
+    // The measured size until the caption or a font changes: layouts ask
+    // for it over and over, and measuring shapes every piece of the text.
+    mutable QSize sizeHint_;
 };
 
 } // namespace orv

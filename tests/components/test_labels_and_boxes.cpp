@@ -83,6 +83,47 @@ TEST(MathLabel, RaisedAndLoweredRunsStandAboveAndBelowTheLine)
     EXPECT_GT(InkRows(b, fWidth + 1, 80).second, InkRows(b, 0, fWidth).second);
 }
 
+// The size a label asks for is the size of what it shows now: a new
+// caption, its own font, a font its parent hands down, a new index font.
+TEST(MathLabel, SizeFollowsTheCaptionAndEveryFont)
+{
+    orvtest::EnsureApp<QApplication>();
+    QFont main("Liberation Sans");
+    main.setPixelSize(11);
+    QFont index = main;
+    index.setPixelSize(8);
+    QWidget parent;
+    parent.setFont(main);
+    auto* label = new TMathLabel("f_b_ [MPa] =", &parent);
+    label->setIndexFont(index);
+    auto expected = [&](const QString& plain, const QString& small, const QFont& m, const QFont& i) {
+        const QFontMetrics mm(m), im(i);
+        return QSize(mm.horizontalAdvance(plain) + 1 + im.horizontalAdvance(small) + 1 +
+                         mm.horizontalAdvance(" [MPa] =") + 1,
+                     mm.height() + im.height() / 2);
+    };
+    EXPECT_EQ(label->sizeHint(), expected("f", "b", main, index));
+    EXPECT_EQ(label->minimumSizeHint(), label->sizeHint());
+
+    label->setCaption("f_k_ [MPa] =");
+    EXPECT_EQ(label->sizeHint(), expected("f", "k", main, index));
+
+    QFont larger = main;
+    larger.setPixelSize(16);
+    parent.setFont(larger);
+    EXPECT_EQ(label->sizeHint(), expected("f", "k", larger, index));
+
+    QFont own = main;
+    own.setPixelSize(13);
+    label->setFont(own);
+    EXPECT_EQ(label->sizeHint(), expected("f", "k", own, index));
+
+    QFont largerIndex = index;
+    largerIndex.setPixelSize(12);
+    label->setIndexFont(largerIndex);
+    EXPECT_EQ(label->sizeHint(), expected("f", "k", own, largerIndex));
+}
+
 TEST(MultiLineBoxes, BoxPlacementAndWrapping)
 {
     orvtest::EnsureApp<QApplication>();
