@@ -10,12 +10,9 @@
 
 namespace orv {
 
-TStrengthCombo::TStrengthCombo(QWidget* parent) : QComboBox(parent)
+TStrengthCombo::TStrengthCombo(QWidget* parent) : TFreeTextCombo(parent)
 {
     setObjectName(QStringLiteral("fb1"));
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
     InstallDecimalKeyFilter(this);
     connect(this, &QComboBox::activated, this, [this] {
         if (!checking_) emit left();

@@ -4,14 +4,14 @@
 // and the focus comes back.
 #pragma once
 
-#include <QComboBox>
+#include "components/FreeTextCombo.h"
 
 #include <string>
 #include <vector>
 
 namespace orv {
 
-class TStrengthCombo : public QComboBox {
+class TStrengthCombo : public TFreeTextCombo {
     Q_OBJECT
 public:
     explicit TStrengthCombo(QWidget* parent = nullptr);

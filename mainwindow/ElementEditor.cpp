@@ -21,6 +21,7 @@
 
 #include <algorithm>
 
+#include "components/FreeTextCombo.h"
 #include "components/CrossSectionBox.h"
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
@@ -325,12 +326,9 @@ QRadioButton* TElementEditor::choiceRadio(const char* field, const char* name, c
 
 QComboBox* TElementEditor::numberCombo(const char* name)
 {
-    auto* combo = new QComboBox;
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     // The text is the user's number, not completed to an item.
-    combo->setCompleter(nullptr);
+    auto* combo = new TFreeTextCombo;
+    combo->setObjectName(QString::fromLatin1(name));
     combo->setFixedWidth(kEditWidth);
     // An item chosen from the list is taken at once.
     connect(combo, &QComboBox::activated, this, [this, combo] { leaveNumberCombo(combo); });
@@ -591,11 +589,8 @@ QWidget* TElementEditor::buildGeometryPage()
         QWidget* modulus = edit(E.constData());
         if (!modulus) {
             // Slab moduli: a number or a concrete class.
-            auto* combo = new QComboBox;
+            auto* combo = new TFreeTextCombo;
             combo->setObjectName(QString::fromLatin1(E));
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setCompleter(nullptr);
             for (const char* cls : ConcreteClassNamesB) combo->addItem(Q(cls));
             slabModulus_[slab++] = combo;
             modulus = combo;

@@ -4,16 +4,25 @@
 
 #include "tests/common/QtTestApp.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QProxyStyle>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <memory>
+
+#include "components/FreeTextCombo.h"
 #include "components/Realedit.h"
 #include "core/MyUtils.h"
 #include "tests/core/support/TestSupport.h"
@@ -303,4 +312,95 @@ TEST_F(NumericEdits, ASqueezedFieldShowsItsValueWhole)
     const int room = ro->width() - ro->textMargins().left() - ro->textMargins().right();
     EXPECT_GE(room, fm.horizontalAdvance(QStringLiteral("18,00")) + 4) << room;
     EXPECT_GE(room, fm.horizontalAdvance(ro->FormatValue(30)) + 4) << room;
+}
+
+// A box for a typed number or class is made without the setEditable()
+// round trip, yet is the same box to its user: shown, typed into and
+// dropped down, it looks and behaves as an editable box made the usual
+// way, under the styles a desktop gives it.
+TEST_F(NumericEdits, AFreeTextBoxIsTheUsualEditableBoxToItsUser)
+{
+    {
+        // Made on its own, before any layout sizes it: the size it is made
+        // editable with.
+        QComboBox alone;
+        alone.setEditable(true);
+        TFreeTextCombo freeAlone;
+        EXPECT_EQ(freeAlone.size(), alone.size());
+    }
+    // A style that drops down every list, editable or not, as a pop-up menu.
+    class PopUpLists : public QProxyStyle {
+    public:
+        PopUpLists() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+        int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                      QStyleHintReturn* returned) const override
+        {
+            if (hint == SH_ComboBox_Popup) return 1;
+            return QProxyStyle::styleHint(hint, option, widget, returned);
+        }
+    };
+    for (const char* styleName : {"Fusion", "Windows", "pop-up lists"}) {
+        std::unique_ptr<QStyle> style(qstrcmp(styleName, "pop-up lists") == 0
+                                          ? new PopUpLists
+                                          : QStyleFactory::create(QString::fromLatin1(styleName)));
+        ASSERT_NE(style, nullptr) << styleName;
+        QWidget window;
+        window.setStyle(style.get());
+        auto* layout = new QHBoxLayout(&window);
+        auto* usual = new QComboBox;
+        usual->setStyle(style.get());
+        usual->setEditable(true);
+        usual->setInsertPolicy(QComboBox::NoInsert);
+        usual->setCompleter(nullptr);
+        auto* free = new TFreeTextCombo;
+        free->setStyle(style.get());
+        QComboBox* const boxes[] = {usual, free};
+        // More items than the list shows at once: it has to scroll.
+        QStringList items;
+        for (int i = 0; i < 15; ++i) items << QStringLiteral("C%1/%2").arg(12 + 4 * i).arg(15 + 5 * i);
+        for (QComboBox* box : boxes) {
+            box->addItems(items);
+            box->setCurrentIndex(2);
+            box->setFixedWidth(120);
+            layout->addWidget(box);
+        }
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+        EXPECT_TRUE(free->isEditable());
+        EXPECT_EQ(free->completer(), nullptr);
+        EXPECT_EQ(free->insertPolicy(), QComboBox::NoInsert);
+        // Compared with the focus in neither.
+        for (QComboBox* box : boxes) box->clearFocus();
+        EXPECT_EQ(free->grab().toImage(), usual->grab().toImage()) << styleName;
+
+        // Typed text stays as typed, with no item completed into it, and
+        // Enter adds no item.
+        for (QComboBox* box : boxes) {
+            box->lineEdit()->clear();
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("C2"));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        }
+        EXPECT_EQ(free->currentText(), QStringLiteral("C2"));
+        EXPECT_EQ(free->currentText(), usual->currentText());
+        EXPECT_EQ(free->count(), usual->count());
+
+        // The lists dropped down one at a time, each at its tenth item.
+        QImage lists[2];
+        QSize listSizes[2];
+        for (int k = 0; k < 2; ++k) {
+            QComboBox* box = boxes[k];
+            box->setCurrentIndex(9);
+            box->showPopup();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window()));
+            lists[k] = box->view()->window()->grab().toImage();
+            listSizes[k] = box->view()->window()->size();
+            box->hidePopup();
+        }
+        EXPECT_EQ(free->view()->verticalScrollBarPolicy(), usual->view()->verticalScrollBarPolicy()) << styleName;
+        EXPECT_EQ(QByteArray(free->view()->itemDelegate()->metaObject()->className()),
+                  QByteArray(usual->view()->itemDelegate()->metaObject()->className()));
+        EXPECT_EQ(listSizes[1], listSizes[0]) << styleName;
+        EXPECT_EQ(lists[1], lists[0]) << styleName;
+    }
 }
