@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QWindow>
+#include <QEvent>
 
 #include <cstring>
 #include <spawn.h>
@@ -31,6 +31,19 @@ namespace {
 
 constexpr const char* kChildArgument = "--start-up-child";
 
+// The main window's first paint. The window system's first exposure of the
+// shown window paints it and every child in view before it returns, so once
+// the events that brought the paint are handled, the window is painted.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+};
+
 // The start-up as the program makes it (its heap policy first, as in main),
 // up to the painted main window; then
 // one byte into the pipe.
@@ -52,10 +65,11 @@ int StartUpChild(int argc, char** argv, int pipeFd)
     TVelkor2 window;
     TWelcomeDlg welcome(&window);
     window.setWelcomeChoice(&welcome);
+    FirstPaint watch;
+    window.installEventFilter(&watch);
     window.show();
-    for (int i = 0; i < 100 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    window.repaint();
+    for (int i = 0; i < 100 && !watch.painted; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!watch.painted) return 1;
     const char painted = 1;
     const bool told = ::write(pipeFd, &painted, 1) == 1;
     BindSettingsStore(nullptr);
