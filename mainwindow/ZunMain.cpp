@@ -183,10 +183,6 @@ TVelkor2::TVelkor2(QWidget* parent)
     });
     session_->addObserver(this);
     elementSource_ = std::make_unique<SessionElementSource>(*session_);
-    trace_ = new TCalculateSts(this);
-    trace_->setWindowFlag(Qt::Window);
-    trace_->setTraceLines(&session_->trace());
-    trace_->setReaderHook([this](bool reading) { session_->setTraceRead(reading); });
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
     formState_ = LoadFormState(screen.width(), screen.height());
 
@@ -212,7 +208,7 @@ TVelkor2::TVelkor2(QWidget* parent)
 TVelkor2::~TVelkor2()
 {
     session_->removeObserver(this);
-    trace_->setReaderHook({});
+    if (trace_) trace_->setReaderHook({});
 }
 
 void TVelkor2::buildActions()
@@ -285,10 +281,7 @@ void TVelkor2::buildActions()
 
     traceAction_ = new QAction(QStringLiteral("Podgląd toku obliczeń"), this);
     traceAction_->setObjectName(QStringLiteral("Pto1"));
-    connect(traceAction_, &QAction::triggered, this, [this] {
-        trace_->show();
-        trace_->raise();
-    });
+    connect(traceAction_, &QAction::triggered, this, &TVelkor2::openTraceWindow);
 
     printAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Drukuj"), this);
     printAction_->setObjectName(QStringLiteral("Wdrukuj1"));
@@ -596,7 +589,19 @@ void TVelkor2::resultsChanged()
     updateCaption();
     FillResultsText();
     scheme_->update();
-    trace_->refresh();
+    if (trace_) trace_->refresh();
+}
+
+void TVelkor2::openTraceWindow()
+{
+    if (!trace_) {
+        trace_ = new TCalculateSts(this);
+        trace_->setWindowFlag(Qt::Window);
+        trace_->setTraceLines(&session_->trace());
+        trace_->setReaderHook([this](bool reading) { session_->setTraceRead(reading); });
+    }
+    trace_->show();
+    trace_->raise();
 }
 
 void TVelkor2::modifiedChanged(bool modified)

@@ -55,6 +55,7 @@ public:
 
     ProjectSession& session() { return *session_; }
     TElementEditor* editor() const { return editor_; }
+    // The calculation-trace window, made when it is first opened.
     TCalculateSts* traceWindow() const { return trace_; }
     const TSteelCatalogue& steelCatalogue() const { return steel_; }
 
@@ -155,6 +156,8 @@ private:
     bool refuseWithoutRecalculation();
     TBeginPrint2& beginPrint();
     TPreviewPrintDlg& preview();
+    // Shows the trace window, made the first time.
+    void openTraceWindow();
     QStringList elementNames() const;
 
     TSteelCatalogue steel_;
