@@ -5,8 +5,8 @@
 #pragma once
 
 #include <QFont>
-#include <QString>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 #include <vector>

@@ -21,8 +21,8 @@
 
 #include <algorithm>
 
-#include "components/FreeTextCombo.h"
 #include "components/CrossSectionBox.h"
+#include "components/FreeTextCombo.h"
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
