@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -106,7 +108,12 @@ void BM_StartUpToPaintedWindow(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUpToPaintedWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Other work on the machine only ever adds to a start-up: over repetitions,
+// the fastest one is the steadiest figure to compare.
+BENCHMARK(BM_StartUpToPaintedWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 
 } // namespace
 
