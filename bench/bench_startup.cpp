@@ -47,8 +47,7 @@ public:
 };
 
 // The start-up as the program makes it (its heap policy first, as in main),
-// up to the painted main window; then
-// one byte into the pipe.
+// up to the painted main window; then one byte into the pipe.
 int StartUpChild(int argc, char** argv, int pipeFd)
 {
     KeepFreedMemoryForReuse();

@@ -55,8 +55,6 @@ public:
 
     ProjectSession& session() { return *session_; }
     TElementEditor* editor() const { return editor_; }
-    // The calculation-trace window, made when it is first opened.
-    TCalculateSts* traceWindow() const { return trace_; }
     const TSteelCatalogue& steelCatalogue() const { return steel_; }
 
     // The folder of the example projects (the program's own by default).
@@ -163,7 +161,7 @@ private:
     TSteelCatalogue steel_;
     std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<IElementSource> elementSource_;
-    TCalculateSts* trace_ = nullptr;
+    TCalculateSts* trace_ = nullptr; // made when first opened
     TElementEditor* editor_ = nullptr;
     TMTabControl* tabs_ = nullptr;
     QLabel* panel9_ = nullptr;
