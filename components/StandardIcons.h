@@ -1,6 +1,8 @@
 // The standard icons of a style, each made once for the style: a style reads
 // and decodes every image file of a standard icon each time it is asked for
-// it, while the icon itself never changes.
+// it, while the icon itself never changes. Where the style would make the
+// icon of its image files, the icon reads each file only when a picture of
+// its size is first shown.
 #pragma once
 
 #include <QIcon>
