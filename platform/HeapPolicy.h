@@ -9,8 +9,9 @@ namespace orv {
 // going back to the system, where taking it again costs a page fault for
 // every page of it: buffers up to 32 MB come from the heap, and up to 64 MB
 // of freed heap is kept. The heap's first megabytes are advised onto large
-// pages, where the system has them, so that a start-up faults once per
-// 2 MiB of fresh heap. Called once, before anything is allocated in bulk.
+// pages, where the system has them, and fresh heap starts with them, so
+// that a start-up faults once per 2 MiB of fresh heap. Called once, before
+// anything is allocated in bulk.
 void KeepFreedMemoryForReuse();
 
 } // namespace orv

@@ -90,3 +90,19 @@ TEST(HeapPolicy, FreshHeapIsAdvisedOntoLargePages)
     std::memset(block.get(), 7, std::size_t(8) << 20);
     EXPECT_EQ(block[(std::size_t(8) << 20) - 1], 7);
 }
+
+// Fresh heap starts on a large page: the stretch below the first one, which
+// moves with every start, is not handed out, so the first buffers after the
+// policy do not fault page by page.
+TEST(HeapPolicy, FreshHeapStartsOnALargePage)
+{
+    KeepFreedMemoryForReuse();
+    for (const std::size_t bytes : {std::size_t(96) << 10, std::size_t(160) << 10}) {
+        std::unique_ptr<char[]> buffer(new char[bytes]);
+        const std::string flags = MappingFlags(buffer.get());
+        ASSERT_FALSE(flags.empty());
+        EXPECT_NE(flags.find(" hg"), std::string::npos) << bytes << ": " << flags;
+        std::memset(buffer.get(), 3, bytes);
+        EXPECT_EQ(buffer[bytes - 1], 3);
+    }
+}
