@@ -1,9 +1,10 @@
 // Start-up to the painted main window on the offscreen platform: a new
 // process of this program (with the program's libraries) makes the
-// application object, installs the translations, paints the splash, makes
-// the main window with its welcome dialog, shows and paints it, and then
-// says so through a pipe. The time runs from the start of the process to
-// that word; the end of the process is not timed.
+// application object, installs the translations, starts as the program does
+// (the splash shown and painted, the main window made with its welcome
+// dialog), shows and paints the main window, and then says so through a
+// pipe. The time runs from the start of the process to that word; the end
+// of the process is not timed.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -19,9 +20,8 @@
 #include "components/ColorEditorDialog.h"
 #include "components/QtTranslations.h"
 #include "core/SettingsStore.h"
-#include "mainwindow/OPROGRAM4.h"
 #include "mainwindow/ZunMain.h"
-#include "mainwindow/ZunWelcome.h"
+#include "mainwindow/ZunStartup.h"
 #include "platform/HeapPolicy.h"
 #include "resources/ProgramIcon.h"
 
@@ -59,13 +59,8 @@ int StartUpChild(int argc, char** argv, int pipeFd)
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());
     RegisterColorEditor();
-    TAbout4 about;
-    about.setSplash(true);
-    about.show();
-    about.repaint();
-    TVelkor2 window;
-    TWelcomeDlg welcome(&window);
-    window.setWelcomeChoice(&welcome);
+    TStartup startup;
+    TVelkor2& window = startup.window();
     FirstPaint watch;
     window.installEventFilter(&watch);
     window.show();

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
@@ -11,12 +13,41 @@
 
 namespace orv {
 
+namespace {
+
+// Events are handled until the window system has shown `window` and it has
+// been painted, for at most `ms` milliseconds; without that, it is painted
+// at once. Painted before its window is shown, a window is painted again
+// when it is shown; and on a window system that shows it later, it is seen
+// only then.
+void PaintWhenShown(QWidget& window, int ms)
+{
+    struct Watch : QObject {
+        bool painted = false;
+        bool late = false;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) painted = true;
+            return false;
+        }
+    } watch;
+    window.installEventFilter(&watch);
+    QTimer::singleShot(ms, &watch, [&watch] { watch.late = true; });
+    while (!watch.painted && !watch.late)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    window.removeEventFilter(&watch);
+    if (!watch.painted) window.repaint();
+}
+
+} // namespace
+
 TStartup::TStartup(int timer1Ms, int timer2Ms) : about_(std::make_unique<TAbout4>())
 {
-    // The splash is painted at once, so it is seen while the forms are made.
+    // The splash is shown and painted first, so it is seen while the forms
+    // are made.
     about_->setSplash(true);
     about_->show();
-    about_->repaint();
+    PaintWhenShown(*about_, 200);
 
     window_ = std::make_unique<TVelkor2>();
     welcome_ = new TWelcomeDlg(window_.get());

@@ -151,12 +151,18 @@ TEST(InstalledProgram, ShowsTheProgramIconOnItsWindows)
     }
 }
 
-// Runs when the program's own start has made its application object: the
-// tests start once its event loop does, and their result ends the program.
-static void RunTestsInTheProgram()
+// The tests start once the program's window is up (its start handles
+// events while the splash comes up, before the window is made), and their
+// result ends the program.
+static void RunTestsWhenTheWindowIsUp()
 {
-    QTimer::singleShot(0, [] { QCoreApplication::exit(RUN_ALL_TESTS()); });
+    const TVelkor2* window = ProgramWindow();
+    if (!window || !window->isVisible()) QTimer::singleShot(10, RunTestsWhenTheWindowIsUp);
+    else QCoreApplication::exit(RUN_ALL_TESTS());
 }
+
+// Runs when the program's own start has made its application object.
+static void RunTestsInTheProgram() { QTimer::singleShot(0, RunTestsWhenTheWindowIsUp); }
 Q_COREAPP_STARTUP_FUNCTION(RunTestsInTheProgram)
 
 int main(int argc, char** argv)

@@ -206,6 +206,30 @@ TEST_F(Startup, TheSecondTimerStartsWhenTheFirstFiresAndEndsTheSplash)
     EXPECT_EQ(welcomesShown, 1);
 }
 
+// The splash is on the screen, painted, before the main window is made, so
+// that it is seen while the forms are made, not only once they are.
+TEST_F(Startup, TheSplashIsPaintedBeforeTheMainWindowIsMade)
+{
+    struct Order : QObject {
+        bool splashPainted = false;
+        bool windowMadeBefore = false;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() != QEvent::Paint || splashPainted || !qobject_cast<TAbout4*>(o)) return false;
+            splashPainted = true;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<TVelkor2*>(w)) windowMadeBefore = true;
+            return false;
+        }
+    } order;
+    qApp->installEventFilter(&order);
+    TStartup& s = start();
+    qApp->removeEventFilter(&order);
+    EXPECT_TRUE(order.splashPainted);
+    EXPECT_FALSE(order.windowMadeBefore);
+    EXPECT_TRUE(s.about().isVisible());
+}
+
 TEST_F(Startup, WithNoDelayTheStartRunsThroughOnTheEventLoop)
 {
     TStartup& s = start(0, 0);
