@@ -101,11 +101,12 @@ private:
     {
         const auto area = [](const QSize& s) { return qint64(s.width()) * s.height(); };
         const qint64 wanted = area(size);
-        Entry* best = &entries_.front();
-        for (Entry& e : entries_) {
-            const qint64 a = area(e.size), b = area(best->size);
-            if (a >= wanted ? (b < wanted || a < b) : (b < wanted && a > b)) best = &e;
-        }
+        Entry* best = nullptr;
+        for (Entry& e : entries_)
+            if (area(e.size) >= wanted && (!best || area(e.size) < area(best->size))) best = &e;
+        if (best) return *best;
+        for (Entry& e : entries_)
+            if (!best || area(e.size) > area(best->size)) best = &e;
         return *best;
     }
 

@@ -17,9 +17,8 @@ namespace {
 
 // Events are handled until the window system has shown `window` and it has
 // been painted, for at most `ms` milliseconds; without that, it is painted
-// at once. Painted before its window is shown, a window is painted again
-// when it is shown; and on a window system that shows it later, it is seen
-// only then.
+// at once. A repaint asked for before the window system has shown a window
+// is dropped: the window would be painted only when events next run.
 void PaintWhenShown(QWidget& window, int ms)
 {
     struct Watch : QObject {
