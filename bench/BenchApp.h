@@ -1,10 +1,12 @@
 // The application object of the GUI benchmarks: offscreen, made on first
-// use and kept for the whole run, with the program's heap policy.
+// use and kept for the whole run, with the program's heap policy and
+// painting thread.
 #pragma once
 
 #include <QApplication>
 
 #include "platform/HeapPolicy.h"
+#include "platform/PaintingThread.h"
 
 namespace orvbench {
 
@@ -16,7 +18,9 @@ inline QApplication& BenchApp()
     static QApplication* app = [] {
         orv::KeepFreedMemoryForReuse();  // as the program does
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto* made = new QApplication(argc, argv);
+        orv::PaintOnThisThreadAlone();
+        return made;
     }();
     return *app;
 }

@@ -14,6 +14,7 @@
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
 #include "platform/HeapPolicy.h"
+#include "platform/PaintingThread.h"
 #include "resources/ProgramIcon.h"
 
 using namespace orv;
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     BindSettingsStore(&store);
     int one = 1;
     QApplication app(one, argv);
+    PaintOnThisThreadAlone();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());

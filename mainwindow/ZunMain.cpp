@@ -59,6 +59,7 @@
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
+#include "platform/PaintingThread.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -1156,6 +1157,7 @@ void TVelkor2::Oprogramie1Click()
 int RunApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    PaintOnThisThreadAlone();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());
