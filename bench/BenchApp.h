@@ -1,10 +1,11 @@
 // The application object of the GUI benchmarks: offscreen, made on first
-// use and kept for the whole run, with the program's heap policy and
-// painting thread.
+// use and kept for the whole run, with the program's heap policy, painting
+// thread and style.
 #pragma once
 
 #include <QApplication>
 
+#include "components/StandardIcons.h"
 #include "platform/HeapPolicy.h"
 #include "platform/PaintingThread.h"
 
@@ -20,6 +21,7 @@ inline QApplication& BenchApp()
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* made = new QApplication(argc, argv);
         orv::PaintOnThisThreadAlone();
+        orv::UseStandardIconsOnDemand();
         return made;
     }();
     return *app;

@@ -10,6 +10,7 @@
 
 #include "components/ColorEditorDialog.h"
 #include "components/QtTranslations.h"
+#include "components/StandardIcons.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
     int one = 1;
     QApplication app(one, argv);
     PaintOnThisThreadAlone();
+    UseStandardIconsOnDemand();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());

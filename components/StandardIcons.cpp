@@ -1,10 +1,15 @@
 #include "components/StandardIcons.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <climits>
@@ -17,29 +22,36 @@ namespace orv {
 
 namespace {
 
-// The image files of the standard icons the program shows, as the common
+// The image files of the standard icons the windows show, as the common
 // style of this toolkit names them: a few sizes of one picture, each in
-// "<folder><stem>-<size>.png".
+// "<folder><stem>-<name>.png", of `width` x `height` pixels.
+struct TImageFile {
+    int name, width, height;
+};
 struct TStandardIconFiles {
     QStyle::StandardPixmap which;
     const char* stem;
-    int sizes[3]; // 0: no more sizes
+    TImageFile files[3]; // name 0: no more files
 };
+constexpr TImageFile Square(int size) { return {size, size, size}; }
 constexpr const char* kStyleImages = ":/qt-project.org/styles/commonstyle/images/";
 constexpr TStandardIconFiles kStandardIconFiles[] = {
-    {QStyle::SP_FileIcon, "file", {16, 32, 128}},
-    {QStyle::SP_DialogOpenButton, "standardbutton-open", {16, 32, 128}},
-    {QStyle::SP_DialogSaveButton, "standardbutton-save", {16, 32, 128}},
-    {QStyle::SP_DialogCloseButton, "standardbutton-close", {16, 32, 128}},
-    {QStyle::SP_DialogHelpButton, "standardbutton-help", {16, 32, 128}},
-    {QStyle::SP_FileDialogNewFolder, "newdirectory", {16, 32, 128}},
-    {QStyle::SP_FileDialogDetailedView, "viewdetailed", {16, 32, 128}},
-    {QStyle::SP_FileDialogListView, "viewlist", {16, 32, 128}},
-    {QStyle::SP_TrashIcon, "trash", {16, 32, 128}},
-    {QStyle::SP_ArrowLeft, "left", {16, 32, 128}},
-    {QStyle::SP_ArrowRight, "right", {16, 32, 128}},
-    {QStyle::SP_BrowserReload, "refresh", {24, 32, 0}},
-    {QStyle::SP_TitleBarContextHelpButton, "titlebar-contexthelp", {16, 32, 48}},
+    {QStyle::SP_FileIcon, "file", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_DialogOpenButton, "standardbutton-open", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_DialogSaveButton, "standardbutton-save", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_DialogCloseButton, "standardbutton-close", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_DialogHelpButton, "standardbutton-help", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_FileDialogNewFolder, "newdirectory", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_FileDialogDetailedView, "viewdetailed", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_FileDialogListView, "viewlist", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_TrashIcon, "trash", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_ArrowLeft, "left", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_ArrowRight, "right", {Square(16), Square(32), Square(128)}},
+    {QStyle::SP_BrowserReload, "refresh", {Square(24), Square(32), {}}},
+    {QStyle::SP_TitleBarContextHelpButton, "titlebar-contexthelp", {Square(16), Square(32), Square(48)}},
+    // the extension buttons of every menu bar and tool bar, left to right
+    {QStyle::SP_ToolBarHorizontalExtensionButton, "toolbar-ext-h", {{8, 8, 5}, {16, 16, 10}, {32, 32, 20}}},
+    {QStyle::SP_ToolBarVerticalExtensionButton, "toolbar-ext-v", {{5, 5, 8}, {10, 10, 16}, {20, 20, 32}}},
 };
 
 // An icon of image files of known sizes that reads a file only when a
@@ -70,7 +82,12 @@ public:
     {
         Entry& entry = choose(size);
         if (!entry.read) {
-            read_.addFile(entry.file, entry.size);
+            // Read as the PNG it is: a reader left to find the format asks
+            // every image plugin of the toolkit first, and loads them all.
+            QImageReader reader(entry.file, "png");
+            reader.setAutoDetectImageFormat(false);
+            const QImage image = reader.read();
+            if (!image.isNull()) read_.addPixmap(QPixmap::fromImage(image));
             entry.read = true;
         }
         return read_.pixmap(size, 1.0, mode, state);
@@ -126,19 +143,53 @@ QIcon FileSizesIcon(const QStyle* style, QStyle::StandardPixmap which)
                                     [which](const TStandardIconFiles& f) { return f.which == which; });
     if (known == std::end(kStandardIconFiles)) return {};
     std::vector<TFileSizesIconEngine::Entry> entries;
-    for (const int size : known->sizes) {
-        if (size == 0) break;
-        QString file = QStringLiteral("%1%2-%3.png").arg(QLatin1String(kStyleImages), QLatin1String(known->stem)).arg(size);
+    for (const TImageFile& f : known->files) {
+        if (f.name == 0) break;
+        QString file = QStringLiteral("%1%2-%3.png").arg(QLatin1String(kStyleImages), QLatin1String(known->stem)).arg(f.name);
         if (!QFile::exists(file)) return {};
-        entries.push_back({std::move(file), QSize(size, size)});
+        entries.push_back({std::move(file), QSize(f.width, f.height)});
     }
     return QIcon(new TFileSizesIconEngine(std::move(entries)));
 }
 
+// The style a proxy stands for.
+const QStyle* Unwrapped(const QStyle* style)
+{
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    return style;
+}
+
+// The application's style with its standard icons made as StandardIcon
+// makes them, for the toolkit's own widgets too (the extension button of
+// every menu bar and tool bar, the icons of its dialogs). Right to left,
+// where the style may turn a picture, the style's own.
+class TStandardIconStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const bool rtl = option ? option->direction == Qt::RightToLeft
+                                : QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        const bool known = std::any_of(std::begin(kStandardIconFiles), std::end(kStandardIconFiles),
+                                       [which](const TStandardIconFiles& f) { return f.which == which; });
+        if (known && !rtl) return StandardIcon(baseStyle(), which);
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
 } // namespace
+
+void UseStandardIconsOnDemand()
+{
+    if (dynamic_cast<const TStandardIconStyle*>(QApplication::style())) return;
+    QStyle* base = QStyleFactory::create(QApplication::style()->name());
+    if (base) QApplication::setStyle(new TStandardIconStyle(base));
+}
 
 QIcon StandardIcon(const QStyle* style, QStyle::StandardPixmap which)
 {
+    style = Unwrapped(style);
     static std::map<std::pair<const QStyle*, int>, QIcon> icons;
     const auto key = std::make_pair(style, static_cast<int>(which));
     if (auto found = icons.find(key); found != icons.end()) return found->second;

@@ -11,7 +11,15 @@
 namespace orv {
 
 // style->standardIcon(which), shared by every caller with that style; the
-// icons of a style are let go when the style is destroyed.
+// icons of a style are let go when the style is destroyed. A proxy style's
+// are its base style's.
 QIcon StandardIcon(const QStyle* style, QStyle::StandardPixmap which);
+
+// The application's style, the same style, gives the toolkit's own widgets
+// these icons too: a menu bar or tool bar made no longer reads and decodes
+// its extension button's every size, and no image file read at start-up
+// makes the toolkit load its image-format plugins. Called once the
+// application object exists, before the first window is made.
+void UseStandardIconsOnDemand();
 
 } // namespace orv

@@ -1158,6 +1158,7 @@ int RunApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
     PaintOnThisThreadAlone();
+    UseStandardIconsOnDemand();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());

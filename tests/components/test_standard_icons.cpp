@@ -5,6 +5,11 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyleOption>
+#include <QToolBar>
 #include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
@@ -41,7 +46,39 @@ constexpr QStyle::StandardPixmap kShown[] = {
     QStyle::SP_TrashIcon,         QStyle::SP_FileDialogDetailedView,  QStyle::SP_FileDialogListView,
     QStyle::SP_ArrowLeft,         QStyle::SP_ArrowRight,              QStyle::SP_BrowserReload,
     QStyle::SP_TitleBarContextHelpButton, QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical,
-    QStyle::SP_MessageBoxInformation};
+    QStyle::SP_MessageBoxInformation, QStyle::SP_ToolBarHorizontalExtensionButton,
+    QStyle::SP_ToolBarVerticalExtensionButton};
+
+// The pictures of two icons, alike at every size, mode, state and ratio.
+void ExpectAlike(const QIcon& shared, const QIcon& made)
+{
+    EXPECT_EQ(shared.availableSizes(), made.availableSizes());
+    EXPECT_EQ(shared.availableSizes(QIcon::Disabled), made.availableSizes(QIcon::Disabled));
+    // Sizes between, below and above the files', square and not, in every
+    // mode and state, for a plain and a doubled screen; asked for in a
+    // mixed order, so that what was read before never changes a picture.
+    const QSize sizes[] = {{24, 24}, {16, 16}, {200, 200}, {8, 8},   {16, 10}, {32, 32}, {20, 20},
+                           {10, 16}, {128, 128}, {48, 48}, {12, 12}, {24, 15}, {64, 64}};
+    for (const QSize size : sizes) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        EXPECT_EQ(shared.actualSize(size), made.actualSize(size));
+        const int side = size.width();
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+            for (const QIcon::State state : {QIcon::Off, QIcon::On})
+                EXPECT_EQ(shared.pixmap(size, 1.0, mode, state).toImage(), made.pixmap(size, 1.0, mode, state).toImage())
+                    << mode << state;
+        EXPECT_EQ(Picture(shared, side, QIcon::Normal, QIcon::Off, 2.0), Picture(made, side, QIcon::Normal, QIcon::Off, 2.0));
+        for (const qreal ratio : {1.0, 2.0})
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+                EXPECT_EQ(Painted(shared, side, mode, ratio), Painted(made, side, mode, ratio)) << ratio << mode;
+    }
+}
+
+bool ImagePluginsLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
 
 void ExpectTheStylesPictures(const QStyle* style)
 {
@@ -50,22 +87,7 @@ void ExpectTheStylesPictures(const QStyle* style)
         const QIcon made = style->standardIcon(which);
         const QIcon shared = StandardIcon(style, which);
         ASSERT_FALSE(shared.isNull());
-        EXPECT_EQ(shared.availableSizes(), made.availableSizes());
-        EXPECT_EQ(shared.availableSizes(QIcon::Disabled), made.availableSizes(QIcon::Disabled));
-        // Sizes between, below and above the files', in every mode and
-        // state, for a plain and a doubled screen; asked for in a mixed
-        // order, so that what was read before never changes a picture.
-        for (const int size : {24, 16, 200, 8, 32, 20, 128, 48, 12, 64}) {
-            SCOPED_TRACE(size);
-            EXPECT_EQ(shared.actualSize(QSize(size, size)), made.actualSize(QSize(size, size)));
-            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
-                for (const QIcon::State state : {QIcon::Off, QIcon::On})
-                    EXPECT_EQ(Picture(shared, size, mode, state), Picture(made, size, mode, state)) << mode << state;
-            EXPECT_EQ(Picture(shared, size, QIcon::Normal, QIcon::Off, 2.0), Picture(made, size, QIcon::Normal, QIcon::Off, 2.0));
-            for (const qreal ratio : {1.0, 2.0})
-                for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
-                    EXPECT_EQ(Painted(shared, size, mode, ratio), Painted(made, size, mode, ratio)) << ratio << mode;
-        }
+        ExpectAlike(shared, made);
         // Asked again, the one icon, not another reading of its files.
         EXPECT_EQ(StandardIcon(style, which).cacheKey(), shared.cacheKey());
     }
@@ -104,4 +126,57 @@ TEST(StandardIcons, EachStyleHasItsOwnAndAGoneStyleTakesThemAlong)
         EXPECT_NE(fresh.cacheKey(), first);
         EXPECT_EQ(Picture(fresh, 32), Picture(windows->standardIcon(QStyle::SP_DialogSaveButton), 32));
     }
+}
+
+// The application's style gives the toolkit's own widgets the icons made
+// once and read on demand, with the pictures its base style gives; right
+// to left, the base style's own.
+TEST(StandardIcons, TheApplicationStyleGivesTheSamePicturesOnDemand)
+{
+    orvtest::EnsureApp<QApplication>();
+    const auto plain = std::unique_ptr<QStyle>(QStyleFactory::create(QApplication::style()->name()));
+    ASSERT_NE(plain, nullptr);
+    UseStandardIconsOnDemand();
+    const QStyle* style = QApplication::style();
+    UseStandardIconsOnDemand();
+    EXPECT_EQ(QApplication::style(), style) << "made once";
+    for (const QStyle::StandardPixmap which : kShown) {
+        SCOPED_TRACE(static_cast<int>(which));
+        ExpectAlike(style->standardIcon(which), plain->standardIcon(which));
+        // the message boxes' pictures are drawn, not read from files
+        const bool drawn = which == QStyle::SP_MessageBoxWarning || which == QStyle::SP_MessageBoxCritical ||
+                           which == QStyle::SP_MessageBoxInformation;
+        if (!drawn) {
+            EXPECT_EQ(StandardIcon(style, which).cacheKey(), style->standardIcon(which).cacheKey())
+                << "one icon for the program and the toolkit's widgets";
+        }
+    }
+    QStyleOption rightToLeft;
+    rightToLeft.direction = Qt::RightToLeft;
+    const auto rtl = QStyle::SP_ToolBarHorizontalExtensionButton;
+    EXPECT_EQ(Picture(style->standardIcon(rtl, &rightToLeft), 16), Picture(plain->standardIcon(rtl, &rightToLeft), 16));
+    EXPECT_NE(Picture(style->standardIcon(rtl, &rightToLeft), 16), Picture(style->standardIcon(rtl), 16));
+}
+
+// A window's menu bar and tool bar, made and painted with the application's
+// style, read their icons without loading the toolkit's image-format
+// plugins; a picture file read the toolkit's usual way loads them all.
+TEST(StandardIcons, AMenuBarAndToolBarShownLoadNoImagePlugin)
+{
+    orvtest::EnsureApp<QApplication>();
+    UseStandardIconsOnDemand();
+    {
+        QMainWindow window;
+        window.menuBar()->addMenu(QStringLiteral("Plik"));
+        QToolBar* bar = window.addToolBar(QStringLiteral("Pasek"));
+        for (const QStyle::StandardPixmap which : {QStyle::SP_FileIcon, QStyle::SP_DialogSaveButton, QStyle::SP_ArrowLeft})
+            bar->addAction(StandardIcon(window.style(), which), QStringLiteral("Akcja"));
+        window.resize(400, 300);
+        window.show();
+        const QImage shown = window.grab().toImage();
+        EXPECT_FALSE(shown.isNull());
+        EXPECT_FALSE(ImagePluginsLoaded());
+    }
+    EXPECT_FALSE(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-16.png")).isNull());
+    EXPECT_TRUE(ImagePluginsLoaded()) << "the check sees the plugins once loaded";
 }
