@@ -15,6 +15,7 @@
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
 #include "platform/HeapPolicy.h"
+#include "platform/MakerLibrary.h"
 #include "platform/PaintingThread.h"
 #include "resources/ProgramIcon.h"
 
@@ -54,6 +55,8 @@ int main(int argc, char** argv)
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());
     RegisterColorEditor();
+    // the maker's libraries where the program finds them, next to it
+    SetMakerLibraryFolder(QStringLiteral(ORV_PROGRAM_DIR));
     TStartup startup;
     TVelkor2& window = startup.window();
     FirstPaint watch;
