@@ -8,16 +8,11 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "components/ColorEditorDialog.h"
-#include "components/QtTranslations.h"
-#include "components/StandardIcons.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
 #include "platform/HeapPolicy.h"
 #include "platform/MakerLibrary.h"
-#include "platform/PaintingThread.h"
-#include "resources/ProgramIcon.h"
 
 using namespace orv;
 
@@ -49,12 +44,7 @@ int main(int argc, char** argv)
     BindSettingsStore(&store);
     int one = 1;
     QApplication app(one, argv);
-    PaintOnThisThreadAlone();
-    UseStandardIconsOnDemand();
-    QApplication::setApplicationName(QStringLiteral("Orvandel"));
-    InstallQtTranslations(app);
-    QApplication::setWindowIcon(ProgramIcon());
-    RegisterColorEditor();
+    SetUpApplication(app);
     // the maker's libraries where the program finds them, next to it
     SetMakerLibraryFolder(QStringLiteral(ORV_PROGRAM_DIR));
     TStartup startup;

@@ -1154,21 +1154,26 @@ void TVelkor2::Oprogramie1Click()
 
 // --- the main block ------------------------------------------------------------------------
 
-int RunApplication(int argc, char** argv)
+void SetUpApplication(QApplication& app)
 {
-    QApplication app(argc, argv);
     PaintOnThisThreadAlone();
     UseStandardIconsOnDemand();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());
+    RegisterColorEditor();
+}
+
+int RunApplication(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SetUpApplication(app);
     const QString dp = QLocale::system().decimalPoint();
     SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
     IniSettingsStore settings;
     BindSettingsStore(&settings);
     QtMessageService messages;
     BindMessageService(&messages);
-    RegisterColorEditor();
 
     int rc = 0;
     {

@@ -12,6 +12,7 @@
 #include "core/ProjectSession.h"
 #include "core/ZELBET_PN99.h"
 
+class QApplication;
 class QAction;
 class QLabel;
 class QMenu;
@@ -212,8 +213,13 @@ private:
     TPoint fontPlace_{-1, -1};
 };
 
-// The main block: settings and message box bound, then the start-up
-// (TStartup) and the message loop; returns the exit code.
+// The application object made ready as the program has it: its painting
+// thread and style, name, the toolkit's translations, window icon and the
+// colour editor.
+void SetUpApplication(QApplication& app);
+
+// The main block: the application set up, settings and message box bound,
+// then the start-up (TStartup) and the message loop; returns the exit code.
 int RunApplication(int argc, char** argv);
 
 } // namespace orv
