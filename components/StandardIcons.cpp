@@ -54,13 +54,21 @@ constexpr TStandardIconFiles kStandardIconFiles[] = {
     {QStyle::SP_ToolBarVerticalExtensionButton, "toolbar-ext-v", {{5, 5, 8}, {10, 10, 16}, {20, 20, 32}}},
 };
 
+// The files of a standard icon, or null when the table has none.
+const TStandardIconFiles* FilesOf(QStyle::StandardPixmap which)
+{
+    const auto found = std::find_if(std::begin(kStandardIconFiles), std::end(kStandardIconFiles),
+                                    [which](const TStandardIconFiles& f) { return f.which == which; });
+    return found == std::end(kStandardIconFiles) ? nullptr : found;
+}
+
 // An icon of image files of known sizes that reads a file only when a
 // picture of a size needs it. The style's own icons read and decode every
 // size as they are made (the 128-pixel ones cost the most), though a tool
 // bar shows one size and a menu another. The pictures are the same: the
 // file chosen for a size is the one the style's icon would choose (the
 // smallest not below the size, else the largest), and the pictures are made
-// from it by the toolkit's own icon, which holds the files read so far.
+// from it by the toolkit's own icon, which holds the pictures read so far.
 class TFileSizesIconEngine : public QIconEngine {
 public:
     struct Entry {
@@ -139,9 +147,8 @@ QIcon FileSizesIcon(const QStyle* style, QStyle::StandardPixmap which)
     const QByteArray styleClass = style->metaObject()->className();
     if (styleClass != "QFusionStyle" && styleClass != "QWindowsStyle") return {};
     if (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()) return {};
-    const auto known = std::find_if(std::begin(kStandardIconFiles), std::end(kStandardIconFiles),
-                                    [which](const TStandardIconFiles& f) { return f.which == which; });
-    if (known == std::end(kStandardIconFiles)) return {};
+    const TStandardIconFiles* known = FilesOf(which);
+    if (!known) return {};
     std::vector<TFileSizesIconEngine::Entry> entries;
     for (const TImageFile& f : known->files) {
         if (f.name == 0) break;
@@ -171,9 +178,7 @@ public:
     {
         const bool rtl = option ? option->direction == Qt::RightToLeft
                                 : QGuiApplication::layoutDirection() == Qt::RightToLeft;
-        const bool known = std::any_of(std::begin(kStandardIconFiles), std::end(kStandardIconFiles),
-                                       [which](const TStandardIconFiles& f) { return f.which == which; });
-        if (known && !rtl) return StandardIcon(baseStyle(), which);
+        if (FilesOf(which) && !rtl) return StandardIcon(baseStyle(), which);
         return QProxyStyle::standardIcon(which, option, widget);
     }
 };
