@@ -401,9 +401,38 @@ namespace {
     return p + text.size();
 }
 
-} // namespace
+// WriteFixed of a value whose scaled magnitude r = fl(mag 10^decimals), below
+// 10^15, lies near a half: X = mag 10^decimals = r + t exactly, t from one
+// fused multiply-add. The value's 15 significant digits are X rounded to a
+// multiple u of 10^(digits - 15); a half of the last decimal is such a
+// multiple. So X within u/2 of the half is the half itself, away from zero;
+// farther, X's side of it decides. Too close to u/2 to tell, the exact digits
+// decide.
+[[gnu::noinline]] char* WriteFixedNearHalf(char* p, int decimals, double value, double mag, double r)
+{
+    static constexpr double Ulp15[] = {1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
+                                       1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1};
+    const auto whole = static_cast<std::uint64_t>(r);
+    const std::uint64_t odd = whole | 1;
+    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
+    const std::size_t digits = guess + (odd >= Pow10U[guess] ? 1 : 0); // of the whole part, 0 counted as 1
+    std::uint64_t q = 0;
+    bool decided = false;
+    if (digits <= 14) {
+        const double t = std::fma(mag, static_cast<double>(Pow10U[static_cast<std::size_t>(decimals)]), -r);
+        const double delta = (r - static_cast<double>(whole) - 0.5) + t; // X - half, its sign exact
+        const double halfUlp = 0.5 * Ulp15[digits - (whole == 0 ? 1 : 0)];
+        const double far = std::fabs(delta) - halfUlp;
+        if (std::fabs(far) > halfUlp * 1e-6) {
+            q = whole + (far < 0 || delta > 0 ? 1 : 0);
+            decided = true;
+        }
+    }
+    if (decided || ScaledNearHalf(mag, decimals, q)) return WriteScaledInteger(p, q, decimals, value < 0 && q != 0);
+    return WriteFixedRest(p, decimals, value);
+}
 
-namespace {
+} // namespace
 
 // WriteFixed with a number of decimals known when compiled: most values,
 // below 10^15 scaled, are written from their scaled integer; the rest by
@@ -417,28 +446,23 @@ char* WriteFixedDecimals(char* p, double value)
     if (r < 1e15) { // false for NaN and INF
         const auto whole = static_cast<std::int64_t>(r); // one instruction, unlike an unsigned one
         const double frac = r - static_cast<double>(whole);
-        auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
-        if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9 || ScaledNearHalf(mag, Decimals, q))
+        const auto q = static_cast<std::uint64_t>(whole + (frac > 0.5 ? 1 : 0));
+        if (std::fabs(frac - 0.5) > r * 1e-13 + 1e-9)
             return WriteScaledInteger(p, q, Decimals, value < 0 && q != 0);
+        return WriteFixedNearHalf(p, Decimals, value, mag, r);
     }
     return WriteFixedRest(p, Decimals, value);
 }
 
-} // namespace
+template char* WriteFixedDecimals<0>(char*, double);
+template char* WriteFixedDecimals<1>(char*, double);
+template char* WriteFixedDecimals<2>(char*, double);
+template char* WriteFixedDecimals<3>(char*, double);
+template char* WriteFixedDecimals<4>(char*, double);
+template char* WriteFixedDecimals<5>(char*, double);
+template char* WriteFixedDecimals<6>(char*, double);
 
-char* WriteFixed(char* p, int decimals, double value)
-{
-    switch (decimals) {
-    case 0: return WriteFixedDecimals<0>(p, value);
-    case 1: return WriteFixedDecimals<1>(p, value);
-    case 2: return WriteFixedDecimals<2>(p, value);
-    case 3: return WriteFixedDecimals<3>(p, value);
-    case 4: return WriteFixedDecimals<4>(p, value);
-    case 5: return WriteFixedDecimals<5>(p, value);
-    case 6: return WriteFixedDecimals<6>(p, value);
-    default: return WriteFixedRest(p, decimals, value);
-    }
-}
+char* WriteFixedMoreDecimals(char* p, int decimals, double value) { return WriteFixedRest(p, decimals, value); }
 
 std::string FormatFixed(int decimals, double value)
 {

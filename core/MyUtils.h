@@ -31,8 +31,24 @@ void AppendFixed(std::string& out, int decimals, double value);
 // whole digits, separator and 18 decimals.
 constexpr std::size_t FixedMaxCharsBelow1e15 = 35;
 // The same written at `p`, which has room for it (the room past the text's
-// end may be written over); returns its end.
-char* WriteFixed(char* p, int decimals, double value);
+// end may be written over); returns its end. Inline, so that decimals known
+// where it is called choose their writer there.
+template <int Decimals>
+char* WriteFixedDecimals(char* p, double value); // 0 to 6
+char* WriteFixedMoreDecimals(char* p, int decimals, double value);
+[[gnu::always_inline]] inline char* WriteFixed(char* p, int decimals, double value)
+{
+    switch (decimals) {
+    case 0: return WriteFixedDecimals<0>(p, value);
+    case 1: return WriteFixedDecimals<1>(p, value);
+    case 2: return WriteFixedDecimals<2>(p, value);
+    case 3: return WriteFixedDecimals<3>(p, value);
+    case 4: return WriteFixedDecimals<4>(p, value);
+    case 5: return WriteFixedDecimals<5>(p, value);
+    case 6: return WriteFixedDecimals<6>(p, value);
+    default: return WriteFixedMoreDecimals(p, decimals, value);
+    }
+}
 std::string NormalizeDecimal(const std::string& text);
 // Parses with "," or "." as the separator; false for a text that is no finite number.
 bool TryTextToFloat(const std::string& text, double& value);

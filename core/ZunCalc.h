@@ -38,7 +38,7 @@ constexpr std::size_t ValueMaxChars = FixedMaxCharsBelow1e15;
 // FormatValue of a value that is no number or of 1e15 or more, written at `p`.
 char* WriteValueRest(char* p, int decimals, double value);
 // FormatValue written at `p`, which has room for ValueMaxChars; returns its end.
-inline char* WriteValue(char* p, int decimals, double value)
+[[gnu::always_inline]] inline char* WriteValue(char* p, int decimals, double value)
 {
     if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
     return WriteValueRest(p, decimals, value);
@@ -83,7 +83,7 @@ struct TTraceInteger {
 struct TTraceNumber {
     TTraceValue v;
     static constexpr std::size_t maxChars() { return ValueMaxChars; }
-    char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
+    [[gnu::always_inline]] char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
 };
 
 template <std::size_t N>
@@ -262,9 +262,10 @@ private:
         for (std::string_view line : other) push_back(line);
     }
     // The line written in place at the end of the buffer, with room for the
-    // longest its pieces can write.
+    // longest its pieces can write. Inlined where the line is added, so that
+    // a number's decimals pick its writer when compiled.
     template <typename... Pieces>
-    void build(const Pieces&... pieces)
+    [[gnu::always_inline]] void build(const Pieces&... pieces)
     {
         char* const first = reserveTail((pieces.maxChars() + ... + 0));
         char* p = first;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -298,4 +299,42 @@ TEST_F(Utils, FormatFixedAgreesWithTheSlowWayOnSeededValues)
         }
     }
     EXPECT_EQ(failures, 0);
+}
+
+TEST_F(Utils, WriteFixedNearHalvesOfEveryLengthAgreesWithTheSlowWay)
+{
+    // Halves of the last decimal with 1 to 15 digits, a few units in the last
+    // place either side, and the halves moved by half a unit of the 15th
+    // digit (the 15-digit step's own ties) and by a little more or less.
+    std::mt19937_64 rng(20261210u);
+    int failures = 0;
+    int checked = 0;
+    for (int d = 0; d <= 6; ++d) {
+        const double scale = std::pow(10.0, d);
+        for (int digits = 1; digits <= 15; ++digits) {
+            for (int k = 0; k < 40 && failures < 10; ++k) {
+                const double low = digits == 1 ? 0 : std::pow(10.0, digits - 1);
+                const double m = std::floor(low + static_cast<double>(rng() % 1000000007ULL) /
+                                                      1000000007.0 * (9 * std::max(low, 1.0)));
+                const double u = std::pow(10.0, digits - 15);
+                for (double shift : {0.0, 0.5 * u, -0.5 * u, 0.4999 * u, -0.5001 * u, 0.7 * u, -0.3 * u}) {
+                    double v = (m + 0.5 + shift) / scale;
+                    for (int step = -3; step <= 3; ++step) {
+                        double w = v;
+                        for (int n = 0; n < std::abs(step); ++n) w = std::nextafter(w, step > 0 ? 1e300 : -1e300);
+                        for (double x : {w, -w}) {
+                            char buf[FixedMaxCharsBelow1e15];
+                            const std::string written(buf, WriteFixed(buf, d, x));
+                            ++checked;
+                            if (written != SlowFixed(d, x) && ++failures <= 10)
+                                ADD_FAILURE() << "d=" << d << " v=" << std::setprecision(17) << x << ": "
+                                              << written << " / " << SlowFixed(d, x);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0);
+    EXPECT_GT(checked, 50000);
 }
