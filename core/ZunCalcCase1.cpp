@@ -28,9 +28,9 @@ double DistributionFactor(double S, double sum)
     return std::isfinite(k) ? k : 0.0;
 }
 
-// Values of one section in one combination.
+// Values of one section in one combination, every one set before it is read.
 struct SectionValues {
-    double N = 0, e = 0, Phi = 0, N_R = 0, u = 0;
+    double N, e, Phi, N_R, u;
 };
 
 struct Combination {
@@ -135,6 +135,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     const double e_min = 0.05 * t;
     const int count = external ? 8 : 16;
     Combination combos[16];
+    int d1 = 0, dm = 0, d2 = 0; // decisive combinations of 1-1, m-m and 2-2
     double alphaCInf = 0;
 
     // Accidental eccentricity away from zero.
@@ -183,8 +184,10 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         e_m = withAccidental(e_m);
 
         lines.emplace_back();
-        lines.add("Kombinacja nr ", i + 1, " (stałe", !external ? ""sv : i <= 3 ? "+wiatr (ssanie)"sv : "+wiatr (parcie)"sv,
-                  on3 ? "+p3"sv : ""sv, on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
+        if (lines.isRead())
+            lines.add("Kombinacja nr ", i + 1, " (stałe",
+                      !external ? ""sv : i <= 3 ? "+wiatr (ssanie)"sv : "+wiatr (parcie)"sv, on3 ? "+p3"sv : ""sv,
+                      on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
         lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
         const double sigma_cd = N_1d / A;
         if (sigma_cd < 250) {
@@ -248,15 +251,12 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");
         c.sm.u = c.sm.N_R != 0 ? 100 * N_md / c.sm.N_R : (N_md != 0 ? 1000.0 : 0.0);
         lines.add(" -> wykorzystanie nośności ", Val(2, c.sm.u), "%");
-    }
 
-    // Decisive combination of a section: the first with the highest utilisation.
-    auto decisive = [&](SectionValues Combination::*section) {
-        int best = 0;
-        for (int i = 1; i < count; ++i)
-            if ((combos[i].*section).u > (combos[best].*section).u) best = i;
-        return best;
-    };
+        // Decisive combination of a section: the first with the highest utilisation.
+        if (i == 0 || c.s1.u > combos[d1].s1.u) d1 = i;
+        if (i == 0 || c.sm.u > combos[dm].sm.u) dm = i;
+        if (i == 0 || c.s2.u > combos[d2].s2.u) d2 = i;
+    }
     auto report = [&](int i, const SectionValues& s, std::string_view name, std::string_view index,
                       std::string_view capacity) {
         lines.add("Przekrój ", name, "  (decyduje kombinacja nr ", i + 1, "):");
@@ -266,7 +266,6 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     };
 
     lines.emplace_back();
-    const int d1 = decisive(&Combination::s1);
     const SectionValues& s1 = combos[d1].s1;
     report(d1, s1, "1-1"sv, "1"sv, "N_1R,d"sv);
     results.N_1d = s1.N;
@@ -274,7 +273,6 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     results.Phi_1 = s1.Phi;
     results.N_1Rd = s1.N_R;
 
-    const int dm = decisive(&Combination::sm);
     const SectionValues& sm = combos[dm].sm;
     report(dm, sm, "m-m"sv, "m"sv, "N_mR,d"sv);
     results.N_md = sm.N;
@@ -283,7 +281,6 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     results.N_mRd = sm.N_R;
 
     lines.emplace_back();
-    const int d2 = decisive(&Combination::s2);
     const SectionValues& s2 = combos[d2].s2;
     report(d2, s2, "2-2"sv, "2"sv, "N_2R,d"sv);
     results.N_2d = s2.N;
