@@ -2,6 +2,7 @@
 // scale a copy of the file's bytes into a new buffer of their size.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -98,5 +99,55 @@ void BM_MemcpyKeepingThePreviousCopy(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
 }
 BENCHMARK(BM_MemcpyKeepingThePreviousCopy)->Unit(benchmark::kMillisecond);
+
+// The read and both copies above taken in turn within each iteration, so
+// that the ratios compare them under the same load on the machine. The
+// iteration's time is the read's.
+void BM_ReadAgainstMemcpy(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    auto els = makeProject();
+    const std::string file = benchFile();
+    WriteProjectFile(kComments, file, els, ElementCount, 0);
+    const std::size_t size = els.size() * sizeof(TProjectElement);
+    const char* bytes = reinterpret_cast<const char*>(els.data());
+    TElementList back;
+    std::vector<std::string> comments;
+    std::unique_ptr<char[]> previous(new char[size]);
+    std::memcpy(previous.get(), bytes, size);
+    double read = 0, keeping = 0, freeing = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        if (!ReadProjectFile(comments, file, back)) state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(back.data());
+        const auto t1 = Clock::now();
+        {
+            std::unique_ptr<char[]> copy(new char[size]);
+            std::memcpy(copy.get(), bytes, size);
+            benchmark::DoNotOptimize(copy.get());
+            benchmark::ClobberMemory();
+            previous.swap(copy);
+        }
+        const auto t2 = Clock::now();
+        {
+            previous.reset();
+            std::unique_ptr<char[]> copy(new char[size]);
+            std::memcpy(copy.get(), bytes, size);
+            benchmark::DoNotOptimize(copy.get());
+            benchmark::ClobberMemory();
+            previous.swap(copy);
+        }
+        const auto t3 = Clock::now();
+        const double r = std::chrono::duration<double>(t1 - t0).count();
+        read += r;
+        keeping += std::chrono::duration<double>(t2 - t1).count();
+        freeing += std::chrono::duration<double>(t3 - t2).count();
+        state.SetIterationTime(r);
+    }
+    state.counters["per_memcpy_keeping"] = keeping > 0 ? read / keeping : 0;
+    state.counters["per_memcpy"] = freeing > 0 ? read / freeing : 0;
+    fs::remove(file);
+}
+BENCHMARK(BM_ReadAgainstMemcpy)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
