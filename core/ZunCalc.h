@@ -241,7 +241,7 @@ public:
 private:
     // Room for `n` more characters and one more line; the buffers grow by
     // half again at least.
-    char* reserveTail(std::size_t n)
+    [[gnu::always_inline]] char* reserveTail(std::size_t n)
     {
         if (capacity_ - used_ < n || count_ == endsCapacity_) grow(n);
         return text_.get() + used_;
