@@ -115,28 +115,25 @@ void BM_ReadAgainstMemcpy(benchmark::State& state)
     std::vector<std::string> comments;
     std::unique_ptr<char[]> previous(new char[size]);
     std::memcpy(previous.get(), bytes, size);
+    // A copy into a new buffer that replaces the previous one, freed before
+    // or after the copy.
+    auto copyOver = [&](bool freeFirst) {
+        if (freeFirst) previous.reset();
+        std::unique_ptr<char[]> copy(new char[size]);
+        std::memcpy(copy.get(), bytes, size);
+        benchmark::DoNotOptimize(copy.get());
+        benchmark::ClobberMemory();
+        previous.swap(copy);
+    };
     double read = 0, keeping = 0, freeing = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
         if (!ReadProjectFile(comments, file, back)) state.SkipWithError("read failed");
         benchmark::DoNotOptimize(back.data());
         const auto t1 = Clock::now();
-        {
-            std::unique_ptr<char[]> copy(new char[size]);
-            std::memcpy(copy.get(), bytes, size);
-            benchmark::DoNotOptimize(copy.get());
-            benchmark::ClobberMemory();
-            previous.swap(copy);
-        }
+        copyOver(false);
         const auto t2 = Clock::now();
-        {
-            previous.reset();
-            std::unique_ptr<char[]> copy(new char[size]);
-            std::memcpy(copy.get(), bytes, size);
-            benchmark::DoNotOptimize(copy.get());
-            benchmark::ClobberMemory();
-            previous.swap(copy);
-        }
+        copyOver(true);
         const auto t3 = Clock::now();
         const double r = std::chrono::duration<double>(t1 - t0).count();
         read += r;
