@@ -127,6 +127,15 @@ constexpr auto Pow10U = [] {
     return p;
 }();
 
+// The number of decimal digits of n, 0 counted as one: about log10(2) times
+// its bits, then one comparison.
+[[gnu::always_inline]] inline std::size_t DecimalDigits(std::uint64_t n)
+{
+    const std::uint64_t odd = n | 1; // as many digits as n, and 0 has one
+    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
+    return guess + (odd >= Pow10U[guess] ? 1 : 0);
+}
+
 // The 15 digits as characters.
 void FifteenDigitChars(std::uint64_t D, char dig[15])
 {
@@ -207,14 +216,11 @@ struct TScaled {
         }
         fraction = static_cast<std::uint32_t>(rest);
     }
-    // digits of the whole part: about log10(2) times its bits, then one comparison
-    const std::uint64_t odd = whole | 1; // as many digits as whole, and 0 has one
-    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
     s.whole = whole;
     s.fraction = fraction;
     s.decimals = decimals;
     s.negative = value < 0 && q != 0; // never "-0"
-    s.wholeLen = guess + (odd >= Pow10U[guess] ? 1 : 0);
+    s.wholeLen = DecimalDigits(whole);
     s.length = (s.negative ? 1 : 0) + s.wholeLen + (decimals > 0 ? 1 + static_cast<std::size_t>(decimals) : 0);
     return true;
 }
@@ -366,9 +372,7 @@ namespace {
         EightDigits(end - 16, static_cast<std::uint32_t>(q / 100000000));
         EightDigits(end - 8, static_cast<std::uint32_t>(q % 100000000));
     }
-    const std::uint64_t odd = q | 1; // as many digits as q, and 0 has one
-    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
-    const std::size_t digits = guess + (odd >= Pow10U[guess] ? 1 : 0);
+    const std::size_t digits = DecimalDigits(q);
     const auto d = static_cast<std::size_t>(decimals);
     const std::size_t length = std::max(digits, d + 1); // "0,05", not ",05"
     *p = '-';
@@ -383,8 +387,6 @@ namespace {
 }
 
 } // namespace
-
-namespace {
 
 // WriteFixed of the values near a half, of more decimals or beyond 10^15.
 [[gnu::noinline]] char* WriteFixedRest(char* p, int decimals, double value)
@@ -401,6 +403,8 @@ namespace {
     return p + text.size();
 }
 
+namespace {
+
 // WriteFixed of a value whose scaled magnitude r = fl(mag 10^decimals), below
 // 10^15, lies near a half: X = mag 10^decimals = r + t exactly, t from one
 // fused multiply-add. The value's 15 significant digits are X rounded to a
@@ -413,9 +417,7 @@ namespace {
     static constexpr double Ulp15[] = {1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9, 1e-8,
                                        1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,  1e-1};
     const auto whole = static_cast<std::uint64_t>(r);
-    const std::uint64_t odd = whole | 1;
-    const auto guess = static_cast<std::size_t>((std::bit_width(odd) * 1233) >> 12);
-    const std::size_t digits = guess + (odd >= Pow10U[guess] ? 1 : 0); // of the whole part, 0 counted as 1
+    const std::size_t digits = DecimalDigits(whole);
     std::uint64_t q = 0;
     bool decided = false;
     if (digits <= 14) {
@@ -461,8 +463,6 @@ template char* WriteFixedDecimals<3>(char*, double);
 template char* WriteFixedDecimals<4>(char*, double);
 template char* WriteFixedDecimals<5>(char*, double);
 template char* WriteFixedDecimals<6>(char*, double);
-
-char* WriteFixedMoreDecimals(char* p, int decimals, double value) { return WriteFixedRest(p, decimals, value); }
 
 std::string FormatFixed(int decimals, double value)
 {

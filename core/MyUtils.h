@@ -35,7 +35,7 @@ constexpr std::size_t FixedMaxCharsBelow1e15 = 35;
 // where it is called choose their writer there.
 template <int Decimals>
 char* WriteFixedDecimals(char* p, double value); // 0 to 6
-char* WriteFixedMoreDecimals(char* p, int decimals, double value);
+char* WriteFixedRest(char* p, int decimals, double value); // any decimals; the general path
 [[gnu::always_inline]] inline char* WriteFixed(char* p, int decimals, double value)
 {
     switch (decimals) {
@@ -46,7 +46,7 @@ char* WriteFixedMoreDecimals(char* p, int decimals, double value);
     case 4: return WriteFixedDecimals<4>(p, value);
     case 5: return WriteFixedDecimals<5>(p, value);
     case 6: return WriteFixedDecimals<6>(p, value);
-    default: return WriteFixedMoreDecimals(p, decimals, value);
+    default: return WriteFixedRest(p, decimals, value);
     }
 }
 std::string NormalizeDecimal(const std::string& text);
