@@ -60,7 +60,8 @@ void AdviseLargePages(void* block, std::size_t bytes)
 
 TFileReader::TFileReader(const std::string& fileName)
 {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a pipe would otherwise wait for a writer.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
@@ -87,21 +88,6 @@ bool TFileReader::read(void* to, std::size_t n, std::size_t offset) const
         got += static_cast<std::size_t>(r);
     }
     return true;
-}
-
-TFileBytes::TFileBytes(const std::string& fileName)
-{
-    const TFileReader file(fileName);
-    if (!file.ok()) return;
-    const std::size_t size = file.size();
-    // new char[] leaves the bytes as they are: the read is the one pass
-    data_.reset(new char[size == 0 ? 1 : size]);
-    if (file.read(data_.get(), size, 0)) {
-        size_ = size;
-        ok_ = true;
-    } else {
-        data_.reset();
-    }
 }
 
 namespace {

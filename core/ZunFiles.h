@@ -1,7 +1,6 @@
 // Files of the core: the storey file (".kond") and the shared file helpers.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/ZunTypes.h"
@@ -46,9 +45,10 @@ bool FileExists(const std::string& fileName);
 void AdviseLargePages(void* block, std::size_t bytes);
 
 // A regular file open for reading at given offsets, closed with the object.
-// Not ok when it cannot be opened or is no regular file; the size is the
-// file's when it was opened. A file that another program shortens
-// meanwhile gives a failed read, never a fault of the program.
+// Not ok when it cannot be opened or is no regular file (a pipe or device
+// is refused without waiting for it); the size is the file's when it was
+// opened. A file that another program shortens meanwhile gives a failed
+// read, never a fault of the program.
 class TFileReader {
 public:
     explicit TFileReader(const std::string& fileName);
@@ -64,26 +64,6 @@ public:
 private:
     int fd_ = -1;
     std::size_t size_ = 0;
-};
-
-// A file's bytes, read in one go into a buffer of their size that is not
-// cleared first. Not ok when the file cannot be opened or read whole; an
-// empty file is ok with no bytes. A file that another program shortens
-// meanwhile is a read error, never a fault of the program.
-class TFileBytes {
-public:
-    explicit TFileBytes(const std::string& fileName);
-    TFileBytes(const TFileBytes&) = delete;
-    TFileBytes& operator=(const TFileBytes&) = delete;
-
-    bool ok() const { return ok_; }
-    const char* data() const { return data_.get(); }
-    std::size_t size() const { return size_; }
-
-private:
-    std::unique_ptr<char[]> data_;
-    std::size_t size_ = 0;
-    bool ok_ = false;
 };
 
 // Brings every count, index, unit code, switch, input mode and text length

@@ -295,9 +295,9 @@ TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (!FileExists(fileName)) return TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
     const TFileReader file(fileName);
-    if (!file.ok()) return readError(shown);
+    if (!file.ok())
+        return FileExists(fileName) ? readError(shown) : TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
     const std::size_t size = file.size();
     char head[8] = {};
     if (!file.read(head, std::min<std::size_t>(size, sizeof head), 0)) return readError(shown);

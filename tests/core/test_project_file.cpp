@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <random>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/MessageService.h"
@@ -769,24 +773,56 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
+// Runs `open` on a thread; should it still wait after a few seconds (an open
+// of a pipe waiting for a writer), a writer is opened to let it go and the
+// test fails instead of hanging.
+template <typename F>
+auto WithoutWaitingOnPipe(const std::string& pipe, F open)
+{
+    auto result = std::async(std::launch::async, open);
+    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "waits for a writer at the other end of " << pipe;
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        result.wait();
+        if (writer >= 0) ::close(writer);
+    }
+    return result.get();
+}
+
+TEST_F(ProjectFile, AFileReaderReadsTheFilesBytesAtAnyOffset)
 {
     auto els = threeElements();
     ASSERT_TRUE(WriteProjectFile({"a", "b"}, path("p.clcm"), els, 3, 1));
+    const std::string want = readFile(dir / "p.clcm");
     {
-        const TFileBytes bytes(path("p.clcm"));
-        ASSERT_TRUE(bytes.ok());
+        const TFileReader file(path("p.clcm"));
+        ASSERT_TRUE(file.ok());
         // 3 x 55408 + "a" CR LF "b"
-        ASSERT_EQ(bytes.size(), 166228u);
-        EXPECT_EQ(std::string(bytes.data(), bytes.size()), readFile(dir / "p.clcm"));
+        ASSERT_EQ(file.size(), 166228u);
+        std::string whole(file.size(), '\0');
+        ASSERT_TRUE(file.read(whole.data(), whole.size(), 0));
+        EXPECT_EQ(whole, want);
+        // the second record, and the comment at the end
+        std::string part(55408, '\0');
+        ASSERT_TRUE(file.read(part.data(), part.size(), 55408));
+        EXPECT_EQ(part, want.substr(55408, 55408));
+        char tail[4] = {};
+        ASSERT_TRUE(file.read(tail, 4, file.size() - 4));
+        EXPECT_EQ(std::string(tail, 4), "a\r\nb");
+        // a read past the end fails: what is there is not enough
+        EXPECT_FALSE(file.read(tail, 4, file.size() - 3));
+        EXPECT_FALSE(file.read(tail, 1, file.size()));
     }
     orvtest::WriteFileBytes(dir / "pusty", "");
-    const TFileBytes empty(path("pusty"));
+    const TFileReader empty(path("pusty"));
     EXPECT_TRUE(empty.ok());
     EXPECT_EQ(empty.size(), 0u);
-    EXPECT_FALSE(TFileBytes(path("brak")).ok());
+    EXPECT_FALSE(TFileReader(path("brak")).ok());
     fs::create_directory(dir / "folder.clcm");
-    EXPECT_FALSE(TFileBytes(path("folder.clcm")).ok());
+    EXPECT_FALSE(TFileReader(path("folder.clcm")).ok());
+    // a pipe is refused at once, with no writer at its other end
+    ASSERT_EQ(::mkfifo(path("rura.clcm").c_str(), 0600), 0);
+    EXPECT_FALSE(WithoutWaitingOnPipe(path("rura.clcm"), [&] { return TFileReader(path("rura.clcm")).ok(); }));
 
     // the elements read do not hang on the buffer: they outlive it
     TElementList back;
@@ -797,6 +833,36 @@ TEST_F(ProjectFile, AFileReadHoldsTheFilesBytes)
     EXPECT_EQ(back[2].Name.str(), els[2].Name.str());
     EXPECT_EQ(back[0].Current, 1);
     EXPECT_EQ(comments, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(ProjectFile, WhatIsNoRegularFileIsNoProjectAndAFileThatCannotBeOpenedAReadError)
+{
+    fs::create_directory(dir / "folder.clcm");
+    ASSERT_EQ(::mkfifo(path("rura.clcm").c_str(), 0600), 0);
+    TElementList els;
+    std::vector<std::string> com;
+    for (const char* name : {"brak.clcm", "folder.clcm", "rura.clcm"}) {
+        const TFileResult r =
+            WithoutWaitingOnPipe(path("rura.clcm"), [&] { return LoadProjectFile(path(name), els, com); });
+        EXPECT_EQ(r.status, TFileStatus::NotFound) << name;
+        EXPECT_EQ(r.headline, "Brak pliku!") << name;
+        EXPECT_EQ(r.message, name);
+    }
+    // A file that is there but cannot be opened (here: no descriptor left,
+    // which holds for the superuser too) is a read error.
+    auto three = threeElements();
+    ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), three, 3, 0));
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    rlimit none = before;
+    none.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    const TFileResult r = LoadProjectFile(path("p.clcm"), els, com);
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    EXPECT_EQ(r.status, TFileStatus::ReadFailed);
+    EXPECT_EQ(r.headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(r.message, "p.clcm");
+    EXPECT_TRUE(els.empty());
 }
 
 TEST_F(ProjectFile, ProjectsOfManyElementsReadWholeOrNotAtAll)
