@@ -824,7 +824,7 @@ TEST_F(ProjectFile, AFileReaderReadsTheFilesBytesAtAnyOffset)
     ASSERT_EQ(::mkfifo(path("rura.clcm").c_str(), 0600), 0);
     EXPECT_FALSE(WithoutWaitingOnPipe(path("rura.clcm"), [&] { return TFileReader(path("rura.clcm")).ok(); }));
 
-    // the elements read do not hang on the buffer: they outlive it
+    // the elements read are the program's own: they outlive the file
     TElementList back;
     std::vector<std::string> comments;
     ASSERT_TRUE(ReadProjectFile(comments, path("p.clcm"), back));
