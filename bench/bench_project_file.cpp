@@ -132,6 +132,10 @@ private:
 //     while the file's pages were last touched an iteration before.
 //   cold: the caches are emptied before each, as when a user opens a file
 //     whose pages are in memory but not in the CPU's caches.
+// The file is written as the program saves it, in one write, which leaves
+// it in the kernel's page cache in large blocks. The same file read back
+// from the disk is cached in small ones, and every later read of it takes
+// about 2.5 times as long, the reader's and the bare one alike.
 void BM_ReadAgainstMemcpy(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
