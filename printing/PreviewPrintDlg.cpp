@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/MyUtils.h"
@@ -252,6 +253,7 @@ void TPreviewPrintDlg::Button1Click()
 {
     // the pages of the earlier layout go first
     pages_ = TReportPages();
+    pageImage_ = QImage();
     if (source_) BuildReportPages(pages_, request_, *source_, geometry_, options_);
     if (current_ > pageCount()) current_ = pageCount();
     updateCaption();
@@ -286,17 +288,17 @@ void TPreviewPrintDlg::Printer1Paint(QPainter& painter)
     const TPaperMap m = DrawPaperPicture(painter, box, paperWidth_, paperHeight_, MarginsOf(settings_), Qt::black);
     if (m.scale > 0) {
         paperRect_ = m.rect(0, 0, paperWidth_, paperHeight_);
+        pageRect_ = QRect();
         const QRect page = m.rect(strips_.left, strips_.top, paperWidth_ - strips_.left, paperHeight_ - strips_.top);
         const TPoint pixels = pages_.pageSize;
         if (current_ >= 1 && current_ <= pageCount() && pixels.X > 0 && pixels.Y > 0) {
-            painter.save();
-            painter.translate(page.topLeft());
-            painter.scale(double(page.width()) / pixels.X, double(page.height()) / pixels.Y);
-            DrawReportPage(painter, pages_.pages[std::size_t(current_ - 1)]);
-            painter.restore();
+            const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+            painter.drawImage(page.topLeft(), pageImage(page.size(), ratio));
+            pageRect_ = page;
         }
     } else {
         paperRect_ = QRect();
+        pageRect_ = QRect();
     }
     if (dragging_) {
         painter.save();
@@ -307,6 +309,40 @@ void TPreviewPrintDlg::Printer1Paint(QPainter& painter)
         painter.drawRect(QRect(band.topLeft(), band.size() - QSize(1, 1)));
         painter.restore();
     }
+}
+
+QImage RenderPreviewPage(const QPicture& page, TPoint pixels, QSize size, qreal ratio)
+{
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    if (device.isEmpty() || pixels.X <= 0 || pixels.Y <= 0) return QImage();
+    // Up to three times the screen's pixels, never more than the page's own
+    // and never past about 64 MB, so small text keeps its shapes and spacing.
+    const double native = std::min(double(pixels.X) / device.width(), double(pixels.Y) / device.height());
+    const double room = std::sqrt(16.0e6 / (double(device.width()) * device.height()));
+    const int k = std::max(1, int(std::min({3.0, native, room})));
+    QImage fine(device * k, QImage::Format_RGB32);
+    if (fine.isNull()) return QImage();
+    fine.fill(Qt::white);
+    {
+        QPainter p(&fine);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        p.scale(double(fine.width()) / pixels.X, double(fine.height()) / pixels.Y);
+        DrawReportPage(p, page);
+    }
+    QImage image = k > 1 ? fine.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : fine;
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+const QImage& TPreviewPrintDlg::pageImage(QSize size, qreal ratio)
+{
+    if (pageImageOf_ != current_ || pageImageSize_ != size || pageImage_.devicePixelRatio() != ratio ||
+        pageImage_.isNull()) {
+        pageImage_ = RenderPreviewPage(pages_.pages[std::size_t(current_ - 1)], pages_.pageSize, size, ratio);
+        pageImageOf_ = current_;
+        pageImageSize_ = size;
+    }
+    return pageImage_;
 }
 
 void TPreviewPrintDlg::SetZoom(QPoint p, double factor)

@@ -6,8 +6,10 @@
 
 #include <QCursor>
 #include <QDialog>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <functional>
 #include <string>
@@ -30,6 +32,11 @@ namespace orv {
 // The preview's cursors by number: 109 zoom in, 110 zoom out, 111 zoom
 // rectangle waiting, 112 zoom rectangle dragging; the arrow for others.
 QCursor PreviewCursor(int id);
+
+// A report page as the preview shows it: drawn at a multiple of the
+// screen's pixels and scaled down smoothly. Size is in device-independent
+// pixels; an empty image when there is nothing to draw.
+QImage RenderPreviewPage(const QPicture& page, TPoint pixels, QSize size, qreal ratio);
 
 class TPreviewPrintDlg : public QDialog {
     Q_OBJECT
@@ -55,8 +62,13 @@ public:
     // After closing: "Drukuj" was pressed.
     bool printRequested() const { return printRequested_; }
     int pageCount() const { return int(pages_.pages.size()); }
+    // The laid-out pages (printer pixels), as the preview shows them.
+    const TReportPages& pages() const { return pages_; }
     // 1-based
     int currentPage() const { return current_; }
+    // Where the last paint put the current page in the paint box; empty
+    // when none was drawn.
+    QRect shownPageRect() const { return pageRect_; }
 
     // handlers
     void FormShow();
@@ -95,6 +107,9 @@ private:
     void FormCreate();
     void updateCaption();
     QRect paperRectIn(QSize box) const;
+    // The current page at the paint box's scale, kept until the page, the
+    // size or the layout changes.
+    const QImage& pageImage(QSize size, qreal ratio);
 
     QToolButton* ToolButton5 = nullptr;
     QToolButton* ToolButton6 = nullptr;
@@ -132,6 +147,10 @@ private:
     QPoint corner1_;
     QPoint corner2_;
     QRect paperRect_;         // as last drawn
+    QRect pageRect_;
+    QImage pageImage_;
+    int pageImageOf_ = 0;
+    QSize pageImageSize_;
     TPoint settingsPlace_{-1, -1};
     bool printRequested_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -325,4 +326,54 @@ TEST_F(Preview, DrukujAsksForThePrintout)
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_FALSE(dlg->printRequested());
     EXPECT_EQ(dlg->pageCount(), 0);
+}
+
+namespace {
+
+// Mean difference of grey (0..255) between an area of the shot and a
+// reference image, at the best of the offsets up to a pixel either way.
+double GreyDistance(const QImage& shot, QPoint corner, const QImage& reference)
+{
+    double best = 1e9;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            double sum = 0;
+            for (int y = 0; y < reference.height(); ++y)
+                for (int x = 0; x < reference.width(); ++x)
+                    sum += std::abs(qGray(shot.pixel(corner.x() + dx + x, corner.y() + dy + y)) -
+                                    qGray(reference.pixel(x, y)));
+            best = std::min(best, sum / (reference.width() * reference.height()));
+        }
+    return best;
+}
+
+} // namespace
+
+// Small text drawn straight through a scale loses strokes and spacing
+// ("Wylrzymałość"); the page is drawn at a multiple of the screen's pixels
+// and scaled down smoothly, so it reads as the page drawn at eight times the
+// resolution does, at fit-to-window and zoomed.
+TEST_F(Preview, SmallTextReadsAsAFinelyDrawnPage)
+{
+    open();
+    for (int zoom = 0; zoom < 2; ++zoom) {
+        if (zoom) dlg->SetZoom(paper().center(), 1.5);
+        const QImage shot = pb->grab().toImage();
+        const QRect page = dlg->shownPageRect();
+        ASSERT_GT(page.width(), 300);
+        // the top of the page: the header and the first lines of text
+        const QSize area(page.width() - 6, std::min(page.height() / 3, 400));
+        QImage fine(page.size() * 8, QImage::Format_RGB32);
+        fine.fill(Qt::white);
+        {
+            QPainter p(&fine);
+            p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+            p.scale(double(fine.width()) / dlg->pages().pageSize.X, double(fine.height()) / dlg->pages().pageSize.Y);
+            DrawReportPage(p, dlg->pages().pages.at(0));
+        }
+        const QImage reference =
+            fine.scaled(page.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).copy(QRect(QPoint(3, 3), area));
+        // drawn straight through the scale the page is 7 to 10 apart, here under 3
+        EXPECT_LT(GreyDistance(shot, page.topLeft() + QPoint(3, 3), reference), 4.0) << "zoom step " << zoom;
+    }
 }
