@@ -418,20 +418,6 @@ double ReductionFactorEnd(int group, int material, double e, double t);
 // Phi_m in the middle zone (pass |e_m|), within 0..1; 0 when e_m >= t/2,
 // t <= 0 or AlphaCInf <= 0.
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
-// The same for one wall and many eccentricities: what depends on the wall
-// alone is taken once. A default one gives 0.
-class TMidReduction {
-public:
-    TMidReduction() = default;
-    TMidReduction(int group, double h_eff, double t, double AlphaCInf);
-    double operator()(double e_m) const;
-
-private:
-    int group_ = 0;
-    double t_ = 0;
-    double lambda_ = 0; // sqrt(1/alpha_c,inf) h_eff/t
-    bool valid_ = false;
-};
 // Recommended limit of h_eff/t: 18 or 25.
 double LimitSlenderness(int kind, int mortarClass);
 // Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.
@@ -444,13 +430,12 @@ double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarTy
 // (mask and (1 shl bit)) <> 0; false for a bit outside 0..31.
 bool IsBitSet(int mask, int bit);
 
-// True when every value is a finite number (looks at every value, with no
-// branch per value, so that a short list costs a few instructions).
+// True when every value is a finite number.
 inline bool AllFinite(std::initializer_list<double> values)
 {
-    bool finite = true;
-    for (double v : values) finite &= std::isfinite(v);
-    return finite;
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
 }
 
 // A number of a trace or report line: FormatFixed, except that a value that
