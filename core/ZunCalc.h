@@ -38,9 +38,9 @@ constexpr std::size_t ValueMaxChars = FixedMaxCharsBelow1e15;
 // FormatValue of a value that is no number or of 1e15 or more, written at `p`.
 char* WriteValueRest(char* p, int decimals, double value);
 // FormatValue written at `p`, which has room for ValueMaxChars; returns its end.
-[[gnu::always_inline]] inline char* WriteValue(char* p, int decimals, double value)
+inline char* WriteValue(char* p, int decimals, double value)
 {
-    if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
+    if (std::fabs(value) < 1e15) return WriteFixed(p, p + ValueMaxChars, decimals, value).ptr; // false for NaN
     return WriteValueRest(p, decimals, value);
 }
 
@@ -83,7 +83,7 @@ struct TTraceInteger {
 struct TTraceNumber {
     TTraceValue v;
     static constexpr std::size_t maxChars() { return ValueMaxChars; }
-    [[gnu::always_inline]] char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
+    char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
 };
 
 template <std::size_t N>
@@ -207,7 +207,7 @@ public:
     // A line of the pieces (texts, characters, integers, Val numbers), built
     // in place only when the trace is read.
     template <typename... Parts>
-    [[gnu::always_inline]] void add(const Parts&... parts)
+    void add(const Parts&... parts)
     {
         if (read_) build(TracePiece(parts)...);
     }
@@ -241,7 +241,7 @@ public:
 private:
     // Room for `n` more characters and one more line; the buffers grow by
     // half again at least.
-    [[gnu::always_inline]] char* reserveTail(std::size_t n)
+    char* reserveTail(std::size_t n)
     {
         if (capacity_ - used_ < n || count_ == endsCapacity_) grow(n);
         return text_.get() + used_;
@@ -262,10 +262,9 @@ private:
         for (std::string_view line : other) push_back(line);
     }
     // The line written in place at the end of the buffer, with room for the
-    // longest its pieces can write. Inlined where the line is added, so that
-    // a number's decimals pick its writer when compiled.
+    // longest its pieces can write.
     template <typename... Pieces>
-    [[gnu::always_inline]] void build(const Pieces&... pieces)
+    void build(const Pieces&... pieces)
     {
         char* const first = reserveTail((pieces.maxChars() + ... + 0));
         char* p = first;
