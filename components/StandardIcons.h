@@ -16,7 +16,7 @@ namespace orv {
 QIcon StandardIcon(const QStyle* style, QStyle::StandardPixmap which);
 
 // The application's style, the same style, gives the toolkit's own widgets
-// these icons too: a menu bar or tool bar made no longer reads and decodes
+// these icons too: a menu bar or tool bar being made does not read and decode
 // its extension button's every size, and no image file read at start-up
 // makes the toolkit load its image-format plugins. Called once the
 // application object exists, before the first window is made.

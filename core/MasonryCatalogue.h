@@ -41,7 +41,7 @@ constexpr int BuiltInMasonryUnitCount = 27;
 extern const TMasonryUnitRow DefaultMasonryUnits[BuiltInMasonryUnitCount];
 
 // Limits of a row the catalogue keeps.
-constexpr std::size_t MaxUnitNameBytes = 255;      // the element keeps the name in a ShortString[255]
+constexpr std::size_t MaxUnitNameBytes = 255;      // the element keeps the name in a TShortString<255>
 constexpr double MaxUnitStrength = 1000;           // [MPa]
 constexpr double MaxUnitDensity = 30;              // [kN/m3]
 constexpr int MaxUserMasonryUnits = 1000;

@@ -2,6 +2,8 @@
 // splitting, bits, roman numerals, line intersection, version text.
 #pragma once
 
+#include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,39 +18,31 @@ char DecimalSeparator();
 void SetDecimalSeparator(char sep);
 
 // --- rounding
-// Pascal's Round: to the nearest integer, halves to the even neighbour.
-double PascalRound(double v);
+// To the nearest integer, halves to the even neighbour.
+double RoundHalfEven(double v);
 // The same into an int, saturating at the int range; NaN gives 0.
 int RoundToInt(double v);
 
 // --- numbers
-// Value with a fixed number of decimals, halves away from zero, the locale's
-// separator, no group separator and never "-0".
+// The text of every number shown with a fixed number of decimals (0 to 18,
+// others clamped): the value is taken to its 15 significant digits, which
+// are then rounded at the decimals with halves away from zero; the locale's
+// separator, no group separator and never "-0". NaN reads "NAN", the
+// infinities "INF" and "-INF".
 std::string FormatFixed(int decimals, double value);
 // The same appended to `out`.
 void AppendFixed(std::string& out, int decimals, double value);
-// The longest FormatFixed of a value below 1e15 in magnitude: sign, 15
-// whole digits, separator and 18 decimals.
-constexpr std::size_t FixedMaxCharsBelow1e15 = 35;
-// The same written at `p`, which has room for it (the room past the text's
-// end may be written over); returns its end. Inline, so that decimals known
-// where it is called choose their writer there.
-template <int Decimals>
-char* WriteFixedDecimals(char* p, double value); // 0 to 6
-char* WriteFixedRest(char* p, int decimals, double value); // any decimals; the general path
-[[gnu::always_inline]] inline char* WriteFixed(char* p, int decimals, double value)
-{
-    switch (decimals) {
-    case 0: return WriteFixedDecimals<0>(p, value);
-    case 1: return WriteFixedDecimals<1>(p, value);
-    case 2: return WriteFixedDecimals<2>(p, value);
-    case 3: return WriteFixedDecimals<3>(p, value);
-    case 4: return WriteFixedDecimals<4>(p, value);
-    case 5: return WriteFixedDecimals<5>(p, value);
-    case 6: return WriteFixedDecimals<6>(p, value);
-    default: return WriteFixedRest(p, decimals, value);
-    }
-}
+// The longest FormatFixed of a value below 1e15 in magnitude: sign, 16 whole
+// digits (it may round up to 10^15), separator and 18 decimals.
+constexpr std::size_t FixedMaxCharsBelow1e15 = 36;
+// The longest FormatFixed of any finite value: sign, 309 whole digits,
+// separator and 18 decimals.
+constexpr std::size_t FixedMaxChars = 329;
+// FormatFixed of a finite value written in [first, last), as std::to_chars
+// writes: the text's end and no error; {last, value_too_large} when the
+// text does not fit and {first, invalid_argument} for NaN and the
+// infinities, nothing written. Never writes outside the range.
+std::to_chars_result WriteFixed(char* first, char* last, int decimals, double value);
 std::string NormalizeDecimal(const std::string& text);
 // Parses with "," or "." as the separator; false for a text that is no finite number.
 bool TryTextToFloat(const std::string& text, double& value);

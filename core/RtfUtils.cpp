@@ -158,7 +158,9 @@ std::string ByteToHex(std::uint8_t b)
 void MetafileToRtf(const std::string& bytes, TPictureKind kind, int widthHmm, int heightHmm,
                    std::ostream& f)
 {
-    // Goal sizes in twips with the factor of the original export.
+    // Goal sizes in twips: hundredths of a millimetre times 0.5669476993, the
+    // export's fixed factor (a hair above 1440/2540 = 0.5669291339), which
+    // the goal sizes of every picture group are written with.
     constexpr double kTwipsPerHmm = 0.5669476993;
     const int wGoal = RoundToInt(widthHmm * kTwipsPerHmm);
     const int hGoal = RoundToInt(heightHmm * kTwipsPerHmm);

@@ -37,7 +37,7 @@ namespace {
 struct FixedGrade {
     const char* mark;
     i32 klasa;
-    double fyk, fyd, ftk;
+    double fyk = 0, fyd = 0, ftk = 0;
 };
 constexpr FixedGrade FixedGrades[] = {
     {"St0S-b", 0, 220, 190, 260},

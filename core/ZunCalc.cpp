@@ -101,7 +101,7 @@ double RingBeamWidth(double a, double t) { return a > t ? t : a; }
 double ReductionFactorEnd(int group, int material, double e, double t)
 {
     if (!(t > 0)) return 0;
-    double phi;
+    double phi = 0;
     if (group == 3 || group == 4 || material == mmAggregateConcrete) {
         const double den = 1 + 5 * e / t;
         phi = den > 0 ? 1 / den : 0;
@@ -116,24 +116,13 @@ double ReductionFactorEnd(int group, int material, double e, double t)
 
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf)
 {
-    return TMidReduction(group, h_eff, t, AlphaCInf)(e_m);
-}
-
-TMidReduction::TMidReduction(int group, double h_eff, double t, double AlphaCInf)
-    : group_(group), t_(t), valid_(t > 0 && AlphaCInf > 0)
-{
-    if (valid_) lambda_ = std::sqrt(1 / AlphaCInf) * h_eff / t;
-}
-
-double TMidReduction::operator()(double e_m) const
-{
     // The denominator 0.73 - 1.17 e_m/t vanishes at e_m/t = 0.624; the factor
     // is 0 long before, at e_m = t/2.
-    const double t = t_;
-    if (!valid_ || !(e_m < t / 2)) return 0;
-    const double u = (lambda_ - 0.063) / (0.73 - 1.17 * e_m / t);
+    if (!(t > 0) || !(AlphaCInf > 0) || !(e_m < t / 2)) return 0;
+    const double lambda = std::sqrt(1 / AlphaCInf) * h_eff / t;
+    const double u = (lambda - 0.063) / (0.73 - 1.17 * e_m / t);
     double phi = (1 - 2 * e_m / t) * std::exp(-u * u / 2);
-    if (group_ == 3 || group_ == 4) {
+    if (group == 3 || group == 4) {
         const double den = 1 + 5 * e_m / t;
         if (den > 0) phi = std::min(phi, 1 / den);
     }
@@ -313,7 +302,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         lines.add("Pole przekroju poprzecznego ściany  A = ", Val(3, A), " m2");
     lines.emplace_back();
 
-    double gamma_m;
+    double gamma_m = 0;
     if (situation == 2) {
         gamma_m = 1.3;
     } else if (elementCategory == 0) {
@@ -447,7 +436,7 @@ u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& result
 {
     results = TCalcResults{};
     const TCaseFunction fn = CaseFunction(input.Case);
-    u8 error;
+    u8 error = 0;
     if (fn == nullptr) {
         lines.clear();
         error = ceUnknownCase;

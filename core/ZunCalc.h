@@ -38,9 +38,9 @@ constexpr std::size_t ValueMaxChars = FixedMaxCharsBelow1e15;
 // FormatValue of a value that is no number or of 1e15 or more, written at `p`.
 char* WriteValueRest(char* p, int decimals, double value);
 // FormatValue written at `p`, which has room for ValueMaxChars; returns its end.
-[[gnu::always_inline]] inline char* WriteValue(char* p, int decimals, double value)
+inline char* WriteValue(char* p, int decimals, double value)
 {
-    if (std::fabs(value) < 1e15) return WriteFixed(p, decimals, value); // false for NaN and INF
+    if (std::fabs(value) < 1e15) return WriteFixed(p, p + ValueMaxChars, decimals, value).ptr; // false for NaN
     return WriteValueRest(p, decimals, value);
 }
 
@@ -83,7 +83,7 @@ struct TTraceInteger {
 struct TTraceNumber {
     TTraceValue v;
     static constexpr std::size_t maxChars() { return ValueMaxChars; }
-    [[gnu::always_inline]] char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
+    char* write(char* p) const { return WriteValue(p, v.decimals, v.value); }
 };
 
 template <std::size_t N>
@@ -207,7 +207,7 @@ public:
     // A line of the pieces (texts, characters, integers, Val numbers), built
     // in place only when the trace is read.
     template <typename... Parts>
-    [[gnu::always_inline]] void add(const Parts&... parts)
+    void add(const Parts&... parts)
     {
         if (read_) build(TracePiece(parts)...);
     }
@@ -241,7 +241,7 @@ public:
 private:
     // Room for `n` more characters and one more line; the buffers grow by
     // half again at least.
-    [[gnu::always_inline]] char* reserveTail(std::size_t n)
+    char* reserveTail(std::size_t n)
     {
         if (capacity_ - used_ < n || count_ == endsCapacity_) grow(n);
         return text_.get() + used_;
@@ -262,10 +262,9 @@ private:
         for (std::string_view line : other) push_back(line);
     }
     // The line written in place at the end of the buffer, with room for the
-    // longest its pieces can write. Inlined where the line is added, so that
-    // a number's decimals pick its writer when compiled.
+    // longest its pieces can write.
     template <typename... Pieces>
-    [[gnu::always_inline]] void build(const Pieces&... pieces)
+    void build(const Pieces&... pieces)
     {
         char* const first = reserveTail((pieces.maxChars() + ... + 0));
         char* p = first;
@@ -418,20 +417,6 @@ double ReductionFactorEnd(int group, int material, double e, double t);
 // Phi_m in the middle zone (pass |e_m|), within 0..1; 0 when e_m >= t/2,
 // t <= 0 or AlphaCInf <= 0.
 double ReductionFactorMid(int group, double h_eff, double t, double e_m, double AlphaCInf);
-// The same for one wall and many eccentricities: what depends on the wall
-// alone is taken once. A default one gives 0.
-class TMidReduction {
-public:
-    TMidReduction() = default;
-    TMidReduction(int group, double h_eff, double t, double AlphaCInf);
-    double operator()(double e_m) const;
-
-private:
-    int group_ = 0;
-    double t_ = 0;
-    double lambda_ = 0; // sqrt(1/alpha_c,inf) h_eff/t
-    bool valid_ = false;
-};
 // Recommended limit of h_eff/t: 18 or 25.
 double LimitSlenderness(int kind, int mortarClass);
 // Modulus of elasticity of masonry [Pa] from f_b [MPa]; 0 when f_b <= 0 or there is no K.
@@ -444,13 +429,12 @@ double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarTy
 // (mask and (1 shl bit)) <> 0; false for a bit outside 0..31.
 bool IsBitSet(int mask, int bit);
 
-// True when every value is a finite number (looks at every value, with no
-// branch per value, so that a short list costs a few instructions).
+// True when every value is a finite number.
 inline bool AllFinite(std::initializer_list<double> values)
 {
-    bool finite = true;
-    for (double v : values) finite &= std::isfinite(v);
-    return finite;
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
 }
 
 // A number of a trace or report line: FormatFixed, except that a value that

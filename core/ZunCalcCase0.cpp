@@ -31,7 +31,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     if (error != 0) return error;
     lines.emplace_back();
 
-    double N_1d, N_2d;
+    double N_1d = 0, N_2d = 0;
     if (s.external) {
         N_1d = s.Nod + s.Nsld;
         N_2d = s.Nod + s.Nsld + s.weight.Gs;
@@ -46,7 +46,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
 
     // Section 1-1 under the upper slab.
     const double k = s.topStorey ? 0.4 : 0.333;
-    double M_1d;
+    double M_1d = 0;
     if (s.external) {
         M_1d = ((s.t - s.a_wg) / 2 + e_a) * s.Nod + (k * s.a_wg + (s.t - s.a_wg) / 2 + e_a) * s.Nsld;
     } else if (s.Nsld > s.Nspd) {
@@ -101,7 +101,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     };
 
     if (s.external) {
-        double phi1, NR1, phi2, NR2;
+        double phi1 = 0, NR1 = 0, phi2 = 0, NR2 = 0;
         const double M_wd1 = s.h * s.h * s.wd / 8;
         if (s.wd != 0)
             lines.add("Moment zginający w środku ścian od wiatru (ssanie) M_wd = ", Val(2, M_wd1), " kNm");

@@ -28,9 +28,9 @@ double DistributionFactor(double S, double sum)
     return std::isfinite(k) ? k : 0.0;
 }
 
-// Values of one section in one combination, every one set before it is read.
+// Values of one section in one combination.
 struct SectionValues {
-    double N, e, Phi, N_R, u;
+    double N = 0, e = 0, Phi = 0, N_R = 0, u = 0;
 };
 
 struct Combination {
@@ -142,26 +142,27 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     auto withAccidental = [e_a](double e) { return e >= 0 ? e + e_a : e - e_a; };
     auto utilisation = [](double N, double N_R) { return N_R != 0 ? 100 * N / N_R : 1000.0; };
 
-    // End moments and reactions of the slabs, without [0] and with [1] their
-    // live load: the combinations only pick them.
+    // End moment of a slab fixed at the wall and the reaction it bears on it.
     auto endMoment = [](double q, double Lcm) { return q * (Lcm / 100) * (Lcm / 100) / 12; };
     auto reaction = [](double q, double Lcm) { return 0.5 * q * Lcm / 100; };
-    const double M3s[2] = {endMoment(g3, l3), endMoment(g3 + p3, l3)};
-    const double M6s[2] = {endMoment(g6, l6), endMoment(g6 + p6, l6)};
-    const double M4s[2] = {external ? 0.0 : endMoment(g4, l4), external ? 0.0 : endMoment(g4 + p4, l4)};
-    const double M7s[2] = {external ? 0.0 : endMoment(g7, l7), external ? 0.0 : endMoment(g7 + p7, l7)};
-    const double R3s[2] = {reaction(g3, l3), reaction(g3 + p3, l3)};
-    const double R4s[2] = {external ? 0.0 : reaction(g4, l4), external ? 0.0 : reaction(g4 + p4, l4)};
-    TMidReduction midReduction;
 
     for (int i = 0; i < count; ++i) {
-        const bool on3 = (i & 1) != 0;
-        const bool on6 = (i & 2) != 0;
-        const bool on4 = !external && (i & 4) != 0;
-        const bool on7 = !external && (i & 8) != 0;
+        // Bits of i: live load on slab 3, 6, 4, 7; the slabs 4 and 7 of an internal wall only.
+        const bool on3 = IsBitSet(i, 0);
+        const bool on6 = IsBitSet(i, 1);
+        const bool on4 = !external && IsBitSet(i, 2);
+        const bool on7 = !external && IsBitSet(i, 3);
         const int k = external && i > 3 ? 1 : 0;
-        const double M3 = M3s[on3], M4 = M4s[on4], M6 = M6s[on6], M7 = M7s[on7];
-        const double R3 = R3s[on3], R4 = R4s[on4];
+        const double q3 = on3 ? g3 + p3 : g3;
+        const double q4 = on4 ? g4 + p4 : g4;
+        const double q6 = on6 ? g6 + p6 : g6;
+        const double q7 = on7 ? g7 + p7 : g7;
+        const double M3 = endMoment(q3, l3);
+        const double M6 = endMoment(q6, l6);
+        const double M4 = external ? 0.0 : endMoment(q4, l4);
+        const double M7 = external ? 0.0 : endMoment(q7, l7);
+        const double R3 = reaction(q3, l3);
+        const double R4 = external ? 0.0 : reaction(q4, l4);
 
         // section 1-1
         const double N_1d = Nod + R3 + R4;
@@ -184,10 +185,9 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         e_m = withAccidental(e_m);
 
         lines.emplace_back();
-        if (lines.isRead())
-            lines.add("Kombinacja nr ", i + 1, " (stałe",
-                      !external ? ""sv : i <= 3 ? "+wiatr (ssanie)"sv : "+wiatr (parcie)"sv, on3 ? "+p3"sv : ""sv,
-                      on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
+        lines.add("Kombinacja nr ", i + 1, " (stałe",
+                  !external ? ""sv : i <= 3 ? "+wiatr (ssanie)"sv : "+wiatr (parcie)"sv, on3 ? "+p3"sv : ""sv,
+                  on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
         lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
         const double sigma_cd = N_1d / A;
         if (sigma_cd < 250) {
@@ -200,7 +200,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         lines.add("Moment w przekroju 1-1 M_1d = ", Val(2, M_1d), " kNm");
         // End sections: the eccentricity raised to 0.05 t at least, Phi, N_R and the utilisation.
         auto endSection = [&](SectionValues& sv, std::string_view n, double N, double e, std::string_view raised,
-                              std::string_view capacity) __attribute__((always_inline)) {
+                              std::string_view capacity) {
             if (std::fabs(e) < e_min) {
                 lines.add("Mimośród e_", n, " = ", Val(1, 100 * e), " cm < 0.05·t  -> e_", n, raised,
                           Val(1, 5 * t), " cm");
@@ -223,10 +223,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         endSection(c.s2, "2"sv, N_2d, e_2, " =0.05·t = "sv, "Nośność nad stropem N_2R,d = "sv);
 
         // the same in every combination; its lines once
-        if (i == 0) {
-            alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
-            midReduction = TMidReduction(group, results.h_eff, t, alphaCInf);
-        }
+        if (i == 0) alphaCInf = LongTermElasticCharacteristic(lines, mortarClass, material);
 
         lines.add("Moment w przekroju m-m, wynikający z obciążenia ścian stropem, M_md = ", Val(2, M_md),
                   " kNm");
@@ -240,12 +237,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
         }
         c.sm.N = N_md;
         c.sm.e = e_m;
-        // Combinations that differ only in loads balanced across the wall
-        // share e_m: their factor is taken once.
-        const double eMid = std::fabs(e_m);
-        int same = 0;
-        while (same < i && combos[same].sm.e != e_m) ++same;
-        c.sm.Phi = same < i ? combos[same].sm.Phi : midReduction(eMid);
+        c.sm.Phi = ReductionFactorMid(group, results.h_eff, t, std::fabs(e_m), alphaCInf);
         lines.add("Współczynnik redukcyjny nośności FI_m = ", Val(3, c.sm.Phi));
         c.sm.N_R = c.sm.Phi * A * f_d / 1000;
         lines.add("Nośność w strefie środkowej N_mR,d = ", Val(3, c.sm.N_R), " kN");

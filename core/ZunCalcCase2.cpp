@@ -175,7 +175,7 @@ u8 CheckStrip(StripCheck& c, int j)
                     " kNm/mb");
         c.lines.add(lead, Val(2, 100 * std::fabs(M2) / r.M_Rd2), " %");
     };
-    double u;
+    double u = 0;
     if (!c.vertical) {
         if (isTable) parallel("  wykorzystanie nośności płyty ");
         perpendicular("-> wykorzystanie nośności płyty ");
@@ -294,7 +294,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,
                                                     input.spoina_podluzna != 0);
 
-    double f_xk1, f_xk2;
+    double f_xk1 = 0, f_xk2 = 0;
     CharacteristicFlexuralStrengths(kind, mortarType, f_m, fb, f_xk1, f_xk2);
     lines.add("Wytrzymałość charakterystyczna muru na zginanie w płaszczyźnie równoleglej do spoin wspornych f_xk1 = ",
               Val(2, f_xk1), " MPa");
@@ -309,7 +309,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     lines.add("Pole przekroju poprzecznego ściany  A = ", Val(3, results.A), " m2");
     lines.emplace_back();
 
-    double gamma_m;
+    double gamma_m = 0;
     if (input.sytuacja == 2)
         gamma_m = 1.3;
     else if (input.KategoriaWykElementu == 0) {

@@ -34,7 +34,7 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
 
     // Bearing data stay in centimetres; copied out of the packed record.
     const int count = ConcentratedLoadCount(input);
-    double aL[3], aT[3], a1[3], hN[3];
+    double aL[3]{}, aT[3]{}, a1[3]{}, hN[3]{};
     for (int k = 0; k < 3; ++k) {
         aL[k] = input.Sily[k].aL;
         aT[k] = input.Sily[k].aT;

@@ -70,7 +70,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;
     lines.add("t·f_k/3·gamma_m = ", Val(2, results.N_maxRd), " kN/m");
 
-    double beta_A;
+    double beta_A = 0;
     if (2 * h <= be) beta_A = 20;
     else if (be <= h) beta_A = 40;
     else beta_A = TextToFloat(FormatFixed(2, 40 - 20 * (be - h) / h));

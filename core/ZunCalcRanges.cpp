@@ -211,22 +211,11 @@ bool CaseInputInRange(int calcCase, const TCalcInput& input)
     return true;
 }
 
-namespace {
-
-// Whether every field named is a finite number: unrolled, with no branch.
-template <double TCalcResults::*... Fields>
-bool FieldsFinite(const TCalcResults& r)
-{
-    return (std::isfinite(r.*Fields) & ...);
-}
-
-} // namespace
-
 bool ResultsFinite(const TCalcResults& r)
 {
     // The dispatcher starts from the empty record, so the fields a case
     // leaves alone hold 0 and every double can be looked at.
-    bool finite = FieldsFinite<
+    static constexpr double TCalcResults::*Fields[] = {
         &TCalcResults::A,        &TCalcResults::f_k,      &TCalcResults::gamma_m,
         &TCalcResults::f_d,      &TCalcResults::h_eff,    &TCalcResults::h_eff_y,
         &TCalcResults::SlendernessLimit,
@@ -246,11 +235,13 @@ bool ResultsFinite(const TCalcResults& r)
         &TCalcResults::N_minRd,  &TCalcResults::beta_A,   &TCalcResults::Phi_1y,
         &TCalcResults::N_1Rd_y,  &TCalcResults::Phi_my,   &TCalcResults::N_mRd_y,
         &TCalcResults::Phi_2y,   &TCalcResults::N_2Rd_y,  &TCalcResults::N_0Rd,
-        &TCalcResults::N_1Rd_xy, &TCalcResults::N_mRd_xy, &TCalcResults::N_2Rd_xy>(r);
-    // Only a wall divided into plates has any; the others left them empty.
-    if (r.PlateCount != 0)
-        for (const TWallPlate& p : r.Plates) finite &= AllFinite({p.L, p.H, p.x, p.y, p.a_w});
-    return finite;
+        &TCalcResults::N_1Rd_xy, &TCalcResults::N_mRd_xy, &TCalcResults::N_2Rd_xy,
+    };
+    for (double TCalcResults::*f : Fields)
+        if (!std::isfinite(r.*f)) return false;
+    for (const TWallPlate& p : r.Plates)
+        if (!AllFinite({p.L, p.H, p.x, p.y, p.a_w})) return false;
+    return true;
 }
 
 } // namespace orv

@@ -145,7 +145,7 @@ const TNumericField* FindNumericField(std::string_view name)
 
 double ReadField(const TCalcInput& in, std::size_t offset)
 {
-    double v;
+    double v = 0;
     std::memcpy(&v, reinterpret_cast<const char*>(&in) + offset, sizeof v);
     return v;
 }
@@ -295,7 +295,7 @@ int ReadChoice(const TCalcInput& in, const TChoiceField& f)
 {
     const char* p = reinterpret_cast<const char*>(&in) + f.offset;
     if (f.size == 1) return static_cast<unsigned char>(*p) - f.base;
-    u32 v;
+    u32 v = 0;
     std::memcpy(&v, p, sizeof v);
     return static_cast<int>(v) - f.base;
 }

@@ -1,8 +1,6 @@
 #include "core/ZunMaterials.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 
 #include "core/MyUtils.h"
 
@@ -27,19 +25,8 @@ constexpr KindRow KindTable[MaterialKindCount] = {
 std::string ShortDecimal(double v)
 {
     char buf[32];
-    std::string s;
-    const double tenths = v * 10;
-    if (v >= 0 && v < 1e4 && tenths == std::floor(tenths)) {
-        // a whole number of tenths, which "%g" writes as it stands: "2.5", "10"
-        const auto n = static_cast<int>(tenths);
-        s.assign(buf, std::to_chars(buf, buf + sizeof buf, n / 10).ptr);
-        if (n % 10 != 0) {
-            s += '.';
-            s += static_cast<char>('0' + n % 10);
-        }
-    } else { // as printf's "%g" writes it in the C locale
-        s.assign(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
-    }
+    // as printf's "%g" writes it in the C locale
+    std::string s(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
     for (char& c : s)
         if (c == '.') c = DecimalSeparator();
     return s;

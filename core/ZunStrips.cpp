@@ -123,7 +123,7 @@ void DivideStrips(const TCalcInput& input, TCalcResults& results, const StripAxi
     if (n == 0) return;
     const double extent = axis.horizontal ? input.h : input.l;
     const double across = axis.horizontal ? input.l : input.h;
-    double start[MaxOpenings], size[MaxOpenings];
+    double start[MaxOpenings]{}, size[MaxOpenings]{};
     for (int k = 0; k < n; ++k) {
         start[k] = axis.horizontal ? okna[k].y : okna[k].x;
         size[k] = axis.horizontal ? okna[k].h : okna[k].l;

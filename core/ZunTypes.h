@@ -26,8 +26,9 @@ static_assert(sizeof(double) == 8 && sizeof(int) == 4, "IEEE doubles and 32-bit 
 
 #pragma pack(push, 1)
 
-// Pascal ShortString[N]: a length byte followed by N single-byte
-// (Windows-1250) characters. Characters behind the length are undefined.
+// Length-prefixed text of at most N characters, as the records store it: a
+// length byte followed by room for N single-byte (Windows-1250) characters.
+// Characters behind the length are undefined.
 template <std::size_t N>
 struct TShortString {
     u8 Len;

@@ -68,8 +68,8 @@ void CheckNumbers(int decimals, const std::string& text)
         CheckFormatted(decimals, raw);
         (void)UtilisationText(raw, v);
         (void)RoundToInt(raw);
-        if (std::isfinite(raw) && !(std::fabs(PascalRound(raw) - raw) <= 0.5))
-            Fail("PascalRound moved a value by more than a half", FormatFixed(6, raw));
+        if (std::isfinite(raw) && !(std::fabs(RoundHalfEven(raw) - raw) <= 0.5))
+            Fail("RoundHalfEven moved a value by more than a half", FormatFixed(6, raw));
     }
     if (text.size() >= 4) {
         std::int32_t n;

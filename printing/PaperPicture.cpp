@@ -11,7 +11,7 @@ namespace orv {
 
 namespace {
 
-int RoundInt(double v) { return int(PascalRound(v)); }
+int RoundInt(double v) { return int(RoundHalfEven(v)); }
 
 } // namespace
 

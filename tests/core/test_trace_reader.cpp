@@ -165,6 +165,35 @@ TEST_F(TraceReader, LinePiecesReadAsTheFormattingHelpersWriteThem)
     EXPECT_TRUE(lines.empty());
 }
 
+// A number of a trace line reads as the report's helper writes it, for
+// every kind of double: halves, the edge of the exponent form, subnormals,
+// the largest values and no number at all.
+TEST_F(TraceReader, NumbersReadAsFormatValueWritesThem)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double values[] = {0.0, -0.0, 0.125, 0.375, -0.125, 2.5, -2.5, 2.675, 1.005, 150.005, -0.04,
+                             999.9995, 1e14 + 0.25, 999999999999999.4, 999999999999999.5, -999999999999999.9,
+                             1e15, -1e15, 1.5e15, 1e300, -1e300, std::numeric_limits<double>::max(), 1e-310,
+                             -1e-310, std::numeric_limits<double>::denorm_min(), 7.0e-7, inf, -inf,
+                             std::numeric_limits<double>::quiet_NaN()};
+    TTraceLines lines;
+    for (double v : values) {
+        for (int d : {0, 1, 2, 3, 6, 18}) {
+            lines.clear();
+            lines.add("x = ", Val(d, v), " kN");
+            ASSERT_EQ(lines.size(), 1u);
+            EXPECT_EQ(lines[0], "x = " + FormatValue(d, v) + " kN") << v << " /" << d;
+        }
+    }
+    // The helper's own rule: fixed below 1e15, the exponent form from there, "?" for no number.
+    EXPECT_EQ(FormatValue(0, 999999999999999.5), "1000000000000000");
+    EXPECT_EQ(FormatValue(18, -999999999999999.9), "-1000000000000000," + std::string(18, '0'));
+    EXPECT_EQ(FormatValue(2, 1e15), "1,00E+15");
+    EXPECT_EQ(FormatValue(2, 1e-310), "0,00");
+    EXPECT_EQ(FormatValue(2, -inf), "?");
+    EXPECT_EQ(FormatValue(2, 0.125), "0,13");
+}
+
 // The lines share one buffer: lines written after it grows, after a clear
 // and in a copy read back as written, empty lines included.
 TEST_F(TraceReader, LinesReadBackAsWrittenAcrossGrowthClearAndCopy)

@@ -1,6 +1,8 @@
 // Number formatting and parsing, text helpers, code page 1250.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,7 @@ TEST_F(Utils, FormatFixedRoundsHalvesAwayFromZero)
     struct Row { int d; double v; const char* s; } rows[] = {
         {2, 1.125, "1,13"}, {2, -1.125, "-1,13"}, {1, 0.25, "0,3"}, {1, 0.35, "0,4"},
         {0, 2.5, "3"}, {0, -2.5, "-3"}, {0, 0.4999, "0"}, {3, 3.6549999, "3,655"},
-        {2, 1.005, "1,01"},   // 15 significant digits first, as the original's conversion
+        {2, 1.005, "1,01"},   // 15 significant digits first: 1.00500000000000, then up
         {2, 0.0, "0,00"}, {2, -0.0, "0,00"}, {2, -0.004, "0,00"}, {2, -0.005, "-0,01"},
         {4, 0.779094, "0,7791"}, {2, 1234567.891, "1234567,89"}, {0, 1e20, "100000000000000000000"},
         {2, 9.999, "10,00"}, {3, 0.0005, "0,001"}, {2, 1e-300, "0,00"},
@@ -65,22 +67,28 @@ TEST_F(Utils, NormalizeDecimalReplacesFirstPointOverComma)
 {
     EXPECT_EQ(NormalizeDecimal("1.5"), "1,5");
     EXPECT_EQ(NormalizeDecimal("1,5"), "1,5");
-    // both characters: only the first point is replaced, from the original text
+    // both characters: only the first point is replaced, in the text as given
     EXPECT_EQ(NormalizeDecimal("1,2.5"), "1,2,5");
     SetDecimalSeparator('.');
     EXPECT_EQ(NormalizeDecimal("1,5"), "1.5");
 }
 
-TEST_F(Utils, PascalRoundIsHalvesToEven)
+TEST_F(Utils, RoundHalfEvenGoesToTheEvenNeighbour)
 {
-    EXPECT_EQ(PascalRound(2.5), 2.0);
-    EXPECT_EQ(PascalRound(3.5), 4.0);
-    EXPECT_EQ(PascalRound(-2.5), -2.0);
+    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(3.5), 4.0);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
     EXPECT_EQ(RoundToInt(0.5), 0);
     EXPECT_EQ(RoundToInt(1.5), 2);
     EXPECT_EQ(RoundToInt(1e30), std::numeric_limits<int>::max());
     EXPECT_EQ(RoundToInt(-1e30), std::numeric_limits<int>::min());
     EXPECT_EQ(RoundToInt(std::nan("")), 0);
+    // Whole numbers of halves, where the display's rule rounds away from zero.
+    EXPECT_EQ(RoundHalfEven(0.125 * 100), 12.0);
+    EXPECT_EQ(FormatFixed(2, 0.125), "0,13");
+    EXPECT_EQ(RoundHalfEven(0.375 * 100), 38.0);
+    EXPECT_EQ(FormatFixed(2, 0.375), "0,38");
+    EXPECT_EQ(FormatFixed(0, 2.5), "3");
 }
 
 TEST_F(Utils, FileNamesAndTexts)
@@ -227,6 +235,85 @@ TEST_F(Utils, FormatFixedNearHalvesAndLargeValues)
     EXPECT_EQ(FormatFixed(6, 1.0000005), "1,000001");
 }
 
+TEST_F(Utils, WriteFixedWritesOnlyInsideItsRange)
+{
+    constexpr std::size_t Room = FixedMaxCharsBelow1e15;
+    constexpr std::size_t Guard = 16;
+    auto written = [&](char (&buf)[Room + Guard], std::size_t room, int d, double v) {
+        std::memset(buf, '#', sizeof buf);
+        return WriteFixed(buf, buf + room, d, v);
+    };
+    auto untouched = [](const char* from, const char* to) {
+        return std::all_of(from, to, [](char c) { return c == '#'; });
+    };
+    char buf[Room + Guard];
+
+    // Too long for the range: nothing written, the end of the range returned.
+    const double max = std::numeric_limits<double>::max();
+    struct Long { int d; double v; } tooLong[] = {{2, 1e300}, {2, -1e300}, {0, max}, {18, -max}, {18, 1e20}};
+    for (const Long& l : tooLong) {
+        const std::to_chars_result r = written(buf, Room, l.d, l.v);
+        EXPECT_EQ(r.ec, std::errc::value_too_large) << l.v << " /" << l.d;
+        EXPECT_EQ(r.ptr, buf + Room);
+        EXPECT_TRUE(untouched(buf, buf + sizeof buf)) << l.v << " /" << l.d;
+    }
+    // With room for it, the whole text as FormatFixed gives it.
+    char wide[FixedMaxChars] = {};
+    std::to_chars_result r = WriteFixed(wide, wide + sizeof wide, 2, -1e300);
+    ASSERT_EQ(r.ec, std::errc());
+    EXPECT_EQ(std::string(wide, r.ptr), "-1" + std::string(300, '0') + ",00");
+    r = WriteFixed(wide, wide + sizeof wide, 18, -max);
+    ASSERT_EQ(r.ec, std::errc());
+    EXPECT_EQ(static_cast<std::size_t>(r.ptr - wide), FixedMaxChars);
+    EXPECT_EQ(std::string(wide, 16), "-179769313486232");
+
+    // The longest text below 1e15 fits FixedMaxCharsBelow1e15 exactly; one
+    // character less is too little.
+    const double below = -999999999999999.9;
+    r = written(buf, Room, 18, below);
+    ASSERT_EQ(r.ec, std::errc());
+    EXPECT_EQ(std::string(buf, r.ptr), "-1000000000000000," + std::string(18, '0'));
+    EXPECT_EQ(r.ptr, buf + Room);
+    EXPECT_TRUE(untouched(buf + Room, buf + sizeof buf));
+    r = written(buf, Room - 1, 18, below);
+    EXPECT_EQ(r.ec, std::errc::value_too_large);
+    EXPECT_TRUE(untouched(buf, buf + sizeof buf));
+
+    // Subnormals are tiny numbers like any other.
+    const double subnormal = 1e-310;
+    ASSERT_EQ(std::fpclassify(subnormal), FP_SUBNORMAL);
+    for (double v : {subnormal, -subnormal, std::numeric_limits<double>::denorm_min()}) {
+        r = written(buf, Room, 2, v);
+        ASSERT_EQ(r.ec, std::errc());
+        EXPECT_EQ(std::string(buf, r.ptr), "0,00");
+        r = written(buf, Room, 18, v);
+        EXPECT_EQ(std::string(buf, r.ptr), "0," + std::string(18, '0'));
+    }
+
+    // No number and the infinities are refused, nothing written.
+    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity()}) {
+        r = written(buf, Room, 2, v);
+        EXPECT_EQ(r.ec, std::errc::invalid_argument);
+        EXPECT_EQ(r.ptr, buf);
+        EXPECT_TRUE(untouched(buf, buf + sizeof buf));
+    }
+    EXPECT_EQ(FormatFixed(2, std::numeric_limits<double>::quiet_NaN()), "NAN");
+    EXPECT_EQ(FormatFixed(2, -std::numeric_limits<double>::infinity()), "-INF");
+
+    // Halves of the last decimal, exact in binary: away from zero.
+    struct Row { int d; double v; const char* s; } halves[] = {
+        {2, 0.125, "0,13"}, {2, 0.375, "0,38"}, {2, -0.125, "-0,13"}, {0, 2.5, "3"},
+        {0, 0.5, "1"},      {0, -0.5, "-1"},    {1, 0.25, "0,3"},     {3, 1.0625, "1,063"},
+    };
+    for (const Row& h : halves) {
+        r = written(buf, Room, h.d, h.v);
+        ASSERT_EQ(r.ec, std::errc());
+        EXPECT_EQ(std::string(buf, r.ptr), h.s) << h.v << " /" << h.d;
+        EXPECT_EQ(FormatFixed(h.d, h.v), h.s);
+    }
+}
+
 namespace {
 
 // FormatFixed the slow way: 15 significant digits from printf (exact, ties
@@ -267,6 +354,15 @@ std::string SlowFixed(int decimals, double value)
     return s;
 }
 
+// WriteFixed into a range of FixedMaxCharsBelow1e15.
+std::string Written(int decimals, double value)
+{
+    char buf[FixedMaxCharsBelow1e15] = {};
+    const std::to_chars_result r = WriteFixed(buf, buf + sizeof buf, decimals, value);
+    if (r.ec != std::errc()) return "error";
+    return std::string(buf, r.ptr);
+}
+
 } // namespace
 
 TEST_F(Utils, FormatFixedAgreesWithTheSlowWayOnSeededValues)
@@ -291,8 +387,7 @@ TEST_F(Utils, FormatFixedAgreesWithTheSlowWayOnSeededValues)
         }
         if (rng() & 1) v = -v;
         const std::string fast = FormatFixed(d, v);
-        char buf[FixedMaxCharsBelow1e15];
-        const std::string written(buf, WriteFixed(buf, d, v));
+        const std::string written = Written(d, v);
         if (fast != SlowFixed(d, v) || written != fast) {
             ++failures;
             ADD_FAILURE() << "d=" << d << " v=" << v << ": " << fast << " / " << written << " / " << SlowFixed(d, v);
@@ -323,8 +418,7 @@ TEST_F(Utils, WriteFixedNearHalvesOfEveryLengthAgreesWithTheSlowWay)
                         double w = v;
                         for (int n = 0; n < std::abs(step); ++n) w = std::nextafter(w, step > 0 ? 1e300 : -1e300);
                         for (double x : {w, -w}) {
-                            char buf[FixedMaxCharsBelow1e15];
-                            const std::string written(buf, WriteFixed(buf, d, x));
+                            const std::string written = Written(d, x);
                             ++checked;
                             if (written != SlowFixed(d, x) && ++failures <= 10)
                                 ADD_FAILURE() << "d=" << d << " v=" << std::setprecision(17) << x << ": "
