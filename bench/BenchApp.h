@@ -1,13 +1,8 @@
 // The application object of the GUI benchmarks: offscreen, made on first
-// use and kept for the whole run, with the program's heap policy, painting
-// thread and style.
+// use and kept for the whole run.
 #pragma once
 
 #include <QApplication>
-
-#include "components/StandardIcons.h"
-#include "platform/HeapPolicy.h"
-#include "platform/PaintingThread.h"
 
 namespace orvbench {
 
@@ -17,12 +12,8 @@ inline QApplication& BenchApp()
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        orv::KeepFreedMemoryForReuse();  // as the program does
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* made = new QApplication(argc, argv);
-        orv::PaintOnThisThreadAlone();
-        orv::UseStandardIconsOnDemand();
-        return made;
+        return new QApplication(argc, argv);
     }();
     return *app;
 }

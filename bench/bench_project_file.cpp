@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "core/ZunProject.h"
-#include "platform/HeapPolicy.h"
 
 using namespace orv;
 namespace fs = std::filesystem;
@@ -17,10 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int ElementCount = 200;
-
-// The heap as the program keeps it: large blocks freed are kept for reuse,
-// so that a new project's records do not fault in fresh pages each time.
-const bool HeapAsTheProgramKeepsIt = (KeepFreedMemoryForReuse(), true);
 
 TElementList makeProject()
 {

@@ -11,7 +11,6 @@
 #include "core/SettingsStore.h"
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
-#include "platform/HeapPolicy.h"
 #include "platform/MakerLibrary.h"
 
 using namespace orv;
@@ -33,10 +32,9 @@ public:
 
 } // namespace
 
-// The start-up as the program makes it (its heap policy first, as in main).
+// The start-up as the program makes it.
 int main(int argc, char** argv)
 {
-    KeepFreedMemoryForReuse();
     if (argc != 2) return 2;
     const int pipeFd = std::atoi(argv[1]);
     qputenv("QT_QPA_PLATFORM", "offscreen");

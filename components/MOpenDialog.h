@@ -5,13 +5,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <QWidget>
+#include <QTabBar>
 
 #include <functional>
-#include <vector>
-
-class QStyleOptionTab;
-class QToolButton;
 
 namespace orv {
 
@@ -50,84 +46,30 @@ public:
     TMSaveDialog() : TMOpenDialog(Mode::Save) {}
 };
 
-// The tab strip of the elements, drawn with the widget's style as a tab bar
-// of rounded tabs on top, whole tabs of the style's size, scroll arrows when
-// they do not fit. It keeps the tabs' left edges, so that setting the tabs,
-// finding the tab under a point and painting the tabs in view do not grow
-// with the number of tabs beyond one pass. Double click raises doubleClicked
-// once.
-class TMTabControl : public QWidget {
+// The tab bar of the elements: tabs not stretched, taking no focus; a
+// double click raises doubleClicked once.
+class TElementTabBar : public QTabBar {
     Q_OBJECT
 public:
-    explicit TMTabControl(QWidget* parent = nullptr);
+    explicit TElementTabBar(QWidget* parent = nullptr);
 
-    int count() const { return int(texts_.size()); }
-    QString tabText(int index) const;
-    void setTabText(int index, const QString& text);
-    int addTab(const QString& text);
-    bool isTabVisible(int index) const { return index >= 0 && index < count(); }
-    int currentIndex() const { return current_; }
-    // The tab's place in the widget, scrolled; null out of range.
-    QRect tabRect(int index) const;
-    // The tab covering `pos`, or -1.
-    int tabAt(const QPoint& pos) const;
-
-    // One tab a text, in order, and the tab at `current` selected; the tabs
-    // whose text stays keep their measure. Signals go out as for the single
-    // removals and the choice of the tab.
+    // One tab a text, in order, and the tab at `current` selected, laid out
+    // once for all of them: the tabs there are reused, the rest added or
+    // removed. Signals go out as for the single changes.
     void setTabs(const QStringList& texts, int current);
 
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-public slots:
-    void setCurrentIndex(int index);
-
 signals:
-    void currentChanged(int index);
     void doubleClicked();
 
 protected:
-    bool event(QEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void wheelEvent(QWheelEvent* e) override;
+    // While setTabs fills the bar the tabs are not measured (every added tab
+    // lays all of them out again); shown again they are, once.
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
 
 private:
-    // What every tab's option shares; initTabOption adds the tab's own.
-    void initTabBase(QStyleOptionTab& opt) const;
-    void initTabOption(QStyleOptionTab& opt, int index) const;
-    void measureTabs(int from, int to);
-    void ensureLaidOut() const;
-    void layoutTabs();
-    void refresh();
-    void makeVisible(int index);
-    QRect scrollRect(int index) const;
-    int firstEndingAfter(int x) const;
-    void scrollButtonClicked(bool left);
-    void grabMnemonic(int index);
-    void selectNextTab(int step);
-
-    QStringList texts_;
-    std::vector<QSize> sizes_;     // each tab's size hint, measured once
-    std::vector<int> left_;        // tab edges in the unscrolled strip, count() + 1
-    std::vector<int> shortcuts_;   // the tabs' mnemonic shortcut ids, 0 for none
-    int height_ = 0;
-    int current_ = -1;
-    int pressed_ = -1;
-    int scrollOffset_ = 0;
-    bool layoutDirty_ = false;
-    bool useScrollButtons_ = true;
-    Qt::TextElideMode elideMode_ = Qt::ElideNone;
-    QPoint wheelDelta_;
-    QToolButton* leftButton_ = nullptr;
-    QToolButton* rightButton_ = nullptr;
+    bool filling_ = false;
 };
 
 } // namespace orv

@@ -59,7 +59,6 @@
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
-#include "platform/PaintingThread.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -457,10 +456,10 @@ void TVelkor2::buildCentre()
     auto* left = new QWidget(splitter);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(2, 2, 2, 2);
-    tabs_ = new TMTabControl(left);
+    tabs_ = new TElementTabBar(left);
     tabs_->setObjectName(QStringLiteral("TabControl1"));
-    connect(tabs_, &TMTabControl::currentChanged, this, [this](int index) { TabControl1Change(index); });
-    connect(tabs_, &TMTabControl::doubleClicked, this, &TVelkor2::TabControl1DblClick);
+    connect(tabs_, &TElementTabBar::currentChanged, this, [this](int index) { TabControl1Change(index); });
+    connect(tabs_, &TElementTabBar::doubleClicked, this, &TVelkor2::TabControl1DblClick);
     tabs_->setWhatsThis(QStringLiteral("Zakładki elementów projektu: kliknięcie pokazuje element, podwójne "
                                        "kliknięcie zmienia jego nazwę i opis."));
     leftLayout->addWidget(tabs_);
@@ -1156,8 +1155,6 @@ void TVelkor2::Oprogramie1Click()
 
 void SetUpApplication(QApplication& app)
 {
-    PaintOnThisThreadAlone();
-    UseStandardIconsOnDemand();
     QApplication::setApplicationName(QStringLiteral("Orvandel"));
     InstallQtTranslations(app);
     QApplication::setWindowIcon(ProgramIcon());

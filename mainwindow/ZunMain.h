@@ -25,7 +25,7 @@ namespace orv {
 class TAbout4;
 class TCalculateSts;
 class TElementEditor;
-class TMTabControl;
+class TElementTabBar;
 class IElementSource;
 class TBeginPrint2;
 class TPreviewPrintDlg;
@@ -164,7 +164,7 @@ private:
     std::unique_ptr<IElementSource> elementSource_;
     TCalculateSts* trace_ = nullptr; // made when first opened
     TElementEditor* editor_ = nullptr;
-    TMTabControl* tabs_ = nullptr;
+    TElementTabBar* tabs_ = nullptr;
     QLabel* panel9_ = nullptr;
     QWidget* scheme_ = nullptr;
     QLabel* verdict_ = nullptr;

@@ -9,19 +9,10 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <cstring>
 #include <sstream>
 
 #include <unistd.h>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define ORV_RUNS_AVX2 1
-#endif
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -67,59 +58,9 @@ bool SplitAtPair(const std::string& s, std::string& before, std::string& after)
 
 void Line(std::ostream& f, const std::string& s) { WriteStreamLine(f, s); }
 
-// Qt's PNG quality q gives the deflate level (100 - q) * 9 / 91.
-
-#if defined(ORV_RUNS_AVX2)
-// Sixteen pixels at a time, eight to a compare, up to the first of another
-// colour (found from the compare's mask) or to the last whole sixteen.
-__attribute__((target("avx2"))) int RunEndBy16(const QRgb* in, int x, int width, QRgb c)
-{
-    const __m256i alpha = _mm256_set1_epi32(int(0xff000000u));
-    const __m256i colour = _mm256_set1_epi32(int(c));
-    for (; x + 16 <= width; x += 16) {
-        const __m256i a = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x)), alpha);
-        const __m256i b = _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x + 8)), alpha);
-        const auto low = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(a, colour))));
-        const auto high = std::uint64_t(unsigned(_mm256_movemask_epi8(_mm256_cmpeq_epi32(b, colour))));
-        const std::uint64_t mask = low | high << 32;
-        if (mask != ~std::uint64_t(0)) return x + std::countr_one(mask) / 4;
-    }
-    return x;
-}
-
-const bool kHasAvx2 = __builtin_cpu_supports("avx2");
-#endif
-
-// The end of the run of colour c (alpha set) that goes on at x: sixteen
-// pixels at a time where the processor has AVX2, then eight and four where
-// it compares four at once, the first other pixel found from the compare's
-// mask.
+// The end of the run of colour c (alpha set) that goes on at x.
 int RunEnd(const QRgb* in, int x, int width, QRgb c)
 {
-#if defined(ORV_RUNS_AVX2)
-    if (kHasAvx2) {
-        x = RunEndBy16(in, x, width, c);
-        if (x + 16 <= width) return x;  // stopped at another colour
-    }
-#endif
-#if defined(__SSE2__)
-    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
-    const __m128i colour = _mm_set1_epi32(int(c));
-    // four bits of the mask for each pixel, set where it is of colour c
-    auto same = [&](int at) {
-        const __m128i v = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at)), alpha);
-        return unsigned(_mm_movemask_epi8(_mm_cmpeq_epi32(v, colour)));
-    };
-    for (; x + 8 <= width; x += 8) {
-        const unsigned mask = same(x) | same(x + 4) << 16;
-        if (mask != 0xffffffffu) return x + std::countr_one(mask) / 4;
-    }
-    if (x + 4 <= width) {
-        const unsigned mask = same(x);
-        if (mask != 0xffffu) return x + std::countr_one(mask) / 4;
-        x += 4;
-    }
-#endif
     while (x < width && (in[x] | 0xff000000u) == c) ++x;
     return x;
 }
@@ -155,23 +96,10 @@ QImage ExactPaletteImage(const QImage& rgb)
 
 namespace {
 
-// One row of indices below 16 at 4 bits a pixel, the leftmost in the high
-// bits: eight pixels at a time through a 64-bit word.
+// One row of indices below 16 at 4 bits a pixel, the leftmost in the high bits.
 void PackRowOf4Bits(const uchar* in, int width, uchar* row)
 {
-    int x = 0;
-    // the word's lowest byte is its first in memory
-    for (; std::endian::native == std::endian::little && x + 8 <= width; x += 8) {
-        std::uint64_t v;
-        std::memcpy(&v, in + x, sizeof v);
-        // byte i of the word is pixel x + i; each 16-bit lane becomes one byte
-        std::uint64_t t = ((v & 0x000f000f000f000fu) << 4) | ((v >> 8) & 0x000f000f000f000fu);
-        t = (t | (t >> 8)) & 0x0000ffff0000ffffu;
-        t = (t | (t >> 16)) & 0x00000000ffffffffu;
-        const auto bytes = std::uint32_t(t);  // pixels x, x + 2, x + 4, x + 6 from the lowest byte
-        std::memcpy(row + x / 2, &bytes, sizeof bytes);
-    }
-    for (; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
+    for (int x = 0; x + 1 < width; x += 2) row[x / 2] = uchar(in[x] << 4 | in[x + 1]);
     if (width % 2) row[width / 2] = uchar(in[width - 1] << 4);
 }
 

@@ -12,13 +12,13 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QStringList>
+#include <QTabBar>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QTreeView>
 #include <QWidget>
 
 #include "components/MathLabel.h"
-#include "components/MOpenDialog.h"
 
 namespace orvtest {
 
@@ -61,7 +61,7 @@ inline void CheckLabel(const QLabel* l, QStringList& cut)
         cut << Describe(l, text) + QStringLiteral(" needs %1 x %2").arg(need).arg(needHeight);
 }
 
-inline void CheckTabBar(const orv::TMTabControl* bar, QStringList& cut)
+inline void CheckTabBar(const QTabBar* bar, QStringList& cut)
 {
     for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
         if (arrow->isVisible()) cut << Describe(bar, QStringLiteral("scroll arrows"));
@@ -116,7 +116,7 @@ inline QStringList CutCaptions(const QWidget& root)
             if (!b->text().isEmpty() && b->width() < b->sizeHint().width()) cut << Describe(b, b->text());
         } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
             if (!g->title().isEmpty() && g->width() < g->minimumSizeHint().width()) cut << Describe(g, g->title());
-        } else if (auto* t = qobject_cast<const orv::TMTabControl*>(w)) {
+        } else if (auto* t = qobject_cast<const QTabBar*>(w)) {
             CheckTabBar(t, cut);
         } else if (auto* tree = qobject_cast<const QTreeView*>(w)) {
             CheckColumns(tree, tree->header(), cut);

@@ -41,11 +41,11 @@ TEST(FileDialogs, ABoundResponderAnswersInPlaceOfTheDialog)
 TEST(TabControl, DoubleClickRaisedOnce)
 {
     orvtest::EnsureApp<QApplication>();
-    TMTabControl tabs;
+    TElementTabBar tabs;
     tabs.addTab("Element 1");
     tabs.addTab("Element 2");
     tabs.show();
-    QSignalSpy spy(&tabs, &TMTabControl::doubleClicked);
+    QSignalSpy spy(&tabs, &TElementTabBar::doubleClicked);
     QTest::mouseDClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
     EXPECT_EQ(spy.count(), 1);
 }
@@ -54,15 +54,15 @@ TEST(TabControl, SetTabsReusesAddsAndRemovesTabsAndLaysThemOut)
 {
     orvtest::EnsureApp<QApplication>();
     QWidget window;
-    auto* tabs = new TMTabControl(&window);
-    auto* hidden = new TMTabControl(&window);
+    auto* tabs = new TElementTabBar(&window);
+    auto* hidden = new TElementTabBar(&window);
     hidden->hide();
     tabs->addTab("A");
     tabs->addTab("B");
     tabs->addTab("C");
     window.resize(800, 100);
     window.show();
-    QSignalSpy changed(tabs, &TMTabControl::currentChanged);
+    QSignalSpy changed(tabs, &TElementTabBar::currentChanged);
 
     tabs->setTabs({"A", "Ściana zewnętrzna osi A", "C", "D"}, 3);
     ASSERT_EQ(tabs->count(), 4);
@@ -98,7 +98,7 @@ TEST(TabControl, SetTabsGrowingFromNothingShowsEveryTab)
 {
     orvtest::EnsureApp<QApplication>();
     QWidget window;
-    auto* tabs = new TMTabControl(&window);
+    auto* tabs = new TElementTabBar(&window);
     window.resize(900, 100);
     window.show();
     auto expectShown = [&](int count, int current) {
@@ -119,7 +119,7 @@ TEST(TabControl, SetTabsGrowingFromNothingShowsEveryTab)
         for (int i = 0; i < count; ++i) list << QStringLiteral("Element %1").arg(i + 1);
         return list;
     };
-    QSignalSpy changed(tabs, &TMTabControl::currentChanged);
+    QSignalSpy changed(tabs, &TElementTabBar::currentChanged);
     tabs->setTabs(names(3), 2);
     expectShown(3, 2);
     tabs->setTabs(names(40), 0);

@@ -5,11 +5,6 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QStyleOption>
-#include <QToolBar>
 #include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
@@ -74,12 +69,6 @@ void ExpectAlike(const QIcon& shared, const QIcon& made)
     }
 }
 
-bool ImagePluginsLoaded()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
-}
-
 void ExpectTheStylesPictures(const QStyle* style)
 {
     for (const QStyle::StandardPixmap which : kShown) {
@@ -95,8 +84,7 @@ void ExpectTheStylesPictures(const QStyle* style)
 
 } // namespace
 
-// The icons are read from their files only when a size is shown, yet every
-// picture, size and painting is the one the style's own icon gives.
+// Every picture, size and painting is the one the style's own icon gives.
 TEST(StandardIcons, TheStylesPicturesAtEverySizeModeAndRatio)
 {
     orvtest::EnsureApp<QApplication>();
@@ -126,57 +114,4 @@ TEST(StandardIcons, EachStyleHasItsOwnAndAGoneStyleTakesThemAlong)
         EXPECT_NE(fresh.cacheKey(), first);
         EXPECT_EQ(Picture(fresh, 32), Picture(windows->standardIcon(QStyle::SP_DialogSaveButton), 32));
     }
-}
-
-// The application's style gives the toolkit's own widgets the icons made
-// once and read on demand, with the pictures its base style gives; right
-// to left, the base style's own.
-TEST(StandardIcons, TheApplicationStyleGivesTheSamePicturesOnDemand)
-{
-    orvtest::EnsureApp<QApplication>();
-    const auto plain = std::unique_ptr<QStyle>(QStyleFactory::create(QApplication::style()->name()));
-    ASSERT_NE(plain, nullptr);
-    UseStandardIconsOnDemand();
-    const QStyle* style = QApplication::style();
-    UseStandardIconsOnDemand();
-    EXPECT_EQ(QApplication::style(), style) << "made once";
-    for (const QStyle::StandardPixmap which : kShown) {
-        SCOPED_TRACE(static_cast<int>(which));
-        ExpectAlike(style->standardIcon(which), plain->standardIcon(which));
-        // the message boxes' pictures are drawn, not read from files
-        const bool drawn = which == QStyle::SP_MessageBoxWarning || which == QStyle::SP_MessageBoxCritical ||
-                           which == QStyle::SP_MessageBoxInformation;
-        if (!drawn) {
-            EXPECT_EQ(StandardIcon(style, which).cacheKey(), style->standardIcon(which).cacheKey())
-                << "one icon for the program and the toolkit's widgets";
-        }
-    }
-    QStyleOption rightToLeft;
-    rightToLeft.direction = Qt::RightToLeft;
-    const auto rtl = QStyle::SP_ToolBarHorizontalExtensionButton;
-    EXPECT_EQ(Picture(style->standardIcon(rtl, &rightToLeft), 16), Picture(plain->standardIcon(rtl, &rightToLeft), 16));
-    EXPECT_NE(Picture(style->standardIcon(rtl, &rightToLeft), 16), Picture(style->standardIcon(rtl), 16));
-}
-
-// A window's menu bar and tool bar, made and painted with the application's
-// style, read their icons without loading the toolkit's image-format
-// plugins; a picture file read the toolkit's usual way loads them all.
-TEST(StandardIcons, AMenuBarAndToolBarShownLoadNoImagePlugin)
-{
-    orvtest::EnsureApp<QApplication>();
-    UseStandardIconsOnDemand();
-    {
-        QMainWindow window;
-        window.menuBar()->addMenu(QStringLiteral("Plik"));
-        QToolBar* bar = window.addToolBar(QStringLiteral("Pasek"));
-        for (const QStyle::StandardPixmap which : {QStyle::SP_FileIcon, QStyle::SP_DialogSaveButton, QStyle::SP_ArrowLeft})
-            bar->addAction(StandardIcon(window.style(), which), QStringLiteral("Akcja"));
-        window.resize(400, 300);
-        window.show();
-        const QImage shown = window.grab().toImage();
-        EXPECT_FALSE(shown.isNull());
-        EXPECT_FALSE(ImagePluginsLoaded());
-    }
-    EXPECT_FALSE(QPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-16.png")).isNull());
-    EXPECT_TRUE(ImagePluginsLoaded()) << "the check sees the plugins once loaded";
 }

@@ -1,10 +1,12 @@
-// The element tab strip against the style's own tab bar: the same pixels,
-// tab places and arrows for a few tabs and for many, scrolled by arrow,
-// wheel and choice; and what a user does with the mouse on it.
+// The element tab bar filled in one step against a tab bar filled tab by
+// tab: the same pixels, tab places and arrows for a few tabs and for many,
+// scrolled by arrow, wheel and choice; and what a user and assistive tools
+// do with it.
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QImage>
@@ -27,12 +29,12 @@ QStringList Names(int count, const QString& stem = QStringLiteral("Ściana %1"))
     return list;
 }
 
-// Both strips in one window, each in a holder of its own, a tab bar made
-// up as the strip is: tabs not stretched, taking no focus.
+// Both bars in one window, each in a holder of its own, the plain tab bar
+// made up as the element bar is: tabs not stretched, taking no focus.
 struct SideBySide {
     QWidget window;
     QTabBar* bar;
-    TMTabControl* strip;
+    TElementTabBar* strip;
 
     explicit SideBySide(int width)
     {
@@ -47,7 +49,7 @@ struct SideBySide {
         bar->setExpanding(false);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->setElideMode(bar->elideMode());
-        strip = new TMTabControl(holders[1]);
+        strip = new TElementTabBar(holders[1]);
         window.show();
         resize(width);
     }
@@ -104,8 +106,8 @@ struct SideBySide {
 // A strip alone in a shown window of the given width.
 struct ShownStrip {
     QWidget window;
-    TMTabControl* strip;
-    explicit ShownStrip(int width) : strip(new TMTabControl(&window))
+    TElementTabBar* strip;
+    explicit ShownStrip(int width) : strip(new TElementTabBar(&window))
     {
         window.resize(width, 60);
         window.show();
@@ -176,7 +178,7 @@ TEST(TabStrip, EveryTabIsFoundWhereItIs)
 {
     orvtest::EnsureApp<QApplication>();
     ShownStrip shown(500);
-    TMTabControl* strip = shown.strip;
+    TElementTabBar* strip = shown.strip;
     strip->setTabs(Names(300), 150);
     strip->resize(500, strip->sizeHint().height());
     QApplication::processEvents();
@@ -201,9 +203,9 @@ TEST(TabStrip, AClickSelectsTheTabUnderItOnce)
 {
     orvtest::EnsureApp<QApplication>();
     ShownStrip shown(900);
-    TMTabControl* strip = shown.strip;
+    TElementTabBar* strip = shown.strip;
     strip->setTabs(Names(4), 0);
-    QSignalSpy changed(strip, &TMTabControl::currentChanged);
+    QSignalSpy changed(strip, &TElementTabBar::currentChanged);
     QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(2).center());
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].toInt(), 2);
@@ -228,7 +230,7 @@ TEST(TabStrip, ArrowsShowOnlyWhenTheTabsDoNotFitAndTheCurrentTabIsInView)
 {
     orvtest::EnsureApp<QApplication>();
     ShownStrip shown(400);
-    TMTabControl* strip = shown.strip;
+    TElementTabBar* strip = shown.strip;
     const auto arrowsShown = [&] {
         QApplication::processEvents();
         return strip->findChild<QToolButton*>("ScrollLeftButton")->isVisible() &&
@@ -270,7 +272,7 @@ TEST(TabStrip, ALongerNameWidensItsTabAndMovesTheRest)
 {
     orvtest::EnsureApp<QApplication>();
     ShownStrip shown(900);
-    TMTabControl* strip = shown.strip;
+    TElementTabBar* strip = shown.strip;
     strip->setTabs(Names(4), 0);
     const QRect before1 = strip->tabRect(1), before2 = strip->tabRect(2);
     strip->setTabText(1, "Ściana 2 osi A-A");
@@ -286,11 +288,11 @@ TEST(TabStrip, AHiddenStripFilledTabByTabTakesFewerTabs)
 {
     orvtest::EnsureApp<QApplication>();
     QWidget window;
-    auto* strip = new TMTabControl(&window);
+    auto* strip = new TElementTabBar(&window);
     strip->hide();
     for (const char* name : {"A", "B", "C", "D"}) strip->addTab(name);
     EXPECT_EQ(strip->currentIndex(), 0);
-    QSignalSpy changed(strip, &TMTabControl::currentChanged);
+    QSignalSpy changed(strip, &TElementTabBar::currentChanged);
     strip->setTabs({"Ściana zewnętrzna", "B"}, 1);
     ASSERT_EQ(strip->count(), 2);
     EXPECT_EQ(changed.count(), 1);
@@ -310,7 +312,7 @@ TEST(TabStrip, AltWithAnUnderlinedLetterChoosesItsTab)
 {
     orvtest::EnsureApp<QApplication>();
     ShownStrip shown(600);
-    TMTabControl* strip = shown.strip;
+    TElementTabBar* strip = shown.strip;
     strip->setTabs({"Ściana &A", "Filar &B", "Nadproże"}, 0);
     QApplication::setActiveWindow(&shown.window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
@@ -324,4 +326,27 @@ TEST(TabStrip, AltWithAnUnderlinedLetterChoosesItsTab)
     EXPECT_EQ(strip->currentIndex(), 0);
     QTest::keyClick(&shown.window, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(strip->currentIndex(), 1);
+}
+
+// Assistive tools see the element tabs as a tab list with a tab for each
+// element, by its name, the current one focused.
+TEST(TabStrip, AssistiveToolsSeeEveryTabByName)
+{
+    orvtest::EnsureApp<QApplication>();
+    ShownStrip shown(600);
+    TElementTabBar* strip = shown.strip;
+    strip->setTabs({"Ściana A", "Filar B", "Nadproże"}, 1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(strip);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    QStringList tabs;
+    int current = -1;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        if (!tab || tab->role() != QAccessible::PageTab) continue;
+        if (tab->state().focused) current = int(tabs.size());
+        tabs << tab->text(QAccessible::Name);
+    }
+    EXPECT_EQ(tabs, QStringList({"Ściana A", "Filar B", "Nadproże"}));
+    EXPECT_EQ(current, 1);
 }

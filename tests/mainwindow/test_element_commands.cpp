@@ -74,7 +74,7 @@ protected:
     }
 
     ProjectSession& session() { return window->session(); }
-    TMTabControl* tabs() { return window->findChild<TMTabControl*>("TabControl1"); }
+    TElementTabBar* tabs() { return window->findChild<TElementTabBar*>("TabControl1"); }
     QStringList tabTexts()
     {
         QStringList out;

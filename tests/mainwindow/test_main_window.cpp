@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QImage>
 #include <QLabel>
 #include <QScreen>
@@ -25,6 +26,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include "components/DialogRunner.h"
 #include "components/MOpenDialog.h"
@@ -147,12 +149,32 @@ TEST_F(MainWindow, StartsWithANewCalculatedProject)
 {
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Nowy Projekt"));
     EXPECT_EQ(window->session().count(), 1);
-    EXPECT_EQ(window->findChild<TMTabControl*>("TabControl1")->tabText(0), "Element 1");
+    EXPECT_EQ(window->findChild<TElementTabBar*>("TabControl1")->tabText(0), "Element 1");
     EXPECT_EQ(window->findChild<QLabel*>("Panel9")->text(),
               "  Ściana obciążona pionowo - model przegubowy - wyniki: ");
     EXPECT_FALSE(resultsText().isEmpty());
     EXPECT_FALSE(window->session().modified());
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// The program's set-up leaves the toolkit's own style in place, and the
+// commands show that style's standard pictures.
+TEST_F(MainWindow, TheSetUpKeepsTheToolkitsStyleAndItsStandardIcons)
+{
+    QStyle* style = QApplication::style();
+    SetUpApplication(*qApp);
+    EXPECT_EQ(QApplication::style(), style);
+    EXPECT_EQ(qobject_cast<QProxyStyle*>(QApplication::style()), nullptr);
+    const std::pair<const char*, QStyle::StandardPixmap> shown[] = {
+        {"Nowy1", QStyle::SP_FileIcon}, {"Zapisz1", QStyle::SP_DialogSaveButton},
+        {"Wywietlpoprzednielement1", QStyle::SP_ArrowLeft}, {"Calculate11", QStyle::SP_BrowserReload}};
+    for (const auto& [name, which] : shown) {
+        const auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        for (const int size : {16, 24, 32})
+            EXPECT_EQ(action->icon().pixmap(size).toImage(), style->standardIcon(which).pixmap(size).toImage())
+                << name << " " << size;
+    }
 }
 
 TEST_F(MainWindow, TheReaderSelectsAndCopiesTheResultsAndAnEditRenewsThem)
@@ -220,7 +242,7 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
     EXPECT_NE(verdict(), int(TVerdict::Satisfied));
 
     // Switching elements shows the other element's values.
-    window->findChild<TMTabControl*>("TabControl1")->setCurrentIndex(1);
+    window->findChild<TElementTabBar*>("TabControl1")->setCurrentIndex(1);
     EXPECT_EQ(window->session().currentIndex(), 1);
     EXPECT_EQ(field("t1a")->value(), window->session().current().Input.t);
 

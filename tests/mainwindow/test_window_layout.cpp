@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -99,7 +100,7 @@ protected:
         SCOPED_TRACE(when);
         QApplication::processEvents();
         auto* verdict = find<QLabel>("PB1b");
-        auto* tabs = find<TMTabControl>("TabControl1");
+        auto* tabs = find<QTabBar>("TabControl1");
         auto* results = find<QTextBrowser>("REdit1");
         ASSERT_TRUE(verdict && tabs && results);
         for (QWidget* w : {static_cast<QWidget*>(verdict), static_cast<QWidget*>(tabs), static_cast<QWidget*>(results)}) {
