@@ -60,6 +60,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
 #include "platform/PaintingThread.h"
+#include "platform/PosixFileWriter.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -1174,6 +1175,8 @@ int RunApplication(int argc, char** argv)
     BindSettingsStore(&settings);
     QtMessageService messages;
     BindMessageService(&messages);
+    TPosixFileWriter files;
+    BindFileWriter(&files);
 
     int rc = 0;
     {
@@ -1182,6 +1185,7 @@ int RunApplication(int argc, char** argv)
         rc = app.exec();
     }
     settings.flush();
+    BindFileWriter(nullptr);
     BindMessageService(nullptr);
     BindSettingsStore(nullptr);
     return rc;
