@@ -1,31 +1,14 @@
 #include "core/RecordStorage.h"
 
-#include "core/ZunFiles.h"
+#include <atomic>
 
 namespace orv {
 namespace {
-
-constexpr std::size_t LargePage = std::size_t{2} << 20;
-
-std::size_t WholeLargePages(std::size_t bytes)
-{
-    return (bytes + LargePage - 1) & ~(LargePage - 1);
-}
-
+std::atomic<std::size_t> blockLimit{static_cast<std::size_t>(-1)};
 } // namespace
 
-void* AllocateLargeRecordBlock(std::size_t bytes)
-{
-    const std::size_t whole = WholeLargePages(bytes);
-    if (whole < bytes) throw std::bad_array_new_length();
-    void* block = ::operator new(whole, std::align_val_t{LargePage});
-    AdviseLargePages(block, whole);
-    return block;
-}
+std::size_t SetRecordBlockLimit(std::size_t bytes) { return blockLimit.exchange(bytes); }
 
-void FreeLargeRecordBlock(void* block) noexcept
-{
-    ::operator delete(block, std::align_val_t{LargePage});
-}
+std::size_t RecordBlockLimit() { return blockLimit.load(std::memory_order_relaxed); }
 
 } // namespace orv

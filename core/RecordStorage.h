@@ -9,13 +9,12 @@
 
 namespace orv {
 
-// From this size on a block of records is a mapping of its own, which the
-// C library's heap does not keep (the most it keeps is 32 MiB): each new one
-// is faulted in afresh. It is then taken whole in large pages, aligned to
-// them and rounded up to them, so that filling it faults once per 2 MiB.
-inline constexpr std::size_t LargeRecordBlock = std::size_t{32} << 20;
-void* AllocateLargeRecordBlock(std::size_t bytes);
-void FreeLargeRecordBlock(void* block) noexcept;
+// The most bytes one block of records may take; a larger request fails as
+// an allocation fails when memory runs out (std::bad_alloc). Unbounded by
+// default; tests bound it to see the program through that failure. Returns
+// the previous bound.
+std::size_t SetRecordBlockLimit(std::size_t bytes);
+std::size_t RecordBlockLimit();
 
 // Asks a TRecordAllocator for an element whose bytes are left as they are.
 struct TUnfilled {};
@@ -34,15 +33,10 @@ struct TRecordAllocator {
 
     T* allocate(std::size_t n)
     {
-        if (n < LargeRecordBlock / sizeof(T)) return std::allocator<T>{}.allocate(n);
-        if (n > std::size_t(-1) / sizeof(T)) throw std::bad_array_new_length();
-        return static_cast<T*>(AllocateLargeRecordBlock(n * sizeof(T)));
+        if (n > RecordBlockLimit() / sizeof(T)) throw std::bad_alloc();
+        return std::allocator<T>{}.allocate(n);
     }
-    void deallocate(T* p, std::size_t n) noexcept
-    {
-        if (n < LargeRecordBlock / sizeof(T)) std::allocator<T>{}.deallocate(p, n);
-        else FreeLargeRecordBlock(p);
-    }
+    void deallocate(T* p, std::size_t n) noexcept { std::allocator<T>{}.deallocate(p, n); }
 
     template <typename U, typename... Args>
     void construct(U* p, Args&&... args)

@@ -207,12 +207,14 @@ int TSteelCatalogue::GetIndexOfPN99(const std::string& mark) const
 int TSteelCatalogue::GetIndexOfPN99StalOpis(const std::string& description) const
 {
     std::string mark = getZnak(description);
-    // The older notation put the class first: "A-I  (St3S)".
+    // The older notation put the class first: "A-I  (St3S)". An item of the
+    // list has a class in its brackets, whatever its mark looks like.
     const std::size_t open = description.find('(');
     if (open != std::string::npos && GetKlasa(trimmed(mark)) >= 0) {
         const std::size_t close = description.find(')', open);
-        mark = trimmed(description.substr(open + 1, close == std::string::npos ? std::string::npos
-                                                                                : close - open - 1));
+        const std::string inBrackets = trimmed(
+            description.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1));
+        if (GetKlasa(inBrackets) < 0) mark = inBrackets;
     }
     int i = GetIndexOfPN99(mark);
     if (i < 0) i = GetIndexOfPN99(mark + "-b");

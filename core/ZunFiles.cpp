@@ -1,16 +1,10 @@
 #include "core/ZunFiles.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fcntl.h>
 #include <fstream>
 #include <random>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -44,134 +38,127 @@ bool ReadWholeFile(const std::string& fileName, std::string& data)
     return true;
 }
 
-void AdviseLargePages(void* block, std::size_t bytes)
-{
-#ifdef MADV_HUGEPAGE
-    constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
-    const auto from = reinterpret_cast<std::uintptr_t>(block);
-    const std::uintptr_t begin = (from + kLarge - 1) & ~(kLarge - 1);
-    const std::uintptr_t end = (from + bytes) & ~(kLarge - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)block;
-    (void)bytes;
-#endif
-}
-
 TFileReader::TFileReader(const std::string& fileName)
 {
-    // Not blocking: opening a pipe would otherwise wait for a writer.
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0) {
-        fd_ = fd;
-        size_ = static_cast<std::size_t>(st.st_size);
-    } else {
-        ::close(fd);
+    // Only a regular file is opened: opening a pipe would wait for a writer.
+    std::error_code ec;
+    const fs::path path(fileName);
+    if (!fs::is_regular_file(fs::status(path, ec))) return;
+    if (!file_.open(path, std::ios::in | std::ios::binary)) return;
+    const std::streamoff end = file_.pubseekoff(0, std::ios::end, std::ios::in);
+    if (end < 0) {
+        file_.close();
+        return;
     }
-}
-
-TFileReader::~TFileReader()
-{
-    if (fd_ >= 0) ::close(fd_);
+    size_ = static_cast<std::size_t>(end);
+    ok_ = true;
 }
 
 bool TFileReader::read(void* to, std::size_t n, std::size_t offset) const
 {
+    if (!ok_ || offset > size_ || n > size_ - offset) return false;
+    if (file_.pubseekpos(static_cast<std::streamoff>(offset), std::ios::in) < 0) return false;
     auto* p = static_cast<char*>(to);
     std::size_t got = 0;
     while (got < n) {
-        const ssize_t r = ::pread(fd_, p + got, n - got, static_cast<off_t>(offset + got));
-        if (r < 0 && errno == EINTR) continue;
+        const std::streamsize r = file_.sgetn(p + got, static_cast<std::streamsize>(n - got));
         if (r <= 0) return false;
         got += static_cast<std::size_t>(r);
     }
     return true;
 }
 
-namespace {
-
-// Whether the user may replace an existing file. The folder's permission
-// alone would let a rename drop a file's protection, and access() grants
-// the superuser every file; a file without write permission for its owner
-// is protected against its owner too.
-bool mayReplace(const char* path, const struct stat& st)
+std::string IFileWriter::nextTemporarySuffix()
 {
-    if (::access(path, W_OK) != 0) return false;
-    const mode_t bit = st.st_uid == ::geteuid() ? S_IWUSR : S_IWUSR | S_IWGRP | S_IWOTH;
-    return (st.st_mode & bit) != 0;
-}
-
-// A new file of a name no one could foresee beside the target, created
-// exclusively and never through a link; -1 when none can be made.
-int createTemporaryBeside(const fs::path& target, std::string& name)
-{
+    if (temporarySuffix) return temporarySuffix();
     static std::mt19937_64 pick{std::random_device{}()};
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix = ".";
-        for (int i = 0; i < 12; ++i) suffix += digits[pick() % 36];
-        fs::path tmp = target;
-        tmp += suffix;
-        // Mode 0666 less the umask: what a new file of the user gets.
-        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            name = tmp.string();
-            return fd;
-        }
-        if (errno != EEXIST) return -1;
-    }
-    return -1;
+    std::string suffix = ".";
+    for (int i = 0; i < 12; ++i) suffix += digits[pick() % 36];
+    return suffix;
 }
 
-bool writeAll(int fd, const std::string& data)
+void IFileWriter::announceWrite(const std::string& temporaryFile)
 {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
+    if (beforeWrite) beforeWrite(temporaryFile);
+}
+
+namespace {
+
+constexpr fs::perms WriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+// Whether the user may replace an existing file: some write permission on
+// it (a file without any is protected against the superuser too) and the
+// file opens for writing. Opening for appending changes nothing.
+bool mayReplace(const fs::path& path, fs::perms perms)
+{
+    if ((perms & WriteBits) == fs::perms::none) return false;
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) return false;
+    std::fclose(f);
     return true;
 }
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& fileName, const std::string& data)
+bool TStdFileWriter::writeAtomically(const std::string& fileName, const std::string& data)
 {
     const fs::path target = fs::path(fileName);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && (!S_ISREG(old.st_mode) || !mayReplace(target.c_str(), old))) return false;
+    std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = fs::exists(old);
+    if (replacing && (!fs::is_regular_file(old) || !mayReplace(target, old.permissions()))) return false;
+    // A file whose mode cannot be read is replaced by one for the user alone.
+    const bool inDoubt = !replacing && old.type() != fs::file_type::not_found;
 
-    std::string tmp;
-    const int fd = createTemporaryBeside(target, tmp);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, data);
-    if (ok && replacing) {
-        // The replaced file's owner, group and permissions; a group or owner
-        // the user may not give is left as the new file has it.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    // Exclusive creation ("x") fails on any name that exists, a link too.
+    fs::path tmp;
+    std::FILE* f = nullptr;
+    for (int attempt = 0; attempt < TemporaryNameAttempts && !f; ++attempt) {
+        tmp = target;
+        tmp += nextTemporarySuffix();
+        f = std::fopen(tmp.c_str(), "wbx");
     }
-    // On the disk before it takes the name, so a power cut leaves the old
-    // file or the new one, never a torn one.
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(tmp.c_str(), target.c_str()) != 0) {
-        ::unlink(tmp.c_str());
+    if (!f) return false;
+    bool ok = true;
+    if (replacing || inDoubt) {
+        const fs::perms mode = replacing ? old.permissions() & fs::perms::mask
+                                         : fs::perms::owner_read | fs::perms::owner_write;
+        fs::permissions(tmp, mode, fs::perm_options::replace, ec);
+        ok = !ec;
+    }
+    if (ok) announceWrite(tmp.string());
+    ok = ok && (data.empty() || std::fwrite(data.data(), 1, data.size(), f) == data.size());
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok) fs::rename(tmp, target, ec);
+    if (!ok || ec) {
+        fs::remove(tmp, ec);
         return false;
     }
-    // The rename itself on the disk.
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
-    }
     return true;
+}
+
+namespace {
+IFileWriter* boundWriter = nullptr;
+} // namespace
+
+IFileWriter* BindFileWriter(IFileWriter* writer)
+{
+    IFileWriter* previous = boundWriter;
+    boundWriter = writer;
+    return previous;
+}
+
+IFileWriter& FileWriter()
+{
+    static TStdFileWriter standard;
+    return boundWriter ? *boundWriter : standard;
+}
+
+bool WriteFileAtomically(const std::string& fileName, const std::string& data)
+{
+    return FileWriter().writeAtomically(fileName, data);
 }
 
 namespace {
@@ -234,16 +221,18 @@ TFileResult LoadStoreyFile(const std::string& fileName, TLoadCompilation& l)
 {
     const std::string shown = ExtractFileName(fileName);
     if (!FileExists(fileName)) return failure(TFileStatus::NotFound, "Brak pliku!", shown);
-    std::string data;
-    if (!ReadWholeFile(fileName, data) || data.size() < 4)
+    // The version text and the size are checked before the record is read:
+    // a file of any other size is never read whole.
+    const TFileReader file(fileName);
+    char version[4] = {};
+    if (!file.ok() || !file.read(version, sizeof version, 0))
         return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
-    if (VersionFromText(data.data()) != 10)
+    if (VersionFromText(version) != 10)
         return failure(TFileStatus::WrongVersion, "Błąd odczytu pliku!",
                        "Plik " + shown + " nie jest plikiem utworzonym przez ten program!");
-    if (data.size() != StoreyFileSize)
-        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
     TLoadCompilation read;
-    std::memcpy(&read, data.data() + 4, sizeof read);
+    if (file.size() != StoreyFileSize || !file.read(&read, sizeof read, 4))
+        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
     SanitizeLoadCompilation(read);
     l = read;
     return {};

@@ -1,6 +1,8 @@
 // Files of the core: the storey file (".kond") and the shared file helpers.
 #pragma once
 
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "core/ZunTypes.h"
@@ -31,18 +33,48 @@ int VersionFromText(const char text[4]);
 
 // Whole file into `data`; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& fileName, std::string& data);
-// Writes `data` to a new file of an unforeseeable name beside `fileName`
-// (created exclusively, never through a link), puts it on the disk and
-// renames it over the old one, so a failed write or a power cut never
-// destroys the previous file. A file the user may not write is refused; a
-// replaced file keeps its permissions.
-bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 bool FileExists(const std::string& fileName);
 
-// Asks the system to back a large block that is about to be written with
-// large pages, so that filling it faults once per 2 MiB instead of once per
-// 4 KiB. Only a hint: nothing changes where the system does not take it.
-void AdviseLargePages(void* block, std::size_t bytes);
+// How a file of the program is replaced: `data` goes to a new file of an
+// unforeseeable name beside `fileName` (created exclusively, never through a
+// link), which is then renamed over the old one, so a failed write never
+// destroys the previous file. A file the user may not write is refused; a
+// replaced file keeps its permissions, which the new one has before its
+// first byte is written.
+class IFileWriter {
+public:
+    virtual ~IFileWriter() = default;
+    virtual bool writeAtomically(const std::string& fileName, const std::string& data) = 0;
+
+    // Where the temporary file's names come from: each call gives the suffix
+    // of the next name to try. Unset, every suffix is drawn at random.
+    std::function<std::string()> temporarySuffix;
+    // Called with the temporary file's name just before its first write.
+    std::function<void(const std::string& temporaryFile)> beforeWrite;
+
+protected:
+    std::string nextTemporarySuffix();
+    void announceWrite(const std::string& temporaryFile);
+};
+
+// The standard library's writer, bound while no other is: it sets the
+// temporary file's mode right after creating it, before any byte goes in,
+// and cannot put the file on the disk before the rename.
+class TStdFileWriter : public IFileWriter {
+public:
+    bool writeAtomically(const std::string& fileName, const std::string& data) override;
+};
+
+// Binds the writer every save goes through (nullptr: the standard one);
+// returns the previous one.
+IFileWriter* BindFileWriter(IFileWriter* writer);
+IFileWriter& FileWriter();
+
+// Temporary names tried before a save gives up.
+constexpr int TemporaryNameAttempts = 100;
+
+// The bound writer's writeAtomically.
+bool WriteFileAtomically(const std::string& fileName, const std::string& data);
 
 // A regular file open for reading at given offsets, closed with the object.
 // Not ok when it cannot be opened or is no regular file (a pipe or device
@@ -52,17 +84,17 @@ void AdviseLargePages(void* block, std::size_t bytes);
 class TFileReader {
 public:
     explicit TFileReader(const std::string& fileName);
-    ~TFileReader();
     TFileReader(const TFileReader&) = delete;
     TFileReader& operator=(const TFileReader&) = delete;
 
-    bool ok() const { return fd_ >= 0; }
+    bool ok() const { return ok_; }
     std::size_t size() const { return size_; }
     // Exactly n bytes from `offset` into `to`; false when fewer can be read.
     bool read(void* to, std::size_t n, std::size_t offset) const;
 
 private:
-    int fd_ = -1;
+    mutable std::filebuf file_;
+    bool ok_ = false;
     std::size_t size_ = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
+#include <stdexcept>
 
 #include "core/CommonParamsUnit.h"
 #include "core/Cp1250.h"
@@ -254,6 +256,7 @@ std::vector<std::string> SplitCommentText(const char* text, std::size_t size)
     while (i < size) {
         if (text[i] == '\r') {
             lines.push_back(Cp1250ToUtf8(std::string(text + start, i - start)));
+            if (lines.size() == MaxCommentLines) return lines; // the rest is cut off
             i += 2; // the byte after CR (the LF) is skipped unread
             start = i < size ? i : size;
         } else {
@@ -275,7 +278,7 @@ void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fil
     if (size < 0) return;
     std::string tail;
     if (static_cast<std::uint64_t>(size) > offset) {
-        tail.resize(static_cast<std::size_t>(size) - offset);
+        tail.resize(std::min(static_cast<std::size_t>(size) - offset, MaxCommentBytes));
         f.seekg(static_cast<std::streamoff>(offset), std::ios::beg);
         if (!f.read(tail.data(), static_cast<std::streamsize>(tail.size()))) return;
     }
@@ -291,10 +294,11 @@ int ProjectFileVersion(const std::string& fileName)
     return VersionFromText(text);
 }
 
-TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
-                            std::vector<std::string>& comments)
+namespace {
+
+TFileResult loadProject(const std::string& fileName, const std::string& shown, TElementList& elements,
+                        std::vector<std::string>& comments)
 {
-    const std::string shown = ExtractFileName(fileName);
     const TFileReader file(fileName);
     if (!file.ok())
         return FileExists(fileName) ? readError(shown) : TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
@@ -318,8 +322,6 @@ TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
     // converted. Each is set right while it is in the cache. Nothing reaches
     // the caller before the whole file is read.
     TElementList read;
-    read.reserve(static_cast<std::size_t>(count));
-    AdviseLargePages(read.data(), read.capacity() * sizeof(TProjectElement));
     TProjectElement* const elementsRead = AppendUnfilled(read, static_cast<std::size_t>(count));
     const bool current = version == ProjectFileCurrentVersion;
     const std::size_t perBlock = std::max<std::size_t>(1, BlockBytes / recordSize);
@@ -344,12 +346,31 @@ TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
     read[0].Count = count;
     read[0].Current = within(read[0].Current, 0, count - 1);
 
+    // Of the comment only its first MaxCommentBytes are read.
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
-    std::string text(size - tail, '\0');
+    std::string text(std::min(size - tail, MaxCommentBytes), '\0');
     if (!file.read(text.data(), text.size(), tail)) return readError(shown);
-    comments = SplitCommentText(text.data(), text.size());
+    std::vector<std::string> lines = SplitCommentText(text.data(), text.size());
     elements.swap(read);
+    comments.swap(lines);
     return {};
+}
+
+} // namespace
+
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
+                            std::vector<std::string>& comments)
+{
+    const std::string shown = ExtractFileName(fileName);
+    // Records that the memory cannot hold make the file unreadable; the
+    // caller's project is touched only once everything is read.
+    try {
+        return loadProject(fileName, shown, elements, comments);
+    } catch (const std::bad_alloc&) {
+        return readError(shown);
+    } catch (const std::length_error&) {
+        return readError(shown);
+    }
 }
 
 TFileResult SaveProjectFile(const std::string& fileName, const TElementList& elements,

@@ -51,8 +51,15 @@ bool ReadProjectFile(std::vector<std::string>& comments, const std::string& file
 bool WriteProjectFile(const std::vector<std::string>& comments, const std::string& fileName,
                       TElementList& elements, int count, int current);
 
+// What a reader keeps of a comment: its first MaxCommentBytes bytes, and of
+// these at most MaxCommentLines lines; the rest is cut off. A comment typed
+// by hand stays far below both.
+constexpr std::size_t MaxCommentBytes = std::size_t{1} << 20;
+constexpr std::size_t MaxCommentLines = 65536;
+
 // Comment lines of the file from byte `offset` on: every CR ends a line and
-// the byte after it is skipped; what follows the last CR is one more line.
+// the byte after it is skipped; what follows the last CR is one more line
+// (both cut as above).
 void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fileName,
                          std::size_t offset);
 // The same rule applied to single-byte text already in memory.

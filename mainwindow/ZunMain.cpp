@@ -59,6 +59,7 @@
 #include "mainwindow/ZunWelcome.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
+#include "platform/PosixFileWriter.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -1171,6 +1172,8 @@ int RunApplication(int argc, char** argv)
     BindSettingsStore(&settings);
     QtMessageService messages;
     BindMessageService(&messages);
+    TPosixFileWriter files;
+    BindFileWriter(&files);
 
     int rc = 0;
     {
@@ -1179,6 +1182,7 @@ int RunApplication(int argc, char** argv)
         rc = app.exec();
     }
     settings.flush();
+    BindFileWriter(nullptr);
     BindMessageService(nullptr);
     BindSettingsStore(nullptr);
     return rc;

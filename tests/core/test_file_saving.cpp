@@ -1,6 +1,6 @@
 // Saving over a file: every writer (project, storey file, the two catalogues)
-// goes through one routine that keeps the replaced file's protection, never
-// follows a link planted beside it and leaves no temporary file behind.
+// goes through the bound writer, which keeps the replaced file's protection,
+// never follows a link planted beside it and leaves no temporary file behind.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,6 +14,7 @@
 #include "core/ZELBET_PN99.h"
 #include "core/ZunFiles.h"
 #include "core/ZunProject.h"
+#include "tests/core/support/FileWriterChecks.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -121,27 +122,37 @@ TEST_F(FileSaving, ReplacedFileKeepsItsPermissionsAndANewOneTakesTheUsual)
     EXPECT_EQ(entriesIn(dir.path()), writers().size());
 }
 
-TEST_F(FileSaving, LinkPlantedAtATemporaryNameIsNotFollowed)
+TEST_F(FileSaving, TheStandardWriterSetsTheModeBeforeWritingAndFollowsNoLink)
 {
-    // Links at the names a temporary file could have had: the file name with
-    // ".tmp" and the process number, with and without a leading point.
+    TStdFileWriter writer;
+    orvtest::ExpectFinalModeBeforeTheFirstWrite(writer);
+    orvtest::ExpectPlantedLinkIsNotFollowed(writer);
+}
+
+TEST_F(FileSaving, EveryWriterSavesThroughTheBoundWriterPastALinkAtItsFirstName)
+{
+    TStdFileWriter writer;
+    IFileWriter* const previous = BindFileWriter(&writer);
+    EXPECT_EQ(&FileWriter(), &writer);
+    // The first name each save is given is taken by a link to the victim.
     const std::string victim = dir.file("ofiara.txt");
     WriteFileBytes(victim, "nie ruszać");
-    std::size_t links = 0;
-    for (const Writer& w : writers()) {
-        for (const std::string& prefix : {std::string(), std::string(".")})
-            for (const std::string& suffix : {".tmp" + std::to_string(::getpid()), std::string(".tmp")}) {
-                fs::create_symlink(victim, dir.path() / (prefix + w.file + suffix));
-                ++links;
-            }
-    }
+    int tried = 0;
+    writer.temporarySuffix = [&] { return ++tried == 1 ? std::string(".link") : ".wolny" + std::to_string(tried); };
+    int written = 0;
+    writer.beforeWrite = [&](const std::string&) { ++written; };
     for (const Writer& w : writers()) {
         SCOPED_TRACE(w.name);
         const fs::path file = dir.path() / w.file;
+        fs::create_symlink(victim, file.string() + ".link");
+        tried = 0;
         ASSERT_TRUE(w.save(file.string()).ok());
+        EXPECT_EQ(tried, 2);
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
         EXPECT_TRUE(ReadFileBytes(file.string()).size() > 100);
     }
+    EXPECT_EQ(written, static_cast<int>(writers().size()));
     EXPECT_TRUE(ReadFileBytes(victim) == "nie ruszać");
-    EXPECT_EQ(entriesIn(dir.path()), 1 + links + writers().size());
+    EXPECT_EQ(entriesIn(dir.path()), 1 + 2 * writers().size());
+    EXPECT_EQ(BindFileWriter(previous), &writer);
 }

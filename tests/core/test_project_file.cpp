@@ -10,6 +10,7 @@
 #include <future>
 #include <random>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 #include "core/ZunFiles.h"
 #include "tests/core/support/TestSupport.h"
 #include "core/ZunProject.h"
+#include "core/RecordStorage.h"
 
 using namespace orv;
 namespace fs = std::filesystem;
@@ -1031,4 +1033,120 @@ TEST_F(ProjectFile, ElementsReadIntoUsedMemoryHoldOnlyTheFilesBytes)
             EXPECT_TRUE(allZero(e.Version, sizeof e.Version)) << k;
         }
     }
+}
+
+namespace {
+// AddressSanitizer ends the program on an allocation it cannot make instead
+// of throwing std::bad_alloc, so a real failure is only seen without it.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool RealAllocationFailuresThrow = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool RealAllocationFailuresThrow = false;
+#else
+constexpr bool RealAllocationFailuresThrow = true;
+#endif
+#else
+constexpr bool RealAllocationFailuresThrow = true;
+#endif
+
+// A system that grants any allocation (overcommit mode 1) would let a huge
+// reservation through and then fill it.
+bool GrantsEveryAllocation()
+{
+    std::ifstream f("/proc/sys/vm/overcommit_memory");
+    int mode = 0;
+    return f >> mode && mode == 1;
+}
+} // namespace
+
+TEST_F(ProjectFile, RecordsTheMemoryCannotHoldAreARefusedFile)
+{
+    TElementList els;
+    for (int k = 0; k < 40; ++k) els.push_back(makeElement(k));
+    ASSERT_TRUE(WriteProjectFile({"uwagi"}, path("duzy.clcm"), els, 40, 5));
+
+    // The 40 records (2.2 MB) are more than one block may take.
+    const std::size_t previousLimit = SetRecordBlockLimit(20 * sizeof(TProjectElement));
+    TElementList back;
+    std::vector<std::string> com;
+    messages.shown.clear();
+    const bool read = readIntoSentinel(path("duzy.clcm"), back, com);
+    SetRecordBlockLimit(previousLimit);
+    EXPECT_FALSE(read);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Błąd odczytu pliku!"), std::string("duzy.clcm")));
+    // With the memory back the same file reads.
+    ASSERT_TRUE(readIntoSentinel(path("duzy.clcm"), back, com));
+    EXPECT_EQ(back.size(), 40u);
+}
+
+TEST_F(ProjectFile, ASparseFileOfMoreRecordsThanMemoryIsRefused)
+{
+    if (!RealAllocationFailuresThrow) GTEST_SKIP() << "allocation failures end a sanitized program";
+    if (GrantsEveryAllocation()) GTEST_SKIP() << "the system grants every allocation";
+    // 4 TiB of records, holes but for the first: the count fits the file.
+    TElementList one{makeElement(0)};
+    ASSERT_TRUE(WriteProjectFile({}, path("rzadki.clcm"), one, 1, 0));
+    const std::uintmax_t size = std::uintmax_t{4} << 40;
+    std::error_code ec;
+    fs::resize_file(dir / "rzadki.clcm", size, ec);
+    if (ec) GTEST_SKIP() << "no sparse file of 4 TiB here: " << ec.message();
+    {
+        std::fstream f(dir / "rzadki.clcm", std::ios::in | std::ios::out | std::ios::binary);
+        const i32 count = static_cast<i32>(size / sizeof(TProjectElement));
+        f.seekp(4);
+        f.write(reinterpret_cast<const char*>(&count), 4);
+    }
+    TElementList back;
+    std::vector<std::string> com;
+    messages.shown.clear();
+    EXPECT_FALSE(readIntoSentinel(path("rzadki.clcm"), back, com));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(v(messages.shown[0].first), "Błąd odczytu pliku!");
+}
+
+TEST_F(ProjectFile, ACommentTailOfLineBreaksIsCutToTheBoundsKept)
+{
+    TElementList one{makeElement(0)};
+    ASSERT_TRUE(WriteProjectFile({"pierwsza", "druga"}, path("ogon.clcm"), one, 1, 0));
+    // 2 million CR LF pairs behind the comment: 4 MB of line breaks.
+    std::string tail;
+    for (int i = 0; i < 2'000'000; ++i) tail += "\r\n";
+    {
+        std::ofstream f(dir / "ogon.clcm", std::ios::binary | std::ios::app);
+        f << tail;
+    }
+    TElementList back;
+    std::vector<std::string> com;
+    ASSERT_TRUE(readIntoSentinel(path("ogon.clcm"), back, com));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].Name.str(), "Element 1");
+    ASSERT_EQ(com.size(), MaxCommentLines);
+    EXPECT_EQ(com[0], "pierwsza");
+    EXPECT_EQ(com[1], "druga");
+    EXPECT_EQ(com.back(), "");
+    // What the lines keep, their own storage included.
+    std::size_t kept = com.capacity() * sizeof(std::string);
+    for (const std::string& line : com)
+        if (line.capacity() > std::string().capacity()) kept += line.capacity() + 1;
+    EXPECT_LE(kept, 2 * MaxCommentLines * sizeof(std::string) + MaxCommentBytes);
+
+    // One long line: its first MaxCommentBytes bytes.
+    orvtest::WriteFileBytes(dir / "linia.clcm", readFile(path("ogon.clcm")).substr(0, sizeof(TProjectElement)) +
+                                                    std::string(3 * MaxCommentBytes, 'x'));
+    ASSERT_TRUE(readIntoSentinel(path("linia.clcm"), back, com));
+    ASSERT_EQ(com.size(), 1u);
+    EXPECT_EQ(com[0], std::string(MaxCommentBytes, 'x'));
+    std::vector<std::string> lines;
+    LoadLinesFromOffset(lines, path("linia.clcm"), sizeof(TProjectElement));
+    EXPECT_EQ(lines, com);
+
+    // A comment within the bounds comes back whole: the editor's text saved and read.
+    std::vector<std::string> longComment;
+    for (int i = 0; i < 5000; ++i) longComment.push_back("Wiersz " + std::to_string(i) + " komentarza");
+    ASSERT_TRUE(WriteProjectFile(longComment, path("dlugi.clcm"), one, 1, 0));
+    ASSERT_TRUE(readIntoSentinel(path("dlugi.clcm"), back, com));
+    EXPECT_EQ(com, longComment);
+    EXPECT_EQ(SplitCommentText(tail.data(), tail.size()).size(), MaxCommentLines);
 }

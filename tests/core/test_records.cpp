@@ -205,33 +205,3 @@ TEST(ElementList, NewElementsAreZeroFilledInReusedStorage)
     for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(bytes(copy[i]), bytes(list[i])) << i;
     EXPECT_EQ(bytes(copy[4]), std::string(sizeof(TProjectElement), '\x11'));
 }
-
-// A list too large for the C library's heap is one block aligned to large
-// pages; it grows, copies and shrinks back into ordinary storage whole.
-TEST(ElementList, LargeListsKeepTheirRecordsAcrossTheLargeBlocks)
-{
-    const std::size_t large = LargeRecordBlock / sizeof(TProjectElement) + 1;
-    auto mark = [](TProjectElement& e, std::size_t i) {
-        e.Name.set("Element " + std::to_string(i));
-        e.Input.t = double(i);
-    };
-    auto marked = [](const TProjectElement& e, std::size_t i) {
-        return e.Name.str() == "Element " + std::to_string(i) && e.Input.t == double(i);
-    };
-    TElementList list(large - 2); // ordinary storage
-    for (std::size_t i = 0; i < list.size(); ++i) mark(list[i], i);
-    list.reserve(large + 3); // moved into a large block
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(list.data()) % (std::uintptr_t{2} << 20), 0u);
-    TProjectElement* added = AppendUnfilled(list, 5);
-    for (std::size_t i = 0; i < 5; ++i) mark(added[i], list.size() - 5 + i);
-    ASSERT_EQ(list.size(), large + 3);
-    const TElementList copy = list;
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(copy.data()) % (std::uintptr_t{2} << 20), 0u);
-    list.resize(3);
-    list.shrink_to_fit(); // back to ordinary storage
-    ASSERT_EQ(list.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_TRUE(marked(list[i], i)) << i;
-    std::size_t wrong = 0;
-    for (std::size_t i = 0; i < copy.size(); ++i) wrong += !marked(copy[i], i);
-    EXPECT_EQ(wrong, 0u);
-}

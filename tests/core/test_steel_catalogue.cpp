@@ -83,6 +83,34 @@ TEST(SteelCatalogue, ItemsOfOlderNotations)
     EXPECT_EQ(cat.GetIndexOfPN99StalOpis(""), -1);
 }
 
+TEST(SteelCatalogue, MarksNamedLikeClassesFindTheirOwnRows)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string text = Header;
+    text += "A-0\tA-IIIN\t300\t250\t350\r\n";
+    text += "A-IIIN\tA-0\t500\t420\t550\r\n";
+    text += "A-II\tA-I\t355\t310\t480\r\n";
+    orvtest::WriteFileBytes(file, text);
+    TSteelCatalogue cat;
+    cat.Initialize(file);
+    ASSERT_EQ(cat.Rows().size(), 19u);
+    for (std::size_t i = 0; i < cat.PN99().size(); ++i) {
+        const int found = cat.GetIndexOfPN99StalOpis(cat.PN99()[i]);
+        EXPECT_EQ(found, static_cast<int>(i)) << cat.PN99()[i];
+        if (found >= 0) {
+            EXPECT_EQ(cat.Rows()[found].Znak, cat.Rows()[i].Znak);
+        }
+    }
+    const int a0 = cat.GetIndexOfPN99StalOpis("A-IIIN (A-0)");
+    ASSERT_GE(a0, 0);
+    EXPECT_EQ(cat.Rows()[a0].Znak, "A-IIIN");
+    EXPECT_EQ(cat.Rows()[a0].fyk, "300");
+    // The older notation still reads, and a mark found nowhere gives none.
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("A-I  (St3S)"), cat.GetIndexOfPN99("St3S-b"));
+    EXPECT_EQ(cat.GetIndexOfPN99StalOpis("A-III (A-0)"), -1);
+}
+
 TEST(SteelCatalogue, GradesOfMarks)
 {
     const TSteelCatalogue cat;

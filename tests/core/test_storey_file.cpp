@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <random>
 
@@ -105,6 +106,31 @@ TEST(StoreyFile, BadFilesAreRefusedAndLeaveTheRecord)
     ASSERT_EQ(rec.messages.size(), 1u);
     EXPECT_EQ(rec.messages[0].headline, "Brak pliku!");
     EXPECT_EQ(rec.messages[0].text, "brak.kond");
+}
+
+TEST(StoreyFile, AFileOfAnotherSizeIsRefusedWithoutBeingRead)
+{
+    // A storey file of the right version text followed by 1 TiB of holes:
+    // more than any memory, refused by its size alone.
+    ScratchDir dir;
+    auto good = defaults();
+    const std::string file = dir.file("wielki.kond");
+    WriteFileBytes(file, "01.0" + bytesOf(*good));
+    std::error_code ec;
+    std::filesystem::resize_file(file, std::uintmax_t{1} << 40, ec);
+    if (ec) GTEST_SKIP() << "no sparse file of 1 TiB here: " << ec.message();
+    auto target = defaults();
+    target->F_dach = 7.5;
+    const std::string before = bytesOf(*target);
+    const TFileResult r = LoadStoreyFile(file, *target);
+    EXPECT_EQ(r.status, TFileStatus::ReadFailed);
+    EXPECT_EQ(r.headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(r.message, "wielki.kond");
+    EXPECT_EQ(bytesOf(*target), before);
+    // Cut back to its size, the same file reads.
+    std::filesystem::resize_file(file, StoreyFileSize);
+    EXPECT_TRUE(LoadStoreyFile(file, *target).ok());
+    EXPECT_EQ(bytesOf(*target), bytesOf(*good));
 }
 
 TEST(StoreyFile, CountsFromAFileAreBroughtIntoRange)
