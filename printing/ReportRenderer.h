@@ -76,10 +76,20 @@ constexpr int MinReportLinesPerPage = 5;
 // True when the margins of the settings leave, on a page of the geometry,
 // MinReportLinesPerPage lines of the report font under the tallest page
 // header the settings give (every line of the header filled in), drawn with
-// the page-header library from libraryFolder (nothing when it is missing).
-// Margins that do not are refused before a report is laid out.
+// the page-header library from libraryFolder (nothing when it is missing),
+// and a width that holds the sheets' value column, two and a half inches
+// in, with a value of the report font in it. Margins that do not are
+// refused before a report is laid out.
 bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
                              const std::string& libraryFolder = {});
+
+// A text of the report mark-up cut into the lines it takes in `avail`
+// pixels as `width` measures them, broken after the last blank that fits.
+// Every line takes at least one character besides its codes (more than fit
+// when not one does), never cuts a code, and the lines after the first start
+// with the codes still in force. With avail < 1 the text is one line.
+std::vector<std::string> WrapReportText(const std::string& text, int avail,
+                                        const std::function<int(const std::string&)>& width);
 
 // Reads the print settings, takes the margins to the printable rectangle of
 // the geometry and lays the report out. The page-header warning is shown
