@@ -185,6 +185,7 @@ private:
     // Text cut into the lines it takes between x and right.
     std::vector<std::string> wrappedLines(int x, int right, const std::string& text);
     void WriteWrappedLine(int x, int right, const std::string& text, int& y);
+    void WriteLines(int x, const std::vector<std::string>& lines, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
 
@@ -416,7 +417,11 @@ std::vector<std::string> Renderer::wrappedLines(int x, int right, const std::str
 
 void Renderer::WriteWrappedLine(int x, int right, const std::string& text, int& y)
 {
-    const std::vector<std::string> lines = wrappedLines(x, right, text);
+    WriteLines(x, wrappedLines(x, right, text), y);
+}
+
+void Renderer::WriteLines(int x, const std::vector<std::string>& lines, int& y)
+{
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) y += canvas_->textHeight(lines[i - 1]);
         DrawMarkupText(x, y, lines[i]);
@@ -478,10 +483,23 @@ void Renderer::ReportResults()
         const TReportLine& line = sheet->Line(n);
         canvas_->font.color = settings_.ColorPrinting && line.Color != clBtnText ? line.Color : clBlack;
         SplitAtDoubleAt(line.text(), before, after);
-        WriteWrappedLine(line.X1, right(), before, y_);
+        std::vector<std::string> lines = wrappedLines(line.X1, right(), before);
+        // an exceeded capacity is marked at the right edge, also in black and
+        // white, a blank clear of the text: a last line that leaves no room
+        // for the marker is cut again short of it
+        const bool marked = line.Color == clRed;
+        const int markerX = right() - widthOf(marker);
+        if (marked && line.X1 + widthOf(lines.back()) + widthOf(" ") > markerX) {
+            const std::string last = lines.back();
+            lines.pop_back();
+            for (std::string& l : wrappedLines(line.X1, markerX - widthOf(" "), last)) lines.push_back(std::move(l));
+        }
+        WriteLines(line.X1, lines, y_);
         DrawMarkupText(line.X2, y_, after);
-        // an exceeded capacity is marked at the right edge, also in black and white
-        if (line.Color == clRed) DrawMarkupText(right() - widthOf(marker), y_, marker);
+        if (marked) {
+            const int end = after.empty() ? 0 : line.X2 + widthOf(after) + widthOf(" ");
+            DrawMarkupText(std::max(markerX, end), y_, marker);
+        }
         canvas_->font.color = clBlack;
         AdvanceLineBy(line.Flag);
     }

@@ -165,6 +165,49 @@ TEST_F(ReportPdf, RedMarkersStandByTheExceededCapacities)
     }
 }
 
+TEST_F(ReportPdf, ARedLineLeavesRoomForItsMarker)
+{
+    // A basement wall higher than 260 cm: the error, in red, takes about the
+    // whole width between the margins, where the marker stands at the right
+    int basement = -1;
+    for (int i = 0; i < session.count() && basement < 0; ++i)
+        if (session.element(i).Input.Case == ccBasementWall) basement = i;
+    ASSERT_GE(basement, 0);
+    ASSERT_TRUE(session.setCurrent(basement));
+    ASSERT_TRUE(session.editCurrent([](TProjectElement& e) { e.Input.h = 300; }));
+    ASSERT_EQ(session.results().Error, ceAnnexHeight);
+    TReportRequest rq = request();
+    rq.header.PrintParts[4] = 0;  // the current element
+    const std::vector<PdfWord> words = PdfWords(render(rq));
+
+    int markers = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!words[i].text.contains("!!!")) continue;
+        ++markers;
+        // "←" and "!!!" stand alone, not run into the words they would cover
+        const PdfWord& bang = words[i];
+        ASSERT_EQ(bang.text, "!!!");
+        ASSERT_GT(i, 0u);
+        const PdfWord& arrow = words[i - 1];
+        EXPECT_EQ(arrow.text, QString::fromUtf8("←"));
+        EXPECT_NEAR(arrow.box.center().y(), bang.box.center().y(), 1.0);
+        EXPECT_LE(bang.box.right(), Pt(210 - 20) + 0.5);
+        // the text of the line ends a blank before the arrow
+        for (const PdfWord& w : words) {
+            if (&w == &bang || &w == &arrow || w.page != bang.page) continue;
+            const QRectF marker = arrow.box.united(bang.box);
+            EXPECT_FALSE(w.box.intersects(marker)) << w.text.toStdString();
+            if (std::abs(w.box.center().y() - bang.box.center().y()) < 1.0)
+                EXPECT_LE(w.box.right(), arrow.box.left() - 2.0) << w.text.toStdString();
+        }
+    }
+    // the heading "Uwaga błąd!" and the error line
+    EXPECT_EQ(markers, 2);
+    // the error's last words read whole
+    EXPECT_EQ(WordsOf(words, QString::fromUtf8("Załącznika")).size(), 1u);
+    EXPECT_EQ(WordsOf(words, "A.").size(), 1u);
+}
+
 TEST_F(ReportPdf, MarginsStandWithinAMillimetre)
 {
     struct Case { int left, right, top, bottom; } cases[] = {{25, 20, 10, 25}, {35, 30, 20, 40}};
