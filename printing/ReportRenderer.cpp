@@ -509,8 +509,7 @@ void Renderer::ReportResults()
 void Renderer::ReportFigure()
 {
     y_ += RoundToInt(dpiY_ * 25.0 / 254);  // a gap of 2.5 mm
-    TSchemePicture pic;
-    DrawCaseSchemeMetafile(pic, element_->Input, results_, rq_.header, colors_);
+    const TSchemePicture pic = ReportFigurePicture(element_->Input, results_, rq_.header, colors_);
     if (pic.isEmpty()) return;
     // the picture holds 10000 units of 0.01 mm per centimetre of the figure
     const int w = RoundToInt(pic.mmSize.width() / 100.0 * dpiX_ / 254);
@@ -640,6 +639,46 @@ std::vector<std::string> WrapReportText(const std::string& text, int avail,
     }
     lines.push_back(rest);
     return lines;
+}
+
+TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& results,
+                                   const TProjectHeader& header, const TDrawingColors& colors)
+{
+    TSchemePicture pic;
+    DrawCaseSchemeMetafile(pic, input, results, header, colors);
+    if (pic.isEmpty()) return pic;
+    // the margin in the picture's own font, as it was recorded
+    int margin = 0;
+    {
+        QPicture scratch;
+        QPainter painter(&scratch);
+        PainterCanvas canvas(painter);
+        canvas.setFontDpi(SchemePictureDpi);
+        canvas.font.name = "Arial";
+        canvas.font.size = PlatformCode();
+        margin = SizeUnit(canvas, SchemeFigureMargin);
+    }
+    const QRect ink = pic.picture.boundingRect();
+    QRectF inner = QRectF(QPointF(0, 0), QSizeF(pic.pixelSize)).adjusted(margin, margin, -margin, -margin);
+    if (ink.isEmpty() || inner.isEmpty() || inner.contains(QRectF(ink))) return pic;
+    // smaller about the frame's centre as far as it must be, then moved in,
+    // a pixel or two more for the rounding of the replayed picture's bounds
+    inner.adjust(2, 2, -2, -2);
+    const double k = std::min({1.0, inner.width() / ink.width(), inner.height() / ink.height()});
+    auto place = [k](double from, double size, double lo, double hi, double centre) {
+        return std::clamp(centre + (from - centre) * k, lo, std::max(lo, hi - size * k));
+    };
+    const double x = place(ink.left(), ink.width(), inner.left(), inner.right(), inner.center().x());
+    const double y = place(ink.top(), ink.height(), inner.top(), inner.bottom(), inner.center().y());
+    QPicture fitted;
+    QPainter painter(&fitted);
+    painter.translate(x, y);
+    painter.scale(k, k);
+    painter.translate(-ink.left(), -ink.top());
+    painter.drawPicture(0, 0, pic.picture);
+    painter.end();
+    pic.picture = fitted;
+    return pic;
 }
 
 bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,

@@ -15,6 +15,8 @@
 
 #include "core/ZunCalc.h"
 #include "core/ZunTypes.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/SchemePicture.h"
 #include "printing/ElementSource.h"
 #include "printing/PageGeometry.h"
 #include "printing/PrintSettings.h"
@@ -102,6 +104,13 @@ TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request,
 TReportStatus RenderReportPages(IReportPageSink& sink, TReportPages& out, const TReportRequest& request,
                                 IElementSource& source, const TPageGeometry& geometry,
                                 const TReportOptions& options = {});
+
+// The element's scheme as the report prints it, at the figure size of the
+// header: a drawing that reaches past its frame less the figure margin
+// (S(SchemeFigureMargin) of the picture's font) is drawn smaller and moved
+// in, so that it stands whole inside. Empty when the case draws nothing.
+TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& results,
+                                   const TProjectHeader& header, const TDrawingColors& colors);
 
 // Replays a page with its printable origin at the painter's (0, 0), one
 // unit of the painter a pixel of the page, whatever the painter's device.

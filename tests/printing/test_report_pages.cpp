@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include <QPainter>
@@ -14,6 +15,8 @@
 
 #include "core/SettingsStore.h"
 #include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/DrawPrimitives.h"
 #include "printing/PrintSettings.h"
 #include "tests/common/QtTestApp.h"
 #include "tests/core/support/TestSupport.h"
@@ -197,8 +200,9 @@ TEST_F(ReportPdf, ARedLineLeavesRoomForItsMarker)
             if (&w == &bang || &w == &arrow || w.page != bang.page) continue;
             const QRectF marker = arrow.box.united(bang.box);
             EXPECT_FALSE(w.box.intersects(marker)) << w.text.toStdString();
-            if (std::abs(w.box.center().y() - bang.box.center().y()) < 1.0)
+            if (std::abs(w.box.center().y() - bang.box.center().y()) < 1.0) {
                 EXPECT_LE(w.box.right(), arrow.box.left() - 2.0) << w.text.toStdString();
+            }
         }
     }
     // the heading "Uwaga błąd!" and the error line
@@ -407,7 +411,7 @@ private:
     QPainter painter_;
 };
 
-class ReportWidth : public ::testing::Test {
+class ReportLayout : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -452,7 +456,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReportWidth, AColumnNarrowerThanTheValuesIsRefusedBeforeRendering)
+TEST_F(ReportLayout, AColumnNarrowerThanTheValuesIsRefusedBeforeRendering)
 {
     // 99 + 99 mm of the 210 mm sheet leave 12 mm, where the values stand
     // 63.5 mm in; refused before a line is laid out, so that nothing can run on
@@ -464,7 +468,7 @@ TEST_F(ReportWidth, AColumnNarrowerThanTheValuesIsRefusedBeforeRendering)
     EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
 }
 
-TEST_F(ReportWidth, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
+TEST_F(ReportLayout, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
 {
     TReportRequest one = ReportRequestOf(session, "Dom");
     one.header.PrintParts[4] = 0;  // the current element
@@ -495,6 +499,52 @@ TEST_F(ReportWidth, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
     EXPECT_NE(narrowOne, -1) << "more than three times the " << defaultOne << " pages";
     EXPECT_NE(narrowAll, -1) << "more than three times the " << defaultAll << " pages";
     EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ReportLayout, EveryFigureIsWholeInItsFrameAtEverySizeTheSettingsAllow)
+{
+    // the margin the figures are recorded with: S(3) of 8 pt Arial at 96 dpi
+    QPicture scratch;
+    QPainter painter(&scratch);
+    PainterCanvas canvas(painter);
+    canvas.setFontDpi(SchemePictureDpi);
+    canvas.font.name = "Arial";
+    canvas.font.size = PlatformCode();
+    const int margin = SizeUnit(canvas, SchemeFigureMargin);
+    painter.end();
+    ASSERT_GT(margin, 0);
+
+    TDrawingColors colors{};
+    SetMonochromeColors(colors);
+    const double sizes[][2] = {{3, 3}, {3, 20}, {20, 3}, {5, 4}, {10, 8}, {15, 6}, {20, 20}};
+    std::set<int> cases;
+    for (int i = 0; i < session.count(); ++i) {
+        TProjectElement e;
+        TCalcResults r;
+        ASSERT_TRUE(source.GetElementRecord(i, e));
+        source.CalculateElement(i, r);
+        int drawn = 0;
+        for (const auto& size : sizes) {
+            SCOPED_TRACE(e.Name.str() + " at " + std::to_string(size[0]) + " x " + std::to_string(size[1]) + " cm");
+            TProjectHeader header = session.header();
+            for (int k = 0; k < 10; k += 2) {
+                header.FigureSize[k] = size[0];
+                header.FigureSize[k + 1] = size[1];
+            }
+            const TSchemePicture pic = ReportFigurePicture(e.Input, r, header, colors);
+            if (pic.isEmpty()) continue;
+            ++drawn;
+            const QRect inner = QRect(QPoint(0, 0), pic.pixelSize).adjusted(margin, margin, -margin, -margin);
+            const QRect ink = pic.picture.boundingRect();
+            EXPECT_TRUE(inner.contains(ink)) << "ink " << ink.left() << " " << ink.top() << " " << ink.right()
+                                             << " " << ink.bottom() << " in " << pic.pixelSize.width() << " x "
+                                             << pic.pixelSize.height();
+            // a drawing that fits is not made smaller: it fills its frame one way
+            EXPECT_GT(std::max(double(ink.width()) / inner.width(), double(ink.height()) / inner.height()), 0.5);
+        }
+        if (drawn > 0) cases.insert(e.Input.Case);
+    }
+    EXPECT_EQ(cases.size(), std::size_t(CalcCaseCount));
 }
 
 TEST(ReportWrap, EveryLineTakesACharacterAndNoCodeIsCut)
