@@ -112,6 +112,29 @@ std::string OpenCodes(const std::string& s)
     return codes;
 }
 
+// Bytes of the UTF-8 character that starts at i.
+std::size_t CharBytes(const std::string& s, std::size_t i)
+{
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+    return std::min(n, s.size() - i);
+}
+
+// Bytes of the run of codes a text starts with.
+std::size_t LeadingCodes(const std::string& s)
+{
+    std::size_t i = 0;
+    while (i + 1 < s.size() && s[i] == '%' && IsPrintCode(s[i + 1])) i += 2;
+    return i;
+}
+
+// The fixed columns of the report sheets from the left margin: the body a
+// third of an inch in, the values two and a half inches in.
+int BodyIndent(int dpiX) { return dpiX / 3; }
+int ValueColumn(int dpiX) { return 5 * (dpiX / 2); }
+// What the value column must have room for.
+const char* const kValueRoom = "00000,00 kN";
+
 // Character height in pixels of the report font: F = 1000 for the normal
 // size, 750 for the small size of sub- and superscripts.
 int ReportFontPixels(int fontSize, int dpiY, int f)
@@ -162,6 +185,7 @@ private:
     // Text cut into the lines it takes between x and right.
     std::vector<std::string> wrappedLines(int x, int right, const std::string& text);
     void WriteWrappedLine(int x, int right, const std::string& text, int& y);
+    void WriteLines(int x, const std::vector<std::string>& lines, int& y);
     int widthOf(const std::string& text);
     int lineHeight() { return canvas_->textHeight("0"); }
 
@@ -214,7 +238,8 @@ TReportStatus Renderer::run(const TPageGeometry& geometry)
     printable_ = SetMargin(MarginsOf(settings_), geometry);
     out_.printable = printable_;
     headerLibrary_ = std::make_unique<TPageHeaderLibrary>(options_.libraryFolder);
-    // margins that leave a line or two under the page header would give a page a line
+    // margins that leave a line or two under the page header, or a column
+    // narrower than the sheets' values, would give a report of endless pages
     if (!MarginsLeaveLines(settings_, geometry, *headerLibrary_)) {
         ShowMessageDialog("Popraw!", "Błąd w definicji marginesów.", mdError, mbOK, 0);
         return TReportStatus::NoPrintableArea;
@@ -387,27 +412,16 @@ void Renderer::DrawMarkupText(int x, int y0, const std::string& text)
 
 std::vector<std::string> Renderer::wrappedLines(int x, int right, const std::string& text)
 {
-    const int avail = right - x;
-    // no room at all: the text stands on one line as it is
-    if (avail < 1) return {text};
-    auto width = [this](const std::string& s) { return widthOf(s); };
-    std::vector<std::string> lines;
-    std::string rest = text;
-    while (widthOf(rest) > avail) {
-        // at least one character a line, and a code is never cut
-        const std::size_t len = KeepCodeWhole(rest, std::max<std::size_t>(1, MarkupLineLength(rest, avail, width)));
-        lines.push_back(rest.substr(0, len));
-        rest.erase(0, len);
-        if (rest.empty()) return lines;
-        rest.insert(0, OpenCodes(lines.back()));
-    }
-    lines.push_back(rest);
-    return lines;
+    return WrapReportText(text, right - x, [this](const std::string& s) { return widthOf(s); });
 }
 
 void Renderer::WriteWrappedLine(int x, int right, const std::string& text, int& y)
 {
-    const std::vector<std::string> lines = wrappedLines(x, right, text);
+    WriteLines(x, wrappedLines(x, right, text), y);
+}
+
+void Renderer::WriteLines(int x, const std::vector<std::string>& lines, int& y)
+{
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) y += canvas_->textHeight(lines[i - 1]);
         DrawMarkupText(x, y, lines[i]);
@@ -417,7 +431,7 @@ void Renderer::WriteWrappedLine(int x, int right, const std::string& text, int& 
 void Renderer::ReportInputData()
 {
     auto sheet = std::make_unique<TReportSheet>();
-    BuildInputReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    BuildInputReport(left(), left() + BodyIndent(dpiX_), left() + ValueColumn(dpiX_), element_->Input, results_, *sheet);
     const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
     std::string before, after;
     int labelWidth = 0;
@@ -440,7 +454,7 @@ void Renderer::ReportInputData()
 void Renderer::ReportAssumptions()
 {
     auto sheet = std::make_unique<TReportSheet>();
-    DesignSituationLines(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    DesignSituationLines(left(), left() + BodyIndent(dpiX_), left() + ValueColumn(dpiX_), element_->Input, results_, *sheet);
     const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
     std::string before, after;
     int labelWidth = 0;
@@ -461,7 +475,7 @@ void Renderer::ReportAssumptions()
 void Renderer::ReportResults()
 {
     auto sheet = std::make_unique<TReportSheet>();
-    BuildResultsReport(left(), left() + dpiX_ / 3, left() + 5 * (dpiX_ / 2), element_->Input, results_, *sheet);
+    BuildResultsReport(left(), left() + BodyIndent(dpiX_), left() + ValueColumn(dpiX_), element_->Input, results_, *sheet);
     const int count = std::clamp<int>(sheet->Count, 0, MaxReportLines);
     const std::string marker = "%S¬%N%B !!!%N   ";
     std::string before, after;
@@ -469,10 +483,23 @@ void Renderer::ReportResults()
         const TReportLine& line = sheet->Line(n);
         canvas_->font.color = settings_.ColorPrinting && line.Color != clBtnText ? line.Color : clBlack;
         SplitAtDoubleAt(line.text(), before, after);
-        WriteWrappedLine(line.X1, right(), before, y_);
+        std::vector<std::string> lines = wrappedLines(line.X1, right(), before);
+        // an exceeded capacity is marked at the right edge, also in black and
+        // white, a blank clear of the text: a last line that leaves no room
+        // for the marker is cut again short of it
+        const bool marked = line.Color == clRed;
+        const int markerX = right() - widthOf(marker);
+        if (marked && line.X1 + widthOf(lines.back()) + widthOf(" ") > markerX) {
+            const std::string last = lines.back();
+            lines.pop_back();
+            for (std::string& l : wrappedLines(line.X1, markerX - widthOf(" "), last)) lines.push_back(std::move(l));
+        }
+        WriteLines(line.X1, lines, y_);
         DrawMarkupText(line.X2, y_, after);
-        // an exceeded capacity is marked at the right edge, also in black and white
-        if (line.Color == clRed) DrawMarkupText(right() - widthOf(marker), y_, marker);
+        if (marked) {
+            const int end = after.empty() ? 0 : line.X2 + widthOf(after) + widthOf(" ");
+            DrawMarkupText(std::max(markerX, end), y_, marker);
+        }
         canvas_->font.color = clBlack;
         AdvanceLineBy(line.Flag);
     }
@@ -482,8 +509,7 @@ void Renderer::ReportResults()
 void Renderer::ReportFigure()
 {
     y_ += RoundToInt(dpiY_ * 25.0 / 254);  // a gap of 2.5 mm
-    TSchemePicture pic;
-    DrawCaseSchemeMetafile(pic, element_->Input, results_, rq_.header, colors_);
+    const TSchemePicture pic = ReportFigurePicture(element_->Input, results_, rq_.header, colors_);
     if (pic.isEmpty()) return;
     // the picture holds 10000 units of 0.01 mm per centimetre of the figure
     const int w = RoundToInt(pic.mmSize.width() / 100.0 * dpiX_ / 254);
@@ -586,10 +612,74 @@ bool MarginsLeaveLines(const TPrintingSettings& settings, const TPageGeometry& g
     SetReportFont(canvas, settings.FontName.str(), geometry.dpiY,
                   ReportFontPixels(settings.FontSize, geometry.dpiY, 1000));
     const int line = RoundToInt(canvas.textHeight("0") * 1.15);
-    return printable.Bottom - top >= MinReportLinesPerPage * line;
+    const int width = ValueColumn(geometry.dpiX) + canvas.textWidth(kValueRoom);
+    return printable.Bottom - top >= MinReportLinesPerPage * line && printable.Right - printable.Left >= width;
 }
 
 } // namespace
+
+std::vector<std::string> WrapReportText(const std::string& text, int avail,
+                                        const std::function<int(const std::string&)>& width)
+{
+    // no room at all: the text stands on one line as it is
+    if (avail < 1) return {text};
+    std::vector<std::string> lines;
+    std::string rest = text;
+    while (width(rest) > avail) {
+        std::size_t len = MarkupLineLength(rest, avail, width);
+        // at least one character besides the codes a line, so that the text
+        // gets shorter with every line, and a code is never cut
+        const std::size_t lead = LeadingCodes(rest);
+        if (len <= lead) len = lead + CharBytes(rest, lead);
+        len = KeepCodeWhole(rest, len);
+        lines.push_back(rest.substr(0, len));
+        rest.erase(0, len);
+        if (rest.empty()) return lines;
+        rest.insert(0, OpenCodes(lines.back()));
+    }
+    lines.push_back(rest);
+    return lines;
+}
+
+TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& results,
+                                   const TProjectHeader& header, const TDrawingColors& colors)
+{
+    TSchemePicture pic;
+    DrawCaseSchemeMetafile(pic, input, results, header, colors);
+    if (pic.isEmpty()) return pic;
+    // the margin in the picture's own font, as it was recorded
+    int margin = 0;
+    {
+        QPicture scratch;
+        QPainter painter(&scratch);
+        PainterCanvas canvas(painter);
+        canvas.setFontDpi(SchemePictureDpi);
+        canvas.font.name = "Arial";
+        canvas.font.size = PlatformCode();
+        margin = SizeUnit(canvas, SchemeFigureMargin);
+    }
+    const QRect ink = pic.picture.boundingRect();
+    QRectF inner = QRectF(QPointF(0, 0), QSizeF(pic.pixelSize)).adjusted(margin, margin, -margin, -margin);
+    if (ink.isEmpty() || inner.isEmpty() || inner.contains(QRectF(ink))) return pic;
+    // smaller about the frame's centre as far as it must be, then moved in,
+    // a pixel or two more for the rounding of the replayed picture's bounds
+    inner.adjust(2, 2, -2, -2);
+    const double k = std::min({1.0, inner.width() / ink.width(), inner.height() / ink.height()});
+    auto place = [k](double from, double size, double lo, double hi, double centre) {
+        return std::clamp(centre + (from - centre) * k, lo, std::max(lo, hi - size * k));
+    };
+    const double x = place(ink.left(), ink.width(), inner.left(), inner.right(), inner.center().x());
+    const double y = place(ink.top(), ink.height(), inner.top(), inner.bottom(), inner.center().y());
+    QPicture fitted;
+    QPainter painter(&fitted);
+    painter.translate(x, y);
+    painter.scale(k, k);
+    painter.translate(-ink.left(), -ink.top());
+    painter.drawPicture(0, 0, pic.picture);
+    painter.end();
+    pic.picture = fitted;
+    return pic;
+}
 
 bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
                              const std::string& libraryFolder)

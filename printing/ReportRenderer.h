@@ -15,6 +15,8 @@
 
 #include "core/ZunCalc.h"
 #include "core/ZunTypes.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/SchemePicture.h"
 #include "printing/ElementSource.h"
 #include "printing/PageGeometry.h"
 #include "printing/PrintSettings.h"
@@ -76,10 +78,20 @@ constexpr int MinReportLinesPerPage = 5;
 // True when the margins of the settings leave, on a page of the geometry,
 // MinReportLinesPerPage lines of the report font under the tallest page
 // header the settings give (every line of the header filled in), drawn with
-// the page-header library from libraryFolder (nothing when it is missing).
-// Margins that do not are refused before a report is laid out.
+// the page-header library from libraryFolder (nothing when it is missing),
+// and a width that holds the sheets' value column, two and a half inches
+// in, with a value of the report font in it. Margins that do not are
+// refused before a report is laid out.
 bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
                              const std::string& libraryFolder = {});
+
+// A text of the report mark-up cut into the lines it takes in `avail`
+// pixels as `width` measures them, broken after the last blank that fits.
+// Every line takes at least one character besides its codes (more than fit
+// when not one does), never cuts a code, and the lines after the first start
+// with the codes still in force. With avail < 1 the text is one line.
+std::vector<std::string> WrapReportText(const std::string& text, int avail,
+                                        const std::function<int(const std::string&)>& width);
 
 // Reads the print settings, takes the margins to the printable rectangle of
 // the geometry and lays the report out. The page-header warning is shown
@@ -92,6 +104,13 @@ TReportStatus BuildReportPages(TReportPages& out, const TReportRequest& request,
 TReportStatus RenderReportPages(IReportPageSink& sink, TReportPages& out, const TReportRequest& request,
                                 IElementSource& source, const TPageGeometry& geometry,
                                 const TReportOptions& options = {});
+
+// The element's scheme as the report prints it, at the figure size of the
+// header: a drawing that reaches past its frame less the figure margin
+// (S(SchemeFigureMargin) of the picture's font) is drawn smaller and moved
+// in, so that it stands whole inside. Empty when the case draws nothing.
+TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& results,
+                                   const TProjectHeader& header, const TDrawingColors& colors);
 
 // Replays a page with its printable origin at the painter's (0, 0), one
 // unit of the painter a pixel of the page, whatever the painter's device.

@@ -140,11 +140,55 @@ TEST_F(JolDialogs, MarginsThatLeaveNoPrintableAreaAreRefused)
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(store.values.empty());
 
-    Child<QDoubleSpinBox>(dlg, "MarginLeft")->setValue(109.9);
+    Child<QDoubleSpinBox>(dlg, "MarginLeft")->setValue(100.0);
+    Child<QDoubleSpinBox>(dlg, "MarginRight")->setValue(20.0);
     Press(dlg, "okButton");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(integer("Printing", "MarginLeft"), 1099);
+    EXPECT_EQ(integer("Printing", "MarginLeft"), 1000);
     EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(JolDialogs, MarginsThatLeaveNoRoomForTheValueColumnAreRefused)
+{
+    // The values of the report stand 63.5 mm in; a value of the 12 pt font
+    // takes about 22 mm more, of the 24 pt font about 44 mm.
+    struct Case {
+        double left, right;
+        int fontSize;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {99.0, 99.0, 12, false},  // 12 mm
+        {70.0, 70.0, 12, false},  // 70 mm
+        {55.0, 55.0, 12, true},   // 100 mm
+        {55.0, 55.0, 24, false},
+        {40.0, 40.0, 24, true},   // 130 mm
+        {150.0, 0.0, 12, false},  // 60 mm, all of it on one side
+    };
+    SetMakerLibraryFolder(QStringLiteral(ORV_TOPLAGE_DIR));
+    for (const Case& c : cases) {
+        const std::string what =
+            std::to_string(c.left) + " " + std::to_string(c.right) + " " + std::to_string(c.fontSize);
+        store.values.clear();
+        orvtest::MessageRecorder messages;
+        TPrintingSettingsDlg dlg;
+        dlg.setPaperSize(A4);
+        Child<QDoubleSpinBox>(dlg, "MarginLeft")->setValue(c.left);
+        Child<QDoubleSpinBox>(dlg, "MarginRight")->setValue(c.right);
+        Child<QSpinBox>(dlg, "FontSize")->setValue(c.fontSize);
+        dlg.show();
+        Press(dlg, "okButton");
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << what;
+        EXPECT_EQ(store.values.empty(), !c.accepted) << what;
+        if (c.accepted) {
+            EXPECT_TRUE(messages.messages.empty()) << what;
+        } else {
+            ASSERT_EQ(messages.messages.size(), 1u) << what;
+            EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+            EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
+        }
+    }
+    SetMakerLibraryFolder(QString());
 }
 
 TEST_F(JolDialogs, MarginsThatLeaveFewerThanFiveReportLinesUnderTheHeaderAreRefused)

@@ -4,13 +4,19 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
+#include <stdexcept>
 
 #include <QPainter>
+#include <QPicture>
 
 #include "core/SettingsStore.h"
 #include "drawing/Canvas.h"
+#include "drawing/CommonColorUnit.h"
+#include "drawing/DrawPrimitives.h"
 #include "printing/PrintSettings.h"
 #include "tests/common/QtTestApp.h"
 #include "tests/core/support/TestSupport.h"
@@ -160,6 +166,50 @@ TEST_F(ReportPdf, RedMarkersStandByTheExceededCapacities)
         // black and white: nothing red on the page
         EXPECT_TRUE(colour || RedPixels(page, page.rect()) == 0);
     }
+}
+
+TEST_F(ReportPdf, ARedLineLeavesRoomForItsMarker)
+{
+    // A basement wall higher than 260 cm: the error, in red, takes about the
+    // whole width between the margins, where the marker stands at the right
+    int basement = -1;
+    for (int i = 0; i < session.count() && basement < 0; ++i)
+        if (session.element(i).Input.Case == ccBasementWall) basement = i;
+    ASSERT_GE(basement, 0);
+    ASSERT_TRUE(session.setCurrent(basement));
+    ASSERT_TRUE(session.editCurrent([](TProjectElement& e) { e.Input.h = 300; }));
+    ASSERT_EQ(session.results().Error, ceAnnexHeight);
+    TReportRequest rq = request();
+    rq.header.PrintParts[4] = 0;  // the current element
+    const std::vector<PdfWord> words = PdfWords(render(rq));
+
+    int markers = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!words[i].text.contains("!!!")) continue;
+        ++markers;
+        // "←" and "!!!" stand alone, not run into the words they would cover
+        const PdfWord& bang = words[i];
+        ASSERT_EQ(bang.text, "!!!");
+        ASSERT_GT(i, 0u);
+        const PdfWord& arrow = words[i - 1];
+        EXPECT_EQ(arrow.text, QString::fromUtf8("←"));
+        EXPECT_NEAR(arrow.box.center().y(), bang.box.center().y(), 1.0);
+        EXPECT_LE(bang.box.right(), Pt(210 - 20) + 0.5);
+        // the text of the line ends a blank before the arrow
+        for (const PdfWord& w : words) {
+            if (&w == &bang || &w == &arrow || w.page != bang.page) continue;
+            const QRectF marker = arrow.box.united(bang.box);
+            EXPECT_FALSE(w.box.intersects(marker)) << w.text.toStdString();
+            if (std::abs(w.box.center().y() - bang.box.center().y()) < 1.0) {
+                EXPECT_LE(w.box.right(), arrow.box.left() - 2.0) << w.text.toStdString();
+            }
+        }
+    }
+    // the heading "Uwaga błąd!" and the error line
+    EXPECT_EQ(markers, 2);
+    // the error's last words read whole
+    EXPECT_EQ(WordsOf(words, QString::fromUtf8("Załącznika")).size(), 1u);
+    EXPECT_EQ(WordsOf(words, "A.").size(), 1u);
 }
 
 TEST_F(ReportPdf, MarginsStandWithinAMillimetre)
@@ -332,27 +382,231 @@ TEST_F(ReportPdf, MarginsThatLeaveFewerThanFiveLinesUnderTheHeaderAreRefused)
     EXPECT_FALSE(refused(1200, 0, ORV_TOPLAGE_DIR));
 }
 
-TEST_F(ReportPdf, LinesWhereNothingFitsEndAndNeverSplitACode)
+// --- the report's width ------------------------------------------------------------
+
+namespace {
+
+// A4 at 600 dpi, printable to its edges.
+const TPageGeometry kSheetA4{600, 600, {4961, 7016}, {4961, 7016}, {0, 0}};
+
+// Pages drawn on pictures that are thrown away, at most `cap` of them: a
+// report that would run on is cut there.
+class CountingSink : public IReportPageSink {
+public:
+    explicit CountingSink(int cap) : cap_(cap) {}
+    struct Overrun {};
+    QPainter& beginPage() override
+    {
+        if (pages == cap_) throw Overrun{};
+        ++pages;
+        painter_.begin(&picture_);
+        return painter_;
+    }
+    void endPage() override { painter_.end(); }
+    int pages = 0;
+
+private:
+    int cap_;
+    QPicture picture_;
+    QPainter painter_;
+};
+
+class ReportLayout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        previous_ = BindSettingsStore(&store);
+        ASSERT_TRUE(OpenEveryCaseProject(session, dir.file("every.clcm")));
+    }
+    void TearDown() override { BindSettingsStore(previous_); }
+    void setMargins(int leftRightTenths)
+    {
+        store.writeInteger(SettingsKey::Maker, PrintingSection, "MarginLeft", leftRightTenths);
+        store.writeInteger(SettingsKey::Maker, PrintingSection, "MarginRight", leftRightTenths);
+    }
+    bool accepted()
+    {
+        TPrintingSettings s{};
+        ReadPrintingSettings(s);
+        return MarginsLeaveReportLines(s, kSheetA4, ORV_TOPLAGE_DIR);
+    }
+    // Pages of the report, or -1 when it runs past `cap` pages.
+    int pages(const TReportRequest& rq, int cap, TReportStatus expected = TReportStatus::Built)
+    {
+        CountingSink sink(cap);
+        TReportPages layout;
+        TReportOptions options;
+        options.libraryFolder = ORV_TOPLAGE_DIR;
+        try {
+            EXPECT_EQ(RenderReportPages(sink, layout, rq, source, kSheetA4, options), expected);
+        } catch (const CountingSink::Overrun&) {
+            return -1;
+        }
+        return sink.pages;
+    }
+
+    MemorySettingsStore store;
+    ISettingsStore* previous_ = nullptr;
+    MessageRecorder messages;
+    ScratchDir dir;
+    ProjectSession session;
+    SessionElementSource source{session};
+};
+
+} // namespace
+
+TEST_F(ReportLayout, AColumnNarrowerThanTheValuesIsRefusedBeforeRendering)
 {
-    // A printable area 9 pixels wide: the 595 pt sheet is 4958 px at 600 dpi,
-    // less 25 mm = 591 px and 184.5 mm = 4358 px. No letter fits on a line of
-    // the headings at the left edge, and the body's column, a third of an inch
-    // in, lies right of the right edge.
-    setInt("MarginRight", 1845);
-    TReportRequest rq = request();
-    for (int part : {1, 2, 3, 4}) rq.header.PrintParts[part] = 0;  // the data of the current element
-    rq.header.CommentPlace = 0;
-    TReportPages pages;
-    const QString pdf = render(rq, &pages);
-    EXPECT_EQ(pages.printable.Right - pages.printable.Left, 9);
-    const QString text = PdfLayoutText(pdf);
-    EXPECT_TRUE(text.contains("koniec wydruku"));
-    // one letter a line at the left edge: "Materiał:" goes down the page
-    int letters = 0;
-    for (const PdfWord& w : PdfWords(pdf)) letters += w.text.size() == 1 && std::abs(w.box.left() - Pt(25)) < Pt(1);
-    EXPECT_GT(letters, 20);
-    // the input data have no "%" of their own: any printed "%" is a cut code
-    EXPECT_FALSE(text.contains("%")) << text.toStdString();
+    // 99 + 99 mm of the 210 mm sheet leave 12 mm, where the values stand
+    // 63.5 mm in; refused before a line is laid out, so that nothing can run on
+    setMargins(990);
+    ASSERT_FALSE(accepted());
+    EXPECT_EQ(pages(ReportRequestOf(session, "Dom"), 0, TReportStatus::NoPrintableArea), 0);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Popraw!");
+    EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
+}
+
+TEST_F(ReportLayout, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
+{
+    TReportRequest one = ReportRequestOf(session, "Dom");
+    one.header.PrintParts[4] = 0;  // the current element
+    const TReportRequest all = ReportRequestOf(session, "Dom");
+    const int defaultOne = pages(one, 100);
+    const int defaultAll = pages(all, 1000);
+    ASSERT_GT(defaultOne, 0);
+    ASSERT_GT(defaultAll, defaultOne);
+
+    // the widest equal margins accepted, in steps of half a millimetre
+    int m = 400;
+    while (m < 1050) {
+        setMargins(m + 5);
+        if (!accepted()) break;
+        m += 5;
+    }
+    setMargins(m);
+    ASSERT_TRUE(accepted());
+    // the value column and a value fit between them: 63.5 mm and some 20
+    const double widthMm = 210 - 2 * m / 10.0;
+    ASSERT_GT(widthMm, 63.5 + 15);
+    EXPECT_LT(widthMm, 63.5 + 30);
+    messages.messages.clear();
+    const int narrowOne = pages(one, 3 * defaultOne);
+    const int narrowAll = pages(all, 3 * defaultAll);
+    EXPECT_GE(narrowOne, defaultOne);
+    EXPECT_GE(narrowAll, defaultAll);
+    EXPECT_NE(narrowOne, -1) << "more than three times the " << defaultOne << " pages";
+    EXPECT_NE(narrowAll, -1) << "more than three times the " << defaultAll << " pages";
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ReportLayout, EveryFigureIsWholeInItsFrameAtEverySizeTheSettingsAllow)
+{
+    // the margin the figures are recorded with: S(3) of 8 pt Arial at 96 dpi
+    QPicture scratch;
+    QPainter painter(&scratch);
+    PainterCanvas canvas(painter);
+    canvas.setFontDpi(SchemePictureDpi);
+    canvas.font.name = "Arial";
+    canvas.font.size = PlatformCode();
+    const int margin = SizeUnit(canvas, SchemeFigureMargin);
+    painter.end();
+    ASSERT_GT(margin, 0);
+
+    TDrawingColors colors{};
+    SetMonochromeColors(colors);
+    const double sizes[][2] = {{3, 3}, {3, 20}, {20, 3}, {5, 4}, {10, 8}, {15, 6}, {20, 20}};
+    std::set<int> cases;
+    for (int i = 0; i < session.count(); ++i) {
+        TProjectElement e;
+        TCalcResults r;
+        ASSERT_TRUE(source.GetElementRecord(i, e));
+        source.CalculateElement(i, r);
+        int drawn = 0;
+        for (const auto& size : sizes) {
+            SCOPED_TRACE(e.Name.str() + " at " + std::to_string(size[0]) + " x " + std::to_string(size[1]) + " cm");
+            TProjectHeader header = session.header();
+            for (int k = 0; k < 10; k += 2) {
+                header.FigureSize[k] = size[0];
+                header.FigureSize[k + 1] = size[1];
+            }
+            const TSchemePicture pic = ReportFigurePicture(e.Input, r, header, colors);
+            if (pic.isEmpty()) continue;
+            ++drawn;
+            const QRect inner = QRect(QPoint(0, 0), pic.pixelSize).adjusted(margin, margin, -margin, -margin);
+            const QRect ink = pic.picture.boundingRect();
+            EXPECT_TRUE(inner.contains(ink)) << "ink " << ink.left() << " " << ink.top() << " " << ink.right()
+                                             << " " << ink.bottom() << " in " << pic.pixelSize.width() << " x "
+                                             << pic.pixelSize.height();
+            // a drawing that fits is not made smaller: it fills its frame one way
+            EXPECT_GT(std::max(double(ink.width()) / inner.width(), double(ink.height()) / inner.height()), 0.5);
+        }
+        if (drawn > 0) cases.insert(e.Input.Case);
+    }
+    EXPECT_EQ(cases.size(), std::size_t(CalcCaseCount));
+}
+
+TEST(ReportWrap, EveryLineTakesACharacterAndNoCodeIsCut)
+{
+    // codes take no room, a "%" that is no code 4 pixels, any other character
+    // 10; more than a few thousand measures would be a wrapping that runs on
+    int measures = 0;
+    auto width = [&measures](const std::string& s) {
+        if (++measures > 5000) throw std::runtime_error("the wrapping does not end");
+        int w = 0;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '%' && i + 1 < s.size() && std::strchr("NBDISUn", s[i + 1])) {
+                ++i;
+                continue;
+            }
+            if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;  // inside a character
+            w += s[i] == '%' ? 4 : 10;
+        }
+        return w;
+    };
+    auto visible = [](const std::string& s) {
+        std::string v;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '%' && i + 1 < s.size() && std::strchr("NBDISUn", s[i + 1]))
+                ++i;
+            else
+                v += s[i];
+        }
+        return v;
+    };
+    struct Case {
+        const char* text;
+        int avail;
+    } cases[] = {
+        {"%B%DŁąka pod stropem%N i dalej", 6},  // a "%" fits, no letter does
+        {"%BŚciana zewnętrzna nośna%N", 35},   // a word a line
+        {"%B%U%D a b c d e f%N", 15},          // blanks at the starts of the lines
+        {"N%D1R,d,xy%N = 12,5 kN", 0},         // no room: one line
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " in " + std::to_string(c.avail));
+        measures = 0;
+        std::vector<std::string> lines;
+        ASSERT_NO_THROW(lines = WrapReportText(c.text, c.avail, width));
+        std::string joined;
+        for (const std::string& line : lines) {
+            const std::string v = visible(line);
+            EXPECT_FALSE(v.empty()) << line;
+            EXPECT_TRUE(width(line) <= std::max(c.avail, 10) || c.avail < 1) << line;
+            // every "%" starts a code: none was cut from its letter
+            EXPECT_EQ(v.find('%'), std::string::npos) << line;
+            joined += v;
+        }
+        EXPECT_EQ(joined, visible(c.text));
+        if (c.avail < 1) {
+            EXPECT_EQ(lines, std::vector<std::string>{c.text});
+        }
+    }
+    // the codes in force go on on the next line
+    const std::vector<std::string> bold = WrapReportText("%Baaaa bbbb%N", 50, width);
+    ASSERT_EQ(bold.size(), 2u);
+    EXPECT_EQ(bold[1].rfind("%B", 0), 0u) << bold[1];
 }
 
 namespace {
