@@ -1,11 +1,10 @@
-# The Debian package (cpack -G DEB in the build folder): the installed layout,
-# the Debian 12 packages the program needs at run time, LibreOffice Writer
-# recommended for handing reports over to an editor.
+# The Debian package (cpack -G DEB in the build folder): the installed layout
+# and the Debian 12 packages the program needs at run time.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvandel)
 set(CPACK_PACKAGE_VENDOR "Orvandel developers")
-set(CPACK_PACKAGE_CONTACT "Orvandel developers <orvandel@localhost>")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_CONTACT "${ORV_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORV_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "masonry design calculator / kalkulator konstrukcji murowych")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -21,10 +20,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.36), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, zlib1g, \
-qt6-translations-l10n, \
-fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libreoffice-writer)
+# The libraries the program and its companion libraries link against are
+# found by dpkg-shlibdeps; the private ones lie in the program folder. Named
+# here are only what no library pulls in: the toolkit's platform plugin, the
+# fonts the reports are set in; the toolkit's Polish translations and the
+# report editor are recommended.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_INSTALL_PREFIX}/${ORV_INSTALL_PROGRAMDIR}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libreoffice-writer")
+# Files and folders of the package as Debian has them, whatever the umask.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)

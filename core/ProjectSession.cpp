@@ -117,13 +117,14 @@ void ProjectSession::newProject()
     InitElementDefaults(elements_[0]);
     current_ = 0;
     fileName_.clear();
+    untitledName_.clear();
     comments_.clear();
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     RecalculateElement();
 }
 
-TFileResult ProjectSession::open(const std::string& fileName)
+TFileResult ProjectSession::replaceFromFile(const std::string& fileName)
 {
     TElementList read;
     std::vector<std::string> lines;
@@ -134,10 +135,30 @@ TFileResult ProjectSession::open(const std::string& fileName)
     comments_.swap(lines);
     const int stored = elements_[0].Current;
     current_ = std::clamp(stored, 0, count() - 1);
-    fileName_ = fileName;
     recalculation_ = true;
+    return r;
+}
+
+TFileResult ProjectSession::open(const std::string& fileName)
+{
+    TFileResult r = replaceFromFile(fileName);
+    if (!r.ok()) return r;
+    fileName_ = fileName;
+    untitledName_.clear();
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(false);
+    RecalculateElement();
+    return r;
+}
+
+TFileResult ProjectSession::openAsUntitled(const std::string& fileName, const std::string& name)
+{
+    TFileResult r = replaceFromFile(fileName);
+    if (!r.ok()) return r;
+    fileName_.clear();
+    untitledName_ = name;
+    notify([](IProjectObserver& o) { o.projectReplaced(); });
+    changeModified(true);
     RecalculateElement();
     return r;
 }
@@ -153,6 +174,7 @@ TFileResult ProjectSession::save(const std::string& fileName)
     first.Count = count();
     first.Current = current_;
     fileName_ = fileName;
+    untitledName_.clear();
     changeModified(false);
     return r;
 }

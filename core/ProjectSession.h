@@ -67,11 +67,18 @@ public:
     void newProject();
     // Replaces the project by the file's; on failure nothing changes.
     TFileResult open(const std::string& fileName);
+    // Replaces the project by the file's as a new project (an example): no
+    // file name, `name` until the first save, modified since it was never
+    // saved, so the file read is never written back. On failure nothing changes.
+    TFileResult openAsUntitled(const std::string& fileName, const std::string& name);
     // Writes the project; on success the file name is set and the project is
     // no longer modified, on failure nothing changes.
     TFileResult save(const std::string& fileName);
 
     const std::string& fileName() const { return fileName_; }
+    // The name of a project opened as untitled, until it is saved; empty
+    // otherwise.
+    const std::string& untitledName() const { return untitledName_; }
     bool modified() const { return modified_; }
     void setModified(bool modified);
     const std::vector<std::string>& comments() const { return comments_; }
@@ -155,6 +162,7 @@ public:
 private:
     void InitElementDefaults(TProjectElement& e);
     void changeModified(bool modified);
+    TFileResult replaceFromFile(const std::string& fileName);
     // The work copy into the current element when it differs (modified, recalculated).
     bool takeEdit();
     template <typename Fn>
@@ -163,6 +171,7 @@ private:
     TElementList elements_;
     int current_ = 0;
     std::string fileName_;
+    std::string untitledName_;
     bool modified_ = false;
     std::vector<std::string> comments_;
     bool recalculation_ = true;

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -81,6 +82,14 @@ const QString kFilter = QStringLiteral("Pliki programu Orvandel (*.clcm)");
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 std::string S(const QString& s) { return s.toStdString(); }
+
+// The folder a save of a new project is proposed in: the user's documents
+// folder, or the home folder while there is none.
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 bool HasProjectExtension(const QString& fileName)
 {
@@ -158,6 +167,13 @@ QString ExtractProjectName(const QString& fileName)
     name.chop(4);
     if (HasProjectExtension(fileName)) name.chop(1);
     return name;
+}
+
+QString ExampleProjectFile(const QString& programFolder, const QString& fileName)
+{
+    const QString beside = QDir(programFolder).filePath(fileName);
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(ORV_DATA_FROM_PROGRAM "/") + fileName));
 }
 
 QString RecentFileCaption(int n, const QString& fileName)
@@ -791,7 +807,11 @@ bool TVelkor2::storeFocusedField()
 
 void TVelkor2::SetProjectCaption(const QString& name)
 {
-    const QString shown = name == kNewProject ? name : ExtractProjectName(name);
+    ShowProjectName(name == kNewProject ? name : ExtractProjectName(name));
+}
+
+void TVelkor2::ShowProjectName(const QString& shown)
+{
     setWindowTitle(QStringLiteral("Orvandel - ") + shown + QStringLiteral("[*]"));
     QApplication::setApplicationDisplayName(QString());
 }
@@ -804,7 +824,8 @@ bool TVelkor2::runSaveDialog(QString& fileName)
     dialog.defaultExt = QStringLiteral("clcm");
     std::string dir;
     ReadLastUsedDirectory(S(programFolder_), dir);
-    dialog.initialDir = Q(dir);
+    // A name proposed with its folder opens the dialog there.
+    dialog.initialDir = QFileInfo(fileName).isAbsolute() ? QFileInfo(fileName).absolutePath() : Q(dir);
     dialog.fileName = fileName;
     if (!dialog.Execute(this)) return false;
     fileName = dialog.fileName;
@@ -820,6 +841,13 @@ bool TVelkor2::runSaveDialog(QString& fileName)
     return true;
 }
 
+QString TVelkor2::proposedSaveName() const
+{
+    if (!session_->fileName().empty()) return QFileInfo(Q(session_->fileName())).fileName();
+    if (!session_->untitledName().empty()) return QDir(DocumentsFolder()).filePath(Q(session_->untitledName()));
+    return Q(session_->header().Title.str());
+}
+
 bool TVelkor2::saveTo(const QString& fileName)
 {
     const TFileResult r = session_->save(S(fileName));
@@ -830,12 +858,16 @@ bool TVelkor2::saveTo(const QString& fileName)
 bool TVelkor2::askSaveChanges()
 {
     if (!session_->modified()) return true;
-    const int answer = AskSaveProject(session_->fileName().empty() ? std::string() : S(ExtractProjectName(Q(session_->fileName()))));
+    const int answer = AskSaveProject(session_->fileName().empty() ? session_->untitledName()
+                                                                   : S(ExtractProjectName(Q(session_->fileName()))));
     if (answer == mrCancel) return false;
     if (answer == mrNo) return true;
     // Yes: a failed or cancelled save stops the command, the changes kept.
     QString name = Q(session_->fileName());
-    if (name.isEmpty() && !runSaveDialog(name)) return false;
+    if (name.isEmpty()) {
+        name = proposedSaveName();
+        if (!runSaveDialog(name)) return false;
+    }
     if (!saveTo(name)) return false;
     addRecentFile(name);
     SetProjectCaption(name);
@@ -887,10 +919,24 @@ bool TVelkor2::OpenProject(const QString& fileName)
 
 void TVelkor2::N1PrzykladClick(int example)
 {
-    const QString path = QDir(programFolder_).filePath(example == 2 ? QStringLiteral("Przykład 2.clcm")
-                                                                   : QStringLiteral("Przykład 1.clcm"));
-    if (QFileInfo::exists(path)) OpenProject(path);
-    else ShowMessageDialog("Brak pliku.", S(path), mdError, mbOK);
+    const QString name = example == 2 ? QStringLiteral("Przykład 2") : QStringLiteral("Przykład 1");
+    const QString path = ExampleProjectFile(programFolder_, name + QStringLiteral(".clcm"));
+    if (!QFileInfo::exists(path)) {
+        ShowMessageDialog("Brak pliku.", S(path), mdError, mbOK);
+        return;
+    }
+    // The shipped file stays as it is: the example becomes a new project
+    // under its name, saved only under a name the user gives.
+    freshStart_ = false;
+    if (!storeFocusedField() || !askSaveChanges()) return;
+    const TFileResult r = session_->openAsUntitled(S(path), S(name));
+    if (!r.ok()) {
+        ShowFileResult(r);
+        return;
+    }
+    ShowProjectName(name);
+    setRecalculation(true);
+    session_->RecalculateElement();
 }
 
 void TVelkor2::plik1Click(int n)
@@ -917,9 +963,7 @@ bool TVelkor2::Zapisz1Click()
 bool TVelkor2::FileSaveAsClick()
 {
     if (!storeFocusedField()) return false;
-    QString name;
-    if (!session_->fileName().empty()) name = QFileInfo(Q(session_->fileName())).fileName();
-    else if (!session_->header().Title.str().empty()) name = Q(session_->header().Title.str());
+    QString name = proposedSaveName();
     if (!runSaveDialog(name)) return false;
     if (!saveTo(name)) return false;
     SetProjectCaption(name);
@@ -1046,7 +1090,8 @@ bool TVelkor2::refuseWithoutRecalculation()
 QString TVelkor2::documentName() const
 {
     const QString file = Q(session_->fileName());
-    return file.isEmpty() ? QStringLiteral("NowyProjekt") : ExtractProjectName(file);
+    if (!file.isEmpty()) return ExtractProjectName(file);
+    return session_->untitledName().empty() ? QStringLiteral("NowyProjekt") : Q(session_->untitledName());
 }
 
 TBeginPrint2& TVelkor2::beginPrint()

@@ -45,6 +45,9 @@ void SaveFormState(const TFormState& state);
 // "Dom" of "/a/Dom.clcm": the file name less its extension of four
 // characters (".clcm" one more).
 QString ExtractProjectName(const QString& fileName);
+// An example project's file: beside the program (a build folder), else in
+// the installed data folder (<prefix>/share/orvandel beside <prefix>/lib/orvandel).
+QString ExampleProjectFile(const QString& programFolder, const QString& fileName);
 // A recent-file caption: "&n name", names over 30 characters cut to 28 + "...".
 QString RecentFileCaption(int n, const QString& fileName);
 
@@ -58,7 +61,8 @@ public:
     TElementEditor* editor() const { return editor_; }
     const TSteelCatalogue& steelCatalogue() const { return steel_; }
 
-    // The folder of the example projects (the program's own by default).
+    // The program's folder, where the example projects are looked for first
+    // (the executable's by default).
     QString programFolder() const { return programFolder_; }
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     bool freshStart() const { return freshStart_; }
@@ -72,6 +76,7 @@ public:
     // Opens a project after the question about unsaved changes; true when
     // the file was read.
     bool OpenProject(const QString& fileName);
+    // Opens example 1 or 2 as a new project named after it, never saved over.
     void N1PrzykladClick(int example);
     void plik1Click(int n);
     // Saves under the project's name (or asks for one); true when written.
@@ -105,7 +110,8 @@ public:
     // comment lines given.
     void PassElementToPreview(TPreviewPrintDlg& preview, const TProjectHeader& header,
                               const std::vector<std::string>& comments);
-    // The name of the report: the project file's name, or "NowyProjekt".
+    // The name of the report: the project file's name, an untitled
+    // project's name, or "NowyProjekt".
     QString documentName() const;
     // Wait of the print job window before it starts (1.5 s).
     void setPrintStartDelay(int ms) { printStartDelay_ = ms; }
@@ -139,12 +145,16 @@ private:
     // The question about unsaved changes; false when the command must stop.
     bool askSaveChanges();
     bool saveTo(const QString& fileName);
+    // The save dialog's proposal: the file's name, an untitled project's
+    // name in the documents folder, or the project's title.
+    QString proposedSaveName() const;
     bool runSaveDialog(QString& fileName);
     void addRecentFile(const QString& fileName);
     void UpdateRecentFilesMenu();
     void loadRecentFiles();
     void saveRecentFiles() const;
     void SetProjectCaption(const QString& name);
+    void ShowProjectName(const QString& shown);
     void FillElementTabs();
     void UpdateElementCommands();
     void FillResultsText();

@@ -8,7 +8,7 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
           clang libclang-rt-14-dev poppler-utils libreoffice-writer-nogui
-          desktop-file-utils)
+          desktop-file-utils lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -249,6 +249,48 @@ TEST_F(Session, OpenAndSaveRoundTripByteForByte)
     EXPECT_TRUE(rec2.take().empty()); // nothing was modified
 }
 
+// An example is read as a new project: no file to write back to, its name
+// only proposed, marked as never saved; saving writes elsewhere.
+TEST_F(Session, AFileOpenedAsUntitledIsNeverWrittenBack)
+{
+    auto s = threeElements();
+    ASSERT_TRUE(s->save(dir.file("a.clcm")).ok());
+    const std::string example = ReadFileBytes(dir.file("a.clcm"));
+
+    ProjectSession t;
+    Recorder rec;
+    t.addObserver(&rec);
+    ASSERT_TRUE(t.openAsUntitled(dir.file("a.clcm"), "Przykład 1").ok());
+    EXPECT_EQ(rec.take(), (Calls{"replaced", "modified 1", "results"}));
+    EXPECT_TRUE(t.fileName().empty());
+    EXPECT_EQ(t.untitledName(), "Przykład 1");
+    EXPECT_TRUE(t.modified());
+    EXPECT_EQ(allBytes(t), allBytes(*s));
+    EXPECT_EQ(t.currentIndex(), 1);
+
+    // A failed read changes nothing, the name included.
+    EXPECT_FALSE(t.openAsUntitled(dir.file("brak.clcm"), "Przykład 2").ok());
+    EXPECT_EQ(t.untitledName(), "Przykład 1");
+    EXPECT_EQ(t.count(), 3);
+
+    t.editCurrent([](TProjectElement& e) { e.Input.h = 250.0; });
+    ASSERT_TRUE(t.save(dir.file("b.clcm")).ok());
+    EXPECT_EQ(t.fileName(), dir.file("b.clcm"));
+    EXPECT_TRUE(t.untitledName().empty());
+    EXPECT_FALSE(t.modified());
+    EXPECT_EQ(ReadFileBytes(dir.file("a.clcm")), example);
+    EXPECT_NE(ReadFileBytes(dir.file("b.clcm")), example);
+
+    // Opened by name or started anew, a project has no untitled name.
+    ASSERT_TRUE(t.openAsUntitled(dir.file("a.clcm"), "Przykład 1").ok());
+    ASSERT_TRUE(t.open(dir.file("b.clcm")).ok());
+    EXPECT_TRUE(t.untitledName().empty());
+    ASSERT_TRUE(t.openAsUntitled(dir.file("a.clcm"), "Przykład 1").ok());
+    t.newProject();
+    EXPECT_TRUE(t.untitledName().empty());
+    EXPECT_TRUE(t.fileName().empty());
+}
+
 TEST_F(Session, OpenTakesTheStoredCurrentElementAndTurnsRecalculationOn)
 {
     auto s = threeElements();

@@ -79,7 +79,7 @@ private:
 
 } // namespace
 
-TEST(InstalledProgram, FindsItsFourLibrariesAndTheExamplesBesideItself)
+TEST(InstalledProgram, FindsItsFourLibrariesBesideItselfAndTheExamplesInTheDataFolder)
 {
     const QString folder = QCoreApplication::applicationDirPath();
     EXPECT_EQ(MakerLibraryFolder(), folder);
@@ -88,8 +88,12 @@ TEST(InstalledProgram, FindsItsFourLibrariesAndTheExamplesBesideItself)
         EXPECT_TRUE(library.isLoaded()) << library.fileName().toStdString();
         EXPECT_EQ(QFileInfo(library.fileName()).absolutePath(), folder) << name;
     }
-    for (const char* example : {"Przykład 1.clcm", "Przykład 2.clcm"})
-        EXPECT_TRUE(QFileInfo(QDir(folder).filePath(QString::fromUtf8(example))).isFile()) << example;
+    const QString data = QDir::cleanPath(folder + QStringLiteral("/../../share/orvandel"));
+    for (const char* example : {"Przykład 1.clcm", "Przykład 2.clcm"}) {
+        const QString file = ExampleProjectFile(folder, QString::fromUtf8(example));
+        EXPECT_EQ(file, QDir(data).filePath(QString::fromUtf8(example)));
+        EXPECT_TRUE(QFileInfo(file).isFile()) << example;
+    }
 }
 
 TEST(InstalledProgram, OpensAnExamplePrintsItToPdfAndExportsTheReport)
@@ -102,6 +106,22 @@ TEST(InstalledProgram, OpensAnExamplePrintsItToPdfAndExportsTheReport)
     window->N1PrzykladClick(1);
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Przykład 1"));
     EXPECT_GT(window->session().count(), 1);
+    // The example is a new project: saving it asks for a name, proposed in
+    // the user's folders, never in the read-only data folder.
+    {
+        QString proposed;
+        const QString saved = Home() + QStringLiteral("/Przykład 1.clcm");
+        const TMOpenDialog::Responder old = TMOpenDialog::bindResponder([&](TMOpenDialog& d) {
+            proposed = d.fileName;
+            d.fileName = saved;
+            return true;
+        });
+        EXPECT_TRUE(window->Zapisz1Click());
+        TMOpenDialog::bindResponder(old);
+        EXPECT_EQ(QFileInfo(proposed).absolutePath(), Home()) << proposed.toStdString();
+        EXPECT_EQ(window->session().fileName(), saved.toStdString());
+        EXPECT_TRUE(QFileInfo(saved).isFile());
+    }
 
     ASSERT_TRUE(SetCurrentPrinter(int(PrinterEntries().size()) - 1));  // "PDF"
     const QString pdf = Home() + QStringLiteral("/Przykład 1.pdf");

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
@@ -253,6 +254,97 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
     EXPECT_EQ(messages.messages.back().headline, "Brak pliku.");
 }
 
+// An example opens as a new project under its name, marked as never saved;
+// "Zapisz" and the close question ask for a name in the documents folder,
+// and the shipped file stays byte for byte as it was.
+TEST_F(MainWindow, AnExampleIsANewProjectAndItsFileIsNeverWritten)
+{
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const QString home = QString::fromStdString(scratch.file("home"));
+    ASSERT_TRUE(QDir().mkpath(home + "/Dokumenty"));
+    ASSERT_TRUE(QDir().mkpath(home + "/.config"));
+    orvtest::WriteFileBytes((home + "/.config/user-dirs.dirs").toStdString(),
+                            "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+    struct Restore {
+        QByteArray home, config;
+        TMOpenDialog::Responder files;
+        ~Restore()
+        {
+            TMOpenDialog::bindResponder(files);
+            qputenv("HOME", home);
+            if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
+            else qputenv("XDG_CONFIG_HOME", config);
+        }
+    } restore{oldHome, oldConfig, {}};
+    QStringList proposed;
+    restore.files = TMOpenDialog::bindResponder([&](TMOpenDialog& d) {
+        proposed << d.fileName;
+        if (dialogAnswer.isEmpty()) return false;
+        d.fileName = dialogAnswer;
+        return true;
+    });
+    auto bytes = [](const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QString example1 = QStringLiteral(ORV_BUILD_DIR "/Przykład 1.clcm");
+    const QString example2 = QStringLiteral(ORV_BUILD_DIR "/Przykład 2.clcm");
+    const QByteArray shipped1 = bytes(example1), shipped2 = bytes(example2);
+    ASSERT_FALSE(shipped1.isEmpty());
+
+    window->N1PrzykladClick(1);
+    ASSERT_TRUE(messages.messages.empty());
+    EXPECT_EQ(window->windowTitle(), "Orvandel - Przykład 1[*]");
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(window->session().fileName().empty());
+    EXPECT_GT(window->session().count(), 1);
+    EXPECT_EQ(window->documentName(), "Przykład 1");
+    EXPECT_FALSE(window->recentFiles().contains(example1));
+
+    // "Zapisz" after an edit asks for a name, proposed in the documents folder.
+    type("h1a", "290");
+    dialogAnswer = QString::fromStdString(scratch.file("Mój dom.clcm"));
+    ASSERT_TRUE(window->Zapisz1Click());
+    EXPECT_EQ(proposed, QStringList{home + "/Dokumenty/Przykład 1"});
+    EXPECT_EQ(bytes(example1), shipped1);
+    EXPECT_FALSE(bytes(dialogAnswer).isEmpty());
+    EXPECT_EQ(window->session().fileName(), dialogAnswer.toStdString());
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Mój dom"));
+    EXPECT_FALSE(window->isWindowModified());
+
+    // Closing right after the second example asks about it by name; a
+    // cancelled save dialog keeps the window, "Nie" closes it, nothing written.
+    proposed.clear();
+    window->N1PrzykladClick(2);
+    ASSERT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Przykład 2"));
+    messages.answer = mrYes;
+    dialogAnswer.clear();
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Dane w projekcie - Przykład 2 - zostały zmienione.");
+    EXPECT_EQ(proposed, QStringList{home + "/Dokumenty/Przykład 2"});
+    messages.answer = mrNo;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(bytes(example1), shipped1);
+    EXPECT_EQ(bytes(example2), shipped2);
+}
+
+// Installed, the examples lie in the data folder beside the program folder.
+TEST(MainWindowNames, ExamplesAreFoundBesideTheProgramOrInTheDataFolder)
+{
+    orvtest::ScratchDir dir;
+    const QString root = QString::fromStdString(dir.path().string());
+    ASSERT_TRUE(QDir().mkpath(root + "/lib/orvandel"));
+    ASSERT_TRUE(QDir().mkpath(root + "/share/orvandel"));
+    orvtest::WriteFileBytes((root + "/share/orvandel/Przykład 1.clcm").toStdString(), "01.3");
+    EXPECT_EQ(ExampleProjectFile(root + "/lib/orvandel", "Przykład 1.clcm"), root + "/share/orvandel/Przykład 1.clcm");
+    orvtest::WriteFileBytes((root + "/lib/orvandel/Przykład 1.clcm").toStdString(), "01.3");
+    EXPECT_EQ(ExampleProjectFile(root + "/lib/orvandel", "Przykład 1.clcm"), root + "/lib/orvandel/Przykład 1.clcm");
+}
+
 TEST_F(MainWindow, TheTraceIsBuiltWhileItsWindowIsShown)
 {
     ProjectSession& s = window->session();
@@ -349,6 +441,8 @@ TEST_F(MainWindow, SaveAndReopenGiveTheSameRecords)
 TEST_F(MainWindow, ADamagedFileLeavesTheOpenProject)
 {
     window->N1PrzykladClick(1);
+    // The example is a project not yet saved: "Nie" to keeping it.
+    messages.answer = mrNo;
     const int count = window->session().count();
     const QString damaged = QString::fromStdString(scratch.file("zly.clcm"));
     orvtest::WriteFileBytes(damaged.toStdString(), std::string("01.3") + std::string(100, '\x7f'));
