@@ -118,7 +118,8 @@ TEST(ResultsDocument, CellsStandInTwoColumnsWithTheirIndentsAndColours)
     const qreal column = d.textRect(1, 1).x();
     EXPECT_GE(column, widest + em - 0.5);
     EXPECT_EQ(d.textRect(2, 1).x(), column);
-    // Rows stand one under the other; both cells of a row share its top.
+    // Rows stand one under the other from the top; both cells of a row share its top.
+    EXPECT_NEAR(d.textRect(0, 0).y(), margin, 0.5);
     EXPECT_EQ(d.textRect(1, 0).y(), d.textRect(1, 1).y());
     EXPECT_GT(d.textRect(1, 0).y(), d.textRect(0, 0).y());
     EXPECT_GT(d.textRect(2, 0).y(), d.textRect(1, 0).y());
