@@ -130,13 +130,15 @@ std::string TrimBlanks(const std::string& text)
 
 namespace {
 
-// Writes a dimension's text, on a halo when one is given.
-void WriteText(Canvas& canvas, const std::optional<TColor>& halo, const std::function<void(int, int)>& write)
+// Writes a dimension's text whose cell is `cell`, on a box of the halo colour
+// when one is given.
+void WriteText(Canvas& canvas, const std::optional<TColor>& halo, const TRect& cell,
+               const std::function<void()>& write)
 {
     if (halo)
-        WriteWithHalo(canvas, *halo, canvas.font.color, write);
+        WriteOnBox(canvas, *halo, canvas.font.color, cell, write);
     else
-        write(0, 0);
+        write();
 }
 
 void DimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
@@ -156,7 +158,7 @@ void DimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, c
     if (Span(p1.X, p2.X) < (long long)ext.X + 2 * s5 && (place == 'R' || place == 'r'))
         x += SizeUnit(canvas, 3);
     const int y = p2.Y - ext.Y;
-    WriteText(canvas, halo, [&](int dx, int dy) { canvas.textOut(x + dx, y + dy, text); });
+    WriteText(canvas, halo, {x, y, x + ext.X, y + ext.Y}, [&] { canvas.textOut(x, y, text); });
     GrowRectByPoint(bounds, {x, y});
     GrowRectByPoint(bounds, {x + ext.X, y});
 }
@@ -172,7 +174,7 @@ void DimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& t
     const int x = DimensionMarkupLabelLeft(p1.X, p2.X, w, place, margin, SizeUnit(canvas, 3));
     const int y = p2.Y - h - SizeUnit(canvas, 1);
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, text, b); });
+    WriteText(canvas, halo, {x, y, x + w, y + h}, [&] { MarkupTextOut(canvas, x, y, text, b); });
 }
 
 } // namespace
@@ -271,7 +273,8 @@ void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
         }
     }
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, label.X + dx, label.Y + dy, text, b); });
+    WriteText(canvas, halo, {label.X, label.Y, label.X + w - S(2), label.Y + th},
+              [&] { MarkupTextOut(canvas, label.X, label.Y, text, b); });
     for (const TPoint& p : {p1, p2})
         Line(canvas, PointAtDistance(p, S(5), 90), PointAtDistance(p, S(5), -90));
 }
@@ -312,7 +315,7 @@ int DrawDimensionHArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string&
     const int x = ArrowDimensionLabelLeft(p1.X, p2.X, wFit, wPlaced, place, minGap, S(2));
     const int y = p2.Y - th - S(1);
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, label, b); });
+    WriteText(canvas, halo, {x, y, x + wPlaced, y + th}, [&] { MarkupTextOut(canvas, x, y, label, b); });
     return overhang;
 }
 
