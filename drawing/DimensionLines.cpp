@@ -191,8 +191,10 @@ void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
     DimensionH(canvas, p1, p2, text, place, bounds, halo);
 }
 
-void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
-                    TRect& bounds)
+namespace {
+
+void DimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place, TRect& bounds,
+                const std::optional<TColor>& halo)
 {
     p1 = LimitPoint(p1);
     p2 = LimitPoint(p2);
@@ -204,20 +206,43 @@ void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
         GrowRectByPoint(bounds, a);
         GrowRectByPoint(bounds, z);
     };
-    const int e = p1.Y <= p2.Y ? S(4) : -S(4);
-    seg({p1.X, p1.Y - e}, {p2.X, p2.Y + e});
-    for (const TPoint& p : {p1, p2}) {
-        seg({p.X + S(4), p.Y}, {p.X - S(4), p.Y});
-        seg({p.X - S(3), p.Y - S(3)}, {p.X + S(4), p.Y + S(4)});
-    }
+    auto lines = [&] {
+        const int e = p1.Y <= p2.Y ? S(4) : -S(4);
+        seg({p1.X, p1.Y - e}, {p2.X, p2.Y + e});
+        for (const TPoint& p : {p1, p2}) {
+            seg({p.X + S(4), p.Y}, {p.X - S(4), p.Y});
+            seg({p.X - S(3), p.Y - S(3)}, {p.X + S(4), p.Y + S(4)});
+        }
+    };
+    // a text on a box goes first, so that the line beside it stays whole
+    if (!halo) lines();
     const int s3 = S(3);
     TLogFont lf;
     MakeRotatedLogFont(canvas, lf, 90);
     const TCanvasFont previous = SelectLogFont(canvas, lf);
     const TPoint ext = canvas.textExtent(text);
     const int y = DimensionTextStartY(p1.Y, p2.Y, ext.X, place, s3);
-    canvas.textOut(p2.X - ext.Y, y, text);
+    const TPoint at{p2.X - ext.Y, y};
+    if (halo)
+        WriteOnBox(canvas, *halo, canvas.font.color, at, ext.X, ext.Y, 90, [&] { canvas.textOut(at.X, at.Y, text); });
+    else
+        canvas.textOut(at.X, at.Y, text);
     canvas.font = previous;
+    if (halo) lines();
+}
+
+} // namespace
+
+void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds)
+{
+    DimensionV(canvas, p1, p2, text, place, bounds, std::nullopt);
+}
+
+void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds, TColor halo)
+{
+    DimensionV(canvas, p1, p2, text, place, bounds, halo);
 }
 
 void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,
