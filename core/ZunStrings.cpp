@@ -360,12 +360,25 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
         WindLine(w, in.wd_kNm2 < 0, in.wd_kNm2, " kN/m%I2%N");
         break;
     case ccConcentratedLoad: {
-        const TConcentratedLoad f = in.Sily[0];
-        w.line("Obciążenie skupione@@ N%DSd%N = " + N(f.NSd) + " kN");
-        w.line("Pole oddziaływania obciążenia skupionego@@ a%Dl%N x a%Dt%N =" + N1(f.aL) + " cm  x " +
-               N1(f.aT) + " cm");
-        w.line("Odległość obciążenia od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
-        w.line("Poziom obciążenia skupionego poniżej górnej powierzchni ściany@@ " + N1(f.hN) + " cm");
+        // One load reads without numbers; of several, each has its own lines, the
+        // symbols of load k > 1 indexed ",k" as in the results.
+        const int count = ConcentratedLoadCount(in);
+        for (int k = 0; k < count; ++k) {
+            const TConcentratedLoad f = in.Sily[k];
+            const std::string nr = count > 1 ? " nr " + std::to_string(k + 1) : std::string();
+            const std::string ix = k > 0 ? "," + std::to_string(k + 1) : std::string();
+            w.line("Obciążenie skupione" + nr + "@@ N%DSd" + ix + "%N = " + N(f.NSd) + " kN");
+            w.line("Pole oddziaływania obciążenia skupionego" + nr + "@@ a%Dl" + ix + "%N x a%Dt" + ix +
+                   "%N =" + N1(f.aL) + " cm  x " + N1(f.aT) + " cm");
+            // the first load is placed by its axis, the others by their left side
+            if (k == 0)
+                w.line("Odległość obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
+            else
+                w.line("Odległość lewego brzegu obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) +
+                       " cm");
+            w.line("Poziom obciążenia skupionego" + nr + " poniżej górnej powierzchni ściany@@ " + N1(f.hN) +
+                   " cm");
+        }
         break;
     }
     case ccBasementWall:
@@ -511,12 +524,18 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
 void ConcentratedLoadResults(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
 {
     w.heading("Warunek nośności:");
-    w.line("%Sb%N = " + N3(r.beta) + "  A%Db%N = " + N(r.A_b) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + " MPa");
+    const int count = ConcentratedLoadCount(in);
+    // of several loads, each with its factor, bearing area and effective length
+    const std::string fd = ",  f%Dd%N = " + N(r.f_d / 1e6) + " MPa";
+    w.line("%Sb%N = " + N3(r.beta) + "  A%Db%N = " + N(r.A_b) + " m%I2%N" +
+           (count > 1 ? ",  l%Deff%N = " + N(r.l_eff) + " cm" : std::string()) + fd);
     ConditionLine(w, "N%DSd%N = ", in.Sily[0].NSd, "N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = ", r.N_Rd, " kN");
-    // every further load the element has, each against its own resistance
+    const double beta[] = {r.beta2, r.beta3}, area[] = {r.A_b2, r.A_b3}, leff[] = {r.l_eff2, r.l_eff3};
     const double further[] = {r.N_Rd2, r.N_Rd3};
-    for (int k = 1; k < ConcentratedLoadCount(in); ++k) {
+    for (int k = 1; k < count; ++k) {
         const std::string n = std::to_string(k + 1);
+        w.line("%Sb%N%D" + n + "%N = " + N3(beta[k - 1]) + "  A%Db," + n + "%N = " + N(area[k - 1]) +
+               " m%I2%N,  l%Deff," + n + "%N = " + N(leff[k - 1]) + " cm" + fd);
         ConditionLine(w, "N%DSd," + n + "%N = ", in.Sily[k].NSd,
                       "N%DRd," + n + "%N = %Sb%N%D" + n + "%N·A%Db," + n + "%N·f%Dd%N = ", further[k - 1], " kN");
     }

@@ -130,13 +130,15 @@ std::string TrimBlanks(const std::string& text)
 
 namespace {
 
-// Writes a dimension's text, on a halo when one is given.
-void WriteText(Canvas& canvas, const std::optional<TColor>& halo, const std::function<void(int, int)>& write)
+// Writes a dimension's text whose cell is `cell`, on a box of the halo colour
+// when one is given.
+void WriteText(Canvas& canvas, const std::optional<TColor>& halo, const TRect& cell,
+               const std::function<void()>& write)
 {
     if (halo)
-        WriteWithHalo(canvas, *halo, canvas.font.color, write);
+        WriteOnBox(canvas, *halo, canvas.font.color, cell, write);
     else
-        write(0, 0);
+        write();
 }
 
 void DimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
@@ -156,7 +158,7 @@ void DimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, c
     if (Span(p1.X, p2.X) < (long long)ext.X + 2 * s5 && (place == 'R' || place == 'r'))
         x += SizeUnit(canvas, 3);
     const int y = p2.Y - ext.Y;
-    WriteText(canvas, halo, [&](int dx, int dy) { canvas.textOut(x + dx, y + dy, text); });
+    WriteText(canvas, halo, {x, y, x + ext.X, y + ext.Y}, [&] { canvas.textOut(x, y, text); });
     GrowRectByPoint(bounds, {x, y});
     GrowRectByPoint(bounds, {x + ext.X, y});
 }
@@ -172,7 +174,7 @@ void DimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& t
     const int x = DimensionMarkupLabelLeft(p1.X, p2.X, w, place, margin, SizeUnit(canvas, 3));
     const int y = p2.Y - h - SizeUnit(canvas, 1);
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, text, b); });
+    WriteText(canvas, halo, {x, y, x + w, y + h}, [&] { MarkupTextOut(canvas, x, y, text, b); });
 }
 
 } // namespace
@@ -189,8 +191,10 @@ void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
     DimensionH(canvas, p1, p2, text, place, bounds, halo);
 }
 
-void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
-                    TRect& bounds)
+namespace {
+
+void DimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place, TRect& bounds,
+                const std::optional<TColor>& halo)
 {
     p1 = LimitPoint(p1);
     p2 = LimitPoint(p2);
@@ -202,20 +206,43 @@ void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
         GrowRectByPoint(bounds, a);
         GrowRectByPoint(bounds, z);
     };
-    const int e = p1.Y <= p2.Y ? S(4) : -S(4);
-    seg({p1.X, p1.Y - e}, {p2.X, p2.Y + e});
-    for (const TPoint& p : {p1, p2}) {
-        seg({p.X + S(4), p.Y}, {p.X - S(4), p.Y});
-        seg({p.X - S(3), p.Y - S(3)}, {p.X + S(4), p.Y + S(4)});
-    }
+    auto lines = [&] {
+        const int e = p1.Y <= p2.Y ? S(4) : -S(4);
+        seg({p1.X, p1.Y - e}, {p2.X, p2.Y + e});
+        for (const TPoint& p : {p1, p2}) {
+            seg({p.X + S(4), p.Y}, {p.X - S(4), p.Y});
+            seg({p.X - S(3), p.Y - S(3)}, {p.X + S(4), p.Y + S(4)});
+        }
+    };
+    // a text on a box goes first, so that the line beside it stays whole
+    if (!halo) lines();
     const int s3 = S(3);
     TLogFont lf;
     MakeRotatedLogFont(canvas, lf, 90);
     const TCanvasFont previous = SelectLogFont(canvas, lf);
     const TPoint ext = canvas.textExtent(text);
     const int y = DimensionTextStartY(p1.Y, p2.Y, ext.X, place, s3);
-    canvas.textOut(p2.X - ext.Y, y, text);
+    const TPoint at{p2.X - ext.Y, y};
+    if (halo)
+        WriteOnBox(canvas, *halo, canvas.font.color, at, ext.X, ext.Y, 90, [&] { canvas.textOut(at.X, at.Y, text); });
+    else
+        canvas.textOut(at.X, at.Y, text);
     canvas.font = previous;
+    if (halo) lines();
+}
+
+} // namespace
+
+void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds)
+{
+    DimensionV(canvas, p1, p2, text, place, bounds, std::nullopt);
+}
+
+void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds, TColor halo)
+{
+    DimensionV(canvas, p1, p2, text, place, bounds, halo);
 }
 
 void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,
@@ -271,7 +298,8 @@ void DrawDimensionSlantMarkup(Canvas& canvas, TPoint p1, TPoint p2, int dist,
         }
     }
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, label.X + dx, label.Y + dy, text, b); });
+    WriteText(canvas, halo, {label.X, label.Y, label.X + w - S(2), label.Y + th},
+              [&] { MarkupTextOut(canvas, label.X, label.Y, text, b); });
     for (const TPoint& p : {p1, p2})
         Line(canvas, PointAtDistance(p, S(5), 90), PointAtDistance(p, S(5), -90));
 }
@@ -312,7 +340,7 @@ int DrawDimensionHArrow(Canvas& canvas, TPoint p1, TPoint p2, const std::string&
     const int x = ArrowDimensionLabelLeft(p1.X, p2.X, wFit, wPlaced, place, minGap, S(2));
     const int y = p2.Y - th - S(1);
     TRect b;
-    WriteText(canvas, halo, [&](int dx, int dy) { MarkupTextOut(canvas, x + dx, y + dy, label, b); });
+    WriteText(canvas, halo, {x, y, x + wPlaced, y + th}, [&] { MarkupTextOut(canvas, x, y, label, b); });
     return overhang;
 }
 

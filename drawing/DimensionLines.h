@@ -24,6 +24,10 @@ void DrawDimensionH(Canvas& canvas, TPoint p1, TPoint p2, const std::string& tex
 // the span goes below ('D') or above ('U'). The text does not widen Bounds.
 void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
                     TRect& bounds);
+// The same with the text on a box of the given colour, for a dimension drawn
+// over other symbols.
+void DrawDimensionV(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text, char place,
+                    TRect& bounds, TColor halo);
 // Horizontal with a mark-up label; Place '1'/'2' also move a label outside
 // when the free space beside it is not more than Margin.
 void DrawDimensionHMarkup(Canvas& canvas, TPoint p1, TPoint p2, const std::string& text,

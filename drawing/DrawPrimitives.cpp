@@ -175,14 +175,39 @@ void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bo
     canvas.font = previous;
 }
 
-void WriteWithHalo(Canvas& canvas, TColor halo, TColor color, const std::function<void(int dx, int dy)>& write)
+void WriteOnBox(Canvas& canvas, TColor box, TColor color, const TRect& cell, const std::function<void()>& write)
 {
-    const int s1 = SizeUnit(canvas, 1), s2 = SizeUnit(canvas, 2);
-    canvas.font.color = halo;
-    for (const TPoint& h : {TPoint{-s1, 0}, TPoint{s1, 0}, TPoint{0, -s2}, TPoint{0, -s1}, TPoint{0, s1}, TPoint{0, s2}})
-        write(h.X, h.Y);
+    const int s1 = SizeUnit(canvas, 1);
+    const TCanvasBrush brush = canvas.brush;
+    canvas.brush = {box, TBrushStyle::Solid};
+    canvas.fillRect({cell.Left - s1, cell.Top, cell.Right + s1, cell.Bottom});
+    canvas.brush = brush;
     canvas.font.color = color;
-    write(0, 0);
+    write();
+}
+
+void WriteOnBox(Canvas& canvas, TColor box, TColor color, TPoint origin, int w, int h, double angle,
+                const std::function<void()>& write)
+{
+    if (angle == 0) {
+        WriteOnBox(canvas, box, color, {origin.X, origin.Y, origin.X + w, origin.Y + h}, write);
+        return;
+    }
+    // along the text (c, -s) and down its cell (s, c), counter-clockwise on screen
+    const double a = Rad(angle), c = std::cos(a), s = std::sin(a);
+    const double s1 = SizeUnit(canvas, 1), s2 = SizeUnit(canvas, 2);
+    auto at = [&](double u, double v) {
+        return TPoint{RoundToInt(origin.X + c * u + s * v), RoundToInt(origin.Y - s * u + c * v)};
+    };
+    const TCanvasBrush brush = canvas.brush;
+    const TCanvasPen pen = canvas.pen;
+    canvas.brush = {box, TBrushStyle::Solid};
+    canvas.pen = {box, 1, TPenStyle::Solid, TPenMode::Copy};
+    canvas.polygon({at(-s2, -s1), at(w + s2, -s1), at(w + s2, h + s1), at(-s2, h + s1)});
+    canvas.brush = brush;
+    canvas.pen = pen;
+    canvas.font.color = color;
+    write();
 }
 
 double AxisLineAngle(TPoint p1, TPoint p2)

@@ -84,11 +84,17 @@ void TextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRect& bo
 TPoint RotatedTextOrigin(TPoint p, int w, int h, char anchor, double angle);
 // Angle in degrees of an axis line from P1 to P2 (90 for a vertical line).
 double AxisLineAngle(TPoint p1, TPoint p2);
-// Writes a text by `write` six times in the halo colour round its place
-// (S(1) to either side, S(1) and S(2) above and below), then once in Color:
-// the text stays readable over the lines and dark fills beneath it. The
-// font colour is left at Color.
-void WriteWithHalo(Canvas& canvas, TColor halo, TColor color, const std::function<void(int dx, int dy)>& write);
+// Writes a text by `write` once in Color over a box in the colour `box` (the
+// background): the text's cell `cell`, S(1) longer at either end. The text
+// stays readable over the lines and dark fills beneath it and is written
+// once. The font colour is left at Color; pen and brush as they were.
+void WriteOnBox(Canvas& canvas, TColor box, TColor color, const TRect& cell, const std::function<void()>& write);
+// The same for a text turned by Angle degrees whose cell, w long and h high,
+// has its top-left corner (before turning) at `origin`; a turned text stands
+// beside its symbol, clear of other lines, and its box is S(2) longer at either
+// end and S(1) wider on either side.
+void WriteOnBox(Canvas& canvas, TColor box, TColor color, TPoint origin, int w, int h, double angle,
+                const std::function<void()>& write);
 // Dash-dot axis with Name along it beside both ends.
 void DrawAxisLine(Canvas& canvas, TPoint p1, TPoint p2, const std::string& name);
 // The same with the name at the end P2 only (when the start is hidden behind the drawing).

@@ -196,9 +196,10 @@ void DrawPlate(Canvas& canvas, const std::vector<TPoint>& pts, int number, const
     if (code > 32 && code < 127) {
         const std::string letter(1, char(code));
         const TPoint e = canvas.textExtent(letter);
-        // the letter stands on the wall's fill: on a halo
-        WriteWithHalo(canvas, halo, canvas.font.color,
-                      [&](int dx, int dy) { canvas.textOut(c.X - e.X / 2 + dx, c.Y - e.Y / 2 + dy, letter); });
+        // the letter stands on the wall's fill: on a box
+        const TPoint at{c.X - e.X / 2, c.Y - e.Y / 2};
+        WriteOnBox(canvas, halo, canvas.font.color, {at.X, at.Y, at.X + e.X, at.Y + e.Y},
+                   [&] { canvas.textOut(at.X, at.Y, letter); });
     }
     const int n = int(pts.size());
     const TPoint centre{int(sx / n), int(sy / n)};

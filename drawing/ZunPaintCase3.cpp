@@ -1,9 +1,11 @@
-// Scheme of a wall under a concentrated load: the panel in oblique view with
-// the pocket for the bearing, the pad and its force, the spread of the load
-// at 60 degrees with l_eff, the dimensions and a frame round all of it.
+// Scheme of a wall under concentrated loads: the panel in oblique view with
+// the pocket for each bearing, each pad with its force and position, the
+// spread of the first load at 60 degrees with l_eff, the dimensions and a
+// frame round all of it.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "drawing/DimensionLines.h"
 #include "drawing/SchemeFit.h"
@@ -11,39 +13,55 @@
 #include "drawing/ZunPaintLayout.h"
 #include "drawing/ZunPaintWallSupport.h"
 
+#include "core/ZunCalc.h"
+
 namespace orv {
 
 using namespace wallscheme;
 
 namespace {
 
-// Front outline of the wall with the pocket, on pixel points; walks from
-// the upper left corner down, along the bottom, up the right edge and back
-// along the top through the pocket.
-std::vector<TPoint> OutlineWithNotch(const TPoint wall[4], const TPoint notch[4], bool notchPresent)
+// A pocket cut into the top of the wall down to a bearing, in model centimetres.
+struct TPocket {
+    double x1, x2, depth;
+};
+
+// Front outline of the wall with its pockets, on pixel points; walks from the
+// upper left corner down, along the bottom, up the right edge and back along
+// the top through the pockets (where pockets overlap, the deeper one).
+std::vector<TPoint> OutlineWithPockets(const ModelMap& m, double l, double h, const std::vector<TPocket>& pockets)
 {
-    std::vector<TPoint> out(wall, wall + 4);
-    const TPoint &w0 = wall[0], &w3 = wall[3];
-    const TPoint &n0 = notch[0], &n1 = notch[1], &n2 = notch[2], &n3 = notch[3];
-    if (!notchPresent || n1.Y <= w0.Y || w3.X <= n1.X) return out;
-    const bool toRight = w3.X <= n3.X;
-    const bool toLeft = w0.X >= n0.X;
-    if (toRight && toLeft) {
-        // the pocket spans the whole width: the top is simply lowered
-        out[0].Y = n1.Y;
-        out[3].Y = n2.Y;
-    } else if (toRight) {
-        out[3].Y = n2.Y;
-        out.push_back(n1);
-        out.push_back(n0);
-    } else if (toLeft) {
-        out[0].Y = n1.Y;
-        out.push_back(n3);
-        out.push_back(n2);
-    } else {
-        out.insert(out.end(), {n3, n2, n1, n0});
+    std::vector<double> xs = {0, l};
+    for (const TPocket& p : pockets)
+        for (double x : {p.x1, p.x2})
+            if (x > 0 && x < l) xs.push_back(x);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    // the top's level over each interval between the pockets' sides
+    std::vector<double> level(xs.size() - 1, 0.0);
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        const double mid = 0.5 * (xs[i] + xs[i + 1]);
+        for (const TPocket& p : pockets)
+            if (p.x1 < mid && mid < p.x2) level[i] = std::max(level[i], p.depth);
     }
-    return out;
+    std::vector<TPoint> out = {m(0, level.front()), m(0, h), m(l, h)};
+    for (std::size_t i = level.size(); i-- > 0;) {
+        out.push_back(m(xs[i + 1], level[i]));
+        out.push_back(m(xs[i], level[i]));
+    }
+    // no repeated points and no point inside a straight run
+    std::vector<TPoint> pts;
+    for (const TPoint& p : out)
+        if (pts.empty() || p.X != pts.back().X || p.Y != pts.back().Y) pts.push_back(p);
+    while (pts.size() > 1 && pts.back().X == pts.front().X && pts.back().Y == pts.front().Y) pts.pop_back();
+    for (std::size_t i = 3; i < pts.size();) {
+        const TPoint &a = pts[i - 1], &b = pts[i], &c = pts[(i + 1) % pts.size()];
+        if ((a.X == b.X && b.X == c.X) || (a.Y == b.Y && b.Y == c.Y))
+            pts.erase(pts.begin() + static_cast<std::ptrdiff_t>(i));
+        else
+            ++i;
+    }
+    return pts;
 }
 
 // Face of edge j (pts[j] to the next point) drawn back by the depth D.
@@ -91,6 +109,11 @@ void GrowByForceArrow(Canvas& canvas, TRect& bounds, TPoint p, double value, int
     GrowRectByPoint(bounds, {q.X + e.Y + S(1), q.Y - e.X - S(2)});
 }
 
+// One load as the scheme draws it [cm]: the bearing from xa to xb at level hN.
+struct TDrawnLoad {
+    double nsd, aL, aT, hN, xa, xb, position;  // position: its dimension's length
+};
+
 bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
                           const TCalcResults& results, const TDrawingColors& colorsIn, int topOffset,
                           TRect& bounds, bool frame)
@@ -99,23 +122,31 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     if (!PositiveFinite(t) || !PositiveFinite(h) || !PositiveFinite(l)) return false;
     const TDrawingColors colors = colorsIn;
     const SizeOf S{canvas};
-    const TConcentratedLoad load = input.Sily[0];  // only the first load is drawn
-    const double nsd = Finite(load.NSd), aL = Finite(load.aL), aT = Finite(load.aT);
-    const double a1 = Finite(load.a1), hN = Finite(load.hN);
+    // the first load is placed by its axis, the others by their left side
+    const int count = ConcentratedLoadCount(input);
+    std::vector<TDrawnLoad> loads;
+    for (int k = 0; k < count; ++k) {
+        const TConcentratedLoad f = input.Sily[k];
+        const double aL = Finite(f.aL), a1 = Finite(f.a1);
+        const double xa = k == 0 ? a1 - 0.5 * aL : a1;
+        loads.push_back({Finite(f.NSd), aL, Finite(f.aT), Finite(f.hN), xa, xa + aL, k == 0 ? xa + 0.5 * aL : xa});
+    }
+    const TDrawnLoad& first = loads.front();
     const double leff = Finite(results.l_eff);
-    const double xa = a1 - 0.5 * aL, xb = xa + aL;
     const double d = 0.75 * t / std::sqrt(4.0);
-    const double dT = 0.75 * aT / std::sqrt(4.0);
-    const double e = 0.375 * (t - aT) / std::sqrt(4.0);
+    // the position dimensions of several loads stand one above another over the arrows
+    const int step = S(18);
+    const int dims = count > 1 ? count * step + S(6) : 0;
 
-    const int lw = std::max(S(45), S(25) + canvas.textWidth(FormatFixed(2, nsd)));
-    const TPoint area{size.X - S(40), size.Y - lw};
+    int lw = S(45);
+    for (const TDrawnLoad& f : loads) lw = std::max(lw, S(25) + canvas.textWidth(FormatFixed(2, f.nsd)));
+    const TPoint area{size.X - S(40), size.Y - lw - dims};
     ModelMap m;
     if (!WallDrawingLayout(canvas, area, 0, l + t / std::sqrt(2.0), h + d, 0, true, false, false,
                            false, true, true, false, m.scale, m.x0, m.y0))
         return false;
     m.x0 += S(50);
-    m.y0 += std::max(lw, S(40) + RoundToInt(m.scale * d)) + topOffset;
+    m.y0 += std::max(lw, S(40) + RoundToInt(m.scale * d)) + dims + topOffset;
     m.limitTo({0, 0, size.X, size.Y});
     const int depth = RoundToInt(m.scale * d);
 
@@ -126,28 +157,36 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     const TPoint wall[4] = {m(0, 0), m(0, h), m(l, h), m(l, 0)};
     bounds = {wall[0].X, wall[0].Y, wall[0].X, wall[0].Y};
     const int ytop = wall[0].Y;
-    const bool notchPresent = hN > 0.00001 && xa < l;
-    const double xr = std::min(xb, l);
-    const TPoint notch[4] = {m(xa, 0), m(xa, hN), m(xr, hN), m(xr, 0)};
-    const std::vector<TPoint> outline = OutlineWithNotch(wall, notch, notchPresent);
+    std::vector<TPocket> pockets;
+    for (const TDrawnLoad& f : loads)
+        if (f.hN > 0.00001 && f.xa < l) pockets.push_back({f.xa, std::min(f.xb, l), f.hN});
+    const std::vector<TPoint> outline = OutlineWithPockets(m, l, h, pockets);
 
     DrawSideFaces(canvas, ytop, outline, depth);
 
-    const double yt = hN - 3 - e;  // top of the pad, set back by e
-    const std::vector<TPoint> padTop = {m(xa + e, yt), m(xb + e, yt), m(xb + e + dT, yt - dT),
-                                        m(xa + e + dT, yt - dT)};
-    const std::vector<TPoint> padRight = {m(xb + e, yt), m(xb + e, hN - e),
-                                          m(xb + e + dT, hN - e - dT), m(xb + e + dT, yt - dT)};
-    const std::vector<TPoint> padFront = {m(xa + e, hN - e), m(xa + e, yt), m(xb + e, yt),
-                                          m(xb + e, hN - e)};
+    // each pad 3 cm thick, its top set back by e to centre it in the thickness
+    struct Pad {
+        std::vector<TPoint> top, right, front;
+    };
+    std::vector<Pad> pads;
+    for (const TDrawnLoad& f : loads) {
+        const double dT = 0.75 * f.aT / std::sqrt(4.0);
+        const double e = 0.375 * (t - f.aT) / std::sqrt(4.0);
+        const double yt = f.hN - 3 - e, xa = f.xa, xb = f.xb;
+        pads.push_back({{m(xa + e, yt), m(xb + e, yt), m(xb + e + dT, yt - dT), m(xa + e + dT, yt - dT)},
+                        {m(xb + e, yt), m(xb + e, f.hN - e), m(xb + e + dT, f.hN - e - dT), m(xb + e + dT, yt - dT)},
+                        {m(xa + e, f.hN - e), m(xa + e, yt), m(xb + e, yt), m(xb + e, f.hN - e)}});
+    }
     auto measured = [&](const std::vector<TPoint>& pts) {
         canvas.polygon(pts);
         GrowRectByPoints(bounds, pts);
     };
     canvas.brush.color = colors[dcView];
-    measured(padTop);
-    measured(padRight);
-    measured(padFront);
+    for (const Pad& pad : pads) {
+        measured(pad.top);
+        measured(pad.right);
+        measured(pad.front);
+    }
 
     canvas.brush.color = colors[dcMasonryFill];
     DrawTopFaces(canvas, ytop, outline, depth);
@@ -155,17 +194,23 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
 
     // a pad standing above the wall's top is drawn again over its top face
     canvas.brush.color = colors[dcView];
-    if (hN < 3) measured(padTop);
-    if (hN < 0.01) {
-        canvas.polygon(padRight);
-        measured(padFront);
+    bool allInside = true;
+    for (std::size_t k = 0; k < loads.size(); ++k) {
+        if (loads[k].hN < 3) measured(pads[k].top);
+        if (loads[k].hN < 0.01) {
+            canvas.polygon(pads[k].right);
+            measured(pads[k].front);
+        }
+        allInside = allInside && loads[k].xb < l;
     }
-    if (xb < l) {
+    if (allInside) {
         canvas.brush.color = colors[dcMasonryFill];
         DrawRightFace(canvas, ytop, outline, depth);
     }
 
     if (results.Error == 0) {
+        // the spread of the first load, whose l_eff the scheme gives
+        const double xa = first.xa, xb = first.xb, hN = first.hN;
         const double tan60 = std::tan(std::numbers::pi / 3);
         const double r = 0.5 * (h - hN) / tan60;
         const double yMid = hN + 0.5 * (h - hN);
@@ -180,19 +225,31 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     }
 
     canvas.brush.color = entry.brush;
-    const TPoint loadPoint = m(xa + 0.5 * aL + 0.5 * d, hN - 3 - 0.5 * d);
-    DrawForceArrow(canvas, loadPoint, 0, nsd, nsd, 0, colors[dcForce], true, 2, true);
-    // the load and its value stay inside the frame and the cropped picture
-    GrowByForceArrow(canvas, bounds, loadPoint, nsd, 2);
+    std::vector<int> padTops;
+    int arrowsTop = kDrawLimit;
+    for (const TDrawnLoad& f : loads) {
+        const TPoint loadPoint = m(f.xa + 0.5 * f.aL + 0.5 * d, f.hN - 3 - 0.5 * d);
+        DrawForceArrow(canvas, loadPoint, 0, f.nsd, f.nsd, 0, colors[dcForce], true, 2, true);
+        // the load and its value stay inside the frame and the cropped picture
+        TRect arrow = {loadPoint.X, loadPoint.Y, loadPoint.X, loadPoint.Y};
+        GrowByForceArrow(canvas, arrow, loadPoint, f.nsd, 2);
+        GrowRectByRect(bounds, arrow);
+        arrowsTop = std::min(arrowsTop, arrow.Top);
+        padTops.push_back(m.Y(f.hN - 3 - 0.5 * d));
+    }
     canvas.pen.width = S(1);
     entry.restore(canvas);
     canvas.brush.style = TBrushStyle::Clear;
 
     TRect r;
-    const double yp = hN - 3 - 0.5 * d;
-    DrawDimensionH(canvas, Shift(m(0.5 * d, yp), 0, -S(30)), Shift(m(xa + 0.5 * aL + 0.5 * d, yp), 0, -S(30)),
-                   FormatFixed(1, xa + 0.5 * aL), 'L', r);
-    GrowRectByRect(bounds, r);
+    for (std::size_t k = 0; k < loads.size(); ++k) {
+        // one load: its dimension S(30) above its pad; several: above all arrows,
+        // the first lowest
+        const int y = count == 1 ? padTops[k] - S(30) : arrowsTop - S(6) - static_cast<int>(k) * step;
+        DrawDimensionH(canvas, {m.X(0.5 * d), y}, {m.X(loads[k].position + 0.5 * d), y},
+                       FormatFixed(1, loads[k].position), 'L', r);
+        GrowRectByRect(bounds, r);
+    }
     DrawDimensionH(canvas, Shift(wall[1], 0, S(20)), Shift(wall[2], 0, S(20)), FormatFixed(1, l), 'A', r);
     GrowRectByRect(bounds, r);
     DrawDimensionV(canvas, Shift(wall[3], S(40), 0), Shift(wall[2], S(40), 0), FormatFixed(1, h), 'A', r);

@@ -94,12 +94,11 @@ void ForceArrow(Canvas& canvas, TPoint p, int offset, double value, double maxVa
         const TPoint o{RoundToInt(c.X - std::cos(ta) * w / 2.0 - std::sin(ta) * th / 2.0),
                        RoundToInt(c.Y + std::sin(ta) * w / 2.0 - std::cos(ta) * th / 2.0)};
         TRect b;
-        WriteWithHalo(canvas, entryBrush, color, [&](int dx, int dy) {
-            const TPoint at{o.X + dx, o.Y + dy};
+        WriteOnBox(canvas, entryBrush, color, o, w, th, textAngle, [&] {
             if (markup)
-                MarkupTextOutRotated(canvas, at, label, b, ' ', textAngle);
+                MarkupTextOutRotated(canvas, o, label, b, ' ', textAngle);
             else
-                TextOutRotated(canvas, at, label, b, ' ', textAngle);
+                TextOutRotated(canvas, o, label, b, ' ', textAngle);
         });
     }
     canvas.pen.color = canvas.font.color = entryPen;

@@ -149,13 +149,10 @@ void DrawNamedForceArrow(Canvas& canvas, TPoint p, int offset, const std::string
         else
             o = RotatePoint(q, {q.X + canvas.unitHeight(), q.Y}, rad);
         TRect b;
-        // a halo in the background colour keeps the name readable over lines
-        canvas.font.color = entryBrush;
-        const int s1 = S(1), s2 = S(2);
-        const TPoint halo[6] = {{-s1, 0}, {s1, 0}, {0, -s1}, {0, s1}, {0, -s2}, {0, s2}};
-        for (const TPoint& h : halo) MarkupTextOut(canvas, o.X + h.X, o.Y + h.Y, name, b);
-        canvas.font.color = color;
-        MarkupTextOut(canvas, o.X, o.Y, name, b);
+        // a box in the background colour keeps the name readable over lines
+        WriteOnBox(canvas, entryBrush, color,
+                   {o.X, o.Y, o.X + MarkupTextWidth(canvas, name), o.Y + canvas.textHeight("Ź")},
+                   [&] { MarkupTextOut(canvas, o.X, o.Y, name, b); });
     }
     canvas.pen.color = canvas.font.color = entryPen;
     canvas.brush.color = entryBrush;
@@ -268,7 +265,8 @@ void DrawMomentSymbol(Canvas& canvas, TPoint p, TColor color, double m, double /
     for (std::size_t k = 0; k < head.size(); ++k) keepAbove(head[k], head[(k + 1) % head.size()]);
     lp.Y = std::min(lp.Y, clear - lh);
     TRect b;
-    WriteWithHalo(canvas, halo, color, [&](int dx, int dy) { MarkupTextOut(canvas, lp.X + dx, lp.Y + dy, label, b); });
+    WriteOnBox(canvas, halo, color, {lp.X, lp.Y, lp.X + MarkupTextWidth(canvas, label), lp.Y + lh},
+               [&] { MarkupTextOut(canvas, lp.X, lp.Y, label, b); });
     canvas.pen.color = entryPen;
     canvas.font.color = entryFont;
     canvas.pen.width = S(1);

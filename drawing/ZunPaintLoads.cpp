@@ -239,20 +239,36 @@ bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLo
         const double y = yTop[e];
         spans(s, y + s.hw, S(20));
         if (s.wallMode != kValueMode) {
+            // on boxes: the height over the floor's load, the thickness over the wall
             DrawDimensionV(canvas, moved(SP(wMax, y + s.hw), S(50), 0),
-                           moved(SP(wMax, y + s.hw + s.h), S(50), 0), FormatFixed(2, s.h), 'A', bounds);
+                           moved(SP(wMax, y + s.hw + s.h), S(50), 0), FormatFixed(2, s.h), 'A', bounds,
+                           background);
             DrawDimensionH(canvas, SP(a - s.t / 2, y + s.hw + s.h / 2),
-                           SP(a + s.t / 2, y + s.hw + s.h / 2), FormatFixed(2, s.t), 'A', bounds);
+                           SP(a + s.t / 2, y + s.hw + s.h / 2), FormatFixed(2, s.t), 'A', bounds, background);
         }
     }
     if (basement) spans(slab, yL + slab.hw, S(35));
 
-    // storey names, the top one bears the number n
+    // storey names, the top one bears the number n: turned along the left of
+    // each storey while every storey is tall enough for its name, else
+    // upright, each beside the middle of its storey right of the heights
+    auto storeyName = [&](int i) { return "kond. n+" + std::to_string(n - i + 1); };
+    bool turned = true;
+    for (int i = 1; i <= n; ++i) {
+        const Entry& s = st[i - 1];
+        const int height = SP(0, yTop[i - 1] + s.h + s.hw).Y - SP(0, yTop[i - 1]).Y;
+        turned = turned && canvas.textWidth(storeyName(i)) + S(6) <= height;
+    }
     for (int i = 1; i <= n; ++i) {
         const Entry& s = st[i - 1];
         const TPoint p1 = SP(-leftMax, yTop[i - 1]), p2 = SP(-leftMax, yTop[i - 1] + s.h + s.hw);
-        TextOutRotated(canvas, {(p1.X + p2.X) / 2 - S(15), (p1.Y + p2.Y) / 2},
-                       "kond. n+" + std::to_string(n - i + 1), bounds, 'C', 90);
+        if (turned) {
+            TextOutRotated(canvas, {(p1.X + p2.X) / 2 - S(15), (p1.Y + p2.Y) / 2}, storeyName(i), bounds, 'C', 90);
+        } else {
+            const int x = SP(wMax, 0).X + S(50) + S(8);
+            const int y = (p1.Y + p2.Y) / 2 - canvas.textHeight("Ź") / 2;
+            canvas.textOut(x, y, storeyName(i));
+        }
     }
 
     // the collected force, its tip on the level

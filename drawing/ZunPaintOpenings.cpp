@@ -1,5 +1,5 @@
-// Elevation of a wall with its openings and the opening being defined, with
-// the dimensions that place it, in the length unit the dialog shows.
+// Elevation of a wall with its openings and the opening being defined (its
+// outline and diagonals over the wall as it is), with the dimensions that place it, in the length unit the dialog shows.
 #include <cmath>
 
 #include "drawing/DimensionLines.h"
@@ -84,10 +84,6 @@ void DrawOpeningsScheme(Canvas& canvas, const TRect& clientRect, const TCalcInpu
     canvas.pen.width = S(1);
     DrawDashedLine(canvas, p0, p2);
     DrawDashedLine(canvas, p1, p3);
-    // the dark wedge along the upper and left edges
-    const TPoint wedge{p3.X + RoundToInt(0.1 * (p1.X - p3.X)), p3.Y + RoundToInt(0.1 * (p1.Y - p3.Y))};
-    canvas.brush.color = clBlack;
-    canvas.polygon({p0, wedge, p2, p3});
     canvas.pen.mode = mode;
     canvas.brush.style = TBrushStyle::Clear;
 

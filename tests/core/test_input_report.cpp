@@ -174,6 +174,52 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
     EXPECT_GT(Find(*sheet, "Ciężar własny słupa@@ G%Ds%N = 12,50 kN"), 0);
 }
 
+// One load reads as it always has; of several, each has its lines, the later
+// ones placed by the left side of their bearing.
+TEST(InputReport, EveryConcentratedLoadInUseHasItsLines)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->Sily[0] = {80, 20, 25, 20, 0};
+    in->Sily[1] = {600, 30, 25, 50, 250};
+    in->Sily[2] = {45, 20, 12, 75.5, 290};
+    TCalcResults r;
+    auto sheet = std::make_unique<TReportSheet>();
+    auto loadLines = [&] {
+        BuildInputReport(1, 2, 3, *in, r, *sheet);
+        const int at = Find(*sheet, "%UObciążenia:%N");
+        EXPECT_GT(at, 0);
+        const std::vector<std::string> all = Texts(*sheet);
+        return std::vector<std::string>(all.begin() + at, all.end());
+    };
+    in->LiczbaSilSkup = 1;
+    EXPECT_EQ(loadLines(), (std::vector<std::string>{
+                               "Obciążenie skupione@@ N%DSd%N = 80,00 kN",
+                               "Pole oddziaływania obciążenia skupionego@@ a%Dl%N x a%Dt%N =20,0 cm  x 25,0 cm",
+                               "Odległość obciążenia od lewej krawędzi ściany@@ 20,0 cm",
+                               "Poziom obciążenia skupionego poniżej górnej powierzchni ściany@@ 0,0 cm",
+                           }));
+    in->LiczbaSilSkup = 3;
+    EXPECT_EQ(loadLines(),
+              (std::vector<std::string>{
+                  "Obciążenie skupione nr 1@@ N%DSd%N = 80,00 kN",
+                  "Pole oddziaływania obciążenia skupionego nr 1@@ a%Dl%N x a%Dt%N =20,0 cm  x 25,0 cm",
+                  "Odległość obciążenia nr 1 od lewej krawędzi ściany@@ 20,0 cm",
+                  "Poziom obciążenia skupionego nr 1 poniżej górnej powierzchni ściany@@ 0,0 cm",
+                  "Obciążenie skupione nr 2@@ N%DSd,2%N = 600,00 kN",
+                  "Pole oddziaływania obciążenia skupionego nr 2@@ a%Dl,2%N x a%Dt,2%N =30,0 cm  x 25,0 cm",
+                  "Odległość lewego brzegu obciążenia nr 2 od lewej krawędzi ściany@@ 50,0 cm",
+                  "Poziom obciążenia skupionego nr 2 poniżej górnej powierzchni ściany@@ 250,0 cm",
+                  "Obciążenie skupione nr 3@@ N%DSd,3%N = 45,00 kN",
+                  "Pole oddziaływania obciążenia skupionego nr 3@@ a%Dl,3%N x a%Dt,3%N =20,0 cm  x 12,0 cm",
+                  "Odległość lewego brzegu obciążenia nr 3 od lewej krawędzi ściany@@ 75,5 cm",
+                  "Poziom obciążenia skupionego nr 3 poniżej górnej powierzchni ściany@@ 290,0 cm",
+              }));
+    // two loads: the third is not the element's
+    in->LiczbaSilSkup = 2;
+    EXPECT_EQ(loadLines().size(), 8u);
+}
+
 // A wall of case 2 that is no arch: the masonry's own f_k, as the strength
 // section takes it: 0.45 x 10^0.7 x 5^0.3 = 3.655 MPa; x 0.8 with a
 // longitudinal joint = 2.924 MPa.

@@ -305,14 +305,23 @@ TEST(ResultsReport, EveryConcentratedLoadHasItsCondition)
     r.A_b = 0.0225;
     r.f_d = 2e6;
     r.N_Rd = 56.25;   // 1.25 x 0.0225 x 2000
+    r.l_eff = 90;
     r.N_Rd2 = 48;     // 60/48 = 125 %
+    r.beta2 = 1.2;
+    r.A_b2 = 0.02;
+    r.l_eff2 = 70.25;
     r.N_Rd3 = 40;     // 20/40 = 50 %
+    r.beta3 = 1;
+    r.A_b3 = 0.02;
+    r.l_eff3 = 44.5;
     const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Warunek nośności:", D, true},
-        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
+        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  l%Deff%N = 90,00 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd%N = 50,00 kN  <  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 56,25 kN     (88,9%)", clNavy, false},
+        {"%Sb%N%D2%N = 1,200  A%Db,2%N = 0,02 m%I2%N,  l%Deff,2%N = 70,25 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd,2%N = 60,00 kN  >  N%DRd,2%N = %Sb%N%D2%N·A%Db,2%N·f%Dd%N = 48,00 kN     (125,0%)", clRed, false},
+        {"%Sb%N%D3%N = 1,000  A%Db,3%N = 0,02 m%I2%N,  l%Deff,3%N = 44,50 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd,3%N = 20,00 kN  <  N%DRd,3%N = %Sb%N%D3%N·A%Db,3%N·f%Dd%N = 40,00 kN     (50,0%)", clNavy, false},
         {"", D, false},
         {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
@@ -328,13 +337,54 @@ TEST(ResultsReport, EveryConcentratedLoadHasItsCondition)
     // two loads: the third is not the element's
     in->LiczbaSilSkup = 2;
     BuildResultsReport(1, 2, 3, *in, r, *sheet);
-    EXPECT_EQ(sheet->Count, 7);
+    EXPECT_EQ(sheet->Count, 8);
     EXPECT_FALSE(IsCapacityExceeded(*in, r));
-    // a count no editor writes is one load, as the check takes it
+    // a count no editor writes is one load, as the check takes it, and reads as one load does
     in->LiczbaSilSkup = 7;
     in->Sily[1].NSd = 100;
     BuildResultsReport(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Count, 6);
+    EXPECT_EQ(sheet->Line(3).text(), "%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa");
+}
+
+// Three loads on the default wall 25 x 100 x 300 cm (f_d = 1,47682 MPa), bearings
+// 20 x 25 cm at a1 = 20 (axis), 50 and 70 cm (left sides); the second 250 cm and the
+// third 290 cm below the top, the third 12 cm deep. Worked by hand:
+//   load 1: A_b = 0,20 x 0,25 = 0,05 m2; h_c = 300, spread 86,6 cut to 10 and 70:
+//     l_eff = 100 cm; A_eff = 0,25, r = 0,2, a_1 = 10: beta = 1,01 x 1,28 = 1,2928
+//     -> 1,25 + 10/600 = 1,2667; N_Rd = 1,2667 x 0,05 x 1476,82 = 93,53 kN
+//   load 2: A_b,2 = 0,05 m2; h_c = 50, spread 14,434: l_eff,2 = 48,87 cm; r = 0,05/0,12217
+//     = 0,40927, a_1 = 30: beta_2 = 1,18 x 1,04980 = 1,2388; N_Rd,2 = 91,47 kN
+//   load 3: A_b,3 = 0,20 x 0,12 = 0,024 m2; h_c = 10, spread 2,887: l_eff,3 = 25,77 cm;
+//     r = 0,024/0,064434 = 0,37248, a_1 = 10: beta_3 = 1,3 x 1,09027 = 1,4174; N_Rd,3 = 50,24 kN
+TEST(ResultsReport, ThreeConcentratedLoadsCalculatedEachWithItsFactorAndArea)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->LiczbaSilSkup = 3;
+    in->Sily[0].NSd = 80;
+    in->Sily[1].NSd = 600;
+    in->Sily[1].hN = 250;
+    in->Sily[2].NSd = 45;
+    in->Sily[2].hN = 290;
+    in->Sily[2].aT = 12;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcWallConcentrated(trace, *in, r), 0);
+    const auto sheet = Report(*in, r);
+    ExpectSheet(*sheet, {
+        {"Warunek nośności:", D, true},
+        {"%Sb%N = 1,267  A%Db%N = 0,05 m%I2%N,  l%Deff%N = 100,00 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"N%DSd%N = 80,00 kN  <  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 93,53 kN     (85,5%)", clNavy, false},
+        {"%Sb%N%D2%N = 1,239  A%Db,2%N = 0,05 m%I2%N,  l%Deff,2%N = 48,87 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"N%DSd,2%N = 600,00 kN  >  N%DRd,2%N = %Sb%N%D2%N·A%Db,2%N·f%Dd%N = 91,47 kN     (655,9%)", clRed,
+         false},
+        {"%Sb%N%D3%N = 1,417  A%Db,3%N = 0,02 m%I2%N,  l%Deff,3%N = 25,77 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"N%DSd,3%N = 45,00 kN  <  N%DRd,3%N = %Sb%N%D3%N·A%Db,3%N·f%Dd%N = 50,24 kN     (89,6%)", clNavy, false},
+        {"", D, false},
+        {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
+         "lub ciągłego.", D, false},
+    });
 }
 
 TEST(ResultsReport, BasementWallAnnexBounds)

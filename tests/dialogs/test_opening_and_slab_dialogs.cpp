@@ -177,6 +177,30 @@ TEST_F(OpeningDialog, CancelHandsBackNothing)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// The new opening is drawn as an outline with its diagonals over the wall,
+// which shows through it: no dark wedge fills its upper left corner.
+TEST_F(OpeningDialog, PreviewShowsTheWallThroughTheNewOpening)
+{
+    showWith(true, {});
+    const QImage image = dlg->schemeBox()->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    const TRect r = dlg->openingRect();
+    ASSERT_GT(r.Right - r.Left, 60);
+    ASSERT_GT(r.Bottom - r.Top, 60);
+    // inside the outline (2 px wide): only the dashed diagonals are black
+    int inside = 0, black = 0;
+    for (int y = r.Top + 3; y < r.Bottom - 3; ++y)
+        for (int x = r.Left + 3; x < r.Right - 3; ++x) {
+            ++inside;
+            black += (image.pixel(QPoint(int(x * dpr), int(y * dpr))) & 0xFFFFFF) == 0;
+        }
+    EXPECT_LT(black, inside / 20) << black << " black pixels of " << inside;
+    // in the upper left corner, off the diagonals, the wall's colour
+    const QColor corner = image.pixelColor(int((r.Left + 12) * dpr), int((r.Top + 4) * dpr));
+    const QColor wall = image.pixelColor(int((r.Right + 20) * dpr), int((r.Top + 4) * dpr));
+    EXPECT_EQ(corner, wall);
+}
+
 TEST(SlabDialog, JOfASolidSlabAndOkCancel)
 {
     orvtest::EnsureApp<QApplication>();

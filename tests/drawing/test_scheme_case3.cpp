@@ -92,14 +92,14 @@ TEST(ConcentratedLoadScheme, PocketPadSpreadAndBounds)
     EXPECT_TRUE(DashStartsAt(d.c, {292, 84}));
     EXPECT_TRUE(DashStartsAt(d.c, {313, 84}));
     EXPECT_TRUE(d.c.hasLine({203, 240}, {402, 240}));  // l_eff 10 below, 5 beyond the ends
-    EXPECT_EQ(CountText(d.c, "eff"), 7);  // on a halo over the wall's fill
-    EXPECT_EQ(CountText(d.c, "=80,0"), 7);
+    EXPECT_EQ(CountText(d.c, "eff"), 1);  // on a halo over the wall's fill
+    EXPECT_EQ(CountText(d.c, "=80,0"), 1);
     // the force on the pad's top: (104.7, 2.3) -> (307, 76), pointing down
     bool arrow = false;
     for (const DrawOp& op : PolygonsFilled(d.c, kColors[dcForce]))
         if (op.points.size() == 7 && op.points[0].X == 307 && op.points[0].Y == 76) arrow = true;
     EXPECT_TRUE(arrow);
-    EXPECT_EQ(CountText(d.c, "120,00"), 7);
+    EXPECT_EQ(CountText(d.c, "120,00"), 1);
     EXPECT_EQ(CountText(d.c, "100,0"), 1);  // a1
     EXPECT_EQ(CountText(d.c, "400,0"), 1);
     EXPECT_EQ(CountText(d.c, "300,0"), 1);
@@ -161,7 +161,7 @@ TEST(ConcentratedLoadScheme, ErrorNearTheEdgeAndFurtherLoads)
     Drawn d = Draw(Wall(), Results(18));  // after an error: no spread, no l_eff
     EXPECT_FALSE(DashStartsAt(d.c, {292, 84}));
     EXPECT_EQ(CountText(d.c, "eff"), 0);
-    EXPECT_EQ(CountText(d.c, "120,00"), 7);
+    EXPECT_EQ(CountText(d.c, "120,00"), 1);
 
     TCalcInput in = Wall();
     in.Sily[0].a1 = 30;  // xa = 20 < r: the left spread ends on the left edge
@@ -170,15 +170,53 @@ TEST(ConcentratedLoadScheme, ErrorNearTheEdgeAndFurtherLoads)
     // (326, 230), so l_eff runs from the wall's edge 10 below the lower end
     EXPECT_TRUE(d.c.hasLine({197, 240}, {331, 240}));
 
-    // only the first load is drawn
-    const Drawn one = Draw(Wall(), Results());
-    in = Wall();
+}
+
+// Force arrows: the filled seven-point polygons in the force colour.
+std::vector<DrawOp> Arrows(const RecordingCanvas& c)
+{
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : PolygonsFilled(c, kColors[dcForce]))
+        if (op.points.size() == 7) out.push_back(op);
+    return out;
+}
+
+TEST(ConcentratedLoadScheme, EveryLoadInUseIsDrawn)
+{
+    // a one-load count draws one load, whatever the other entries hold
+    TCalcInput in = Wall();
+    in.Sily[1] = {500, 30, 10, 310, 20};
+    in.Sily[2] = {700, 30, 10, 40, 0};
+    const Drawn one = Draw(in, Results());
+    EXPECT_EQ(Arrows(one.c).size(), 1u);
+    EXPECT_EQ(PolygonsFilled(one.c, kColors[dcView]).size(), 3u);
+    EXPECT_EQ(CountText(one.c, "500,00"), 0);
+
     in.LiczbaSilSkup = 3;
-    in.Sily[1] = {500, 30, 10, 300, 0};
-    in.Sily[2] = {700, 30, 10, 50, 0};
     const Drawn three = Draw(in, Results());
-    EXPECT_EQ(one.c.ops.size(), three.c.ops.size());
-    EXPECT_EQ(TextsOf(one.c), TextsOf(three.c));
+    ASSERT_TRUE(three.drawn);
+    const auto arrows = Arrows(three.c);
+    ASSERT_EQ(arrows.size(), 3u);
+    // each arrow's tip on its pad's top, over the middle of its bearing: loads 2
+    // and 3 are placed by their left sides, 310..340 and 40..70
+    std::vector<int> tips;
+    for (const DrawOp& op : arrows) tips.push_back(op.points[0].X);
+    const int x1 = tips[0], x2 = tips[1], x3 = tips[2];
+    EXPECT_LT(x3, x1);
+    EXPECT_LT(x1, x2);
+    // centres 100, 325 and 55 cm from the left: 225 and 45 cm apart at the
+    // scale of the 400 cm wide front face
+    const auto outline = Outline(three.c);
+    ASSERT_EQ(outline.size(), 12u);  // the pockets of loads 1 and 2; load 3 at the top
+    const double scale = (outline[2].X - outline[1].X) / 400.0;
+    EXPECT_NEAR(x2 - x1, 225 * scale, 2);
+    EXPECT_NEAR(x1 - x3, 45 * scale, 2);
+    // three pads (three faces each, the one on the top again), the values and
+    // the positions, each written once
+    EXPECT_EQ(PolygonsFilled(three.c, kColors[dcView]).size(), 3u * 3 + 3);
+    for (const char* t : {"120,00", "500,00", "700,00", "100,0", "310,0", "40,0"})
+        EXPECT_EQ(CountText(three.c, t), 1) << t;
+    EXPECT_TRUE(AllPointsInside(three.c, three.bounds));
 }
 
 TEST(ConcentratedLoadScheme, DegenerateWallDrawsNothing)

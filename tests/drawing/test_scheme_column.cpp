@@ -58,7 +58,7 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
     c.font.color = 0x123456;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
-    ASSERT_EQ(poly.size(), 5u);  // base plane, three faces, force arrow
+    ASSERT_EQ(poly.size(), 6u);  // base plane, three faces, force arrow, its label's box
     EXPECT_EQ(poly[0].brush.color, colors[dcView]);
     EXPECT_EQ(poly[0].pen.color, colors[dcView]);
     // top face A(0,0), A(b,0), A(b,t), A(0,t)
@@ -77,11 +77,11 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
     EXPECT_EQ(poly[4].brush.color, colors[dcForce]);
 
     const auto t = TextSet(c);
-    EXPECT_EQ(t.count("0,00"), 7u);
+    EXPECT_EQ(t.count("0,00"), 1u);
     EXPECT_EQ(t.count("300"), 1u);
     // two blanks after b, before t; both on the side faces, on a halo
-    EXPECT_EQ(t.count("38,0  "), 7u);
-    EXPECT_EQ(t.count("  25,0"), 7u);
+    EXPECT_EQ(t.count("38,0  "), 1u);
+    EXPECT_EQ(t.count("  25,0"), 1u);
     // axis names at their near ends; the far ends lie behind the pier
     EXPECT_EQ(t.count("x"), 1u);
     EXPECT_EQ(t.count("y"), 1u);
@@ -109,22 +109,23 @@ TEST(ColumnScheme, MomentsInTheirPlanes)
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
-    // arrow at full length; then each moment: its head's halo, filled head, outlined head
-    ASSERT_EQ(poly.size(), 11u);
+    // arrow at full length and its label's box; then each moment: its head's
+    // halo, filled head, outlined head
+    ASSERT_EQ(poly.size(), 12u);
     EXPECT_EQ(poly[4].points[3].Y, 66 - 42);
     // M_x at A(b, t/2) = (311, 83) moved up S(2): head tip (311 + 18, 80 - 10)
-    ExpectPoint(poly[6].points[0], 329, 70);
-    EXPECT_EQ(poly[6].brush.color, colors[dcMoment]);
+    ExpectPoint(poly[7].points[0], 329, 70);
+    EXPECT_EQ(poly[7].brush.color, colors[dcMoment]);
     // the halo in the background, not in the moment colour of the fill
-    EXPECT_TRUE(orv::test::SamePoints(poly[5].points, poly[6].points));
-    EXPECT_EQ(poly[5].pen.color, clWhite);
-    EXPECT_EQ(poly[8].pen.color, clWhite);
+    EXPECT_TRUE(orv::test::SamePoints(poly[6].points, poly[7].points));
+    EXPECT_EQ(poly[6].pen.color, clWhite);
+    EXPECT_EQ(poly[9].pen.color, clWhite);
     // M_y < 0 at A(b/2, t) = (275, 79) moved down S(2): mirrored, sheared the other way
-    ExpectPoint(poly[9].points[0], 293, 90);
+    ExpectPoint(poly[10].points[0], 293, 90);
     const auto t = TextSet(c);
-    EXPECT_EQ(t.count("10,00"), 7u);
-    EXPECT_EQ(t.count("5,00"), 7u);  // the moments' values on halos too
-    EXPECT_EQ(t.count("3,00"), 7u);
+    EXPECT_EQ(t.count("10,00"), 1u);
+    EXPECT_EQ(t.count("5,00"), 1u);  // the moments' values on halos too
+    EXPECT_EQ(t.count("3,00"), 1u);
     ExpectInside(c, {600, 500});
 }
 
@@ -137,7 +138,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
     RecordingCanvas c;
     DrawColumn(c, {600, 500}, s.in, s.res, false, colors, 0);
     const auto poly = c.of(DrawOp::Polygon);
-    ASSERT_EQ(poly.size(), 14u);  // base, 3 faces, 3 + 3 beam faces, 3 crossing faces, arrow
+    ASSERT_EQ(poly.size(), 15u);  // base, 3 faces, 3 + 3 beam faces, 3 crossing faces, arrow, label box
     for (int i = 4; i < 7; ++i) {
         EXPECT_EQ(poly[i].brush.color, colors[dcSection]);
         EXPECT_EQ(poly[i].pen.color, clBlack);
@@ -167,7 +168,7 @@ TEST(ColumnScheme, BeamsOnTheTop)
     none.in.PodpSTyp_y = 0;
     RecordingCanvas n;
     DrawColumn(n, {600, 500}, none.in, none.res, false, colors, 0);
-    EXPECT_EQ(n.of(DrawOp::Polygon).size(), 5u);
+    EXPECT_EQ(n.of(DrawOp::Polygon).size(), 6u);  // as without beams: base, three faces, the arrow and its label's box
 }
 
 TEST(ColumnScheme, NoSectionDrawsNothing)

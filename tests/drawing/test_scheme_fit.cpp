@@ -377,10 +377,14 @@ ExtremeRun RunExtreme(TPoint size, const TRect& near, const DrawFn& draw)
     RecordingCanvas c;
     draw(c, size);
     run.near = AllPointsInside(c, near);
-    for (const DrawOp& op : c.ops) {
+    for (std::size_t i = 0; i < c.ops.size(); ++i) {
+        const DrawOp& op = c.ops[i];
         const TRect& b = op.box;
+        // a label's box is as long as its text, which may be long
+        const bool labelBox =
+            op.kind == DrawOp::FillRect && i + 1 < c.ops.size() && c.ops[i + 1].kind == DrawOp::Text;
         if (op.kind == DrawOp::Rectangle || op.kind == DrawOp::Ellipse || op.kind == DrawOp::Arc ||
-            op.kind == DrawOp::FillRect)
+            (op.kind == DrawOp::FillRect && !labelBox))
             run.near = run.near && b.Left >= near.Left && b.Right <= near.Right && b.Top >= near.Top &&
                        b.Bottom <= near.Bottom;
     }

@@ -74,6 +74,12 @@ std::vector<Sample> Samples()
     c3.LiczbaSilSkup = 1;
     c3.Sily[0] = {1250.5, 20, 15, 100, 10};
     out.push_back({"large load case 3", c3});
+    TCalcInput c3m = c3;
+    c3m.LiczbaSilSkup = 3;
+    c3m.Sily[0] = {95, 25, 25, 60, 0};
+    c3m.Sily[1] = {600, 30, 25, 170, 20};
+    c3m.Sily[2] = {45, 20, 12, 320, 0};
+    out.push_back({"three loads case 3", c3m});
     TCalcInput c5 = SampleInput(ccColumn);
     c5.t = 25;
     c5.t2 = 38;
@@ -174,6 +180,7 @@ protected:
         EXPECT_TRUE(f.cut.empty()) << Joined(f.cut);
         EXPECT_TRUE(f.onSymbol.empty()) << Joined(f.onSymbol);
         EXPECT_TRUE(f.unhaloed.empty()) << Joined(f.unhaloed);
+        EXPECT_TRUE(f.doubled.empty()) << Joined(f.doubled);
         EXPECT_TRUE(f.overlaps.empty()) << Joined(f.overlaps);
         EXPECT_TRUE(f.crossings.empty()) << Joined(f.crossings);
     }

@@ -13,7 +13,10 @@
 #include <QPainter>
 #include <QPicture>
 
+#include "core/MyUtils.h"
 #include "core/SettingsStore.h"
+#include "core/ZunCalc.h"
+#include "core/ZunProject.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
 #include "drawing/DrawPrimitives.h"
@@ -21,6 +24,7 @@
 #include "tests/common/QtTestApp.h"
 #include "tests/core/support/TestSupport.h"
 #include "tests/printing/support/PdfTools.h"
+#include "tools/ExampleProjects.h"
 
 using namespace orv;
 using namespace orvtest;
@@ -775,4 +779,69 @@ TEST_F(ReportPdf, CanvasTextOnAPdfPageStandsAsUnderAMovedPainter)
             for (int x = 0; x < image.width(); ++x) yellow += image.pixel(x, y) == qRgb(255, 255, 0);
         EXPECT_GT(yellow, 100) << page;
     }
+}
+
+// A wall of case 3 under three loads, printed alone: the input data of every
+// load, each load's factor, bearing area and effective length with its
+// condition, and every value of the figure once.
+TEST(ReportPdfOfThreeLoads, EveryLoadReadsBackOnceWithItsFactorAndArea)
+{
+    EnsureApp<QApplication>();
+    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+    MemorySettingsStore store;
+    ISettingsStore* previous = BindSettingsStore(&store);
+    MessageRecorder messages;
+    ScratchDir dir;
+    TElementList elements;
+    for (const TExampleProject& p : BuildExampleProjects())
+        for (const TProjectElement& e : p.Elements)
+            if (e.Input.Case == ccConcentratedLoad && elements.empty()) elements.push_back(e);
+    ASSERT_EQ(elements.size(), 1u);
+    // the example's wall 25 x 250 x 280 cm of solid brick under a beam of 95 kN,
+    // and two more loads
+    TCalcInput& in = elements[0].Input;
+    in.LiczbaSilSkup = 3;
+    in.Sily[1] = {600, 30, 25, 170, 20};
+    in.Sily[2] = {45, 20, 12, 215, 0};
+    TProjectHeader& h = elements.front().Header;
+    for (int i = 0; i < 10; ++i) h.FigureSize[i] = i % 2 == 0 ? 12.0 : 9.0;
+    h.PrintParts[4] = 1;
+    h.PrintParts[5] = 0;
+    const std::string file = dir.file("loads.clcm");
+    ASSERT_TRUE(SaveProjectFile(file, elements, 1, 0, {}).ok());
+    ProjectSession session;
+    ASSERT_TRUE(session.open(file).ok());
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, elements[0].Input, r), 0);
+
+    const QString pdf = QString::fromStdString(dir.file("loads.pdf"));
+    auto printer = PdfPrinter(pdf);
+    SessionElementSource source{session};
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+    ASSERT_EQ(PrintReportToPdf(*printer, ReportRequestOf(session, "Obciążenia"), source, options),
+              TReportStatus::Built);
+    const QString text = PdfLayoutText(pdf).simplified();
+    auto has = [&](const std::string& s) { return text.contains(QString::fromStdString(s).simplified()); };
+    for (const char* s : {"Obciążenie skupione nr 1 NSd = 95,00 kN", "Obciążenie skupione nr 2 NSd,2 = 600,00 kN",
+                          "Obciążenie skupione nr 3 NSd,3 = 45,00 kN", "al,2 x at,2 =30,0 cm x 25,0 cm",
+                          "al,3 x at,3 =20,0 cm x 12,0 cm", "Odległość lewego brzegu obciążenia nr 2 od lewej krawędzi ściany 170,0 cm",
+                          "Poziom obciążenia skupionego nr 2 poniżej górnej powierzchni ściany 20,0 cm"})
+        EXPECT_TRUE(has(s)) << s;
+    // the results as the check gave them, load by load
+    auto N2 = [](double v) { return FormatValue(2, v); };
+    EXPECT_TRUE(has("β2 = " + FormatValue(3, r.beta2) + " Ab,2 = " + N2(r.A_b2) + " m2, leff,2 = " + N2(r.l_eff2) + " cm"))
+        << text.toStdString();
+    EXPECT_TRUE(has("β3 = " + FormatValue(3, r.beta3) + " Ab,3 = " + N2(r.A_b3) + " m2, leff,3 = " + N2(r.l_eff3) + " cm"));
+    EXPECT_TRUE(has("NSd,2 = 600,00 kN > NRd,2 = β2·Ab,2·fd = " + N2(r.N_Rd2) + " kN"));
+    EXPECT_TRUE(has("NSd,3 = 45,00 kN"));
+    // the figure's values and positions, each once beside the report's own lines
+    const QString raw = PdfLayoutText(pdf);
+    EXPECT_EQ(raw.count("600,00"), 3) << raw.toStdString();  // input, condition, figure
+    EXPECT_EQ(raw.count("170,0"), 2);  // the input line and the figure
+    EXPECT_EQ(raw.count("215,0"), 2);
+    EXPECT_EQ(raw.count("125,0"), 2);
+    EXPECT_TRUE(messages.messages.empty());
+    BindSettingsStore(previous);
 }

@@ -203,8 +203,9 @@ LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell)
     LabelFindings out;
     const double inset = 0.5;
     const double touch = 1.0 + canvas.unit() / 4.0;  // a hair's breadth: lines next to the glyphs
-    std::vector<const TracedText*> labels, halos;
-    for (const TracedText& t : canvas.texts) (IsLight(t.color) ? halos : labels).push_back(&t);
+    std::vector<const TracedText*> labels;
+    for (const TracedText& t : canvas.texts)
+        if (!IsLight(t.color)) labels.push_back(&t);
     // the runs of one mark-up label are drawn one right after another
     std::vector<int> label(labels.size());
     for (std::size_t i = 0; i < labels.size(); ++i)
@@ -212,15 +213,29 @@ LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell)
                        ? label[i - 1]
                        : int(i);
 
+    // a label stands on a box when the last fill beneath its centre is light
+    // and holds its glyphs
     auto haloed = [&](const TracedText& l) {
-        const QPointF c = l.cell.boundingRect().center();
-        for (const TracedText* h : halos) {
-            const QPointF d = h->cell.boundingRect().center() - c;
-            if (h->text == l.text && h->order < l.order && std::hypot(d.x(), d.y()) <= 3.0 * canvas.unit())
-                return true;
-        }
-        return false;
+        const QPolygonF box = Inset(l.cell, inset);
+        if (box.isEmpty()) return false;
+        const QPointF c = box.boundingRect().center();
+        const TracedFill* top = nullptr;
+        for (const TracedFill& f : canvas.fills)
+            if (f.order < l.order && f.shape.containsPoint(c, Qt::OddEvenFill)) top = &f;
+        if (!top || !IsLight(top->color)) return false;
+        const QRectF r = top->shape.boundingRect().adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (const QPointF& p : box)
+            if (!r.contains(p)) return false;
+        return true;
     };
+    // the same text twice in one place (a halo of copies, a label drawn again)
+    for (std::size_t i = 0; i < canvas.texts.size(); ++i)
+        for (std::size_t j = i + 1; j < canvas.texts.size(); ++j) {
+            const TracedText &a = canvas.texts[i], &b = canvas.texts[j];
+            const QPointF d = a.cell.boundingRect().center() - b.cell.boundingRect().center();
+            if (a.text == b.text && std::hypot(d.x(), d.y()) <= 3.0 * canvas.unit())
+                out.doubled.push_back(Name(b) + " is written again over itself");
+        }
 
     const QRectF area(0, 0, canvas.size().X, canvas.size().Y);
     for (std::size_t i = 0; i < labels.size(); ++i) {

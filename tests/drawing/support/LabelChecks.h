@@ -83,14 +83,16 @@ using Findings = std::vector<std::string>;
 struct LabelFindings {
     Findings cut;        // a label reaching past the edge of the drawing
     Findings onSymbol;   // a label crossed by the symbol of its colour (its arrow)
-    Findings unhaloed;   // a label on a dark fill without a halo
+    Findings unhaloed;   // a label on a dark fill without a light box
+    Findings doubled;    // a text written twice in one place
     Findings overlaps;   // two labels overlapping
     Findings crossings;  // a label crossed by a line of its colour, or by any
                          // line when it has no halo or the line lies over it
 };
 
-// Labels are the texts not drawn in a light colour (those are halos); their
-// boxes are the glyphs' own.
+// Labels are the texts not drawn in a light colour; their boxes are the
+// glyphs' own. A label on a light fill drawn just before it holding its glyphs
+// stands on a box (a halo).
 // In black and white every line has the labels' colour, which then tells
 // nothing (coloursTell false).
 LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell = true);
