@@ -204,6 +204,18 @@ TEST_F(JolDialogs, MarginsThatLeaveFewerThanFiveReportLinesUnderTheHeaderAreRefu
     SetMakerLibraryFolder(QString());
 }
 
+TEST_F(JolDialogs, AHeaderKindOfAnotherLibraryIsKeptByName)
+{
+    store.writeInteger(SettingsKey::Maker, "Printing", "HeaderType", 7);
+    TPrintingSettingsDlg dlg;
+    dlg.setPaperSize(A4);
+    auto* kind = Child<QComboBox>(dlg, "HeaderType");
+    EXPECT_EQ(kind->currentText(), "inny rodzaj (nr 7)");
+    Press(dlg, "okButton");
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(integer("Printing", "HeaderType"), 7);
+}
+
 TEST_F(JolDialogs, CancelWritesNothing)
 {
     for (int i = 0; i < 3; ++i) {
