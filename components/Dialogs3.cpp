@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStringList>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -85,6 +86,37 @@ QString JoinedDetails(const QString& details)
     return s;
 }
 
+QString BreakLongWords(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        QStringList words = line.split(QLatin1Char(' '));
+        for (QString& word : words) {
+            if (metrics.horizontalAdvance(word) <= width) continue;
+            // Parts ending at a separator, joined while they fit.
+            QStringList parts;
+            qsizetype start = 0;
+            for (qsizetype i = 0; i < word.size(); ++i)
+                if (word[i] == QLatin1Char('/') || word[i] == QLatin1Char('\\')) {
+                    parts << word.mid(start, i + 1 - start);
+                    start = i + 1;
+                }
+            if (start < word.size()) parts << word.mid(start);
+            QString broken, current;
+            for (const QString& part : parts) {
+                if (!current.isEmpty() && metrics.horizontalAdvance(current + part) > width) {
+                    broken += current + QLatin1Char('\n');
+                    current.clear();
+                }
+                current += part;
+            }
+            word = broken + current;
+        }
+        line = words.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 TMessageForm::TMessageForm(const QString& instruction, const QString& message, unsigned char dlgType,
                            unsigned buttons, QWidget* parent)
     : QDialog(parent), buttons_(buttons)
@@ -121,8 +153,9 @@ TMessageForm::TMessageForm(const QString& instruction, const QString& message, u
         main->setMaximumWidth(textWidth);
         texts->addWidget(main);
     }
-    auto* label = new QLabel(message, this);
+    auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Message"));
+    label->setText(BreakLongWords(message, label->fontMetrics(), textWidth));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setMaximumWidth(textWidth);

@@ -7,6 +7,7 @@
 
 #include "core/MessageService.h"
 
+class QFontMetrics;
 class QLabel;
 
 namespace orv {
@@ -57,6 +58,11 @@ constexpr unsigned TaskDialogButtons(unsigned buttons)
 {
     return buttons & (mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry);
 }
+
+// The text with every word wider than `width` broken after its "/" or "\\"
+// (a file path), each part as wide as it may be: the label wraps between
+// words and never inside a path's folder names.
+QString BreakLongWords(const QString& text, const QFontMetrics& metrics, int width);
 
 // Details as one line: every CR and LF removed.
 QString JoinedDetails(const QString& details);

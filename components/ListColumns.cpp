@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "components/WindowPlacement.h"
+
 namespace orv {
 
 void FitColumnsToContents(QTreeView& view)
@@ -22,7 +24,7 @@ void FitColumnsToContents(QTreeView& view)
     }
 }
 
-int WidthForColumns(const QTreeView& view)
+int WidthForColumns(const QTreeView& view, int restWidth)
 {
     const QHeaderView* header = view.header();
     int width = 0;
@@ -32,16 +34,20 @@ int WidthForColumns(const QTreeView& view)
         // A stretched last column takes the rest: its caption is enough.
         const bool rest = header->stretchLastSection() && header->visualIndex(c) == header->count() - 1;
         const int contents = rest ? 0 : static_cast<const QAbstractItemView&>(view).sizeHintForColumn(c);
-        width += std::max({rest ? header->minimumSectionSize() : header->sectionSize(c), caption, contents});
+        width += std::max({rest ? std::max(header->minimumSectionSize(), restWidth) : header->sectionSize(c), caption, contents});
     }
     return width + 2 * view.frameWidth() + view.verticalScrollBar()->sizeHint().width();
 }
 
-void WidenForColumns(QWidget& window, const QTreeView& view)
+void WidenForColumns(QWidget& window, const QTreeView& view, int restWidth)
 {
     // What the window holds besides the view, as its layout wants it.
     const int besides = window.sizeHint().width() - view.sizeHint().width();
-    window.resize(std::max(window.width(), besides + WidthForColumns(view)), window.height());
+    int width = std::max(window.width(), besides + WidthForColumns(view, restWidth));
+    const QRect frame = window.frameGeometry();
+    const TScreenArea area = AvailableScreenArea(frame.center().x(), frame.center().y());
+    if (area.Width > 0) width = std::min(width, area.Width - (frame.width() - window.width()));
+    window.resize(width, window.height());
 }
 
 namespace {

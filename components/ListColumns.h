@@ -10,10 +10,12 @@ namespace orv {
 // Every column to its caption and contents, resizable by the user; a
 // stretched last column takes what the others leave.
 void FitColumnsToContents(QTreeView& view);
-// The width the view needs to show every column whole.
-int WidthForColumns(const QTreeView& view);
-// Widens `window`, if need be, so that `view` inside it shows every column.
-void WidenForColumns(QWidget& window, const QTreeView& view);
+// The width the view needs to show every column whole; a stretched last
+// column takes `restWidth` (at least its caption).
+int WidthForColumns(const QTreeView& view, int restWidth = 0);
+// Widens `window`, if need be, so that `view` inside it shows every column,
+// though never beyond the available screen (the columns scroll then).
+void WidenForColumns(QWidget& window, const QTreeView& view, int restWidth = 0);
 // Keeps `column` at least as wide as the view's room less the other columns.
 void FillRoomWithColumn(QTreeView& view, int column);
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QWhatsThis>
 #include <QWidget>
 
@@ -43,11 +44,24 @@ QString TWhatsThis::helpTextOf(const QWidget* w)
     return {};
 }
 
+QPoint TWhatsThis::popupPoint(const QRect& control, const QPoint& fallback, const QRect& screen)
+{
+    // Room for a few lines of text under the control.
+    constexpr int kRoom = 90;
+    constexpr int kGap = 4;
+    if (control.isValid() && control.bottom() + kGap + kRoom <= screen.bottom())
+        return {control.center().x(), control.bottom() + kGap};
+    return fallback;
+}
+
 bool TWhatsThis::showHelpOf(QWidget* w, const QPoint& globalPos)
 {
     const QString text = helpTextOf(w);
     if (text.isEmpty()) return false;
-    QWhatsThis::showText(globalPos, text, w);
+    const QRect control(w->mapToGlobal(QPoint(0, 0)), w->size());
+    const QScreen* screen = w->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    QWhatsThis::showText(popupPoint(control, globalPos, area), text, w);
     emit helpShown(w, text);
     return true;
 }
@@ -113,6 +127,14 @@ bool TWhatsThis::eventFilter(QObject* watched, QEvent* event)
         QWidget* focused = QApplication::focusWidget();
         if (!focused) focused = w;
         return showHelpOf(focused, focused->mapToGlobal(QPoint(0, 0)));
+    }
+    case QEvent::WhatsThis: {
+        // A click in the mode: the text goes beside the control, not over it.
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || qobject_cast<QMenu*>(w) || helpTextOf(w).isEmpty()) break;
+        showHelpOf(w, static_cast<QHelpEvent*>(event)->globalPos());
+        event->accept();
+        return true;
     }
     case QEvent::MouseButtonPress:
         if (toolbarButton_ && watched == toolbarButton_ && QWhatsThis::inWhatsThisMode()) {

@@ -1,5 +1,5 @@
-// Context help of the controls: F1 shows the text of the focused control at
-// its top-left corner, Shift+F1 (or the menu item "Co to jest?") enters the
+// Context help of the controls: F1 shows the text of the focused control
+// beside it (below it, where the screen leaves room), Shift+F1 (or the menu item "Co to jest?") enters the
 // mode in which a click on a control shows its text, and the right mouse
 // button offers "Co to jest?" for a control that has one. The texts are the
 // controls' what's-this texts; a control without one shows its nearest
@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QAction;
@@ -33,8 +34,13 @@ public:
     // The text shown for a control: its own, else the nearest parent's up
     // to its window; empty when none has one.
     static QString helpTextOf(const QWidget* w);
-    // Shows the control's text at a global point; false when it has none.
+    // Shows the control's text under the control, clear of it, where the
+    // screen leaves room, else at a global point; false when it has none.
     bool showHelpOf(QWidget* w, const QPoint& globalPos);
+    // The point a text is shown at for a control (global rectangle) on a
+    // screen's available area: the text is centred on the point and starts
+    // just below it.
+    static QPoint popupPoint(const QRect& control, const QPoint& fallback, const QRect& screen);
     // The right-click menu of a control with a text: a line edit's own
     // items followed by "Co to jest?", otherwise that item alone; null for
     // a control without a text. The caller owns the menu.

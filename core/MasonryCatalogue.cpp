@@ -99,8 +99,8 @@ int MasonryKindOf(int material, int group)
 std::string MasonryMaterialText(int material)
 {
     static const char* const kTexts[MasonryMaterialCount] = {
-        "ceramika", "silikat", "betonu kruszywowy", "autoklawizowany beton komórkowy", "kamień sztuczny",
-        "kamień naturalnego"};
+        "ceramika", "silikat", "beton kruszywowy", "autoklawizowany beton komórkowy", "kamień sztuczny",
+        "kamień naturalny"};
     return material >= 0 && material < MasonryMaterialCount ? kTexts[material] : std::string();
 }
 

@@ -6,6 +6,7 @@
 #include "core/ZunEditor.h"
 #include "core/ZunProject.h"
 #include "core/ZunRtf.h"
+#include "core/ZunSlabs.h"
 
 namespace orv {
 
@@ -105,6 +106,8 @@ void ProjectSession::InitElementDefaults(TProjectElement& e)
         in.SlabData[k][5] = (k == 0 || k == 3) ? wallThickness : 20.0;
     }
     for (TSlabRecord& s : in.Stropy) std::memcpy(s.Data, in.SlabData[1], sizeof s.Data);
+    // The default slab is named by the thickness it starts with.
+    in.Stropy[0].Nazwa.set(SolidSlabName(in.Stropy[0].Data[5]));
     // The identical walls above and below have the wall's own section.
     FollowIdenticalJointWalls(in);
 

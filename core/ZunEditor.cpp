@@ -127,9 +127,9 @@ const char* const kUnitKindTexts[MaterialKindCount] = {
     "element z betonu kruszywowego, grupy 2",
     "element z betonu kruszywowego, grupy 3",
     "element z betonu kruszywowego, grupy 4",
-    "element z autoklawizowanego beton komórkowy",
+    "element z autoklawizowanego betonu komórkowego",
     "element z kamienia sztucznego",
-    "element z kamień naturalnego",
+    "element z kamienia naturalnego",
 };
 
 } // namespace

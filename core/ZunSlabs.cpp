@@ -1,5 +1,6 @@
 #include "core/ZunSlabs.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "core/MessageService.h"
@@ -30,6 +31,12 @@ f64* SlabModulusField(TCalcInput& in, int member)
 } // namespace
 
 double SolidSlabJ(double b, double d) { return b * d * d * d / 12; }
+
+std::string SolidSlabName(double d)
+{
+    const bool whole = std::abs(d - std::round(d)) < 0.05;
+    return "Płyta żelbetowa gr." + FormatFixed(whole ? 0 : 1, d) + " cm";
+}
 
 f64* JointSlabBlock(TCalcInput& in, int member)
 {

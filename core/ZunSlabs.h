@@ -11,6 +11,9 @@ namespace orv {
 
 // Second moment of area of a solid slab of width b and thickness d: b d^3 / 12.
 double SolidSlabJ(double b, double d);
+// The name of a solid reinforced-concrete slab d [cm] thick, "Płyta żelbetowa
+// gr.20 cm" (a fractional thickness with one decimal).
+std::string SolidSlabName(double d);
 
 // Member 2..7 of the joint: its slab block (20 doubles), nullptr otherwise.
 f64* JointSlabBlock(TCalcInput& in, int member);

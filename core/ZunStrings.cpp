@@ -265,7 +265,7 @@ void GeometrySection(SheetWriter& w, const TCalcInput& in)
             "@@ belka utwierdzona - kierunek poziomy", "@@ belka utwierdzona - kierunek pionowy",
         };
         const u32 model = in.SchematScianyTyp;
-        w.line("Schemat podpracia krawędzi ściany");
+        w.line("Schemat podparcia krawędzi ściany");
         if (model < 9) w.append(kModels[model]);
         if (model == 2) {
             const int sc = static_cast<int>(in.SchematPlytySciany);
@@ -286,7 +286,7 @@ void GeometrySection(SheetWriter& w, const TCalcInput& in)
         }
     }
     if (c == ccBasementWall)
-        w.line("Odległość między ścianami poprzecznymi lub inny elementami usztywniającymi  b%De%N = " +
+        w.line("Odległość między ścianami poprzecznymi lub innymi elementami usztywniającymi  b%De%N = " +
                N1(in.be) + " cm");
     w.separator();
 }
@@ -584,7 +584,7 @@ void ColumnResults(SheetWriter& w, const TCalcResults& r)
          "N%D1R,d,x%N = ", " kN,  N%D1R,d,y%N = ", " kN,  N%D0R,d%N = A·f%Dd%N = ", r.N_1Rd, r.N_1Rd_y,
          "N%D1d%N = ", r.N_1d, "N%D1R,d,xy%N = ", "1/[(1/N%D1R,d,x%N)+(1/N%D1R,d,y%N)-(1/N%D0R,d%N)]",
          r.N_1Rd_xy},
-        {"Warunek nośności w strefie środkowej:", " MPa,%SF%N%Dm,x%N = ", ",  %SF%N%Dm,y%N = ", r.Phi_m, r.Phi_my,
+        {"Warunek nośności w strefie środkowej:", " MPa,  %SF%N%Dm,x%N = ", ",  %SF%N%Dm,y%N = ", r.Phi_m, r.Phi_my,
          "N%DmR,d,x%N = ", " kN,  N%DmR,d,y%N = ", " kN,  N%D0R,d%N = ", r.N_mRd, r.N_mRd_y, "N%Dmd%N = ",
          r.N_md, "N%DmR,d,xy%N = ", "1/[(1/N%DmR,d,x%N)+(1/N%DmR,d,y%N)-(1/N%D0R,d%N)]", r.N_mRd_xy},
         {"Warunek nośności nad stropem:", " MPa,  %SF%N%D2,x%N = ", ",  %SF%N%D2,y%N = ", r.Phi_2, r.Phi_2y,

@@ -176,6 +176,7 @@ protected:
         // Opened for the first time, the list shows every column whole.
         if (fitColumns_ && !sizeStored_ && !e->spontaneous()) WidenForColumns(*this, *VirtualStringTree1);
         QDialog::showEvent(e);
+        if (!e->spontaneous()) FitWindowFrameOnScreen(*this);
     }
 
     // One text per column.

@@ -58,6 +58,7 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The description, free text, takes what the other columns leave.
     tree_->header()->setStretchLastSection(true);
+    tree_->setTextElideMode(Qt::ElideRight);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { VirtualStringTree1Click(); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { MMSpeedButton1Click(); });
 
@@ -116,9 +117,14 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
 
 void TTabManeagerDlg::showEvent(QShowEvent* e)
 {
-    // Opened for the first time, the list shows every column whole.
-    if (!sizeStored_ && !e->spontaneous()) WidenForColumns(*this, *tree_);
+    // Opened for the first time, the list shows every column whole and
+    // descriptions of up to about 60 characters; longer ones are elided.
+    if (!sizeStored_ && !e->spontaneous())
+        WidenForColumns(*this, *tree_,
+                        std::min(static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(3),
+                                 tree_->fontMetrics().averageCharWidth() * 60));
     QDialog::showEvent(e);
+    if (!e->spontaneous()) FitWindowFrameOnScreen(*this);
 }
 
 void TTabManeagerDlg::setData(const TElementManagerData& data)
@@ -152,6 +158,8 @@ void TTabManeagerDlg::showNodes(int focus)
         item->setText(1, n.name);
         item->setText(2, n.caseText);
         item->setText(3, DescriptionListText(n.description));
+        // The whole description, however much of it the column shows.
+        if (!n.description.isEmpty()) item->setToolTip(3, QString(n.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     if (focus >= 0 && focus < tree_->topLevelItemCount()) tree_->setCurrentItem(tree_->topLevelItem(focus));
     VirtualStringTree1Click();

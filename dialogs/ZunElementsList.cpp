@@ -16,7 +16,10 @@ constexpr int kColumns = 6;
 // The unit weight a new unit starts from: the one last left in the editor.
 double g_lastDensity = 18;
 
-// The picture of built-in rows 1..4, 7, 8..10 and 17..18 (1-based).
+// The picture of built-in rows 1..4, 7, 8..10 and 17..18 (1-based), and of
+// the silicate and concrete units as of the ceramic ones alike: the solid
+// bricks and blocks (19, 20, 23..27) as the solid brick, the hollow
+// silicate bricks (21, 22) as the perforated one.
 QString PictureName(int row)
 {
     const int n = row + 1;
@@ -24,6 +27,8 @@ QString PictureName(int row)
     if (n == 7) return MasonryUnitPictureName(1);
     if (n >= 8 && n <= 10) return MasonryUnitPictureName(2);
     if (n >= 17 && n <= 18) return MasonryUnitPictureName(3);
+    if (n == 19 || n == 20 || (n >= 23 && n <= 27)) return MasonryUnitPictureName(0);
+    if (n == 21 || n == 22) return MasonryUnitPictureName(2);
     return {};
 }
 

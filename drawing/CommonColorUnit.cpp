@@ -10,48 +10,49 @@ namespace {
 const char* const kSection = "Colors";
 
 struct Slot {
-    const char* name;
+    const char* name;    // the stored value's name
+    const char* caption; // what the user reads
     TColor def;
 };
 
 const Slot kSlots[DrawingColorCount] = {
-    {"Element", 0x000000},
-    {"Zaznaczony Element", 0x0000FF},
-    {"Schemat Wypelnienie", 0xDFDFDF},
-    {"Wymiary", 0x000000},
-    {"Moment", 0x000080},
-    {"Obciążenie ciągłe", 0x008000},
-    {"Siła", 0xA00000},
-    {"Temperatura", 0xFF0000},
-    {"Obciążenia kinematyczne", 0x00FF00},
-    {"Reakcje", 0xFF0000},
-    {"Wykres mometów", 0xFF0000},
-    {"Wykres sił tnących", 0xFF0000},
-    {"Wykres ugięć", 0xFF0000},
-    {"Wykres sił osiowych", 0xFF0000},
-    {"Nośność - zginanie", 0x0000FF},
-    {"Nośność - ścinanie", 0x800000},
-    {"Naprężenia - maksymalne", 0x008000},
-    {"Naprężenia - minimalne", 0x008000},
-    {"Reakcje H", 0x000080},
-    {"Wykres momentów H", 0x000080},
-    {"Wykres sił tnących H", 0x000080},
-    {"Wykres ugięć H", 0x000080},
-    {"Kontur zelbet", 0x000000},
-    {"Przekroj", 0x808080},
-    {"Widok", 0xFFFFFF},
-    {"PretG", 0x000000},
-    {"PretK", 0xFF0000},
-    {"Strzemie", 0x000080},
-    {"Kontur", 0x000000},
-    {"Wypelnienie", 0x808080},
-    {"Osie", 0x800000},
-    {"Wymiary", 0x000000},
-    {"", clBtnFace},
-    {"D_Kontur", 0x000080},
-    {"D_Wypelnienie", 0x4EAFDE},
-    {"M_Kontur", 0x808080},
-    {"M_Wypelnienie", 0x000080},
+    {"Element", "Element", 0x000000},
+    {"Zaznaczony Element", "Zaznaczony element", 0x0000FF},
+    {"Schemat Wypelnienie", "Wypełnienie schematu", 0xDFDFDF},
+    {"Wymiary", "Wymiary", 0x000000},
+    {"Moment", "Moment", 0x000080},
+    {"Obciążenie ciągłe", "Obciążenie ciągłe", 0x008000},
+    {"Siła", "Siła", 0xA00000},
+    {"Temperatura", "Temperatura", 0xFF0000},
+    {"Obciążenia kinematyczne", "Obciążenia kinematyczne", 0x00FF00},
+    {"Reakcje", "Reakcje", 0xFF0000},
+    {"Wykres mometów", "Wykres momentów", 0xFF0000},
+    {"Wykres sił tnących", "Wykres sił tnących", 0xFF0000},
+    {"Wykres ugięć", "Wykres ugięć", 0xFF0000},
+    {"Wykres sił osiowych", "Wykres sił osiowych", 0xFF0000},
+    {"Nośność - zginanie", "Nośność – zginanie", 0x0000FF},
+    {"Nośność - ścinanie", "Nośność – ścinanie", 0x800000},
+    {"Naprężenia - maksymalne", "Naprężenia – maksymalne", 0x008000},
+    {"Naprężenia - minimalne", "Naprężenia – minimalne", 0x008000},
+    {"Reakcje H", "Reakcje H", 0x000080},
+    {"Wykres momentów H", "Wykres momentów H", 0x000080},
+    {"Wykres sił tnących H", "Wykres sił tnących H", 0x000080},
+    {"Wykres ugięć H", "Wykres ugięć H", 0x000080},
+    {"Kontur zelbet", "Kontur żelbetu", 0x000000},
+    {"Przekroj", "Przekrój", 0x808080},
+    {"Widok", "Widok", 0xFFFFFF},
+    {"PretG", "Pręty główne", 0x000000},
+    {"PretK", "Pręty konstrukcyjne", 0xFF0000},
+    {"Strzemie", "Strzemiona", 0x000080},
+    {"Kontur", "Kontur", 0x000000},
+    {"Wypelnienie", "Wypełnienie", 0x808080},
+    {"Osie", "Osie", 0x800000},
+    {"Wymiary", "Wymiary", 0x000000},
+    {"", "", clBtnFace},
+    {"D_Kontur", "Słup – kontur", 0x000080},
+    {"D_Wypelnienie", "Słup – wypełnienie", 0x4EAFDE},
+    {"M_Kontur", "Mur – kontur", 0x808080},
+    {"M_Wypelnienie", "Mur – wypełnienie", 0x000080},
 };
 
 ColorEditorFunction& Editor()
@@ -66,6 +67,12 @@ std::string DrawingColorName(int slot)
 {
     if (slot < 0 || slot >= DrawingColorCount) return {};
     return kSlots[slot].name;
+}
+
+std::string DrawingColorCaption(int slot)
+{
+    if (slot < 0 || slot >= DrawingColorCount) return {};
+    return kSlots[slot].caption;
 }
 
 TColor DrawingColorDefault(int slot)

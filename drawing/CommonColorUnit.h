@@ -26,6 +26,8 @@ enum : int {
 
 // Stored value name of a slot ("" for slot 32, which is never stored).
 std::string DrawingColorName(int slot);
+// The slot's name shown to the user.
+std::string DrawingColorCaption(int slot);
 TColor DrawingColorDefault(int slot);
 // Slots with a stored value of their own, in slot order (31 shares "Wymiary"
 // with 3 and 32 is not stored).

@@ -1111,8 +1111,11 @@ void TElementEditor::refresh(QWidget* source, bool all)
 void TElementEditor::showValues(QWidget* source, bool all)
 {
     const TCalcInput& in = session_.current().Input;
-    // A field the user is typing in keeps the text until it is left.
-    auto keeps = [&](QLineEdit* e) { return !all && e != source && e->isModified(); };
+    // A field the user is typing in keeps the text until it is left; the
+    // field just left (a number box's edit as well) shows the stored value.
+    auto keeps = [&](QLineEdit* e) {
+        return !all && e != source && !(source && e->parentWidget() == source) && e->isModified();
+    };
 
     caseList_->setCurrentIndex(CheckCaseNumber(in.Case));
 

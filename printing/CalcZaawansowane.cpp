@@ -15,7 +15,7 @@ namespace orv {
 namespace {
 
 const char* const kGroups[5] = {"Ściana obciążona osiowo", "Ściana obciążona poziomo",
-                                "Ściana obciążona siła skupioną", "Ściana piwnic", "Słup"};
+                                "Ściana obciążona siłą skupioną", "Ściana piwnic", "Słup"};
 
 } // namespace
 

@@ -526,7 +526,7 @@ void HandToEditor(QObject* owner, const QString& file)
         if (!program.isEmpty() && desktop.startProgram(program, {QStringLiteral("--writer"), file})) return;
     }
     ShowMessageDialog("Nie znaleziono edytora plików RTF!",
-                      "Raport zapisano w pliku:\r" + QDir::toNativeSeparators(file).toStdString(), mdInformation,
+                      "Raport zapisano w pliku: " + QDir::toNativeSeparators(file).toStdString(), mdInformation,
                       mbOK);
 }
 

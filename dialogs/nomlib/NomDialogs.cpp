@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -38,6 +39,69 @@ double CellNumber(const QTableWidgetItem* item)
     const double v = s.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     return ok && std::isfinite(v) ? v : 0.0;
 }
+
+// Head cells whose "_" starts an index: "γ_f" is γ with a lowered, smaller f.
+class TIndexedHeader : public QHeaderView {
+public:
+    explicit TIndexedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    {
+        const QString text = caption(logicalIndex);
+        const qsizetype mark = text.indexOf(QLatin1Char('_'));
+        if (mark < 0) {
+            QHeaderView::paintSection(painter, rect, logicalIndex);
+            return;
+        }
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        opt.rect = rect;
+        opt.section = logicalIndex;
+        painter->save();
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
+        const QString base = text.left(mark);
+        const QString index = text.mid(mark + 1);
+        const QFontMetrics fm(font());
+        const QFont small = indexFont();
+        const QFontMetrics sm(small);
+        const int width = fm.horizontalAdvance(base) + sm.horizontalAdvance(index);
+        const int x = rect.left() + (rect.width() - width) / 2;
+        const int baseline = rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent();
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->setFont(font());
+        painter->drawText(x, baseline, base);
+        painter->setFont(small);
+        painter->drawText(x + fm.horizontalAdvance(base), baseline + fm.descent(), index);
+        painter->restore();
+    }
+
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QSize s = QHeaderView::sectionSizeFromContents(logicalIndex);
+        const QString text = caption(logicalIndex);
+        const qsizetype mark = text.indexOf(QLatin1Char('_'));
+        if (mark >= 0) {
+            // Less the mark, the index in its smaller font.
+            const QFontMetrics fm(font());
+            s.setWidth(s.width() - fm.horizontalAdvance(text) + fm.horizontalAdvance(text.left(mark)) +
+                       QFontMetrics(indexFont()).horizontalAdvance(text.mid(mark + 1)));
+        }
+        return s;
+    }
+
+private:
+    QString caption(int logicalIndex) const
+    {
+        return model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    }
+    QFont indexFont() const
+    {
+        QFont f = font();
+        f.setPointSizeF(f.pointSizeF() > 0 ? f.pointSizeF() * 0.75 : 7);
+        return f;
+    }
+};
 
 } // namespace
 
@@ -70,9 +134,13 @@ TLoadTableDlg::TLoadTableDlg(QWidget* parent, const TTableSpec& spec, const std:
 
     table_ = new QTableWidget(0, cColumns);
     table_->setObjectName(QStringLiteral("rows"));
+    table_->setHorizontalHeader(new TIndexedHeader(table_));
     table_->setHorizontalHeaderLabels({QStringLiteral("Opis"), spec.quantityTitle, spec.valueTitle,
                                        QStringLiteral("γ_f")});
     table_->horizontalHeader()->setSectionResizeMode(cDescription, QHeaderView::Stretch);
+    // The number columns are as wide as their whole captions and numbers.
+    for (int c : {cQuantity, cValue, cGammaF})
+        table_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     table_->setMinimumSize(520, 220);
     v->addWidget(table_, 1);
 

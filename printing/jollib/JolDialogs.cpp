@@ -208,9 +208,12 @@ TPrintingSettingsDlg::TPrintingSettingsDlg(QWidget* parent) : QDialog(parent), p
 
     auto* header = new QGroupBox(QStringLiteral("Nagłówek strony"), this);
     auto* hf = new QFormLayout(header);
-    headerType_ = new QSpinBox(header);
+    headerType_ = new QComboBox(header);
     headerType_->setObjectName(QStringLiteral("HeaderType"));
-    headerType_->setRange(0, 99);
+    // The kinds the header library draws (kept as their numbers).
+    headerType_->addItem(QStringLiteral("pełny na każdej stronie"), 0);
+    headerType_->addItem(QStringLiteral("pełny na pierwszej stronie, dalej skrócony"), 1);
+    headerType_->addItem(QStringLiteral("skrócony na każdej stronie"), 2);
     hf->addRow(QStringLiteral("Rodzaj nagłówka:"), headerType_);
     auto* logoRow = new QHBoxLayout;
     logoPath_ = new QLineEdit(header);
@@ -270,7 +273,13 @@ TPrintingSettingsDlg::TPrintingSettingsDlg(QWidget* parent) : QDialog(parent), p
 void TPrintingSettingsDlg::setValues(const TJolPrintingValues& v)
 {
     kept_ = v;
-    headerType_->setValue(v.HeaderType);
+    int kind = headerType_->findData(v.HeaderType);
+    if (kind < 0) {
+        // A kind of another header library: kept as it is.
+        headerType_->addItem(QStringLiteral("inny rodzaj (nr %1)").arg(v.HeaderType), v.HeaderType);
+        kind = headerType_->count() - 1;
+    }
+    headerType_->setCurrentIndex(kind);
     logoPath_->setText(Q(v.LogoPath));
     drawLogo_->setChecked(v.DrawLogo);
     drawFrame_->setChecked(v.DrawFrame);
@@ -287,7 +296,7 @@ void TPrintingSettingsDlg::setValues(const TJolPrintingValues& v)
 TJolPrintingValues TPrintingSettingsDlg::values() const
 {
     TJolPrintingValues v = kept_;
-    v.HeaderType = headerType_->value();
+    v.HeaderType = headerType_->currentData().toInt();
     const std::string logo = logoPath_->text().trimmed().toStdString();
     v.LogoPath = logo.empty() ? "(brak)" : logo;
     v.DrawLogo = drawLogo_->isChecked();
@@ -433,7 +442,7 @@ TColorEditorDlg::TColorEditorDlg(QWidget* parent) : QDialog(parent)
     auto* grid = new QGridLayout(inner);
     int row = 0;
     for (int slot : EditableColorSlots()) {
-        auto* label = new QLabel(Q(DrawingColorName(slot)), inner);
+        auto* label = new QLabel(Q(DrawingColorCaption(slot)), inner);
         auto* button = new QPushButton(inner);
         button->setObjectName(QStringLiteral("colorButton%1").arg(slot));
         button->setFixedSize(48, 20);
@@ -476,7 +485,7 @@ void TColorEditorDlg::showColor(int slot)
 
 void TColorEditorDlg::chooseColor(int slot)
 {
-    const QColor c = QColorDialog::getColor(ColorToQColor(colors_[slot]), this, Q(DrawingColorName(slot)));
+    const QColor c = QColorDialog::getColor(ColorToQColor(colors_[slot]), this, Q(DrawingColorCaption(slot)));
     if (c.isValid()) setSlotColor(slot, QColorToColor(c));
 }
 

@@ -71,7 +71,7 @@ private:
 
     QSizeF paperMm_;
     TJolPrintingValues kept_; // values the dialog does not show
-    QSpinBox* headerType_ = nullptr;
+    QComboBox* headerType_ = nullptr;
     QLineEdit* logoPath_ = nullptr;
     QCheckBox* drawLogo_ = nullptr;
     QCheckBox* drawFrame_ = nullptr;

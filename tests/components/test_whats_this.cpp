@@ -68,7 +68,51 @@ protected:
     QLineEdit* plain = nullptr;
 };
 
+// The text shown now, as the toolkit puts it on the screen.
+QWidget* ShownText()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QWhatsThat")) return w;
+    return nullptr;
+}
+
+QRect GlobalRect(const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
 } // namespace
+
+TEST_F(WhatsThis, TextsStandBesideTheFieldTheyDescribe)
+{
+    // F1, a click in the mode and the right button's item alike.
+    thickness->setFocus();
+    QTest::keyClick(thickness, Qt::Key_F1);
+    QWidget* shown = ShownText();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->geometry().intersects(GlobalRect(thickness)));
+    EXPECT_GE(shown->y(), GlobalRect(thickness).bottom());
+    QWhatsThis::hideText();
+    QCoreApplication::processEvents();
+
+    help->enterWhatsThisMode();
+    QHelpEvent query(QEvent::WhatsThis, QPoint(2, 2), narrow->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(narrow, &query);
+    shown = ShownText();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->geometry().intersects(GlobalRect(narrow)));
+    QWhatsThis::hideText();
+    QCoreApplication::processEvents();
+
+    std::unique_ptr<QMenu> menu(help->contextMenuFor(thickness, thickness->mapToGlobal(QPoint(5, 5))));
+    ASSERT_NE(menu, nullptr);
+    menu->actions().last()->trigger();
+    shown = ShownText();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->geometry().intersects(GlobalRect(thickness)));
+
+    // Under the field while the screen leaves room, else at the point given.
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(TWhatsThis::popupPoint({100, 100, 80, 20}, {105, 105}, screen), QPoint(139, 123));
+    EXPECT_EQ(TWhatsThis::popupPoint({100, 700, 80, 20}, {105, 705}, screen), QPoint(105, 705));
+}
 
 TEST_F(WhatsThis, F1ShowsTheTextOfTheFocusedFieldAtItsCorner)
 {

@@ -119,7 +119,7 @@ TEST(InputReport, HorizontalWallPlateAndOpenings)
     TCalcResults r;
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(1, 2, 3, *in, r, *sheet);
-    const int scheme = Find(*sheet, "Schemat podpracia krawędzi ściany@@ płyta:");
+    const int scheme = Find(*sheet, "Schemat podparcia krawędzi ściany@@ płyta:");
     ASSERT_GT(scheme, 0);
     EXPECT_EQ(sheet->Line(scheme + 1).text(), "  - krawędź górna@@ utwierdzona");
     EXPECT_EQ(sheet->Line(scheme + 2).text(), "  - krawędź dolna@@ utwierdzona");
@@ -141,7 +141,7 @@ TEST(InputReport, HorizontalWallPlateAndOpenings)
                            "h%Dotw%N = 120,3 cm"), 0);
     EXPECT_EQ(Find(*sheet, " - otwór nr 6: x%Dotw%N = 0,0 cm, y%Dotw%N = 0,0 cm, l%Dotw%N = 0,0 cm, "
                            "h%Dotw%N = 0,0 cm"), 0);
-    EXPECT_GT(Find(*sheet, "Schemat podpracia krawędzi ściany@@ łuk - kierunek poziomy"), 0);
+    EXPECT_GT(Find(*sheet, "Schemat podparcia krawędzi ściany@@ łuk - kierunek poziomy"), 0);
 }
 
 TEST(InputReport, BasementAndColumnLoadHeadings)
@@ -160,6 +160,10 @@ TEST(InputReport, BasementAndColumnLoadHeadings)
     const int basement = Find(*sheet, "%UObciążenia obliczeniowe:%N");
     EXPECT_GT(basement, 0);
     EXPECT_EQ(sheet->Line(sheet->Count).text(), "Ciężar objętościowy gruntu@@ %Sr%N%De%N = 18,5 kN/m%I3%N");
+    in->be = 600;
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    EXPECT_GT(Find(*sheet, "Odległość między ścianami poprzecznymi lub innymi elementami usztywniającymi  b%De%N = "
+                           "600,0 cm"), 0);
     in->Case = ccColumn;
     in->PodpSTyp_x = 2;
     in->Msdx = -1.234;

@@ -73,6 +73,9 @@ TEST_F(MasonryCatalogueTest, BuiltInUnitsAndTheirColumns)
     EXPECT_EQ(MasonryUnitColumnText(hollow, 5), "14,5");
     const TMasonryUnitRow& aac = cat.Rows()[26];
     EXPECT_EQ(MasonryUnitColumnText(aac, 1), "autoklawizowany beton komórkowy");
+    // Every material in the nominative, as the column's other words.
+    EXPECT_EQ(MasonryMaterialText(mmAggregateConcrete), "beton kruszywowy");
+    EXPECT_EQ(MasonryMaterialText(mmNaturalStone), "kamień naturalny");
     EXPECT_EQ(MasonryUnitColumnText(aac, 2), "n/d");
 
     // Kinds: ceramic the group, silicate + 4, aggregate concrete + 6, then 10..12.

@@ -11,6 +11,7 @@
 #include "core/CommonParamsUnit.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
+#include "core/ZunSlabs.h"
 #include "core/SettingsStore.h"
 #include "core/ZunFiles.h"
 #include "core/ZunProject.h"
@@ -139,7 +140,9 @@ TEST_F(Session, NewProjectHasTheDefaultsOfANewElement)
     for (const TSlabRecord& slab : in.Stropy)
         EXPECT_EQ(std::memcmp(slab.Data, in.SlabData[1], sizeof slab.Data), 0);
     EXPECT_EQ(v(in.Stropy[0].J), 28125.0);
-    EXPECT_EQ(in.Stropy[0].Nazwa.str(), "Płyta żelbetowa gr.15 cm");
+    // Its name gives the thickness the slab dialog shows.
+    EXPECT_EQ(in.Stropy[0].Nazwa.str(), "Płyta żelbetowa gr.20 cm");
+    EXPECT_EQ(SolidSlabName(12.5), "Płyta żelbetowa gr.12,5 cm");
 
     EXPECT_EQ(v(e.Loads.StoreyCount), 1);
     EXPECT_DOUBLE_EQ(v(e.Loads.Gw[9]), 1.8); // 0.25 * 0.25 * 24 * 1.2

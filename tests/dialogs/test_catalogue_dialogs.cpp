@@ -451,8 +451,11 @@ TEST_F(CatalogueDialogs, UnitPicturesShowTheHolesOfTheirUnits)
     rows.push_back({"Cegła własna", 0, 0, 15, 0, 18});
     dlg.setRows(rows);
     auto* image = Child<QLabel>(dlg, "Image1");
+    // Silicate and concrete units as the ceramic ones: solid (rows 18, 19,
+    // 22..26), hollow silicate bricks perforated (20, 21).
     const std::pair<int, int> shown[] = {{0, 0}, {3, 0}, {4, -1}, {6, 1}, {7, 2}, {9, 2}, {10, -1},
-                                         {16, 3}, {17, 3}, {18, -1}, {27, -1}, {1, 0}};
+                                         {16, 3}, {17, 3}, {18, 0}, {19, 0}, {20, 2}, {21, 2},
+                                         {22, 0}, {24, 0}, {25, 0}, {26, 0}, {27, -1}, {1, 0}};
     for (const auto& [row, picture] : shown) {
         Focus(dlg, row);
         const QImage now = image->pixmap().toImage();

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,8 @@
 
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
+#include "components/ListColumns.h"
+#include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
 #include "core/SettingsStore.h"
 #include "dialogs/AddPoz.h"
@@ -327,6 +330,56 @@ TEST_F(Manager, StoredPlacesOfTheDialogsAreBroughtOntoTheScreen)
         check(TElementsListDlg());
         check(TSteelDlg());
     }
+}
+
+TEST_F(Manager, FirstSizesOfTheListsFitASmallScreen)
+{
+    // A 1024 x 768 desktop less a task bar: the unit list, whose columns
+    // want more, opens within it and its columns scroll.
+    const TScreenArea small{0, 0, 1024, 738};
+    const ScreenAreaSource previous = SetScreenAreaSource([small](int, int) { return small; });
+    const QRect area(small.Left, small.Top, small.Width, small.Height);
+    {
+        TElementsListDlg units;
+        units.show();
+        const QTreeWidget* list = units.findChild<QTreeWidget*>("VirtualStringTree1");
+        ASSERT_NE(list, nullptr);
+        EXPECT_TRUE(area.contains(units.frameGeometry())) << units.width() << "x" << units.height();
+        EXPECT_GT(WidthForColumns(*list), list->viewport()->width());  // more than the room: they scroll
+    }
+    {
+        TTabManeagerDlg manager;
+        data.elements[0].Description.set(std::string(200, 'w'));
+        manager.setData(data);
+        manager.show();
+        EXPECT_TRUE(area.contains(manager.frameGeometry())) << manager.width() << "x" << manager.height();
+    }
+    SetScreenAreaSource(previous);
+}
+
+TEST_F(Manager, DescriptionsShowUpToSixtyCharactersAndTheWholeTextAsATip)
+{
+    // 120 characters, of words as descriptions have them.
+    std::string longText;
+    while (longText.size() < 120) longText += "ściana zewnętrzna ";
+    longText.resize(120);
+    data.elements[1].Description.set(longText);
+    data.elements[3].Description.set("krótki opis\r\ndruga linia");
+    TTabManeagerDlg dlg;
+    dlg.setData(data);
+    dlg.show();
+    const QTreeWidget* list = dlg.list();
+    const QFontMetrics fm(list->font());
+    // The column gives about 60 characters their room...
+    EXPECT_GE(list->header()->sectionSize(3), fm.averageCharWidth() * 60);
+    EXPECT_GE(list->header()->sectionSize(3), fm.horizontalAdvance(QString::fromStdString(longText.substr(0, 55))));
+    // ...elides the rest and shows the whole text as the tip.
+    EXPECT_LT(list->header()->sectionSize(3), fm.horizontalAdvance(QString::fromStdString(longText)));
+    EXPECT_EQ(list->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(list->topLevelItem(1)->toolTip(3).toStdString(), longText);
+    EXPECT_EQ(list->topLevelItem(3)->text(3), "krótki opis...");
+    EXPECT_EQ(list->topLevelItem(3)->toolTip(3), "krótki opis\ndruga linia");
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(dlg.frameGeometry()));
 }
 
 TEST_F(Manager, HelpOpensItsPage)

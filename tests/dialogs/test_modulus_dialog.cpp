@@ -110,7 +110,8 @@ TEST_F(ModulusDialog, MortarListsFollowTheUnit)
 
     // Silicate group 1 offers no lightweight mortar: general, six classes.
     auto* kind = Child<QComboBox>(dlg, "RodzajElementuM1");
-    EXPECT_EQ(kind->itemText(10), "element z autoklawizowanego beton komórkowy");
+    EXPECT_EQ(kind->itemText(10), "element z autoklawizowanego betonu komórkowego");
+    EXPECT_EQ(kind->itemText(12), "element z kamienia naturalnego");
     Choose(kind, mkSilicate1);
     EXPECT_EQ(Items(type), QStringList({"zaprawa zwykła", "zaprawa do cienkich spoin"}));
     EXPECT_EQ(type->currentText(), "zaprawa zwykła");

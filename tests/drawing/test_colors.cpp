@@ -64,6 +64,47 @@ TEST_F(Colors, DefaultsFromAnEmptyStore)
     EXPECT_EQ(EditableColorSlots().size(), 35u);
 }
 
+TEST(ColorNames, SlotsReadAsPolishWhileTheirStoredNamesStay)
+{
+    struct Slot {
+        int slot;
+        const char* stored;
+        const char* shown;
+    };
+    const Slot named[] = {
+        {1, "Zaznaczony Element", "Zaznaczony element"},
+        {2, "Schemat Wypelnienie", "Wypełnienie schematu"},
+        {10, "Wykres mometów", "Wykres momentów"},
+        {14, "Nośność - zginanie", "Nośność – zginanie"},
+        {22, "Kontur zelbet", "Kontur żelbetu"},
+        {23, "Przekroj", "Przekrój"},
+        {25, "PretG", "Pręty główne"},
+        {26, "PretK", "Pręty konstrukcyjne"},
+        {27, "Strzemie", "Strzemiona"},
+        {29, "Wypelnienie", "Wypełnienie"},
+        {dcColumnOutline, "D_Kontur", "Słup – kontur"},
+        {dcColumnFill, "D_Wypelnienie", "Słup – wypełnienie"},
+        {dcMasonryOutline, "M_Kontur", "Mur – kontur"},
+        {dcMasonryFill, "M_Wypelnienie", "Mur – wypełnienie"},
+        {dcForce, "Siła", "Siła"},
+    };
+    for (const Slot& s : named) {
+        EXPECT_EQ(DrawingColorName(s.slot), s.stored) << s.slot;
+        EXPECT_EQ(DrawingColorCaption(s.slot), s.shown) << s.slot;
+    }
+    // No slot the user edits shows an underscore, a run-together name or
+    // a letter without its Polish mark.
+    for (int slot : EditableColorSlots()) {
+        const std::string shown = DrawingColorCaption(slot);
+        EXPECT_FALSE(shown.empty()) << slot;
+        EXPECT_EQ(shown.find('_'), std::string::npos) << shown;
+        for (const char* bare : {"Pret", "zelbet", "Przekroj", "Wypelnienie", "mometów"})
+            EXPECT_EQ(shown.find(bare), std::string::npos) << shown;
+    }
+    EXPECT_EQ(DrawingColorCaption(-1), "");
+    EXPECT_EQ(DrawingColorCaption(DrawingColorCount), "");
+}
+
 TEST_F(Colors, StoredValuesAndTheSharedDimensionColour)
 {
     store.writeInteger(SettingsKey::Maker, "Colors", "Wymiary", 0x00FF00);

@@ -596,3 +596,30 @@ TEST_F(MainWindow, AFilesLoadDepthBelowTheWallsFootIsShownAsCalculated)
     EXPECT_EQ(window->session().current().Input.Sily[0].hN, 295.0);
     EXPECT_NE(window->session().results().Error, ceLoadOutsideWall);
 }
+
+TEST_F(MainWindow, StrengthLeftForAToolbarSaveShowsItsDecimal)
+{
+    // Typed as a whole number and left by the toolbar's save or by Tab: the
+    // box shows the stored value with the field's one decimal.
+    auto* fb = window->findChild<QComboBox*>("fb1");
+    ASSERT_NE(fb, nullptr);
+    EXPECT_EQ(fb->currentText(), "10,0");
+    fb->setFocus();
+    fb->lineEdit()->selectAll();
+    QTest::keyClicks(fb->lineEdit(), "15");
+    dialogAnswer = QString::fromStdString(scratch.file("Wytrzymałość"));
+    QAction* save = window->findChild<QAction*>("Zapisz1");
+    ASSERT_NE(save, nullptr);
+    save->trigger();
+    EXPECT_EQ(window->session().current().Input.fb, 15.0);
+    EXPECT_FALSE(window->session().modified());
+    EXPECT_EQ(fb->currentText(), "15,0");
+    fb->setFocus();
+    fb->lineEdit()->selectAll();
+    QTest::keyClicks(fb->lineEdit(), "20");
+    QTest::keyClick(fb->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(window->session().current().Input.fb, 20.0);
+    EXPECT_EQ(fb->currentText(), "20,0");
+    save->trigger();
+    EXPECT_EQ(fb->currentText(), "20,0");
+}

@@ -271,7 +271,7 @@ TEST_F(PrintCommands, InsertIntoTheEditorWithoutADesktopProgramForRtf)
     EXPECT_TRUE(urls->urls.isEmpty());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Nie znaleziono edytora plików RTF!");
-    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku:\r" + writer[2].toStdString());
+    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku: " + writer[2].toStdString());
     EXPECT_EQ(messages.messages[0].type, mdInformation);
 }
 

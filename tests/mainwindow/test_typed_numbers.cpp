@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTableWidget>
@@ -232,6 +233,38 @@ TEST_P(TypedNumbers, EitherSeparatorInTheCompanionLibrariesFields)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].quantity, 1.5);
     EXPECT_EQ(rows[0].value, 0.25);
+}
+
+TEST(LoadTableHeader, UnitWeightCaptionsAreWholeAndGammaTakesItsIndex)
+{
+    orvtest::EnsureApp<QApplication>();
+    nom::TTableSpec spec;
+    spec.quantityTitle = QStringLiteral("Grubość [m]");
+    spec.valueTitle = QStringLiteral("Ciężar obj. [kN/m³]");
+    nom::TLoadTableDlg table(nullptr, spec, {nom::TLoadRow{"Mur", 0.25, 18.0, 1.35}});
+    table.show();
+    auto* cells = table.findChild<QTableWidget*>();
+    ASSERT_NE(cells, nullptr);
+    QHeaderView* header = cells->horizontalHeader();
+    const QFontMetrics fm(header->font());
+    // Every caption has its whole width.
+    EXPECT_GE(header->sectionSize(1), fm.horizontalAdvance(spec.quantityTitle));
+    EXPECT_GE(header->sectionSize(2), fm.horizontalAdvance(spec.valueTitle));
+    // γ with a lowered f: drawn otherwise than the plain text "γ_f", and
+    // narrower than it.
+    ASSERT_EQ(cells->horizontalHeaderItem(3)->text(), "γ_f");
+    auto section = [](QHeaderView& h, int c) {
+        const QRect r(h.sectionViewportPosition(c), 0, h.sectionSize(c), h.height());
+        return h.viewport()->grab(r).toImage();
+    };
+    QTableWidget plain(1, 4);
+    plain.setHorizontalHeaderLabels({"Opis", spec.quantityTitle, spec.valueTitle, "γ_f"});
+    plain.resize(cells->size());
+    plain.show();
+    plain.horizontalHeader()->resizeSection(3, header->sectionSize(3));
+    plain.horizontalHeader()->setFixedHeight(header->height());
+    EXPECT_NE(section(*header, 3), section(*plain.horizontalHeader(), 3));
+    EXPECT_LE(header->sectionSizeHint(3), plain.horizontalHeader()->sectionSizeHint(3));
 }
 
 // --- minus and selection ----------------------------------------------------------------------

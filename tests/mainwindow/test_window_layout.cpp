@@ -25,6 +25,7 @@
 
 #include "components/DialogRunner.h"
 #include "components/Realedit.h"
+#include "components/WindowPlacement.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
 #include "dialogs/ZunElementsList.h"
@@ -187,6 +188,11 @@ TEST_F(WindowLayout, ResultsPanelFollowsTheWindow)
 
 TEST_F(WindowLayout, MasonryUnitListShowsEveryNameAndTakesTheUsersWidths)
 {
+    // A desktop wide enough for every column (on a smaller one they scroll).
+    struct Desktop {
+        ScreenAreaSource previous = SetScreenAreaSource([](int, int) { return TScreenArea{0, 0, 1920, 1050}; });
+        ~Desktop() { SetScreenAreaSource(previous); }
+    } desktop;
     openWindow(false);
     QSize shown;
     WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {

@@ -5,6 +5,7 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,11 @@ TEST_F(AdvancedOptions, TheFormShowsTheSizesAndOkTakesThemBack)
 {
     TBeginPrintAdv form;
     EXPECT_EQ(form.windowTitle(), "Zaawansowane opcje konfiguracji wydruku");
+    QStringList groups;
+    for (const QLabel* l : form.findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("Ściana")) || l->text() == QStringLiteral("Słup")) groups << l->text();
+    EXPECT_EQ(groups, QStringList({"Ściana obciążona osiowo", "Ściana obciążona poziomo", "Ściana obciążona siłą skupioną",
+                                   "Ściana piwnic", "Słup"}));
     form.setSizes(project);
     form.show();
     for (int i = 0; i < 10; ++i) {

@@ -66,7 +66,13 @@ const QSizeF A4(210.0, 297.0);
 TEST_F(JolDialogs, PrintingDialogShowsTheDefaultsOfAnEmptySection)
 {
     TPrintingSettingsDlg dlg;
-    EXPECT_EQ(Child<QSpinBox>(dlg, "HeaderType")->value(), 0);
+    // The header kind reads as words, not as its stored number.
+    auto* kind = Child<QComboBox>(dlg, "HeaderType");
+    EXPECT_EQ(kind->currentData().toInt(), 0);
+    EXPECT_EQ(kind->currentText(), "pełny na każdej stronie");
+    ASSERT_EQ(kind->count(), 3);
+    EXPECT_EQ(kind->itemText(1), "pełny na pierwszej stronie, dalej skrócony");
+    EXPECT_EQ(kind->itemText(2), "skrócony na każdej stronie");
     EXPECT_EQ(Child<QLineEdit>(dlg, "LogoPath")->text(), "(brak)");
     EXPECT_TRUE(Child<QCheckBox>(dlg, "DrawLogo")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(dlg, "DrawFrame")->isChecked());
@@ -95,7 +101,7 @@ TEST_F(JolDialogs, PrintingDialogWritesTheValueNamesTheReportReads)
     EXPECT_DOUBLE_EQ(Child<QDoubleSpinBox>(dlg, "MarginTop")->value(), 13.7);
     EXPECT_EQ(Child<QComboBox>(dlg, "FontName")->currentText(), "Courier New");
 
-    Child<QSpinBox>(dlg, "HeaderType")->setValue(2);
+    Child<QComboBox>(dlg, "HeaderType")->setCurrentIndex(2);
     Child<QCheckBox>(dlg, "DrawFrame")->setChecked(true);
     Child<QCheckBox>(dlg, "ColorPrinting")->setChecked(false);
     Child<QDoubleSpinBox>(dlg, "MarginLeft")->setValue(30.5);
@@ -221,7 +227,8 @@ TEST_F(JolDialogs, MarginsThatLeaveFewerThanFiveReportLinesUnderTheHeaderAreRefu
         dlg.setPaperSize(A4);
         Child<QDoubleSpinBox>(dlg, "MarginTop")->setValue(c.top);
         Child<QDoubleSpinBox>(dlg, "MarginBottom")->setValue(c.bottom);
-        Child<QSpinBox>(dlg, "HeaderType")->setValue(c.headerType);
+        auto* kind = Child<QComboBox>(dlg, "HeaderType");
+        kind->setCurrentIndex(kind->findData(c.headerType));
         Child<QSpinBox>(dlg, "FontSize")->setValue(c.fontSize);
         dlg.show();
         Press(dlg, "okButton");
@@ -239,6 +246,18 @@ TEST_F(JolDialogs, MarginsThatLeaveFewerThanFiveReportLinesUnderTheHeaderAreRefu
         }
     }
     SetMakerLibraryFolder(QString());
+}
+
+TEST_F(JolDialogs, AHeaderKindOfAnotherLibraryIsKeptByName)
+{
+    store.writeInteger(SettingsKey::Maker, "Printing", "HeaderType", 7);
+    TPrintingSettingsDlg dlg;
+    dlg.setPaperSize(A4);
+    auto* kind = Child<QComboBox>(dlg, "HeaderType");
+    EXPECT_EQ(kind->currentText(), "inny rodzaj (nr 7)");
+    Press(dlg, "okButton");
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(integer("Printing", "HeaderType"), 7);
 }
 
 TEST_F(JolDialogs, CancelWritesNothing)

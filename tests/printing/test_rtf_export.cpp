@@ -530,7 +530,7 @@ TEST_F(RtfExport, WithoutADesktopProgramForRtfWriterOrAMessageTakesOver)
     writer.BitBtn1Click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Nie znaleziono edytora plików RTF!");
-    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku:\r" + file.toStdString());
+    EXPECT_EQ(messages.messages[0].text, "Raport zapisano w pliku: " + file.toStdString());
     EXPECT_EQ(messages.messages[0].type, mdInformation);
     EXPECT_EQ(messages.messages[0].buttons, mbOK);
     EXPECT_TRUE(opened.urls.isEmpty());
