@@ -11,6 +11,7 @@
 #include "core/CommonParamsUnit.h"
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
+#include "core/RecordStorage.h"
 #include "core/ZunSlabs.h"
 #include "core/SettingsStore.h"
 #include "core/ZunFiles.h"
@@ -349,6 +350,17 @@ TEST_F(Session, AFailedOpenLeavesTheSessionAsItWas)
         EXPECT_EQ(s->verdict(), verdict);
         EXPECT_EQ(s->results().A, area);
     }
+    // Records the memory cannot hold (here: more than one per block).
+    const std::size_t limit = SetRecordBlockLimit(sizeof(TProjectElement));
+    const TFileResult r = s->open(dir.file("good.clcm"));
+    SetRecordBlockLimit(limit);
+    EXPECT_EQ(r.status, TFileStatus::ReadFailed);
+    EXPECT_EQ(r.headline, "Błąd odczytu pliku!");
+    EXPECT_EQ(r.message, "good.clcm");
+    EXPECT_EQ(allBytes(*s), before);
+    EXPECT_EQ(s->count(), 3);
+    EXPECT_TRUE(s->modified());
+    EXPECT_EQ(s->comments(), (std::vector<std::string>{"Budynek mieszkalny", "ściany parteru"}));
     EXPECT_TRUE(rec.calls.empty());
     EXPECT_TRUE(messages.messages.empty());
 }
