@@ -21,12 +21,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The libraries the program and its companion libraries link against are
-# found by dpkg-shlibdeps; the private ones lie in the program folder. Named
+# found by dpkg-shlibdeps (the companions are opened at run time, not
+# linked, so no private folder needs resolving). Named
 # here are only what no library pulls in: the toolkit's platform plugin, the
 # fonts the reports are set in; the toolkit's Polish translations and the
 # report editor are recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_INSTALL_PREFIX}/${ORV_INSTALL_PROGRAMDIR}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libreoffice-writer")
 # Files and folders of the package as Debian has them, whatever the umask.
