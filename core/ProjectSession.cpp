@@ -24,7 +24,7 @@ ProjectSession::ProjectSession(SlabStartHook slabStart, InputsSelectable selecta
     trace_.setRead(false);
     workTrace_.setRead(false);
     elements_.resize(1);
-    InitElementDefaults(elements_[0]);
+    InitElementDefaults(elements_[0], ccWallVerticalHinged);
     RecalculateElement();
 }
 
@@ -65,7 +65,7 @@ void ProjectSession::setModified(bool modified) { changeModified(modified); }
 // The defaults of a new element: the record defaults, the header of a new
 // project, the modulus of the walls above and below from the unit, and the
 // values a new element is shown with.
-void ProjectSession::InitElementDefaults(TProjectElement& e)
+void ProjectSession::InitElementDefaults(TProjectElement& e, int calcCase)
 {
     std::memset(&e, 0, sizeof e);
     e.Name.set("Element 1");
@@ -91,6 +91,14 @@ void ProjectSession::InitElementDefaults(TProjectElement& e)
     in.Sily[0].NSd = 126.5;
     in.N0_mb = 356.23;
     in.t = 27.0;
+    in.Case = static_cast<u8>(std::clamp(calcCase, 0, CalcCaseCount - 1));
+    // A plate the coefficient tables cover (t up to 25 cm, h / b up to 2) and
+    // a basement wall that Annex A allows (h up to 260 cm).
+    if (in.Case == ccWallHorizontal) {
+        in.t = 25.0;
+        in.l = 300.0;
+    }
+    if (in.Case == ccBasementWall) in.h = 260.0;
 
     // Slabs: the first block from the slab library when there is one, the
     // others its copies, each with the wall's span and its own thickness.
@@ -105,9 +113,19 @@ void ProjectSession::InitElementDefaults(TProjectElement& e)
         in.SlabData[k][3] = span;
         in.SlabData[k][5] = (k == 0 || k == 3) ? wallThickness : 20.0;
     }
-    for (TSlabRecord& s : in.Stropy) std::memcpy(s.Data, in.SlabData[1], sizeof s.Data);
-    // The default slab is named by the thickness it starts with.
+    // Each slab record as its dialog confirms it unchanged, J = b d^3 / 12 of
+    // its width and thickness, named by that thickness; the joint's slabs
+    // take their records' J.
+    for (TSlabRecord& s : in.Stropy) {
+        std::memcpy(s.Data, in.SlabData[1], sizeof s.Data);
+        if (!(s.Width > 0)) s.Width = DefaultSlabWidth;
+        s.J = SolidSlabJ(s.Width, s.Data[5]);
+    }
     in.Stropy[0].Nazwa.set(SolidSlabName(in.Stropy[0].Data[5]));
+    in.J3 = in.Stropy[0].J;
+    in.J4 = in.Stropy[1].J;
+    in.J6 = in.Stropy[2].J;
+    in.J7 = in.Stropy[3].J;
     // The identical walls above and below have the wall's own section.
     FollowIdenticalJointWalls(in);
 
@@ -117,7 +135,7 @@ void ProjectSession::InitElementDefaults(TProjectElement& e)
 void ProjectSession::newProject()
 {
     elements_.resize(1);
-    InitElementDefaults(elements_[0]);
+    InitElementDefaults(elements_[0], ccWallVerticalHinged);
     current_ = 0;
     fileName_.clear();
     untitledName_.clear();
@@ -218,7 +236,7 @@ ProjectSession::TStore ProjectSession::storeEdit(const std::function<void(TProje
     *edit_ = elements_[current_];
     edit(*edit_);
     if (const TNumericField* f = FieldLeftOutOfRange(elements_[current_].Input, edit_->Input)) {
-        ShowFieldRangeMessage(*f, ReadField(edit_->Input, f->offset));
+        ShowFieldRangeMessage(edit_->Input, *f);
         return TStore::Refused;
     }
     return takeEdit() ? TStore::Stored : TStore::Unchanged;
@@ -249,8 +267,7 @@ int ProjectSession::addElement(const std::string& name, const std::string& descr
 {
     elements_.emplace_back();
     TProjectElement& e = elements_.back();
-    InitElementDefaults(e);
-    e.Input.Case = static_cast<u8>(std::clamp(calcCase, 0, CalcCaseCount - 1));
+    InitElementDefaults(e, calcCase);
     e.Name.set(name);
     e.Description.set(description);
     current_ = count() - 1;

@@ -160,7 +160,8 @@ public:
     void SaveCalcSettings(const TFigureSizes& sizes);
 
 private:
-    void InitElementDefaults(TProjectElement& e);
+    // A new element of the case given (0..5), which calculates at once.
+    void InitElementDefaults(TProjectElement& e, int calcCase);
     void changeModified(bool modified);
     TFileResult replaceFromFile(const std::string& fileName);
     // The work copy into the current element when it differs (modified, recalculated).

@@ -31,6 +31,8 @@ enum TUse : u8 {
     uGsGiven,      // self weight given
     uSecondLoad,   // two or three concentrated loads
     uThirdLoad,    // three concentrated loads
+    uOwnJointWalls,       // walls above and below of their own
+    uIdenticalJointWalls, // walls above and below taken from the wall
     uOpening1,     // opening 1 in use; uOpening1 + k for opening k + 1
 };
 
@@ -47,6 +49,7 @@ struct TFieldRange {
 
 #define ORV_FIELD(member) offsetof(TCalcInput, member)
 #define ORV_FINITE(member, use) {nullptr, ORV_FIELD(member), use}
+#define ORV_POSITIVE(member, use) {nullptr, ORV_FIELD(member), use, std::numeric_limits<double>::denorm_min()}
 
 // Shared groups.
 constexpr TFieldRange WallGeometry[] = {
@@ -78,8 +81,12 @@ constexpr TFieldRange SlabReactions[] = {
 };
 
 // Case 1: the members of the two joints; 4 and 7 belong to an internal wall.
+// The walls above and below taken from the wall have J = t^3 b / 12, no
+// typed value: it is held only to being finite and positive.
 constexpr TFieldRange Joints[] = {
-    {"J2", 0, uAlways},   {"J3", 0, uAlways},   {"J4", 0, uInternal}, {"J5", 0, uAlways},
+    {"J2", 0, uOwnJointWalls}, {"J5", 0, uOwnJointWalls},
+    ORV_POSITIVE(J2, uIdenticalJointWalls), ORV_POSITIVE(J5, uIdenticalJointWalls),
+    {"J3", 0, uAlways},   {"J4", 0, uInternal},
     {"J6", 0, uAlways},   {"J7", 0, uInternal}, {"h2", 0, uAlways},   {"l3", 0, uAlways},
     {"l4", 0, uInternal}, {"h5", 0, uAlways},   {"l6", 0, uAlways},   {"l7", 0, uInternal},
     {"E2", 0, uAlways},   {"E5", 0, uAlways},
@@ -124,6 +131,7 @@ constexpr TFieldRange Column[] = {
     {"Gs_s1", 0, uGsGiven}, {"Msdx1", 0, uAlways}, {"Msdy1", 0, uAlways},
 };
 
+#undef ORV_POSITIVE
 #undef ORV_FINITE
 #undef ORV_FIELD
 
@@ -151,6 +159,8 @@ bool Applies(u8 use, const TCalcInput& in)
     case uGsGiven: return in.wylicz_Gs == 0;
     case uSecondLoad: return in.LiczbaSilSkup == 2 || in.LiczbaSilSkup == 3;
     case uThirdLoad: return in.LiczbaSilSkup == 3;
+    case uOwnJointWalls: return in.IdentyczneParametryScian != 1;
+    case uIdenticalJointWalls: return in.IdentyczneParametryScian == 1;
     default: return in.ScianaZOtworami != 0 && use - uOpening1 < OpeningCount(in);
     }
 }

@@ -19,73 +19,73 @@ constexpr unsigned kThickness = feSelfWeight | feColumnMoments | feCutRingBeams 
 constexpr unsigned kHeight = feSelfWeight | feDepthLimit;
 
 const TNumericField kNumeric[] = {
-    {"t1a", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness},
-    {"t1b", OFF(t), 5, 10000, 5, 1, C::Spin, kThickness},
-    {"t1c", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness},
-    {"t2", OFF(t2), 10, 10000, 5, 1, C::Spin, feSelfWeight | feColumnMoments},
-    {"h1a", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
-    {"h1b", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight},
-    {"h1c", OFF(h), 10, 10000, 5, 1, C::Spin, kHeight},
-    {"l1", OFF(l), 10, 10000, 5, 1, C::Spin, feSelfWeight | feJointWalls},
-    {"ag1", OFF(ag), 10, 10000, 1, 1, C::Spin, feLimitToT},
-    {"ad1", OFF(ad), 10, 10000, 1, 1, C::Spin, feLimitToT},
-    {"Gs1", OFF(Gs), 0, 200000, 1, 2, C::Spin, feGsWall},
-    {"Nod1", OFF(Nod), 0, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"Nsld1", OFF(Nsld), 0, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"Nspd1", OFF(Nspd), 0, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"wd1", OFF(wd), -100, 0, 0.1, 3, C::SpinSpeed, feWindFlag},
-    {"wd_kNm2", OFF(wd_kNm2), -10, 10, 0.1, 3, C::SpinSpeed, feWindFlag},
-    {"wd2", OFF(wd2), 0, 100, 0.1, 3, C::SpinSpeed, feWindFlag2},
-    {"ro_muru1", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
-    {"ro_muru2", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
-    {"ro_muru3", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight},
-    {"J2", OFF(J2), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"J3", OFF(J3), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"J4", OFF(J4), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"J5", OFF(J5), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"J6", OFF(J6), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"J7", OFF(J7), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"h2", OFF(h2), 5, 10000, 5, 1, C::Spin, feNone},
-    {"l3", OFF(l3), 5, 10000, 5, 1, C::Spin, feNone},
-    {"l4", OFF(l4), 5, 10000, 5, 1, C::Spin, feNone},
-    {"h5", OFF(h5), 5, 10000, 5, 1, C::Spin, feNone},
-    {"l6", OFF(l6), 5, 10000, 5, 1, C::Spin, feNone},
-    {"l7", OFF(l7), 5, 10000, 5, 1, C::Spin, feNone},
-    {"E2", OFF(E2), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"E5", OFF(E5), 0, 100000000, 0, 1, C::Speed, feNone},
-    {"g3d", OFF(g3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"g4d", OFF(g4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"g6d", OFF(g6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"g7d", OFF(g7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"p3d", OFF(p3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"p4d", OFF(p4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"p6d", OFF(p6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"p7d", OFF(p7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"Nsd1a", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments},
-    {"NSd1b", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments},
-    {"aL1", OFF(Sily[0].aL), 0, 200000, 1, 1, C::Spin, feNone},
-    {"aL2", OFF(Sily[1].aL), 0, 200000, 1, 1, C::Spin, feNone},
-    {"aL3", OFF(Sily[2].aL), 0, 200000, 1, 1, C::Spin, feNone},
-    {"aT1", OFF(Sily[0].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
-    {"aT2", OFF(Sily[1].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
-    {"aT3", OFF(Sily[2].aT), 0, 200000, 1, 1, C::Spin, feLimitToT},
-    {"a11", OFF(Sily[0].a1), 0, 200000, 1, 1, C::Spin, feNone},
-    {"a12", OFF(Sily[1].a1), 0, 200000, 1, 1, C::Spin, feNone},
-    {"a13", OFF(Sily[2].a1), 0, 200000, 1, 1, C::Spin, feNone},
-    {"hN1", OFF(Sily[0].hN), 0, 200000, 1, 1, C::Spin, feNone},
-    {"hN2", OFF(Sily[1].hN), 0, 200000, 1, 1, C::Spin, feNone},
-    {"hN3", OFF(Sily[2].hN), 0, 200000, 1, 1, C::Spin, feNone},
-    {"NSd2", OFF(Sily[1].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments},
-    {"NSd3", OFF(Sily[2].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments},
-    {"N0_mb1", OFF(N0_mb), 0, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"he1", OFF(he), 0, 200000, 5, 1, C::Spin, feNone},
-    {"be1", OFF(be), 0, 200000, 30, 1, C::Spin, feNone},
-    {"Gs_mb1", OFF(Gs_mb), 0, 200000, 1, 2, C::Spin, feGsBasement},
-    {"ro_e1", OFF(ro_e), 0, 30, 0.5, 2, C::SpinSpeed, feNone},
-    {"Gs_s1", OFF(Gs_s), 0, 200000, 1, 2, C::Spin, feNone},
-    {"Msdx1", OFF(Msdx), -200000, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"Msdy1", OFF(Msdy), -200000, 200000, 1, 2, C::SpinSpeed, feNone},
-    {"l_usztw1", OFF(l_usztw), 5, 10000, 1, 1, C::Spin, feNone},
+    {"t1a", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness, "grubość ściany t", "cm"},
+    {"t1b", OFF(t), 5, 10000, 5, 1, C::Spin, kThickness, "grubość ściany t", "cm"},
+    {"t1c", OFF(t), 10, 10000, 5, 1, C::Spin, kThickness, "wymiar słupa t", "cm"},
+    {"t2", OFF(t2), 10, 10000, 5, 1, C::Spin, feSelfWeight | feColumnMoments, "wymiar słupa b", "cm"},
+    {"h1a", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight, "wysokość ściany h", "cm"},
+    {"h1b", OFF(h), 5, 10000, 5, 1, C::Spin, kHeight, "wysokość ściany h", "cm"},
+    {"h1c", OFF(h), 10, 10000, 5, 1, C::Spin, kHeight, "wysokość słupa h", "cm"},
+    {"l1", OFF(l), 10, 10000, 5, 1, C::Spin, feSelfWeight | feJointWalls, "szerokość ściany b", "cm"},
+    {"ag1", OFF(ag), 10, 10000, 1, 1, C::Spin, feLimitToT, "szerokość wieńca a_w,g", "cm"},
+    {"ad1", OFF(ad), 10, 10000, 1, 1, C::Spin, feLimitToT, "szerokość wieńca a_w,d", "cm"},
+    {"Gs1", OFF(Gs), 0, 200000, 1, 2, C::Spin, feGsWall, "ciężar własny ściany G_s", "kN"},
+    {"Nod1", OFF(Nod), 0, 200000, 1, 2, C::SpinSpeed, feNone, "siła N_0d", "kN"},
+    {"Nsld1", OFF(Nsld), 0, 200000, 1, 2, C::SpinSpeed, feNone, "obciążenie od stropu N_sl,d", "kN"},
+    {"Nspd1", OFF(Nspd), 0, 200000, 1, 2, C::SpinSpeed, feNone, "obciążenie od stropu lewego N_sl,d(L)", "kN"},
+    {"wd1", OFF(wd), -100, 0, 0.1, 3, C::SpinSpeed, feWindFlag, "ssanie wiatru w_d", "kN/m"},
+    {"wd_kNm2", OFF(wd_kNm2), -10, 10, 0.1, 3, C::SpinSpeed, feWindFlag, "obciążenie poziome w_d", "kN/m²"},
+    {"wd2", OFF(wd2), 0, 100, 0.1, 3, C::SpinSpeed, feWindFlag2, "parcie wiatru w_d", "kN/m"},
+    {"ro_muru1", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight, "ciężar objętościowy muru ρ", "kN/m³"},
+    {"ro_muru2", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight, "ciężar objętościowy muru ρ", "kN/m³"},
+    {"ro_muru3", OFF(ro_muru), 0, 30, 0.5, 2, C::SpinSpeed, feSelfWeight, "ciężar objętościowy muru ρ", "kN/m³"},
+    {"J2", OFF(J2), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności ściany górnej J_2", "cm⁴"},
+    {"J3", OFF(J3), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności stropu górnego J_3", "cm⁴"},
+    {"J4", OFF(J4), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności stropu górnego lewego J_4", "cm⁴"},
+    {"J5", OFF(J5), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności ściany dolnej J_5", "cm⁴"},
+    {"J6", OFF(J6), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności stropu dolnego J_6", "cm⁴"},
+    {"J7", OFF(J7), 0, 100000000, 0, 1, C::Speed, feNone, "moment bezwładności stropu dolnego lewego J_7", "cm⁴"},
+    {"h2", OFF(h2), 5, 10000, 5, 1, C::Spin, feNone, "wysokość ściany górnej h_2", "cm"},
+    {"l3", OFF(l3), 5, 10000, 5, 1, C::Spin, feNone, "rozpiętość stropu górnego l_3", "cm"},
+    {"l4", OFF(l4), 5, 10000, 5, 1, C::Spin, feNone, "rozpiętość stropu górnego lewego l_4", "cm"},
+    {"h5", OFF(h5), 5, 10000, 5, 1, C::Spin, feNone, "wysokość ściany dolnej h_5", "cm"},
+    {"l6", OFF(l6), 5, 10000, 5, 1, C::Spin, feNone, "rozpiętość stropu dolnego l_6", "cm"},
+    {"l7", OFF(l7), 5, 10000, 5, 1, C::Spin, feNone, "rozpiętość stropu dolnego lewego l_7", "cm"},
+    {"E2", OFF(E2), 0, 100000000, 0, 1, C::Speed, feNone, "moduł sprężystości ściany górnej E_2", "GPa"},
+    {"E5", OFF(E5), 0, 100000000, 0, 1, C::Speed, feNone, "moduł sprężystości ściany dolnej E_5", "GPa"},
+    {"g3d", OFF(g3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie stałe stropu górnego g_d", "kN/m"},
+    {"g4d", OFF(g4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie stałe stropu górnego lewego g_d", "kN/m"},
+    {"g6d", OFF(g6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie stałe stropu dolnego g_d", "kN/m"},
+    {"g7d", OFF(g7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie stałe stropu dolnego lewego g_d", "kN/m"},
+    {"p3d", OFF(p3d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie zmienne stropu górnego p_d", "kN/m"},
+    {"p4d", OFF(p4d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie zmienne stropu górnego lewego p_d", "kN/m"},
+    {"p6d", OFF(p6d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie zmienne stropu dolnego p_d", "kN/m"},
+    {"p7d", OFF(p7d), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "obciążenie zmienne stropu dolnego lewego p_d", "kN/m"},
+    {"Nsd1a", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments, "obciążenie skupione N_Sd", "kN"},
+    {"NSd1b", OFF(Sily[0].NSd), 0, 200000, 1, 2, C::SpinSpeed, feColumnMoments, "siła w głowicy słupa N_Sd", "kN"},
+    {"aL1", OFF(Sily[0].aL), 0, 200000, 1, 1, C::Spin, feNone, "długość pola docisku a_l", "cm"},
+    {"aL2", OFF(Sily[1].aL), 0, 200000, 1, 1, C::Spin, feNone, "długość pola docisku a_l,2", "cm"},
+    {"aL3", OFF(Sily[2].aL), 0, 200000, 1, 1, C::Spin, feNone, "długość pola docisku a_l,3", "cm"},
+    {"aT1", OFF(Sily[0].aT), 0, 200000, 1, 1, C::Spin, feLimitToT, "szerokość pola docisku a_t", "cm"},
+    {"aT2", OFF(Sily[1].aT), 0, 200000, 1, 1, C::Spin, feLimitToT, "szerokość pola docisku a_t,2", "cm"},
+    {"aT3", OFF(Sily[2].aT), 0, 200000, 1, 1, C::Spin, feLimitToT, "szerokość pola docisku a_t,3", "cm"},
+    {"a11", OFF(Sily[0].a1), 0, 200000, 1, 1, C::Spin, feNone, "odległość pola docisku a", "cm"},
+    {"a12", OFF(Sily[1].a1), 0, 200000, 1, 1, C::Spin, feNone, "odległość pola docisku a_2", "cm"},
+    {"a13", OFF(Sily[2].a1), 0, 200000, 1, 1, C::Spin, feNone, "odległość pola docisku a_3", "cm"},
+    {"hN1", OFF(Sily[0].hN), 0, 200000, 1, 1, C::Spin, feNone, "głębokość pola docisku h_N", "cm"},
+    {"hN2", OFF(Sily[1].hN), 0, 200000, 1, 1, C::Spin, feNone, "głębokość pola docisku h_N,2", "cm"},
+    {"hN3", OFF(Sily[2].hN), 0, 200000, 1, 1, C::Spin, feNone, "głębokość pola docisku h_N,3", "cm"},
+    {"NSd2", OFF(Sily[1].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments, "obciążenie skupione N_Sd,2", "kN"},
+    {"NSd3", OFF(Sily[2].NSd), 0, 200000, 1, 2, C::Spin, feColumnMoments, "obciążenie skupione N_Sd,3", "kN"},
+    {"N0_mb1", OFF(N0_mb), 0, 200000, 1, 2, C::SpinSpeed, feNone, "obciążenie ściany piwnic N_0d", "kN/m"},
+    {"he1", OFF(he), 0, 200000, 5, 1, C::Spin, feNone, "wysokość naziomu h_e", "cm"},
+    {"be1", OFF(be), 0, 200000, 30, 1, C::Spin, feNone, "odległość ścian usztywniających b_e", "cm"},
+    {"Gs_mb1", OFF(Gs_mb), 0, 200000, 1, 2, C::Spin, feGsBasement, "ciężar własny ściany piwnic G_s", "kN/m"},
+    {"ro_e1", OFF(ro_e), 0, 30, 0.5, 2, C::SpinSpeed, feNone, "ciężar objętościowy gruntu ρ_e", "kN/m³"},
+    {"Gs_s1", OFF(Gs_s), 0, 200000, 1, 2, C::Spin, feNone, "ciężar własny słupa G_s", "kN"},
+    {"Msdx1", OFF(Msdx), -200000, 200000, 1, 2, C::SpinSpeed, feNone, "moment zginający M_Sd,x", "kNm"},
+    {"Msdy1", OFF(Msdy), -200000, 200000, 1, 2, C::SpinSpeed, feNone, "moment zginający M_Sd,y", "kNm"},
+    {"l_usztw1", OFF(l_usztw), 5, 10000, 1, 1, C::Spin, feNone, "odległość ścian usztywniających l", "cm"},
 };
 
 const TChoiceField kChoices[] = {
@@ -222,6 +222,12 @@ double FieldShownValue(const TNumericField& f, double v)
     return std::isfinite(v) && TryTextToFloat(FormatFixed(f.decimals, v), shown) ? shown : v;
 }
 
+bool FollowsJointWalls(const TCalcInput& in, const TNumericField& f)
+{
+    return in.IdentyczneParametryScian == 1 &&
+           (f.offset == offsetof(TCalcInput, J2) || f.offset == offsetof(TCalcInput, J5));
+}
+
 const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcInput& after)
 {
     for (const TNumericField& f : kNumeric) {
@@ -229,6 +235,10 @@ const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcIn
         if (std::memcmp(reinterpret_cast<const char*>(&before) + f.offset,
                         reinterpret_cast<const char*>(&after) + f.offset, sizeof v) == 0)
             continue;
+        if (FollowsJointWalls(after, f)) {
+            if (!(std::isfinite(v) && v > 0)) return &f;
+            continue;
+        }
         // Fields that share an offset (t of walls, basement and column)
         // take a value any of their controls allows.
         bool allowed = false;
@@ -239,9 +249,21 @@ const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcIn
     return nullptr;
 }
 
-void ShowFieldRangeMessage(const TNumericField& f, double v)
+std::string FieldRangeText(const TCalcInput& in, const TNumericField& f)
 {
-    ShowOutOfRangeMessage(f.cls == TEditClass::SpinSpeed, v, f.min, f.max, f.decimals);
+    const double v = ReadField(in, f.offset);
+    const std::string unit = std::string(" ") + f.unit;
+    const std::string value =
+        std::string(f.quantity) + " = " + (std::isfinite(v) ? FormatFixed(f.decimals, v) + unit : "?");
+    // A joint wall's J taken from the wall has no limit but its sign.
+    if (FollowsJointWalls(in, f)) return value + "\rWartość musi być większa od 0.";
+    const bool below = v < f.min;
+    return value + "\r" + RangeLimitLine(below, below ? f.min : f.max, f.decimals) + unit;
+}
+
+void ShowFieldRangeMessage(const TCalcInput& in, const TNumericField& f)
+{
+    ShowOutOfRangeMessage(f.cls == TEditClass::SpinSpeed, FieldRangeText(in, f));
 }
 
 bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v)

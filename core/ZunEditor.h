@@ -40,6 +40,8 @@ struct TNumericField {
     int decimals;
     TEditClass cls;
     unsigned extras;
+    const char* quantity;  // what the value is, with its symbol, for messages
+    const char* unit;
 };
 
 std::span<const TNumericField> NumericFields();
@@ -73,13 +75,20 @@ void FollowIdenticalJointWalls(TCalcInput& in);
 
 // The value as the field shows it: v at the field's decimals.
 double FieldShownValue(const TNumericField& f, double v);
+// Whether the value at the field's offset is one the joint walls take from
+// the wall (J_2, J_5 while the walls above and below are identical): no
+// typed value, held only to being finite and positive.
+bool FollowsJointWalls(const TCalcInput& in, const TNumericField& f);
 // The first field of the table that `after` changed from `before` and holds
 // outside every range the editor gives its offset (or not finite);
 // nullptr when there is none. A store that leaves one is refused whole.
 const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcInput& after);
-// The message of the value v outside the field's range, as its control
-// shows it, with the limit v passed.
-void ShowFieldRangeMessage(const TNumericField& f, double v);
+// The text under the range message of a store refused for field f of `in`:
+// the value named with its unit ("ciężar własny ściany G_s = 400000,00 kN"),
+// then the limit it passed ("Wartość maksymalna: 200000,00 kN").
+std::string FieldRangeText(const TCalcInput& in, const TNumericField& f);
+// The range message of field f of `in`, in the form its control shows.
+void ShowFieldRangeMessage(const TCalcInput& in, const TNumericField& f);
 
 // Switches the stored self-weight mode; the weights are computed when it
 // turns to "computed". False when the mode was already that.

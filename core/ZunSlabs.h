@@ -9,6 +9,8 @@
 
 namespace orv {
 
+// Width of a slab record that gives none [cm]: a strip of 1 m.
+constexpr double DefaultSlabWidth = 100;
 // Second moment of area of a solid slab of width b and thickness d: b d^3 / 12.
 double SolidSlabJ(double b, double d);
 // The name of a solid reinforced-concrete slab d [cm] thick, "Płyta żelbetowa

@@ -32,7 +32,7 @@ void TElementEditor::Msdy1ButtonClick()
 
 void TElementEditor::momentButtonClick(bool x)
 {
-    if (filling_ || !commitFocused()) return;
+    if (filling_ || !commitPendingEdit()) return;
     const TCalcInput& in = session_.current().Input;
     TMomentData d;
     d.N = in.Sily[0].NSd;

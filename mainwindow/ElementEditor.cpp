@@ -23,8 +23,10 @@
 
 #include "components/CrossSectionBox.h"
 #include "components/FreeTextCombo.h"
+#include "components/MCoolGrid.h"
 #include "components/MLCheckBox.h"
 #include "components/MathLabel.h"
+#include "components/PageControl.h"
 #include "components/Realedit.h"
 #include "components/WrappedItemDelegate.h"
 #include "core/MasonryCatalogue.h"
@@ -179,7 +181,9 @@ TElementEditor::TElementEditor(ProjectSession& session, QWidget* parent)
     for (const char* text : CalcCaseListTexts) caseList_->addItem(Q(text));
     connect(caseList_, &QComboBox::activated, this, [this] { tryb1Change(); });
 
-    pages_ = new QTabWidget;
+    auto* pages = new TPageControl;
+    pages->setLeaveGuard([this] { return commitPendingEdit(); });
+    pages_ = pages;
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->addTab(Scrolled(buildMaterialPage()), QStringLiteral("Materiał"));
     pages_->addTab(Scrolled(buildGeometryPage()), QStringLiteral("Geometria"));
@@ -614,6 +618,7 @@ QWidget* TElementEditor::buildGeometryPage()
     });
     TNumberEdit* const jointJ[6] = {edit("J2"), edit("J3"), edit("J4"), edit("J5"), edit("J6"), edit("J7")};
     jointSlabs_ = new TJointSlabs(session_, this, jointJ, slabModulus_);
+    jointSlabs_->setGuard([this] { return commitPendingEdit(); });
     connect(jointSlabs_, &TJointSlabs::stored, this, [this](QWidget* source) { refresh(source, false); });
     wv->addWidget(joint);
 
@@ -670,6 +675,7 @@ QWidget* TElementEditor::buildGeometryPage()
     withOpenings_ = choiceCheck("ScianaZOtworami1", QStringLiteral("ściana z otworami"));
     ov->addWidget(withOpenings_);
     openingsBody_ = new TOpeningsPanel(session_);
+    openingsBody_->setGuard([this] { return commitPendingEdit(); });
     connect(openingsBody_, &TOpeningsPanel::stored, this, [this] { refresh(openingsBody_, false); });
     ov->addWidget(openingsBody_);
     wv->addWidget(openings);
@@ -944,6 +950,11 @@ void TElementEditor::installFilters()
 bool TElementEditor::store(const std::function<void(TCalcInput&)>& change, QWidget* source)
 {
     if (filling_) return true;
+    // A choice, button or dialog acts only while no field holds a refused text.
+    if (!source && !commitPendingEdit()) {
+        refresh(nullptr, false);
+        return false;
+    }
     const bool taken =
         session_.storeEdit([&](TProjectElement& e) { change(e.Input); }) != ProjectSession::TStore::Refused;
     // A refused value stays in the field it was typed in.
@@ -1015,6 +1026,7 @@ void TElementEditor::takeCatalogueUnit(bool switchToCatalogue)
 
 void TElementEditor::unitListClicked()
 {
+    if (!commitPendingEdit()) return;
     // The catalogue may change; the element keeps its unit until one is chosen.
     if (!ShowElementsListDlg(this)) return;
     loadUnitNames();
@@ -1023,7 +1035,7 @@ void TElementEditor::unitListClicked()
 
 void TElementEditor::modulusButton(bool below)
 {
-    if (filling_) return;
+    if (filling_ || !commitPendingEdit()) return;
     const TCalcInput& now = session_.current().Input;
     TElementMurowy unit = below ? now.ElementE5 : now.ElementE2;
     double E = 0;
@@ -1042,6 +1054,10 @@ void TElementEditor::modulusButton(bool below)
 void TElementEditor::tryb1Change()
 {
     if (filling_) return;
+    if (!commitPendingEdit()) {
+        refresh(nullptr, false);
+        return;
+    }
     session_.setCase(GetCaseIndex(caseList_->currentText().toStdString()));
     refresh(nullptr, false);
     emit caseShown(session_.current().Input.Case);
@@ -1059,6 +1075,59 @@ bool TElementEditor::commitFocused()
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && jointSlabs_->isModulusCombo(combo))
         return jointSlabs_->leaveModulus(combo);
     return true;
+}
+
+bool TElementEditor::commitPendingEdit()
+{
+    if (!commitFocused()) return false;
+    // Its message was told when it was left.
+    if (QWidget* control = refusedControl()) {
+        bringToFront(control);
+        return false;
+    }
+    return true;
+}
+
+QWidget* TElementEditor::refusedControl() const
+{
+    // Only a control its page can show: a panel of another case holds
+    // nothing the user typed.
+    auto showable = [this](const QWidget* w) {
+        if (!w->isEnabled()) return false;
+        for (int i = 0; i < pages_->count(); ++i)
+            if (pages_->widget(i)->isAncestorOf(w)) return w->isVisibleTo(pages_->widget(i));
+        return false;
+    };
+    // A numeric field is rewritten whenever it is taken; its user's text
+    // stays only when refused.
+    for (const NumericControl& c : numeric_)
+        if (c.edit->isModified() && showable(c.edit)) return c.edit;
+    // A number combo may keep the typed form of the value it took.
+    const TCalcInput& in = session_.current().Input;
+    auto refusedNumber = [](const QComboBox* combo, double stored) {
+        if (!combo->lineEdit()->isModified()) return false;
+        const std::string text = combo->currentText().trimmed().toStdString();
+        double v = 0;
+        return (!text.empty() && !TryTextToFloat(text, v)) || v != stored;
+    };
+    if (refusedNumber(fb_, in.fb) && showable(fb_)) return fb_;
+    for (QComboBox* gamma : gammaF_)
+        if (refusedNumber(gamma, in.gf_muru) && showable(gamma)) return gamma;
+    for (QComboBox* modulus : slabModulus_)
+        if (modulus->lineEdit()->isModified() && showable(modulus)) return modulus;
+    if (openingsBody_->holdsTypedRow() && showable(openingsBody_->grid())) return openingsBody_->grid();
+    return nullptr;
+}
+
+void TElementEditor::bringToFront(QWidget* control)
+{
+    for (int i = 0; i < pages_->count(); ++i) {
+        QWidget* page = pages_->widget(i);
+        if (!page->isAncestorOf(control)) continue;
+        pages_->setCurrentIndex(i);
+        if (auto* area = qobject_cast<QScrollArea*>(page)) area->ensureWidgetVisible(control);
+    }
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 bool TElementEditor::isNumberCombo(const QObject* w) const

@@ -46,6 +46,13 @@ public:
     // number combo of this editor takes its text now. False when the text was
     // refused (message shown, the focus stays); true otherwise.
     bool commitFocused();
+    // The check every road out of the edited field takes first (another
+    // page, element, command, closing, printing): the focused field is left
+    // as Tab leaves it, and a field left earlier that still holds a refused
+    // text comes back to the front with the focus. False when a text was
+    // refused: the field and its page stay in front, and the road must do
+    // nothing else.
+    bool commitPendingEdit();
 
     QComboBox* caseList() const { return caseList_; }
     QTabWidget* pages() const { return pages_; }
@@ -114,6 +121,10 @@ private:
 
     // --- showing
     void refresh(QWidget* source, bool all);
+    // The control that still holds a text refused when it was left, or null.
+    QWidget* refusedControl() const;
+    // Its page in front, scrolled to, the focus in it.
+    void bringToFront(QWidget* control);
     void showValues(QWidget* source, bool all);
     void FillMortarKinds(const TCalcInput& in);
     void FillMortarClasses(const TCalcInput& in);

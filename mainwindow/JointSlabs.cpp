@@ -40,6 +40,7 @@ TJointSlabs::TJointSlabs(ProjectSession& session, QWidget* owner, TNumberEdit* c
         const int member = k + 2;
         if (auto* speed = J_[k]->findChild<QToolButton*>(QStringLiteral("speed"))) speed->setEnabled(true);
         connect(J_[k], &TNumberEdit::buttonClicked, this, [this, member] {
+            if (guard_ && !guard_()) return;
             if (member == 2 || member == 5) J2ButtonClick(member);
             else J3ButtonClick(member);
         });

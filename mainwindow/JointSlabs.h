@@ -30,6 +30,9 @@ public:
     TJointSlabs(ProjectSession& session, QWidget* owner, TNumberEdit* const (&J)[6], QComboBox* const (&E)[4]);
 
     void setSlabDialog(SlabDialog dialog) { slabDialog_ = std::move(dialog); }
+    // Asked before a "..." part opens its dialog (the owner's other fields);
+    // false keeps it shut.
+    void setGuard(std::function<bool()> guard) { guard_ = std::move(guard); }
     // The dialog settings of the slab library kept between its calls.
     double rememberedSetting(int k) const { return remembered_[k]; }
 
@@ -57,6 +60,7 @@ private:
     TNumberEdit* J_[6];
     QComboBox* E_[4];
     SlabDialog slabDialog_;
+    std::function<bool()> guard_;
     double remembered_[2] = {0, 0};
     bool leaving_ = false;
 };

@@ -261,7 +261,7 @@ namespace orv {
 
 void TElementEditor::loadTableButton(const char* field)
 {
-    if (filling_ || !commitFocused()) return;
+    if (filling_ || !commitPendingEdit()) return;
     // The main window's two dialog places of the load tables.
     static TPoint places[2] = {{-1, -1}, {-1, -1}};
     auto copy = std::make_unique<TProjectElement>(session_.current());

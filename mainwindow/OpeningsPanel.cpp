@@ -271,6 +271,11 @@ bool TOpeningsPanel::commit()
     return true;
 }
 
+bool TOpeningsPanel::mayAct()
+{
+    return commit() && (!guard_ || guard_());
+}
+
 bool TOpeningsPanel::OknaGrid1KeyPress(QKeyEvent* e)
 {
     const int col = grid_->currentColumn();
@@ -312,7 +317,7 @@ bool TOpeningsPanel::OknaGrid1KeyPress(QKeyEvent* e)
 
 void TOpeningsPanel::DodajBtn1Click()
 {
-    if (!commit()) return;
+    if (!mayAct()) return;
     const TCalcInput& in = session_.current().Input;
     const int n = OpeningCount(in);
     if (n >= MaxOpenings) {
@@ -335,7 +340,7 @@ void TOpeningsPanel::DodajBtn1Click()
 
 void TOpeningsPanel::EdytujBtn1Click()
 {
-    if (!commit()) return;
+    if (!mayAct()) return;
     const TCalcInput& in = session_.current().Input;
     const int n = OpeningCount(in);
     if (n == 0) {
@@ -355,7 +360,7 @@ void TOpeningsPanel::EdytujBtn1Click()
 
 void TOpeningsPanel::UsunBtn1Click()
 {
-    if (!commit()) return;
+    if (!mayAct()) return;
     const TCalcInput& in = session_.current().Input;
     const int n = OpeningCount(in);
     if (n == 0) return;

@@ -35,6 +35,11 @@ public:
     // current cell, then its row. False when refused (told, the focus stays).
     bool commit();
     bool owns(const QWidget* w) const;
+    // A row typed and not yet stored (refused when the grid was left).
+    bool holdsTypedRow() const { return typed_; }
+    // Asked after the grid's own check before a button acts (the owner's
+    // other fields); false stops the button.
+    void setGuard(std::function<bool()> guard) { guard_ = std::move(guard); }
     TMCoolGrid* grid() const { return grid_; }
     void setOpeningDialog(OpeningDialog dialog) { dialog_ = std::move(dialog); }
 
@@ -47,6 +52,7 @@ signals:
     void stored();
 
 private:
+    bool mayAct();
     bool cellLeft();
     bool rowLeft();
     bool OknaGrid1KeyPress(QKeyEvent* e);
@@ -56,6 +62,7 @@ private:
     ProjectSession& session_;
     TMCoolGrid* grid_ = nullptr;
     OpeningDialog dialog_;
+    std::function<bool()> guard_;
     bool typed_ = false;    // the current row holds typed values not yet stored
     bool filling_ = false;
     bool checking_ = false;

@@ -294,11 +294,16 @@ void TVelkor2::buildActions()
     calculateAction_->setObjectName(QStringLiteral("Calculate11"));
     calculateAction_->setCheckable(true);
     calculateAction_->setChecked(true);
-    connect(calculateAction_, &QAction::triggered, this, [this](bool on) { setRecalculation(on); });
+    connect(calculateAction_, &QAction::triggered, this, [this](bool on) {
+        if (storeFocusedField()) setRecalculation(on);
+        else calculateAction_->setChecked(!on);
+    });
 
     traceAction_ = new QAction(QStringLiteral("Podgląd toku obliczeń"), this);
     traceAction_->setObjectName(QStringLiteral("Pto1"));
-    connect(traceAction_, &QAction::triggered, this, &TVelkor2::openTraceWindow);
+    connect(traceAction_, &QAction::triggered, this, [this] {
+        if (storeFocusedField()) openTraceWindow();
+    });
 
     printAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Drukuj"), this);
     printAction_->setObjectName(QStringLiteral("Wdrukuj1"));
@@ -802,7 +807,7 @@ void TVelkor2::setRecalculation(bool on)
 
 bool TVelkor2::storeFocusedField()
 {
-    return editor_->commitFocused();
+    return editor_->commitPendingEdit();
 }
 
 void TVelkor2::SetProjectCaption(const QString& name)
@@ -1048,7 +1053,7 @@ void TVelkor2::Opisprojektu1Click()
 
 void TVelkor2::CopySchemeToClipboard()
 {
-    if (!session_->recalculation()) return;
+    if (!session_->recalculation() || !storeFocusedField()) return;
     TSchemePicture pic;
     DrawCaseSchemeMetafile(pic, session_->current().Input, session_->results(), session_->current().Header,
                            static_cast<TSchemeBox*>(scheme_)->colors());
@@ -1165,6 +1170,7 @@ void TVelkor2::Podgldwydruku1Click()
 
 void TVelkor2::Ustawianiadrukarki1Click()
 {
+    if (!storeFocusedField()) return;
     TPrinterSetupDlg dialog(this);
     RunModal(dialog);
 }

@@ -140,7 +140,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildCentre();
-    // The focused field is stored before a command acts; false when refused.
+    // The editor's pending field edit is taken before a command acts; false
+    // when refused (the field and its page stay in front).
     bool storeFocusedField();
     // The question about unsaved changes; false when the command must stop.
     bool askSaveChanges();

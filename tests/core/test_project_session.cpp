@@ -14,6 +14,7 @@
 #include "core/RecordStorage.h"
 #include "core/ZunSlabs.h"
 #include "core/SettingsStore.h"
+#include "core/ZunEditor.h"
 #include "core/ZunFiles.h"
 #include "core/ZunProject.h"
 #include "tests/core/support/TestSupport.h"
@@ -140,7 +141,13 @@ TEST_F(Session, NewProjectHasTheDefaultsOfANewElement)
     // The four slab records start with block 2 and keep their own fields.
     for (const TSlabRecord& slab : in.Stropy)
         EXPECT_EQ(std::memcmp(slab.Data, in.SlabData[1], sizeof slab.Data), 0);
-    EXPECT_EQ(v(in.Stropy[0].J), 28125.0);
+    // Each slab record as its dialog confirms it unchanged: b = 100 cm,
+    // d = 20 cm, J = 100 x 20^3 / 12 = 66 666.7 cm4; the joint's slabs have it.
+    for (const TSlabRecord& slab : in.Stropy) {
+        EXPECT_EQ(v(slab.Width), 100.0);
+        EXPECT_NEAR(v(slab.J), 66666.6667, 1e-4);
+    }
+    for (double J : {v(in.J3), v(in.J4), v(in.J6), v(in.J7)}) EXPECT_EQ(J, v(in.Stropy[0].J));
     // Its name gives the thickness the slab dialog shows.
     EXPECT_EQ(in.Stropy[0].Nazwa.str(), "Płyta żelbetowa gr.20 cm");
     EXPECT_EQ(SolidSlabName(12.5), "Płyta żelbetowa gr.12,5 cm");
@@ -661,6 +668,72 @@ TEST_F(Session, VerdictOfTheRecalculation)
     s.editCurrent([](TProjectElement& e) { e.Input.Nod = 1.0; });
     EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
     EXPECT_NEAR(s.results().A, 0.38 * 1.30, 1e-12);
+}
+
+// A new element of every case, added as the user adds one, calculates at
+// once: no error, a verdict shown.
+TEST_F(Session, ANewElementOfEveryCaseCalculatesAtOnce)
+{
+    ProjectSession s;
+    for (int c = 0; c < CalcCaseCount; ++c) {
+        s.addElement("Element", "", c);
+        EXPECT_EQ(v(s.current().Input.Case), c);
+        EXPECT_EQ(v(s.results().Error), 0) << "case " << c;
+        EXPECT_NE(s.verdict(), TVerdict::Error) << "case " << c;
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// With the walls above and below taken from the wall, J = t^3 b / 12 is no
+// typed value: walls whose J passes the J field's 10^8 cm4 are taken and
+// calculated. Walls of their own keep the field's range.
+TEST_F(Session, JointWallsTakenFromTheWallHoldNoTypedLimit)
+{
+    ProjectSession s;
+    ASSERT_TRUE(s.setCase(ccWallVerticalContinuous));
+    ASSERT_EQ(v(s.current().Input.IdentyczneParametryScian), 1);
+    const struct {
+        double b, t, J;
+    } walls[] = {
+        {1000, 110, 110.0 * 110 * 110 * 1000 / 12}, // 1.11e11 cm4
+        {500, 135, 135.0 * 135 * 135 * 500 / 12},   // 1.03e11 cm4
+        {130, 210, 210.0 * 210 * 210 * 130 / 12},   // 1.00e11 cm4
+    };
+    for (const auto& w : walls) {
+        // N_0d of 0.5 MPa over the section, above the continuous model's 0.25 MPa.
+        const double N = 500 * w.b / 100 * w.t / 100;
+        for (const char* name : {"l1", "t1a", "Nod1"}) {
+            const TNumericField& f = *FindNumericField(name);
+            const double value = name[0] == 'l' ? w.b : name[0] == 't' ? w.t : N;
+            EXPECT_NE(s.storeEdit([&](TProjectElement& e) { StoreNumericField(e.Input, f, value); }),
+                      ProjectSession::TStore::Refused)
+                << name << " " << value;
+        }
+        const TCalcInput& in = s.current().Input;
+        EXPECT_EQ(v(in.t), w.t);
+        EXPECT_DOUBLE_EQ(v(in.J2), w.J);
+        EXPECT_DOUBLE_EQ(v(in.J5), w.J);
+        EXPECT_EQ(v(s.results().Error), 0) << w.t;
+        EXPECT_NE(s.verdict(), TVerdict::Error) << w.t;
+    }
+    EXPECT_TRUE(messages.messages.empty());
+
+    // Walls of their own: the wall's J stays, a J typed above 10^8 cm4 is
+    // refused with its name, limit and unit, and one a file brings is no verdict.
+    ASSERT_NE(s.storeEdit([](TProjectElement& e) { SetIdenticalJointWalls(e.Input, false); }),
+              ProjectSession::TStore::Refused);
+    const TNumericField& J2 = *FindNumericField("J2");
+    EXPECT_EQ(s.storeEdit([&](TProjectElement& e) { StoreNumericField(e.Input, J2, 1.5e8); }),
+              ProjectSession::TStore::Refused);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\r"
+                                             "moment bezwładności ściany górnej J_2 = 150000000,0 cm⁴\r"
+                                             "Wartość maksymalna: 100000000,0 cm⁴");
+    s.editCurrent([](TProjectElement& e) { e.Input.J2 = e.Input.J5 = 5000; });
+    EXPECT_EQ(v(s.results().Error), 0);
+    s.editCurrent([](TProjectElement& e) { e.Input.J5 = 1.5e8; });
+    EXPECT_EQ(v(s.results().Error), ceInvalidInput);
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
 }
 
 // A file whose f_b lies above the largest of its list (a damaged or foreign

@@ -1,12 +1,14 @@
 // The element commands of the main window with their dialogs played: add,
 // copy, rename by a double click on the tab, the element manager, the column
-// moments' "..." buttons; and the editor's context help.
+// moments' "..." buttons; the editor's context help; and every road out of a
+// field that holds a refused text.
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
@@ -594,10 +598,161 @@ TEST_F(ElementCommands, AMomentAboveItsFieldsRangeIsRefused)
     window->editor()->Msdx1ButtonClick();
     ASSERT_EQ(messages.messages.size(), before + 1);
     EXPECT_EQ(messages.messages.back().headline, "Wartość spoza zakresu.");
-    EXPECT_EQ(messages.messages.back().text, "Wartość maksymalna: 200000,00");
+    EXPECT_EQ(messages.messages.back().text, "moment zginający M_Sd,x = 4000000,00 kNm\rWartość maksymalna: 200000,00 kNm");
     // Neither the moment (not cut to 200 000) nor the dialog's choices are kept.
     EXPECT_EQ(session().current().Input.Msdx, 5.0);
     EXPECT_EQ(session().current().Input.MsdxDef, 0);
     EXPECT_EQ(field("Msdx1")->text(), "5,00");
     EXPECT_FALSE(session().modified());
+}
+
+// --- a refused text holds its field on every road out of it ---------------------------
+
+namespace {
+
+// A road out of a field, and what it would have done had it been taken.
+struct Road {
+    const char* name;
+    std::function<void()> take;
+    std::function<void()> checkNothingHappened;
+};
+
+} // namespace
+
+// f_b above its list and a thickness above its field's range, typed and then
+// left by every road a user takes: each time the range message, the field
+// and its page in front with the focus and the typed text, the element as it
+// was, and the road's own work not done.
+TEST_F(ElementCommands, ARefusedTextHoldsItsFieldAndPageOnEveryRoad)
+{
+    session().addElement("Element 2", "", ccWallVerticalHinged);
+    session().setCurrent(0);
+    session().setModified(false);
+    TElementEditor* editor = window->editor();
+    QTabWidget* pages = editor->pages();
+    auto* bar = window->findChild<QToolBar*>("ToolBar1");
+    auto toolButton = [&](const char* action) {
+        return bar->widgetForAction(window->findChild<QAction*>(action));
+    };
+    auto clickPageTab = [&](int page) {
+        QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(page).center());
+    };
+
+    const auto sameElement = [&] {
+        EXPECT_EQ(session().count(), 2);
+        EXPECT_EQ(session().currentIndex(), 0);
+        EXPECT_EQ(tabs()->currentIndex(), 0);
+        EXPECT_EQ(shown, 0); // no dialog of any road opened
+    };
+    const Road roads[] = {
+        {"another page tab", [&] { clickPageTab(2); }, [] {}},
+        // as it reaches the pages from a field that has no use for it
+        {"Ctrl+PgDown", [&] { QTest::keyClick(pages, Qt::Key_PageDown, Qt::ControlModifier); }, [] {}},
+        {"another element's tab", [&] { QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(1).center()); },
+         [] {}},
+        {"the next-element button", [&] { QTest::mouseClick(toolButton("Wywietlnastpnyelement1"), Qt::LeftButton); },
+         [] {}},
+        {"the add-element button", [&] { QTest::mouseClick(toolButton("Dodajnowyelement1"), Qt::LeftButton); },
+         [] {}},
+        {"the recalculation button", [&] { QTest::mouseClick(toolButton("Calculate11"), Qt::LeftButton); },
+         [&] {
+             EXPECT_TRUE(session().recalculation());
+             EXPECT_TRUE(window->findChild<QAction*>("Calculate11")->isChecked());
+         }},
+        {"the menu's project description", [&] { window->findChild<QAction*>("Opisprojektu1")->trigger(); }, [] {}},
+        {"the element manager's tree", [&] { window->findChild<QAction*>("Menaderelementw1")->trigger(); }, [] {}},
+        {"the case list", [&] {
+             QComboBox* cases = editor->caseList();
+             cases->setFocus(Qt::MouseFocusReason);
+             cases->setCurrentIndex(ccColumn);
+             emit cases->activated(ccColumn);
+         },
+         [&] {
+             EXPECT_EQ(session().current().Input.Case, ccWallVerticalHinged);
+             EXPECT_EQ(editor->caseList()->currentIndex(), ccWallVerticalHinged);
+         }},
+        {"closing the window", [&] { window->close(); }, [&] { EXPECT_TRUE(window->isVisible()); }},
+        {"printing", [&] { window->findChild<QAction*>("Wdrukuj1")->trigger(); }, [] {}},
+        {"the print preview", [&] { window->findChild<QAction*>("Podgldwydruku1")->trigger(); }, [] {}},
+    };
+
+    struct Field {
+        const char* name;
+        int page;
+        const char* typed;
+        const char* message;
+    };
+    const Field fields[] = {
+        {"fb1", 0, "5000", "Wartość maksymalna: 75,0"},
+        {"t1a", 1, "20000", "Wartość maksymalna: 10000,0"},
+    };
+    for (const Field& f : fields) {
+        session().setModified(false);
+        const double fb = session().current().Input.fb, t = session().current().Input.t;
+        for (const Road& road : roads) {
+            SCOPED_TRACE(std::string(f.name) + " left by " + road.name);
+            pages->setCurrentIndex(f.page);
+            auto* w = window->findChild<QWidget*>(QString::fromLatin1(f.name));
+            ASSERT_NE(w, nullptr);
+            w->setFocus();
+            QLineEdit* text = qobject_cast<QLineEdit*>(w);
+            if (auto* combo = qobject_cast<QComboBox*>(w)) text = combo->lineEdit();
+            text->clear();
+            QTest::keyClicks(text, QString::fromLatin1(f.typed));
+            messages.messages.clear();
+            shown = 0;
+
+            road.take();
+            QApplication::processEvents();
+
+            ASSERT_EQ(messages.messages.size(), 1u);
+            const orvtest::RecordedMessage& m = messages.messages[0];
+            EXPECT_NE((m.headline + "\r" + m.text).find(f.message), std::string::npos) << m.headline << m.text;
+            EXPECT_EQ(pages->currentIndex(), f.page);
+            QWidget* focus = QApplication::focusWidget();
+            EXPECT_TRUE(focus == w || w->isAncestorOf(focus)) << (focus ? focus->objectName().toStdString() : "none");
+            EXPECT_EQ(text->text(), QString::fromLatin1(f.typed));
+            EXPECT_EQ(session().current().Input.fb, fb);
+            EXPECT_EQ(session().current().Input.t, t);
+            EXPECT_FALSE(session().modified());
+            sameElement();
+            road.checkNothingHappened();
+        }
+        // Corrected, the field is left by the page tab as by any road.
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(f.name));
+        QLineEdit* text = qobject_cast<QLineEdit*>(w);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) text = combo->lineEdit();
+        text->clear();
+        QTest::keyClicks(text, QStringLiteral("15"));
+        messages.messages.clear();
+        clickPageTab(3);
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(pages->currentIndex(), 3);
+    }
+    EXPECT_EQ(session().current().Input.fb, 15.0);
+    EXPECT_EQ(session().current().Input.t, 15.0);
+}
+
+// A text refused when its field was left by a click on a box of the same
+// page holds the box too: the box's choice is not stored.
+TEST_F(ElementCommands, AChoiceWaitsForTheRefusedField)
+{
+    TElementEditor* editor = window->editor();
+    editor->pages()->setCurrentIndex(1);
+    session().setModified(false);
+    TNumberEdit* t = field("t1a");
+    t->setFocus();
+    t->clear();
+    QTest::keyClicks(t, "20000");
+    auto* narrow = window->findChild<QCheckBox*>("def_szer_wiencow1");
+    ASSERT_TRUE(narrow->isVisible());
+    const bool before = narrow->isChecked();
+    QTest::mouseClick(narrow, Qt::LeftButton, {}, QPoint(8, narrow->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(narrow->isChecked(), before);
+    EXPECT_EQ(session().current().Input.def_szer_wiencow, before ? 1 : 0);
+    EXPECT_FALSE(session().modified());
+    EXPECT_TRUE(t->hasFocus());
+    EXPECT_EQ(t->text(), "20000");
 }

@@ -589,7 +589,8 @@ TEST_F(ElementEditor, AStoreWhoseFollowingValueLeavesItsRangeIsRefusedWhole)
     type(l, "10000");
     EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 200000,00"); // G_s
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rciężar własny ściany G_s = 400000,00 kN\r"
+                                             "Wartość maksymalna: 200000,00 kN");
     EXPECT_EQ(input().l, 100.0);
     EXPECT_FALSE(session.modified());
     EXPECT_EQ(results.count, 0);
@@ -649,7 +650,7 @@ TEST_F(ElementEditor, AutomaticColumnMomentAboveItsRangeRefusesTheForce)
     EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu."); // the message of M_Sd,x
-    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 200000,00");
+    EXPECT_EQ(messages.messages[0].text, "moment zginający M_Sd,x = 400000,00 kNm\rWartość maksymalna: 200000,00 kNm");
     EXPECT_EQ(input().Sily[0].NSd, 100.0);
     EXPECT_EQ(input().Msdx, 3.0);
     EXPECT_EQ(find("Msdx1")->text(), "3,00");
@@ -685,16 +686,17 @@ TEST_F(ElementEditor, IdenticalJointWallsFollowTheWallsSection)
     EXPECT_DOUBLE_EQ(input().J2, 225000.0); // 27 000 x 100 / 12
     EXPECT_EQ(input().SlabData[3][3], 100.0);
 
-    // A section above 10^8 cm4 refuses the thickness: 100^3 x 10 000 / 12 = 8.3 x 10^8.
+    // The walls' J follows whatever t and b the fields allow: 100^3 x 10 000 / 12
+    // = 8.3 x 10^8 cm4, above what a typed J may be, is taken without a word.
     type(find("l1"), "10000");
     EXPECT_TRUE(editor_->commitFocused());
     messages.messages.clear();
     type(find("t1a"), "100");
-    EXPECT_FALSE(editor_->commitFocused());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0"); // J2
-    EXPECT_EQ(input().t, 30.0);
-    EXPECT_DOUBLE_EQ(input().J2, 22500000.0); // 27 000 x 10 000 / 12
+    EXPECT_TRUE(editor_->commitFocused());
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(input().t, 100.0);
+    EXPECT_NEAR(input().J2, 833333333.333, 1e-3);
+    EXPECT_EQ(J5->text(), "833333333,3");
 
     // Walls of their own keep their J.
     type(find("t1a"), "30");
@@ -707,7 +709,10 @@ TEST_F(ElementEditor, IdenticalJointWallsFollowTheWallsSection)
     EXPECT_DOUBLE_EQ(input().J2, 22500000.0);
 }
 
-TEST_F(ElementEditor, IdenticalWallsWhoseSectionIsAboveTheRangeAreRefused)
+// Real walls whose J = t^3 b / 12 passes the J field's 10^8 cm4: the
+// thickness typed within its own range is taken and the element calculated;
+// switched to walls of their own, a J typed above 10^8 is refused by its field.
+TEST_F(ElementEditor, IdenticalWallsOfAnySectionAreTaken)
 {
     prepare([](TCalcInput& in) {
         in.Case = ccWallVerticalContinuous;
@@ -720,21 +725,38 @@ TEST_F(ElementEditor, IdenticalWallsWhoseSectionIsAboveTheRangeAreRefused)
     QCheckBox* identical = find<QCheckBox>("IdentyczneParametryScian1");
     // 77^3 x 2700 / 12 = 456 533 x 2700 / 12 = 102 719 925 cm4, above 10^8.
     click(identical);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(input().IdentyczneParametryScian, 1);
+    EXPECT_DOUBLE_EQ(input().J2, 77.0 * 77 * 77 * 2700 / 12);
+
+    // N_0d of 0.5 MPa over each section, above the continuous model's 0.25 MPa.
+    const struct {
+        const char *b, *t, *N;
+    } walls[] = {{"1000", "110", "5500"}, {"500", "135", "3375"}, {"130", "210", "1365"}};
+    for (const auto& w : walls) {
+        type(find("Nod1"), w.N);
+        EXPECT_TRUE(editor_->commitFocused()) << w.N;
+        type(find("l1"), w.b);
+        EXPECT_TRUE(editor_->commitFocused()) << w.b;
+        type(find("t1a"), w.t);
+        EXPECT_TRUE(editor_->commitFocused()) << w.t;
+        EXPECT_EQ(find("t1a")->text(), QString::fromLatin1(w.t) + ",0");
+        EXPECT_EQ(session.results().Error, 0) << w.t;
+    }
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_DOUBLE_EQ(input().J5, 210.0 * 210 * 210 * 130 / 12);
+
+    // Walls of their own: J is typed again, within its field's range.
+    click(identical);
+    EXPECT_EQ(input().IdentyczneParametryScian, 0);
+    type(find("J2"), "150000000");
+    EXPECT_FALSE(editor_->commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0");
-    EXPECT_EQ(input().IdentyczneParametryScian, 0);
-    EXPECT_FALSE(identical->isChecked());
-    EXPECT_EQ(input().J2, 5000.0);
-    EXPECT_EQ(find("J2")->text(), "5000,0");
-    EXPECT_FALSE(session.modified());
-
-    // 2500 cm: 456 533 x 2500 / 12 = 95 111 041.7 cm4 is taken.
-    type(find("l1"), "2500");
+    EXPECT_DOUBLE_EQ(input().J2, 210.0 * 210 * 210 * 130 / 12);
+    type(find("J2"), "5000");
     EXPECT_TRUE(editor_->commitFocused());
-    click(identical);
-    EXPECT_EQ(input().IdentyczneParametryScian, 1);
-    EXPECT_NEAR(input().J2, 95111041.6667, 1e-3);
-    EXPECT_EQ(find("J5")->text(), "95111041,7");
+    EXPECT_EQ(input().J2, 5000.0);
 }
 
 TEST_F(ElementEditor, ABasementWallThinnerThanARingBeamKeepsTheBeamInItsRange)

@@ -310,7 +310,7 @@ TEST_F(LoadTableButtons, ALoadAboveItsFieldsRangeIsRefusedWhole)
     ASSERT_TRUE(heavy.shown);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
-    EXPECT_EQ(messages.messages[0].text, "Wartość maksymalna: 30,00");
+    EXPECT_EQ(messages.messages[0].text, "obciążenie stałe stropu górnego g_d = 42,19 kN/m\rWartość maksymalna: 30,00 kN/m");
     // Nothing of the table is kept: load, rows, band width and its flag.
     EXPECT_EQ(input().g3d, 1.0);
     EXPECT_EQ(shown("g3d"), "1,00");

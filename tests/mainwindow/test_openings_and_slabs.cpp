@@ -475,7 +475,8 @@ TEST_F(JointMembers, ASlabsJAboveItsRangeIsRefused)
     });
     clickDots("J5");
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rWartość maksymalna: 100000000,0");
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.\rmoment bezwładności ściany dolnej J_5 = "
+                                             "133333333,3 cm⁴\rWartość maksymalna: 100000000,0 cm⁴");
     EXPECT_EQ(std::memcmp(&before, &session.current().Input, sizeof before), 0);
     EXPECT_EQ(slabs->rememberedSetting(1), remembered);
     EXPECT_FALSE(session.modified());

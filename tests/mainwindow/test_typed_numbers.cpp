@@ -367,7 +367,8 @@ TEST_P(TypedNumbers, AValueThatFollowsAStoreNamesTheLimitItPassed)
     type(find("l1"), "10000");
     EXPECT_FALSE(editor().commitFocused());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].headline, shownStd("Wartość spoza zakresu.\rWartość maksymalna: 200000,00"));
+    EXPECT_EQ(messages.messages[0].headline, shownStd("Wartość spoza zakresu.\rciężar własny ściany G_s = 400000,00 kN\r"
+                                                      "Wartość maksymalna: 200000,00 kN"));
     EXPECT_EQ(input().l, 100.0);
 }
 
