@@ -1,6 +1,7 @@
 // Editor ranges of the numbers the design cases read, and the check of the
 // results. A project file may hold any double; a case is calculated only
 // from values the element editor could have stored.
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstddef>
@@ -249,8 +250,12 @@ bool ResultsFinite(const TCalcResults& r)
     };
     for (double TCalcResults::*f : Fields)
         if (!std::isfinite(r.*f)) return false;
-    for (const TWallPlate& p : r.Plates)
+    // The plates of a divided wall; the others are not results.
+    const int plates = std::clamp(r.PlateCount, 0, MaxWallPlates);
+    for (int j = 0; j < plates; ++j) {
+        const TWallPlate& p = r.Plates[j];
         if (!AllFinite({p.L, p.H, p.x, p.y, p.a_w})) return false;
+    }
     return true;
 }
 
