@@ -144,7 +144,9 @@ TEST_F(JolLibrary, PrintingSettingsUseTheProgramsStoreAndMessageBox)
         left->setValue(150.0);
         right->setValue(60.0);
         Press(dlg, "okButton"); // refused, the dialog stays
-        left->setValue(149.9);
+        // a column of 90 mm holds the report's values
+        left->setValue(100.0);
+        right->setValue(20.0);
         dlg.move(70, 80);
         Press(dlg, "okButton");
     });
@@ -152,8 +154,8 @@ TEST_F(JolLibrary, PrintingSettingsUseTheProgramsStoreAndMessageBox)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Popraw!");
     EXPECT_EQ(messages.messages[0].text, "Błąd w definicji marginesów.");
-    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Printing", "MarginLeft"), 1499);
-    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Printing", "MarginRight"), 600);
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Printing", "MarginLeft"), 1000);
+    EXPECT_EQ(store.readInteger(SettingsKey::Maker, "Printing", "MarginRight"), 200);
     EXPECT_EQ(place.X, 70);
     EXPECT_EQ(place.Y, 80);
 
