@@ -225,7 +225,9 @@ bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputI
 
     const std::string label = "w%Dd%N= " + FormatFixed(3, wind) + " kN/m%I2%N";
     const int lw = MarkupTextWidth(canvas, label);
-    const TPoint area{size.X - S(40) - lw, size.Y - S(30)};
+    // A figure too narrow for the wind's label beside the wall still gives
+    // the wall half its width; a printed figure is fitted into its frame whole.
+    const TPoint area{std::max(size.X - S(40) - lw, size.X / 2), size.Y - S(30)};
     const double rt2 = std::sqrt(2.0);
     ModelMap m;
     if (!WallDrawingLayout(canvas, area, 0, l + t / rt2, h + t / rt2, 0, true, false, false, false,
