@@ -26,6 +26,16 @@ constexpr auto Pow10U = [] {
     return p;
 }();
 
+// "00" to "99", two characters each
+constexpr auto DigitPairs = [] {
+    std::array<char, 200> t{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
 // The 15 significant digits of a > 0, correctly rounded (ties to even), and
 // the decimal exponent of the first: a = dig[0].dig[1..14] 10^exp10. The
 // shortest digits that read back as a are cheap and, unless they are
@@ -164,12 +174,32 @@ std::to_chars_result WriteFixed(char* first, char* last, int decimals, double va
     const double mag = std::fabs(value);
     std::uint64_t q = 0;
     if (NearestScaled(mag, decimals, q)) {
-        // q's digits, padded with zeros to decimals + 1
-        char digits[20] = {};
-        std::size_t count = 0;
-        for (std::uint64_t n = q; n != 0 || count < static_cast<std::size_t>(decimals) + 1; n /= 10)
-            digits[sizeof digits - 1 - count++] = static_cast<char>('0' + n % 10);
-        return WriteDigits(first, last, digits + sizeof digits - count, count, decimals, value < 0 && q != 0);
+        // q's digits, with zeros before them up to decimals + 1, written
+        // from the last, the separator before the last `decimals`
+        const auto d = static_cast<std::size_t>(decimals);
+        std::size_t count = 1;
+        while (count < Pow10U.size() && q >= Pow10U[count]) ++count;
+        count = std::max(count, d + 1);
+        const bool negative = value < 0 && q != 0;
+        const std::size_t length = (negative ? 1 : 0) + count + (d > 0 ? 1 : 0);
+        if (static_cast<std::size_t>(last - first) < length) return {last, std::errc::value_too_large};
+        char* p = first + length;
+        const auto putDigits = [&p, &q](std::size_t n) {
+            for (; n >= 2; n -= 2, q /= 100) {
+                const std::size_t pair = 2 * static_cast<std::size_t>(q % 100);
+                *--p = DigitPairs[pair + 1];
+                *--p = DigitPairs[pair];
+            }
+            if (n == 1) {
+                *--p = static_cast<char>('0' + q % 10);
+                q /= 10;
+            }
+        };
+        putDigits(d);
+        if (d > 0) *--p = g_decimalSeparator;
+        putDigits(count - d);
+        if (negative) *--p = '-';
+        return {first + length, std::errc()};
     }
     char digits[FixedMaxChars] = {};
     const std::size_t count = RoundedDigits(mag, decimals, digits);

@@ -279,6 +279,23 @@ TEST_F(Utils, WriteFixedWritesOnlyInsideItsRange)
     EXPECT_EQ(r.ec, std::errc::value_too_large);
     EXPECT_TRUE(untouched(buf, buf + sizeof buf));
 
+    // An everyday number in a range of its own length, or one less; zeros
+    // before a short number's decimals, and a negative that rounds to zero.
+    struct Exact { int d; double v; const char* text; } exact[] = {
+        {2, -1234.5678, "-1234,57"}, {3, 0.05, "0,050"}, {4, 7e-4, "0,0007"}, {2, -0.004, "0,00"},
+        {0, 987654321.0, "987654321"}, {1, 99.96, "100,0"}};
+    for (const Exact& e : exact) {
+        const std::size_t length = std::strlen(e.text);
+        r = written(buf, length, e.d, e.v);
+        ASSERT_EQ(r.ec, std::errc()) << e.text;
+        EXPECT_EQ(std::string(buf, r.ptr), e.text);
+        EXPECT_TRUE(untouched(buf + length, buf + sizeof buf)) << e.text;
+        r = written(buf, length - 1, e.d, e.v);
+        EXPECT_EQ(r.ec, std::errc::value_too_large) << e.text;
+        EXPECT_EQ(r.ptr, buf + length - 1);
+        EXPECT_TRUE(untouched(buf, buf + sizeof buf)) << e.text;
+    }
+
     // Subnormals are tiny numbers like any other.
     const double subnormal = 1e-310;
     ASSERT_EQ(std::fpclassify(subnormal), FP_SUBNORMAL);
