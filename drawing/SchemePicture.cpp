@@ -44,6 +44,15 @@ void prepare(PainterCanvas& canvas)
 
 } // namespace
 
+int SchemeMarginPixels(int marginUnits)
+{
+    QPicture scratch;
+    QPainter painter(&scratch);
+    PainterCanvas canvas(painter);
+    prepare(canvas);
+    return SizeUnit(canvas, marginUnits);
+}
+
 void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, const TSchemeDrawFn& draw,
                          int marginUnits)
 {

@@ -47,6 +47,9 @@ void RecordSchemePicture(TSchemePicture& pic, double widthCm, double heightCm, c
 // The margin of the schemes' figures: ink on a frame's edge is cut where the
 // figure is replayed clipped to its frame.
 constexpr int SchemeFigureMargin = 3;
+// S(marginUnits) in pixels of the frame, in the font the pictures are
+// recorded with.
+int SchemeMarginPixels(int marginUnits);
 // As above, then cropped to what the drawing covered: the pixel frame becomes
 // the bounds' size, the physical size shrinks in the same ratio. An empty
 // picture when nothing was drawn.

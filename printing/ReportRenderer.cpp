@@ -647,17 +647,7 @@ TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& 
     TSchemePicture pic;
     DrawCaseSchemeMetafile(pic, input, results, header, colors);
     if (pic.isEmpty()) return pic;
-    // the margin in the picture's own font, as it was recorded
-    int margin = 0;
-    {
-        QPicture scratch;
-        QPainter painter(&scratch);
-        PainterCanvas canvas(painter);
-        canvas.setFontDpi(SchemePictureDpi);
-        canvas.font.name = "Arial";
-        canvas.font.size = PlatformCode();
-        margin = SizeUnit(canvas, SchemeFigureMargin);
-    }
+    const int margin = SchemeMarginPixels(SchemeFigureMargin);
     const QRect ink = pic.picture.boundingRect();
     QRectF inner = QRectF(QPointF(0, 0), QSizeF(pic.pixelSize)).adjusted(margin, margin, -margin, -margin);
     if (ink.isEmpty() || inner.isEmpty() || inner.contains(QRectF(ink))) return pic;
