@@ -69,7 +69,9 @@ TEST(OpeningsScheme, WallOpeningsAndTheEditedOpening)
     for (const DrawOp& op : d.c.ops) {  // pointers into the canvas's list, which outlives them
         if (op.kind != DrawOp::Polygon) continue;
         if (SamePoints(op.points, {{155, 287}, {290, 287}, {290, 107}, {155, 107}})) outline = &op;
-        if (op.brush.style == TBrushStyle::Solid) EXPECT_NE(op.brush.color, clBlack);
+        if (op.brush.style == TBrushStyle::Solid) {
+            EXPECT_NE(op.brush.color, clBlack);
+        }
     }
     ASSERT_NE(outline, nullptr);
     EXPECT_EQ(outline->pen.mode, TPenMode::Mask);
