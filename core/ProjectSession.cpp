@@ -128,6 +128,8 @@ void ProjectSession::InitElementDefaults(TProjectElement& e, int calcCase)
     in.J7 = in.Stropy[3].J;
     // The identical walls above and below have the wall's own section.
     FollowIdenticalJointWalls(in);
+    // The weights of the element's own dimensions and density.
+    KeepSelfWeightsInStep(in);
 
     InitLoadCompilation(e.Loads);
 }
@@ -145,12 +147,18 @@ void ProjectSession::newProject()
     RecalculateElement();
 }
 
-TFileResult ProjectSession::replaceFromFile(const std::string& fileName)
+TFileResult ProjectSession::replaceFromFile(const std::string& fileName, bool& weightsChanged)
 {
     TElementList read;
     std::vector<std::string> lines;
     TFileResult r = LoadProjectFile(fileName, read, lines);
     if (!r.ok()) return r;
+
+    // Weights stored apart from their dimensions (a file of another program
+    // or an older one) become the ones the checks use.
+    weightsChanged = false;
+    for (TProjectElement& e : read)
+        if (KeepSelfWeightsInStep(e.Input)) weightsChanged = true;
 
     elements_.swap(read);
     comments_.swap(lines);
@@ -162,19 +170,22 @@ TFileResult ProjectSession::replaceFromFile(const std::string& fileName)
 
 TFileResult ProjectSession::open(const std::string& fileName)
 {
-    TFileResult r = replaceFromFile(fileName);
+    bool weightsChanged = false;
+    TFileResult r = replaceFromFile(fileName, weightsChanged);
     if (!r.ok()) return r;
     fileName_ = fileName;
     untitledName_.clear();
     notify([](IProjectObserver& o) { o.projectReplaced(); });
-    changeModified(false);
+    // Weights brought in step differ from the file, which a save mends.
+    changeModified(weightsChanged);
     RecalculateElement();
     return r;
 }
 
 TFileResult ProjectSession::openAsUntitled(const std::string& fileName, const std::string& name)
 {
-    TFileResult r = replaceFromFile(fileName);
+    bool weightsChanged = false;
+    TFileResult r = replaceFromFile(fileName, weightsChanged);
     if (!r.ok()) return r;
     fileName_.clear();
     untitledName_ = name;
@@ -218,6 +229,7 @@ bool ProjectSession::editCurrent(const std::function<void(TProjectElement&)>& ed
 {
     *edit_ = elements_[current_];
     edit(*edit_);
+    KeepSelfWeightsInStep(edit_->Input);
     return takeEdit();
 }
 
@@ -235,6 +247,8 @@ ProjectSession::TStore ProjectSession::storeEdit(const std::function<void(TProje
 {
     *edit_ = elements_[current_];
     edit(*edit_);
+    // Computed weights follow whatever the edit changed, within their fields' ranges.
+    KeepSelfWeightsInStep(edit_->Input);
     if (const TNumericField* f = FieldLeftOutOfRange(elements_[current_].Input, edit_->Input)) {
         ShowFieldRangeMessage(edit_->Input, *f);
         return TStore::Refused;
@@ -248,6 +262,7 @@ bool ProjectSession::setCase(int calcCase)
     TCalcInput& in = elements_[current_].Input;
     if (in.Case == calcCase) return false;
     in.Case = static_cast<u8>(calcCase);
+    KeepSelfWeightsInStep(in);
     changeModified(true);
     RecalculateElement();
     return true;
@@ -325,6 +340,7 @@ bool ProjectSession::replaceElements(const TElementList& elements, int count, in
     const TProjectHeader header = elements_[0].Header;
     elements_.assign(elements.begin(), elements.begin() + count);
     elements_[0].Header = header;
+    for (TProjectElement& e : elements_) KeepSelfWeightsInStep(e.Input);
     current_ = std::clamp(current, 0, count - 1);
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(true);

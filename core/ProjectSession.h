@@ -65,7 +65,9 @@ public:
     // modified flag is left as it is: asking about unsaved changes is the
     // caller's.
     void newProject();
-    // Replaces the project by the file's; on failure nothing changes.
+    // Replaces the project by the file's; on failure nothing changes. Self
+    // weights computed from the dimensions are brought in step with them;
+    // when one differed from the file the project is modified.
     TFileResult open(const std::string& fileName);
     // Replaces the project by the file's as a new project (an example): no
     // file name, `name` until the first save, modified since it was never
@@ -163,7 +165,8 @@ private:
     // A new element of the case given (0..5), which calculates at once.
     void InitElementDefaults(TProjectElement& e, int calcCase);
     void changeModified(bool modified);
-    TFileResult replaceFromFile(const std::string& fileName);
+    // weightsChanged: a computed self weight differed from the file's.
+    TFileResult replaceFromFile(const std::string& fileName, bool& weightsChanged);
     // The work copy into the current element when it differs (modified, recalculated).
     bool takeEdit();
     template <typename Fn>

@@ -3,6 +3,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 
 namespace orv {
 
@@ -49,7 +50,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     const u8 error = ElementStrengthSection(lines, input, t, b, h, results, false);
     if (error != 0) return error;
 
-    const double Gs = computeGs ? h * t * ro * gf : GsGiven;
+    const double Gs = computeGs ? ComputedBasementWeight(input) : GsGiven;
     // load at mid-height of the backfill (0.005 he = half of it in metres)
     const double N_Sd = N0 + Gs * (h - 0.005 * he) / h;
     results.N_2d = N_Sd;

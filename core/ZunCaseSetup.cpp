@@ -4,13 +4,28 @@
 
 namespace orv {
 
-void TSelfWeight::Reset(const TCalcInput& in, double givenGs, double h, double b, double t)
+double ComputedWallWeight(const TCalcInput& in)
+{
+    return in.ro_muru * in.gf_muru * in.h * in.t * in.l / 1000000;
+}
+
+double ComputedBasementWeight(const TCalcInput& in)
+{
+    return in.ro_muru * in.gf_muru * in.h * in.t / 10000;
+}
+
+double ComputedColumnWeight(const TCalcInput& in)
+{
+    return in.ro_muru * in.gf_muru * in.h * in.t * in.t2 / 1000000;
+}
+
+void TSelfWeight::Reset(const TCalcInput& in, double givenGs, double computedGs)
 {
     computed = in.wylicz_Gs != 0;
     ro = computed ? in.ro_muru : 0.0;
     gf = computed ? in.gf_muru : 0.0;
     given = computed ? 0.0 : givenGs;
-    Gs = computed ? h * b * t * ro * gf : given;
+    Gs = computed ? computedGs : given;
 }
 
 void TVerticalWallSetup::Reset(const TCalcInput& in)
@@ -36,7 +51,7 @@ void TVerticalWallSetup::Reset(const TCalcInput& in)
     Nspd = external ? 0.0 : in.Nspd;
     wd = external ? in.wd : 0.0;
     wd2 = external ? in.wd2 : 0.0;
-    weight.Reset(in, in.Gs, h, b, t);
+    weight.Reset(in, in.Gs, ComputedWallWeight(in));
 }
 
 void TContinuousWallSetup::Reset(const TCalcInput& in)
@@ -85,7 +100,7 @@ void TColumnSetup::Reset(const TCalcInput& in)
     Msdy = in.Msdy;
     supportX = in.PodpSTyp_x;
     supportY = in.PodpSTyp_y;
-    weight.Reset(in, in.Gs_s, h, b, t);
+    weight.Reset(in, in.Gs_s, ComputedColumnWeight(in));
 }
 
 } // namespace orv

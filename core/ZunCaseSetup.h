@@ -8,11 +8,20 @@
 
 namespace orv {
 
+// The self weights from the density (lengths in cm, the factors rho,
+// gamma_f, h, t, then the last dimension): of the wall over its width b
+// [kN], of the basement wall per metre [kN/m], of the column over t x t2
+// [kN]. The checks use these, and the editor stores them while wylicz_Gs
+// is set, so the weight shown is the weight used.
+double ComputedWallWeight(const TCalcInput& in);
+double ComputedBasementWeight(const TCalcInput& in);
+double ComputedColumnWeight(const TCalcInput& in);
+
 // Self weight of a wall or a column: from its density and gamma_f when it
 // is computed, else the given one.
 struct TSelfWeight {
-    // givenGs: the element's own G_s field; h, b, t [m].
-    void Reset(const TCalcInput& in, double givenGs, double h, double b, double t);
+    // givenGs: the element's own G_s field; computedGs: its weight from the density.
+    void Reset(const TCalcInput& in, double givenGs, double computedGs);
 
     bool computed = false;
     double ro = 0, gf = 0;  // 0 unless computed

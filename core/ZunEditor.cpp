@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 #include "core/ZunMaterials.h"
 
 namespace orv {
@@ -168,10 +169,18 @@ double LimitedFieldValue(const TCalcInput& in, const TNumericField& f, double v)
 
 void ComputeSelfWeights(TCalcInput& in)
 {
-    const double rg = in.ro_muru * in.gf_muru;
-    in.Gs = rg * in.h * in.t * in.l / 1000000;
-    in.Gs_mb = rg * in.h * in.t / 10000;
-    in.Gs_s = rg * in.h * in.t * in.t2 / 1000000;
+    in.Gs = ComputedWallWeight(in);
+    in.Gs_mb = ComputedBasementWeight(in);
+    in.Gs_s = ComputedColumnWeight(in);
+}
+
+bool KeepSelfWeightsInStep(TCalcInput& in)
+{
+    if (in.wylicz_Gs != 1) return false;
+    const f64 stored[3] = {in.Gs, in.Gs_mb, in.Gs_s};
+    ComputeSelfWeights(in);
+    const f64 now[3] = {in.Gs, in.Gs_mb, in.Gs_s};
+    return std::memcmp(stored, now, sizeof now) != 0;
 }
 
 void UpdateColumnMoments(TCalcInput& in)

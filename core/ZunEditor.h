@@ -61,8 +61,12 @@ double LimitedFieldValue(const TCalcInput& in, const TNumericField& f, double v)
 bool StoreNumericField(TCalcInput& in, const TNumericField& f, double v);
 
 // G_s of the wall, the basement wall and the column from density x gamma_f x
-// dimensions (in that order of factors).
+// dimensions, as the checks compute them (core/ZunCaseSetup.h).
 void ComputeSelfWeights(TCalcInput& in);
+// While the self weights are computed (wylicz_Gs = 1) the stored ones
+// become those the checks use; entered weights stay. True when a stored
+// weight changed.
+bool KeepSelfWeightsInStep(TCalcInput& in);
 // Moments of the column in the directions whose mode is automatic.
 void UpdateColumnMoments(TCalcInput& in);
 // Every dependent value brought in line after a dimension, thickness or

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/ZunCaseSetup.h"
+
 namespace orv {
 
 const char* const ExecutionCategoryText[2] = {
@@ -72,9 +74,9 @@ void InitElementRecord(TCalcInput& in)
     in.gf_muru = 1.1;
 
     // 4. self weights
-    in.Gs = in.ro_muru * in.gf_muru * in.h * in.t * in.l / 1e6;
-    in.Gs_mb = in.ro_muru * in.gf_muru * in.h * in.t / 1e4;
-    in.Gs_s = in.ro_muru * in.gf_muru * in.h * in.t * in.t2 / 1e6;
+    in.Gs = ComputedWallWeight(in);
+    in.Gs_mb = ComputedBasementWeight(in);
+    in.Gs_s = ComputedColumnWeight(in);
 
     // 5. joint of the continuous model
     in.J2 = in.J5 = in.t * in.t * in.t * in.l / 12;

@@ -6,6 +6,7 @@
 
 #include "core/ZELBET_PN99.h"
 #include "core/ZunCalc.h"
+#include "core/ZunEditor.h"
 #include "core/ZunProject.h"
 
 namespace orv {
@@ -70,17 +71,6 @@ void SetMasonry(TCalcInput& in, TMaterialKind kind, double fb, int mortarClass, 
     in.ElementE5 = m;
 }
 
-// The stored self weights as a new element has them (the checks compute
-// their own while wylicz_Gs is set).
-void UpdateSelfWeights(TCalcInput& in)
-{
-    const double ro = in.ro_muru;
-    const double gf = in.gf_muru;
-    in.Gs = ro * gf * in.h * in.t * in.l / 1e6;
-    in.Gs_mb = ro * gf * in.h * in.t / 1e4;
-    in.Gs_s = ro * gf * in.h * in.t * in.t2 / 1e6;
-}
-
 // Thickness, width and height of a wall [cm]; unit weight of the masonry [kN/m3].
 void SetGeometry(TCalcInput& in, double t, double l, double h, double density)
 {
@@ -90,7 +80,7 @@ void SetGeometry(TCalcInput& in, double t, double l, double h, double density)
     if (density != in.ro_muru) in.ro_muru_text.set("");
     in.ro_muru = density;
     in.WindTableWidth = l / 100;
-    UpdateSelfWeights(in);
+    ComputeSelfWeights(in);
 }
 
 const ProjectTexts House = {
@@ -265,7 +255,7 @@ TExampleProject Example2()
         SetMasonry(in, mkCeramic1, 15, MortarM10, "Cegła ceramiczna pełna kl.15");
         SetGeometry(in, 38, 100, 280, 18.0);
         in.t2 = 51;
-        UpdateSelfWeights(in);
+        ComputeSelfWeights(in);
         TConcentratedLoad f = in.Sily[0];
         f.NSd = 220.0;
         in.Sily[0] = f;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "core/ZunEditor.h"
 #include "core/ZunFiles.h"
 #include "core/ZunProject.h"
+#include "core/ZunStrings.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -852,6 +854,169 @@ TEST_F(Session, FigureSizesFromTheSettingsAreBroughtIntoTheirRange)
     EXPECT_EQ(FigureSizesOf(s.header()), expected);
     s.newProject();
     EXPECT_EQ(FigureSizesOf(s.header()), expected);
+}
+
+// --- self weights ----------------------------------------------------------------
+
+namespace {
+
+// The first line of `lines` holding `key`, or "" when none does.
+template <typename Lines>
+std::string LineWith(const Lines& lines, std::string_view key)
+{
+    for (std::string_view l : lines)
+        if (l.find(key) != std::string_view::npos) return std::string(l);
+    return {};
+}
+
+// The weight the check used, as its trace states it, and the weight the
+// input report prints, of the current element.
+struct ShownWeights {
+    std::string used, printed;
+};
+
+ShownWeights WeightsOf(ProjectSession& s)
+{
+    s.setTraceRead(true);
+    ShownWeights w;
+    w.used = LineWith(s.trace(), "G_s =");
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(10, 20, 30, s.current().Input, s.results(), *sheet);
+    std::vector<std::string> texts;
+    for (int i = 1; i <= sheet->Count; ++i) texts.push_back(sheet->Line(i).text());
+    w.printed = LineWith(texts, "G%Ds%N = ");
+    return w;
+}
+
+bool Holds(const std::string& line, const std::string& value) { return line.find(value) != std::string::npos; }
+
+} // namespace
+
+// A new element's weights are those of its own dimensions and density
+// (rho 27 kN/m3, gamma_f 1.1): stored, used by the check and printed alike.
+TEST_F(Session, ANewElementOfEveryCaseStoresThePrintedWeightItsCheckUses)
+{
+    // Walls t 27, b 130, h 300 cm: G_s = 27 x 1.1 x 3.0 x 0.27 x 1.30 = 31.274 kN,
+    // per metre 24.057 kN/m, column 27 x 25 cm: 6.014 kN. The plate (case 2)
+    // is 25 x 300 cm, the basement wall (case 4) 260 cm high.
+    const struct {
+        int calcCase;
+        double Gs, Gs_mb, Gs_s;
+        const char* shown; // in trace and report; "" where the case uses none
+    } cases[] = {
+        {ccWallVerticalHinged, 31.2741, 24.057, 6.01425, "31,27"},
+        {ccWallVerticalContinuous, 31.2741, 24.057, 6.01425, "31,27"},
+        {ccWallHorizontal, 66.825, 22.275, 5.56875, ""},
+        {ccConcentratedLoad, 31.2741, 24.057, 6.01425, ""},
+        {ccBasementWall, 27.10422, 20.8494, 5.21235, "20,85"},
+        {ccColumn, 31.2741, 24.057, 6.01425, "6,01"},
+    };
+    ProjectSession s;
+    EXPECT_NEAR(v(s.current().Input.Gs), 31.2741, 1e-9);
+    EXPECT_TRUE(Holds(WeightsOf(s).used, "31,27")) << WeightsOf(s).used;
+    EXPECT_TRUE(Holds(WeightsOf(s).printed, "31,27 kN")) << WeightsOf(s).printed;
+    // N_2d = N_0d + G_s of the external wall: 281.2 + 31.274
+    EXPECT_NEAR(v(s.results().N_2d), 312.4741, 1e-9);
+
+    for (const auto& c : cases) {
+        s.addElement("Element", "", c.calcCase);
+        const TCalcInput& in = s.current().Input;
+        EXPECT_NEAR(v(in.Gs), c.Gs, 1e-9) << c.calcCase;
+        EXPECT_NEAR(v(in.Gs_mb), c.Gs_mb, 1e-9) << c.calcCase;
+        EXPECT_NEAR(v(in.Gs_s), c.Gs_s, 1e-9) << c.calcCase;
+        EXPECT_EQ(v(s.results().Error), 0) << c.calcCase;
+        if (*c.shown == 0) continue;
+        const ShownWeights w = WeightsOf(s);
+        EXPECT_TRUE(Holds(w.used, c.shown)) << c.calcCase << ": " << w.used;
+        EXPECT_TRUE(Holds(w.printed, c.shown)) << c.calcCase << ": " << w.printed;
+    }
+}
+
+// Whatever changes a dimension or the density, the stored weights follow
+// while they are computed; an entered weight stays as entered.
+TEST_F(Session, ComputedWeightsFollowEveryChangeAndEnteredOnesStay)
+{
+    ProjectSession s;
+    // A dialog handing back a height of 250 cm: 27 x 1.1 x 2.5 x 0.27 x 1.3 = 26.062 kN.
+    s.editCurrent([](TProjectElement& e) { e.Input.h = 250; });
+    EXPECT_NEAR(v(s.current().Input.Gs), 26.061750, 1e-9);
+    EXPECT_NEAR(v(s.current().Input.Gs_s), 5.011875, 1e-9);
+    EXPECT_TRUE(Holds(WeightsOf(s).printed, "26,06 kN"));
+    // A density from a table: 18 x 1.1 x 2.5 x 0.27 x 1.3 = 17.375 kN.
+    EXPECT_EQ(s.storeEdit([](TProjectElement& e) { e.Input.ro_muru = 18; }), ProjectSession::TStore::Stored);
+    EXPECT_NEAR(v(s.current().Input.Gs), 17.3745, 1e-9);
+    EXPECT_TRUE(Holds(WeightsOf(s).used, "17,37"));
+
+    // A computed weight outside its field's range is refused with the edit:
+    // 100 x 100 m of wall 2.5 m high weigh 18 x 1.1 x 2.5 x 10^4 = 495,000 kN.
+    EXPECT_EQ(s.storeEdit([](TProjectElement& e) { e.Input.t = e.Input.l = 10000; }),
+              ProjectSession::TStore::Refused);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].headline.find("ciężar własny ściany G_s = 495000,00 kN"), std::string::npos)
+        << messages.messages[0].headline;
+    EXPECT_EQ(v(s.current().Input.l), 130.0);
+
+    // Entered: the weight stays whatever the dimensions do.
+    s.storeEdit([](TProjectElement& e) {
+        SetSelfWeightMode(e.Input, false);
+        StoreNumericField(e.Input, *FindNumericField("Gs1"), 1.23);
+    });
+    s.editCurrent([](TProjectElement& e) { e.Input.h = 300; });
+    EXPECT_EQ(v(s.current().Input.Gs), 1.23);
+    EXPECT_TRUE(Holds(WeightsOf(s).used, "1,23"));
+    EXPECT_TRUE(Holds(WeightsOf(s).printed, "1,23 kN"));
+}
+
+// A file whose computed weights differ from its dimensions (another
+// program's, an older one's) opens with the weights the check uses, marked
+// modified, and is saved with them; one in step opens unmodified.
+TEST_F(Session, AFileWithStaleWeightsOpensWithTheWeightsItsCheckUses)
+{
+    ProjectSession s;
+    s.addElement("Ściana wpisana", "", ccWallVerticalHinged);
+    s.storeEdit([](TProjectElement& e) {
+        SetSelfWeightMode(e.Input, false);
+        StoreNumericField(e.Input, *FindNumericField("Gs1"), 1.23);
+    });
+    s.addElement("Słup", "", ccColumn);
+    ASSERT_TRUE(s.save(dir.file("w.clcm")).ok());
+    const std::string good = ReadFileBytes(dir.file("w.clcm"));
+
+    ProjectSession t;
+    ASSERT_TRUE(t.open(dir.file("w.clcm")).ok());
+    EXPECT_FALSE(t.modified());
+    ASSERT_TRUE(t.save(dir.file("w2.clcm")).ok());
+    EXPECT_EQ(ReadFileBytes(dir.file("w2.clcm")), good);
+
+    // Stale weights 1.23 kN in the computed wall and column: only those are brought in step.
+    std::string stale = good;
+    const double wrong = 1.23;
+    const std::size_t in = offsetof(TProjectElement, Input);
+    std::memcpy(stale.data() + in + offsetof(TCalcInput, Gs), &wrong, 8);
+    std::memcpy(stale.data() + 2 * sizeof(TProjectElement) + in + offsetof(TCalcInput, Gs_s), &wrong, 8);
+    WriteFileBytes(dir.file("stale.clcm"), stale);
+    ASSERT_TRUE(t.open(dir.file("stale.clcm")).ok());
+    EXPECT_TRUE(t.modified());
+    EXPECT_EQ(allBytes(t), good.substr(0, 3 * sizeof(TProjectElement)));
+    ASSERT_TRUE(t.setCurrent(0));
+    EXPECT_TRUE(Holds(WeightsOf(t).used, "31,27"));
+    EXPECT_TRUE(Holds(WeightsOf(t).printed, "31,27 kN"));
+    EXPECT_NEAR(v(t.results().N_2d), 312.4741, 1e-9);
+    ASSERT_TRUE(t.setCurrent(2));
+    EXPECT_TRUE(Holds(WeightsOf(t).used, "6,01"));
+    EXPECT_TRUE(Holds(WeightsOf(t).printed, "6,01 kN"));
+    // The entered weight stays.
+    ASSERT_TRUE(t.setCurrent(1));
+    EXPECT_EQ(v(t.current().Input.Gs), 1.23);
+    EXPECT_TRUE(Holds(WeightsOf(t).used, "1,23"));
+    // Saved, the file is the one in step.
+    ASSERT_TRUE(t.save(dir.file("mended.clcm")).ok());
+    const std::string mended = ReadFileBytes(dir.file("mended.clcm"));
+    EXPECT_EQ(mended.substr(12), good.substr(12)); // but for the stored current index
+
+    // Opened as untitled, the weights are brought in step as well.
+    ASSERT_TRUE(t.openAsUntitled(dir.file("stale.clcm"), "Przykład").ok());
+    EXPECT_EQ(allBytes(t), good.substr(0, 3 * sizeof(TProjectElement)));
 }
 
 // --- file routines that report instead of showing ----------------------------------
