@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/ZunCalc.h"
+#include "core/ZunCaseSetup.h"
 #include "core/ZunEditor.h"
 #include "core/ZunOpenings.h"
 
@@ -206,6 +207,24 @@ std::uint32_t AppliedUses(const TCalcInput& in)
     return mask;
 }
 
+// A self weight computed from the dimensions is shown and stored in the
+// field of an entered one, so it keeps that field's range.
+bool ComputedWeightInRange(int calcCase, const TCalcInput& in)
+{
+    if (in.wylicz_Gs == 0) return true;
+    const char* field = nullptr;
+    double weight = 0;
+    switch (calcCase) {
+    case ccWallVerticalHinged:
+    case ccWallVerticalContinuous: field = "Gs1", weight = ComputedWallWeight(in); break;
+    case ccBasementWall: field = "Gs_mb1", weight = ComputedBasementWeight(in); break;
+    case ccColumn: field = "Gs_s1", weight = ComputedColumnWeight(in); break;
+    default: return true;
+    }
+    const TNumericField* f = FindNumericField(field);
+    return std::isfinite(weight) && weight >= f->min && weight <= f->max;
+}
+
 } // namespace
 
 bool CaseInputInRange(int calcCase, const TCalcInput& input)
@@ -213,6 +232,7 @@ bool CaseInputInRange(int calcCase, const TCalcInput& input)
     if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
     // Every case reads f_b; its upper limit follows the unit kind and mortar.
     if (!(input.fb <= UnitStrengthLimit(input))) return false;
+    if (!ComputedWeightInRange(calcCase, input)) return false;
     static const std::vector<TResolvedRange> resolved[CalcCaseCount] = {
         Resolve(CaseRanges[0]), Resolve(CaseRanges[1]), Resolve(CaseRanges[2]),
         Resolve(CaseRanges[3]), Resolve(CaseRanges[4]), Resolve(CaseRanges[5])};

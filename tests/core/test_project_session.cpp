@@ -967,6 +967,28 @@ TEST_F(Session, ComputedWeightsFollowEveryChangeAndEnteredOnesStay)
     EXPECT_TRUE(Holds(WeightsOf(s).printed, "1,23 kN"));
 }
 
+// A computed weight is held to the range of the field that shows it, as an
+// entered one: beyond it (a file's or a dialog's dimensions) there is no verdict.
+TEST_F(Session, AComputedWeightBeyondItsFieldGivesNoVerdict)
+{
+    ProjectSession s;
+    // 100 x 100 m of wall 3 m high: 27 x 1.1 x 3 x 10^4 = 891,000 kN > 200,000 kN.
+    s.editCurrent([](TProjectElement& e) { e.Input.t = e.Input.l = 10000; });
+    EXPECT_EQ(v(s.results().Error), ceInvalidInput);
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    // The pier: 27 x 1.1 x 3 x 100 x 30 = 267,300 kN.
+    s.addElement("Słup", "", ccColumn);
+    EXPECT_EQ(v(s.results().Error), 0);
+    s.editCurrent([](TProjectElement& e) { e.Input.t = 10000; e.Input.t2 = 3000; });
+    EXPECT_EQ(v(s.results().Error), ceInvalidInput);
+    // Entered, the weight's own value is what counts.
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.wylicz_Gs = 0;
+        e.Input.Gs_s = 100;
+    });
+    EXPECT_EQ(v(s.results().Error), 0);
+}
+
 // A file whose computed weights differ from its dimensions (another
 // program's, an older one's) opens with the weights the check uses, marked
 // modified, and is saved with them; one in step opens unmodified.

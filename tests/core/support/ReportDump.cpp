@@ -5,6 +5,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
+#include "core/ZunEditor.h"
 #include "core/ZunRtf.h"
 
 namespace orvtest {
@@ -30,6 +31,7 @@ void DumpProject(const orv::TElementList& elements, std::ostream& out)
     for (const orv::TProjectElement& element : elements) {
         ++index;
         *input = element.Input;
+        orv::KeepSelfWeightsInStep(*input); // as an opened project has them
         orv::TTraceLines trace;
         orv::TCalcResults results;
         const orv::u8 error = orv::CalcElement(trace, *input, results);
