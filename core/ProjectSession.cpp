@@ -1,6 +1,7 @@
 #include "core/ProjectSession.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "core/ZunEditor.h"
@@ -134,6 +135,32 @@ void ProjectSession::InitElementDefaults(TProjectElement& e, int calcCase)
     InitLoadCompilation(e.Loads);
 }
 
+void ProjectSession::TakeJointDefaults(TCalcInput& in)
+{
+    if (in.IdentyczneParametryScian != 1) return;
+    FollowIdenticalJointWalls(in);
+    SyncJointWallsMasonry(in);
+    // A slab the element has no J or E for (it was never in this model) is
+    // the slab of a new element.
+    auto fresh = std::make_unique<TProjectElement>();
+    InitElementDefaults(*fresh, ccWallVerticalContinuous);
+    const TCalcInput& d = fresh->Input;
+    // J and E of slabs 3, 4, 6 and 7, whose records are Stropy[0..3].
+    static constexpr std::size_t kSlabs[4][2] = {
+        {offsetof(TCalcInput, J3), offsetof(TCalcInput, E3)},
+        {offsetof(TCalcInput, J4), offsetof(TCalcInput, E4)},
+        {offsetof(TCalcInput, J6), offsetof(TCalcInput, E6)},
+        {offsetof(TCalcInput, J7), offsetof(TCalcInput, E7)},
+    };
+    for (int k = 0; k < 4; ++k) {
+        const auto [J, E] = kSlabs[k];
+        if (ReadField(in, J) != 0 && ReadField(in, E) != 0) continue;
+        WriteField(in, J, ReadField(d, J));
+        WriteField(in, E, ReadField(d, E));
+        in.Stropy[k] = d.Stropy[k];
+    }
+}
+
 void ProjectSession::newProject()
 {
     elements_.resize(1);
@@ -262,6 +289,7 @@ bool ProjectSession::setCase(int calcCase)
     TCalcInput& in = elements_[current_].Input;
     if (in.Case == calcCase) return false;
     in.Case = static_cast<u8>(calcCase);
+    if (calcCase == ccWallVerticalContinuous) TakeJointDefaults(in);
     KeepSelfWeightsInStep(in);
     changeModified(true);
     RecalculateElement();

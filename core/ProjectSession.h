@@ -109,7 +109,9 @@ public:
     enum class TStore { Unchanged, Stored, Refused };
     TStore storeEdit(const std::function<void(TProjectElement&)>& edit);
     // A user's choice of design case (0..5): stored, modified, recalculated
-    // when it differs from the element's.
+    // when it differs from the element's. Into the continuous model, with
+    // the joint walls identical to the wall, these take the wall's E and J
+    // and a slab without J or E the slab of a new element.
     bool setCase(int calcCase);
     // Makes element i current (modified, since the index is stored, and
     // recalculated); false for the current index or one out of range.
@@ -164,6 +166,8 @@ public:
 private:
     // A new element of the case given (0..5), which calculates at once.
     void InitElementDefaults(TProjectElement& e, int calcCase);
+    // The joint of an element entering the continuous model (see setCase).
+    void TakeJointDefaults(TCalcInput& in);
     void changeModified(bool modified);
     // weightsChanged: a computed self weight differed from the file's.
     TFileResult replaceFromFile(const std::string& fileName, bool& weightsChanged);

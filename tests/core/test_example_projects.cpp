@@ -4,8 +4,10 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/ProjectSession.h"
 #include "core/ZunCalc.h"
 #include "core/ZunProject.h"
 #include "core/ZunRtf.h"
@@ -148,6 +150,56 @@ TEST(ExampleProjects, BasementWallAndPierByHand)
     EXPECT_NEAR(pier.results.N_0Rd, 416.56, 1e-2);
     EXPECT_NEAR(pier.results.N_2d, 230.744, 1e-3);
     EXPECT_GT(pier.results.N_1Rd_xy, 220.0);
+}
+
+// The wall under a beam of Przykład 1 (case 3) turned into the continuous
+// model: with the joint walls identical, they take the wall's masonry and
+// section, and the slabs it never had those of a new element; it calculates.
+TEST(ExampleProjects, AWallTurnedIntoTheContinuousModelTakesItsJointFromTheWall)
+{
+    orvtest::MessageRecorder messages;
+    const WrittenExamples ex;
+    ProjectSession fresh;
+    fresh.addElement("Nowy", "", ccWallVerticalContinuous);
+    const TCalcInput d = fresh.current().Input;
+
+    for (bool identical : {true, false}) {
+        ProjectSession s;
+        ASSERT_TRUE(s.openAsUntitled(ex.dir.file("Przykład 1.clcm"), "Przykład 1").ok());
+        ASSERT_TRUE(s.setCurrent(3));
+        s.editCurrent([&](TProjectElement& e) { e.Input.IdentyczneParametryScian = identical ? 1 : 0; });
+        const TCalcInput before = s.current().Input;
+        ASSERT_EQ(before.Case, ccConcentratedLoad);
+        ASSERT_EQ(before.E2, 0.0);
+        ASSERT_EQ(before.J3, 0.0);
+        ASSERT_TRUE(s.setCase(ccWallVerticalContinuous));
+        const TCalcInput in = s.current().Input;
+        if (!identical) {
+            // Walls of their own keep what the element holds: no slab, no verdict.
+            EXPECT_EQ(in.E2, 0.0);
+            EXPECT_EQ(in.J3, 0.0);
+            EXPECT_EQ(s.results().Error, 12);
+            continue;
+        }
+        // Solid bricks f_b 15 MPa in M10: f_k = 0.45 x 15^0.7 x 10^0.3 = 5.977 MPa,
+        // E = 1000 f_k = 5.977 GPa; J = t^3 b / 12 = 25^3 x 250 / 12 = 325,520.8 cm4.
+        EXPECT_NEAR(in.E2, 5.977, 1e-3);
+        EXPECT_EQ(in.E5, in.E2);
+        EXPECT_NEAR(in.J2, 325520.833, 1e-3);
+        EXPECT_EQ(in.J5, in.J2);
+        EXPECT_EQ(std::memcmp(&in.ElementE2, &in.ElementE5, sizeof in.ElementE2), 0);
+        EXPECT_EQ(in.ElementE2.fb, 15.0);
+        for (const auto& [now, made] : {std::pair{in.J3, d.J3}, {in.J6, d.J6}, {in.E3, d.E3}, {in.E6, d.E6}})
+            EXPECT_EQ(now, made);
+        EXPECT_GT(in.J3, 0.0);
+        EXPECT_EQ(std::memcmp(&in.Stropy[0], &d.Stropy[0], sizeof in.Stropy[0]), 0);
+        // The joint is accepted; with no load from above the mean stress is
+        // too low for the model, and 300 kN over 0.25 x 2.5 m (0.48 MPa) is not.
+        EXPECT_EQ(s.results().Error, ceLowMeanStress) << CalcErrorText(s.results().Error);
+        s.editCurrent([](TProjectElement& e) { e.Input.Nod = 300; });
+        EXPECT_EQ(s.results().Error, 0) << CalcErrorText(s.results().Error);
+    }
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(ExampleProjects, BuildFolderHoldsTheGeneratedFiles)
