@@ -311,10 +311,11 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
         return TFileResult{TFileStatus::WrongVersion, "Błąd odczytu pliku!",
                            "Plik " + shown + " nie jest plikiem utworzonym przez ten program!"};
 
-    // The count decides how much is allocated: it must fit the file.
+    // The count decides how much is allocated: it must fit the file and the bound.
     i32 count = 0;
     if (size >= 8) std::memcpy(&count, head + 4, 4);
-    if (count < 1 || static_cast<std::size_t>(count) > size / recordSize) return readError(shown);
+    if (count < 1 || count > MaxProjectElements || static_cast<std::size_t>(count) > size / recordSize)
+        return readError(shown);
 
     // The records are read a block at a time. A current one is read straight
     // into its element (packed: its bytes are the record, every byte of it

@@ -15,6 +15,11 @@ namespace orv {
 
 constexpr int ProjectFileCurrentVersion = 13;
 
+// The most elements a project file may hold: far more than any real project,
+// and records (55,408 bytes each, 554 MB at the bound) that memory can hold.
+// A file that states more is refused before anything is reserved for it.
+constexpr int MaxProjectElements = 10000;
+
 // Stored record size of a project-file version (10..13), 0 for any other.
 std::size_t ProjectRecordSize(int version);
 
@@ -27,8 +32,8 @@ constexpr std::size_t InputSizeV12 = 16776;
 // or the file is shorter than four bytes (or cannot be opened).
 int ProjectFileVersion(const std::string& fileName);
 
-// Reads a project of version 10 to 13. On success `elements` holds the
-// stored count of elements (element 0 carries the count and the current
+// Reads a project of version 10 to 13 of at most MaxProjectElements
+// elements. On success `elements` holds the stored count of elements (element 0 carries the count and the current
 // index, brought into range) and `comments` the comment lines (UTF-8); on
 // any failure both are left as they were. Shows nothing.
 TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,

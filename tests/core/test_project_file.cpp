@@ -476,6 +476,27 @@ TEST_F(ProjectFile, CountsThatDoNotFitTheFileAreRefused)
     EXPECT_EQ(com.back(), "b");
 }
 
+// A file of more elements than a project may hold, every record in it (a
+// sparse file, holes but for the first), is refused from its count alone.
+TEST_F(ProjectFile, MoreElementsThanTheBoundAreARefusedFile)
+{
+    auto els = threeElements();
+    ASSERT_TRUE(WriteProjectFile({}, path("p.clcm"), els, 1, 0));
+    std::string first = readFile(path("p.clcm"));
+    put<i32>(first, 4, MaxProjectElements + 1);
+    orvtest::WriteFileBytes(dir / "many.clcm", first);
+    std::error_code ec;
+    fs::resize_file(dir / "many.clcm", std::uintmax_t{MaxProjectElements + 1} * sizeof(TProjectElement), ec);
+    ASSERT_FALSE(ec) << ec.message();
+
+    TElementList back;
+    std::vector<std::string> com;
+    messages.shown.clear();
+    EXPECT_FALSE(readIntoSentinel(path("many.clcm"), back, com));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(v(messages.shown[0]), std::make_pair(std::string("Błąd odczytu pliku!"), std::string("many.clcm")));
+}
+
 TEST_F(ProjectFile, TruncatedFiles)
 {
     auto els = threeElements();

@@ -330,6 +330,12 @@ TEST_F(Session, AFailedOpenLeavesTheSessionAsItWas)
     WriteFileBytes(dir.file("v14.clcm"), version14);
     WriteFileBytes(dir.file("cut.clcm"), good.substr(0, 2 * sizeof(TProjectElement) + 100));
     WriteFileBytes(dir.file("empty.clcm"), "");
+    // More elements than a project may hold, each in the file (holes but for the first).
+    std::string many = good.substr(0, sizeof(TProjectElement));
+    const i32 tooMany = MaxProjectElements + 1;
+    std::memcpy(many.data() + 4, &tooMany, 4);
+    WriteFileBytes(dir.file("many.clcm"), many);
+    std::filesystem::resize_file(dir.file("many.clcm"), static_cast<std::uintmax_t>(tooMany) * sizeof(TProjectElement));
 
     const std::string before = allBytes(*s);
     const TVerdict verdict = s->verdict();
@@ -344,6 +350,7 @@ TEST_F(Session, AFailedOpenLeavesTheSessionAsItWas)
         {"empty.clcm", TFileStatus::WrongVersion, "Błąd odczytu pliku!",
          "Plik empty.clcm nie jest plikiem utworzonym przez ten program!"},
         {"cut.clcm", TFileStatus::ReadFailed, "Błąd odczytu pliku!", "cut.clcm"},
+        {"many.clcm", TFileStatus::ReadFailed, "Błąd odczytu pliku!", "many.clcm"},
     };
     for (const Case& c : cases) {
         const TFileResult r = s->open(dir.file(c.name));
