@@ -140,11 +140,6 @@ void ProjectSession::TakeJointDefaults(TCalcInput& in)
     if (in.IdentyczneParametryScian != 1) return;
     FollowIdenticalJointWalls(in);
     SyncJointWallsMasonry(in);
-    // A slab the element has no J or E for (it was never in this model) is
-    // the slab of a new element.
-    auto fresh = std::make_unique<TProjectElement>();
-    InitElementDefaults(*fresh, ccWallVerticalContinuous);
-    const TCalcInput& d = fresh->Input;
     // J and E of slabs 3, 4, 6 and 7, whose records are Stropy[0..3].
     static constexpr std::size_t kSlabs[4][2] = {
         {offsetof(TCalcInput, J3), offsetof(TCalcInput, E3)},
@@ -152,9 +147,17 @@ void ProjectSession::TakeJointDefaults(TCalcInput& in)
         {offsetof(TCalcInput, J6), offsetof(TCalcInput, E6)},
         {offsetof(TCalcInput, J7), offsetof(TCalcInput, E7)},
     };
+    // A slab the element has no J or E for (it was never in this model) is
+    // the slab of a new element.
+    std::unique_ptr<TProjectElement> fresh;
     for (int k = 0; k < 4; ++k) {
         const auto [J, E] = kSlabs[k];
         if (ReadField(in, J) != 0 && ReadField(in, E) != 0) continue;
+        if (!fresh) {
+            fresh = std::make_unique<TProjectElement>();
+            InitElementDefaults(*fresh, ccWallVerticalContinuous);
+        }
+        const TCalcInput& d = fresh->Input;
         WriteField(in, J, ReadField(d, J));
         WriteField(in, E, ReadField(d, E));
         in.Stropy[k] = d.Stropy[k];
