@@ -12,7 +12,6 @@
 #include <cstring>
 #include <sstream>
 
-#include <unistd.h>
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -23,6 +22,7 @@
 #include "core/ZunFiles.h"
 #include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
+#include "platform/CurrentUser.h"
 #include "platform/Desktop.h"
 #include "platform/JolLib.h"
 
@@ -306,7 +306,7 @@ bool MakePrivateFolder(const QString& folder)
         if (!QDir().mkdir(info.absoluteFilePath(), kOwnerOnly)) return false;
         info.refresh();
     }
-    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid()) return false;
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != CurrentUserId()) return false;
     auto isPrivate = [](const QFileInfo& i) {
         return !(i.permissions() & kOthers) && i.permissions().testFlags(kOwnerOnly);
     };
