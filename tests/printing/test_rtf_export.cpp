@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
+#include "tests/common/WrappedLines.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,6 +25,7 @@
 #include <sstream>
 #include <vector>
 
+#include "components/Dialogs3.h"
 #include "core/Cp1250.h"
 #include "core/ProjectSession.h"
 #include "core/RtfUtils.h"
@@ -515,7 +518,7 @@ TEST_F(RtfExport, WithoutADesktopProgramForRtfWriterOrAMessageTakesOver)
     orvtest::OpenedUrls opened;
     SetMakerLibraryFolder(QStringLiteral(ORV_BUILD_DIR));
     orvtest::MessageRecorder messages;
-    writer.ExportFolder = tmp.path() + "/raport";
+    writer.ExportFolder = tmp.path() + "/orvandel-home-s2/.local/share/Orvandel/raport";
     opened.desktop.handlesEveryType = false;
 
     // Only the second name of LibreOffice on PATH.
@@ -534,6 +537,19 @@ TEST_F(RtfExport, WithoutADesktopProgramForRtfWriterOrAMessageTakesOver)
     EXPECT_EQ(messages.messages[0].type, mdInformation);
     EXPECT_EQ(messages.messages[0].buttons, mbOK);
     EXPECT_TRUE(opened.urls.isEmpty());
+    // the box 220 pixels wide wraps the path after a "/" only, never after
+    // a "-" of a folder's name
+    const TMessageForm box(QString::fromStdString(messages.messages[0].headline),
+                           QString::fromStdString(messages.messages[0].text), mdInformation, mbOK);
+    const QLabel* label = box.findChild<QLabel*>("Message");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(orvtest::VisibleText(label->text()), "Raport zapisano w pliku: " + file);
+    const QStringList lines = orvtest::WrappedLines(label->text(), label->font(), 220);
+    ASSERT_GT(lines.size(), 2);
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QString line = orvtest::VisibleText(lines[i]);
+        EXPECT_TRUE(line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('/'))) << line.toStdString();
+    }
 
     // The desktop has one again: it gets the file, nothing else starts.
     opened.desktop.handlesEveryType = true;
