@@ -527,8 +527,9 @@ void Renderer::ReportEnd()
     canvas_->pen.color = clBlack;
     canvas_->pen.style = TPenStyle::Solid;
     const int x0 = left() + (right() - left() - tw) / 2;
+    // each half runs from its margin to the text, so that they mirror each other
     DrawDashedLine(*canvas_, {left(), y}, {x0, y});
-    DrawDashedLine(*canvas_, {x0 + tw, y}, {right(), y});
+    DrawDashedLine(*canvas_, {right(), y}, {x0 + tw, y});
     DrawMarkupText(x0, y - th / 4, text);
 }
 

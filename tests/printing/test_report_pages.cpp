@@ -9,7 +9,10 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
 
@@ -503,6 +506,64 @@ TEST_F(ReportLayout, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
     EXPECT_NE(narrowOne, -1) << "more than three times the " << defaultOne << " pages";
     EXPECT_NE(narrowAll, -1) << "more than three times the " << defaultAll << " pages";
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// The end line's two dashed halves mirror each other about the page's
+// middle: each starts with a whole dash at its margin and ends short of
+// the text alike.
+TEST_F(ReportLayout, TheEndLinesHalvesMirrorEachOther)
+{
+    TReportRequest rq = ReportRequestOf(session, "Dom");
+    rq.header.PrintParts[4] = 0;  // the current element
+    const TPageGeometry a4{150, 150, {1240, 1754}, {1240, 1754}, {0, 0}};
+    TReportPages out;
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+    ASSERT_EQ(BuildReportPages(out, rq, source, a4, options), TReportStatus::Built);
+    QImage page(out.pageSize.X, out.pageSize.Y, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        DrawReportPage(painter, out.pages.back());
+    }
+    const int left = out.printable.Left, right = out.printable.Right;
+    auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    // the rule's row: the one most filled in the left quarter
+    int row = -1, most = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int n = 0;
+        for (int x = left; x < left + (right - left) / 4; ++x) n += dark(x, y);
+        if (n > most) {
+            most = n;
+            row = y;
+        }
+    }
+    ASSERT_GE(row, 0);
+    // its dashes, as runs of dark pixels, the runs through the text aside
+    std::vector<std::pair<int, int>> runs;
+    for (int x = left; x <= right; ++x) {
+        if (!dark(x, row)) continue;
+        const int from = x;
+        while (x + 1 <= right && dark(x + 1, row)) ++x;
+        runs.emplace_back(from, x);
+    }
+    ASSERT_GT(runs.size(), 10u);
+    const int dash = runs.front().second - runs.front().first;
+    std::vector<std::pair<int, int>> leftHalf, rightHalf;
+    for (const auto& [a, b] : runs) {
+        if (b - a < dash - 1) continue;
+        if (a + b < left + right)
+            leftHalf.emplace_back(a, b);
+        else
+            rightHalf.emplace_back(left + right - b, left + right - a);
+    }
+    std::sort(rightHalf.begin(), rightHalf.end());
+    EXPECT_EQ(leftHalf.front().first, left);
+    ASSERT_EQ(leftHalf.size(), rightHalf.size());
+    for (std::size_t i = 0; i < leftHalf.size(); ++i) {
+        EXPECT_NEAR(rightHalf[i].first, leftHalf[i].first, 1) << i;
+        EXPECT_NEAR(rightHalf[i].second, leftHalf[i].second, 1) << i;
+    }
 }
 
 // A comment of one line of a mebibyte, the most a file carries, goes on
