@@ -150,8 +150,8 @@ std::size_t FirstWideCodeEnd(WrapRest& rest, PrefixEnds& ends, std::size_t limit
 // it fits whole. The line is what the shortest prefix wider than avail
 // leaves without its last character, back to its last blank (at least one
 // character, the codes before it whole), as MarkupLineLength steps through
-// the prefixes; the prefixes are measured at doubling lengths, then halved
-// in between.
+// the prefixes; the prefixes are measured at doubling lengths, then
+// bisected between the last that fits and the first that does not.
 std::size_t FirstLineLength(WrapRest& rest, int avail, const Width& width)
 {
     PrefixEnds ends(rest);
@@ -178,7 +178,8 @@ std::size_t FirstLineLength(WrapRest& rest, int avail, const Width& width)
         else
             fits = mid + 1;
     }
-    const std::size_t firstWide = std::min(ends.wholeAt(wider), FirstWideCodeEnd(rest, ends, ends.wholeAt(wider), avail, width));
+    const std::size_t wholeWide = ends.wholeAt(wider);
+    const std::size_t firstWide = std::min(wholeWide, FirstWideCodeEnd(rest, ends, wholeWide, avail, width));
     const std::vector<std::size_t>& all = ends.all();
     const auto at = std::lower_bound(all.begin(), all.end(), firstWide);
     std::size_t len = at == all.begin() ? 0 : *(at - 1);
