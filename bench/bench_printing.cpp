@@ -100,8 +100,9 @@ void BM_PreviewPageTurn(benchmark::State& state)
 }
 BENCHMARK(BM_PreviewPageTurn)->Unit(benchmark::kMillisecond);
 
-// One element under a comment of one line of 80,000 characters, words of
-// six letters, laid out into pages of A4 at 300 dpi.
+// One element under a comment of one line of 80,000 characters, and of a
+// mebibyte (the most a file carries), words of six letters, laid out into
+// pages of A4 at 300 dpi.
 void BM_PagesOfALongCommentLine(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -111,8 +112,9 @@ void BM_PagesOfALongCommentLine(benchmark::State& state)
     TReportRequest request = ReportRequestOf(session, "Projekt");
     request.header.CommentPlace = 1;
     std::string line;
-    for (int n = 0; line.size() < 80000; ++n) line += "kom" + std::to_string(100 + n % 900) + ' ';
-    request.comments = {line.substr(0, 80000)};
+    const auto length = static_cast<std::size_t>(state.range(0));
+    for (int n = 0; line.size() < length; ++n) line += "kom" + std::to_string(100 + n % 900) + ' ';
+    request.comments = {line.substr(0, length)};
     TReportOptions options;
     options.libraryFolder = ORV_TOPLAGE_DIR;
     const TPageGeometry a4{300, 300, {2480, 3508}, {2380, 3408}, {50, 50}};
@@ -127,6 +129,6 @@ void BM_PagesOfALongCommentLine(benchmark::State& state)
     }
     state.counters["pages"] = double(pages);
 }
-BENCHMARK(BM_PagesOfALongCommentLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PagesOfALongCommentLine)->Arg(80000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
