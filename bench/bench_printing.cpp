@@ -1,13 +1,16 @@
 // The report of a 100-element project, every design case in turn and no two
 // elements alike, laid out and printed page by page to a PDF file on the
 // offscreen platform, with the page headers drawn by the page-header
-// library; and a page turn in the print preview.
+// library; a page turn in the print preview; and the pages of one element
+// under a comment of one long line.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWindow>
+
+#include <string>
 
 #include "bench/BenchApp.h"
 #include "bench/BenchProject.h"
@@ -24,25 +27,25 @@ namespace {
 
 MemorySettingsStore g_store;
 
-// The elements of the example projects over and over, all of them printed.
-bool OpenProject(ProjectSession& session, const std::string& file, int count)
+// The elements of the example projects over and over, all of them printed,
+// in the session; the benchmark is skipped when they cannot be.
+bool OpenProject(benchmark::State& state, ProjectSession& session, const QTemporaryDir& dir, int count)
 {
+    orvbench::BenchApp();
+    BindSettingsStore(&g_store);
     TElementList elements = orvbench::VariedExampleElements(count);
     elements.front().Header.PrintParts[4] = 1;
-    if (!SaveProjectFile(file, elements, count, 0, {}).ok()) return false;
-    return session.open(file).ok();
+    const std::string file = QDir(dir.path()).filePath("projekt.clcm").toStdString();
+    if (SaveProjectFile(file, elements, count, 0, {}).ok() && session.open(file).ok()) return true;
+    state.SkipWithError("the project could not be written");
+    return false;
 }
 
 void BM_ReportOf100ElementsToPdf(benchmark::State& state)
 {
-    orvbench::BenchApp();
-    BindSettingsStore(&g_store);
     QTemporaryDir dir;
     ProjectSession session;
-    if (!OpenProject(session, QDir(dir.path()).filePath("projekt.clcm").toStdString(), 100)) {
-        state.SkipWithError("the project could not be written");
-        return;
-    }
+    if (!OpenProject(state, session, dir, 100)) return;
     SessionElementSource source(session);
     const TReportRequest request = ReportRequestOf(session, "Projekt");
     TReportOptions options;
@@ -64,14 +67,9 @@ BENCHMARK(BM_ReportOf100ElementsToPdf)->Unit(benchmark::kMillisecond);
 // outside the timing.
 void BM_PreviewPageTurn(benchmark::State& state)
 {
-    orvbench::BenchApp();
-    BindSettingsStore(&g_store);
     QTemporaryDir dir;
     ProjectSession session;
-    if (!OpenProject(session, QDir(dir.path()).filePath("projekt.clcm").toStdString(), 12)) {
-        state.SkipWithError("the project could not be written");
-        return;
-    }
+    if (!OpenProject(state, session, dir, 12)) return;
     SessionElementSource source(session);
     TPreviewPrintDlg preview;
     preview.setJob(&source, ReportRequestOf(session, "Projekt"));
@@ -101,5 +99,36 @@ void BM_PreviewPageTurn(benchmark::State& state)
     preview.close();
 }
 BENCHMARK(BM_PreviewPageTurn)->Unit(benchmark::kMillisecond);
+
+// One element under a comment of one line of 80,000 characters, and of a
+// mebibyte (the most a file carries), words of six letters, laid out into
+// pages of A4 at 300 dpi.
+void BM_PagesOfALongCommentLine(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    ProjectSession session;
+    if (!OpenProject(state, session, dir, 1)) return;
+    SessionElementSource source(session);
+    TReportRequest request = ReportRequestOf(session, "Projekt");
+    request.header.CommentPlace = 1;
+    std::string line;
+    const auto length = static_cast<std::size_t>(state.range(0));
+    for (int n = 0; line.size() < length; ++n) line += "kom" + std::to_string(100 + n % 900) + ' ';
+    request.comments = {line.substr(0, length)};
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+    const TPageGeometry a4{300, 300, {2480, 3508}, {2380, 3408}, {50, 50}};
+    std::size_t pages = 0;
+    for (auto _ : state) {
+        TReportPages out;
+        if (BuildReportPages(out, request, source, a4, options) != TReportStatus::Built) {
+            state.SkipWithError("the report was not built");
+            return;
+        }
+        pages = out.pages.size();
+    }
+    state.counters["pages"] = double(pages);
+}
+BENCHMARK(BM_PagesOfALongCommentLine)->Arg(80000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace

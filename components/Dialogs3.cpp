@@ -9,7 +9,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace orv {
 namespace {
@@ -86,31 +90,30 @@ QString JoinedDetails(const QString& details)
     return s;
 }
 
-QString BreakLongWords(const QString& text, const QFontMetrics& metrics, int width)
+QString PathsBreakAtSeparators(const QString& text)
 {
+    const QChar joiner(0x2060), space(0x200B);  // word joiner, zero-width space
+    auto separator = [](QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); };
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) {
         QStringList words = line.split(QLatin1Char(' '));
         for (QString& word : words) {
-            if (metrics.horizontalAdvance(word) <= width) continue;
-            // Parts ending at a separator, joined while they fit.
-            QStringList parts;
-            qsizetype start = 0;
-            for (qsizetype i = 0; i < word.size(); ++i)
-                if (word[i] == QLatin1Char('/') || word[i] == QLatin1Char('\\')) {
-                    parts << word.mid(start, i + 1 - start);
-                    start = i + 1;
-                }
-            if (start < word.size()) parts << word.mid(start);
-            QString broken, current;
-            for (const QString& part : parts) {
-                if (!current.isEmpty() && metrics.horizontalAdvance(current + part) > width) {
-                    broken += current + QLatin1Char('\n');
-                    current.clear();
-                }
-                current += part;
+            if (!std::any_of(word.begin(), word.end(), separator)) continue;
+            // the places the toolkit's line breaking would break the word at
+            std::vector<bool> breakable(std::size_t(word.size()) + 1, false);
+            QTextBoundaryFinder finder(QTextBoundaryFinder::Line, word);
+            for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+                breakable[std::size_t(at)] = true;
+            QString out;
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                out += word[i];
+                if (i + 1 == word.size()) break;
+                // after a separator, but for a leading one; nowhere else
+                const bool wanted = i > 0 && separator(word[i]);
+                if (wanted && !breakable[std::size_t(i + 1)]) out += space;
+                if (!wanted && breakable[std::size_t(i + 1)]) out += joiner;
             }
-            word = broken + current;
+            word = out;
         }
         line = words.join(QLatin1Char(' '));
     }
@@ -155,7 +158,7 @@ TMessageForm::TMessageForm(const QString& instruction, const QString& message, u
     }
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Message"));
-    label->setText(BreakLongWords(message, label->fontMetrics(), textWidth));
+    label->setText(PathsBreakAtSeparators(message));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setMaximumWidth(textWidth);

@@ -7,7 +7,6 @@
 
 #include "core/MessageService.h"
 
-class QFontMetrics;
 class QLabel;
 
 namespace orv {
@@ -59,10 +58,12 @@ constexpr unsigned TaskDialogButtons(unsigned buttons)
     return buttons & (mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry);
 }
 
-// The text with every word wider than `width` broken after its "/" or "\\"
-// (a file path), each part as wide as it may be: the label wraps between
-// words and never inside a path's folder names.
-QString BreakLongWords(const QString& text, const QFontMetrics& metrics, int width);
+// The text with each file path (a word holding "/" or "\\") breakable
+// after its separators only, at whatever width it is wrapped: a word joiner
+// at every other place the line breaking would break it, a zero-width space
+// after a separator where it would not. The label wraps between words and
+// after a path's separators, never inside its folder names.
+QString PathsBreakAtSeparators(const QString& text);
 
 // Details as one line: every CR and LF removed.
 QString JoinedDetails(const QString& details);

@@ -21,12 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "components/DialogKeys.h"
 #include "components/ListColumns.h"
 #include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/ZunFiles.h"
-#include "dialogs/DialogKeys.h"
 
 namespace orv {
 

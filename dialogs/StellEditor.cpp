@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogKeys.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
-#include "dialogs/DialogKeys.h"
 
 namespace orv {
 namespace {

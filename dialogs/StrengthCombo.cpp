@@ -4,9 +4,9 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "components/DialogKeys.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
-#include "dialogs/DialogKeys.h"
 
 namespace orv {
 

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
-#include "dialogs/DialogKeys.h"
 
 namespace orv {
 

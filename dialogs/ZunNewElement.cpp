@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/DialogKeys.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/ZunMaterials.h"
-#include "dialogs/DialogKeys.h"
 #include "dialogs/StrengthCombo.h"
 #include "platform/NomLib.h"
 

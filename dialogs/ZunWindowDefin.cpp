@@ -1,6 +1,6 @@
 #include "dialogs/ZunWindowDefin.h"
 
-#include "dialogs/DialogKeys.h"
+#include "components/DialogKeys.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

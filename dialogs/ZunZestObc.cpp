@@ -28,6 +28,7 @@
 #include <string>
 #include <type_traits>
 
+#include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
@@ -37,7 +38,6 @@
 #include "core/MessageService.h"
 #include "core/ZunFiles.h"
 #include "core/ZunLoadCompilation.h"
-#include "dialogs/DialogKeys.h"
 #include "dialogs/UnitsFullDlg.h"
 #include "drawing/Canvas.h"
 #include "drawing/MarkupText.h"

@@ -12,6 +12,7 @@
 
 #include <cstring>
 
+#include "components/DialogKeys.h"
 #include "components/MathLabel.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -19,7 +20,6 @@
 #include "core/ZunEditor.h"
 #include "core/ZunMaterials.h"
 #include "dialogs/CatalogueFiles.h"
-#include "dialogs/DialogKeys.h"
 #include "dialogs/StrengthCombo.h"
 #include "drawing/MarkupHtml.h"
 

@@ -17,6 +17,7 @@
 #include "drawing/ZunPaint.h"
 #include "printing/HeaderLibrary.h"
 #include "printing/PrintSettings.h"
+#include "printing/ReportWrap.h"
 
 namespace orv {
 
@@ -70,63 +71,6 @@ const char* const kHeadings[CalcCaseCount] = {
     "%N%BWYNIKI - ŚCIANA PIWNIC%N (wg PN-B-03002:2007):",
     "%N%BWYNIKI - SŁUP%N (wg PN-B-03002:2007):",
 };
-
-// The codes the printed mark-up knows; a "%" before anything else is text.
-bool IsPrintCode(char c)
-{
-    switch (c) {
-    case 'N': case 'B': case 'D': case 'I': case 'S': case 'U': case 'n': return true;
-    default: return false;
-    }
-}
-
-// Len, or one more when the line would end between a code's "%" and its letter.
-std::size_t KeepCodeWhole(const std::string& s, std::size_t len)
-{
-    std::size_t i = 0;
-    while (i < len) {
-        if (s[i] == '%' && i + 1 < s.size() && IsPrintCode(s[i + 1])) {
-            if (i + 1 == len) return len + 1;
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return len;
-}
-
-// The codes still in force at the end of a line (those after its last
-// "%N"), which the next line of the same text starts with again so that it
-// is measured as it is drawn.
-std::string OpenCodes(const std::string& s)
-{
-    std::string codes;
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] != '%' || !IsPrintCode(s[i + 1])) continue;
-        if (s[i + 1] == 'N')
-            codes.clear();
-        else
-            codes += s.substr(i, 2);
-        ++i;
-    }
-    return codes;
-}
-
-// Bytes of the UTF-8 character that starts at i.
-std::size_t CharBytes(const std::string& s, std::size_t i)
-{
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-    return std::min(n, s.size() - i);
-}
-
-// Bytes of the run of codes a text starts with.
-std::size_t LeadingCodes(const std::string& s)
-{
-    std::size_t i = 0;
-    while (i + 1 < s.size() && s[i] == '%' && IsPrintCode(s[i + 1])) i += 2;
-    return i;
-}
 
 // The fixed columns of the report sheets from the left margin: the body a
 // third of an inch in, the values two and a half inches in.
@@ -583,8 +527,9 @@ void Renderer::ReportEnd()
     canvas_->pen.color = clBlack;
     canvas_->pen.style = TPenStyle::Solid;
     const int x0 = left() + (right() - left() - tw) / 2;
+    // each half runs from its margin to the text, so that they mirror each other
     DrawDashedLine(*canvas_, {left(), y}, {x0, y});
-    DrawDashedLine(*canvas_, {x0 + tw, y}, {right(), y});
+    DrawDashedLine(*canvas_, {right(), y}, {x0 + tw, y});
     DrawMarkupText(x0, y - th / 4, text);
 }
 
@@ -617,29 +562,6 @@ bool MarginsLeaveLines(const TPrintingSettings& settings, const TPageGeometry& g
 }
 
 } // namespace
-
-std::vector<std::string> WrapReportText(const std::string& text, int avail,
-                                        const std::function<int(const std::string&)>& width)
-{
-    // no room at all: the text stands on one line as it is
-    if (avail < 1) return {text};
-    std::vector<std::string> lines;
-    std::string rest = text;
-    while (width(rest) > avail) {
-        std::size_t len = MarkupLineLength(rest, avail, width);
-        // at least one character besides the codes a line, so that the text
-        // gets shorter with every line, and a code is never cut
-        const std::size_t lead = LeadingCodes(rest);
-        if (len <= lead) len = lead + CharBytes(rest, lead);
-        len = KeepCodeWhole(rest, len);
-        lines.push_back(rest.substr(0, len));
-        rest.erase(0, len);
-        if (rest.empty()) return lines;
-        rest.insert(0, OpenCodes(lines.back()));
-    }
-    lines.push_back(rest);
-    return lines;
-}
 
 TSchemePicture ReportFigurePicture(const TCalcInput& input, const TCalcResults& results,
                                    const TProjectHeader& header, const TDrawingColors& colors)

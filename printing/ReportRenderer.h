@@ -20,6 +20,7 @@
 #include "printing/ElementSource.h"
 #include "printing/PageGeometry.h"
 #include "printing/PrintSettings.h"
+#include "printing/ReportWrap.h"
 
 class QPainter;
 
@@ -84,14 +85,6 @@ constexpr int MinReportLinesPerPage = 5;
 // refused before a report is laid out.
 bool MarginsLeaveReportLines(const TPrintingSettings& settings, const TPageGeometry& geometry,
                              const std::string& libraryFolder = {});
-
-// A text of the report mark-up cut into the lines it takes in `avail`
-// pixels as `width` measures them, broken after the last blank that fits.
-// Every line takes at least one character besides its codes (more than fit
-// when not one does), never cuts a code, and the lines after the first start
-// with the codes still in force. With avail < 1 the text is one line.
-std::vector<std::string> WrapReportText(const std::string& text, int avail,
-                                        const std::function<int(const std::string&)>& width);
 
 // Reads the print settings, takes the margins to the printable rectangle of
 // the geometry and lays the report out. The page-header warning is shown

@@ -12,7 +12,6 @@
 #include <cstring>
 #include <sstream>
 
-#include <unistd.h>
 #include <zlib.h>
 
 #include "core/CommonParamsUnit.h"
@@ -23,6 +22,7 @@
 #include "core/ZunFiles.h"
 #include "drawing/SchemePicture.h"
 #include "drawing/ZunPaint.h"
+#include "platform/CurrentUser.h"
 #include "platform/Desktop.h"
 #include "platform/JolLib.h"
 
@@ -65,8 +65,10 @@ int RunEnd(const QRgb* in, int x, int width, QRgb c)
     return x;
 }
 
-} // namespace
-
+// The image in a palette of its own colours, in the order they first
+// appear; a null image when it has more than 256 of them. The schemes are
+// drawn in a few dozen colours, mostly in long runs of one: a run's indices
+// are set in one go.
 QImage ExactPaletteImage(const QImage& rgb)
 {
     const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
@@ -91,10 +93,10 @@ QImage ExactPaletteImage(const QImage& rgb)
         }
     }
     out.setColorTable(palette);
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
     return out;
 }
-
-namespace {
 
 // One row of indices below 16 at 4 bits a pixel, the leftmost in the high bits.
 void PackRowOf4Bits(const uchar* in, int width, uchar* row)
@@ -167,8 +169,10 @@ QByteArray PngOfRows(int width, int height, int depth, const QList<QRgb>& palett
     return png;
 }
 
-} // namespace
-
+// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
+// colours need (a scheme has a handful), no row filter, deflated for runs
+// of one colour at the fastest level. Its physical size is the image's
+// own. Empty when it cannot be compressed.
 QByteArray PalettePng(const QImage& image)
 {
     const int width = image.width(), height = image.height();
@@ -196,68 +200,6 @@ QByteArray PalettePng(const QImage& image)
     return PngOfRows(width, height, depth, image.colorTable(), {image.dotsPerMeterX(), image.dotsPerMeterY()}, rows);
 }
 
-namespace {
-
-// Sets pixels [start, end) of a row packed at 4 bits a pixel to index k.
-// The row is written from the left: a pixel before start is set, one after
-// end not yet (a lone high half is left with a low half of 0). A run's
-// whole bytes are set in one go.
-void FillNibbles(uchar* row, int start, int end, uchar k)
-{
-    if (start & 1) row[start++ / 2] |= k;
-    if (start >= end) return;
-    const int pixels = end - start;
-    std::memset(row + start / 2, k << 4 | k, std::size_t(pixels / 2));
-    if (pixels & 1) row[(end - 1) / 2] = uchar(k << 4);
-}
-
-// The PNG rows (each led by filter type None) of an RGB32 image at 4 bits a
-// pixel, and its palette in the order the colours first appear, found run
-// by run; false when it has more than 16 colours.
-bool RowsOf4Bits(const QImage& image, QList<QRgb>& palette, QByteArray& rows)
-{
-    const int width = image.width(), height = image.height();
-    const qsizetype rowBytes = 1 + (qsizetype(width) + 1) / 2;
-    rows.resize(qsizetype(height) * rowBytes);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * rowBytes;
-        *row++ = 0;
-        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        int x = 0;
-        while (x < width) {
-            const QRgb c = in[x] | 0xff000000u;
-            qsizetype k = palette.indexOf(c);
-            if (k < 0) {
-                if (palette.size() == 16) return false;
-                k = palette.size();
-                palette.append(c);
-            }
-            const int start = x;
-            x = RunEnd(in, x + 1, width, c);
-            FillNibbles(row, start, x, uchar(k));
-        }
-    }
-    return true;
-}
-
-// Rows of 4-bit indices below 4 at `depth` (1 or 2) bits a pixel.
-QByteArray NarrowedRows(const QByteArray& rows4, int width, int height, int depth)
-{
-    const int perByte = 8 / depth;
-    const qsizetype from = 1 + (qsizetype(width) + 1) / 2;
-    const qsizetype to = 1 + (qsizetype(width) + perByte - 1) / perByte;
-    QByteArray rows(qsizetype(height) * to, '\0');
-    for (int y = 0; y < height; ++y) {
-        const auto* in = reinterpret_cast<const uchar*>(rows4.constData()) + qsizetype(y) * from + 1;
-        auto* out = reinterpret_cast<uchar*>(rows.data()) + qsizetype(y) * to + 1;
-        for (int x = 0; x < width; ++x) {
-            const int k = x & 1 ? in[x / 2] & 15 : in[x / 2] >> 4;
-            out[x / perByte] |= uchar(k << (8 - depth - (x % perByte) * depth));
-        }
-    }
-    return rows;
-}
-
 // The figure as a PNG of the given size (RtfFigurePng).
 QByteArray FigurePng(const TSchemePicture& pic, const QSize& pixels)
 {
@@ -274,18 +216,7 @@ constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QF
 
 QByteArray RtfFigurePng(const QImage& image)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    // a scheme has a handful of colours: its 4-bit rows are made straight
-    // from its runs, without an image of indices between
-    QList<QRgb> palette;
-    QByteArray rows;
-    if (RowsOf4Bits(rgb, palette, rows)) {
-        const int depth = PaletteDepth(palette.size());
-        if (depth < 4) rows = NarrowedRows(rows, rgb.width(), rgb.height(), depth);
-        return PngOfRows(rgb.width(), rgb.height(), depth, palette, {rgb.dotsPerMeterX(), rgb.dotsPerMeterY()},
-                         rows);
-    }
-    const QImage indexed = ExactPaletteImage(rgb);
+    const QImage indexed = ExactPaletteImage(image);
     if (!indexed.isNull()) return PalettePng(indexed);
     QByteArray png;
     QBuffer buffer(&png);
@@ -306,7 +237,7 @@ bool MakePrivateFolder(const QString& folder)
         if (!QDir().mkdir(info.absoluteFilePath(), kOwnerOnly)) return false;
         info.refresh();
     }
-    if (!info.isDir() || info.isSymLink() || info.ownerId() != ::getuid()) return false;
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != CurrentUserId()) return false;
     auto isPrivate = [](const QFileInfo& i) {
         return !(i.permissions() & kOthers) && i.permissions().testFlags(kOwnerOnly);
     };

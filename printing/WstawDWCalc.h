@@ -31,18 +31,11 @@ constexpr int RtfFigureDpi = 200;
 // The longer side of an embedded figure, at most, in pixels.
 constexpr int RtfFigureMaxPixels = 4000;
 
-// The image in a palette of its own colours, in the order they first
-// appear; a null image when it has more than 256 of them. The schemes are
-// drawn in a few dozen colours, mostly in long runs of one: a run's indices
-// are set in one go.
-QImage ExactPaletteImage(const QImage& rgb);
-// A palette image as a PNG: 1, 2, 4 or 8 bits a pixel, as few as its
-// colours need (a scheme has a handful), no row filter, deflated for runs
-// of one colour at the fastest level. Its physical size is the image's
-// own. Empty when it cannot be compressed.
-QByteArray PalettePng(const QImage& image);
-// A figure's image as the document's PNG: PalettePng(ExactPaletteImage())
-// byte for byte, or as Qt writes it when it has more than 256 colours.
+// A figure's image as the document's PNG: in a palette of its own colours,
+// in the order they first appear, at 1, 2, 4 or 8 bits a pixel, as few as
+// they need, no row filter, deflated for runs of one colour at the fastest
+// level, the image's physical size; as Qt writes it when it has more than
+// 256 colours. Empty when it cannot be written.
 QByteArray RtfFigurePng(const QImage& image);
 
 // Makes the folder (its parents as needed) and leaves it readable, writable

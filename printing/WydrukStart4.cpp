@@ -21,10 +21,10 @@
 
 #include <cstring>
 
+#include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
 #include "components/Realedit.h"
-#include "dialogs/DialogKeys.h"
 #include "platform/JolLib.h"
 #include "printing/CalcZaawansowane.h"
 #include "printing/CurrentPrinter.h"

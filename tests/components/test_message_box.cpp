@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
+#include "tests/common/WrappedLines.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -128,31 +128,32 @@ TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
     form.show();
     EXPECT_EQ(form.windowTitle(), "Uwaga błąd!");
     EXPECT_EQ(form.findChild<QLabel*>("Instruction")->text(), "Brak pliku!");
-    EXPECT_EQ(form.findChild<QLabel*>("Message")->text(), "/tmp/a.clcm");
+    EXPECT_EQ(orvtest::VisibleText(form.findChild<QLabel*>("Message")->text()), "/tmp/a.clcm");
     EXPECT_TRUE(form.findChild<QLabel*>("Instruction")->font().bold());
 
-    // A path wider than the text breaks after its "/" only, each line within the width.
+    // A path's message as shown: the path wraps after its "/" only.
     const QString path = QStringLiteral("/home/inżynier/Dokumenty/Projekty/Budynek mieszkalny przy ulicy Długiej/"
-                                        "obliczenia_murów_konstrukcyjnych/raport_elementu_ściana_A.rtf");
+                                        "obliczenia_murów-konstrukcyjnych/raport_elementu-ściana_A.rtf");
     const QString message = QStringLiteral("Raport zapisano w pliku: ") + path;
-    QFont font;
-    font.setPixelSize(12);
-    const QFontMetrics fm(font);
-    const int width = fm.horizontalAdvance(QStringLiteral("obliczenia_murów_konstrukcyjnych/")) + 40;
-    const QString broken = BreakLongWords(message, fm, width);
-    QString joined = broken;
-    EXPECT_EQ(joined.remove(QLatin1Char('\n')), message);
-    for (const QString& line : broken.split(QLatin1Char('\n')))
-        for (const QString& word : line.split(QLatin1Char(' ')))
-            EXPECT_LE(fm.horizontalAdvance(word), width) << word.toStdString();
-    qsizetype at = -1;
-    while ((at = broken.indexOf(QLatin1Char('\n'), at + 1)) >= 0) EXPECT_EQ(broken[at - 1], QLatin1Char('/'));
-    EXPECT_GT(broken.count(QLatin1Char('\n')), 0);
-    EXPECT_EQ(BreakLongWords(QStringLiteral("krótki tekst"), fm, width), "krótki tekst");
     TMessageForm saved(QStringLiteral("Nie znaleziono edytora plików RTF!"), message, mdInformation, mbOK);
-    EXPECT_EQ(saved.findChild<QLabel*>("Message")->text().remove(QLatin1Char('\n')), message);
+    const QLabel* shown = saved.findChild<QLabel*>("Message");
+    EXPECT_EQ(orvtest::VisibleText(shown->text()), message);
+    for (const int width : {160, 220, 400}) {
+        SCOPED_TRACE(width);
+        const QStringList lines = orvtest::WrappedLines(shown->text(), shown->font(), width);
+        ASSERT_GT(lines.size(), 1);
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            const QString line = orvtest::VisibleText(lines[i]);
+            // a line ends at a blank or after a separator of the path, never
+            // after the "/" it starts with
+            EXPECT_TRUE(line.endsWith(QLatin1Char(' ')) || (line.endsWith(QLatin1Char('/')) && line != "/"))
+                << line.toStdString();
+        }
+    }
+    EXPECT_EQ(PathsBreakAtSeparators(QStringLiteral("krótki-tekst bez ścieżki")), "krótki-tekst bez ścieżki");
 
     TMessageForm custom(QString(), QStringLiteral("x"), mdCustom, mbOK);
     EXPECT_EQ(custom.findChild<QLabel*>("Image"), nullptr);
     EXPECT_FALSE(custom.windowTitle().isEmpty());
 }
+

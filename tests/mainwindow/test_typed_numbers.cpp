@@ -17,6 +17,7 @@
 #include <memory>
 #include <ostream>
 
+#include "components/DialogKeys.h"
 #include "components/MCoolGrid.h"
 #include "components/Realedit.h"
 #include "core/MyUtils.h"
@@ -25,7 +26,6 @@
 #include "core/ZunEditor.h"
 #include "core/ZunLoadCompilation.h"
 #include "core/ZunTypes.h"
-#include "dialogs/DialogKeys.h"
 #include "dialogs/ZunSlabDlg.h"
 #include "dialogs/ZunZestObc.h"
 #include "dialogs/nomlib/NomDialogs.h"

@@ -9,7 +9,10 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
 
@@ -505,6 +508,88 @@ TEST_F(ReportLayout, TheNarrowestAcceptedMarginsKeepThePageCountNearTheDefaults)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// The end line's two dashed halves mirror each other about the page's
+// middle: each starts with a whole dash at its margin and ends short of
+// the text alike.
+TEST_F(ReportLayout, TheEndLinesHalvesMirrorEachOther)
+{
+    TReportRequest rq = ReportRequestOf(session, "Dom");
+    rq.header.PrintParts[4] = 0;  // the current element
+    const TPageGeometry a4{150, 150, {1240, 1754}, {1240, 1754}, {0, 0}};
+    TReportPages out;
+    TReportOptions options;
+    options.libraryFolder = ORV_TOPLAGE_DIR;
+    ASSERT_EQ(BuildReportPages(out, rq, source, a4, options), TReportStatus::Built);
+    QImage page(out.pageSize.X, out.pageSize.Y, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        DrawReportPage(painter, out.pages.back());
+    }
+    const int left = out.printable.Left, right = out.printable.Right;
+    auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    // the rule's row: the one most filled in the left quarter
+    int row = -1, most = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        int n = 0;
+        for (int x = left; x < left + (right - left) / 4; ++x) n += dark(x, y);
+        if (n > most) {
+            most = n;
+            row = y;
+        }
+    }
+    ASSERT_GE(row, 0);
+    // its dashes, as runs of dark pixels, the runs through the text aside
+    std::vector<std::pair<int, int>> runs;
+    for (int x = left; x <= right; ++x) {
+        if (!dark(x, row)) continue;
+        const int from = x;
+        while (x + 1 <= right && dark(x + 1, row)) ++x;
+        runs.emplace_back(from, x);
+    }
+    ASSERT_GT(runs.size(), 10u);
+    const int dash = runs.front().second - runs.front().first;
+    std::vector<std::pair<int, int>> leftHalf, rightHalf;
+    for (const auto& [a, b] : runs) {
+        if (b - a < dash - 1) continue;
+        if (a + b < left + right)
+            leftHalf.emplace_back(a, b);
+        else
+            rightHalf.emplace_back(left + right - b, left + right - a);
+    }
+    std::sort(rightHalf.begin(), rightHalf.end());
+    EXPECT_EQ(leftHalf.front().first, left);
+    ASSERT_EQ(leftHalf.size(), rightHalf.size());
+    for (std::size_t i = 0; i < leftHalf.size(); ++i) {
+        EXPECT_NEAR(rightHalf[i].first, leftHalf[i].first, 1) << i;
+        EXPECT_NEAR(rightHalf[i].second, leftHalf[i].second, 1) << i;
+    }
+}
+
+// A comment of one line of a mebibyte, the most a file carries, goes on
+// over its pages line by line: thirteen times the text, thirteen times the
+// pages of comment.
+TEST_F(ReportLayout, AMebibyteCommentLineTakesPagesInProportionToItsLength)
+{
+    TReportRequest rq = ReportRequestOf(session, "Dom");
+    rq.header.PrintParts[4] = 0;  // the current element
+    rq.header.CommentPlace = 1;
+    rq.comments = {};
+    const int bare = pages(rq, 100);
+    auto words = [](std::size_t bytes) {
+        std::string s;
+        for (int n = 0; s.size() < bytes; ++n) s += "ściana" + std::to_string(100 + n % 900) + ' ';
+        return s;
+    };
+    rq.comments = {words(80000)};
+    const int some = pages(rq, 100) - bare;
+    rq.comments = {words(1 << 20)};
+    const int most = pages(rq, 2000) - bare;
+    ASSERT_GT(some, 5);
+    EXPECT_GE(most, 13 * some - 13);
+    EXPECT_LE(most, 13 * some + 13);
+}
+
 TEST_F(ReportLayout, EveryFigureIsWholeInItsFrameAtEverySizeTheSettingsAllow)
 {
     // the margin the figures are recorded with: S(3) of 8 pt Arial at 96 dpi
@@ -615,6 +700,144 @@ TEST(ReportWrap, EveryLineTakesACharacterAndNoCodeIsCut)
     const std::vector<std::string> bold = WrapReportText("%Baaaa bbbb%N", 50, width);
     ASSERT_EQ(bold.size(), 2u);
     EXPECT_EQ(bold[1].rfind("%B", 0), 0u) << bold[1];
+}
+
+namespace {
+
+// The report's measure in small: a code of the measure takes no room, a
+// "%" that is none 40 pixels (44 bold), a bold character 12, any other 10. It counts
+// the bytes it is given and gives up past a budget, so that a wrapping that
+// measures the rest of the text for every line fails at once.
+struct BudgetWidth {
+    std::size_t budget = 0;
+    std::size_t bytes = 0, calls = 0;
+
+    int operator()(const std::string& s)
+    {
+        bytes += s.size();
+        ++calls;
+        if (bytes > budget) throw std::runtime_error("the wrapping measures more than its budget");
+        int w = 0;
+        bool bold = false;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '%' && i + 1 < s.size() && std::strchr("BUSNDGI", s[i + 1])) {
+                if (s[i + 1] == 'B') bold = true;
+                if (s[i + 1] == 'N') bold = false;
+                ++i;
+            } else if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+                w += (s[i] == '%' ? 40 : 10) + (bold ? (s[i] == '%' ? 4 : 2) : 0);
+            }
+        }
+        return w;
+    }
+};
+
+// The widest of the prefixes of s that end between characters.
+int WidestPrefix(const std::string& s)
+{
+    int widest = 0;
+    for (std::size_t end = 1; end <= s.size(); ++end)
+        if (end == s.size() || (static_cast<unsigned char>(s[end]) & 0xC0) != 0x80)
+            widest = std::max(widest, BudgetWidth{s.size() * s.size()}(s.substr(0, end)));
+    return widest;
+}
+
+std::vector<std::string> Wrap(const std::string& text, int avail, BudgetWidth& width)
+{
+    return WrapReportText(text, avail, [&width](const std::string& s) { return width(s); });
+}
+
+// A text of `bytes` bytes at least: `word` and a blank over and over.
+std::string Repeated(const std::string& word, std::size_t bytes)
+{
+    std::string s;
+    s.reserve(bytes + word.size());
+    while (s.size() < bytes) s += word;
+    return s;
+}
+
+} // namespace
+
+// A comment line of a mebibyte, the most a file carries: the wrapping
+// measures each line's own bytes a few times over, never the rest of the
+// text, whether the line breaks at blanks, in long words or under codes.
+TEST(ReportWrap, AMebibyteLineIsMeasuredInProportionToItsLength)
+{
+    constexpr std::size_t kMiB = 1 << 20;
+    constexpr int kAvail = 600;  // 60 plain characters
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string carried;  // what each line after the first starts with
+    } cases[] = {
+        {"words", Repeated("ściana12 ", kMiB), ""},
+        {"one long word", Repeated("żelbetowy", kMiB), ""},
+        {"bold words never set back", Repeated("%Bmur %Bnośny ", kMiB), "%B"},
+        {"codes on every word", Repeated("%Bab%N cd%Ie%N ", kMiB), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BudgetWidth width{40 * c.text.size()};
+        std::vector<std::string> lines;
+        ASSERT_NO_THROW(lines = Wrap(c.text, kAvail, width));
+        ASSERT_GT(lines.size(), c.text.size() / 200);
+        EXPECT_LE(width.calls, 64 * lines.size());
+        std::string joined;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            ASSERT_LE(BudgetWidth{line.size()}(line), kAvail) << i;
+            std::string own = line;
+            if (i > 0) {
+                ASSERT_EQ(line.rfind(c.carried, 0), 0u) << i << ": " << line;
+                own.erase(0, c.carried.size());
+            }
+            joined += own;
+            if (i + 1 == lines.size()) continue;
+            // the line is as full as it can be: the next one's first
+            // character, or its first word, would not fit on it (some
+            // prefix of it, a "%" before a code's letter measured as text)
+            const std::string& next = lines[i + 1];
+            const std::size_t from = c.carried.size();
+            const std::size_t word = next.find(' ', from);
+            const std::string more = c.text.find(' ') == std::string::npos
+                                         ? next.substr(from, (static_cast<unsigned char>(next[from]) & 0x80) ? 2 : 1)
+                                         : next.substr(from, word == std::string::npos ? word : word - from);
+            EXPECT_GT(WidestPrefix(line + more), kAvail) << i << ": " << line << " | " << more;
+        }
+        EXPECT_EQ(joined, c.text);
+    }
+
+    // a mebibyte of codes and a word: one line, measured a few times over
+    const std::string codes = Repeated("%B%U%N", kMiB) + "koniec";
+    BudgetWidth width{4 * codes.size()};
+    std::vector<std::string> lines;
+    ASSERT_NO_THROW(lines = Wrap(codes, kAvail, width));
+    EXPECT_EQ(lines, std::vector<std::string>{codes});
+}
+
+// A "%" that a code's letter follows is measured as text where a prefix
+// ends after it: the line ends before it when it does not fit, as the
+// prefixes are stepped through one by one, however far the codes reach.
+TEST(ReportWrap, APrefixEndingInsideACodeEndsTheLineBeforeIt)
+{
+    struct Case {
+        std::string text;
+        int avail;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // "abc%" is 70 wide: the line is "abc"; then no character fits
+        // after a "%", so each line takes one
+        {"abc%B def", 35, {"abc", "%B ", "%Bd", "%Bef"}},
+        // "ab%" 60 fits, "ab%B%" with its bold "%" 64 does not
+        {"ab%B%Ncd efgh", 61, {"ab%B", "%B%Ncd ", "efgh"}},
+        // a run of codes: only the fourth "%" is bold
+        {"ab%U%I%B%Ncd efgh", 61, {"ab%U%I%B", "%U%I%B%Ncd ", "efgh"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        BudgetWidth width{1 << 16};
+        EXPECT_EQ(Wrap(c.text, c.avail, width), c.lines);
+    }
 }
 
 namespace {

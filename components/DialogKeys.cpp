@@ -1,4 +1,4 @@
-#include "dialogs/DialogKeys.h"
+#include "components/DialogKeys.h"
 
 #include "components/HelpRouterUnit.h"
 #include "components/Realedit.h"

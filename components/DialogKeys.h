@@ -1,5 +1,5 @@
-// Keys shared by the input dialogs: Enter moves the focus on, and the number
-// combos take digits and one decimal separator only.
+// Keys shared by the input and printing dialogs: Enter moves the focus on,
+// and the number combos take digits and one decimal separator only.
 #pragma once
 
 class QComboBox;

@@ -1,0 +1,9 @@
+#include "platform/CurrentUser.h"
+
+#include <unistd.h>
+
+namespace orv {
+
+unsigned CurrentUserId() { return static_cast<unsigned>(::getuid()); }
+
+} // namespace orv

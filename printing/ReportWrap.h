@@ -1,0 +1,27 @@
+// The report's word wrap: a text of the report mark-up cut into the lines
+// it takes in a width, in time about linear in the text's length.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+// The codes the printed report draws ("%N", "%B", "%D", "%I", "%S", "%U",
+// "%n"); a "%" before anything else is text.
+bool IsPrintCode(char c);
+
+// A text of the report mark-up cut into the lines it takes in `avail`
+// pixels as `width` measures them, broken after the last blank that fits.
+// `width` measures mark-up as MarkupTextWidth does: codes take no room and
+// a text is as wide as its runs together; a longer text is never narrower
+// than the text it starts with, but for a "%" that a code's letter follows.
+// Every line takes at least one character besides its codes (more than fit
+// when not one does), never cuts a code, and the lines after the first start
+// with the codes still in force, each once. With avail < 1 the text is one
+// line.
+std::vector<std::string> WrapReportText(const std::string& text, int avail,
+                                        const std::function<int(const std::string&)>& width);
+
+} // namespace orv
