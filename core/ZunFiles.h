@@ -1,6 +1,7 @@
 // Files of the core: the storey file (".kond") and the shared file helpers.
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -57,9 +58,17 @@ protected:
     void announceWrite(const std::string& temporaryFile);
 };
 
-// The standard library's writer, bound while no other is: it sets the
-// temporary file's mode right after creating it, before any byte goes in,
-// and cannot put the file on the disk before the rename.
+// Whether the user may replace the existing regular file `fileName` of mode
+// `perms`: its owner may write it (a file its owner may not write is
+// read-only for everyone, the superuser too) and it opens for writing. The
+// one rule of every writer.
+bool MayReplaceFile(const std::string& fileName, std::filesystem::perms perms);
+
+// The standard library's writer, bound while no other is: the tests' and
+// the harnesses' writer. It sets the temporary file's mode only after
+// creating it and cannot keep the replaced file's owner or put the file on
+// the disk before the rename, so the program and its tools bind the
+// platform's writer (platform/PosixFileWriter.h) before any save.
 class TStdFileWriter : public IFileWriter {
 public:
     bool writeAtomically(const std::string& fileName, const std::string& data) override;
