@@ -19,6 +19,14 @@ int VersionFromText(const char text[4])
     return (text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[3] - '0');
 }
 
+std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows)
+{
+    return "Plik katalogu " + shownName + " jest większy, niż program może wczytać (" +
+           FormatFixed(0, maxRows) + " pozycji lub " + FormatFixed(0, static_cast<double>(maxBytes / 1024)) +
+           " KiB). Wczytano tylko jego początek – liczba pozycji użytkownika: " + FormatFixed(0, keptRows) +
+           "; reszta pliku została pominięta.";
+}
+
 bool FileExists(const std::string& fileName)
 {
     std::error_code ec;

@@ -18,15 +18,23 @@ enum class TFileStatus {
     ReadFailed,   // cannot be read, too short, or counts that do not fit it
     WrongVersion, // no version text, or a version this reader does not take
     WriteFailed,  // cannot be written (the previous file stays whole)
+    Declined,     // the user chose not to write it: nothing written, nothing to show
 };
 
 struct TFileResult {
     TFileStatus status = TFileStatus::Ok;
     std::string headline;
     std::string message;
+    // A read that kept less than the file holds: what was cut and what was
+    // kept, for the user to be told; empty when the file was read whole.
+    std::string cutNotice;
 
     bool ok() const { return status == TFileStatus::Ok; }
 };
+
+// The notice of a catalogue file read only in part: the file, the limits
+// (rows and KiB) and the user's rows kept.
+std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows);
 
 // Version number of a four-character version text ("01.3" is 13): characters
 // 1, 2 and 4 digits, character 3 a point; -1 for any other text.

@@ -98,7 +98,7 @@ bool HasProjectExtension(const QString& fileName)
 
 void ShowFileResult(const TFileResult& r)
 {
-    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
+    if (!r.ok() && r.status != TFileStatus::Declined) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
 }
 
 // The scheme box: the scheme of the current element's case, drawn whenever
