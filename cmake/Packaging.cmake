@@ -32,4 +32,15 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libreoffice-writer")
 # Files and folders of the package as Debian has them, whatever the umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# No shipped binary keeps the compilers' notes (.comment), as Debian's own
+# packaging strips them; the start files bring them in whatever the flags.
+install(CODE "
+  file(GLOB orv_shipped \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ORV_INSTALL_PROGRAMDIR}/*\")
+  foreach(f IN LISTS orv_shipped)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"\${f}\" RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR \"${CMAKE_OBJCOPY} could not remove .comment from \${f}\")
+    endif()
+  endforeach()
+")
 include(CPack)

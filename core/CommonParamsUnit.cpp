@@ -84,6 +84,12 @@ void ReadPwFont(std::string& name, int& size)
     size = readInteger("FontSize PW", 16);
 }
 
+double ResultsFontPoints(int halfPoints)
+{
+    if (halfPoints < 2 || halfPoints > 2 * MaxViewFontPoints) return 10.0;
+    return halfPoints / 2.0;
+}
+
 int GetCellBackgroundColor(int systemWindowColor)
 {
     if (!readBool("UserBackgroundCellColor", true)) return systemWindowColor;

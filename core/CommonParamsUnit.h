@@ -46,6 +46,12 @@ void RememberDirectory(const std::string& dir);
 void ReadReportFont(std::string& name, int& size);
 void ReadPwFont(std::string& name, int& size);
 
+// The results view's font size in points from a stored "FontSize" in
+// half-points: half of it within 1 to MaxViewFontPoints, the default 10
+// points for any other value, as the trace window bounds its own.
+constexpr int MaxViewFontPoints = 72;
+double ResultsFontPoints(int halfPoints);
+
 // "BackgroundCellColor" when "UserBackgroundCellColor" is set, else the
 // system window colour the caller passes (both 0x00BBGGRR).
 int GetCellBackgroundColor(int systemWindowColor);

@@ -155,18 +155,21 @@ TMasonryCatalogue::TMasonryCatalogue()
 void TMasonryCatalogue::Initialize(const std::string& userFile)
 {
     rows_.assign(std::begin(DefaultMasonryUnits), std::end(DefaultMasonryUnits));
+    cutNotice_.clear();
     if (!userFile.empty()) LoadUserElements(userFile);
 }
 
 int TMasonryCatalogue::LoadUserElements(const std::string& fileName)
 {
+    cutNotice_.clear();
     std::ifstream f(std::filesystem::path(fileName), std::ios::binary);
     if (!f) return 0;
     std::string data(MaxMasonryFileBytes, '\0');
     f.read(data.data(), static_cast<std::streamsize>(data.size()));
     data.resize(static_cast<std::size_t>(f.gcount()));
     // A file cut at the limit loses its unfinished last line.
-    if (data.size() == MaxMasonryFileBytes && f.peek() != std::char_traits<char>::eof()) {
+    const bool bytesCut = data.size() == MaxMasonryFileBytes && f.peek() != std::char_traits<char>::eof();
+    if (bytesCut) {
         const std::size_t lastEnd = data.rfind('\n');
         data.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
     }
@@ -192,6 +195,10 @@ int TMasonryCatalogue::LoadUserElements(const std::string& fileName)
         rows_.push_back(row);
         ++added;
     }
+    // Rows past the limit are left unread.
+    const bool rowsCut = added == MaxUserMasonryUnits && pos != std::string::npos && pos + 1 < data.size();
+    if (bytesCut || rowsCut)
+        cutNotice_ = CatalogueCutNotice(ExtractFileName(fileName), MaxUserMasonryUnits, MaxMasonryFileBytes, added);
     return added;
 }
 

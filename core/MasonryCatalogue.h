@@ -86,6 +86,11 @@ public:
     // Appends the valid rows of the file whose names are not known yet; the
     // first line is skipped. Returns how many were added.
     int LoadUserElements(const std::string& fileName);
+    // Whether the last file read held more than the catalogue keeps (rows
+    // past MaxUserMasonryUnits or bytes past MaxMasonryFileBytes, left
+    // unread), and what CatalogueCutNotice says of it; empty when not.
+    bool FileCut() const { return !cutNotice_.empty(); }
+    const std::string& CutNotice() const { return cutNotice_; }
 
     const std::vector<TMasonryUnitRow>& Rows() const { return rows_; }
     void SetRows(const std::vector<TMasonryUnitRow>& rows) { rows_ = rows; }
@@ -97,6 +102,7 @@ public:
 
 private:
     std::vector<TMasonryUnitRow> rows_;
+    std::string cutNotice_;
 };
 
 // The file text of the rows: the header, then name, material, group, f_b,

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <filesystem>
 
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
 #include "core/ZunEditor.h"
 #include "core/ZunProject.h"
 #include "core/ZunRtf.h"
@@ -14,6 +17,26 @@ namespace orv {
 namespace {
 
 bool sameBytes(const void* a, const void* b, std::size_t size) { return std::memcmp(a, b, size) == 0; }
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    return a == b || std::filesystem::equivalent(a, b, ec);
+}
+
+// Whether the user lets a save replace a file whose comment was cut.
+bool mayWriteCutComment(const std::string& fileName)
+{
+    const std::string text = "Komentarz projektu został przy odczycie pliku " + ExtractFileName(fileName) +
+                             " obcięty. Zapisanie projektu w tym pliku usunie z niego niewczytaną część "
+                             "komentarza.\n\nCzy mimo to zapisać projekt?";
+    return ShowMessageDialog("Komentarz projektu obcięty", text, mdWarning, mbYes | mbNo) == mrYes;
+}
+
+void showCutNotice(const TFileResult& r)
+{
+    if (!r.cutNotice.empty()) ShowMessageDialog("Komentarz projektu obcięty", r.cutNotice, mdWarning, mbOK);
+}
 
 } // namespace
 
@@ -171,6 +194,7 @@ void ProjectSession::newProject()
     current_ = 0;
     fileName_.clear();
     untitledName_.clear();
+    commentCutFrom_.clear();
     comments_.clear();
     recalculation_ = true;
     notify([](IProjectObserver& o) { o.projectReplaced(); });
@@ -192,6 +216,7 @@ TFileResult ProjectSession::replaceFromFile(const std::string& fileName, bool& w
 
     elements_.swap(read);
     comments_.swap(lines);
+    commentCutFrom_ = r.cutNotice.empty() ? std::string() : fileName;
     const int stored = elements_[0].Current;
     current_ = std::clamp(stored, 0, count() - 1);
     recalculation_ = true;
@@ -209,6 +234,7 @@ TFileResult ProjectSession::open(const std::string& fileName)
     // Weights brought in step differ from the file, which a save mends.
     changeModified(weightsChanged);
     RecalculateElement();
+    showCutNotice(r);
     return r;
 }
 
@@ -222,13 +248,17 @@ TFileResult ProjectSession::openAsUntitled(const std::string& fileName, const st
     notify([](IProjectObserver& o) { o.projectReplaced(); });
     changeModified(true);
     RecalculateElement();
+    showCutNotice(r);
     return r;
 }
 
 TFileResult ProjectSession::save(const std::string& fileName)
 {
+    const bool overCut = !commentCutFrom_.empty() && sameFile(fileName, commentCutFrom_);
+    if (overCut && !mayWriteCutComment(fileName)) return TFileResult{TFileStatus::Declined, {}, {}, {}};
     TFileResult r = SaveProjectFile(fileName, elements_, count(), current_, comments_);
     if (!r.ok()) return r;
+    if (overCut) commentCutFrom_.clear();
 
     // Element 0 now matches the stored record.
     TProjectElement& first = elements_[0];

@@ -1,7 +1,8 @@
 // The open project: its elements, the current one with its results and
 // trace, the file it came from and whether it differs from that file. The
 // main window edits the project only through this class; dialogs and
-// printing get copies. Standard C++ only; nothing here shows a window.
+// printing get copies. Standard C++ only; nothing here shows a window, and
+// its few messages go through the message service.
 #pragma once
 
 #include <array>
@@ -67,14 +68,17 @@ public:
     void newProject();
     // Replaces the project by the file's; on failure nothing changes. Self
     // weights computed from the dimensions are brought in step with them;
-    // when one differed from the file the project is modified.
+    // when one differed from the file the project is modified. A comment cut
+    // on reading is told at once (the result's cutNotice).
     TFileResult open(const std::string& fileName);
     // Replaces the project by the file's as a new project (an example): no
     // file name, `name` until the first save, modified since it was never
     // saved, so the file read is never written back. On failure nothing changes.
     TFileResult openAsUntitled(const std::string& fileName, const std::string& name);
     // Writes the project; on success the file name is set and the project is
-    // no longer modified, on failure nothing changes.
+    // no longer modified, on failure nothing changes. Over the file whose
+    // comment was cut on reading it asks first; a No writes nothing
+    // (TFileStatus::Declined).
     TFileResult save(const std::string& fileName);
 
     const std::string& fileName() const { return fileName_; }
@@ -180,6 +184,9 @@ private:
     int current_ = 0;
     std::string fileName_;
     std::string untitledName_;
+    // The file whose comment was cut on reading, until the user lets a save
+    // replace it; empty when nothing was cut.
+    std::string commentCutFrom_;
     bool modified_ = false;
     std::vector<std::string> comments_;
     bool recalculation_ = true;

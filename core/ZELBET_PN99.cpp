@@ -162,6 +162,7 @@ TSteelCatalogue::TSteelCatalogue()
 void TSteelCatalogue::Initialize(const std::string& userFile)
 {
     rows_.assign(std::begin(BuiltInSteelRows), std::end(BuiltInSteelRows));
+    cutNotice_.clear();
     if (!userFile.empty()) LoadUserSteels(userFile);
     rebuildItems();
 }
@@ -229,13 +230,15 @@ void TSteelCatalogue::AddSteelRow(const TSteelRow& row)
 
 int TSteelCatalogue::LoadUserSteels(const std::string& fileName)
 {
+    cutNotice_.clear();
     std::ifstream f(std::filesystem::path(fileName), std::ios::binary);
     if (!f) return 0;
     std::string data(MaxSteelFileBytes, '\0');
     f.read(data.data(), static_cast<std::streamsize>(data.size()));
     data.resize(static_cast<std::size_t>(f.gcount()));
     // A file cut at the limit loses its unfinished last line.
-    if (data.size() == MaxSteelFileBytes && f.peek() != std::char_traits<char>::eof()) {
+    const bool bytesCut = data.size() == MaxSteelFileBytes && f.peek() != std::char_traits<char>::eof();
+    if (bytesCut) {
         const std::size_t lastEnd = data.rfind('\n');
         data.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
     }
@@ -260,6 +263,10 @@ int TSteelCatalogue::LoadUserSteels(const std::string& fileName)
         AddSteelRow(row);
         ++added;
     }
+    // Rows past the limit are left unread.
+    const bool rowsCut = added == MaxUserSteelRows && pos != std::string::npos && pos + 1 < data.size();
+    if (bytesCut || rowsCut)
+        cutNotice_ = CatalogueCutNotice(ExtractFileName(fileName), MaxUserSteelRows, MaxSteelFileBytes, added);
     return added;
 }
 

@@ -81,12 +81,18 @@ public:
     // Appends the valid rows of the file whose marks are not known yet (the
     // first line, the header, is skipped); returns how many were added.
     int LoadUserSteels(const std::string& fileName);
+    // Whether the last file read held more than the catalogue keeps (rows
+    // past MaxUserSteelRows or bytes past MaxSteelFileBytes, left unread),
+    // and what CatalogueCutNotice says of it; empty when not.
+    bool FileCut() const { return !cutNotice_.empty(); }
+    const std::string& CutNotice() const { return cutNotice_; }
 
 private:
     void rebuildItems();
 
     std::vector<TSteelRow> rows_;
     std::vector<std::string> pn99_;
+    std::string cutNotice_;
 };
 
 // True when a row read from the file can stand in the list: a known class

@@ -19,6 +19,14 @@ int VersionFromText(const char text[4])
     return (text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[3] - '0');
 }
 
+std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows)
+{
+    return "Plik katalogu " + shownName + " jest większy, niż program może wczytać (" +
+           FormatFixed(0, maxRows) + " pozycji lub " + FormatFixed(0, static_cast<double>(maxBytes / 1024)) +
+           " KiB). Wczytano tylko jego początek – liczba pozycji użytkownika: " + FormatFixed(0, keptRows) +
+           "; reszta pliku została pominięta.";
+}
+
 bool FileExists(const std::string& fileName)
 {
     std::error_code ec;
@@ -83,23 +91,15 @@ void IFileWriter::announceWrite(const std::string& temporaryFile)
     if (beforeWrite) beforeWrite(temporaryFile);
 }
 
-namespace {
-
-constexpr fs::perms WriteBits = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-
-// Whether the user may replace an existing file: some write permission on
-// it (a file without any is protected against the superuser too) and the
-// file opens for writing. Opening for appending changes nothing.
-bool mayReplace(const fs::path& path, fs::perms perms)
+bool MayReplaceFile(const std::string& fileName, fs::perms perms)
 {
-    if ((perms & WriteBits) == fs::perms::none) return false;
-    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if ((perms & fs::perms::owner_write) == fs::perms::none) return false;
+    // Opening for appending changes nothing.
+    std::FILE* f = std::fopen(fileName.c_str(), "ab");
     if (!f) return false;
     std::fclose(f);
     return true;
 }
-
-} // namespace
 
 bool TStdFileWriter::writeAtomically(const std::string& fileName, const std::string& data)
 {
@@ -107,7 +107,7 @@ bool TStdFileWriter::writeAtomically(const std::string& fileName, const std::str
     std::error_code ec;
     const fs::file_status old = fs::status(target, ec);
     const bool replacing = fs::exists(old);
-    if (replacing && (!fs::is_regular_file(old) || !mayReplace(target, old.permissions()))) return false;
+    if (replacing && (!fs::is_regular_file(old) || !MayReplaceFile(fileName, old.permissions()))) return false;
     // A file whose mode cannot be read is replaced by one for the user alone.
     const bool inDoubt = !replacing && old.type() != fs::file_type::not_found;
 

@@ -1,6 +1,7 @@
 // Files of the core: the storey file (".kond") and the shared file helpers.
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -17,15 +18,23 @@ enum class TFileStatus {
     ReadFailed,   // cannot be read, too short, or counts that do not fit it
     WrongVersion, // no version text, or a version this reader does not take
     WriteFailed,  // cannot be written (the previous file stays whole)
+    Declined,     // the user chose not to write it: nothing written, nothing to show
 };
 
 struct TFileResult {
     TFileStatus status = TFileStatus::Ok;
     std::string headline;
     std::string message;
+    // A read that kept less than the file holds: what was cut and what was
+    // kept, for the user to be told; empty when the file was read whole.
+    std::string cutNotice;
 
     bool ok() const { return status == TFileStatus::Ok; }
 };
+
+// The notice of a catalogue file read only in part: the file, the limits
+// (rows and KiB) and the user's rows kept.
+std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows);
 
 // Version number of a four-character version text ("01.3" is 13): characters
 // 1, 2 and 4 digits, character 3 a point; -1 for any other text.
@@ -57,9 +66,17 @@ protected:
     void announceWrite(const std::string& temporaryFile);
 };
 
-// The standard library's writer, bound while no other is: it sets the
-// temporary file's mode right after creating it, before any byte goes in,
-// and cannot put the file on the disk before the rename.
+// Whether the user may replace the existing regular file `fileName` of mode
+// `perms`: its owner may write it (a file its owner may not write is
+// read-only for everyone, the superuser too) and it opens for writing. The
+// one rule of every writer.
+bool MayReplaceFile(const std::string& fileName, std::filesystem::perms perms);
+
+// The standard library's writer, bound while no other is: the tests' and
+// the harnesses' writer. It sets the temporary file's mode only after
+// creating it and cannot keep the replaced file's owner or put the file on
+// the disk before the rename, so the program and its tools bind the
+// platform's writer (platform/PosixFileWriter.h) before any save.
 class TStdFileWriter : public IFileWriter {
 public:
     bool writeAtomically(const std::string& fileName, const std::string& data) override;

@@ -248,15 +248,20 @@ void SanitizeProjectElement(TProjectElement& e)
     SanitizeLoadCompilation(e.Loads);
 }
 
-std::vector<std::string> SplitCommentText(const char* text, std::size_t size)
+std::vector<std::string> SplitCommentText(const char* text, std::size_t size, bool* cut)
 {
+    if (cut) *cut = false;
     std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < size) {
         if (text[i] == '\r') {
             lines.push_back(Cp1250ToUtf8(std::string(text + start, i - start)));
-            if (lines.size() == MaxCommentLines) return lines; // the rest is cut off
+            // At least the line after this CR is left out.
+            if (lines.size() == MaxCommentLines) {
+                if (cut) *cut = true;
+                return lines;
+            }
             i += 2; // the byte after CR (the LF) is skipped unread
             start = i < size ? i : size;
         } else {
@@ -265,6 +270,14 @@ std::vector<std::string> SplitCommentText(const char* text, std::size_t size)
     }
     lines.push_back(Cp1250ToUtf8(std::string(text + start, size - start)));
     return lines;
+}
+
+std::string CommentCutNotice(const std::string& shownName, std::size_t keptLines)
+{
+    return "Komentarz projektu w pliku " + shownName + " jest dłuższy, niż program może wczytać (" +
+           FormatFixed(0, static_cast<double>(MaxCommentBytes >> 20)) + " MiB lub " +
+           FormatFixed(0, static_cast<double>(MaxCommentLines)) + " wierszy). Wczytano tylko jego początek – liczba wierszy: " +
+           FormatFixed(0, static_cast<double>(keptLines)) + "; reszta komentarza została pominięta.";
 }
 
 void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fileName,
@@ -347,14 +360,17 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
     read[0].Count = count;
     read[0].Current = within(read[0].Current, 0, count - 1);
 
-    // Of the comment only its first MaxCommentBytes are read.
+    // Of the comment only its first MaxCommentBytes are read; a cut is told.
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
     std::string text(std::min(size - tail, MaxCommentBytes), '\0');
     if (!file.read(text.data(), text.size(), tail)) return readError(shown);
-    std::vector<std::string> lines = SplitCommentText(text.data(), text.size());
+    bool linesCut = false;
+    std::vector<std::string> lines = SplitCommentText(text.data(), text.size(), &linesCut);
+    TFileResult r;
+    if (linesCut || size - tail > MaxCommentBytes) r.cutNotice = CommentCutNotice(shown, lines.size());
     elements.swap(read);
     comments.swap(lines);
-    return {};
+    return r;
 }
 
 } // namespace

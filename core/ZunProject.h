@@ -57,8 +57,9 @@ bool WriteProjectFile(const std::vector<std::string>& comments, const std::strin
                       TElementList& elements, int count, int current);
 
 // What a reader keeps of a comment: its first MaxCommentBytes bytes, and of
-// these at most MaxCommentLines lines; the rest is cut off. A comment typed
-// by hand stays far below both.
+// these at most MaxCommentLines lines; the rest is cut off, and the project
+// reader says so (TFileResult::cutNotice). A comment typed by hand stays far
+// below both.
 constexpr std::size_t MaxCommentBytes = std::size_t{1} << 20;
 constexpr std::size_t MaxCommentLines = 65536;
 
@@ -67,8 +68,12 @@ constexpr std::size_t MaxCommentLines = 65536;
 // (both cut as above).
 void LoadLinesFromOffset(std::vector<std::string>& lines, const std::string& fileName,
                          std::size_t offset);
-// The same rule applied to single-byte text already in memory.
-std::vector<std::string> SplitCommentText(const char* text, std::size_t size);
+// The same rule applied to single-byte text already in memory; `cut`, when
+// given, tells whether lines past MaxCommentLines were left out.
+std::vector<std::string> SplitCommentText(const char* text, std::size_t size, bool* cut = nullptr);
+
+// The notice of a comment cut on reading: the file and the lines kept.
+std::string CommentCutNotice(const std::string& shownName, std::size_t keptLines);
 
 // Converters of one stored record of an older version (the record's bytes,
 // of ProjectRecordSize(version)) into a current element.

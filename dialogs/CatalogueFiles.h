@@ -20,8 +20,14 @@ QString CatalogueReadPath(const char* fileName);
 // The file a catalogue is written to: the user's (its folder is created).
 QString CatalogueWritePath(const char* fileName);
 
-// The catalogues as the files hold them now.
+// The catalogues as the files hold them now. A file read only in part is
+// told once, through the message service, until it changes.
 TMasonryCatalogue LoadMasonryCatalogue();
 void LoadSteelCatalogue(TSteelCatalogue& catalogue);
+
+// Write a catalogue's rows. When that catalogue was last read only in part,
+// they ask first, and a No writes nothing (TFileStatus::Declined).
+TFileResult SaveMasonryCatalogueFile(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows);
+TFileResult SaveSteelCatalogueFile(const std::string& fileName, const std::vector<TSteelRow>& rows);
 
 } // namespace orv

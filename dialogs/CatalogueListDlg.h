@@ -75,12 +75,13 @@ public:
         fillList(-1);
     }
 
-    // Writes the file; a failed write is reported and the dialog stays open.
+    // Writes the file; a failed or declined write leaves the dialog open,
+    // a failed one reported.
     void accept() override
     {
         const TFileResult r = saveRows(QFile::encodeName(fileName_).toStdString(), work_);
         if (!r.ok()) {
-            ShowMessageDialog(r.headline, r.message, mdError, mbOK);
+            if (r.status != TFileStatus::Declined) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
             return;
         }
         rows_ = work_;

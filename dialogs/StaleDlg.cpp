@@ -52,7 +52,7 @@ int TSteelDlg::storeRow(const TSteelRow& edited, int row)
 
 TFileResult TSteelDlg::saveRows(const std::string& fileName, const std::vector<TSteelRow>& rows) const
 {
-    return SaveSteelCatalogue(fileName, rows);
+    return SaveSteelCatalogueFile(fileName, rows);
 }
 
 bool ShowSteelDlg(QWidget* parent)

@@ -99,7 +99,7 @@ int TElementsListDlg::storeRow(const TMasonryUnitRow& edited, int row)
 
 TFileResult TElementsListDlg::saveRows(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows) const
 {
-    return SaveMasonryCatalogue(fileName, rows);
+    return SaveMasonryCatalogueFile(fileName, rows);
 }
 
 bool ShowElementsListDlg(QWidget* parent)

@@ -98,7 +98,7 @@ bool HasProjectExtension(const QString& fileName)
 
 void ShowFileResult(const TFileResult& r)
 {
-    if (!r.ok()) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
+    if (!r.ok() && r.status != TFileStatus::Declined) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
 }
 
 // The scheme box: the scheme of the current element's case, drawn whenever
@@ -546,7 +546,7 @@ void TVelkor2::buildCentre()
     int fontSize = 20;
     ReadReportFont(fontName, fontSize);
     QFont font(Q(fontName));
-    if (fontSize > 1) font.setPointSizeF(fontSize / 2.0);
+    font.setPointSizeF(ResultsFontPoints(fontSize));
     results_->document()->setDefaultFont(font);
     results_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(results_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -1076,7 +1076,7 @@ void TVelkor2::Czcionka1Click()
     int size = 20;
     ReadReportFont(name, size);
     QFont font(Q(name));
-    if (size > 1) font.setPointSizeF(size / 2.0);
+    font.setPointSizeF(ResultsFontPoints(size));
     results_->document()->setDefaultFont(font);
     FillResultsText();
 }

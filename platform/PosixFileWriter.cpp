@@ -11,17 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Whether the user may replace an existing file. The folder's permission
-// alone would let a rename drop a file's protection, and access() grants
-// the superuser every file; a file without write permission for its owner
-// is protected against its owner too.
-bool mayReplace(const char* path, const struct stat& st)
-{
-    if (::access(path, W_OK) != 0) return false;
-    const mode_t bit = st.st_uid == ::geteuid() ? S_IWUSR : S_IWUSR | S_IWGRP | S_IWOTH;
-    return (st.st_mode & bit) != 0;
-}
-
 bool writeAll(int fd, const std::string& data)
 {
     std::size_t done = 0;
@@ -55,7 +44,8 @@ bool TPosixFileWriter::writeAtomically(const std::string& fileName, const std::s
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     const int lookUpError = replacing ? 0 : errno;
-    if (replacing && (!S_ISREG(old.st_mode) || !mayReplace(target.c_str(), old))) return false;
+    if (replacing && (!S_ISREG(old.st_mode) || !MayReplaceFile(fileName, static_cast<fs::perms>(old.st_mode & 07777))))
+        return false;
     // A new file gets what a new file of the user gets (0666 less the
     // umask); one that replaces a file, or a file whose mode cannot be read,
     // starts as the user's alone.

@@ -1,7 +1,9 @@
-// Writes the example projects into the folder named by its one argument.
+// Writes the example projects into the folder named by its one argument,
+// through the program's own file writer.
 #include <iostream>
 #include <string>
 
+#include "platform/PosixFileWriter.h"
 #include "tools/ExampleProjects.h"
 
 int main(int argc, char** argv)
@@ -10,6 +12,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: make_examples <folder>\n";
         return 2;
     }
+    orv::TPosixFileWriter files;
+    orv::BindFileWriter(&files);
     std::string failed;
     if (!orv::WriteExampleProjects(argv[1], failed)) {
         std::cerr << "make_examples: cannot write " << failed << "\n";

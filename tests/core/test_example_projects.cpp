@@ -2,10 +2,14 @@
 // reader unchanged, and every element calculates with its conditions met.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/ProjectSession.h"
 #include "core/ZunCalc.h"
@@ -223,4 +227,27 @@ TEST(ExampleProjects, UnwritableFolderIsReported)
     EXPECT_NE(failed.find("Przykład 1.clcm"), std::string::npos);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].headline, "Błąd zapisu pliku!");
+}
+
+// The build's tool replaces an example the way the program saves: the old
+// file's owner, group and mode stay, and no temporary file is left.
+TEST(ExampleProjects, TheToolKeepsTheOwnerAndModeOfAFileItReplaces)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file another owner needs the superuser";
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("Przykład 1.clcm");
+    orvtest::WriteFileBytes(file, "stary");
+    ASSERT_EQ(::chown(file.c_str(), 4321, 4322), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    const std::string command = "'" + std::string(ORV_MAKE_EXAMPLES) + "' '" + dir.path().string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(orvtest::ReadFileBytes(file).substr(0, 4), "01.3");
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries += e.is_regular_file();
+    EXPECT_EQ(entries, 2); // both examples, nothing else
 }

@@ -129,6 +129,12 @@ TEST_F(FileSaving, TheStandardWriterSetsTheModeBeforeWritingAndFollowsNoLink)
     orvtest::ExpectPlantedLinkIsNotFollowed(writer);
 }
 
+TEST_F(FileSaving, TheStandardWriterRefusesAFileItsOwnerMayNotWrite)
+{
+    TStdFileWriter writer;
+    orvtest::ExpectTheOneReplaceRule(writer);
+}
+
 TEST_F(FileSaving, EveryWriterSavesThroughTheBoundWriterPastALinkAtItsFirstName)
 {
     TStdFileWriter writer;

@@ -222,6 +222,43 @@ TEST_F(MasonryCatalogueTest, HugeFileIsReadUpToItsLimits)
     EXPECT_EQ(cat.Rows().back().Name, "Element " + std::to_string(MaxUserMasonryUnits - 2));
 }
 
+// A file past either limit is read cut and says so; one at the limits not.
+TEST_F(MasonryCatalogueTest, ACutFileIsToldWithTheRowsKept)
+{
+    const std::string file = dir.file("elementy_mur.def");
+    std::string text = FileText({Header});
+    for (int i = 0; i < MaxUserMasonryUnits; ++i) text += "Element " + std::to_string(i) + "\t0\t0\t10,0\t0\t18,0\r\n";
+    orvtest::WriteFileBytes(file, text);
+    TMasonryCatalogue cat;
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), static_cast<std::size_t>(MaxUserMasonryUnits));
+    EXPECT_FALSE(cat.FileCut());
+    EXPECT_EQ(cat.CutNotice(), "");
+
+    // One row more: left unread, and told.
+    orvtest::WriteFileBytes(file, text + "Nadmiarowy\t0\t0\t10,0\t0\t18,0\r\n");
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), static_cast<std::size_t>(MaxUserMasonryUnits));
+    EXPECT_TRUE(cat.FileCut());
+    EXPECT_EQ(cat.CutNotice(), "Plik katalogu elementy_mur.def jest większy, niż program może wczytać (1000 pozycji "
+                               "lub 512 KiB). Wczytano tylko jego początek – liczba pozycji użytkownika: 1000; "
+                               "reszta pliku została pominięta.");
+
+    // Past 512 KiB with few rows: the rows before the limit are kept.
+    std::string padded = FileText({Header, "Pierwszy\t0\t0\t10,0\t0\t18,0"});
+    while (padded.size() <= MaxMasonryFileBytes) padded += "#\r\n";
+    padded += "Za limitem\t0\t0\t10,0\t0\t18,0\r\n";
+    orvtest::WriteFileBytes(file, padded);
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 1u);
+    EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 1;"), std::string::npos);
+
+    // A file read whole again clears it.
+    orvtest::WriteFileBytes(file, FileText({Header, "Pierwszy\t0\t0\t10,0\t0\t18,0"}));
+    cat.Initialize(file);
+    EXPECT_FALSE(cat.FileCut());
+}
+
 TEST_F(MasonryCatalogueTest, NamesTheFileCanKeep)
 {
     EXPECT_EQ(CheckUnitName("Cegła pełna"), TUnitNameCheck::Ok);

@@ -1127,6 +1127,48 @@ TEST_F(ProjectFile, ASparseFileOfMoreRecordsThanMemoryIsRefused)
     EXPECT_EQ(v(messages.shown[0].first), "Błąd odczytu pliku!");
 }
 
+// A comment past either bound is read cut, and the result says so: the file
+// and the lines kept; a comment within the bounds carries no notice.
+TEST_F(ProjectFile, ACutCommentIsToldWithTheFileAndTheLinesKept)
+{
+    TElementList one{makeElement(0)};
+    std::vector<std::string> atTheLimit(MaxCommentLines, "w");
+    ASSERT_TRUE(WriteProjectFile(atTheLimit, path("pelny.clcm"), one, 1, 0));
+    TElementList back;
+    std::vector<std::string> com;
+    TFileResult r = LoadProjectFile(path("pelny.clcm"), back, com);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(com.size(), MaxCommentLines);
+    EXPECT_EQ(r.cutNotice, "");
+
+    // One line more: the last one is left out.
+    atTheLimit.push_back("ostatni");
+    ASSERT_TRUE(WriteProjectFile(atTheLimit, path("wiersze.clcm"), one, 1, 0));
+    r = LoadProjectFile(path("wiersze.clcm"), back, com);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(com.size(), MaxCommentLines);
+    EXPECT_EQ(r.cutNotice, "Komentarz projektu w pliku wiersze.clcm jest dłuższy, niż program może wczytać "
+                           "(1 MiB lub 65536 wierszy). Wczytano tylko jego początek – liczba wierszy: 65536; "
+                           "reszta komentarza została pominięta.");
+
+    // Past 1 MiB in three lines: the first two and the start of the third.
+    const std::string big(MaxCommentBytes / 2, 'x');
+    ASSERT_TRUE(WriteProjectFile({big, big, big}, path("bajty.clcm"), one, 1, 0));
+    r = LoadProjectFile(path("bajty.clcm"), back, com);
+    ASSERT_TRUE(r.ok());
+    ASSERT_EQ(com.size(), 2u);
+    EXPECT_EQ(com[1].size(), MaxCommentBytes / 2 - 2);
+    EXPECT_NE(r.cutNotice.find("w pliku bajty.clcm"), std::string::npos);
+    EXPECT_NE(r.cutNotice.find("liczba wierszy: 2;"), std::string::npos);
+    // Exactly 1 MiB is read whole.
+    ASSERT_TRUE(WriteProjectFile({std::string(MaxCommentBytes, 'y')}, path("mib.clcm"), one, 1, 0));
+    r = LoadProjectFile(path("mib.clcm"), back, com);
+    EXPECT_EQ(r.cutNotice, "");
+    EXPECT_EQ(com[0].size(), MaxCommentBytes);
+    // The notice is no failure and shows nothing by itself.
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(ProjectFile, ACommentTailOfLineBreaksIsCutToTheBoundsKept)
 {
     TElementList one{makeElement(0)};

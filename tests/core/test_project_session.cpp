@@ -262,6 +262,63 @@ TEST_F(Session, OpenAndSaveRoundTripByteForByte)
     EXPECT_TRUE(rec2.take().empty()); // nothing was modified
 }
 
+// A project whose comment was cut on reading: told at once, and a save over
+// that file asks first; a No writes nothing, a Yes writes the cut comment.
+// Another file is written without a question.
+TEST_F(Session, ACutCommentIsToldAndNotWrittenBackWithoutTheUsersWord)
+{
+    auto s = threeElements();
+    std::vector<std::string> lines(MaxCommentLines + 10, "uwaga");
+    s->setComments(lines);
+    const std::string file = dir.file("uwagi.clcm");
+    ASSERT_TRUE(s->save(file).ok());
+    const std::string whole = ReadFileBytes(file);
+    EXPECT_TRUE(messages.messages.empty());
+
+    ProjectSession t;
+    const TFileResult r = t.open(file);
+    ASSERT_TRUE(r.ok());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Komentarz projektu obcięty");
+    EXPECT_EQ(messages.messages[0].text, r.cutNotice);
+    EXPECT_NE(r.cutNotice.find("uwagi.clcm"), std::string::npos);
+    EXPECT_NE(r.cutNotice.find("liczba wierszy: 65536;"), std::string::npos);
+    EXPECT_EQ(messages.messages[0].buttons, unsigned(mbOK));
+    EXPECT_EQ(t.comments().size(), MaxCommentLines);
+
+    // No: the file stays whole, the project modified as it was.
+    t.setModified(true);
+    messages.messages.clear();
+    messages.answer = mrNo;
+    const TFileResult declined = t.save(file);
+    EXPECT_EQ(declined.status, TFileStatus::Declined);
+    EXPECT_TRUE(declined.headline.empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].buttons, unsigned(mbYes | mbNo));
+    EXPECT_NE(messages.messages[0].text.find("uwagi.clcm"), std::string::npos);
+    EXPECT_TRUE(ReadFileBytes(file) == whole);
+    EXPECT_TRUE(t.modified());
+
+    // Another file: no question; then Yes over the first file writes it, and
+    // the next save asks no more.
+    messages.messages.clear();
+    ASSERT_TRUE(t.save(dir.file("kopia.clcm")).ok());
+    EXPECT_TRUE(messages.messages.empty());
+    messages.answer = mrYes;
+    ASSERT_TRUE(t.save(file).ok());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_LT(ReadFileBytes(file).size(), whole.size());
+    ASSERT_TRUE(t.save(file).ok());
+    EXPECT_EQ(messages.messages.size(), 1u);
+
+    // A file read whole leaves no question behind.
+    messages.messages.clear();
+    ASSERT_TRUE(t.open(dir.file("kopia.clcm")).ok());
+    messages.answer = mrNo;
+    ASSERT_TRUE(t.save(dir.file("kopia.clcm")).ok());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 // An example is read as a new project: no file to write back to, its name
 // only proposed, marked as never saved; saving writes elsewhere.
 TEST_F(Session, AFileOpenedAsUntitledIsNeverWrittenBack)

@@ -267,6 +267,36 @@ TEST(SteelCatalogue, FileWithoutRowsOrOversized)
     EXPECT_EQ(cat.GetIndexOfPN99("PoLimicie"), -1);
 }
 
+// A file past either limit is read cut and says so; one at the limits not.
+TEST(SteelCatalogue, ACutFileIsToldWithTheRowsKept)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string many = Header;
+    for (int k = 0; k < MaxUserSteelRows; ++k) many += "A-III\tU" + std::to_string(k) + "\t400\t350\t500\r\n";
+    orvtest::WriteFileBytes(file, many);
+    TSteelCatalogue cat;
+    cat.Initialize(file);
+    EXPECT_EQ(cat.Rows().size(), 16u + MaxUserSteelRows);
+    EXPECT_FALSE(cat.FileCut());
+
+    orvtest::WriteFileBytes(file, many + "A-III\tNadmiar\t400\t350\t500\r\n");
+    cat.Initialize(file);
+    EXPECT_TRUE(cat.FileCut());
+    EXPECT_EQ(cat.CutNotice(), "Plik katalogu stal_zbrojeniowa.def jest większy, niż program może wczytać (1000 "
+                               "pozycji lub 256 KiB). Wczytano tylko jego początek – liczba pozycji użytkownika: "
+                               "1000; reszta pliku została pominięta.");
+
+    std::string padded = std::string(Header) + "A-I\tPierwszy\t240\t210\t320\r\n";
+    while (padded.size() <= MaxSteelFileBytes) padded += "#\r\n";
+    orvtest::WriteFileBytes(file, padded);
+    cat.Initialize(file);
+    EXPECT_EQ(cat.Rows().size(), 17u);
+    EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 1;"), std::string::npos);
+    cat.Initialize({});
+    EXPECT_FALSE(cat.FileCut());
+}
+
 TEST(SteelCatalogue, SavedFileRoundTripsByteForByte)
 {
     orvtest::ScratchDir dir;

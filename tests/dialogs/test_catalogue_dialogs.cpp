@@ -546,3 +546,76 @@ TEST_F(CatalogueDialogs, ProgramFileServesUntilTheUserHasOne)
     LoadSteelCatalogue(steel);
     EXPECT_TRUE(steel.IsZnakExists("BSt500S"));
 }
+
+// A catalogue list given the rows read, OK pressed over the user's file.
+template <typename Dialog, typename Rows>
+void PressOk(Dialog& dlg, const Rows& rows, const char* fileName)
+{
+    dlg.setRows(rows);
+    dlg.setFileName(CatalogueWritePath(fileName));
+    Click(dlg, "OKBtn");
+}
+
+// A catalogue file past its limits: told once when read, however often it is
+// read; OK in its list asks before the file is written, a No leaves the file
+// and the dialog open, a Yes writes it.
+TEST_F(CatalogueDialogs, ACutCatalogueIsToldOnceAndWrittenOnlyWithTheUsersWord)
+{
+    const QString user = file("dane");
+    SetCatalogueFolders(user, file("program"));
+    QDir().mkpath(user);
+    const std::string userFile = dir.file("dane/elementy_mur.def");
+    std::string text = "Nazwa\r\n";
+    for (int i = 0; i <= MaxUserMasonryUnits; ++i) text += "Cegła " + std::to_string(i) + "\t0\t0\t25,0\t0\t18,0\r\n";
+    orvtest::WriteFileBytes(userFile, Utf8ToCp1250(text));
+    const std::string whole = orvtest::ReadFileBytes(userFile);
+
+    TMasonryCatalogue cat = LoadMasonryCatalogue();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Katalog wczytany częściowo");
+    EXPECT_NE(messages.messages[0].text.find("elementy_mur.def"), std::string::npos);
+    EXPECT_NE(messages.messages[0].text.find("pozycji użytkownika: 1000;"), std::string::npos);
+    cat = LoadMasonryCatalogue();
+    EXPECT_EQ(messages.messages.size(), 1u);
+    ASSERT_EQ(cat.Rows().size(), 27u + MaxUserMasonryUnits);
+
+    TElementsListDlg dlg;
+    messages.answer = mrNo;
+    PressOk(dlg, cat.Rows(), MasonryCatalogueFileName);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].buttons, unsigned(mbYes | mbNo));
+    EXPECT_NE(messages.messages[1].text.find("elementy_mur.def"), std::string::npos);
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(orvtest::ReadFileBytes(userFile) == whole);
+
+    messages.answer = mrYes;
+    Click(dlg, "OKBtn");
+    EXPECT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    const std::string written = Cp1250ToUtf8(orvtest::ReadFileBytes(userFile));
+    EXPECT_NE(written.find("Cegła 999\t"), std::string::npos);
+    EXPECT_EQ(written.find("Cegła 1000\t"), std::string::npos);
+    // Read whole now: no notice, and the next write asks nothing.
+    cat = LoadMasonryCatalogue();
+    EXPECT_EQ(messages.messages.size(), 3u);
+    TElementsListDlg again;
+    PressOk(again, cat.Rows(), MasonryCatalogueFileName);
+    EXPECT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+
+    // The steel catalogue alike.
+    std::string steel = "Klasa\tZnak\tfyk\tfyd\tftk\r\n";
+    for (int k = 0; k <= MaxUserSteelRows; ++k) steel += "A-III\tU" + std::to_string(k) + "\t400\t350\t500\r\n";
+    const std::string steelFile = dir.file("dane/stal_zbrojeniowa.def");
+    orvtest::WriteFileBytes(steelFile, steel);
+    TSteelCatalogue grades;
+    LoadSteelCatalogue(grades);
+    ASSERT_EQ(messages.messages.size(), 4u);
+    EXPECT_NE(messages.messages[3].text.find("stal_zbrojeniowa.def"), std::string::npos);
+    TSteelDlg steelDlg;
+    messages.answer = mrNo;
+    PressOk(steelDlg, grades.Rows(), SteelCatalogueFileName);
+    EXPECT_EQ(messages.messages.size(), 5u);
+    EXPECT_NE(steelDlg.result(), QDialog::Accepted);
+    EXPECT_EQ(orvtest::ReadFileBytes(steelFile), steel);
+}

@@ -15,11 +15,12 @@ debs=("$scratch"/out/orvandel_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single package in $(ls "$scratch/out")"
 deb="${debs[0]}"
 
-# Lintian finds no error and no warning (an override would carry its reason).
+# Lintian finds no error, no warning and nothing to tell (an override would
+# carry its reason).
 command -v lintian >/dev/null || fail "lintian is not installed (scripts/setup.sh installs it)"
 lintian --fail-on error,warning --info "$deb" >"$scratch/lintian.log" 2>&1 ||
   fail "lintian: $(cat "$scratch/lintian.log")"
-grep -E '^[EW]: ' "$scratch/lintian.log" && fail "lintian reports errors or warnings"
+grep -E '^[EWI]: ' "$scratch/lintian.log" && fail "lintian reports errors, warnings or informational tags"
 # each override the package carries comes after a comment giving its reason
 overrides="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/lintian/overrides/orvandel 2>/dev/null || true)"
 awk '/^#/ { reason = 1; next } /^[[:space:]]*$/ { reason = 0; next } !reason { print; bad = 1 } END { exit bad }' \
@@ -55,6 +56,19 @@ examples=("$share"/orvandel/*.clcm)
 for e in "${examples[@]}"; do
   [ "$(head -c4 "$e")" = "01.3" ] || fail "$e is not a project file"
 done
+
+# Built with the distribution's hardening: every binary with read-only
+# relocations bound at start and no .comment section; the program with
+# stack protection and checked calls (readelf, as hardening-check reads them).
+for bin in "$program"/*; do
+  name="$(basename "$bin")"
+  readelf -lW "$bin" | grep -q GNU_RELRO || fail "$name has no read-only relocations (-z relro)"
+  readelf -dW "$bin" | grep -Eq '\((FLAGS|FLAGS_1)\).*\bNOW\b' || fail "$name is not bound at start (-z now)"
+  ! readelf -SW "$bin" | grep -q '\.comment' || fail "$name keeps a .comment section"
+done
+symbols="$(readelf --dyn-syms -W "$program/orvandel")"
+grep -q '__stack_chk_fail' <<<"$symbols" || fail "the program has no stack protection"
+grep -Eq '__[a-z_]+_chk(@|$| )' <<<"$symbols" || fail "the program calls no checked function (_FORTIFY_SOURCE)"
 
 # Every library a binary needs is in Depends, by the package that holds it
 # (so computed, not written by hand); the platform plugin and the fonts,
@@ -109,6 +123,11 @@ for cmd in "$root"/usr/bin/*; do
 done
 
 desktop-file-validate "$share/applications/orvandel.desktop" || fail "desktop-file-validate"
+# found by what it does, in Polish and in English
+grep -q "^Keywords=.*ściana;" "$share/applications/orvandel.desktop" || fail "no Polish keywords in the menu entry"
+grep -q "^Keywords\[en\]=.*masonry;" "$share/applications/orvandel.desktop" || fail "no English keywords in the menu entry"
+# the command says where the examples are
+grep -q "/usr/share/orvandel/" "$root/usr/bin/orvandel" || fail "the command does not say where the examples are"
 grep -qx "Icon=orvandel" "$share/applications/orvandel.desktop" || fail "the menu entry names another icon"
 grep -qx "Exec=orvandel" "$share/applications/orvandel.desktop" || fail "the menu entry starts another command"
 [ -f "$share/icons/hicolor/scalable/apps/orvandel.svg" ] || fail "no scalable icon"

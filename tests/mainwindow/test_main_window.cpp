@@ -146,6 +146,27 @@ TEST(MainWindowPlace, StoredPlaceIsBroughtOntoTheScreen)
     BindSettingsStore(previous);
 }
 
+TEST(MainWindowFont, TheResultsViewTakesAStoredFontSizeWithinItsBounds)
+{
+    // "FontSize" in half-points: a size from 1 to 72 points is taken as it
+    // stands, any other (a hand-edited one) gives the default 10 points.
+    orvtest::EnsureApp<QApplication>();
+    MemorySettingsStore store;
+    ISettingsStore* previous = BindSettingsStore(&store);
+    orvtest::MessageRecorder messages;
+    const std::pair<int, double> sizes[] = {{21, 10.5}, {2, 1.0},   {144, 72.0},  {145, 10.0},
+                                            {1, 10.0},  {0, 10.0},  {-40, 10.0},  {INT_MAX, 10.0}};
+    for (const auto& [stored, points] : sizes) {
+        SCOPED_TRACE(stored);
+        store.writeInteger(SettingsKey::Maker, "Parametrs", "FontSize", stored);
+        TVelkor2 window;
+        const auto* results = window.findChild<QTextBrowser*>("REdit1");
+        ASSERT_NE(results, nullptr);
+        EXPECT_EQ(results->document()->defaultFont().pointSizeF(), points);
+    }
+    BindSettingsStore(previous);
+}
+
 TEST_F(MainWindow, StartsWithANewCalculatedProject)
 {
     EXPECT_TRUE(window->windowTitle().startsWith("Orvandel - Nowy Projekt"));

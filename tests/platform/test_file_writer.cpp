@@ -48,6 +48,12 @@ TEST_F(PosixFileWriting, LinkPlantedAtTheVeryTemporaryNameIsNotFollowed)
     orvtest::ExpectPlantedLinkIsNotFollowed(writer);
 }
 
+TEST_F(PosixFileWriting, AFileItsOwnerMayNotWriteIsRefused)
+{
+    TPosixFileWriter writer;
+    orvtest::ExpectTheOneReplaceRule(writer);
+}
+
 TEST_F(PosixFileWriting, TheReplacedFilesGroupIsKept)
 {
     orvtest::ScratchDir dir;

@@ -1,7 +1,8 @@
 // What every file writer must do, checked on the standard library's writer
 // and on the platform's: the temporary file's mode is final before its
-// first write, and a link planted at the very name it is given is neither
-// followed nor replaced. Run under the umask 022.
+// first write, a link planted at the very name it is given is neither
+// followed nor replaced, and a file is refused by the one rule of
+// MayReplaceFile. Run under the umask 022.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "core/ZunFiles.h"
@@ -128,6 +130,31 @@ inline void ExpectPlantedLinkIsNotFollowed(orv::IFileWriter& writer)
     EXPECT_EQ(fs::read_symlink(file + ".a"), victim);
     EXPECT_EQ(EntriesIn(dir.path()), 4u);
     writer.temporarySuffix = nullptr;
+}
+
+// A file its owner may not write is refused whoever saves and whoever owns
+// it, one that its owner may write is replaced; run as the superuser, the
+// files of another owner are tried too.
+inline void ExpectTheOneReplaceRule(orv::IFileWriter& writer)
+{
+    namespace fs = std::filesystem;
+    ScratchDir dir;
+    const std::string file = dir.file("dom.clcm");
+    std::vector<uid_t> owners = {::geteuid()};
+    if (::geteuid() == 0) owners.push_back(4321);
+    for (const uid_t owner : owners) {
+        for (const mode_t mode : {mode_t(0444), mode_t(0464), mode_t(0066), mode_t(0600), mode_t(0644)}) {
+            SCOPED_TRACE(::testing::Message() << "owner " << owner << ", mode " << std::oct << mode);
+            fs::remove(file);
+            WriteFileBytes(file, "stary");
+            ASSERT_EQ(::chown(file.c_str(), owner, static_cast<gid_t>(-1)), 0);
+            fs::permissions(file, static_cast<fs::perms>(mode));
+            const bool ownerMayWrite = (mode & S_IWUSR) != 0;
+            EXPECT_EQ(writer.writeAtomically(file, "nowy"), ownerMayWrite);
+            EXPECT_TRUE(ReadFileBytes(file) == (ownerMayWrite ? "nowy" : "stary"));
+            EXPECT_EQ(EntriesIn(dir.path()), 1u);
+        }
+    }
 }
 
 } // namespace orvtest
