@@ -147,12 +147,10 @@ void ProjectSession::newProject()
 
 TFileResult ProjectSession::replaceFromFile(const std::string& fileName)
 {
-    TElementList read;
     std::vector<std::string> lines;
-    TFileResult r = LoadProjectFile(fileName, read, lines);
+    TFileResult r = LoadProjectFile(fileName, elements_, lines, spare_);
     if (!r.ok()) return r;
 
-    elements_.swap(read);
     comments_.swap(lines);
     const int stored = elements_[0].Current;
     current_ = std::clamp(stored, 0, count() - 1);
