@@ -59,7 +59,7 @@ QString FormatCellText(TFormatKind kind, const QString& text)
         return TryTextToFloat(text.toStdString(), v) ? text : QStringLiteral("0") + Separator() + QStringLiteral("00");
     case TFormatKind::Real2:
         if (!TryTextToFloat(text.toStdString(), v)) return QStringLiteral("0") + Separator() + QStringLiteral("00");
-        return QString::fromStdString(FormatFixed(2, std::round(v * 1e4) / 1e4));
+        return QString::fromStdString(FormatFixed(2, v));
     case TFormatKind::Date:
         return QDate::fromString(text, kDateFormat).isValid() ? text : QDate::currentDate().toString(kDateFormat);
     case TFormatKind::Text:

@@ -1,10 +1,6 @@
 #include "components/MOpenDialog.h"
 
 #include <QFileDialog>
-#include <QMouseEvent>
-#include <QSignalBlocker>
-
-#include <algorithm>
 
 namespace orv {
 namespace {
@@ -41,64 +37,6 @@ bool TMOpenDialog::Execute(QWidget* parent)
     if (files.isEmpty()) return false;
     fileName = files.first();
     return true;
-}
-
-TElementTabBar::TElementTabBar(QWidget* parent) : QTabBar(parent)
-{
-    setExpanding(false);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void TElementTabBar::setTabs(const QStringList& texts, int current)
-{
-    // Every change to a shown tab bar lays all its tabs out again; a hidden
-    // one only notes it and lays them out once when it is shown.
-    const bool shown = isVisible();
-    if (shown) hide();
-    filling_ = true;
-    while (count() > texts.size()) removeTab(count() - 1);
-    // Every added tab has all the tabs laid out again; a hidden tab is passed
-    // over there, so the added ones stay hidden until the bar is filled.
-    const int kept = count();
-    for (int i = 0; i < texts.size(); ++i) {
-        if (i >= count()) {
-            addTab(texts[i]);
-            if (i > 0) setTabVisible(i, false);
-        } else if (tabText(i) != texts[i]) {
-            setTabText(i, texts[i]);
-        }
-    }
-    for (int i = std::max(kept, 1); i < count(); ++i) setTabVisible(i, true);
-    setCurrentIndex(current);
-    filling_ = false;
-    // The tabs were laid out with the placeholder sizes while filling: have
-    // them measured once, when the bar is shown (a hidden bar only notes it).
-    setElideMode(elideMode());
-    updateGeometry();
-    if (shown) show();
-    // Scrolled to the current tab: a bar that keeps its current tab does
-    // not scroll to it by itself, so it is chosen again, silently.
-    if (current >= 0 && current < count() && count() > 1) {
-        const QSignalBlocker silent(this);
-        setCurrentIndex(current == 0 ? 1 : 0);
-        setCurrentIndex(current);
-    }
-}
-
-QSize TElementTabBar::tabSizeHint(int index) const
-{
-    return filling_ ? QSize(1, 1) : QTabBar::tabSizeHint(index);
-}
-
-QSize TElementTabBar::minimumTabSizeHint(int index) const
-{
-    return filling_ ? QSize(1, 1) : QTabBar::minimumTabSizeHint(index);
-}
-
-void TElementTabBar::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    QTabBar::mouseDoubleClickEvent(e);
-    emit doubleClicked();
 }
 
 } // namespace orv

@@ -1,13 +1,14 @@
-// The open and save dialogs of project and storey files, and the element
-// tab bar with its double click. A test binds a responder in place of the
-// modal dialog, so that commands which ask for a file can be scripted.
+// The open and save dialogs of project and storey files. A test binds a
+// responder in place of the modal dialog, so that commands which ask for a
+// file can be scripted.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <QTabBar>
 
 #include <functional>
+
+class QWidget;
 
 namespace orv {
 
@@ -44,32 +45,6 @@ private:
 class TMSaveDialog : public TMOpenDialog {
 public:
     TMSaveDialog() : TMOpenDialog(Mode::Save) {}
-};
-
-// The tab bar of the elements: tabs not stretched, taking no focus; a
-// double click raises doubleClicked once.
-class TElementTabBar : public QTabBar {
-    Q_OBJECT
-public:
-    explicit TElementTabBar(QWidget* parent = nullptr);
-
-    // One tab a text, in order, and the tab at `current` selected, laid out
-    // once for all of them: the tabs there are reused, the rest added or
-    // removed. Signals go out as for the single changes.
-    void setTabs(const QStringList& texts, int current);
-
-signals:
-    void doubleClicked();
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    // While setTabs fills the bar the tabs are not measured (every added tab
-    // lays all of them out again); shown again they are, once.
-    QSize tabSizeHint(int index) const override;
-    QSize minimumTabSizeHint(int index) const override;
-
-private:
-    bool filling_ = false;
 };
 
 } // namespace orv

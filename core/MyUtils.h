@@ -30,6 +30,9 @@ int RoundToInt(double v);
 // separator, no group separator and never "-0". NaN reads "NAN", the
 // infinities "INF" and "-INF".
 std::string FormatFixed(int decimals, double value);
+// FormatFixed with two decimals, its trailing zeros dropped and with them a
+// separator left last: 20, 36,4, 37,25.
+std::string ShortDecimal(double value);
 // The same appended to `out`.
 void AppendFixed(std::string& out, int decimals, double value);
 // The longest FormatFixed of a value below 1e15 in magnitude: sign, 16 whole
@@ -63,7 +66,8 @@ std::string ExtractFileName(const std::string& path);
 bool PointInRect(const TPoint& p, const TRect& r);
 void LineIntersection(const TRealPoint& p1, const TRealPoint& p2, const TRealPoint& p3,
                       const TRealPoint& p4, TRealPoint& q, bool& parallel);
-int TestBit(int value, int n);
+// Bit `bit` (0 the lowest) of `mask`; false for a bit outside 0..31.
+bool IsBitSet(int mask, int bit);
 
 // --- environment
 void GetTempDir(std::string& dir);

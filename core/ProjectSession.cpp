@@ -203,18 +203,16 @@ void ProjectSession::newProject()
 
 TFileResult ProjectSession::replaceFromFile(const std::string& fileName, bool& weightsChanged)
 {
-    TElementList read;
     std::vector<std::string> lines;
-    TFileResult r = LoadProjectFile(fileName, read, lines);
+    TFileResult r = LoadProjectFile(fileName, elements_, lines, spare_);
     if (!r.ok()) return r;
 
     // Weights stored apart from their dimensions (a file of another program
     // or an older one) become the ones the checks use.
     weightsChanged = false;
-    for (TProjectElement& e : read)
+    for (TProjectElement& e : elements_)
         if (KeepSelfWeightsInStep(e.Input)) weightsChanged = true;
 
-    elements_.swap(read);
     comments_.swap(lines);
     commentCutFrom_ = r.cutNotice.empty() ? std::string() : fileName;
     const int stored = elements_[0].Current;

@@ -181,6 +181,10 @@ private:
     void notify(Fn fn);
 
     TElementList elements_;
+    // The storage of the project replaced last, into which the next file is
+    // read: a project opened again or one of a like size finds its pages
+    // there instead of taking a page fault for each.
+    TElementList spare_;
     int current_ = 0;
     std::string fileName_;
     std::string untitledName_;

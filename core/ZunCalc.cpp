@@ -55,7 +55,7 @@ std::string CalcErrorText(int number)
 
 void AddErrorLine(TTraceLines& lines, u8 number)
 {
-    if (lines.isRead()) lines.add(CalcErrorText(number), "!");
+    lines.add(CalcErrorText(number), "!");
 }
 
 // --- shared formulas ----------------------------------------------------------------
@@ -178,56 +178,6 @@ double CharacteristicCompressiveStrength(int kind, int mortarClass, int mortarTy
     return longitudinalJoint ? 0.8 * fk : fk;
 }
 
-bool IsBitSet(int mask, int bit)
-{
-    if (bit < 0 || bit > 31) return false;
-    return (static_cast<unsigned>(mask) & (1u << bit)) != 0;
-}
-
-void TTraceLines::grow(std::size_t n)
-{
-    if (capacity_ - used_ < n) {
-        const std::size_t capacity = std::max({used_ + n, capacity_ + capacity_ / 2, std::size_t{4096}});
-        auto text = std::make_unique_for_overwrite<char[]>(capacity);
-        if (used_ > 0) std::memcpy(text.get(), text_.get(), used_);
-        text_ = std::move(text);
-        capacity_ = capacity;
-    }
-    if (count_ == endsCapacity_) {
-        const std::size_t capacity = std::max(endsCapacity_ + endsCapacity_ / 2, std::size_t{256});
-        auto ends = std::make_unique_for_overwrite<std::size_t[]>(capacity);
-        if (count_ > 0) std::memcpy(ends.get(), ends_.get(), count_ * sizeof(std::size_t));
-        ends_ = std::move(ends);
-        endsCapacity_ = capacity;
-    }
-}
-
-void AppendValue(std::string& out, int decimals, double value)
-{
-    if (!std::isfinite(value)) {
-        out += '?';
-        return;
-    }
-    if (std::fabs(value) < 1e15) {
-        AppendFixed(out, decimals, value);
-        return;
-    }
-    // Digits beyond the fifteenth carry nothing; the mantissa keeps the decimals.
-    decimals = std::clamp(decimals, 0, 6);
-    char buf[32];
-    const int n = std::snprintf(buf, sizeof buf, "%.*E", decimals, value);
-    for (int i = 0; i < n; ++i)
-        out += buf[i] == '.' ? DecimalSeparator() : buf[i];
-}
-
-char* WriteValueRest(char* p, int decimals, double value)
-{
-    std::string text;
-    AppendValue(text, decimals, value);
-    std::memcpy(p, text.data(), text.size());
-    return p + text.size();
-}
-
 std::string FormatValue(int decimals, double value)
 {
     std::string s;
@@ -270,11 +220,9 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
     lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, f_b / 1e6), " MPa");
 
     const double f_m = MortarStrength(mortarClass);
-    if (lines.isRead()) {
-        const std::string mortar = MortarText(mortarType, mortarClass, designed);
-        if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
-        else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
-    }
+    const std::string mortar = MortarText(mortarType, mortarClass, designed);
+    if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
+    else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
 
     const double K = CoefficientK(material, group, mortarType);
     if (!(K > 0)) {

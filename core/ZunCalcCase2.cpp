@@ -284,11 +284,9 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     if (kind == mkAAC)
         lines.add("Znormalizowana wytrzymałość elementu murowego na ściskanie f_b = ", Val(2, fb), " MPa");
     const double f_m = MortarStrength(mortarClass);
-    if (lines.isRead()) {
-        const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(input.ZaprawaTyp));
-        if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
-        else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
-    }
+    const std::string mortar = MortarText(mortarType, mortarClass, static_cast<int>(input.ZaprawaTyp));
+    if (mortarType == mtThinLayer) lines.add("zaprawa: ", mortar);
+    else lines.add("zaprawa: ", mortar, " ->  fm = ", Val(2, f_m / 1e6), " MPa");
 
     // The bending check needs no compressive strength; the input report shows it.
     results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,

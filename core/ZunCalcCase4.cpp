@@ -7,21 +7,6 @@
 
 namespace orv {
 
-namespace {
-
-// Shortest decimal form of a value with at most two decimals: 20, 36,4, 37,25.
-std::string ShortDecimal(double value)
-{
-    std::string s = FormatValue(2, value);
-    const std::size_t sep = s.find(DecimalSeparator());
-    if (sep == std::string::npos) return s;
-    while (s.back() == '0') s.pop_back();
-    if (s.size() == sep + 1) s.pop_back();
-    return s;
-}
-
-} // namespace
-
 u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& results)
 {
     lines.clear();
@@ -61,7 +46,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     else if (t < 0.2) annex = ceAnnexThickness;
     else if (he / 100 > h) annex = ceAnnexBackfill;
     if (annex != 0) {
-        if (lines.isRead()) lines.push_back(StripMarkup(CalcErrorText(annex) + "!"));
+        lines.push_back(StripMarkup(CalcErrorText(annex) + "!"));
         return annex;
     }
 
@@ -79,8 +64,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
 
     const double hem = he / 100;
     results.N_minRd = ro_e * h * hem * hem / (beta_A * t);
-    if (lines.isRead())
-        lines.add("ro_e·h·he^2/", ShortDecimal(beta_A), "·t = ", Val(2, results.N_minRd), " kN/m");
+    lines.add("ro_e·h·he^2/", ShortDecimal(beta_A), "·t = ", Val(2, results.N_minRd), " kN/m");
 
     results.AnnexFlag = 1;
     return 0;

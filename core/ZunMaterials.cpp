@@ -1,6 +1,5 @@
 #include "core/ZunMaterials.h"
 
-#include <charconv>
 
 #include "core/MyUtils.h"
 
@@ -20,17 +19,6 @@ constexpr KindRow KindTable[MaterialKindCount] = {
     {mmAggregateConcrete, 4}, {mmAAC, 1},               {mmManufacturedStone, 1},
     {mmNaturalStone, 1},
 };
-
-// Shortest decimal form of a mortar strength in MPa with the locale's separator.
-std::string ShortDecimal(double v)
-{
-    char buf[32];
-    // as printf's "%g" writes it in the C locale
-    std::string s(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6).ptr);
-    for (char& c : s)
-        if (c == '.') c = DecimalSeparator();
-    return s;
-}
 
 } // namespace
 

@@ -309,8 +309,9 @@ int ProjectFileVersion(const std::string& fileName)
 
 namespace {
 
+// `read` is the list read into; on success it holds what `elements` held.
 TFileResult loadProject(const std::string& fileName, const std::string& shown, TElementList& elements,
-                        std::vector<std::string>& comments)
+                        std::vector<std::string>& comments, TElementList& read)
 {
     const TFileReader file(fileName);
     if (!file.ok())
@@ -335,7 +336,7 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
     // written by the read); an old one is read into a scratch block and
     // converted. Each is set right while it is in the cache. Nothing reaches
     // the caller before the whole file is read.
-    TElementList read;
+    read.clear();
     TProjectElement* const elementsRead = AppendUnfilled(read, static_cast<std::size_t>(count));
     const bool current = version == ProjectFileCurrentVersion;
     const std::size_t perBlock = std::max<std::size_t>(1, BlockBytes / recordSize);
@@ -378,11 +379,18 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
 TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments)
 {
+    TElementList read;
+    return LoadProjectFile(fileName, elements, comments, read);
+}
+
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
+                            std::vector<std::string>& comments, TElementList& spare)
+{
     const std::string shown = ExtractFileName(fileName);
     // Records that the memory cannot hold make the file unreadable; the
     // caller's project is touched only once everything is read.
     try {
-        return loadProject(fileName, shown, elements, comments);
+        return loadProject(fileName, shown, elements, comments, spare);
     } catch (const std::bad_alloc&) {
         return readError(shown);
     } catch (const std::length_error&) {

@@ -38,6 +38,12 @@ int ProjectFileVersion(const std::string& fileName);
 // any failure both are left as they were. Shows nothing.
 TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
                             std::vector<std::string>& comments);
+// The same, read into the storage `spare` holds (its elements are dropped);
+// on success `spare` holds what `elements` held. A caller that keeps the
+// spare reads its next file into memory it already has instead of memory
+// new to the process, which takes a page fault a page.
+TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
+                            std::vector<std::string>& comments, TElementList& spare);
 
 // Writes elements 0..count-1 and the comment as a version-13 project; the
 // stored element 0 carries the version text, the count and the current

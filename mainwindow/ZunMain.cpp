@@ -31,6 +31,7 @@
 #include "components/ColorEditorDialog.h"
 #include "components/DialogRunner.h"
 #include "components/Dialogs3.h"
+#include "components/ElementTabBar.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
 #include "components/QtTranslations.h"
@@ -685,8 +686,6 @@ void TVelkor2::FillElementTabs()
     for (int i = 0; i < session_->count(); ++i) names.append(Q(session_->element(i).Name.str()));
     tabs_->setTabs(names, session_->currentIndex());
     tabs_->blockSignals(was);
-    // A hidden tab bar does not tell its layout that it now has tabs.
-    tabs_->updateGeometry();
 }
 
 void TVelkor2::UpdateElementCommands()

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "components/ElementTabBar.h"
 #include "components/MOpenDialog.h"
 #include "components/MSpeedBtn.h"
 #include "components/QtTranslations.h"
@@ -128,7 +129,8 @@ TEST(TabControl, SetTabsGrowingFromNothingShowsEveryTab)
     expectShown(1, 0);
     tabs->setTabs(names(25), 24);
     expectShown(25, 24);
-    EXPECT_EQ(changed.count(), 4);
+    // one signal a filling that leaves another tab current: 2, 0, 24
+    EXPECT_EQ(changed.count(), 3);
     // a click on a tab added last selects it
     tabs->setTabs(names(4), 0);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());

@@ -68,6 +68,10 @@ TEST(CellFormats, TextTakenByKind)
     SetDecimalSeparator(',');
     EXPECT_EQ(FormatCellText(TFormatKind::Real2, "1,5"), "1,50");
     EXPECT_EQ(FormatCellText(TFormatKind::Real2, "2,34567"), "2,35");
+    // rounded once, at the second decimal: a value below the half stays below
+    EXPECT_EQ(FormatCellText(TFormatKind::Real2, "2,00499999"), "2,00");
+    EXPECT_EQ(FormatCellText(TFormatKind::Real2, "-0,004999"), "0,00");
+    EXPECT_EQ(FormatCellText(TFormatKind::Real2, "2,005"), "2,01");
     EXPECT_EQ(FormatCellText(TFormatKind::Real2, "abc"), "0,00");
     EXPECT_EQ(FormatCellText(TFormatKind::Real, "abc"), "0,00");
     EXPECT_EQ(FormatCellText(TFormatKind::Real, "2,5"), "2,5");

@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include "components/MOpenDialog.h"
+#include "components/ElementTabBar.h"
 
 using namespace orv;
 
@@ -349,4 +349,38 @@ TEST(TabStrip, AssistiveToolsSeeEveryTabByName)
     }
     EXPECT_EQ(tabs, QStringList({"Ściana A", "Filar B", "Nadproże"}));
     EXPECT_EQ(current, 1);
+}
+
+// Tabs that elide their names in a narrow bar without arrows: filled at once
+// they are named, elided and drawn as tab by tab, and whoever hears of the
+// new current tab while the bar is filled finds it at its full size.
+TEST(TabStrip, NamesElidedInANarrowBarAsOnATabBar)
+{
+    orvtest::EnsureApp<QApplication>();
+    SideBySide both(330);
+    for (QTabBar* b : {both.bar, static_cast<QTabBar*>(both.strip)}) {
+        b->setElideMode(Qt::ElideRight);
+        b->setUsesScrollButtons(false);
+    }
+    QList<QSize> heard;
+    QObject::connect(both.strip, &TElementTabBar::currentChanged, both.strip,
+                     [&](int index) { heard << both.strip->tabRect(index).size(); });
+    const QStringList names = Names(5, QStringLiteral("Ściana zewnętrzna osi %1"));
+    both.fill(names, 3);
+    both.expectAlike("five long names in 330 pixels");
+    ASSERT_EQ(both.strip->count(), 5);
+    EXPECT_EQ(both.strip->tabText(3), names[3]);
+    EXPECT_EQ(both.strip->currentIndex(), 3);
+    EXPECT_LT(both.strip->tabRect(4).right(), 330);
+    const int full = both.strip->fontMetrics().horizontalAdvance(names[3]);
+    EXPECT_LT(both.strip->tabRect(3).width(), full) << "the names are not elided";
+    ASSERT_FALSE(heard.isEmpty());
+    EXPECT_EQ(heard.last(), both.strip->tabRect(3).size());
+
+    // fewer, shorter names: whole again
+    heard.clear();
+    both.fill(Names(2, QStringLiteral("Filar %1")), 0);
+    both.expectAlike("two short names");
+    EXPECT_EQ(heard, QList<QSize>{both.strip->tabRect(0).size()});
+    EXPECT_GE(both.strip->tabRect(0).width(), both.strip->fontMetrics().horizontalAdvance("Filar 1"));
 }

@@ -12,6 +12,7 @@
 
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
+#include "core/TraceLines.h"
 #include "core/ZunCalc.h"
 #include "core/ZunRtf.h"
 #include "core/ZunStrings.h"

@@ -127,10 +127,25 @@ TEST_F(Utils, UtilisationAndBits)
     EXPECT_EQ(UtilisationText(50, 200), "     (25,0%)");
     EXPECT_EQ(UtilisationText(50, 0), "");
     EXPECT_EQ(UtilisationText(262.64, 150), "     (175,1%)");
-    EXPECT_EQ(TestBit(6, 2), 1);
-    EXPECT_EQ(TestBit(6, 1), 0);
-    EXPECT_EQ(TestBit(4, 3), 1);
-    EXPECT_EQ(TestBit(4, 40), 0);
+    // bits counted from 0, the lowest
+    EXPECT_TRUE(IsBitSet(6, 1));
+    EXPECT_FALSE(IsBitSet(6, 0));
+    EXPECT_TRUE(IsBitSet(4, 2));
+    EXPECT_FALSE(IsBitSet(4, 39));
+}
+
+// The one short form of a number with up to two decimals, in the mortar
+// names and the basement wall's trace: the two-decimal rule, zeros dropped.
+TEST_F(Utils, ShortDecimalDropsTrailingZerosOfTheTwoDecimalText)
+{
+    EXPECT_EQ(ShortDecimal(20), "20");
+    EXPECT_EQ(ShortDecimal(2.5), "2,5");
+    EXPECT_EQ(ShortDecimal(37.25), "37,25");
+    EXPECT_EQ(ShortDecimal(36.4), "36,4");
+    EXPECT_EQ(ShortDecimal(0.125), "0,13"); // the rule's half away from zero
+    EXPECT_EQ(ShortDecimal(0.001), "0");
+    EXPECT_EQ(ShortDecimal(-0.001), "0");
+    EXPECT_EQ(ShortDecimal(1234567), "1234567");
 }
 
 TEST_F(Utils, GeometryHelpers)

@@ -30,6 +30,7 @@
 #include <memory>
 
 #include "components/DialogRunner.h"
+#include "components/ElementTabBar.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
 #include "components/Realedit.h"

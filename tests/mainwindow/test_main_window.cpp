@@ -30,6 +30,7 @@
 #include <utility>
 
 #include "components/DialogRunner.h"
+#include "components/ElementTabBar.h"
 #include "components/MOpenDialog.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
