@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -28,12 +27,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "components/ColorEditorDialog.h"
 #include "components/DialogRunner.h"
-#include "components/Dialogs3.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
-#include "components/QtTranslations.h"
 #include "components/StandardIcons.h"
 #include "components/WhatsThisUnit.h"
 #include "components/WindowPlacement.h"
@@ -56,11 +52,8 @@
 #include "drawing/ZunPaint.h"
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/OPROGRAM4.h"
-#include "mainwindow/ZunStartup.h"
 #include "mainwindow/ZunWelcome.h"
-#include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
-#include "platform/PosixFileWriter.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -69,7 +62,6 @@
 #include "printing/ReportRenderer.h"
 #include "printing/WstawDWCalc.h"
 #include "printing/WydrukStart4.h"
-#include "resources/ProgramIcon.h"
 
 namespace orv {
 namespace {
@@ -1201,42 +1193,6 @@ void TVelkor2::Oprogramie1Click()
     TAbout4 about(this);
     about.setClosable(true);
     about.exec();
-}
-
-// --- the main block ------------------------------------------------------------------------
-
-void SetUpApplication(QApplication& app)
-{
-    QApplication::setApplicationName(QStringLiteral("Orvandel"));
-    InstallQtTranslations(app);
-    QApplication::setWindowIcon(ProgramIcon());
-    RegisterColorEditor();
-}
-
-int RunApplication(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    const QString dp = QLocale::system().decimalPoint();
-    SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
-    IniSettingsStore settings;
-    BindSettingsStore(&settings);
-    QtMessageService messages;
-    BindMessageService(&messages);
-    TPosixFileWriter files;
-    BindFileWriter(&files);
-
-    int rc = 0;
-    {
-        TStartup startup;
-        startup.window().show();
-        rc = app.exec();
-    }
-    settings.flush();
-    BindFileWriter(nullptr);
-    BindMessageService(nullptr);
-    BindSettingsStore(nullptr);
-    return rc;
 }
 
 } // namespace orv

@@ -1,6 +1,6 @@
 // The main window: the open project (a ProjectSession it owns), the element
 // tabs, the element editor, and the results side with the scheme, the
-// verdict and the results text; the file and element commands; start-up.
+// verdict and the results text; the file and element commands.
 #pragma once
 
 #include <QMainWindow>
@@ -12,7 +12,6 @@
 #include "core/ProjectSession.h"
 #include "core/ZELBET_PN99.h"
 
-class QApplication;
 class QAction;
 class QLabel;
 class QMenu;
@@ -223,14 +222,5 @@ private:
     TPoint colorPlace_{-1, -1};
     TPoint fontPlace_{-1, -1};
 };
-
-// The application object made ready as the program has it: its painting
-// thread and style, name, the toolkit's translations, window icon and the
-// colour editor.
-void SetUpApplication(QApplication& app);
-
-// The main block: the application set up, settings and message box bound,
-// then the start-up (TStartup) and the message loop; returns the exit code.
-int RunApplication(int argc, char** argv);
 
 } // namespace orv

@@ -36,6 +36,7 @@
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunApplication.h"
 #include "mainwindow/ZunMain.h"
 #include "tests/core/support/TestSupport.h"
 
