@@ -93,10 +93,8 @@ bool TProjectFiles::runSaveDialog(QString& fileName)
 {
     TMSaveDialog dialog;
     SetUpProjectDialog(dialog, QStringLiteral("Zapisz projekt"));
-    std::string dir;
-    ReadLastUsedDirectory(S(programFolder_), dir);
     // A name proposed with its folder opens the dialog there.
-    dialog.initialDir = QFileInfo(fileName).isAbsolute() ? QFileInfo(fileName).absolutePath() : Q(dir);
+    dialog.initialDir = QFileInfo(fileName).isAbsolute() ? QFileInfo(fileName).absolutePath() : saveFolder();
     dialog.fileName = fileName;
     if (!dialog.Execute(owner_)) return false;
     fileName = dialog.fileName;
@@ -110,6 +108,16 @@ bool TProjectFiles::runSaveDialog(QString& fileName)
             return false;
     }
     return true;
+}
+
+QString TProjectFiles::saveFolder() const
+{
+    std::string dir;
+    ReadLastUsedDirectory(S(programFolder_), dir);
+    const QFileInfo remembered(Q(dir));
+    const QFileInfo examples(QFileInfo(ExampleProjectFile(programFolder_, QStringLiteral("Przykład 1.clcm"))).absolutePath());
+    const bool inExamples = examples.exists() && remembered.canonicalFilePath() == examples.canonicalFilePath();
+    return remembered.isDir() && remembered.isWritable() && !inExamples ? Q(dir) : DocumentsFolder();
 }
 
 QString TProjectFiles::proposedSaveName() const

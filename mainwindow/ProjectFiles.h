@@ -71,6 +71,10 @@ private:
     // The save dialog's proposal: the file's name, an untitled project's
     // name in the documents folder, or the project's title.
     QString proposedSaveName() const;
+    // The folder a save dialog opens in: the remembered one, the user's
+    // documents folder for the examples' folder (installed, read-only) or
+    // one that cannot be written.
+    QString saveFolder() const;
     bool runSaveDialog(QString& fileName);
     void addRecentFile(const QString& fileName);
     void loadRecentFiles();
