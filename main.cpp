@@ -1,4 +1,4 @@
-#include "mainwindow/ZunMain.h"
+#include "mainwindow/ZunApplication.h"
 
 int main(int argc, char** argv)
 {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/SettingsStore.h"
+#include "mainwindow/ZunApplication.h"
 #include "mainwindow/ZunMain.h"
 #include "mainwindow/ZunStartup.h"
 #include "platform/MakerLibrary.h"

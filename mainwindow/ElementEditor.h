@@ -92,8 +92,16 @@ private:
     QWidget* labelled(const QString& caption, QWidget* field);
     QWidget* selfWeightGroup(int page);
     QWidget* buildMaterialPage();
+    QWidget* buildUnitGroup();
     QWidget* buildGeometryPage();
+    QWidget* buildWallGeometry();
+    QWidget* buildSupportGroup();
+    QWidget* buildJointGroup();
+    QWidget* buildPlateGroup();
+    QWidget* buildBasementGeometry();
+    QWidget* buildColumnGeometry();
     QWidget* buildLoadPage();
+    QWidget* buildWallLoads();
     QWidget* buildAssumptionPage();
     void installFilters();
     void connectMomentButtons();

@@ -10,31 +10,22 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "components/ColorEditorDialog.h"
 #include "components/DialogRunner.h"
-#include "components/Dialogs3.h"
 #include "components/ElementTabBar.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MOpenDialog.h"
-#include "components/QtTranslations.h"
 #include "components/StandardIcons.h"
 #include "components/WhatsThisUnit.h"
 #include "components/WindowPlacement.h"
@@ -57,11 +48,8 @@
 #include "drawing/ZunPaint.h"
 #include "mainwindow/ElementEditor.h"
 #include "mainwindow/OPROGRAM4.h"
-#include "mainwindow/ZunStartup.h"
 #include "mainwindow/ZunWelcome.h"
-#include "platform/IniSettingsStore.h"
 #include "platform/JolLib.h"
-#include "platform/PosixFileWriter.h"
 #include "platform/SlabLibrary.h"
 #include "printing/CurrentPrinter.h"
 #include "printing/PreviewPrintDlg.h"
@@ -70,37 +58,15 @@
 #include "printing/ReportRenderer.h"
 #include "printing/WstawDWCalc.h"
 #include "printing/WydrukStart4.h"
-#include "resources/ProgramIcon.h"
 
 namespace orv {
 namespace {
 
 const char* const kFormState = "FormState";
-const char* const kRecentFiles = "RecentFiles";
-constexpr int kMaxRecentFiles = 9;
-const QString kNewProject = QStringLiteral("Nowy Projekt");
-const QString kFilter = QStringLiteral("Pliki programu Orvandel (*.clcm)");
+constexpr int kMaxRecentFiles = TProjectFiles::kMaxRecentFiles;
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 std::string S(const QString& s) { return s.toStdString(); }
-
-// The folder a save of a new project is proposed in: the user's documents
-// folder, or the home folder while there is none.
-QString DocumentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-bool HasProjectExtension(const QString& fileName)
-{
-    return QFileInfo(fileName).suffix().compare(QLatin1String("clcm"), Qt::CaseInsensitive) == 0;
-}
-
-void ShowFileResult(const TFileResult& r)
-{
-    if (!r.ok() && r.status != TFileStatus::Declined) ShowMessageDialog(r.headline, r.message, mdError, mbOK);
-}
 
 // The scheme box: the scheme of the current element's case, drawn whenever
 // the box is painted while recalculation is on.
@@ -162,33 +128,10 @@ void SaveFormState(const TFormState& f)
     s.writeBool(k, kFormState, "WelcomeForm", f.welcomeForm);
 }
 
-QString ExtractProjectName(const QString& fileName)
-{
-    QString name = QFileInfo(fileName).fileName();
-    name.chop(4);
-    if (HasProjectExtension(fileName)) name.chop(1);
-    return name;
-}
-
-QString ExampleProjectFile(const QString& programFolder, const QString& fileName)
-{
-    const QString beside = QDir(programFolder).filePath(fileName);
-    if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(ORV_DATA_FROM_PROGRAM "/") + fileName));
-}
-
-QString RecentFileCaption(int n, const QString& fileName)
-{
-    QString name = ExtractProjectName(fileName);
-    if (name.size() > 30) name = name.left(28) + QStringLiteral("...");
-    return QStringLiteral("&%1 %2").arg(n).arg(name);
-}
-
 // --- the window -----------------------------------------------------------------
 
 TVelkor2::TVelkor2(QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<ProjectSession>(SlabStartValuesHook())),
-      programFolder_(QCoreApplication::applicationDirPath())
+    : QMainWindow(parent), session_(std::make_unique<ProjectSession>(SlabStartValuesHook()))
 {
     setObjectName(QStringLiteral("Velkor2"));
     // The steel grades: the built-in rows and the user's own file, if any
@@ -208,7 +151,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     buildMenus();
     buildToolBar();
     buildCentre();
-    loadRecentFiles();
+    files_ = std::make_unique<TProjectFiles>(*session_, this, fileView(), QCoreApplication::applicationDirPath());
     UpdateRecentFilesMenu();
 
     setMinimumSize(500, 410);
@@ -216,7 +159,7 @@ TVelkor2::TVelkor2(QWidget* parent)
     PlaceWindowOnScreen(*this, {formState_.left, formState_.top, formState_.width, formState_.height});
     if (formState_.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 
-    SetProjectCaption(kNewProject);
+    files_->showNewProjectCaption();
     FillElementTabs();
     UpdateElementCommands();
     editor_->ShowElementData();
@@ -227,248 +170,6 @@ TVelkor2::~TVelkor2()
 {
     session_->removeObserver(this);
     if (trace_) trace_->setReaderHook({});
-}
-
-void TVelkor2::buildActions()
-{
-    const QStyle* st = style();
-    newAction_ = new QAction(StandardIcon(st, QStyle::SP_FileIcon), QStringLiteral("&Nowy"), this);
-    newAction_->setObjectName(QStringLiteral("Nowy1"));
-    newAction_->setToolTip(QStringLiteral("Nowy projekt"));
-    connect(newAction_, &QAction::triggered, this, &TVelkor2::Nowy1Click);
-
-    openAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogOpenButton), QStringLiteral("&Otwórz"), this);
-    openAction_->setObjectName(QStringLiteral("Otworz1"));
-    openAction_->setToolTip(QStringLiteral("Otwórz istniejący projekt"));
-    connect(openAction_, &QAction::triggered, this, &TVelkor2::ToolButton5Click);
-
-    example1_ = new QAction(QStringLiteral("Przykład nr 1"), this);
-    example1_->setObjectName(QStringLiteral("N1Przyklad"));
-    connect(example1_, &QAction::triggered, this, [this] { N1PrzykladClick(1); });
-    example2_ = new QAction(QStringLiteral("Przykład nr 2"), this);
-    example2_->setObjectName(QStringLiteral("N2Przyklad"));
-    connect(example2_, &QAction::triggered, this, [this] { N1PrzykladClick(2); });
-
-    saveAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogSaveButton), QStringLiteral("&Zapisz"), this);
-    saveAction_->setObjectName(QStringLiteral("Zapisz1"));
-    saveAction_->setToolTip(QStringLiteral("Zapisz projekt"));
-    connect(saveAction_, &QAction::triggered, this, [this] { Zapisz1Click(); });
-    saveAsAction_ = new QAction(QStringLiteral("Zapisz &jako ..."), this);
-    saveAsAction_->setObjectName(QStringLiteral("FileSaveAs"));
-    connect(saveAsAction_, &QAction::triggered, this, [this] { FileSaveAsClick(); });
-    exitAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogCloseButton), QStringLiteral("Za&kończ"), this);
-    exitAction_->setObjectName(QStringLiteral("Zakocz1"));
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
-
-    recentSeparator_ = new QAction(this);
-    recentSeparator_->setSeparator(true);
-    recentSeparator_->setObjectName(QStringLiteral("N7"));
-    for (int n = 1; n <= kMaxRecentFiles; ++n) {
-        QAction* a = new QAction(this);
-        a->setObjectName(QStringLiteral("plik%1").arg(n));
-        a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, n] { plik1Click(n); });
-        recent_[n - 1] = a;
-    }
-
-    addAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogNewFolder), QStringLiteral("Dodaj nowy element"), this);
-    addAction_->setObjectName(QStringLiteral("Dodajnowyelement1"));
-    connect(addAction_, &QAction::triggered, this, &TVelkor2::ToolButton10Click);
-    deleteAction_ = new QAction(StandardIcon(st, QStyle::SP_TrashIcon), QStringLiteral("Usuń aktywny element"), this);
-    deleteAction_->setObjectName(QStringLiteral("Usuaktywnyelement1"));
-    connect(deleteAction_, &QAction::triggered, this, &TVelkor2::ToolButton11Click);
-    copyAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogDetailedView),
-                              QStringLiteral("Skopiuj aktywny element jako nowy"), this);
-    copyAction_->setObjectName(QStringLiteral("Skopiujaktywnyelementjakonowy1"));
-    connect(copyAction_, &QAction::triggered, this, &TVelkor2::ToolButton12Click);
-    previousAction_ = new QAction(StandardIcon(st, QStyle::SP_ArrowLeft), QStringLiteral("Wyświetl poprzedni element"), this);
-    previousAction_->setObjectName(QStringLiteral("Wywietlpoprzednielement1"));
-    connect(previousAction_, &QAction::triggered, this, &TVelkor2::ToolButton13Click);
-    nextAction_ = new QAction(StandardIcon(st, QStyle::SP_ArrowRight), QStringLiteral("Wyświetl następny element"), this);
-    nextAction_->setObjectName(QStringLiteral("Wywietlnastpnyelement1"));
-    connect(nextAction_, &QAction::triggered, this, &TVelkor2::ToolButton14Click);
-    managerAction_ = new QAction(StandardIcon(st, QStyle::SP_FileDialogListView), QStringLiteral("Menadżer elementów"), this);
-    managerAction_->setObjectName(QStringLiteral("Menaderelementw1"));
-    connect(managerAction_, &QAction::triggered, this, &TVelkor2::Menaderelementw1Click);
-
-    calculateAction_ = new QAction(StandardIcon(st, QStyle::SP_BrowserReload), QStringLiteral("Przeliczanie"), this);
-    calculateAction_->setObjectName(QStringLiteral("Calculate11"));
-    calculateAction_->setCheckable(true);
-    calculateAction_->setChecked(true);
-    connect(calculateAction_, &QAction::triggered, this, [this](bool on) {
-        if (storeFocusedField()) setRecalculation(on);
-        else calculateAction_->setChecked(!on);
-    });
-
-    traceAction_ = new QAction(QStringLiteral("Podgląd toku obliczeń"), this);
-    traceAction_->setObjectName(QStringLiteral("Pto1"));
-    connect(traceAction_, &QAction::triggered, this, [this] {
-        if (storeFocusedField()) openTraceWindow();
-    });
-
-    printAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Drukuj"), this);
-    printAction_->setObjectName(QStringLiteral("Wdrukuj1"));
-    connect(printAction_, &QAction::triggered, this, [this] { Word1Click(0); });
-    editorAction_ = new QAction(QIcon::fromTheme(QStringLiteral("x-office-document")),
-                                QStringLiteral("Wstaw do edytora"), this);
-    editorAction_->setObjectName(QStringLiteral("DoWorda1"));
-    connect(editorAction_, &QAction::triggered, this, [this] { Word1Click(1); });
-    previewAction_ = new QAction(QIcon::fromTheme(QStringLiteral("document-print-preview")),
-                                 QStringLiteral("Podgląd wydruku"), this);
-    previewAction_->setObjectName(QStringLiteral("Podgldwydruku1"));
-    connect(previewAction_, &QAction::triggered, this, &TVelkor2::Podgldwydruku1Click);
-    printerSetupAction_ = new QAction(QStringLiteral("Ustawiania drukarki"), this);
-    printerSetupAction_->setObjectName(QStringLiteral("Ustawianiadrukarki1"));
-    connect(printerSetupAction_, &QAction::triggered, this, &TVelkor2::Ustawianiadrukarki1Click);
-
-    aboutAction_ = new QAction(QStringLiteral("O programie"), this);
-    aboutAction_->setObjectName(QStringLiteral("Oprogramie1"));
-    aboutAction_->setEnabled(false);
-    connect(aboutAction_, &QAction::triggered, this, &TVelkor2::Oprogramie1Click);
-
-    helpAction_ = new QAction(StandardIcon(st, QStyle::SP_DialogHelpButton), QStringLiteral("Pomoc"), this);
-    helpAction_->setObjectName(QStringLiteral("Spistreci1"));
-    connect(helpAction_, &QAction::triggered, this, [] { ShowHelpContents(); });
-
-    // The masonry-unit catalogue, as the "Lista" button of the masonry page.
-    unitListAction_ = new QAction(QStringLiteral("Lista elementów murowych"), this);
-    unitListAction_->setObjectName(QStringLiteral("Listaelementwmurowych1"));
-    connect(unitListAction_, &QAction::triggered, this, [this] {
-        if (storeFocusedField()) editor_->unitListClicked();
-    });
-
-    whatsThis_ = new TWhatsThis(this);
-    whatsThis_->menuAction()->setIcon(QIcon::fromTheme(QStringLiteral("help-whatsthis"),
-                                                       StandardIcon(st, QStyle::SP_TitleBarContextHelpButton)));
-    ApplyCommandHelp();
-}
-
-void TVelkor2::ApplyCommandHelp()
-{
-    const std::pair<QAction*, const char*> texts[] = {
-        {newAction_, "Nowy projekt z jednym elementem; o zapis zmian w bieżącym projekcie program pyta."},
-        {openAction_, "Otwiera projekt zapisany w pliku *.clcm. Strzałka obok przycisku podaje przykłady i "
-                      "ostatnio otwierane pliki."},
-        {saveAction_, "Zapisuje projekt w jego pliku; projekt bez pliku pod nazwą, którą wskaże użytkownik."},
-        {printAction_, "Drukuje raport obliczeń aktywnego albo wszystkich elementów projektu, po ustawieniu "
-                       "wydruku."},
-        {editorAction_, "Zapisuje raport obliczeń jako plik RTF (zun.rtf) i otwiera go w edytorze tekstu."},
-        {addAction_, "Dodaje do projektu nowy element."},
-        {deleteAction_, "Usuwa z projektu aktywny element."},
-        {copyAction_, "Dodaje do projektu kopię aktywnego elementu."},
-        {previousAction_, "Pokazuje poprzedni element projektu."},
-        {nextAction_, "Pokazuje następny element projektu."},
-        {managerAction_, "Menadżer elementów: kolejność, nazwy i usuwanie elementów projektu."},
-        {calculateAction_, "Przeliczanie: włączone, każda zmiana danych przelicza aktywny element i pokazuje "
-                           "wynik; wyłączone, obliczenia, wydruk i wstawianie do edytora czekają."},
-        {exitAction_, "Kończy pracę programu; o zapis zmian w projekcie program pyta."},
-        {helpAction_, "Otwiera spis treści pomocy programu."},
-        {whatsThis_->menuAction(), "Co to jest?: po kliknięciu przycisku kliknij pole, przycisk lub napis "
-                                   "okna, a program pokaże jego opis (także Shift+F1)."},
-    };
-    for (const auto& [action, text] : texts) action->setWhatsThis(QString::fromUtf8(text));
-}
-
-void TVelkor2::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Plik"));
-    file->setObjectName(QStringLiteral("Plik1"));
-    file->addAction(newAction_);
-    file->addAction(openAction_);
-    file->addAction(example1_);
-    file->addAction(example2_);
-    file->addAction(saveAction_);
-    file->addAction(saveAsAction_);
-    file->addSeparator();
-    file->addAction(previewAction_);
-    file->addAction(printAction_);
-    file->addAction(editorAction_);
-    file->addAction(printerSetupAction_);
-    file->addAction(recentSeparator_);
-    for (QAction* a : recent_) file->addAction(a);
-    file->addSeparator();
-    file->addAction(exitAction_);
-
-    QMenu* elements = menuBar()->addMenu(QStringLiteral("&Elementy"));
-    elements->setObjectName(QStringLiteral("Elementy1"));
-    elements->addAction(addAction_);
-    elements->addAction(deleteAction_);
-    elements->addAction(copyAction_);
-    elements->addSeparator();
-    elements->addAction(previousAction_);
-    elements->addAction(nextAction_);
-    elements->addSeparator();
-    elements->addAction(managerAction_);
-
-    QMenu* calc = menuBar()->addMenu(QStringLiteral("O&bliczenia"));
-    calc->setObjectName(QStringLiteral("Obliczenia1"));
-    calc->addAction(calculateAction_);
-
-    QMenu* options = menuBar()->addMenu(QStringLiteral("O&pcje"));
-    options->setObjectName(QStringLiteral("Opcje1"));
-    options->addAction(QStringLiteral("Opis projektu"), this, &TVelkor2::Opisprojektu1Click)
-        ->setObjectName(QStringLiteral("Opisprojektu1"));
-    options->addAction(traceAction_);
-    options->addSeparator();
-    options->addAction(unitListAction_);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomo&c"));
-    help->setObjectName(QStringLiteral("Pomoc1"));
-    help->addAction(helpAction_);
-    help->addAction(whatsThis_->menuAction());
-    help->addAction(aboutAction_);
-
-    // The drop-down of the Open button: the examples and the recent files.
-    fileMenu3_ = new QMenu(this);
-    fileMenu3_->setObjectName(QStringLiteral("FileMenu3"));
-    fileMenu3_->addAction(example1_);
-    fileMenu3_->addAction(example2_);
-    fileMenu3_->addAction(recentSeparator_);
-    for (QAction* a : recent_) fileMenu3_->addAction(a);
-}
-
-void TVelkor2::buildToolBar()
-{
-    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setMovable(false);
-    bar->setWhatsThis(QStringLiteral("Pasek narzędzi: najczęściej używane polecenia programu."));
-    bar->addAction(newAction_);
-    bar->addAction(openAction_);
-    if (auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(openAction_))) {
-        open->setObjectName(QStringLiteral("ToolButton5"));
-        open->setMenu(fileMenu3_);
-        open->setPopupMode(QToolButton::MenuButtonPopup);
-    }
-    bar->addAction(saveAction_);
-    bar->addSeparator();
-    bar->addAction(printAction_);
-    if (auto* b = bar->widgetForAction(printAction_)) b->setObjectName(QStringLiteral("Druk"));
-    bar->addAction(editorAction_);
-    if (auto* b = bar->widgetForAction(editorAction_)) b->setObjectName(QStringLiteral("Word1"));
-    bar->addSeparator();
-    bar->addAction(addAction_);
-    bar->addAction(deleteAction_);
-    bar->addAction(copyAction_);
-    bar->addAction(previousAction_);
-    bar->addAction(nextAction_);
-    bar->addAction(managerAction_);
-    bar->addSeparator();
-    bar->addAction(calculateAction_);
-    if (auto* b = bar->widgetForAction(calculateAction_)) b->setObjectName(QStringLiteral("Calculate1"));
-    bar->addSeparator();
-    bar->addAction(helpAction_);
-    if (auto* b = bar->widgetForAction(helpAction_)) b->setObjectName(QStringLiteral("ToolButton16"));
-    bar->addAction(whatsThis_->menuAction());
-    if (auto* b = bar->widgetForAction(whatsThis_->menuAction())) {
-        b->setObjectName(QStringLiteral("btnWhatsThis"));
-        whatsThis_->setToolbarButton(b);
-    }
-    bar->addSeparator();
-    bar->addAction(exitAction_);
-    // Tool buttons take no focus, so a command never leaves the edited field
-    // on its own: storeFocusedField() does it.
-    for (QToolButton* b : bar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
 }
 
 void TVelkor2::buildCentre()
@@ -809,9 +510,15 @@ bool TVelkor2::storeFocusedField()
     return editor_->commitPendingEdit();
 }
 
-void TVelkor2::SetProjectCaption(const QString& name)
+TProjectFiles::TView TVelkor2::fileView()
 {
-    ShowProjectName(name == kNewProject ? name : ExtractProjectName(name));
+    TProjectFiles::TView view;
+    view.storeFocusedField = [this] { return storeFocusedField(); };
+    view.showProjectName = [this](const QString& shown) { ShowProjectName(shown); };
+    view.recalculationOn = [this] { setRecalculation(true); };
+    view.newProjectShown = [this] { editor_->pages()->setCurrentIndex(1); };
+    view.recentFilesChanged = [this] { UpdateRecentFilesMenu(); };
+    return view;
 }
 
 void TVelkor2::ShowProjectName(const QString& shown)
@@ -820,164 +527,17 @@ void TVelkor2::ShowProjectName(const QString& shown)
     QApplication::setApplicationDisplayName(QString());
 }
 
-bool TVelkor2::runSaveDialog(QString& fileName)
-{
-    TMSaveDialog dialog;
-    dialog.title = QStringLiteral("Zapisz projekt");
-    dialog.filter = kFilter;
-    dialog.defaultExt = QStringLiteral("clcm");
-    std::string dir;
-    ReadLastUsedDirectory(S(programFolder_), dir);
-    // A name proposed with its folder opens the dialog there.
-    dialog.initialDir = QFileInfo(fileName).isAbsolute() ? QFileInfo(fileName).absolutePath() : Q(dir);
-    dialog.fileName = fileName;
-    if (!dialog.Execute(this)) return false;
-    fileName = dialog.fileName;
-    // A name given another extension gets ".clcm" added; replacing a file of
-    // that name is asked for, as the dialog asks for its own names.
-    if (!HasProjectExtension(fileName)) {
-        fileName += QStringLiteral(".clcm");
-        if (QFileInfo::exists(fileName) &&
-            ShowMessageDialog("Plik już istnieje.", "Zastąpić plik " + S(fileName) + " ?", mdConfirmation,
-                              mbYes | mbNo) != mrYes)
-            return false;
-    }
-    return true;
-}
-
-QString TVelkor2::proposedSaveName() const
-{
-    if (!session_->fileName().empty()) return QFileInfo(Q(session_->fileName())).fileName();
-    if (!session_->untitledName().empty()) return QDir(DocumentsFolder()).filePath(Q(session_->untitledName()));
-    return Q(session_->header().Title.str());
-}
-
-bool TVelkor2::saveTo(const QString& fileName)
-{
-    const TFileResult r = session_->save(S(fileName));
-    ShowFileResult(r);
-    return r.ok();
-}
-
-bool TVelkor2::askSaveChanges()
-{
-    if (!session_->modified()) return true;
-    const int answer = AskSaveProject(session_->fileName().empty() ? session_->untitledName()
-                                                                   : S(ExtractProjectName(Q(session_->fileName()))));
-    if (answer == mrCancel) return false;
-    if (answer == mrNo) return true;
-    // Yes: a failed or cancelled save stops the command, the changes kept.
-    QString name = Q(session_->fileName());
-    if (name.isEmpty()) {
-        name = proposedSaveName();
-        if (!runSaveDialog(name)) return false;
-    }
-    if (!saveTo(name)) return false;
-    addRecentFile(name);
-    SetProjectCaption(name);
-    return true;
-}
-
-void TVelkor2::Nowy1Click()
-{
-    if (!storeFocusedField() || !askSaveChanges()) return;
-    session_->newProject();
-    session_->setModified(false);
-    SetProjectCaption(kNewProject);
-    setRecalculation(true);
-    editor_->pages()->setCurrentIndex(1);
-    session_->RecalculateElement();
-}
-
-void TVelkor2::ToolButton5Click()
-{
-    if (!storeFocusedField()) return;
-    TMOpenDialog dialog;
-    dialog.title = QStringLiteral("Otwórz projekt");
-    dialog.filter = kFilter;
-    dialog.defaultExt = QStringLiteral("clcm");
-    std::string dir;
-    PrepareOpenDialogDir(S(programFolder_), dir);
-    dialog.initialDir = Q(dir);
-    // The reader checks the file's version text, so a project kept under
-    // another extension opens too, and any other file is refused with a message.
-    if (dialog.Execute(this)) OpenProject(dialog.fileName);
-}
-
-bool TVelkor2::OpenProject(const QString& fileName)
-{
-    freshStart_ = false;
-    if (!storeFocusedField() || !askSaveChanges()) return false;
-    const TFileResult r = session_->open(S(fileName));
-    if (!r.ok()) {
-        ShowFileResult(r);
-        return false;
-    }
-    RememberDirectory(S(QFileInfo(fileName).absolutePath()));
-    SetProjectCaption(fileName);
-    addRecentFile(fileName);
-    setRecalculation(true);
-    session_->RecalculateElement();
-    return true;
-}
-
-void TVelkor2::N1PrzykladClick(int example)
-{
-    const QString name = example == 2 ? QStringLiteral("Przykład 2") : QStringLiteral("Przykład 1");
-    const QString path = ExampleProjectFile(programFolder_, name + QStringLiteral(".clcm"));
-    if (!QFileInfo::exists(path)) {
-        ShowMessageDialog("Brak pliku.", S(path), mdError, mbOK);
-        return;
-    }
-    // The shipped file stays as it is: the example becomes a new project
-    // under its name, saved only under a name the user gives.
-    freshStart_ = false;
-    if (!storeFocusedField() || !askSaveChanges()) return;
-    const TFileResult r = session_->openAsUntitled(S(path), S(name));
-    if (!r.ok()) {
-        ShowFileResult(r);
-        return;
-    }
-    ShowProjectName(name);
-    setRecalculation(true);
-    session_->RecalculateElement();
-}
-
-void TVelkor2::plik1Click(int n)
-{
-    if (n < 1 || n > recentFiles_.size()) return;
-    const QString entry = recentFiles_.at(n - 1);
-    if (QFileInfo::exists(entry)) {
-        OpenProject(entry);
-        return;
-    }
-    ShowMessageDialog("Brak pliku.", S(entry), mdError, mbOK);
-    recentFiles_.removeAt(n - 1);
-    saveRecentFiles();
-    UpdateRecentFilesMenu();
-}
-
-bool TVelkor2::Zapisz1Click()
-{
-    if (!storeFocusedField()) return false;
-    if (session_->fileName().empty()) return FileSaveAsClick();
-    return saveTo(Q(session_->fileName()));
-}
-
-bool TVelkor2::FileSaveAsClick()
-{
-    if (!storeFocusedField()) return false;
-    QString name = proposedSaveName();
-    if (!runSaveDialog(name)) return false;
-    if (!saveTo(name)) return false;
-    SetProjectCaption(name);
-    addRecentFile(name);
-    return true;
-}
+void TVelkor2::Nowy1Click() { files_->Nowy1Click(); }
+void TVelkor2::ToolButton5Click() { files_->ToolButton5Click(); }
+bool TVelkor2::OpenProject(const QString& fileName) { return files_->OpenProject(fileName); }
+void TVelkor2::N1PrzykladClick(int example) { files_->N1PrzykladClick(example); }
+void TVelkor2::plik1Click(int n) { files_->plik1Click(n); }
+bool TVelkor2::Zapisz1Click() { return files_->Zapisz1Click(); }
+bool TVelkor2::FileSaveAsClick() { return files_->FileSaveAsClick(); }
 
 void TVelkor2::closeEvent(QCloseEvent* e)
 {
-    if (!storeFocusedField() || !askSaveChanges()) {
+    if (!storeFocusedField() || !files_->askSaveChanges()) {
         e->ignore();
         return;
     }
@@ -994,46 +554,19 @@ void TVelkor2::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-// --- recent files -----------------------------------------------------------------------
-
-void TVelkor2::loadRecentFiles()
-{
-    recentFiles_.clear();
-    for (int n = 1; n <= kMaxRecentFiles; ++n) {
-        const auto v = Settings().readString(SettingsKey::Program, kRecentFiles, "File" + std::to_string(n));
-        if (v && !v->empty()) recentFiles_ << Q(*v);
-    }
-}
-
-void TVelkor2::saveRecentFiles() const
-{
-    for (int n = 1; n <= kMaxRecentFiles; ++n)
-        Settings().writeString(SettingsKey::Program, kRecentFiles, "File" + std::to_string(n),
-                               n <= recentFiles_.size() ? S(recentFiles_.at(n - 1)) : std::string());
-}
-
-void TVelkor2::addRecentFile(const QString& fileName)
-{
-    const QString full = QFileInfo(fileName).absoluteFilePath();
-    recentFiles_.removeAll(full);
-    recentFiles_.prepend(full);
-    while (recentFiles_.size() > kMaxRecentFiles) recentFiles_.removeLast();
-    saveRecentFiles();
-    UpdateRecentFilesMenu();
-}
-
 void TVelkor2::UpdateRecentFilesMenu()
 {
+    const QStringList recentFiles = files_->recentFiles();
     for (int n = 1; n <= kMaxRecentFiles; ++n) {
         QAction* a = recent_[n - 1];
-        const bool shown = n <= recentFiles_.size();
+        const bool shown = n <= recentFiles.size();
         a->setVisible(shown);
         if (!shown) continue;
-        a->setText(RecentFileCaption(n, recentFiles_.at(n - 1)));
-        a->setStatusTip(QStringLiteral("Otwórz projekt ") + recentFiles_.at(n - 1));
+        a->setText(RecentFileCaption(n, recentFiles.at(n - 1)));
+        a->setStatusTip(QStringLiteral("Otwórz projekt ") + recentFiles.at(n - 1));
         a->setToolTip(a->statusTip());
     }
-    recentSeparator_->setVisible(!recentFiles_.isEmpty());
+    recentSeparator_->setVisible(!recentFiles.isEmpty());
 }
 
 void TVelkor2::Opisprojektu1Click()
@@ -1064,7 +597,7 @@ void TVelkor2::CopySchemeToClipboard()
 
 void TVelkor2::Kolorystyka1Click()
 {
-    if (EditDrawingColors(this, 5, S(programFolder_), static_cast<TSchemeBox*>(scheme_)->colors(), colorPlace_))
+    if (EditDrawingColors(this, 5, S(programFolder()), static_cast<TSchemeBox*>(scheme_)->colors(), colorPlace_))
         scheme_->update();
 }
 
@@ -1200,42 +733,6 @@ void TVelkor2::Oprogramie1Click()
     TAbout4 about(this);
     about.setClosable(true);
     about.exec();
-}
-
-// --- the main block ------------------------------------------------------------------------
-
-void SetUpApplication(QApplication& app)
-{
-    QApplication::setApplicationName(QStringLiteral("Orvandel"));
-    InstallQtTranslations(app);
-    QApplication::setWindowIcon(ProgramIcon());
-    RegisterColorEditor();
-}
-
-int RunApplication(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetUpApplication(app);
-    const QString dp = QLocale::system().decimalPoint();
-    SetDecimalSeparator(dp.isEmpty() ? ',' : dp.at(0).toLatin1());
-    IniSettingsStore settings;
-    BindSettingsStore(&settings);
-    QtMessageService messages;
-    BindMessageService(&messages);
-    TPosixFileWriter files;
-    BindFileWriter(&files);
-
-    int rc = 0;
-    {
-        TStartup startup;
-        startup.window().show();
-        rc = app.exec();
-    }
-    settings.flush();
-    BindFileWriter(nullptr);
-    BindMessageService(nullptr);
-    BindSettingsStore(nullptr);
-    return rc;
 }
 
 } // namespace orv

@@ -1,6 +1,6 @@
 // The main window: the open project (a ProjectSession it owns), the element
 // tabs, the element editor, and the results side with the scheme, the
-// verdict and the results text; the file and element commands; start-up.
+// verdict and the results text; the file and element commands.
 #pragma once
 
 #include <QMainWindow>
@@ -11,8 +11,8 @@
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
 #include "core/ZELBET_PN99.h"
+#include "mainwindow/ProjectFiles.h"
 
-class QApplication;
 class QAction;
 class QLabel;
 class QMenu;
@@ -42,15 +42,6 @@ struct TFormState {
 TFormState LoadFormState(int screenWidth, int screenHeight);
 void SaveFormState(const TFormState& state);
 
-// "Dom" of "/a/Dom.clcm": the file name less its extension of four
-// characters (".clcm" one more).
-QString ExtractProjectName(const QString& fileName);
-// An example project's file: beside the program (a build folder), else in
-// the installed data folder (<prefix>/share/orvandel beside <prefix>/lib/orvandel).
-QString ExampleProjectFile(const QString& programFolder, const QString& fileName);
-// A recent-file caption: "&n name", names over 30 characters cut to 28 + "...".
-QString RecentFileCaption(int n, const QString& fileName);
-
 class TVelkor2 : public QMainWindow, public IProjectObserver {
     Q_OBJECT
 public:
@@ -63,14 +54,14 @@ public:
 
     // The program's folder, where the example projects are looked for first
     // (the executable's by default).
-    QString programFolder() const { return programFolder_; }
-    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    bool freshStart() const { return freshStart_; }
+    QString programFolder() const { return files_->programFolder(); }
+    void setProgramFolder(const QString& folder) { files_->setProgramFolder(folder); }
+    bool freshStart() const { return files_->freshStart(); }
     // The window's place and the welcome choice: read at creation, kept on close.
     const TFormState& formState() const { return formState_; }
-    QStringList recentFiles() const { return recentFiles_; }
+    QStringList recentFiles() const { return files_->recentFiles(); }
 
-    // --- file commands
+    // --- file commands (mainwindow/ProjectFiles.h)
     void Nowy1Click();
     void ToolButton5Click();
     // Opens a project after the question about unsaved changes; true when
@@ -143,18 +134,8 @@ private:
     // The editor's pending field edit is taken before a command acts; false
     // when refused (the field and its page stay in front).
     bool storeFocusedField();
-    // The question about unsaved changes; false when the command must stop.
-    bool askSaveChanges();
-    bool saveTo(const QString& fileName);
-    // The save dialog's proposal: the file's name, an untitled project's
-    // name in the documents folder, or the project's title.
-    QString proposedSaveName() const;
-    bool runSaveDialog(QString& fileName);
-    void addRecentFile(const QString& fileName);
+    TProjectFiles::TView fileView();
     void UpdateRecentFilesMenu();
-    void loadRecentFiles();
-    void saveRecentFiles() const;
-    void SetProjectCaption(const QString& name);
     void ShowProjectName(const QString& shown);
     void FillElementTabs();
     void UpdateElementCommands();
@@ -173,6 +154,7 @@ private:
     TSteelCatalogue steel_;
     std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<IElementSource> elementSource_;
+    std::unique_ptr<TProjectFiles> files_;
     TCalculateSts* trace_ = nullptr; // made when first opened
     TElementEditor* editor_ = nullptr;
     TElementTabBar* tabs_ = nullptr;
@@ -193,7 +175,7 @@ private:
     QAction* example1_ = nullptr;
     QAction* example2_ = nullptr;
     QAction* recentSeparator_ = nullptr;
-    QAction* recent_[9] = {};
+    QAction* recent_[TProjectFiles::kMaxRecentFiles] = {};
     QAction* addAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* copyAction_ = nullptr;
@@ -214,23 +196,11 @@ private:
     int printStartDelay_ = 1500;
     QMenu* fileMenu3_ = nullptr;
 
-    QString programFolder_;
-    QStringList recentFiles_; // most recent first
-    bool freshStart_ = true;
     bool filling_ = false;
     bool closing_ = false;
     TFormState formState_;
     TPoint colorPlace_{-1, -1};
     TPoint fontPlace_{-1, -1};
 };
-
-// The application object made ready as the program has it: its painting
-// thread and style, name, the toolkit's translations, window icon and the
-// colour editor.
-void SetUpApplication(QApplication& app);
-
-// The main block: the application set up, settings and message box bound,
-// then the start-up (TStartup) and the message loop; returns the exit code.
-int RunApplication(int argc, char** argv);
 
 } // namespace orv

@@ -18,6 +18,7 @@
 
 #include "components/DialogRunner.h"
 #include "components/MOpenDialog.h"
+#include "mainwindow/ZunApplication.h"
 #include "mainwindow/ZunMain.h"
 #include "platform/MakerLibrary.h"
 #include "printing/CurrentPrinter.h"

@@ -33,10 +33,12 @@
 #include "components/ElementTabBar.h"
 #include "components/MOpenDialog.h"
 #include "components/Realedit.h"
+#include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/ElementEditor.h"
+#include "mainwindow/ZunApplication.h"
 #include "mainwindow/ZunMain.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -102,6 +104,43 @@ private:
     ISettingsStore* oldStore_ = nullptr;
     char oldSep_ = '.';
     TMOpenDialog::Responder oldResponder_;
+};
+
+// A home of the test's own whose documents folder is "Dokumenty", for as
+// long as the object lives.
+struct UserHome {
+    explicit UserHome(const orvtest::ScratchDir& scratch)
+        : oldHome(qgetenv("HOME")), oldConfig(qgetenv("XDG_CONFIG_HOME")),
+          home(QString::fromStdString(scratch.file("home")))
+    {
+        QDir().mkpath(home + "/Dokumenty");
+        QDir().mkpath(home + "/.config");
+        orvtest::WriteFileBytes((home + "/.config/user-dirs.dirs").toStdString(),
+                                "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+    }
+    ~UserHome()
+    {
+        qputenv("HOME", oldHome);
+        if (oldConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
+        else qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+    UserHome(const UserHome&) = delete;
+    UserHome& operator=(const UserHome&) = delete;
+
+    QByteArray oldHome, oldConfig;
+    QString home;
+};
+
+// A file dialog responder of one test, the fixture's bound again at its end.
+struct BoundResponder {
+    explicit BoundResponder(TMOpenDialog::Responder r) : old(TMOpenDialog::bindResponder(std::move(r))) {}
+    ~BoundResponder() { TMOpenDialog::bindResponder(old); }
+    BoundResponder(const BoundResponder&) = delete;
+    BoundResponder& operator=(const BoundResponder&) = delete;
+
+    TMOpenDialog::Responder old;
 };
 
 } // namespace
@@ -281,27 +320,10 @@ TEST_F(MainWindow, ExampleOpensAndAnEditFollowsThroughToVerdictAndResults)
 // and the shipped file stays byte for byte as it was.
 TEST_F(MainWindow, AnExampleIsANewProjectAndItsFileIsNeverWritten)
 {
-    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
-    const QString home = QString::fromStdString(scratch.file("home"));
-    ASSERT_TRUE(QDir().mkpath(home + "/Dokumenty"));
-    ASSERT_TRUE(QDir().mkpath(home + "/.config"));
-    orvtest::WriteFileBytes((home + "/.config/user-dirs.dirs").toStdString(),
-                            "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n");
-    qputenv("HOME", home.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
-    struct Restore {
-        QByteArray home, config;
-        TMOpenDialog::Responder files;
-        ~Restore()
-        {
-            TMOpenDialog::bindResponder(files);
-            qputenv("HOME", home);
-            if (config.isNull()) qunsetenv("XDG_CONFIG_HOME");
-            else qputenv("XDG_CONFIG_HOME", config);
-        }
-    } restore{oldHome, oldConfig, {}};
+    const UserHome user(scratch);
+    const QString& home = user.home;
     QStringList proposed;
-    restore.files = TMOpenDialog::bindResponder([&](TMOpenDialog& d) {
+    const BoundResponder files([&](TMOpenDialog& d) {
         proposed << d.fileName;
         if (dialogAnswer.isEmpty()) return false;
         d.fileName = dialogAnswer;
@@ -352,6 +374,51 @@ TEST_F(MainWindow, AnExampleIsANewProjectAndItsFileIsNeverWritten)
     EXPECT_TRUE(window->close());
     EXPECT_EQ(bytes(example1), shipped1);
     EXPECT_EQ(bytes(example2), shipped2);
+}
+
+// A save is never proposed in the examples' folder (installed, read-only)
+// nor in a folder that cannot be written: the documents folder instead.
+TEST_F(MainWindow, ASaveProposesTheDocumentsFolderOverTheExamplesFolder)
+{
+    const UserHome user(scratch);
+    QStringList folders;
+    const BoundResponder files([&](TMOpenDialog& d) {
+        folders << d.initialDir;
+        return false;
+    });
+    const QString documents = user.home + "/Dokumenty";
+    auto shown = [&folders] { return folders.join(" | ").toStdString(); };
+
+    // Example 1, Plik › Nowy ("Nie" to keeping the example), Zapisz.
+    window->N1PrzykladClick(1);
+    messages.answer = mrNo;
+    window->Nowy1Click();
+    EXPECT_FALSE(window->Zapisz1Click());
+    EXPECT_EQ(shown(), documents.toStdString());
+
+    // An example opened as a file remembers its folder; "Zapisz jako" does not propose it.
+    folders.clear();
+    ASSERT_TRUE(window->OpenProject(QStringLiteral(ORV_BUILD_DIR "/Przykład 2.clcm")));
+    EXPECT_FALSE(window->FileSaveAsClick());
+    EXPECT_EQ(shown(), documents.toStdString());
+
+    // A remembered folder removed since, or a file in its place: the documents folder.
+    folders.clear();
+    RememberDirectory(scratch.file("usuniety"));
+    EXPECT_FALSE(window->FileSaveAsClick());
+    const std::string notAFolder = scratch.file("plik");
+    orvtest::WriteFileBytes(notAFolder, "x");
+    RememberDirectory(notAFolder);
+    EXPECT_FALSE(window->FileSaveAsClick());
+    EXPECT_EQ(shown(), (documents + " | " + documents).toStdString());
+
+    // The user's own folder stays proposed.
+    folders.clear();
+    const QString own = QString::fromStdString(scratch.file("projekty"));
+    ASSERT_TRUE(QDir().mkpath(own));
+    RememberDirectory(own.toStdString());
+    EXPECT_FALSE(window->FileSaveAsClick());
+    EXPECT_EQ(shown(), own.toStdString());
 }
 
 // Installed, the examples lie in the data folder beside the program folder.
