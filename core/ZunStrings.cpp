@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/MyUtils.h"
 #include "core/ZunCaseSetup.h"
@@ -83,6 +84,47 @@ namespace {
 std::string N1(double v) { return FormatValue(1, v); }
 std::string N(double v) { return FormatValue(2, v); }
 std::string N3(double v) { return FormatValue(3, v); }
+
+// The editor's plain UTF-8 names in the report mark-up: "N_sl,d" gives
+// "N%Dsl,d%N" (the subscript runs to the next blank), Greek letters take the
+// Symbol font and the superscript digits the raised run.
+std::string PlainMarkup(const std::string& s)
+{
+    static const struct {
+        const char* plain;
+        const char* markup;
+    } kSigns[] = {
+        {"α", "%Sa%N"}, {"β", "%Sb%N"}, {"γ", "%Sg%N"}, {"η", "%Sh%N"}, {"μ", "%Sm%N"},
+        {"ρ", "%Sr%N"}, {"²", "%I2%N"}, {"³", "%I3%N"}, {"⁴", "%I4%N"},
+    };
+    std::string out;
+    bool subscript = false;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s[i] == '_' && !subscript) {
+            out += "%D";
+            subscript = true;
+            ++i;
+            continue;
+        }
+        if (s[i] == ' ' && subscript) {
+            out += "%N";
+            subscript = false;
+        }
+        bool sign = false;
+        for (const auto& k : kSigns) {
+            const std::size_t n = std::strlen(k.plain);
+            if (s.compare(i, n, k.plain) == 0) {
+                out += k.markup;
+                i += n;
+                sign = true;
+                break;
+            }
+        }
+        if (!sign) out += s[i++];
+    }
+    if (subscript) out += "%N";
+    return out;
+}
 
 // "     (" + 100 value/capacity ("0.0") + "%)"; empty for a zero capacity.
 std::string Utilisation(double value, double capacity)
@@ -625,6 +667,13 @@ void BuildResultsReport(int headingX, int bodyX, int columnX, const TCalcInput& 
     if (error != 0 && !(error == 35 && c == ccWallHorizontal)) {
         w.heading("Uwaga błąd!", clRed);
         w.heading(CalcErrorText(error), clRed);
+        // the value at fault, its value and the limit it passed
+        if (error == ceInvalidInput && results.Fault.quantity) {
+            std::string value, limit;
+            RangeFaultTexts(results.Fault, value, limit);
+            w.heading(PlainMarkup(value), clRed);
+            w.heading(PlainMarkup(limit), clRed);
+        }
         w.finish();
         return;
     }

@@ -2,8 +2,10 @@
 
 #include <limits>
 #include <memory>
+#include <sstream>
 
 #include "tests/core/support/CalcSupport.h"
+#include "tests/core/support/RtfCheck.h"
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunRtf.h"
@@ -470,4 +472,70 @@ TEST(DesignSituation, ThreeLines)
     in->sytuacja = 7;
     DesignSituationLines(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Line(1).text(), "Sytuacja obliczeniowa: @@");
+}
+
+// Error 50 of the range check names the first value outside its editor
+// range, its value and the limit it passed, in the editor's decimals and unit.
+TEST(ResultsReport, ErrorFiftyNamesItsValueAndLimit)
+{
+    SetDecimalSeparator(',');
+    auto sheet = std::make_unique<TReportSheet>();
+    const auto errorLines = [&](const TCalcInput& in) {
+        TTraceLines trace;
+        TCalcResults r;
+        EXPECT_EQ(CalcElement(trace, in, r), ceInvalidInput);
+        BuildResultsReport(1, 2, 3, in, r, *sheet);
+        std::vector<std::string> out;
+        for (int n = 2; n <= sheet->Count; ++n) {
+            EXPECT_EQ(sheet->Line(n).Color, clRed) << n;
+            EXPECT_EQ(sheet->Line(n).X1, 1) << n;
+            out.push_back(sheet->Line(n).text());
+        }
+        return out;
+    };
+    using Lines = std::vector<std::string>;
+    const std::string head = "Brak rozwiązania (błąd nr 50).";
+
+    // an autoclaved aerated concrete unit with f_b = 10: its list ends at 7 MPa
+    auto in = orvtest::LoadedDefaultWall();
+    in->RodzajElementuM = mkAAC;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "znormalizowana wytrzymałość elementu f%Db%N = 10,0 MPa",
+                                      "Wartość maksymalna: 7,0 MPa"}));
+    // no strength at all
+    in->RodzajElementuM = mkCeramic1;
+    in->fb = 0;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "znormalizowana wytrzymałość elementu f%Db%N = 0,0 MPa",
+                                      "Wartość musi być większa od 0."}));
+    // an editor field above and below its range; the first one read is named
+    in->fb = 10;
+    in->wylicz_Gs = 0;
+    in->Gs = 400000;
+    in->t = 5;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "grubość ściany t = 5,0 cm", "Wartość minimalna: 10,0 cm"}));
+    in->t = 25;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "ciężar własny ściany G%Ds%N = 400000,00 kN",
+                                      "Wartość maksymalna: 200000,00 kN"}));
+    // symbols and units of the editor's names in the report mark-up
+    auto wall = orvtest::DefaultInput(ccWallHorizontal);
+    wall->wd_kNm2 = 12.5;
+    EXPECT_EQ(errorLines(*wall), (Lines{"Uwaga błąd!", head, "obciążenie poziome w%Dd%N = 12,500 kN/m%I2%N",
+                                        "Wartość maksymalna: 10,000 kN/m%I2%N"}));
+    auto basement = orvtest::DefaultInput(ccBasementWall);
+    basement->ro_e = 45;
+    EXPECT_EQ(errorLines(*basement), (Lines{"Uwaga błąd!", head, "ciężar objętościowy gruntu %Sr%N%De%N = 45,00 kN/m%I3%N",
+                                            "Wartość maksymalna: 30,00 kN/m%I3%N"}));
+
+    // the results view shows the same lines
+    in->RodzajElementuM = mkAAC;
+    in->Gs = 10;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), ceInvalidInput);
+    std::ostringstream os;
+    FillResultsRtf(true, *in, r, "Arial", 20, true, false, os);
+    const auto doc = orvtest::ParseRtf(os.str());
+    ASSERT_TRUE(doc.ok) << doc.error;
+    EXPECT_NE(doc.text.find("znormalizowana wytrzymałość elementu fb = 10,0 MPa\nWartość maksymalna: 7,0 MPa"),
+              std::string::npos)
+        << doc.text;
 }
