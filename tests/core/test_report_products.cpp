@@ -212,16 +212,8 @@ void CheckReport(int calcCase, PrintedReport& p, Checks& checks)
             checks.expectNear(fk / (gm * p.values["hA"]), R, plain);
             continue;
         }
-        // bending: M = symbols = numbers = R
-        if (line.rfind("M%DSd%N = ", 0) == 0 && parts.size() == 4) {
-            const std::vector<std::string> m = Split(line, " = ");
-            double v = 0;
-            ASSERT_TRUE(Expression(BendingExpression(m[2])).value(v)) << line;
-            ASSERT_TRUE(LeadingNumber(parts[3], R)) << plain;
-            checks.expectNear(v, R, plain);
-            continue;
-        }
-        if (line.rfind("M%DRd%N = f%Dxd", 0) == 0) {
+        // bending: M = symbols = numbers = R, the moment and the resistance
+        if ((line.rfind("M%DSd%N = ", 0) == 0 && parts.size() == 4) || line.rfind("M%DRd%N = f%Dxd", 0) == 0) {
             const std::vector<std::string> m = Split(line, " = ");
             ASSERT_EQ(m.size(), 4u) << plain;
             double v = 0;
