@@ -311,7 +311,12 @@ ProjectSession::TStore ProjectSession::storeEdit(const std::function<void(TProje
         ShowFieldRangeMessage(edit_->Input, *f);
         return TStore::Refused;
     }
-    return takeEdit() ? TStore::Stored : TStore::Unchanged;
+    // A choice that moves a limit past a stored value is taken and said at once.
+    TRangeFault moved;
+    const bool limitMoved = LimitMovedPastValue(elements_[current_].Input, edit_->Input, moved);
+    if (!takeEdit()) return TStore::Unchanged;
+    if (limitMoved) ShowLimitMovedMessage(moved);
+    return TStore::Stored;
 }
 
 bool ProjectSession::setCase(int calcCase)

@@ -266,6 +266,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
 
     if (showSection && A < 0.3) {
         const double eta_A = SmallAreaFactor(A);
+        results.eta_A = eta_A;
         lines.add("Ponieważ A<", Val(1, 0.3), " m2 -> eta_A = ", Val(2, eta_A));
         results.f_d = f_k / (gamma_m * eta_A);
         lines.add("Wytrzymałość muru na ściskanie  f_d = f_k/(gamma_m*eta_A) = ", Val(2, results.f_d / 1e6),
@@ -389,7 +390,7 @@ u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& result
         lines.clear();
         error = ceUnknownCase;
         AddErrorLine(lines, error);
-    } else if (!CaseInputInRange(input.Case, input)) {
+    } else if (FindInputOutOfRange(input.Case, input, results.Fault)) {
         // a value the editor refuses, as a damaged file may hold it
         lines.clear();
         error = ceInvalidInput;

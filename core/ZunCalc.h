@@ -41,6 +41,23 @@ struct TWallPlate {
     i32 SupportCase = -1; // 0..11 table plate with that support case, -1 beam
 };
 
+// A number a case reads that lies outside the range the element editor
+// allows for it, as error 50 names it. Texts are UTF-8 with the symbol after
+// an underscore ("znormalizowana wytrzymałość elementu f_b"), static.
+struct TRangeFault {
+    const char* quantity = nullptr; // nullptr: no value is named
+    const char* unit = "";
+    int decimals = 2;
+    double value = 0;
+    double min = 0;
+    double max = 0;
+    bool positiveOnly = false;      // the one limit is "above 0"
+};
+
+// "quantity = value unit" and the limit it passed ("Wartość maksymalna: 7,0
+// MPa" or "Wartość musi być większa od 0."), in the editor's decimals.
+void RangeFaultTexts(const TRangeFault& fault, std::string& valueText, std::string& limitText);
+
 // Results of one calculation (in memory only). A value-initialised record is
 // the empty state: every number 0, no plates, beam codes -1.
 // Units: lengths m, areas m2, strengths Pa, forces kN, unless noted.
@@ -50,6 +67,7 @@ struct TCalcResults {
     double f_k = 0;            // characteristic compressive strength [Pa]
     double gamma_m = 0;        // partial factor of the masonry
     double f_d = 0;            // design compressive strength [Pa]
+    double eta_A = 0;          // small-section factor f_d was divided by; 0 when none
     double h_eff = 0;          // effective height [m] (case 5: direction x)
     double h_eff_y = 0;        // effective height in direction y [m]
     double SlendernessLimit = 0;
@@ -121,6 +139,7 @@ struct TCalcResults {
     double N_1Rd_xy = 0;
     double N_mRd_xy = 0;
     double N_2Rd_xy = 0;
+    TRangeFault Fault;         // the value at fault of an error 50 from the range check
 };
 
 // --- error numbers -------------------------------------------------------------------
@@ -241,14 +260,18 @@ TCaseFunction CaseFunction(int calcCase);
 // element editor allows for it (and is finite); values the case does not
 // read are not looked at. False for a case byte outside 0..5.
 bool CaseInputInRange(int calcCase, const TCalcInput& input);
+// The first number the case reads outside its editor range, in the order the
+// case reads them, f_b first; false when every one is in range or the case
+// byte is outside 0..5 (the fault is then left as it was).
+bool FindInputOutOfRange(int calcCase, const TCalcInput& input, TRangeFault& fault);
 // True when every double of the results is a finite number.
 bool ResultsFinite(const TCalcResults& results);
 
 // Calculates one element: resets the results to the empty state, runs the
 // function of the element's case, stores the error number in results.Error
 // and returns it. A case byte outside 0..5 gives ceUnknownCase; a number
-// outside its editor range gives ceInvalidInput before the case runs, and
-// so does a result that is no finite number after it.
+// outside its editor range gives ceInvalidInput before the case runs, named
+// in results.Fault, and so does a result that is no finite number after it.
 u8 CalcElement(TTraceLines& lines, const TCalcInput& input, TCalcResults& results);
 
 } // namespace orv

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/MessageService.h"
+#include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunCaseSetup.h"
 #include "core/ZunEditor.h"
@@ -38,20 +40,28 @@ enum TUse : u8 {
     uOpening1,     // opening 1 in use; uOpening1 + k for opening k + 1
 };
 
-// A field a case reads: an input field of the editor (its range is the
-// editor's), or a value the editor does not range, which only has to be finite.
+// A field a case reads: an input field of the editor (its range and name are
+// the editor's), or a value the editor does not range, which only has to be
+// finite (or positive), named here.
 struct TFieldRange {
     const char* field;  // control name in the editor's table, or nullptr
     std::size_t offset; // of the f64 when field is nullptr (the record is packed)
     u8 use;
-    // the range when field is nullptr
+    // the range and the name when field is nullptr
     double min = -std::numeric_limits<double>::infinity();
     double max = std::numeric_limits<double>::infinity();
+    const char* quantity = nullptr;
+    const char* unit = "";
+    int decimals = 2;
 };
 
 #define ORV_FIELD(member) offsetof(TCalcInput, member)
-#define ORV_FINITE(member, use) {nullptr, ORV_FIELD(member), use}
-#define ORV_POSITIVE(member, use) {nullptr, ORV_FIELD(member), use, std::numeric_limits<double>::denorm_min()}
+#define ORV_FINITE(member, use, quantity, unit, decimals)                                   \
+    {nullptr, ORV_FIELD(member), use, -std::numeric_limits<double>::infinity(),            \
+     std::numeric_limits<double>::infinity(), quantity, unit, decimals}
+#define ORV_POSITIVE(member, use, quantity, unit, decimals)                                 \
+    {nullptr, ORV_FIELD(member), use, std::numeric_limits<double>::denorm_min(),           \
+     std::numeric_limits<double>::infinity(), quantity, unit, decimals}
 
 // Shared groups.
 constexpr TFieldRange WallGeometry[] = {
@@ -59,12 +69,13 @@ constexpr TFieldRange WallGeometry[] = {
     {"l1", 0, uAlways},
     {"h1a", 0, uAlways},
 };
+// f_b: above 0 here, its upper limit follows the unit kind and the mortar.
 constexpr TFieldRange Masonry[] = {
-    ORV_FINITE(fb, uAlways),
+    ORV_POSITIVE(fb, uAlways, StrengthQuantity, "MPa", 1),
 };
 constexpr TFieldRange DensitySelfWeight[] = {
     {"ro_muru1", 0, uGsComputed},
-    ORV_FINITE(gf_muru, uGsComputed),
+    ORV_FINITE(gf_muru, uGsComputed, "współczynnik obciążenia γ_f", "", 2),
 };
 constexpr TFieldRange VerticalWall[] = {
     {"l_usztw1", 0, uStiffened},
@@ -87,27 +98,33 @@ constexpr TFieldRange SlabReactions[] = {
 // typed value: it is held only to being finite and positive.
 constexpr TFieldRange Joints[] = {
     {"J2", 0, uOwnJointWalls}, {"J5", 0, uOwnJointWalls},
-    ORV_POSITIVE(J2, uIdenticalJointWalls), ORV_POSITIVE(J5, uIdenticalJointWalls),
+    ORV_POSITIVE(J2, uIdenticalJointWalls, "moment bezwładności ściany górnej J_2", "cm⁴", 1),
+    ORV_POSITIVE(J5, uIdenticalJointWalls, "moment bezwładności ściany dolnej J_5", "cm⁴", 1),
     {"J3", 0, uAlways},   {"J4", 0, uInternal},
     {"J6", 0, uAlways},   {"J7", 0, uInternal}, {"h2", 0, uAlways},   {"l3", 0, uAlways},
     {"l4", 0, uInternal}, {"h5", 0, uAlways},   {"l6", 0, uAlways},   {"l7", 0, uInternal},
     {"E2", 0, uAlways},   {"E5", 0, uAlways},
     // the slab moduli come from a list of concrete classes or free text
-    ORV_FINITE(E3, uAlways), ORV_FINITE(E4, uInternal),
-    ORV_FINITE(E6, uAlways), ORV_FINITE(E7, uInternal),
+    ORV_FINITE(E3, uAlways, "moduł sprężystości stropu górnego E_3", "GPa", 1),
+    ORV_FINITE(E4, uInternal, "moduł sprężystości stropu górnego lewego E_4", "GPa", 1),
+    ORV_FINITE(E6, uAlways, "moduł sprężystości stropu dolnego E_6", "GPa", 1),
+    ORV_FINITE(E7, uInternal, "moduł sprężystości stropu dolnego lewego E_7", "GPa", 1),
     {"g3d", 0, uAlways},   {"p3d", 0, uAlways},   {"g4d", 0, uInternal}, {"p4d", 0, uInternal},
     {"g6d", 0, uAlways},   {"p6d", 0, uAlways},   {"g7d", 0, uInternal}, {"p7d", 0, uInternal},
 };
 
 // Case 2: the wind and the openings (positions and sizes within what the
 // grid and the opening dialog store; the check fits them to the wall).
-#define ORV_OPENING_VALUE(member, k) {nullptr, ORV_FIELD(member), u8(uOpening1 + k), 0, OpeningValueMax}
-#define ORV_OPENING(k)                                                                     \
-    ORV_OPENING_VALUE(Okna[k].x, k), ORV_OPENING_VALUE(Okna[k].y, k),                      \
-        ORV_OPENING_VALUE(Okna[k].l, k), ORV_OPENING_VALUE(Okna[k].h, k)
+#define ORV_OPENING_VALUE(member, k, quantity)                                                   \
+    {nullptr, ORV_FIELD(member), u8(uOpening1 + k), 0, OpeningValueMax, quantity, "cm", 1}
+#define ORV_OPENING(k, nr)                                                                       \
+    ORV_OPENING_VALUE(Okna[k].x, k, "otwór nr " nr ": x_otw"),                                   \
+        ORV_OPENING_VALUE(Okna[k].y, k, "otwór nr " nr ": y_otw"),                               \
+        ORV_OPENING_VALUE(Okna[k].l, k, "otwór nr " nr ": l_otw"),                               \
+        ORV_OPENING_VALUE(Okna[k].h, k, "otwór nr " nr ": h_otw")
 constexpr TFieldRange HorizontalLoad[] = {
     {"wd_kNm2", 0, uAlways},
-    ORV_OPENING(0), ORV_OPENING(1), ORV_OPENING(2), ORV_OPENING(3), ORV_OPENING(4),
+    ORV_OPENING(0, "1"), ORV_OPENING(1, "2"), ORV_OPENING(2, "3"), ORV_OPENING(3, "4"), ORV_OPENING(4, "5"),
 };
 #undef ORV_OPENING
 #undef ORV_OPENING_VALUE
@@ -172,6 +189,9 @@ struct TResolvedRange {
     std::size_t offset;
     double min, max;
     u8 use;
+    const char* quantity;
+    const char* unit;
+    int decimals;
 };
 
 std::vector<TResolvedRange> Resolve(std::span<const std::span<const TFieldRange>> groups)
@@ -180,12 +200,12 @@ std::vector<TResolvedRange> Resolve(std::span<const std::span<const TFieldRange>
     for (std::span<const TFieldRange> group : groups)
         for (const TFieldRange& r : group) {
             if (!r.field) {
-                out.push_back({r.offset, r.min, r.max, r.use});
+                out.push_back({r.offset, r.min, r.max, r.use, r.quantity, r.unit, r.decimals});
                 continue;
             }
             const TNumericField* f = FindNumericField(r.field);
             assert(f && "a case reads a field the editor does not have");
-            if (f) out.push_back({f->offset, f->min, f->max, r.use});
+            if (f) out.push_back({f->offset, f->min, f->max, r.use, f->quantity, f->unit, f->decimals});
         }
     return out;
 }
@@ -208,8 +228,9 @@ std::uint32_t AppliedUses(const TCalcInput& in)
 }
 
 // A self weight computed from the dimensions is shown and stored in the
-// field of an entered one, so it keeps that field's range.
-bool ComputedWeightInRange(int calcCase, const TCalcInput& in)
+// field of an entered one, so it keeps that field's range; false and the
+// fault when it leaves it.
+bool ComputedWeightInRange(int calcCase, const TCalcInput& in, TRangeFault& fault)
 {
     if (in.wylicz_Gs == 0) return true;
     const char* field = nullptr;
@@ -222,24 +243,54 @@ bool ComputedWeightInRange(int calcCase, const TCalcInput& in)
     default: return true;
     }
     const TNumericField* f = FindNumericField(field);
-    return std::isfinite(weight) && weight >= f->min && weight <= f->max;
+    if (std::isfinite(weight) && weight >= f->min && weight <= f->max) return true;
+    fault = {f->quantity, f->unit, f->decimals, weight, f->min, f->max, false};
+    return false;
 }
 
 } // namespace
 
-bool CaseInputInRange(int calcCase, const TCalcInput& input)
+void RangeFaultTexts(const TRangeFault& fault, std::string& valueText, std::string& limitText)
+{
+    const double v = fault.value;
+    const std::string unit = *fault.unit ? std::string(" ") + fault.unit : std::string();
+    valueText = std::string(fault.quantity ? fault.quantity : "") + " = " +
+                (std::isfinite(v) ? FormatFixed(fault.decimals, v) + unit : "?");
+    if (fault.positiveOnly) {
+        limitText = "Wartość musi być większa od 0.";
+        return;
+    }
+    const bool below = v < fault.min;
+    limitText = RangeLimitLine(below, below ? fault.min : fault.max, fault.decimals) + unit;
+}
+
+bool FindInputOutOfRange(int calcCase, const TCalcInput& input, TRangeFault& fault)
 {
     if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
-    // Every case reads f_b; its upper limit follows the unit kind and mortar.
-    if (!(input.fb <= UnitStrengthLimit(input))) return false;
-    if (!ComputedWeightInRange(calcCase, input)) return false;
     static const std::vector<TResolvedRange> resolved[CalcCaseCount] = {
         Resolve(CaseRanges[0]), Resolve(CaseRanges[1]), Resolve(CaseRanges[2]),
         Resolve(CaseRanges[3]), Resolve(CaseRanges[4]), Resolve(CaseRanges[5])};
+    // Every case reads f_b first; its upper limit follows the unit kind and mortar.
+    if (input.fb > UnitStrengthLimit(input)) {
+        fault = StrengthFault(input);
+        return true;
+    }
     const std::uint32_t uses = AppliedUses(input);
     for (const TResolvedRange& r : resolved[calcCase])
-        if ((uses >> r.use & 1u) != 0 && !InRange(r, input)) return false;
-    return true;
+        if ((uses >> r.use & 1u) != 0 && !InRange(r, input)) {
+            const bool positiveOnly = r.min == std::numeric_limits<double>::denorm_min();
+            fault = {r.quantity, r.unit, r.decimals, ReadField(input, r.offset), r.min, r.max, positiveOnly};
+            return true;
+        }
+    // The weight follows from values in range, so it is named after them.
+    return !ComputedWeightInRange(calcCase, input, fault);
+}
+
+bool CaseInputInRange(int calcCase, const TCalcInput& input)
+{
+    if (calcCase < 0 || calcCase >= CalcCaseCount) return false;
+    TRangeFault fault;
+    return !FindInputOutOfRange(calcCase, input, fault);
 }
 
 bool ResultsFinite(const TCalcResults& r)
@@ -248,7 +299,8 @@ bool ResultsFinite(const TCalcResults& r)
     // leaves alone hold 0 and every double can be looked at.
     static constexpr double TCalcResults::*Fields[] = {
         &TCalcResults::A,        &TCalcResults::f_k,      &TCalcResults::gamma_m,
-        &TCalcResults::f_d,      &TCalcResults::h_eff,    &TCalcResults::h_eff_y,
+        &TCalcResults::f_d,      &TCalcResults::eta_A,    &TCalcResults::h_eff,
+        &TCalcResults::h_eff_y,
         &TCalcResults::SlendernessLimit,
         &TCalcResults::e_1,      &TCalcResults::e_2,      &TCalcResults::e_m,
         &TCalcResults::Phi_1,    &TCalcResults::N_1d,     &TCalcResults::Phi_2,

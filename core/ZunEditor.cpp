@@ -260,14 +260,12 @@ const TNumericField* FieldLeftOutOfRange(const TCalcInput& before, const TCalcIn
 
 std::string FieldRangeText(const TCalcInput& in, const TNumericField& f)
 {
-    const double v = ReadField(in, f.offset);
-    const std::string unit = std::string(" ") + f.unit;
-    const std::string value =
-        std::string(f.quantity) + " = " + (std::isfinite(v) ? FormatFixed(f.decimals, v) + unit : "?");
     // A joint wall's J taken from the wall has no limit but its sign.
-    if (FollowsJointWalls(in, f)) return value + "\rWartość musi być większa od 0.";
-    const bool below = v < f.min;
-    return value + "\r" + RangeLimitLine(below, below ? f.min : f.max, f.decimals) + unit;
+    const TRangeFault fault{f.quantity, f.unit, f.decimals, ReadField(in, f.offset), f.min, f.max,
+                            FollowsJointWalls(in, f)};
+    std::string value, limit;
+    RangeFaultTexts(fault, value, limit);
+    return value + "\r" + limit;
 }
 
 void ShowFieldRangeMessage(const TCalcInput& in, const TNumericField& f)
@@ -498,6 +496,26 @@ bool StoreMortarClass(TCalcInput& in, int mortarClass)
 double UnitStrengthLimit(const TCalcInput& in)
 {
     return StrengthLimit(static_cast<int>(in.RodzajElementuM), static_cast<int>(in.RodzajZaprawy));
+}
+
+TRangeFault StrengthFault(const TCalcInput& in)
+{
+    return {StrengthQuantity, "MPa", 1, in.fb, 0, UnitStrengthLimit(in), !(in.fb > 0)};
+}
+
+bool LimitMovedPastValue(const TCalcInput& before, const TCalcInput& after, TRangeFault& fault)
+{
+    if (!Same(before.fb, after.fb)) return false;
+    if (!(before.fb <= UnitStrengthLimit(before)) || after.fb <= UnitStrengthLimit(after)) return false;
+    fault = StrengthFault(after);
+    return true;
+}
+
+void ShowLimitMovedMessage(const TRangeFault& fault)
+{
+    std::string value, limit;
+    RangeFaultTexts(fault, value, limit);
+    ShowOutOfRangeMessage(true, value + "\r" + limit);
 }
 
 TGammaStore StoreStrength(TCalcInput& in, const std::string& text)

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ZunCalc.h"
 #include "core/ZunTypes.h"
 
 namespace orv {
@@ -160,6 +161,15 @@ bool StoreMortarType(TCalcInput& in, int mortarType);
 bool StoreMortarClass(TCalcInput& in, int mortarClass);
 // Largest f_b [MPa] the element's unit kind and mortar type allow.
 double UnitStrengthLimit(const TCalcInput& in);
+// f_b named for a range message, against UnitStrengthLimit.
+inline constexpr const char* StrengthQuantity = "znormalizowana wytrzymałość elementu f_b";
+TRangeFault StrengthFault(const TCalcInput& in);
+// A stored value that an edit left as it was but took out of its range by
+// moving its limit (f_b above the largest strength of a newly chosen unit
+// kind or mortar type): true with the value and its new limit.
+bool LimitMovedPastValue(const TCalcInput& before, const TCalcInput& after, TRangeFault& fault);
+// The range message of such a value, at once through the message service.
+void ShowLimitMovedMessage(const TRangeFault& fault);
 // f_b typed into its combo (empty counts as 0); refused like gamma_f, and
 // above UnitStrengthLimit; joint walls follow.
 TGammaStore StoreStrength(TCalcInput& in, const std::string& text);

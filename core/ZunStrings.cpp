@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/MyUtils.h"
 #include "core/ZunCaseSetup.h"
@@ -83,6 +84,65 @@ namespace {
 std::string N1(double v) { return FormatValue(1, v); }
 std::string N(double v) { return FormatValue(2, v); }
 std::string N3(double v) { return FormatValue(3, v); }
+
+// A factor or the result of a printed product: at least `decimals`
+// decimals and as many more (up to 6) as keep the printed number within
+// 0.05 % of v, so that the product of the printed factors gives the printed
+// result within a few tenths of a per cent.
+std::string F(int decimals, double v)
+{
+    constexpr int MaxDecimals = 6;
+    if (!std::isfinite(v) || v == 0 || std::fabs(v) >= 1e15) return FormatValue(decimals, v);
+    for (int d = decimals; d < MaxDecimals; ++d) {
+        const double scale = std::pow(10.0, d);
+        if (std::fabs(std::nearbyint(v * scale) / scale - v) <= 5e-4 * std::fabs(v)) return FormatValue(d, v);
+    }
+    return FormatValue(MaxDecimals, v);
+}
+
+// An area in m2 to four decimals at least.
+std::string Area(double v) { return F(4, v); }
+
+// The editor's plain UTF-8 names in the report mark-up: "N_sl,d" gives
+// "N%Dsl,d%N" (the subscript runs to the next blank), Greek letters take the
+// Symbol font and the superscript digits the raised run.
+std::string PlainMarkup(const std::string& s)
+{
+    static const struct {
+        const char* plain;
+        const char* markup;
+    } kSigns[] = {
+        {"α", "%Sa%N"}, {"β", "%Sb%N"}, {"γ", "%Sg%N"}, {"η", "%Sh%N"}, {"μ", "%Sm%N"},
+        {"ρ", "%Sr%N"}, {"²", "%I2%N"}, {"³", "%I3%N"}, {"⁴", "%I4%N"},
+    };
+    std::string out;
+    bool subscript = false;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s[i] == '_' && !subscript) {
+            out += "%D";
+            subscript = true;
+            ++i;
+            continue;
+        }
+        if (s[i] == ' ' && subscript) {
+            out += "%N";
+            subscript = false;
+        }
+        bool sign = false;
+        for (const auto& k : kSigns) {
+            const std::size_t n = std::strlen(k.plain);
+            if (s.compare(i, n, k.plain) == 0) {
+                out += k.markup;
+                i += n;
+                sign = true;
+                break;
+            }
+        }
+        if (!sign) out += s[i++];
+    }
+    if (subscript) out += "%N";
+    return out;
+}
 
 // "     (" + 100 value/capacity ("0.0") + "%)"; empty for a zero capacity.
 std::string Utilisation(double value, double capacity)
@@ -193,7 +253,7 @@ void MaterialSection(SheetWriter& w, const TCalcInput& in, const TCalcResults& r
     if (mortarType != mtThinLayer)
         w.append("  %S®%N   f%Dm%N = " + N1(MortarStrength(mortarClass) / 1e6) + " MPa");
     if (in.spoina_podluzna != 0) w.line("Mur ze spoiną podłużną");
-    w.line("%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = " + N(r.f_k / 1e6) + " MPa");
+    w.line("%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = " + F(2, r.f_k / 1e6) + " MPa");
     w.separator();
 }
 
@@ -368,16 +428,15 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
             const std::string nr = count > 1 ? " nr " + std::to_string(k + 1) : std::string();
             const std::string ix = k > 0 ? "," + std::to_string(k + 1) : std::string();
             w.line("Obciążenie skupione" + nr + "@@ N%DSd" + ix + "%N = " + N(f.NSd) + " kN");
-            w.line("Pole oddziaływania obciążenia skupionego" + nr + "@@ a%Dl" + ix + "%N x a%Dt" + ix +
-                   "%N =" + N1(f.aL) + " cm  x " + N1(f.aT) + " cm");
+            w.line("Pole oddziaływania obciążenia skupionego" + nr + "@@ a%Dl" + ix + "%N × a%Dt" + ix +
+                   "%N = " + N1(f.aL) + " cm × " + N1(f.aT) + " cm");
             // the first load is placed by its axis, the others by their left side
             if (k == 0)
                 w.line("Odległość obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
             else
-                w.line("Odległość lewego brzegu obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) +
-                       " cm");
-            w.line("Poziom obciążenia skupionego" + nr + " poniżej górnej powierzchni ściany@@ " + N1(f.hN) +
-                   " cm");
+                w.line("Lewy brzeg obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
+            // labels short enough that the widest value of three loads ends within the margins
+            w.line("Poziom obciążenia skupionego" + nr + " poniżej wierzchu ściany@@ " + N1(f.hN) + " cm");
         }
         break;
     }
@@ -385,7 +444,7 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
         w.line("Obciążenie wierzchu ściany wynikające z obciążeń stałych  N%D0d%N = " + N(in.N0_mb) + " kN/mb");
         SelfWeightLines(w, in, kWallL1, kWallL2, kWallL3, in.Gs_mb, " kN/mb");
         w.line("Wysokość zasypania ściany gruntem@@ h%De%N = " + N1(in.he) + " cm");
-        w.line("Ciężar objętościowy gruntu@@ %Sr%N%De%N = " + N1(in.ro_e) + " kN/m%I3%N");
+        w.line("Ciężar objętościowy gruntu@@ %Sr%N%De%N = " + F(1, in.ro_e) + " kN/m%I3%N");
         break;
     case ccColumn:
         w.line("Obciążenie skupione pionowe@@ N%DSd%N = " + N(in.Sily[0].NSd) + " kN");
@@ -400,34 +459,47 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
 
 // --- results ----------------------------------------------------------------------------
 
-// V + N(v) + unit + Rel(v, r) + R + N(r) + unit + Util(v, r), coloured CC(v, r).
+// V + N(v) + unit + Rel(v, r) + R + F(r) + unit + Util(v, r), coloured CC(v, r):
+// the resistance is the result of a product.
 void ConditionLine(SheetWriter& w, const std::string& v_label, double v, const std::string& r_label,
                    double r, const char* unit)
 {
-    w.line(v_label + N(v) + unit + RelationSign(v, r) + r_label + N(r) + unit + Utilisation(v, r),
+    w.line(v_label + N(v) + unit + RelationSign(v, r) + r_label + F(2, r) + unit + Utilisation(v, r),
            CheckColor(v, r));
+}
+
+// Where f_d was divided by the small-section factor, the line that derives it.
+void SmallSectionLine(SheetWriter& w, const TCalcResults& r)
+{
+    if (!(r.eta_A > 0)) return;
+    w.line("%Sh%N%DA%N = " + F(2, r.eta_A) + " (A < " + N1(0.3) + " m%I2%N):  f%Dd%N = f%Dk%N/(%Sg%N%Dm%N·%Sh%N%DA%N) = " +
+           F(2, r.f_k / 1e6) + " MPa/(" + N1(r.gamma_m) + "·" + F(2, r.eta_A) + ") = " + F(2, r.f_d / 1e6) +
+           " MPa");
 }
 
 void VerticalWallResults(SheetWriter& w, const TCalcResults& r)
 {
-    const std::string area = "  A = " + N(r.A) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + " MPa";
+    const std::string area = "  A = " + Area(r.A) + " m%I2%N,  f%Dd%N = " + F(2, r.f_d / 1e6) + " MPa";
+    SmallSectionLine(w, r);
     w.heading("Warunek nośności pod stropem:");
-    w.line("%SF%N%D1%N = " + N3(r.Phi_1) + area);
+    w.line("%SF%N%D1%N = " + F(3, r.Phi_1) + area);
     ConditionLine(w, "N%D1d%N = ", r.N_1d, "N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = ", r.N_1Rd, " kN");
     w.heading("Warunek nośności w strefie środkowej:");
-    w.line("%SF%N%Dm%N = " + N3(r.Phi_m) + area);
+    w.line("%SF%N%Dm%N = " + F(3, r.Phi_m) + area);
     ConditionLine(w, "N%Dmd%N = ", r.N_md, "N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = ", r.N_mRd, " kN");
     w.heading("Warunek nośności nad stropem:");
-    w.line("%SF%N%D2%N = " + N3(r.Phi_2) + area);
+    w.line("%SF%N%D2%N = " + F(3, r.Phi_2) + area);
     ConditionLine(w, "N%D2d%N = ", r.N_2d, "N%D2R,d%N = %SF%N%D2%N·A·f%Dd%N = ", r.N_2Rd, " kN");
 }
 
-// Condition of a signed design value against its resistance.
+// Condition of a signed design value against its resistance; the values of
+// products (the bending moments) as their product lines print them.
 void SignedConditionLine(SheetWriter& w, const std::string& label, double v, const char* unit,
-                         const std::string& r_label, double r)
+                         const std::string& r_label, double r, bool products = false)
 {
     const double a = std::fabs(v);
-    w.line(label + SignedValueText(2, v) + unit + RelationSign(a, r) + r_label + N(r) + unit +
+    const std::string value = !products ? SignedValueText(2, v) : v < 0 ? "(-) " + F(2, a) : F(2, v);
+    w.line(label + value + unit + RelationSign(a, r) + r_label + (products ? F(2, r) : N(r)) + unit +
                Utilisation(a, r),
            CheckColor(a, r));
 }
@@ -475,7 +547,7 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
         if (r.DecisivePlate >= 1 && r.DecisivePlate <= MaxWallPlates) plate = r.Plates[r.DecisivePlate - 1];
         const double d = r.VerticalDivision != 0 ? plate.L : plate.H;
         FL = "(a%DW%N/b)·";
-        FV = "(" + N(plate.a_w / 100) + " m /" + N(d / 100) + " m )·";
+        FV = "(" + F(2, plate.a_w / 100) + " m /" + F(2, d / 100) + " m )·";
         spanL = plate.L / 100;
         spanH = plate.H / 100;
     } else if (r.HLOutOfRange != 0) {
@@ -491,50 +563,51 @@ void HorizontalWallResults(SheetWriter& w, const TCalcInput& in, const TCalcResu
         const double L = spanL;
         w.heading("Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:");
         if (plate) {
-            w.line("M%DSd%N = %Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.alpha) + "·" + FV + N3(wd) +
-                   " kN/m%I2%N ·(" + factor + "·" + N(L) + " m)%I2%N = " + N(r.M_Sd2) + " kNm/mb");
+            w.line("M%DSd%N = %Sa%N·" + FL + "w%Dd%N·L%I2%N = " + F(3, r.alpha) + "·" + FV + F(3, wd) +
+                   " kN/m%I2%N ·(" + factor + "·" + F(2, L) + " m)%I2%N = " + F(2, r.M_Sd2) + " kNm/mb");
         } else {
             BeamMomentTexts(r.HorizontalBeam, "L", formulaText, valueText);
-            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(L) + valueText +
-                   N(r.M_Sd2) + " kNm/mb");
+            w.line("M%DSd%N = " + FL + formulaText + FV + F(3, wd) + " kN/m%I2%N ·(" + factor + "·" + F(2, L) +
+                   valueText + F(2, r.M_Sd2) + " kNm/mb");
         }
-        w.line("M%DRd%N = f%Dxd2%N·W = " + N3(r.f_xd2) + " MPa · " + N(r.W2 * 1e6) + " cm%I3%N/mb = " +
-               N(r.M_Rd2) + " kNm/mb");
-        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd2, " kNm/mb", "M%DRd%N = ", r.M_Rd2);
+        w.line("M%DRd%N = f%Dxd2%N·W = " + F(3, r.f_xd2) + " MPa · " + F(2, r.W2 * 1e6) + " cm%I3%N/mb = " +
+               F(2, r.M_Rd2) + " kNm/mb");
+        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd2, " kNm/mb", "M%DRd%N = ", r.M_Rd2, true);
     }
     if (plate || isBeam(r.VerticalBeam)) {
         const double H = spanH;
         w.heading("Warunek nośności w płaszczyźnie równoległej do spoin wspornych:");
         if (plate) {
             // The orthogonal-ratio method: both planes of a plate take the same length.
-            w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·L%I2%N = " + N3(r.mu) + "·" + FV + N3(r.alpha) + "·" +
-                   N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(spanL) + " m)%I2%N = " + N(r.M_Sd1) +
+            w.line("M%DSd%N = %Sm%N·%Sa%N·" + FL + "w%Dd%N·L%I2%N = " + F(3, r.mu) + "·" + FV + F(3, r.alpha) + "·" +
+                   F(3, wd) + " kN/m%I2%N ·(" + factor + "·" + F(2, spanL) + " m)%I2%N = " + F(2, r.M_Sd1) +
                    " kNm/mb");
         } else {
             BeamMomentTexts(r.VerticalBeam, "H", formulaText, valueText);
-            w.line("M%DSd%N = " + FL + formulaText + FV + N3(wd) + " kN/m%I2%N ·(" + factor + "·" + N(H) + valueText +
-                   N(r.M_Sd1) + " kNm/mb");
+            w.line("M%DSd%N = " + FL + formulaText + FV + F(3, wd) + " kN/m%I2%N ·(" + factor + "·" + F(2, H) +
+                   valueText + F(2, r.M_Sd1) + " kNm/mb");
         }
-        w.line("M%DRd%N = f%Dxd1%N·W = " + N3(r.f_xd1) + " MPa · " + N(r.W1 * 1e6) + " cm%I3%N/mb = " +
-               N(r.M_Rd1) + " kNm/mb");
-        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd1, " kNm/mb", "M%DRd%N = ", r.M_Rd1);
+        w.line("M%DRd%N = f%Dxd1%N·W = " + F(3, r.f_xd1) + " MPa · " + F(2, r.W1 * 1e6) + " cm%I3%N/mb = " +
+               F(2, r.M_Rd1) + " kNm/mb");
+        SignedConditionLine(w, "M%DSd%N = ", r.M_Sd1, " kNm/mb", "M%DRd%N = ", r.M_Rd1, true);
     }
 }
 
 void ConcentratedLoadResults(SheetWriter& w, const TCalcInput& in, const TCalcResults& r)
 {
+    SmallSectionLine(w, r);
     w.heading("Warunek nośności:");
     const int count = ConcentratedLoadCount(in);
     // of several loads, each with its factor, bearing area and effective length
-    const std::string fd = ",  f%Dd%N = " + N(r.f_d / 1e6) + " MPa";
-    w.line("%Sb%N = " + N3(r.beta) + "  A%Db%N = " + N(r.A_b) + " m%I2%N" +
+    const std::string fd = ",  f%Dd%N = " + F(2, r.f_d / 1e6) + " MPa";
+    w.line("%Sb%N = " + F(3, r.beta) + "  A%Db%N = " + Area(r.A_b) + " m%I2%N" +
            (count > 1 ? ",  l%Deff%N = " + N(r.l_eff) + " cm" : std::string()) + fd);
     ConditionLine(w, "N%DSd%N = ", in.Sily[0].NSd, "N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = ", r.N_Rd, " kN");
     const double beta[] = {r.beta2, r.beta3}, area[] = {r.A_b2, r.A_b3}, leff[] = {r.l_eff2, r.l_eff3};
     const double further[] = {r.N_Rd2, r.N_Rd3};
     for (int k = 1; k < count; ++k) {
         const std::string n = std::to_string(k + 1);
-        w.line("%Sb%N%D" + n + "%N = " + N3(beta[k - 1]) + "  A%Db," + n + "%N = " + N(area[k - 1]) +
+        w.line("%Sb%N%D" + n + "%N = " + F(3, beta[k - 1]) + "  A%Db," + n + "%N = " + Area(area[k - 1]) +
                " m%I2%N,  l%Deff," + n + "%N = " + N(leff[k - 1]) + " cm" + fd);
         ConditionLine(w, "N%DSd," + n + "%N = ", in.Sily[k].NSd,
                       "N%DRd," + n + "%N = %Sb%N%D" + n + "%N·A%Db," + n + "%N·f%Dd%N = ", further[k - 1], " kN");
@@ -591,12 +664,14 @@ void ColumnResults(SheetWriter& w, const TCalcResults& r)
          "N%D2R,d,x%N = ", " kN,  N%D2R,d,y%N = ", " kN,  N%D0R,d%N = ", r.N_2Rd, r.N_2Rd_y, "N%D2d%N = ",
          r.N_2d, "N%D2R,d,xy%N = ", "1/[(1/N%D2R,d,x%N)+(1/N%D2R,d,y%N)-(1/N%D0R,d%N)]", r.N_2Rd_xy},
     };
+    SmallSectionLine(w, r);
     for (const Section& s : sections) {
         w.heading(s.heading);
-        w.line("A = " + N(r.A) + " m%I2%N,  f%Dd%N = " + N(r.f_d / 1e6) + s.p1 + N3(s.phiX) + s.p2 + N3(s.phiY));
-        w.line(s.r1 + N(s.nx) + s.r2 + N(s.ny) + s.r3 + N(r.N_0Rd) + " kN");
+        w.line("A = " + Area(r.A) + " m%I2%N,  f%Dd%N = " + F(2, r.f_d / 1e6) + s.p1 + F(3, s.phiX) + s.p2 +
+               F(3, s.phiY));
+        w.line(s.r1 + F(2, s.nx) + s.r2 + F(2, s.ny) + s.r3 + F(2, r.N_0Rd) + " kN");
         w.line(s.v + N(s.value) + " kN" + RelationSign(s.value, s.resistance) + s.x + s.f + " = " +
-                   N(s.resistance) + " kN" + Utilisation(s.value, s.resistance),
+                   F(2, s.resistance) + " kN" + Utilisation(s.value, s.resistance),
                CheckColor(s.value, s.resistance));
     }
 }
@@ -625,6 +700,13 @@ void BuildResultsReport(int headingX, int bodyX, int columnX, const TCalcInput& 
     if (error != 0 && !(error == 35 && c == ccWallHorizontal)) {
         w.heading("Uwaga błąd!", clRed);
         w.heading(CalcErrorText(error), clRed);
+        // the value at fault, its value and the limit it passed
+        if (error == ceInvalidInput && results.Fault.quantity) {
+            std::string value, limit;
+            RangeFaultTexts(results.Fault, value, limit);
+            w.heading(PlainMarkup(value), clRed);
+            w.heading(PlainMarkup(limit), clRed);
+        }
         w.finish();
         return;
     }

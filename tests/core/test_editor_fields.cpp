@@ -4,9 +4,12 @@
 
 #include <cmath>
 
+#include "core/MyUtils.h"
+#include "core/ProjectSession.h"
 #include "core/ZunCalc.h"
 #include "core/ZunEditor.h"
 #include "core/ZunTypes.h"
+#include "tests/core/support/TestSupport.h"
 
 using namespace orv;
 
@@ -368,4 +371,36 @@ TEST(EditorFields, StiffeningOfTheVerticalEdges)
     in.UsztywnienieSciany = 7;
     EXPECT_TRUE(SetWallStiffened(in, true, 0));
     EXPECT_EQ(in.UsztywnienieSciany, 1u);
+}
+
+// Choosing a unit or mortar whose strength list ends below the stored f_b
+// is taken, and the user is told at once which value now lies outside its
+// range and what its new limit is; the results name it as well.
+TEST(EditorFields, AChoiceThatMovesALimitPastTheStrengthSaysSoAtOnce)
+{
+    SetDecimalSeparator(',');
+    orvtest::MessageRecorder messages;
+    ProjectSession s;
+    ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreStrength(e.Input, "10"); }), ProjectSession::TStore::Unchanged);
+    // ceramic group 2 allows 10 MPa: nothing to say
+    ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreUnitKind(e.Input, mkCeramic2); }),
+              ProjectSession::TStore::Stored);
+    EXPECT_TRUE(messages.messages.empty());
+    // autoclaved aerated concrete ends at 7 MPa
+    ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreUnitKind(e.Input, mkAAC); }), ProjectSession::TStore::Stored);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].headline, "Wartość spoza zakresu.");
+    EXPECT_EQ(messages.messages[0].text,
+              "znormalizowana wytrzymałość elementu f_b = 10,0 MPa\rWartość maksymalna: 7,0 MPa");
+    EXPECT_EQ(s.current().Input.RodzajElementuM, u32(mkAAC));
+    EXPECT_EQ(s.results().Error, ceInvalidInput);
+    EXPECT_STREQ(s.results().Fault.quantity, StrengthQuantity);
+    // a further choice that leaves it outside is not said again
+    ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreMortarType(e.Input, mtThinLayer); }),
+              ProjectSession::TStore::Stored);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    // a strength within the new list clears the error
+    ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreStrength(e.Input, "5"); }), ProjectSession::TStore::Stored);
+    EXPECT_EQ(s.results().Error, 0);
+    EXPECT_EQ(messages.messages.size(), 1u);
 }

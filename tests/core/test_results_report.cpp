@@ -2,8 +2,10 @@
 
 #include <limits>
 #include <memory>
+#include <sstream>
 
 #include "tests/core/support/CalcSupport.h"
+#include "tests/core/support/RtfCheck.h"
 #include "core/MyUtils.h"
 #include "core/ZunCalc.h"
 #include "core/ZunRtf.h"
@@ -50,15 +52,18 @@ TEST(ResultsReport, CaseZeroEndToEnd)
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
     const auto sheet = Report(*in, r);
-    // A = 0.25, f_d = 1.4768 MPa; N_1d 180 / N_1Rd 298.687 = 60.3 %;
+    // A = 0.25 < 0.3: eta_A = 1.25 - 0.05/0.1 x 0.25 = 1.125, f_d = 3.655/(2.2 x 1.125)
+    // = 1.4768 MPa; N_1d 180 / N_1Rd 298.687 = 60.3 %;
     // N_md 187.425 / N_mRd 262.644 = 71.4 %; N_2d 194.85 / N_2Rd 339.669 = 57.4 %
-    const std::string area = "  A = 0,25 m%I2%N,  f%Dd%N = 1,48 MPa";
+    const std::string area = "  A = 0,2500 m%I2%N,  f%Dd%N = 1,477 MPa";
     ExpectSheet(*sheet, {
+        {"%Sh%N%DA%N = 1,125 (A < 0,3 m%I2%N):  f%Dd%N = f%Dk%N/(%Sg%N%Dm%N·%Sh%N%DA%N) = 3,655 MPa/(2,2·1,125) = "
+         "1,477 MPa", D, false},
         {"Warunek nośności pod stropem:", D, true},
         {"%SF%N%D1%N = 0,809" + area, D, false},
         {"N%D1d%N = 180,00 kN  <  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 298,69 kN     (60,3%)", clNavy, false},
         {"Warunek nośności w strefie środkowej:", D, true},
-        {"%SF%N%Dm%N = 0,711" + area, D, false},
+        {"%SF%N%Dm%N = 0,7114" + area, D, false},
         {"N%Dmd%N = 187,43 kN  <  N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = 262,64 kN     (71,4%)", clNavy, false},
         {"Warunek nośności nad stropem:", D, true},
         {"%SF%N%D2%N = 0,920" + area, D, false},
@@ -77,9 +82,9 @@ TEST(ResultsReport, FailingWallGivesRedLinesAndTheVerdict)
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, *in, r), 0);
     const auto sheet = Report(*in, r);
-    EXPECT_EQ(sheet->Line(4).text(),
+    EXPECT_EQ(sheet->Line(5).text(),
               "N%D1d%N = 430,00 kN  >  N%D1R,d%N = %SF%N%D1%N·A·f%Dd%N = 322,51 kN     (133,3%)");
-    EXPECT_EQ(sheet->Line(4).Color, clRed);
+    EXPECT_EQ(sheet->Line(5).Color, clRed);
     EXPECT_TRUE(IsCapacityExceeded(*in, r));
 }
 
@@ -130,7 +135,7 @@ TEST(ResultsReport, NumbersThatAreNoNumbers)
     // an infinite resistance or load meets nothing
     EXPECT_EQ(sheet->Line(7).text(), "N%Dmd%N = 100,00 kN  <  N%DmR,d%N = %SF%N%Dm%N·A·f%Dd%N = ? kN     (0,0%)");
     EXPECT_EQ(sheet->Line(7).Color, clRed);
-    EXPECT_EQ(sheet->Line(9).text(), "%SF%N%D2%N = ?  A = 0,25 m%I2%N,  f%Dd%N = 1,50 MPa");
+    EXPECT_EQ(sheet->Line(9).text(), "%SF%N%D2%N = ?  A = 0,2500 m%I2%N,  f%Dd%N = 1,50 MPa");
     EXPECT_EQ(sheet->Line(10).Color, clRed);
     for (int i = 1; i <= sheet->Count; ++i) {
         const std::string t = sheet->Line(i).text();
@@ -228,9 +233,9 @@ TEST(ResultsReport, HorizontalWallCantileverWithNegativeMoment)
     // 3.456/5 = 69.1 %; L = 2.50 m; W = 10416.7 cm3/m
     ExpectSheet(*sheet, {
         {"Warunek nośności w płaszczyźnie prostopadłej do spoin wspornych:", D, true},
-        {"M%DSd%N = w%Dd%N·L%I2%N / 2 = 0,500 kN/m%I2%N ·(1,05·2,50 m)%I2%N / 2 = -3,46 kNm/mb", D, false},
+        {"M%DSd%N = w%Dd%N·L%I2%N / 2 = 0,500 kN/m%I2%N ·(1,05·2,50 m)%I2%N / 2 = -3,456 kNm/mb", D, false},
         {"M%DRd%N = f%Dxd2%N·W = 0,200 MPa · 10416,70 cm%I3%N/mb = 5,00 kNm/mb", D, false},
-        {"M%DSd%N = (-) 3,46 kNm/mb  <  M%DRd%N = 5,00 kNm/mb     (69,1%)", clNavy, false},
+        {"M%DSd%N = (-) 3,456 kNm/mb  <  M%DRd%N = 5,00 kNm/mb     (69,1%)", clNavy, false},
     });
 }
 
@@ -284,7 +289,7 @@ TEST(ResultsReport, ConcentratedLoad)
     const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Warunek nośności:", D, true},
-        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
+        {"%Sb%N = 1,250  A%Db%N = 0,0225 m%I2%N,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd%N = 90,00 kN  >  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 56,25 kN     (160,0%)", clRed, false},
         {"", D, false},
         {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
@@ -317,11 +322,11 @@ TEST(ResultsReport, EveryConcentratedLoadHasItsCondition)
     const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
         {"Warunek nośności:", D, true},
-        {"%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  l%Deff%N = 90,00 cm,  f%Dd%N = 2,00 MPa", D, false},
+        {"%Sb%N = 1,250  A%Db%N = 0,0225 m%I2%N,  l%Deff%N = 90,00 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd%N = 50,00 kN  <  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 56,25 kN     (88,9%)", clNavy, false},
-        {"%Sb%N%D2%N = 1,200  A%Db,2%N = 0,02 m%I2%N,  l%Deff,2%N = 70,25 cm,  f%Dd%N = 2,00 MPa", D, false},
+        {"%Sb%N%D2%N = 1,200  A%Db,2%N = 0,0200 m%I2%N,  l%Deff,2%N = 70,25 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd,2%N = 60,00 kN  >  N%DRd,2%N = %Sb%N%D2%N·A%Db,2%N·f%Dd%N = 48,00 kN     (125,0%)", clRed, false},
-        {"%Sb%N%D3%N = 1,000  A%Db,3%N = 0,02 m%I2%N,  l%Deff,3%N = 44,50 cm,  f%Dd%N = 2,00 MPa", D, false},
+        {"%Sb%N%D3%N = 1,000  A%Db,3%N = 0,0200 m%I2%N,  l%Deff,3%N = 44,50 cm,  f%Dd%N = 2,00 MPa", D, false},
         {"N%DSd,3%N = 20,00 kN  <  N%DRd,3%N = %Sb%N%D3%N·A%Db,3%N·f%Dd%N = 40,00 kN     (50,0%)", clNavy, false},
         {"", D, false},
         {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
@@ -344,7 +349,7 @@ TEST(ResultsReport, EveryConcentratedLoadHasItsCondition)
     in->Sily[1].NSd = 100;
     BuildResultsReport(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Count, 6);
-    EXPECT_EQ(sheet->Line(3).text(), "%Sb%N = 1,250  A%Db%N = 0,02 m%I2%N,  f%Dd%N = 2,00 MPa");
+    EXPECT_EQ(sheet->Line(3).text(), "%Sb%N = 1,250  A%Db%N = 0,0225 m%I2%N,  f%Dd%N = 2,00 MPa");
 }
 
 // Three loads on the default wall 25 x 100 x 300 cm (f_d = 1,47682 MPa), bearings
@@ -373,13 +378,15 @@ TEST(ResultsReport, ThreeConcentratedLoadsCalculatedEachWithItsFactorAndArea)
     ASSERT_EQ(CalcWallConcentrated(trace, *in, r), 0);
     const auto sheet = Report(*in, r);
     ExpectSheet(*sheet, {
+        {"%Sh%N%DA%N = 1,125 (A < 0,3 m%I2%N):  f%Dd%N = f%Dk%N/(%Sg%N%Dm%N·%Sh%N%DA%N) = 3,655 MPa/(2,2·1,125) = "
+         "1,477 MPa", D, false},
         {"Warunek nośności:", D, true},
-        {"%Sb%N = 1,267  A%Db%N = 0,05 m%I2%N,  l%Deff%N = 100,00 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"%Sb%N = 1,267  A%Db%N = 0,0500 m%I2%N,  l%Deff%N = 100,00 cm,  f%Dd%N = 1,477 MPa", D, false},
         {"N%DSd%N = 80,00 kN  <  N%DRd%N = %Sb%N·A%Db%N·f%Dd%N = 93,53 kN     (85,5%)", clNavy, false},
-        {"%Sb%N%D2%N = 1,239  A%Db,2%N = 0,05 m%I2%N,  l%Deff,2%N = 48,87 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"%Sb%N%D2%N = 1,239  A%Db,2%N = 0,0500 m%I2%N,  l%Deff,2%N = 48,87 cm,  f%Dd%N = 1,477 MPa", D, false},
         {"N%DSd,2%N = 600,00 kN  >  N%DRd,2%N = %Sb%N%D2%N·A%Db,2%N·f%Dd%N = 91,47 kN     (655,9%)", clRed,
          false},
-        {"%Sb%N%D3%N = 1,417  A%Db,3%N = 0,02 m%I2%N,  l%Deff,3%N = 25,77 cm,  f%Dd%N = 1,48 MPa", D, false},
+        {"%Sb%N%D3%N = 1,417  A%Db,3%N = 0,0240 m%I2%N,  l%Deff,3%N = 25,77 cm,  f%Dd%N = 1,477 MPa", D, false},
         {"N%DSd,3%N = 45,00 kN  <  N%DRd,3%N = %Sb%N%D3%N·A%Db,3%N·f%Dd%N = 50,24 kN     (89,6%)", clNavy, false},
         {"", D, false},
         {"Uwaga: Ścianę należy dodatkowo sprawdzić jako ścianę obciążoną pionowo według modelu przegubowego "
@@ -440,15 +447,15 @@ TEST(ResultsReport, ColumnBiaxial)
     const auto sheet = Report(*in, r);
     ASSERT_EQ(sheet->Count, 13);
     EXPECT_EQ(sheet->Line(2).text(), "Warunek nośności pod stropem:");
-    EXPECT_EQ(sheet->Line(3).text(), "A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D1,x%N = 0,800,  %SF%N%D1,y%N = 0,700");
+    EXPECT_EQ(sheet->Line(3).text(), "A = 0,0625 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D1,x%N = 0,800,  %SF%N%D1,y%N = 0,700");
     EXPECT_EQ(sheet->Line(4).text(), "N%D1R,d,x%N = 75,00 kN,  N%D1R,d,y%N = 65,63 kN,  N%D0R,d%N = A·f%Dd%N = 93,75 kN");
     // 50 / 55.851 = 89.5 %
     EXPECT_EQ(sheet->Line(5).text(), "N%D1d%N = 50,00 kN  <  N%D1R,d,xy%N = 1/[(1/N%D1R,d,x%N)+(1/N%D1R,d,y%N)-"
                                      "(1/N%D0R,d%N)] = 55,85 kN     (89,5%)");
     EXPECT_EQ(sheet->Line(5).Color, clNavy);
     // Every section sets its reduction factors apart from the unit alike.
-    EXPECT_EQ(sheet->Line(7).text().rfind("A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%Dm,x%N = ", 0), 0u);
-    EXPECT_EQ(sheet->Line(11).text().rfind("A = 0,06 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D2,x%N = ", 0), 0u);
+    EXPECT_EQ(sheet->Line(7).text().rfind("A = 0,0625 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%Dm,x%N = ", 0), 0u);
+    EXPECT_EQ(sheet->Line(11).text().rfind("A = 0,0625 m%I2%N,  f%Dd%N = 1,50 MPa,  %SF%N%D2,x%N = ", 0), 0u);
     EXPECT_FALSE(IsCapacityExceeded(*in, r));
 }
 
@@ -470,4 +477,70 @@ TEST(DesignSituation, ThreeLines)
     in->sytuacja = 7;
     DesignSituationLines(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Line(1).text(), "Sytuacja obliczeniowa: @@");
+}
+
+// Error 50 of the range check names the first value outside its editor
+// range, its value and the limit it passed, in the editor's decimals and unit.
+TEST(ResultsReport, ErrorFiftyNamesItsValueAndLimit)
+{
+    SetDecimalSeparator(',');
+    auto sheet = std::make_unique<TReportSheet>();
+    const auto errorLines = [&](const TCalcInput& in) {
+        TTraceLines trace;
+        TCalcResults r;
+        EXPECT_EQ(CalcElement(trace, in, r), ceInvalidInput);
+        BuildResultsReport(1, 2, 3, in, r, *sheet);
+        std::vector<std::string> out;
+        for (int n = 2; n <= sheet->Count; ++n) {
+            EXPECT_EQ(sheet->Line(n).Color, clRed) << n;
+            EXPECT_EQ(sheet->Line(n).X1, 1) << n;
+            out.push_back(sheet->Line(n).text());
+        }
+        return out;
+    };
+    using Lines = std::vector<std::string>;
+    const std::string head = "Brak rozwiązania (błąd nr 50).";
+
+    // an autoclaved aerated concrete unit with f_b = 10: its list ends at 7 MPa
+    auto in = orvtest::LoadedDefaultWall();
+    in->RodzajElementuM = mkAAC;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "znormalizowana wytrzymałość elementu f%Db%N = 10,0 MPa",
+                                      "Wartość maksymalna: 7,0 MPa"}));
+    // no strength at all
+    in->RodzajElementuM = mkCeramic1;
+    in->fb = 0;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "znormalizowana wytrzymałość elementu f%Db%N = 0,0 MPa",
+                                      "Wartość musi być większa od 0."}));
+    // an editor field above and below its range; the first one read is named
+    in->fb = 10;
+    in->wylicz_Gs = 0;
+    in->Gs = 400000;
+    in->t = 5;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "grubość ściany t = 5,0 cm", "Wartość minimalna: 10,0 cm"}));
+    in->t = 25;
+    EXPECT_EQ(errorLines(*in), (Lines{"Uwaga błąd!", head, "ciężar własny ściany G%Ds%N = 400000,00 kN",
+                                      "Wartość maksymalna: 200000,00 kN"}));
+    // symbols and units of the editor's names in the report mark-up
+    auto wall = orvtest::DefaultInput(ccWallHorizontal);
+    wall->wd_kNm2 = 12.5;
+    EXPECT_EQ(errorLines(*wall), (Lines{"Uwaga błąd!", head, "obciążenie poziome w%Dd%N = 12,500 kN/m%I2%N",
+                                        "Wartość maksymalna: 10,000 kN/m%I2%N"}));
+    auto basement = orvtest::DefaultInput(ccBasementWall);
+    basement->ro_e = 45;
+    EXPECT_EQ(errorLines(*basement), (Lines{"Uwaga błąd!", head, "ciężar objętościowy gruntu %Sr%N%De%N = 45,00 kN/m%I3%N",
+                                            "Wartość maksymalna: 30,00 kN/m%I3%N"}));
+
+    // the results view shows the same lines
+    in->RodzajElementuM = mkAAC;
+    in->Gs = 10;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), ceInvalidInput);
+    std::ostringstream os;
+    FillResultsRtf(true, *in, r, "Arial", 20, true, false, os);
+    const auto doc = orvtest::ParseRtf(os.str());
+    ASSERT_TRUE(doc.ok) << doc.error;
+    EXPECT_NE(doc.text.find("znormalizowana wytrzymałość elementu fb = 10,0 MPa\nWartość maksymalna: 7,0 MPa"),
+              std::string::npos)
+        << doc.text;
 }

@@ -174,23 +174,24 @@ TEST(ResultsRtf, CaseZeroLinesTabsAndColours)
     FillResultsRtf(true, *in, r, "Arial", 20, false, false, plain);
     const auto c = SplitCrLf(colored.str());
     const auto p = SplitCrLf(plain.str());
-    // head of three lines, nine lines, the end
-    ASSERT_EQ(c.size(), 13u);
-    ASSERT_EQ(p.size(), 13u);
+    // head of three lines, the line of the small-section factor (A = 0.25 m2),
+    // nine lines, the end
+    ASSERT_EQ(c.size(), 14u);
+    ASSERT_EQ(p.size(), 14u);
+    EXPECT_EQ(c[3].rfind("\\tab \\cf0 "), 0u) << c[3];
     for (int i = 0; i < 9; ++i) {
-        const std::string& line = c[3 + i];
+        const std::string& line = c[4 + i];
         const bool heading = i % 3 == 0;
         const bool condition = i % 3 == 2;
-        const std::string lead = i == 0 ? "" : "\\par ";
-        EXPECT_EQ(line.rfind(lead + (heading ? "\\cf0 {" : "\\tab \\cf"), 0), 0u) << line;
+        EXPECT_EQ(line.rfind(std::string("\\par ") + (heading ? "\\cf0 {" : "\\tab \\cf"), 0), 0u) << line;
         if (condition) {
             EXPECT_NE(line.find("\\cf1 "), std::string::npos) << line;
         }
         // without colour there is no colour word at all
-        EXPECT_EQ(p[3 + i].find("\\cf"), std::string::npos) << p[3 + i];
+        EXPECT_EQ(p[4 + i].find("\\cf"), std::string::npos) << p[4 + i];
     }
-    EXPECT_EQ(c[3], "\\cf0 {\\f2 Warunek no\\'9cno\\'9cci pod stropem:}");
-    EXPECT_EQ(c[12], "\\par }");
+    EXPECT_EQ(c[4], "\\par \\cf0 {\\f2 Warunek no\\'9cno\\'9cci pod stropem:}");
+    EXPECT_EQ(c[13], "\\par }");
 }
 
 // Results holding numbers that are no numbers (no check of the program

@@ -264,6 +264,8 @@ TEST_F(MainWindow, TheReaderSelectsAndCopiesTheResultsAndAnEditRenewsThem)
     const QString all = QGuiApplication::clipboard()->text();
     EXPECT_EQ(all, resultsText());
     EXPECT_TRUE(all.contains(QStringLiteral("Warunek nośności pod stropem:\n"))) << all.toStdString();
+    // the factors as the report lines give them: the area to four decimals
+    EXPECT_TRUE(all.contains(QStringLiteral("A = 0,3510 m2,  fd = 1,661 MPa"))) << all.toStdString();
 
     // An edit renews the text, ends the selection and shows the new figures.
     const QImage shown = picture();
