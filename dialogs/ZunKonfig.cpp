@@ -61,6 +61,13 @@ TNumberEdit* NumberField(TNumberEdit* e, const char* name, int decimals, double 
     return e;
 }
 
+// "e = 0.4·t" (x) or "e = 0.4·b" (y), the number as every number is shown.
+QString Eccentricity04Caption(bool x)
+{
+    return QStringLiteral("e = ") + QString::fromStdString(FormatFixed(1, 0.4)) +
+           (x ? QStringLiteral("·t") : QStringLiteral("·b"));
+}
+
 void SetChecked(QAbstractButton* b, bool on)
 {
     const QSignalBlocker block(b);
@@ -74,7 +81,7 @@ TMomentDlg::TMomentDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("MomentDlg"));
     setWindowTitle(QStringLiteral("Moment zginający"));
 
-    e04t_ = new TMLRadioButton(QStringLiteral("e = 0.4·t"));
+    e04t_ = new TMLRadioButton(Eccentricity04Caption(true));
     e04t_->setObjectName(QStringLiteral("e04t"));
     e2_ = new TMLRadioButton(QStringLiteral("e [cm] ="));
     e2_->setObjectName(QStringLiteral("e2"));
@@ -161,7 +168,7 @@ void TMomentDlg::setData(const TMomentData& data)
 {
     data_ = data;
     const bool x = data.direction == 1;
-    e04t_->setText(x ? QStringLiteral("e = 0.4·t") : QStringLiteral("e = 0.4·b"));
+    e04t_->setText(Eccentricity04Caption(x));
     label63_->setCaption(x ? QStringLiteral("N_Sd,x_ [kN] =") : QStringLiteral("N_Sd,y_ [kN] ="));
     SetChecked(e04t_, (data.mode & mmEccentricity04) != 0);
     SetChecked(e2_, (data.mode & mmEccentricity04) == 0);
