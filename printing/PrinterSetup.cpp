@@ -10,6 +10,7 @@
 
 #include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
+#include "components/WindowPlacement.h"
 #include "printing/CurrentPrinter.h"
 
 namespace orv {
@@ -46,6 +47,9 @@ TPrinterSetupDlg::TPrinterSetupDlg(QWidget* parent) : QDialog(parent)
                           SetCurrentPrinter(ComboBox1->currentIndex());
                           accept();
                       }).box);
+
+    // The window manager's title bar shows the whole title.
+    setMinimumWidth(WidthForTitle(*this));
 
     connect(properties, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
