@@ -59,13 +59,14 @@ protected:
     }
 
     // Waits until the window manager has framed the shown window and the
-    // program has had its say on the frame (what it does then runs queued).
-    static void waitFramed(QWidget& w)
+    // program has had its say on the frame (what it does then runs queued);
+    // true when the toolkit knows the frame by then.
+    static bool waitFramed(QWidget& w)
     {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w)) << w.objectName().toStdString();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return w.geometry().top() > w.frameGeometry().top(); }, 5000))
-            << w.objectName().toStdString() << ": no title bar";
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w)) << w.objectName().toStdString();
+        const bool framed = QTest::qWaitFor([&] { return w.geometry().top() > w.frameGeometry().top(); }, 3000);
         QTest::qWait(200);
+        return framed;
     }
 
     // The window's frame lies wholly on the available screen.
@@ -84,18 +85,18 @@ protected:
         window = std::make_unique<TVelkor2>();
         window->setProgramFolder(QStringLiteral(ORV_BUILD_DIR));
         window->show();
-        waitFramed(*window);
+        EXPECT_TRUE(waitFramed(*window)) << "no title bar";
     }
 
     // Runs `act` on the modal dialog that `open` shows, once it is framed.
-    static void onDialog(const std::function<void()>& open, const std::function<void(QDialog&)>& act)
+    void onDialog(const std::function<void()>& open, const std::function<void(QDialog&)>& act)
     {
         bool seen = false;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&, this] {
             auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
             seen = true;
-            waitFramed(*d);
+            framed = waitFramed(*d);
             act(*d);
             d->reject();
         });
@@ -106,6 +107,7 @@ protected:
     MemorySettingsStore store;
     orvtest::MessageRecorder messages;
     std::unique_ptr<TVelkor2> window;
+    bool framed = false; // the last dialog's frame was known
 
 private:
     ISettingsStore* oldStore_ = nullptr;
@@ -168,6 +170,7 @@ TEST_F(FirstSizes, ThePrinterSetUpShowsItsWholeTitle)
                  // about as wide as the bar is high.
                  QFont bold = QApplication::font();
                  bold.setBold(true);
+                 ASSERT_TRUE(framed) << "no title bar";
                  const int bar = d.geometry().top() - d.frameGeometry().top();
                  const int title = QFontMetrics(bold).horizontalAdvance(d.windowTitle());
                  EXPECT_GE(d.frameGeometry().width(), title + 6 * bar)
