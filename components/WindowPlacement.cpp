@@ -1,11 +1,14 @@
 #include "components/WindowPlacement.h"
 
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QMetaObject>
 #include <QRect>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -124,6 +127,15 @@ void FitWindowFrameOnScreen(QWidget& widget)
 {
     FitNow(widget);
     KeepFrameOnScreen(widget);
+}
+
+int WidthForTitle(const QWidget& widget)
+{
+    QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const int bar = std::max(widget.style()->pixelMetric(QStyle::PM_TitleBarHeight), fm.height() + 8);
+    return fm.horizontalAdvance(widget.windowTitle()) + 7 * bar;
 }
 
 void PlaceWindowOnScreen(QWidget& widget, const TWindowPlace& place)

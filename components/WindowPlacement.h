@@ -29,6 +29,11 @@ QRect FitFrameOntoArea(const QRect& client, const QMargins& frame, const TScreen
 // window manager first gives the frame of the shown window.
 void FitWindowFrameOnScreen(QWidget& widget);
 
+// The width a top-level widget needs for its whole title in the title bar:
+// the title in a bold face beside the window's icon, its buttons and the
+// bar's padding, each about as wide as the bar is high.
+int WidthForTitle(const QWidget& widget);
+
 // Puts a top-level widget at the place brought onto the available screen
 // (FitWindowOntoArea, frame included); a width or height that is not above
 // 0 keeps the widget's own size.

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
 #include "core/MessageService.h"
 
@@ -34,25 +34,15 @@ TAddPosDlg::TAddPosDlg(QWidget* parent) : QDialog(parent)
     taken_->setObjectName(QStringLiteral("ComboBox1"));
     taken_->hide();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn7"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("BitBtn8"));
-    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TAddPosDlg::BitBtn7Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = CreateDialogButtons(*this, {"BitBtn7", "BitBtn8"}, [this] { BitBtn7Click(); });
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Nazwa"), name_);
     form->addRow(QStringLiteral("Opcja obliczeń"), cases_);
     form->addRow(QStringLiteral("Opis"), memo_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
-    v->addLayout(buttons);
+    v->addWidget(buttons.box);
     resize(420, 260);
 }
 

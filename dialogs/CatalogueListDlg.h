@@ -21,7 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "components/DialogButtons.h"
 #include "components/DialogKeys.h"
+#include "components/HelpRouterUnit.h"
 #include "components/ListColumns.h"
 #include "components/WindowPlacement.h"
 #include "core/CommonParamsUnit.h"
@@ -127,28 +129,22 @@ protected:
         auto button = [](const char* name, const QString& text) {
             auto* b = new QPushButton(text);
             b->setObjectName(QString::fromLatin1(name));
-            b->setAutoDefault(false);
             return b;
         };
         NewBtn1 = button("NewBtn1", newText);
         EditBtn1 = button("EditBtn1", QStringLiteral("Edytuj"));
         RemoveBtn1 = button("RemoveBtn1", QStringLiteral("Usuń"));
-        QPushButton* ok = button("OKBtn", QStringLiteral("OK"));
-        QPushButton* cancel = button("CancelBtn", QStringLiteral("Anuluj"));
         connect(NewBtn1, &QPushButton::clicked, this, &TCatalogueListDlg::NewBtn1Click);
         connect(EditBtn1, &QPushButton::clicked, this, &TCatalogueListDlg::EditBtn1Click);
         connect(RemoveBtn1, &QPushButton::clicked, this, &TCatalogueListDlg::RemoveBtn1Click);
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(NewBtn1);
         buttons->addWidget(EditBtn1);
         buttons->addWidget(RemoveBtn1);
-        buttons->addStretch(1);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
-        buttons->addWidget(CreateHelpButton(helpTopic));
+        const QString topic = QString::fromLatin1(helpTopic);
+        buttons->addWidget(
+            CreateDialogButtons(*this, {"OKBtn", "CancelBtn", "HelpBtn"}, {}, [topic] { ShowHelpTopic(topic); }).box, 1);
         Body = new QVBoxLayout(this);
         Body->addWidget(VirtualStringTree1, 1);
         Body->addLayout(buttons);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
 #include "components/ListColumns.h"
@@ -66,7 +67,6 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
         auto* b = new QPushButton(style()->standardIcon(icon), QString());
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(QString::fromUtf8(hint));
-        b->setAutoDefault(false);
         return b;
     };
     first_ = button("SpeedButton1", QStyle::SP_MediaSkipBackward, "Pierwsza pozycja");
@@ -82,16 +82,8 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     connect(delete_, &QPushButton::clicked, this, &TTabManeagerDlg::SpeedButton13Click);
     connect(edit_, &QPushButton::clicked, this, &TTabManeagerDlg::MMSpeedButton1Click);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn2"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("BitBtn1"));
-    auto* help = new QPushButton(QStringLiteral("Pomoc"));
-    help->setObjectName(QStringLiteral("Button1"));
-    for (QPushButton* b : {ok, cancel, help}) b->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TTabManeagerDlg::BitBtn2Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelpTopic("elementy"); });
+    const TDialogButtons buttons = CreateDialogButtons(
+        *this, {"BitBtn2", "BitBtn1", "Button1"}, [this] { BitBtn2Click(); }, [] { ShowHelpTopic("elementy"); });
 
     auto* side = new QVBoxLayout;
     for (QPushButton* b : {first_, up_, down_, last_, delete_, edit_}) side->addWidget(b);
@@ -99,14 +91,9 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     auto* body = new QHBoxLayout;
     body->addWidget(tree_, 1);
     body->addLayout(side);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     auto* v = new QVBoxLayout(this);
     v->addLayout(body, 1);
-    v->addLayout(buttons);
+    v->addWidget(buttons.box);
     resize(640, 360);
 
     TWindowPlace place;

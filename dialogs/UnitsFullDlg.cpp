@@ -1,11 +1,10 @@
 #include "dialogs/UnitsFullDlg.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "components/DialogButtons.h"
 #include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
 
@@ -27,18 +26,7 @@ TUnitsFullDlg1::TUnitsFullDlg1(QWidget* parent) : QDialog(parent, Qt::Tool)
     for (QWidget* w : {static_cast<QWidget*>(m_), static_cast<QWidget*>(cm_), static_cast<QWidget*>(mm_),
                        static_cast<QWidget*>(changeAll_)})
         v->addWidget(w);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    v->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    v->addWidget(CreateDialogButtons(*this).box);
     InstallEnterMovesFocus(this);
 }
 

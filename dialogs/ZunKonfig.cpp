@@ -4,12 +4,12 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
 #include "components/MLCheckBox.h"
@@ -61,6 +61,13 @@ TNumberEdit* NumberField(TNumberEdit* e, const char* name, int decimals, double 
     return e;
 }
 
+// "e = 0.4·t" (x) or "e = 0.4·b" (y), the number as every number is shown.
+QString Eccentricity04Caption(bool x)
+{
+    return QStringLiteral("e = ") + QString::fromStdString(FormatFixed(1, 0.4)) +
+           (x ? QStringLiteral("·t") : QStringLiteral("·b"));
+}
+
 void SetChecked(QAbstractButton* b, bool on)
 {
     const QSignalBlocker block(b);
@@ -74,7 +81,7 @@ TMomentDlg::TMomentDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("MomentDlg"));
     setWindowTitle(QStringLiteral("Moment zginający"));
 
-    e04t_ = new TMLRadioButton(QStringLiteral("e = 0.4·t"));
+    e04t_ = new TMLRadioButton(Eccentricity04Caption(true));
     e04t_->setObjectName(QStringLiteral("e04t"));
     e2_ = new TMLRadioButton(QStringLiteral("e [cm] ="));
     e2_->setObjectName(QStringLiteral("e2"));
@@ -101,13 +108,8 @@ TMomentDlg::TMomentDlg(QWidget* parent) : QDialog(parent)
     aut1_->setObjectName(QStringLiteral("aut1"));
     PB1_ = new TResultBox(*this, this);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("BitBtn1"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    auto* help = new QPushButton(QStringLiteral("Pomoc"));
-    help->setObjectName(QStringLiteral("BitBtn3"));
-    for (QPushButton* b : {ok, cancel, help}) b->setAutoDefault(false);
+    const TDialogButtons buttons = CreateDialogButtons(
+        *this, {"BitBtn1", "BitBtn2", "BitBtn3"}, [this] { BitBtn1Click(); }, [] { ShowHelpTopic("Momenty_zginajace"); });
 
     auto* eGroup = new QGroupBox(QStringLiteral(" Mimośród "));
     auto* eg = new QGridLayout(eGroup);
@@ -126,18 +128,12 @@ TMomentDlg::TMomentDlg(QWidget* parent) : QDialog(parent)
     ng->addWidget(NSd1_, 1, 2);
     ng->setColumnStretch(3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-
     auto* v = new QVBoxLayout(this);
     v->addWidget(eGroup);
     v->addWidget(nGroup);
     v->addWidget(aut1_);
     v->addWidget(PB1_);
-    v->addLayout(buttons);
+    v->addWidget(buttons.box);
 
     // Any choice recomputes; leaving or stepping a number recomputes.
     for (QAbstractButton* b : {static_cast<QAbstractButton*>(e04t_), static_cast<QAbstractButton*>(e2_),
@@ -152,16 +148,13 @@ TMomentDlg::TMomentDlg(QWidget* parent) : QDialog(parent)
         connect(e, &TNumberEdit::upClicked, this, &TMomentDlg::ComputeMoment);
         connect(e, &TNumberEdit::downClicked, this, &TMomentDlg::ComputeMoment);
     }
-    connect(ok, &QPushButton::clicked, this, &TMomentDlg::BitBtn1Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { ShowHelpTopic("Momenty_zginajace"); });
 }
 
 void TMomentDlg::setData(const TMomentData& data)
 {
     data_ = data;
     const bool x = data.direction == 1;
-    e04t_->setText(x ? QStringLiteral("e = 0.4·t") : QStringLiteral("e = 0.4·b"));
+    e04t_->setText(Eccentricity04Caption(x));
     label63_->setCaption(x ? QStringLiteral("N_Sd,x_ [kN] =") : QStringLiteral("N_Sd,y_ [kN] ="));
     SetChecked(e04t_, (data.mode & mmEccentricity04) != 0);
     SetChecked(e2_, (data.mode & mmEccentricity04) == 0);

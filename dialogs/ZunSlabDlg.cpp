@@ -1,14 +1,13 @@
 #include "dialogs/ZunSlabDlg.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "components/DialogButtons.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "core/MyUtils.h"
@@ -53,18 +52,7 @@ TSlabDlg::TSlabDlg(QWidget* parent) : QDialog(parent)
     J_->setObjectName(QStringLiteral("J"));
     form->addRow(new TMathLabel(QStringLiteral("J = b d!3! / 12 [cm!4!] =")), J_);
     v->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    v->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    v->addWidget(CreateDialogButtons(*this).box);
     for (TNumberEdit* e : {d_, b_}) {
         connect(e, &TNumberEdit::exited, this, &TSlabDlg::showJ);
         connect(e, &TNumberEdit::upClicked, this, &TSlabDlg::showJ);

@@ -1,7 +1,5 @@
 #include "dialogs/ZunWindowDefin.h"
 
-#include "components/DialogKeys.h"
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +11,8 @@
 
 #include <cmath>
 
+#include "components/DialogButtons.h"
+#include "components/HelpRouterUnit.h"
 #include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "core/ZunOpenings.h"
@@ -69,14 +69,9 @@ TWindowDlg::TWindowDlg(QWidget* parent) : QDialog(parent)
     place->setTitle(QStringLiteral(" Położenie dolnego lewego rogu otworu [") + unit + QStringLiteral("] "));
     size->setTitle(QStringLiteral(" Wymiary otworu [") + unit + QStringLiteral("] "));
 
-    OKBtn = new QPushButton(QStringLiteral("OK"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    QPushButton* help = CreateHelpButton("sciana_otwory");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = CreateDialogButtons(*this, {"OKBtn", "CancelBtn", "HelpBtn"}, {},
+                                                       [] { ShowHelpTopic(QStringLiteral("sciana_otwory")); }, Qt::Vertical);
+    OKBtn = buttons.ok;
 
     PB2 = new QWidget;
     PB2->setObjectName(QStringLiteral("PB2"));
@@ -88,9 +83,7 @@ TWindowDlg::TWindowDlg(QWidget* parent) : QDialog(parent)
     side->addWidget(place);
     side->addWidget(size);
     side->addStretch(1);
-    side->addWidget(OKBtn);
-    side->addWidget(cancel);
-    side->addWidget(help);
+    side->addWidget(buttons.box);
     auto* h = new QHBoxLayout(this);
     h->addWidget(PB2, 1);
     h->addLayout(side);

@@ -28,6 +28,7 @@
 #include <string>
 #include <type_traits>
 
+#include "components/DialogButtons.h"
 #include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
@@ -489,23 +490,11 @@ void TZestObcDlg::buildForm()
     save->setObjectName(QStringLiteral("SaveBtn"));
     buttons->addWidget(open);
     buttons->addWidget(save);
-    buttons->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* help = new QPushButton(QStringLiteral("Pomoc"));
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->addWidget(ok);
-    buttons->addWidget(help);
-    buttons->addWidget(cancel);
+    buttons->addWidget(CreateDialogButtons(*this, {"OKBtn", "CancelBtn", "HelpBtn"}, {}, [this] {
+                           ShowHelpTopic(basement_ ? QStringLiteral("obc_pionowe_zestawienie_2")
+                                                   : QStringLiteral("obc_pionowe_zestawienie"));
+                       }).box, 1);
     root->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        ShowHelpTopic(basement_ ? QStringLiteral("obc_pionowe_zestawienie_2") : QStringLiteral("obc_pionowe_zestawienie"));
-    });
     connect(open, &QPushButton::clicked, this, &TZestObcDlg::openFile);
     connect(save, &QPushButton::clicked, this, &TZestObcDlg::saveFile);
 

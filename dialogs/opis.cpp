@@ -1,14 +1,13 @@
 #include "dialogs/opis.h"
 
+#include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orv {
@@ -63,31 +62,15 @@ TDescription::TDescription(QWidget* parent) : QDialog(parent)
     form->addRow(QStringLiteral("Obiekt:"), Object1);
     form->addRow(QStringLiteral("Nr projektu:"), Design_No1);
 
-    auto makeButton = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    QPushButton* ok = makeButton("BitBtn1", QStringLiteral("OK"));
-    QPushButton* cancel = makeButton("BitBtn2", QStringLiteral("Anuluj"));
-    cancel->setToolTip(QStringLiteral("Zrezygnuj z wprowadzonych zmian"));
-    QPushButton* help = makeButton("BitBtn3", QStringLiteral("Pomoc"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &TDescription::BitBtn3Click);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const TDialogButtons buttons =
+        CreateDialogButtons(*this, {"BitBtn1", "BitBtn2", "BitBtn3"}, {}, [this] { BitBtn3Click(); });
+    buttons.cancel->setToolTip(QStringLiteral("Zrezygnuj z wprowadzonych zmian"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(new QLabel(QStringLiteral("Komentarz:"), this));
     layout->addWidget(Memo1, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons.box);
     resize(460, 360);
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "components/MCoolGrid.h"
+#include "components/PaintedHeader.h"
 #include "components/StoredAppearance.h"
 #include "core/MessageService.h"
 #include "components/Realedit.h"
@@ -32,23 +33,16 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Head cells of two lines split at "@@", the first in the report mark-up,
 // each centred.
-class TMarkupHeader : public QHeaderView {
+class TMarkupHeader : public TPaintedHeader {
 public:
-    explicit TMarkupHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    using TPaintedHeader::TPaintedHeader;
 
 protected:
-    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    void paintCaption(QPainter& painter, const QRect& rect, const QString& text) const override
     {
-        QStyleOptionHeader opt;
-        initStyleOption(&opt);
-        opt.rect = rect;
-        opt.section = logicalIndex;
-        painter->save();
-        style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
-        const QString text = model()->headerData(logicalIndex, orientation()).toString();
-        const int at = text.indexOf(QLatin1String("@@"));
+        const qsizetype at = text.indexOf(QLatin1String("@@"));
         const std::string first = (at < 0 ? text : text.left(at)).toStdString();
-        PainterCanvas canvas(*painter);
+        PainterCanvas canvas(painter);
         setFont(canvas);
         canvas.brush.style = TBrushStyle::Clear;
         TRect bounds;
@@ -59,7 +53,6 @@ protected:
             MarkupTextOut(canvas, rect.left() + (rect.width() - MarkupTextWidth(canvas, second)) / 2,
                           rect.top() + 2 + canvas.textHeight(first), second, bounds);
         }
-        painter->restore();
     }
 
     QSize sectionSizeFromContents(int logicalIndex) const override

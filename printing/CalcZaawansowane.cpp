@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogButtons.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
 
@@ -49,22 +50,15 @@ TBeginPrintAdv::TBeginPrintAdv(QWidget* parent) : QDialog(parent)
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* ok = makeButton("BitBtn1", QStringLiteral("OK"));
-    QPushButton* help = makeButton("BitBtn3", QStringLiteral("Pomoc"));
-    QPushButton* cancel = makeButton("BitBtn4", QStringLiteral("Anuluj"));
+    const TDialogButtons row = CreateDialogButtons(
+        *this, {"BitBtn1", "BitBtn4", "BitBtn3"}, [this] { BitBtn1Click(); }, [this] { BitBtn3Click(); });
     QPushButton* defaults = makeButton("BitBtn2", QStringLiteral("Domyślnie..."));
     defaults->setToolTip(QStringLiteral("Ustaw obecne wartości jako domyślne"));
-    connect(ok, &QPushButton::clicked, this, &TBeginPrintAdv::BitBtn1Click);
     connect(defaults, &QPushButton::clicked, this, &TBeginPrintAdv::BitBtn2Click);
-    connect(help, &QPushButton::clicked, this, &TBeginPrintAdv::BitBtn3Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(defaults);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    buttons->addWidget(row.box, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "components/DialogButtons.h"
 #include "components/Realedit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -113,21 +114,17 @@ TMarginDlg::TMarginDlg(QWidget* parent) : QDialog(parent)
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* ok = makeButton("OKBtn", QStringLiteral("OK"));
-    QPushButton* cancel = makeButton("CancelBtn", QStringLiteral("Anuluj"));
-    cancel->setToolTip(QStringLiteral("Zrezygunj z wprowadzonych zmian"));
+    const TDialogButtons row = CreateDialogButtons(*this, {}, [this] { OKBtnClick(); }, {}, Qt::Vertical);
+    row.cancel->setToolTip(QStringLiteral("Zrezygunj z wprowadzonych zmian"));
     QPushButton* print = makeButton("Button1", QStringLiteral("Drukuj"));
     print->setVisible(false);
-    connect(ok, &QPushButton::clicked, this, &TMarginDlg::OKBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(print, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(frame);
     left->addStretch(1);
     left->addWidget(print);
-    left->addWidget(ok);
-    left->addWidget(cancel);
+    left->addWidget(row.box);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);

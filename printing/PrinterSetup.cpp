@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/DialogButtons.h"
 #include "components/DialogRunner.h"
+#include "components/WindowPlacement.h"
 #include "printing/CurrentPrinter.h"
 
 namespace orv {
@@ -39,25 +41,17 @@ TPrinterSetupDlg::TPrinterSetupDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Drukarka:"), printerRow);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addWidget(CreateDialogButtons(*this, {}, [this] {
+                          SetCurrentPrinter(ComboBox1->currentIndex());
+                          accept();
+                      }).box);
+
+    // The window manager's title bar shows the whole title.
+    setMinimumWidth(WidthForTitle(*this));
 
     connect(properties, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(ok, &QPushButton::clicked, this, [this] {
-        SetCurrentPrinter(ComboBox1->currentIndex());
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &TPrinterSetupDlg::reject);
 }
 
 void TPrinterSetupDlg::BitBtn1Click()

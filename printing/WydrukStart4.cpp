@@ -21,6 +21,7 @@
 
 #include <cstring>
 
+#include "components/DialogButtons.h"
 #include "components/DialogKeys.h"
 #include "components/DialogRunner.h"
 #include "components/HelpRouterUnit.h"
@@ -232,23 +233,22 @@ TBeginPrint2::TBeginPrint2(QWidget* parent) : QDialog(parent)
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* ok = button("OKBtn", "OK");
-    QPushButton* cancel = button("CancelBtn", "Anuluj");
+    const TDialogButtons row =
+        CreateDialogButtons(*this, {"OKBtn", "CancelBtn"}, [this] { closeWith(ResultPrint); }, {}, Qt::Vertical);
     QPushButton* close = button("CloseBtn", "Zamknij");
     QPushButton* help = button("BitBtn3", "Pomoc");
     settingsBtn_ = button("Button3", "Ustawienia");
     preview_ = button("Button1", "Podgląd");
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok, cancel, close, help, settingsBtn_, preview_}) buttons->addWidget(b);
+    buttons->addWidget(row.box);
+    for (QPushButton* b : {close, help, settingsBtn_, preview_}) buttons->addWidget(b);
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 
-    connect(ok, &QPushButton::clicked, this, [this] { closeWith(ResultPrint); });
     connect(close, &QPushButton::clicked, this, [this] { closeWith(ResultClose); });
-    connect(cancel, &QPushButton::clicked, this, &TBeginPrint2::reject);
     connect(help, &QPushButton::clicked, this, &TBeginPrint2::BitBtn3Click);
     connect(settingsBtn_, &QPushButton::clicked, this, &TBeginPrint2::Button3Click);
     connect(preview_, &QPushButton::clicked, this, &TBeginPrint2::Button1Click);

@@ -8,7 +8,8 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation2
           clang libclang-rt-14-dev poppler-utils libreoffice-writer-nogui
-          desktop-file-utils lintian)
+          desktop-file-utils lintian
+          xvfb xauth x11-utils openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +17,8 @@
 #include <cmath>
 
 #include "components/DecimalSpinBox.h"
+#include "components/DialogButtons.h"
+#include "components/PaintedHeader.h"
 
 namespace orv::nom {
 namespace {
@@ -41,25 +42,15 @@ double CellNumber(const QTableWidgetItem* item)
 }
 
 // Head cells whose "_" starts an index: "γ_f" is γ with a lowered, smaller f.
-class TIndexedHeader : public QHeaderView {
+class TIndexedHeader : public TPaintedHeader {
 public:
-    explicit TIndexedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    using TPaintedHeader::TPaintedHeader;
 
 protected:
-    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    bool paintsCaption(const QString& text) const override { return text.contains(QLatin1Char('_')); }
+    void paintCaption(QPainter& painter, const QRect& rect, const QString& text) const override
     {
-        const QString text = caption(logicalIndex);
         const qsizetype mark = text.indexOf(QLatin1Char('_'));
-        if (mark < 0) {
-            QHeaderView::paintSection(painter, rect, logicalIndex);
-            return;
-        }
-        QStyleOptionHeader opt;
-        initStyleOption(&opt);
-        opt.rect = rect;
-        opt.section = logicalIndex;
-        painter->save();
-        style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
         const QString base = text.left(mark);
         const QString index = text.mid(mark + 1);
         const QFontMetrics fm(font());
@@ -68,12 +59,11 @@ protected:
         const int width = fm.horizontalAdvance(base) + sm.horizontalAdvance(index);
         const int x = rect.left() + (rect.width() - width) / 2;
         const int baseline = rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent();
-        painter->setPen(palette().color(QPalette::ButtonText));
-        painter->setFont(font());
-        painter->drawText(x, baseline, base);
-        painter->setFont(small);
-        painter->drawText(x + fm.horizontalAdvance(base), baseline + fm.descent(), index);
-        painter->restore();
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.setFont(font());
+        painter.drawText(x, baseline, base);
+        painter.setFont(small);
+        painter.drawText(x + fm.horizontalAdvance(base), baseline + fm.descent(), index);
     }
 
     QSize sectionSizeFromContents(int logicalIndex) const override
@@ -91,10 +81,6 @@ protected:
     }
 
 private:
-    QString caption(int logicalIndex) const
-    {
-        return model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
-    }
     QFont indexFont() const
     {
         QFont f = font();
@@ -166,19 +152,13 @@ TLoadTableDlg::TLoadTableDlg(QWidget* parent, const TTableSpec& spec, const std:
     sums_->setObjectName(QStringLiteral("sums"));
     v->addWidget(sums_);
 
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    v->addWidget(box);
+    v->addWidget(CreateDialogButtons(*this).box);
 
     for (const TLoadRow& r : rows) addRow(r);
     connect(add, &QPushButton::clicked, this, [this] { addPreset(); });
     connect(blank, &QPushButton::clicked, this, [this] { addRow(TLoadRow{}); });
     connect(remove, &QPushButton::clicked, this, [this] { removeRow(); });
     connect(table_, &QTableWidget::itemChanged, this, [this] { updateSums(); });
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     updateSums();
 }
 

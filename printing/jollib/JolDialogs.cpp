@@ -25,6 +25,7 @@
 #include <cmath>
 
 #include "components/DecimalSpinBox.h"
+#include "components/DialogButtons.h"
 #include "core/CommonParamsUnit.h"
 #include "core/MessageService.h"
 #include "core/MyUtils.h"
@@ -41,15 +42,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QDialogButtonBox* AddOkCancel(QDialog* dlg)
 {
-    auto* box = new QDialogButtonBox(dlg);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = box->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    QObject::connect(box, &QDialogButtonBox::accepted, dlg, &QDialog::accept);
-    QObject::connect(box, &QDialogButtonBox::rejected, dlg, &QDialog::reject);
-    return box;
+    return CreateDialogButtons(*dlg, {"okButton", "cancelButton"}).box;
 }
 
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& text)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QCheckBox>
+#include <QLocale>
 #include <QTest>
 
 #include "components/DialogRunner.h"
@@ -121,7 +122,7 @@ TEST_F(MomentDialog, EveryChangeRecomputesAndOkTakesTheChoices)
     d.direction = 0;
     d.dimension = 38;
     dlg->setData(d);
-    EXPECT_EQ(find<QRadioButton>("e04t")->text(), "e = 0.4·b");
+    EXPECT_EQ(find<QRadioButton>("e04t")->text(), "e = 0,4·b");
     EXPECT_EQ(find<TMathLabel>("MathLabel63")->caption(), "N_Sd,y_ [kN] =");
     // 100 x 5 / 100 = 5.00
     EXPECT_DOUBLE_EQ(dlg->moment(), 5.0);
@@ -156,6 +157,28 @@ TEST_F(MomentDialog, EveryChangeRecomputesAndOkTakesTheChoices)
     EXPECT_DOUBLE_EQ(dlg->data().ownN, 251.0);
     EXPECT_DOUBLE_EQ(dlg->data().e, 8.0);
     EXPECT_NEAR(dlg->data().M, 20.08, 1e-12);
+}
+
+// The 0.4 of the caption is written as every number of the program: with
+// the decimal separator the program took from the system's locale.
+TEST_F(MomentDialog, TheCaptionOfPointFourTakesTheLocalesSeparator)
+{
+    const QLocale before;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Polish, QLocale::Poland)}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        SetDecimalSeparator(locale.decimalPoint().at(0).toLatin1());
+        const QString point = locale.decimalPoint();
+        TMomentDlg fresh;
+        EXPECT_EQ(fresh.findChild<QRadioButton*>("e04t")->text(), "e = 0" + point + "4·t");
+        TMomentData d = column(mmEccentricity04);
+        fresh.setData(d);
+        EXPECT_EQ(fresh.findChild<QRadioButton*>("e04t")->text(), "e = 0" + point + "4·t");
+        d.direction = 0;
+        fresh.setData(d);
+        EXPECT_EQ(fresh.findChild<QRadioButton*>("e04t")->text(), "e = 0" + point + "4·b");
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(MomentDialog, ANumberStillBeingTypedIsTakenByOk)

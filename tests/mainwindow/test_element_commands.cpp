@@ -341,7 +341,7 @@ TEST_F(ElementCommands, TheMomentButtonStoresTheDialogsMoment)
     // e = 0.4 t: M_Sd,x = 100 kN x 0.10 m = 10.00 kNm.
     play = [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Moment zginający");
-        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0.4·t");
+        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0,4·t");
         d.findChild<QRadioButton*>("e04t")->click();
         d.findChild<QPushButton*>("BitBtn1")->click();
         return d.result();
@@ -355,7 +355,7 @@ TEST_F(ElementCommands, TheMomentButtonStoresTheDialogsMoment)
 
     // About y with its own force 50 kN and e = 0.4 b: 50 x 0.152 = 7.60 kNm.
     play = [](QDialog& d) {
-        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0.4·b");
+        EXPECT_EQ(d.findChild<QRadioButton*>("e04t")->text(), "e = 0,4·b");
         d.findChild<QRadioButton*>("e04t")->click();
         d.findChild<QRadioButton*>("Obc1")->click();
         auto* own = d.findChild<TNumberEdit*>("NSd1");

@@ -2,18 +2,17 @@
 // (0 solid; the one kind offered), 1 the thickness last confirmed [cm], 3 the
 // span [cm], 5 the slab's thickness [cm]; the others are kept as they are.
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <cmath>
 
 #include "components/DecimalSpinBox.h"
+#include "components/DialogButtons.h"
 
 #define WUB_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -70,18 +69,13 @@ WUB_EXPORT unsigned char ShowWub3(void* owner, int mode, double b, double* A, do
     result->setObjectName(QStringLiteral("J"));
     form->addRow(QStringLiteral("J = b·d³/12 [cm⁴]"), result);
     v->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Cancel"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    v->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    const orv::TDialogButtons buttons = orv::CreateDialogButtons(dialog, {"OK", "Cancel"});
+    v->addWidget(buttons.box);
 
     auto show = [&] {
         const bool ok = Positive(b);
         result->setText(ok ? locale.toString(SolidSlabJ(b, thickness->value()), 'f', 1) : QStringLiteral("-"));
-        buttons->button(QDialogButtonBox::Ok)->setEnabled(ok);
+        buttons.ok->setEnabled(ok);
     };
     QObject::connect(thickness, &QDoubleSpinBox::valueChanged, &dialog, show);
     show();
