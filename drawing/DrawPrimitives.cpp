@@ -14,7 +14,7 @@ double Rad(double deg) { return deg * kPi / 180.0; }
 int LimitCoord(double v, int lo, int hi)
 {
     if (std::isnan(v)) v = 0;
-    const double r = std::nearbyint(v);
+    const double r = RoundHalfEven(v);
     if (r <= lo) return lo;
     if (r >= hi) return hi;
     return int(r);
@@ -275,7 +275,7 @@ void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
     const double dx = double(p2.X) - p1.X, dy = double(p2.Y) - p1.Y;
     const double len = std::sqrt(dx * dx + dy * dy);
     if (len <= 0) return;
-    const long long n = (long long)std::nearbyint(len) / s;
+    const long long n = (long long)RoundHalfEven(len) / s;
     // only the dashes within the drawing limit, when the line runs beyond it
     long long first = 0, last = n;
     if (!InsideLimit(p1) || !InsideLimit(p2)) {
@@ -284,15 +284,15 @@ void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
         first = std::max(0LL, (long long)std::ceil((t0 - dash) / double(s)));
         last = std::min(n, (long long)std::floor(t1 / double(s)));
     }
-    const double idx = std::nearbyint(dx), idy = std::nearbyint(dy);
+    const double idx = RoundHalfEven(dx), idy = RoundHalfEven(dy);
     for (long long i = first; i <= last; ++i) {
         const double from = double(step) * double(i);
-        double ex = std::nearbyint(dx / len * (from + dash));
-        double ey = std::nearbyint(dy / len * (from + dash));
+        double ex = RoundHalfEven(dx / len * (from + dash));
+        double ey = RoundHalfEven(dy / len * (from + dash));
         if (std::fabs(ex) > std::fabs(idx)) ex = idx;
         if (std::fabs(ey) > std::fabs(idy)) ey = idy;
-        canvas.moveTo(LimitCoord(p1.X + std::nearbyint(dx / len * from)),
-                      LimitCoord(p1.Y + std::nearbyint(dy / len * from)));
+        canvas.moveTo(LimitCoord(p1.X + RoundHalfEven(dx / len * from)),
+                      LimitCoord(p1.Y + RoundHalfEven(dy / len * from)));
         canvas.lineTo(LimitCoord(p1.X + ex), LimitCoord(p1.Y + ey));
     }
 }

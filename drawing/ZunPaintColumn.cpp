@@ -53,11 +53,11 @@ void Column(Canvas& canvas, const TPoint& size, const TColumnSetup& s, const TDr
     auto limX = [&](double v) { return LimitCoord(v, lim.Left, lim.Right); };
     auto limY = [&](double v) { return LimitCoord(v, lim.Top, lim.Bottom); };
     auto A = [&](double x, double y) {
-        return TPoint{limX(x0 + std::nearbyint(scale * (c30 * x - c30 * y))),
-                      limY(y0 + std::nearbyint(scale * (s30 * x + s30 * y)))};
+        return TPoint{limX(x0 + RoundHalfEven(scale * (c30 * x - c30 * y))),
+                      limY(y0 + RoundHalfEven(scale * (s30 * x + s30 * y)))};
     };
-    auto down = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y + std::nearbyint(scale * dz))}; };
-    auto up = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y - std::nearbyint(scale * dz))}; };
+    auto down = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y + RoundHalfEven(scale * dz))}; };
+    auto up = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y - RoundHalfEven(scale * dz))}; };
     auto line = [&](TPoint a, TPoint q) {
         canvas.moveTo(a.X, a.Y);
         canvas.lineTo(q.X, q.Y);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "drawing/DrawPrimitives.h"
 #include "tests/drawing/support/DrawChecks.h"
@@ -15,6 +18,24 @@ using test::ExpectRect;
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 } // namespace
+
+TEST(Rounding, TheDrawingRoundsThroughTheOneRoutine)
+{
+    // a second rounding routine could drift from RoundHalfEven unseen
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ORV_SOURCE_DIR "/drawing")) {
+        std::ifstream f(entry.path());
+        std::stringstream text;
+        text << f.rdbuf();
+        EXPECT_EQ(text.str().find("nearbyint"), std::string::npos) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 20);
+    // halves to even, as everywhere: 2.5 to 2, -2.5 to -2, 3.5 to 4
+    EXPECT_EQ(LimitCoord(2.5), 2);
+    EXPECT_EQ(LimitCoord(-2.5), -2);
+    EXPECT_EQ(LimitCoord(3.5), 4);
+}
 
 TEST(SizeUnit, ThirteenthsOfTheTextHeightRoundedHalvesToEven)
 {
