@@ -54,6 +54,35 @@ void StepsWithinLimit(long long from, long long length, int step, long long& fir
     last = std::min(n, hi);
 }
 
+void DrawLoadBlock(Canvas& canvas, TPoint p1, TPoint p2, double height, bool arrowsWhenReversed)
+{
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    auto line = [&canvas](int x1, int y1, int x2, int y2) {
+        canvas.moveTo(x1, y1);
+        canvas.lineTo(x2, y2);
+    };
+    const int y = LimitCoord(p1.Y), x1 = LimitCoord(p1.X), x2 = LimitCoord(p2.X);
+    const int top = LimitCoord(double(y) - S(height));
+    line(x1, y, x1, y - S(3));
+    line(x1, y, x2, y);
+    line(x2, y, x2, y - S(3));
+    canvas.moveTo(x1, y);
+    canvas.lineTo(x1, top);
+    canvas.lineTo(x2, top);
+    canvas.lineTo(x2, y);
+    if (p2.X < p1.X && !arrowsWhenReversed) return;
+
+    const int s6 = S(6);
+    const long long from = p1.X, length = (long long)p2.X - p1.X;
+    const long long n = length / (s6 == 0 ? 1 : s6);
+    long long first, last;
+    StepsWithinLimit(from, length, s6, first, last);
+    auto at = [&](long long i) { return int(from + (long long)s6 * i); };
+    for (long long i = first; i <= last; ++i) line(at(i), y, at(i), top);
+    for (long long i = first; i <= std::min(last, n - 1); ++i) line(at(i), y - S(2), at(i) + S(1), y - S(4));
+    for (long long i = std::max(first, 1LL); i <= last; ++i) line(at(i), y, at(i) - S(1), y - S(4));
+}
+
 int SizeUnitFor(int textHeightA, double n) { return RoundToInt(textHeightA * n / 13.0); }
 
 int SizeUnit(Canvas& canvas, double n) { return SizeUnitFor(canvas.unitHeight(), n); }
