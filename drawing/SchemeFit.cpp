@@ -237,6 +237,15 @@ TPoint InkBoundsCanvas::textExtent(const std::string& text)
     return e;
 }
 
+int InkBoundsCanvas::textInkRight(const std::string& text)
+{
+    const TCanvasFont saved = metrics_.font;
+    metrics_.font = font;
+    const int r = metrics_.textInkRight(text);
+    metrics_.font = saved;
+    return r;
+}
+
 // --- ShiftedCanvas
 
 ShiftedCanvas::ShiftedCanvas(Canvas& target, TPoint offset) : target_(target), offset_(offset)
@@ -321,6 +330,12 @@ TPoint ShiftedCanvas::textExtent(const std::string& text)
 {
     sync();
     return target_.textExtent(text);
+}
+
+int ShiftedCanvas::textInkRight(const std::string& text)
+{
+    sync();
+    return target_.textInkRight(text);
 }
 
 // --- fitting

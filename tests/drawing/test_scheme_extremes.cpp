@@ -138,6 +138,35 @@ TEST(ConcentratedLoadScheme, WallThickerThanTheDrawingIsScaledToNothing)
     }
 }
 
+TEST(OpeningsScheme, DrawsEveryLengthAtItsExtremes)
+{
+    // the wall's and the openings' dimensions, and the opening being defined
+    EnsureGuiApp();
+    const TCalcInput base = Element(ccWallHorizontal);
+    std::vector<std::size_t> offsets = {offsetof(TCalcInput, l), offsetof(TCalcInput, h)};
+    for (std::size_t k = 0; k < 4; ++k) offsets.push_back(offsetof(TCalcInput, Okna) + k * sizeof(double));
+    for (const double v : kExtremes) {
+        for (const std::size_t offset : offsets) {
+            TCalcInput in = base;
+            WriteField(in, offset, v);
+            RecordingCanvas c = PresetCanvas();
+            TRect r;
+            double scale = 0;
+            DrawOpeningsScheme(c, {0, 0, 600, 400}, in, r, scale, DefaultColors(), 1, 80, 60, 120, 160);
+            ExpectSound(c, {600, 400});
+        }
+        for (int arg = 0; arg < 4; ++arg) {
+            double a[4] = {80, 60, 120, 160};
+            a[arg] = v;
+            RecordingCanvas c = PresetCanvas();
+            TRect r;
+            double scale = 0;
+            DrawOpeningsScheme(c, {0, 0, 600, 400}, base, r, scale, DefaultColors(), 1, a[0], a[1], a[2], a[3]);
+            ExpectSound(c, {600, 400});
+        }
+    }
+}
+
 TEST(LoadCollectionScheme, DrawsEveryLengthAtItsExtremes)
 {
     EnsureGuiApp();
