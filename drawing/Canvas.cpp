@@ -316,4 +316,12 @@ TPoint PainterCanvas::textExtent(const std::string& text)
     return extent;
 }
 
+int PainterCanvas::textInkRight(const std::string& text)
+{
+    const int width = textWidth(text);
+    if (text.empty()) return width;
+    applyFont();
+    return std::max(width, p_.fontMetrics().tightBoundingRect(QStr(text)).right() + 1);
+}
+
 } // namespace orv

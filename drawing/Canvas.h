@@ -96,6 +96,9 @@ public:
     // Width (along the text) and cell height of text in the current font.
     virtual TPoint textExtent(const std::string& text) = 0;
 
+    // How far right of its start the glyphs of text reach, at least its
+    // width: a glyph may hang past its advance (an "f").
+    virtual int textInkRight(const std::string& text) { return textWidth(text); }
     int textWidth(const std::string& text) { return textExtent(text).X; }
     int textHeight(const std::string& text) { return textExtent(text).Y; }
     // textHeight("A"), the drawings' size unit: measured once for each font
@@ -133,6 +136,7 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
+    int textInkRight(const std::string& text) override;
 
     QPainter& painter() { return p_; }
     // Fonts sized in pixels for a device of this resolution (0: in points of

@@ -14,7 +14,7 @@ double Rad(double deg) { return deg * kPi / 180.0; }
 int LimitCoord(double v, int lo, int hi)
 {
     if (std::isnan(v)) v = 0;
-    const double r = std::nearbyint(v);
+    const double r = RoundHalfEven(v);
     if (r <= lo) return lo;
     if (r >= hi) return hi;
     return int(r);
@@ -52,6 +52,35 @@ void StepsWithinLimit(long long from, long long length, int step, long long& fir
     }
     first = std::max(0LL, lo);
     last = std::min(n, hi);
+}
+
+void DrawLoadBlock(Canvas& canvas, TPoint p1, TPoint p2, double height, bool arrowsWhenReversed)
+{
+    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
+    auto line = [&canvas](int x1, int y1, int x2, int y2) {
+        canvas.moveTo(x1, y1);
+        canvas.lineTo(x2, y2);
+    };
+    const int y = LimitCoord(p1.Y), x1 = LimitCoord(p1.X), x2 = LimitCoord(p2.X);
+    const int top = LimitCoord(double(y) - S(height));
+    line(x1, y, x1, y - S(3));
+    line(x1, y, x2, y);
+    line(x2, y, x2, y - S(3));
+    canvas.moveTo(x1, y);
+    canvas.lineTo(x1, top);
+    canvas.lineTo(x2, top);
+    canvas.lineTo(x2, y);
+    if (p2.X < p1.X && !arrowsWhenReversed) return;
+
+    const int s6 = S(6);
+    const long long from = p1.X, length = (long long)p2.X - p1.X;
+    const long long n = length / (s6 == 0 ? 1 : s6);
+    long long first, last;
+    StepsWithinLimit(from, length, s6, first, last);
+    auto at = [&](long long i) { return int(from + (long long)s6 * i); };
+    for (long long i = first; i <= last; ++i) line(at(i), y, at(i), top);
+    for (long long i = first; i <= std::min(last, n - 1); ++i) line(at(i), y - S(2), at(i) + S(1), y - S(4));
+    for (long long i = std::max(first, 1LL); i <= last; ++i) line(at(i), y, at(i) - S(1), y - S(4));
 }
 
 int SizeUnitFor(int textHeightA, double n) { return RoundToInt(textHeightA * n / 13.0); }
@@ -275,7 +304,7 @@ void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
     const double dx = double(p2.X) - p1.X, dy = double(p2.Y) - p1.Y;
     const double len = std::sqrt(dx * dx + dy * dy);
     if (len <= 0) return;
-    const long long n = (long long)std::nearbyint(len) / s;
+    const long long n = (long long)RoundHalfEven(len) / s;
     // only the dashes within the drawing limit, when the line runs beyond it
     long long first = 0, last = n;
     if (!InsideLimit(p1) || !InsideLimit(p2)) {
@@ -284,15 +313,15 @@ void DrawDashedLine(Canvas& canvas, TPoint p1, TPoint p2)
         first = std::max(0LL, (long long)std::ceil((t0 - dash) / double(s)));
         last = std::min(n, (long long)std::floor(t1 / double(s)));
     }
-    const double idx = std::nearbyint(dx), idy = std::nearbyint(dy);
+    const double idx = RoundHalfEven(dx), idy = RoundHalfEven(dy);
     for (long long i = first; i <= last; ++i) {
         const double from = double(step) * double(i);
-        double ex = std::nearbyint(dx / len * (from + dash));
-        double ey = std::nearbyint(dy / len * (from + dash));
+        double ex = RoundHalfEven(dx / len * (from + dash));
+        double ey = RoundHalfEven(dy / len * (from + dash));
         if (std::fabs(ex) > std::fabs(idx)) ex = idx;
         if (std::fabs(ey) > std::fabs(idy)) ey = idy;
-        canvas.moveTo(LimitCoord(p1.X + std::nearbyint(dx / len * from)),
-                      LimitCoord(p1.Y + std::nearbyint(dy / len * from)));
+        canvas.moveTo(LimitCoord(p1.X + RoundHalfEven(dx / len * from)),
+                      LimitCoord(p1.Y + RoundHalfEven(dy / len * from)));
         canvas.lineTo(LimitCoord(p1.X + ex), LimitCoord(p1.Y + ey));
     }
 }

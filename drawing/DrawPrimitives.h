@@ -31,6 +31,13 @@ TRect DrawingLimits(const TRect& area);
 // whose position from + step * i lies within +-kDrawLimit: [first, last],
 // empty when first > last.
 void StepsWithinLimit(long long from, long long length, int step, long long& first, long long& last);
+// The block of a distributed load on the line y = P1.Y from P1.X to P2.X,
+// height S(height): ticks S(3) high at both ends, the outline, and an arrow
+// every S(6) from the load's true start P1.X, those within the drawing
+// limit; the first has only its right head stroke, the last only its left
+// one. A span reversed by less than S(6) keeps its arrow at P1.X only with
+// arrowsWhenReversed. Drawn in the pen in force.
+void DrawLoadBlock(Canvas& canvas, TPoint p1, TPoint p2, double height, bool arrowsWhenReversed);
 
 // S(n) in the canvas's current font.
 int SizeUnit(Canvas& canvas, double n);

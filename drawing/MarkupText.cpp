@@ -1,5 +1,6 @@
 #include "drawing/MarkupText.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Cp1250.h"
@@ -58,6 +59,16 @@ std::string RunText(const std::string& s, const RunState& st)
 {
     return st.symbol ? SymbolTextToUnicode(s) : s;
 }
+
+// A subscript or superscript is followed past its glyphs: the next run
+// stands on another line, where a glyph hanging past its advance (the "f"
+// of "eff") would run into it.
+int RunAdvance(Canvas& canvas, const std::string& run, bool shifted)
+{
+    return shifted ? canvas.textInkRight(run) : canvas.textWidth(run);
+}
+
+bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
 
 } // namespace
 
@@ -132,6 +143,7 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
     canvas.font.style = 0;
     int x = x0, yc = y0;
     RunState st;
+    bool shifted = false;
     bounds = {x0, y0, x0, y0 + canvas.unitHeight()};
     for (const TMarkupToken& t : ScanMarkup(text)) {
         if (t.kind == TMarkupToken::Run) {
@@ -139,7 +151,7 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
             // the text after the last code stands on the base line
             const int y = t.last ? y0 : yc;
             canvas.textOut(x, y, run);
-            x += canvas.textWidth(run);
+            x += RunAdvance(canvas, run, shifted && !t.last);
             continue;
         }
         switch (t.code) {
@@ -151,9 +163,16 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
             canvas.font.style = 0;
             st.symbol = false;
             yc = y0;
+            shifted = false;
             break;
-        case 'D': yc = y0 + canvas.unitHeight() / 6; break;
-        default: yc = y0 - canvas.unitHeight() / 4; break; // 'G', 'I'
+        case 'D':
+            yc = y0 + canvas.unitHeight() / 6;
+            shifted = true;
+            break;
+        default: // 'G', 'I'
+            yc = y0 - canvas.unitHeight() / 4;
+            shifted = true;
+            break;
         }
     }
     GrowRectByPoint(bounds, {x, y0});
@@ -169,12 +188,14 @@ int MarkupTextWidth(Canvas& canvas, const std::string& text)
 {
     const std::string n0 = canvas.font.name;
     RunState st;
+    bool shifted = false;
     int w = 0;
     for (const TMarkupToken& t : ScanMarkup(text)) {
         if (t.kind == TMarkupToken::Run) {
-            w += canvas.textWidth(RunText(t.text, st));
+            w += RunAdvance(canvas, RunText(t.text, st), shifted && !t.last);
             continue;
         }
+        if (IsShift(t.code)) shifted = true;
         switch (t.code) {
         case 'B': canvas.font.style |= fsBold; break;
         case 'U': canvas.font.style |= fsUnderline; break;
@@ -183,6 +204,7 @@ int MarkupTextWidth(Canvas& canvas, const std::string& text)
             canvas.font.name = n0;
             canvas.font.style = 0;
             st.symbol = false;
+            shifted = false;
             break;
         default: break;
         }
@@ -225,11 +247,16 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
     bounds = {x, y, x, y};
     GrowRectByPoint(bounds, {x + RoundToInt(s * ha), y + RoundToInt(c * ha)});
     TPoint size;
+    bool shifted = false;
     for (const TMarkupToken& t : ScanMarkup(text)) {
         if (t.kind == TMarkupToken::Run) {
             DrawRotatedRun(canvas, x, y, size, t.text, face, angle);
-            x += RoundToInt(c * size.X);
-            y -= RoundToInt(s * size.X);
+            // as wide as MarkupTextWidth counts it
+            const int advance = shifted && !t.last
+                                    ? std::max(size.X, RunAdvance(canvas, face == "Symbol" ? SymbolTextToUnicode(t.text) : t.text, true))
+                                    : size.X;
+            x += RoundToInt(c * advance);
+            y -= RoundToInt(s * advance);
             if (t.last) {
                 GrowRectByPoint(bounds, {x, y});
                 x += RoundToInt(s * size.Y);
@@ -246,8 +273,9 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
             canvas.font.name = n0;
             canvas.font.style = 0;
             face.clear();
+            shifted = false;
             break;
-        default: break;
+        default: shifted = true; break;  // 'D', 'G', 'I'
         }
     }
     canvas.font.name = n0;

@@ -228,13 +228,29 @@ void InkBoundsCanvas::textOut(int x, int y, const std::string& text)
     add(std::llround(std::ceil(x1)) - 1, std::llround(std::ceil(y1)) - 1, 0);
 }
 
+namespace {
+
+// A measure taken by the metrics canvas in the given font, its own restored.
+template <typename Measure>
+auto InFont(Canvas& metrics, const TCanvasFont& font, Measure measure)
+{
+    const TCanvasFont saved = metrics.font;
+    metrics.font = font;
+    const auto value = measure();
+    metrics.font = saved;
+    return value;
+}
+
+} // namespace
+
 TPoint InkBoundsCanvas::textExtent(const std::string& text)
 {
-    const TCanvasFont saved = metrics_.font;
-    metrics_.font = font;
-    const TPoint e = metrics_.textExtent(text);
-    metrics_.font = saved;
-    return e;
+    return InFont(metrics_, font, [&] { return metrics_.textExtent(text); });
+}
+
+int InkBoundsCanvas::textInkRight(const std::string& text)
+{
+    return InFont(metrics_, font, [&] { return metrics_.textInkRight(text); });
 }
 
 // --- ShiftedCanvas
@@ -321,6 +337,12 @@ TPoint ShiftedCanvas::textExtent(const std::string& text)
 {
     sync();
     return target_.textExtent(text);
+}
+
+int ShiftedCanvas::textInkRight(const std::string& text)
+{
+    sync();
+    return target_.textInkRight(text);
 }
 
 // --- fitting

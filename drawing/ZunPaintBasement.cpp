@@ -43,9 +43,9 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     if (he > h) y0 += RoundToInt((he - h) * scale);
     // model points beyond the area stay just beyond it
     const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
-    auto X = [&](double x) { return LimitCoord(x0 + std::nearbyint(scale * x), lim.Left, lim.Right); };
+    auto X = [&](double x) { return LimitCoord(x0 + RoundHalfEven(scale * x), lim.Left, lim.Right); };
     auto Y = [&](double y) {
-        return LimitCoord(y0 + std::nearbyint(scale * y) + double(yOffset), lim.Top, lim.Bottom);
+        return LimitCoord(y0 + RoundHalfEven(scale * y) + double(yOffset), lim.Top, lim.Bottom);
     };
     auto pt = [&](double x, double y) { return TPoint{X(x), Y(y)}; };
     auto line = [&](TPoint a, TPoint b) {

@@ -149,6 +149,12 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     m.y0 += std::max(lw, S(40) + RoundToInt(m.scale * d)) + dims + topOffset;
     m.limitTo({0, 0, size.X, size.Y});
     const int depth = RoundToInt(m.scale * d);
+    std::vector<TPocket> pockets;
+    for (const TDrawnLoad& f : loads)
+        if (f.hN > 0.00001 && f.xa < l) pockets.push_back({f.xa, std::min(f.xb, l), f.hN});
+    const std::vector<TPoint> outline = OutlineWithPockets(m, l, h, pockets);
+    // a wall scaled under a pixel has no faces to draw
+    if (outline.size() < 3) return false;
 
     canvas.pen.width = S(1);
     const EntryColors entry(canvas);
@@ -157,10 +163,6 @@ bool ConcentratedLoadWall(Canvas& canvas, const TPoint& size, const TCalcInput& 
     const TPoint wall[4] = {m(0, 0), m(0, h), m(l, h), m(l, 0)};
     bounds = {wall[0].X, wall[0].Y, wall[0].X, wall[0].Y};
     const int ytop = wall[0].Y;
-    std::vector<TPocket> pockets;
-    for (const TDrawnLoad& f : loads)
-        if (f.hN > 0.00001 && f.xa < l) pockets.push_back({f.xa, std::min(f.xb, l), f.hN});
-    const std::vector<TPoint> outline = OutlineWithPockets(m, l, h, pockets);
 
     DrawSideFaces(canvas, ytop, outline, depth);
 

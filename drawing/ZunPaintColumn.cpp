@@ -53,11 +53,11 @@ void Column(Canvas& canvas, const TPoint& size, const TColumnSetup& s, const TDr
     auto limX = [&](double v) { return LimitCoord(v, lim.Left, lim.Right); };
     auto limY = [&](double v) { return LimitCoord(v, lim.Top, lim.Bottom); };
     auto A = [&](double x, double y) {
-        return TPoint{limX(x0 + std::nearbyint(scale * (c30 * x - c30 * y))),
-                      limY(y0 + std::nearbyint(scale * (s30 * x + s30 * y)))};
+        return TPoint{limX(x0 + RoundHalfEven(scale * (c30 * x - c30 * y))),
+                      limY(y0 + RoundHalfEven(scale * (s30 * x + s30 * y)))};
     };
-    auto down = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y + std::nearbyint(scale * dz))}; };
-    auto up = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y - std::nearbyint(scale * dz))}; };
+    auto down = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y + RoundHalfEven(scale * dz))}; };
+    auto up = [&](TPoint p, double dz) { return TPoint{p.X, limY(p.Y - RoundHalfEven(scale * dz))}; };
     auto line = [&](TPoint a, TPoint q) {
         canvas.moveTo(a.X, a.Y);
         canvas.lineTo(q.X, q.Y);
@@ -138,7 +138,7 @@ void Column(Canvas& canvas, const TPoint& size, const TColumnSetup& s, const TDr
     const std::string tText = "  " + FormatFixed(1, t);
     const int tRight = down(A(b + e15, 0), zs).X + S(5) + S(2) + MarkupTextWidth(canvas, tText);
     const int xh = std::max(A(b, 0).X + S(25), tRight + S(8));
-    DrawDimensionV(canvas, {xh, centre.Y}, {xh, down(centre, h).Y}, FormatFixed(0, h), 'C', bounds);
+    DrawDimensionV(canvas, {xh, centre.Y}, {xh, down(centre, h).Y}, FormatFixed(1, h), 'C', bounds);
     line(down(A(b, t + e5), zs), down(A(b, t + e20), zs));
     line(down(A(0, t + e5), zs), down(A(0, t + e20), zs));
     DrawDimensionSlantMarkup(canvas, down(A(0, t + e15), zs), down(A(b, t + e15), zs), 5,

@@ -116,26 +116,7 @@ void DrawDistributedLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, do
     canvas.pen.color = canvas.font.color = color;
     canvas.pen.width = S(1);
     const int y = LimitCoord(p1.Y), x1 = LimitCoord(p1.X), x2 = LimitCoord(p2.X);
-    const int top = LimitCoord(double(y) - S(height));
-    Line(canvas, x1, y, x1, y - S(3));
-    Line(canvas, x1, y, x2, y);
-    Line(canvas, x2, y, x2, y - S(3));
-    Path(canvas, {{x1, y}, {x1, top}, {x2, top}, {x2, y}});
-
-    if (p2.X >= p1.X) {
-        // the arrows every S(6) from the load's true start, those within the limit
-        const int s6 = S(6);
-        const long long from = p1.X, length = (long long)p2.X - p1.X;
-        const long long n = length / (s6 == 0 ? 1 : s6);
-        long long first, last;
-        StepsWithinLimit(from, length, s6, first, last);
-        auto at = [&](long long i) { return int(from + (long long)s6 * i); };
-        for (long long i = first; i <= last; ++i) Line(canvas, at(i), y, at(i), top);
-        for (long long i = first; i <= std::min(last, n - 1); ++i)
-            Line(canvas, at(i), y - S(2), at(i) + S(1), y - S(4));
-        for (long long i = std::max(first, 1LL); i <= last; ++i)
-            Line(canvas, at(i), y, at(i) - S(1), y - S(4));
-    }
+    DrawLoadBlock(canvas, p1, p2, height, false);
 
     if (showLabel) {
         const std::string t = value != 0 ? name + "= " + FormatFixed(2, value) : name;

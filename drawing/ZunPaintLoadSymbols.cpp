@@ -32,28 +32,7 @@ void DrawFloorLoad(Canvas& canvas, TPoint p1, TPoint p2, double height, double v
     canvas.pen.color = canvas.font.color = color;
     canvas.pen.width = S(1);
 
-    const int top = LimitCoord(double(y1) - S(height));
-    Line(canvas, x1, y1, x1, y1 - S(3));
-    Line(canvas, x1, y1, x2, y1);
-    Line(canvas, x2, y1, x2, y1 - S(3));
-    canvas.moveTo(x1, y1);
-    canvas.lineTo(x1, top);
-    canvas.lineTo(x2, top);
-    canvas.lineTo(x2, y1);
-
-    // arrows every S(6) from the load's true start, those within the drawing
-    // limit; the first has only its right stroke, the last its left one
-    const int s6 = S(6);
-    const long long from = p1.X, dx = (long long)p2.X - p1.X;
-    const long long m = dx / (s6 == 0 ? 1 : s6);
-    long long first, last;
-    StepsWithinLimit(from, dx, s6, first, last);
-    auto at = [&](long long i) { return int(from + (long long)s6 * i); };
-    for (long long i = first; i <= last; ++i) Line(canvas, at(i), y1, at(i), top);
-    for (long long i = first; i <= std::min(last, m - 1); ++i)
-        Line(canvas, at(i), y1 - S(2), at(i) + S(1), y1 - S(4));
-    for (long long i = std::max(first, 1LL); i <= last; ++i)
-        Line(canvas, at(i), y1, at(i) - S(1), y1 - S(4));
+    DrawLoadBlock(canvas, p1, p2, height, true);
 
     if (showLabel && !name.empty()) {
         const std::string text = value != 0 ? name + "= " + FormatFixed(2, value) : name;

@@ -106,8 +106,8 @@ bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLo
     // level are not part of the layout) stay just beyond it
     const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
     auto SP = [&](double x, double y) {
-        return TPoint{LimitCoord(x0 + std::nearbyint(scale * x), lim.Left, lim.Right),
-                      LimitCoord(double(y0) + yOffset + std::nearbyint(scale * y), lim.Top, lim.Bottom)};
+        return TPoint{LimitCoord(x0 + RoundHalfEven(scale * x), lim.Left, lim.Right),
+                      LimitCoord(double(y0) + yOffset + RoundHalfEven(scale * y), lim.Top, lim.Bottom)};
     };
     auto moved = [](TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; };
     auto line = [&](TPoint a, TPoint b) {

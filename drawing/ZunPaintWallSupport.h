@@ -34,7 +34,7 @@ struct ModelMap {
     TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
 
 private:
-    static double Rounded(double v) { return std::isnan(v) ? 0.0 : std::nearbyint(v); }
+    static double Rounded(double v) { return std::isnan(v) ? 0.0 : RoundHalfEven(v); }
 };
 
 inline TPoint Shift(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }

@@ -256,3 +256,33 @@ TEST(MarkupHtml, CodesBecomeInlineFormatting)
     EXPECT_EQ(MarkupToHtml("N < 5 & M > 2"), "N &lt; 5 &amp; M &gt; 2");
     EXPECT_EQ(MarkupToHtml("%Uabc"), "<u>abc</u>");
 }
+
+namespace {
+// A face whose "f" hangs 2 pixels past its advance.
+class OverhangingCanvas : public RecordingCanvas {
+public:
+    int textInkRight(const std::string& text) override
+    {
+        return textWidth(text) + (!text.empty() && text.back() == 'f' ? 2 : 0);
+    }
+};
+} // namespace
+
+TEST(MarkupText, ShiftedRunIsFollowedPastItsGlyphs)
+{
+    // "l" 7, lowered "eff" 21 + 2 of overhang, then "=8" on the base line
+    OverhangingCanvas c;
+    TRect b;
+    MarkupTextOut(c, 10, 50, "l%Deff%N=8", b);
+    const auto texts = c.texts();
+    ASSERT_EQ(texts.size(), 3u);
+    ExpectText(texts[0], "l", 10, 50);
+    ExpectText(texts[1], "eff", 17, 52);  // 13 / 6 = 2 lower
+    ExpectText(texts[2], "=8", 40, 50);
+    EXPECT_EQ(MarkupTextWidth(c, "l%Deff%N=8"), 7 + 23 + 14);
+    EXPECT_EQ(b.Right, 54);
+    // on the base line the runs follow their advances; a raised run as the lowered one
+    OverhangingCanvas plain, raised;
+    EXPECT_EQ(MarkupTextWidth(plain, "ef%Bf"), 14 + 8);
+    EXPECT_EQ(MarkupTextWidth(raised, "m%Iff%N2"), 7 + 16 + 7);
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "drawing/DrawPrimitives.h"
 #include "tests/drawing/support/DrawChecks.h"
@@ -15,6 +18,24 @@ using test::ExpectRect;
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 } // namespace
+
+TEST(Rounding, TheDrawingRoundsThroughTheOneRoutine)
+{
+    // a second rounding routine could drift from RoundHalfEven unseen
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ORV_SOURCE_DIR "/drawing")) {
+        std::ifstream f(entry.path());
+        std::stringstream text;
+        text << f.rdbuf();
+        EXPECT_EQ(text.str().find("nearbyint"), std::string::npos) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 20);
+    // halves to even, as everywhere: 2.5 to 2, -2.5 to -2, 3.5 to 4
+    EXPECT_EQ(LimitCoord(2.5), 2);
+    EXPECT_EQ(LimitCoord(-2.5), -2);
+    EXPECT_EQ(LimitCoord(3.5), 4);
+}
 
 TEST(SizeUnit, ThirteenthsOfTheTextHeightRoundedHalvesToEven)
 {
@@ -237,4 +258,37 @@ TEST(DashedLine, PolygonIsClosedAndCircleSetsBounds)
     DrawCircle(c, {10, 20}, 5, b);
     ExpectRect(b, 5, 15, 15, 25);
     ExpectRect(c.of(DrawOp::Ellipse)[0].box, 5, 15, 15, 25);
+}
+
+TEST(LoadBlock, TicksOutlineAndArrowsEverySixUnits)
+{
+    // 100..113 on y = 200, height 10: n = 13 div 6 = 2, arrows at 100, 106, 112
+    RecordingCanvas c;
+    DrawLoadBlock(c, {100, 200}, {113, -50}, 10, false);
+    const auto lines = c.lines();
+    ASSERT_EQ(lines.size(), 6u + 3u + 2u + 2u);
+    EXPECT_TRUE(c.hasLine({100, 200}, {100, 197}));
+    EXPECT_TRUE(c.hasLine({113, 200}, {113, 197}));
+    EXPECT_TRUE(c.hasLine({100, 190}, {113, 190}));  // P2.Y is not read
+    for (int x : {100, 106, 112}) EXPECT_TRUE(c.hasLine({x, 200}, {x, 190})) << x;
+    // right strokes on the first two, left strokes on the last two
+    EXPECT_TRUE(c.hasLine({100, 198}, {101, 196}));
+    EXPECT_TRUE(c.hasLine({106, 198}, {107, 196}));
+    EXPECT_FALSE(c.hasLine({112, 198}, {113, 196}));
+    EXPECT_TRUE(c.hasLine({106, 200}, {105, 196}));
+    EXPECT_TRUE(c.hasLine({112, 200}, {111, 196}));
+    EXPECT_FALSE(c.hasLine({100, 200}, {99, 196}));
+
+    // reversed by less than S(6): the arrow at P1.X only when asked for
+    RecordingCanvas kept, dropped;
+    DrawLoadBlock(kept, {100, 200}, {95, 200}, 10, true);
+    DrawLoadBlock(dropped, {100, 200}, {95, 200}, 10, false);
+    EXPECT_EQ(kept.lines().size(), 7u);
+    EXPECT_TRUE(kept.hasLine({100, 200}, {100, 190}));
+    EXPECT_EQ(dropped.lines().size(), 6u);
+
+    // a block from far beyond the limit draws only the arrows within it
+    RecordingCanvas far;
+    DrawLoadBlock(far, {-1000000000, 200}, {60, 200}, 10, false);
+    EXPECT_LT(far.lines().size(), 6u + 3u * (2u * kDrawLimit / 6u + 12u));
 }

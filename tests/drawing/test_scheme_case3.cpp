@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "tests/drawing/support/LabelChecks.h"
 #include "tests/drawing/support/SchemeImage.h"
 #include "tests/drawing/support/SchemeTestData.h"
 #include "drawing/ZunPaint.h"
@@ -245,4 +246,21 @@ TEST(ConcentratedLoadScheme, InkInsideTheFrame)
     EXPECT_EQ(InkOutside(img, QRect(b.Left, b.Top, b.Right - b.Left + 1, b.Bottom - b.Top + 1)), 0);
     EXPECT_EQ(InkOutside(img, QRect(0, 0, 640, 420).adjusted(1, 1, -1, -1)), 0);
     SaveSchemePngIfAsked(img, "case3");
+}
+
+TEST(ConcentratedLoadScheme, EffectiveLengthGlyphsApartOnScreen)
+{
+    // "l", the lowered "eff" and "=…" of the l_eff label: no run's glyphs
+    // run into the next one's, at the scheme box's sizes
+    for (const QSize& size : {QSize(420, 330), QSize(640, 480)}) {
+        TracingCanvas c(size, false, clWhite);
+        DrawCaseScheme(c, c.size(), Wall(), Results(), DefaultColors());
+        std::size_t at = 0;
+        while (at < c.texts.size() && c.texts[at].text != "eff") ++at;
+        ASSERT_TRUE(at > 0 && at + 1 < c.texts.size());
+        for (std::size_t i = at - 1; i < at + 1; ++i) {
+            const QRectF a = c.texts[i].cell.boundingRect(), b = c.texts[i + 1].cell.boundingRect();
+            EXPECT_LE(a.right(), b.left()) << c.texts[i].text << " runs into " << c.texts[i + 1].text;
+        }
+    }
 }

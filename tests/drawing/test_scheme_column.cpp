@@ -78,7 +78,9 @@ TEST(ColumnScheme, PrismForceAndDimensionsWithoutBeams)
 
     const auto t = TextSet(c);
     EXPECT_EQ(t.count("0,00"), 1u);
-    EXPECT_EQ(t.count("300"), 1u);
+    // the height with one decimal, as b and t
+    EXPECT_EQ(t.count("300,0"), 1u);
+    EXPECT_EQ(t.count("300"), 0u);
     // two blanks after b, before t; both on the side faces, on a halo
     EXPECT_EQ(t.count("38,0  "), 1u);
     EXPECT_EQ(t.count("  25,0"), 1u);

@@ -107,14 +107,6 @@ std::vector<Sample> Samples()
     return out;
 }
 
-TCalcResults Calculated(const TCalcInput& in)
-{
-    TTraceLines trace;
-    TCalcResults r{};
-    r.Error = CalcElement(trace, in, r);
-    return r;
-}
-
 // The scheme as its own case draws it; for cases 2 and 3 the rectangle it
 // covered (the cropped picture).
 bool DrawScheme(Canvas& c, const TPoint& size, const TCalcInput& in, const TCalcResults& r,

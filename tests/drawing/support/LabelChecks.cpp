@@ -198,6 +198,12 @@ TPoint TracingCanvas::textExtent(const std::string& text)
     return inner_->textExtent(text);
 }
 
+int TracingCanvas::textInkRight(const std::string& text)
+{
+    sync();
+    return inner_->textInkRight(text);
+}
+
 LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell)
 {
     LabelFindings out;

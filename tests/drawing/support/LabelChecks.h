@@ -55,6 +55,7 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
+    int textInkRight(const std::string& text) override;
 
     // Ends the painting; the image is complete afterwards.
     const QImage& image();

@@ -35,6 +35,15 @@ inline TCalcInput SampleInput(u8 calcCase)
     return in;
 }
 
+// The element calculated, its error kept in the results.
+inline TCalcResults Calculated(const TCalcInput& in)
+{
+    TTraceLines trace;
+    TCalcResults r{};
+    r.Error = CalcElement(trace, in, r);
+    return r;
+}
+
 // A canvas whose pen (0x0000AA) and brush (0x00BB00) a scheme must replace
 // before it draws.
 inline RecordingCanvas PresetCanvas()
