@@ -1,5 +1,6 @@
 #include "components/DialogKeys.h"
 
+#include "components/DialogButtons.h"
 #include "components/HelpRouterUnit.h"
 #include "components/Realedit.h"
 
@@ -95,19 +96,21 @@ QPushButton* CreateHelpButton(const char* topic, QWidget* parent)
 
 QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic)
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    TDialogButtonNames names;
+    if (helpTopic) names.help = "HelpBtn";
+    const QString topic = helpTopic ? QString::fromLatin1(helpTopic) : QString();
+    std::function<void()> onHelp;
+    if (helpTopic) onHelp = [topic] { ShowHelpTopic(topic); };
+    const TDialogButtons b = CreateDialogButtons(*dialog, names, {}, std::move(onHelp));
+    // Enter moves the focus in these dialogs, so no button takes it.
+    b.ok->setAutoDefault(false);
+    b.cancel->setAutoDefault(false);
+    if (b.help) {
+        b.help->setProperty("helpTopic", topic);
+        b.help->setAutoDefault(false);
+    }
     auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    if (helpTopic) row->addWidget(CreateHelpButton(helpTopic));
+    row->addWidget(b.box);
     return row;
 }
 

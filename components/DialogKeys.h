@@ -18,9 +18,9 @@ void InstallDecimalKeyFilter(QComboBox* combo);
 // The "Pomoc" button of a dialog: opens its help topic (also kept in the
 // property "helpTopic").
 QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
-// The button row of an editing dialog: "OK" (OKBtn) and "Anuluj" (CancelBtn)
-// on the right, then "Pomoc" when a topic is given; Enter moves on, so
-// neither button is a default.
+// The button row of an editing dialog whose Enter moves on: the dialogs' one
+// button box (CreateDialogButtons) with "OK" (OKBtn), "Anuluj" (CancelBtn)
+// and "Pomoc" (HelpBtn) when a topic is given, none of them a default.
 QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic = nullptr);
 
 } // namespace orv

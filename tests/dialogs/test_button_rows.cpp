@@ -17,12 +17,15 @@
 #include "dialogs/AddPoz.h"
 #include "dialogs/Kolejnosc2.h"
 #include "dialogs/StaleDlg.h"
+#include "dialogs/StellEditor.h"
 #include "dialogs/UnitsFullDlg.h"
 #include "dialogs/ZunElementsList.h"
 #include "dialogs/ZunKonfig.h"
+#include "dialogs/ZunNewElement.h"
 #include "dialogs/ZunSlabDlg.h"
 #include "dialogs/ZunWindowDefin.h"
 #include "dialogs/ZunZestObc.h"
+#include "dialogs/Zun_EkDlg.h"
 #include "dialogs/nomlib/NomDialogs.h"
 #include "dialogs/opis.h"
 #include "printing/CalcZaawansowane.h"
@@ -59,12 +62,15 @@ TEST_F(ButtonRows, EveryDialogTakesItsOkAndCancelFromOneButtonBox)
         {"AddPoz", Make<TAddPosDlg>()},
         {"Kolejnosc2", Make<TTabManeagerDlg>()},
         {"StaleDlg", Make<TSteelDlg>()},
+        {"StellEditor", Make<TSteelEditorDlg>()},
         {"UnitsFullDlg", Make<TUnitsFullDlg1>()},
         {"ZunElementsList", Make<TElementsListDlg>()},
         {"ZunKonfig", Make<TMomentDlg>()},
+        {"ZunNewElement", Make<TNewElementDlg>()},
         {"ZunSlabDlg", Make<TSlabDlg>()},
         {"ZunWindowDefin", Make<TWindowDlg>()},
         {"ZunZestObc", Make<TZestObcDlg>()},
+        {"Zun_EkDlg", Make<TEkDlg>()},
         {"NomDialogs", [&] { return std::make_unique<nom::TLoadTableDlg>(nullptr, spec, std::vector<nom::TLoadRow>{}); }},
         {"opis", Make<TDescription>()},
         {"CalcZaawansowane", Make<TBeginPrintAdv>()},
