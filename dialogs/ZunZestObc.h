@@ -18,12 +18,15 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QToolButton;
+class QVBoxLayout;
 
 namespace orv {
 
@@ -57,12 +60,42 @@ public:
     void done(int result) override;
 
 private:
-    struct ValueField;
+    using ValueArray = f64 (TLoadCompilation::*)[10];
+    using UnitArray = i32 (TLoadCompilation::*)[10];
+
+    // One value field of the current entry: its edit, its array, and for a
+    // length its unit array, label and limits in metres.
+    struct ValueField {
+        TNumberEdit* edit = nullptr;
+        ValueArray values = nullptr;
+        UnitArray units = nullptr;
+        QToolButton* unitLabel = nullptr;
+        int tag = 0;
+        double baseMax = 0;
+        double baseStep = 0;
+    };
+
+    static constexpr double kLengthMax = 10.0;  // [m]
+    static constexpr double kLengthStep = 0.05; // [m]
+    static constexpr double kBandMax = 100.0;   // [m]
+
+    // The form, built in the order its widgets stand (ZunZestObcForm.cpp).
     TNumberEdit* addEdit(const char* name, double max, double step, int decimals, bool button);
+    TNumberEdit* addValueField(const char* name, ValueArray values, double max, double step, int decimals,
+                               bool button = false);
+    ValueField addLengthField(const char* name, ValueArray values, UnitArray units, const char* label, int tag);
     QToolButton* unitLabel(const char* name, int tag);
     QComboBox* gammaCombo(const char* name);
     QRadioButton* radio(const char* name, const char* text);
     void buildForm();
+    void buildGeneral(QVBoxLayout* left);
+    void buildStoreySelector(QVBoxLayout* left);
+    void buildWall(QGridLayout* grid);
+    void buildRingBeam(QGridLayout* grid);
+    QGroupBox* buildFloor(bool leftSide);
+    void buildResultAndScheme(QHBoxLayout* body);
+    void buildButtonRow(QVBoxLayout* root);
+    void connectFields();
 
     int entry() const { return comp_->CurrentStorey - 1; }
     bool slabShown() const;
