@@ -4,6 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
+
+#include "core/ZunCalc.h"
+#include "core/ZunStrings.h"
 
 namespace orvfuzz {
 
@@ -86,6 +90,23 @@ void SeedLoads(TLoadCompilation& l)
     }
     l.Unit_h[1] = 1;
     l.Unit_t[2] = 2;
+}
+
+std::vector<std::string> SeedReportLines(bool results, int first, int last)
+{
+    TCalcInput in;
+    SeedInput(ccWallVerticalHinged, in);
+    TTraceLines trace;
+    TCalcResults out;
+    CalcElement(trace, in, out);
+    auto sheet = std::make_unique<TReportSheet>();
+    if (results)
+        BuildResultsReport(1, 2, 3, in, out, *sheet);
+    else
+        BuildInputReport(1, 2, 3, in, out, *sheet);
+    std::vector<std::string> lines;
+    for (int k = first; k <= sheet->Count && k <= last; ++k) lines.push_back(sheet->Line(k).text());
+    return lines;
 }
 
 std::filesystem::path SeedDir(int argc, char** argv)

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/ZunTypes.h"
 
@@ -13,6 +14,10 @@ namespace orvfuzz {
 void SeedInput(int caseNo, orv::TCalcInput& in);
 // The default compilation of three storeys with slab and wall loads.
 void SeedLoads(orv::TLoadCompilation& l);
+
+// The texts of lines first..last (1-based, as many as there are) of the
+// input sheet, or of the results sheet, of a calculated hinged wall.
+std::vector<std::string> SeedReportLines(bool results, int first, int last);
 
 // The output folder of a generator (its one argument), created; exits with a
 // message when the argument is missing.

@@ -20,7 +20,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # the run.
 bash scripts/setup.sh build-fuzz -DORV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DORV_BENCH=OFF
 fuzz_dir=build-fuzz/fuzz
-fuzz_targets=(project storey text scheme)
+fuzz_targets=(project storey text scheme wrap)
 rm -rf "$fuzz_dir/corpus" "$fuzz_dir/out"
 mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/out"
 pids=()

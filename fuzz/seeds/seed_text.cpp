@@ -3,13 +3,10 @@
 // mark-up from the sheets of a calculated element, and Polish text in
 // UTF-8 and in code page 1250.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "core/Cp1250.h"
 #include "core/MyUtils.h"
-#include "core/ZunCalc.h"
-#include "core/ZunStrings.h"
 #include "fuzz/SeedData.h"
 
 using namespace orv;
@@ -42,16 +39,8 @@ int main(int argc, char** argv)
     seed(Options(false, 2) + "\t7\t");
 
     SetDecimalSeparator(',');
-    TCalcInput in;
-    SeedInput(ccWallVerticalHinged, in);
-    TTraceLines trace;
-    TCalcResults results;
-    CalcElement(trace, in, results);
-    auto sheet = std::make_unique<TReportSheet>();
-    BuildInputReport(1, 2, 3, in, results, *sheet);
-    for (int k = 1; k <= sheet->Count && k <= 6; ++k) seed(Options(false, 2) + sheet->Line(k).text());
-    BuildResultsReport(1, 2, 3, in, results, *sheet);
-    for (int k = 2; k <= sheet->Count && k <= 8; ++k) seed(Options(false, 2) + sheet->Line(k).text());
+    for (const std::string& line : SeedReportLines(false, 1, 6)) seed(Options(false, 2) + line);
+    for (const std::string& line : SeedReportLines(true, 2, 8)) seed(Options(false, 2) + line);
 
     const std::string polish = "Zażółć gęślą jaźń {\\} %Bpogrubienie%N 50% ŹDŹBŁO\r\ndruga\tkolumna";
     seed(Options(false, 2) + polish);
