@@ -166,7 +166,6 @@ void TProjectFiles::Nowy1Click()
     SetProjectCaption(kNewProject);
     view_.recalculationOn();
     view_.newProjectShown();
-    session_.RecalculateElement();
 }
 
 void TProjectFiles::ToolButton5Click()
@@ -195,7 +194,6 @@ bool TProjectFiles::OpenProject(const QString& fileName)
     SetProjectCaption(fileName);
     addRecentFile(fileName);
     view_.recalculationOn();
-    session_.RecalculateElement();
     return true;
 }
 
@@ -218,7 +216,6 @@ void TProjectFiles::N1PrzykladClick(int example)
     }
     view_.showProjectName(name);
     view_.recalculationOn();
-    session_.RecalculateElement();
 }
 
 void TProjectFiles::plik1Click(int n)
