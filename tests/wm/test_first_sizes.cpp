@@ -64,7 +64,7 @@ protected:
     static bool waitFramed(QWidget& w)
     {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w)) << w.objectName().toStdString();
-        const bool framed = QTest::qWaitFor([&] { return w.geometry().top() > w.frameGeometry().top(); }, 3000);
+        const bool framed = QTest::qWaitFor([&] { return w.geometry().top() > w.frameGeometry().top(); }, 15000);
         QTest::qWait(200);
         return framed;
     }
