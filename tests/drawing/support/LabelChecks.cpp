@@ -204,7 +204,7 @@ int TracingCanvas::textInkRight(const std::string& text)
     return inner_->textInkRight(text);
 }
 
-LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell)
+LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell, bool halosHideLines)
 {
     LabelFindings out;
     const double inset = 0.5;
@@ -270,7 +270,7 @@ LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell)
                 out.onSymbol.push_back(Name(l) + line);
                 onSymbol = true;
             }
-            if (!crossed && ((coloursTell && s.color == l.color) || s.order > l.order || !halo)) {
+            if (!crossed && ((coloursTell && s.color == l.color) || s.order > l.order || !halo || !halosHideLines)) {
                 out.crossings.push_back(Name(l) + line);
                 crossed = true;
             }

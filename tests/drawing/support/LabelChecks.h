@@ -89,6 +89,7 @@ struct LabelFindings {
     Findings overlaps;   // two labels overlapping
     Findings crossings;  // a label crossed by a line of its colour, or by any
                          // line when it has no halo or the line lies over it
+                         // (by any line at all when halos do not hide lines)
 };
 
 // Labels are the texts not drawn in a light colour; their boxes are the
@@ -96,6 +97,7 @@ struct LabelFindings {
 // stands on a box (a halo).
 // In black and white every line has the labels' colour, which then tells
 // nothing (coloursTell false).
-LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell = true);
+// With halosHideLines false a label must stand clear of every line, halo or not.
+LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell = true, bool halosHideLines = true);
 
 } // namespace orv::test
