@@ -1,10 +1,17 @@
 // Scheme of the load compilation: a section through the storeys above the
 // element with their walls, ring beams and floors, the floor and roof loads,
 // the dimensions, the storey names and the collected force F at the level of
-// the element's wall (or of the slab over the basement).
+// the element's wall (or of the slab over the basement). The storeys' bands
+// are too short for labels on the floors: each storey's values stand in two
+// rows beside its band, the left floor's in a column on the left, the height,
+// thickness, name and right floor's right of the heights' line; the slab's
+// below the level caption.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "drawing/DimensionLines.h"
 #include "drawing/DrawPrimitives.h"
@@ -60,221 +67,429 @@ Entry ReadEntry(const TLoadCompilation& l, int e)
     return s;
 }
 
-bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLoadCompilation& loads,
-                    const TCalcInput& input, const TDrawingColors& colors, int yOffset)
-{
-    auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
-    const TLoadCompilation lc = LoadCompilationInMetres(loads);
-    const double tEl = input.t / 100, l3 = input.l3 / 100, l4 = input.l4 / 100;
-    const double fRoof = lc.F_dach;
-    const int n = std::clamp(int(lc.StoreyCount), 0, kBasementEntry);
-    Entry st[kBasementEntry];
-    for (int e = 0; e < n; ++e) st[e] = ReadEntry(lc, e);
-    const Entry slab = ReadEntry(lc, kBasementEntry);
+// A floor's values: the load (or force) and the span.
+struct FloorTexts {
+    std::string value, span;
+    bool force = false;
+};
 
-    for (int e = 0; e < n; ++e)
-        if (!st[e].sound()) return false;
-    if (!std::isfinite(fRoof) || !std::isfinite(tEl) || tEl < 0) return false;
-    if (basement && !slab.sound()) return false;
-    if (!basement && (!std::isfinite(l3) || !std::isfinite(l4) || l3 < 0 || l4 < 0)) return false;
+// What reaches left or right of the walls' axis, or below the top floor: a
+// model length at the scale and a length of its own.
+struct Reach {
+    double model;
+    int fixed;
+};
 
-    TPoint sz = size;
-    sz.Y -= S(35);
-    if (basement) sz.Y -= S(10);
-    double wMax = 0, leftMax = 0, rightMax = 0, hTot = 0;
-    for (int e = 0; e < n; ++e) {
-        Entry& s = st[e];
-        hTot += s.h + s.hw;
-        if (!s.ring) s.tw = s.t;
-        wMax = std::max({wMax, s.t, s.tw});
-        if (s.left) leftMax = std::max(leftMax, 0.5 * s.loL);
-        if (s.right) rightMax = std::max(rightMax, 0.5 * s.loP);
+class LoadScheme {
+public:
+    LoadScheme(Canvas& canvas, const TPoint& size, bool basement, const TCalcInput& input,
+               const TDrawingColors& colors, int yOffset)
+        : c_(canvas), size_(size), basement_(basement), colors_(colors), yOffset_(yOffset),
+          tEl_(input.t / 100), l3_(input.l3 / 100), l4_(input.l4 / 100)
+    {
     }
-    if (n > 0) hTot += st[0].t;
-    const double w = leftMax + wMax + rightMax;
-    if (!(w > 0) || !(hTot > 0)) return false;
-    double scale = 0;
-    int x0 = 0, y0 = 0;
-    if (!WallDrawingLayout(canvas, sz, 0, w, hTot, 0, true, false, false, false, true, false, false,
-                           scale, x0, y0))
-        return false;
-    y0 += S(40);
-    x0 += RoundToInt(scale * leftMax);
-    const TColor background = canvas.brush.color, outline = canvas.pen.color;
 
-    // model points beyond the area (the element's wall and floors at the
-    // level are not part of the layout) stay just beyond it
-    const TRect lim = DrawingLimits({0, 0, size.X, size.Y});
-    auto SP = [&](double x, double y) {
-        return TPoint{LimitCoord(x0 + RoundHalfEven(scale * x), lim.Left, lim.Right),
-                      LimitCoord(double(y0) + yOffset + RoundHalfEven(scale * y), lim.Top, lim.Bottom)};
-    };
-    auto moved = [](TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; };
-    auto line = [&](TPoint a, TPoint b) {
-        canvas.moveTo(a.X, a.Y);
-        canvas.lineTo(b.X, b.Y);
-    };
+    // False when there is nothing sound to draw.
+    bool read(const TLoadCompilation& loads);
+    bool layOut();
+    void drawStructure();
+    void drawLoads();
+    void drawValues();
+    void drawCollectedForce();
+
+private:
+    int S(double n) const { return SizeUnit(c_, n); }
+    TPoint SP(double x, double y) const;
+    static TPoint moved(TPoint p, int dx, int dy) { return {p.X + dx, p.Y + dy}; }
     // a brush colour set makes the brush solid
-    auto setBrush = [&](TColor c) {
-        canvas.brush.color = c;
-        canvas.brush.style = TBrushStyle::Solid;
-    };
-    const double a = wMax / 2;
-    double yTop[kBasementEntry + 1] = {};
-    for (int e = 0; e < n; ++e) yTop[e + 1] = yTop[e] + st[e].hw + st[e].h;
-    const double yL = yTop[n];
+    void setBrush(TColor color)
+    {
+        c_.brush.color = color;
+        c_.brush.style = TBrushStyle::Solid;
+    }
 
-    // slab over the band top with the ring beam below it, cut ends of the floors
-    auto section = [&](double y, double hs, double ws, bool right, double r, bool left, double l) {
-        if (!right) r = 0;
-        if (!left) l = 0;
-        const double xr = a + ws / 2 + r / 2, xl = a - ws / 2 - l / 2;
-        canvas.polygon({SP(a - ws / 2, y + hs / 2), SP(a - ws / 2, y + hs), SP(a + ws / 2, y + hs),
-                        SP(a + ws / 2, y + hs / 2), SP(xr, y + hs / 2), SP(xr, y), SP(xl, y),
-                        SP(xl, y + hs / 2)});
-        if (right) {
-            canvas.pen.color = background;
-            line(SP(xr, y + hs / 2), SP(xr, y));
-            canvas.pen.color = outline;
-            DrawDashedLine(canvas, moved(SP(xr, y + hs / 2), 0, S(5)), moved(SP(xr, y), 0, -S(5)));
-        }
-        if (left) {
-            canvas.pen.color = background;
-            line(SP(xl, y), SP(xl, y + hs / 2));
-            canvas.pen.color = outline;
-            DrawDashedLine(canvas, moved(SP(xl, y), 0, -S(5)), moved(SP(xl, y + hs / 2), 0, S(5)));
-        }
-    };
+    std::string loadText(double g, double p) const
+    {
+        return (basement_ ? "g= " : "g+p= ") + FormatFixed(2, basement_ ? g : g + p);
+    }
+    static std::string forceText(double f) { return FormatFixed(2, std::fabs(f)); }
+    FloorTexts floorTexts(const Entry& s, bool right) const;
+    std::vector<std::string> storeyValues(int e) const;
+    int rowWidth(const std::vector<std::string>& texts) const;
+    int arrowReach(double f) const;
+    double fitScale(const Reach* lefts, std::size_t nl, const Reach* rights, std::size_t nr,
+                    const Reach* downs, std::size_t nd) const;
+    int reach(const Reach* r, std::size_t count) const;
 
-    // walls and floors, top to bottom
-    for (int e = 0; e < n; ++e) {
-        const Entry& s = st[e];
-        const double y = yTop[e];
-        canvas.pen.width = S(1);
-        canvas.pen.color = colors[dcMasonryOutline];
-        setBrush(colors[dcMasonryFill]);
-        canvas.polygon({SP(a - s.t / 2, y + s.hw), SP(a + s.t / 2, y + s.hw),
-                        SP(a + s.t / 2, y + s.hw + s.h), SP(a - s.t / 2, y + s.hw + s.h)});
-        setBrush(colors[dcSection]);
-        canvas.pen.color = clBlack;
+    void section(double y, double hs, double ws, bool right, double r, bool left, double l);
+    void floorLoads(const Entry& s, double y);
+    void spans(const Entry& s, double y, int down);
+    void row(int x, int y, const std::vector<std::string>& texts, TColor first);
+    void floorRows(const Entry& s, int row1, int row2, int rightRow);
+
+    static constexpr const char* kLevelText = "poziom zbierania obciążenia";
+
+    Canvas& c_;
+    TPoint size_;
+    bool basement_;
+    const TDrawingColors& colors_;
+    int yOffset_;
+    double tEl_, l3_, l4_;
+    double fRoof_ = 0;
+    int n_ = 0;
+    Entry st_[kBasementEntry];
+    Entry slab_;
+    double wMax_ = 0, leftMax_ = 0, rightMax_ = 0, a_ = 0, maxF_ = 0;
+    double yTop_[kBasementEntry + 1] = {};
+    double yL_ = 0, hb_ = 0;  // the level and the level element's depth
+
+    // the layout
+    int gap_ = 0, margin_ = 0, th_ = 0, leftW_ = 0, rightW_ = 0, topArrow_ = 0, levelRows_ = 0;
+    double scale_ = 0;
+    int x0_ = 0, y0_ = 0, xh_ = 0, xl_ = 0, xr_ = 0;
+    TPoint levelFoot_;
+    TColor background_ = 0, outline_ = 0, textColor_ = 0;
+};
+
+bool LoadScheme::read(const TLoadCompilation& loads)
+{
+    const TLoadCompilation lc = LoadCompilationInMetres(loads);
+    fRoof_ = lc.F_dach;
+    n_ = std::clamp(int(lc.StoreyCount), 0, kBasementEntry);
+    for (int e = 0; e < n_; ++e) st_[e] = ReadEntry(lc, e);
+    slab_ = ReadEntry(lc, kBasementEntry);
+    for (int e = 0; e < n_; ++e)
+        if (!st_[e].sound()) return false;
+    if (!std::isfinite(fRoof_) || !std::isfinite(tEl_) || tEl_ < 0) return false;
+    if (basement_ && !slab_.sound()) return false;
+    if (!basement_ && (!std::isfinite(l3_) || !std::isfinite(l4_) || l3_ < 0 || l4_ < 0)) return false;
+    if (!basement_) slab_ = Entry();
+
+    for (int e = 0; e < n_; ++e) {
+        Entry& s = st_[e];
+        if (!s.ring) s.tw = s.t;
+        wMax_ = std::max({wMax_, s.t, s.tw});
+        if (s.left) leftMax_ = std::max(leftMax_, 0.5 * s.loL);
+        if (s.right) rightMax_ = std::max(rightMax_, 0.5 * s.loP);
+    }
+    if (slab_.left) leftMax_ = std::max(leftMax_, 0.5 * slab_.loL);
+    if (slab_.right) rightMax_ = std::max(rightMax_, 0.5 * slab_.loP);
+    a_ = wMax_ / 2;
+    for (int e = 0; e < n_; ++e) yTop_[e + 1] = yTop_[e] + st_[e].hw + st_[e].h;
+    yL_ = yTop_[n_];
+    hb_ = basement_ ? slab_.hw : tEl_;
+    // the force arrows share the largest magnitude as reference
+    maxF_ = std::fabs(fRoof_);
+    for (int e = 0; e < n_; ++e) {
+        if (st_[e].right && st_[e].rightMode == kValueMode) maxF_ = std::max(maxF_, std::fabs(st_[e].Fp));
+        if (st_[e].left && st_[e].leftMode == kValueMode) maxF_ = std::max(maxF_, std::fabs(st_[e].Fl));
+    }
+    return leftMax_ + wMax_ + rightMax_ > 0 && yL_ + hb_ > 0;
+}
+
+FloorTexts LoadScheme::floorTexts(const Entry& s, bool right) const
+{
+    FloorTexts f;
+    if (right ? !s.right : !s.left) return f;
+    f.force = (right ? s.rightMode : s.leftMode) == kValueMode;
+    if (f.force) {
+        f.value = forceText(right ? s.Fp : s.Fl);
+    } else {
+        f.value = right ? loadText(s.gP, s.pP) : loadText(s.gL, s.pL);
+        f.span = "l=" + FormatFixed(2, right ? s.loP : s.loL);
+    }
+    return f;
+}
+
+// The height and thickness when the wall's weight follows from them, and the
+// storey's name; the top storey bears the number n.
+std::vector<std::string> LoadScheme::storeyValues(int e) const
+{
+    const Entry& s = st_[e];
+    std::vector<std::string> v;
+    if (s.wallMode != kValueMode) v = {"h=" + FormatFixed(2, s.h), "t=" + FormatFixed(2, s.t)};
+    v.push_back("kond. n+" + std::to_string(n_ - e));
+    return v;
+}
+
+int LoadScheme::rowWidth(const std::vector<std::string>& texts) const
+{
+    int x = 0;
+    for (const std::string& t : texts)
+        if (!t.empty()) x += (x > 0 ? gap_ : 0) + c_.textWidth(t);
+    return x;
+}
+
+// How far an arrow on a floor reaches above it.
+int LoadScheme::arrowReach(double f) const
+{
+    int most = 0;
+    for (const TPoint& q : ForceArrowShape(c_, {0, 0}, 0, f, maxF_, forceText(f)).points) most = std::max(most, -q.Y);
+    return most + S(1);
+}
+
+// The largest scale at which every pair of reaches left and right fits the
+// width and every reach down fits below the top room.
+double LoadScheme::fitScale(const Reach* lefts, std::size_t nl, const Reach* rights, std::size_t nr,
+                            const Reach* downs, std::size_t nd) const
+{
+    double scale = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < nl; ++i)
+        for (std::size_t j = 0; j < nr; ++j)
+            if (lefts[i].model + rights[j].model > 0)
+                scale = std::min(scale, (size_.X - 2 * margin_ - lefts[i].fixed - rights[j].fixed) /
+                                            (lefts[i].model + rights[j].model));
+    for (std::size_t k = 0; k < nd; ++k) scale = std::min(scale, (size_.Y - downs[k].fixed) / downs[k].model);
+    return scale;
+}
+
+int LoadScheme::reach(const Reach* r, std::size_t count) const
+{
+    int most = 0;
+    for (std::size_t k = 0; k < count; ++k) most = std::max(most, RoundToInt(scale_ * r[k].model) + r[k].fixed);
+    return most;
+}
+
+bool LoadScheme::layOut()
+{
+    gap_ = S(6);
+    margin_ = S(4);
+    th_ = c_.textHeight("Ź");
+    background_ = c_.brush.color;
+    outline_ = c_.pen.color;
+    textColor_ = c_.font.color;
+
+    // the columns' widths
+    for (int e = 0; e <= n_; ++e) {
+        if (e == n_ && !basement_) break;
+        const Entry& s = e < n_ ? st_[e] : slab_;
+        const FloorTexts l = floorTexts(s, false), r = floorTexts(s, true);
+        leftW_ = std::max({leftW_, c_.textWidth(l.value), c_.textWidth(l.span)});
+        rightW_ = std::max(rightW_, rowWidth({r.value, r.span}));
+        if (e < n_) rightW_ = std::max(rightW_, rowWidth(storeyValues(e)));
+    }
+    if (leftW_ > 0) leftW_ += gap_;
+    const int heightsGap = S(8);  // from the floors to the heights' line
+    rightW_ += heightsGap + gap_;
+
+    // room above the top floor for the arrows on it and the roof's value,
+    // below the level for the collected force, the caption and the slab's rows
+    topArrow_ = S(11);  // the floors' load blocks
+    if (n_ > 0) {
+        const Entry& s = st_[0];
+        if (s.right && s.rightMode == kValueMode) topArrow_ = std::max(topArrow_, arrowReach(s.Fp));
+        if (s.left && s.leftMode == kValueMode) topArrow_ = std::max(topArrow_, arrowReach(s.Fl));
+    }
+    if (fRoof_ != 0) topArrow_ = std::max(topArrow_, arrowReach(fRoof_));
+    const int top = margin_ + topArrow_ + (fRoof_ != 0 ? S(3) + th_ : 0);
+    levelRows_ = std::max(S(25), S(10) + th_);
+    const int bottom = margin_ + std::max(S(32) + th_, basement_ ? levelRows_ + S(3) + 2 * th_ + S(2) : levelRows_);
+
+    // F left of the element's wall, the caption S(25) right of it
+    const int wF = c_.textWidth("F"), levelW = S(27) + c_.textWidth(kLevelText);
+    const Reach lefts[] = {{a_ + leftMax_, leftW_}, {tEl_ / 2, S(8) + wF}, {0, S(8) + wF}};
+    const Reach rights[] = {{wMax_ - a_ + rightMax_, rightW_}, {tEl_ / 2, S(5)}, {tEl_ / 2, levelW}};
+    const Reach downs[] = {{yL_ + hb_, top + bottom}, {yL_ + hb_ + 2 * tEl_, top + margin_ + S(1)}};
+    scale_ = fitScale(lefts, std::size(lefts), rights, std::size(rights), downs, std::size(downs));
+    if (!std::isfinite(scale_) || !(scale_ > 0)) return false;
+    const int left = reach(lefts, std::size(lefts)), right = reach(rights, std::size(rights));
+    const int axis = margin_ + (size_.X - 2 * margin_ - left - right) / 2 + left;
+    x0_ = axis - RoundToInt(scale_ * a_);
+    y0_ = top + (size_.Y - reach(downs, std::size(downs))) / 2;
+    xh_ = SP(wMax_ + rightMax_, 0).X + heightsGap;
+    xr_ = xh_ + gap_;
+    xl_ = SP(-leftMax_, 0).X - gap_;
+    levelFoot_ = SP(a_ + tEl_ / 2, yL_ + hb_);
+    return true;
+}
+
+// Model points beyond the area stay just beyond it.
+TPoint LoadScheme::SP(double x, double y) const
+{
+    const TRect lim = DrawingLimits({0, 0, size_.X, size_.Y});
+    return TPoint{LimitCoord(x0_ + RoundHalfEven(scale_ * x), lim.Left, lim.Right),
+                  LimitCoord(double(y0_) + yOffset_ + RoundHalfEven(scale_ * y), lim.Top, lim.Bottom)};
+}
+
+// Slab over the band top with the ring beam below it, cut ends of the floors.
+void LoadScheme::section(double y, double hs, double ws, bool right, double r, bool left, double l)
+{
+    const double a = a_;
+    if (!right) r = 0;
+    if (!left) l = 0;
+    const double xr = a + ws / 2 + r / 2, xl = a - ws / 2 - l / 2;
+    c_.polygon({SP(a - ws / 2, y + hs / 2), SP(a - ws / 2, y + hs), SP(a + ws / 2, y + hs), SP(a + ws / 2, y + hs / 2),
+                SP(xr, y + hs / 2), SP(xr, y), SP(xl, y), SP(xl, y + hs / 2)});
+    auto line = [&](TPoint p, TPoint q) {
+        c_.moveTo(p.X, p.Y);
+        c_.lineTo(q.X, q.Y);
+    };
+    if (right) {
+        c_.pen.color = background_;
+        line(SP(xr, y + hs / 2), SP(xr, y));
+        c_.pen.color = outline_;
+        DrawDashedLine(c_, moved(SP(xr, y + hs / 2), 0, S(5)), moved(SP(xr, y), 0, -S(5)));
+    }
+    if (left) {
+        c_.pen.color = background_;
+        line(SP(xl, y), SP(xl, y + hs / 2));
+        c_.pen.color = outline_;
+        DrawDashedLine(c_, moved(SP(xl, y), 0, -S(5)), moved(SP(xl, y + hs / 2), 0, S(5)));
+    }
+}
+
+// Walls and floors top to bottom, the level element and the element's wall
+// below it, the level's caption below the level element.
+void LoadScheme::drawStructure()
+{
+    const double a = a_;
+    for (int e = 0; e < n_; ++e) {
+        const Entry& s = st_[e];
+        const double y = yTop_[e];
+        c_.pen.width = S(1);
+        c_.pen.color = colors_[dcMasonryOutline];
+        setBrush(colors_[dcMasonryFill]);
+        c_.polygon({SP(a - s.t / 2, y + s.hw), SP(a + s.t / 2, y + s.hw), SP(a + s.t / 2, y + s.hw + s.h),
+                    SP(a - s.t / 2, y + s.hw + s.h)});
+        setBrush(colors_[dcSection]);
+        c_.pen.color = clBlack;
         section(y, s.hw, s.tw, s.right, s.loP, s.left, s.loL);
     }
 
-    // the level element and the element's wall below it
-    setBrush(colors[dcSection]);
-    if (!basement) canvas.brush.style = TBrushStyle::Clear;
-    canvas.pen.color = clBlack;
-    const double hb = basement ? slab.hw : tEl;
-    if (basement)
-        section(yL, slab.hw, slab.tw, slab.right, slab.loP, slab.left, slab.loL);
-    else
-        section(yL, tEl, tEl, true, l3, true, l4);
-    const double yb = yL + hb + 2 * tEl;
-    canvas.moveTo(SP(a - tEl / 2, yb).X, SP(a - tEl / 2, yb).Y);
-    canvas.lineTo(SP(a - tEl / 2, yL + hb).X, SP(a - tEl / 2, yL + hb).Y);
-    canvas.lineTo(SP(a + tEl / 2, yL + hb).X, SP(a + tEl / 2, yL + hb).Y);
-    canvas.lineTo(SP(a + tEl / 2, yb).X, SP(a + tEl / 2, yb).Y);
-    DrawDashedLine(canvas, moved(SP(a - tEl / 2, yb), -S(5), 0), moved(SP(a + tEl / 2, yb), S(5), 0));
+    setBrush(colors_[dcSection]);
+    if (!basement_) c_.brush.style = TBrushStyle::Clear;
+    c_.pen.color = clBlack;
+    if (basement_) {
+        section(yL_, slab_.hw, slab_.tw, slab_.right, slab_.loP, slab_.left, slab_.loL);
+    } else {
+        // the element's floors run to the area's edges
+        const double edgeR = (size_.X - margin_ - x0_) / scale_ - a - tEl_ / 2;
+        const double edgeL = (x0_ - margin_) / scale_ + a - tEl_ / 2;
+        section(yL_, tEl_, tEl_, true, std::clamp(l3_, 0.0, 2 * edgeR), true, std::clamp(l4_, 0.0, 2 * edgeL));
+    }
+    const double yb = yL_ + hb_ + 2 * tEl_;
+    c_.moveTo(SP(a - tEl_ / 2, yb).X, SP(a - tEl_ / 2, yb).Y);
+    c_.lineTo(SP(a - tEl_ / 2, yL_ + hb_).X, SP(a - tEl_ / 2, yL_ + hb_).Y);
+    c_.lineTo(SP(a + tEl_ / 2, yL_ + hb_).X, SP(a + tEl_ / 2, yL_ + hb_).Y);
+    c_.lineTo(SP(a + tEl_ / 2, yb).X, SP(a + tEl_ / 2, yb).Y);
+    DrawDashedLine(c_, moved(SP(a - tEl_ / 2, yb), -S(5), 0), moved(SP(a + tEl_ / 2, yb), S(5), 0));
 
     setBrush(clBlack);
     TRect bounds;
-    const std::string levelText = "poziom zbierania obciążenia";
-    if (!basement) {
-        const TPoint p = SP(a + tEl / 2, yL);
-        DrawLevelMarkAbove(canvas, {p.X + S(25), p.Y}, levelText, bounds);
-    } else {
-        const TPoint p = SP(a + tEl / 2, yL + hb);
-        DrawLevelMarkBelow(canvas, {p.X + S(25), p.Y}, levelText, bounds);
-    }
+    DrawLevelMarkBelow(c_, {levelFoot_.X + S(25), levelFoot_.Y}, kLevelText, bounds);
+}
 
-    // floor and roof loads; the force arrows share the largest magnitude as reference
-    double maxF = std::fabs(fRoof);
-    for (int e = 0; e < n; ++e) {
-        if (st[e].right && st[e].rightMode == kValueMode) maxF = std::max(maxF, std::fabs(st[e].Fp));
-        if (st[e].left && st[e].leftMode == kValueMode) maxF = std::max(maxF, std::fabs(st[e].Fl));
+void LoadScheme::floorLoads(const Entry& s, double y)
+{
+    const double a = a_;
+    if (s.right) {
+        const TPoint pa = moved(SP(a + s.t / 2, y), S(1), -S(1));
+        const TPoint pb = moved(SP(a + s.t / 2 + s.loP / 2, y), 0, -S(1));
+        if (s.rightMode == kValueMode) DrawForceArrow(c_, pa, 0, s.Fp, maxF_, 0, colors_[dcForce], false, 2, true);
+        DrawFloorLoad(c_, pa, pb, 10, 0, false, false, "", colors_[dcDistributedLoad]);
     }
-    setBrush(background);
-    auto floorLoads = [&](const Entry& s, double y) {
-        if (s.right) {
-            const TPoint pa = moved(SP(a + s.t / 2, y), S(1), -S(1));
-            const TPoint pb = moved(SP(a + s.t / 2 + s.loP / 2, y), 0, -S(1));
-            if (s.rightMode != kValueMode) {
-                DrawFloorLoad(canvas, pa, pb, 10, basement ? s.gP : s.gP + s.pP, true, false,
-                              basement ? "g" : "g+p", colors[dcDistributedLoad]);
-            } else {
-                DrawForceArrow(canvas, pa, 0, s.Fp, maxF, 0, colors[dcForce], true, 2, true);
-                DrawFloorLoad(canvas, pa, pb, 10, 0, true, false, "", colors[dcDistributedLoad]);
-            }
-        }
-        if (s.left) {
-            const TPoint pa = moved(SP(a - s.t / 2 - s.loL / 2, y), 0, -S(1));
-            const TPoint pb = moved(SP(a - s.t / 2, y), -S(1), -S(1));
-            if (s.leftMode != kValueMode) {
-                DrawFloorLoad(canvas, pa, pb, 10, basement ? s.gL : s.gL + s.pL, true, true,
-                              basement ? "g" : "g+p", colors[dcDistributedLoad]);
-            } else {
-                DrawForceArrow(canvas, pb, 0, s.Fl, maxF, 0, colors[dcForce], true, 2, false);
-                DrawFloorLoad(canvas, pa, pb, 10, 0, true, true, "", colors[dcDistributedLoad]);
-            }
-        }
-    };
-    for (int e = 0; e < n; ++e) floorLoads(st[e], yTop[e]);
-    if (basement) floorLoads(slab, yL);
-    if (fRoof != 0) DrawForceArrow(canvas, SP(a, 0), 0, fRoof, maxF, 0, colors[dcForce], true, 2, false);
+    if (s.left) {
+        const TPoint pa = moved(SP(a - s.t / 2 - s.loL / 2, y), 0, -S(1));
+        const TPoint pb = moved(SP(a - s.t / 2, y), -S(1), -S(1));
+        if (s.leftMode == kValueMode) DrawForceArrow(c_, pb, 0, s.Fl, maxF_, 0, colors_[dcForce], false, 2, false);
+        DrawFloorLoad(c_, pa, pb, 10, 0, false, true, "", colors_[dcDistributedLoad]);
+    }
+}
 
-    // span, height and thickness dimensions
-    canvas.brush.style = TBrushStyle::Clear;
-    auto spans = [&](const Entry& s, double y, int down) {
-        if (s.right && s.rightMode != kValueMode)
-            DrawDimensionHArrow(canvas, moved(SP(a + s.t / 2, y), 0, down),
-                                moved(SP(a + s.t / 2 + s.loP / 2, y), 0, down),
-                                "       l=" + FormatFixed(2, s.loP), 'R', 0, false, true);
-        if (s.left && s.leftMode != kValueMode)
-            DrawDimensionHArrow(canvas, moved(SP(a - s.t / 2 - s.loL / 2, y), 0, down),
-                                moved(SP(a - s.t / 2, y), 0, down),
-                                "l=" + FormatFixed(2, s.loL) + "       ", 'L', 0, true, false);
-    };
-    for (int e = 0; e < n; ++e) {
-        const Entry& s = st[e];
-        const double y = yTop[e];
+// The floors' loads and the roof's, their values in the columns but the
+// roof's, which stands above the arrows on the top floor.
+void LoadScheme::drawLoads()
+{
+    setBrush(background_);
+    for (int e = 0; e < n_; ++e) floorLoads(st_[e], yTop_[e]);
+    if (basement_) floorLoads(slab_, yL_);
+    if (fRoof_ != 0) {
+        const TPoint p = SP(a_, 0);
+        DrawForceArrow(c_, p, 0, fRoof_, maxF_, 0, colors_[dcForce], false, 2, false);
+        const std::string v = forceText(fRoof_);
+        row(p.X - c_.textWidth(v) / 2, p.Y - topArrow_ - S(3) - th_, {v}, colors_[dcForce]);
+    }
+}
+
+void LoadScheme::spans(const Entry& s, double y, int down)
+{
+    const double a = a_;
+    if (s.right && s.rightMode != kValueMode)
+        DrawDimensionHArrow(c_, moved(SP(a + s.t / 2, y), 0, down), moved(SP(a + s.t / 2 + s.loP / 2, y), 0, down),
+                            "", 'R', 0, false, true);
+    if (s.left && s.leftMode != kValueMode)
+        DrawDimensionHArrow(c_, moved(SP(a - s.t / 2 - s.loL / 2, y), 0, down), moved(SP(a - s.t / 2, y), 0, down),
+                            "", 'L', 0, true, false);
+}
+
+// A row of texts from x, the first in its own colour.
+void LoadScheme::row(int x, int y, const std::vector<std::string>& texts, TColor first)
+{
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        if (texts[k].empty()) continue;
+        c_.font.color = k == 0 ? first : textColor_;
+        c_.textOut(x, y, texts[k]);
+        x += c_.textWidth(texts[k]) + gap_;
+    }
+    c_.font.color = textColor_;
+}
+
+// The left floor's values right-aligned in two rows, the right one's in a row.
+void LoadScheme::floorRows(const Entry& s, int row1, int row2, int rightRow)
+{
+    auto color = [&](const FloorTexts& f) { return f.force ? colors_[dcForce] : colors_[dcDistributedLoad]; };
+    const FloorTexts l = floorTexts(s, false), r = floorTexts(s, true);
+    if (!l.value.empty()) {
+        row(xl_ - c_.textWidth(l.value), row1, {l.value}, color(l));
+        if (!l.span.empty()) row(xl_ - c_.textWidth(l.span), row2, {l.span}, textColor_);
+    }
+    if (!r.value.empty()) row(xr_, rightRow, {r.value, r.span}, color(r));
+}
+
+// The spans under the floors, the heights on a line right of the floors,
+// every storey's values in two rows about its band's middle.
+void LoadScheme::drawValues()
+{
+    c_.brush.style = TBrushStyle::Clear;
+    TRect bounds;
+    for (int e = 0; e < n_; ++e) {
+        const Entry& s = st_[e];
+        const double y = yTop_[e];
         spans(s, y + s.hw, S(20));
-        if (s.wallMode != kValueMode) {
-            // on boxes: the height over the floor's load, the thickness over the wall
-            DrawDimensionV(canvas, moved(SP(wMax, y + s.hw), S(50), 0),
-                           moved(SP(wMax, y + s.hw + s.h), S(50), 0), FormatFixed(2, s.h), 'A', bounds,
-                           background);
-            DrawDimensionH(canvas, SP(a - s.t / 2, y + s.hw + s.h / 2),
-                           SP(a + s.t / 2, y + s.hw + s.h / 2), FormatFixed(2, s.t), 'A', bounds, background);
-        }
+        const int mid = (SP(0, y).Y + SP(0, y + s.hw + s.h).Y) / 2;
+        const int row1 = mid - th_ - S(1), row2 = mid + S(1);
+        if (s.wallMode != kValueMode)
+            DrawDimensionV(c_, {xh_, SP(0, y + s.hw).Y}, {xh_, SP(0, y + s.hw + s.h).Y}, "", 'A', bounds);
+        row(xr_, row1, storeyValues(e), textColor_);
+        floorRows(s, row1, row2, row2);
     }
-    if (basement) spans(slab, yL + slab.hw, S(35));
+    if (basement_) {
+        spans(slab_, yL_ + slab_.hw, S(35));
+        const int rowA = levelFoot_.Y + levelRows_ + S(3);
+        floorRows(slab_, rowA, rowA + th_ + S(2), rowA);
+    }
+}
 
-    // storey names, the top one bears the number n: turned along the left of
-    // each storey while every storey is tall enough for its name, else
-    // upright, each beside the middle of its storey right of the heights
-    auto storeyName = [&](int i) { return "kond. n+" + std::to_string(n - i + 1); };
-    bool turned = true;
-    for (int i = 1; i <= n; ++i) {
-        const Entry& s = st[i - 1];
-        const int height = SP(0, yTop[i - 1] + s.h + s.hw).Y - SP(0, yTop[i - 1]).Y;
-        turned = turned && canvas.textWidth(storeyName(i)) + S(6) <= height;
-    }
-    for (int i = 1; i <= n; ++i) {
-        const Entry& s = st[i - 1];
-        const TPoint p1 = SP(-leftMax, yTop[i - 1]), p2 = SP(-leftMax, yTop[i - 1] + s.h + s.hw);
-        if (turned) {
-            TextOutRotated(canvas, {(p1.X + p2.X) / 2 - S(15), (p1.Y + p2.Y) / 2}, storeyName(i), bounds, 'C', 90);
-        } else {
-            const int x = SP(wMax, 0).X + S(50) + S(8);
-            const int y = (p1.Y + p2.Y) / 2 - canvas.textHeight("Ź") / 2;
-            canvas.textOut(x, y, storeyName(i));
-        }
-    }
+// The collected force, its tip on the level, its name left of the element's
+// wall below the level element.
+void LoadScheme::drawCollectedForce()
+{
+    const TPoint pf = SP(a_, basement_ ? yL_ + slab_.hw : yL_);
+    setBrush(background_);
+    DrawNamedForceArrow(c_, pf, 0, "F", 180, colors_[dcReactions], false, true);
+    const int x = std::min(SP(a_ - tEl_ / 2, 0).X - S(5), pf.X - S(5)) - S(3) - c_.textWidth("F");
+    row(x, std::max(pf.Y + S(32) - th_, levelFoot_.Y + S(3)), {"F"}, colors_[dcReactions]);
+}
 
-    // the collected force, its tip on the level
-    const TPoint pf = basement ? SP(a, yL + slab.hw) : SP(a, yL);
-    setBrush(background);
-    DrawNamedForceArrow(canvas, pf, 0, "F", 180, colors[dcReactions], true, true);
+bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLoadCompilation& loads,
+                    const TCalcInput& input, const TDrawingColors& colors, int yOffset)
+{
+    LoadScheme scheme(canvas, size, basement, input, colors, yOffset);
+    if (!scheme.read(loads) || !scheme.layOut()) return false;
+    scheme.drawStructure();
+    scheme.drawLoads();
+    scheme.drawValues();
+    scheme.drawCollectedForce();
     return true;
 }
 

@@ -636,51 +636,52 @@ TEST_F(LoadCompilationDialog, SwitchesEnableExactlyTheirOwnControls)
     check(true, false, false, true);
 }
 
-// Nine storeys in the scheme at the dialog's first size: the storey names and
-// the walls' heights and thicknesses stand apart, each whole and readable.
-TEST(LoadCompilationScheme, NineStoreysCaptionsApartAtTheFirstSize)
+// Every storey count in the scheme at the dialog's first size, both
+// variants: the storey names and the walls' heights and thicknesses stand
+// apart, each whole, clear of every other label and of every line.
+TEST(LoadCompilationScheme, EveryStoreyCountReadsAtTheFirstSize)
 {
     orvtest::EnsureApp<QApplication>();
     const char oldSep = DecimalSeparator();
     SetDecimalSeparator(',');
     TCalcInput input{};
     InitElementRecord(input);
-    auto loads = std::make_unique<TLoadCompilation>();
-    std::memset(loads.get(), 0, sizeof *loads);
-    InitLoadCompilation(*loads);
-    loads->StoreyCount = 9;  // the storeys' walls 0,25 m thick, as the element's
-    TZestObcDlg dlg;
-    dlg.setData(*loads, input, false);
-    dlg.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    QWidget* box = dlg.findChild<QWidget*>("PB2");
-    test::TracingCanvas c({box->width(), box->height()}, false, clWhite);
     TDrawingColors colors{};
     ReadDrawingColors(colors);
-    DrawLoadCollectionScheme(c, c.size(), false, LoadCompilationInMetres(dlg.data()), input, colors, 0);
-    c.image().save(QDir::current().absoluteFilePath("nine_storeys.png"));
-    std::vector<const test::TracedText*> captions;
-    for (const test::TracedText& t : c.texts)
-        if (t.text.rfind("kond. n+", 0) == 0) captions.push_back(&t);
-    ASSERT_EQ(captions.size(), 9u);
-    for (std::size_t i = 0; i < captions.size(); ++i)
-        for (std::size_t j = i + 1; j < captions.size(); ++j)
-            EXPECT_FALSE(captions[i]->cell.boundingRect().intersects(captions[j]->cell.boundingRect()))
-                << captions[i]->text << " runs into " << captions[j]->text;
-    // no name runs into another label, none is cut; the thicknesses over the
-    // wall's fill and the heights over the floors' loads stand on boxes
-    const test::LabelFindings f = test::CheckLabels(c);
-    for (const std::string& o : f.overlaps) EXPECT_EQ(o.find("kond."), std::string::npos) << o;
-    EXPECT_TRUE(f.cut.empty()) << (f.cut.empty() ? "" : f.cut.front());
-    EXPECT_TRUE(f.unhaloed.empty()) << (f.unhaloed.empty() ? "" : f.unhaloed.front());
-    int boxed = 0;
-    for (const test::TracedText& t : c.texts)
-        if (t.text == "0,25" || t.text == "3,00") {
-            const QPointF centre = t.cell.boundingRect().center();
-            for (const test::TracedFill& fill : c.fills)
-                if (fill.order == t.order - 1 && fill.color == clWhite && fill.shape.containsPoint(centre, Qt::OddEvenFill))
-                    ++boxed;
+    auto joined = [](const test::Findings& f) {
+        std::string out;
+        for (const std::string& s : f) out += "\n  " + s;
+        return out;
+    };
+    for (bool basement : {false, true})
+        for (int n = 1; n <= 9; ++n) {
+            SCOPED_TRACE((basement ? "basement, " : "wall, ") + std::to_string(n) + " storeys");
+            auto loads = std::make_unique<TLoadCompilation>();
+            std::memset(loads.get(), 0, sizeof *loads);
+            InitLoadCompilation(*loads);
+            loads->StoreyCount = n;  // the storeys' walls 0,25 m thick, as the element's
+            TZestObcDlg dlg;
+            dlg.setData(*loads, input, basement);
+            dlg.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+            QWidget* box = dlg.findChild<QWidget*>("PB2");
+            test::TracingCanvas c({box->width(), box->height()}, false, clWhite);
+            DrawLoadCollectionScheme(c, c.size(), basement, LoadCompilationInMetres(dlg.data()), input, colors, 0);
+            if (n == 9 && !basement) c.image().save(QDir::current().absoluteFilePath("nine_storeys.png"));
+            int names = 0, heights = 0, thicknesses = 0;
+            for (const test::TracedText& t : c.texts) {
+                names += t.text.rfind("kond. n+", 0) == 0;
+                heights += t.text == "h=3,00";
+                thicknesses += t.text == "t=0,25";
+            }
+            EXPECT_EQ(names, n);
+            EXPECT_EQ(heights, n);
+            EXPECT_EQ(thicknesses, n);
+            const test::LabelFindings f = test::CheckLabels(c, true, false);
+            EXPECT_TRUE(f.overlaps.empty()) << joined(f.overlaps);
+            EXPECT_TRUE(f.crossings.empty()) << joined(f.crossings);
+            EXPECT_TRUE(f.cut.empty()) << joined(f.cut);
+            EXPECT_TRUE(f.unhaloed.empty()) << joined(f.unhaloed);
         }
-    EXPECT_EQ(boxed, 18);
     SetDecimalSeparator(oldSep);
 }
