@@ -92,6 +92,9 @@ public:
     // False when there is nothing sound to draw.
     bool read(const TLoadCompilation& loads);
     bool layOut();
+    // How much of the two rows of values the shortest storey's band holds
+    // (1 or more: all).
+    double rowsRoom() const;
     void drawStructure();
     void drawLoads();
     void drawValues();
@@ -303,6 +306,14 @@ bool LoadScheme::layOut()
     return true;
 }
 
+double LoadScheme::rowsRoom() const
+{
+    double room = 1;
+    for (int e = 0; e < n_; ++e)
+        room = std::min(room, double(SP(0, yTop_[e + 1]).Y - SP(0, yTop_[e]).Y) / (2 * th_ + S(4)));
+    return room;
+}
+
 // Model points beyond the area stay just beyond it.
 TPoint LoadScheme::SP(double x, double y) const
 {
@@ -481,16 +492,35 @@ void LoadScheme::drawCollectedForce()
     row(x, std::max(pf.Y + S(32) - th_, levelFoot_.Y + S(3)), {"F"}, colors_[dcReactions]);
 }
 
+// With a font too large for the storeys' bands to hold their two rows of
+// values the scheme is drawn in a smaller one, down to one still readable.
+constexpr double kSmallestPoints = 6;
+
 bool LoadCollection(Canvas& canvas, const TPoint& size, bool basement, const TLoadCompilation& loads,
                     const TCalcInput& input, const TDrawingColors& colors, int yOffset)
 {
-    LoadScheme scheme(canvas, size, basement, input, colors, yOffset);
-    if (!scheme.read(loads) || !scheme.layOut()) return false;
-    scheme.drawStructure();
-    scheme.drawLoads();
-    scheme.drawValues();
-    scheme.drawCollectedForce();
-    return true;
+    const TCanvasFont callerFont = canvas.font;
+    bool drawn = false;
+    for (int pass = 0; pass < 6; ++pass) {
+        LoadScheme scheme(canvas, size, basement, input, colors, yOffset);
+        if (!scheme.read(loads)) break;
+        // the values' columns leave the drawing no room
+        const bool laidOut = scheme.layOut();
+        const double room = laidOut ? scheme.rowsRoom() : 0.8;
+        if (room < 1 && canvas.font.size > kSmallestPoints && pass < 5) {
+            canvas.font.size = std::max(kSmallestPoints, canvas.font.size * room * 0.98);
+            continue;
+        }
+        if (!laidOut) break;
+        scheme.drawStructure();
+        scheme.drawLoads();
+        scheme.drawValues();
+        scheme.drawCollectedForce();
+        drawn = true;
+        break;
+    }
+    canvas.font = callerFont;
+    return drawn;
 }
 
 // The scheme kept inside its area; false when nothing was drawn.

@@ -325,8 +325,10 @@ TEST(LoadCollectionScheme, PictureForTheClipboard)
 
 // At the dialog's smallest paint box and the one it opens with, every storey
 // count, both variants, floors on either side, on both or on none, given as
-// loads or as forces, thin and thick walls: each label whole, clear of the
-// others (turned ones too) and of every line, halo or not.
+// loads or as forces, thin and thick walls, in the screen's font and in one
+// too large for nine storeys' rows (the scheme takes a smaller one and hands
+// the caller's back): each label whole, clear of the others (turned ones
+// too) and of every line, halo or not.
 TEST(LoadCollectionScheme, LabelsStandClearAtEveryStoreyCount)
 {
     test::EnsureGuiApp();
@@ -348,6 +350,7 @@ TEST(LoadCollectionScheme, LabelsStandClearAtEveryStoreyCount)
                                          {"no floor", false, false, false},
                                          {"forces", true, true, true}};
     int drawn = 0;
+    for (const double points : {8.0, 12.0})
     for (const QSize size : {QSize(360, 420), QSize(360, 522)})
         for (bool basement : {false, true})
             for (const Floors& fl : kFloors)
@@ -355,7 +358,7 @@ TEST(LoadCollectionScheme, LabelsStandClearAtEveryStoreyCount)
                     for (int n = 1; n <= 10; ++n) {
                         SCOPED_TRACE(std::string(basement ? "basement, " : "wall, ") + fl.name + ", t " +
                                      std::to_string(t) + ", " + std::to_string(n) + " storeys, height " +
-                                     std::to_string(size.height()));
+                                     std::to_string(size.height()) + ", " + std::to_string(points) + " pt");
                         Sample s;
                         s.loads.StoreyCount = n;
                         for (int e = 0; e < 10; ++e) {
@@ -372,7 +375,9 @@ TEST(LoadCollectionScheme, LabelsStandClearAtEveryStoreyCount)
                         }
                         s.in.t = t * 100;
                         test::TracingCanvas c(size, false, clWhite);
+                        c.font.size = points;
                         DrawLoadCollectionScheme(c, c.size(), basement, s.loads, s.in, colors, 0);
+                        EXPECT_EQ(c.font.size, points);
                         const test::LabelFindings f = test::CheckLabels(c, true, false);
                         EXPECT_GE(c.texts.size(), std::size_t(2 * std::min(n, 9)));
                         EXPECT_TRUE(f.cut.empty()) << joined(f.cut);
@@ -384,8 +389,8 @@ TEST(LoadCollectionScheme, LabelsStandClearAtEveryStoreyCount)
                             c.image().save(QString(dir) + "/scheme_loads_" + (basement ? "b" : "w") +
                                            QString::number(n) + "_" + QString::number(&fl - kFloors) + "_" +
                                            QString::number(int(t * 100)) + "_" + QString::number(size.height()) +
-                                           ".png");
+                                           "_" + QString::number(points) + ".png");
                     }
-    EXPECT_EQ(drawn, 600);
+    EXPECT_EQ(drawn, 1200);
     SetDecimalSeparator(oldSep);
 }
