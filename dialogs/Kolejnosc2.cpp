@@ -24,6 +24,8 @@ namespace orv {
 namespace {
 
 const char* const kPlacement = "DefaultElementsManagerDlg";
+// The room a description has in the list, in average letters; longer ones are elided.
+constexpr int kDescriptionLetters = 60;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -99,17 +101,18 @@ TTabManeagerDlg::TTabManeagerDlg(QWidget* parent) : QDialog(parent)
     TWindowPlace place;
     LoadWindowPlacement(kPlacement, place);
     ApplyWindowPlacement(*this, place);
-    sizeStored_ = place.Width > 0 && place.Height > 0;
 }
 
 void TTabManeagerDlg::showEvent(QShowEvent* e)
 {
-    // Opened for the first time, the list shows every column whole and
-    // descriptions of up to about 60 characters; longer ones are elided.
-    if (!sizeStored_ && !e->spontaneous())
+    // Each time it opens, whatever width was kept from a project with
+    // shorter texts, the list shows every column whole and the descriptions
+    // as far as they need, up to the room; on a narrower screen the window
+    // takes the screen's width and the description what is left.
+    if (!e->spontaneous())
         WidenForColumns(*this, *tree_,
                         std::min(static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(3),
-                                 tree_->fontMetrics().averageCharWidth() * 60));
+                                 tree_->fontMetrics().averageCharWidth() * kDescriptionLetters));
     QDialog::showEvent(e);
     if (!e->spontaneous()) FitWindowFrameOnScreen(*this);
 }

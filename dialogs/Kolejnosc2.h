@@ -73,7 +73,6 @@ private:
     QPushButton* last_;
     QPushButton* delete_;
     QPushButton* edit_;
-    bool sizeStored_ = false;
 };
 
 // Runs the manager on `data`; true with the rebuilt data on OK.

@@ -254,6 +254,63 @@ TEST_F(WindowLayout, ElementManagerShowsEveryNameWhole)
     window->Menaderelementw1Click();
 }
 
+TEST_F(WindowLayout, ElementManagerGivesDescriptionsTheirRoomAfterAProjectOfShortOnes)
+{
+    // The user looks at the manager of a new project first (one element,
+    // no description), then opens the first example and the manager again.
+    struct Desktop {
+        TScreenArea area{0, 0, 1920, 1050};
+        ScreenAreaSource previous = SetScreenAreaSource([this](int, int) { return area; });
+        ~Desktop() { SetScreenAreaSource(previous); }
+    } desktop;
+    openWindow(false);
+    // Anuluj, which keeps the window's place.
+    auto cancel = [](QDialog& d) {
+        d.reject();
+        return int(QDialog::Rejected);
+    };
+    play = cancel;
+    window->Menaderelementw1Click();
+    window->N1PrzykladClick(1);
+    ASSERT_GT(window->session().count(), 1);
+    window->session().editCurrent([](TProjectElement& e) { e.Description.set(std::string(100, 'n')); });
+
+    // The columns beside the description, and what the list leaves it.
+    struct Shown {
+        int others = 0, description = 0, viewport = 0, letter = 0, width = 0;
+    };
+    auto measure = [](QDialog& d) {
+        auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
+        Shown s;
+        for (int c = 0; c < 3; ++c) s.others += tree->header()->sectionSize(c);
+        s.description = tree->header()->sectionSize(3);
+        s.viewport = tree->viewport()->width();
+        s.letter = tree->fontMetrics().averageCharWidth();
+        s.width = d.frameGeometry().width();
+        return s;
+    };
+    Shown wide, narrow;
+    play = [&](QDialog& d) {
+        wide = measure(d);
+        EXPECT_WHOLE(d);
+        return cancel(d);
+    };
+    window->Menaderelementw1Click();
+    EXPECT_GE(wide.description, 58 * wide.letter);
+
+    // A narrower desktop than the list wants: the manager takes its width
+    // and the description the room the other columns leave.
+    desktop.area = {0, 0, 800, 570};
+    play = [&](QDialog& d) {
+        narrow = measure(d);
+        return cancel(d);
+    };
+    window->Menaderelementw1Click();
+    EXPECT_EQ(narrow.width, 800);
+    EXPECT_LT(narrow.description, 58 * narrow.letter);
+    EXPECT_EQ(narrow.description, narrow.viewport - narrow.others);
+}
+
 TEST_F(WindowLayout, LoadCompilationShowsEveryCaptionWhole)
 {
     openWindow(false);

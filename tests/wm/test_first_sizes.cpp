@@ -104,6 +104,8 @@ protected:
         EXPECT_TRUE(seen);
     }
 
+    void expectManagerOfExample(const QString& shot);
+
     MemorySettingsStore store;
     orvtest::MessageRecorder messages;
     std::unique_ptr<TVelkor2> window;
@@ -127,24 +129,38 @@ TEST_F(FirstSizes, TheMainWindowTakesTheScreenLessItsMarginWithItsFrameOnIt)
     EXPECT_WHOLE(*window);
 }
 
-TEST_F(FirstSizes, TheElementManagerShowsSixtyLettersOfADescription)
+// Example 1 with a description longer than the column is to show, and its
+// manager: on the screen, whole, with room for about 60 letters of it.
+void FirstSizes::expectManagerOfExample(const QString& shot)
 {
-    openWindow();
     window->N1PrzykladClick(1);
     ASSERT_GT(window->session().count(), 1);
-    // A description longer than the column is to show.
-    const std::string longText(100, 'n');
-    window->session().editCurrent([&](TProjectElement& e) { e.Description.set(longText); });
+    window->session().editCurrent([](TProjectElement& e) { e.Description.set(std::string(100, 'n')); });
     onDialog([&] { window->Menaderelementw1Click(); },
              [&](QDialog& d) {
                  expectOnScreen(d);
                  EXPECT_WHOLE(d);
                  auto* tree = d.findChild<QTreeWidget*>(QStringLiteral("VirtualStringTree1"));
                  ASSERT_NE(tree, nullptr);
-                 const QFontMetrics fm = tree->fontMetrics();
-                 EXPECT_GE(tree->header()->sectionSize(3), 58 * fm.averageCharWidth());
-                 orvtest::SaveShot(d, QStringLiteral("wm-element-manager"));
+                 EXPECT_GE(tree->header()->sectionSize(3), 58 * tree->fontMetrics().averageCharWidth())
+                     << "manager " << d.width() << " px wide";
+                 orvtest::SaveShot(d, shot);
              });
+}
+
+TEST_F(FirstSizes, TheElementManagerShowsSixtyLettersOfADescription)
+{
+    openWindow();
+    expectManagerOfExample(QStringLiteral("wm-element-manager"));
+}
+
+TEST_F(FirstSizes, TheElementManagerShowsSixtyLettersAfterAProjectOfShortDescriptions)
+{
+    // The manager of a new project first (one element, no description),
+    // closed with Anuluj, which keeps its place.
+    openWindow();
+    onDialog([&] { window->Menaderelementw1Click(); }, [](QDialog&) {});
+    expectManagerOfExample(QStringLiteral("wm-element-manager-again"));
 }
 
 TEST_F(FirstSizes, TheMasonryUnitListShowsEveryColumnWhole)
