@@ -3,6 +3,8 @@
 // their header captions. One line per fault, empty when all is whole.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QFontMetrics>
@@ -124,6 +126,14 @@ inline QStringList CutCaptions(const QWidget& root)
     }
     return cut;
 }
+
+// Every caption of the window whole, the cut ones named in the failure.
+#define EXPECT_WHOLE(window)                                                         \
+    do {                                                                             \
+        const QStringList cut = orvtest::CutCaptions(window);                        \
+        EXPECT_TRUE(cut.isEmpty()) << (window).objectName().toStdString() << ":\n  " \
+                                   << cut.join(QStringLiteral("\n  ")).toStdString(); \
+    } while (0)
 
 // A picture of the window for the eye, into the test's output folder.
 inline void SaveShot(QWidget& window, const QString& name)

@@ -43,13 +43,6 @@ namespace {
 
 using orvtest::WhenOpen;
 
-#define EXPECT_WHOLE(window)                                                         \
-    do {                                                                             \
-        const QStringList cut = orvtest::CutCaptions(window);                        \
-        EXPECT_TRUE(cut.isEmpty()) << (window).objectName().toStdString() << ":\n  " \
-                                   << cut.join(QStringLiteral("\n  ")).toStdString(); \
-    } while (0)
-
 class WindowLayout : public ::testing::Test {
 protected:
     void SetUp() override

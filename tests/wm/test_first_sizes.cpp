@@ -31,13 +31,6 @@ using namespace orv;
 
 namespace {
 
-#define EXPECT_WHOLE(window)                                                         \
-    do {                                                                             \
-        const QStringList cut = orvtest::CutCaptions(window);                        \
-        EXPECT_TRUE(cut.isEmpty()) << (window).objectName().toStdString() << ":\n  " \
-                                   << cut.join(QStringLiteral("\n  ")).toStdString(); \
-    } while (0)
-
 class FirstSizes : public ::testing::Test {
 protected:
     void SetUp() override
