@@ -74,6 +74,9 @@ void InstallEnterMovesFocus(QWidget* dialog)
     for (QWidget* w : dialog->findChildren<QWidget*>()) {
         if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) w->installEventFilter(filter);
     }
+    // An Enter no control took (on a radio or check box) moves on too,
+    // instead of pressing the default button.
+    dialog->installEventFilter(filter);
 }
 
 void InstallDecimalKeyFilter(QComboBox* combo)
@@ -102,13 +105,7 @@ QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic)
     std::function<void()> onHelp;
     if (helpTopic) onHelp = [topic] { ShowHelpTopic(topic); };
     const TDialogButtons b = CreateDialogButtons(*dialog, names, {}, std::move(onHelp));
-    // Enter moves the focus in these dialogs, so no button takes it.
-    b.ok->setAutoDefault(false);
-    b.cancel->setAutoDefault(false);
-    if (b.help) {
-        b.help->setProperty("helpTopic", topic);
-        b.help->setAutoDefault(false);
-    }
+    if (b.help) b.help->setProperty("helpTopic", topic);
     auto* row = new QHBoxLayout;
     row->addWidget(b.box);
     return row;

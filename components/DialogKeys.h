@@ -10,7 +10,8 @@ class QWidget;
 
 namespace orv {
 
-// Enter in any line edit or combo box of `dialog` moves the focus to the next control.
+// Enter in `dialog` moves the focus to the next control, but on a focused
+// button, which takes it, and in an open list or a memo.
 void InstallEnterMovesFocus(QWidget* dialog);
 // Digits, Backspace and one decimal separator pass; "." becomes the
 // locale's separator; other printable keys beep.
@@ -20,7 +21,7 @@ void InstallDecimalKeyFilter(QComboBox* combo);
 QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
 // The button row of an editing dialog whose Enter moves on: the dialogs' one
 // button box (CreateDialogButtons) with "OK" (OKBtn), "Anuluj" (CancelBtn)
-// and "Pomoc" (HelpBtn) when a topic is given, none of them a default.
+// and "Pomoc" (HelpBtn) when a topic is given.
 QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic = nullptr);
 
 } // namespace orv

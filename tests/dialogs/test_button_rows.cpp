@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <functional>
@@ -160,4 +161,37 @@ TEST_F(ButtonRows, EnterPressesTheFocusedButtonElseOk)
     d.setFocus();
     QTest::keyClick(&d, Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+// In the dialogs whose Enter moves the focus on, a user who tabbed to
+// "Anuluj" and pressed Enter cancels, and Enter on a radio button moves on
+// without closing the dialog.
+TEST_F(ButtonRows, EnterMovesOnOrPressesTheFocusedButtonWhereItMovesTheFocus)
+{
+    for (const auto& [name, make] : std::vector<std::pair<const char*, Factory>>{
+             {"TEkDlg", Make<TEkDlg>()}, {"TSteelEditorDlg", Make<TSteelEditorDlg>()},
+             {"TNewElementDlg", Make<TNewElementDlg>()}}) {
+        SCOPED_TRACE(name);
+        const std::unique_ptr<QDialog> d = make();
+        auto* cancel = d->findChild<QPushButton*>(QStringLiteral("CancelBtn"));
+        ASSERT_NE(cancel, nullptr);
+        d->show();
+        QApplication::setActiveWindow(d.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+        EXPECT_EQ(d->result(), QDialog::Rejected);
+        EXPECT_FALSE(d->isVisible());
+    }
+
+    TEkDlg ek;
+    ek.show();
+    QApplication::setActiveWindow(&ek);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ek));
+    auto* radio = ek.findChild<QRadioButton*>(QStringLiteral("OgolnaDefElementu1"));
+    ASSERT_NE(radio, nullptr);
+    radio->setFocus();
+    QTest::keyClick(radio, Qt::Key_Return);
+    EXPECT_TRUE(ek.isVisible());
+    EXPECT_NE(QApplication::focusWidget(), radio);
 }
