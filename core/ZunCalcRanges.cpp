@@ -256,6 +256,11 @@ void RangeFaultTexts(const TRangeFault& fault, std::string& valueText, std::stri
     const std::string unit = *fault.unit ? std::string(" ") + fault.unit : std::string();
     valueText = std::string(fault.quantity ? fault.quantity : "") + " = " +
                 (std::isfinite(v) ? FormatFixed(fault.decimals, v) + unit : "?");
+    // a value that is no number has no limit to name
+    if (!std::isfinite(v)) {
+        limitText.clear();
+        return;
+    }
     if (fault.positiveOnly) {
         limitText = "Wartość musi być większa od 0.";
         return;

@@ -265,7 +265,7 @@ std::string FieldRangeText(const TCalcInput& in, const TNumericField& f)
                             FollowsJointWalls(in, f)};
     std::string value, limit;
     RangeFaultTexts(fault, value, limit);
-    return value + "\r" + limit;
+    return limit.empty() ? value : value + "\r" + limit;
 }
 
 void ShowFieldRangeMessage(const TCalcInput& in, const TNumericField& f)
@@ -505,8 +505,10 @@ TRangeFault StrengthFault(const TCalcInput& in)
 
 bool LimitMovedPastValue(const TCalcInput& before, const TCalcInput& after, TRangeFault& fault)
 {
-    if (!Same(before.fb, after.fb)) return false;
-    if (!(before.fb <= UnitStrengthLimit(before)) || after.fb <= UnitStrengthLimit(after)) return false;
+    // Said once: when f_b comes to lie past its limit, by a new limit or a
+    // new f_b with it (a unit from the catalogue), not again while it stays so.
+    if (!(after.fb > UnitStrengthLimit(after))) return false;
+    if (!(before.fb <= UnitStrengthLimit(before)) && Same(before.fb, after.fb)) return false;
     fault = StrengthFault(after);
     return true;
 }
@@ -515,7 +517,7 @@ void ShowLimitMovedMessage(const TRangeFault& fault)
 {
     std::string value, limit;
     RangeFaultTexts(fault, value, limit);
-    ShowOutOfRangeMessage(true, value + "\r" + limit);
+    ShowOutOfRangeMessage(true, limit.empty() ? value : value + "\r" + limit);
 }
 
 TGammaStore StoreStrength(TCalcInput& in, const std::string& text)

@@ -705,7 +705,7 @@ void BuildResultsReport(int headingX, int bodyX, int columnX, const TCalcInput& 
             std::string value, limit;
             RangeFaultTexts(results.Fault, value, limit);
             w.heading(PlainMarkup(value), clRed);
-            w.heading(PlainMarkup(limit), clRed);
+            if (!limit.empty()) w.heading(PlainMarkup(limit), clRed);
         }
         w.finish();
         return;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/MyUtils.h"
+#include "core/MasonryCatalogue.h"
 #include "core/ProjectSession.h"
 #include "core/ZunCalc.h"
 #include "core/ZunEditor.h"
@@ -403,4 +404,15 @@ TEST(EditorFields, AChoiceThatMovesALimitPastTheStrengthSaysSoAtOnce)
     ASSERT_EQ(s.storeEdit([](TProjectElement& e) { StoreStrength(e.Input, "5"); }), ProjectSession::TStore::Stored);
     EXPECT_EQ(s.results().Error, 0);
     EXPECT_EQ(messages.messages.size(), 1u);
+    // a user's catalogue unit brings a kind and an f_b past that kind's list at once
+    TMasonryUnitInfo unit;
+    unit.Kind = mkAAC;
+    unit.fb = 10;
+    unit.Density = 6;
+    ASSERT_EQ(s.storeEdit([&](TProjectElement& e) { ShowMasonryUnit(e.Input, "Gazobeton 10", unit); }),
+              ProjectSession::TStore::Stored);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text,
+              "znormalizowana wytrzymałość elementu f_b = 10,0 MPa\rWartość maksymalna: 7,0 MPa");
+    EXPECT_EQ(s.results().Error, ceInvalidInput);
 }

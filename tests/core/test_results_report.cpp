@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <sstream>
@@ -529,6 +530,14 @@ TEST(ResultsReport, ErrorFiftyNamesItsValueAndLimit)
     basement->ro_e = 45;
     EXPECT_EQ(errorLines(*basement), (Lines{"Uwaga błąd!", head, "ciężar objętościowy gruntu %Sr%N%De%N = 45,00 kN/m%I3%N",
                                             "Wartość maksymalna: 30,00 kN/m%I3%N"}));
+    // a value that is no number (from a file) has no limit to name
+    basement->ro_e = std::nan("");
+    EXPECT_EQ(errorLines(*basement), (Lines{"Uwaga błąd!", head, "ciężar objętościowy gruntu %Sr%N%De%N = ?"}));
+    auto continuous = orvtest::DefaultInput(ccWallVerticalContinuous);
+    continuous->E3 = std::numeric_limits<double>::infinity();
+    const Lines infinite = errorLines(*continuous);
+    ASSERT_EQ(infinite.size(), 3u);
+    EXPECT_NE(infinite[2].find(" = ?"), std::string::npos) << infinite[2];
 
     // the results view shows the same lines
     in->RodzajElementuM = mkAAC;
