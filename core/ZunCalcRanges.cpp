@@ -233,16 +233,18 @@ std::uint32_t AppliedUses(const TCalcInput& in)
 bool ComputedWeightInRange(int calcCase, const TCalcInput& in, TRangeFault& fault)
 {
     if (in.wylicz_Gs == 0) return true;
-    const char* field = nullptr;
+    static const TNumericField* const wall = FindNumericField("Gs1");
+    static const TNumericField* const basement = FindNumericField("Gs_mb1");
+    static const TNumericField* const column = FindNumericField("Gs_s1");
+    const TNumericField* f = nullptr;
     double weight = 0;
     switch (calcCase) {
     case ccWallVerticalHinged:
-    case ccWallVerticalContinuous: field = "Gs1", weight = ComputedWallWeight(in); break;
-    case ccBasementWall: field = "Gs_mb1", weight = ComputedBasementWeight(in); break;
-    case ccColumn: field = "Gs_s1", weight = ComputedColumnWeight(in); break;
+    case ccWallVerticalContinuous: f = wall, weight = ComputedWallWeight(in); break;
+    case ccBasementWall: f = basement, weight = ComputedBasementWeight(in); break;
+    case ccColumn: f = column, weight = ComputedColumnWeight(in); break;
     default: return true;
     }
-    const TNumericField* f = FindNumericField(field);
     if (std::isfinite(weight) && weight >= f->min && weight <= f->max) return true;
     fault = {f->quantity, f->unit, f->decimals, weight, f->min, f->max, false};
     return false;

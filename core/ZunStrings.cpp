@@ -1,7 +1,6 @@
 #include "core/ZunStrings.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "core/MyUtils.h"
@@ -149,18 +148,6 @@ std::string Utilisation(double value, double capacity)
 {
     if (capacity == 0) return {};
     return "     (" + N1(value * 100 / capacity) + "%)";
-}
-
-// Shortest general decimal form (up to 15 significant digits).
-std::string GeneralText(double v)
-{
-    if (!std::isfinite(v)) return FormatValue(0, v);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    std::string s(buf);
-    for (char& c : s)
-        if (c == '.') c = DecimalSeparator();
-    return s;
 }
 
 // Resets the lines the way every builder does (X3 is kept).
@@ -626,7 +613,7 @@ void BasementWallResults(SheetWriter& w, const TCalcResults& r)
                N(r.N_maxRd) + " kN/m",
            CheckColor(N2, r.N_maxRd));
     w.line("N%DSd%N = " + N(N2) + " kN/m" + RelationSign(N2, r.N_minRd) + "%Sr%N%De%N·h·h%De%N%I2%N /(" +
-               GeneralText(r.beta_A) + "·t) = " + N(r.N_minRd) + " kN/m",
+               (std::isfinite(r.beta_A) ? ShortDecimal(r.beta_A) : FormatValue(0, r.beta_A)) + "·t) = " + N(r.N_minRd) + " kN/m",
            CheckColor(r.N_minRd, N2));
     w.separator();
     // The load must lie between both bounds; a value that does not compare does not.

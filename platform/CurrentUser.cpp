@@ -4,6 +4,6 @@
 
 namespace orv {
 
-unsigned CurrentUserId() { return static_cast<unsigned>(::getuid()); }
+unsigned CurrentUserId() { return static_cast<unsigned>(::geteuid()); }
 
 } // namespace orv
