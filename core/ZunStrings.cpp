@@ -422,8 +422,11 @@ void LoadSection(SheetWriter& w, const TCalcInput& in)
                 w.line("Odległość obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
             else
                 w.line("Lewy brzeg obciążenia" + nr + " od lewej krawędzi ściany@@ " + N1(f.a1) + " cm");
-            // labels short enough that the widest value of three loads ends within the margins
-            w.line("Poziom obciążenia skupionego" + nr + " poniżej wierzchu ściany@@ " + N1(f.hN) + " cm");
+            // numbered, the label is shortened so that the widest value of three
+            // loads ends within the margins
+            w.line("Poziom obciążenia skupionego" + nr +
+                   (nr.empty() ? " poniżej górnej powierzchni ściany@@ " : " poniżej wierzchu ściany@@ ") + N1(f.hN) +
+                   " cm");
         }
         break;
     }

@@ -201,7 +201,7 @@ TEST(InputReport, EveryConcentratedLoadInUseHasItsLines)
                                "Obciążenie skupione@@ N%DSd%N = 80,00 kN",
                                "Pole oddziaływania obciążenia skupionego@@ a%Dl%N × a%Dt%N = 20,0 cm × 25,0 cm",
                                "Odległość obciążenia od lewej krawędzi ściany@@ 20,0 cm",
-                               "Poziom obciążenia skupionego poniżej wierzchu ściany@@ 0,0 cm",
+                               "Poziom obciążenia skupionego poniżej górnej powierzchni ściany@@ 0,0 cm",
                            }));
     in->LiczbaSilSkup = 3;
     EXPECT_EQ(loadLines(),

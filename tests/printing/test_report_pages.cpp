@@ -1011,47 +1011,71 @@ TEST_F(ReportPdf, CanvasTextOnAPdfPageStandsAsUnderAMovedPainter)
     }
 }
 
+namespace {
+
+// The first example's wall of case 3 (25 x 250 x 280 cm of solid brick under
+// a beam of 95 kN), changed by a test, printed alone to a PDF with the input
+// data part on.
+class ReportPdfOfThreeLoads : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureApp<QApplication>();
+        previous_ = BindSettingsStore(&store_);
+        for (const TExampleProject& p : BuildExampleProjects())
+            for (const TProjectElement& e : p.Elements)
+                if (e.Input.Case == ccConcentratedLoad && elements.empty()) elements.push_back(e);
+        ASSERT_EQ(elements.size(), 1u);
+        elements.front().Header.PrintParts[4] = 1;
+    }
+    void TearDown() override { BindSettingsStore(previous_); }
+
+    // The PDF of the element as it stands.
+    QString print()
+    {
+        const std::string file = dir.file("loads.clcm");
+        EXPECT_TRUE(SaveProjectFile(file, elements, 1, 0, {}).ok());
+        ProjectSession session;
+        EXPECT_TRUE(session.open(file).ok());
+        const QString pdf = QString::fromStdString(dir.file("loads.pdf"));
+        auto printer = PdfPrinter(pdf);
+        SessionElementSource source{session};
+        TReportOptions options;
+        options.libraryFolder = ORV_TOPLAGE_DIR;
+        EXPECT_EQ(PrintReportToPdf(*printer, ReportRequestOf(session, "Obciążenia"), source, options),
+                  TReportStatus::Built);
+        return pdf;
+    }
+
+    TElementList elements;
+    MessageRecorder messages;
+    ScratchDir dir;
+
+private:
+    MemorySettingsStore store_;
+    ISettingsStore* previous_ = nullptr;
+};
+
+} // namespace
+
 // A wall of case 3 under three loads, printed alone: the input data of every
 // load, each load's factor, bearing area and effective length with its
 // condition, and every value of the figure once.
-TEST(ReportPdfOfThreeLoads, EveryLoadReadsBackOnceWithItsFactorAndArea)
+TEST_F(ReportPdfOfThreeLoads, EveryLoadReadsBackOnceWithItsFactorAndArea)
 {
-    EnsureApp<QApplication>();
     if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
-    MemorySettingsStore store;
-    ISettingsStore* previous = BindSettingsStore(&store);
-    MessageRecorder messages;
-    ScratchDir dir;
-    TElementList elements;
-    for (const TExampleProject& p : BuildExampleProjects())
-        for (const TProjectElement& e : p.Elements)
-            if (e.Input.Case == ccConcentratedLoad && elements.empty()) elements.push_back(e);
-    ASSERT_EQ(elements.size(), 1u);
-    // the example's wall 25 x 250 x 280 cm of solid brick under a beam of 95 kN,
-    // and two more loads
+    // two more loads
     TCalcInput& in = elements[0].Input;
     in.LiczbaSilSkup = 3;
     in.Sily[1] = {600, 30, 22, 170, 20};  // bearings of 0,0625 and 0,066 m2
     in.Sily[2] = {45, 20, 12, 215, 0};
     TProjectHeader& h = elements.front().Header;
     for (int i = 0; i < 10; ++i) h.FigureSize[i] = i % 2 == 0 ? 12.0 : 9.0;
-    h.PrintParts[4] = 1;
     h.PrintParts[5] = 0;
-    const std::string file = dir.file("loads.clcm");
-    ASSERT_TRUE(SaveProjectFile(file, elements, 1, 0, {}).ok());
-    ProjectSession session;
-    ASSERT_TRUE(session.open(file).ok());
     TTraceLines trace;
     TCalcResults r;
     ASSERT_EQ(CalcElement(trace, elements[0].Input, r), 0);
-
-    const QString pdf = QString::fromStdString(dir.file("loads.pdf"));
-    auto printer = PdfPrinter(pdf);
-    SessionElementSource source{session};
-    TReportOptions options;
-    options.libraryFolder = ORV_TOPLAGE_DIR;
-    ASSERT_EQ(PrintReportToPdf(*printer, ReportRequestOf(session, "Obciążenia"), source, options),
-              TReportStatus::Built);
+    const QString pdf = print();
     // at the default margins no value runs past the right one, where the header's rule ends
     for (const PdfWord& w : PdfWords(pdf)) EXPECT_LE(w.box.right(), Pt(210 - 20) + 0.5) << w.text.toStdString();
     const QString text = PdfLayoutText(pdf).simplified();
@@ -1079,5 +1103,20 @@ TEST(ReportPdfOfThreeLoads, EveryLoadReadsBackOnceWithItsFactorAndArea)
     EXPECT_EQ(raw.count("215,0"), 2);
     EXPECT_EQ(raw.count("125,0"), 2);
     EXPECT_TRUE(messages.messages.empty());
-    BindSettingsStore(previous);
+}
+
+// One load reads with the labels of its own, unnumbered and whole; with the
+// widest depth the field takes, no word runs past the right margin.
+TEST_F(ReportPdfOfThreeLoads, OneLoadKeepsItsFullLabelsWithinTheMargins)
+{
+    if (!PopplerAvailable()) GTEST_SKIP() << "poppler-utils are not installed";
+    TCalcInput& in = elements[0].Input;
+    in.LiczbaSilSkup = 1;
+    in.Sily[0].hN = 199999.9;
+    const QString pdf = print();
+    for (const PdfWord& w : PdfWords(pdf)) EXPECT_LE(w.box.right(), Pt(210 - 20) + 0.5) << w.text.toStdString();
+    const QString text = PdfLayoutText(pdf).simplified();
+    for (const char* s : {"Odległość obciążenia od lewej krawędzi ściany 125,0 cm",
+                          "Poziom obciążenia skupionego poniżej górnej powierzchni ściany 199999,9 cm"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
 }
