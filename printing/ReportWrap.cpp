@@ -108,12 +108,13 @@ private:
 
 // The first prefix wider than avail among those that end inside a code,
 // before `limit`: npos when none is. Such a prefix is as wide as the codes
-// before its "%" leave it, with that "%" in the style then in force: after
-// the first code of a run of codes, one prefix a style says what the others
-// of the run in that style measure.
+// before its "%" leave it, with that "%" in the style then in force (a
+// sub- or superscript code among them counts): after the first code of a run
+// of codes, one prefix a style says what the others of the run in that
+// style measure.
 std::size_t FirstWideCodeEnd(WrapRest& rest, PrefixEnds& ends, std::size_t limit, int avail, const Width& width)
 {
-    bool bold = false, underline = false, symbol = false;
+    bool bold = false, underline = false, symbol = false, shifted = false;
     unsigned measured = 0;  // styles measured in this run of codes
     bool inRun = false;
     std::size_t i = 0;
@@ -127,8 +128,8 @@ std::size_t FirstWideCodeEnd(WrapRest& rest, PrefixEnds& ends, std::size_t limit
                 case 'B': bold = true; break;
                 case 'U': underline = true; break;
                 case 'S': symbol = true; break;
-                case 'N': bold = underline = symbol = false; break;
-                default: break;
+                case 'N': bold = underline = symbol = shifted = false; break;
+                default: shifted = true; break;  // 'D', 'G', 'I'
                 }
                 inRun = true;
                 i += 2;
@@ -138,7 +139,8 @@ std::size_t FirstWideCodeEnd(WrapRest& rest, PrefixEnds& ends, std::size_t limit
                 ++i;
             }
         }
-        const unsigned style = 1u << ((inRun ? 1 : 0) | (bold ? 2 : 0) | (underline ? 4 : 0) | (symbol ? 8 : 0));
+        const unsigned style =
+            1u << ((inRun ? 1 : 0) | (bold ? 2 : 0) | (underline ? 4 : 0) | (symbol ? 8 : 0) | (shifted ? 16 : 0));
         if (inRun && (measured & style)) continue;
         measured |= style;
         if (width(rest.prefix(end)) > avail) return end;

@@ -708,7 +708,8 @@ TEST(ReportWrap, EveryLineTakesACharacterAndNoCodeIsCut)
 namespace {
 
 // The report's measure in small: a code of the measure takes no room, a
-// "%" that is none 40 pixels (44 bold), a bold character 12, any other 10. It counts
+// "%" that is none 40 pixels (44 bold, 41 after a sub- or superscript code,
+// whose run reaches to its glyphs' edge), a bold character 12, any other 10. It counts
 // the bytes it is given and gives up past a budget, so that a wrapping that
 // measures the rest of the text for every line fails at once.
 struct BudgetWidth {
@@ -721,14 +722,16 @@ struct BudgetWidth {
         ++calls;
         if (bytes > budget) throw std::runtime_error("the wrapping measures more than its budget");
         int w = 0;
-        bool bold = false;
+        bool bold = false, shifted = false;
         for (std::size_t i = 0; i < s.size(); ++i) {
             if (s[i] == '%' && i + 1 < s.size() && std::strchr("BUSNDGI", s[i + 1])) {
                 if (s[i + 1] == 'B') bold = true;
-                if (s[i + 1] == 'N') bold = false;
+                if (std::strchr("DGI", s[i + 1])) shifted = true;
+                if (s[i + 1] == 'N') bold = shifted = false;
                 ++i;
             } else if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-                w += (s[i] == '%' ? 40 : 10) + (bold ? (s[i] == '%' ? 4 : 2) : 0);
+                w += (s[i] == '%' ? 40 : 10) + (bold ? (s[i] == '%' ? 4 : 2) : 0) +
+                     (shifted && !bold && s[i] == '%' ? 1 : 0);
             }
         }
         return w;
@@ -835,6 +838,8 @@ TEST(ReportWrap, APrefixEndingInsideACodeEndsTheLineBeforeIt)
         {"ab%B%Ncd efgh", 61, {"ab%B", "%B%Ncd ", "efgh"}},
         // a run of codes: only the fourth "%" is bold
         {"ab%U%I%B%Ncd efgh", 61, {"ab%U%I%B", "%U%I%B%Ncd ", "efgh"}},
+        // the third "%" follows a subscript code and is wider than the second
+        {"ab%U%D%Bcd efgh", 60, {"ab%U%D", "%U%D%Bcd ", "%U%D%Befgh"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
