@@ -86,17 +86,6 @@ void InstallDecimalKeyFilter(QComboBox* combo)
     if (combo->lineEdit()) combo->lineEdit()->installEventFilter(filter);
 }
 
-QPushButton* CreateHelpButton(const char* topic, QWidget* parent)
-{
-    auto* help = new QPushButton(QStringLiteral("Pomoc"), parent);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    help->setProperty("helpTopic", QString::fromLatin1(topic));
-    help->setAutoDefault(false);
-    const QString name = QString::fromLatin1(topic);
-    QObject::connect(help, &QPushButton::clicked, help, [name] { ShowHelpTopic(name); });
-    return help;
-}
-
 QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic)
 {
     TDialogButtonNames names;
@@ -105,7 +94,6 @@ QHBoxLayout* CreateOkCancelRow(QDialog* dialog, const char* helpTopic)
     std::function<void()> onHelp;
     if (helpTopic) onHelp = [topic] { ShowHelpTopic(topic); };
     const TDialogButtons b = CreateDialogButtons(*dialog, names, {}, std::move(onHelp));
-    if (b.help) b.help->setProperty("helpTopic", topic);
     auto* row = new QHBoxLayout;
     row->addWidget(b.box);
     return row;

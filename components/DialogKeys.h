@@ -5,7 +5,6 @@
 class QComboBox;
 class QDialog;
 class QHBoxLayout;
-class QPushButton;
 class QWidget;
 
 namespace orv {
@@ -16,9 +15,6 @@ void InstallEnterMovesFocus(QWidget* dialog);
 // Digits, Backspace and one decimal separator pass; "." becomes the
 // locale's separator; other printable keys beep.
 void InstallDecimalKeyFilter(QComboBox* combo);
-// The "Pomoc" button of a dialog: opens its help topic (also kept in the
-// property "helpTopic").
-QPushButton* CreateHelpButton(const char* topic, QWidget* parent = nullptr);
 // The button row of an editing dialog whose Enter moves on: the dialogs' one
 // button box (CreateDialogButtons) with "OK" (OKBtn), "Anuluj" (CancelBtn)
 // and "Pomoc" (HelpBtn) when a topic is given.

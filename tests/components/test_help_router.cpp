@@ -106,7 +106,7 @@ TEST_F(Help, EveryTopicTheSourcesOpenHasAPage)
     // Every literal topic handed to ShowHelpTopic or a dialog's help button
     // (alone or in its button row) anywhere in the program.
     const QRegularExpression call(QStringLiteral(
-        "(?:ShowHelpTopic\\(|CreateHelpButton\\(|CreateOkCancelRow\\(\\s*\\w+\\s*,)\\s*"
+        "(?:ShowHelpTopic\\(|CreateOkCancelRow\\(\\s*\\w+\\s*,)\\s*"
         "(?:QStringLiteral\\(|QLatin1String\\()?\"([^\"]*)\""));
     const QString root = QStringLiteral(ORV_SOURCE_DIR);
     int found = 0;
