@@ -60,15 +60,18 @@ std::string RunText(const std::string& s, const RunState& st)
     return st.symbol ? SymbolTextToUnicode(s) : s;
 }
 
+bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
+
 // A subscript or superscript is followed past its glyphs: the next run
 // stands on another line, where a glyph hanging past its advance (the "f"
-// of "eff") would run into it.
-int RunAdvance(Canvas& canvas, const std::string& run, bool shifted)
+// of "eff") would run into it. So is a run a subscript or superscript
+// follows (the "w" of "w_d"), never closer than its advance.
+int RunAdvance(Canvas& canvas, const TMarkupToken& t, const std::string& run, bool shifted)
 {
-    return shifted ? canvas.textInkRight(run) : canvas.textWidth(run);
+    if (shifted && !t.last) return canvas.textInkRight(run);
+    if (t.beforeShift) return std::max(canvas.textWidth(run), canvas.textInkRight(run));
+    return canvas.textWidth(run);
 }
-
-bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
 
 } // namespace
 
@@ -89,6 +92,15 @@ std::vector<TMarkupToken> ScanMarkup(const std::string& text)
         }
     }
     out.push_back({TMarkupToken::Run, i < text.size() ? text.substr(i) : std::string(), 0, true});
+    bool shiftAhead = false;
+    for (auto t = out.rbegin(); t != out.rend(); ++t) {
+        if (t->kind == TMarkupToken::Code) {
+            shiftAhead = shiftAhead || IsShift(t->code);
+        } else {
+            t->beforeShift = shiftAhead;
+            if (!t->text.empty()) shiftAhead = false;
+        }
+    }
     return out;
 }
 
@@ -151,7 +163,7 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
             // the text after the last code stands on the base line
             const int y = t.last ? y0 : yc;
             canvas.textOut(x, y, run);
-            x += RunAdvance(canvas, run, shifted && !t.last);
+            x += RunAdvance(canvas, t, run, shifted);
             continue;
         }
         switch (t.code) {
@@ -192,7 +204,7 @@ int MarkupTextWidth(Canvas& canvas, const std::string& text)
     int w = 0;
     for (const TMarkupToken& t : ScanMarkup(text)) {
         if (t.kind == TMarkupToken::Run) {
-            w += RunAdvance(canvas, RunText(t.text, st), shifted && !t.last);
+            w += RunAdvance(canvas, t, RunText(t.text, st), shifted);
             continue;
         }
         if (IsShift(t.code)) shifted = true;
@@ -252,9 +264,10 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
         if (t.kind == TMarkupToken::Run) {
             DrawRotatedRun(canvas, x, y, size, t.text, face, angle);
             // as wide as MarkupTextWidth counts it
-            const int advance = shifted && !t.last
-                                    ? std::max(size.X, RunAdvance(canvas, face == "Symbol" ? SymbolTextToUnicode(t.text) : t.text, true))
-                                    : size.X;
+            const int advance =
+                (shifted && !t.last) || t.beforeShift
+                    ? std::max(size.X, RunAdvance(canvas, t, face == "Symbol" ? SymbolTextToUnicode(t.text) : t.text, shifted))
+                    : size.X;
             x += RoundToInt(c * advance);
             y -= RoundToInt(s * advance);
             if (t.last) {

@@ -19,6 +19,7 @@ struct TMarkupToken {
     std::string text;   // Run: the characters (a trailing "%" that is no code included)
     char code = 0;      // Code: 'B', 'U', 'S', 'N', 'D', 'G' or 'I'
     bool last = false;  // Run: the text after the last code
+    bool beforeShift = false;  // Run: a sub- or superscript code comes before the next run
 };
 // The scan every mark-up routine shares; always ends with the last run.
 std::vector<TMarkupToken> ScanMarkup(const std::string& text);

@@ -256,6 +256,9 @@ LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell, bool ha
         for (std::size_t j = i + 1; j < labels.size(); ++j)
             if (label[j] != label[i] && Overlap(box, Inset(labels[j]->cell, inset)))
                 out.overlaps.push_back(Name(l) + " overlaps " + Name(*labels[j]));
+        // the runs of one label stand one after another (a subscript beside its letter)
+        if (i > 0 && label[i] == label[i - 1] && Overlap(box, Inset(labels[i - 1]->cell, inset)))
+            out.overlaps.push_back(Name(*labels[i - 1]) + " runs into " + Name(l));
         bool onSymbol = false, crossed = false;
         for (const TracedSegment& s : canvas.segments) {
             // a line on the pixel row next to the glyphs (a text standing on its
