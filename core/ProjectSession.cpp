@@ -187,9 +187,17 @@ void ProjectSession::TakeJointDefaults(TCalcInput& in)
     }
 }
 
+void ProjectSession::trimStorage()
+{
+    const std::size_t room = 2 * elements_.size() + 64;
+    if (spare_.capacity() > room) TElementList().swap(spare_);
+    if (elements_.capacity() > room) elements_.shrink_to_fit();
+}
+
 void ProjectSession::newProject()
 {
     elements_.resize(1);
+    trimStorage();
     InitElementDefaults(elements_[0], ccWallVerticalHinged);
     current_ = 0;
     fileName_.clear();
@@ -206,6 +214,7 @@ TFileResult ProjectSession::replaceFromFile(const std::string& fileName, bool& w
     std::vector<std::string> lines;
     TFileResult r = LoadProjectFile(fileName, elements_, lines, spare_);
     if (!r.ok()) return r;
+    trimStorage();
 
     // Weights stored apart from their dimensions (a file of another program
     // or an older one) become the ones the checks use.

@@ -97,6 +97,9 @@ public:
 
     // --- elements --------------------------------------------------------------
     int count() const { return static_cast<int>(elements_.size()); }
+    // Element records the session holds storage for, the open project's and
+    // the spare together.
+    std::size_t heldRecords() const { return elements_.capacity() + spare_.capacity(); }
     int currentIndex() const { return current_; }
     const TProjectElement& current() const { return elements_[current_]; }
     // Element i, 0 <= i < count().
@@ -185,6 +188,9 @@ private:
     // read: a project opened again or one of a like size finds its pages
     // there instead of taking a page fault for each.
     TElementList spare_;
+    // Frees storage well beyond what the open project needs, so that a large
+    // project opened once is not carried on.
+    void trimStorage();
     int current_ = 0;
     std::string fileName_;
     std::string untitledName_;

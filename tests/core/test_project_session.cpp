@@ -1207,3 +1207,26 @@ TEST(FileStatus, StoreyFilesReportWithoutAMessageBox)
     EXPECT_EQ(r.message, "a.kond");
     EXPECT_TRUE(messages.messages.empty());
 }
+
+// A large project opened once is not carried on: after a small one, or a
+// new project, the session holds storage for about that one, while a
+// project opened again still reads into the storage its last open left.
+TEST_F(Session, ALargeProjectIsNotHeldOnceASmallOneReplacesIt)
+{
+    ProjectSession s;
+    for (int i = 1; i < 200; ++i) s.addElement("Ściana", "", ccWallVerticalHinged);
+    ASSERT_TRUE(s.save(dir.file("large.clcm")).ok());
+    ProjectSession small;
+    ASSERT_TRUE(small.save(dir.file("small.clcm")).ok());
+
+    ProjectSession t;
+    ASSERT_TRUE(t.open(dir.file("large.clcm")).ok());
+    ASSERT_TRUE(t.open(dir.file("large.clcm")).ok());
+    EXPECT_GE(t.heldRecords(), 400u);  // the open one and its spare
+    ASSERT_TRUE(t.open(dir.file("small.clcm")).ok());
+    EXPECT_EQ(t.count(), 1);
+    EXPECT_LE(t.heldRecords(), 100u);
+    ASSERT_TRUE(t.open(dir.file("large.clcm")).ok());
+    t.newProject();
+    EXPECT_LE(t.heldRecords(), 100u);
+}
