@@ -6,9 +6,8 @@ class QApplication;
 
 namespace orv {
 
-// The application object made ready as the program has it: its painting
-// thread and style, name, the toolkit's translations, window icon and the
-// colour editor.
+// The application object made ready as the program has it: its name, the
+// toolkit's translations, window icon and the colour editor.
 void SetUpApplication(QApplication& app);
 
 // The main block: the application set up, settings and message box bound,

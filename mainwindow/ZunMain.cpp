@@ -244,12 +244,7 @@ void TVelkor2::buildCentre()
     QPalette pal = results_->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Button));
     results_->setPalette(pal);
-    std::string fontName;
-    int fontSize = 20;
-    ReadReportFont(fontName, fontSize);
-    QFont font(Q(fontName));
-    font.setPointSizeF(ResultsFontPoints(fontSize));
-    results_->document()->setDefaultFont(font);
+    applyResultsFont();
     results_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(results_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         QMenu menu(this);
@@ -601,15 +596,21 @@ void TVelkor2::Kolorystyka1Click()
         scheme_->update();
 }
 
-void TVelkor2::Czcionka1Click()
+// The results in the stored report font, its size held to its bounds.
+void TVelkor2::applyResultsFont()
 {
-    if (!ShowFontDialogJol(this, fontPlace_)) return;
     std::string name;
     int size = 20;
     ReadReportFont(name, size);
     QFont font(Q(name));
     font.setPointSizeF(ResultsFontPoints(size));
     results_->document()->setDefaultFont(font);
+}
+
+void TVelkor2::Czcionka1Click()
+{
+    if (!ShowFontDialogJol(this, fontPlace_)) return;
+    applyResultsFont();
     FillResultsText();
 }
 

@@ -142,7 +142,7 @@ private:
     void FillResultsText();
     void REdit1ResizeRequest();
     void updateCaption();
-    void showCurrentElement();
+    void applyResultsFont();
     // The refusal of printing, preview and export while recalculation is off.
     bool refuseWithoutRecalculation();
     TBeginPrint2& beginPrint();
