@@ -1,10 +1,14 @@
 #include "components/Dialogs3.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QStringList>
 #include <QPushButton>
 #include <QScreen>
@@ -90,9 +94,49 @@ QString JoinedDetails(const QString& details)
     return s;
 }
 
+namespace {
+
+constexpr char16_t kJoiner = 0x2060, kBreak = 0x200B;  // word joiner, zero-width space
+
+// The message's selection copied as the user reads it, without the marks
+// that steer its line breaking: by the copy keys and by the label's menu.
+class TPlainCopy : public QObject {
+public:
+    explicit TPlainCopy(QLabel* label) : QObject(label), label_(label) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copy();
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            QMenu menu(label_);
+            QAction* copyAction = menu.addAction(QStringLiteral("Kopiuj"), [this] { copy(); });
+            copyAction->setEnabled(label_->hasSelectedText());
+            menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void copy()
+    {
+        if (!label_->hasSelectedText()) return;
+        QString text = label_->selectedText();
+        text.remove(QChar(kJoiner)).remove(QChar(kBreak));
+        QGuiApplication::clipboard()->setText(text);
+    }
+    QLabel* label_;
+};
+
+} // namespace
+
 QString PathsBreakAtSeparators(const QString& text)
 {
-    const QChar joiner(0x2060), space(0x200B);  // word joiner, zero-width space
+    const QChar joiner(kJoiner), space(kBreak);
     auto separator = [](QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); };
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) {
@@ -163,6 +207,7 @@ TMessageForm::TMessageForm(const QString& instruction, const QString& message, u
     label->setWordWrap(true);
     label->setMaximumWidth(textWidth);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    new TPlainCopy(label);
     if (message.isEmpty()) label->hide();
     texts->addWidget(label);
     top->addLayout(texts, 1);

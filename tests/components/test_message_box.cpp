@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -136,7 +137,7 @@ TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
                                         "obliczenia_murów-konstrukcyjnych/raport_elementu-ściana_A.rtf");
     const QString message = QStringLiteral("Raport zapisano w pliku: ") + path;
     TMessageForm saved(QStringLiteral("Nie znaleziono edytora plików RTF!"), message, mdInformation, mbOK);
-    const QLabel* shown = saved.findChild<QLabel*>("Message");
+    QLabel* shown = saved.findChild<QLabel*>("Message");
     EXPECT_EQ(orvtest::VisibleText(shown->text()), message);
     for (const int width : {160, 220, 400}) {
         SCOPED_TRACE(width);
@@ -151,6 +152,12 @@ TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
         }
     }
     EXPECT_EQ(PathsBreakAtSeparators(QStringLiteral("krótki-tekst bez ścieżki")), "krótki-tekst bez ścieżki");
+    // the path copied out of the box is the path, without the marks that steer its breaking
+    shown->setSelection(0, int(shown->text().size()));
+    ASSERT_TRUE(shown->hasSelectedText());
+    QApplication::clipboard()->clear();
+    QTest::keySequence(shown, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), message);
 
     TMessageForm custom(QString(), QStringLiteral("x"), mdCustom, mbOK);
     EXPECT_EQ(custom.findChild<QLabel*>("Image"), nullptr);
