@@ -714,3 +714,25 @@ TEST_F(MainWindow, StrengthLeftForAToolbarSaveShowsItsDecimal)
     save->trigger();
     EXPECT_EQ(fb->currentText(), "20,0");
 }
+
+// An example, a new project and a project opened from its file are each
+// calculated once as they are shown, not again by the window.
+TEST_F(MainWindow, EachProjectShownIsCalculatedOnce)
+{
+    struct Counter : IProjectObserver {
+        void resultsChanged() override { ++count; }
+        int count = 0;
+    } counter;
+    window->session().addObserver(&counter);
+    window->N1PrzykladClick(1);
+    EXPECT_EQ(counter.count, 1);
+    const std::string file = scratch.file("raz.clcm");
+    ASSERT_TRUE(window->session().save(file).ok());
+    counter.count = 0;
+    window->Nowy1Click();
+    EXPECT_EQ(counter.count, 1);
+    counter.count = 0;
+    ASSERT_TRUE(window->OpenProject(QString::fromStdString(file)));
+    EXPECT_EQ(counter.count, 1);
+    window->session().removeObserver(&counter);
+}
