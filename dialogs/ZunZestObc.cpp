@@ -74,6 +74,7 @@ void TZestObcDlg::setData(const TLoadCompilation& loads, const TCalcInput& input
     *comp_ = loads;
     *input_ = input;
     basement_ = basement;
+    image_->update();
     updating_ = false;
     ReadDrawingColors(colors_);
     if (comp_->TakeFromElement == 1) takeElementGeometry();

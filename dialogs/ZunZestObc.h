@@ -93,6 +93,7 @@ private:
     void buildWall(QGridLayout* grid);
     void buildRingBeam(QGridLayout* grid);
     QGroupBox* buildFloor(bool leftSide);
+    QWidget* LoadDimensionPicture();
     void buildResultAndScheme(QHBoxLayout* body);
     void buildButtonRow(QVBoxLayout* root);
     void connectFields();
@@ -176,6 +177,7 @@ private:
     QLabel* repeatedCaption_ = nullptr;
     QWidget* result_ = nullptr;
     QWidget* scheme_ = nullptr;
+    QWidget* image_ = nullptr;
     // The controls a slab, the ring beam or an own wall width switch on,
     // found by name once the form is built.
     struct Dependents {

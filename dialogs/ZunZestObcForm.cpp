@@ -1,6 +1,7 @@
 // The form of the load-compilation dialog: its widgets in the order they
-// stand, the two paint boxes of the result line and the scheme, and the
-// connections from every field to its store routine.
+// stand, the picture of a storey's lengths, the two paint boxes of the
+// result line and the scheme, and the connections from every field to its
+// store routine.
 #include "dialogs/ZunZestObc.h"
 
 #include <QCheckBox>
@@ -32,6 +33,7 @@
 #include "components/Realedit.h"
 #include "core/ZunLoadCompilation.h"
 #include "drawing/Canvas.h"
+#include "drawing/LoadDimensionPicture.h"
 #include "drawing/MarkupText.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLoadSymbols.h"
@@ -128,14 +130,14 @@ QWidget* Row(QWidget* label, QWidget* field, QWidget* unit = nullptr)
 
 QWidget* Lbl(const char* text) { return new TMathLabel(QString::fromUtf8(text)); }
 
-// The two radio buttons of a value's mode side by side.
-QWidget* ModePair(QRadioButton* a, QRadioButton* b)
+// Widgets side by side from the left: the two radio buttons of a value's
+// mode, or a switch and the symbol of its field.
+QWidget* SideBySide(std::initializer_list<QWidget*> parts)
 {
     auto* w = new QWidget;
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
-    h->addWidget(a);
-    h->addWidget(b);
+    for (QWidget* p : parts) h->addWidget(p);
     h->addStretch(1);
     return w;
 }
@@ -235,8 +237,14 @@ void TZestObcDlg::buildForm()
     root->addLayout(body, 1);
     auto* left = new QVBoxLayout;
     body->addLayout(left, 1);
-    buildGeneral(left);
-    buildStoreySelector(left);
+    // the general data and the storeys' selector beside the picture of the lengths
+    auto* head = new QHBoxLayout;
+    left->addLayout(head);
+    auto* headFields = new QVBoxLayout;
+    head->addLayout(headFields, 1);
+    buildGeneral(headFields);
+    buildStoreySelector(headFields);
+    head->addWidget(LoadDimensionPicture(), 0, Qt::AlignCenter);
     auto* grid = new QGridLayout;
     left->addLayout(grid);
     buildWall(grid);
@@ -262,7 +270,7 @@ void TZestObcDlg::buildGeneral(QVBoxLayout* left)
     gv->addWidget(Row(Lbl("Ilość kondynacji nad rozpatrywaną ścianą"), n1_));
     b1_ = addEdit("b1", kBandMax, kLengthStep, 2, false);
     bUnit_ = unitLabel("Label26", 101);
-    bLabel_ = new QLabel(QStringLiteral("Szerokość pasma obciążenia"));
+    bLabel_ = new QLabel(QStringLiteral("Szerokość pasma obciążenia b ="));
     bLabel_->setObjectName(QStringLiteral("Label1"));
     gv->addWidget(Row(bLabel_, b1_, bUnit_));
     fDach_ = addEdit("F_dach1", 100000, 0.05, 2, false);
@@ -317,7 +325,7 @@ void TZestObcDlg::buildWall(QGridLayout* grid)
     auto* wv = new QVBoxLayout(wallGroup_);
     gs0_ = radio("GsTyp0", "wg wymiarów");
     gs1_ = radio("GsTyp1", "wartość");
-    wv->addWidget(ModePair(gs0_, gs1_));
+    wv->addWidget(SideBySide({gs0_, gs1_}));
     const ValueField h = addLengthField("h1", &TLoadCompilation::h, &TLoadCompilation::Unit_h, "Label12", 106);
     const ValueField t = addLengthField("t1", &TLoadCompilation::t, &TLoadCompilation::Unit_t, "Label28", 108);
     TNumberEdit* ro = addValueField("ro1", &TLoadCompilation::ro, 50, 0.1, 2, true);
@@ -328,7 +336,7 @@ void TZestObcDlg::buildWall(QGridLayout* grid)
     gsPages_ = new QStackedWidget;
     gsPages_->addWidget(Page({Row(Lbl("Wysokość h ="), h.edit, h.unitLabel), Row(Lbl("Grubość t ="), t.edit, t.unitLabel),
                               Row(Lbl("Ciężar własny"), ro, Lbl("kN/m!3!")), Row(Lbl("@g@_f_="), gfWall_),
-                              Row(bsInd_, bs.edit, bs.unitLabel)}));
+                              Row(SideBySide({bsInd_, Lbl("b_s_ =")}), bs.edit, bs.unitLabel)}));
     TNumberEdit* gs = addValueField("Gs1", &TLoadCompilation::Gs, 100000, 0.1, 2, true);
     gsPages_->addWidget(Page({Lbl("Obliczeniowe obciążenie liniowe od ciężaru własnego ściany"), Row(new QWidget, gs, Lbl("kN/m"))}));
     wv->addWidget(gsPages_);
@@ -344,22 +352,19 @@ void TZestObcDlg::buildRingBeam(QGridLayout* grid)
     ringV->addWidget(wieniec_);
     gw0_ = radio("GwTyp0", "wg wymiarów");
     gw1_ = radio("GwTyp1", "wartość");
-    ringV->addWidget(ModePair(gw0_, gw1_));
+    ringV->addWidget(SideBySide({gw0_, gw1_}));
     const ValueField hw = addLengthField("hw1", &TLoadCompilation::hw, &TLoadCompilation::Unit_hw, "Label31", 104);
     const ValueField tw = addLengthField("tw1", &TLoadCompilation::tw, &TLoadCompilation::Unit_tw, "Label16", 105);
     twTyp_ = new QCheckBox(QStringLiteral("Grubość"));
     twTyp_->setObjectName(QStringLiteral("twTyp1"));
     twLabel_ = new QLabel(QStringLiteral("Grubość"));
     twLabel_->setObjectName(QStringLiteral("Label35"));
-    auto* twCaption = new QWidget;
-    auto* twh = new QHBoxLayout(twCaption);
-    twh->setContentsMargins(0, 0, 0, 0);
-    twh->addWidget(twTyp_);
-    twh->addWidget(twLabel_);
+    QWidget* twCaption = SideBySide({twTyp_, twLabel_, Lbl("t_w_ =")});
     TNumberEdit* row = addValueField("ro_w1", &TLoadCompilation::ro_w, 50, 0.1, 2, true);
     gfRing_ = gammaCombo("gf_w1");
     gwPages_ = new QStackedWidget;
-    gwPages_->addWidget(Page({Row(Lbl("Wysokość"), hw.edit, hw.unitLabel), Row(twCaption, tw.edit, tw.unitLabel),
+    gwPages_->addWidget(Page({Row(Lbl("Wysokość h_w_ ="), hw.edit, hw.unitLabel),
+                              Row(twCaption, tw.edit, tw.unitLabel),
                               Row(Lbl("Ciężar własny"), row, Lbl("kN/m!3!")), Row(Lbl("@g@_f_="), gfRing_)}));
     TNumberEdit* gw = addValueField("Gw1", &TLoadCompilation::Gw, 100000, 0.1, 2);
     gwPages_->addWidget(Page({Lbl("Obliczeniowe obciążenie liniowe od ciężaru własnego wieńca"), Row(new QWidget, gw, Lbl("kN/m"))}));
@@ -381,7 +386,7 @@ QGroupBox* TZestObcDlg::buildFloor(bool leftSide)
     QRadioButton*& r1 = leftSide ? sl1_ : sp1_;
     r0 = radio(leftSide ? "SlTyp0" : "SpTyp0", "wg wymiarów");
     r1 = radio(leftSide ? "SlTyp1" : "SpTyp1", "wartość");
-    v->addWidget(ModePair(r0, r1));
+    v->addWidget(SideBySide({r0, r1}));
     const ValueField lo = leftSide
         ? addLengthField("lo_L1", &TLoadCompilation::lo_L, &TLoadCompilation::Unit_lo_L, "Label29", 102)
         : addLengthField("lo_P1", &TLoadCompilation::lo_P, &TLoadCompilation::Unit_lo_P, "Label24", 103);
@@ -402,6 +407,28 @@ QGroupBox* TZestObcDlg::buildFloor(bool leftSide)
     pages->addWidget(Page({caption, Row(new QWidget, value, Lbl("kN/m"))}));
     v->addWidget(pages);
     return g;
+}
+
+// The picture of the lengths a storey is described by, labelled with the
+// fields' symbols.
+QWidget* TZestObcDlg::LoadDimensionPicture()
+{
+    auto* picture = new PictureBox(
+        [this](PainterCanvas& canvas, QWidget& w) {
+            canvas.brush.color = clBtnFace;
+            canvas.fillRect({0, 0, w.width(), w.height()});
+            DrawLoadDimensionPicture(canvas, {w.width(), w.height()}, basement_);
+        },
+        [this] {
+            std::string source;
+            AppendBytes(source, basement_);
+            AppendBytes(source, QGuiApplication::palette().cacheKey());
+            return source;
+        });
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setFixedSize(260, 180);
+    image_ = picture;
+    return picture;
 }
 
 void TZestObcDlg::buildResultAndScheme(QHBoxLayout* body)

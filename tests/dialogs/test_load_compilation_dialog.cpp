@@ -13,19 +13,23 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
 
 #include "components/DialogRunner.h"
+#include "components/MathLabel.h"
 #include "components/MOpenDialog.h"
 #include "components/Realedit.h"
 #include "core/MyUtils.h"
@@ -36,6 +40,7 @@
 #include "dialogs/ZunZestObc.h"
 #include "drawing/Canvas.h"
 #include "drawing/CommonColorUnit.h"
+#include "drawing/LoadDimensionPicture.h"
 #include "drawing/ZunPaint.h"
 #include "drawing/ZunPaintLoadSymbols.h"
 #include "platform/MakerLibrary.h"
@@ -63,6 +68,22 @@ std::unique_ptr<TLoadCompilation> Example()
         l->strop_P[e] = 0;
     }
     return l;
+}
+
+// A drawing made straight on a surface of a box's size and resolution,
+// filled with the background first, as the box draws it.
+QImage DrawnAsTheBoxDraws(const QWidget& box, TColor background, const std::function<void(Canvas&, TPoint)>& draw)
+{
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(box.logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(box.logicalDpiY() / 0.0254));
+    QPainter p(&image);
+    PainterCanvas canvas(p);
+    canvas.brush.color = background;
+    canvas.fillRect({0, 0, box.width(), box.height()});
+    draw(canvas, {box.width(), box.height()});
+    p.end();
+    return image;
 }
 
 std::string Bytes(const TLoadCompilation& l) { return std::string(reinterpret_cast<const char*>(&l), sizeof l); }
@@ -182,18 +203,11 @@ TEST_F(LoadCompilationDialog, SchemeShownIsTheDrawingOfTheCurrentData)
 {
     QWidget* box = dlg->findChild<QWidget*>("PB2");
     auto drawn = [&](bool basement) {
-        QImage image(box->size(), QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(box->logicalDpiX() / 0.0254));
-        image.setDotsPerMeterY(qRound(box->logicalDpiY() / 0.0254));
-        QPainter p(&image);
-        PainterCanvas canvas(p);
-        canvas.brush.color = clWhite;
-        canvas.fillRect({0, 0, box->width(), box->height()});
-        TDrawingColors colors{};
-        ReadDrawingColors(colors);
-        DrawLoadCollectionScheme(canvas, {box->width(), box->height()}, basement,
-                                 LoadCompilationInMetres(dlg->data()), input, colors, 0);
-        return image;
+        return DrawnAsTheBoxDraws(*box, clWhite, [&](Canvas& canvas, TPoint size) {
+            TDrawingColors colors{};
+            ReadDrawingColors(colors);
+            DrawLoadCollectionScheme(canvas, size, basement, LoadCompilationInMetres(dlg->data()), input, colors, 0);
+        });
     };
     auto shown = [&] { return box->grab().toImage().convertToFormat(QImage::Format_RGB32); };
 
@@ -209,6 +223,44 @@ TEST_F(LoadCompilationDialog, SchemeShownIsTheDrawingOfTheCurrentData)
     EXPECT_EQ(shown(), drawn(false));
     dlg->setData(*Example(), input, true);
     EXPECT_EQ(shown(), drawn(true));
+}
+
+// The picture of a storey's lengths is drawn in both variants beside the
+// fields, covering none; its symbols are those the fields' captions name.
+TEST_F(LoadCompilationDialog, PictureOfTheLengthsStandsBesideTheFields)
+{
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    QWidget* image = dlg->findChild<QWidget*>("Image1");
+    ASSERT_NE(image, nullptr);
+    QImage shown[2];
+    for (const bool basement : {false, true}) {
+        SCOPED_TRACE(basement ? "basement" : "wall");
+        dlg->setData(*Example(), input, basement);
+        QApplication::processEvents();
+        ASSERT_TRUE(image->isVisible());
+        shown[basement] = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown[basement], DrawnAsTheBoxDraws(*image, clBtnFace, [&](Canvas& c, TPoint size) {
+                      DrawLoadDimensionPicture(c, size, basement);
+                  }));
+        const QRect at(image->mapTo(dlg.get(), QPoint(0, 0)), image->size());
+        EXPECT_TRUE(dlg->rect().contains(at));
+        for (QWidget* w : dlg->findChildren<QWidget*>()) {
+            if (w == image || !w->isVisible()) continue;
+            EXPECT_FALSE(QRect(w->mapTo(dlg.get(), QPoint(0, 0)), w->size()).intersects(at))
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+        }
+    }
+    // the band: b, or 1 m in the basement variant
+    EXPECT_NE(shown[0], shown[1]);
+    // the symbols are the fields' own: each ends one caption
+    QStringList captions;
+    for (TMathLabel* l : dlg->findChildren<TMathLabel*>()) captions << " " + l->caption();
+    for (QLabel* l : dlg->findChildren<QLabel*>()) captions << " " + l->text();
+    for (const QString symbol : {" h =", " t =", " b =", " b_s_ =", " h_w_ =", " t_w_ ="})
+        EXPECT_EQ(std::count_if(captions.begin(), captions.end(), [&](const QString& c) { return c.endsWith(symbol); }),
+                  1)
+            << symbol.toStdString();
 }
 
 TEST_F(LoadCompilationDialog, BasementVariant)
