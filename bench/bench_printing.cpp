@@ -101,8 +101,8 @@ void BM_PreviewPageTurn(benchmark::State& state)
 BENCHMARK(BM_PreviewPageTurn)->Unit(benchmark::kMillisecond);
 
 // One element under a comment of one line of 80,000 characters, and of a
-// mebibyte (the most a file carries), words of six letters, laid out into
-// pages of A4 at 300 dpi.
+// mebibyte (the most a file carries), in words of six characters, laid out
+// into pages of A4 at 300 dpi.
 void BM_PagesOfALongCommentLine(benchmark::State& state)
 {
     QTemporaryDir dir;

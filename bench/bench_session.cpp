@@ -1,6 +1,8 @@
-// One edit of the current element through the session: the work copy and the
-// comparison that decide whether anything changed, with and without the
-// recalculation that follows.
+// One edit of the current element (a new default element of case 0) through
+// the session: the work copy and the comparison that decide whether anything
+// changed, for a change with the recalculation switched off, for an edit that
+// changes nothing (no recalculation), and for a change with the recalculation
+// that follows it.
 #include <benchmark/benchmark.h>
 
 #include "core/ProjectSession.h"

@@ -10,12 +10,14 @@ TElementTabBar::TElementTabBar(QWidget* parent) : QTabBar(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-// A shown tab bar lays all its tabs out at every change, and every added tab
-// has the tabs shown laid out and searched for the mouse. So the bar is
-// hidden while it is filled (its changes are then laid out once, when it is
-// shown again), the current tab is one that stays (removing a current tab
-// makes another current, with a layout), and while tabs are added only the
-// current one is shown.
+// A shown tab bar lays all its tabs out at every change. Every added tab,
+// shown bar or hidden, has the tabs laid out and searched for the mouse: a
+// walk over all of them, hidden ones too, of which only the shown ones are
+// measured. So the bar is hidden while it is filled (its other changes are
+// then laid out once, when it is shown again), the current tab is one that
+// stays (removing a current tab makes another current, with a layout), and
+// while tabs are added only the current one is shown. Adding n tabs still
+// walks the tabs n times, inside the toolkit.
 void TElementTabBar::setTabs(const QStringList& texts, int current)
 {
     const int wanted = static_cast<int>(texts.size());

@@ -14,9 +14,9 @@ public:
     explicit TElementTabBar(QWidget* parent = nullptr);
 
     // One tab a text, in order, and the tab at `current` selected: the tabs
-    // there are reused, the rest added or removed, and all of them laid out
-    // once, in view of the current one. currentChanged goes out once, after
-    // that, when the current tab is another than before.
+    // there are reused, the rest added or removed, and all of them measured
+    // together once and laid out in view of the current one. currentChanged
+    // goes out once, after that, when the current tab is another than before.
     void setTabs(const QStringList& texts, int current);
 
 signals:

@@ -1,7 +1,7 @@
 // The element tab bar filled in one step against a tab bar filled tab by
 // tab: the same pixels, tab places and arrows for a few tabs and for many,
-// scrolled by arrow, wheel and choice; and what a user and assistive tools
-// do with it.
+// scrolled by arrow, wheel and choice; what a user and assistive tools do
+// with it; and how often its tabs are measured when it is filled.
 #include <gtest/gtest.h>
 
 #include "tests/common/QtTestApp.h"
@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "components/ElementTabBar.h"
@@ -383,4 +384,65 @@ TEST(TabStrip, NamesElidedInANarrowBarAsOnATabBar)
     both.expectAlike("two short names");
     EXPECT_EQ(heard, QList<QSize>{both.strip->tabRect(0).size()});
     EXPECT_GE(both.strip->tabRect(0).width(), both.strip->fontMetrics().horizontalAdvance("Filar 1"));
+}
+
+namespace {
+
+// Counts what the toolkit asks of the strip: a tab's size (its size and its
+// least size are each one tabSizeHint) and a layout of all the tabs.
+class CountingStrip : public TElementTabBar {
+public:
+    using TElementTabBar::TElementTabBar;
+    mutable int measured = 0;
+    int layouts = 0;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        ++measured;
+        return TElementTabBar::tabSizeHint(index);
+    }
+    void tabLayoutChange() override
+    {
+        ++layouts;
+        TElementTabBar::tabLayoutChange();
+    }
+};
+
+} // namespace
+
+// A project of n elements opened in a window of one element, and one of a
+// single element after it: the strip, shown in a column as in the main
+// window, measures each tab a few times whatever n, and never again for the
+// tabs added after it, which would grow with n squared. The toolkit lays the
+// tabs out once for each tab it adds; a hidden tab is not measured there.
+TEST(TabStrip, FillingMeasuresEachTabAFewTimes)
+{
+    orvtest::EnsureApp<QApplication>();
+    for (const int n : {100, 400}) {
+        SCOPED_TRACE(n);
+        QWidget window;
+        auto* column = new QVBoxLayout(&window);
+        auto* strip = new CountingStrip;
+        column->addWidget(strip);
+        column->addStretch();
+        strip->setTabs({"Element 1"}, 0);
+        window.resize(600, 300);
+        window.show();
+        QApplication::processEvents();
+
+        strip->measured = strip->layouts = 0;
+        strip->setTabs(Names(n), n - 1);
+        QApplication::processEvents();
+        EXPECT_EQ(strip->count(), n);
+        EXPECT_LE(strip->measured, 6 * n);
+        EXPECT_LE(strip->layouts, n + 2);
+
+        strip->measured = strip->layouts = 0;
+        strip->setTabs({"Element 1"}, 0);
+        QApplication::processEvents();
+        EXPECT_EQ(strip->count(), 1);
+        EXPECT_LE(strip->measured, 6);
+        EXPECT_LE(strip->layouts, 2);
+    }
 }
