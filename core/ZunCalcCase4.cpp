@@ -39,6 +39,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     // load at mid-height of the backfill (0.005 he = half of it in metres)
     const double N_Sd = N0 + Gs * (h - 0.005 * he) / h;
     results.N_2d = N_Sd;
+    results.Reached |= cpDesignLoads;
     lines.emplace_back();
 
     u8 annex = 0;

@@ -115,6 +115,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     results.N_1d = N_1d;
     results.N_md = N_md;
     results.N_2d = N_2d;
+    results.Reached |= cpDesignLoads;
     e_a = AccidentalEccentricity(lines, s.h, results);
 
     lines.add("Przyjęto ciężar słupa G_s =", Val(2, s.weight.Gs), " kN");
