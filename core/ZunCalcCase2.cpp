@@ -366,7 +366,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
 
     lines.emplace_back();
     results.W1 = t * t / 6;
-    lines.add("Wskaźnik wytrzymałości przekroju W = ", Val(1, results.W1 * 1e6), " cm2/mb");
+    lines.add("Wskaźnik wytrzymałości przekroju W = ", Val(1, results.W1 * 1e6), " cm3/mb");
     results.M_Rd1 = results.f_xd1 * 1000 * results.W1;
     results.W2 = t * t / 6;
     results.M_Rd2 = results.f_xd2 * 1000 * results.W2;

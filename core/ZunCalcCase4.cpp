@@ -51,7 +51,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
         return annex;
     }
 
-    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN/mb");
     lines.add("NSd = ", Val(2, N_Sd), " kN/mb");
 
     results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;
