@@ -237,6 +237,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         f_k = 0.8 * f_k;
     }
     results.f_k = f_k;
+    results.Reached |= cpStrength;
     lines.add("Wytrzymałość charakterystyczna muru na ściskanie  f_k = ", Val(2, f_k / 1e6), " MPa");
     lines.emplace_back();
 
@@ -262,6 +263,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         gamma_m = executionCategory == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
+    results.Reached |= cpPartialFactor;
     lines.add("Przyjęto gamma_m = ", Val(1, gamma_m));
 
     if (showSection && A < 0.3) {
@@ -275,6 +277,7 @@ u8 MasonryStrengthSection(TTraceLines& lines, int kind, int mortarClass, int mor
         results.f_d = f_k / gamma_m;
         lines.add("Wytrzymałość muru na ściskanie  f_d = f_k/gamma_m = ", Val(2, results.f_d / 1e6), " MPa");
     }
+    results.Reached |= cpDesignStrength;
     return 0;
 }
 

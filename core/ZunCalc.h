@@ -58,11 +58,22 @@ struct TRangeFault {
 // MPa" or "Wartość musi być większa od 0."), in the editor's decimals.
 void RangeFaultTexts(const TRangeFault& fault, std::string& valueText, std::string& limitText);
 
+// Parts of a check whose values a calculation computed, as bits of
+// TCalcResults::Reached. A check that stops leaves the parts after it
+// unreached, and a report prints no number for a value of such a part.
+enum TCalcPart : u32 {
+    cpStrength = 1u << 0,       // f_k
+    cpPartialFactor = 1u << 1,  // gamma_m
+    cpDesignStrength = 1u << 2, // A, eta_A, f_d (case 2 bending: A, f_xd1, f_xd2, mu)
+    cpDesignLoads = 1u << 3,    // N_1d, N_md, N_2d (case 4: N_Sd)
+};
+
 // Results of one calculation (in memory only). A value-initialised record is
-// the empty state: every number 0, no plates, beam codes -1.
+// the empty state: every number 0, no plates, beam codes -1, no part reached.
 // Units: lengths m, areas m2, strengths Pa, forces kN, unless noted.
 struct TCalcResults {
     u8 Error = 0;              // error number of the last calculation, 0 = none
+    u32 Reached = 0;           // TCalcPart bits of the parts computed
     double A = 0;              // cross-section area [m2]
     double f_k = 0;            // characteristic compressive strength [Pa]
     double gamma_m = 0;        // partial factor of the masonry
@@ -140,6 +151,8 @@ struct TCalcResults {
     double N_mRd_xy = 0;
     double N_2Rd_xy = 0;
     TRangeFault Fault;         // the value at fault of an error 50 from the range check
+
+    bool reached(TCalcPart part) const { return (Reached & part) != 0; }
 };
 
 // --- error numbers -------------------------------------------------------------------

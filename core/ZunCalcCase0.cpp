@@ -41,6 +41,7 @@ u8 CalcWallVerticalHinged(TTraceLines& lines, const TCalcInput& input, TCalcResu
     }
     results.N_1d = N_1d;
     results.N_2d = N_2d;
+    results.Reached |= cpDesignLoads; // N_md below, with no stop between
 
     const double e_a = AccidentalEccentricity(lines, s.h, results);
 

@@ -279,6 +279,7 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
     results.e_2 = s2.e;
     results.Phi_2 = s2.Phi;
     results.N_2Rd = s2.N_R;
+    results.Reached |= cpDesignLoads;
     return 0;
 }
 

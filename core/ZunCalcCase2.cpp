@@ -291,6 +291,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     // The bending check needs no compressive strength; the input report shows it.
     results.f_k = CharacteristicCompressiveStrength(kind, mortarClass, mortarType, fb,
                                                     input.spoina_podluzna != 0);
+    if (results.f_k > 0) results.Reached |= cpStrength; // 0: a unit and mortar without K
 
     double f_xk1 = 0, f_xk2 = 0;
     CharacteristicFlexuralStrengths(kind, mortarType, f_m, fb, f_xk1, f_xk2);
@@ -319,6 +320,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
         gamma_m = input.KategoriaWykRobot == 0 ? 2.2 : 2.5;
     }
     results.gamma_m = gamma_m;
+    results.Reached |= cpPartialFactor;
     lines.add("Przyjęto gamma_m = ", Val(1, gamma_m));
 
     if (results.A < 0.3) {
@@ -339,6 +341,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
     // A unit and mortar without flexural strengths has no mu and no resistance.
     if (!(results.f_xd1 > 0) || !(results.f_xd2 > 0)) return Fail(lines, ceInvalidInput);
     results.mu = results.f_xd1 / results.f_xd2;
+    results.Reached |= cpDesignStrength;
 
     const bool divided = results.PlateCount != 0;
     TWallPlate& wall = results.Plates[0];
@@ -363,7 +366,7 @@ u8 CalcWallHorizontal(TTraceLines& lines, const TCalcInput& input, TCalcResults&
 
     lines.emplace_back();
     results.W1 = t * t / 6;
-    lines.add("Wskaźnik wytrzymałości przekroju W = ", Val(1, results.W1 * 1e6), " cm2/mb");
+    lines.add("Wskaźnik wytrzymałości przekroju W = ", Val(1, results.W1 * 1e6), " cm3/mb");
     results.M_Rd1 = results.f_xd1 * 1000 * results.W1;
     results.W2 = t * t / 6;
     results.M_Rd2 = results.f_xd2 * 1000 * results.W2;

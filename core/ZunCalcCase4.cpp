@@ -39,6 +39,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
     // load at mid-height of the backfill (0.005 he = half of it in metres)
     const double N_Sd = N0 + Gs * (h - 0.005 * he) / h;
     results.N_2d = N_Sd;
+    results.Reached |= cpDesignLoads;
     lines.emplace_back();
 
     u8 annex = 0;
@@ -50,7 +51,7 @@ u8 CalcBasementWall(TTraceLines& lines, const TCalcInput& input, TCalcResults& r
         return annex;
     }
 
-    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN");
+    lines.add("Przyjęto ciężar ściany G_s =", Val(2, Gs), " kN/mb");
     lines.add("NSd = ", Val(2, N_Sd), " kN/mb");
 
     results.N_maxRd = t * results.f_k / (3 * results.gamma_m) / 1000;

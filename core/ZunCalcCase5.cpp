@@ -115,6 +115,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
     results.N_1d = N_1d;
     results.N_md = N_md;
     results.N_2d = N_2d;
+    results.Reached |= cpDesignLoads;
     e_a = AccidentalEccentricity(lines, s.h, results);
 
     lines.add("Przyjęto ciężar słupa G_s =", Val(2, s.weight.Gs), " kN");
@@ -157,7 +158,7 @@ u8 CalcColumn(TTraceLines& lines, const TCalcInput& input, TCalcResults& results
               Val(3, results.N_mRd_xy), " kN");
     lines.add("Przekrój 2-2:");
     results.N_2Rd_xy = BiaxialCapacity(x.N_2R, y.N_2R, N_0);
-    lines.add("Nośność pod stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = ",
+    lines.add("Nośność nad stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = ",
               Val(3, results.N_2Rd_xy), " kN");
     return 0;
 }

@@ -102,6 +102,13 @@ std::string F(int decimals, double v)
 // An area in m2 to four decimals at least.
 std::string Area(double v) { return F(4, v); }
 
+// A computed value with its unit when the check reached the part that
+// computes it; else a dash, with no unit, for a number never computed.
+std::string Computed(const TCalcResults& r, TCalcPart part, const std::string& valueAndUnit)
+{
+    return r.reached(part) ? valueAndUnit : "–";
+}
+
 // The editor's plain UTF-8 names in the report mark-up: "N_sl,d" gives
 // "N%Dsl,d%N" (the subscript runs to the next blank), Greek letters take the
 // Symbol font and the superscript digits the raised run.
@@ -240,7 +247,8 @@ void MaterialSection(SheetWriter& w, const TCalcInput& in, const TCalcResults& r
     if (mortarType != mtThinLayer)
         w.append("  %S®%N   f%Dm%N = " + N1(MortarStrength(mortarClass) / 1e6) + " MPa");
     if (in.spoina_podluzna != 0) w.line("Mur ze spoiną podłużną");
-    w.line("%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = " + F(2, r.f_k / 1e6) + " MPa");
+    w.line("%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = " +
+           Computed(r, cpStrength, F(2, r.f_k / 1e6) + " MPa"));
     w.separator();
 }
 
@@ -730,7 +738,7 @@ void DesignSituationLines(int headingX, int bodyX, int columnX, const TCalcInput
     if (category < 26) s += static_cast<char>('A' + category);
     sheet.Line(2).setText(s);
     sheet.Line(3).setText("%S®%N   Częściowy współczynnik bezpieczeństwa dla muru @@%Sg%N%Dm%N = " +
-                          N1(results.gamma_m));
+                          Computed(results, cpPartialFactor, N1(results.gamma_m)));
     sheet.Count = 4;
 }
 

@@ -21,7 +21,9 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
 {
     auto S = [&canvas](double n) { return SizeUnit(canvas, n); };
     const double t = input.t, h = input.h, he = input.he;
-    const double n0d = input.N0_mb, nRef = input.Nsld, nsd = results.N_2d;
+    // N_Sd, drawn once the check has computed it
+    const bool loadComputed = results.reached(cpDesignLoads);
+    const double n0d = input.N0_mb, nRef = input.Nsld, nsd = loadComputed ? results.N_2d : 0.0;
     const double p = input.BasementReserved[1];
     double aP = input.BasementReserved[2];
     for (double v : {t, h, he, n0d, nRef, nsd, p, aP})
@@ -93,7 +95,7 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
         DrawForceArrow(canvas, pt(0.5 * t, t), 0, n0d, nMax, 0, force, true, 2, false);
     else
         DrawForceArrowMarkup(canvas, pt(0.5 * t, t), 0, "N%D0d%N", 0, force, true, false);
-    DrawForceArrow(canvas, pt(0.5 * t, t + h - 0.5 * he), 0, nsd, nMax, 0, force, true, 2, true);
+    if (loadComputed) DrawForceArrow(canvas, pt(0.5 * t, t + h - 0.5 * he), 0, nsd, nMax, 0, force, true, 2, true);
     if (p > 0) DrawForceArrow(canvas, pt(-100.0 * aP, yg), 0, p, nMax, 0, force, true, 2, false);
 
     // backfill: soil, surcharge and the limit load of the simplified method

@@ -26,7 +26,9 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s,
     const bool external = s.external;
     const bool topStorey = s.topStorey;
     const double nod = Finite(s.Nod), nsld = Finite(s.Nsld), nspd = Finite(s.Nspd);
-    const double n2d = Finite(results.N_2d);
+    // the force at the foot, drawn once the check has computed it
+    const bool footForce = results.reached(cpDesignLoads);
+    const double n2d = footForce ? Finite(results.N_2d) : 0.0;
     const double ag = Finite(s.a_wg_cm), ad = Finite(s.a_wd_cm);
 
     int band = S(35);
@@ -54,7 +56,7 @@ void HingedWall(Canvas& canvas, const TPoint& size, const TVerticalWallSetup& s,
             const double x = t / 2 - (topStorey ? 0.4 * t : t / 3);
             DrawForceArrow(canvas, m(x, t), 0, nspd, maxValue, 0, force, true, 2, false);
         }
-        DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
+        if (footForce) DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, false);
 
         canvas.brush.style = TBrushStyle::Clear;
         canvas.pen.color = entry.pen;

@@ -23,7 +23,9 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TContinuousWallSet
     const TDrawingColors colors = colorsIn;
     const SizeOf S{canvas};
     const bool external = s.external;
-    const double nod = Finite(s.Nod), n2d = Finite(results.N_2d);
+    // the force at the foot, drawn once the check has computed it
+    const bool footForce = results.reached(cpDesignLoads);
+    const double nod = Finite(s.Nod), n2d = footForce ? Finite(results.N_2d) : 0.0;
     const double ag = Finite(s.a_wg_cm), ad = Finite(s.a_wd_cm);
 
     // room for the walls above and below, two floor depths long
@@ -55,7 +57,7 @@ void ContinuousWall(Canvas& canvas, const TPoint& size, const TContinuousWallSet
         if (nod != 0) DrawForceArrow(canvas, m(t - ag / 2, 0), 0, nod, maxValue, 0, force, true, 2, false);
         // the span below starts at the wall's axis to the right: the value of
         // the force at the bottom goes to the left of its arrow
-        DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, true);
+        if (footForce) DrawForceArrow(canvas, m(t - ad / 2, h + t), 0, n2d, maxValue, 180, force, true, 2, true);
 
         canvas.brush.style = TBrushStyle::Clear;
         canvas.pen.color = entry.pen;

@@ -81,7 +81,7 @@ TEST(WallHorizontal, PlateTraceWordForWord)
         "Ortogonalny stosunek wytrzymałości muru na zginanie  mi = 0,250",
         "schemat: płyta -> h/l = 0,833 -> współczynnik alfa = 0,06300",
         "",
-        "Wskaźnik wytrzymałości przekroju W = 10416,7 cm2/mb",
+        "Wskaźnik wytrzymałości przekroju W = 10416,7 cm3/mb",
         "Nośność obliczeniowa przekroju na zginanie w płaszczyźnie równoleglej do spoin wspornych MRd1 = 0,613 kNm/mb",
         "Nośność obliczeniowa przekroju na zginanie w płaszczyźnie prostopadłej do spoin wspornych MRd2 = 2,451 kNm/mb",
         "Moment w płaszczyźnie prostopadłej do spoin wspornych M_Sd = 0,625 kNm/mb",

@@ -51,7 +51,7 @@ TEST(BasementWall, DefaultTraceWordForWord)
             "Przyjęto gamma_m = 2,2",
             "Wytrzymałość muru na ściskanie  f_d = f_k/gamma_m = 1,66 MPa",
             "",
-            "Przyjęto ciężar ściany G_s =12,38 kN",
+            "Przyjęto ciężar ściany G_s =12,38 kN/mb",
             "NSd = 57,43 kN/mb",
             "t·f_k/3·gamma_m = 138,45 kN/m",
             "ro_e·h·he^2/20·t = 37,00 kN/m",

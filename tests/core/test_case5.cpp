@@ -141,7 +141,7 @@ TEST(Column, LoadedPierTraceWordForWord)
             "Przekrój m-m:",
             "Nośność w strefie środkowej N_mR,d,xy = 1/[(1/N_mR,d,x)+(1/N_mR,d,y)-(1/N_0R,d)] = 14,000 kN",
             "Przekrój 2-2:",
-            "Nośność pod stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = 44,228 kN",
+            "Nośność nad stropem N_2R,d,xy = 1/[(1/N_2R,d,x)+(1/N_2R,d,y)-(1/N_0R,d)] = 44,228 kN",
         },
     });
     EXPECT_EQ(run.lines, expected);

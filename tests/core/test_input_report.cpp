@@ -29,13 +29,121 @@ int Find(const TReportSheet& s, const std::string& text)
     return 0;
 }
 
+// The printed f_k of the input sheet and gamma_m of the assumptions (the text
+// after "= ") of an element calculated through the dispatcher.
+struct StrengthLines {
+    u8 error = 0;
+    std::string fk, gm;
+    std::vector<std::string> input, results;
+};
+
+std::string After(const std::vector<std::string>& lines, const std::string& label)
+{
+    for (const std::string& l : lines)
+        if (const std::size_t p = l.find(label); p != std::string::npos) return l.substr(p + label.size());
+    return "(no line)";
+}
+
+// The slabs of the continuous model given their moments of inertia.
+void WithJoints(TCalcInput& in) { in.J3 = in.J4 = in.J6 = in.J7 = 28125; }
+
+StrengthLines Calculated(const TCalcInput& in)
+{
+    StrengthLines s;
+    TTraceLines trace;
+    TCalcResults r;
+    s.error = CalcElement(trace, in, r);
+    auto sheet = std::make_unique<TReportSheet>();
+    BuildInputReport(1, 2, 3, in, r, *sheet);
+    s.input = Texts(*sheet);
+    s.fk = After(s.input, "f%Dk%N = ");
+    DesignSituationLines(1, 2, 3, in, r, *sheet);
+    s.gm = After(Texts(*sheet), "%Sg%N%Dm%N = ");
+    BuildResultsReport(1, 2, 3, in, r, *sheet);
+    s.results = Texts(*sheet);
+    return s;
+}
+
 } // namespace
+
+// f_b of 5000 MPa is refused before any case runs (error 50): the sheets show
+// the entered f_b, and a dash for f_k and gamma_m, which were never computed.
+TEST(InputReport, ACheckRefusedBeforeItRanShowsNoStrength)
+{
+    SetDecimalSeparator(',');
+    for (int c = 0; c < CalcCaseCount; ++c) {
+        auto in = orvtest::DefaultInput(c);
+        in->fb = 5000;
+        const StrengthLines s = Calculated(*in);
+        EXPECT_EQ(s.error, ceInvalidInput) << c;
+        EXPECT_EQ(s.fk, "–") << c;
+        EXPECT_EQ(s.gm, "–") << c;
+        EXPECT_EQ(After(s.input, "na ściskanie f%Db%N = "), "5000,0 MPa") << c;
+        // the results name the entered value at fault and no strength
+        EXPECT_EQ(s.results[3], "znormalizowana wytrzymałość elementu f%Db%N = 5000,0 MPa") << c;
+        for (const std::string& l : s.results) {
+            EXPECT_EQ(l.find("f%Dk"), std::string::npos) << c << l;
+            EXPECT_EQ(l.find("f%Dd"), std::string::npos) << c << l;
+            EXPECT_EQ(l.find("%Sg%N%Dm"), std::string::npos) << c << l;
+        }
+    }
+}
+
+// A check that stops shows the strength when it reached the strength section
+// (f_k = 0.45 x 10^0.7 x 5^0.3 = 3.655 MPa, gamma_m 2.2) and a dash when it
+// stopped before it, for every stop of every case.
+TEST(InputReport, AStoppedCheckShowsTheStrengthItReached)
+{
+    SetDecimalSeparator(',');
+    struct Row {
+        const char* what;
+        int calcCase;
+        void (*spoil)(TCalcInput&);
+        u8 error;
+        bool reached;
+    };
+    const Row rows[] = {
+        {"f_b beyond its list", 0, [](TCalcInput& i) { i.fb = 5000; }, ceInvalidInput, false},
+        {"slenderness 300/10", 0, [](TCalcInput& i) { i.t = 10; }, ceSlenderness, true},
+        {"no joint inertia", 1, [](TCalcInput&) {}, 12, true},
+        {"slenderness", 1, [](TCalcInput& i) { WithJoints(i); i.t = 10; }, ceSlenderness, true},
+        {"low mean stress", 1, [](TCalcInput& i) { WithJoints(i); i.Nod = 10; }, ceLowMeanStress, true},
+        {"plate outside the tables", 2, [](TCalcInput&) {}, 35, true},
+        {"table plate over 25 cm", 2, [](TCalcInput& i) { i.l = 300; i.h = 250; i.t = 26; }, 23, true},
+        {"no division into strips", 2,
+         [](TCalcInput& i) {
+             i.l = i.h = 300;
+             i.SchematScianyTyp = 0;
+             i.SchematPlytySciany = 0;
+             i.ScianaZOtworami = 1;
+             i.LiczbaOkien = 1;
+             i.Okna[0] = {100, 0, 50, 300};
+         },
+         29, true},
+        {"load beyond the wall", 3, [](TCalcInput& i) { i.Sily[0].a1 = 91; }, ceLoadOutsideWall, false},
+        {"storey height", 4, [](TCalcInput&) {}, ceAnnexHeight, true},
+        {"thickness", 4, [](TCalcInput& i) { i.h = 250; i.t = 19; }, ceAnnexThickness, true},
+        {"backfill", 4, [](TCalcInput& i) { i.h = 250; i.he = 251; }, ceAnnexBackfill, true},
+        {"slenderness x", 5, [](TCalcInput& i) { i.h = 320; }, ceColumnSlendernessX, true},
+        {"slenderness y", 5, [](TCalcInput& i) { i.t = 30; i.t2 = 20; i.PodpSTyp_x = 1; }, ceColumnSlendernessY,
+         true},
+    };
+    for (const Row& row : rows) {
+        auto in = orvtest::DefaultInput(row.calcCase);
+        row.spoil(*in);
+        const StrengthLines s = Calculated(*in);
+        EXPECT_EQ(s.error, row.error) << row.what;
+        EXPECT_EQ(s.fk, row.reached ? "3,655 MPa" : "–") << row.what;
+        EXPECT_EQ(s.gm, row.reached ? "2,2" : "–") << row.what;
+    }
+}
 
 TEST(InputReport, DefaultWallOfCaseZero)
 {
     auto in = orvtest::LoadedDefaultWall();
     TCalcResults r;
     r.f_k = 3.65514e6;
+    r.Reached = cpStrength;
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(10, 20, 30, *in, r, *sheet);
     // G_s = 18 x 1.1 x 300 x 25 x 100 / 1e6 = 14.85 kN as stored
@@ -100,7 +208,7 @@ TEST(InputReport, CatalogueUnitThinMortarInternalWall)
     EXPECT_EQ(t[4], " - kategoria wykonania elementu  I");
     EXPECT_EQ(t[5], "Zaprawa murarska: do cienkich spoin, przepisana");
     EXPECT_EQ(t[6], "Mur ze spoiną podłużną");
-    EXPECT_EQ(t[7], "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = 0,00 MPa");
+    EXPECT_EQ(t[7], "%S®%N   Wytrzymałość charakterystyczna muru na ściskanie  f%Dk%N = –"); // not calculated
     EXPECT_EQ(t[10], "- Ściana wewnętrzna najwyższej kondygnacji");
     EXPECT_GT(Find(*sheet, "Obciążenie obliczeniowe ze stropu@@ N%I(P)%Dsl,d%N = 30,00 kN"), 0);
     EXPECT_GT(Find(*sheet, "Obciążenie obliczeniowe ze stropu@@ N%I(L)%Dsl,d%N = 20,00 kN"), 0);
@@ -284,6 +392,7 @@ TEST(InputReport, NumbersThatAreNoNumbers)
     in->wd2 = -std::numeric_limits<double>::infinity();
     TCalcResults r;
     r.f_k = std::numeric_limits<double>::infinity();
+    r.Reached = cpStrength;
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(1, 2, 3, *in, r, *sheet);
     EXPECT_GT(Find(*sheet, "Obciążenie z wyższych kondygnacji@@ N%D0d%N = 1,00E+300 kN"), 0);

@@ -467,6 +467,7 @@ TEST(DesignSituation, ThreeLines)
     in->KategoriaWykRobot = 0;
     TCalcResults r;
     r.gamma_m = 2.2;
+    r.Reached = cpPartialFactor;
     auto sheet = std::make_unique<TReportSheet>();
     DesignSituationLines(1, 2, 3, *in, r, *sheet);
     EXPECT_EQ(sheet->Count, 4);

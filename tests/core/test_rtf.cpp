@@ -13,6 +13,7 @@
 #include "tests/core/support/CalcSupport.h"
 #include "core/ZunCalc.h"
 #include "core/ZunRtf.h"
+#include "core/ZunStrings.h"
 
 using namespace orv;
 
@@ -290,4 +291,42 @@ TEST(ResultsRtf, EveryConcentratedLoadReachesTheDocument)
     EXPECT_NE(parsed.text.find("100,00 kN"), std::string::npos) << parsed.text;
     EXPECT_NE(parsed.text.find("95,99 kN     (104,2%)"), std::string::npos) << parsed.text;
     EXPECT_TRUE(IsCapacityExceeded(*in, r));
+}
+
+// A check refused before it ran (f_b 5000 MPa, error 50): the RTF of the
+// input data and of the assumptions writes a dash for f_k and gamma_m, which
+// were never computed, and the entered f_b as it stands; the results view
+// names that f_b and no strength.
+TEST(ResultsRtf, AValueNeverComputedIsADash)
+{
+    SetDecimalSeparator(',');
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->fb = 5000;
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), ceInvalidInput);
+    const auto sheetText = [&](void (*build)(int, int, int, const TCalcInput&, const TCalcResults&, TReportSheet&)) {
+        auto sheet = std::make_unique<TReportSheet>();
+        build(1, 2, 3, *in, r, *sheet);
+        std::ostringstream os;
+        RtfHeaderToStream("Arial", 20, os);
+        ReportLineToRtf(*sheet, 1, sheet->Count, 1, 2, 3, true, false, os);
+        WriteStreamLine(os, "\\par }");
+        const auto doc = orvtest::ParseRtf(os.str());
+        EXPECT_TRUE(doc.ok) << doc.error;
+        return doc.text;
+    };
+    const std::string input = sheetText(BuildInputReport);
+    EXPECT_NE(input.find("na ściskanie fb = 5000,0 MPa\n"), std::string::npos) << input;
+    EXPECT_NE(input.find("muru na ściskanie  fk = –\n"), std::string::npos) << input;
+    EXPECT_EQ(input.find("0,00 MPa"), std::string::npos) << input;
+    const std::string assumptions = sheetText(DesignSituationLines);
+    EXPECT_NE(assumptions.find("dla muru \tγm = –\n"), std::string::npos) << assumptions;
+
+    std::ostringstream results;
+    FillResultsRtf(true, *in, r, "Arial", 20, true, false, results);
+    const auto doc = orvtest::ParseRtf(results.str());
+    ASSERT_TRUE(doc.ok) << doc.error;
+    EXPECT_NE(doc.text.find("fb = 5000,0 MPa\n"), std::string::npos) << doc.text;
+    for (const char* symbol : {"fk", "fd", "γm"}) EXPECT_EQ(doc.text.find(symbol), std::string::npos) << symbol;
 }

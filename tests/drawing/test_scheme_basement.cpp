@@ -46,6 +46,7 @@ struct Sample {
         in.BasementReserved[1] = 0;
         in.BasementReserved[2] = 1.5;
         res.N_2d = 60;
+        res.Reached = cpDesignLoads;
     }
 };
 

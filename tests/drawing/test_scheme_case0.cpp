@@ -44,6 +44,7 @@ TCalcResults Results(double n2d)
 {
     TCalcResults r;
     r.N_2d = n2d;
+    r.Reached = cpDesignLoads;
     return r;
 }
 
@@ -289,4 +290,40 @@ TEST(HingedWallScheme, RingBeamsWiderThanTheWallAreDrawnAsTheCheckBearsThem)
     DrawContinuousWall(b, {600, 427}, continuousWhole, r, false, kColors, 0);
     EXPECT_EQ(CountText(a, "80,0"), 0);
     EXPECT_EQ(geometry(a), geometry(b));
+}
+
+// The force at the foot is a value the check computes: a wall whose check
+// stopped before the loads (slenderness 700/25 = 28 > 25, error 25) draws no
+// foot arrow and no 0,00 in its place; the continuous model stopped by a slab
+// without inertia (error 12) neither. Computed, N_2d = 50 + 20 + G_s shows.
+TEST(HingedWallScheme, NoFootForceWhereTheCheckStoppedBeforeIt)
+{
+    const auto forceArrows = [](const RecordingCanvas& c) {
+        int n = 0;
+        for (const DrawOp& op : c.ops)
+            if (op.kind == DrawOp::Polygon && op.points.size() == 7 && op.brush.color == kColors[dcForce]) ++n;
+        return n;
+    };
+    TCalcInput in = Wall(true);
+    TCalcResults r = Calculated(in);
+    ASSERT_EQ(r.Error, 0);
+    EXPECT_EQ(forceArrows(Draw(in, r, kTaller)), 3);
+    EXPECT_EQ(CountText(Draw(in, r, kTaller), FormatFixed(2, r.N_2d)), 1);
+
+    in.h = 700;
+    r = Calculated(in);
+    ASSERT_EQ(r.Error, ceSlenderness);
+    const RecordingCanvas stopped = Draw(in, r, kTaller);
+    EXPECT_EQ(forceArrows(stopped), 2);  // N_0d and N_sl,d as entered
+    EXPECT_EQ(CountText(stopped, "50,00"), 1);
+    EXPECT_EQ(CountText(stopped, "0,00"), 0);
+
+    TCalcInput continuous = Wall(true);
+    continuous.Case = ccWallVerticalContinuous;
+    r = Calculated(continuous);
+    ASSERT_EQ(r.Error, 12);
+    RecordingCanvas c = PresetCanvas();
+    DrawContinuousWall(c, {600, 522}, continuous, r, false, kColors, 0);
+    EXPECT_EQ(forceArrows(c), 1);  // N_0d alone
+    EXPECT_EQ(CountText(c, "0,00"), 0);
 }

@@ -38,6 +38,7 @@ RecordingCanvas Draw(const TCalcInput& in, double n2d)
 {
     TCalcResults r;
     r.N_2d = n2d;
+    r.Reached = cpDesignLoads;
     RecordingCanvas c = PresetCanvas();
     DrawContinuousWall(c, {600, 522}, in, r, false, kColors, 0);
     return c;
