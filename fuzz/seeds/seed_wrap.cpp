@@ -1,9 +1,12 @@
 // Seeds of the wrap target (a font byte, the width plus 8 in two bytes, the
 // text): report lines in their mark-up from the sheets of a calculated
-// element in a few fonts and widths, and the long texts the wrap must take
-// in time about linear in their length: an 80,000-character line of words
-// with mark-up, a 1 MiB line of words and a 100,000-character word.
+// element in a few fonts and widths, lines with codes between their
+// letters, and the long texts the wrap must take in time about linear in
+// their length: an 80,000-character line of words with mark-up, a 1 MiB
+// line of words, a 100,000-character word and 80,000-character lines of
+// codes between single letters.
 #include <cstdint>
+#include <cstddef>
 #include <iterator>
 #include <string>
 
@@ -13,6 +16,14 @@ using namespace orv;
 using namespace orvfuzz;
 
 namespace {
+
+// `piece` over and over, `bytes` bytes at least.
+std::string Repeated(const std::string& piece, std::size_t bytes)
+{
+    std::string s;
+    while (s.size() < bytes) s += piece;
+    return s;
+}
 
 // Font byte: face 0..3, bold, size in points (1..32).
 std::string Header(int face, bool bold, int points, int width)
@@ -67,6 +78,12 @@ int main(int argc, char** argv)
     seed(Header(0, false, 10, -8) + "bez miejsca %B na nic%N");
     seed(Header(0, false, 10, 300) + "%B%U%D%I%S%n%N");
     seed(Header(0, false, 10, 300) + "100%");
+    // codes between the letters: the width of a "%" before a code's letter
+    // decides where a line ends
+    seed(Header(0, false, 10, 90) + Repeated("%G%Sx", 200));
+    seed(Header(1, true, 8, 61) + Repeated("%D%Ix", 200));
+    seed(Header(2, false, 12, 70) + Repeated("a%D%Ib%N c%Bd%U ", 150));
+    seed(Header(3, false, 6, 45) + Repeated("%%B%n%Gą ż%N%", 120));
 
     // the long texts: the whole 1 MiB seed is 2^20 bytes, libFuzzer's
     // longest input unless told otherwise
@@ -75,5 +92,7 @@ int main(int argc, char** argv)
     seed(Header(1, false, 10, 700) + Words(mib - 3, false));
     seed(Header(3, false, 10, 600) + std::string(100000, 'x'));
     seed(Header(0, true, 10, 600) + "%B" + std::string(100000, 'w') + "%N koniec");
+    seed(Header(0, false, 10, 600) + Repeated("%G%Sx", 80000));
+    seed(Header(1, false, 4, 6543) + Repeated("%D%Ix", 80000));
     return 0;
 }
