@@ -84,6 +84,7 @@ struct TCalcResults {
     double N_1Rd = 0;          // design resistances [kN]
     double N_2Rd = 0;
     double N_mRd = 0;
+    double sigma_cd = 0;       // case 1: the mean stress at 1-1 below its limit, of an error 20 [Pa]
     // case 2: wall loaded horizontally
     double f_xd1 = 0;          // flexural strength, failure plane parallel to the bed joints [MPa]
     double f_xd2 = 0;          // the same, perpendicular [MPa]
@@ -147,6 +148,8 @@ struct TCalcResults {
 constexpr u8 ceJointFirst = 10;        // 10..17: joint data of the continuous model missing
 constexpr u8 ceGeometry = 18;          // no solution for the wall geometry (also t, b, h <= 0)
 constexpr u8 ceLowMeanStress = 20;     // continuous model not allowed
+// The least mean stress at 1-1 for the continuous model [Pa].
+constexpr double ContinuousModelMinStress = 0.25e6;
 constexpr u8 ceAnnexHeight = 21;       // basement wall: h > 260 cm
 constexpr u8 ceAnnexThickness = 22;    // basement wall: t < 20 cm
 constexpr u8 ceLoadOutsideWall = 24;   // bearing area of a concentrated load outside the wall

@@ -553,3 +553,63 @@ TEST(ResultsReport, ErrorFiftyNamesItsValueAndLimit)
               std::string::npos)
         << doc.text;
 }
+
+namespace {
+
+// The lines under "Uwaga błąd!" of an element calculated as the program does,
+// each checked red and at the heading position, and the results view's text.
+struct ErrorReport {
+    u8 error = 255;
+    std::vector<std::string> lines;
+    std::string view;
+};
+
+ErrorReport CalculatedErrorReport(const TCalcInput& in)
+{
+    ErrorReport out;
+    TTraceLines trace;
+    TCalcResults r;
+    out.error = CalcElement(trace, in, r);
+    const auto sheet = Report(in, r);
+    for (int n = 3; n <= sheet->Count; ++n) {
+        EXPECT_EQ(sheet->Line(n).Color, clRed) << n;
+        EXPECT_EQ(sheet->Line(n).X1, 1) << n;
+        out.lines.push_back(sheet->Line(n).text());
+    }
+    EXPECT_EQ(sheet->Line(2).text(), "Uwaga błąd!");
+    EXPECT_TRUE(IsCapacityExceeded(in, r));
+    std::ostringstream os;
+    FillResultsRtf(true, in, r, "Arial", 20, true, false, os);
+    const auto doc = orvtest::ParseRtf(os.str());
+    EXPECT_TRUE(doc.ok) << doc.error;
+    out.view = doc.text;
+    return out;
+}
+
+} // namespace
+
+// Error 20 of the continuous model names the mean stress and its limit.
+TEST(ResultsReport, LowMeanStressNamesTheStressAndItsLimit)
+{
+    // N_0d 1 kN, slabs without load: N_1d = 1 kN, sigma_cd = 1/(0.25 x 1.0) = 4 kN/m2
+    auto in = orvtest::DefaultInput(ccWallVerticalContinuous);
+    in->ScianaZewnetrzna = 1;
+    in->J3 = in->J6 = 28125;
+    in->Nod = 1;
+    const std::string head =
+        "Nie można posługiwać się modelem ciągłym - zbyt małe średnie naprężenie obliczeniowe ściany.";
+    SetDecimalSeparator(',');
+    ErrorReport report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceLowMeanStress);
+    EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0,004 MPa  <  0,25 MPa"}));
+    // the view writes sigma and cd as a subscript
+    EXPECT_NE(report.view.find(head + "\nσcd = 0,004 MPa  <  0,25 MPa"), std::string::npos) << report.view;
+
+    // 61 kN on 0.25 m2: 0.244 MPa
+    in->Nod = 61;
+    SetDecimalSeparator('.');
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceLowMeanStress);
+    EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0.244 MPa  <  0.25 MPa"}));
+    SetDecimalSeparator(',');
+}
