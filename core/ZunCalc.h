@@ -58,6 +58,13 @@ struct TRangeFault {
 // MPa" or "Wartość musi być większa od 0."), in the editor's decimals.
 void RangeFaultTexts(const TRangeFault& fault, std::string& valueText, std::string& limitText);
 
+// The bearing of a concentrated load along the wall [cm from its left end].
+struct TBearingSpan {
+    i32 load = 0;     // 1..3
+    double from = 0;
+    double to = 0;
+};
+
 // Results of one calculation (in memory only). A value-initialised record is
 // the empty state: every number 0, no plates, beam codes -1.
 // Units: lengths m, areas m2, strengths Pa, forces kN, unless noted.
@@ -118,6 +125,7 @@ struct TCalcResults {
     double beta3 = 0;
     double N_Rd2 = 0;
     double N_Rd3 = 0;
+    TBearingSpan Overlap[2];   // the two loads whose bearings share the wall, of an error 37
     // case 2: arch
     u8 Arch = 0;
     double q_Rd = 0;           // lateral resistance [kN/m2]
@@ -158,6 +166,7 @@ constexpr u8 ceColumnSlendernessX = 26;
 constexpr u8 ceColumnSlendernessY = 27;
 constexpr u8 ceAnnexBackfill = 28;     // basement wall: backfill higher than the wall
 constexpr u8 ceNoCoefficientK = 36;    // unit and mortar combination without coefficient K
+constexpr u8 ceBearingsOverlap = 37;   // the bearings of two concentrated loads share the wall
 constexpr u8 ceUnknownCase = 38;       // case byte outside 0..5
 constexpr u8 ceInvalidInput = 50;      // a number that is not finite, f_b <= 0, unknown kind or index
 

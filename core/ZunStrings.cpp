@@ -683,6 +683,12 @@ void ErrorCauseLines(SheetWriter& w, u8 error, const TCalcResults& r)
         w.heading("%Ss%N%Dcd%N = " + N3(r.sigma_cd / 1e6) + " MPa  <  " + N(ContinuousModelMinStress / 1e6) + " MPa",
                   clRed);
         break;
+    case ceBearingsOverlap:
+        for (const TBearingSpan& s : r.Overlap)
+            w.heading("Obciążenie skupione nr " + std::to_string(s.load) + ": od " + N1(s.from) + " cm do " +
+                          N1(s.to) + " cm od lewej krawędzi ściany",
+                      clRed);
+        break;
     default: break;
     }
 }

@@ -588,6 +588,38 @@ ErrorReport CalculatedErrorReport(const TCalcInput& in)
 
 } // namespace
 
+// Two concentrated loads whose bearings share the wall: the error names both
+// loads and the spans of their bearings, in the locale's numbers.
+TEST(ResultsReport, SharedBearingsNameBothLoadsAndTheirSpans)
+{
+    using Lines = std::vector<std::string>;
+    const std::string head = "Pola oddziaływania obciążeń skupionych nachodzą na siebie.";
+    // loads 2 (a 80, a_l 30) and 3 (a 70, a_l 25) of 220 kN on a wall 200 cm wide
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->l = 200;
+    in->LiczbaSilSkup = 3;
+    in->Sily[1] = {220, 30, 25, 80, 0};
+    in->Sily[2] = {220, 25, 25, 70, 0};
+    SetDecimalSeparator(',');
+    ErrorReport report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceBearingsOverlap);
+    EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 2: od 80,0 cm do 110,0 cm od lewej krawędzi ściany",
+                                   "Obciążenie skupione nr 3: od 70,0 cm do 95,0 cm od lewej krawędzi ściany"}));
+    EXPECT_NE(report.view.find(head + "\nObciążenie skupione nr 2: od 80,0 cm do 110,0 cm"), std::string::npos)
+        << report.view;
+
+    // the first load, placed by its centre 22.5 (bearing 12.5..32.5), over the third at 25
+    in->Sily[1] = {50, 20, 25, 50, 0};
+    in->Sily[2] = {50, 20, 25, 25, 120};
+    in->Sily[0].a1 = 22.5;
+    SetDecimalSeparator('.');
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceBearingsOverlap);
+    EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 1: od 12.5 cm do 32.5 cm od lewej krawędzi ściany",
+                                   "Obciążenie skupione nr 3: od 25.0 cm do 45.0 cm od lewej krawędzi ściany"}));
+    SetDecimalSeparator(',');
+}
+
 // Error 20 of the continuous model names the mean stress and its limit.
 TEST(ResultsReport, LowMeanStressNamesTheStressAndItsLimit)
 {
