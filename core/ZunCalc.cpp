@@ -48,6 +48,7 @@ std::string CalcErrorText(int number)
     case 32: return "Przekroczona nośność na ścinanie.";
     case 33: return "Zbyt mała średnica prętów ściskanych.";
     case 35: return "Stosunek wymiarów płyty muru poza zakresem tablic B.1 normy murowej.";
+    case 37: return "Pola oddziaływania obciążeń skupionych nachodzą na siebie.";
     case 50: return "Brak rozwiązania (błąd nr " + std::to_string(number) + ").";
     default: return "Błąd nieopisany (nr " + std::to_string(number) + ").";
     }

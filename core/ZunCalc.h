@@ -68,6 +68,13 @@ enum TCalcPart : u32 {
     cpDesignLoads = 1u << 3,    // N_1d, N_md, N_2d (case 4: N_Sd)
 };
 
+// The bearing of a concentrated load along the wall [cm from its left end].
+struct TBearingSpan {
+    i32 load = 0;     // 1..3
+    double from = 0;
+    double to = 0;
+};
+
 // Results of one calculation (in memory only). A value-initialised record is
 // the empty state: every number 0, no plates, beam codes -1, no part reached.
 // Units: lengths m, areas m2, strengths Pa, forces kN, unless noted.
@@ -95,6 +102,7 @@ struct TCalcResults {
     double N_1Rd = 0;          // design resistances [kN]
     double N_2Rd = 0;
     double N_mRd = 0;
+    double sigma_cd = 0;       // case 1: the mean stress at 1-1 below its limit, of an error 20 [Pa]
     // case 2: wall loaded horizontally
     double f_xd1 = 0;          // flexural strength, failure plane parallel to the bed joints [MPa]
     double f_xd2 = 0;          // the same, perpendicular [MPa]
@@ -128,6 +136,7 @@ struct TCalcResults {
     double beta3 = 0;
     double N_Rd2 = 0;
     double N_Rd3 = 0;
+    TBearingSpan Overlap[2];   // the two loads whose bearings share the wall, of an error 37
     // case 2: arch
     u8 Arch = 0;
     double q_Rd = 0;           // lateral resistance [kN/m2]
@@ -160,6 +169,8 @@ struct TCalcResults {
 constexpr u8 ceJointFirst = 10;        // 10..17: joint data of the continuous model missing
 constexpr u8 ceGeometry = 18;          // no solution for the wall geometry (also t, b, h <= 0)
 constexpr u8 ceLowMeanStress = 20;     // continuous model not allowed
+// The least mean stress at 1-1 for the continuous model [Pa].
+constexpr double ContinuousModelMinStress = 0.25e6;
 constexpr u8 ceAnnexHeight = 21;       // basement wall: h > 260 cm
 constexpr u8 ceAnnexThickness = 22;    // basement wall: t < 20 cm
 constexpr u8 ceLoadOutsideWall = 24;   // bearing area of a concentrated load outside the wall
@@ -168,6 +179,7 @@ constexpr u8 ceColumnSlendernessX = 26;
 constexpr u8 ceColumnSlendernessY = 27;
 constexpr u8 ceAnnexBackfill = 28;     // basement wall: backfill higher than the wall
 constexpr u8 ceNoCoefficientK = 36;    // unit and mortar combination without coefficient K
+constexpr u8 ceBearingsOverlap = 37;   // the bearings of two concentrated loads share the wall
 constexpr u8 ceUnknownCase = 38;       // case byte outside 0..5
 constexpr u8 ceInvalidInput = 50;      // a number that is not finite, f_b <= 0, unknown kind or index
 

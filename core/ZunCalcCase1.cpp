@@ -190,8 +190,9 @@ u8 CalcWallVerticalContinuous(TTraceLines& lines, const TCalcInput& input, TCalc
                   on4 ? "+p4"sv : ""sv, on6 ? "+p6"sv : ""sv, on7 ? "+p7"sv : ""sv, "):");
         lines.add("Siła w przekroju 1-1 N_1d = ", Val(2, N_1d), " kN");
         const double sigma_cd = N_1d / A;
-        if (sigma_cd < 250) {
+        if (sigma_cd < ContinuousModelMinStress / 1000) {
             lines.add("sigma_cd = ", Val(3, sigma_cd / 1000), " MPa < 0.25 MPa");
+            results.sigma_cd = 1000 * sigma_cd;
             AddErrorLine(lines, ceLowMeanStress);
             return ceLowMeanStress;
         }

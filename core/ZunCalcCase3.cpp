@@ -60,6 +60,24 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
         return ceLoadOutsideWall;
     }
 
+    // a1 is the centre of the first bearing and the left side of the others.
+    // The wall under two bearings that share a length of it carries both,
+    // whatever their depths: no load may be checked alone then. Ends that
+    // only touch are allowed.
+    TBearingSpan span[3]{};
+    for (int k = 0; k < count; ++k) {
+        const double left = k == 0 ? a1[0] - 0.5 * aL[0] : a1[k];
+        span[k] = {k + 1, left, left + aL[k]};
+    }
+    for (int i = 0; i < count; ++i)
+        for (int j = i + 1; j < count; ++j)
+            if (std::max(span[i].from, span[j].from) < std::min(span[i].to, span[j].to)) {
+                results.Overlap[0] = span[i];
+                results.Overlap[1] = span[j];
+                AddErrorLine(lines, ceBearingsOverlap);
+                return ceBearingsOverlap;
+            }
+
     const double t = input.t / 100;
     const double b = lcm / 100;
     const double h = hcm / 100;
@@ -68,11 +86,10 @@ u8 CalcWallConcentrated(TTraceLines& lines, const TCalcInput& input, TCalcResult
     if (error != 0) return error;
     const int group = MaterialGroup(kind);
 
-    // a1 is the centre of the first bearing and the left side of the others.
     // A bearing deeper than the wall bears on the wall's thickness only.
     TBearing bearing[3]{};
     for (int k = 0; k < count; ++k) {
-        const double left = k == 0 ? a1[0] - 0.5 * aL[0] : a1[k];
+        const double left = span[k].from;
         bearing[k] = {std::min(aT[k], input.t) * aL[k] / 10000, 100 * h - hN[k], left, 100 * b - left - aL[k], 0};
     }
     const char* const suffix[3] = {"", ",2", ",3"};

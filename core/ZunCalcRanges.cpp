@@ -314,6 +314,7 @@ bool ResultsFinite(const TCalcResults& r)
         &TCalcResults::N_2d,     &TCalcResults::Phi_m,    &TCalcResults::N_md,
         &TCalcResults::e_a,      &TCalcResults::N_1Rd,    &TCalcResults::N_2Rd,
         &TCalcResults::N_mRd,    &TCalcResults::f_xd1,    &TCalcResults::f_xd2,
+        &TCalcResults::sigma_cd,
         &TCalcResults::W1,       &TCalcResults::W2,       &TCalcResults::M_Sd1,
         &TCalcResults::M_Sd2,    &TCalcResults::M_Rd1,    &TCalcResults::M_Rd2,
         &TCalcResults::mu,       &TCalcResults::alpha,    &TCalcResults::beta,

@@ -674,6 +674,33 @@ void ColumnResults(SheetWriter& w, const TCalcResults& r)
     }
 }
 
+// Under an error's message, in red as the message: the values that raised it.
+void ErrorCauseLines(SheetWriter& w, u8 error, const TCalcResults& r)
+{
+    switch (error) {
+    case ceInvalidInput:
+        // the value at fault, its value and the limit it passed
+        if (r.Fault.quantity) {
+            std::string value, limit;
+            RangeFaultTexts(r.Fault, value, limit);
+            w.heading(PlainMarkup(value), clRed);
+            if (!limit.empty()) w.heading(PlainMarkup(limit), clRed);
+        }
+        break;
+    case ceLowMeanStress:
+        w.heading("%Ss%N%Dcd%N = " + N3(r.sigma_cd / 1e6) + " MPa  <  " + N(ContinuousModelMinStress / 1e6) + " MPa",
+                  clRed);
+        break;
+    case ceBearingsOverlap:
+        for (const TBearingSpan& s : r.Overlap)
+            w.heading("Obciążenie skupione nr " + std::to_string(s.load) + ": od " + N1(s.from) + " cm do " +
+                          N1(s.to) + " cm od lewej krawędzi ściany",
+                      clRed);
+        break;
+    default: break;
+    }
+}
+
 } // namespace
 
 void BuildInputReport(int headingX, int bodyX, int columnX, const TCalcInput& input,
@@ -698,13 +725,7 @@ void BuildResultsReport(int headingX, int bodyX, int columnX, const TCalcInput& 
     if (error != 0 && !(error == 35 && c == ccWallHorizontal)) {
         w.heading("Uwaga błąd!", clRed);
         w.heading(CalcErrorText(error), clRed);
-        // the value at fault, its value and the limit it passed
-        if (error == ceInvalidInput && results.Fault.quantity) {
-            std::string value, limit;
-            RangeFaultTexts(results.Fault, value, limit);
-            w.heading(PlainMarkup(value), clRed);
-            if (!limit.empty()) w.heading(PlainMarkup(limit), clRed);
-        }
+        ErrorCauseLines(w, error, results);
         w.finish();
         return;
     }

@@ -99,7 +99,9 @@ QWidget* TElementEditor::buildLoadPage()
         gv->addWidget(numberRow(kForce[k], QStringLiteral("N_Sd_ [kN] =")));
         gv->addWidget(numberRow(("aL" + n).constData(), QStringLiteral("a_l_ [cm] =")));
         gv->addWidget(numberRow(("aT" + n).constData(), QStringLiteral("a_t_ [cm] =")));
-        gv->addWidget(numberRow(("a1" + n).constData(), QStringLiteral("a [cm] =")));
+        // load 1 is placed by its centre, loads 2 and 3 by their left edge
+        gv->addWidget(numberRow(("a1" + n).constData(),
+                                k == 0 ? QStringLiteral("środek a [cm] =") : QStringLiteral("lewy brzeg a [cm] =")));
         gv->addWidget(numberRow(("hN" + n).constData(), QStringLiteral("h_N_ [cm] =")));
         forcePanels_[k] = group;
         fv->addWidget(group);

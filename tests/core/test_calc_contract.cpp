@@ -25,6 +25,7 @@ TEST(ErrorTexts, Table)
     EXPECT_EQ(CalcErrorText(28), "Głębokość zasypania ściany większa od wysokości ściany  %S®%N  nie jest spełniony warunek stosowania Załącznika A.");
     EXPECT_EQ(CalcErrorText(33), "Zbyt mała średnica prętów ściskanych.");
     EXPECT_EQ(CalcErrorText(35), "Stosunek wymiarów płyty muru poza zakresem tablic B.1 normy murowej.");
+    EXPECT_EQ(CalcErrorText(37), "Pola oddziaływania obciążeń skupionych nachodzą na siebie.");
     EXPECT_EQ(CalcErrorText(50), "Brak rozwiązania (błąd nr 50).");
     EXPECT_EQ(CalcErrorText(34), "Błąd nieopisany (nr 34).");
     EXPECT_EQ(CalcErrorText(0), "Błąd nieopisany (nr 0).");

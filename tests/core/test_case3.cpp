@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "core/MyUtils.h"
 #include "core/ProjectSession.h"
@@ -301,15 +302,77 @@ TEST(WallConcentrated, BearingDepthIsTheWallsAtMost)
     in->l = 300;
     in->Sily[0].a1 = 150;
     in->LiczbaSilSkup = 2;
-    in->Sily[1].a1 = 140;
+    in->Sily[1].a1 = 160;
     in->Sily[1].aT = 40;
     const CaseRun run = Calc(*in);
     ASSERT_EQ(run.error, 0);
     EXPECT_NEAR(run.r.A_b, 0.024, 1e-12);
     EXPECT_NEAR(run.r.N_Rd, 59.147, 1e-3);
-    // the second load the same, its a1 the left side of the bearing
+    // the second load the same, its a1 = 160 the left side of the bearing, next to the
+    // first: a_1 = 300 - 180 = 120: beta = 1.12 x 1.38613 = 1.5525 -> 1.5 -> 1.25 + 120/600
+    // = 1.45; N_Rd,2 = 1.45 x 0.024 x 1661.43 = 57.818
     EXPECT_NEAR(run.r.A_b2, 0.024, 1e-12);
-    EXPECT_NEAR(run.r.N_Rd2, 59.147, 1e-3);
+    EXPECT_NEAR(run.r.N_Rd2, 57.818, 1e-3);
+}
+
+// The wall under two bearings that share a length of it carries both loads:
+// such an element has no verdict of its own loads, whatever their depths.
+TEST(WallConcentrated, BearingsThatShareTheWallAreAnError)
+{
+    const auto spans = [](const TCalcResults& r) {
+        return std::vector<double>{double(r.Overlap[0].load), r.Overlap[0].from, r.Overlap[0].to,
+                                   double(r.Overlap[1].load), r.Overlap[1].from, r.Overlap[1].to};
+    };
+    TCalcResults start;
+    start.A = -7;
+    start.N_Rd = -7;
+
+    // loads 2 (80..110 cm) and 3 (70..95 cm) share 15 cm of a wall 200 cm wide
+    auto in = DefaultWall();
+    in->l = 200;
+    in->LiczbaSilSkup = 3;
+    in->Sily[1].a1 = 80;
+    in->Sily[1].aL = 30;
+    in->Sily[2].a1 = 70;
+    in->Sily[2].aL = 25;
+    CaseRun run = Calc(*in, start);
+    EXPECT_EQ(run.error, ceBearingsOverlap);
+    EXPECT_EQ(run.lines, (TTraceLines{"ŚCIANA OBCIĄŻONA SIŁĄ SKUPIONĄ:", "",
+                                      "Pola oddziaływania obciążeń skupionych nachodzą na siebie.!"}));
+    EXPECT_EQ(spans(run.r), (std::vector<double>{2, 80, 110, 3, 70, 95}));
+    EXPECT_EQ(run.r.A, -7);   // nothing computed
+    EXPECT_EQ(run.r.N_Rd, -7);
+
+    // the third load 55..80 only touches the second: calculated as before
+    in->Sily[2].a1 = 55;
+    run = Calc(*in);
+    EXPECT_EQ(run.error, 0);
+
+    // load 1 (centre 100: 90..110) over load 2 (100..120) lying 150 cm deeper
+    in = DefaultWall();
+    in->l = 200;
+    in->LiczbaSilSkup = 2;
+    in->Sily[0].a1 = 100;
+    in->Sily[1].a1 = 100;
+    in->Sily[1].hN = 150;
+    run = Calc(*in);
+    EXPECT_EQ(run.error, ceBearingsOverlap);
+    EXPECT_EQ(spans(run.r), (std::vector<double>{1, 90, 110, 2, 100, 120}));
+    // the second load's left edge on the first's right edge
+    in->Sily[1].a1 = 110;
+    EXPECT_EQ(Calc(*in).error, 0);
+
+    // three loads, the first (10..30) and the third (25..45) share 5 cm
+    in = DefaultWall();
+    in->LiczbaSilSkup = 3;
+    in->Sily[2].a1 = 25;
+    run = Calc(*in);
+    EXPECT_EQ(run.error, ceBearingsOverlap);
+    EXPECT_EQ(spans(run.r), (std::vector<double>{1, 10, 30, 3, 25, 45}));
+    // a third load over the second is not the element's when only two are described
+    in->LiczbaSilSkup = 2;
+    in->Sily[2].a1 = 55;
+    EXPECT_EQ(Calc(*in).error, 0);
 }
 
 // What the engineer sees: the element's verdict follows every load.
@@ -351,4 +414,35 @@ TEST(WallConcentrated, AFailingFurtherLoadFailsTheElement)
     s.editCurrent([](TProjectElement& e) { e.Input.Sily[1].NSd = -1; });
     EXPECT_EQ(s.verdict(), TVerdict::Error);
     EXPECT_EQ(s.results().Error, ceInvalidInput);
+}
+
+// What the engineer sees: two loads that pass alone but share their wall give
+// the error verdict, not a pass.
+TEST(WallConcentrated, SharedBearingIsNoPass)
+{
+    // Wall 25 x 200 cm: A = 0.5 -> f_d = 3.65514/2.2 = 1661.43 kPa; bearings 30 x 25 cm
+    // at 80 (load 2) and 25 x 25 cm at 55 (load 3, touching it), h_c 300, spread 86.60:
+    // load 2: A_b,2 = 0.075; c_L 80, c_R 90: l_eff,2 = 196.60, r = 0.075/0.49151 = 0.15259;
+    //   beta = 1.08 x 1.33215 = 1.4387 -> 1.25 + 80/600 = 1.38333; N_Rd,2 = 172.373
+    // load 3: A_b,3 = 0.0625; c_L 55, c_R 120: l_eff,3 = 166.60, r = 0.0625/0.41651 = 0.15006;
+    //   beta = 1.055 x 1.33494 = 1.4084 -> 1.25 + 55/600 = 1.34167; N_Rd,3 = 139.318
+    ProjectSession s;
+    ASSERT_TRUE(s.setCase(ccConcentratedLoad));
+    s.editCurrent([](TProjectElement& e) {
+        e.Input.l = 200;
+        e.Input.LiczbaSilSkup = 3;
+        e.Input.Sily[0].NSd = 50;
+        e.Input.Sily[1] = {130, 30, 25, 80, 0};
+        e.Input.Sily[2] = {130, 25, 25, 55, 0};
+    });
+    ASSERT_EQ(s.results().Error, 0);
+    EXPECT_NEAR(s.results().N_Rd2, 172.373, 1e-3);
+    EXPECT_NEAR(s.results().N_Rd3, 139.318, 1e-3);
+    EXPECT_EQ(s.verdict(), TVerdict::Satisfied);
+
+    // load 3 moved to 70: its bearing 70..95 shares 15 cm with load 2's 80..110
+    s.editCurrent([](TProjectElement& e) { e.Input.Sily[2].a1 = 70; });
+    EXPECT_EQ(s.results().Error, ceBearingsOverlap);
+    EXPECT_EQ(s.verdict(), TVerdict::Error);
+    EXPECT_TRUE(IsCapacityExceeded(s.current().Input, s.results()));
 }

@@ -554,3 +554,95 @@ TEST(ResultsReport, ErrorFiftyNamesItsValueAndLimit)
               std::string::npos)
         << doc.text;
 }
+
+namespace {
+
+// The lines under "Uwaga błąd!" of an element calculated as the program does,
+// each checked red and at the heading position, and the results view's text.
+struct ErrorReport {
+    u8 error = 255;
+    std::vector<std::string> lines;
+    std::string view;
+};
+
+ErrorReport CalculatedErrorReport(const TCalcInput& in)
+{
+    ErrorReport out;
+    TTraceLines trace;
+    TCalcResults r;
+    out.error = CalcElement(trace, in, r);
+    const auto sheet = Report(in, r);
+    for (int n = 3; n <= sheet->Count; ++n) {
+        EXPECT_EQ(sheet->Line(n).Color, clRed) << n;
+        EXPECT_EQ(sheet->Line(n).X1, 1) << n;
+        out.lines.push_back(sheet->Line(n).text());
+    }
+    EXPECT_EQ(sheet->Line(2).text(), "Uwaga błąd!");
+    EXPECT_TRUE(IsCapacityExceeded(in, r));
+    std::ostringstream os;
+    FillResultsRtf(true, in, r, "Arial", 20, true, false, os);
+    const auto doc = orvtest::ParseRtf(os.str());
+    EXPECT_TRUE(doc.ok) << doc.error;
+    out.view = doc.text;
+    return out;
+}
+
+} // namespace
+
+// Two concentrated loads whose bearings share the wall: the error names both
+// loads and the spans of their bearings, in the locale's numbers.
+TEST(ResultsReport, SharedBearingsNameBothLoadsAndTheirSpans)
+{
+    using Lines = std::vector<std::string>;
+    const std::string head = "Pola oddziaływania obciążeń skupionych nachodzą na siebie.";
+    // loads 2 (a 80, a_l 30) and 3 (a 70, a_l 25) of 220 kN on a wall 200 cm wide
+    auto in = orvtest::DefaultInput(ccConcentratedLoad);
+    in->l = 200;
+    in->LiczbaSilSkup = 3;
+    in->Sily[1] = {220, 30, 25, 80, 0};
+    in->Sily[2] = {220, 25, 25, 70, 0};
+    SetDecimalSeparator(',');
+    ErrorReport report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceBearingsOverlap);
+    EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 2: od 80,0 cm do 110,0 cm od lewej krawędzi ściany",
+                                   "Obciążenie skupione nr 3: od 70,0 cm do 95,0 cm od lewej krawędzi ściany"}));
+    EXPECT_NE(report.view.find(head + "\nObciążenie skupione nr 2: od 80,0 cm do 110,0 cm"), std::string::npos)
+        << report.view;
+
+    // the first load, placed by its centre 22.5 (bearing 12.5..32.5), over the third at 25
+    in->Sily[1] = {50, 20, 25, 50, 0};
+    in->Sily[2] = {50, 20, 25, 25, 120};
+    in->Sily[0].a1 = 22.5;
+    SetDecimalSeparator('.');
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceBearingsOverlap);
+    EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 1: od 12.5 cm do 32.5 cm od lewej krawędzi ściany",
+                                   "Obciążenie skupione nr 3: od 25.0 cm do 45.0 cm od lewej krawędzi ściany"}));
+    SetDecimalSeparator(',');
+}
+
+// Error 20 of the continuous model names the mean stress and its limit.
+TEST(ResultsReport, LowMeanStressNamesTheStressAndItsLimit)
+{
+    // N_0d 1 kN, slabs without load: N_1d = 1 kN, sigma_cd = 1/(0.25 x 1.0) = 4 kN/m2
+    auto in = orvtest::DefaultInput(ccWallVerticalContinuous);
+    in->ScianaZewnetrzna = 1;
+    in->J3 = in->J6 = 28125;
+    in->Nod = 1;
+    const std::string head =
+        "Nie można posługiwać się modelem ciągłym - zbyt małe średnie naprężenie obliczeniowe ściany.";
+    SetDecimalSeparator(',');
+    ErrorReport report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceLowMeanStress);
+    EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0,004 MPa  <  0,25 MPa"}));
+    // the view writes sigma and cd as a subscript
+    EXPECT_NE(report.view.find(head + "\nσcd = 0,004 MPa  <  0,25 MPa"), std::string::npos) << report.view;
+
+    // 61 kN on 0.25 m2: 0.244 MPa
+    in->Nod = 61;
+    SetDecimalSeparator('.');
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceLowMeanStress);
+    EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0.244 MPa  <  0.25 MPa"}));
+    SetDecimalSeparator(',');
+}

@@ -24,6 +24,7 @@
 #include <functional>
 
 #include "components/DialogRunner.h"
+#include "components/MathLabel.h"
 #include "components/Realedit.h"
 #include "components/WindowPlacement.h"
 #include "core/MyUtils.h"
@@ -175,6 +176,38 @@ TEST_F(WindowLayout, ResultsPanelFollowsTheWindow)
     // The narrow windows wrap the text beyond their room.
     EXPECT_EQ(scrolled, 2);
     expectResultsSide("after resizing");
+}
+
+// The first concentrated load is placed by its centre, the others by their
+// left edge: the captions say so, whole and in line with the other rows.
+TEST_F(WindowLayout, ConcentratedLoadCaptionsSayWhatTheirDistanceMeasures)
+{
+    openWindow(false);
+    window->session().editCurrent([](TProjectElement& e) {
+        e.Input.Case = ccConcentratedLoad;
+        e.Input.LiczbaSilSkup = 3;
+    });
+    window->session().setModified(false);
+    window->editor()->ShowElementData();
+    window->editor()->pages()->setCurrentIndex(2);
+    QApplication::processEvents();
+    const char* const captions[3][2] = {
+        {"a11Label", "środek a [cm] ="}, {"a12Label", "lewy brzeg a [cm] ="}, {"a13Label", "lewy brzeg a [cm] ="}};
+    for (const auto& [name, caption] : captions) {
+        auto* label = find<TMathLabel>(name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->caption(), QString::fromUtf8(caption));
+        EXPECT_TRUE(label->isVisible()) << name;
+    }
+    // each edit stands where the bearing length's edit of its load does
+    for (const char* n : {"1", "2", "3"}) {
+        auto* a = find<TNumberEdit>((std::string("a1") + n).c_str());
+        auto* aL = find<TNumberEdit>((std::string("aL") + n).c_str());
+        ASSERT_TRUE(a && aL);
+        EXPECT_EQ(a->mapTo(window.get(), QPoint()).x(), aL->mapTo(window.get(), QPoint()).x()) << n;
+    }
+    EXPECT_WHOLE(*window);
+    orvtest::SaveShot(*window, QStringLiteral("concentrated-loads"));
 }
 
 // --- dialogs ------------------------------------------------------------------------
