@@ -260,7 +260,7 @@ std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows)
 TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows)
 {
     if (WriteFileAtomically(fileName, MasonryCatalogueText(rows))) return {};
-    return TFileResult{TFileStatus::WriteFailed, "Błąd zapisu pliku!", fileName};
+    return FileWriteFailed(fileName);
 }
 
 // --- the element ---------------------------------------------------------------------------

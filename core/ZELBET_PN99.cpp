@@ -151,7 +151,7 @@ std::string SteelCatalogueText(const std::vector<TSteelRow>& rows)
 TFileResult SaveSteelCatalogue(const std::string& fileName, const std::vector<TSteelRow>& rows)
 {
     if (WriteFileAtomically(fileName, SteelCatalogueText(rows))) return {};
-    return TFileResult{TFileStatus::WriteFailed, "Błąd zapisu pliku!", fileName};
+    return FileWriteFailed(fileName);
 }
 
 TSteelCatalogue::TSteelCatalogue()

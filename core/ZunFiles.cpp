@@ -210,29 +210,42 @@ void SanitizeLoadCompilation(TLoadCompilation& l)
     }
 }
 
-namespace {
-TFileResult failure(TFileStatus status, const std::string& headline, const std::string& message)
+TFileResult FileNotFound(const std::string& shownName)
 {
-    return TFileResult{status, headline, message};
+    return {TFileStatus::NotFound, "Brak pliku!", shownName, {}};
 }
-} // namespace
+
+TFileResult FileReadFailed(const std::string& shownName)
+{
+    return {TFileStatus::ReadFailed, "Błąd odczytu pliku!", shownName, {}};
+}
+
+TFileResult FileOfAnotherProgram(const std::string& shownName)
+{
+    return {TFileStatus::WrongVersion, "Błąd odczytu pliku!",
+            "Plik " + shownName + " nie jest plikiem utworzonym przez ten program!", {}};
+}
+
+TFileResult FileWriteFailed(const std::string& shownName)
+{
+    return {TFileStatus::WriteFailed, "Błąd zapisu pliku!", shownName, {}};
+}
 
 TFileResult LoadStoreyFile(const std::string& fileName, TLoadCompilation& l)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (!FileExists(fileName)) return failure(TFileStatus::NotFound, "Brak pliku!", shown);
+    if (!FileExists(fileName)) return FileNotFound(shown);
     // The version text and the size are checked before the record is read:
     // a file of any other size is never read whole.
     const TFileReader file(fileName);
     char version[4] = {};
     if (!file.ok() || !file.read(version, sizeof version, 0))
-        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
+        return FileReadFailed(shown);
     if (VersionFromText(version) != 10)
-        return failure(TFileStatus::WrongVersion, "Błąd odczytu pliku!",
-                       "Plik " + shown + " nie jest plikiem utworzonym przez ten program!");
+        return FileOfAnotherProgram(shown);
     TLoadCompilation read;
     if (file.size() != StoreyFileSize || !file.read(&read, sizeof read, 4))
-        return failure(TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown);
+        return FileReadFailed(shown);
     SanitizeLoadCompilation(read);
     l = read;
     return {};
@@ -246,7 +259,7 @@ TFileResult SaveStoreyFile(const std::string& fileName, const TLoadCompilation& 
     std::memcpy(buf.data(), "01.0", 4);
     std::memcpy(buf.data() + 4, &l, sizeof l);
     if (!WriteFileAtomically(p.string(), buf))
-        return failure(TFileStatus::WriteFailed, "Błąd zapisu pliku!", p.filename().string());
+        return FileWriteFailed(p.filename().string());
     return {};
 }
 

@@ -32,6 +32,13 @@ struct TFileResult {
     bool ok() const { return status == TFileStatus::Ok; }
 };
 
+// The failures of the file routines with the texts of their error boxes;
+// `shownName` is the file as the user knows it.
+TFileResult FileNotFound(const std::string& shownName);
+TFileResult FileReadFailed(const std::string& shownName);
+TFileResult FileOfAnotherProgram(const std::string& shownName); // no version this reader takes
+TFileResult FileWriteFailed(const std::string& shownName);
+
 // The notice of a catalogue file read only in part: the file, the limits
 // (rows and KiB) and the user's rows kept.
 std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows);

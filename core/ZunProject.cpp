@@ -96,16 +96,6 @@ constexpr u32 WallModelCount = 9;
 constexpr u32 PlateSupportCaseCount = 12;
 constexpr u32 PierSupportCount = 3;
 
-TFileResult readError(const std::string& shown)
-{
-    return TFileResult{TFileStatus::ReadFailed, "Błąd odczytu pliku!", shown};
-}
-
-TFileResult writeError(const std::string& shown)
-{
-    return TFileResult{TFileStatus::WriteFailed, "Błąd zapisu pliku!", shown};
-}
-
 // Version text, count and current index of the stored element 0.
 void stampFirstRecord(char* first, int count, int current)
 {
@@ -315,21 +305,20 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
 {
     const TFileReader file(fileName);
     if (!file.ok())
-        return FileExists(fileName) ? readError(shown) : TFileResult{TFileStatus::NotFound, "Brak pliku!", shown};
+        return FileExists(fileName) ? FileReadFailed(shown) : FileNotFound(shown);
     const std::size_t size = file.size();
     char head[8] = {};
-    if (!file.read(head, std::min<std::size_t>(size, sizeof head), 0)) return readError(shown);
+    if (!file.read(head, std::min<std::size_t>(size, sizeof head), 0)) return FileReadFailed(shown);
     const int version = size >= 4 ? VersionFromText(head) : -1;
     const std::size_t recordSize = ProjectRecordSize(version);
     if (recordSize == 0)
-        return TFileResult{TFileStatus::WrongVersion, "Błąd odczytu pliku!",
-                           "Plik " + shown + " nie jest plikiem utworzonym przez ten program!"};
+        return FileOfAnotherProgram(shown);
 
     // The count decides how much is allocated: it must fit the file and the bound.
     i32 count = 0;
     if (size >= 8) std::memcpy(&count, head + 4, 4);
     if (count < 1 || count > MaxProjectElements || static_cast<std::size_t>(count) > size / recordSize)
-        return readError(shown);
+        return FileReadFailed(shown);
 
     // The records are read a block at a time. A current one is read straight
     // into its element (packed: its bytes are the record, every byte of it
@@ -345,7 +334,7 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
         const std::size_t n = std::min(perBlock, static_cast<std::size_t>(count) - first);
         TProjectElement* const block = elementsRead + first;
         char* const to = current ? bytesOf(*block) : scratch.data();
-        if (!file.read(to, n * recordSize, first * recordSize)) return readError(shown);
+        if (!file.read(to, n * recordSize, first * recordSize)) return FileReadFailed(shown);
         for (std::size_t i = 0; i < n; ++i) {
             if (!current) {
                 const char* rec = scratch.data() + i * recordSize;
@@ -364,7 +353,7 @@ TFileResult loadProject(const std::string& fileName, const std::string& shown, T
     // Of the comment only its first MaxCommentBytes are read; a cut is told.
     const std::size_t tail = static_cast<std::size_t>(count) * recordSize;
     std::string text(std::min(size - tail, MaxCommentBytes), '\0');
-    if (!file.read(text.data(), text.size(), tail)) return readError(shown);
+    if (!file.read(text.data(), text.size(), tail)) return FileReadFailed(shown);
     bool linesCut = false;
     std::vector<std::string> lines = SplitCommentText(text.data(), text.size(), &linesCut);
     TFileResult r;
@@ -392,9 +381,9 @@ TFileResult LoadProjectFile(const std::string& fileName, TElementList& elements,
     try {
         return loadProject(fileName, shown, elements, comments, spare);
     } catch (const std::bad_alloc&) {
-        return readError(shown);
+        return FileReadFailed(shown);
     } catch (const std::length_error&) {
-        return readError(shown);
+        return FileReadFailed(shown);
     }
 }
 
@@ -402,7 +391,7 @@ TFileResult SaveProjectFile(const std::string& fileName, const TElementList& ele
                             int count, int current, const std::vector<std::string>& comments)
 {
     const std::string shown = ExtractFileName(fileName);
-    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) return writeError(shown);
+    if (count < 1 || static_cast<std::size_t>(count) > elements.size()) return FileWriteFailed(shown);
 
     std::string text;
     for (std::size_t i = 0; i < comments.size(); ++i) {
@@ -415,7 +404,7 @@ TFileResult SaveProjectFile(const std::string& fileName, const TElementList& ele
     std::memcpy(buf.data(), elements.data(), records);
     std::memcpy(buf.data() + records, text.data(), text.size());
     stampFirstRecord(buf.data(), count, current);
-    if (!WriteFileAtomically(fileName, buf)) return writeError(shown);
+    if (!WriteFileAtomically(fileName, buf)) return FileWriteFailed(shown);
     return {};
 }
 

@@ -23,16 +23,15 @@ bool writeAll(int fd, const std::string& data)
     return true;
 }
 
-// Gives the new file the replaced file's owner and group where the user may,
-// then its mode. Rights of a group the file could not be given are not
-// handed to the group it has.
+// Gives the new file the replaced file's owner and group where the user may
+// (the group alone where the owner may not be given), then its mode. Rights
+// of a group the file could not be given are not handed to the group it has.
 bool takeOver(int fd, const struct stat& old)
 {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-    struct stat now {};
-    if (::fstat(fd, &now) != 0) return false;
+    const bool groupKept = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
     mode_t mode = old.st_mode & 07777;
-    if (now.st_gid != old.st_gid) mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
+    if (!groupKept) mode &= ~static_cast<mode_t>(S_IRWXG | S_ISGID);
     return ::fchmod(fd, mode) == 0;
 }
 

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: the full build, then the
 # calculation core again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short run of the fuzz targets (clang, libFuzzer).
+# then a short run of the fuzz targets (clang, libFuzzer). Each build fails
+# on any compiler warning (ORV_WERROR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
-bash scripts/setup.sh build
+bash scripts/setup.sh build -DORV_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-bash scripts/setup.sh build-asan -DORV_CORE_ONLY=ON -DORV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+bash scripts/setup.sh build-asan -DORV_CORE_ONLY=ON -DORV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DORV_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
@@ -18,7 +19,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 # corpora copied into a scratch corpus under the build folder. Any finding
 # (crash, sanitizer report, failed check, an input taking over 10 s) fails
 # the run.
-bash scripts/setup.sh build-fuzz -DORV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DORV_BENCH=OFF
+bash scripts/setup.sh build-fuzz -DORV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DORV_BENCH=OFF -DORV_WERROR=ON
 fuzz_dir=build-fuzz/fuzz
 fuzz_targets=(project storey text scheme wrap)
 rm -rf "$fuzz_dir/corpus" "$fuzz_dir/out"

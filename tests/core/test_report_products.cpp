@@ -395,10 +395,10 @@ TEST(ReportProducts, EveryPrintedProductIsRedoneFromItsPrintedFactors)
     }
 }
 
-// The tracker's elements: a case-3 wall under three loads, bearings of
-// 0,0625 and 0,066 m2 among them, and a 12 cm wall whose f_d comes through
-// the small-section factor.
-TEST(ReportProducts, TheTrackersElements)
+// A wall under three concentrated loads prints the bearing areas of
+// 0,0625 and 0,066 m2 as they are; a 12 cm wall takes its f_d through the
+// small-section factor, a 30 cm one without it.
+TEST(ReportProducts, ThreeLoadBearingAreasAndTheSmallSectionFactorOfA12cmWall)
 {
     SetDecimalSeparator(',');
     auto in = orvtest::DefaultInput(ccConcentratedLoad);

@@ -58,7 +58,10 @@ Factory Make()
 
 TEST_F(ButtonRows, EveryDialogTakesItsOkAndCancelFromOneButtonBox)
 {
-    const nom::TTableSpec spec{QStringLiteral("Ciężar"), QStringLiteral("Grubość"), QStringLiteral("Ciężar")};
+    nom::TTableSpec spec;
+    spec.title = QStringLiteral("Ciężar");
+    spec.quantityTitle = QStringLiteral("Grubość");
+    spec.valueTitle = QStringLiteral("Ciężar");
     const std::pair<const char*, Factory> dialogs[] = {
         {"AddPoz", Make<TAddPosDlg>()},
         {"Kolejnosc2", Make<TTabManeagerDlg>()},

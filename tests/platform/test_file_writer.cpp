@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/ZunProject.h"
@@ -69,6 +71,42 @@ TEST_F(PosixFileWriting, TheReplacedFilesGroupIsKept)
     EXPECT_EQ(seen.st_gid, before.st_gid);
     EXPECT_EQ(seen.st_uid, before.st_uid);
     EXPECT_EQ(seen.st_mode & 07777, 0640u);
+}
+
+// A user who may give the new file neither the replaced file's owner nor its
+// group: the old group's rights are not handed to the user's own group. The
+// scene (a file of the user in a group they are not in) needs the superuser;
+// the save runs in a child that has become that user.
+TEST_F(PosixFileWriting, RightsOfAGroupTheFileCannotKeepAreNotHandedOn)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "making a file of a foreign group needs the superuser";
+    constexpr uid_t user = 4321;
+    constexpr gid_t ownGroup = 4321;
+    constexpr gid_t foreignGroup = 0;
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("dom.clcm");
+    orvtest::WriteFileBytes(file, "stary");
+    ASSERT_EQ(::chown(dir.path().c_str(), user, ownGroup), 0);
+    ASSERT_EQ(::chown(file.c_str(), user, foreignGroup), 0);
+    fs::permissions(file, static_cast<fs::perms>(02660));
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(ownGroup) == 0 && ::setuid(user) == 0;
+        TPosixFileWriter writer;
+        ::_exit(!dropped ? 2 : writer.writeAtomically(file, "nowy") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "2: the child could not become the user; 1: the save failed";
+    struct stat now {};
+    ASSERT_EQ(::stat(file.c_str(), &now), 0);
+    EXPECT_EQ(orvtest::ReadFileBytes(file), "nowy");
+    EXPECT_EQ(now.st_uid, user);
+    EXPECT_EQ(now.st_gid, ownGroup);
+    EXPECT_EQ(now.st_mode & 07777, 0600u);
 }
 
 TEST_F(PosixFileWriting, AProjectSaveGoesThroughTheBoundWriter)
