@@ -234,24 +234,13 @@ bool TMasonryCatalogue::GetElementByName(const std::string& name, TMasonryUnitIn
 
 // --- the file ----------------------------------------------------------------------------
 
-namespace {
-// The unit weight as the editor holds it, to two decimals, the second one
-// only when it is not 0 ("13,25", "11,5", "18,0").
-std::string unitWeightText(double density)
-{
-    std::string text = FormatFixed(2, density);
-    if (text.size() > 1 && text.back() == '0') text.pop_back();
-    return text;
-}
-} // namespace
-
 std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows)
 {
     std::string text = Utf8ToCp1250(MasonryCatalogueHeader) + "\r\n";
     for (const TMasonryUnitRow& r : rows) {
         text += Utf8ToCp1250(r.Name + '\t' + std::to_string(r.Material) + '\t' + std::to_string(r.Group) + '\t' +
-                             FormatFixed(1, r.Fb) + '\t' + std::to_string(r.Category) + '\t' +
-                             unitWeightText(r.Density)) +
+                             RoundTripDecimal(r.Fb, 1) + '\t' + std::to_string(r.Category) + '\t' +
+                             RoundTripDecimal(r.Density, 1)) +
                 "\r\n";
     }
     return text;

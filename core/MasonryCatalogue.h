@@ -106,9 +106,9 @@ private:
 };
 
 // The file text of the rows: the header, then name, material, group, f_b,
-// category, unit weight separated by tabs (f_b with one decimal, the unit
-// weight with one or two, the locale's separator); Windows-1250, lines
-// ended by CR LF.
+// category, unit weight separated by tabs (f_b and the unit weight with one
+// decimal, or the digits they need to be read back the same, the locale's
+// separator); Windows-1250, lines ended by CR LF.
 std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows);
 // Writes the file atomically; a failure leaves the previous file whole.
 TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows);

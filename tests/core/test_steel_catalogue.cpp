@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/MyUtils.h"
 #include "core/ZELBET_PN99.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -295,6 +296,39 @@ TEST(SteelCatalogue, ACutFileIsToldWithTheRowsKept)
     EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 1;"), std::string::npos);
     cat.Initialize({});
     EXPECT_FALSE(cat.FileCut());
+}
+
+// Strengths stay the texts they were typed or read as, whatever their form.
+TEST(SteelCatalogue, StrengthTextsComeBackAsTheyWereRead)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string text = Header;
+    text += "A-I\tGranice\t100\t700\t699,99999999999989\r\n";
+    text += "A-II\tUlamki\t412,34\t350.04\t1234567.891e-4\r\n";
+    text += "A-III\tWykladnik\t4e2\t 3,5E2 \t500,0000001\r\n";
+    for (const char sep : {',', '.'}) {
+        const char before = DecimalSeparator();
+        SetDecimalSeparator(sep);
+        orvtest::WriteFileBytes(file, text);
+        TSteelCatalogue cat;
+        cat.Initialize(file);
+        ASSERT_EQ(cat.Rows().size(), 19u);
+        EXPECT_EQ(cat.Rows()[5].ftk, "699,99999999999989");
+        EXPECT_EQ(cat.Rows()[9].ftk, "1234567.891e-4");
+        TSteelGrade g{};
+        cat.getStalZbrojeniowa("Ulamki", g);
+        EXPECT_DOUBLE_EQ(+g.fyk, 412.34e6);
+        const std::vector<TSteelRow> rows = cat.Rows();
+        ASSERT_TRUE(SaveSteelCatalogue(file, rows).ok());
+        const std::string written = orvtest::ReadFileBytes(file);
+        EXPECT_NE(written.find("A-III\tWykladnik\t4e2\t 3,5E2 \t500,0000001\r\n"), std::string::npos);
+        cat.Initialize(file);
+        ASSERT_EQ(cat.Rows(), rows);
+        ASSERT_TRUE(SaveSteelCatalogue(file, cat.Rows()).ok());
+        EXPECT_EQ(orvtest::ReadFileBytes(file), written);
+        SetDecimalSeparator(before);
+    }
 }
 
 TEST(SteelCatalogue, SavedFileRoundTripsByteForByte)
