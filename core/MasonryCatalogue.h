@@ -86,9 +86,9 @@ public:
     // Appends the valid rows of the file whose names are not known yet; the
     // first line is skipped. Returns how many were added.
     int LoadUserElements(const std::string& fileName);
-    // Whether the last file read held more than the catalogue keeps (rows
-    // past MaxUserMasonryUnits or bytes past MaxMasonryFileBytes, left
-    // unread), and what CatalogueCutNotice says of it; empty when not.
+    // Whether the last file read held a row the catalogue would have taken
+    // past its limits (MaxUserMasonryUnits rows, MaxMasonryFileBytes bytes),
+    // left unread, and what CatalogueCutNotice says of it; empty when not.
     bool FileCut() const { return !cutNotice_.empty(); }
     const std::string& CutNotice() const { return cutNotice_; }
 

@@ -312,6 +312,58 @@ TEST_F(MasonryCatalogueTest, ACutFileIsToldWithTheRowsKept)
     EXPECT_FALSE(cat.FileCut());
 }
 
+// Only a row the catalogue would have taken, left unread past a limit, is
+// a cut: not blank lines, bad rows or known names after the last row kept.
+TEST_F(MasonryCatalogueTest, OnlyARowLeftUnreadIsACut)
+{
+    const std::string file = dir.file("elementy_mur.def");
+    std::string full = FileText({Header});
+    for (int i = 0; i < MaxUserMasonryUnits; ++i) full += "Element " + std::to_string(i) + "\t0\t0\t10,0\t0\t18,0\r\n";
+    const std::string good = "Nadmiarowy\t0\t0\t10,0\t0\t18,0\r\n";
+    const struct {
+        std::string tail;
+        bool cut;
+    } cases[] = {
+        {"\r\n", false},
+        {"\r\n\n\r\n", false},
+        {"Zły\t0\t0\t0,0\t0\t18,0\r\n", false},
+        {"Element 7\t0\t0\t10,0\t0\t18,0\r\n", false}, // a name kept already
+        {good, true},
+        {"\r\nZły\r\n" + good + "\r\n", true},
+    };
+    TMasonryCatalogue cat;
+    for (const auto& c : cases) {
+        orvtest::WriteFileBytes(file, full + c.tail);
+        cat.Initialize(file);
+        EXPECT_EQ(userRows(cat), static_cast<std::size_t>(MaxUserMasonryUnits));
+        EXPECT_EQ(cat.FileCut(), c.cut) << c.tail;
+    }
+
+    // A file that ends exactly at the byte limit is read whole, its last line
+    // end past the limit too; a row past the limit is a cut, padding is not.
+    std::string limit = FileText({Header, "Pierwszy\t0\t0\t10,0\t0\t18,0"});
+    const std::string last = "Ostatni\t0\t0\t10,0\t0\t18,0";
+    while (limit.size() + 3 + last.size() <= MaxMasonryFileBytes) limit += "#\r\n";
+    limit.resize(MaxMasonryFileBytes - last.size() - 2, '#');
+    limit += "\r\n" + last;
+    ASSERT_EQ(limit.size(), MaxMasonryFileBytes);
+    for (const std::string& tail : {std::string(), std::string("\r\n"), std::string("\r\n#\r\n\r\n")}) {
+        orvtest::WriteFileBytes(file, limit + tail);
+        cat.Initialize(file);
+        EXPECT_EQ(userRows(cat), 2u);
+        EXPECT_FALSE(cat.FileCut()) << tail.size();
+    }
+    orvtest::WriteFileBytes(file, limit + "\r\n#\r\n" + good);
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 2u);
+    EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 2;"), std::string::npos);
+    // One byte more of the last row and it lies past the limit.
+    orvtest::WriteFileBytes(file, limit + "0\r\n");
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 1u);
+    EXPECT_TRUE(cat.FileCut());
+}
+
 TEST_F(MasonryCatalogueTest, NamesTheFileCanKeep)
 {
     EXPECT_EQ(CheckUnitName("Cegła pełna"), TUnitNameCheck::Ok);
