@@ -1,8 +1,7 @@
 #include "core/MasonryCatalogue.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
+#include <unordered_set>
 
 #include "core/Cp1250.h"
 #include "core/MyUtils.h"
@@ -161,44 +160,28 @@ void TMasonryCatalogue::Initialize(const std::string& userFile)
 
 int TMasonryCatalogue::LoadUserElements(const std::string& fileName)
 {
-    cutNotice_.clear();
-    std::ifstream f(std::filesystem::path(fileName), std::ios::binary);
-    if (!f) return 0;
-    std::string data(MaxMasonryFileBytes, '\0');
-    f.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(f.gcount()));
-    // A file cut at the limit loses its unfinished last line.
-    const bool bytesCut = data.size() == MaxMasonryFileBytes && f.peek() != std::char_traits<char>::eof();
-    if (bytesCut) {
-        const std::size_t lastEnd = data.rfind('\n');
-        data.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
-    }
-
     int added = 0;
-    std::size_t pos = data.find('\n'); // the header line
-    while (pos != std::string::npos && pos + 1 < data.size() && added < MaxUserMasonryUnits) {
-        const std::size_t start = pos + 1;
-        pos = data.find('\n', start);
-        std::string line = data.substr(start, pos == std::string::npos ? std::string::npos : pos - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > MaxMasonryLineBytes) continue;
-
+    // The names known, looked up once a line.
+    std::unordered_set<std::string> names;
+    for (const TMasonryUnitRow& r : rows_) names.insert(r.Name);
+    const auto takeRow = [this, &names](const std::string& line, bool keep) {
         std::string fields[6];
-        if (!splitFields(line, fields)) continue;
+        if (!splitFields(line, fields)) return false;
         TMasonryUnitRow row;
         row.Name = Cp1250ToUtf8(fields[0]);
         if (!parseIndex(fields[1], MasonryMaterialCount - 1, row.Material) || !parseIndex(fields[2], 3, row.Group) ||
             !parseNumber(fields[3], row.Fb) || !parseIndex(fields[4], 1, row.Category) ||
             !parseNumber(fields[5], row.Density))
-            continue;
-        if (!IsValidMasonryUnitRow(row) || IsNameExists(row.Name)) continue;
-        rows_.push_back(row);
-        ++added;
-    }
-    // Rows past the limit are left unread.
-    const bool rowsCut = added == MaxUserMasonryUnits && pos != std::string::npos && pos + 1 < data.size();
-    if (bytesCut || rowsCut)
-        cutNotice_ = CatalogueCutNotice(ExtractFileName(fileName), MaxUserMasonryUnits, MaxMasonryFileBytes, added);
+            return false;
+        if (!IsValidMasonryUnitRow(row) || names.count(row.Name) > 0) return false;
+        if (keep) {
+            names.insert(row.Name);
+            rows_.push_back(row);
+        }
+        return true;
+    };
+    cutNotice_ = ReadCatalogueRows(fileName, {MaxUserMasonryUnits, MaxMasonryFileBytes, MaxMasonryLineBytes},
+                                   takeRow, added);
     return added;
 }
 
@@ -234,24 +217,13 @@ bool TMasonryCatalogue::GetElementByName(const std::string& name, TMasonryUnitIn
 
 // --- the file ----------------------------------------------------------------------------
 
-namespace {
-// The unit weight as the editor holds it, to two decimals, the second one
-// only when it is not 0 ("13,25", "11,5", "18,0").
-std::string unitWeightText(double density)
-{
-    std::string text = FormatFixed(2, density);
-    if (text.size() > 1 && text.back() == '0') text.pop_back();
-    return text;
-}
-} // namespace
-
 std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows)
 {
     std::string text = Utf8ToCp1250(MasonryCatalogueHeader) + "\r\n";
     for (const TMasonryUnitRow& r : rows) {
         text += Utf8ToCp1250(r.Name + '\t' + std::to_string(r.Material) + '\t' + std::to_string(r.Group) + '\t' +
-                             FormatFixed(1, r.Fb) + '\t' + std::to_string(r.Category) + '\t' +
-                             unitWeightText(r.Density)) +
+                             RoundTripDecimal(r.Fb, 1) + '\t' + std::to_string(r.Category) + '\t' +
+                             RoundTripDecimal(r.Density, 1)) +
                 "\r\n";
     }
     return text;

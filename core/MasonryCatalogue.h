@@ -86,9 +86,9 @@ public:
     // Appends the valid rows of the file whose names are not known yet; the
     // first line is skipped. Returns how many were added.
     int LoadUserElements(const std::string& fileName);
-    // Whether the last file read held more than the catalogue keeps (rows
-    // past MaxUserMasonryUnits or bytes past MaxMasonryFileBytes, left
-    // unread), and what CatalogueCutNotice says of it; empty when not.
+    // Whether the last file read held a row the catalogue would have taken
+    // past its limits (MaxUserMasonryUnits rows, MaxMasonryFileBytes bytes),
+    // left unread, and what CatalogueCutNotice says of it; empty when not.
     bool FileCut() const { return !cutNotice_.empty(); }
     const std::string& CutNotice() const { return cutNotice_; }
 
@@ -106,9 +106,9 @@ private:
 };
 
 // The file text of the rows: the header, then name, material, group, f_b,
-// category, unit weight separated by tabs (f_b with one decimal, the unit
-// weight with one or two, the locale's separator); Windows-1250, lines
-// ended by CR LF.
+// category, unit weight separated by tabs (f_b and the unit weight with one
+// decimal, or the digits they need to be read back the same, the locale's
+// separator); Windows-1250, lines ended by CR LF.
 std::string MasonryCatalogueText(const std::vector<TMasonryUnitRow>& rows);
 // Writes the file atomically; a failure leaves the previous file whole.
 TFileResult SaveMasonryCatalogue(const std::string& fileName, const std::vector<TMasonryUnitRow>& rows);

@@ -212,6 +212,35 @@ std::string ShortDecimal(double value)
     return s;
 }
 
+std::string RoundTripDecimal(double value, int minDecimals)
+{
+    if (!std::isfinite(value)) return FormatFixed(minDecimals, value);
+    if (value == 0) value = 0; // no "-0"
+    const auto minimum = static_cast<std::ptrdiff_t>(std::clamp(minDecimals, 0, 18));
+    // The shortest digits that read back alike, as std::to_chars gives them.
+    // A fixed text below 1e15 has at most 15 whole digits and some 325
+    // decimals; one that would not fit takes the exponent form.
+    char buf[400] = {};
+    char* const end = buf + sizeof buf;
+    std::to_chars_result r{buf, std::errc::value_too_large};
+    std::ptrdiff_t decimals = 0;
+    if (std::fabs(value) < 1e15) {
+        r = std::to_chars(buf, end, value, std::chars_format::fixed);
+        const char* point = std::find(buf, r.ptr, '.');
+        decimals = point == r.ptr ? 0 : r.ptr - point - 1;
+    }
+    const bool fixed = r.ec == std::errc() && decimals <= 18;
+    if (!fixed) r = std::to_chars(buf, end, value, std::chars_format::scientific);
+    std::string s(buf, r.ptr);
+    const std::size_t point = s.find('.');
+    if (point != std::string::npos) s[point] = g_decimalSeparator;
+    if (fixed && decimals < minimum) {
+        if (decimals == 0) s += g_decimalSeparator;
+        s.append(static_cast<std::size_t>(minimum - decimals), '0');
+    }
+    return s;
+}
+
 std::string NormalizeDecimal(const std::string& text)
 {
     std::string result = text;

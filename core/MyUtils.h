@@ -33,6 +33,13 @@ std::string FormatFixed(int decimals, double value);
 // FormatFixed with two decimals, its trailing zeros dropped and with them a
 // separator left last: 20, 36,4, 37,25.
 std::string ShortDecimal(double value);
+// The text a file keeps of a number: the shortest that TryTextToFloat reads
+// back as the same double, with at least `minDecimals` decimals (0 to 18),
+// the locale's separator and never "-0" (18,0; 12,34; 0,0000001). A value
+// that needs more than 18 decimals, or is 1e15 or more in magnitude, is
+// written with an exponent (1e-300, 1,5e+20); NaN and the infinities as
+// FormatFixed writes them.
+std::string RoundTripDecimal(double value, int minDecimals);
 // The same appended to `out`.
 void AppendFixed(std::string& out, int decimals, double value);
 // The longest FormatFixed of a value below 1e15 in magnitude: sign, 16 whole

@@ -1,7 +1,6 @@
 #include "core/ZELBET_PN99.h"
 
-#include <filesystem>
-#include <fstream>
+#include <unordered_set>
 
 #include "core/Cp1250.h"
 #include "core/MyUtils.h"
@@ -230,28 +229,11 @@ void TSteelCatalogue::AddSteelRow(const TSteelRow& row)
 
 int TSteelCatalogue::LoadUserSteels(const std::string& fileName)
 {
-    cutNotice_.clear();
-    std::ifstream f(std::filesystem::path(fileName), std::ios::binary);
-    if (!f) return 0;
-    std::string data(MaxSteelFileBytes, '\0');
-    f.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(f.gcount()));
-    // A file cut at the limit loses its unfinished last line.
-    const bool bytesCut = data.size() == MaxSteelFileBytes && f.peek() != std::char_traits<char>::eof();
-    if (bytesCut) {
-        const std::size_t lastEnd = data.rfind('\n');
-        data.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
-    }
-
     int added = 0;
-    std::size_t pos = data.find('\n'); // the header line
-    while (pos != std::string::npos && pos + 1 < data.size() && added < MaxUserSteelRows) {
-        const std::size_t start = pos + 1;
-        pos = data.find('\n', start);
-        std::string line = data.substr(start, pos == std::string::npos ? std::string::npos : pos - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > MaxSteelLineBytes) continue;
-
+    // The marks known, looked up once a line.
+    std::unordered_set<std::string> marks;
+    for (const TSteelRow& r : rows_) marks.insert(r.Znak);
+    const auto takeRow = [this, &marks](const std::string& line, bool keep) {
         std::string rest = Cp1250ToUtf8(line);
         TSteelRow row;
         SplitAtTab(rest, row.Klasa, rest);
@@ -259,14 +241,14 @@ int TSteelCatalogue::LoadUserSteels(const std::string& fileName)
         SplitAtTab(rest, row.fyk, rest);
         SplitAtTab(rest, row.fyd, rest);
         SplitAtTab(rest, row.ftk, rest);
-        if (!IsValidSteelRow(row) || IsZnakExists(row.Znak)) continue;
-        AddSteelRow(row);
-        ++added;
-    }
-    // Rows past the limit are left unread.
-    const bool rowsCut = added == MaxUserSteelRows && pos != std::string::npos && pos + 1 < data.size();
-    if (bytesCut || rowsCut)
-        cutNotice_ = CatalogueCutNotice(ExtractFileName(fileName), MaxUserSteelRows, MaxSteelFileBytes, added);
+        if (!IsValidSteelRow(row) || marks.count(row.Znak) > 0) return false;
+        if (keep) {
+            marks.insert(row.Znak);
+            AddSteelRow(row);
+        }
+        return true;
+    };
+    cutNotice_ = ReadCatalogueRows(fileName, {MaxUserSteelRows, MaxSteelFileBytes, MaxSteelLineBytes}, takeRow, added);
     return added;
 }
 

@@ -81,9 +81,9 @@ public:
     // Appends the valid rows of the file whose marks are not known yet (the
     // first line, the header, is skipped); returns how many were added.
     int LoadUserSteels(const std::string& fileName);
-    // Whether the last file read held more than the catalogue keeps (rows
-    // past MaxUserSteelRows or bytes past MaxSteelFileBytes, left unread),
-    // and what CatalogueCutNotice says of it; empty when not.
+    // Whether the last file read held a row the catalogue would have taken
+    // past its limits (MaxUserSteelRows rows, MaxSteelFileBytes bytes), left
+    // unread, and what CatalogueCutNotice says of it; empty when not.
     bool FileCut() const { return !cutNotice_.empty(); }
     const std::string& CutNotice() const { return cutNotice_; }
 

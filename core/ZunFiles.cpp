@@ -1,5 +1,6 @@
 #include "core/ZunFiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -25,6 +26,84 @@ std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::s
            FormatFixed(0, maxRows) + " pozycji lub " + FormatFixed(0, static_cast<double>(maxBytes / 1024)) +
            " KiB). Wczytano tylko jego początek – liczba pozycji użytkownika: " + FormatFixed(0, keptRows) +
            "; reszta pliku została pominięta.";
+}
+
+namespace {
+
+// The lines of a file, read in blocks so that any length passes in bounded
+// memory.
+class TLineStream {
+public:
+    explicit TLineStream(const std::string& fileName) : file_(fs::path(fileName), std::ios::binary) {}
+
+    // The next line without its "\n" into `line`, its first `cap` bytes;
+    // `whole` false when it had more. False at the end of the file. `end` is
+    // the offset of the line's "\n" (or of the end of the file).
+    bool next(std::string& line, std::size_t cap, bool& whole, std::size_t& end)
+    {
+        line.clear();
+        whole = true;
+        bool any = false;
+        for (;;) {
+            if (pos_ == len_) {
+                file_.read(buf_, sizeof buf_);
+                len_ = static_cast<std::size_t>(file_.gcount());
+                pos_ = 0;
+                if (len_ == 0) {
+                    end = offset_;
+                    return any;
+                }
+            }
+            const char* start = buf_ + pos_;
+            const auto* lf = static_cast<const char*>(std::memchr(start, '\n', len_ - pos_));
+            const std::size_t n = lf ? static_cast<std::size_t>(lf - start) : len_ - pos_;
+            const std::size_t room = cap - line.size();
+            line.append(start, std::min(n, room));
+            whole = whole && n <= room;
+            pos_ += n;
+            offset_ += n;
+            any = any || n > 0;
+            if (lf) {
+                end = offset_;
+                ++pos_;
+                ++offset_;
+                return true;
+            }
+        }
+    }
+
+private:
+    std::ifstream file_;
+    char buf_[4096];
+    std::size_t pos_ = 0, len_ = 0, offset_ = 0;
+};
+
+} // namespace
+
+std::string ReadCatalogueRows(const std::string& fileName, const TCatalogueLimits& limits,
+                              const std::function<bool(const std::string& line, bool keep)>& row, int& kept)
+{
+    kept = 0;
+    // A pipe or a device is no catalogue: it might never end.
+    if (!FileExists(fileName)) return {};
+    TLineStream lines(fileName);
+    std::string line;
+    bool whole = true;
+    std::size_t end = 0;
+    if (!lines.next(line, 0, whole, end)) return {}; // the header
+    // One byte more than a line may hold: its "\r" when it ends in "\r\n".
+    while (lines.next(line, limits.maxLineBytes + 1, whole, end)) {
+        if (whole && !line.empty() && line.back() == '\r') {
+            line.pop_back();
+            --end;
+        }
+        if (!whole || line.size() > limits.maxLineBytes) continue;
+        const bool keep = kept < limits.maxRows && end <= limits.maxBytes;
+        if (!row(line, keep)) continue;
+        if (!keep) return CatalogueCutNotice(ExtractFileName(fileName), limits.maxRows, limits.maxBytes, kept);
+        ++kept;
+    }
+    return {};
 }
 
 bool FileExists(const std::string& fileName)

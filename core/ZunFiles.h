@@ -43,6 +43,26 @@ TFileResult FileWriteFailed(const std::string& shownName);
 // (rows and KiB) and the user's rows kept.
 std::string CatalogueCutNotice(const std::string& shownName, int maxRows, std::size_t maxBytes, int keptRows);
 
+// What a catalogue keeps of its file: the user's rows, the bytes read for
+// them and the bytes of one line (its line end aside).
+struct TCatalogueLimits {
+    int maxRows = 0;
+    std::size_t maxBytes = 0;
+    std::size_t maxLineBytes = 0;
+};
+// Reads the user's rows of a catalogue file. Every line after the first (the
+// header), without its line end ("\n" or "\r\n"), goes to `row`, which
+// answers whether the catalogue takes it as a row and takes it when `keep`;
+// a longer line than the limit is no row. Lines are kept while their text
+// ends within the first maxBytes bytes and fewer than maxRows rows were
+// taken; past the limits the lines are only asked, up to the first the
+// catalogue would have taken: then the file was cut, and the notice of
+// CatalogueCutNotice is returned. Empty when nothing the catalogue would
+// take was left; a missing file, or one that is no regular file, holds no
+// rows. `kept` is the number of rows taken.
+std::string ReadCatalogueRows(const std::string& fileName, const TCatalogueLimits& limits,
+                              const std::function<bool(const std::string& line, bool keep)>& row, int& kept);
+
 // Version number of a four-character version text ("01.3" is 13): characters
 // 1, 2 and 4 digits, character 3 a point; -1 for any other text.
 int VersionFromText(const char text[4]);

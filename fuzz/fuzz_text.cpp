@@ -52,6 +52,15 @@ void CheckFormatted(int decimals, double value)
         Fail("FormatFixed output reads back as another value", s);
 }
 
+// RoundTripDecimal: a finite value reads back as the very same double.
+void CheckRoundTrip(int decimals, double value)
+{
+    if (!std::isfinite(value)) return;
+    const std::string s = RoundTripDecimal(value, decimals);
+    double back = 0;
+    if (!TryTextToFloat(s, back) || !(back == value)) Fail("RoundTripDecimal output reads back as another value", s);
+}
+
 void CheckNumbers(int decimals, const std::string& text)
 {
     double v = 0;
@@ -59,13 +68,17 @@ void CheckNumbers(int decimals, const std::string& text)
     if (ok && !std::isfinite(v)) Fail("TryTextToFloat accepted a non-finite number", text);
     const double t = TextToFloat(text);
     if (ok ? !(t == v) : t != 0) Fail("TextToFloat disagrees with TryTextToFloat", text);
-    if (ok) CheckFormatted(decimals, v);
+    if (ok) {
+        CheckFormatted(decimals, v);
+        CheckRoundTrip(decimals, v);
+    }
     (void)NormalizeDecimal(text);
 
     if (text.size() >= 8) {
         double raw;
         std::memcpy(&raw, text.data(), 8);
         CheckFormatted(decimals, raw);
+        CheckRoundTrip(decimals, raw);
         (void)UtilisationText(raw, v);
         (void)RoundToInt(raw);
         if (std::isfinite(raw) && !(std::fabs(RoundHalfEven(raw) - raw) <= 0.5))

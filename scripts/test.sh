@@ -15,13 +15,13 @@ bash scripts/setup.sh build-asan -DORV_CORE_ONLY=ON -DORV_SANITIZE=ON -DCMAKE_BU
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-# libFuzzer targets: about 20 s each, the four at once, from their seed
+# libFuzzer targets: about 20 s each, all at once, from their seed
 # corpora copied into a scratch corpus under the build folder. Any finding
 # (crash, sanitizer report, failed check, an input taking over 10 s) fails
 # the run.
 bash scripts/setup.sh build-fuzz -DORV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DORV_BENCH=OFF -DORV_WERROR=ON
 fuzz_dir=build-fuzz/fuzz
-fuzz_targets=(project storey text scheme wrap)
+fuzz_targets=(project storey catalogue text scheme wrap)
 rm -rf "$fuzz_dir/corpus" "$fuzz_dir/out"
 mkdir -p "$fuzz_dir/corpus" "$fuzz_dir/out"
 pids=()

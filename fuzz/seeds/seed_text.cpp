@@ -37,6 +37,8 @@ int main(int argc, char** argv)
     seed(Options(true, 18) + " -3.5e2 ");
     seed(Options(false, 2) + "+12,5");
     seed(Options(false, 2) + "\t7\t");
+    seed(Options(false, 1) + RoundTripDecimal(0.1 + 0.2, 1));
+    seed(Options(true, 1) + "4.9406564584124654e-324");
 
     SetDecimalSeparator(',');
     for (const std::string& line : SeedReportLines(false, 1, 6)) seed(Options(false, 2) + line);

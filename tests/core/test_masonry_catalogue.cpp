@@ -3,6 +3,7 @@
 // catalogue unit taken into an element.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -157,6 +158,58 @@ TEST_F(MasonryCatalogueTest, UnitWeightKeepsTheEditorsTwoDecimals)
     EXPECT_TRUE(orvtest::ReadFileBytes(file) == written);
 }
 
+// Whatever the reader takes comes back from a save as it was read, under a
+// Polish and a C separator and across them; a second save is the first.
+TEST_F(MasonryCatalogueTest, EveryValueReadIsWrittenBackTheSame)
+{
+    const std::string file = dir.file("elementy_mur.def");
+    const std::string text = FileText({
+        Header,
+        "f_b 0,04\t0\t0\t0,04\t0\t18",
+        "f_b 12,34\t0\t1\t12.34\t0\t13,333",
+        "f_b 1e-7\t1\t0\t1e-7\t0\t0,30000000000000004",
+        "Na granicach\t2\t3\t1000\t1\t30",
+        "Tuż pod granicami\t3\t1\t999,99999999999989\t1\t29.999999999999996",
+        "Najmniejsze\t4\t0\t4.9406564584124654e-324\t0\t-0",
+        "Wykładnik\t5\t1\t1,5E-300\t0\t 1e-5 ",
+    });
+    const std::string lines[] = {
+        "f_b 0,04\t0\t0\t0,04\t0\t18,0\r\n",
+        "f_b 12,34\t0\t1\t12,34\t0\t13,333\r\n",
+        "f_b 1e-7\t1\t0\t0,0000001\t0\t0,30000000000000004\r\n",
+        "Na granicach\t2\t3\t1000,0\t1\t30,0\r\n",
+        "Tuż pod granicami\t3\t1\t999,9999999999999\t1\t29,999999999999996\r\n",
+        "Najmniejsze\t4\t0\t5e-324\t0\t0,0\r\n",
+        "Wykładnik\t5\t1\t1,5e-300\t0\t0,00001\r\n",
+    };
+    for (const char sep : {',', '.'}) {
+        SetDecimalSeparator(sep);
+        orvtest::WriteFileBytes(file, text);
+        TMasonryCatalogue read;
+        read.Initialize(file);
+        ASSERT_EQ(userRows(read), 7u) << sep;
+        EXPECT_EQ(read.Rows()[27].Fb, 0.04);
+        EXPECT_EQ(read.Rows()[28].Fb, 12.34);
+        EXPECT_EQ(read.Rows()[32].Fb, 5e-324);
+        const std::vector<TMasonryUnitRow> rows = read.Rows();
+
+        ASSERT_TRUE(SaveMasonryCatalogue(file, rows).ok());
+        const std::string written = orvtest::ReadFileBytes(file);
+        for (std::string line : lines) {
+            if (sep == '.') std::replace(line.begin() + line.find('\t'), line.end(), ',', '.');
+            EXPECT_NE(written.find(Utf8ToCp1250(line)), std::string::npos) << line;
+        }
+        for (const char readSep : {',', '.'}) {
+            SetDecimalSeparator(readSep);
+            read.Initialize(file);
+            ASSERT_EQ(read.Rows(), rows) << sep << readSep;
+        }
+        SetDecimalSeparator(sep);
+        ASSERT_TRUE(SaveMasonryCatalogue(file, read.Rows()).ok());
+        EXPECT_TRUE(orvtest::ReadFileBytes(file) == written) << sep;
+    }
+}
+
 TEST_F(MasonryCatalogueTest, BadLinesAreRefusedOneByOne)
 {
     const std::string file = dir.file("elementy_mur.def");
@@ -257,6 +310,58 @@ TEST_F(MasonryCatalogueTest, ACutFileIsToldWithTheRowsKept)
     orvtest::WriteFileBytes(file, FileText({Header, "Pierwszy\t0\t0\t10,0\t0\t18,0"}));
     cat.Initialize(file);
     EXPECT_FALSE(cat.FileCut());
+}
+
+// Only a row the catalogue would have taken, left unread past a limit, is
+// a cut: not blank lines, bad rows or known names after the last row kept.
+TEST_F(MasonryCatalogueTest, OnlyARowLeftUnreadIsACut)
+{
+    const std::string file = dir.file("elementy_mur.def");
+    std::string full = FileText({Header});
+    for (int i = 0; i < MaxUserMasonryUnits; ++i) full += "Element " + std::to_string(i) + "\t0\t0\t10,0\t0\t18,0\r\n";
+    const std::string good = "Nadmiarowy\t0\t0\t10,0\t0\t18,0\r\n";
+    const struct {
+        std::string tail;
+        bool cut;
+    } cases[] = {
+        {"\r\n", false},
+        {"\r\n\n\r\n", false},
+        {"Zły\t0\t0\t0,0\t0\t18,0\r\n", false},
+        {"Element 7\t0\t0\t10,0\t0\t18,0\r\n", false}, // a name kept already
+        {good, true},
+        {"\r\nZły\r\n" + good + "\r\n", true},
+    };
+    TMasonryCatalogue cat;
+    for (const auto& c : cases) {
+        orvtest::WriteFileBytes(file, full + c.tail);
+        cat.Initialize(file);
+        EXPECT_EQ(userRows(cat), static_cast<std::size_t>(MaxUserMasonryUnits));
+        EXPECT_EQ(cat.FileCut(), c.cut) << c.tail;
+    }
+
+    // A file that ends exactly at the byte limit is read whole, its last line
+    // end past the limit too; a row past the limit is a cut, padding is not.
+    std::string limit = FileText({Header, "Pierwszy\t0\t0\t10,0\t0\t18,0"});
+    const std::string last = "Ostatni\t0\t0\t10,0\t0\t18,0";
+    while (limit.size() + 3 + last.size() <= MaxMasonryFileBytes) limit += "#\r\n";
+    limit.resize(MaxMasonryFileBytes - last.size() - 2, '#');
+    limit += "\r\n" + last;
+    ASSERT_EQ(limit.size(), MaxMasonryFileBytes);
+    for (const std::string& tail : {std::string(), std::string("\r\n"), std::string("\r\n#\r\n\r\n")}) {
+        orvtest::WriteFileBytes(file, limit + tail);
+        cat.Initialize(file);
+        EXPECT_EQ(userRows(cat), 2u);
+        EXPECT_FALSE(cat.FileCut()) << tail.size();
+    }
+    orvtest::WriteFileBytes(file, limit + "\r\n#\r\n" + good);
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 2u);
+    EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 2;"), std::string::npos);
+    // One byte more of the last row and it lies past the limit.
+    orvtest::WriteFileBytes(file, limit + "0\r\n");
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 1u);
+    EXPECT_TRUE(cat.FileCut());
 }
 
 TEST_F(MasonryCatalogueTest, NamesTheFileCanKeep)

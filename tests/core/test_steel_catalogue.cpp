@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/MyUtils.h"
 #include "core/ZELBET_PN99.h"
 #include "tests/core/support/TestSupport.h"
 
@@ -289,12 +290,94 @@ TEST(SteelCatalogue, ACutFileIsToldWithTheRowsKept)
 
     std::string padded = std::string(Header) + "A-I\tPierwszy\t240\t210\t320\r\n";
     while (padded.size() <= MaxSteelFileBytes) padded += "#\r\n";
-    orvtest::WriteFileBytes(file, padded);
+    orvtest::WriteFileBytes(file, padded + "A-I\tZaLimitem\t240\t210\t320\r\n");
     cat.Initialize(file);
     EXPECT_EQ(cat.Rows().size(), 17u);
     EXPECT_NE(cat.CutNotice().find("pozycji użytkownika: 1;"), std::string::npos);
     cat.Initialize({});
     EXPECT_FALSE(cat.FileCut());
+}
+
+// Only a grade the catalogue would have taken, left unread past a limit, is
+// a cut: not blank lines, bad rows or known marks after the last row kept.
+TEST(SteelCatalogue, OnlyARowLeftUnreadIsACut)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string full = Header;
+    for (int k = 0; k < MaxUserSteelRows; ++k) full += "A-III\tU" + std::to_string(k) + "\t400\t350\t500\r\n";
+    const std::string good = "A-III\tNadmiar\t400\t350\t500\r\n";
+    const struct {
+        std::string tail;
+        bool cut;
+    } cases[] = {
+        {"\r\n", false},
+        {"\n\n", false},
+        {"A-III\tZly\t40\t350\t500\r\n", false},
+        {"A-0\tU12\t220\t190\t260\r\n", false}, // a mark kept already
+        {"A-III\tRB400\t400\t350\t440\r\n", false}, // a built-in mark
+        {good, true},
+        {"\r\n#\r\n" + good, true},
+    };
+    TSteelCatalogue cat;
+    for (const auto& c : cases) {
+        orvtest::WriteFileBytes(file, full + c.tail);
+        cat.Initialize(file);
+        EXPECT_EQ(cat.Rows().size(), 16u + MaxUserSteelRows);
+        EXPECT_EQ(cat.FileCut(), c.cut) << c.tail;
+    }
+
+    // A file that ends exactly at the byte limit is read whole, its last line
+    // end past the limit too; a grade past the limit is a cut.
+    std::string limit = std::string(Header) + "A-I\tPierwszy\t240\t210\t320\r\n";
+    const std::string last = "A-I\tOstatni\t240\t210\t320";
+    while (limit.size() + 3 + last.size() <= MaxSteelFileBytes) limit += "#\r\n";
+    limit.resize(MaxSteelFileBytes - last.size() - 2, '#');
+    limit += "\r\n" + last;
+    ASSERT_EQ(limit.size(), MaxSteelFileBytes);
+    for (const std::string& tail : {std::string(), std::string("\r\n"), std::string("\n#\r\n")}) {
+        orvtest::WriteFileBytes(file, limit + tail);
+        cat.Initialize(file);
+        EXPECT_EQ(cat.Rows().size(), 18u);
+        EXPECT_FALSE(cat.FileCut()) << tail.size();
+    }
+    orvtest::WriteFileBytes(file, limit + "\r\n" + good);
+    cat.Initialize(file);
+    EXPECT_EQ(cat.Rows().size(), 18u);
+    EXPECT_TRUE(cat.FileCut());
+}
+
+// Strengths stay the texts they were typed or read as, whatever their form.
+TEST(SteelCatalogue, StrengthTextsComeBackAsTheyWereRead)
+{
+    orvtest::ScratchDir dir;
+    const std::string file = dir.file("stal_zbrojeniowa.def");
+    std::string text = Header;
+    text += "A-I\tGranice\t100\t700\t699,99999999999989\r\n";
+    text += "A-II\tUlamki\t412,34\t350.04\t1234567.891e-4\r\n";
+    text += "A-III\tWykladnik\t4e2\t 3,5E2 \t500,0000001\r\n";
+    for (const char sep : {',', '.'}) {
+        const char before = DecimalSeparator();
+        SetDecimalSeparator(sep);
+        orvtest::WriteFileBytes(file, text);
+        TSteelCatalogue cat;
+        cat.Initialize(file);
+        ASSERT_EQ(cat.Rows().size(), 19u);
+        EXPECT_EQ(cat.Rows()[5].ftk, "699,99999999999989");
+        EXPECT_EQ(cat.Rows()[9].ftk, "1234567.891e-4");
+        TSteelGrade g{};
+        cat.getStalZbrojeniowa("Ulamki", g);
+        EXPECT_DOUBLE_EQ(+g.fyk, 412.34e6);
+        const std::vector<TSteelRow> rows = cat.Rows();
+        ASSERT_TRUE(SaveSteelCatalogue(file, rows).ok());
+        const std::string written = orvtest::ReadFileBytes(file);
+        EXPECT_NE(written.find("A-III\tWykladnik\t4e2\t 3,5E2 \t500,0000001\r\n"), std::string::npos);
+        cat.Initialize(file);
+        ASSERT_EQ(cat.Rows(), rows);
+        ASSERT_TRUE(SaveSteelCatalogue(file, cat.Rows()).ok());
+        EXPECT_EQ(orvtest::ReadFileBytes(file), written);
+        SetDecimalSeparator(before);
+    }
 }
 
 TEST(SteelCatalogue, SavedFileRoundTripsByteForByte)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -146,6 +147,50 @@ TEST_F(Utils, ShortDecimalDropsTrailingZerosOfTheTwoDecimalText)
     EXPECT_EQ(ShortDecimal(0.001), "0");
     EXPECT_EQ(ShortDecimal(-0.001), "0");
     EXPECT_EQ(ShortDecimal(1234567), "1234567");
+}
+
+// The text a file keeps of a number reads back as the same double, under
+// either separator, and is the one-decimal text wherever that already does.
+TEST_F(Utils, RoundTripDecimalReadsBackAsTheSameDouble)
+{
+    struct Row { int d; double v; const char* s; } rows[] = {
+        {1, 0.04, "0,04"}, {1, 12.34, "12,34"}, {1, 1e-7, "0,0000001"}, {1, 1234567.891, "1234567,891"},
+        {1, 18, "18,0"}, {1, 7.5, "7,5"}, {2, 13.25, "13,25"}, {3, 0.5, "0,500"}, {0, 30, "30"},
+        {1, 0.1 + 0.2, "0,30000000000000004"}, {1, 999.9999999999999, "999,9999999999999"},
+        {1, -0.0, "0,0"}, {1, -2.5, "-2,5"}, {1, 1e-18, "0,000000000000000001"},
+        // Past 18 decimals or from 1e15 on, with an exponent.
+        {1, 1.5e-19, "1,5e-19"}, {1, 1e-300, "1e-300"}, {1, 5e-324, "5e-324"}, {1, 1e15, "1e+15"},
+        {1, -1.7976931348623157e308, "-1,7976931348623157e+308"},
+    };
+    for (const Row& r : rows) {
+        const std::string text = RoundTripDecimal(r.v, r.d);
+        EXPECT_EQ(text, r.s) << r.v;
+        double back = 1;
+        ASSERT_TRUE(TryTextToFloat(text, back)) << text;
+        EXPECT_EQ(back, r.v) << text;
+    }
+    EXPECT_EQ(RoundTripDecimal(std::nan(""), 1), "NAN");
+
+    // Any double: the same double again, whichever separator wrote and reads it.
+    std::mt19937_64 bits(7);
+    for (int i = 0; i < 20000; ++i) {
+        double v = 0;
+        const std::uint64_t b = bits();
+        std::memcpy(&v, &b, sizeof v);
+        if (!std::isfinite(v)) continue;
+        SetDecimalSeparator(i % 2 ? '.' : ',');
+        const std::string text = RoundTripDecimal(v, i % 4);
+        SetDecimalSeparator(i % 3 ? '.' : ',');
+        double back = 0;
+        ASSERT_TRUE(TryTextToFloat(text, back)) << text;
+        ASSERT_EQ(back, v) << text;
+    }
+    // Tenths and hundredths keep the texts of FormatFixed.
+    SetDecimalSeparator(',');
+    for (int k = 0; k <= 100000; ++k) {
+        ASSERT_EQ(RoundTripDecimal(k / 10.0, 1), FormatFixed(1, k / 10.0)) << k;
+        ASSERT_EQ(RoundTripDecimal(k / 100.0, 2), FormatFixed(2, k / 100.0)) << k;
+    }
 }
 
 TEST_F(Utils, GeometryHelpers)

@@ -619,3 +619,35 @@ TEST_F(CatalogueDialogs, ACutCatalogueIsToldOnceAndWrittenOnlyWithTheUsersWord)
     EXPECT_NE(steelDlg.result(), QDialog::Accepted);
     EXPECT_EQ(orvtest::ReadFileBytes(steelFile), steel);
 }
+
+// A catalogue of exactly as many rows as it keeps, then a blank line or a bad
+// row, was read whole: nothing is told and OK writes it without asking.
+TEST_F(CatalogueDialogs, AFullCatalogueReadWholeIsWrittenWithoutAsking)
+{
+    const QString user = file("dane");
+    SetCatalogueFolders(user, file("program"));
+    QDir().mkpath(user);
+    std::string masonry = "Nazwa\r\n";
+    for (int i = 0; i < MaxUserMasonryUnits; ++i) masonry += "Cegła " + std::to_string(i) + "\t0\t0\t25,0\t0\t18,0\r\n";
+    orvtest::WriteFileBytes(dir.file("dane/elementy_mur.def"), Utf8ToCp1250(masonry + "\r\n"));
+    std::string steel = "Klasa\tZnak\tfyk\tfyd\tftk\r\n";
+    for (int k = 0; k < MaxUserSteelRows; ++k) steel += "A-III\tU" + std::to_string(k) + "\t400\t350\t500\r\n";
+    orvtest::WriteFileBytes(dir.file("dane/stal_zbrojeniowa.def"), steel + "A-III\tZly\t0\t0\t0\r\n");
+
+    const TMasonryCatalogue cat = LoadMasonryCatalogue();
+    TSteelCatalogue grades;
+    LoadSteelCatalogue(grades);
+    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(cat.Rows().size(), 27u + MaxUserMasonryUnits);
+    ASSERT_EQ(grades.Rows().size(), 16u + MaxUserSteelRows);
+
+    messages.answer = mrNo;
+    TElementsListDlg dlg;
+    PressOk(dlg, cat.Rows(), MasonryCatalogueFileName);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    TSteelDlg steelDlg;
+    PressOk(steelDlg, grades.Rows(), SteelCatalogueFileName);
+    EXPECT_EQ(steelDlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(orvtest::ReadFileBytes(dir.file("dane/stal_zbrojeniowa.def")), SteelCatalogueText(grades.Rows()));
+}
