@@ -99,6 +99,10 @@ std::string ReadCatalogueRows(const std::string& fileName, const TCatalogueLimit
         }
         if (!whole || line.size() > limits.maxLineBytes) continue;
         const bool keep = kept < limits.maxRows && end <= limits.maxBytes;
+        // Past the limits the file is looked at for as many bytes again; what
+        // lies beyond that is left unread, and so told as cut.
+        if (!keep && end > 2 * limits.maxBytes)
+            return CatalogueCutNotice(ExtractFileName(fileName), limits.maxRows, limits.maxBytes, kept);
         if (!row(line, keep)) continue;
         if (!keep) return CatalogueCutNotice(ExtractFileName(fileName), limits.maxRows, limits.maxBytes, kept);
         ++kept;

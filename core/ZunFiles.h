@@ -57,7 +57,9 @@ struct TCatalogueLimits {
 // ends within the first maxBytes bytes and fewer than maxRows rows were
 // taken; past the limits the lines are only asked, up to the first the
 // catalogue would have taken: then the file was cut, and the notice of
-// CatalogueCutNotice is returned. Empty when nothing the catalogue would
+// CatalogueCutNotice is returned. So that no file holds the reader long,
+// the lines are asked only up to 2 * maxBytes; a file that goes on past
+// that without such a line is told as cut as well. Empty when nothing the catalogue would
 // take was left; a missing file, or one that is no regular file, holds no
 // rows. `kept` is the number of rows taken.
 std::string ReadCatalogueRows(const std::string& fileName, const TCatalogueLimits& limits,

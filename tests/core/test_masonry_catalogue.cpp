@@ -362,6 +362,18 @@ TEST_F(MasonryCatalogueTest, OnlyARowLeftUnreadIsACut)
     cat.Initialize(file);
     EXPECT_EQ(userRows(cat), 1u);
     EXPECT_TRUE(cat.FileCut());
+
+    // Padding is looked through up to twice the limit; a file that goes on
+    // past that is not read to its end but told as cut.
+    std::string padding;
+    while (limit.size() + padding.size() + 3 <= 2 * MaxMasonryFileBytes) padding += "#\r\n";
+    orvtest::WriteFileBytes(file, limit + "\r\n" + padding);
+    cat.Initialize(file);
+    EXPECT_FALSE(cat.FileCut());
+    orvtest::WriteFileBytes(file, limit + "\r\n" + padding + "#\r\n#\r\n");
+    cat.Initialize(file);
+    EXPECT_EQ(userRows(cat), 2u);
+    EXPECT_TRUE(cat.FileCut());
 }
 
 TEST_F(MasonryCatalogueTest, NamesTheFileCanKeep)
