@@ -88,9 +88,19 @@ QString MessageButtonCaption(unsigned button)
 
 QString JoinedDetails(const QString& details)
 {
-    QString s = details;
-    s.remove(QLatin1Char('\r'));
-    s.remove(QLatin1Char('\n'));
+    QString s;
+    s.reserve(details.size());
+    bool lineBreak = false;
+    for (const QChar c : details) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lineBreak = true;
+            continue;
+        }
+        // the lines' sentences stay apart, by one blank
+        if (lineBreak && !s.isEmpty() && !s.back().isSpace() && !c.isSpace()) s += QLatin1Char(' ');
+        lineBreak = false;
+        s += c;
+    }
     return s;
 }
 

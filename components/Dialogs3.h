@@ -65,7 +65,8 @@ constexpr unsigned TaskDialogButtons(unsigned buttons)
 // after a path's separators, never inside its folder names.
 QString PathsBreakAtSeparators(const QString& text);
 
-// Details as one line: every CR and LF removed.
+// Details as one line: every CR and LF removed, a blank where two lines'
+// words would otherwise touch.
 QString JoinedDetails(const QString& details);
 
 } // namespace orv

@@ -14,6 +14,10 @@
 #include <QTest>
 
 #include "components/Dialogs3.h"
+#include "core/MyUtils.h"
+#include "core/ZunEditor.h"
+#include "tests/common/WhenOpen.h"
+#include "tests/core/support/CalcSupport.h"
 
 using namespace orv;
 
@@ -116,6 +120,29 @@ TEST(MessageBox, ReturnPressesTheFocusedButton)
         EXPECT_EQ(form.result(), c.result) << c.focused;
         EXPECT_FALSE(form.isVisible()) << c.focused;
     }
+}
+
+TEST(MessageBox, DetailsOnOneLineKeepTheirSentencesApart)
+{
+    orvtest::EnsureApp<QApplication>();
+    SetDecimalSeparator(',');
+    // an autoclaved aerated concrete unit chosen under f_b = 10 MPa: its limit is 7 MPa
+    auto before = orvtest::DefaultInput(), after = orvtest::DefaultInput();
+    after->RodzajElementuM = mkAAC;
+    TRangeFault fault;
+    ASSERT_TRUE(LimitMovedPastValue(*before, *after, fault));
+    QtMessageService service;
+    IMessageService* previous = BindMessageService(&service);
+    QString shown;
+    orvtest::WhenOpen<TMessageForm>([&shown](TMessageForm& form) {
+        shown = orvtest::VisibleText(form.findChild<QLabel*>("Message")->text());
+        form.findChild<QPushButton*>("OK")->click();
+    });
+    ShowLimitMovedMessage(fault);
+    BindMessageService(previous);
+    EXPECT_EQ(shown.toStdString(), "znormalizowana wytrzymałość elementu f_b = 10,0 MPa Wartość maksymalna: 7,0 MPa");
+    // a blank already at a line's end or start is not doubled
+    EXPECT_EQ(JoinedDetails("a\r\nb \rc\n d\r"), "a b c d");
 }
 
 TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
