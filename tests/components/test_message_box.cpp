@@ -145,6 +145,30 @@ TEST(MessageBox, DetailsOnOneLineKeepTheirSentencesApart)
     EXPECT_EQ(JoinedDetails("a\r\nb \rc\n d\r"), "a b c d");
 }
 
+TEST(MessageBox, AClosingQuestionMarkNeverStandsAloneOnTheLastLine)
+{
+    orvtest::EnsureApp<QApplication>();
+    const QString message = QStringLiteral("Czy na pewno usunąć element \"Ściana zewnętrzna nośna osi A\" ?");
+    TMessageForm form(QStringLiteral("Usunąć?"), message, mdConfirmation, mbYes | mbNo);
+    QLabel* label = form.findChild<QLabel*>("Message");
+    EXPECT_EQ(label->text(), QString(message).replace(QStringLiteral(" ?"), QStringLiteral("\u00a0?")));
+    int wrapped = 0;
+    for (int width = 40; width <= 400; ++width) {
+        const QStringList lines = orvtest::WrappedLines(label->text(), label->font(), width);
+        if (lines.size() < 2) continue;
+        ++wrapped;
+        EXPECT_NE(orvtest::VisibleText(lines.back()).trimmed(), "?") << width;
+    }
+    EXPECT_GT(wrapped, 100);
+    // a blank before other text stays a place to break
+    EXPECT_EQ(ClosingMarksKeepTheirWord(QStringLiteral("a ?b ?! c ?")), QStringLiteral("a ?b\u00a0?! c\u00a0?"));
+    // the message copied out of the box is the message
+    label->setSelection(0, int(label->text().size()));
+    QApplication::clipboard()->clear();
+    QTest::keySequence(label, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), message);
+}
+
 TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)
 {
     orvtest::EnsureApp<QApplication>();
