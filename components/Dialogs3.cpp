@@ -88,15 +88,26 @@ QString MessageButtonCaption(unsigned button)
 
 QString JoinedDetails(const QString& details)
 {
-    QString s = details;
-    s.remove(QLatin1Char('\r'));
-    s.remove(QLatin1Char('\n'));
+    QString s;
+    s.reserve(details.size());
+    bool lineBreak = false;
+    for (const QChar c : details) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lineBreak = true;
+            continue;
+        }
+        // the lines' sentences stay apart, by one blank
+        if (lineBreak && !s.isEmpty() && !s.back().isSpace() && !c.isSpace()) s += QLatin1Char(' ');
+        lineBreak = false;
+        s += c;
+    }
     return s;
 }
 
 namespace {
 
 constexpr char16_t kJoiner = 0x2060, kBreak = 0x200B;  // word joiner, zero-width space
+constexpr char16_t kNoBreakSpace = 0x00A0;
 
 // The message's selection copied as the user reads it, without the marks
 // that steer its line breaking: by the copy keys and by the label's menu.
@@ -126,7 +137,7 @@ private:
     {
         if (!label_->hasSelectedText()) return;
         QString text = label_->selectedText();
-        text.remove(QChar(kJoiner)).remove(QChar(kBreak));
+        text.remove(QChar(kJoiner)).remove(QChar(kBreak)).replace(QChar(kNoBreakSpace), QLatin1Char(' '));
         QGuiApplication::clipboard()->setText(text);
     }
     QLabel* label_;
@@ -162,6 +173,23 @@ QString PathsBreakAtSeparators(const QString& text)
         line = words.join(QLatin1Char(' '));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString ClosingMarksKeepTheirWord(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype e = i + 1;
+        while (e < text.size() && (text[e] == QLatin1Char('?') || text[e] == QLatin1Char('!'))) ++e;
+        // a word of marks alone ends the sentence of the word before it (a
+        // word joiner does not hold a line together at a blank: the blank
+        // becomes a no-break space)
+        const bool alone = text[i] == QLatin1Char(' ') && e > i + 1 &&
+                           (e == text.size() || text[e] == QLatin1Char(' ') || text[e] == QLatin1Char('\n'));
+        out += alone ? QChar(kNoBreakSpace) : text[i];
+    }
+    return out;
 }
 
 TMessageForm::TMessageForm(const QString& instruction, const QString& message, unsigned char dlgType,
@@ -202,7 +230,7 @@ TMessageForm::TMessageForm(const QString& instruction, const QString& message, u
     }
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Message"));
-    label->setText(PathsBreakAtSeparators(message));
+    label->setText(PathsBreakAtSeparators(ClosingMarksKeepTheirWord(message)));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setMaximumWidth(textWidth);

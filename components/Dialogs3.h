@@ -65,7 +65,13 @@ constexpr unsigned TaskDialogButtons(unsigned buttons)
 // after a path's separators, never inside its folder names.
 QString PathsBreakAtSeparators(const QString& text);
 
-// Details as one line: every CR and LF removed.
+// The text with a word of question or exclamation marks alone (the " ?" of
+// "Czy na pewno usunąć element "A" ?") kept on the line of the word before
+// it: the blank before it becomes a no-break space (copied as a blank).
+QString ClosingMarksKeepTheirWord(const QString& text);
+
+// Details as one line: every CR and LF removed, a blank where two lines'
+// words would otherwise touch.
 QString JoinedDetails(const QString& details);
 
 } // namespace orv

@@ -35,6 +35,8 @@ void AppendRtfChars(std::string& out, const char* first, const char* last)
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);
+        } else if (c == 0xA0) {
+            out += "\\~";  // the no-break space an editor keeps
         } else if (c >= 0x80) {
             out += "\\'";
             out += kHexDigits[c >> 4];

@@ -1,6 +1,6 @@
 // Report mark-up to RTF: text runs, the document head, embedded pictures.
 // Input texts are UTF-8; the RTF is plain ASCII with the characters of code
-// page 1250 written as \'xx escapes.
+// page 1250 written as \'xx escapes, the no-break space as \~.
 #pragma once
 
 #include <cstdint>

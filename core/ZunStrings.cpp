@@ -170,7 +170,60 @@ void ResetLines(int bodyX, int columnX, TReportSheet& sheet)
     sheet.Count = 0;
 }
 
+// A no-break space (U+00A0, byte 0xA0 of code page 1250): the report's line
+// breaking, the RTF and the results view never part the words it joins.
+constexpr const char* kNoBreakSpace = "\u00a0";
+
+// The units the report writes after a value.
+bool IsUnitWord(const std::string& word)
+{
+    static const char* const kUnits[] = {"MPa", "GPa", "kPa", "kN", "kNm", "cm", "mm", "m", "mb"};
+    for (const char* u : kUnits)
+        if (word == u) return true;
+    return false;
+}
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Does a value end just before position i: a digit, or a sign standing for
+// a value not computed ("?" or a dash, a word of its own)?
+bool ValueEndsAt(const std::string& s, std::size_t i)
+{
+    if (i == 0) return false;
+    if (s[i - 1] >= '0' && s[i - 1] <= '9') return true;
+    for (const char* sign : {"?", "-", "\u2013", "\u2014"}) {
+        const std::size_t n = std::strlen(sign);
+        if (i >= n && s.compare(i - n, n, sign) == 0) return i == n || s[i - n - 1] == ' ';
+    }
+    return false;
+}
+
+// The text with the blank between each value and its unit ("500,0 cm",
+// "369,06 kN/m", "0,3 m%I2%N") turned into a no-break space, so that a
+// value and its unit never part at a line's end.
+std::string JoinValuesToUnits(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' && ValueEndsAt(text, i)) {
+            std::size_t e = i + 1;
+            while (e < text.size() && IsAsciiLetter(text[e])) ++e;
+            // the unit is a whole word: a letter of any script would go on with it
+            const bool whole = e == text.size() || (!(text[e] >= '0' && text[e] <= '9') &&
+                                                    static_cast<unsigned char>(text[e]) < 0x80);
+            if (whole && IsUnitWord(text.substr(i + 1, e - i - 1))) {
+                out += kNoBreakSpace;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 // Writes lines one after another; lines beyond the sheet's end are dropped.
+// Every text it writes has its values joined to their units.
 class SheetWriter {
 public:
     SheetWriter(TReportSheet& sheet, int headingX, int first)
@@ -180,14 +233,14 @@ public:
     {
         if (!next()) return;
         TReportLine& l = sheet_.Line(n_);
-        l.setText(text);
+        l.setText(JoinValuesToUnits(text));
         l.Color = color;
     }
     void heading(const std::string& text, TColor color = clBtnText)
     {
         if (!next()) return;
         TReportLine& l = sheet_.Line(n_);
-        l.setText(text);
+        l.setText(JoinValuesToUnits(text));
         l.Color = color;
         l.X1 = headingX_;
     }
@@ -201,13 +254,13 @@ public:
     {
         if (n_ < 1 || n_ > MaxReportLines) return;
         TReportLine& l = sheet_.Line(n_);
-        l.setText(l.text() + text);
+        l.setText(JoinValuesToUnits(l.text() + text));
     }
     // Replaces the text of the line just written.
     void replace(const std::string& text)
     {
         if (n_ < 1 || n_ > MaxReportLines) return;
-        sheet_.Line(n_).setText(text);
+        sheet_.Line(n_).setText(JoinValuesToUnits(text));
     }
     void finish() { sheet_.Count = n_ < MaxReportLines ? n_ : MaxReportLines; }
 

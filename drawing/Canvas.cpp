@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPalette>
@@ -316,12 +317,68 @@ TPoint PainterCanvas::textExtent(const std::string& text)
     return extent;
 }
 
-int PainterCanvas::textInkRight(const std::string& text)
+namespace {
+
+// The painter draws onto pixels one for one: what its text's glyphs take
+// can be counted.
+bool DrawsPixels(QPainter& p)
 {
-    const int width = textWidth(text);
-    if (text.empty()) return width;
+    const QPaintDevice* device = p.device();
+    return device && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           device->devicePixelRatioF() == 1.0 && p.combinedTransform().type() <= QTransform::TxTranslate;
+}
+
+// The columns the rasteriser inks for s in font, drawn from x = 0 on a
+// device of the given resolution; `box` (the glyphs' outline box) tells
+// where to look.
+TTextInk RasterInk(const QFont& font, const QString& s, const QRect& box, int dpiX, int dpiY)
+{
+    constexpr int pad = 2;
+    QImage image(box.width() + 2 * pad, box.height() + 2 * pad, QImage::Format_RGB32);
+    image.setDotsPerMeterX(std::lround(dpiX / 0.0254));
+    image.setDotsPerMeterY(std::lround(dpiY / 0.0254));
+    image.fill(Qt::white);
+    const int ox = pad - box.left();
+    {
+        QPainter q(&image);
+        q.setRenderHint(QPainter::TextAntialiasing, false);
+        q.setFont(font);
+        q.setPen(Qt::black);
+        q.drawText(ox, pad - box.top(), s);
+    }
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    if (first < 0) return {};
+    return {first - ox, last + 1 - ox};
+}
+
+} // namespace
+
+std::optional<TTextInk> PainterCanvas::textInk(const std::string& text)
+{
+    if (text.empty()) return TTextInk{};
+    std::string key = measureKey(text);
+    if (const auto it = inks_.find(key); it != inks_.end()) return it->second;
     applyFont();
-    return std::max(width, p_.fontMetrics().tightBoundingRect(QStr(text)).right() + 1);
+    const QString s = QStr(text);
+    const QRect box = p_.fontMetrics().tightBoundingRect(s);
+    TTextInk ink;
+    if (!box.isEmpty()) {
+        // the outline's box is a pixel wider on each side than what a small
+        // font's hinted glyphs ink on the screen; a drawing in fonts sized
+        // for a reference resolution is replayed anywhere, in outlines
+        ink = {box.left(), box.right() + 1};
+        if (fontDpi_ == 0 && DrawsPixels(p_))
+            ink = RasterInk(p_.font(), s, box, p_.device()->logicalDpiX(), p_.device()->logicalDpiY());
+    }
+    inks_.emplace(std::move(key), ink);
+    return ink;
 }
 
 } // namespace orv

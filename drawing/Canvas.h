@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -64,6 +65,14 @@ QColor ColorToQColor(TColor c, const QPalette& palette);
 QColor ColorToQColor(TColor c);
 TColor QColorToColor(const QColor& c);
 
+// Where the glyphs of a text lie along it, from its start: the first column
+// with ink and one past the last (left == right for a text without ink).
+struct TTextInk {
+    int left = 0;
+    int right = 0;
+    bool empty() const { return right <= left; }
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -96,9 +105,10 @@ public:
     // Width (along the text) and cell height of text in the current font.
     virtual TPoint textExtent(const std::string& text) = 0;
 
-    // How far right of its start the glyphs of text reach, at least its
-    // width: a glyph may hang past its advance (an "f").
-    virtual int textInkRight(const std::string& text) { return textWidth(text); }
+    // The glyphs of text in the current font as the device shows them (a
+    // glyph may hang past its advance, an "f", or stand well inside it, an
+    // "m"); nullopt when the canvas cannot tell.
+    virtual std::optional<TTextInk> textInk(const std::string&) { return std::nullopt; }
     int textWidth(const std::string& text) { return textExtent(text).X; }
     int textHeight(const std::string& text) { return textExtent(text).Y; }
     // textHeight("A"), the drawings' size unit: measured once for each font
@@ -136,7 +146,9 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
-    int textInkRight(const std::string& text) override;
+    // On a device of pixels (an image, a widget) in fonts of its own
+    // resolution, the pixels the glyphs take; elsewhere their outlines' box.
+    std::optional<TTextInk> textInk(const std::string& text) override;
 
     QPainter& painter() { return p_; }
     // Fonts sized in pixels for a device of this resolution (0: in points of
@@ -151,6 +163,7 @@ public:
     void takeMeasures(PainterCanvas& from)
     {
         extents_.swap(from.extents_);
+        inks_.swap(from.inks_);
         shaped_.swap(from.shaped_);
     }
     // Exchanges the text measures with those kept in `kept` (taken on a
@@ -170,6 +183,7 @@ private:
     // Text measures of this painting by font and text: the schemes measure
     // the same few texts ("A" for the size unit) many times over.
     TTextMeasures extents_;
+    std::unordered_map<std::string, TTextInk> inks_;
     // Texts shaped for a PDF page, by font and text: a report writes the
     // same labels and units on every element. At most MaxShapedTexts kept.
     static constexpr std::size_t MaxShapedTexts = 4096;

@@ -62,15 +62,69 @@ std::string RunText(const std::string& s, const RunState& st)
 
 bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
 
-// A subscript or superscript is followed past its glyphs: the next run
-// stands on another line, where a glyph hanging past its advance (the "f"
-// of "eff") would run into it. So is a run a subscript or superscript
-// follows (the "w" of "w_d"), never closer than its advance.
-int RunAdvance(Canvas& canvas, const TMarkupToken& t, const std::string& run, bool shifted)
+// How far the pen moves after each run token of a scan (0 for codes), the
+// runs measured in the fonts the codes give them from the canvas's font as
+// it comes; the canvas's font is left as it came. A run follows its
+// advance, but where the base line changes (a run a sub- or superscript
+// follows, a sub- or superscript run) the glyphs of the next run stand one
+// pixel of the device after its glyphs: the "l" of "l_eff" is
+// not touched by the "e", nor is the "=" after it by the hanging "f", and
+// the "2" of "m²" keeps close to its "m". A canvas that cannot tell where
+// its glyphs lie places them by their advances.
+std::vector<int> RunAdvances(Canvas& canvas, const std::vector<TMarkupToken>& tokens)
 {
-    if (shifted && !t.last) return canvas.textInkRight(run);
-    if (t.beforeShift) return std::max(canvas.textWidth(run), canvas.textInkRight(run));
-    return canvas.textWidth(run);
+    struct Run {
+        std::size_t token;
+        std::string text;  // as drawn
+        TCanvasFont font;
+        bool shifted;
+    };
+    const TCanvasFont entry = canvas.font;
+    std::vector<Run> runs;
+    bool symbol = false, shifted = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const TMarkupToken& t = tokens[i];
+        if (t.kind == TMarkupToken::Run) {
+            runs.push_back({i, symbol ? SymbolTextToUnicode(t.text) : t.text, canvas.font, shifted});
+            continue;
+        }
+        switch (t.code) {
+        case 'B': canvas.font.style |= fsBold; break;
+        case 'U': canvas.font.style |= fsUnderline; break;
+        case 'S': symbol = true; break;
+        case 'N':
+            canvas.font.name = entry.name;
+            canvas.font.style = 0;
+            symbol = shifted = false;
+            break;
+        default: shifted = true; break;  // 'D', 'G', 'I'
+        }
+    }
+    std::vector<int> advances(tokens.size(), 0);
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const Run& run = runs[k];
+        const TMarkupToken& t = tokens[run.token];
+        canvas.font = run.font;
+        const int width = canvas.textWidth(run.text);
+        advances[run.token] = width;
+        if (run.text.empty() || !((run.shifted && !t.last) || t.beforeShift)) continue;
+        const std::optional<TTextInk> ink = canvas.textInk(run.text);
+        if (!ink) continue;
+        // a blank keeps its width; a run without ink takes its advance
+        const int right = ink->empty() || run.text.back() == ' ' ? width : ink->right;
+        std::size_t n = k + 1;
+        while (n < runs.size() && runs[n].text.empty()) ++n;
+        if (n == runs.size()) {
+            advances[run.token] = std::max(width, right);  // the text ends past the glyphs
+            continue;
+        }
+        canvas.font = runs[n].font;
+        const std::optional<TTextInk> next = canvas.textInk(runs[n].text);
+        const int left = !next || next->empty() || runs[n].text.front() == ' ' ? 0 : next->left;
+        advances[run.token] = std::max(0, right + 1 - left);
+    }
+    canvas.font = entry;
+    return advances;
 }
 
 } // namespace
@@ -155,15 +209,15 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
     canvas.font.style = 0;
     int x = x0, yc = y0;
     RunState st;
-    bool shifted = false;
     bounds = {x0, y0, x0, y0 + canvas.unitHeight()};
-    for (const TMarkupToken& t : ScanMarkup(text)) {
+    const std::vector<TMarkupToken> tokens = ScanMarkup(text);
+    const std::vector<int> advances = RunAdvances(canvas, tokens);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const TMarkupToken& t = tokens[i];
         if (t.kind == TMarkupToken::Run) {
-            const std::string run = RunText(t.text, st);
             // the text after the last code stands on the base line
-            const int y = t.last ? y0 : yc;
-            canvas.textOut(x, y, run);
-            x += RunAdvance(canvas, t, run, shifted);
+            canvas.textOut(x, t.last ? y0 : yc, RunText(t.text, st));
+            x += advances[i];
             continue;
         }
         switch (t.code) {
@@ -175,16 +229,9 @@ void MarkupTextOut(Canvas& canvas, int x0, int y0, const std::string& text, TRec
             canvas.font.style = 0;
             st.symbol = false;
             yc = y0;
-            shifted = false;
             break;
-        case 'D':
-            yc = y0 + canvas.unitHeight() / 6;
-            shifted = true;
-            break;
-        default: // 'G', 'I'
-            yc = y0 - canvas.unitHeight() / 4;
-            shifted = true;
-            break;
+        case 'D': yc = y0 + canvas.unitHeight() / 6; break;
+        default: yc = y0 - canvas.unitHeight() / 4; break;  // 'G', 'I'
         }
     }
     GrowRectByPoint(bounds, {x, y0});
@@ -199,24 +246,21 @@ int MarkupTopAboveLine(Canvas& canvas, int y)
 int MarkupTextWidth(Canvas& canvas, const std::string& text)
 {
     const std::string n0 = canvas.font.name;
-    RunState st;
-    bool shifted = false;
+    const std::vector<TMarkupToken> tokens = ScanMarkup(text);
+    const std::vector<int> advances = RunAdvances(canvas, tokens);
     int w = 0;
-    for (const TMarkupToken& t : ScanMarkup(text)) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const TMarkupToken& t = tokens[i];
         if (t.kind == TMarkupToken::Run) {
-            w += RunAdvance(canvas, t, RunText(t.text, st), shifted);
+            w += advances[i];
             continue;
         }
-        if (IsShift(t.code)) shifted = true;
         switch (t.code) {
         case 'B': canvas.font.style |= fsBold; break;
         case 'U': canvas.font.style |= fsUnderline; break;
-        case 'S': st.symbol = true; break;
         case 'N':
             canvas.font.name = n0;
             canvas.font.style = 0;
-            st.symbol = false;
-            shifted = false;
             break;
         default: break;
         }
@@ -260,14 +304,14 @@ void MarkupTextOutRotated(Canvas& canvas, TPoint p, const std::string& text, TRe
     GrowRectByPoint(bounds, {x + RoundToInt(s * ha), y + RoundToInt(c * ha)});
     TPoint size;
     bool shifted = false;
-    for (const TMarkupToken& t : ScanMarkup(text)) {
+    const std::vector<TMarkupToken> tokens = ScanMarkup(text);
+    const std::vector<int> advances = RunAdvances(canvas, tokens);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const TMarkupToken& t = tokens[i];
         if (t.kind == TMarkupToken::Run) {
             DrawRotatedRun(canvas, x, y, size, t.text, face, angle);
             // as wide as MarkupTextWidth counts it
-            const int advance =
-                (shifted && !t.last) || t.beforeShift
-                    ? std::max(size.X, RunAdvance(canvas, t, face == "Symbol" ? SymbolTextToUnicode(t.text) : t.text, shifted))
-                    : size.X;
+            const int advance = (shifted && !t.last) || t.beforeShift ? advances[i] : size.X;
             x += RoundToInt(c * advance);
             y -= RoundToInt(s * advance);
             if (t.last) {

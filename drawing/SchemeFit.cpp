@@ -248,9 +248,9 @@ TPoint InkBoundsCanvas::textExtent(const std::string& text)
     return InFont(metrics_, font, [&] { return metrics_.textExtent(text); });
 }
 
-int InkBoundsCanvas::textInkRight(const std::string& text)
+std::optional<TTextInk> InkBoundsCanvas::textInk(const std::string& text)
 {
-    return InFont(metrics_, font, [&] { return metrics_.textInkRight(text); });
+    return InFont(metrics_, font, [&] { return metrics_.textInk(text); });
 }
 
 // --- ShiftedCanvas
@@ -339,10 +339,10 @@ TPoint ShiftedCanvas::textExtent(const std::string& text)
     return target_.textExtent(text);
 }
 
-int ShiftedCanvas::textInkRight(const std::string& text)
+std::optional<TTextInk> ShiftedCanvas::textInk(const std::string& text)
 {
     sync();
-    return target_.textInkRight(text);
+    return target_.textInk(text);
 }
 
 // --- fitting

@@ -69,7 +69,7 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
-    int textInkRight(const std::string& text) override;
+    std::optional<TTextInk> textInk(const std::string& text) override;
 
 private:
     int penReach() const;
@@ -97,7 +97,7 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
-    int textInkRight(const std::string& text) override;
+    std::optional<TTextInk> textInk(const std::string& text) override;
 
 private:
     void sync();

@@ -102,14 +102,14 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     const TPoint groundEnd = pt(-0.5 * h, yg);
     DrawSoilHatching(canvas, groundEnd);
     DrawDistributedLoad(canvas, {groundEnd.X + S(1), groundEnd.Y - S(1)}, {X(0), groundEnd.Y - S(1)},
-                        10, 0, true, true, "p%De%N <= 5 kN/m%I2%N", colors[dcDistributedLoad]);
-    DrawOutlinedLoadArrow(canvas, X(-0.45 * h), Y(yg) - S(12), colors, "P<=15 kN");
+                        10, 0, true, true, "p%De%N ≤ 5 kN/m%I2%N", colors[dcDistributedLoad]);
+    DrawOutlinedLoadArrow(canvas, X(-0.45 * h), Y(yg) - S(12), colors, "P≤15 kN");
 
     canvas.brush.style = TBrushStyle::Clear;
     canvas.pen.color = clBlack;
     TRect b;
     DrawDimensionH(canvas, {X(-0.45 * h), Y(yg) - S(55)}, {X(0), Y(yg) - S(55)},
-                   "<= " + FormatFixed(1, 1.5) + " m", 'A', b);
+                   "≤ " + FormatFixed(1, 1.5) + " m", 'A', b);
     // the thickness inside the wall on a halo, beside it when it does not fit
     DrawDimensionH(canvas, pt(0, t + 0.75 * h), pt(t, t + 0.75 * h), FormatFixed(1, t), 'R', b, entryBrush);
     DrawDimensionV(canvas, {X(t) + S(40), Y(t)}, {X(t) + S(40), Y(t + h)}, FormatFixed(1, h), 'A', b);

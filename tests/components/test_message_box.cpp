@@ -14,6 +14,10 @@
 #include <QTest>
 
 #include "components/Dialogs3.h"
+#include "core/MyUtils.h"
+#include "core/ZunEditor.h"
+#include "tests/common/WhenOpen.h"
+#include "tests/core/support/CalcSupport.h"
 
 using namespace orv;
 
@@ -116,6 +120,53 @@ TEST(MessageBox, ReturnPressesTheFocusedButton)
         EXPECT_EQ(form.result(), c.result) << c.focused;
         EXPECT_FALSE(form.isVisible()) << c.focused;
     }
+}
+
+TEST(MessageBox, DetailsOnOneLineKeepTheirSentencesApart)
+{
+    orvtest::EnsureApp<QApplication>();
+    SetDecimalSeparator(',');
+    // an autoclaved aerated concrete unit chosen under f_b = 10 MPa: its limit is 7 MPa
+    auto before = orvtest::DefaultInput(), after = orvtest::DefaultInput();
+    after->RodzajElementuM = mkAAC;
+    TRangeFault fault;
+    ASSERT_TRUE(LimitMovedPastValue(*before, *after, fault));
+    QtMessageService service;
+    IMessageService* previous = BindMessageService(&service);
+    QString shown;
+    orvtest::WhenOpen<TMessageForm>([&shown](TMessageForm& form) {
+        shown = orvtest::VisibleText(form.findChild<QLabel*>("Message")->text());
+        form.findChild<QPushButton*>("OK")->click();
+    });
+    ShowLimitMovedMessage(fault);
+    BindMessageService(previous);
+    EXPECT_EQ(shown.toStdString(), "znormalizowana wytrzymałość elementu f_b = 10,0 MPa Wartość maksymalna: 7,0 MPa");
+    // a blank already at a line's end or start is not doubled
+    EXPECT_EQ(JoinedDetails("a\r\nb \rc\n d\r"), "a b c d");
+}
+
+TEST(MessageBox, AClosingQuestionMarkNeverStandsAloneOnTheLastLine)
+{
+    orvtest::EnsureApp<QApplication>();
+    const QString message = QStringLiteral("Czy na pewno usunąć element \"Ściana zewnętrzna nośna osi A\" ?");
+    TMessageForm form(QStringLiteral("Usunąć?"), message, mdConfirmation, mbYes | mbNo);
+    QLabel* label = form.findChild<QLabel*>("Message");
+    EXPECT_EQ(label->text(), QString(message).replace(QStringLiteral(" ?"), QStringLiteral("\u00a0?")));
+    int wrapped = 0;
+    for (int width = 40; width <= 400; ++width) {
+        const QStringList lines = orvtest::WrappedLines(label->text(), label->font(), width);
+        if (lines.size() < 2) continue;
+        ++wrapped;
+        EXPECT_NE(orvtest::VisibleText(lines.back()).trimmed(), "?") << width;
+    }
+    EXPECT_GT(wrapped, 100);
+    // a blank before other text stays a place to break
+    EXPECT_EQ(ClosingMarksKeepTheirWord(QStringLiteral("a ?b ?! c ?")), QStringLiteral("a ?b\u00a0?! c\u00a0?"));
+    // the message copied out of the box is the message
+    label->setSelection(0, int(label->text().size()));
+    QApplication::clipboard()->clear();
+    QTest::keySequence(label, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), message);
 }
 
 TEST(MessageBox, TaskDialogFormShowsTheMainLineApartAndDetailsOnOneLine)

@@ -19,6 +19,7 @@
 #include "core/ZunFiles.h"
 #include "core/ZunProject.h"
 #include "core/ZunStrings.h"
+#include "tests/core/support/CalcSupport.h"
 #include "tests/core/support/TestSupport.h"
 
 using namespace orv;
@@ -947,7 +948,7 @@ ShownWeights WeightsOf(ProjectSession& s)
     auto sheet = std::make_unique<TReportSheet>();
     BuildInputReport(10, 20, 30, s.current().Input, s.results(), *sheet);
     std::vector<std::string> texts;
-    for (int i = 1; i <= sheet->Count; ++i) texts.push_back(sheet->Line(i).text());
+    for (int i = 1; i <= sheet->Count; ++i) texts.push_back(orvtest::Shown(sheet->Line(i).text()));
     w.printed = LineWith(texts, "G%Ds%N = ");
     return w;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "tests/core/support/CalcSupport.h"
 #include "tests/core/support/ReportDump.h"
 #include "tests/core/support/TestSupport.h"
 #include "core/ZunProject.h"
@@ -49,7 +50,7 @@ TEST(ReportDump, ThroughAProjectFile)
     orvtest::DumpProject(back, read);
     EXPECT_EQ(read.str(), direct.str());
 
-    const std::string s = read.str();
+    const std::string s = orvtest::Shown(read.str());
     EXPECT_NE(s.find("element 1: Ściana nośna\ncase 0\nerror 0\nverdict satisfied\n"), std::string::npos) << s;
     EXPECT_NE(s.find("element 2: Przeciążona\ncase 0\nerror 0\nverdict exceeded\n"), std::string::npos) << s;
     EXPECT_NE(s.find("N1d = 630,00 kN  >  N1R,d"), std::string::npos) << s;

@@ -354,10 +354,11 @@ std::unique_ptr<TCalcInput> VariedElement(int calcCase, Picker& pick)
     return in;
 }
 
+// The lines as a reader reads them (a value's no-break space a blank).
 std::vector<std::string> SheetTexts(const TReportSheet& sheet)
 {
     std::vector<std::string> out;
-    for (int n = 1; n <= sheet.Count; ++n) out.push_back(sheet.Line(n).text());
+    for (int n = 1; n <= sheet.Count; ++n) out.push_back(orvtest::Shown(sheet.Line(n).text()));
     return out;
 }
 
@@ -428,8 +429,9 @@ TEST(ReportProducts, ThreeLoadBearingAreasAndTheSmallSectionFactorOfA12cmWall)
     ComputeSelfWeights(*wall);
     ASSERT_EQ(CalcElement(trace, *wall, r), 0);
     BuildResultsReport(1, 2, 3, *wall, r, *sheet);
-    EXPECT_EQ(sheet->Line(2).text(), "%Sh%N%DA%N = 1,43 (A < 0,3 m%I2%N):  f%Dd%N = f%Dk%N/(%Sg%N%Dm%N·%Sh%N%DA%N) = "
-                                     "3,655 MPa/(2,2·1,43) = 1,162 MPa");
+    EXPECT_EQ(orvtest::Shown(sheet->Line(2).text()),
+              "%Sh%N%DA%N = 1,43 (A < 0,3 m%I2%N):  f%Dd%N = f%Dk%N/(%Sg%N%Dm%N·%Sh%N%DA%N) = "
+              "3,655 MPa/(2,2·1,43) = 1,162 MPa");
     EXPECT_EQ(sheet->Line(3).text(), "Warunek nośności pod stropem:");
     // a section of 0,3 m2 or more has no factor: f_d = f_k/gamma_m
     wall->t = 30;
@@ -437,5 +439,60 @@ TEST(ReportProducts, ThreeLoadBearingAreasAndTheSmallSectionFactorOfA12cmWall)
     ASSERT_EQ(CalcElement(trace, *wall, r), 0);
     BuildResultsReport(1, 2, 3, *wall, r, *sheet);
     EXPECT_EQ(sheet->Line(2).text(), "Warunek nośności pod stropem:");
-    EXPECT_NE(sheet->Line(3).text().find("A = 0,3000 m%I2%N,  f%Dd%N = 1,661 MPa"), std::string::npos);
+    EXPECT_NE(orvtest::Shown(sheet->Line(3).text()).find("A = 0,3000 m%I2%N,  f%Dd%N = 1,661 MPa"), std::string::npos);
+}
+
+// A value and its unit never part at a line's end: in every line of every
+// sheet the blank between them is a no-break space (byte 0xA0 of the stored
+// text), also for a value that is no number ("?").
+TEST(ReportProducts, EveryValueKeepsItsUnit)
+{
+    SetDecimalSeparator(',');
+    static const std::regex apart(R"((\d|\?) (MPa|GPa|kPa|kN|kNm|cm|mm|m|mb)(?![A-Za-z]))");
+    static const std::regex joined("(\\d|\\?)\u00a0(MPa|GPa|kPa|kN|kNm|cm|mm|m|mb)(?![A-Za-z])");
+    auto sheet = std::make_unique<TReportSheet>();
+    for (int c = 0; c < CalcCaseCount; ++c) {
+        Picker pick{static_cast<unsigned>(101 + c)};
+        int pairs = 0;
+        for (int i = 0; i < 60; ++i) {
+            const auto in = VariedElement(c, pick);
+            if (i % 10 == 0) in->Nod = std::nan("");  // a value that is no number
+            TTraceLines trace;
+            trace.setRead(false);
+            TCalcResults r;
+            CalcElement(trace, *in, r);
+            using Build = void (*)(int, int, int, const TCalcInput&, const TCalcResults&, TReportSheet&);
+            for (Build build : {Build(BuildInputReport), Build(DesignSituationLines), Build(BuildResultsReport)}) {
+                build(1, 2, 3, *in, r, *sheet);
+                for (int n = 1; n <= sheet->Count; ++n) {
+                    const std::string t = sheet->Line(n).text();
+                    EXPECT_FALSE(std::regex_search(t, apart)) << "case " << c << ": " << t;
+                    pairs += static_cast<int>(std::distance(std::sregex_iterator(t.begin(), t.end(), joined),
+                                                            std::sregex_iterator()));
+                    const std::string raw = sheet->Line(n).Text.raw();
+                    EXPECT_EQ(raw.find("\xC2"), std::string::npos) << t;  // stored in code page 1250
+                }
+            }
+        }
+        EXPECT_GT(pairs, 100) << "case " << c;
+    }
+
+    // the basement wall's lines the print split: "b_e = 500,0" | "cm", "N_Sd = 369,06" | "kN/m"
+    const auto in = orvtest::BasementWall();
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 0);
+    BuildInputReport(1, 2, 3, *in, r, *sheet);
+    std::vector<std::string> lines;
+    for (int n = 1; n <= sheet->Count; ++n) lines.push_back(sheet->Line(n).text());
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Odległość między ścianami poprzecznymi lub innymi elementami usztywniającymi  b%De%N = "
+                        "500,0\u00a0cm"),
+              lines.end());
+    BuildResultsReport(1, 2, 3, *in, r, *sheet);
+    const std::string load = sheet->Line(3).text();
+    EXPECT_EQ(load.rfind("Obliczeniowe obciążenie pionowe w połowie wysokości zasypania gruntem   N%DSd%N = ", 0), 0u)
+        << load;
+    EXPECT_EQ(load.substr(load.size() - 6), "\u00a0kN/m") << load;
+    EXPECT_NE(sheet->Line(3).Text.raw().find("\xA0kN/m"), std::string::npos);
 }

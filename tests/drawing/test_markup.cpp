@@ -258,31 +258,36 @@ TEST(MarkupHtml, CodesBecomeInlineFormatting)
 }
 
 namespace {
-// A face whose "f" hangs 2 pixels past its advance.
+// A face whose glyphs fill their advances, but for an "f", which hangs 2
+// pixels past it.
 class OverhangingCanvas : public RecordingCanvas {
 public:
-    int textInkRight(const std::string& text) override
+    std::optional<TTextInk> textInk(const std::string& text) override
     {
-        return textWidth(text) + (!text.empty() && text.back() == 'f' ? 2 : 0);
+        return TTextInk{0, textWidth(text) + (!text.empty() && text.back() == 'f' ? 2 : 0)};
     }
 };
 } // namespace
 
 TEST(MarkupText, ShiftedRunIsFollowedPastItsGlyphs)
 {
-    // "l" 7, lowered "eff" 21 + 2 of overhang, then "=8" on the base line
+    // "l" 7, lowered "eff" 21 + 2 of overhang, then "=8" on the base line,
+    // each a pixel after the glyphs before it
     OverhangingCanvas c;
     TRect b;
     MarkupTextOut(c, 10, 50, "l%Deff%N=8", b);
     const auto texts = c.texts();
     ASSERT_EQ(texts.size(), 3u);
     ExpectText(texts[0], "l", 10, 50);
-    ExpectText(texts[1], "eff", 17, 52);  // 13 / 6 = 2 lower
-    ExpectText(texts[2], "=8", 40, 50);
-    EXPECT_EQ(MarkupTextWidth(c, "l%Deff%N=8"), 7 + 23 + 14);
-    EXPECT_EQ(b.Right, 54);
+    ExpectText(texts[1], "eff", 18, 52);  // 13 / 6 = 2 lower
+    ExpectText(texts[2], "=8", 42, 50);
+    EXPECT_EQ(MarkupTextWidth(c, "l%Deff%N=8"), 8 + 24 + 14);
+    EXPECT_EQ(b.Right, 56);
     // on the base line the runs follow their advances; a raised run as the lowered one
     OverhangingCanvas plain, raised;
     EXPECT_EQ(MarkupTextWidth(plain, "ef%Bf"), 14 + 8);
-    EXPECT_EQ(MarkupTextWidth(raised, "m%Iff%N2"), 7 + 16 + 7);
+    EXPECT_EQ(MarkupTextWidth(raised, "m%Iff%N2"), 8 + 17 + 7);
+    // a blank before or after a change of base line keeps its width
+    EXPECT_EQ(MarkupTextWidth(raised, "m %I2%N"), 14 + 1 + 7);
+    EXPECT_EQ(MarkupTextWidth(raised, "m%I2%N m"), 8 + 8 + 14);
 }

@@ -10,13 +10,17 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "core/MyUtils.h"
+#include "core/ZunCalc.h"
 #include "drawing/ResultsDocument.h"
 #include "tests/common/QtTestApp.h"
+#include "tests/core/support/CalcSupport.h"
 
 using namespace orv;
 
@@ -256,4 +260,39 @@ TEST(ResultsDocument, PaintsTheColouredTextAndTheSelection)
     EXPECT_GT(count(d.textRect(0, 0), dark), 5);
     EXPECT_GT(count(d.textRect(3, 0), dark), 5);
     EXPECT_EQ(count(d.textRect(1, 0), dark), 0);
+}
+
+TEST(ResultsDocument, AValueAndItsUnitStayOnOneLineAtEveryWidth)
+{
+    App app;
+    SetDecimalSeparator(',');
+    const auto in = orvtest::BasementWall();
+    TTraceLines trace;
+    TCalcResults r;
+    ASSERT_EQ(CalcElement(trace, *in, r), 0);
+    TReportSheet sheet;
+    BuildResultsReport(1, 2, 3, *in, r, sheet);
+    // "… N_Sd = 369,06 kN/m" as the results view has it, narrowed a pixel at a time
+    static const QRegularExpression unit(QStringLiteral("^(MPa|kN|kNm|cm|m|mb)(?![A-Za-z])"));
+    int breaks = 0;
+    for (int width = 900; width >= 120; --width) {
+        Doc d(width);
+        d.fill(sheet);
+        for (int row = 0; row < d.table()->rows(); ++row) {
+            const QTextBlock b = d.cell(row, 0);
+            const QString text = b.text();
+            const QTextLayout* layout = b.layout();
+            for (int i = 1; i < layout->lineCount(); ++i) {
+                ++breaks;
+                const int start = layout->lineAt(i).textStart();
+                const QString before = text.left(start).trimmed();
+                const bool afterValue = !before.isEmpty() && before.back().isDigit() && start > 0 &&
+                                        (text[start - 1] == QLatin1Char(' ') || text[start - 1] == QChar(0xA0));
+                EXPECT_FALSE(afterValue && unit.match(text.mid(start)).hasMatch())
+                    << width << ": " << text.left(start).toStdString() << " | " << text.mid(start).toStdString();
+            }
+        }
+        if (HasFailure()) return;
+    }
+    EXPECT_GT(breaks, 1000);
 }

@@ -250,17 +250,18 @@ TEST(ConcentratedLoadScheme, InkInsideTheFrame)
 
 TEST(ConcentratedLoadScheme, EffectiveLengthGlyphsApartOnScreen)
 {
-    // "l", the lowered "eff" and "=…" of the l_eff label: no run's glyphs
-    // run into the next one's, at the scheme box's sizes
-    for (const QSize& size : {QSize(420, 330), QSize(640, 480)}) {
+    // "l", the lowered "eff" and "=…" of the l_eff label: a blank column
+    // at least between one run's glyphs and the next one's, at the scheme
+    // box's sizes (554 x 744 in the main window on a 1280 x 1024 screen) in
+    // the screen's font
+    for (const QSize& size : {QSize(420, 330), QSize(554, 744), QSize(640, 480), QSize(1000, 900)}) {
         TracingCanvas c(size, false, clWhite);
         DrawCaseScheme(c, c.size(), Wall(), Results(), DefaultColors());
         std::size_t at = 0;
         while (at < c.texts.size() && c.texts[at].text != "eff") ++at;
         ASSERT_TRUE(at > 0 && at + 1 < c.texts.size());
-        for (std::size_t i = at - 1; i < at + 1; ++i) {
-            const QRectF a = c.texts[i].cell.boundingRect(), b = c.texts[i + 1].cell.boundingRect();
-            EXPECT_LE(a.right(), b.left()) << c.texts[i].text << " runs into " << c.texts[i + 1].text;
-        }
+        for (std::size_t i = at - 1; i < at + 1; ++i)
+            EXPECT_GE(BlankColumnsBetween(c, c.texts[i], c.texts[i + 1]), 1)
+                << size.width() << ": " << c.texts[i].text << " runs into " << c.texts[i + 1].text;
     }
 }

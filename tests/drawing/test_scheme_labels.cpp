@@ -201,6 +201,39 @@ TEST_P(EverySample, LabelsWholeAndClearInThePicture)
     Expect(Drawn({3780, 3024}, true, mono, clWhite, "picture_bw", false));
 }
 
+TEST_P(EverySample, RunsOfALabelStandOneGapApartOnScreen)
+{
+    // Where a label's base line changes ("l" | "eff" | "=116,6", "kN/m" |
+    // "2") the screen shows a blank column between the runs' glyphs, and a
+    // square's "2" keeps close to its "m", one column apart: at the scheme
+    // box's sizes, 554 x 744 that of the main window on a 1280 x 1024 screen.
+    int pairs = 0;
+    for (const QSize& size : {QSize(420, 330), QSize(554, 744), QSize(640, 480)}) {
+        TracingCanvas c(size, false, clWhite);
+        TRect crop{};
+        DrawScheme(c, c.size(), sample().input, Calculated(sample().input), DefaultColors(), false, crop);
+        for (std::size_t i = 0; i + 1 < c.texts.size(); ++i) {
+            const TracedText &a = c.texts[i], &b = c.texts[i + 1];
+            const QRectF ra = a.cell.boundingRect(), rb = b.cell.boundingRect();
+            // runs of one level label drawn one after another on other base lines
+            const bool runs = b.order == a.order + 1 && a.color == b.color && std::abs(rb.left() - ra.right()) < 4 &&
+                              rb.top() < ra.bottom() && ra.top() < rb.bottom() &&
+                              (rb.top() != ra.top() || rb.bottom() != ra.bottom());
+            if (!runs) continue;
+            ++pairs;
+            const int blank = BlankColumnsBetween(c, a, b);
+            EXPECT_GE(blank, 1) << size.width() << ": \"" << a.text << "\" touches \"" << b.text << "\"";
+            if (a.text.back() == 'm' && (b.text == "2" || b.text == "3")) {
+                EXPECT_LE(blank, 1) << size.width() << ": \"" << a.text << "\" " << blank << " | " << b.text;
+            }
+        }
+    }
+    const int calcCase = sample().input.Case;
+    if (calcCase >= ccWallVerticalContinuous && calcCase <= ccBasementWall) {
+        EXPECT_GT(pairs, 0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Schemes, EverySample, ::testing::Range(0, int(Samples().size())),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return FileNameOf(Samples().at(std::size_t(info.param)).name);

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QRegularExpression>
 
 #include "core/MyUtils.h"
 #include "core/SettingsStore.h"
@@ -899,6 +900,35 @@ TEST_F(ReportPdf, LongCommentsAndElementNamesWrapWithinTheMargins)
         }
         EXPECT_GE(lines, 2);
     }
+}
+
+TEST_F(ReportPdf, AValueAndItsUnitStayOnOneLine)
+{
+    // the basement wall's "b_e = 500,0 cm" reaches past the right margin
+    int basement = -1;
+    for (int i = 0; i < session.count() && basement < 0; ++i) {
+        TProjectElement e;
+        ASSERT_TRUE(session.GetElementRecord(i, e));
+        if (e.Input.Case == ccBasementWall) basement = i;
+    }
+    ASSERT_GE(basement, 0);
+    session.setCurrent(basement);
+    session.storeEdit([](TProjectElement& e) { e.Input.be = 500; });
+    TReportRequest rq = request();
+    rq.header.PrintParts[4] = 0;  // the current element
+    const QStringList lines = PdfLayoutText(render(rq)).split(QLatin1Char('\n'));
+    static const QRegularExpression unit(QStringLiteral("^(MPa|kN|kNm|cm|m|mb)(?![A-Za-z])"));
+    QString previous;
+    for (const QString& line : lines) {
+        const QString now = line.trimmed();
+        if (now.isEmpty()) continue;
+        EXPECT_FALSE(!previous.isEmpty() && previous.back().isDigit() && unit.match(now).hasMatch())
+            << previous.toStdString() << " | " << now.toStdString();
+        previous = now;
+    }
+    const auto at = std::find_if(lines.begin(), lines.end(), [](const QString& l) { return l.contains("500,0"); });
+    ASSERT_NE(at, lines.end());
+    EXPECT_TRUE(at->simplified().endsWith(QStringLiteral("500,0 cm"))) << at->toStdString();
 }
 
 TEST_F(ReportPdf, TheAssumptionsEndWithAQuarterLineLikeTheInputData)

@@ -13,6 +13,15 @@
 
 namespace orvtest {
 
+// A report text as a reader sees it: each no-break space (which keeps a
+// value with its unit) as a blank.
+inline std::string Shown(std::string text)
+{
+    for (std::size_t p = text.find("\u00a0"); p != std::string::npos; p = text.find("\u00a0", p + 1))
+        text.replace(p, 2, " ");
+    return text;
+}
+
 // A zeroed input record with the element defaults (wall 25 x 100 x 300 cm,
 // ceramic group 1, f_b 10, M5); the case number is left as the defaults set it.
 inline std::unique_ptr<orv::TCalcInput> DefaultInput()
@@ -28,6 +37,16 @@ inline std::unique_ptr<orv::TCalcInput> DefaultInput(int caseNo)
 {
     auto in = DefaultInput();
     in->Case = static_cast<orv::u8>(caseNo);
+    return in;
+}
+
+// A basement wall within the bounds of Annex A, 500 cm between its cross
+// walls: its lines "b_e = 500,0 cm" and "N_Sd = ... kN/m" are long ones.
+inline std::unique_ptr<orv::TCalcInput> BasementWall()
+{
+    auto in = DefaultInput(orv::ccBasementWall);
+    in->h = 250;
+    in->be = 500;
     return in;
 }
 

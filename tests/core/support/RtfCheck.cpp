@@ -60,6 +60,9 @@ RtfDocument ParseRtf(const std::string& rtf)
             if (n == '\\' || n == '{' || n == '}') {
                 if (skipDepth < 0) cp += n;
                 i += 2;
+            } else if (n == '~') {
+                if (skipDepth < 0) cp += '\xA0';  // the no-break space
+                i += 2;
             } else if (n == '\'') {
                 if (i + 3 >= rtf.size() || !std::isxdigit(static_cast<unsigned char>(rtf[i + 2])) ||
                     !std::isxdigit(static_cast<unsigned char>(rtf[i + 3])))

@@ -1,5 +1,6 @@
 // A small RTF reader for the tests: checks group balance and control words
-// and extracts the text, with \'xx decoded from code page 1250 to UTF-8.
+// and extracts the text, with \'xx decoded from code page 1250 to UTF-8
+// and \~ as a no-break space.
 #pragma once
 
 #include <string>

@@ -179,13 +179,20 @@ void TracingCanvas::textOut(int x, int y, const std::string& text)
     inner_->textOut(x, y, text);
     if (!text.empty() && text.find_first_not_of(' ') != std::string::npos) {
         // the glyphs' own box in the cell (drawn from the cell's top-left,
-        // on the base line at the ascent), turned with the font
+        // on the base line at the ascent), turned with the font; level text
+        // as wide as the columns its glyphs ink on the image
         const QFontMetrics fm = painter_->fontMetrics();
         const QRect g = fm.tightBoundingRect(QString::fromStdString(text)).translated(0, fm.ascent());
+        double left = g.left(), right = g.right() + 1.0;
+        if (font.escapement == 0)
+            if (const std::optional<TTextInk> ink = inner_->textInk(text); ink && !ink->empty()) {
+                left = ink->left;
+                right = ink->right;
+            }
         const double a = font.escapement / 10.0 * M_PI / 180.0, c = std::cos(a), s = std::sin(a);
         QPolygonF cell;
-        for (const auto& [u, v] : {std::pair<double, double>{g.left(), g.top()}, {g.right() + 1.0, g.top()},
-                                   {g.right() + 1.0, g.bottom() + 1.0}, {g.left(), g.bottom() + 1.0}})
+        for (const auto& [u, v] : {std::pair<double, double>{left, g.top()}, {right, g.top()},
+                                   {right, g.bottom() + 1.0}, {left, g.bottom() + 1.0}})
             cell << QPointF(x + c * u + s * v, y - s * u + c * v);
         texts.push_back({text, font.color, cell, order_});
     }
@@ -198,10 +205,27 @@ TPoint TracingCanvas::textExtent(const std::string& text)
     return inner_->textExtent(text);
 }
 
-int TracingCanvas::textInkRight(const std::string& text)
+std::optional<TTextInk> TracingCanvas::textInk(const std::string& text)
 {
     sync();
-    return inner_->textInkRight(text);
+    return inner_->textInk(text);
+}
+
+int BlankColumnsBetween(TracingCanvas& canvas, const TracedText& a, const TracedText& b)
+{
+    const QImage& image = canvas.image();
+    const QRectF ra = a.cell.boundingRect(), rb = b.cell.boundingRect();
+    const int end = int(std::lround(ra.right())), start = int(std::lround(rb.left()));
+    if (start < end) return -1;
+    const int top = std::max(0, int(std::floor(std::min(ra.top(), rb.top()))));
+    const int bottom = std::min(image.height(), int(std::ceil(std::max(ra.bottom(), rb.bottom()))));
+    const QColor ink = ColorToQColor(b.color);
+    // from the column after a's glyphs to the first that b inks
+    const int stop = std::min(image.width(), int(std::lround(rb.right())));
+    for (int x = end; x < stop; ++x)
+        for (int y = top; y < bottom; ++y)
+            if (image.pixelColor(x, y) == ink) return x - end;
+    return stop - end;
 }
 
 LabelFindings CheckLabels(const TracingCanvas& canvas, bool coloursTell, bool halosHideLines)

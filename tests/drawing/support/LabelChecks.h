@@ -55,7 +55,7 @@ public:
     void arc(const TRect& box, TPoint start, TPoint end) override;
     void textOut(int x, int y, const std::string& text) override;
     TPoint textExtent(const std::string& text) override;
-    int textInkRight(const std::string& text) override;
+    std::optional<TTextInk> textInk(const std::string& text) override;
 
     // Ends the painting; the image is complete afterwards.
     const QImage& image();
@@ -78,6 +78,12 @@ private:
     int unit_ = 1;
     int order_ = 0;
 };
+
+// The columns the image shows blank between the glyphs of the run a and
+// those of the run b drawn after it on its line (0: they touch), counted in
+// the rows of both from a's last inked column; -1 when b's glyphs begin
+// inside a's.
+int BlankColumnsBetween(TracingCanvas& canvas, const TracedText& a, const TracedText& b);
 
 // Findings of the checks, worded for a failure message.
 using Findings = std::vector<std::string>;
