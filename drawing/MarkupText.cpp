@@ -66,62 +66,43 @@ bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
 // runs measured in the fonts the codes give them from the canvas's font as
 // it comes; the canvas's font is left as it came. A run follows its
 // advance, but where the base line changes (a run a sub- or superscript
-// follows, a sub- or superscript run) the glyphs of the next run stand one
-// pixel of the device after its glyphs: the "l" of "l_eff" is
-// not touched by the "e", nor is the "=" after it by the hanging "f", and
-// the "2" of "m²" keeps close to its "m". A canvas that cannot tell where
-// its glyphs lie places them by their advances.
+// follows, a sub- or superscript run) the next run starts one pixel of the
+// device past its glyphs: the "l" of "l_eff" is not touched by the "e", nor
+// is the "=" after it by the hanging "f". A run before a shift never comes
+// closer than its advance. Each run's advance depends on the run and the
+// codes about it alone, so a text measures as its pieces together. A canvas
+// that cannot tell where its glyphs lie places them by their advances.
 std::vector<int> RunAdvances(Canvas& canvas, const std::vector<TMarkupToken>& tokens)
 {
-    struct Run {
-        std::size_t token;
-        std::string text;  // as drawn
-        TCanvasFont font;
-        bool shifted;
-    };
     const TCanvasFont entry = canvas.font;
-    std::vector<Run> runs;
+    std::vector<int> advances(tokens.size(), 0);
     bool symbol = false, shifted = false;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const TMarkupToken& t = tokens[i];
-        if (t.kind == TMarkupToken::Run) {
-            runs.push_back({i, symbol ? SymbolTextToUnicode(t.text) : t.text, canvas.font, shifted});
+        if (t.kind == TMarkupToken::Code) {
+            switch (t.code) {
+            case 'B': canvas.font.style |= fsBold; break;
+            case 'U': canvas.font.style |= fsUnderline; break;
+            case 'S': symbol = true; break;
+            case 'N':
+                canvas.font.name = entry.name;
+                canvas.font.style = 0;
+                symbol = shifted = false;
+                break;
+            default: shifted = true; break;  // 'D', 'G', 'I'
+            }
             continue;
         }
-        switch (t.code) {
-        case 'B': canvas.font.style |= fsBold; break;
-        case 'U': canvas.font.style |= fsUnderline; break;
-        case 'S': symbol = true; break;
-        case 'N':
-            canvas.font.name = entry.name;
-            canvas.font.style = 0;
-            symbol = shifted = false;
-            break;
-        default: shifted = true; break;  // 'D', 'G', 'I'
-        }
-    }
-    std::vector<int> advances(tokens.size(), 0);
-    for (std::size_t k = 0; k < runs.size(); ++k) {
-        const Run& run = runs[k];
-        const TMarkupToken& t = tokens[run.token];
-        canvas.font = run.font;
-        const int width = canvas.textWidth(run.text);
-        advances[run.token] = width;
-        if (run.text.empty() || !((run.shifted && !t.last) || t.beforeShift)) continue;
-        const std::optional<TTextInk> ink = canvas.textInk(run.text);
-        if (!ink) continue;
+        const std::string text = symbol ? SymbolTextToUnicode(t.text) : t.text;
+        const int width = canvas.textWidth(text);
+        advances[i] = width;
+        const bool afterShift = shifted && !t.last;
+        if (text.empty() || !(afterShift || t.beforeShift)) continue;
+        const std::optional<TTextInk> ink = canvas.textInk(text);
         // a blank keeps its width; a run without ink takes its advance
-        const int right = ink->empty() || run.text.back() == ' ' ? width : ink->right;
-        std::size_t n = k + 1;
-        while (n < runs.size() && runs[n].text.empty()) ++n;
-        if (n == runs.size()) {
-            advances[run.token] = std::max(width, right);  // the text ends past the glyphs
-            continue;
-        }
-        canvas.font = runs[n].font;
-        const std::optional<TTextInk> next = canvas.textInk(runs[n].text);
-        const int left = !next || next->empty() || runs[n].text.front() == ' ' ? 0 : next->left;
-        advances[run.token] = std::max(0, right + 1 - left);
+        if (!ink || ink->empty() || text.back() == ' ') continue;
+        const int past = ink->right + 1;
+        advances[i] = afterShift ? past : std::max(width, past);
     }
     canvas.font = entry;
     return advances;

@@ -102,7 +102,7 @@ bool BasementWall(Canvas& canvas, const TPoint& size, const TCalcInput& input,
     const TPoint groundEnd = pt(-0.5 * h, yg);
     DrawSoilHatching(canvas, groundEnd);
     DrawDistributedLoad(canvas, {groundEnd.X + S(1), groundEnd.Y - S(1)}, {X(0), groundEnd.Y - S(1)},
-                        10, 0, true, true, "p%De%N ≤ 5 kN/m%I2%N", colors[dcDistributedLoad]);
+                        10, 0, true, true, "p%De%N ≤ 5 kN/m²", colors[dcDistributedLoad]);
     DrawOutlinedLoadArrow(canvas, X(-0.45 * h), Y(yg) - S(12), colors, "P≤15 kN");
 
     canvas.brush.style = TBrushStyle::Clear;

@@ -223,7 +223,7 @@ bool HorizontalWall(Canvas& canvas, const TPoint& size, const TCalcInput& inputI
     const EdgeKinds kinds = EdgesOf(model, model == 2 ? input.SchematPlytySciany : 99u);
     const double wind = Finite(input.wd_kNm2);
 
-    const std::string label = "w%Dd%N= " + FormatFixed(3, wind) + " kN/m%I2%N";
+    const std::string label = "w%Dd%N= " + FormatFixed(3, wind) + " kN/m²";
     const int lw = MarkupTextWidth(canvas, label);
     // A figure too narrow for the wind's label beside the wall still gives
     // the wall half its width; a printed figure is fitted into its frame whole.

@@ -106,8 +106,8 @@ TEST(BasementScheme, SectionForcesAndDimensions)
     for (const char* want : {"≤ 1,5 m", "250,0", "200,0", "P≤15 kN"})
         EXPECT_EQ(t.count(want), 1u) << want;
     EXPECT_EQ(t.count("38,0"), 1u);  // the thickness over the wall's fill, on a box
-    EXPECT_EQ(t.count("p"), 1u);  // the surcharge name "p_e ≤ 5 kN/m2" in runs
-    EXPECT_EQ(t.count(" ≤ 5 kN/m"), 1u);
+    EXPECT_EQ(t.count("p"), 1u);  // the surcharge name "p_e ≤ 5 kN/m²" in runs
+    EXPECT_EQ(t.count(" ≤ 5 kN/m²"), 1u);
     // no ground force for P = 0: only the two force arrows are filled in the force colour
     int forceArrows = 0;
     for (const DrawOp& op : c.of(DrawOp::Polygon))

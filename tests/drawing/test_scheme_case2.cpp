@@ -88,7 +88,7 @@ TEST(HorizontalWallScheme, PlateWithFourHingedEdges)
     EXPECT_TRUE(d.c.hasLine({408, 187}, {408, 201}));
     EXPECT_TRUE(d.c.hasLine({394, 187}, {400, 184}));  // open head of the left arrow
     // wind label and dimensions with the locale's separator
-    EXPECT_EQ(CountText(d.c, "= 0,500 kN/m"), 1);
+    EXPECT_EQ(CountText(d.c, "= 0,500 kN/m²"), 1);
     EXPECT_EQ(CountText(d.c, "400,0"), 1);
     EXPECT_EQ(CountText(d.c, "300,0"), 1);
     // pressure: the first head at Pa = (178, 67) has only its inner half
@@ -153,7 +153,7 @@ TEST(HorizontalWallScheme, SuctionTurnsTheArrows)
     EXPECT_TRUE(d.c.hasLine({166, 82}, {174, 74}));
     EXPECT_TRUE(d.c.hasLine({174, 74}, {174, 77}));
     EXPECT_FALSE(d.c.hasLine({181, 67}, {173, 75}));
-    EXPECT_EQ(CountText(d.c, "= -0,500 kN/m"), 1);
+    EXPECT_EQ(CountText(d.c, "= -0,500 kN/m²"), 1);
 }
 
 TEST(HorizontalWallScheme, ArchSymbols)

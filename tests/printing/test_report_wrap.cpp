@@ -52,11 +52,13 @@ public:
         }
         return {w, 12};
     }
-    int textInkRight(const std::string& text) override
+    std::optional<TTextInk> textInk(const std::string& text) override
     {
+        const char first = text.empty() ? 0 : text.front();
         const char last = text.empty() ? 0 : text.back();
         const int hang = last == 'f' ? 3 : last == '%' ? 2 : last == 'j' ? 1 : 0;
-        return textWidth(text) + hang + (hang > 0 && (font.style & fsBold) ? 1 : 0);
+        const int bearing = first == 'l' || first == 'i' ? 1 : first == 'j' ? -1 : 0;
+        return TTextInk{bearing, textWidth(text) + hang + (hang > 0 && (font.style & fsBold) ? 1 : 0)};
     }
 };
 
