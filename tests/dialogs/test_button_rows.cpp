@@ -147,7 +147,7 @@ TEST_F(ButtonRows, EnterPressesTheFocusedButtonElseOk)
     const TDialogButtons b = CreateDialogButtons(d);
     d.show();
     QApplication::setActiveWindow(&d);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, orvtest::kHangMs));
     EXPECT_TRUE(b.ok->isDefault());
     // A user who tabbed to "Anuluj" and pressed Enter cancels.
     b.cancel->setFocus();
@@ -157,7 +157,7 @@ TEST_F(ButtonRows, EnterPressesTheFocusedButtonElseOk)
 
     d.show();
     QApplication::setActiveWindow(&d);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, orvtest::kHangMs));
     d.setFocus();
     QTest::keyClick(&d, Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -177,7 +177,7 @@ TEST_F(ButtonRows, EnterMovesOnOrPressesTheFocusedButtonWhereItMovesTheFocus)
         ASSERT_NE(cancel, nullptr);
         d->show();
         QApplication::setActiveWindow(d.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get(), orvtest::kHangMs));
         cancel->setFocus();
         QTest::keyClick(cancel, Qt::Key_Return);
         EXPECT_EQ(d->result(), QDialog::Rejected);
@@ -187,7 +187,7 @@ TEST_F(ButtonRows, EnterMovesOnOrPressesTheFocusedButtonWhereItMovesTheFocus)
     TEkDlg ek;
     ek.show();
     QApplication::setActiveWindow(&ek);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&ek));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ek, orvtest::kHangMs));
     auto* radio = ek.findChild<QRadioButton*>(QStringLiteral("OgolnaDefElementu1"));
     ASSERT_NE(radio, nullptr);
     radio->setFocus();

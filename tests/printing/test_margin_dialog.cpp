@@ -228,7 +228,7 @@ TEST_F(MarginDialog, PictureShowsThePaperAndTheMarginFrame)
     EXPECT_GT(white, (f.frameBottom - f.frameTop) / 4);
 
     // a step of the left field moves the frame and repaints the box
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg, orvtest::kHangMs));
     // the showing's events handled and its dirty regions painted now: a later
     // paint of the box comes from the step alone
     QApplication::processEvents();
