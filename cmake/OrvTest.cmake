@@ -1,6 +1,8 @@
 # orv_add_tests(<subsystem> LIBS <libs...> TESTS <names...> [GUI])
 # One test executable per tests/<subsystem>/<name>.cpp, registered with CTest.
 # GUI tests run on the offscreen platform so that they need no display.
+# Listing a test's cases may take a minute before it counts as hung, so a
+# full machine never fails a listing.
 function(orv_add_tests subsystem)
   cmake_parse_arguments(ARG "GUI" "" "LIBS;TESTS" ${ARGN})
   foreach(name IN LISTS ARG_TESTS)
@@ -10,10 +12,10 @@ function(orv_add_tests subsystem)
     if(ARG_GUI)
       gtest_discover_tests(${target}
           PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ORV_TEST_FONT_ENV}"
-          DISCOVERY_MODE PRE_TEST
+          DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
           TEST_PREFIX "${subsystem}.")
     else()
-      gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${subsystem}.")
+      gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_PREFIX "${subsystem}.")
     endif()
   endforeach()
 endfunction()

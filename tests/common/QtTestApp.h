@@ -7,6 +7,10 @@
 
 namespace orvtest {
 
+// The limit of a wait for an event: far beyond what any load makes it take,
+// so it only ends a run that would otherwise never finish.
+constexpr int kHangMs = 60000;
+
 template <typename App = QGuiApplication>
 inline void EnsureApp()
 {

@@ -37,7 +37,7 @@ protected:
         box->resize(120, box->height());
         box->show();
         box->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box, orvtest::kHangMs));
         connect();
     }
     void connect()

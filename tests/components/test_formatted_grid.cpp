@@ -31,7 +31,7 @@ protected:
         grid->resize(400, 200);
         grid->show();
         grid->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get(), orvtest::kHangMs));
     }
     void TearDown() override
     {

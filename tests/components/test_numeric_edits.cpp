@@ -200,7 +200,7 @@ TEST_F(NumericEdits, LeavingTheFieldChecksAndKeepsTheFocus)
     QSignalSpy exited(first, &TNumberEdit::exited);
     w.show();
     QApplication::setActiveWindow(&w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, orvtest::kHangMs));
     first->setFocus();
     first->selectAll();
     QTest::keyClicks(first, "150");
@@ -365,7 +365,7 @@ TEST_F(NumericEdits, AFreeTextBoxIsTheUsualEditableBoxToItsUser)
             layout->addWidget(box);
         }
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, orvtest::kHangMs));
 
         EXPECT_TRUE(free->isEditable());
         EXPECT_EQ(free->completer(), nullptr);
@@ -392,7 +392,7 @@ TEST_F(NumericEdits, AFreeTextBoxIsTheUsualEditableBoxToItsUser)
             QComboBox* box = boxes[k];
             box->setCurrentIndex(9);
             box->showPopup();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window()));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(box->view()->window(), orvtest::kHangMs));
             lists[k] = box->view()->window()->grab().toImage();
             listSizes[k] = box->view()->window()->size();
             box->hidePopup();

@@ -316,7 +316,7 @@ TEST(TabStrip, AltWithAnUnderlinedLetterChoosesItsTab)
     TElementTabBar* strip = shown.strip;
     strip->setTabs({"Ściana &A", "Filar &B", "Nadproże"}, 0);
     QApplication::setActiveWindow(&shown.window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window, orvtest::kHangMs));
     QTest::keyClick(&shown.window, Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(strip->currentIndex(), 1);
     // renamed, the tab answers to its new letter only

@@ -50,7 +50,7 @@ protected:
         v->addWidget(plain);
         form->show();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), orvtest::kHangMs));
     }
     void TearDown() override
     {

@@ -796,14 +796,15 @@ TEST_F(ProjectFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
-// Runs `open` on a thread; should it still wait after a few seconds (an open
-// of a pipe waiting for a writer), a writer is opened to let it go and the
-// test fails instead of hanging.
+// Runs `open` on a thread; should it still wait after a minute (an open of
+// a pipe waiting for a writer: an open that returns takes a millisecond under
+// any load), a writer is opened to let it go and the test fails instead of
+// hanging.
 template <typename F>
 auto WithoutWaitingOnPipe(const std::string& pipe, F open)
 {
     auto result = std::async(std::launch::async, open);
-    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+    if (result.wait_for(std::chrono::minutes(1)) == std::future_status::timeout) {
         ADD_FAILURE() << "waits for a writer at the other end of " << pipe;
         const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
         result.wait();

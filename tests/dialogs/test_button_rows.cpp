@@ -150,7 +150,7 @@ TEST_F(ButtonRows, EnterPressesTheFocusedButtonElseOk)
     const TDialogButtons b = CreateDialogButtons(d);
     d.show();
     QApplication::setActiveWindow(&d);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, orvtest::kHangMs));
     EXPECT_TRUE(b.ok->isDefault());
     // A user who tabbed to "Anuluj" and pressed Enter cancels.
     b.cancel->setFocus();
@@ -160,7 +160,7 @@ TEST_F(ButtonRows, EnterPressesTheFocusedButtonElseOk)
 
     d.show();
     QApplication::setActiveWindow(&d);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, orvtest::kHangMs));
     d.setFocus();
     QTest::keyClick(&d, Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -180,7 +180,7 @@ TEST_F(ButtonRows, EnterMovesOnOrPressesTheFocusedButtonWhereItMovesTheFocus)
         ASSERT_NE(cancel, nullptr);
         d->show();
         QApplication::setActiveWindow(d.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d.get(), orvtest::kHangMs));
         cancel->setFocus();
         QTest::keyClick(cancel, Qt::Key_Return);
         EXPECT_EQ(d->result(), QDialog::Rejected);
@@ -190,7 +190,7 @@ TEST_F(ButtonRows, EnterMovesOnOrPressesTheFocusedButtonWhereItMovesTheFocus)
     TEkDlg ek;
     ek.show();
     QApplication::setActiveWindow(&ek);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&ek));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ek, orvtest::kHangMs));
     auto* radio = ek.findChild<QRadioButton*>(QStringLiteral("OgolnaDefElementu1"));
     ASSERT_NE(radio, nullptr);
     radio->setFocus();

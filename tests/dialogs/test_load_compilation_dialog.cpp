@@ -230,7 +230,7 @@ TEST_F(LoadCompilationDialog, SchemeShownIsTheDrawingOfTheCurrentData)
 TEST_F(LoadCompilationDialog, PictureOfTheLengthsStandsBesideTheFields)
 {
     dlg->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get(), orvtest::kHangMs));
     QWidget* image = dlg->findChild<QWidget*>("Image1");
     ASSERT_NE(image, nullptr);
     QImage shown[2];
@@ -715,7 +715,7 @@ TEST(LoadCompilationScheme, EveryStoreyCountReadsAtTheFirstSize)
             TZestObcDlg dlg;
             dlg.setData(*loads, input, basement);
             dlg.show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg, orvtest::kHangMs));
             QWidget* box = dlg.findChild<QWidget*>("PB2");
             test::TracingCanvas c({box->width(), box->height()}, false, clWhite);
             DrawLoadCollectionScheme(c, c.size(), basement, LoadCompilationInMetres(dlg.data()), input, colors, 0);

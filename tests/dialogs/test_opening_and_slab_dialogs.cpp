@@ -59,7 +59,7 @@ protected:
     {
         dlg->setData(Wall(), newOpening, o);
         dlg->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get(), orvtest::kHangMs));
         dlg->schemeBox()->repaint();
         // Above 1 px/cm a drag of whole pixels gives whole centimetres.
         ASSERT_GT(dlg->scale(), 1.0);

@@ -66,7 +66,7 @@ protected:
         window->resize(1200, 900);
         window->show();
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), orvtest::kHangMs));
     }
     void TearDown() override
     {

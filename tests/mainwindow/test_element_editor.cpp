@@ -47,7 +47,7 @@ protected:
         editor_->resize(900, 1400);
         editor_->show();
         editor_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get(), orvtest::kHangMs));
         session.addObserver(&results);
     }
     void TearDown() override
@@ -830,7 +830,7 @@ TEST_F(ElementEditor, StiffeningItemsAreWrappedWholeInTheirList)
     combo->setCurrentIndex(1);
     combo->showPopup();
     QAbstractItemView* view = combo->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window(), orvtest::kHangMs));
     auto* wrap = qobject_cast<TWrappedItemDelegate*>(view->itemDelegate());
     ASSERT_NE(wrap, nullptr);
 

@@ -68,7 +68,7 @@ protected:
         editor_->resize(900, 1400);
         editor_->show();
         editor_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get(), orvtest::kHangMs));
     }
     void TearDown() override
     {

@@ -60,7 +60,7 @@ protected:
         window->setPrintStartDelay(0);
         window->resize(1000, 800);
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get(), orvtest::kHangMs));
         urls = std::make_unique<orvtest::OpenedUrls>();
     }
     void TearDown() override

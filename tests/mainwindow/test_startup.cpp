@@ -116,6 +116,9 @@ TEST(StartupTexts, TheProgramIconAnswersAsTheHeldDrawings)
 
 namespace {
 
+// A timer interval no run of a test reaches.
+constexpr int kNeverMs = 24 * 60 * 60 * 1000;
+
 // One run of the program's start after another, on one settings store. The
 // welcome dialog is played by `user` (by default it presses "Zamknij").
 class Startup : public ::testing::Test {
@@ -234,11 +237,12 @@ TEST_F(Startup, WithNoDelayTheStartRunsThroughOnTheEventLoop)
 {
     TStartup& s = start(0, 0);
     EXPECT_EQ(welcomesShown, 0);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return welcomesShown > 0; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return welcomesShown > 0; }, orvtest::kHangMs));
     EXPECT_EQ(welcomesShown, 1);
     EXPECT_TRUE(s.about().closable());
-    // Each timer fires once: nothing more comes of them.
-    QTest::qWait(50);
+    // Each timer fires once: a 0 ms timer left running would fire again as
+    // soon as events are handled.
+    QApplication::processEvents();
     EXPECT_EQ(welcomesShown, 1);
     EXPECT_FALSE(s.timer1().isActive());
     EXPECT_FALSE(s.timer2().isActive());
@@ -359,7 +363,8 @@ TEST_F(Startup, FormStateIsWrittenOnCloseAndRestoredOnTheScreen)
 
 TEST_F(Startup, TheSplashIgnoresEscapeAndClicksUntilItIsTheAboutBox)
 {
-    TStartup& s = start();
+    // Timers that never fire while the test runs: it fires them itself.
+    TStartup& s = start(kNeverMs, kNeverMs);
     TAbout4& about = s.about();
     ASSERT_TRUE(about.isVisible());
     QTest::keyClick(&about, Qt::Key_Escape);
@@ -368,7 +373,7 @@ TEST_F(Startup, TheSplashIgnoresEscapeAndClicksUntilItIsTheAboutBox)
     EXPECT_TRUE(about.isVisible());
     // The main window takes the focus from it.
     s.window().activateWindow();
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &s.window(); }, orvtest::kHangMs));
     EXPECT_TRUE(about.isVisible());
 
     s.Timer1Timer();

@@ -89,7 +89,7 @@ protected:
             editor_->resize(900, 1400);
             editor_->show();
             editor_->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(editor_.get(), orvtest::kHangMs));
         }
         return *editor_;
     }

@@ -53,7 +53,7 @@ protected:
         oldSep_ = DecimalSeparator();
         SetDecimalSeparator(',');
         oldResponder_ = BindDialogResponder([this](QDialog& d) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d, orvtest::kHangMs));
             return play ? play(d) : 0;
         });
     }
@@ -74,7 +74,7 @@ protected:
         window = std::make_unique<TVelkor2>();
         window->setProgramFolder(QStringLiteral(ORV_BUILD_DIR));
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get(), orvtest::kHangMs));
         if (example) {
             window->N1PrzykladClick(1);
             ASSERT_GT(window->session().count(), 1);
@@ -139,7 +139,7 @@ TEST_F(WindowLayout, ResultsAreThereFromTheFirstPaintAndBehindTheWelcome)
     // The welcome dialog over the window, then "Zamknij".
     TWelcomeDlg welcome(window.get());
     welcome.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome, orvtest::kHangMs));
     expectResultsSide("behind the welcome dialog");
     auto* close = welcome.findChild<QPushButton*>(QStringLiteral("CloseButton"));
     ASSERT_NE(close, nullptr);
@@ -222,7 +222,7 @@ TEST_F(WindowLayout, MasonryUnitListShowsEveryNameAndTakesTheUsersWidths)
     openWindow(false);
     QSize shown;
     WhenOpen<TElementsListDlg>([&](TElementsListDlg& d) {
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d, orvtest::kHangMs));
         EXPECT_WHOLE(d);
         orvtest::SaveShot(d, QStringLiteral("masonry-unit-list"));
         // The user widens the name column by hand.
@@ -237,7 +237,7 @@ TEST_F(WindowLayout, MasonryUnitListShowsEveryNameAndTakesTheUsersWidths)
         // The unit editor of a new unit, as "Nowy" opens it.
         d.setEditorRunner([](TNewElementDlg& e) {
             e.show();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(&e));
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&e, orvtest::kHangMs));
             EXPECT_WHOLE(e);
             orvtest::SaveShot(e, QStringLiteral("masonry-unit-editor"));
             return false;

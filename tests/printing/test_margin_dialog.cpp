@@ -6,7 +6,6 @@
 #include "tests/common/QtTestApp.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
@@ -229,17 +228,17 @@ TEST_F(MarginDialog, PictureShowsThePaperAndTheMarginFrame)
     EXPECT_GT(white, (f.frameBottom - f.frameTop) / 4);
 
     // a step of the left field moves the frame and repaints the box
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    QTest::qWait(50);  // the paint of the showing is done
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg, orvtest::kHangMs));
+    // the showing's events handled and its dirty regions painted now: a later
+    // paint of the box comes from the step alone
+    QApplication::processEvents();
+    dlg.repaint();
     PaintCounter counter;
     box->installEventFilter(&counter);
     Edit(dlg, "Left1")->setValue(40.0);
     Edit(dlg, "Left1")->UpClick();  // 41.0
     EXPECT_DOUBLE_EQ(dlg.margins().left, 41.0);
-    QElapsedTimer t;
-    t.start();
-    while (counter.count == 0 && t.elapsed() < 500) QTest::qWait(10);
-    EXPECT_GT(counter.count, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.count > 0; }, orvtest::kHangMs));
     box->removeEventFilter(&counter);
     f = Analyse(box->grab().toImage());
     EXPECT_NEAR(f.frameLeft, f.paperLeft + w * 41 / 209.97, 1.5);

@@ -117,12 +117,13 @@ TEST_F(Preview, PagingStopsAtEitherEnd)
     EXPECT_EQ(paging(), "1100");
     QTest::mouseClick(tool("FirstButton1"), Qt::LeftButton);
     EXPECT_EQ(dlg->currentPage(), 1);
-    // minimised and restored: the page stays
+    // minimised and restored: the page stays (the window system's hide and
+    // show are handled after each change)
     dlg->NextButton1Click();
     dlg->setWindowState(Qt::WindowMinimized);
-    QTest::qWait(20);
+    QApplication::processEvents();
     dlg->setWindowState(Qt::WindowNoState);
-    QTest::qWait(20);
+    QApplication::processEvents();
     EXPECT_EQ(dlg->currentPage(), 2);
 
     // the current element's results alone: one page

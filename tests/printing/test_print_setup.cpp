@@ -407,7 +407,7 @@ TEST_F(PrintSetup, EnterMovesOnButMakesANewLineInTheMemo)
     TBeginPrint2 d;
     Open(d);
     QApplication::setActiveWindow(&d);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, orvtest::kHangMs));
     auto* pages = Find<QTabWidget>(d, "PageControl1");
     pages->setCurrentIndex(0);
     auto* autor = Find<QLineEdit>(d, "autor1");

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 
+#include <utility>
+
 namespace orv::test {
 
 int CharCount(const std::string& s)
@@ -14,37 +16,43 @@ int CharCount(const std::string& s)
     return n;
 }
 
+void RecordingCanvas::record(DrawOp op)
+{
+    if (ops.size() >= opBudget) throw TooManyOps();
+    ops.push_back(std::move(op));
+}
+
 void RecordingCanvas::drawLine(TPoint a, TPoint b)
 {
-    ops.push_back({DrawOp::Line, {a, b}, {}, {}, font, pen, brush});
+    record({DrawOp::Line, {a, b}, {}, {}, font, pen, brush});
 }
 void RecordingCanvas::polyline(const std::vector<TPoint>& p)
 {
-    ops.push_back({DrawOp::Polyline, p, {}, {}, font, pen, brush});
+    record({DrawOp::Polyline, p, {}, {}, font, pen, brush});
 }
 void RecordingCanvas::polygon(const std::vector<TPoint>& p)
 {
-    ops.push_back({DrawOp::Polygon, p, {}, {}, font, pen, brush});
+    record({DrawOp::Polygon, p, {}, {}, font, pen, brush});
 }
 void RecordingCanvas::rectangle(const TRect& r)
 {
-    ops.push_back({DrawOp::Rectangle, {}, r, {}, font, pen, brush});
+    record({DrawOp::Rectangle, {}, r, {}, font, pen, brush});
 }
 void RecordingCanvas::fillRect(const TRect& r)
 {
-    ops.push_back({DrawOp::FillRect, {}, r, {}, font, pen, brush});
+    record({DrawOp::FillRect, {}, r, {}, font, pen, brush});
 }
 void RecordingCanvas::ellipse(const TRect& r)
 {
-    ops.push_back({DrawOp::Ellipse, {}, r, {}, font, pen, brush});
+    record({DrawOp::Ellipse, {}, r, {}, font, pen, brush});
 }
 void RecordingCanvas::arc(const TRect& r, TPoint s, TPoint e)
 {
-    ops.push_back({DrawOp::Arc, {s, e}, r, {}, font, pen, brush});
+    record({DrawOp::Arc, {s, e}, r, {}, font, pen, brush});
 }
 void RecordingCanvas::textOut(int x, int y, const std::string& t)
 {
-    ops.push_back({DrawOp::Text, {{x, y}}, {}, t, font, pen, brush});
+    record({DrawOp::Text, {{x, y}}, {}, t, font, pen, brush});
 }
 
 TPoint RecordingCanvas::textExtent(const std::string& t)

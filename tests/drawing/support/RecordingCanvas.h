@@ -2,6 +2,8 @@
 // is 7 pixels wide (8 in bold), every text 13 high, so S(n) = n.
 #pragma once
 
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,10 +21,18 @@ struct DrawOp {
     TCanvasBrush brush;
 };
 
+// Thrown by a recording canvas asked to record more than its budget.
+struct TooManyOps : std::runtime_error {
+    TooManyOps() : std::runtime_error("more drawing operations than the budget") {}
+};
+
 class RecordingCanvas : public Canvas {
 public:
     int charWidth = 7;
     int cellHeight = 13;
+    // The most operations recorded; one more throws TooManyOps, so a drawing
+    // that would step without end fails at once instead of filling the memory.
+    std::size_t opBudget = std::numeric_limits<std::size_t>::max();
     // measured anew, since the tests change the cell height between drawings
     int unitHeight() override { return textHeight("A"); }
     std::vector<DrawOp> ops;
@@ -42,6 +52,9 @@ public:
     std::vector<DrawOp> lines() const { return of(DrawOp::Line); }
     // A line between a and b, in either direction, was drawn.
     bool hasLine(TPoint a, TPoint b) const;
+
+private:
+    void record(DrawOp op);
 };
 
 // Number of characters (code points) of a UTF-8 text.
