@@ -355,7 +355,7 @@ TTextInk RasterInk(const QFont& font, const QString& s, const QRect& box, int dp
                 break;
             }
     if (first < 0) return {};
-    return {first - ox, last + 1 - ox};
+    return {first - ox, last + 1 - ox, true};
 }
 
 } // namespace

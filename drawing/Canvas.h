@@ -70,6 +70,9 @@ TColor QColorToColor(const QColor& c);
 struct TTextInk {
     int left = 0;
     int right = 0;
+    // The device's pixels counted; else the outline's box, which stands
+    // about a pixel clear of the glyphs on each side.
+    bool counted = false;
     bool empty() const { return right <= left; }
 };
 

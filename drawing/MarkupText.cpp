@@ -67,7 +67,8 @@ bool IsShift(char code) { return code == 'D' || code == 'G' || code == 'I'; }
 // it comes; the canvas's font is left as it came. A run follows its
 // advance, but where the base line changes (a run a sub- or superscript
 // follows, a sub- or superscript run) the next run starts one pixel of the
-// device past its glyphs: the "l" of "l_eff" is not touched by the "e", nor
+// device past its glyphs (where the canvas counts them; else at the edge of
+// their outline's box): the "l" of "l_eff" is not touched by the "e", nor
 // is the "=" after it by the hanging "f". A run before a shift never comes
 // closer than its advance. Each run's advance depends on the run and the
 // codes about it alone, so a text measures as its pieces together. A canvas
@@ -101,7 +102,7 @@ std::vector<int> RunAdvances(Canvas& canvas, const std::vector<TMarkupToken>& to
         const std::optional<TTextInk> ink = canvas.textInk(text);
         // a blank keeps its width; a run without ink takes its advance
         if (!ink || ink->empty() || text.back() == ' ') continue;
-        const int past = ink->right + 1;
+        const int past = ink->counted ? ink->right + 1 : ink->right;
         advances[i] = afterShift ? past : std::max(width, past);
     }
     canvas.font = entry;

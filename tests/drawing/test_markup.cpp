@@ -264,7 +264,7 @@ class OverhangingCanvas : public RecordingCanvas {
 public:
     std::optional<TTextInk> textInk(const std::string& text) override
     {
-        return TTextInk{0, textWidth(text) + (!text.empty() && text.back() == 'f' ? 2 : 0)};
+        return TTextInk{0, textWidth(text) + (!text.empty() && text.back() == 'f' ? 2 : 0), true};
     }
 };
 } // namespace
