@@ -575,7 +575,7 @@ ErrorReport CalculatedErrorReport(const TCalcInput& in)
     for (int n = 3; n <= sheet->Count; ++n) {
         EXPECT_EQ(sheet->Line(n).Color, clRed) << n;
         EXPECT_EQ(sheet->Line(n).X1, 1) << n;
-        out.lines.push_back(sheet->Line(n).text());
+        out.lines.push_back(orvtest::Shown(sheet->Line(n).text()));
     }
     EXPECT_EQ(sheet->Line(2).text(), "Uwaga błąd!");
     EXPECT_TRUE(IsCapacityExceeded(in, r));
@@ -583,7 +583,7 @@ ErrorReport CalculatedErrorReport(const TCalcInput& in)
     FillResultsRtf(true, in, r, "Arial", 20, true, false, os);
     const auto doc = orvtest::ParseRtf(os.str());
     EXPECT_TRUE(doc.ok) << doc.error;
-    out.view = doc.text;
+    out.view = orvtest::Shown(doc.text);
     return out;
 }
 
