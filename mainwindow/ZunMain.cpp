@@ -330,7 +330,8 @@ void TVelkor2::modifiedChanged(bool modified)
 
 void TVelkor2::updateCaption()
 {
-    const QString caseText = editor_->caseList()->itemText(editor_->caseList()->currentIndex());
+    // the case of the element calculated, whatever the case list shows yet
+    const QString caseText = editor_->caseList()->itemText(session_->current().Input.Case);
     panel9_->setText(QStringLiteral(" ") + caseText + QStringLiteral(" - wyniki: "));
 }
 

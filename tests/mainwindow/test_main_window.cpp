@@ -219,6 +219,15 @@ TEST_F(MainWindow, StartsWithANewCalculatedProject)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// The results' heading names the case whose results stand below it, also
+// when the session changed the element before the editor shows it again.
+TEST_F(MainWindow, TheResultsHeadingNamesTheCaseCalculated)
+{
+    window->session().editCurrent([](TProjectElement& e) { e.Input.Case = ccConcentratedLoad; });
+    EXPECT_EQ(window->findChild<QLabel*>("Panel9")->text(), "  Ściana obciążona siłą skupioną - wyniki: ");
+    EXPECT_TRUE(resultsText().contains("NRd")) << resultsText().toStdString();
+}
+
 // The program's set-up leaves the toolkit's own style in place, and the
 // commands show that style's standard pictures.
 TEST_F(MainWindow, TheSetUpKeepsTheToolkitsStyleAndItsStandardIcons)
