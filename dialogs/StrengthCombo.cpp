@@ -17,6 +17,9 @@ TStrengthCombo::TStrengthCombo(QWidget* parent) : TFreeTextCombo(parent)
     connect(this, &QComboBox::activated, this, [this] {
         if (!checking_) emit left();
     });
+    connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (text != shownText_) shownText_.clear();
+    });
 }
 
 void TStrengthCombo::setValues(const std::vector<std::string>& values)
@@ -29,7 +32,12 @@ void TStrengthCombo::setValues(const std::vector<std::string>& values)
     setEditText(text);
 }
 
-void TStrengthCombo::setValue(double v) { setEditText(QString::fromStdString(FormatFixed(1, v))); }
+void TStrengthCombo::setValue(double v)
+{
+    setValue_ = v;
+    shownText_ = QString::fromStdString(FormatFixed(1, v));
+    setEditText(shownText_);
+}
 
 void ShowStrengthAboveLimit(double limit)
 {
@@ -47,7 +55,8 @@ bool TStrengthCombo::take(double& v, bool positive, double limit)
     if (text.isEmpty()) text = QStringLiteral("0");
     double value = 0;
     const char* refusal = nullptr;
-    if (!TryTextToFloat(text.toStdString(), value)) refusal = "Błąd w zapisie! ";
+    if (!shownText_.isEmpty() && currentText() == shownText_) value = setValue_;
+    else if (!TryTextToFloat(text.toStdString(), value)) refusal = "Błąd w zapisie! ";
     else if (positive && !(value > 0)) refusal = "Wartość musi być większa od 0.";
     const bool above = !refusal && value > limit;
     if (refusal || above) {

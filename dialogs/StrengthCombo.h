@@ -18,7 +18,8 @@ public:
 
     // The values offered; the typed text stays.
     void setValues(const std::vector<std::string>& values);
-    // Shows v with one decimal.
+    // Shows v with one decimal; while that text stands untouched, take()
+    // gives v itself, so a value of more decimals survives being confirmed.
     void setValue(double v);
 
     // The typed value (an empty text is 0), shown again with one decimal.
@@ -35,6 +36,9 @@ protected:
 
 private:
     bool checking_ = false;
+    // The value set and the text it was shown as; forgotten once edited.
+    double setValue_ = 0;
+    QString shownText_;
 };
 
 // The refusal of an f_b above the largest its unit kind and mortar allow:

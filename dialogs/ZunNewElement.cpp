@@ -119,6 +119,9 @@ TNewElementDlg::TNewElementDlg(QWidget* parent) : QDialog(parent)
     ro1->setIncrement(0.5);
     ro1->setPrecision(2);
     connect(ro1, &TNumberEdit::buttonClicked, this, [this] { roButtonClick(); });
+    connect(ro1, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != densityShown_) densityShown_.clear();
+    });
 
     auto* unit = new QGroupBox(QStringLiteral(" Element murowy "));
     auto* uv = new QVBoxLayout(unit);
@@ -179,6 +182,7 @@ void TNewElementDlg::setData(const TMasonryUnitRow& row)
     KategoriaWykElementu1->setCurrentIndex(row.Category == 1 ? 1 : 0);
     fb1->setValue(row.Fb);
     ro1->setValue(row.Density);
+    densityShown_ = ro1->text();
 }
 
 void TNewElementDlg::roButtonClick()
@@ -271,8 +275,9 @@ void TNewElementDlg::accept()
         Refuse("Popraw!", "Wartość musi być większa od 0.");
         return;
     }
+    const double density = !densityShown_.isEmpty() && ro1->text() == densityShown_ ? data_.Density : ro1->value();
     data_ = TMasonryUnitRow{name,        TypMaterialu1->currentIndex(), std::max(grupa1->currentIndex(), 0), fb,
-                            KategoriaWykElementu1->currentIndex(), ro1->value()};
+                            KategoriaWykElementu1->currentIndex(), density};
     QDialog::accept();
 }
 

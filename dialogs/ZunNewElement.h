@@ -62,6 +62,9 @@ private:
     TStrengthCombo* fb1 = nullptr;
     QComboBox* KategoriaWykElementu1 = nullptr;
     TSpinSpeedRealEdit* ro1 = nullptr;
+    // The unit weight's text as set; while it stands, the row's own value
+    // is kept, with all its digits.
+    QString densityShown_;
     QWidget* requirements_ = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;

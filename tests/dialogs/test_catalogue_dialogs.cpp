@@ -408,6 +408,58 @@ TEST_F(CatalogueDialogs, EditedUnitKeepsItsOwnNameButTakesNoOther)
     EXPECT_FALSE(FileExists(dir.file("elementy_mur.def")));
 }
 
+// A row read with more digits than the editor shows keeps them when the
+// editor is confirmed without touching them; typed values take the text.
+TEST_F(CatalogueDialogs, AnEditedRowKeepsTheDigitsItsEditorDidNotShow)
+{
+    TElementsListDlg dlg;
+    std::vector<TMasonryUnitRow> rows = TMasonryCatalogue().Rows();
+    rows.push_back({"Blok C", 3, 0, 0.04, 0, 18.125});
+    rows.push_back({"Blok D", 0, 0, 12.34, 1, 6.005});
+    dlg.setRows(rows);
+    dlg.setFileName(file("elementy_mur.def"));
+
+    Focus(dlg, 27);
+    dlg.setEditorRunner(UnitEditor({"Blok C2"}, [](TNewElementDlg& e) {
+        EXPECT_EQ(Child<QComboBox>(e, "fb1")->currentText(), "0,0");
+        EXPECT_EQ(Child<TNumberEdit>(e, "ro1")->text(), "18,13");
+    }));
+    Click(dlg, "EditBtn1");
+    Focus(dlg, 28);
+    dlg.setEditorRunner(UnitEditor({nullptr, -1, -1, nullptr, 0}));
+    Click(dlg, "EditBtn1");
+    EXPECT_TRUE(messages.messages.empty());
+    Click(dlg, "OKBtn");
+    ASSERT_EQ(dlg.rows().size(), 29u);
+    EXPECT_EQ(dlg.rows()[27], (TMasonryUnitRow{"Blok C2", 3, 0, 0.04, 0, 18.125}));
+    EXPECT_EQ(dlg.rows()[28], (TMasonryUnitRow{"Blok D", 0, 0, 12.34, 0, 6.005}));
+    TMasonryCatalogue read;
+    read.Initialize(dir.file("elementy_mur.def"));
+    EXPECT_EQ(read.Rows(), dlg.rows());
+
+    // What is typed is taken as typed, the same text typed again too.
+    TElementsListDlg again;
+    again.setRows(dlg.rows());
+    again.setFileName(file("elementy_mur.def"));
+    Focus(again, 28);
+    again.setEditorRunner(UnitEditor({nullptr, -1, -1, "12,4", -1, "6,02"}));
+    Click(again, "EditBtn1");
+    Focus(again, 27);
+    again.setEditorRunner([](TNewElementDlg& e) {
+        auto* fb = Child<QComboBox>(e, "fb1");
+        fb->setEditText("0,05");
+        fb->setEditText("0,0");
+        Click(e, "OKBtn");
+        return e.result() == QDialog::Accepted;
+    });
+    Click(again, "EditBtn1");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Wartość musi być większa od 0.");
+    Click(again, "OKBtn");
+    EXPECT_EQ(again.rows()[28], (TMasonryUnitRow{"Blok D", 0, 0, 12.4, 0, 6.02}));
+    EXPECT_EQ(again.rows()[27].Fb, 0.04);
+}
+
 // The share of the picture's pixels in the hole colour (the dark inside of
 // a hole), within a part of it.
 double HoleShare(const QImage& image, const QRect& part)

@@ -207,6 +207,27 @@ TEST_F(ModulusDialog, StrengthAboveItsListIsRefused)
     EXPECT_EQ(dlg.data().fb, 15);
 }
 
+TEST_F(ModulusDialog, AStrengthOfMoreDigitsThanShownStaysUntilRetyped)
+{
+    TElementMurowy u = DefaultUnit();
+    u.fb = 12.34;
+    TEkDlg dlg;
+    dlg.setData(u);
+    auto* fb = Child<QComboBox>(dlg, "fb1");
+    EXPECT_EQ(fb->currentText(), "12,3");
+    Child<QPushButton>(dlg, "OKBtn")->click();
+    ASSERT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.data().fb, 12.34);
+    EXPECT_TRUE(messages.messages.empty());
+
+    TEkDlg typed;
+    typed.setData(u);
+    Child<QComboBox>(typed, "fb1")->setEditText("12,5");
+    Child<QPushButton>(typed, "OKBtn")->click();
+    ASSERT_EQ(typed.result(), QDialog::Accepted);
+    EXPECT_EQ(typed.data().fb, 12.5);
+}
+
 TEST_F(ModulusDialog, StrengthIsCheckedAndCancelHandsNothingBack)
 {
     TEkDlg dlg;
