@@ -727,6 +727,14 @@ void ColumnResults(SheetWriter& w, const TCalcResults& r)
     }
 }
 
+// The decimals, from `decimals` up to 6, at which a below b is printed as
+// another number: an error's numbers never look as if they passed.
+int DecimalsThatPart(double a, double b, int decimals)
+{
+    while (decimals < 6 && FormatValue(decimals, a) == FormatValue(decimals, b)) ++decimals;
+    return decimals;
+}
+
 // Under an error's message, in red as the message: the values that raised it.
 void ErrorCauseLines(SheetWriter& w, u8 error, const TCalcResults& r)
 {
@@ -740,16 +748,23 @@ void ErrorCauseLines(SheetWriter& w, u8 error, const TCalcResults& r)
             if (!limit.empty()) w.heading(PlainMarkup(limit), clRed);
         }
         break;
-    case ceLowMeanStress:
-        w.heading("%Ss%N%Dcd%N = " + N3(r.sigma_cd / 1e6) + " MPa  <  " + N(ContinuousModelMinStress / 1e6) + " MPa",
+    case ceLowMeanStress: {
+        const double sigma = r.sigma_cd / 1e6, limit = ContinuousModelMinStress / 1e6;
+        w.heading("%Ss%N%Dcd%N = " + FormatValue(DecimalsThatPart(sigma, limit, 3), sigma) + " MPa  <  " +
+                      N(limit) + " MPa",
                   clRed);
         break;
-    case ceBearingsOverlap:
+    }
+    case ceBearingsOverlap: {
+        // the spans to as many decimals as show the length they share
+        const int d = DecimalsThatPart(std::max(r.Overlap[0].from, r.Overlap[1].from),
+                                       std::min(r.Overlap[0].to, r.Overlap[1].to), 1);
         for (const TBearingSpan& s : r.Overlap)
-            w.heading("Obciążenie skupione nr " + std::to_string(s.load) + ": od " + N1(s.from) + " cm do " +
-                          N1(s.to) + " cm od lewej krawędzi ściany",
+            w.heading("Obciążenie skupione nr " + std::to_string(s.load) + ": od " + FormatValue(d, s.from) +
+                          " cm do " + FormatValue(d, s.to) + " cm od lewej krawędzi ściany",
                       clRed);
         break;
+    }
     default: break;
     }
 }

@@ -618,7 +618,16 @@ TEST(ResultsReport, SharedBearingsNameBothLoadsAndTheirSpans)
     EXPECT_EQ(report.error, ceBearingsOverlap);
     EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 1: od 12.5 cm do 32.5 cm od lewej krawędzi ściany",
                                    "Obciążenie skupione nr 3: od 25.0 cm do 45.0 cm od lewej krawędzi ściany"}));
+
+    // loads of a file sharing 0.004 cm: the spans show it, not bearings that touch
+    in->Sily[0].a1 = 10;
+    in->Sily[1] = {50, 30, 25, 80.04, 0};
+    in->Sily[2] = {50, 30.004, 25, 50.04, 0};
     SetDecimalSeparator(',');
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceBearingsOverlap);
+    EXPECT_EQ(report.lines, (Lines{head, "Obciążenie skupione nr 2: od 80,040 cm do 110,040 cm od lewej krawędzi ściany",
+                                   "Obciążenie skupione nr 3: od 50,040 cm do 80,044 cm od lewej krawędzi ściany"}));
 }
 
 // Error 20 of the continuous model names the mean stress and its limit.
@@ -644,5 +653,11 @@ TEST(ResultsReport, LowMeanStressNamesTheStressAndItsLimit)
     report = CalculatedErrorReport(*in);
     EXPECT_EQ(report.error, ceLowMeanStress);
     EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0.244 MPa  <  0.25 MPa"}));
+
+    // 62.49 kN: 0.24996 MPa, printed to the decimal that shows it below the limit
+    in->Nod = 62.49;
+    report = CalculatedErrorReport(*in);
+    EXPECT_EQ(report.error, ceLowMeanStress);
+    EXPECT_EQ(report.lines, (std::vector<std::string>{head, "%Ss%N%Dcd%N = 0.24996 MPa  <  0.25 MPa"}));
     SetDecimalSeparator(',');
 }
